@@ -1,0 +1,158 @@
+#include "engine/calendar.h"
+
+#include <array>
+#include <cmath>
+#include <cstdint>
+
+#include "engine/arithmetic.h"
+#include "engine/text_forms.h"
+
+namespace sternwerk {
+namespace {
+
+constexpr long double kMonthDayFactor = 30.6001L;
+constexpr long double kObliquityAt1900 = 23.452294L;  // degrees
+constexpr long double kObliquityRate = 0.0130125L;    // degrees per century
+constexpr double kJulianDayOffset = 1720996.5;
+constexpr int kFirstGregorianYear = 1582;
+constexpr std::size_t kDateTextLength = 10;
+
+struct Date {
+  int day;
+  int month;
+  int year;
+};
+
+// Whole number of the decimal digits in text[first, first + count); digits
+// only, anything else ends the number (a foreign date text never crashes).
+int ReadNumber(const std::string& text, std::size_t first, std::size_t count) {
+  int value = 0;
+  for (std::size_t i = first; i < first + count && i < text.size(); ++i) {
+    const char c = text[i];
+    if (c < '0' || c > '9') break;
+    value = value * 10 + (c - '0');
+  }
+  return value;
+}
+
+Date ReadDateText(const std::string& text) {
+  return {ReadNumber(text, 0, 2), ReadNumber(text, 3, 2), ReadNumber(text, 6, 4)};
+}
+
+void WriteDate(SkyState& sky, const Date& date) {
+  sky.day = date.day;
+  sky.month = date.month;
+  sky.year = date.year;
+  sky.dateText = DateText(date.day, date.month, date.year);
+}
+
+int PreviousMonthLength(int month, int year) {
+  switch (month) {
+    case 3:
+      return IsLeapYear(year) ? 29 : 28;
+    case 1:
+    case 2:
+    case 4:
+    case 6:
+    case 8:
+    case 9:
+    case 11:
+      return 31;
+    default:
+      return 30;
+  }
+}
+
+}  // namespace
+
+void InitMonthLengths(SkyState& sky) {
+  for (int month : {1, 3, 5, 7, 8, 10, 12}) sky.monthLength[month] = 31;
+  for (int month : {4, 6, 9, 11}) sky.monthLength[month] = 30;
+}
+
+double JulianDayNumber(int day, int month, int year) {
+  int y = year;
+  int m = month;
+  if (m <= 2) {
+    y = year - 1;
+    m = month + 12;
+  }
+  const double Y = y;
+  const double B = year >= kFirstGregorianYear ? Int(Y / 400) - Int(Y / 100) : -2;
+  const double monthDays = static_cast<double>(std::trunc((m + 1) * kMonthDayFactor));
+  return Int(Y * 365.25) + monthDays + B + kJulianDayOffset + day;
+}
+
+void ComputeTime(SkyState& sky) {
+  const double jd = JulianDayNumber(sky.day, sky.month, sky.year);
+  sky.centuries = ((jd - kEpochJD) + sky.hours / 24) / kDaysPerCentury;
+  const double obliquityDegrees =
+      static_cast<double>(kObliquityAt1900 - kObliquityRate * sky.centuries);
+  sky.obliquity = -DegToRad(obliquityDegrees);
+}
+
+bool IsLeapYear(int year) {
+  return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
+}
+
+void NextDay(SkyState& sky) {
+  Date date = ReadDateText(sky.dateText);
+  ++date.day;
+  if (date.month == 2) {
+    if (date.day == 29 && !IsLeapYear(date.year)) {
+      date.day = 1;
+      ++date.month;
+    }
+    if (date.day == 30 && date.year % 4 == 0) {
+      date.day = 1;
+      ++date.month;
+    }
+  }
+  if ((date.month == 4 || date.month == 6 || date.month == 9 || date.month == 11) &&
+      date.day == 31) {
+    date.day = 1;
+    ++date.month;
+  }
+  if (date.day == 32) {
+    date.day = 1;
+    ++date.month;
+  }
+  if (date.month == 13) {
+    date.month = 1;
+    ++date.year;
+  }
+  WriteDate(sky, date);
+}
+
+void PreviousDay(SkyState& sky) {
+  Date date = ReadDateText(sky.dateText);
+  --date.day;
+  if (date.day == 0) {
+    date.day = PreviousMonthLength(date.month, date.year);
+    --date.month;
+    if (date.month == 0) {
+      date.month = 12;
+      --date.year;
+    }
+  }
+  WriteDate(sky, date);
+}
+
+std::string DateText(int day, int month, int year) {
+  std::string text = ZeroPad(day, 2) + "." + ZeroPad(month, 2) + "." + ZeroPad(year, 4);
+  if (text.size() > kDateTextLength) text.resize(kDateTextLength);
+  return text;
+}
+
+std::string WeekdayName(int year, int month, int day) {
+  static constexpr std::array<const char*, 7> kNames = {"So", "Mo", "Di", "Mi", "Do", "Fr", "Sa"};
+  using u16 = std::uint16_t;
+  const u16 d = month < 3 ? u16(year - 1) : u16(year);
+  const u16 m = month < 3 ? u16(month + 10) : u16(month - 2);
+  const u16 e = d % 100;
+  const u16 sum =
+      u16(u16(u16(13 * m - 1) / 5) + u16(e / 4) + u16(d / 400) + e + u16(day) + u16(5 * (d / 100)));
+  return kNames[sum % 7];
+}
+
+}  // namespace sternwerk

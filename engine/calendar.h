@@ -1,0 +1,38 @@
+// Calendar and time scale: the time measure T, the obliquity of the
+// ecliptic, single-day steps of the date and the weekday.
+#pragma once
+
+#include <string>
+
+#include "engine/sky_state.h"
+
+namespace sternwerk {
+
+// Julian date of 1900 January 0.5, the epoch of T.
+inline constexpr double kEpochJD = 2415020.0;
+inline constexpr double kDaysPerCentury = 36525.0;
+
+// Sets monthLength of every month but February, which the date check sets.
+void InitMonthLengths(SkyState& sky);
+
+// Julian date at 0 h of the day: years before 1582 Julian, from 1582 on Gregorian.
+double JulianDayNumber(int day, int month, int year);
+
+// Writes centuries (T) and obliquity (negated, radians) from the instant.
+void ComputeTime(SkyState& sky);
+
+// Gregorian leap year rule.
+bool IsLeapYear(int year);
+
+// Move day, month, year and dateText one day on / back, reading the date from
+// dateText (characters 1-2, 4-5, 7-10).
+void NextDay(SkyState& sky);
+void PreviousDay(SkyState& sky);
+
+// "dd.mm.yyyy" from whole numbers, each part zero-padded.
+std::string DateText(int day, int month, int year);
+
+// Two-letter German weekday, "Mo" to "So".
+std::string WeekdayName(int year, int month, int day);
+
+}  // namespace sternwerk

@@ -1,0 +1,11 @@
+// Lines of the position list: code, full angle, angle within the sign, sign.
+#pragma once
+
+#include <string>
+
+namespace sternwerk {
+
+// For example " SO 255°30'12\"=15°30'SCH" (Windows-1252).
+std::string PositionListLine(int factor, double longitude);
+
+}  // namespace sternwerk

@@ -1,0 +1,18 @@
+#include "engine/sky.h"
+
+#include "engine/axes.h"
+#include "engine/calendar.h"
+#include "engine/planets.h"
+#include "engine/sun_moon.h"
+
+namespace sternwerk {
+
+void ComputeSky(SkyState& sky) {
+  ComputeTime(sky);
+  ComputeAxes(sky);
+  ComputeSun(sky);
+  ComputeMoon(sky);
+  ComputePlanets(sky);
+}
+
+}  // namespace sternwerk

@@ -1,0 +1,71 @@
+// The one sky state of a run: instant, place, derived time measures, the
+// longitude of every factor and the settings several windows share.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "engine/factors.h"
+
+namespace sternwerk {
+
+// Solar and lunar mean elements left by ComputeSun for ComputeMoon of the
+// same instant; engine-internal, valid for one ComputeSky only. Degrees.
+struct LunisolarElements {
+  double moonMeanLongitude = 0;  // Lm
+  double moonPerigee = 0;        // Gamma, mean longitude of the lunar perigee
+  double moonNode = 0;           // Omega, mean ascending node
+  double sunMeanAnomaly = 0;     // M after the long-period correction
+  double moonElongation = 0;     // Dm, mean elongation of the Moon
+  double nutation = 0;           // Delta psi, nutation in longitude
+};
+
+struct SkyState {
+  // The instant, Universal Time.
+  std::int32_t day = 1;
+  std::int32_t month = 1;
+  std::int32_t year = 2000;
+  double hours = 0;      // decimal hours of the day; may pass 24 in long minute steps
+  std::string dateText;  // "dd.mm.yyyy", master copy of the date between day steps
+  std::string timeText;  // "hh.mm.ss" or "hh:mm:ss", fields read by position
+
+  // The place, degrees, east and north positive.
+  double longitude = 10.0;
+  double latitude = 50.0;
+  bool isWest = false;
+  bool isSouth = false;
+  std::string longitudeText =
+      "+010\xB0"
+      "00'";
+  std::string latitudeText =
+      "+50\xB0"
+      "00'";
+
+  // Derived by the engine.
+  double centuries = 0;  // T, Julian centuries from JD 2415020.0
+  double obliquity = 0;  // radians, holds minus the obliquity of the ecliptic
+  double ramc = 0;       // radians, local sidereal time as an angle, in (-2 pi, 2 pi)
+  std::array<std::int32_t, 13> monthLength{};  // index 1..12; February set by the date check
+
+  // Positions, degrees, indexed by factor number.
+  std::array<double, kFactorSlots> longitudes{};
+  std::array<bool, kFactorSlots> retrograde{};
+
+  // Settings shared by several windows.
+  bool transplutonian = false;
+  bool symbolFontPresent = false;
+  std::int32_t ticksPerSecond = 1;
+  double intervalMinutes = 1.0 / 60.0;
+  bool stepRealTime = true;
+  bool stepMinutes = false;
+  bool stepDay = false;
+  bool stepWeek = false;
+  bool stepMonth = false;
+  bool stepYear = false;
+  std::uint8_t selectedFactor = 0;
+
+  LunisolarElements lunisolar;  // scratch of ComputeSun and ComputeMoon
+};
+
+}  // namespace sternwerk

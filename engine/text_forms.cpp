@@ -1,0 +1,92 @@
+#include "engine/text_forms.h"
+
+#include <cmath>
+#include <cstdint>
+#include <string_view>
+
+#include "engine/arithmetic.h"
+
+namespace sternwerk {
+namespace {
+
+constexpr std::size_t kZeroPadLimit = 6;
+constexpr std::size_t kAngleTextLimit = 14;
+constexpr std::size_t kAngleDegreeDigitsLimit = 3;
+constexpr int kSecondsPerDegree = 3600;
+
+// Truncation toward zero to an integer. Values beyond the 64-bit range or
+// not finite give 0: the callers keep only the low 16 bits of sane values.
+std::int64_t Trunc(double x) {
+  constexpr double kLimit = 9.0e18;
+  if (!(x > -kLimit && x < kLimit)) return 0;
+  return static_cast<std::int64_t>(x);
+}
+
+std::string Cut(std::string text, std::size_t limit) {
+  if (text.size() > limit) text.resize(limit);
+  return text;
+}
+
+}  // namespace
+
+std::string ZeroPad(std::int64_t value, int width) {
+  const auto v = static_cast<std::uint16_t>(value);
+  const int digits = (v != 0) + (v > 9) + (v >= 100) + (v >= 1000) + (v > 9999);
+  std::string text;
+  if (width > digits) text.assign(static_cast<std::size_t>(width - digits), '0');
+  if (v != 0) text += std::to_string(v);
+  return Cut(text, kZeroPadLimit);
+}
+
+double RoundHalfDown(double x) {
+  return Frac(x) > 0.5 ? x + 1 : x;
+}
+
+double SignDegrees(double x) {
+  return x - Int(x / 30) * 30;
+}
+
+std::string FormatAngle(int width, AngleMode mode, double x) {
+  const bool negative = x < 0;
+  double a = std::fabs(x);
+  if (mode == AngleMode::kWithinSign) a = SignDegrees(a);
+  std::int64_t degrees = Trunc(a);
+  const auto seconds = static_cast<std::uint16_t>(Trunc(Frac(a) * kSecondsPerDegree));
+  std::uint16_t minutes = mode == AngleMode::kFull
+                              ? static_cast<std::uint16_t>(seconds / 60)
+                              : static_cast<std::uint16_t>(Trunc(RoundHalfDown(seconds / 60.0)));
+  const auto secondsInMinute = static_cast<std::uint16_t>(seconds - 60 * minutes);
+  if (minutes == 60) {
+    minutes = 0;
+    ++degrees;
+  }
+  std::string text = Cut(ZeroPad(degrees, width), kAngleDegreeDigitsLimit) + kDegreeSign +
+                     ZeroPad(minutes, 2) + "'";
+  if (mode == AngleMode::kFull) text += ZeroPad(secondsInMinute, 2) + "\"";
+  text = Cut(text, kAngleTextLimit);
+  return negative ? Cut("-" + text, kAngleTextLimit) : text;
+}
+
+std::string FormatCoordinate(bool withSeconds, double x) {
+  const std::int64_t degrees = Trunc(x);
+  std::string text = ZeroPad(degrees, 3) + kDegreeSign;
+  if (withSeconds) {
+    const std::int64_t seconds = Trunc(Frac(x) * kSecondsPerDegree);
+    return text + ZeroPad(seconds / 60, 2) + "'" + ZeroPad(seconds % 60, 2);
+  }
+  return text + ZeroPad(Trunc(RoundHalfDown(Frac(x) * 60)), 2) + "'";
+}
+
+std::string FormatHours(double hours) {
+  const std::int64_t seconds = Trunc(Frac(hours) * 3600);
+  return Cut(ZeroPad(Trunc(hours), 2), 2) + ":" + Cut(ZeroPad(seconds / 60, 2), 2) + ":" +
+         Cut(ZeroPad(seconds % 60, 2), 2);
+}
+
+std::string FormatPlace(double longitude, double latitude, bool isWest, bool isSouth) {
+  const std::string latitudeText = FormatCoordinate(false, std::fabs(latitude));
+  return FormatCoordinate(false, std::fabs(longitude)) + (isWest ? " W" : " E") + ", " +
+         latitudeText.substr(1, 6) + (isSouth ? " S" : " N");
+}
+
+}  // namespace sternwerk

@@ -1,0 +1,155 @@
+#include "engine/calendar.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "engine/arithmetic.h"
+#include "tests/engine/sky_at.h"
+
+namespace sternwerk {
+namespace {
+
+using testing::SkyAt;
+
+TEST(JulianDay, DayCountsOfKnownDates) {
+  EXPECT_EQ(JulianDayNumber(1, 1, 2000), 2451544.5);
+  EXPECT_EQ(JulianDayNumber(31, 12, 1899), 2415019.5);
+  EXPECT_EQ(JulianDayNumber(7, 12, 2026), 2461381.5);
+}
+
+TEST(JulianDay, StepsBackNineDaysWhenTheGregorianCountStartsIn1582) {
+  EXPECT_EQ(JulianDayNumber(31, 12, 1581), 2298882.5);
+  EXPECT_EQ(JulianDayNumber(1, 1, 1582), 2298873.5);
+}
+
+TEST(ComputeTime, CenturiesAndObliquityAtTheEpochs) {
+  SkyState j2000 = SkyAt(1, 1, 2000, 12);
+  ComputeTime(j2000);
+  EXPECT_EQ(j2000.centuries, 1.0);
+  EXPECT_NEAR(RadToDeg(-j2000.obliquity), 23.439281, 1e-6);
+
+  SkyState epoch = SkyAt(31, 12, 1899, 12);
+  ComputeTime(epoch);
+  EXPECT_EQ(epoch.centuries, 0.0);
+  EXPECT_NEAR(RadToDeg(-epoch.obliquity), 23.452294, 1e-9);
+}
+
+TEST(ComputeTime, ObliquityIsStoredNegatedInRadians) {
+  SkyState sky = SkyAt(7, 12, 2026, 0);
+  ComputeTime(sky);
+  EXPECT_LT(sky.obliquity, 0);
+  EXPECT_NEAR(sky.obliquity, -DegToRad(23.452294 - 0.0130125 * sky.centuries), 1e-15);
+}
+
+TEST(MonthLengths, InitLeavesFebruaryToTheDateCheck) {
+  SkyState sky;
+  sky.monthLength[2] = 29;
+  InitMonthLengths(sky);
+  const int expected[] = {0, 31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  for (int m = 1; m <= 12; ++m) EXPECT_EQ(sky.monthLength[m], expected[m]) << "month " << m;
+}
+
+std::string AfterNextDay(const std::string& date) {
+  SkyState sky;
+  sky.dateText = date;
+  NextDay(sky);
+  EXPECT_EQ(sky.dateText, DateText(sky.day, sky.month, sky.year));
+  return sky.dateText;
+}
+
+std::string AfterPreviousDay(const std::string& date) {
+  SkyState sky;
+  sky.dateText = date;
+  PreviousDay(sky);
+  EXPECT_EQ(sky.dateText, DateText(sky.day, sky.month, sky.year));
+  return sky.dateText;
+}
+
+TEST(DaySteps, NextDayAcrossMonthYearAndLeapDays) {
+  EXPECT_EQ(AfterNextDay("28.02.1996"), "29.02.1996");
+  EXPECT_EQ(AfterNextDay("28.02.1900"), "01.03.1900");
+  EXPECT_EQ(AfterNextDay("28.02.2000"), "29.02.2000");
+  EXPECT_EQ(AfterNextDay("29.02.2000"), "01.03.2000");
+  EXPECT_EQ(AfterNextDay("31.12.1999"), "01.01.2000");
+  EXPECT_EQ(AfterNextDay("30.04.2026"), "01.05.2026");
+  EXPECT_EQ(AfterNextDay("30.05.2026"), "31.05.2026");
+}
+
+TEST(DaySteps, PreviousDayAcrossMonthYearAndLeapDays) {
+  EXPECT_EQ(AfterPreviousDay("01.03.2100"), "28.02.2100");
+  EXPECT_EQ(AfterPreviousDay("01.03.2024"), "29.02.2024");
+  EXPECT_EQ(AfterPreviousDay("01.01.2000"), "31.12.1999");
+  EXPECT_EQ(AfterPreviousDay("01.05.2026"), "30.04.2026");
+  EXPECT_EQ(AfterPreviousDay("01.08.2026"), "31.07.2026");
+}
+
+TEST(DaySteps, ReadTheDateFromTheTextNotFromTheFields) {
+  SkyState sky;
+  sky.dateText = "10.10.2010";
+  sky.day = 1;
+  sky.month = 1;
+  sky.year = 1999;
+  NextDay(sky);
+  EXPECT_EQ(sky.dateText, "11.10.2010");
+  EXPECT_EQ(sky.day, 11);
+  EXPECT_EQ(sky.month, 10);
+  EXPECT_EQ(sky.year, 2010);
+}
+
+TEST(DaySteps, AYearOfStepsForwardAndBackReturnsToTheStart) {
+  SkyState sky;
+  sky.dateText = "15.06.2023";
+  for (int i = 0; i < 366; ++i) NextDay(sky);
+  EXPECT_EQ(sky.dateText, "15.06.2024");  // passes 29.02.2024
+  for (int i = 0; i < 366; ++i) PreviousDay(sky);
+  EXPECT_EQ(sky.dateText, "15.06.2023");
+}
+
+TEST(DaySteps, ForeignDateTextsAreSteppedWithoutCrashing) {
+  for (const char* text : {"", "x", "ab.cd.efgh", "31.13.2026", "99.99.9999"}) {
+    SkyState sky;
+    sky.dateText = text;
+    NextDay(sky);
+    EXPECT_LE(sky.dateText.size(), 10u) << text;
+    PreviousDay(sky);
+    EXPECT_LE(sky.dateText.size(), 10u) << text;
+  }
+}
+
+TEST(DaySteps, DayCountAdvancesByOneForEveryStep) {
+  SkyState sky;
+  sky.dateText = "25.12.1899";
+  NextDay(sky);
+  for (int i = 0; i < 3000; ++i) {
+    const double before = JulianDayNumber(sky.day, sky.month, sky.year);
+    NextDay(sky);
+    ASSERT_EQ(JulianDayNumber(sky.day, sky.month, sky.year) - before, 1.0) << sky.dateText;
+  }
+}
+
+TEST(Weekday, NamesOfKnownDates) {
+  EXPECT_EQ(WeekdayName(2000, 1, 1), "Sa");
+  EXPECT_EQ(WeekdayName(2026, 12, 7), "Mo");
+  EXPECT_EQ(WeekdayName(2026, 12, 13), "So");
+  EXPECT_EQ(WeekdayName(2024, 2, 29), "Do");
+  EXPECT_EQ(WeekdayName(1600, 1, 1), "Sa");
+}
+
+TEST(Weekday, FollowsTheDayCountOverManyYears) {
+  SkyState sky;
+  sky.dateText = "01.01.1700";
+  NextDay(sky);
+  PreviousDay(sky);
+  const char* names[] = {"Mo", "Di", "Mi", "Do", "Fr", "Sa", "So"};
+  for (int i = 0; i < 150000; ++i) {
+    // JD + 0.5 is a whole number whose remainder by 7 is 0 on Mondays.
+    const double jd = JulianDayNumber(sky.day, sky.month, sky.year);
+    const int weekday = static_cast<int>(std::fmod(jd + 0.5, 7.0));
+    ASSERT_EQ(WeekdayName(sky.year, sky.month, sky.day), names[weekday]) << sky.dateText;
+    NextDay(sky);
+  }
+}
+
+}  // namespace
+}  // namespace sternwerk
