@@ -2,29 +2,55 @@
 // unless a name says radians; Int truncates toward zero, never floors.
 #pragma once
 
+#include <cmath>
+
 namespace sternwerk {
 
 inline constexpr long double kPi = 3.14159265358979323846264338327950288L;
 inline constexpr long double kDegreesPerRadian = 57.295779513082320877L;
 inline constexpr long double kRadiansPerDegree = 0.017453292519943295769L;
 
-// Truncation toward zero, as a real: Int(-2.7) = -2.
-double Int(double x);
-// x - Int(x); negative for negative x.
-double Frac(double x);
+// These small helpers run hundreds of times per recomputation, so they are
+// defined here to be inlined.
 
-double DegToRad(double degrees);
-double RadToDeg(double radians);
+// Truncation toward zero, as a real: Int(-2.7) = -2.
+inline double Int(double x) {
+  return std::trunc(x);
+}
+// x - Int(x); negative for negative x.
+inline double Frac(double x) {
+  return x - Int(x);
+}
+
+// The conversion factors are applied in extended precision, then rounded.
+inline double DegToRad(double degrees) {
+  return static_cast<double>(degrees * kRadiansPerDegree);
+}
+inline double RadToDeg(double radians) {
+  return static_cast<double>(radians * kDegreesPerRadian);
+}
 
 // x - Int(x / 360) * 360: keeps the sign of x (Mod360(-370) = -10).
-double Mod360(double x);
-// Remainder of x by m in [0, m) for m > 0.
-double FloorMod(double m, double x);
+inline double Mod360(double x) {
+  return x - Int(x / 360) * 360;
+}
 
-double SinDeg(double degrees);
-double CosDeg(double degrees);
+// Remainder of x by m in [0, m) for m > 0.
+inline double FloorMod(double m, double x) {
+  const double r = Frac(x / m) * m;
+  return r < 0 ? r + m : r;
+}
+
+inline double SinDeg(double degrees) {
+  return std::sin(DegToRad(degrees));
+}
+inline double CosDeg(double degrees) {
+  return std::cos(DegToRad(degrees));
+}
 // sin(x) / cos(x), x in radians.
-double Tan(double radians);
+inline double Tan(double radians) {
+  return std::sin(radians) / std::cos(radians);
+}
 
 struct Polar {
   double radius;

@@ -71,13 +71,10 @@ void InitMonthLengths(SkyState& sky) {
 }
 
 double JulianDayNumber(int day, int month, int year) {
-  int y = year;
-  int m = month;
-  if (m <= 2) {
-    y = year - 1;
-    m = month + 12;
-  }
-  const double Y = y;
+  // January and February count as months 13 and 14 of the year before.
+  const bool early = month <= 2;
+  const double Y = early ? year - 1.0 : year;
+  const double m = early ? month + 12.0 : month;
   const double B = year >= kFirstGregorianYear ? Int(Y / 400) - Int(Y / 100) : -2;
   const double monthDays = static_cast<double>(std::trunc((m + 1) * kMonthDayFactor));
   return Int(Y * 365.25) + monthDays + B + kJulianDayOffset + day;
@@ -147,7 +144,7 @@ std::string DateText(int day, int month, int year) {
 std::string WeekdayName(int year, int month, int day) {
   static constexpr std::array<const char*, 7> kNames = {"So", "Mo", "Di", "Mi", "Do", "Fr", "Sa"};
   using u16 = std::uint16_t;
-  const u16 d = month < 3 ? u16(year - 1) : u16(year);
+  const u16 d = month < 3 ? u16(u16(year) - 1) : u16(year);
   const u16 m = month < 3 ? u16(month + 10) : u16(month - 2);
   const u16 e = d % 100;
   const u16 sum =

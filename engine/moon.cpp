@@ -1,4 +1,5 @@
 #include <array>
+#include <cmath>
 
 #include "engine/arithmetic.h"
 #include "engine/sun_moon.h"
@@ -15,8 +16,6 @@ struct LunarTerm {
   double coefficient;
   int l, s, f, d;
 };
-
-constexpr int kLunarGroups = 10;
 
 // clang-format off
 constexpr std::array<LunarTerm, 71> kLunarTerms = {{
@@ -57,17 +56,43 @@ struct LunarArguments {
   double D;     // mean elongation
 };
 
-// Sum of the periodic terms in seconds of arc, group by group.
+// A point on the unit circle, cos + i sin of an angle.
+struct UnitPhase {
+  double c = 1, s = 0;
+  UnitPhase operator*(UnitPhase o) const { return {c * o.c - s * o.s, s * o.c + c * o.s}; }
+  UnitPhase Conjugate() const { return {c, -s}; }
+};
+
+constexpr int kHighestMultiple = 6;  // of D, in 2l - 6D
+
+// The phases k * x for k = -6..6 of one argument in degrees, so that every
+// term's sine comes from products instead of its own sine call.
+class PhaseMultiples {
+ public:
+  explicit PhaseMultiples(double degrees) {
+    const double radians = DegToRad(degrees);
+    const UnitPhase once{std::cos(radians), std::sin(radians)};
+    for (int k = 1; k <= kHighestMultiple; ++k) positive_[k] = positive_[k - 1] * once;
+  }
+  UnitPhase operator[](int k) const { return k >= 0 ? positive_[k] : positive_[-k].Conjugate(); }
+
+ private:
+  std::array<UnitPhase, kHighestMultiple + 1> positive_{};
+};
+
+// Sum of the periodic terms in seconds of arc; the table is ordered by group
+// and each group is summed first, then added to the total.
 double LunarSeries(const LunarArguments& a) {
-  double total = 0;
-  for (int group = 1; group <= kLunarGroups; ++group) {
-    double groupSum = 0;
-    for (const LunarTerm& term : kLunarTerms) {
-      if (term.group != group) continue;
-      groupSum +=
-          term.coefficient * SinDeg(term.l * a.l + term.s * a.lSun + term.f * a.F + term.d * a.D);
+  const PhaseMultiples l(a.l), lSun(a.lSun), F(a.F), D(a.D);
+  double total = 0, groupSum = 0;
+  for (std::size_t i = 0; i < kLunarTerms.size(); ++i) {
+    const LunarTerm& term = kLunarTerms[i];
+    const UnitPhase phase = l[term.l] * lSun[term.s] * F[term.f] * D[term.d];
+    groupSum += term.coefficient * phase.s;
+    if (i + 1 == kLunarTerms.size() || kLunarTerms[i + 1].group != term.group) {
+      total += groupSum;
+      groupSum = 0;
     }
-    total += groupSum;
   }
   return total;
 }

@@ -51,19 +51,32 @@ class ElementReader {
   int position_ = 0;
 };
 
-// Rotates a vector of the orbital plane by the argument of perihelion, the
-// inclination and the node into the ecliptic frame.
-Vector3 ToEcliptic(double x, double y, double perihelion, double node, double inclination) {
-  Polar p = ToPolar(y, x, kEpsilon);
-  const Cartesian inPlane = FromPolar(p.radius, p.angle + perihelion, kEpsilon);
-  Polar tilt = ToPolar(0, inPlane.y, kEpsilon);
-  const Cartesian tilted = FromPolar(tilt.radius, tilt.angle + inclination, kEpsilon);
-  Polar q = ToPolar(tilted.x, inPlane.x, kEpsilon);
-  double angle = q.angle + node;
-  if (angle < 0) angle += kTwoPi;
-  const Cartesian ecliptic = FromPolar(q.radius, angle, kEpsilon);
-  return {ecliptic.x, ecliptic.y, tilted.y};
-}
+// Orientation of an orbit: turns vectors of the orbital plane by the argument
+// of perihelion, tilts them by the inclination about the line of nodes and
+// turns them by the longitude of the node into the ecliptic frame. The sines
+// and cosines are taken once per body for both the position and the velocity.
+class OrbitOrientation {
+ public:
+  OrbitOrientation(double perihelion, double node, double inclination)
+      : cosPerihelion_(std::cos(perihelion)),
+        sinPerihelion_(std::sin(perihelion)),
+        cosNode_(std::cos(node)),
+        sinNode_(std::sin(node)),
+        cosInclination_(std::cos(inclination)),
+        sinInclination_(std::sin(inclination)) {}
+
+  Vector3 ToEcliptic(double x, double y) const {
+    const double x1 = x * cosPerihelion_ - y * sinPerihelion_;
+    const double y1 = x * sinPerihelion_ + y * cosPerihelion_;
+    const double y2 = y1 * cosInclination_;
+    return {x1 * cosNode_ - y2 * sinNode_, x1 * sinNode_ + y2 * cosNode_, y1 * sinInclination_};
+  }
+
+ private:
+  double cosPerihelion_, sinPerihelion_;
+  double cosNode_, sinNode_;
+  double cosInclination_, sinInclination_;
+};
 
 // Numbers of terms in the y, x and z correction series of Jupiter to Pluto.
 struct SeriesLengths {
@@ -109,7 +122,9 @@ BodyResult ComputeBody(int factor, ElementReader& table, EarthState& earth) {
   const double M = FloorMod(kTwoPi, table.Element());
   const double e = RadToDeg(table.Element());
   double E = M;
-  for (int i = 0; i < kKeplerIterations; ++i) E = e * std::sin(E) + M;
+  if (e != 0) {  // a circular orbit leaves E = M in every iteration
+    for (int i = 0; i < kKeplerIterations; ++i) E = e * std::sin(E) + M;
+  }
   const double a = table.Number();
 
   const double Edot =
@@ -120,7 +135,8 @@ BodyResult ComputeBody(int factor, ElementReader& table, EarthState& earth) {
   const double perihelion = table.Element();
   const double node = table.Element();
   const double inclination = table.Element();
-  const Vector3 velocity = ToEcliptic(vx, vy, perihelion, node, inclination);
+  const OrbitOrientation orbit(perihelion, node, inclination);
+  const Vector3 velocity = orbit.ToEcliptic(vx, vy);
 
   double geoVx = 0, geoVy = 0;
   if (isEarth) {
@@ -132,7 +148,7 @@ BodyResult ComputeBody(int factor, ElementReader& table, EarthState& earth) {
 
   const double x = a * (std::cos(E) - e);
   const double y = a * std::sin(E) * minorFactor;
-  Vector3 p = ToEcliptic(x, y, perihelion, node, inclination);
+  Vector3 p = orbit.ToEcliptic(x, y);
 
   if (factor >= kJupiter && factor <= kPluto) {
     const SeriesLengths& terms = kCorrectionTerms[factor - kJupiter];

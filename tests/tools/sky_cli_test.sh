@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# Runs sternwerk-sky as a user and a script would and checks its output and
+# exit status.
+set -u
+sky=$1
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+expect_status() {  # status, then the arguments
+  local want=$1; shift
+  local err
+  err=$("$sky" "$@" 2>&1 >/dev/null)
+  local got=$?
+  [ "$got" -eq "$want" ] || fail "$* exited $got, expected $want"
+  if [ "$want" -eq 2 ]; then
+    [ "$(printf '%s\n' "$err" | wc -l)" -eq 1 ] || fail "$*: error is not one line: $err"
+  fi
+}
+
+out=$("$sky" 07.12.2026 00:00)
+[ "$(printf '%s\n' "$out" | wc -l)" -eq 26 ] || fail "expected 3 header lines and 23 factors"
+grep -qx 'Mo, 07.12.2026' <<<"$out" || fail "date line"
+grep -qx '00:00:00 WZ/GMT' <<<"$out" || fail "time line"
+grep -qx "010°00' E, 50°00' N" <<<"$out" || fail "place line"
+grep -qx " SO 254°52'37\"=14°53'SCH" <<<"$out" || fail "Sun line (UTF-8 degree sign)"
+grep -qx " GZ 267°14'40\"=27°15'SCH" <<<"$out" || fail "GZ line"
+
+out=$("$sky" 04.04.2000 18:14 13.366767 52.5501)
+grep -q "^ MC 118°0[78]'" <<<"$out" || fail "MC of the new moon example: $(grep MC <<<"$out")"
+grep -qx "013°22' E, 52°33' N" <<<"$out" || fail "place line of the example"
+"$sky" 01.01.2000 12:00 -73.5 -33.25 | grep -qx "073°30' W, 33°15' S" || fail "west/south place"
+
+expect_status 0 --help
+expect_status 2
+expect_status 2 31.02.2026 12:00
+expect_status 2 01.01.2026 24:30
+expect_status 2 01.01.2026 12:00 181 50
+expect_status 2 01.01.2026 12:00 10 -91
+expect_status 2 01.01.2026 12:00 zehn 50
+expect_status 2 01.01.2026 12:00 10
+expect_status 2 --tsv extra
+
+tsv=$(printf '1 1 2000 12 10 50\n\n7 12 2026 0 10 50\n' | "$sky" --tsv)
+[ "$(printf '%s\n' "$tsv" | wc -l)" -eq 2 ] || fail "tsv: two lines expected"
+first=$(head -n1 <<<"$tsv")
+[ "$(awk -F'\t' '{print NF}' <<<"$first")" -eq 26 ] || fail "tsv: 26 fields expected"
+[ "$(cut -f1 <<<"$first")" = "1.000000000" ] || fail "tsv: T of J2000"
+[ "$(cut -f26 <<<"$first")" = "00000100001010110" ] || fail "tsv: retrograde flags of J2000"
+
+partial=$(printf '1 1 2000 12 10 50\n2 1 2000 x 10 50\n3 1 2000 0 10 50\n' | "$sky" --tsv 2>/tmp/sky_tsv_err.$$)
+status=$?
+[ "$status" -eq 2 ] || fail "tsv: malformed line exited $status"
+[ "$(printf '%s\n' "$partial" | wc -l)" -eq 1 ] || fail "tsv: lines before the bad one must be complete"
+grep -q "Zeile 2" /tmp/sky_tsv_err.$$ || fail "tsv: message must name line 2"
+rm -f /tmp/sky_tsv_err.$$
+for bad in '1 1 2000 12 10' '1 1 2000 12 10 50 7' '1 1 2000 nan 10 50' '1.5 1 2000 0 10 50' \
+  '99999999999 1 2000 0 10 50'; do
+  printf '%s\n' "$bad" | "$sky" --tsv >/dev/null 2>&1
+  [ $? -eq 2 ] || fail "tsv accepted: $bad"
+done
+
+[ "$failures" -eq 0 ] && echo "all sternwerk-sky checks passed"
+exit $((failures > 0))

@@ -1,0 +1,54 @@
+#include "tools/sky_report.h"
+
+#include <cstdio>
+
+#include "engine/calendar.h"
+#include "engine/factors.h"
+#include "engine/position_list.h"
+#include "engine/text_forms.h"
+
+namespace sternwerk {
+
+SkyState SkyFor(int day, int month, int year, double hours, double longitude, double latitude) {
+  SkyState sky;
+  sky.day = day;
+  sky.month = month;
+  sky.year = year;
+  sky.dateText = DateText(day, month, year);
+  sky.hours = hours;
+  sky.longitude = longitude;
+  sky.latitude = latitude;
+  sky.isWest = longitude < 0;
+  sky.isSouth = latitude < 0;
+  return sky;
+}
+
+std::vector<std::string> SkyReport(const SkyState& sky) {
+  std::vector<std::string> lines = {
+      WeekdayName(sky.year, sky.month, sky.day) + ", " + sky.dateText,
+      FormatHours(sky.hours) + " WZ/GMT",
+      FormatPlace(sky.longitude, sky.latitude, sky.isWest, sky.isSouth),
+  };
+  for (int factor = 0; factor <= kGZ; ++factor) {
+    lines.push_back(PositionListLine(factor, sky.longitudes[factor]));
+  }
+  return lines;
+}
+
+std::string TsvLine(const SkyState& sky) {
+  char number[64];
+  std::string line;
+  const auto field = [&](double value) {
+    std::snprintf(number, sizeof number, "%.9f\t", value);
+    line += number;
+  };
+  field(sky.centuries);
+  field(sky.ramc);
+  for (int factor = 0; factor <= kGZ; ++factor) field(sky.longitudes[factor]);
+  line += sky.retrograde[kSun] ? '1' : '0';
+  for (int factor = kMercury; factor <= kPoseidon; ++factor)
+    line += sky.retrograde[factor] ? '1' : '0';
+  return line;
+}
+
+}  // namespace sternwerk

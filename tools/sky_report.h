@@ -1,0 +1,22 @@
+// The texts sternwerk-sky writes for one instant and place.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "engine/sky_state.h"
+
+namespace sternwerk {
+
+// A sky state for a date, decimal hours and place (east and north positive).
+SkyState SkyFor(int day, int month, int year, double hours, double longitude, double latitude);
+
+// Date line, time line, place line and the position list of factors 0..22,
+// as Windows-1252 texts; the sky must be computed.
+std::vector<std::string> SkyReport(const SkyState& sky);
+
+// One tab-separated line: T, ramc, longitudes 0..22 with nine decimals, then
+// the retrograde flags of factors 2 and 6..21 as 0 and 1.
+std::string TsvLine(const SkyState& sky);
+
+}  // namespace sternwerk

@@ -1,0 +1,100 @@
+// sternwerk-sky: positions of the Sun, Moon, planets, axes and hypothetical
+// points for an instant and place, for people and for scripts.
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "engine/sky.h"
+#include "engine/text_encoding.h"
+#include "tools/sky_arguments.h"
+#include "tools/sky_report.h"
+
+namespace sternwerk {
+namespace {
+
+constexpr int kExitUsage = 2;
+
+constexpr const char* kUsage =
+    "Aufruf:\n"
+    "  sternwerk-sky TT.MM.JJJJ HH:MM[:SS] [LÄNGE BREITE]\n"
+    "      Positionen für den Zeitpunkt (Weltzeit) und Ort (Dezimalgrad,\n"
+    "      Ost und Nord positiv; ohne Angabe 10 und 50).\n"
+    "  sternwerk-sky --tsv\n"
+    "      liest Zeilen \"Tag Monat Jahr Stunden Länge Breite\" von der\n"
+    "      Standardeingabe und schreibt je eine tabulatorgetrennte Zeile.\n";
+
+int PrintSky(const std::vector<std::string>& args) {
+  if (args.size() != 2 && args.size() != 4) {
+    throw UsageError("erwartet Datum und Zeit, dazu wahlweise Länge und Breite");
+  }
+  const CalendarDate date = ParseDate(args[0]);
+  const double hours = ParseTime(args[1]);
+  double longitude = kDefaultLongitude, latitude = kDefaultLatitude;
+  if (args.size() == 4) {
+    longitude = ParseDegrees(args[2], "Länge", -180, 180);
+    latitude = ParseDegrees(args[3], "Breite", -90, 90);
+  }
+  SkyState sky = SkyFor(date.day, date.month, date.year, hours, longitude, latitude);
+  ComputeSky(sky);
+  for (const std::string& line : SkyReport(sky)) std::cout << Windows1252ToUtf8(line) << '\n';
+  return 0;
+}
+
+// Reads "day month year hours longitude latitude"; false for a malformed line.
+bool ReadTsvInput(const std::string& line, SkyState& sky) {
+  std::istringstream fields(line);
+  std::string day, month, year, hours, longitude, latitude, extra;
+  if (!(fields >> day >> month >> year >> hours >> longitude >> latitude) || (fields >> extra)) {
+    return false;
+  }
+  int d = 0, m = 0, y = 0;
+  double h = 0, lon = 0, lat = 0;
+  if (!ParseInteger(day, d) || !ParseInteger(month, m) || !ParseInteger(year, y) ||
+      !ParseNumber(hours, h) || !ParseNumber(longitude, lon) || !ParseNumber(latitude, lat)) {
+    return false;
+  }
+  sky = SkyFor(d, m, y, h, lon, lat);
+  return true;
+}
+
+int PrintTsv() {
+  std::string line;
+  for (int number = 1; std::getline(std::cin, line); ++number) {
+    if (line.find_first_not_of(" \t\r") == std::string::npos) continue;
+    SkyState sky;
+    if (!ReadTsvInput(line, sky)) {
+      std::cout.flush();
+      std::cerr << "sternwerk-sky: Zeile " << number
+                << ": erwartet \"Tag Monat Jahr Stunden Länge Breite\"\n";
+      return kExitUsage;
+    }
+    ComputeSky(sky);
+    std::cout << TsvLine(sky) << '\n';
+  }
+  return 0;
+}
+
+int Run(const std::vector<std::string>& args) {
+  if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+    std::cout << kUsage;
+    return 0;
+  }
+  if (!args.empty() && args[0] == "--tsv") {
+    if (args.size() != 1) throw UsageError("--tsv nimmt keine weiteren Argumente");
+    return PrintTsv();
+  }
+  return PrintSky(args);
+}
+
+}  // namespace
+}  // namespace sternwerk
+
+int main(int argc, char** argv) {
+  try {
+    return sternwerk::Run(std::vector<std::string>(argv + 1, argv + argc));
+  } catch (const sternwerk::UsageError& error) {
+    std::cerr << "sternwerk-sky: " << error.what() << " (--help zeigt den Aufruf)\n";
+    return sternwerk::kExitUsage;
+  }
+}
