@@ -95,8 +95,9 @@ TEST(PositionList, LinesOfTheMainWindowList) {
             Deg(" PO 359", "54'00\"=") + Deg("29", "54'FIS"));
 }
 
-TEST(PositionList, ALongitudeJustPast360FallsIntoAries) {
-  EXPECT_EQ(PositionListLine(kSun, 360.002), Deg(" SO 360", "00'07\"=") + Deg("00", "00'WID"));
+TEST(PositionList, ALongitudeJustPast360IsListedWithoutASign) {
+  EXPECT_EQ(PositionListLine(kSun, 360.002), Deg(" SO 360", "00'07\"=") + Deg("00", "00'"));
+  EXPECT_EQ(PositionListLine(kMoon, 359.999), Deg(" MO 359", "59'56\"=") + Deg("30", "00'FIS"));
 }
 
 }  // namespace
