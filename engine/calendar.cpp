@@ -135,6 +135,11 @@ void PreviousDay(SkyState& sky) {
   WriteDate(sky, date);
 }
 
+void SetInstant(SkyState& sky, int day, int month, int year, double hours) {
+  WriteDate(sky, {day, month, year});
+  sky.hours = hours;
+}
+
 std::string DateText(int day, int month, int year) {
   std::string text = ZeroPad(day, 2) + "." + ZeroPad(month, 2) + "." + ZeroPad(year, 4);
   if (text.size() > kDateTextLength) text.resize(kDateTextLength);

@@ -29,6 +29,9 @@ bool IsLeapYear(int year);
 void NextDay(SkyState& sky);
 void PreviousDay(SkyState& sky);
 
+// Sets day, month, year, the matching dateText and hours.
+void SetInstant(SkyState& sky, int day, int month, int year, double hours);
+
 // "dd.mm.yyyy" from whole numbers, each part zero-padded.
 std::string DateText(int day, int month, int year);
 

@@ -11,11 +11,7 @@ namespace sternwerk {
 
 SkyState SkyFor(int day, int month, int year, double hours, double longitude, double latitude) {
   SkyState sky;
-  sky.day = day;
-  sky.month = month;
-  sky.year = year;
-  sky.dateText = DateText(day, month, year);
-  sky.hours = hours;
+  SetInstant(sky, day, month, year, hours);
   sky.longitude = longitude;
   sky.latitude = latitude;
   sky.isWest = longitude < 0;

@@ -50,20 +50,20 @@ TEST(MonthLengths, InitLeavesFebruaryToTheDateCheck) {
   for (int m = 1; m <= 12; ++m) EXPECT_EQ(sky.monthLength[m], expected[m]) << "month " << m;
 }
 
-std::string AfterNextDay(const std::string& date) {
+// The date text after one day step, checking that the fields agree with it.
+std::string Stepped(void (*step)(SkyState&), const std::string& date) {
   SkyState sky;
   sky.dateText = date;
-  NextDay(sky);
+  step(sky);
   EXPECT_EQ(sky.dateText, DateText(sky.day, sky.month, sky.year));
   return sky.dateText;
 }
 
+std::string AfterNextDay(const std::string& date) {
+  return Stepped(NextDay, date);
+}
 std::string AfterPreviousDay(const std::string& date) {
-  SkyState sky;
-  sky.dateText = date;
-  PreviousDay(sky);
-  EXPECT_EQ(sky.dateText, DateText(sky.day, sky.month, sky.year));
-  return sky.dateText;
+  return Stepped(PreviousDay, date);
 }
 
 TEST(DaySteps, NextDayAcrossMonthYearAndLeapDays) {

@@ -10,11 +10,7 @@ namespace sternwerk::testing {
 inline SkyState SkyAt(int day, int month, int year, double hours, double longitude = 10.0,
                       double latitude = 50.0) {
   SkyState sky;
-  sky.day = day;
-  sky.month = month;
-  sky.year = year;
-  sky.dateText = DateText(day, month, year);
-  sky.hours = hours;
+  SetInstant(sky, day, month, year, hours);
   sky.longitude = longitude;
   sky.latitude = latitude;
   return sky;
