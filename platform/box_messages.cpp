@@ -1,0 +1,65 @@
+#include "platform/box_messages.h"
+
+namespace sternwerk {
+
+namespace {
+
+const QString kErrorTitle = "Fehler";
+const QString kInformationTitle = "Informationen";
+const QString kConfirmationTitle = "Bestätigung";
+
+QString WithLineFeeds(QString text) {
+  text.replace("\r\n", "\n");
+  text.replace('\r', '\n');
+  return text;
+}
+
+}  // namespace
+
+std::unique_ptr<QMessageBox> BoxMessages::MakeBox(MessageKind kind, const QString& title,
+                                                  const QString& text, QWidget* parent) {
+  auto box = std::make_unique<QMessageBox>(parent);
+  box->setWindowTitle(title);
+  box->setTextFormat(Qt::PlainText);
+  box->setText(WithLineFeeds(text));
+  switch (kind) {
+    case MessageKind::kError:
+      box->setIcon(QMessageBox::Critical);
+      break;
+    case MessageKind::kInformation:
+      box->setIcon(QMessageBox::Information);
+      break;
+    case MessageKind::kConfirmation:
+      box->setIcon(QMessageBox::Question);
+      break;
+    case MessageKind::kPlain:
+      box->setIcon(QMessageBox::NoIcon);
+      break;
+  }
+  if (kind == MessageKind::kConfirmation) {
+    box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    box->setDefaultButton(QMessageBox::Yes);
+  } else {
+    box->setStandardButtons(QMessageBox::Ok);
+  }
+  return box;
+}
+
+void BoxMessages::Error(const QString& text) {
+  MakeBox(MessageKind::kError, kErrorTitle, text, parent_)->exec();
+}
+
+void BoxMessages::Information(const QString& text) {
+  MakeBox(MessageKind::kInformation, kInformationTitle, text, parent_)->exec();
+}
+
+bool BoxMessages::Confirm(const QString& text) {
+  return MakeBox(MessageKind::kConfirmation, kConfirmationTitle, text, parent_)->exec() ==
+         QMessageBox::Yes;
+}
+
+void BoxMessages::Plain(const QString& title, const QString& text) {
+  MakeBox(MessageKind::kPlain, title, text, parent_)->exec();
+}
+
+}  // namespace sternwerk

@@ -1,0 +1,30 @@
+#include "platform/symbol_font.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFontDatabase>
+
+namespace sternwerk {
+
+QString SymbolFontPath() {
+  return QDir(QCoreApplication::applicationDirPath()).filePath(kSymbolFontFile);
+}
+
+ApplicationFont::ApplicationFont(const QString& path)
+    : id_(QFontDatabase::addApplicationFont(path)) {}
+
+ApplicationFont::~ApplicationFont() {
+  if (added()) QFontDatabase::removeApplicationFont(id_);
+}
+
+int CountFamiliesContaining(const QStringList& families, const QString& face) {
+  int count = 0;
+  for (const QString& family : families) count += family.contains(face, Qt::CaseSensitive);
+  return count;
+}
+
+bool SymbolFontInstalled() {
+  return CountFamiliesContaining(QFontDatabase::families(), kSymbolFontFamily) > 0;
+}
+
+}  // namespace sternwerk
