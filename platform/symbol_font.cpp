@@ -1,14 +1,8 @@
 #include "platform/symbol_font.h"
 
-#include <QCoreApplication>
-#include <QDir>
 #include <QFontDatabase>
 
 namespace sternwerk {
-
-QString SymbolFontPath() {
-  return QDir(QCoreApplication::applicationDirPath()).filePath(kSymbolFontFile);
-}
 
 ApplicationFont::ApplicationFont(const QString& path)
     : id_(QFontDatabase::addApplicationFont(path)) {}

@@ -1,5 +1,5 @@
-// The program's symbol font: its file beside the program, added for the run,
-// and the check whether its face is installed.
+// The program's symbol font: its file added for the run, and the check
+// whether its face is installed.
 #pragma once
 
 #include <QString>
@@ -8,11 +8,6 @@
 namespace sternwerk {
 
 inline const QString kSymbolFontFamily = "VizizizizuRavorod";
-inline const QString kSymbolFontFile = "Roradoza.TTF";
-
-// The font file in the program's directory.
-QString SymbolFontPath();
-
 // Adds a font file to the application's fonts for the lifetime of the
 // object. A missing or unreadable file adds nothing, without notice.
 class ApplicationFont {

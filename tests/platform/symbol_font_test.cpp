@@ -11,6 +11,7 @@
 
 #include "platform/canvas.h"
 #include "platform/picture_painter.h"
+#include "platform/program_files.h"
 
 namespace sternwerk {
 namespace {

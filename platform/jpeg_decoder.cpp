@@ -1,0 +1,96 @@
+#include "platform/jpeg_decoder.h"
+
+#include <QFile>
+#include <csetjmp>
+#include <cstdio>
+// jpeglib.h needs FILE and size_t declared first.
+#include <jpeglib.h>
+
+namespace sternwerk {
+
+namespace {
+
+// libjpeg's error manager extended with the way back to the decoder: on an
+// error the library calls error_exit, which must not return; it jumps back
+// instead of ending the program as the library's default does.
+struct ErrorManager {
+  jpeg_error_mgr library;
+  std::jmp_buf way_back;
+  char message[JMSG_LENGTH_MAX] = {};
+  bool warned = false;
+};
+
+void JumpBack(j_common_ptr info) {
+  auto* errors = reinterpret_cast<ErrorManager*>(info->err);
+  info->err->format_message(info, errors->message);
+  std::longjmp(errors->way_back, 1);
+}
+
+// Keeps the first warning (corrupt or missing data) instead of printing it.
+void NoteWarning(j_common_ptr info, int level) {
+  auto* errors = reinterpret_cast<ErrorManager*>(info->err);
+  if (level < 0 && !errors->warned) {
+    errors->warned = true;
+    info->err->format_message(info, errors->message);
+  }
+}
+
+// Runs the decompression into `image`. Between setjmp and the end of this
+// function no object with a destructor lives in this frame, so the jump back
+// skips nothing.
+bool Decompress(jpeg_decompress_struct& info, ErrorManager& errors,
+                std::span<const std::uint8_t> bytes, QImage& image) {
+  if (setjmp(errors.way_back)) return false;
+  jpeg_mem_src(&info, bytes.data(), static_cast<unsigned long>(bytes.size()));
+  jpeg_read_header(&info, TRUE);
+  info.out_color_space = JCS_RGB;
+  jpeg_start_decompress(&info);
+  image = QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height),
+                 QImage::Format_RGB888);
+  if (image.isNull()) return false;
+  while (info.output_scanline < info.output_height) {
+    JSAMPROW row = image.scanLine(static_cast<int>(info.output_scanline));
+    jpeg_read_scanlines(&info, &row, 1);
+  }
+  jpeg_finish_decompress(&info);
+  return true;
+}
+
+}  // namespace
+
+Outcome<QImage> DecodeJpeg(std::span<const std::uint8_t> bytes) {
+  if (bytes.empty()) return Outcome<QImage>::Failure("Die JPEG-Datei ist leer.");
+  jpeg_decompress_struct info;
+  ErrorManager errors;
+  info.err = jpeg_std_error(&errors.library);
+  errors.library.error_exit = JumpBack;
+  errors.library.emit_message = NoteWarning;
+  jpeg_create_decompress(&info);
+  QImage image;
+  const bool decoded = Decompress(info, errors, bytes, image);
+  jpeg_destroy_decompress(&info);
+  if (!decoded) {
+    const QString reason =
+        errors.message[0] ? QString::fromLocal8Bit(errors.message) : QString("zu wenig Speicher");
+    return Outcome<QImage>::Failure(
+        QString("Das JPEG-Bild kann nicht gelesen werden: %1").arg(reason).toStdString());
+  }
+  if (errors.warned) {
+    return Outcome<QImage>::Failure(
+        QString("Das JPEG-Bild ist beschädigt: %1").arg(errors.message).toStdString());
+  }
+  return Outcome<QImage>::Success(image);
+}
+
+Outcome<QImage> LoadJpegFile(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) {
+    return Outcome<QImage>::Failure(
+        QString("Die Datei %1 kann nicht geöffnet werden.").arg(path).toStdString());
+  }
+  const QByteArray bytes = file.readAll();
+  return DecodeJpeg(std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                              static_cast<std::size_t>(bytes.size())));
+}
+
+}  // namespace sternwerk
