@@ -1,0 +1,56 @@
+#include "platform/printing.h"
+
+#include <QPageSize>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinterInfo>
+
+#include "platform/picture_painter.h"
+
+namespace sternwerk {
+
+namespace {
+constexpr int kPageRounding = 100;
+constexpr int kFallbackResolution = 600;
+}  // namespace
+
+int RoundedPageDimension(int pixels) {
+  return (pixels / kPageRounding) * kPageRounding + kPageRounding;
+}
+
+QSize PrintPageSize() {
+  const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+  QSize page;
+  if (info.isNull()) {
+    page = QPageSize(QPageSize::A4).sizePixels(kFallbackResolution);
+  } else {
+    QPrinter printer(info, QPrinter::HighResolution);
+    page = printer.pageLayout().paintRectPixels(printer.resolution()).size();
+  }
+  return {RoundedPageDimension(page.width()), RoundedPageDimension(page.height())};
+}
+
+bool PrintDialogChoice::Choose(QPrinter& printer) {
+  printer.setCopyCount(1);
+  QPrintDialog dialog(&printer, parent_);
+  dialog.setMinMax(1, 1);
+  dialog.setFromTo(1, 1);
+  return dialog.exec() == QDialog::Accepted;
+}
+
+bool PdfFileChoice::Choose(QPrinter& printer) {
+  if (path_.isEmpty()) return false;
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(path_);
+  return true;
+}
+
+Status PrintPicture(QPrinter& printer, const Picture& picture, const QRectF& target) {
+  QPainter painter;
+  if (!painter.begin(&printer)) return Status::Failure("Der Druck kann nicht beginnen.");
+  PaintPictureScaled(painter, picture, target);
+  if (!painter.end()) return Status::Failure("Der Druck ist fehlgeschlagen.");
+  return Status::Success();
+}
+
+}  // namespace sternwerk

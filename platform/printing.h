@@ -1,0 +1,58 @@
+// Printing: the page size the program works with, choosing a printer, and
+// printing a picture or plain text lines.
+#pragma once
+
+#include <QPrinter>
+#include <QRectF>
+#include <QSize>
+#include <QString>
+
+#include "platform/outcome.h"
+#include "platform/picture.h"
+
+class QWidget;
+
+namespace sternwerk {
+
+// A page dimension in printer pixels rounded as the program keeps it:
+// (pixels div 100) * 100 + 100.
+int RoundedPageDimension(int pixels);
+
+// The default printer's printable page in printer pixels, each side rounded
+// by RoundedPageDimension. Without a printer: an A4 page at 600 pixels per
+// inch, 5000 x 7100.
+QSize PrintPageSize();
+
+// Chooses the printer of a print job; false when the user cancels.
+class PrinterChoice {
+ public:
+  virtual ~PrinterChoice() = default;
+  virtual bool Choose(QPrinter& printer) = 0;
+};
+
+// The print dialog, for one copy of page 1.
+class PrintDialogChoice : public PrinterChoice {
+ public:
+  explicit PrintDialogChoice(QWidget* parent = nullptr) : parent_(parent) {}
+  bool Choose(QPrinter& printer) override;
+
+ private:
+  QWidget* parent_;
+};
+
+// Prints into a PDF file without asking; an empty path stands for a
+// cancelled dialog.
+class PdfFileChoice : public PrinterChoice {
+ public:
+  explicit PdfFileChoice(QString path) : path_(std::move(path)) {}
+  bool Choose(QPrinter& printer) override;
+
+ private:
+  QString path_;
+};
+
+// Prints the picture on one page with its nominal area stretched onto
+// `target`, in printer pixels from the printable area's top-left corner.
+Status PrintPicture(QPrinter& printer, const Picture& picture, const QRectF& target);
+
+}  // namespace sternwerk

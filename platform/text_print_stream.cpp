@@ -1,0 +1,37 @@
+#include "platform/text_print_stream.h"
+
+#include <QFontMetrics>
+
+namespace sternwerk {
+
+namespace {
+const QString kFace = "Arial";
+constexpr int kPointSize = 9;
+}  // namespace
+
+TextPrintStream::TextPrintStream(QPrinter& printer)
+    : printer_(printer), started_(painter_.begin(&printer)) {
+  if (!started_) return;
+  painter_.setFont(QFont(kFace, kPointSize));
+  line_height_ = painter_.fontMetrics().lineSpacing();
+}
+
+void TextPrintStream::WriteLine(const QString& line) {
+  if (!started_) return;
+  const int page_height = painter_.viewport().height();
+  if (next_line_top_ > 0 && next_line_top_ + line_height_ > page_height) {
+    printer_.newPage();
+    next_line_top_ = 0;
+  }
+  painter_.drawText(0, next_line_top_ + painter_.fontMetrics().ascent(), line);
+  next_line_top_ += line_height_;
+}
+
+Status TextPrintStream::Close() {
+  if (!started_) return Status::Failure("Der Druck kann nicht beginnen.");
+  started_ = false;
+  if (!painter_.end()) return Status::Failure("Der Druck ist fehlgeschlagen.");
+  return Status::Success();
+}
+
+}  // namespace sternwerk

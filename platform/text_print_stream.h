@@ -1,0 +1,31 @@
+// Plain text lines sent to a printer, one below the other in "Arial" 9 pt,
+// starting a new page whenever a page is full.
+#pragma once
+
+#include <QFont>
+#include <QPainter>
+#include <QPrinter>
+#include <QString>
+
+#include "platform/outcome.h"
+
+namespace sternwerk {
+
+class TextPrintStream {
+ public:
+  // Starts the print job.
+  explicit TextPrintStream(QPrinter& printer);
+
+  void WriteLine(const QString& line);
+  // Ends the print job; fails when it could not start or not be finished.
+  Status Close();
+
+ private:
+  QPrinter& printer_;
+  QPainter painter_;
+  bool started_;
+  int line_height_ = 0;
+  int next_line_top_ = 0;
+};
+
+}  // namespace sternwerk
