@@ -6,6 +6,7 @@
 #include "engine/factors.h"
 #include "engine/position_list.h"
 #include "engine/text_forms.h"
+#include "tools/sky_arguments.h"
 
 namespace sternwerk {
 
@@ -17,6 +18,20 @@ SkyState SkyFor(int day, int month, int year, double hours, double longitude, do
   sky.isWest = longitude < 0;
   sky.isSouth = latitude < 0;
   return sky;
+}
+
+SkyState SkyForArguments(const std::vector<std::string>& args) {
+  if (args.size() != 2 && args.size() != 4) {
+    throw UsageError("erwartet Datum und Zeit, dazu wahlweise Länge und Breite");
+  }
+  const CalendarDate date = ParseDate(args[0]);
+  const double hours = ParseTime(args[1]);
+  double longitude = kDefaultLongitude, latitude = kDefaultLatitude;
+  if (args.size() == 4) {
+    longitude = ParseDegrees(args[2], "Länge", -180, 180);
+    latitude = ParseDegrees(args[3], "Breite", -90, 90);
+  }
+  return SkyFor(date.day, date.month, date.year, hours, longitude, latitude);
 }
 
 std::vector<std::string> SkyReport(const SkyState& sky) {

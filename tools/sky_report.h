@@ -11,6 +11,11 @@ namespace sternwerk {
 // A sky state for a date, decimal hours and place (east and north positive).
 SkyState SkyFor(int day, int month, int year, double hours, double longitude, double latitude);
 
+// A sky state, not yet computed, from the arguments DD.MM.YYYY HH:MM[:SS]
+// [LONGITUDE LATITUDE] (decimal degrees, east and north positive; 10 and 50
+// when left out). Throws UsageError naming a bad argument.
+SkyState SkyForArguments(const std::vector<std::string>& args);
+
 // Date line, time line, place line and the position list of factors 0..22,
 // as Windows-1252 texts; the sky must be computed.
 std::vector<std::string> SkyReport(const SkyState& sky);

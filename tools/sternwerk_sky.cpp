@@ -7,6 +7,7 @@
 
 #include "engine/sky.h"
 #include "engine/text_encoding.h"
+#include "tools/dial_command.h"
 #include "tools/sky_arguments.h"
 #include "tools/sky_report.h"
 
@@ -22,20 +23,13 @@ constexpr const char* kUsage =
     "      Ost und Nord positiv; ohne Angabe 10 und 50).\n"
     "  sternwerk-sky --tsv\n"
     "      liest Zeilen \"Tag Monat Jahr Stunden Länge Breite\" von der\n"
-    "      Standardeingabe und schreibt je eine tabulatorgetrennte Zeile.\n";
+    "      Standardeingabe und schreibt je eine tabulatorgetrennte Zeile.\n"
+    "  sternwerk-sky --dial DATEI TT.MM.JJJJ HH:MM[:SS] [LÄNGE BREITE] [--all] [--no-symbols]\n"
+    "      schreibt das Zifferblatt des Zeitpunkts als Bild (.wmf, .svg oder .png);\n"
+    "      --all mit allen 22 Faktoren, --no-symbols ohne die Symbolschrift.\n";
 
 int PrintSky(const std::vector<std::string>& args) {
-  if (args.size() != 2 && args.size() != 4) {
-    throw UsageError("erwartet Datum und Zeit, dazu wahlweise Länge und Breite");
-  }
-  const CalendarDate date = ParseDate(args[0]);
-  const double hours = ParseTime(args[1]);
-  double longitude = kDefaultLongitude, latitude = kDefaultLatitude;
-  if (args.size() == 4) {
-    longitude = ParseDegrees(args[2], "Länge", -180, 180);
-    latitude = ParseDegrees(args[3], "Breite", -90, 90);
-  }
-  SkyState sky = SkyFor(date.day, date.month, date.year, hours, longitude, latitude);
+  SkyState sky = SkyForArguments(args);
   ComputeSky(sky);
   for (const std::string& line : SkyReport(sky)) std::cout << Windows1252ToUtf8(line) << '\n';
   return 0;
@@ -75,7 +69,7 @@ int PrintTsv() {
   return 0;
 }
 
-int Run(const std::vector<std::string>& args) {
+int Run(const std::vector<std::string>& args, char* programPath) {
   if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
     std::cout << kUsage;
     return 0;
@@ -83,6 +77,9 @@ int Run(const std::vector<std::string>& args) {
   if (!args.empty() && args[0] == "--tsv") {
     if (args.size() != 1) throw UsageError("--tsv nimmt keine weiteren Argumente");
     return PrintTsv();
+  }
+  if (!args.empty() && args[0] == "--dial") {
+    return WriteDialFile(std::vector<std::string>(args.begin() + 1, args.end()), programPath);
   }
   return PrintSky(args);
 }
@@ -92,7 +89,7 @@ int Run(const std::vector<std::string>& args) {
 
 int main(int argc, char** argv) {
   try {
-    return sternwerk::Run(std::vector<std::string>(argv + 1, argv + argc));
+    return sternwerk::Run(std::vector<std::string>(argv + 1, argv + argc), argv[0]);
   } catch (const sternwerk::UsageError& error) {
     std::cerr << "sternwerk-sky: " << error.what() << " (--help zeigt den Aufruf)\n";
     return sternwerk::kExitUsage;

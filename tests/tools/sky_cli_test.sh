@@ -59,5 +59,28 @@ for bad in '1 1 2000 12 10' '1 1 2000 12 10 50 7' '1 1 2000 nan 10 50' '1.5 1 20
   [ $? -eq 2 ] || fail "tsv accepted: $bad"
 done
 
+# --dial writes the dial as a picture file, chosen by the file's extension.
+dir=$(mktemp -d)
+trap 'rm -rf "$dir"' EXIT
+for name in dial.wmf dial.svg dial.png ALL.PNG; do
+  "$sky" --dial "$dir/$name" 07.12.2026 21:30 13.4 52.5 --all || fail "--dial $name exited $?"
+  [ -s "$dir/$name" ] || fail "--dial $name: file missing or empty"
+done
+"$sky" --dial "$dir/symbols.png" 07.12.2026 21:30 || fail "--dial exited $?"
+"$sky" --dial "$dir/plain.png" 07.12.2026 21:30 --no-symbols || fail "--dial --no-symbols exited $?"
+[ "$(od -An -tx1 -N4 "$dir/dial.wmf" | tr -d ' ')" = "d7cdc69a" ] || fail "--dial: WMF lacks the placeable key"
+[ "$(od -An -tu1 -j16 -N8 "$dir/dial.png" | tr -s ' ')" = " 0 0 2 17 0 0 2 42" ] ||
+  fail "--dial: PNG is not 529 x 554"
+grep -q '<svg' "$dir/dial.svg" || fail "--dial: not an SVG file"
+cmp -s "$dir/symbols.png" "$dir/plain.png" && fail "--dial: the symbol font beside the program was not used"
+expect_status 2 --dial "$dir/dial.bmp" 07.12.2026 21:30
+expect_status 2 --dial "$dir/missing/dial.png" 07.12.2026 21:30
+expect_status 2 --dial "$dir/missing/dial.wmf" 07.12.2026 21:30
+expect_status 2 --dial "$dir/dial.svg" 31.02.2026 21:30
+expect_status 2 --dial "$dir/dial.png" 07.12.2026 21:30 --colour
+expect_status 2 --dial 07.12.2026 21:30
+expect_status 2 --dial
+[ -e "$dir/dial.bmp" ] && fail "--dial wrote a file with an unknown extension"
+
 [ "$failures" -eq 0 ] && echo "all sternwerk-sky checks passed"
 exit $((failures > 0))

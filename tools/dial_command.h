@@ -1,0 +1,16 @@
+// sternwerk-sky --dial: the main dial of an instant and place as a picture
+// file, drawn without a window.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace sternwerk {
+
+// The arguments after "--dial": FILE DD.MM.YYYY HH:MM[:SS] [LONGITUDE
+// LATITUDE], with the options --all (all 22 factors) and --no-symbols (draw
+// as if the symbol font were missing) anywhere after FILE. Returns the exit
+// status; throws UsageError for bad arguments.
+int WriteDialFile(const std::vector<std::string>& args, char* programPath);
+
+}  // namespace sternwerk
