@@ -55,6 +55,7 @@ Status WriteSvg(const Picture& picture, PictureExtent extent, const std::string&
   }
   QSvgGenerator svg;
   svg.setOutputDevice(&file);
+  svg.setTitle("Sternwerk");
   svg.setResolution(kScreenDpi);
   svg.setSize(QSize(extent.width, extent.height));
   svg.setViewBox(QRect(0, 0, extent.width, extent.height));
