@@ -1,0 +1,19 @@
+// The step of the instant at one tick of the clock's timer.
+#pragma once
+
+#include "clock/real_time_pacer.h"
+#include "engine/sky_state.h"
+
+namespace sternwerk {
+
+// Whether the clock follows the system clock: real time at rate +1 or -1.
+bool KeepsPace(const SkyState& sky);
+
+// Moves the instant for one tick. When the clock keeps pace it moves by the
+// whole seconds the pacer counted since the previous tick (forward at rate
+// +1, backward at -1), so most ticks step one second and some none; in every
+// other mode and rate it takes one StepInstant and restarts the pacer, so that
+// a change into real time does not jump by the time spent in the other mode.
+void StepTick(SkyState& sky, RealTimePacer& pacer);
+
+}  // namespace sternwerk

@@ -1,0 +1,118 @@
+#include "clock/state_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <array>
+#include <cerrno>
+#include <cstring>
+
+#include "clock/file_replacement.h"
+#include "clock/line_reader.h"
+#include "clock/state_texts.h"
+#include "engine/text_forms.h"
+
+namespace sternwerk {
+namespace {
+
+constexpr std::size_t kLineCount = 4;
+constexpr std::size_t kTextLength = 10;  // characters of a line that are read
+constexpr char kLineEnd[] = "\r\n";
+
+enum Line { kDateLine, kTimeLine, kLongitudeLine, kLatitudeLine };
+
+std::string FailureMessage(const std::filesystem::path& file, const char* failed,
+                           const std::string& reason) {
+  return "Die Datei " + file.string() + " konnte nicht " + failed + " werden: " + reason;
+}
+
+// A file opened for reading, closed when it goes out of scope. Only a regular
+// file is opened: a directory, pipe or device of that name is refused (and a
+// pipe without a writer cannot block the opening).
+class InputFile {
+ public:
+  explicit InputFile(const std::filesystem::path& file) {
+    fd_ = open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd_ < 0) {
+      reason_ = std::strerror(errno);
+      return;
+    }
+    struct stat status {};
+    if (fstat(fd_, &status) != 0) {
+      reason_ = std::strerror(errno);
+    } else if (S_ISDIR(status.st_mode)) {
+      reason_ = std::strerror(EISDIR);
+    } else if (!S_ISREG(status.st_mode)) {
+      reason_ = "keine gew\xC3\xB6hnliche Datei";
+    }
+  }
+  ~InputFile() {
+    if (fd_ >= 0) close(fd_);
+  }
+  InputFile(const InputFile&) = delete;
+  InputFile& operator=(const InputFile&) = delete;
+
+  bool opened() const { return reason_.empty(); }
+  int fd() const { return fd_; }
+  // Why the file could not be opened.
+  const std::string& reason() const { return reason_; }
+
+ private:
+  int fd_ = -1;
+  std::string reason_;
+};
+
+// The lines of a state file as far as they are read.
+struct StateLines {
+  std::array<std::string, kLineCount> texts;  // first kTextLength characters, "" when missing
+  std::string failure;                        // why the file could not be read, "" when it was
+};
+
+StateLines ReadLines(const std::filesystem::path& file) {
+  StateLines lines;
+  const InputFile input(file);
+  if (!input.opened()) {
+    lines.failure = input.reason();
+    return lines;
+  }
+  LineReader reader(input.fd());
+  for (std::string& text : lines.texts) text = reader.ReadLine(kTextLength).value_or("");
+  if (reader.error() != 0) lines.failure = std::strerror(reader.error());
+  return lines;
+}
+
+}  // namespace
+
+StateFileResult WriteStateFile(const std::filesystem::path& directory, SkyState& sky) {
+  sky.timeText = FormatHours(sky.hours);
+  const std::string content = sky.dateText + kLineEnd + sky.timeText + kLineEnd +
+                              sky.longitudeText + kLineEnd + sky.latitudeText + kLineEnd;
+  const std::filesystem::path file = directory / kStateFileName;
+  if (const int error = ReplaceFileContent(file, content); error != 0) {
+    return {FailureMessage(file, "geschrieben", std::strerror(error))};
+  }
+  return {};
+}
+
+bool ReadStartupPlace(const std::filesystem::path& directory, SkyState& sky) {
+  const StateLines lines = ReadLines(directory / kStateFileName);
+  if (!lines.failure.empty()) return false;
+  sky.longitudeText = lines.texts[kLongitudeLine];
+  sky.latitudeText = lines.texts[kLatitudeLine];
+  SetPlaceFromTexts(sky);
+  return true;
+}
+
+StateFileResult ReadStateFile(const std::filesystem::path& directory, SkyState& sky) {
+  const std::filesystem::path file = directory / kStateFileName;
+  const StateLines lines = ReadLines(file);
+  if (!lines.failure.empty()) return {FailureMessage(file, "gelesen", lines.failure)};
+  sky.dateText = lines.texts[kDateLine];
+  sky.timeText = lines.texts[kTimeLine];
+  sky.longitudeText = lines.texts[kLongitudeLine];
+  sky.latitudeText = lines.texts[kLatitudeLine];
+  return {};
+}
+
+}  // namespace sternwerk
