@@ -10,6 +10,9 @@ namespace sternwerk {
 
 namespace {
 
+// Larger pictures are refused as damaged rather than allocated.
+constexpr unsigned long kMaxPixels = 64ul * 1024 * 1024;
+
 // libjpeg's error manager extended with the way back to the decoder: on an
 // error the library calls error_exit, which must not return; it jumps back
 // instead of ending the program as the library's default does.
@@ -45,6 +48,11 @@ bool Decompress(jpeg_decompress_struct& info, ErrorManager& errors,
   jpeg_read_header(&info, TRUE);
   info.out_color_space = JCS_RGB;
   jpeg_start_decompress(&info);
+  if (static_cast<unsigned long>(info.output_width) * info.output_height > kMaxPixels) {
+    std::snprintf(errors.message, sizeof errors.message, "%ux%u Bildpunkte sind zu viele",
+                  info.output_width, info.output_height);
+    return false;
+  }
   image = QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height),
                  QImage::Format_RGB888);
   if (image.isNull()) return false;

@@ -57,6 +57,19 @@ TEST(JpegDecoder, BrokenFilesGiveAnErrorInsteadOfEndingTheProgram) {
   EXPECT_FALSE(other.ok());
   EXPECT_NE(other.error().find("kann nicht gelesen werden"), std::string::npos) << other.error();
 
+  // A frame header claiming 60000 x 60000 pixels.
+  std::vector<std::uint8_t> huge = bytes;
+  for (std::size_t i = 0; i + 9 < huge.size(); ++i) {
+    if (huge[i] == 0xFF && huge[i + 1] == 0xC0) {
+      huge[i + 5] = huge[i + 7] = 0xEA;
+      huge[i + 6] = huge[i + 8] = 0x60;
+      break;
+    }
+  }
+  const Outcome<QImage> too_large = DecodeJpeg(huge);
+  EXPECT_FALSE(too_large.ok());
+  EXPECT_NE(too_large.error().find("zu viele"), std::string::npos) << too_large.error();
+
   EXPECT_FALSE(DecodeJpeg({}).ok());
   const Outcome<QImage> missing = LoadJpegFile("/nonexistent/start_picture.jpg");
   EXPECT_FALSE(missing.ok());

@@ -76,6 +76,21 @@ TEST(PicturePainter, LinesAreAliasedAndLeaveOutTheirEndPoint) {
   EXPECT_EQ(CountPixels(image, navy) + CountPixels(image, kPaper), 12 * 12);
 }
 
+TEST(PicturePainter, DiagonalAndBackwardLinesAlsoStopBeforeTheirEnd) {
+  Picture picture(12, 12);
+  Canvas canvas(picture);
+  canvas.MoveTo(1, 1);
+  canvas.LineTo(6, 6);
+  canvas.MoveTo(10, 9);
+  canvas.LineTo(4, 9);
+  const QImage image = Render(picture);
+  for (int i = 1; i < 6; ++i) EXPECT_EQ(image.pixelColor(i, i), QColor(Qt::black)) << i;
+  EXPECT_EQ(image.pixelColor(6, 6), kPaper);
+  for (int x = 5; x <= 10; ++x) EXPECT_EQ(image.pixelColor(x, 9), QColor(Qt::black)) << x;
+  EXPECT_EQ(image.pixelColor(4, 9), kPaper);
+  EXPECT_EQ(CountPixels(image, Qt::black), 5 + 6);
+}
+
 TEST(PicturePainter, TextStandsOnAnOpaqueBoxOfTheBrushColourBelowAndRightOfItsCorner) {
   Picture picture(120, 60);
   Canvas canvas(picture);
