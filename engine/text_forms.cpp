@@ -78,8 +78,14 @@ std::string FormatCoordinate(bool withSeconds, double x) {
 }
 
 std::string FormatHours(double hours) {
-  const std::int64_t seconds = Trunc(Frac(hours) * 3600);
-  return Cut(ZeroPad(Trunc(hours), 2), 2) + ":" + Cut(ZeroPad(seconds / 60, 2), 2) + ":" +
+  // A time made of whole seconds (typed, read from a file, or stepped a second
+  // at a time) is often stored a hair below its second; counting the seconds
+  // of the whole value with a microsecond of slack shows the second meant.
+  constexpr double kSlackSeconds = 1e-6;
+  const double slack = hours >= 0 ? kSlackSeconds : 0;
+  const std::int64_t total = Trunc(hours * 3600 + slack);
+  const std::int64_t seconds = total % 3600;
+  return Cut(ZeroPad(total / 3600, 2), 2) + ":" + Cut(ZeroPad(seconds / 60, 2), 2) + ":" +
          Cut(ZeroPad(seconds % 60, 2), 2);
 }
 

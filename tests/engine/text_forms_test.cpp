@@ -81,6 +81,20 @@ TEST(FormatHours, SecondsTruncateAndNothingCarries) {
   EXPECT_EQ(FormatHours(18 + 14 / 60.0 + 0.0001), "18:14:00");
 }
 
+TEST(FormatHours, ShowsTheSecondMeantWhenItIsStoredAHairBelow) {
+  EXPECT_EQ(FormatHours(24 - 1.0 / 3600), "23:59:59");  // one second back from midnight
+  int wrong = 0;
+  double stepped = 0;
+  for (int second = 0; second < 86400; ++second) {
+    const int h = second / 3600, m = second / 60 % 60, s = second % 60;
+    const std::string expected = ZeroPad(h, 2) + ":" + ZeroPad(m, 2) + ":" + ZeroPad(s, 2);
+    wrong += FormatHours(h + m / 60.0 + s / 3600.0) != expected;
+    wrong += FormatHours(stepped) != expected;
+    stepped += 1.0 / 3600;
+  }
+  EXPECT_EQ(wrong, 0);
+}
+
 TEST(FormatPlace, AsTheMainWindowShowsIt) {
   EXPECT_EQ(FormatPlace(10.0, 50.0, false, false), Deg("010", "00' E, ") + Deg("50", "00' N"));
   EXPECT_EQ(FormatPlace(-73.9853, -33.4501, true, true),
