@@ -1,0 +1,83 @@
+// Sternwerk: the planetarium clock. Installs the symbol font for the run,
+// creates the windows and runs the message loop.
+#include <QApplication>
+#include <QDir>
+#include <QLibraryInfo>
+#include <QScreen>
+#include <QTranslator>
+
+#include "clock/main_window.h"
+#include "clock/picture_window.h"
+#include "dial/earth_icon.h"
+#include "platform/box_messages.h"
+#include "platform/canvas.h"
+#include "platform/jpeg_decoder.h"
+#include "platform/picture_painter.h"
+#include "platform/printing.h"
+#include "platform/program_files.h"
+#include "platform/symbol_font.h"
+#include "platform/windows_version.h"
+
+namespace sternwerk {
+namespace {
+
+QIcon EarthWindowIcon() {
+  const Image icon = EarthIcon();
+  Picture picture(icon.width, icon.height);
+  Canvas(picture).Draw(0, 0, icon);
+  return QIcon(QPixmap::fromImage(RenderPicture(picture)));
+}
+
+void CentreOnScreen(QWidget& window) {
+  const QRect screen = window.screen()->availableGeometry();
+  window.move(screen.center() - window.rect().center());
+}
+
+// Shows the start picture; a missing or damaged picture is reported and the
+// window shows without it.
+void ShowPictureWindow(TForm7& pictureWindow, Messages& messages) {
+  const Outcome<QImage> picture = LoadJpegFile(StartPicturePath());
+  if (picture.ok()) {
+    pictureWindow.SetPicture(picture.value());
+  } else {
+    messages.Error(QString::fromStdString(picture.error()));
+  }
+  CentreOnScreen(pictureWindow);
+  pictureWindow.exec();
+}
+
+int RunProgram(QApplication& application) {
+  QTranslator qtGerman;
+  if (qtGerman.load(QLocale(QLocale::German), "qtbase", "_",
+                    QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    application.installTranslator(&qtGerman);
+  }
+  const ApplicationFont symbolFont(SymbolFontPath());
+  application.setWindowIcon(EarthWindowIcon());
+
+  SkyState sky;
+  BoxMessages messages;
+  ComputerClock clock;
+  TForm7 pictureWindow;
+  TForm1 mainWindow(sky,
+                    MainWindowServices{
+                        .messages = messages,
+                        .clock = clock,
+                        .workingDirectory = QDir::currentPath().toStdString(),
+                        .versionText = OperatingSystemName(),
+                        .printPage = PrintPageSize(),
+                        .symbolFontInstalled = SymbolFontInstalled,
+                        .showPictureWindow = [&] { ShowPictureWindow(pictureWindow, messages); },
+                    });
+  mainWindow.show();
+  CentreOnScreen(mainWindow);
+  return application.exec();
+}
+
+}  // namespace
+}  // namespace sternwerk
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  return sternwerk::RunProgram(application);
+}

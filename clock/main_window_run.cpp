@@ -1,0 +1,153 @@
+// The clock window's run control: the tick, the slider, halt and continue,
+// real time, the reload of the last instant, and the redraw of the dial.
+#include <QImage>
+#include <QPainter>
+#include <QScrollBar>
+
+#include "clock/clock_step.h"
+#include "clock/clock_tick.h"
+#include "clock/dial_view.h"
+#include "clock/main_window.h"
+#include "clock/state_file.h"
+#include "clock/state_texts.h"
+#include "clock/ui_style.h"
+#include "dial/dial_drawing.h"
+#include "dial/position_list_text.h"
+#include "engine/sky.h"
+#include "platform/canvas.h"
+#include "platform/clipboard.h"
+#include "platform/picture_painter.h"
+#include "platform/qt_text.h"
+
+namespace sternwerk {
+namespace {
+
+constexpr int kListPointsAllFactors = 9;
+constexpr int kListPointsTwelveFactors = 10;
+
+QString Text(const std::string& windows1252) {
+  return FromWindows1252(windows1252);
+}
+
+}  // namespace
+
+void TForm1::Timer1Timer() {
+  StepTick(sky, pacer_);
+  ShowInstant();
+  Label4->setText(Text(IntervalText(sky)));
+  Diagramm();
+  ClearSearchResult();
+}
+
+void TForm1::ScrollBar1Change(int position) {
+  Panel2->hide();
+  sky.ticksPerSecond = RateFromSliderPosition(position);
+  Label7->setText(QString::number(sky.ticksPerSecond));
+  if (sky.ticksPerSecond == 0) {
+    ShowHalted();
+    vier_buttons(true);
+  } else {
+    ShowRunning();
+    vier_buttons(false);
+    Timer1->setInterval(TimerInterval(sky.ticksPerSecond));
+  }
+  Label3->setText(Text(SpeedText(sky.ticksPerSecond)));
+  ClearSearchResult();
+}
+
+void TForm1::Button4Click() {
+  if (Timer1->isActive()) {
+    ShowHalted();
+    vier_buttons(true);
+    Button9->setFocus();
+  } else {
+    Panel2->hide();
+    ShowRunning();
+    vier_buttons(false);
+    if (sky.ticksPerSecond == 0) {
+      sky.ticksPerSecond = 1;
+      ScrollBar1->setValue(SliderPositionFromRate(1));
+      Label7->setText("1");
+    }
+  }
+  ClearSearchResult();
+}
+
+void TForm1::BitBtn1Click() {
+  ShowHalted();
+  vier_buttons(true);
+  ClearSearchResult();
+  TakeInstantFromClock();
+  SetTextColour(Label1, kBlackColour);
+  ShowInstant();
+  ApplyStepDefaults();
+  Diagramm();
+}
+
+void TForm1::Button5Click() {
+  ShowHalted();
+  SetTextColour(Label1, kBlackColour);
+  vier_buttons(true);
+  const StateFileResult read = ReadStateFile(services_.workingDirectory, sky);
+  if (!read.ok()) {
+    services_.messages.Error(QString::fromStdString(read.error));
+    return;
+  }
+  ApplyStepDefaults();
+  SetInstantFromTexts(sky);
+  SetPlaceFromTexts(sky);
+  Label2->setText(Text(PlaceLabelFromTexts(sky)));
+  ShowInstant();
+  ClearSearchResult();
+  Diagramm();
+}
+
+void TForm1::Diagramm() {
+  ComputeSky(sky);
+  Picture picture(kDialSize, kDialSize);
+  Canvas canvas(picture);
+  DrawDial(sky, canvas);
+  SetColours(this, kNavyColour);
+
+  QImage image(kDialBackgroundWidth, kDialBackgroundHeight, QImage::Format_ARGB32_Premultiplied);
+  image.fill(kNavyColour);
+  QPainter painter(&image);
+  PaintPicture(painter, picture);
+  painter.end();
+  dialView->SetImage(std::move(image));
+  CopyPictureToClipboard(std::move(picture));
+
+  QStringList lines;
+  for (const std::string& line : PositionListLines(sky)) lines << Text(line);
+  QFont listFont = Memo1->font();
+  listFont.setPixelSize(PointFont(listFont.family(), sky.transplutonian ? kListPointsAllFactors
+                                                                        : kListPointsTwelveFactors)
+                            .pixelSize());
+  Memo1->setFont(listFont);
+  Memo1->setVerticalScrollBarPolicy(sky.transplutonian ? Qt::ScrollBarAlwaysOn
+                                                       : Qt::ScrollBarAlwaysOff);
+  Memo1->setPlainText(lines.join('\n'));
+  Memo1->moveCursor(QTextCursor::Start);
+
+  Label8->setText(Text(searchResultText));
+  Label8->adjustSize();
+  if (!searchResultText.empty()) Label8->show();
+}
+
+void TForm1::TakeInstantFromClock() {
+  SetInstantFromClock(sky, services_.clock);
+}
+
+void TForm1::ApplyStepDefaults() {
+  SetStepDefaults(sky);
+  Label4->setText(Text(IntervalText(sky)));
+  Label3->setText(Text(SpeedText(sky.ticksPerSecond)));
+  ScrollBar1->setValue(SliderPositionFromRate(1));
+}
+
+void TForm1::ClearSearchResult() {
+  searchResultText.clear();
+  Label8->hide();
+}
+
+}  // namespace sternwerk

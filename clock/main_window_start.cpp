@@ -1,0 +1,77 @@
+// The clock window's start-up sequence and its close.
+#include <QCloseEvent>
+#include <QShowEvent>
+#include <QTimer>
+
+#include "clock/clock_step.h"
+#include "clock/main_window.h"
+#include "clock/start_texts.h"
+#include "clock/state_file.h"
+#include "clock/state_texts.h"
+#include "clock/ui_style.h"
+
+namespace sternwerk {
+
+void TForm1::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  // The start-up runs once, after the window is on the screen.
+  if (firstActivation_) QTimer::singleShot(0, this, &TForm1::FormActivate);
+}
+
+void TForm1::FormActivate() {
+  if (!firstActivation_) return;
+  services_.showPictureWindow();
+  firstActivation_ = false;
+  sky.transplutonian = false;
+  setWindowTitle("  " + services_.versionText + QString::fromUtf8(start_texts::kTitleEnd));
+
+  stateFileLoaded = ReadStartupPlace(services_.workingDirectory, sky);
+  TakeInstantFromClock();
+  if (stateFileLoaded) {
+    ShowPlace();
+  } else {
+    Button5->setEnabled(false);
+    SetDefaultPlace(sky);
+    ShowPlace();
+  }
+  ShowInstant();
+
+  SetStepDefaults(sky);
+  Label4->setText(QString::fromStdString(IntervalText(sky)));
+  Label3->setText(QString::fromStdString(SpeedText(sky.ticksPerSecond)));
+  ScrollBar1->setValue(SliderPositionFromRate(1));
+
+  buttons(false);
+  vier_buttons(false);
+  ShowStatus(false);
+
+  sky.symbolFontPresent = services_.symbolFontInstalled();
+  if (!sky.symbolFontPresent)
+    services_.messages.Information(QString::fromUtf8(start_texts::kFontMissing));
+
+  ShowStatus(true);
+  Timer1->setInterval(kStartTimerInterval);
+  Timer1->start();
+  pacer_.Restart();
+  Label7->setText("1");
+  ClearSearchResult();
+
+  sky.transplutonian =
+      services_.messages.Confirm(QString::fromUtf8(start_texts::kFactorSetQuestion));
+  Diagramm();
+  buttons(true);
+  Button4->setFocus();
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+  const StateFileResult written = WriteStateFile(services_.workingDirectory, sky);
+  if (!written.ok()) {
+    services_.messages.Error(QString::fromStdString(written.error));
+    event->ignore();
+    return;
+  }
+  Timer1->stop();
+  event->accept();
+}
+
+}  // namespace sternwerk

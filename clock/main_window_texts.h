@@ -1,0 +1,51 @@
+// Hint texts and the source information of the clock window.
+#pragma once
+
+namespace sternwerk::main_window_texts {
+
+inline constexpr const char* kButton9Hint =
+    " Zeigt das Diagramm in vergrößerter Form mit Druck- sowie Speichermöglichkeit als Metafile ";
+inline constexpr const char* kButton2Hint =
+    " Öffnet ein Fenster zum Vorgeben eines anderen Anfangs-Datums, einer anderen Zeit und der "
+    "Koordinaten eines beliebigen Ortes  ";
+inline constexpr const char* kButton3Hint =
+    " Öffnet ein Fenster zum Einstellen der Rechenintervalle = Schrittweite der "
+    "Diagramm-Bewegungen ";
+inline constexpr const char* kScrollBar1Hint = " Hiermit regeln Sie Tempo und Richtung der Uhr ";
+inline constexpr const char* kBitBtn1Hint =
+    " Setzt Datum, Zeit und Diagramm auf Real-Time = System-Datum und -Zeit als WZ ";
+inline constexpr const char* kButton5Hint =
+    " Hiermit laden Sie Datum, Zeit und Koordinaten der letzten Anwendung ";
+inline constexpr const char* kButton7Hint = " Schaltet das Info-Fenster ein und auch wieder aus ";
+inline constexpr const char* kButton11Hint = " Zeigt einen Hilfe/Einführungstext zum Programm ";
+inline constexpr const char* kButton1Hint =
+    " Das Programm 'merkt' sich End-Datum, -Zeit und -Koordinaten für die Taste "
+    "'Alt-Datum/Zeit'; es startet generell mit den letzten Koordinaten und der Real-Time des "
+    "Systems. ";
+inline constexpr const char* kButton12Hint = " Schaltet die Zeichenliste ein und aus ";
+inline constexpr const char* kButton4Hint =
+    " Die Aufschrift wechselt zwischen 'Halt' und 'Weiter'. ";
+inline constexpr const char* kButton6Hint =
+    " Öffnet ein Fenster zur Eingabe des gewünschten Aufgangsfaktors ";
+inline constexpr const char* kButton8Hint =
+    " Öffnet ein Fenster zur Eingabe des gewünschten Untergangsfaktors ";
+inline constexpr const char* kButton10Hint =
+    " Öffnet ein Fenster zur Eingabe des gewünschten Kulminationsfaktors ";
+inline constexpr const char* kBitBtn2Hint = " Sucht den nächsten Vollmond ab aktuellem Datum ";
+inline constexpr const char* kBitBtn3Hint = " Sucht den nächsten Neumond ab aktuellem Datum ";
+inline constexpr const char* kMemo1Hint = " Hier sehen Sie die Winkel aller Faktoren/Planeten ";
+
+// The source-information panel.
+inline constexpr const char* kSourceInformation =
+    " Sternwerk rechnet alle Positionen selbst, ohne Ephemeriden-Dateien:\n"
+    " Sonne und Mond aus mittleren Bahnelementen mit periodischen\n"
+    " Störungsreihen (71 Glieder für den Mond), die Planeten aus\n"
+    " Keplerbahnen mit Korrekturreihen für Jupiter bis Pluto, MC und AS\n"
+    " aus der Sternzeit. Der Mondknoten ist der mittlere Knoten; die acht\n"
+    " hypothetischen Punkte folgen ihren eigenen Bahnelementen.\n"
+    "\n"
+    " Genauigkeit 1900-2100, gemessen an einer modernen Ephemeride:\n"
+    " Sonne und MC etwa 0,005°, Mond 0,05°, Merkur bis Mars 0,06°,\n"
+    " Jupiter bis Neptun 0,35°, Pluto 1,5°. Alle Zeiten sind Weltzeit.\n";
+
+}  // namespace sternwerk::main_window_texts
