@@ -269,7 +269,7 @@ void TForm1::Button1Click() {
 }
 
 void TForm1::Button7Click() {
-  if (Panel2->isVisible()) {
+  if (!Panel2->isHidden()) {
     buttons(true);
     vier_buttons(true);
     Panel2->hide();
@@ -287,8 +287,8 @@ void TForm1::Button7Click() {
 void TForm1::Button12Click() {
   QPlainTextEdit* glyphs = sky.transplutonian ? Memo2 : Memo4;
   QPlainTextEdit* names = sky.transplutonian ? Memo3 : Memo5;
-  glyphs->setVisible(!glyphs->isVisible());
-  names->setVisible(!names->isVisible());
+  glyphs->setHidden(!glyphs->isHidden());
+  names->setHidden(!names->isHidden());
 }
 
 }  // namespace sternwerk

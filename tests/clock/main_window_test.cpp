@@ -1,0 +1,290 @@
+// The clock window driven as a user drives it: clicks, the slider, ticks;
+// only the message boxes, the system clock and the picture window are
+// replaced.
+#include "clock/main_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTest>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <memory>
+
+#include "engine/calendar.h"
+#include "platform/recording_messages.h"
+#include "tests/clock/fake_system_clock.h"
+#include "tests/clock/temporary_directory.h"
+
+namespace sternwerk {
+namespace {
+
+using testing::FakeSystemClock;
+using testing::TemporaryDirectory;
+using testing::UtcTime;
+
+class ClockWindow : public ::testing::Test {
+ protected:
+  MainWindowServices Services() {
+    return {messages,
+            clock,
+            directory.path(),
+            "TestOS",
+            QSize(5000, 7100),
+            [this] { return fontInstalled; },
+            [this] { ++pictureWindowShown; }};
+  }
+
+  TForm1& Start(bool allFactors = false) {
+    messages.SetDefaultAnswer(allFactors);
+    form = std::make_unique<TForm1>(sky, Services());
+    form->FormActivate();
+    return *form;
+  }
+
+  void WriteStateFile(const std::string& contents) {
+    std::ofstream(directory.path() / "ALT.DAT", std::ios::binary) << contents;
+  }
+
+  // A tick one second of system time after the last.
+  void Tick() {
+    clock.Advance(std::chrono::seconds(1));
+    form->Timer1Timer();
+  }
+
+  TemporaryDirectory directory;
+  RecordingMessages messages;
+  FakeSystemClock clock{UtcTime(2026, 12, 8, 9, 30, 15)};
+  SkyState sky;
+  bool fontInstalled = true;
+  int pictureWindowShown = 0;
+  std::unique_ptr<TForm1> form;
+};
+
+TEST_F(ClockWindow, FirstStartWithoutStateFile) {
+  TForm1& f = Start();
+  EXPECT_EQ(pictureWindowShown, 1);
+  EXPECT_EQ(f.windowTitle(), "  TestOS             Die Sternwerk, Version 2.3");
+  EXPECT_EQ(f.Label2->text(), "010°00' E, 50°00' N");
+  EXPECT_EQ(sky.longitude, 10.0);
+  EXPECT_EQ(f.Label1->text(), "Di, 08.12.2026");
+  EXPECT_EQ(f.Label6->text(), "09:30:15 WZ/GMT");
+  EXPECT_TRUE(f.Timer1->isActive());
+  EXPECT_EQ(f.Timer1->interval(), 950);
+  EXPECT_EQ(f.StaticText1->text(), " Diagramm dreht ");
+  EXPECT_EQ(f.Label4->text(), "Sek/Takt:1");
+  EXPECT_EQ(f.Label3->text(), "Takte/Sek:1");
+  EXPECT_EQ(f.Label7->text(), "1");
+  EXPECT_FALSE(f.Button5->isEnabled());
+  f.buttons(true);
+  EXPECT_FALSE(f.Button5->isEnabled()) << "Alt-Datum/Zeit needs a state file read at start";
+  EXPECT_TRUE(f.Button4->isEnabled());
+  EXPECT_FALSE(f.Button9->isEnabled()) << "the halted-state group waits for a halt";
+  ASSERT_EQ(messages.shown().size(), 1u);
+  EXPECT_EQ(messages.shown()[0].kind, MessageKind::kConfirmation);
+  EXPECT_TRUE(messages.shown()[0].text.startsWith(
+      "Soll das Vodi-Vezodidazoz transplutonisch arbeiten?      \r\n"));
+}
+
+TEST_F(ClockWindow, TheQuestionChoosesTheFactorSetOfTheList) {
+  TForm1& twelve = Start(false);
+  EXPECT_FALSE(sky.transplutonian);
+  EXPECT_EQ(twelve.Memo1->toPlainText().split('\n').size(), 13);
+  EXPECT_EQ(twelve.Memo1->toPlainText().split('\n').first(), " Die Planeten-Positionen:");
+
+  TForm1& all = Start(true);
+  EXPECT_TRUE(sky.transplutonian);
+  const QStringList lines = all.Memo1->toPlainText().split('\n');
+  ASSERT_EQ(lines.size(), 23);
+  EXPECT_TRUE(lines[2].startsWith(" WI 000°00'00\"=00°00'WID"));
+  EXPECT_TRUE(lines[6].startsWith(" KN "));
+}
+
+TEST_F(ClockWindow, MissingSymbolFontIsReportedOnceAndDrawsFallbacks) {
+  fontInstalled = false;
+  Start();
+  ASSERT_EQ(messages.shown().size(), 2u);  // the message, then the question
+  EXPECT_EQ(messages.shown()[0].kind, MessageKind::kInformation);
+  EXPECT_TRUE(messages.shown()[0].text.startsWith("Die Datei  ROZURARA.RIV  fehlt"));
+  EXPECT_EQ(messages.shown()[0].text.count('\r'), 13);
+  EXPECT_FALSE(sky.symbolFontPresent);
+}
+
+TEST_F(ClockWindow, StartWithStateFileTakesOnlyThePlace) {
+  WriteStateFile(
+      "07.12.2026\r\n14:05:09\r\n-008\xB0"
+      "30'\r\n+47\xB0"
+      "15'\r\n");
+  TForm1& f = Start();
+  EXPECT_EQ(f.Label2->text(), "008°30' W, 47°15' N");
+  EXPECT_EQ(f.Label1->text(), "Di, 08.12.2026");
+  EXPECT_TRUE(f.Button5->isEnabled());
+}
+
+TEST_F(ClockWindow, CloseWritesTheStateFileAndReloadRestoresIt) {
+  WriteStateFile(
+      "01.01.2000\r\n00:00:00\r\n-008\xB0"
+      "30'\r\n+47\xB0"
+      "15'\r\n");
+  TForm1& f = Start();
+  SetInstant(sky, 7, 12, 2026, 14 + 5 / 60.0 + 9 / 3600.0);
+  ASSERT_TRUE(f.close());
+  std::ifstream file(directory.path() / "ALT.DAT", std::ios::binary);
+  const std::string written((std::istreambuf_iterator<char>(file)), {});
+  EXPECT_EQ(written,
+            "07.12.2026\r\n14:05:09\r\n-008\xB0"
+            "30'\r\n+47\xB0"
+            "15'\r\n");
+
+  SetInstant(sky, 1, 1, 2001, 3);
+  f.Button5->click();
+  EXPECT_EQ(sky.dateText, "07.12.2026");
+  EXPECT_EQ(f.Label6->text(), "14:05:09 WZ/GMT");
+  EXPECT_NEAR(sky.longitude, -8.5001, 1e-12);
+  EXPECT_NEAR(sky.latitude, 47.2501, 1e-12);
+  EXPECT_EQ(f.Label2->text(), "008°30' W, 47°15' N");
+  EXPECT_FALSE(f.Timer1->isActive()) << "the slider already stood at 21";
+  EXPECT_TRUE(f.Button9->isEnabled());
+}
+
+TEST_F(ClockWindow, ReloadOfADeletedStateFileReportsAndKeepsTheInstant) {
+  WriteStateFile(
+      "01.01.2000\r\n00:00:00\r\n+010\xB0"
+      "00'\r\n+50\xB0"
+      "00'\r\n");
+  TForm1& f = Start();
+  messages.Clear();
+  std::filesystem::remove(directory.path() / "ALT.DAT");
+  const SkyState before = sky;
+  f.Button5->click();
+  ASSERT_EQ(messages.shown().size(), 1u);
+  EXPECT_EQ(messages.shown()[0].kind, MessageKind::kError);
+  EXPECT_TRUE(messages.shown()[0].text.contains("ALT.DAT"));
+  EXPECT_EQ(sky.dateText, before.dateText);
+  EXPECT_EQ(sky.longitude, before.longitude);
+  EXPECT_FALSE(f.Timer1->isActive());
+}
+
+TEST_F(ClockWindow, AFailedWriteAtCloseIsReportedAndKeepsTheWindowOpen) {
+  TForm1& f = Start();
+  messages.Clear();
+  std::filesystem::remove_all(directory.path());
+  EXPECT_FALSE(f.close());
+  ASSERT_EQ(messages.shown().size(), 1u);
+  EXPECT_EQ(messages.shown()[0].kind, MessageKind::kError);
+  EXPECT_TRUE(messages.shown()[0].text.contains("ALT.DAT"));
+  std::filesystem::create_directory(directory.path());
+}
+
+TEST_F(ClockWindow, TicksCarryTheDateForwardsAndBackwards) {
+  TForm1& f = Start();
+  SetInstant(sky, 31, 12, 2026, 23 + 59 / 60.0 + 59 / 3600.0);
+  f.Button4->click();  // halt
+  f.Button4->click();  // continue: the pacer counts from now
+  Tick();
+  EXPECT_EQ(f.Label1->text(), "Fr, 01.01.2027");
+  EXPECT_EQ(f.Label6->text(), "00:00:00 WZ/GMT");
+
+  f.ScrollBar1->setValue(19);  // one tick per second backwards
+  Tick();
+  EXPECT_EQ(f.Label1->text(), "Do, 31.12.2026");
+  EXPECT_EQ(f.Label6->text(), "23:59:59 WZ/GMT");
+}
+
+TEST_F(ClockWindow, SliderSetsRateIntervalAndDirection) {
+  TForm1& f = Start();
+  f.ScrollBar1->setValue(0);
+  EXPECT_EQ(sky.ticksPerSecond, -20);
+  EXPECT_EQ(f.Timer1->interval(), 47);
+  EXPECT_EQ(f.Label7->text(), "-20");
+  EXPECT_EQ(f.Label3->text(), "Takte/Sek:20");
+  EXPECT_TRUE(f.Timer1->isActive());
+  EXPECT_FALSE(f.Button6->isEnabled());
+
+  f.ScrollBar1->setValue(20);
+  EXPECT_FALSE(f.Timer1->isActive());
+  EXPECT_EQ(f.StaticText1->text(), " Diagramm steht ");
+  EXPECT_TRUE(f.Button6->isEnabled());
+
+  f.Button4->click();  // "Weiter" at rate 0 starts at one tick forward
+  EXPECT_EQ(f.ScrollBar1->value(), 21);
+  EXPECT_EQ(sky.ticksPerSecond, 1);
+  EXPECT_EQ(f.Timer1->interval(), 955);
+  EXPECT_TRUE(f.Timer1->isActive());
+  EXPECT_EQ(f.Button4->text(), "&Halt");
+}
+
+TEST_F(ClockWindow, RealTimeRestartsTheClockOnlyWhenTheSliderMoves) {
+  TForm1& f = Start();
+  f.ScrollBar1->setValue(25);
+  clock.Set(UtcTime(2027, 3, 1, 12, 0, 0));
+  f.BitBtn1->click();
+  EXPECT_EQ(f.Label1->text(), "Mo, 01.03.2027");
+  EXPECT_EQ(f.ScrollBar1->value(), 21);
+  EXPECT_TRUE(f.Timer1->isActive());
+  EXPECT_EQ(f.Timer1->interval(), 955);
+
+  f.BitBtn1->click();
+  EXPECT_FALSE(f.Timer1->isActive()) << "the slider stood at 21 already";
+  EXPECT_TRUE(f.Button9->isEnabled());
+}
+
+TEST_F(ClockWindow, SourcePanelHaltsTheClockAndHidingItLeavesItHalted) {
+  TForm1& f = Start();
+  f.Button7->click();
+  EXPECT_FALSE(f.Panel2->isHidden());
+  EXPECT_FALSE(f.Timer1->isActive());
+  EXPECT_TRUE(f.Button7->isEnabled());
+  EXPECT_FALSE(f.Button4->isEnabled());
+  EXPECT_FALSE(f.Button9->isEnabled());
+  f.Button7->click();
+  EXPECT_TRUE(f.Panel2->isHidden());
+  EXPECT_FALSE(f.Timer1->isActive());
+  EXPECT_TRUE(f.Button9->isEnabled());
+  EXPECT_TRUE(f.Button4->isEnabled());
+}
+
+TEST_F(ClockWindow, LegendButtonTogglesTheLegendOfTheFactorSet) {
+  TForm1& f = Start(false);
+  f.Button12->click();
+  EXPECT_FALSE(f.Memo4->isHidden());
+  EXPECT_FALSE(f.Memo5->isHidden());
+  EXPECT_TRUE(f.Memo2->isHidden());
+  EXPECT_EQ(f.Memo5->toPlainText().split('\n').size(), 12);
+  f.Button12->click();
+  EXPECT_TRUE(f.Memo4->isHidden());
+  EXPECT_EQ(f.Memo3->toPlainText().split('\n')[1], "Widder   ");
+}
+
+TEST_F(ClockWindow, TimeColourShowsGreenwichAndWest) {
+  TForm1& f = Start();
+  const auto colourAt = [&](double longitude) {
+    sky.longitude = longitude;
+    f.ShowInstant();
+    return f.Label6->palette().color(QPalette::WindowText);
+  };
+  EXPECT_EQ(colourAt(0.0001), QColor(0, 128, 0));
+  EXPECT_EQ(colourAt(1 / 60.0 + 0.0001), QColor(128, 0, 0));
+  EXPECT_EQ(colourAt(-8.5001), QColor(0, 128, 0));
+}
+
+TEST_F(ClockWindow, AcceleratorKeysPressTheirButtons) {
+  TForm1& f = Start();
+  f.show();
+  QApplication::setActiveWindow(&f);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+  // A mnemonic animates the click, which lands a moment later.
+  const auto press = [&](Qt::Key key, const std::function<bool()>& done) {
+    QTest::keyClick(f.windowHandle(), key, Qt::AltModifier);
+    return QTest::qWaitFor(done, 2000);
+  };
+  EXPECT_TRUE(press(Qt::Key_H, [&] { return !f.Timer1->isActive(); })) << "Alt+H halts";
+  EXPECT_EQ(f.Button4->text(), "&Weiter");
+  EXPECT_TRUE(press(Qt::Key_W, [&] { return f.Timer1->isActive(); })) << "Alt+W continues";
+  EXPECT_TRUE(press(Qt::Key_N, [&] { return !f.Memo4->isHidden(); })) << "Alt+N shows the legend";
+  f.hide();
+}
+
+}  // namespace
+}  // namespace sternwerk
