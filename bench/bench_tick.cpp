@@ -1,0 +1,45 @@
+// Cost of one clock tick: stepping, ComputeSky, drawing the dial, the
+// clipboard and the position list, on the offscreen platform.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QDir>
+
+#include "clock/main_window.h"
+#include "platform/recording_messages.h"
+
+namespace sternwerk {
+namespace {
+
+void BM_Timer1Timer(benchmark::State& state, bool allFactors) {
+  RecordingMessages messages;
+  messages.SetDefaultAnswer(allFactors);
+  ComputerClock clock;
+  SkyState sky;
+  TForm1 form(sky, MainWindowServices{messages, clock, QDir::tempPath().toStdString(), "bench",
+                                      QSize(5000, 7100), [] { return true; }, [] {}});
+  form.FormActivate();
+  form.Timer1->stop();
+  sky.stepRealTime = false;
+  sky.stepMinutes = true;
+  sky.intervalMinutes = 7;  // a fresh instant every tick
+  for (auto _ : state) {
+    form.Timer1Timer();
+    QCoreApplication::processEvents();
+  }
+}
+
+BENCHMARK_CAPTURE(BM_Timer1Timer, twelve_factors, false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Timer1Timer, all_factors, true)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace sternwerk
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication application(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
