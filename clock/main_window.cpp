@@ -7,7 +7,7 @@
 #include "clock/button_pictures.h"
 #include "clock/dial_view.h"
 #include "clock/main_window_texts.h"
-#include "clock/ui_style.h"
+#include "platform/ui_style.h"
 #include "engine/calendar.h"
 #include "engine/factors.h"
 #include "engine/text_forms.h"

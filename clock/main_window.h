@@ -25,6 +25,13 @@ namespace sternwerk {
 
 class DialView;
 
+// The program's other windows, created once by the program's entry and shown
+// modally by the clock window's handlers. Each is filled in as it exists.
+struct SecondaryWindows {
+  // interval dialog TForm2, date/time/place dialog TForm3, enlarged diagram
+  // TForm5, factor choice dialog TForm6: members are added here with them.
+};
+
 // What the clock window needs from the system; tests replace each part.
 struct MainWindowServices {
   Messages& messages;
@@ -66,6 +73,12 @@ class TForm1 : public QWidget {
   void Button4Click();
   void BitBtn1Click();
   void Button5Click();
+
+  // Searches (main_window_search.cpp): rise, set, culmination, full and new moon.
+  // Dialogs (main_window_dialogs.cpp): date/time/place and interval.
+  // Enlarged diagram (main_window_chart.cpp).
+
+  SecondaryWindows windows;
 
   SkyState& sky;
   bool stateFileLoaded = false;

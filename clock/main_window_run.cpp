@@ -10,7 +10,7 @@
 #include "clock/main_window.h"
 #include "clock/state_file.h"
 #include "clock/state_texts.h"
-#include "clock/ui_style.h"
+#include "platform/ui_style.h"
 #include "dial/dial_drawing.h"
 #include "dial/position_list_text.h"
 #include "engine/sky.h"

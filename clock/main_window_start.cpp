@@ -8,7 +8,7 @@
 #include "clock/start_texts.h"
 #include "clock/state_file.h"
 #include "clock/state_texts.h"
-#include "clock/ui_style.h"
+#include "platform/ui_style.h"
 
 namespace sternwerk {
 

@@ -1,4 +1,4 @@
-#include "clock/ui_style.h"
+#include "platform/ui_style.h"
 
 #include <QPalette>
 
