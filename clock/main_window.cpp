@@ -1,17 +1,16 @@
 #include "clock/main_window.h"
 
-#include <QApplication>
-#include <QFontMetrics>
 #include <QToolTip>
 
 #include "clock/button_pictures.h"
+#include "clock/clock_step.h"
 #include "clock/dial_view.h"
 #include "clock/main_window_texts.h"
-#include "platform/ui_style.h"
 #include "engine/calendar.h"
 #include "engine/factors.h"
 #include "engine/text_forms.h"
 #include "platform/qt_text.h"
+#include "platform/ui_style.h"
 
 namespace sternwerk {
 namespace {
@@ -20,7 +19,6 @@ constexpr int kClientWidth = 765;
 constexpr int kClientHeight = 550;
 constexpr int kDialWidth = 529;
 constexpr int kSliderRange = 40;
-constexpr int kSliderOneForward = 21;
 constexpr int kHintMilliseconds = 15000;
 constexpr int kProgressHours = 24;
 const QString kSansSerif = QStringLiteral("MS Sans Serif");
@@ -100,7 +98,7 @@ void TForm1::CreatePanel1() {
   ScrollBar1 = new QScrollBar(Qt::Horizontal, Panel1);
   ScrollBar1->setGeometry(6, 86, 221, 17);
   ScrollBar1->setRange(0, kSliderRange);
-  ScrollBar1->setValue(kSliderOneForward);
+  ScrollBar1->setValue(SliderPositionFromRate(1));
   BitBtn1 = Button(Panel1, "&Real Time  ", {6, 110, 108, 27});
   BitBtn1->setIcon(RealTimePicture());
   BitBtn1->setLayoutDirection(Qt::RightToLeft);  // picture right of the caption
