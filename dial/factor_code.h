@@ -1,0 +1,36 @@
+// The check of a factor code typed into the factor choice dialog: which
+// codes choose a factor, which are refused and with what message.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace sternwerk {
+
+enum class FactorCodeVerdict {
+  kIncomplete,  // fewer than two characters: nothing happens yet
+  kCancelled,   // "##", which the ESC key also enters
+  kChosen,      // factor holds the chosen factor
+  kRefused,     // message holds the reason
+};
+
+struct FactorCodeCheck {
+  FactorCodeVerdict verdict = FactorCodeVerdict::kIncomplete;
+  int factor = 0;
+  std::string message;  // UTF-8
+};
+
+inline constexpr std::string_view kCancelCode = "##";
+inline constexpr std::string_view kParadoxMessage =
+    "MC, WI, AS und KN sind paradoxe Faktoren für Auf-/Untergang";
+inline constexpr std::string_view kNotAFactorSuffix = " ist kein gültiger Faktor";
+
+// The factor range hint beside the field.
+std::string_view FactorRangeHint(bool transplutonian);
+
+// Checks the text of the field (letters already in capitals, UTF-8). A code
+// is compared exactly with the factor codes; MC, WI, AS and KN are refused as
+// paradox, as is everything outside the chosen factor set.
+FactorCodeCheck CheckFactorCode(std::string_view text, bool transplutonian);
+
+}  // namespace sternwerk
