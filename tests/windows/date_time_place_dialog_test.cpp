@@ -1,0 +1,221 @@
+// The date/time/place dialog TForm3 driven with keys and clicks as a user
+// drives it; only the message boxes are recorded instead of shown.
+#include "windows/date_time_place_dialog.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTest>
+
+#include "platform/recording_messages.h"
+
+namespace sternwerk {
+namespace {
+
+// The next widget in the focus chain that the tab key stops at.
+const QWidget* NextTabStop(const QWidget* widget) {
+  const QWidget* next = widget->nextInFocusChain();
+  while (next != widget && !(next->focusPolicy() & Qt::TabFocus)) next = next->nextInFocusChain();
+  return next;
+}
+
+class DateTimePlaceDialog : public ::testing::Test {
+ protected:
+  DateTimePlaceDialog() {
+    sky.dateText = "07.12.2026";
+    sky.timeText = "09.30.15";
+    sky.hours = 9.5;
+  }
+
+  void Open() {
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+  }
+
+  // Types each key into whichever widget has the focus at that moment.
+  void Type(const QString& keys) {
+    for (const QChar key : keys) {
+      ASSERT_NE(QApplication::focusWidget(), nullptr);
+      QTest::keyClicks(QApplication::focusWidget(), key);
+    }
+  }
+
+  void Press(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
+
+  QStringList Errors() const {
+    QStringList errors;
+    for (const auto& message : messages.shown()) {
+      EXPECT_EQ(message.kind, MessageKind::kError);
+      errors << message.text;
+    }
+    return errors;
+  }
+
+  SkyState sky;
+  RecordingMessages messages;
+  TForm3 dialog{sky, messages};
+};
+
+TEST_F(DateTimePlaceDialog, WindowFieldsAndHelpText) {
+  EXPECT_EQ(dialog.windowTitle(), "                    Datum / Zeit / Ort ");
+  EXPECT_EQ(dialog.size(), QSize(282, 447));
+  EXPECT_EQ(dialog.palette().color(QPalette::Window), QColor(255, 255, 0));
+
+  const QStringList help = dialog.Memo1->toPlainText().split('\n');
+  ASSERT_EQ(help.size(), 27);
+  EXPECT_EQ(help.count(QString()), 4) << "five paragraphs";
+  for (const QString& line : help) {
+    if (line.isEmpty()) continue;
+    EXPECT_TRUE(line.startsWith(' ') && !line.startsWith("  ")) << line.toStdString();
+  }
+  EXPECT_TRUE(dialog.Memo1->isReadOnly());
+  EXPECT_EQ(dialog.Memo1->geometry(), QRect(4, 3, 275, 346));
+
+  const QLineEdit* fields[] = {dialog.Edit1, dialog.Edit2,  dialog.Edit3, dialog.Edit4,
+                               dialog.Edit5, dialog.Edit6,  dialog.Edit7, dialog.Edit8,
+                               dialog.Edit9, dialog.Edit10, dialog.Edit11};
+  const QRect places[] = {{56, 355, 25, 24},  {80, 355, 25, 24},  {104, 355, 41, 24},
+                          {168, 355, 25, 24}, {192, 355, 25, 24}, {56, 404, 17, 24},
+                          {72, 404, 35, 24},  {106, 404, 25, 24}, {168, 404, 17, 24},
+                          {184, 404, 25, 24}, {208, 404, 25, 24}};
+  const int lengths[] = {2, 2, 4, 2, 2, 1, 3, 2, 1, 2, 2};
+  for (int i = 0; i < 11; ++i) {
+    EXPECT_EQ(fields[i]->geometry(), places[i]) << "Edit" << i + 1;
+    EXPECT_EQ(fields[i]->maxLength(), lengths[i]) << "Edit" << i + 1;
+    const QWidget* next = i < 10 ? static_cast<const QWidget*>(fields[i + 1]) : dialog.Memo1;
+    EXPECT_EQ(NextTabStop(fields[i]), next) << "tab order after Edit" << i + 1;
+  }
+  EXPECT_EQ(dialog.Label1->text(), "Datum");
+  EXPECT_EQ(dialog.Label2->text(), "WZ/GMT");
+  EXPECT_EQ(dialog.Label3->text(), "  ESC  ");
+  EXPECT_EQ(dialog.Label4->text(), "Länge");
+  EXPECT_EQ(dialog.Label5->text(), "Breite");
+  EXPECT_EQ(dialog.Label5->pos(), QPoint(168, 428));
+}
+
+TEST_F(DateTimePlaceDialog, OpeningFillsTheFieldsWithTheDaySelected) {
+  sky.longitudeText =
+      "-120\xB0"
+      "05'";
+  Open();
+  EXPECT_EQ(dialog.Edit1->text(), "07");
+  EXPECT_EQ(dialog.Edit3->text(), "2026");
+  EXPECT_EQ(dialog.Edit5->text(), "30");
+  EXPECT_EQ(dialog.Edit6->text(), "-");
+  EXPECT_EQ(dialog.Edit7->text(), "120");
+  EXPECT_EQ(dialog.Edit10->text(), "50");
+  EXPECT_EQ(QApplication::focusWidget(), dialog.Edit1);
+  EXPECT_EQ(dialog.Edit1->selectedText(), "07");
+  EXPECT_TRUE(messages.shown().empty());
+}
+
+TEST_F(DateTimePlaceDialog, TypingStraightThroughClosesTheDialog) {
+  Open();
+  Type(
+      "31122030"
+      "0645"
+      "+01330"
+      "+5230");
+  EXPECT_FALSE(dialog.isVisible());
+  EXPECT_TRUE(messages.shown().empty());
+  EXPECT_EQ(sky.dateText, "31.12.2030");
+  EXPECT_EQ(sky.timeText, "06:45:00");
+  EXPECT_DOUBLE_EQ(sky.hours, 6.75 + 0.0001);
+  EXPECT_EQ(sky.longitudeText,
+            "+013\xB0"
+            "30'");
+  EXPECT_EQ(sky.latitudeText,
+            "+52\xB0"
+            "30'");
+  EXPECT_DOUBLE_EQ(sky.latitude, 52.5001);
+}
+
+TEST_F(DateTimePlaceDialog, AnInvalidDateIsReportedAndEscapeThenLeaves) {
+  Open();
+  Type("30022025");
+  EXPECT_EQ(Errors(), QStringList{"Das ist kein gültiges Datum!"});
+  EXPECT_EQ(QApplication::focusWidget(), dialog.Edit1);
+  EXPECT_EQ(dialog.Edit1->text() + dialog.Edit2->text() + dialog.Edit3->text(), "30022025");
+  EXPECT_TRUE(dialog.isVisible());
+  Press(Qt::Key_Escape);
+  EXPECT_FALSE(dialog.isVisible());
+  EXPECT_EQ(sky.dateText, "07.12.2026");
+}
+
+TEST_F(DateTimePlaceDialog, TabAndEnterLeaveFieldsEscapeOnlyClosesFromTheFirst) {
+  Open();
+  Press(Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), dialog.Edit2);
+  Press(Qt::Key_Escape);
+  EXPECT_TRUE(dialog.isVisible()) << "ESC outside Edit1 does nothing";
+  Press(Qt::Key_Return);
+  Press(Qt::Key_Return);  // leaves the year: the filled date is committed again
+  Press(Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), dialog.Edit5);
+  Type("7");
+  Press(Qt::Key_Tab);  // minute "7" is fine, hour "09"
+  EXPECT_EQ(QApplication::focusWidget(), dialog.Edit6);
+  EXPECT_EQ(sky.timeText, "09:07:00");
+  Press(Qt::Key_Backspace);
+  Press(Qt::Key_Tab);  // an empty sign
+  EXPECT_EQ(QApplication::focusWidget(), dialog.Edit6);
+  EXPECT_EQ(Errors(),
+            QStringList{"Bitte + für östliche oder - für westliche Länge Breite eingeben"});
+  EXPECT_TRUE(dialog.isVisible());
+}
+
+TEST_F(DateTimePlaceDialog, AWrongTimeLeftByAClickSendsTheFocusToTheHour) {
+  Open();
+  dialog.Edit4->setFocus(Qt::MouseFocusReason);
+  Type("2401");
+  EXPECT_EQ(Errors(), QStringList{"Das ist keine gültige Zeit!"});
+  EXPECT_EQ(QApplication::focusWidget(), dialog.Edit4);
+  EXPECT_EQ(dialog.Edit4->selectedText(), "24");
+
+  Type("23");
+  EXPECT_EQ(QApplication::focusWidget(), dialog.Edit5);
+  QTest::mouseClick(dialog.Edit10, Qt::LeftButton);  // leaves the minutes "01"
+  EXPECT_EQ(QApplication::focusWidget(), dialog.Edit10);
+  EXPECT_EQ(sky.timeText, "23:01:00");
+}
+
+TEST_F(DateTimePlaceDialog, LatitudeFailureReturnsToItsSignThenEnterCommits) {
+  Open();
+  dialog.Edit10->setFocus(Qt::MouseFocusReason);
+  Type("95");
+  EXPECT_EQ(QApplication::focusWidget(), dialog.Edit10) << "degree check, no message";
+  EXPECT_TRUE(messages.shown().empty());
+  Type("90");
+  Type("30");
+  EXPECT_EQ(Errors(), QStringList{"Das ist keine gültige Breite!"});
+  EXPECT_EQ(QApplication::focusWidget(), dialog.Edit9);
+  Type("-");
+  Type("12");
+  Type("3");
+  EXPECT_TRUE(dialog.isVisible());
+  Press(Qt::Key_Enter);
+  EXPECT_FALSE(dialog.isVisible());
+  EXPECT_EQ(sky.latitudeText,
+            "-12\xB0"
+            "03'");
+  EXPECT_TRUE(sky.isSouth);
+}
+
+TEST_F(DateTimePlaceDialog, EachOpeningRefillsFromTheSkyState) {
+  Open();
+  Type("0101");
+  Press(Qt::Key_Escape);  // the focus is in Edit3 now: nothing happens
+  ASSERT_TRUE(dialog.isVisible());
+  dialog.Edit1->setFocus(Qt::MouseFocusReason);
+  Press(Qt::Key_Escape);
+  ASSERT_FALSE(dialog.isVisible());
+  EXPECT_EQ(sky.dateText, "01.01.2026") << "the click out of Edit3 committed the date";
+  sky.dateText = "15.06.2027";
+  Open();
+  EXPECT_EQ(dialog.Edit1->text(), "15");
+  EXPECT_EQ(dialog.Edit2->text(), "06");
+  EXPECT_EQ(QApplication::focusWidget(), dialog.Edit1);
+}
+
+}  // namespace
+}  // namespace sternwerk

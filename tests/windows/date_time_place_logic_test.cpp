@@ -1,0 +1,406 @@
+// The date/time/place dialog's logic typed through as a user types: every
+// field takes the keys from empty when the focus enters it (its text is
+// selected), a full field moves on by itself, Enter, ESC, tab and clicks.
+#include "windows/date_time_place_logic.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace sternwerk {
+namespace {
+
+using F = DateField;
+
+class DateTimePlace : public ::testing::Test {
+ protected:
+  DateTimePlace() {
+    sky.dateText = "07.12.2026";
+    sky.day = 7;
+    sky.month = 12;
+    sky.year = 2026;
+    sky.timeText = "09.30.15";
+    sky.hours = 9.5 + 15 / 3600.0;
+  }
+
+  // Opens the dialog on the sky state as it stands.
+  void Open() { logic.Activate(); }
+
+  // Types the keys one by one into whichever field has the focus.
+  void TypeKeys(const std::string& keys) {
+    for (const char key : keys) {
+      if (logic.Focus() != typingIn_) {
+        typingIn_ = logic.Focus();
+        typed_.clear();
+      }
+      typed_ += key;
+      logic.Type(typed_);
+    }
+    typingIn_ = F::kMemo;
+  }
+
+  // Clicks into a field and types its whole new text.
+  void Replace(F field, const std::string& text) {
+    logic.MoveFocus(field);
+    ASSERT_EQ(logic.Focus(), field) << "the click was turned back";
+    TypeKeys(text);
+  }
+
+  SkyState sky;
+  std::vector<std::string> messages;
+  DateTimePlaceLogic logic{sky, [this](std::string_view m) { messages.emplace_back(m); }};
+
+ private:
+  F typingIn_ = F::kMemo;
+  std::string typed_;
+};
+
+const char* const kDateMessage = "Das ist kein gültiges Datum!";
+const char* const kTimeMessage = "Das ist keine gültige Zeit!";
+const char* const kLongitudeMessage = "Das ist keine gültige Länge!";
+const char* const kLatitudeMessage = "Das ist keine gültige Breite!";
+
+TEST_F(DateTimePlace, ActivationFillsTheFieldsAndDerivesThePlace) {
+  sky.longitudeText =
+      "-008\xB0"
+      "30'";
+  sky.latitudeText =
+      "+47\xB0"
+      "05'";
+  Open();
+  const std::vector<std::string> expected = {"07",  "12", "2026", "09", "30", "-",
+                                             "008", "30", "+",    "47", "05"};
+  for (int field = 0; field < kDateFieldCount; ++field) {
+    EXPECT_EQ(logic.Text(static_cast<F>(field)), expected[field]) << "Edit" << field + 1;
+  }
+  EXPECT_TRUE(sky.isWest);
+  EXPECT_DOUBLE_EQ(sky.longitude, -(8.5 + 0.0001));
+  EXPECT_FALSE(sky.isSouth);
+  EXPECT_DOUBLE_EQ(sky.latitude, 47 + 5 / 60.0 + 0.0001);
+  EXPECT_EQ(logic.Focus(), F::kDay);
+  EXPECT_FALSE(logic.Closed());
+  EXPECT_EQ(sky.dateText, "07.12.2026") << "filling the fields commits nothing";
+  EXPECT_EQ(sky.timeText, "09.30.15");
+}
+
+TEST_F(DateTimePlace, TypingStraightThroughCommitsEveryGroupAndCloses) {
+  Open();
+  TypeKeys(
+      "29022000"
+      "2400"
+      "-00830"
+      "-3355");
+  EXPECT_TRUE(logic.Closed());
+  EXPECT_TRUE(messages.empty());
+  EXPECT_EQ(sky.dateText, "29.02.2000");
+  EXPECT_EQ(sky.day, 29);
+  EXPECT_EQ(sky.month, 2);
+  EXPECT_EQ(sky.year, 2000);
+  EXPECT_DOUBLE_EQ(sky.hours, 24.0001);
+  EXPECT_EQ(sky.timeText, "24:00:00");
+  EXPECT_TRUE(sky.isWest);
+  EXPECT_DOUBLE_EQ(sky.longitude, -(8 + 30 / 60.0 + 0.0001));
+  EXPECT_EQ(sky.longitudeText,
+            "-008\xB0"
+            "30'");
+  EXPECT_TRUE(sky.isSouth);
+  EXPECT_DOUBLE_EQ(sky.latitude, -(33 + 55 / 60.0 + 0.0001));
+  EXPECT_EQ(sky.latitudeText,
+            "-33\xB0"
+            "55'");
+}
+
+TEST_F(DateTimePlace, DatesAreCheckedWithTheGregorianLeapYears) {
+  struct Case {
+    const char* typed;
+    bool valid;
+  };
+  const Case cases[] = {{"29022000", true},  {"29022024", true},  {"29021900", false},
+                        {"29022023", false}, {"31042024", false}, {"01011600", true},
+                        {"31121599", false}, {"01132024", false}, {"01002024", false},
+                        {"00012024", false}, {"32012024", false}, {"1a012024", false},
+                        {"31129999", true}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.typed);
+    sky.dateText = "07.12.2026";
+    sky.day = 7;
+    messages.clear();
+    Open();
+    TypeKeys(c.typed);
+    if (c.valid) {
+      EXPECT_TRUE(messages.empty());
+      EXPECT_EQ(logic.Focus(), F::kHour);
+      const std::string t = c.typed;
+      EXPECT_EQ(sky.dateText, t.substr(0, 2) + "." + t.substr(2, 2) + "." + t.substr(4));
+    } else {
+      EXPECT_EQ(messages, std::vector<std::string>{kDateMessage});
+      EXPECT_EQ(logic.Focus(), F::kDay);
+      EXPECT_EQ(sky.dateText, "07.12.2026");
+      EXPECT_EQ(sky.day, 7);
+      EXPECT_EQ(logic.Text(F::kDay) + logic.Text(F::kMonth) + logic.Text(F::kYear), c.typed)
+          << "the fields keep what was typed";
+    }
+  }
+}
+
+TEST_F(DateTimePlace, FebruaryIsRefreshedForTheTypedYearEvenWhenTheDateFails) {
+  Open();
+  TypeKeys("30022024");
+  EXPECT_EQ(sky.monthLength[2], 29);
+  EXPECT_EQ(sky.monthLength[4], 30);
+  TypeKeys("30021900");
+  EXPECT_EQ(sky.monthLength[2], 28);
+  EXPECT_EQ(messages.size(), 2u);
+}
+
+TEST_F(DateTimePlace, TimesUpTo2400AreValidAndSignsAreNot) {
+  struct Case {
+    const char* hour;
+    const char* minute;
+    double hours;  // 0 when the time is invalid
+  };
+  const Case cases[] = {{"24", "00", 24.0001},
+                        {"00", "00", 0.0001},
+                        {"13", "45", 13.7501},
+                        {"24", "01", 0},
+                        {"23", "60", 0},
+                        {"25", "00", 0},
+                        {"-1", "00", 0},
+                        {"+1", "00", 0},
+                        {"12", "-5", 0},
+                        {"1x", "00", 0},
+                        {" 7", "05", 7 + 5 / 60.0 + 0.0001}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.hour) + ":" + c.minute);
+    sky.timeText = "09.30.15";
+    sky.hours = 9.5;
+    messages.clear();
+    Open();
+    Replace(F::kHour, std::string(c.hour) + c.minute);
+    if (c.hours > 0) {
+      EXPECT_TRUE(messages.empty());
+      EXPECT_DOUBLE_EQ(sky.hours, c.hours);
+      EXPECT_EQ(logic.Focus(), F::kLongitudeSign);
+    } else {
+      EXPECT_EQ(messages, std::vector<std::string>{kTimeMessage});
+      EXPECT_EQ(logic.Focus(), F::kHour);
+      EXPECT_EQ(sky.timeText, "09.30.15");
+      EXPECT_DOUBLE_EQ(sky.hours, 9.5);
+    }
+  }
+  sky.timeText = "09.30.15";
+  Open();
+  Replace(F::kHour, "0705");
+  EXPECT_EQ(sky.timeText, "07:05:00");
+}
+
+TEST_F(DateTimePlace, SignFieldsTakeOnlyPlusOrMinus) {
+  Open();
+  Replace(F::kLongitudeSign, "x");
+  EXPECT_EQ(logic.Focus(), F::kLongitudeSign);
+  Replace(F::kLongitudeSign, "+");
+  EXPECT_EQ(logic.Focus(), F::kLongitudeDegrees);
+
+  logic.MoveFocus(F::kLatitudeSign);
+  logic.Type("");  // the sign deleted, then the field left
+  logic.PressEnter();
+  EXPECT_EQ(logic.Focus(), F::kLatitudeSign);
+  EXPECT_EQ(messages, (std::vector<std::string>{
+                          "Bitte + für östliche oder - für westliche Länge Breite eingeben",
+                          "Bitte + für nördliche oder - für südliche Breite eingeben"}));
+  EXPECT_FALSE(sky.isSouth) << "sign checks write nothing";
+}
+
+TEST_F(DateTimePlace, DegreeChecksMoveTheFocusWithoutAMessage) {
+  Open();
+  Replace(F::kLongitudeDegrees, "181");
+  EXPECT_EQ(logic.Focus(), F::kLongitudeSign);
+  Replace(F::kLongitudeDegrees, "180");
+  EXPECT_EQ(logic.Focus(), F::kLongitudeMinutes);
+
+  Replace(F::kLatitudeDegrees, "91");
+  EXPECT_EQ(logic.Focus(), F::kLatitudeDegrees);
+  logic.MoveFocus(F::kDay);  // a click elsewhere does not get past either
+  EXPECT_EQ(logic.Focus(), F::kLatitudeDegrees);
+  TypeKeys("-5");
+  EXPECT_EQ(logic.Focus(), F::kLatitudeDegrees);
+  TypeKeys("90");
+  EXPECT_EQ(logic.Focus(), F::kLatitudeMinutes);
+  EXPECT_TRUE(messages.empty());
+  EXPECT_EQ(sky.latitudeText,
+            "+50\xB0"
+            "00'")
+      << "degree checks write nothing";
+}
+
+TEST_F(DateTimePlace, LongitudeCommitAcceptsUpTo180Degrees) {
+  Open();
+  Replace(F::kLongitudeSign, "+18000");
+  EXPECT_TRUE(messages.empty());
+  EXPECT_EQ(logic.Focus(), F::kLatitudeSign);
+  EXPECT_DOUBLE_EQ(sky.longitude, 180.0001);
+  EXPECT_EQ(sky.longitudeText,
+            "+180\xB0"
+            "00'");
+  EXPECT_FALSE(logic.Closed()) << "only the latitude closes the dialog";
+
+  Replace(F::kLongitudeSign, "+00801");
+  EXPECT_EQ(sky.longitudeText,
+            "+008\xB0"
+            "01'");
+  sky.longitude = 0;
+  Open();
+  EXPECT_EQ(logic.Text(F::kLongitudeDegrees), "008") << "read back as 8 degrees";
+  EXPECT_DOUBLE_EQ(sky.longitude, 8 + 1 / 60.0 + 0.0001);
+
+  for (const char* minutes : {"01", "-5", "5.", ".5", "6a"}) {
+    SCOPED_TRACE(minutes);
+    messages.clear();
+    Open();
+    Replace(F::kLongitudeSign,
+            std::string(minutes == std::string("01") ? "+180" : "+010") + minutes);
+    EXPECT_EQ(messages, std::vector<std::string>{kLongitudeMessage});
+    EXPECT_EQ(logic.Focus(), F::kLongitudeSign);
+    EXPECT_EQ(sky.longitudeText,
+              "+008\xB0"
+              "01'");
+  }
+}
+
+TEST_F(DateTimePlace, LongitudeDegreesThatSlippedPastTheirCheckFailTheCommit) {
+  // The failed degree check sends the focus to the sign; from there the
+  // minutes can be reached by a click with the degrees still wrong.
+  Open();
+  Replace(F::kLongitudeDegrees, "-05");
+  ASSERT_EQ(logic.Focus(), F::kLongitudeSign);
+  Replace(F::kLongitudeMinutes, "30");
+  EXPECT_EQ(messages, std::vector<std::string>{kLongitudeMessage});
+  EXPECT_EQ(sky.longitudeText,
+            "+010\xB0"
+            "00'");
+}
+
+TEST_F(DateTimePlace, LatitudeCommitsByFullFieldEnterOrLeavingAndThenCloses) {
+  Open();
+  Replace(F::kLatitudeSign, "-3355");
+  EXPECT_TRUE(logic.Closed());
+  EXPECT_EQ(sky.latitudeText,
+            "-33\xB0"
+            "55'");
+
+  Open();
+  Replace(F::kLatitudeMinutes, "7");
+  EXPECT_FALSE(logic.Closed());
+  logic.PressEnter();
+  EXPECT_TRUE(logic.Closed());
+  EXPECT_EQ(sky.latitudeText,
+            "-33\xB0"
+            "07'");
+
+  Open();
+  Replace(F::kLatitudeMinutes, "8");
+  logic.MoveFocus(F::kMemo);  // tab out of the last field
+  EXPECT_TRUE(logic.Closed());
+  EXPECT_EQ(sky.latitudeText,
+            "-33\xB0"
+            "08'");
+
+  Open();
+  Replace(F::kLatitudeDegrees, "9001");
+  EXPECT_EQ(messages, std::vector<std::string>{kLatitudeMessage});
+  EXPECT_EQ(logic.Focus(), F::kLatitudeSign);
+  EXPECT_FALSE(logic.Closed());
+  EXPECT_EQ(sky.latitudeText,
+            "-33\xB0"
+            "08'");
+  Replace(F::kLatitudeSign, "+9000");
+  EXPECT_TRUE(logic.Closed());
+  EXPECT_DOUBLE_EQ(sky.latitude, 90.0001);
+  EXPECT_FALSE(sky.isSouth);
+}
+
+TEST_F(DateTimePlace, EnterMovesOnAndEscapeClosesOnlyFromTheDay) {
+  Open();
+  for (int field = 1; field < kDateFieldCount; ++field) {
+    logic.PressEnter();
+    EXPECT_EQ(logic.Focus(), static_cast<F>(field));
+    logic.PressEscape();
+    EXPECT_FALSE(logic.Closed());
+  }
+  EXPECT_TRUE(messages.empty()) << "the filled fields pass every check";
+  Open();
+  logic.PressEscape();
+  EXPECT_TRUE(logic.Closed());
+}
+
+TEST_F(DateTimePlace, EscapeAtOnceOnlyRederivesThePlace) {
+  sky.longitude = 10.0;
+  const SkyState before = sky;
+  Open();
+  logic.PressEscape();
+  EXPECT_TRUE(logic.Closed());
+  EXPECT_EQ(sky.dateText, before.dateText);
+  EXPECT_EQ(sky.timeText, before.timeText);
+  EXPECT_EQ(sky.hours, before.hours);
+  EXPECT_EQ(sky.longitudeText, before.longitudeText);
+  EXPECT_DOUBLE_EQ(sky.longitude, 10.0001);
+  EXPECT_DOUBLE_EQ(sky.latitude, 50.0001);
+}
+
+TEST_F(DateTimePlace, CommittedGroupsStayWhenALaterOneFailsOrEscapeEnds) {
+  Open();
+  TypeKeys(
+      "01022030"
+      "1215"
+      "+01515");
+  EXPECT_EQ(sky.dateText, "01.02.2030");
+  Replace(F::kLatitudeSign, "+9001");
+  EXPECT_EQ(messages, std::vector<std::string>{kLatitudeMessage});
+  Replace(F::kDay, "30022031");  // 30 February: rejected, focus back to the day
+  ASSERT_EQ(logic.Focus(), F::kDay);
+  EXPECT_EQ(logic.Text(F::kDay), "30");
+  logic.PressEscape();
+  EXPECT_TRUE(logic.Closed());
+  EXPECT_EQ(sky.dateText, "01.02.2030");
+  EXPECT_EQ(sky.day, 1);
+  EXPECT_EQ(sky.timeText, "12:15:00");
+  EXPECT_EQ(sky.longitudeText,
+            "+015\xB0"
+            "15'");
+  EXPECT_EQ(sky.latitudeText,
+            "+50\xB0"
+            "00'");
+}
+
+TEST_F(DateTimePlace, OnlyLeavingTheYearCommitsTheDate) {
+  Open();
+  TypeKeys("1");
+  logic.MoveFocus(F::kHour);  // a click past month and year
+  EXPECT_EQ(sky.dateText, "07.12.2026");
+  EXPECT_EQ(logic.Focus(), F::kHour);
+  EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(DateTimePlace, TextsWithoutTheFixedLayoutNeverBreakTheDialog) {
+  sky.dateText = "7.12.2026";
+  sky.timeText = "";
+  sky.longitudeText = "W12";
+  sky.latitudeText = "-";
+  Open();
+  EXPECT_EQ(logic.Text(F::kDay), "07");
+  EXPECT_EQ(logic.Text(F::kMonth), "02");
+  EXPECT_EQ(logic.Text(F::kYear), "0026");
+  EXPECT_EQ(logic.Text(F::kHour), "00");
+  EXPECT_EQ(logic.Text(F::kLongitudeSign), "+");
+  EXPECT_EQ(logic.Text(F::kLongitudeDegrees), "012");
+  EXPECT_EQ(logic.Text(F::kLatitudeSign), "-");
+  EXPECT_DOUBLE_EQ(sky.longitude, 12.0001);
+  EXPECT_DOUBLE_EQ(sky.latitude, -0.0001);
+  logic.MoveFocus(F::kYear);
+  logic.PressEnter();  // the checks judge what stands in the fields
+  EXPECT_EQ(messages, std::vector<std::string>{kDateMessage});
+}
+
+}  // namespace
+}  // namespace sternwerk

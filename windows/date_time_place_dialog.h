@@ -1,0 +1,67 @@
+// TForm3, the date/time/place dialog: eleven small fields for date, time of
+// day (WZ/GMT), longitude and latitude over DateTimePlaceLogic, which checks
+// and commits each group. The window passes typed texts, focus moves, Enter
+// and ESC to the logic and puts the focus where the logic says.
+#pragma once
+
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <array>
+
+#include "engine/sky_state.h"
+#include "platform/messages.h"
+#include "windows/date_time_place_logic.h"
+
+namespace sternwerk {
+
+class TForm3 : public QDialog {
+  Q_OBJECT
+
+ public:
+  TForm3(SkyState& sky, Messages& messages, QWidget* parent = nullptr);
+
+  // Each opening: fills the fields from the sky state, focus in Edit1.
+  void FormActivate();
+
+  QPlainTextEdit* Memo1;
+  QLabel* Label1;
+  QLabel* Label2;
+  QLabel* Label3;
+  QLabel* Label4;
+  QLabel* Label5;
+  QLineEdit* Edit1;
+  QLineEdit* Edit2;
+  QLineEdit* Edit3;
+  QLineEdit* Edit4;
+  QLineEdit* Edit5;
+  QLineEdit* Edit6;
+  QLineEdit* Edit7;
+  QLineEdit* Edit8;
+  QLineEdit* Edit9;
+  QLineEdit* Edit10;
+  QLineEdit* Edit11;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  // ESC closes only from Edit1, which the logic decides; the dialog's own
+  // ESC handling is not used.
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void CreateFields();
+  void CreateLabels();
+  QWidget* Widget(DateField field) const;
+  // Closes the dialog when the logic has ended the visit, otherwise moves
+  // the focus to the logic's field; true when the focus was moved.
+  bool FollowLogic();
+  // FollowLogic after the focused field was left by Enter or by filling it.
+  void FollowLogicAfterLeaving(DateField left);
+
+  DateTimePlaceLogic logic_;
+  std::array<QLineEdit*, kDateFieldCount> edits_{};
+};
+
+}  // namespace sternwerk

@@ -1,0 +1,272 @@
+#include "windows/date_time_place_logic.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+
+#include "engine/calendar.h"
+#include "engine/text_forms.h"
+#include "windows/number_reading.h"
+
+namespace sternwerk {
+namespace {
+
+// Added to every entered time (hours) and place (degrees) before its sign.
+constexpr double kEnteredOffset = 0.0001;
+
+constexpr int kFirstYear = 1600;
+constexpr int kMonths = 12;
+constexpr int kLongestMonth = 31;
+constexpr int kFebruary = 2;
+constexpr int kMaxHour = 24;
+constexpr int kMaxMinute = 59;
+constexpr int kLatestTime = 2400;  // hour * 100 + minute
+constexpr int kMaxLongitudeDegrees = 180;
+constexpr int kMaxLatitudeDegrees = 90;
+constexpr double kLongitudeLimit = 180.00011;
+constexpr double kLatitudeLimit = 90.00011;
+
+constexpr std::array<int, kDateFieldCount> kMaxLengths = {2, 2, 4, 2, 2, 1, 3, 2, 1, 2, 2};
+
+constexpr std::string_view kInvalidDate = "Das ist kein gültiges Datum!";
+constexpr std::string_view kInvalidTime = "Das ist keine gültige Zeit!";
+constexpr std::string_view kInvalidLongitudeSign =
+    "Bitte + für östliche oder - für westliche Länge Breite eingeben";
+constexpr std::string_view kInvalidLatitudeSign =
+    "Bitte + für nördliche oder - für südliche Breite eingeben";
+constexpr std::string_view kInvalidLongitude = "Das ist keine gültige Länge!";
+constexpr std::string_view kInvalidLatitude = "Das ist keine gültige Breite!";
+
+int Index(DateField field) {
+  return static_cast<int>(field);
+}
+
+DateField Next(DateField field) {
+  return static_cast<DateField>(Index(field) + 1);
+}
+
+// The number of the leading digits of characters first..last (counted from
+// 1) of a stored text; 0 when there are none. Texts without their fixed
+// layout thus still give a number for every field.
+int FixedField(const std::string& text, std::size_t first, std::size_t last) {
+  int value = 0;
+  for (std::size_t i = first - 1; i < last && i < text.size(); ++i) {
+    if (text[i] < '0' || text[i] > '9') break;
+    value = value * 10 + (text[i] - '0');
+  }
+  return value;
+}
+
+bool BeginsWithMinus(const std::string& text) {
+  return !text.empty() && text.front() == '-';
+}
+
+double PlaceValue(bool negative, std::int64_t degrees, std::int64_t minutes) {
+  const double value = degrees + minutes / 60.0 + kEnteredOffset;
+  return negative ? -value : value;
+}
+
+// "+ddd°mm'" or "+dd°mm'" as the place texts are stored.
+std::string PlaceText(bool negative, std::int64_t degrees, int degreeWidth, std::int64_t minutes) {
+  return (negative ? "-" : "+") + ZeroPad(degrees, degreeWidth) + kDegreeSign +
+         ZeroPad(minutes, 2) + "'";
+}
+
+std::string SignText(bool negative) {
+  return negative ? "-" : "+";
+}
+
+// Degrees and minutes of a place group. Both must be whole numbers (the
+// stored text keeps whole minutes), the degrees within 0..maxDegrees, the
+// minutes within 0..59 and the value at most the limit.
+struct PlaceEntry {
+  std::int64_t degrees;
+  std::int64_t minutes;
+};
+
+std::optional<PlaceEntry> ReadPlace(const std::string& degreesText, const std::string& minutesText,
+                                    int maxDegrees, double limit) {
+  const auto degrees = ReadWholeNumber(degreesText);
+  const auto minutes = ReadWholeNumber(minutesText);
+  if (!degrees || !minutes) return std::nullopt;
+  if (*degrees < 0 || *degrees > maxDegrees || *minutes < 0 || *minutes > kMaxMinute) {
+    return std::nullopt;
+  }
+  if (PlaceValue(false, *degrees, *minutes) > limit) return std::nullopt;
+  return PlaceEntry{*degrees, *minutes};
+}
+
+}  // namespace
+
+int MaxLength(DateField field) {
+  return field == DateField::kMemo ? 0 : kMaxLengths[Index(field)];
+}
+
+DateTimePlaceLogic::DateTimePlaceLogic(SkyState& sky, ErrorSink showError)
+    : sky_(sky), showError_(std::move(showError)) {}
+
+void DateTimePlaceLogic::Activate() {
+  sky_.isWest = BeginsWithMinus(sky_.longitudeText);
+  sky_.longitude = PlaceValue(sky_.isWest, FixedField(sky_.longitudeText, 2, 4),
+                              FixedField(sky_.longitudeText, 6, 7));
+  sky_.isSouth = BeginsWithMinus(sky_.latitudeText);
+  sky_.latitude = PlaceValue(sky_.isSouth, FixedField(sky_.latitudeText, 2, 3),
+                             FixedField(sky_.latitudeText, 5, 6));
+
+  Field(DateField::kDay) = ZeroPad(FixedField(sky_.dateText, 1, 2), 2);
+  Field(DateField::kMonth) = ZeroPad(FixedField(sky_.dateText, 4, 5), 2);
+  Field(DateField::kYear) = ZeroPad(FixedField(sky_.dateText, 7, 10), 4);
+  Field(DateField::kHour) = ZeroPad(FixedField(sky_.timeText, 1, 2), 2);
+  Field(DateField::kMinute) = ZeroPad(FixedField(sky_.timeText, 4, 5), 2);
+  Field(DateField::kLongitudeSign) = SignText(sky_.isWest);
+  Field(DateField::kLongitudeDegrees) = ZeroPad(FixedField(sky_.longitudeText, 2, 4), 3);
+  Field(DateField::kLongitudeMinutes) = ZeroPad(FixedField(sky_.longitudeText, 6, 7), 2);
+  Field(DateField::kLatitudeSign) = SignText(sky_.isSouth);
+  Field(DateField::kLatitudeDegrees) = ZeroPad(FixedField(sky_.latitudeText, 2, 3), 2);
+  Field(DateField::kLatitudeMinutes) = ZeroPad(FixedField(sky_.latitudeText, 5, 6), 2);
+
+  focus_ = DateField::kDay;
+  closed_ = false;
+}
+
+void DateTimePlaceLogic::Type(std::string text) {
+  if (closed_ || focus_ == DateField::kMemo) return;
+  const DateField typed = focus_;
+  Field(typed) = std::move(text);
+  if (static_cast<int>(Field(typed).size()) < MaxLength(typed)) return;
+  if (typed == DateField::kLatitudeMinutes) {
+    CommitLatitude();
+  } else {
+    Leave(Next(typed));
+  }
+}
+
+void DateTimePlaceLogic::MoveFocus(DateField target) {
+  if (closed_ || target == focus_) return;
+  Leave(target);
+}
+
+void DateTimePlaceLogic::PressEnter() {
+  if (closed_ || focus_ == DateField::kMemo) return;
+  if (focus_ == DateField::kLatitudeMinutes) {
+    CommitLatitude();
+  } else {
+    Leave(Next(focus_));
+  }
+}
+
+void DateTimePlaceLogic::PressEscape() {
+  if (focus_ == DateField::kDay) closed_ = true;
+}
+
+const std::string& DateTimePlaceLogic::Text(DateField field) const {
+  static const std::string kNoText;
+  return field == DateField::kMemo ? kNoText : texts_[Index(field)];
+}
+
+std::string& DateTimePlaceLogic::Field(DateField field) {
+  return texts_[Index(field)];
+}
+
+void DateTimePlaceLogic::Leave(DateField target) {
+  const DateField left = focus_;
+  focus_ = target;
+  CheckLeftField(left);
+}
+
+void DateTimePlaceLogic::CheckLeftField(DateField left) {
+  switch (left) {
+    case DateField::kYear:
+      CommitDate();
+      break;
+    case DateField::kMinute:
+      CommitTime();
+      break;
+    case DateField::kLongitudeSign:
+      CheckSign(DateField::kLongitudeSign, kInvalidLongitudeSign);
+      break;
+    case DateField::kLongitudeDegrees:
+      CheckDegrees(DateField::kLongitudeDegrees, kMaxLongitudeDegrees, DateField::kLongitudeSign);
+      break;
+    case DateField::kLongitudeMinutes:
+      CommitLongitude();
+      break;
+    case DateField::kLatitudeSign:
+      CheckSign(DateField::kLatitudeSign, kInvalidLatitudeSign);
+      break;
+    case DateField::kLatitudeDegrees:
+      CheckDegrees(DateField::kLatitudeDegrees, kMaxLatitudeDegrees, DateField::kLatitudeDegrees);
+      break;
+    case DateField::kLatitudeMinutes:
+      CommitLatitude();
+      break;
+    default:
+      break;
+  }
+}
+
+void DateTimePlaceLogic::Fail(std::string_view message, DateField focus) {
+  if (!message.empty()) showError_(message);
+  focus_ = focus;
+}
+
+void DateTimePlaceLogic::CommitDate() {
+  const auto day = ReadWholeNumber(Field(DateField::kDay));
+  const auto month = ReadWholeNumber(Field(DateField::kMonth));
+  const auto year = ReadWholeNumber(Field(DateField::kYear));
+  InitMonthLengths(sky_);
+  sky_.monthLength[kFebruary] = year && IsLeapYear(static_cast<int>(*year)) ? 29 : 28;
+
+  const bool valid = day && month && year && *day >= 1 && *day <= kLongestMonth && *month >= 1 &&
+                     *month <= kMonths && *year >= kFirstYear && *day <= sky_.monthLength[*month];
+  if (!valid) return Fail(kInvalidDate, DateField::kDay);
+  sky_.day = static_cast<std::int32_t>(*day);
+  sky_.month = static_cast<std::int32_t>(*month);
+  sky_.year = static_cast<std::int32_t>(*year);
+  sky_.dateText = DateText(sky_.day, sky_.month, sky_.year);
+}
+
+void DateTimePlaceLogic::CommitTime() {
+  // No sign is taken: a negative hour or minute is no time of day.
+  const auto hour = ReadUnsignedNumber(Field(DateField::kHour));
+  const auto minute = ReadUnsignedNumber(Field(DateField::kMinute));
+  const bool valid = hour && minute && *hour <= kMaxHour && *minute <= kMaxMinute &&
+                     *hour * 100 + *minute <= kLatestTime;
+  if (!valid) return Fail(kInvalidTime, DateField::kHour);
+  sky_.hours = *hour + *minute / 60.0 + kEnteredOffset;
+  sky_.timeText = ZeroPad(*hour, 2) + ":" + ZeroPad(*minute, 2) + ":00";
+}
+
+void DateTimePlaceLogic::CheckSign(DateField sign, std::string_view message) {
+  if (Field(sign) != "+" && Field(sign) != "-") Fail(message, sign);
+}
+
+void DateTimePlaceLogic::CheckDegrees(DateField degrees, int limit, DateField failureFocus) {
+  const auto value = ReadWholeNumber(Field(degrees));
+  if (!value || *value < 0 || *value > limit) Fail({}, failureFocus);
+}
+
+void DateTimePlaceLogic::CommitLongitude() {
+  const bool west = Field(DateField::kLongitudeSign) == "-";
+  const auto entry =
+      ReadPlace(Field(DateField::kLongitudeDegrees), Field(DateField::kLongitudeMinutes),
+                kMaxLongitudeDegrees, kLongitudeLimit);
+  if (!entry) return Fail(kInvalidLongitude, DateField::kLongitudeSign);
+  sky_.longitude = PlaceValue(west, entry->degrees, entry->minutes);
+  sky_.isWest = west;
+  sky_.longitudeText = PlaceText(west, entry->degrees, 3, entry->minutes);
+}
+
+void DateTimePlaceLogic::CommitLatitude() {
+  const bool south = Field(DateField::kLatitudeSign) == "-";
+  const auto entry =
+      ReadPlace(Field(DateField::kLatitudeDegrees), Field(DateField::kLatitudeMinutes),
+                kMaxLatitudeDegrees, kLatitudeLimit);
+  if (!entry) return Fail(kInvalidLatitude, DateField::kLatitudeSign);
+  sky_.latitude = PlaceValue(south, entry->degrees, entry->minutes);
+  sky_.isSouth = south;
+  sky_.latitudeText = PlaceText(south, entry->degrees, 2, entry->minutes);
+  closed_ = true;
+}
+
+}  // namespace sternwerk

@@ -1,0 +1,37 @@
+// The help text of the date/time/place dialog: 27 lines, each beginning
+// with one blank, in five paragraphs.
+#pragma once
+
+namespace sternwerk::date_time_place_texts {
+
+inline constexpr const char* kHelpLines[] = {
+    " Das Programm startet mit Datum und Uhrzeit",
+    " des Systems im Echtzeit-Tempo: ein Takt pro",
+    " Sekunde, eine Schrittweite von einer Sekunde",
+    " pro Takt, und mit den zuletzt benutzten",
+    " Koordinaten.",
+    "",
+    " Dieses Fenster ändert diese Werte der Uhr,",
+    " ohne Datum und Zeit des Systems selbst an-",
+    " zutasten. Bei 'Beenden' wird der erreichte",
+    " Stand gespeichert; im nächsten Lauf holt ihn",
+    " die Taste 'Alt-Datum/Zeit' (kurz 'Alt')",
+    " wieder zurück.",
+    "",
+    " Die Taste 'Real Time' (RT) setzt das",
+    " Diagramm jederzeit auf Datum und Zeit des",
+    " Systems zurück.",
+    "",
+    " Für alle Eingabe-Fenster gilt: Ein Fenster,",
+    " das durch einen Fehlklick auf 'Intervall'",
+    " oder 'Datum/Zeit/Ort' geöffnet wurde, ver-",
+    " lassen Sie ohne Änderung mit der ESC-Taste.",
+    "",
+    " Der Tempo-Regler wird aktiv (er blinkt), so-",
+    " bald sein Schieber oder einer seiner Pfeile",
+    " angeklickt wurde; danach ändern ihn auch die",
+    " Cursor-Tasten links und rechts. Jede Ände-",
+    " rung steht sofort unter dem Regler.",
+};
+
+}  // namespace sternwerk::date_time_place_texts
