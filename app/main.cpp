@@ -9,6 +9,7 @@
 #include "clock/main_window.h"
 #include "clock/picture_window.h"
 #include "dial/earth_icon.h"
+#include "dial/factor_choice_dialog.h"
 #include "platform/box_messages.h"
 #include "platform/canvas.h"
 #include "platform/jpeg_decoder.h"
@@ -69,6 +70,8 @@ int RunProgram(QApplication& application) {
                         .symbolFontInstalled = SymbolFontInstalled,
                         .showPictureWindow = [&] { ShowPictureWindow(pictureWindow, messages); },
                     });
+  TForm6 factorChoice(sky, messages);
+  mainWindow.windows.factorChoice = &factorChoice;
   mainWindow.show();
   CentreOnScreen(mainWindow);
   return application.exec();

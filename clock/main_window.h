@@ -24,12 +24,15 @@
 namespace sternwerk {
 
 class DialView;
+class TForm6;
+enum class EventKind;
 
 // The program's other windows, created once by the program's entry and shown
 // modally by the clock window's handlers. Each is filled in as it exists.
 struct SecondaryWindows {
   // interval dialog TForm2, date/time/place dialog TForm3, enlarged diagram
   // TForm5, factor choice dialog TForm6: members are added here with them.
+  TForm6* factorChoice = nullptr;
 };
 
 // What the clock window needs from the system; tests replace each part.
@@ -75,6 +78,13 @@ class TForm1 : public QWidget {
   void Button5Click();
 
   // Searches (main_window_search.cpp): rise, set, culmination, full and new moon.
+  void Button6Click();
+  void Button8Click();
+  void Button10Click();
+  void BitBtn2Click();
+  void BitBtn3Click();
+  // Beside ProgressBar1 while a search runs; it, and ESC, cancel the search.
+  QPushButton* SearchCancelButton = nullptr;
   // Dialogs (main_window_dialogs.cpp): date/time/place and interval.
   // Enlarged diagram (main_window_chart.cpp).
 
@@ -149,6 +159,10 @@ class TForm1 : public QWidget {
   void CreateDialControls();
   void CreateLegends();
   void CreateSourcePanel();
+  void CreateSearchControls();
+  // Asks for the factor, then searches; both end with the clock halted.
+  void SearchFactorEvent(EventKind kind);
+  void RunSearch(EventKind kind);
   void SetHints();
 
   MainWindowServices services_;

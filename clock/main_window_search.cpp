@@ -1,0 +1,194 @@
+// The clock window's event searches: today's rise, set or culmination of a
+// factor the user names, and the next full or new moon. While a search runs
+// the window repaints, the progress bar follows the hour being tried, and
+// only ESC and the "Abbrechen" button are heeded.
+#include <QApplication>
+#include <QKeyEvent>
+
+#include "clock/main_window.h"
+#include "dial/factor_choice_dialog.h"
+#include "engine/event_search.h"
+#include "engine/factors.h"
+
+namespace sternwerk {
+namespace {
+
+struct SearchTexts {
+  const char* dialogTitle;     // rise, set and culmination only
+  const char* progressBefore;  // before the factor's code
+  const char* progressAfter;
+  const char* resultAfter;  // after " " and the code
+  const char* eventName;    // in the message when nothing is found
+};
+
+SearchTexts TextsOf(EventKind kind) {
+  switch (kind) {
+    case EventKind::kRise:
+      return {"            Aufgangs-Faktor", "     Heutiger ", "-Aufgang wird gesucht          ",
+              "-Aufgang ", "-Aufgang"};
+    case EventKind::kSet:
+      return {"           Untergangs-Faktor", "   Heutiger ", "-Untergang wird gesucht      ",
+              "-Untergang ", "-Untergang"};
+    case EventKind::kCulmination:
+      return {"           Kulminations-Faktor", "   Heutige ", "-Kulmination wird gesucht      ",
+              "-Kulmination ", "-Kulmination"};
+    case EventKind::kFullMoon:
+      return {"", "      Nächster Vollmond wird gesucht           ", "", " Vollmond ", "Vollmond"};
+    case EventKind::kNewMoon:
+      return {"", "      Nächster Neumond wird gesucht          ", "", " Neumond ", "Neumond"};
+  }
+  return {};
+}
+
+std::string CodeOf(int factor) {
+  return std::string(kFactorCodes[static_cast<std::size_t>(factor)]);
+}
+
+QString ProgressText(EventKind kind, int factor) {
+  const SearchTexts texts = TextsOf(kind);
+  if (IsLunation(kind)) return QString::fromUtf8(texts.progressBefore);
+  return QString::fromUtf8(texts.progressBefore) + QString::fromStdString(CodeOf(factor)) +
+         QString::fromUtf8(texts.progressAfter);
+}
+
+std::string ResultText(EventKind kind, int factor) {
+  const SearchTexts texts = TextsOf(kind);
+  if (IsLunation(kind)) return texts.resultAfter;
+  return " " + CodeOf(factor) + texts.resultAfter;
+}
+
+QString NotFoundText(EventKind kind, int factor) {
+  const QString event = IsLunation(kind) ? QString::fromUtf8(TextsOf(kind).eventName)
+                                         : QString::fromStdString(CodeOf(factor)) +
+                                               QString::fromUtf8(TextsOf(kind).eventName);
+  return QStringLiteral(
+             "%1 in den nächsten %2 Tagen nicht gefunden.\r\n"
+             "Datum und Zeit bleiben unverändert.")
+      .arg(event)
+      .arg(DefaultSearchDays(kind));
+}
+
+// Holds back the user's input while a search runs: ESC and the cancel
+// button cancel it, every other key, click, wheel turn and shortcut is
+// dropped, and the window cannot be closed.
+class SearchInputGuard : public QObject {
+ public:
+  SearchInputGuard(QWidget* window, QPushButton* cancelButton)
+      : window_(window), cancelButton_(cancelButton) {
+    connect(cancelButton, &QPushButton::clicked, this, [this] { cancelled_ = true; });
+    qApp->installEventFilter(this);
+  }
+  ~SearchInputGuard() override { qApp->removeEventFilter(this); }
+
+  bool cancelled() const { return cancelled_; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (!watched->isWidgetType()) return false;
+    switch (event->type()) {
+      case QEvent::KeyPress:
+        if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) cancelled_ = true;
+        return true;
+      case QEvent::KeyRelease:
+      case QEvent::ShortcutOverride:
+      case QEvent::Shortcut:
+      case QEvent::Wheel:
+        return true;
+      case QEvent::MouseButtonPress:
+      case QEvent::MouseButtonRelease:
+      case QEvent::MouseButtonDblClick:
+        return watched != cancelButton_;
+      case QEvent::Close:
+        if (watched != window_) return false;
+        event->ignore();
+        return true;
+      default:
+        return false;
+    }
+  }
+
+ private:
+  QWidget* window_;
+  QPushButton* cancelButton_;
+  bool cancelled_ = false;
+};
+
+}  // namespace
+
+void TForm1::CreateSearchControls() {
+  ProgressBar1->setGeometry(4, 33, 150, 25);
+  SearchCancelButton = new QPushButton("Abbrechen", Panel3);
+  SearchCancelButton->setGeometry(158, 33, 71, 25);
+  SearchCancelButton->hide();
+  connect(Button6, &QPushButton::clicked, this, &TForm1::Button6Click);
+  connect(Button8, &QPushButton::clicked, this, &TForm1::Button8Click);
+  connect(Button10, &QPushButton::clicked, this, &TForm1::Button10Click);
+  connect(BitBtn2, &QPushButton::clicked, this, &TForm1::BitBtn2Click);
+  connect(BitBtn3, &QPushButton::clicked, this, &TForm1::BitBtn3Click);
+}
+
+void TForm1::Button6Click() {
+  SearchFactorEvent(EventKind::kRise);
+}
+
+void TForm1::Button8Click() {
+  SearchFactorEvent(EventKind::kSet);
+}
+
+void TForm1::Button10Click() {
+  SearchFactorEvent(EventKind::kCulmination);
+}
+
+void TForm1::BitBtn2Click() {
+  RunSearch(EventKind::kFullMoon);
+}
+
+void TForm1::BitBtn3Click() {
+  RunSearch(EventKind::kNewMoon);
+}
+
+void TForm1::SearchFactorEvent(EventKind kind) {
+  TForm6* dialog = windows.factorChoice;
+  dialog->setWindowTitle(QString::fromUtf8(TextsOf(kind).dialogTitle));
+  dialog->exec();
+  if (dialog->answer == "##") return;
+  RunSearch(kind);
+}
+
+void TForm1::RunSearch(EventKind kind) {
+  const int factor = IsLunation(kind) ? static_cast<int>(kMoon) : sky.selectedFactor;
+  Label5->setText(ProgressText(kind, factor));
+  Label5->adjustSize();
+  Label5->show();
+  Label5->raise();
+  ProgressBar1->setValue(0);
+  ProgressBar1->show();
+  SearchCancelButton->show();
+  SearchCancelButton->raise();
+
+  SearchStatus status;
+  {
+    SearchInputGuard guard(this, SearchCancelButton);
+    QCoreApplication::processEvents();
+    status = SearchEvent(sky, kind, factor, [&](int hour) {
+      ProgressBar1->setValue(hour);
+      QCoreApplication::processEvents();
+      return !guard.cancelled();
+    });
+  }
+
+  ProgressBar1->hide();
+  SearchCancelButton->hide();
+  if (status != SearchStatus::kFound) {
+    Label5->hide();
+    if (status == SearchStatus::kNotFound)
+      services_.messages.Information(NotFoundText(kind, factor));
+    return;
+  }
+  ShowInstant();
+  Label5->hide();
+  searchResultText = ResultText(kind, factor);
+  Diagramm();
+}
+
+}  // namespace sternwerk
