@@ -8,6 +8,7 @@
 #include "engine/sky.h"
 #include "engine/text_encoding.h"
 #include "tools/dial_command.h"
+#include "tools/search_command.h"
 #include "tools/sky_arguments.h"
 #include "tools/sky_report.h"
 
@@ -26,7 +27,11 @@ constexpr const char* kUsage =
     "      Standardeingabe und schreibt je eine tabulatorgetrennte Zeile.\n"
     "  sternwerk-sky --dial DATEI TT.MM.JJJJ HH:MM[:SS] [LÄNGE BREITE] [--all] [--no-symbols]\n"
     "      schreibt das Zifferblatt des Zeitpunkts als Bild (.wmf, .svg oder .png);\n"
-    "      --all mit allen 22 Faktoren, --no-symbols ohne die Symbolschrift.\n";
+    "      --all mit allen 22 Faktoren, --no-symbols ohne die Symbolschrift.\n"
+    "  sternwerk-sky --search ART [FAKTOR] TT.MM.JJJJ [LÄNGE BREITE]\n"
+    "      sucht ab 00:00:00 des Datums den Aufgang, Untergang oder die Kulmination\n"
+    "      eines Faktors (ART aufgang, untergang, kulmination; FAKTOR z.B. SO, MO)\n"
+    "      oder den nächsten Vollmond oder Neumond (ART vollmond, neumond).\n";
 
 int PrintSky(const std::vector<std::string>& args) {
   SkyState sky = SkyForArguments(args);
@@ -77,6 +82,9 @@ int Run(const std::vector<std::string>& args, char* programPath) {
   if (!args.empty() && args[0] == "--tsv") {
     if (args.size() != 1) throw UsageError("--tsv nimmt keine weiteren Argumente");
     return PrintTsv();
+  }
+  if (!args.empty() && args[0] == "--search") {
+    return SearchFromArguments(std::vector<std::string>(args.begin() + 1, args.end()), std::cout);
   }
   if (!args.empty() && args[0] == "--dial") {
     return WriteDialFile(std::vector<std::string>(args.begin() + 1, args.end()), programPath);

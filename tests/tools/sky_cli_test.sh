@@ -82,5 +82,27 @@ expect_status 2 --dial 07.12.2026 21:30
 expect_status 2 --dial
 [ -e "$dir/dial.bmp" ] && fail "--dial wrote a file with an unknown extension"
 
+# --search: the first second of the day inside the tolerance, then the
+# factor's and the axis' longitudes; the date moves on past midnight.
+out=$("$sky" --search aufgang so 08.12.2026)
+[ "$(head -n1 <<<"$out")" = "08.12.2026 07:11:31" ] || fail "--search aufgang: $out"
+grep -q '^ SO 256°' <<<"$out" && grep -q '^ AS 256°' <<<"$out" || fail "--search aufgang lines: $out"
+out=$("$sky" --search untergang MO 31.12.2026 13.4 52.5)
+grep -q '^ DC ' <<<"$out" || fail "--search untergang names the descendant: $out"
+out=$("$sky" --search vollmond 08.12.2026)
+[ "$(head -n1 <<<"$out")" = "24.12.2026 01:20:00" ] || fail "--search vollmond: $out"
+"$sky" --search neumond 31.12.2026 | head -n1 | grep -q '^..\.01\.2027 ' || fail "--search neumond into the next year"
+"$sky" --search aufgang SO 01.12.2026 10 80 >/dev/null
+[ $? -eq 1 ] || fail "--search: the polar night Sun must not be found (status 1)"
+expect_status 2 --search
+expect_status 2 --search sonne SO 01.01.2026
+expect_status 2 --search aufgang 01.01.2026
+expect_status 2 --search aufgang AS 01.01.2026
+expect_status 2 --search kulmination GZ 01.01.2026
+expect_status 2 --search aufgang SO 31.02.2026
+expect_status 2 --search aufgang SO 01.01.2026 10
+expect_status 2 --search aufgang SO 01.01.2026 10 95
+expect_status 2 --search vollmond SO 01.01.2026
+
 [ "$failures" -eq 0 ] && echo "all sternwerk-sky checks passed"
 exit $((failures > 0))
