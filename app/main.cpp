@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QTranslator>
 
+#include "clock/interval_dialog.h"
 #include "clock/main_window.h"
 #include "clock/picture_window.h"
 #include "dial/earth_icon.h"
@@ -18,6 +19,7 @@
 #include "platform/program_files.h"
 #include "platform/symbol_font.h"
 #include "platform/windows_version.h"
+#include "windows/date_time_place_dialog.h"
 
 namespace sternwerk {
 namespace {
@@ -70,6 +72,10 @@ int RunProgram(QApplication& application) {
                         .symbolFontInstalled = SymbolFontInstalled,
                         .showPictureWindow = [&] { ShowPictureWindow(pictureWindow, messages); },
                     });
+  TForm2 interval(sky);
+  mainWindow.windows.interval = &interval;
+  TForm3 dateTimePlace(sky, messages);
+  mainWindow.windows.dateTimePlace = &dateTimePlace;
   TForm6 factorChoice(sky, messages);
   mainWindow.windows.factorChoice = &factorChoice;
   mainWindow.show();

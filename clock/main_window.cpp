@@ -82,6 +82,8 @@ TForm1::TForm1(SkyState& sky, MainWindowServices services, QWidget* parent)
   connect(Button4, &QPushButton::clicked, this, &TForm1::Button4Click);
   connect(BitBtn1, &QPushButton::clicked, this, &TForm1::BitBtn1Click);
   connect(Button5, &QPushButton::clicked, this, &TForm1::Button5Click);
+  connect(Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
+  connect(Button3, &QPushButton::clicked, this, &TForm1::Button3Click);
   CreateSearchControls();
 }
 

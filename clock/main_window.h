@@ -24,6 +24,8 @@
 namespace sternwerk {
 
 class DialView;
+class TForm2;
+class TForm3;
 class TForm6;
 enum class EventKind;
 
@@ -32,6 +34,8 @@ enum class EventKind;
 struct SecondaryWindows {
   // interval dialog TForm2, date/time/place dialog TForm3, enlarged diagram
   // TForm5, factor choice dialog TForm6: members are added here with them.
+  TForm2* interval = nullptr;
+  TForm3* dateTimePlace = nullptr;
   TForm6* factorChoice = nullptr;
 };
 
@@ -86,6 +90,8 @@ class TForm1 : public QWidget {
   // Beside ProgressBar1 while a search runs; it, and ESC, cancel the search.
   QPushButton* SearchCancelButton = nullptr;
   // Dialogs (main_window_dialogs.cpp): date/time/place and interval.
+  void Button2Click();
+  void Button3Click();
   // Enlarged diagram (main_window_chart.cpp).
 
   SecondaryWindows windows;

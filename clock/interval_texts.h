@@ -1,0 +1,29 @@
+// The explanation text of the interval dialog, twenty lines as shown.
+#pragma once
+
+namespace sternwerk::interval_texts {
+
+inline constexpr const char* kExplanationLines[] = {
+    " Beim Start des Programmes läuft dessen Uhr - wie eine",
+    " 'echte' - mit einem Takt pro Sekunde und einem Intervall,",
+    " einer Schrittweite, für die astronomischen Berechnungen",
+    " von 1 Sekunde pro Takt, also als  'Echtzeit' -Uhr: ",
+    " Die Diagramm dreht in astronomischer 'Echtzeit'. ",
+    "",
+    " Hier können Sie nun eingeben, wie weit  - in Minuten -",
+    " jeder Intervallschritt für die Berechnungen gehen soll.",
+    " Ein Tag Fortschritt pro Takt erfordert 1500 Minuten, eine ",
+    " Woche 10000 Minuten als Eingabe.",
+    " Das Programm rechnet trotz dieser gerundeten Zahlen",
+    " korrekt; sie können dies an der mitlaufenden Uhrzeit und",
+    " den Tagesübergängen feststellen. ",
+    " Intervalle zwischen mehr als 4 Stunden (>240 Minuten) ",
+    " und einem Tag (< 1440 Minuten) sind nicht angebracht,",
+    " da  MC hierbei  'zu große Sprünge'  macht.   Und wenn  ",
+    " Sie Intervalle von knapp einem Tag verwenden, scheint",
+    " MC verwirrend(?) rückwärts zu laufen.",
+    "  ",
+    " Sie können auch die Tasten als Eingabe verwenden.",
+};
+
+}  // namespace sternwerk::interval_texts
