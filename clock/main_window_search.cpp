@@ -116,9 +116,11 @@ class SearchInputGuard : public QObject {
 }  // namespace
 
 void TForm1::CreateSearchControls() {
-  ProgressBar1->setGeometry(4, 33, 150, 25);
+  // The bar leaves room for the cancel button; together they cover the
+  // buttons beneath them.
+  ProgressBar1->setGeometry(4, 33, 152, 25);
   SearchCancelButton = new QPushButton("Abbrechen", Panel3);
-  SearchCancelButton->setGeometry(158, 33, 71, 25);
+  SearchCancelButton->setGeometry(156, 33, 73, 25);
   SearchCancelButton->hide();
   connect(Button6, &QPushButton::clicked, this, &TForm1::Button6Click);
   connect(Button8, &QPushButton::clicked, this, &TForm1::Button8Click);

@@ -61,6 +61,9 @@ TForm6::TForm6(SkyState& sky, Messages& messages, QWidget* parent)
   Memo1->setGeometry(2, 1, 214, 216);
   Memo1->setFont(PixelFont(QStringLiteral("Arial"), 13));
   Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+  Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  Memo1->document()->setDocumentMargin(1);
   for (const char* line : kInstructions) Memo1->appendPlainText(QString::fromUtf8(line));
   Memo1->moveCursor(QTextCursor::Start);
   setTabOrder(Edit1, Memo1);
