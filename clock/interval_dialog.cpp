@@ -48,7 +48,11 @@ TForm2::TForm2(SkyState& sky, QWidget* parent)
   Memo1->setGeometry(8, 8, 289, 289);
   Memo1->setReadOnly(true);
   Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
-  Memo1->setFont(PointFont(QStringLiteral("Arial"), 8));
+  // Arial 8 point is 10.7 pixels; 10 pixels keep the longest lines whole.
+  Memo1->setFont(PixelFont(QStringLiteral("Arial"), 10));
+  Memo1->document()->setDocumentMargin(2);
+  Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   SetColours(Memo1, kCream);
   QStringList lines;
   for (const char* line : interval_texts::kExplanationLines) lines << QString::fromUtf8(line);

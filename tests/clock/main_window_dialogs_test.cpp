@@ -87,6 +87,34 @@ class ClockDialogs : public ::testing::Test {
   std::unique_ptr<TForm1> form;
 };
 
+TEST(IntervalDialog, WindowButtonsAndExplanation) {
+  SkyState sky;
+  TForm2 dialog(sky);
+  EXPECT_EQ(dialog.windowTitle(), "                Die Schrittweite pro Takt");
+  EXPECT_EQ(dialog.size(), QSize(305, 348));
+  const QStringList lines = dialog.Memo1->toPlainText().split('\n');
+  ASSERT_EQ(lines.size(), 20);
+  EXPECT_EQ(lines[0], " Beim Start des Programmes läuft dessen Uhr - wie eine");
+  EXPECT_EQ(lines[5], "");
+  EXPECT_EQ(lines[15], " da  MC hierbei  'zu große Sprünge'  macht.   Und wenn  ");
+  EXPECT_EQ(lines[18], "  ");
+  EXPECT_TRUE(dialog.Memo1->isReadOnly());
+  const std::pair<QPushButton*, const char*> buttons[] = {{dialog.Button1, "1 Tag"},
+                                                          {dialog.Button2, "7 Tage"},
+                                                          {dialog.Button3, "30 Tage"},
+                                                          {dialog.Button4, "1 Jahr"}};
+  int left = 8;
+  for (const auto& [button, caption] : buttons) {
+    EXPECT_EQ(button->text(), caption);
+    EXPECT_EQ(button->geometry(), QRect(left, 304, 49, 25)) << caption;
+    left += 56;
+  }
+  EXPECT_EQ(dialog.Edit1->geometry(), QRect(240, 304, 57, 24));
+  EXPECT_EQ(dialog.Edit1->maxLength(), 6);
+  EXPECT_EQ(dialog.Label2->text(), "Minuten");
+  EXPECT_EQ(dialog.Label1->text(), "  ESC  ");
+}
+
 TEST_F(ClockDialogs, AFullDateTimeAndPlaceIsShownAndDrawnWithTheClockHalted) {
   ClickAndUse(form->Button2, dateTimePlace, [&] {
     ExpectInDialog();
