@@ -1,0 +1,14 @@
+#include "windows/chart_printing.h"
+
+#include "platform/printing.h"
+#include "windows/chart_print_page.h"
+
+namespace sternwerk {
+
+Status PrintChart(QPrinter& printer, std::shared_ptr<const Picture> chart, const SkyState& sky,
+                  const ChartTexts& texts, int pageWidth) {
+  const Picture page = ChartPrintPicture(std::move(chart), sky, texts);
+  return PrintPicture(printer, page, QRectF(0, 0, pageWidth, pageWidth));
+}
+
+}  // namespace sternwerk

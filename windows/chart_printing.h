@@ -1,0 +1,20 @@
+// Printing the enlarged chart with its header and position list on one page.
+#pragma once
+
+#include <QPrinter>
+#include <memory>
+
+#include "engine/sky_state.h"
+#include "platform/outcome.h"
+#include "platform/picture.h"
+#include "windows/enlarged_chart_drawing.h"
+
+namespace sternwerk {
+
+// Prints the chart's page (ChartPrintPicture) with the chart's square
+// stretched over (0, 0)-(pageWidth, pageWidth) printer pixels; the header
+// and the list below it follow at the same scale. One page.
+Status PrintChart(QPrinter& printer, std::shared_ptr<const Picture> chart, const SkyState& sky,
+                  const ChartTexts& texts, int pageWidth);
+
+}  // namespace sternwerk
