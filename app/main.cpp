@@ -20,6 +20,7 @@
 #include "platform/symbol_font.h"
 #include "platform/windows_version.h"
 #include "windows/date_time_place_dialog.h"
+#include "windows/enlarged_chart_window.h"
 
 namespace sternwerk {
 namespace {
@@ -76,6 +77,8 @@ int RunProgram(QApplication& application) {
   mainWindow.windows.interval = &interval;
   TForm3 dateTimePlace(sky, messages);
   mainWindow.windows.dateTimePlace = &dateTimePlace;
+  TForm5 enlargedChart(sky, messages, QDir::currentPath().toStdString());
+  mainWindow.windows.enlargedChart = &enlargedChart;
   TForm6 factorChoice(sky, messages);
   mainWindow.windows.factorChoice = &factorChoice;
   mainWindow.show();

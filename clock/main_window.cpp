@@ -85,6 +85,7 @@ TForm1::TForm1(SkyState& sky, MainWindowServices services, QWidget* parent)
   connect(Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
   connect(Button3, &QPushButton::clicked, this, &TForm1::Button3Click);
   CreateSearchControls();
+  connect(Button9, &QPushButton::clicked, this, &TForm1::Button9Click);
 }
 
 void TForm1::CreatePanel1() {

@@ -26,6 +26,7 @@ namespace sternwerk {
 class DialView;
 class TForm2;
 class TForm3;
+class TForm5;
 class TForm6;
 enum class EventKind;
 
@@ -36,6 +37,7 @@ struct SecondaryWindows {
   // TForm5, factor choice dialog TForm6: members are added here with them.
   TForm2* interval = nullptr;
   TForm3* dateTimePlace = nullptr;
+  TForm5* enlargedChart = nullptr;
   TForm6* factorChoice = nullptr;
 };
 
@@ -93,6 +95,7 @@ class TForm1 : public QWidget {
   void Button2Click();
   void Button3Click();
   // Enlarged diagram (main_window_chart.cpp).
+  void Button9Click();
 
   SecondaryWindows windows;
 

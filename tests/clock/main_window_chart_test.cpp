@@ -1,0 +1,105 @@
+// The clock window's "Vergrößern" button: the enlarged chart opens with the
+// clock halted and every button disabled, shows the clock window's place
+// and search result, and gives both button groups back when it closes.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+#include <filesystem>
+#include <memory>
+
+#include "clock/main_window.h"
+#include "platform/recording_messages.h"
+#include "tests/clock/fake_system_clock.h"
+#include "tests/clock/temporary_directory.h"
+#include "windows/enlarged_chart_window.h"
+
+namespace sternwerk {
+namespace {
+
+using testing::FakeSystemClock;
+using testing::TemporaryDirectory;
+using testing::UtcTime;
+
+class ClockChart : public ::testing::Test {
+ protected:
+  ClockChart() {
+    form = std::make_unique<TForm1>(
+        sky, MainWindowServices{messages, clock, directory.path(), "TestOS", QSize(2600, 3600),
+                                [] { return false; }, [] {}});
+    form->windows.enlargedChart = &chart;
+    form->FormActivate();
+    form->Button4->click();  // halt
+    messages.Clear();
+  }
+
+  // Clicks Button9 and, while the chart is open, runs the checks; then
+  // closes it with ESC.
+  void OpenChart(const std::function<void()>& whileOpen) {
+    bool opened = false;
+    QTimer::singleShot(0, &chart, [&] {
+      opened = true;
+      ASSERT_TRUE(QTest::qWaitForWindowExposed(&chart));
+      whileOpen();
+      QTest::keyClick(&chart, Qt::Key_Escape);
+      if (chart.isVisible()) {
+        ADD_FAILURE() << "ESC left the chart open";
+        chart.reject();
+      }
+    });
+    form->Button9->click();
+    EXPECT_TRUE(opened) << "the chart did not open";
+  }
+
+  bool HasText(const std::string& text) const {
+    for (const TextOp& op : chart.chart()->Texts()) {
+      if (op.text == text) return true;
+    }
+    return false;
+  }
+
+  TemporaryDirectory directory;
+  RecordingMessages messages;
+  FakeSystemClock clock{UtcTime(2026, 12, 7, 14, 5, 9)};
+  SkyState sky;
+  TForm5 chart{sky, messages, directory.path()};
+  std::unique_ptr<TForm1> form;
+};
+
+TEST_F(ClockChart, OpensWithEveryButtonDisabledAndGivesThemBack) {
+  OpenChart([&] {
+    for (QPushButton* b :
+         {form->Button1, form->Button2, form->Button3, form->Button4, form->Button7, form->Button12,
+          form->BitBtn1, form->Button9, form->Button6, form->Button8, form->Button10, form->BitBtn2,
+          form->BitBtn3}) {
+      EXPECT_FALSE(b->isEnabled()) << b->text().toStdString();
+    }
+    EXPECT_TRUE(std::filesystem::exists(directory.path() / "img.wmf"));
+    EXPECT_TRUE(
+        HasText("Ort: 010\xB0"
+                "00' E, 50\xB0"
+                "00' N"));
+    EXPECT_TRUE(HasText("Datum / Zeit: Mo, 07.12.2026 / 14:05:09 WZ/GMT"));
+    EXPECT_EQ(chart.printPageWidth, 2600);
+    chart.Button5->click();
+  });
+  for (QPushButton* b : {form->Button2, form->Button4, form->Button9, form->Button6}) {
+    EXPECT_TRUE(b->isEnabled()) << b->text().toStdString();
+  }
+  EXPECT_FALSE(form->Timer1->isActive());
+  EXPECT_FALSE(std::filesystem::exists(directory.path() / "img.wmf"));
+  ASSERT_EQ(messages.shown().size(), 1u);
+  EXPECT_TRUE(messages.shown()[0].text.contains("auf 2600 Pixel Papierbreite = 600 Pixel"));
+}
+
+TEST_F(ClockChart, TheLastSearchResultIsWrittenAboveTheChart) {
+  OpenChart([&] {
+    for (const TextOp& op : chart.chart()->Texts()) EXPECT_FALSE(op.text.starts_with("Ereignis"));
+  });
+  form->searchResultText = "MO-Aufgang";
+  OpenChart([&] { EXPECT_TRUE(HasText("Ereignis: MO-Aufgang")); });
+}
+
+}  // namespace
+}  // namespace sternwerk

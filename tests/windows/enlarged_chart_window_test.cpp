@@ -1,0 +1,190 @@
+// The enlarged chart window driven with clicks and keys: the chart on the
+// window, the clipboard and in img.wmf, numbered copies, the clean-up at
+// close, printing into a PDF and the printer advice. Message boxes are
+// recorded; the print dialog is replaced by a PDF file.
+#include "windows/enlarged_chart_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTest>
+#include <filesystem>
+
+#include "platform/clipboard.h"
+#include "platform/recording_messages.h"
+#include "platform/wmf_reader.h"
+#include "tests/clock/temporary_directory.h"
+#include "tests/windows/chart_test_support.h"
+
+namespace sternwerk {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The text of a PDF as pdftotext reads it, blanks kept as laid out.
+QString PdfText(const fs::path& pdf) {
+  QProcess process;
+  process.start("pdftotext", {"-layout", QString::fromStdString(pdf.string()), "-"});
+  if (!process.waitForFinished(30000)) return {};
+  return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+class ChartWindow : public ::testing::Test {
+ protected:
+  void Open(bool allFactors = false) {
+    sky = testing::ChartSkyWith({{kSun, 45.396}}, allFactors);
+    window = std::make_unique<TForm5>(sky, messages, directory.path());
+    window->texts = {
+        "010\xB0"
+        "00' E, 50\xB0"
+        "00' N",
+        ""};
+    window->printPageWidth = 5000;
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    QCoreApplication::processEvents();
+  }
+  bool Exists(const std::string& name) const { return fs::exists(directory.path() / name); }
+
+  testing::TemporaryDirectory directory;
+  RecordingMessages messages;
+  SkyState sky;
+  std::unique_ptr<TForm5> window;
+};
+
+TEST_F(ChartWindow, ShowsTheChartOnTheClipboardAndInTheWorkingFile) {
+  Open();
+  EXPECT_EQ(window->windowTitle(), QString(66, ' ') + "Diagramm-Vergrößerung");
+  EXPECT_EQ(window->size(), QSize(740, 740));
+  ASSERT_TRUE(window->chart());
+  const Outcome<Picture> file = LoadWmfFile((directory.path() / "img.wmf").string());
+  ASSERT_TRUE(file.ok()) << file.error();
+  EXPECT_EQ(file.value().width(), 740);
+  EXPECT_EQ(file.value().Texts().size(), window->chart()->Texts().size());
+  EXPECT_NE(dynamic_cast<const PictureMimeData*>(QApplication::clipboard()->mimeData()), nullptr);
+
+  const QImage shown = window->grab().toImage();
+  EXPECT_EQ(shown.pixelColor(20, 600), QColor(Qt::white));  // outside circles and labels
+  EXPECT_EQ(shown.pixelColor(0, 300), QColor(Qt::black));   // the frame
+  EXPECT_TRUE(messages.shown().empty());
+}
+
+TEST_F(ChartWindow, ButtonsCaptionsAndHints) {
+  Open();
+  EXPECT_EQ(window->Button1->text(), "&Zurück");
+  EXPECT_TRUE(window->Button1->font().bold());
+  EXPECT_EQ(window->Button2->text(), "&Speichern");
+  EXPECT_EQ(window->Button3->text(), "&Drucken");
+  EXPECT_EQ(window->Button4->text(), "Draußen-&Ansicht");
+  EXPECT_EQ(window->Button5->text(), "Drucker-Hilfe");
+  EXPECT_EQ(window->Button6->text(), "&Hilfe");
+  EXPECT_EQ(window->Button2->geometry(), QRect(456, 688, 75, 22));
+  EXPECT_TRUE(window->Button1->toolTip().isEmpty());
+  EXPECT_TRUE(window->Button5->toolTip().isEmpty());
+  EXPECT_EQ(window->Button3->toolTip(),
+            " Druckt das Diagramm in der dargestellten Form sowie die aktuelle Faktorenliste ");
+}
+
+TEST_F(ChartWindow, SavesNumberedCopiesAndCleansUpWhenClosedByEscape) {
+  Open();
+  window->Button2->click();
+  window->Button2->click();
+  ASSERT_EQ(messages.shown().size(), 2u);
+  EXPECT_EQ(messages.shown()[1].kind, MessageKind::kInformation);
+  EXPECT_EQ(messages.shown()[1].text,
+            "Das Diagramm wurde als Windows-Metafile gespeichert in  RURed-02.WMF  im aktuellen "
+            "Verzeichnis.");
+  EXPECT_TRUE(Exists("RURed-01.WMF"));
+
+  QTest::keyClick(window.get(), Qt::Key_Escape);
+  EXPECT_FALSE(window->isVisible());
+  EXPECT_FALSE(Exists("img.wmf"));
+  EXPECT_TRUE(Exists("RURed-02.WMF"));
+
+  // The next visit continues the numbers; a visit without saving leaves nothing.
+  window->show();
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(Exists("img.wmf"));
+  window->Button2->click();
+  EXPECT_TRUE(Exists("RURed-03.WMF"));
+  window->Button1->click();
+  window->show();
+  QCoreApplication::processEvents();
+  window->Button1->click();
+  EXPECT_EQ(std::distance(fs::directory_iterator(directory.path()), {}), 3);
+}
+
+TEST_F(ChartWindow, PrinterAdviceForTheStartPageWidth) {
+  Open();
+  window->Button5->click();
+  ASSERT_EQ(messages.shown().size(), 1u);
+  EXPECT_EQ(messages.shown()[0].kind, MessageKind::kPlain);
+  EXPECT_EQ(messages.shown()[0].title,
+            "       Falls das Diagramm nicht seitenfüllend oder zu groß gedruckt wird:");
+  EXPECT_TRUE(messages.shown()[0].text.contains(
+      "Ihr Drucker ist eingestellt auf 5000 Pixel Papierbreite = 600 Pixel pro Inch."));
+  EXPECT_TRUE(messages.shown()[0].text.contains("Taste  ´Drucken´  im"));
+}
+
+TEST_F(ChartWindow, PrintsHeaderAndAllPositionsIntoAPdf) {
+  for (const bool allFactors : {true, false}) {
+    Open(allFactors);
+    const fs::path pdf = directory.path() / (allFactors ? "all.pdf" : "twelve.pdf");
+    window->printerChoice = std::make_unique<PdfFileChoice>(QString::fromStdString(pdf.string()));
+    window->Button3->click();
+    EXPECT_TRUE(messages.shown().empty());
+    const QString text = PdfText(pdf);
+    // pdftotext lays blanks out by position, so runs of blanks match loosely.
+    EXPECT_TRUE(text.contains(QRegularExpression(
+        "Datum / Zeit: Mo, 07\\.12\\.2026 / 14:05:09 WZ/GMT +Ort: 010°00' E, 50°00' N")))
+        << text.toStdString();
+    // List entries: a code, blanks, then an angle.
+    const QRegularExpression entry(allFactors ? "\\b[A-Z]{2} +\\d\\d°\\d\\d'"
+                                              : "\\b[A-Z]{2} +\\d\\d\\d°\\d\\d'\\d\\d\"");
+    EXPECT_EQ(text.count(entry), allFactors ? 23 : 13) << text.toStdString();
+    EXPECT_TRUE(
+        text.contains(QRegularExpression(allFactors ? "SO +15°23'45 +STI" : "SO +045°23'45\"")));
+    window->Button1->click();
+  }
+}
+
+TEST_F(ChartWindow, CancelledPrintDialogPrintsNothing) {
+  Open();
+  window->printerChoice = std::make_unique<PdfFileChoice>(QString());
+  window->Button3->click();
+  EXPECT_TRUE(messages.shown().empty());
+  window->Button1->click();
+  EXPECT_EQ(std::distance(fs::directory_iterator(directory.path()), {}), 0);
+}
+
+TEST_F(ChartWindow, UnwritableWorkingFileIsReportedOnceAndTheChartStillWorks) {
+  fs::create_directory(directory.path() / "img.wmf");
+  Open();
+  for (int i = 0; i < 3; ++i) window->repaint();
+  QCoreApplication::processEvents();
+  ASSERT_EQ(messages.shown().size(), 1u);
+  EXPECT_EQ(messages.shown()[0].kind, MessageKind::kError);
+  EXPECT_TRUE(messages.shown()[0].text.contains("img.wmf"));
+  EXPECT_EQ(window->grab().toImage().pixelColor(0, 300), QColor(Qt::black));
+
+  window->Button2->click();
+  EXPECT_TRUE(LoadWmfFile((directory.path() / "RURed-01.WMF").string()).ok());
+  const fs::path pdf = directory.path() / "chart.pdf";
+  window->printerChoice = std::make_unique<PdfFileChoice>(QString::fromStdString(pdf.string()));
+  window->Button3->click();
+  EXPECT_TRUE(PdfText(pdf).contains("WZ/GMT"));
+  window->Button1->click();
+  EXPECT_TRUE(Exists("RURed-01.WMF"));
+
+  // The next visit reports it again.
+  messages.Clear();
+  window->show();
+  QCoreApplication::processEvents();
+  EXPECT_EQ(messages.shown().size(), 1u);
+}
+
+}  // namespace
+}  // namespace sternwerk
