@@ -7,6 +7,7 @@
 
 #include "engine/sky.h"
 #include "engine/text_encoding.h"
+#include "tools/chart_command.h"
 #include "tools/dial_command.h"
 #include "tools/search_command.h"
 #include "tools/sky_arguments.h"
@@ -28,6 +29,9 @@ constexpr const char* kUsage =
     "  sternwerk-sky --dial DATEI TT.MM.JJJJ HH:MM[:SS] [LÄNGE BREITE] [--all] [--no-symbols]\n"
     "      schreibt das Zifferblatt des Zeitpunkts als Bild (.wmf, .svg oder .png);\n"
     "      --all mit allen 22 Faktoren, --no-symbols ohne die Symbolschrift.\n"
+    "  sternwerk-sky --chart DATEI TT.MM.JJJJ HH:MM[:SS] [LÄNGE BREITE] [--all] [--no-symbols]\n"
+    "      schreibt das vergrößerte Diagramm als Bild (.wmf, .svg, .png) oder als\n"
+    "      Druckseite mit Kopfzeile und Positionsliste (.pdf).\n"
     "  sternwerk-sky --search ART [FAKTOR] TT.MM.JJJJ [LÄNGE BREITE]\n"
     "      sucht ab 00:00:00 des Datums den Aufgang, Untergang oder die Kulmination\n"
     "      eines Faktors (ART aufgang, untergang, kulmination; FAKTOR z.B. SO, MO)\n"
@@ -85,6 +89,9 @@ int Run(const std::vector<std::string>& args, char* programPath) {
   }
   if (!args.empty() && args[0] == "--search") {
     return SearchFromArguments(std::vector<std::string>(args.begin() + 1, args.end()), std::cout);
+  }
+  if (!args.empty() && args[0] == "--chart") {
+    return WriteChartFile(std::vector<std::string>(args.begin() + 1, args.end()), programPath);
   }
   if (!args.empty() && args[0] == "--dial") {
     return WriteDialFile(std::vector<std::string>(args.begin() + 1, args.end()), programPath);

@@ -104,5 +104,42 @@ expect_status 2 --search aufgang SO 01.01.2026 10
 expect_status 2 --search aufgang SO 01.01.2026 10 95
 expect_status 2 --search vollmond SO 01.01.2026
 
+# --chart writes the enlarged chart as a picture, or its printed page as PDF.
+for name in chart.wmf chart.svg chart.png chart.pdf CHART.PDF; do
+  "$sky" --chart "$dir/$name" 07.12.2026 21:30 13.4 52.5 --all || fail "--chart $name exited $?"
+  [ -s "$dir/$name" ] || fail "--chart $name: file missing or empty"
+done
+[ "$(od -An -tx1 -N4 "$dir/chart.wmf" | tr -d ' ')" = "d7cdc69a" ] || fail "--chart: WMF lacks the placeable key"
+if command -v wmf2svg >/dev/null; then
+  wmf2svg -o "$dir/chart_external.svg" "$dir/chart.wmf" && grep -q '<svg' "$dir/chart_external.svg" ||
+    fail "--chart: the external reader cannot read the WMF"
+fi
+[ "$(od -An -tu1 -j16 -N8 "$dir/chart.png" | tr -s ' ')" = " 0 0 2 228 0 0 2 228" ] ||
+  fail "--chart: PNG is not 740 x 740"
+grep -q '<svg' "$dir/chart.svg" || fail "--chart: not an SVG file"
+if command -v pdftotext >/dev/null; then
+  page=$(pdftotext -layout "$dir/chart.pdf" -)
+  grep -q "Datum / Zeit: Mo, 07.12.2026 / 21:30:00 WZ/GMT *Ort: 013°24' E, 52°30' N" <<<"$page" ||
+    fail "--chart: PDF header"
+  [ "$(grep -oE "\b[A-Z]{2} +[0-9]{2}°[0-9]{2}'" <<<"$page" | wc -l)" -eq 23 ] ||
+    fail "--chart: PDF list of 23 factors"
+  "$sky" --chart "$dir/twelve.pdf" 07.12.2026 21:30 -73.5 -33.25 || fail "--chart twelve.pdf"
+  page=$(pdftotext -layout "$dir/twelve.pdf" -)
+  grep -q "Ort: 073°30' W, 33°15' S" <<<"$page" || fail "--chart: place written as the clock window does"
+  [ "$(grep -oE "\b[A-Z]{2} +[0-9]{3}°[0-9]{2}'[0-9]{2}\"" <<<"$page" | wc -l)" -eq 13 ] ||
+    fail "--chart: PDF list of 13 factors"
+fi
+"$sky" --chart "$dir/symbols.png" 07.12.2026 21:30 || fail "--chart exited $?"
+"$sky" --chart "$dir/plain.png" 07.12.2026 21:30 --no-symbols || fail "--chart --no-symbols exited $?"
+cmp -s "$dir/symbols.png" "$dir/plain.png" && fail "--chart: the symbol font beside the program was not used"
+expect_status 2 --chart "$dir/chart.bmp" 07.12.2026 21:30
+expect_status 2 --chart "$dir/missing/chart.png" 07.12.2026 21:30
+expect_status 2 --chart "$dir/missing/chart.wmf" 07.12.2026 21:30
+expect_status 2 --chart "$dir/missing/chart.pdf" 07.12.2026 21:30
+expect_status 2 --chart "$dir/chart.svg" 31.02.2026 21:30
+expect_status 2 --chart "$dir/chart.png" 07.12.2026 21:30 --colour
+expect_status 2 --chart
+[ -e "$dir/chart.bmp" ] && fail "--chart wrote a file with an unknown extension"
+
 [ "$failures" -eq 0 ] && echo "all sternwerk-sky checks passed"
 exit $((failures > 0))
