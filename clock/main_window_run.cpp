@@ -10,7 +10,6 @@
 #include "clock/main_window.h"
 #include "clock/state_file.h"
 #include "clock/state_texts.h"
-#include "platform/ui_style.h"
 #include "dial/dial_drawing.h"
 #include "dial/position_list_text.h"
 #include "engine/sky.h"
@@ -18,6 +17,7 @@
 #include "platform/clipboard.h"
 #include "platform/picture_painter.h"
 #include "platform/qt_text.h"
+#include "platform/ui_style.h"
 
 namespace sternwerk {
 namespace {
