@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QLibraryInfo>
-#include <QScreen>
 #include <QTranslator>
 
 #include "clock/interval_dialog.h"
@@ -18,9 +17,13 @@
 #include "platform/printing.h"
 #include "platform/program_files.h"
 #include "platform/symbol_font.h"
+#include "platform/ui_style.h"
 #include "platform/windows_version.h"
+#include "windows/chart_help_window.h"
 #include "windows/date_time_place_dialog.h"
 #include "windows/enlarged_chart_window.h"
+#include "windows/introduction_window.h"
+#include "windows/outside_view_window.h"
 
 namespace sternwerk {
 namespace {
@@ -30,11 +33,6 @@ QIcon EarthWindowIcon() {
   Picture picture(icon.width, icon.height);
   Canvas(picture).Draw(0, 0, icon);
   return QIcon(QPixmap::fromImage(RenderPicture(picture)));
-}
-
-void CentreOnScreen(QWidget& window) {
-  const QRect screen = window.screen()->availableGeometry();
-  window.move(screen.center() - window.rect().center());
 }
 
 // Shows the start picture; a missing or damaged picture is reported and the
@@ -77,8 +75,14 @@ int RunProgram(QApplication& application) {
   mainWindow.windows.interval = &interval;
   TForm3 dateTimePlace(sky, messages);
   mainWindow.windows.dateTimePlace = &dateTimePlace;
+  TForm8 outsideView(sky, messages, QDir::currentPath().toStdString());
+  TForm13 chartHelp(messages);
   TForm5 enlargedChart(sky, messages, QDir::currentPath().toStdString());
+  enlargedChart.outsideView = &outsideView;
+  enlargedChart.help = &chartHelp;
   mainWindow.windows.enlargedChart = &enlargedChart;
+  TForm11 introduction(messages);
+  mainWindow.windows.introduction = &introduction;
   TForm6 factorChoice(sky, messages);
   mainWindow.windows.factorChoice = &factorChoice;
   mainWindow.show();

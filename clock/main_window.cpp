@@ -86,6 +86,7 @@ TForm1::TForm1(SkyState& sky, MainWindowServices services, QWidget* parent)
   connect(Button3, &QPushButton::clicked, this, &TForm1::Button3Click);
   CreateSearchControls();
   connect(Button9, &QPushButton::clicked, this, &TForm1::Button9Click);
+  connect(Button11, &QPushButton::clicked, this, &TForm1::Button11Click);
 }
 
 void TForm1::CreatePanel1() {

@@ -28,17 +28,17 @@ class TForm2;
 class TForm3;
 class TForm5;
 class TForm6;
+class TForm11;
 enum class EventKind;
 
 // The program's other windows, created once by the program's entry and shown
-// modally by the clock window's handlers. Each is filled in as it exists.
+// modally by the clock window's handlers.
 struct SecondaryWindows {
-  // interval dialog TForm2, date/time/place dialog TForm3, enlarged diagram
-  // TForm5, factor choice dialog TForm6: members are added here with them.
   TForm2* interval = nullptr;
   TForm3* dateTimePlace = nullptr;
   TForm5* enlargedChart = nullptr;
   TForm6* factorChoice = nullptr;
+  TForm11* introduction = nullptr;
 };
 
 // What the clock window needs from the system; tests replace each part.
@@ -96,6 +96,8 @@ class TForm1 : public QWidget {
   void Button3Click();
   // Enlarged diagram (main_window_chart.cpp).
   void Button9Click();
+  // Introduction (main_window_help.cpp).
+  void Button11Click();
 
   SecondaryWindows windows;
 

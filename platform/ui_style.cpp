@@ -1,6 +1,7 @@
 #include "platform/ui_style.h"
 
 #include <QPalette>
+#include <QScreen>
 
 namespace sternwerk {
 
@@ -33,6 +34,11 @@ void SetTextColour(QWidget* widget, const QColor& text) {
   palette.setColor(QPalette::WindowText, text);
   palette.setColor(QPalette::Text, text);
   widget->setPalette(palette);
+}
+
+void CentreOnScreen(QWidget& window) {
+  const QRect screen = window.screen()->availableGeometry();
+  window.move(screen.center() - window.rect().center());
 }
 
 }  // namespace sternwerk

@@ -28,4 +28,7 @@ QFont PointFont(const QString& face, int points, bool bold = false);
 void SetColours(QWidget* widget, const QColor& background, const QColor& text = QColor());
 void SetTextColour(QWidget* widget, const QColor& text);
 
+// Moves a window to the middle of its screen's available area.
+void CentreOnScreen(QWidget& window);
+
 }  // namespace sternwerk

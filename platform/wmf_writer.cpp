@@ -1,7 +1,9 @@
 #include "platform/wmf_writer.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
+#include <cstring>
 #include <fstream>
 #include <limits>
 #include <optional>
@@ -292,13 +294,16 @@ Outcome<Bytes> EncodeWmf(const Picture& picture) {
 }
 
 Status SaveWmfFile(const Picture& picture, const std::string& path) {
+  const std::string failure = "Die Datei " + path + " kann nicht geschrieben werden: ";
   Outcome<Bytes> bytes = EncodeWmf(picture);
-  if (!bytes.ok()) return Status::Failure(bytes.error());
+  if (!bytes.ok()) return Status::Failure(failure + bytes.error());
+  errno = 0;
   std::ofstream file(path, std::ios::binary | std::ios::trunc);
   file.write(reinterpret_cast<const char*>(bytes.value().data()),
              static_cast<std::streamsize>(bytes.value().size()));
   file.close();
-  if (!file) return Status::Failure("Die Datei " + path + " kann nicht geschrieben werden.");
+  if (!file)
+    return Status::Failure(failure + (errno != 0 ? std::strerror(errno) : "Schreibfehler"));
   return Status::Success();
 }
 

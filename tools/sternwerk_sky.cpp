@@ -1,7 +1,6 @@
 // sternwerk-sky: positions of the Sun, Moon, planets, axes and hypothetical
 // points for an instant and place, for people and for scripts.
 #include <iostream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -9,9 +8,11 @@
 #include "engine/text_encoding.h"
 #include "tools/chart_command.h"
 #include "tools/dial_command.h"
+#include "tools/outside_command.h"
 #include "tools/search_command.h"
 #include "tools/sky_arguments.h"
 #include "tools/sky_report.h"
+#include "tools/tsv_input.h"
 
 namespace sternwerk {
 namespace {
@@ -32,6 +33,9 @@ constexpr const char* kUsage =
     "  sternwerk-sky --chart DATEI TT.MM.JJJJ HH:MM[:SS] [LÄNGE BREITE] [--all] [--no-symbols]\n"
     "      schreibt das vergrößerte Diagramm als Bild (.wmf, .svg, .png) oder als\n"
     "      Druckseite mit Kopfzeile und Positionsliste (.pdf).\n"
+    "  sternwerk-sky --outside DATEI TT.MM.JJJJ HH:MM[:SS] [LÄNGE BREITE] [--all] [--no-symbols]\n"
+    "      schreibt den Blick nach draußen (Süden zwischen Ost- und West-Horizont)\n"
+    "      als Bild (.wmf, .svg oder .png).\n"
     "  sternwerk-sky --search ART [FAKTOR] TT.MM.JJJJ [LÄNGE BREITE]\n"
     "      sucht ab 00:00:00 des Datums den Aufgang, Untergang oder die Kulmination\n"
     "      eines Faktors (ART aufgang, untergang, kulmination; FAKTOR z.B. SO, MO)\n"
@@ -42,23 +46,6 @@ int PrintSky(const std::vector<std::string>& args) {
   ComputeSky(sky);
   for (const std::string& line : SkyReport(sky)) std::cout << Windows1252ToUtf8(line) << '\n';
   return 0;
-}
-
-// Reads "day month year hours longitude latitude"; false for a malformed line.
-bool ReadTsvInput(const std::string& line, SkyState& sky) {
-  std::istringstream fields(line);
-  std::string day, month, year, hours, longitude, latitude, extra;
-  if (!(fields >> day >> month >> year >> hours >> longitude >> latitude) || (fields >> extra)) {
-    return false;
-  }
-  int d = 0, m = 0, y = 0;
-  double h = 0, lon = 0, lat = 0;
-  if (!ParseInteger(day, d) || !ParseInteger(month, m) || !ParseInteger(year, y) ||
-      !ParseNumber(hours, h) || !ParseNumber(longitude, lon) || !ParseNumber(latitude, lat)) {
-    return false;
-  }
-  sky = SkyFor(d, m, y, h, lon, lat);
-  return true;
 }
 
 int PrintTsv() {
@@ -92,6 +79,10 @@ int Run(const std::vector<std::string>& args, char* programPath) {
   }
   if (!args.empty() && args[0] == "--chart") {
     return WriteChartFile(std::vector<std::string>(args.begin() + 1, args.end()), programPath);
+  }
+  if (!args.empty() && args[0] == "--outside") {
+    return WriteOutsideViewFile(std::vector<std::string>(args.begin() + 1, args.end()),
+                                programPath);
   }
   if (!args.empty() && args[0] == "--dial") {
     return WriteDialFile(std::vector<std::string>(args.begin() + 1, args.end()), programPath);

@@ -1,7 +1,5 @@
 #include "windows/chart_files.h"
 
-#include <cerrno>
-#include <cstring>
 #include <fstream>
 #include <system_error>
 
@@ -13,27 +11,6 @@ namespace sternwerk {
 namespace {
 
 constexpr int kCopyDigits = 2;
-
-// Writes the chart as a placeable metafile; the failure names the file and
-// the system's reason.
-Status WriteWmf(const Picture& chart, const std::filesystem::path& path) {
-  const Outcome<std::vector<std::uint8_t>> bytes = EncodeWmf(chart);
-  const std::string name = path.filename().string();
-  if (!bytes.ok()) {
-    return Status::Failure("Die Datei " + name +
-                           " kann nicht geschrieben werden: " + bytes.error());
-  }
-  errno = 0;
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
-  file.write(reinterpret_cast<const char*>(bytes.value().data()),
-             static_cast<std::streamsize>(bytes.value().size()));
-  file.close();
-  if (!file) {
-    const std::string reason = errno != 0 ? std::strerror(errno) : "Schreibfehler";
-    return Status::Failure("Die Datei " + name + " kann nicht geschrieben werden: " + reason);
-  }
-  return Status::Success();
-}
 
 }  // namespace
 
@@ -50,7 +27,7 @@ void ChartFiles::BeginVisit() {
 }
 
 Status ChartFiles::WriteWorkingFile(const Picture& chart) {
-  const Status written = WriteWmf(chart, directory_ / kChartWorkingFile);
+  const Status written = SaveWmfFile(chart, (directory_ / kChartWorkingFile).string());
   if (written.ok()) workingFileWritten_ = true;
   return written;
 }
@@ -60,7 +37,7 @@ Outcome<std::string> ChartFiles::SaveCopy(const Picture& chart) {
   std::error_code error;
   while (std::filesystem::exists(directory_ / ChartCopyName(number), error)) ++number;
   const std::string name = ChartCopyName(number);
-  const Status written = WriteWmf(chart, directory_ / name);
+  const Status written = SaveWmfFile(chart, (directory_ / name).string());
   if (!written.ok()) return Outcome<std::string>::Failure(written.error());
   saveCounter_ = number + 1;
   lastCopy_ = name;

@@ -1,12 +1,15 @@
 #include "windows/enlarged_chart_window.h"
 
 #include <QPainter>
+#include <array>
 
 #include "platform/clipboard.h"
 #include "platform/picture_painter.h"
 #include "platform/qt_text.h"
 #include "platform/ui_style.h"
+#include "windows/chart_help_window.h"
 #include "windows/chart_printing.h"
+#include "windows/outside_view_window.h"
 #include "windows/printer_advice.h"
 
 namespace sternwerk {
@@ -64,7 +67,9 @@ TForm5::TForm5(const SkyState& sky, Messages& messages, std::filesystem::path wo
   connect(Button1, &QPushButton::clicked, this, &TForm5::Button1Click);
   connect(Button2, &QPushButton::clicked, this, &TForm5::Button2Click);
   connect(Button3, &QPushButton::clicked, this, &TForm5::Button3Click);
+  connect(Button4, &QPushButton::clicked, this, &TForm5::Button4Click);
   connect(Button5, &QPushButton::clicked, this, &TForm5::Button5Click);
+  connect(Button6, &QPushButton::clicked, this, &TForm5::Button6Click);
 }
 
 void TForm5::FormShow() {
@@ -114,9 +119,24 @@ void TForm5::Button3Click() {
   if (!printed.ok()) messages_.Error(QString::fromStdString(printed.error()));
 }
 
+void TForm5::Button4Click() {
+  const QString title = outsideView->windowTitle();
+  const std::array<QPushButton*, 5> heldBack = {Button1, Button2, Button3, Button4, Button6};
+  for (QPushButton* button : heldBack) button->setEnabled(false);
+  outsideView->texts = texts;
+  outsideView->printPageWidth = printPageWidth;
+  outsideView->exec();
+  outsideView->setWindowTitle(title);
+  for (QPushButton* button : heldBack) button->setEnabled(true);
+}
+
 void TForm5::Button5Click() {
   const PrinterAdviceText advice = PrinterAdvice(printPageWidth);
   messages_.Plain(FromWindows1252(advice.title), FromWindows1252(advice.text));
+}
+
+void TForm5::Button6Click() {
+  help->exec();
 }
 
 void TForm5::FormClose() {

@@ -18,6 +18,9 @@
 
 namespace sternwerk {
 
+class TForm8;
+class TForm13;
+
 class TForm5 : public QDialog {
   Q_OBJECT
 
@@ -33,6 +36,10 @@ class TForm5 : public QDialog {
   std::uint16_t printPageWidth = 0;
   // Chooses the printer for "&Drucken": the print dialog unless replaced.
   std::unique_ptr<PrinterChoice> printerChoice;
+  // The outside view and the chart's help, created once by the program's
+  // entry and shown modally from here.
+  TForm8* outsideView = nullptr;
+  TForm13* help = nullptr;
 
   // A new visit: nothing saved yet, then the chart drawn.
   void FormShow();
@@ -44,8 +51,13 @@ class TForm5 : public QDialog {
   void Button2Click();
   // Prints the chart with its header and position list.
   void Button3Click();
+  // Shows the outside view with every button but the printer advice
+  // disabled, and restores the view's title when it closes.
+  void Button4Click();
   // Shows the advice on the printer settings.
   void Button5Click();
+  // Shows the chart's help.
+  void Button6Click();
   // The files' clean-up at the end of a visit.
   void FormClose();
 

@@ -1,0 +1,65 @@
+#include "tools/picture_request.h"
+
+#include <iostream>
+
+#include "engine/sky.h"
+#include "platform/program_files.h"
+#include "tools/offscreen_gui.h"
+#include "tools/picture_file.h"
+#include "tools/sky_arguments.h"
+#include "tools/sky_report.h"
+
+namespace sternwerk {
+
+namespace {
+
+constexpr int kExitFailure = 2;
+
+SkyState ComputedSky(const PictureRequest& request) {
+  SkyState sky = SkyForArguments(request.instantAndPlace);
+  ComputeSky(sky);
+  sky.transplutonian = request.allFactors;
+  return sky;
+}
+
+}  // namespace
+
+PictureRequest ParsePictureRequest(const std::vector<std::string>& args, std::string_view command) {
+  if (args.empty() || args[0].starts_with("--")) {
+    throw UsageError(std::string(command) + " erwartet zuerst den Namen der Bilddatei");
+  }
+  PictureRequest request{args[0], {}, false, false};
+  for (std::size_t i = 1; i < args.size(); ++i) {
+    if (args[i] == "--all") {
+      request.allFactors = true;
+    } else if (args[i] == "--no-symbols") {
+      request.noSymbols = true;
+    } else if (args[i].starts_with("--")) {
+      throw UsageError("unbekannte Option " + args[i]);
+    } else {
+      request.instantAndPlace.push_back(args[i]);
+    }
+  }
+  return request;
+}
+
+void RequirePictureFormat(const std::string& path) {
+  if (!PictureFormatOf(path)) {
+    throw UsageError("Bilddatei \"" + path + "\": erwartet die Endung .wmf, .svg oder .png");
+  }
+}
+
+PictureSession::PictureSession(const PictureRequest& request, char* programPath)
+    : sky(ComputedSky(request)),
+      application_(StartOffscreenGui(programPath)),
+      symbolFont_(SymbolFontPath()) {
+  sky.symbolFontPresent = !request.noSymbols && SymbolFontInstalled();
+}
+
+int ExitStatusOf(const Status& written) {
+  if (written.ok()) return 0;
+  std::cerr << "sternwerk-sky: " << written.error() << '\n';
+  return kExitFailure;
+}
+
+}  // namespace sternwerk

@@ -1,0 +1,50 @@
+// What the picture commands (--dial, --chart, --outside) are asked for, and
+// what drawing it needs: the sky of the instant and place, an offscreen GUI
+// and the symbol font.
+#pragma once
+
+#include <QGuiApplication>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/sky_state.h"
+#include "platform/outcome.h"
+#include "platform/symbol_font.h"
+
+namespace sternwerk {
+
+struct PictureRequest {
+  std::string path;
+  std::vector<std::string> instantAndPlace;
+  bool allFactors = false;  // --all: the 22-factor set
+  bool noSymbols = false;   // --no-symbols: drawn as if the symbol font were missing
+};
+
+// The arguments after `command`: FILE, then the instant and place with the
+// options anywhere among them. Throws UsageError naming a bad argument.
+PictureRequest ParsePictureRequest(const std::vector<std::string>& args, std::string_view command);
+
+// Throws UsageError unless the file's extension names a picture format.
+void RequirePictureFormat(const std::string& path);
+
+// The computed sky of a request with its factor set and font choice, an
+// offscreen GUI, and the symbol font added for the session's lifetime: SVG,
+// PNG and PDF are drawn with it when the file is written.
+class PictureSession {
+ public:
+  PictureSession(const PictureRequest& request, char* programPath);
+
+  SkyState sky;
+
+ private:
+  std::unique_ptr<QGuiApplication> application_;
+  ApplicationFont symbolFont_;
+};
+
+// 0 for a written file; otherwise reports the failure on standard error and
+// gives the commands' failure status.
+int ExitStatusOf(const Status& written);
+
+}  // namespace sternwerk

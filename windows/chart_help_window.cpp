@@ -1,0 +1,41 @@
+#include "windows/chart_help_window.h"
+
+#include "platform/ui_style.h"
+#include "windows/help_print_layout.h"
+#include "windows/help_texts.h"
+
+namespace sternwerk {
+
+namespace {
+
+const QString kCaption =
+    QString(35, QLatin1Char(' ')) + QStringLiteral("Hilfen zur vergrößerten Diagramm-Anzeige");
+// The client area of a window 627 x 692 pixels in outer size.
+constexpr QSize kClientSize{619, 665};
+constexpr int kMemoFontPixels = 13;
+
+}  // namespace
+
+TForm13::TForm13(Messages& messages, QWidget* parent)
+    : HelpWindow(messages, kClientSize, QLatin1Char('?'), parent) {
+  setWindowTitle(kCaption);
+  const QFont memoFont = PixelFont(QStringLiteral("Arial"), kMemoFontPixels);
+  Memo1 = Memo({1, 2, 616, 535}, Qt::white, kBlackColour, memoFont, kChartHelpText);
+  Memo2 = Memo({1, 537, 616, 103}, Qt::white, kBlackColour, memoFont, kChartHelpMaterial);
+  PlaceButtons({224, 642, 75, 22}, {318, 642, 75, 22}, font());
+}
+
+void TForm13::FormShow() {
+  Button1->setFocus();
+}
+
+QStringList TForm13::PrintLines() const {
+  return HelpPrintLines({{3, 8, kChartHelpText}, {3, 9, kChartHelpMaterial}}, 1);
+}
+
+void TForm13::showEvent(QShowEvent* event) {
+  HelpWindow::showEvent(event);
+  FormShow();
+}
+
+}  // namespace sternwerk

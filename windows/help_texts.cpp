@@ -1,0 +1,186 @@
+#include "windows/help_texts.h"
+
+namespace sternwerk {
+
+// What the dial shows and that it runs on universal time.
+const QStringList kIntroductionSummary = {
+    QStringLiteral(" Die Sternwerk zeigt im 360°-Diagramm außen 12 Faktoren/Planeten von MC bis "
+                   "Pluto - astrologisch 14 + 8 innen."),
+    QStringLiteral(" Nach Betätigung der Taste  ´Halt´  können Sie das Diagramm vergrößern, "
+                   "drucken und als  WMF-Datei speichern."),
+    QStringLiteral(" Die Uhr arbeitet mit Greenwich/Weltzeit: MEZ/MESZ (Mittel-Europ.(Sommer)-Zeit "
+                   "sind also 1 bzw 2 Stunden weiter."),
+};
+
+// What can be changed at any time.
+const QStringList kIntroductionSettings = {
+    QStringLiteral("  Die Arbeitsbedingungen der Uhr sind jederzeit änderbar:"),
+    QStringLiteral("  - Start-Datum, -Zeit  (WZ/GMT) und -Ort sind frei wählbar (Datum/Zeit/Ort)"),
+    QStringLiteral("  - die Schrittweite ist mit Interval einstellbar"),
+    QStringLiteral("  - die Geschwindigkeit ist zwischen +/-20 Takten pro Sekunde regelbar"),
+    QStringLiteral("    (das bedeutet, die Uhr kann auch rückwärts laufen)"),
+    QStringLiteral("  - ´Real-Time´ setzt Datum und Uhrzeit auf System-Datum und -Zeit"),
+    QStringLiteral("  - Mit ´Alt-Datum/Zeit´ werden die Werte der letzten Sitzung aufgerufen"),
+};
+
+// What the halt enables.
+const QStringList kIntroductionHalted = {
+    QStringLiteral("  Nach ´Halt´ werden aktiv:"),
+    QStringLiteral("  - Aufgang      )  diese drei Tasten "),
+    QStringLiteral("  - Kulmination )  öffnen ein Fenster "),
+    QStringLiteral("  - Untergang   )  für die Faktorwahl"),
+    QStringLiteral("  - VM sucht den nächsten Vollmond"),
+    QStringLiteral("  - NM sucht den nächsten Neumond"),
+};
+
+// The introduction to the dial, with a worked example the engine reproduces.
+const QStringList kIntroductionText = {
+    QStringLiteral("  Was zeigt das Kreis-Diagramm?     (Wir empfehlen  ´Drucken´  für die weitere "
+                   "Anwendung mit dem Programm)  "),
+    QString(),
+    QStringLiteral("  In der Mitte des Diagramms sehen Sie die Erde von oben, mit ihrem Nordpol im "
+                   "Zentrum und ihrer Drehung von"),
+    QStringLiteral("  West nach Ost. Um sie herum liegen die zwölf Tierkreiszeichen von Widder bis "
+                   "Fische. Ganz außen stehen"),
+    QStringLiteral("  Sonne, Mond und Planeten in Dunkelblau, MC in Grün und AS in Rot."),
+    QString(),
+    QStringLiteral("  Weil sich die Erde entgegen dem Uhrzeigersinn dreht, scheint sich der Himmel "
+                   "von Ost nach West zu drehen,"),
+    QStringLiteral("  und mit ihm das Diagramm. Die grüne Linie ist die Projektion des "
+                   "augenblicklichen Meridians an den Himmel,"),
+    QStringLiteral("  MC ihr Schnittpunkt mit der Ekliptik, der Kulminationspunkt (der höchste "
+                   "Punkt am Südhimmel): Wer genau"),
+    QStringLiteral("  nach Süden blickt, schaut entlang der grünen Linie und sieht dort mittags "
+                   "die Sonne, um Mitternacht einmal"),
+    QStringLiteral("  in 28 Tagen den Vollmond."),
+    QString(),
+    QStringLiteral("  Ort, Tag und Uhrzeit lassen sich beliebig einstellen. Das Diagramm, seine "
+                   "Vergrößerung und vor allem die"),
+    QStringLiteral("  Draußen-Ansicht zeigen dann, wo Sonne, Mond und Planeten stehen - oder dass "
+                   "sie gerade nicht zu sehen"),
+    QStringLiteral("  sind."),
+    QStringLiteral("  Dazu dienen die Tasten ´Datum/Zeit/Ort´, ´Real-Time´ und ´Alt-Datum/Zeit´."),
+    QString(),
+    QStringLiteral("  Ein Beispiel zum Einstieg: Stellen Sie unter ´Datum/Zeit/Ort´ den "
+                   "21.03.2000, 12:00 Uhr, die Länge 013°22"),
+    QStringLiteral("  und die Breite 52°33 (Berlin) ein. Die Sonne steht dann auf 1°10´ Widder, "
+                   "nahe dem Frühlingspunkt, der"),
+    QStringLiteral("  Mond kurz nach Vollmond auf 197°19´ = 17°19´ Waage, und die Planeten "
+                   "verteilen sich rund um den Kreis."),
+    QStringLiteral("  Alle Positionen stehen unten rechts in der Liste, in 360-Grad-Form und "
+                   "innerhalb ihres Zeichens."),
+    QString(),
+    QStringLiteral("  Stellen Sie nun mit ´Intervall´ 10 Minuten pro Takt ein und den Regler auf 2 "
+                   "Takte pro Sekunde: Dann"),
+    QStringLiteral("  vergeht ein ganzer Tag in 72 Sekunden, und der Himmel dreht sich einmal von "
+                   "Ost nach West um die Erde."),
+    QString(),
+    QStringLiteral("  Bei 20 Takten pro Sekunde können Sie dem Mond folgen: durch den Schützen an "
+                   "Pluto vorbei, durch den"),
+    QStringLiteral("  Wassermann an Neptun und Uranus vorbei, auf die Sonne und den Neumond zu. "
+                   "Einige Tage steht er in den"),
+    QStringLiteral("  Fischen neben Merkur und Venus, westlich der Sonne, und geht kurz vor ihr "
+                   "unter und auf. Neumond ist am"),
+    QStringLiteral("  04.04.2000 um 18:14 erreicht, Sonne und Mond stehen dann auf 15°16´ Widder. "
+                   "Um ihn genau zu treffen,"),
+    QStringLiteral("  verringern Sie die Geschwindigkeit, wenn sich der Mond der Sonne nähert, und "
+                   "halten dort an."),
+    QString(),
+    QStringLiteral("  Die Gradzahlen gehören zum Tierkreis und beginnen bei 0° Widder; für die "
+                   "Beobachtung sind sie in Winkel"),
+    QStringLiteral("  zum MC (immer genau im Süden) umzurechnen. Im Beispiel (04.04.2000, 18:14) "
+                   "steht MC auf 118°, Sonne und"),
+    QStringLiteral("  Mond stehen auf 15°, also mehr als 100° westlich von MC: Sonne und Neumond "
+                   "sind untergegangen, Saturn,"),
+    QStringLiteral("  Mars und Jupiter aber sind zu sehen."),
+    QString(),
+    QStringLiteral("  Die Vergrößerung zeigt statt des erdfesten das tierkreisfeste Bild: Der "
+                   "Widder steht rechts und beginnt"),
+    QStringLiteral("  bei 0°, und MC steht in seinem wahren Winkel, im Beispiel 118° = 28° Krebs. "
+                   "Die Vergrößerung hat eine"),
+    QStringLiteral("  eigene Hilfe."),
+    QString(),
+    QStringLiteral("  Die rote Linie des Aszendenten zeigt, wo Ost- und West-Horizont die Ekliptik "
+                   "schneiden; das hängt von der"),
+    QStringLiteral("  geographischen Breite ab. Auf der AS-Seite (Osten) gehen die Gestirne auf, "
+                   "auf der Westseite unter. Die"),
+    QStringLiteral("  grüne MC-Linie zeigt immer nach Süden."),
+    QStringLiteral("  Je weiter nördlich ein Ort liegt, desto stärker schwankt die Lage der "
+                   "AS-Linie im Laufe eines Tages."),
+    QString(),
+    QStringLiteral("  Die Taste ´Draußen-Ansicht´ zeigt am Südhimmel zwischen Ost- und "
+                   "West-Horizont die Stellung von Sonne,"),
+    QStringLiteral("  Mond und allen Planeten, die zwischen Auf- und Untergang stehen (oder knapp "
+                   "außerhalb). Auch sie hat eine"),
+    QStringLiteral("  eigene Hilfe."),
+};
+
+// How the enlarged chart differs from the dial, and its print and save.
+const QStringList kChartHelpText = {
+    QStringLiteral("  Dieses Bild sieht anders aus als das laufende oder angehaltene kleine "
+                   "Diagramm: MC steht an"),
+    QStringLiteral("  beliebiger Stelle, nicht wie im kleinen, erdbezogenen Diagramm immer oben. "
+                   "Es bezeichnet aber"),
+    QStringLiteral("  stets den Süden, denn es ist an den Meridian gebunden."),
+    QString(),
+    QStringLiteral("  Hier steht der Tierkreis still: 0° Widder liegt zu jeder Jahres- und "
+                   "Tageszeit rechts. Im kleinen"),
+    QStringLiteral("  Diagramm dagegen dreht sich der Tierkreis an einem Tag etwas mehr als einmal "
+                   "um die Erde, während"),
+    QStringLiteral("  die Faktoren in ihm weiterwandern."),
+    QString(),
+    QStringLiteral("  Das Zeichen der Sonne zeigt die Jahreszeit: Frühling in Widder, Stier und "
+                   "Zwillinge, Sommer in"),
+    QStringLiteral("  Krebs, Löwe und Jungfrau, Herbst in Waage, Skorpion und Schütze, Winter in "
+                   "Steinbock, Wassermann"),
+    QStringLiteral("  und Fische. Sonne, Mond und Planeten wandern entgegen dem Uhrzeigersinn "
+                   "durch den Tierkreis und"),
+    QStringLiteral("  folgen so dem jährlichen Lauf der Erde um die Sonne."),
+    QString(),
+    QStringLiteral("  Die tägliche Drehung der Erde zeigt sich in der Lage von MC: Der Meridian, "
+                   "die Richtung genau"),
+    QStringLiteral("  nach Süden, dreht sich einmal am Tag durch den Tierkreis. Betrachten Sie die "
+                   "Vergrößerung zu"),
+    QStringLiteral("  verschiedenen Zeiten eines Tages (Sonnenaufgang, Kulmination, "
+                   "Sonnenuntergang): Sonne, Mond und"),
+    QStringLiteral("  Planeten stehen fast still, während MC und AS weiterrücken."),
+    QString(),
+    QStringLiteral("  Den jährlichen Lauf erkennen Sie beim Vergleich von Vollmond und Neumond, "
+                   "die Sie mit den Tasten"),
+    QStringLiteral("  VM und NM finden: In 14 Tagen ist der Mond etwa 180° durch den Tierkreis "
+                   "gewandert, Sonne und"),
+    QStringLiteral("  Planeten nur wenige Grad."),
+    QString(),
+    QStringLiteral("  >> Drucken <<"),
+    QStringLiteral("  Der Druck gibt das gezeigte Diagramm wieder, dazu eine Tabelle der Faktoren "
+                   "und die Angaben zu"),
+    QStringLiteral("  Zeit und Ort. Besondere Ereignisse (Aufgang, Kulmination, Untergang, "
+                   "Vollmond, Neumond) stehen"),
+    QStringLiteral("  oben links im Ausdruck."),
+    QStringLiteral(
+        "  Welche Einstellungen des Druckers dazu passen, erklärt die Taste ´Drucker-Hilfe´."),
+    QString(),
+    QStringLiteral("  >> Speichern <<"),
+    QStringLiteral("  Speichern legt im aktuellen Programmverzeichnis eine WMF-Datei ´RURed...´ "
+                   "mit fortlaufender"),
+    QStringLiteral("  Nummer an, so dass Sie in jedem Programmlauf mehrere Diagramme verschiedener "
+                   "Zeiten oder Orte"),
+    QStringLiteral("  speichern können; der gewählte Dateiname wird angezeigt."),
+    QStringLiteral(
+        "  Die Dateien lassen sich in Textverarbeitungen und Grafikprogramme übernehmen."),
+};
+
+// Where to read on.
+const QStringList kChartHelpMaterial = {
+    QStringLiteral("  Wer tiefer in das Thema einsteigen möchte, findet weiterführendes Material:"),
+    QStringLiteral(
+        "  - Ephemeriden-Tabellen mit den täglichen Positionen von Sonne, Mond und Planeten,"),
+    QStringLiteral("  - eine drehbare Sternkarte für die eigene geographische Breite,"),
+    QStringLiteral(
+        "  - Einführungen in die sphärische Astronomie und die Bewegungen der Himmelskörper."),
+    QStringLiteral(
+        "  Sie erhalten es im Buchhandel und in öffentlichen Bibliotheken; Volkssternwarten und"),
+    QStringLiteral("  astronomische Vereine bieten außerdem Führungen, Vorträge und Kurse an."),
+};
+
+}  // namespace sternwerk

@@ -1,0 +1,51 @@
+// The common frame of the help windows: read-only memos on maroon, a bold
+// "&Zurück" that ESC also triggers, and "&Drucken", which prints the memos'
+// lines as plain text.
+#pragma once
+
+#include <QDialog>
+#include <QFont>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStringList>
+#include <memory>
+
+#include "platform/messages.h"
+#include "platform/printing.h"
+
+namespace sternwerk {
+
+class HelpWindow : public QDialog {
+  Q_OBJECT
+
+ public:
+  // `messages` reports a failed print and must outlive the window.
+  HelpWindow(Messages& messages, QSize clientSize, QChar iconMark, QWidget* parent = nullptr);
+
+  // Chooses the printer for "&Drucken": the print dialog unless replaced.
+  std::unique_ptr<PrinterChoice> printerChoice;
+
+  void Button1Click();
+  // Prints PrintLines() in "Arial" 9 pt, one print job.
+  void Button2Click();
+
+  // The lines "&Drucken" prints, as they are stored.
+  virtual QStringList PrintLines() const = 0;
+
+  QPushButton* Button2;
+  QPushButton* Button1;
+
+ protected:
+  // Each showing is centred on the screen.
+  void showEvent(QShowEvent* event) override;
+  // A read-only memo holding `lines`; it takes the focus only if asked to.
+  QPlainTextEdit* Memo(const QRect& area, const QColor& background, const QColor& text,
+                       const QFont& font, const QStringList& lines, bool focusable = false);
+  // "&Drucken" and the bold "&Zurück", both on one row.
+  void PlaceButtons(const QRect& print, const QRect& back, const QFont& font);
+
+ private:
+  Messages& messages_;
+};
+
+}  // namespace sternwerk

@@ -1,0 +1,53 @@
+#include "windows/introduction_window.h"
+
+#include "platform/ui_style.h"
+#include "windows/help_print_layout.h"
+#include "windows/help_texts.h"
+
+namespace sternwerk {
+
+namespace {
+
+const QString kCaption =
+    QString(33, QLatin1Char(' ')) + QStringLiteral(
+                                        "Einige einführende Hinweise zu diesem Programm und zum "
+                                        "Diagramm");
+// The client area of a window 800 x 577 pixels in outer size.
+constexpr QSize kClientSize{792, 550};
+constexpr int kMemoFontPixels = 13;
+
+}  // namespace
+
+TForm11::TForm11(Messages& messages, QWidget* parent)
+    : HelpWindow(messages, kClientSize, QLatin1Char('i'), parent) {
+  setWindowTitle(kCaption);
+  const QFont boxFont = PixelFont(QStringLiteral("MS Sans Serif"), kMemoFontPixels, true);
+  Memo1 = Memo({0, 1, 792, 55}, kCream, kBlackColour, boxFont, kIntroductionSummary);
+  Memo2 = Memo({0, 56, 520, 103}, kCream, kNavyColour, boxFont, kIntroductionSettings);
+  Memo4 = Memo({519, 56, 273, 103}, Qt::white, kNavyColour, boxFont, kIntroductionHalted);
+  Memo3 = Memo({0, 159, 792, 363}, kCream, kMaroon,
+               PixelFont(QStringLiteral("Arial"), kMemoFontPixels, true), kIntroductionText, true);
+  Memo3->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  PlaceButtons({288, 526, 75, 22}, {424, 526, 70, 22}, font());
+  setTabOrder(Button1, Memo3);
+  setTabOrder(Memo3, Button2);
+}
+
+void TForm11::FormShow() {
+  Memo3->setFocus();
+}
+
+QStringList TForm11::PrintLines() const {
+  return HelpPrintLines({{3, 8, kIntroductionSummary},
+                         {1, 17, kIntroductionSettings},
+                         {1, 17, kIntroductionHalted},
+                         {2, 8, kIntroductionText}},
+                        0);
+}
+
+void TForm11::showEvent(QShowEvent* event) {
+  HelpWindow::showEvent(event);
+  FormShow();
+}
+
+}  // namespace sternwerk

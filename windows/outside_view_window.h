@@ -1,0 +1,77 @@
+// TForm8, the window "Der Blick nach draußen": the outside view shown 1:1 on
+// navy, put on the clipboard and written to draus.wmf at every drawing, with
+// a help text to show and hide and the view's print.
+#pragma once
+
+#include <QDialog>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+
+#include "engine/sky_state.h"
+#include "platform/messages.h"
+#include "platform/picture.h"
+#include "platform/printing.h"
+#include "windows/enlarged_chart_drawing.h"
+
+namespace sternwerk {
+
+inline constexpr const char* kOutsideViewFile = "draus.wmf";
+
+class TForm8 : public QDialog {
+  Q_OBJECT
+
+ public:
+  // draus.wmf is written to `workingDirectory`; errors go to `messages`.
+  // Both, and the sky, must outlive the window.
+  TForm8(const SkyState& sky, Messages& messages, std::filesystem::path workingDirectory,
+         QWidget* parent = nullptr);
+
+  // Handed over by the enlarged chart before each showing.
+  ChartTexts texts;
+  std::uint16_t printPageWidth = 0;
+  // Chooses the printer for "&Drucken": the print dialog unless replaced.
+  std::unique_ptr<PrinterChoice> printerChoice;
+
+  // A new opening: its first drawing may report a failed write again.
+  void FormShow();
+  // Completes the title once, records the view, puts it on the clipboard and
+  // writes draus.wmf; a failed write is reported once per opening and the
+  // view is kept in memory.
+  void Diagramm();
+  void Button1Click();
+  // Shows or hides the help text.
+  void Button2Click();
+  // Prints the view below its header line across the page's width.
+  void Button3Click();
+  // Removes draus.wmf when this opening wrote it.
+  void FormClose();
+
+  // The view as last drawn.
+  std::shared_ptr<const Picture> view() const { return view_; }
+
+  QPushButton* Button3;
+  QPushButton* Button2;
+  QPushButton* Button1;
+  QPlainTextEdit* Memo1;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+  // Every way of closing (Zurück, Enter, ESC, the frame) ends here.
+  void done(int result) override;
+
+ private:
+  void ReportOncePerOpening(const std::string& error);
+
+  const SkyState& sky_;
+  Messages& messages_;
+  std::filesystem::path file_;
+  std::shared_ptr<const Picture> view_;
+  bool fileWritten_ = false;
+  bool failureReported_ = false;
+};
+
+}  // namespace sternwerk
