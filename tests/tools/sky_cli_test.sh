@@ -141,5 +141,24 @@ expect_status 2 --chart "$dir/chart.png" 07.12.2026 21:30 --colour
 expect_status 2 --chart
 [ -e "$dir/chart.bmp" ] && fail "--chart wrote a file with an unknown extension"
 
+# --outside writes the view south between the horizons.
+for name in outside.wmf outside.svg outside.png; do
+  "$sky" --outside "$dir/$name" 04.04.2000 18:14 13.366667 52.55 --all || fail "--outside $name exited $?"
+  [ -s "$dir/$name" ] || fail "--outside $name: file missing or empty"
+done
+[ "$(od -An -tu1 -j16 -N8 "$dir/outside.png" | tr -s ' ')" = " 0 0 3 22 0 0 0 235" ] ||
+  fail "--outside: PNG is not 790 x 235"
+if command -v wmf2svg >/dev/null; then
+  wmf2svg -o "$dir/outside_external.svg" "$dir/outside.wmf" &&
+    grep -q 'Abstand zu MC: 82' "$dir/outside_external.svg" ||
+    fail "--outside: the external reader does not find the MC's distance in the WMF"
+fi
+"$sky" --outside "$dir/twelve.png" 04.04.2000 18:14 13.366667 52.55 || fail "--outside twelve exited $?"
+cmp -s "$dir/outside.png" "$dir/twelve.png" && fail "--outside: --all draws nothing more"
+expect_status 2 --outside "$dir/outside.pdf" 04.04.2000 18:14
+expect_status 2 --outside "$dir/missing/outside.png" 04.04.2000 18:14
+expect_status 2 --outside "$dir/outside.png" 04.04.2000 25:14
+expect_status 2 --outside --all
+
 [ "$failures" -eq 0 ] && echo "all sternwerk-sky checks passed"
 exit $((failures > 0))

@@ -8,7 +8,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTest>
 #include <filesystem>
@@ -18,19 +17,14 @@
 #include "platform/wmf_reader.h"
 #include "tests/clock/temporary_directory.h"
 #include "tests/windows/chart_test_support.h"
+#include "tests/windows/pdf_text.h"
 
 namespace sternwerk {
 namespace {
 
 namespace fs = std::filesystem;
 
-// The text of a PDF as pdftotext reads it, blanks kept as laid out.
-QString PdfText(const fs::path& pdf) {
-  QProcess process;
-  process.start("pdftotext", {"-layout", QString::fromStdString(pdf.string()), "-"});
-  if (!process.waitForFinished(30000)) return {};
-  return QString::fromUtf8(process.readAllStandardOutput());
-}
+using testing::PdfText;
 
 class ChartWindow : public ::testing::Test {
  protected:
