@@ -7,6 +7,7 @@
 #include <cmath>
 #include <variant>
 
+#include "platform/drawn_face.h"
 #include "platform/qt_text.h"
 
 namespace sternwerk {
@@ -51,7 +52,7 @@ QLineF LinePath(Point from, Point to) {
 }
 
 QFont ToQFont(const Font& font) {
-  QFont result(QString::fromStdString(font.face));
+  QFont result(DrawnFace(QString::fromStdString(font.face)));
   result.setPixelSize(FontPixelHeight(font.size));
   result.setBold(font.bold);
   return result;

@@ -3,10 +3,12 @@
 #include <QPalette>
 #include <QScreen>
 
+#include "platform/drawn_face.h"
+
 namespace sternwerk {
 
 QFont PixelFont(const QString& face, int pixels, bool bold) {
-  QFont font(face);
+  QFont font(DrawnFace(face));
   font.setPixelSize(pixels);
   font.setBold(bold);
   return font;

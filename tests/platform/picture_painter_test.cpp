@@ -113,6 +113,26 @@ TEST(PicturePainter, TextStandsOnAnOpaqueBoxOfTheBrushColourBelowAndRightOfItsCo
   EXPECT_EQ(CountPixels(Render(clear), Qt::yellow), 0);
 }
 
+// The chart's header names "Ariel" and the frame "ms sans serif": without
+// those faces they must take Arial's widths, or the header's place line
+// would overwrite the end of the instant.
+TEST(PicturePainter, MissingWindowsSansFacesAreDrawnInArialsWidths) {
+  const auto inkWidth = [](const char* face) {
+    Picture picture(400, 40);
+    Canvas canvas(picture);
+    canvas.font = {face, 9, false, kBlack, 0};
+    canvas.brush.solid = false;
+    canvas.TextOut(0, 0, "Datum / Zeit: Di, 08.12.2026 / 07:11:31 WZ/GMT");
+    return InkBounds(Render(picture)).width();
+  };
+  const int arial = inkWidth("Arial");
+  EXPECT_EQ(inkWidth("Ariel"), arial);
+  EXPECT_EQ(inkWidth("ms sans serif"), arial);
+  EXPECT_EQ(inkWidth("MS Sans Serif"), arial);
+  EXPECT_LT(arial, 260);  // fits before "Ort:" at 270
+  EXPECT_NE(inkWidth("courier new"), arial);
+}
+
 TEST(PicturePainter, EscapementTurnsTextCounterclockwiseAboutItsCorner) {
   Picture picture(100, 100);
   Canvas canvas(picture);
