@@ -27,6 +27,7 @@ bool ParseDigits(std::string_view text, std::size_t minDigits, std::size_t maxDi
   return ParseInteger(text, value);
 }
 
+// month 1..12.
 int DaysInMonth(int month, int year) {
   static constexpr int kDays[] = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
   return month == 2 && IsLeapYear(year) ? 29 : kDays[month];
@@ -47,6 +48,11 @@ bool ParseInteger(std::string_view text, int& value) {
   const char* end = text.data() + text.size();
   const auto [rest, error] = std::from_chars(text.data(), end, value);
   return !text.empty() && error == std::errc() && rest == end;
+}
+
+bool IsCalendarDate(int day, int month, int year) {
+  return year >= kFirstYear && year <= kLastYear && month >= 1 && month <= 12 && day >= 1 &&
+         day <= DaysInMonth(month, year);
 }
 
 CalendarDate ParseDate(std::string_view text) {

@@ -27,6 +27,9 @@ inline constexpr double kDefaultLatitude = 50.0;
 // "DD.MM.YYYY", a real calendar date from 1600 to 9999.
 CalendarDate ParseDate(std::string_view text);
 
+// Whether day, month and year name a real Gregorian date from 1600 to 9999.
+bool IsCalendarDate(int day, int month, int year);
+
 // "HH:MM" or "HH:MM:SS" up to 24:00:00, as decimal hours with the 0.0001 hour
 // that an entered time carries.
 double ParseTime(std::string_view text);
