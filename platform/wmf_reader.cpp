@@ -210,9 +210,10 @@ class WmfDecoder {
     in.I16();  // orientation
     font.bold = in.I16() >= (wmf::kWeightNormal + wmf::kWeightBold) / 2;
     in.Skip(8);  // italic .. pitch and family
+    // The face name field ends with a NUL, so it holds 31 characters at most.
     const std::size_t face_bytes = std::min<std::size_t>(in.remaining(), wmf::kFaceNameBytes);
     for (std::uint8_t c : in.Take(face_bytes)) {
-      if (c == 0) break;
+      if (c == 0 || font.face.size() == std::size_t(wmf::kFaceNameBytes - 1)) break;
       font.face.push_back(static_cast<char>(c));
     }
     return font;

@@ -212,6 +212,32 @@ TEST(WmfReader, ClearErrorsForWhatIsNotOurFormat) {
   EXPECT_EQ(DecodeWmf(oversized_file).error(), "Die Metadatei ist unvollständig.");
 }
 
+// A face name field without its ending NUL used to give a 32-character
+// face, which the writer then wrote back cut to 31: the picture read back
+// from our own copy of such a file was another picture.
+TEST(WmfReader, AFaceNameWithoutItsEndingNulKeepsThirtyOneCharacters) {
+  Picture picture(100, 100);
+  Canvas canvas(picture);
+  canvas.font.face = std::string(31, 'F');
+  canvas.TextOut(10, 10, "Sonne");
+  Bytes bytes = Encode(picture);
+  const auto records = Records(bytes);
+  const auto font = std::find_if(records.begin(), records.end(), [](auto record) {
+    return record.second == wmf::kCreateFontIndirect;
+  });
+  ASSERT_NE(font, records.end());
+  const std::size_t nul = font->first + 6 + wmf::kLogFontFixedBytes + 31;
+  ASSERT_EQ(bytes[nul], 0);
+  bytes[nul] = 'X';
+
+  const Outcome<Picture> read = DecodeWmf(bytes);
+  ASSERT_TRUE(read.ok()) << read.error();
+  EXPECT_EQ(read.value().Texts().at(0).font.face, std::string(31, 'F'));
+  const Outcome<Picture> again = DecodeWmf(Encode(read.value()));
+  ASSERT_TRUE(again.ok()) << again.error();
+  EXPECT_EQ(again.value(), read.value());
+}
+
 TEST(WmfReader, EveryTruncationIsAnErrorNeverARead) {
   const Bytes bytes = Encode(SampleDial());
   for (std::size_t length = 0; length < bytes.size(); ++length) {
