@@ -117,57 +117,58 @@ const QStringList kIntroductionText = {
 
 // How the enlarged chart differs from the dial, and its print and save.
 const QStringList kChartHelpText = {
-    QStringLiteral("  Dieses Bild sieht anders aus als das laufende oder angehaltene kleine "
-                   "Diagramm: MC steht an"),
-    QStringLiteral("  beliebiger Stelle, nicht wie im kleinen, erdbezogenen Diagramm immer oben. "
-                   "Es bezeichnet aber"),
-    QStringLiteral("  stets den Süden, denn es ist an den Meridian gebunden."),
+    QStringLiteral(
+        "  Dieses Bild sieht anders aus als das laufende oder angehaltene kleine Diagramm: MC"),
+    QStringLiteral(
+        "  steht an beliebiger Stelle, nicht wie im kleinen, erdbezogenen Diagramm immer oben. Es"),
+    QStringLiteral("  bezeichnet aber stets den Süden, denn es ist an den Meridian gebunden."),
     QString(),
-    QStringLiteral("  Hier steht der Tierkreis still: 0° Widder liegt zu jeder Jahres- und "
-                   "Tageszeit rechts. Im kleinen"),
-    QStringLiteral("  Diagramm dagegen dreht sich der Tierkreis an einem Tag etwas mehr als einmal "
-                   "um die Erde, während"),
-    QStringLiteral("  die Faktoren in ihm weiterwandern."),
+    QStringLiteral(
+        "  Hier steht der Tierkreis still: 0° Widder liegt zu jeder Jahres- und Tageszeit rechts."),
+    QStringLiteral("  Im kleinen Diagramm dagegen dreht sich der Tierkreis an einem Tag etwas mehr "
+                   "als einmal"),
+    QStringLiteral("  um die Erde, während die Faktoren in ihm weiterwandern."),
     QString(),
-    QStringLiteral("  Das Zeichen der Sonne zeigt die Jahreszeit: Frühling in Widder, Stier und "
-                   "Zwillinge, Sommer in"),
-    QStringLiteral("  Krebs, Löwe und Jungfrau, Herbst in Waage, Skorpion und Schütze, Winter in "
-                   "Steinbock, Wassermann"),
-    QStringLiteral("  und Fische. Sonne, Mond und Planeten wandern entgegen dem Uhrzeigersinn "
-                   "durch den Tierkreis und"),
-    QStringLiteral("  folgen so dem jährlichen Lauf der Erde um die Sonne."),
+    QStringLiteral(
+        "  Das Zeichen der Sonne zeigt die Jahreszeit: Frühling in Widder, Stier und Zwillinge,"),
+    QStringLiteral(
+        "  Sommer in Krebs, Löwe und Jungfrau, Herbst in Waage, Skorpion und Schütze, Winter in"),
+    QStringLiteral(
+        "  Steinbock, Wassermann und Fische. Sonne, Mond und Planeten wandern entgegen dem"),
+    QStringLiteral(
+        "  Uhrzeigersinn durch den Tierkreis und folgen so dem jährlichen Lauf der Erde um die"),
+    QStringLiteral("  Sonne."),
     QString(),
     QStringLiteral("  Die tägliche Drehung der Erde zeigt sich in der Lage von MC: Der Meridian, "
-                   "die Richtung genau"),
-    QStringLiteral("  nach Süden, dreht sich einmal am Tag durch den Tierkreis. Betrachten Sie die "
-                   "Vergrößerung zu"),
-    QStringLiteral("  verschiedenen Zeiten eines Tages (Sonnenaufgang, Kulmination, "
-                   "Sonnenuntergang): Sonne, Mond und"),
-    QStringLiteral("  Planeten stehen fast still, während MC und AS weiterrücken."),
+                   "die Richtung"),
+    QStringLiteral(
+        "  genau nach Süden, dreht sich einmal am Tag durch den Tierkreis. Betrachten Sie die"),
+    QStringLiteral(
+        "  Vergrößerung zu verschiedenen Zeiten eines Tages (Sonnenaufgang, Kulmination,"),
+    QStringLiteral(
+        "  Sonnenuntergang): Sonne, Mond und Planeten stehen fast still, während MC und AS"),
+    QStringLiteral("  weiterrücken."),
     QString(),
-    QStringLiteral("  Den jährlichen Lauf erkennen Sie beim Vergleich von Vollmond und Neumond, "
-                   "die Sie mit den Tasten"),
-    QStringLiteral("  VM und NM finden: In 14 Tagen ist der Mond etwa 180° durch den Tierkreis "
-                   "gewandert, Sonne und"),
-    QStringLiteral("  Planeten nur wenige Grad."),
+    QStringLiteral(
+        "  Den jährlichen Lauf erkennen Sie beim Vergleich von Vollmond und Neumond, die Sie mit"),
+    QStringLiteral(
+        "  den Tasten VM und NM finden: In 14 Tagen ist der Mond etwa 180° durch den Tierkreis"),
+    QStringLiteral("  gewandert, Sonne und Planeten nur wenige Grad."),
     QString(),
     QStringLiteral("  >> Drucken <<"),
-    QStringLiteral("  Der Druck gibt das gezeigte Diagramm wieder, dazu eine Tabelle der Faktoren "
-                   "und die Angaben zu"),
-    QStringLiteral("  Zeit und Ort. Besondere Ereignisse (Aufgang, Kulmination, Untergang, "
-                   "Vollmond, Neumond) stehen"),
-    QStringLiteral("  oben links im Ausdruck."),
     QStringLiteral(
-        "  Welche Einstellungen des Druckers dazu passen, erklärt die Taste ´Drucker-Hilfe´."),
+        "  Der Druck gibt das gezeigte Diagramm wieder, dazu eine Tabelle der Faktoren und die"),
+    QStringLiteral(
+        "  Angaben zu Zeit und Ort. Besondere Ereignisse (Aufgang, Kulmination, Untergang,"),
+    QStringLiteral("  Vollmond, Neumond) stehen oben links im Ausdruck."),
     QString(),
     QStringLiteral("  >> Speichern <<"),
-    QStringLiteral("  Speichern legt im aktuellen Programmverzeichnis eine WMF-Datei ´RURed...´ "
-                   "mit fortlaufender"),
-    QStringLiteral("  Nummer an, so dass Sie in jedem Programmlauf mehrere Diagramme verschiedener "
-                   "Zeiten oder Orte"),
-    QStringLiteral("  speichern können; der gewählte Dateiname wird angezeigt."),
     QStringLiteral(
-        "  Die Dateien lassen sich in Textverarbeitungen und Grafikprogramme übernehmen."),
+        "  Speichern legt im aktuellen Programmverzeichnis eine WMF-Datei ´RURed...´ mit"),
+    QStringLiteral(
+        "  fortlaufender Nummer an, so dass Sie in jedem Programmlauf mehrere Diagramme"),
+    QStringLiteral("  verschiedener Zeiten oder Orte speichern können; der gewählte Dateiname wird "
+                   "angezeigt."),
 };
 
 // Where to read on.
