@@ -64,9 +64,13 @@ void TForm1::FormActivate() {
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
+  // A state that cannot be saved keeps the window open, unless the user
+  // chooses to end without it: otherwise an unwritable working directory
+  // would leave no way to end the program.
   const StateFileResult written = WriteStateFile(services_.workingDirectory, sky);
-  if (!written.ok()) {
-    services_.messages.Error(QString::fromStdString(written.error));
+  if (!written.ok() &&
+      !services_.messages.Confirm(QString::fromStdString(written.error) +
+                                        QString::fromUtf8(start_texts::kEndWithoutSaving))) {
     event->ignore();
     return;
   }

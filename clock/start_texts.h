@@ -30,4 +30,8 @@ inline constexpr const char* kFactorSetQuestion =
     "Lesen Sie bitte hiernach die Programm-Einführung!\r\n"
     "(Taste ´Progr.Einführung´, rechts unten)";
 
+// Follows the reason why ALT.DAT could not be written when the window closes.
+inline constexpr const char* kEndWithoutSaving =
+    "\n\nTrotzdem beenden? Datum, Zeit und Ort dieser Sitzung werden dann nicht gespeichert.";
+
 }  // namespace sternwerk::start_texts

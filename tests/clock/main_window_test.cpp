@@ -166,15 +166,31 @@ TEST_F(ClockWindow, ReloadOfADeletedStateFileReportsAndKeepsTheInstant) {
   EXPECT_FALSE(f.Timer1->isActive());
 }
 
-TEST_F(ClockWindow, AFailedWriteAtCloseIsReportedAndKeepsTheWindowOpen) {
+TEST_F(ClockWindow, AFailedWriteAtCloseKeepsTheWindowOpenUnlessTheUserEndsWithoutSaving) {
   TForm1& f = Start();
   messages.Clear();
   std::filesystem::remove_all(directory.path());
+  messages.SetDefaultAnswer(false);
   EXPECT_FALSE(f.close());
   ASSERT_EQ(messages.shown().size(), 1u);
-  EXPECT_EQ(messages.shown()[0].kind, MessageKind::kError);
+  EXPECT_EQ(messages.shown()[0].kind, MessageKind::kConfirmation);
   EXPECT_TRUE(messages.shown()[0].text.contains("ALT.DAT"));
+  EXPECT_TRUE(messages.shown()[0].text.contains("Trotzdem beenden?"));
+
+  // Once the directory is back, the same close saves the state.
   std::filesystem::create_directory(directory.path());
+  messages.Clear();
+  EXPECT_TRUE(f.close());
+  EXPECT_TRUE(messages.shown().empty());
+  EXPECT_TRUE(std::filesystem::exists(directory.path() / "ALT.DAT"));
+}
+
+TEST_F(ClockWindow, TheUserMayEndWithoutSavingWhenTheStateCannotBeWritten) {
+  TForm1& f = Start();
+  std::filesystem::create_directory(directory.path() / "ALT.DAT");
+  messages.SetDefaultAnswer(true);
+  EXPECT_TRUE(f.close());
+  EXPECT_TRUE(std::filesystem::is_directory(directory.path() / "ALT.DAT"));
 }
 
 TEST_F(ClockWindow, TicksCarryTheDateForwardsAndBackwards) {
