@@ -45,15 +45,13 @@ Outcome<std::string> ChartFiles::SaveCopy(const Picture& chart) {
   return Outcome<std::string>::Success(name);
 }
 
-void ChartFiles::EndVisit() {
+void ChartFiles::EndVisit(const Picture& lastDrawn) {
   std::error_code ignored;
   const std::filesystem::path workingFile = directory_ / kChartWorkingFile;
-  if (workingFileWritten_) {
-    if (savedThisVisit_) {
-      std::filesystem::rename(workingFile, directory_ / lastCopy_, ignored);
-    } else {
-      std::filesystem::remove(workingFile, ignored);
-    }
+  if (savedThisVisit_ && WriteWorkingFile(lastDrawn).ok()) {
+    std::filesystem::rename(workingFile, directory_ / lastCopy_, ignored);
+  } else if (workingFileWritten_) {
+    std::filesystem::remove(workingFile, ignored);
   }
   BeginVisit();
 }

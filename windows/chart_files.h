@@ -31,10 +31,12 @@ class ChartFiles {
   // passed over, so that no earlier copy is ever overwritten.
   Outcome<std::string> SaveCopy(const Picture& chart);
 
-  // Ends the visit: img.wmf becomes the visit's last copy when one was
-  // saved, and is removed otherwise. A file this visit did not write is
-  // left alone.
-  void EndVisit();
+  // Ends the visit: img.wmf, written once more from the chart as last
+  // drawn, becomes the visit's last copy when one was saved, and is removed
+  // otherwise. Whatever else has been put in its place since the last
+  // drawing never reaches a copy; a file this visit did not write is left
+  // alone.
+  void EndVisit(const Picture& lastDrawn);
 
   bool savedThisVisit() const { return savedThisVisit_; }
 

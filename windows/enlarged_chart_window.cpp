@@ -140,7 +140,7 @@ void TForm5::Button6Click() {
 }
 
 void TForm5::FormClose() {
-  files_.EndVisit();
+  if (chart_) files_.EndVisit(*chart_);
 }
 
 void TForm5::showEvent(QShowEvent* event) {

@@ -46,7 +46,7 @@ TEST_F(ChartFilesTest, ThreeSavesThenTheLastCopyHoldsTheFinalChart) {
   }
   ASSERT_TRUE(files.WriteWorkingFile(last).ok());
   const std::string finalChart = Contents(directory.path() / "img.wmf");
-  files.EndVisit();
+  files.EndVisit(last);
 
   EXPECT_FALSE(Exists("img.wmf"));
   EXPECT_EQ(Contents(directory.path() / "RURed-03.WMF"), finalChart);
@@ -64,7 +64,7 @@ TEST_F(ChartFilesTest, VisitWithoutSavingLeavesNoFile) {
   files.BeginVisit();
   ASSERT_TRUE(files.WriteWorkingFile(first).ok());
   EXPECT_TRUE(Exists("img.wmf"));
-  files.EndVisit();
+  files.EndVisit(first);
   EXPECT_EQ(FileCount(), 0u);
 }
 
@@ -75,10 +75,23 @@ TEST_F(ChartFilesTest, CopiesFromAnEarlierRunAreNeverOverwritten) {
   ASSERT_TRUE(files.WriteWorkingFile(first).ok());
   EXPECT_EQ(files.SaveCopy(first).value(), "RURed-02.WMF");
   EXPECT_EQ(files.SaveCopy(first).value(), "RURed-04.WMF");
-  files.EndVisit();
+  files.EndVisit(first);
   EXPECT_EQ(Contents(directory.path() / "RURed-01.WMF"), "earlier");
   EXPECT_EQ(Contents(directory.path() / "RURed-03.WMF"), "earlier too");
   EXPECT_TRUE(Exists("RURed-04.WMF"));
+  EXPECT_FALSE(Exists("img.wmf"));
+}
+
+TEST_F(ChartFilesTest, GarbageInTheWorkingFileNeverReachesACopy) {
+  files.BeginVisit();
+  ASSERT_TRUE(files.WriteWorkingFile(first).ok());
+  std::ofstream(directory.path() / "img.wmf", std::ios::trunc) << "not a metafile";
+  ASSERT_TRUE(files.SaveCopy(first).ok());
+  const std::string saved = Contents(directory.path() / "RURed-01.WMF");
+  std::ofstream(directory.path() / "img.wmf", std::ios::trunc) << "garbage again";
+  files.EndVisit(first);
+  EXPECT_EQ(Contents(directory.path() / "RURed-01.WMF"), saved);
+  EXPECT_TRUE(LoadWmfFile((directory.path() / "RURed-01.WMF").string()).ok());
   EXPECT_FALSE(Exists("img.wmf"));
 }
 
@@ -99,7 +112,7 @@ TEST_F(ChartFilesTest, UnwritableWorkingFileIsReportedAndLeftAlone) {
 
   const Outcome<std::string> saved = files.SaveCopy(first);  // from the chart in memory
   ASSERT_TRUE(saved.ok());
-  files.EndVisit();
+  files.EndVisit(first);
   EXPECT_TRUE(fs::is_directory(directory.path() / "img.wmf"));
   EXPECT_TRUE(LoadWmfFile((directory.path() / saved.value()).string()).ok());
 }

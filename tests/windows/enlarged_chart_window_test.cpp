@@ -11,6 +11,7 @@
 #include <QRegularExpression>
 #include <QTest>
 #include <filesystem>
+#include <fstream>
 
 #include "platform/clipboard.h"
 #include "platform/recording_messages.h"
@@ -109,6 +110,19 @@ TEST_F(ChartWindow, SavesNumberedCopiesAndCleansUpWhenClosedByEscape) {
   QCoreApplication::processEvents();
   window->Button1->click();
   EXPECT_EQ(std::distance(fs::directory_iterator(directory.path()), {}), 3);
+}
+
+TEST_F(ChartWindow, GarbageInImgWmfBeforeSavingLeavesTheSavedCopiesWhole) {
+  Open();
+  std::ofstream(directory.path() / "img.wmf", std::ios::trunc | std::ios::binary)
+      << "\x01\xff junk";
+  window->Button2->click();
+  std::ofstream(directory.path() / "img.wmf", std::ios::trunc | std::ios::binary) << "junk";
+  window->Button1->click();
+  const Outcome<Picture> copy = LoadWmfFile((directory.path() / "RURed-01.WMF").string());
+  ASSERT_TRUE(copy.ok()) << copy.error();
+  EXPECT_EQ(copy.value().Texts().size(), window->chart()->Texts().size());
+  EXPECT_FALSE(Exists("img.wmf"));
 }
 
 TEST_F(ChartWindow, PrinterAdviceForTheStartPageWidth) {
