@@ -11,44 +11,13 @@
 set -u
 program=$1
 shots=$2
+source "$(cd "$(dirname "$0")" && pwd)/x_driver.sh"
 mkdir -p "$shots"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work" || exit 1
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-
-# Waits up to 20 s for a window whose name matches, prints its id.
-wait_window() {
-  for _ in $(seq 1 80); do
-    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1)
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    sleep 0.25
-  done
-  return 1
-}
-
-# Waits up to 5 s until no visible window's name matches.
-wait_gone() {
-  for _ in $(seq 1 20); do
-    xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
-    sleep 0.25
-  done
-  return 1
-}
-
-shot() {  # name
-  import -window root "$shots/$1.png"
-}
-
-# Keys go to the window that has the focus; a window is given it first.
-keys_to() {  # window-name key...
-  local id
-  id=$(wait_window "$1") || { fail "no window \"$1\""; return 1; }
-  shift
-  xdotool windowfocus --sync "$id" 2>/dev/null
-  xdotool key --delay 150 "$@"
-}
 
 start() {  # label
   "$program" >"$work/$1.log" 2>&1 &
@@ -61,22 +30,17 @@ start() {  # label
   xdotool key Return            # "Ja": all 22 factors
   sleep 3
   shot "$1-3-running"
-  main=$(wait_window "Die Sternwerk, Version 2.3") || { fail "$1: no main window"; return 1; }
+  main=$(wait_window "$main_title") || { fail "$1: no main window"; return 1; }
 }
 
 finish() {  # label
-  keys_to "Die Sternwerk, Version 2.3" alt+b   # "&Beenden"
-  for _ in $(seq 1 40); do kill -0 "$pid" 2>/dev/null || break; sleep 0.25; done
-  if kill -0 "$pid" 2>/dev/null; then
-    fail "$1: the program did not end at Alt+B"
-    kill "$pid"
-  fi
-  wait "$pid" 2>/dev/null
+  keys_to "$main_title" alt+b   # "&Beenden"
+  wait_end "$1"
 }
 
 # Opens the enlarged chart of the halted clock and saves it once.
 save_chart() {  # label
-  keys_to "Die Sternwerk, Version 2.3" alt+v
+  keys_to "$main_title" alt+v
   wait_window "Diagramm-Vergrößerung" >/dev/null || { fail "$1: the chart did not open"; return 1; }
   sleep 1
   keys_to "Diagramm-Vergrößerung" alt+s
@@ -87,16 +51,16 @@ save_chart() {  # label
 
 tour() {
   start first || return
-  keys_to "Die Sternwerk, Version 2.3" alt+h   # "&Halt"
+  keys_to "$main_title" alt+h   # "&Halt"
   sleep 1
-  keys_to "Die Sternwerk, Version 2.3" alt+a   # "&Aufgang"
+  keys_to "$main_title" alt+a   # "&Aufgang"
   sleep 1
   shot first-4-factor-choice
   xdotool type --delay 200 SO
   sleep 2
   shot first-5-sun-rise
 
-  keys_to "Die Sternwerk, Version 2.3" alt+e   # "Progr.&Einführung"
+  keys_to "$main_title" alt+e   # "Progr.&Einführung"
   wait_window "Einige einführende Hinweise" >/dev/null || fail "the introduction did not open"
   sleep 1
   shot first-6-introduction
@@ -150,7 +114,7 @@ grep -aq "Ereignis: " RURed-02.WMF || fail "the saved chart lacks the Sun's rise
 # The second run takes its place from the first run's file; a chart saved
 # in it shows the place line of the clock window.
 if start second; then
-  keys_to "Die Sternwerk, Version 2.3" alt+h
+  keys_to "$main_title" alt+h
   sleep 1
   save_chart second
   keys_to "Diagramm-Vergrößerung" Escape
