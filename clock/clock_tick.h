@@ -2,6 +2,7 @@
 #pragma once
 
 #include "clock/real_time_pacer.h"
+#include "engine/calendar.h"
 #include "engine/sky_state.h"
 
 namespace sternwerk {
@@ -9,11 +10,17 @@ namespace sternwerk {
 // Whether the clock follows the system clock: real time at rate +1 or -1.
 bool KeepsPace(const SkyState& sky);
 
+// The years the clock's four-digit date texts hold; a tick never leaves them.
+inline constexpr int kFirstClockYear = 1;
+inline constexpr int kLastClockYear = kLastFourDigitYear;
+
 // Moves the instant for one tick. When the clock keeps pace it moves by the
 // whole seconds the pacer counted since the previous tick (forward at rate
 // +1, backward at -1), so most ticks step one second and some none; in every
 // other mode and rate it takes one StepInstant and restarts the pacer, so that
 // a change into real time does not jump by the time spent in the other mode.
-void StepTick(SkyState& sky, RealTimePacer& pacer);
+// A step that would leave the years kFirstClockYear..kLastClockYear is not
+// taken: the instant stays as it was and the result is false.
+bool StepTick(SkyState& sky, RealTimePacer& pacer);
 
 }  // namespace sternwerk

@@ -24,6 +24,8 @@ namespace {
 
 constexpr int kListPointsAllFactors = 9;
 constexpr int kListPointsTwelveFactors = 10;
+constexpr const char* kCalendarEnd =
+    "Die Uhr hält an: Ihr Kalender reicht vom Jahr 0001 bis zum Jahr 9999.";
 
 QString Text(const std::string& windows1252) {
   return FromWindows1252(windows1252);
@@ -32,7 +34,12 @@ QString Text(const std::string& windows1252) {
 }  // namespace
 
 void TForm1::Timer1Timer() {
-  StepTick(sky, pacer_);
+  if (!StepTick(sky, pacer_)) {
+    ShowHalted();
+    vier_buttons(true);
+    services_.messages.Information(QString::fromUtf8(kCalendarEnd));
+    return;
+  }
   ShowInstant();
   Label4->setText(Text(IntervalText(sky)));
   Diagramm();

@@ -24,6 +24,10 @@ void ComputeTime(SkyState& sky);
 // Gregorian leap year rule.
 bool IsLeapYear(int year);
 
+// The last year a four-digit date text holds; beyond it the text, cut to ten
+// characters, no longer gives the year back.
+inline constexpr int kLastFourDigitYear = 9999;
+
 // Move day, month, year and dateText one day on / back, reading the date from
 // dateText (characters 1-2, 4-5, 7-10).
 void NextDay(SkyState& sky);

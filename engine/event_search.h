@@ -46,7 +46,8 @@ double EventTargetLongitude(const SkyState& sky, EventKind kind);
 // NextDay. maxDays defaults to DefaultSearchDays(kind). The first instant whose unreduced
 // difference target - longitude of the factor (the Moon for the lunations) lies inside the
 // tolerance is found: the sky is left fully computed at it. Not found within maxDays scanned days,
-// or cancelled, the sky is left exactly as it was.
+// or cancelled, the sky is left exactly as it was. The scan ends with the
+// last day of the year kLastFourDigitYear.
 //
 // Only the parts of the sky the difference needs are computed, and instants
 // that cannot meet the tolerance, by a bound on how fast the difference

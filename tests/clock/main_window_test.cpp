@@ -7,11 +7,13 @@
 
 #include <QApplication>
 #include <QTest>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <memory>
 
+#include "clock/clock_step.h"
 #include "engine/calendar.h"
 #include "platform/recording_messages.h"
 #include "tests/clock/fake_system_clock.h"
@@ -191,6 +193,45 @@ TEST_F(ClockWindow, TheUserMayEndWithoutSavingWhenTheStateCannotBeWritten) {
   messages.SetDefaultAnswer(true);
   EXPECT_TRUE(f.close());
   EXPECT_TRUE(std::filesystem::is_directory(directory.path() / "ALT.DAT"));
+}
+
+// Every step mode with the whole tick (step, sky, dial, clipboard and list)
+// at both ends of the clock's calendar: it runs back past 1600 but halts
+// rather than leave the years 1 to 9999.
+TEST_F(ClockWindow, EveryStepModeHaltsAtTheEndsOfTheCalendar) {
+  TForm1& f = Start(true);
+  const auto modes = {&SkyState::stepRealTime, &SkyState::stepMinutes, &SkyState::stepDay,
+                      &SkyState::stepWeek,     &SkyState::stepMonth,   &SkyState::stepYear};
+  for (bool SkyState::*mode : modes) {
+    for (const int rate : {20, -20, 1, -1}) {
+      for (bool SkyState::*other : modes) sky.*other = false;
+      sky.*mode = true;
+      sky.intervalMinutes = 1440;
+      f.ScrollBar1->setValue(SliderPositionFromRate(rate));
+      messages.Clear();
+
+      if (rate > 0) {
+        SetInstant(sky, 31, 12, 9999, 23 + 59 / 60.0 + 59 / 3600.0);
+      } else {
+        SetInstant(sky, 1, 1, 1600, 0);
+        Tick();
+        EXPECT_EQ(sky.year, 1599);
+        EXPECT_TRUE(f.Timer1->isActive());
+        SetInstant(sky, 1, 1, 1, 0);
+      }
+      const std::string endDate = sky.dateText;
+      const double endHours = sky.hours;
+      Tick();
+      EXPECT_EQ(sky.dateText, endDate);
+      EXPECT_EQ(sky.hours, endHours);
+      EXPECT_FALSE(f.Timer1->isActive());
+      EXPECT_EQ(f.Button4->text(), "&Weiter");
+      ASSERT_EQ(messages.shown().size(), 1u);
+      EXPECT_TRUE(messages.shown()[0].text.contains("9999"));
+      for (const double longitude : sky.longitudes) EXPECT_TRUE(std::isfinite(longitude));
+      EXPECT_EQ(f.Memo1->toPlainText().count('\n'), 22);
+    }
+  }
 }
 
 TEST_F(ClockWindow, TicksCarryTheDateForwardsAndBackwards) {

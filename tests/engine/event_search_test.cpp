@@ -244,6 +244,26 @@ TEST(EventSearch, LunationsAtTheWrapOf0And360) {
   }
 }
 
+// Past 31.12.9999 the date text no longer holds the year; a scan reaching
+// it must end there, not report an event in a year read back wrongly.
+TEST(EventSearch, ScansEndWithTheLastDayOfTheCalendar) {
+  int ended = 0;
+  for (int day = 15; day <= 31; ++day) {
+    for (const EventKind kind : {EventKind::kFullMoon, EventKind::kNewMoon}) {
+      SkyState sky = SkyAt(day, 12, 9999, 0, 10, 50);
+      const SkyState start = sky;
+      if (SearchEvent(sky, kind, kMoon) == SearchStatus::kFound) {
+        EXPECT_EQ(sky.year, 9999);
+        EXPECT_EQ(sky.dateText.substr(3), "12.9999");
+      } else {
+        EXPECT_EQ(sky.dateText, start.dateText);
+        ++ended;
+      }
+    }
+  }
+  EXPECT_GT(ended, 0);
+}
+
 TEST(EventSearch, FactorOnTheAxisAtMidnightIsFoundAtOnce) {
   // Move the place until the MC stands on the Sun at 00:00:00.
   SkyState sky = SkyAt(7, 12, 2026, 0, 10, 50);
