@@ -46,13 +46,15 @@ bool Decompress(jpeg_decompress_struct& info, ErrorManager& errors,
   if (setjmp(errors.way_back)) return false;
   jpeg_mem_src(&info, bytes.data(), static_cast<unsigned long>(bytes.size()));
   jpeg_read_header(&info, TRUE);
-  info.out_color_space = JCS_RGB;
-  jpeg_start_decompress(&info);
-  if (static_cast<unsigned long>(info.output_width) * info.output_height > kMaxPixels) {
+  // Checked before the decompression starts, which for a progressive picture
+  // allocates buffers for the whole picture.
+  if (static_cast<unsigned long>(info.image_width) * info.image_height > kMaxPixels) {
     std::snprintf(errors.message, sizeof errors.message, "%ux%u Bildpunkte sind zu viele",
-                  info.output_width, info.output_height);
+                  info.image_width, info.image_height);
     return false;
   }
+  info.out_color_space = JCS_RGB;
+  jpeg_start_decompress(&info);
   image = QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height),
                  QImage::Format_RGB888);
   if (image.isNull()) return false;

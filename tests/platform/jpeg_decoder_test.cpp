@@ -1,8 +1,11 @@
 #include "platform/jpeg_decoder.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
+#include <QBuffer>
 #include <QFile>
+#include <QImageWriter>
 #include <vector>
 
 #include "platform/program_files.h"
@@ -15,6 +18,30 @@ std::vector<std::uint8_t> StartPictureBytes() {
   EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << StartPicturePath().toStdString();
   const QByteArray bytes = file.readAll();
   return {bytes.begin(), bytes.end()};
+}
+
+// The JPEG bytes with the width and height in their frame header (marker
+// 0xFF, frame) replaced.
+std::vector<std::uint8_t> WithSize(std::vector<std::uint8_t> bytes, std::uint8_t frame, int width,
+                                   int height) {
+  for (std::size_t i = 0; i + 9 < bytes.size(); ++i) {
+    if (bytes[i] == 0xFF && bytes[i + 1] == frame) {
+      bytes[i + 5] = static_cast<std::uint8_t>(height >> 8);
+      bytes[i + 6] = static_cast<std::uint8_t>(height);
+      bytes[i + 7] = static_cast<std::uint8_t>(width >> 8);
+      bytes[i + 8] = static_cast<std::uint8_t>(width);
+      return bytes;
+    }
+  }
+  ADD_FAILURE() << "no frame header";
+  return bytes;
+}
+
+// Peak memory of the process so far, in KiB.
+long PeakMemory() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return usage.ru_maxrss;
 }
 
 TEST(JpegDecoder, TheStartPictureFillsThePictureWindow) {
@@ -57,16 +84,7 @@ TEST(JpegDecoder, BrokenFilesGiveAnErrorInsteadOfEndingTheProgram) {
   EXPECT_FALSE(other.ok());
   EXPECT_NE(other.error().find("kann nicht gelesen werden"), std::string::npos) << other.error();
 
-  // A frame header claiming 60000 x 60000 pixels.
-  std::vector<std::uint8_t> huge = bytes;
-  for (std::size_t i = 0; i + 9 < huge.size(); ++i) {
-    if (huge[i] == 0xFF && huge[i + 1] == 0xC0) {
-      huge[i + 5] = huge[i + 7] = 0xEA;
-      huge[i + 6] = huge[i + 8] = 0x60;
-      break;
-    }
-  }
-  const Outcome<QImage> too_large = DecodeJpeg(huge);
+  const Outcome<QImage> too_large = DecodeJpeg(WithSize(bytes, 0xC0, 60000, 60000));
   EXPECT_FALSE(too_large.ok());
   EXPECT_NE(too_large.error().find("zu viele"), std::string::npos) << too_large.error();
 
@@ -79,6 +97,30 @@ TEST(JpegDecoder, BrokenFilesGiveAnErrorInsteadOfEndingTheProgram) {
     const std::vector<std::uint8_t> prefix(bytes.begin(), bytes.begin() + length);
     EXPECT_FALSE(DecodeJpeg(prefix).ok()) << length;
   }
+}
+
+// A progressive picture claiming 60000 x 60000 pixels used to be refused only
+// after libjpeg had allocated its coefficient buffers for the whole picture,
+// about 20 GB (gigabytes of memory touched under AddressSanitizer).
+TEST(JpegDecoder, AHugeProgressivePictureIsRefusedBeforeItsBuffersAreAllocated) {
+  QByteArray progressive;
+  QBuffer buffer(&progressive);
+  buffer.open(QIODevice::WriteOnly);
+  QImageWriter writer(&buffer, "jpeg");
+  writer.setProgressiveScanWrite(true);
+  QImage small(17, 11, QImage::Format_RGB32);
+  small.fill(Qt::darkBlue);
+  ASSERT_TRUE(writer.write(small)) << writer.errorString().toStdString();
+  const std::vector<std::uint8_t> bytes(progressive.begin(), progressive.end());
+  ASSERT_TRUE(DecodeJpeg(bytes).ok());
+
+  constexpr long kAllowedGrowthKiB = 256 * 1024;
+  const long before = PeakMemory();
+  const Outcome<QImage> huge = DecodeJpeg(WithSize(bytes, 0xC2, 60000, 60000));
+  EXPECT_FALSE(huge.ok());
+  EXPECT_NE(huge.error().find("60000x60000 Bildpunkte sind zu viele"), std::string::npos)
+      << huge.error();
+  EXPECT_LT(PeakMemory() - before, kAllowedGrowthKiB);
 }
 
 }  // namespace
