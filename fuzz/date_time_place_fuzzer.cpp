@@ -1,0 +1,147 @@
+// The date/time/place dialog typed through at random. The first four input
+// lines are the date, time, longitude and latitude texts the dialog opens
+// with; every further line is one action:
+//   t TEXT   typing changed the focused field to TEXT (cut to the field's
+//            length, as the edit field cuts it)
+//   f C      the focus moved to field (C mod 12): '0' the day ... ';' the memo
+//   e / x    Enter / ESC
+//   a        the dialog opened again
+// Whatever is typed, a group reaches the sky state only as a valid date, time
+// or place, and the focus stays on a field.
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "engine/calendar.h"
+#include "engine/text_forms.h"
+#include "fuzz/fuzz_support.h"
+#include "windows/date_time_place_logic.h"
+
+using namespace sternwerk;
+
+namespace {
+
+constexpr int kFocusTargets = kDateFieldCount + 1;  // the fields and the memo
+
+bool IsDigits(std::string_view text) {
+  return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
+void CheckDate(const SkyState& sky) {
+  FUZZ_CHECK(sky.year >= 1600 && sky.year <= 9999);
+  FUZZ_CHECK(sky.month >= 1 && sky.month <= 12);
+  SkyState lengths;
+  InitMonthLengths(lengths);
+  const int days =
+      sky.month == 2 ? (IsLeapYear(sky.year) ? 29 : 28) : lengths.monthLength[sky.month];
+  FUZZ_CHECK(sky.day >= 1 && sky.day <= days);
+  FUZZ_CHECK(sky.dateText == DateText(sky.day, sky.month, sky.year));
+}
+
+void CheckTime(const SkyState& sky) {
+  FUZZ_CHECK(sky.hours >= 0 && sky.hours <= 24.0001 + 1e-9);
+  FUZZ_CHECK(sky.timeText.size() == 8 && sky.timeText.substr(5) == ":00");
+}
+
+// "+ddd°mm'" (or "+dd°mm'") whose value, with the entered 0.0001 degree,
+// is the place, within the limit.
+void CheckPlace(const std::string& text, double value, bool negative, std::size_t degreeDigits,
+                double limit) {
+  FUZZ_CHECK(text.size() == degreeDigits + 5);
+  FUZZ_CHECK(text[0] == (negative ? '-' : '+'));
+  const std::string degrees = text.substr(1, degreeDigits);
+  const std::string minutes = text.substr(degreeDigits + 2, 2);
+  FUZZ_CHECK(IsDigits(degrees) && IsDigits(minutes));
+  FUZZ_CHECK(text[degreeDigits + 1] == '\xB0' && text.back() == '\'');
+  FUZZ_CHECK(std::stoi(minutes) <= 59);
+  const double magnitude = std::stoi(degrees) + std::stoi(minutes) / 60.0 + 0.0001;
+  FUZZ_CHECK(std::abs(std::abs(value) - magnitude) < 1e-9);
+  FUZZ_CHECK((value < 0) == negative);
+  FUZZ_CHECK(std::abs(value) <= limit);
+}
+
+bool KnownMessage(const std::string& message) {
+  static const std::array<std::string, 6> kMessages = {
+      "Das ist kein gültiges Datum!",
+      "Das ist keine gültige Zeit!",
+      "Bitte + für östliche oder - für westliche Länge Breite eingeben",
+      "Bitte + für nördliche oder - für südliche Breite eingeben",
+      "Das ist keine gültige Länge!",
+      "Das ist keine gültige Breite!",
+  };
+  for (const std::string& known : kMessages)
+    if (message == known) return true;
+  return false;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::vector<std::string> lines = fuzz::Lines(fuzz::Text(data, size));
+  SkyState sky;
+  std::array<std::string*, 4> opening = {&sky.dateText, &sky.timeText, &sky.longitudeText,
+                                         &sky.latitudeText};
+  for (std::size_t i = 0; i < opening.size() && i < lines.size(); ++i) *opening[i] = lines[i];
+
+  std::vector<std::string> messages;
+  DateTimePlaceLogic logic(sky, [&](std::string_view message) { messages.emplace_back(message); });
+  logic.Activate();
+  for (int field = 0; field < kDateFieldCount; ++field) {
+    const DateField f = static_cast<DateField>(field);
+    FUZZ_CHECK(static_cast<int>(logic.Text(f).size()) <= MaxLength(f));
+  }
+
+  for (std::size_t i = opening.size(); i < lines.size(); ++i) {
+    const std::string& line = lines[i];
+    if (line.empty()) continue;
+    const SkyState before = sky;
+    const bool wasClosed = logic.Closed();
+    const std::size_t messagesBefore = messages.size();
+    const std::string argument = line.substr(std::min<std::size_t>(2, line.size()));
+    switch (line[0]) {
+      case 't':
+        logic.Type(argument.substr(0, static_cast<std::size_t>(MaxLength(logic.Focus()))));
+        break;
+      case 'f':
+        logic.MoveFocus(static_cast<DateField>(
+            argument.empty() ? 0 : static_cast<unsigned char>(argument[0]) % kFocusTargets));
+        break;
+      case 'e':
+        logic.PressEnter();
+        break;
+      case 'x':
+        logic.PressEscape();
+        break;
+      case 'a':
+        logic.Activate();
+        continue;
+      default:
+        continue;
+    }
+
+    const int focus = static_cast<int>(logic.Focus());
+    FUZZ_CHECK(focus >= 0 && focus < kFocusTargets);
+    for (std::size_t m = messagesBefore; m < messages.size(); ++m)
+      FUZZ_CHECK(KnownMessage(messages[m]));
+    FUZZ_CHECK(messages.size() - messagesBefore <= 1);
+    if (wasClosed) {
+      FUZZ_CHECK(logic.Closed());
+      FUZZ_CHECK(messages.size() == messagesBefore);
+      FUZZ_CHECK(sky.dateText == before.dateText && sky.hours == before.hours);
+      FUZZ_CHECK(sky.longitude == before.longitude && sky.latitude == before.latitude);
+      continue;
+    }
+    if (sky.dateText != before.dateText || sky.day != before.day) CheckDate(sky);
+    if (sky.timeText != before.timeText || sky.hours != before.hours) CheckTime(sky);
+    if (sky.longitudeText != before.longitudeText || sky.longitude != before.longitude) {
+      CheckPlace(sky.longitudeText, sky.longitude, sky.isWest, 3, 180.00011);
+    }
+    if (sky.latitudeText != before.latitudeText || sky.latitude != before.latitude) {
+      CheckPlace(sky.latitudeText, sky.latitude, sky.isSouth, 2, 90.00011);
+      FUZZ_CHECK(logic.Closed());
+    }
+  }
+  return 0;
+}

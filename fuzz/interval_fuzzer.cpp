@@ -1,0 +1,58 @@
+// Any text in the interval dialog's minutes field: a text it takes as a
+// number is a finite decimal number that the C library reads the same way,
+// and a positive one, set as the minute step, lets the clock tick both ways
+// and draw its sky.
+#include <cctype>
+#include <clocale>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+#include "clock/clock_step.h"
+#include "clock/interval_choice.h"
+#include "engine/sky.h"
+#include "engine/text_forms.h"
+#include "fuzz/fuzz_support.h"
+
+using namespace sternwerk;
+
+namespace {
+
+constexpr int kTicks = 3;
+
+// Only blanks, digits, one leading sign, "." and an exponent can make a number.
+bool OnlyNumberCharacters(const std::string& text) {
+  return text.find_first_not_of(" 0123456789+-.eE") == std::string::npos;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string text(fuzz::Text(data, size));
+  const std::optional<double> minutes = ReadIntervalMinutes(text);
+  if (!minutes) return 0;
+  FUZZ_CHECK(std::isfinite(*minutes));
+  FUZZ_CHECK(OnlyNumberCharacters(text));
+  char* end = nullptr;
+  const double strtodValue = std::strtod(text.c_str(), &end);
+  FUZZ_CHECK(*end == '\0');
+  FUZZ_CHECK(strtodValue == *minutes);
+
+  if (*minutes <= 0) return 0;  // the dialog keeps the old step then
+  SkyState sky;
+  sky.dateText = "07.12.2026";
+  sky.intervalMinutes = *minutes;
+  SetStepMode(sky, StepMode::kMinutes);
+  FUZZ_CHECK(IntervalText(sky).rfind("Min/Takt:", 0) == 0);
+  for (const int rate : {1, -1}) {
+    sky.ticksPerSecond = rate;
+    for (int tick = 0; tick < kTicks; ++tick) {
+      StepInstant(sky);
+      FUZZ_CHECK(std::isfinite(sky.hours));
+      FormatHours(sky.hours);
+      ComputeSky(sky);
+    }
+  }
+  return 0;
+}
