@@ -74,7 +74,7 @@ TForm5::TForm5(const SkyState& sky, Messages& messages, std::filesystem::path wo
 
 void TForm5::FormShow() {
   files_.BeginVisit();
-  failureReported_ = false;
+  writeFailure_.Rearm();
   diagramm();
 }
 
@@ -85,16 +85,7 @@ void TForm5::diagramm() {
   chart_ = chart;
   CopyPictureToClipboard(*chart_);
   const Status written = files_.WriteWorkingFile(*chart_);
-  if (!written.ok()) ReportOncePerVisit(written.error());
-}
-
-// The box is shown after the drawing, never from inside a paint.
-void TForm5::ReportOncePerVisit(const std::string& error) {
-  if (failureReported_) return;
-  failureReported_ = true;
-  QMetaObject::invokeMethod(
-      this, [this, text = QString::fromStdString(error)] { messages_.Error(text); },
-      Qt::QueuedConnection);
+  if (!written.ok()) writeFailure_.Error(written.error());
 }
 
 void TForm5::Button1Click() {

@@ -13,6 +13,7 @@
 #include "platform/messages.h"
 #include "platform/picture.h"
 #include "platform/printing.h"
+#include "platform/report_once.h"
 #include "windows/chart_files.h"
 #include "windows/enlarged_chart_drawing.h"
 
@@ -78,13 +79,11 @@ class TForm5 : public QDialog {
   void done(int result) override;
 
  private:
-  void ReportOncePerVisit(const std::string& error);
-
   const SkyState& sky_;
   Messages& messages_;
   ChartFiles files_;
   std::shared_ptr<const Picture> chart_;
-  bool failureReported_ = false;
+  ReportOnce writeFailure_{*this, messages_};
 };
 
 }  // namespace sternwerk

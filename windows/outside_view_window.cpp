@@ -87,7 +87,7 @@ TForm8::TForm8(const SkyState& sky, Messages& messages, std::filesystem::path wo
 }
 
 void TForm8::FormShow() {
-  failureReported_ = false;
+  writeFailure_.Rearm();
 }
 
 void TForm8::Diagramm() {
@@ -103,17 +103,8 @@ void TForm8::Diagramm() {
   if (written.ok()) {
     fileWritten_ = true;
   } else {
-    ReportOncePerOpening(written.error());
+    writeFailure_.Error(written.error());
   }
-}
-
-// The box is shown after the drawing, never from inside a paint.
-void TForm8::ReportOncePerOpening(const std::string& error) {
-  if (failureReported_) return;
-  failureReported_ = true;
-  QMetaObject::invokeMethod(
-      this, [this, text = QString::fromStdString(error)] { messages_.Error(text); },
-      Qt::QueuedConnection);
 }
 
 void TForm8::Button1Click() {

@@ -14,6 +14,7 @@
 #include "platform/messages.h"
 #include "platform/picture.h"
 #include "platform/printing.h"
+#include "platform/report_once.h"
 #include "windows/enlarged_chart_drawing.h"
 
 namespace sternwerk {
@@ -64,14 +65,12 @@ class TForm8 : public QDialog {
   void done(int result) override;
 
  private:
-  void ReportOncePerOpening(const std::string& error);
-
   const SkyState& sky_;
   Messages& messages_;
   std::filesystem::path file_;
   std::shared_ptr<const Picture> view_;
   bool fileWritten_ = false;
-  bool failureReported_ = false;
+  ReportOnce writeFailure_{*this, messages_};
 };
 
 }  // namespace sternwerk
