@@ -5,7 +5,6 @@
 #include "engine/sky.h"
 #include "platform/program_files.h"
 #include "tools/offscreen_gui.h"
-#include "tools/picture_file.h"
 #include "tools/sky_arguments.h"
 #include "tools/sky_report.h"
 
@@ -60,6 +59,18 @@ int ExitStatusOf(const Status& written) {
   if (written.ok()) return 0;
   std::cerr << "sternwerk-sky: " << written.error() << '\n';
   return kExitFailure;
+}
+
+int WriteDrawingFile(const std::vector<std::string>& args, char* programPath,
+                     std::string_view command, PictureExtent size, PictureExtent extent,
+                     const std::function<void(const SkyState&, Canvas&)>& draw) {
+  const PictureRequest request = ParsePictureRequest(args, command);
+  RequirePictureFormat(request.path);
+  const PictureSession session(request, programPath);
+  Picture picture(size.width, size.height);
+  Canvas canvas(picture);
+  draw(session.sky, canvas);
+  return ExitStatusOf(WritePictureFile(picture, extent, request.path));
 }
 
 }  // namespace sternwerk

@@ -4,14 +4,17 @@
 #pragma once
 
 #include <QGuiApplication>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "engine/sky_state.h"
+#include "platform/canvas.h"
 #include "platform/outcome.h"
 #include "platform/symbol_font.h"
+#include "tools/picture_file.h"
 
 namespace sternwerk {
 
@@ -46,5 +49,13 @@ class PictureSession {
 // 0 for a written file; otherwise reports the failure on standard error and
 // gives the commands' failure status.
 int ExitStatusOf(const Status& written);
+
+// A command that writes one drawing as a picture file: parses the arguments
+// after `command`, draws the sky with `draw` into a picture of nominal size
+// `size` and writes the file, showing `extent` in SVG and PNG. Returns the
+// exit status; throws UsageError for bad arguments.
+int WriteDrawingFile(const std::vector<std::string>& args, char* programPath,
+                     std::string_view command, PictureExtent size, PictureExtent extent,
+                     const std::function<void(const SkyState&, Canvas&)>& draw);
 
 }  // namespace sternwerk
