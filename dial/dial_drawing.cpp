@@ -8,6 +8,7 @@
 #include "engine/arithmetic.h"
 #include "engine/factors.h"
 #include "platform/colors.h"
+#include "platform/polar_point.h"
 
 namespace sternwerk {
 
@@ -63,20 +64,6 @@ constexpr Point kCodeOffset{-6, -5};  // a two-letter code's corner from the lab
 constexpr int kTenthsPerDegree = 10;
 constexpr int kLabelEscapementBase = 2700;
 
-int Trunc(double x) {
-  return static_cast<int>(std::trunc(x));
-}
-
-// The point at screen angle `degrees` and radius r from `origin`.
-Point OnCircle(Point origin, double r, double degrees) {
-  return {origin.x + Trunc(r * CosDeg(degrees)), origin.y - Trunc(r * SinDeg(degrees))};
-}
-
-void Line(Canvas& canvas, Point from, Point to) {
-  canvas.MoveTo(from.x, from.y);
-  canvas.LineTo(to.x, to.y);
-}
-
 void Ellipse(Canvas& canvas, const Rect& box) {
   canvas.Ellipse(box.left, box.top, box.right, box.bottom);
 }
@@ -94,8 +81,8 @@ void DrawCompass(Canvas& canvas) {
   canvas.font.color = kNavy;
   canvas.font.size = kCompassFontSize;
   canvas.font.bold = true;
-  Line(canvas, {255, 15}, {200, 15});
-  Line(canvas, {265, 15}, {320, 15});
+  canvas.Line({255, 15}, {200, 15});
+  canvas.Line({265, 15}, {320, 15});
   canvas.TextOut(179, 7, "O <");
   canvas.TextOut(256, 7, "S");
   canvas.TextOut(321, 7, "> W");
@@ -106,8 +93,9 @@ void DrawSignBoundaries(Canvas& canvas, double mc) {
   for (int sign = 0; sign < kSignsPerCircle; ++sign) {
     const double phi = sign * kSignWidth - mc;
     const double c = CosDeg(phi), s = SinDeg(phi);
-    Line(canvas, {kCentre.x + Trunc(kBoundaryInnerX * c), kCentre.y - Trunc(kBoundaryInnerY * s)},
-         {kCentre.x + Trunc(kBoundaryOuterX * c), kCentre.y - Trunc(kBoundaryOuterY * s)});
+    canvas.Line(
+        {kCentre.x + TruncToInt(kBoundaryInnerX * c), kCentre.y - TruncToInt(kBoundaryInnerY * s)},
+        {kCentre.x + TruncToInt(kBoundaryOuterX * c), kCentre.y - TruncToInt(kBoundaryOuterY * s)});
   }
 }
 
@@ -117,10 +105,10 @@ void DrawEarth(Canvas& canvas) {
 }
 
 void DrawCardinalTicks(Canvas& canvas) {
-  Line(canvas, {20, 260}, {50, 260});
-  Line(canvas, {470, 260}, {500, 260});
-  Line(canvas, {260, 20}, {260, 50});
-  Line(canvas, {260, 470}, {260, 500});
+  canvas.Line({20, 260}, {50, 260});
+  canvas.Line({470, 260}, {500, 260});
+  canvas.Line({260, 20}, {260, 50});
+  canvas.Line({260, 470}, {260, 500});
 }
 
 void DrawSignLabels(Canvas& canvas, double mc, bool symbolFont) {
@@ -146,21 +134,20 @@ void DrawSignLabels(Canvas& canvas, double mc, bool symbolFont) {
 void DrawFactorLine(Canvas& canvas, int factor, Point p, double theta) {
   canvas.pen = Pen{DialColour(factor), 1};
   if (factor == kMC) {
-    Line(canvas, kCentre, p);
+    canvas.Line(kCentre, p);
   } else if (factor == kAscendant) {
-    Line(canvas, p,
-         {kCentre.x - Trunc(kFactorRadius * CosDeg(theta)),
-          kCentre.y + Trunc(kFactorRadius * SinDeg(theta))});
+    canvas.Line(p, {kCentre.x - TruncToInt(kFactorRadius * CosDeg(theta)),
+                    kCentre.y + TruncToInt(kFactorRadius * SinDeg(theta))});
   } else {
-    Line(canvas, p,
-         {p.x - Trunc(kFactorTick * CosDeg(theta)), p.y + Trunc(kFactorTick * SinDeg(theta))});
+    canvas.Line(p, {p.x - TruncToInt(kFactorTick * CosDeg(theta)),
+                    p.y + TruncToInt(kFactorTick * SinDeg(theta))});
   }
 }
 
 // The integer angle of a label, 0..360, without wrapping 360 to 0.
 int LabelAngle(double theta) {
   constexpr int kFullCircle = 360;
-  int a = Trunc(theta);
+  int a = TruncToInt(theta);
   if (a < 0) a += kFullCircle;
   if (a > kFullCircle) a -= kFullCircle;
   return a;
@@ -172,9 +159,9 @@ Point LabelPoint(const double (&rings)[kLabelRingCount], int labelsNear, Point p
   if (labelsNear >= kLabelRingCount) return p;
   const double r = rings[labelsNear];
   const double shifted = theta + kLabelShift;
-  return {
-      kCentre.x + Trunc(r * kHorizontalRadiusPercent * CosDeg(shifted)) / kHorizontalRadiusDivisor,
-      kCentre.y - Trunc(r * SinDeg(shifted))};
+  return {kCentre.x +
+              TruncToInt(r * kHorizontalRadiusPercent * CosDeg(shifted)) / kHorizontalRadiusDivisor,
+          kCentre.y - TruncToInt(r * SinDeg(shifted))};
 }
 
 void DrawFactors(Canvas& canvas, const SkyState& sky) {
@@ -218,7 +205,7 @@ void DrawCaptions(Canvas& canvas) {
   canvas.TextOut(232, 170, "Meridian");
   canvas.font.color = kNavy;
   canvas.TextOut(205, 225, "Nordpol der Erde");
-  Line(canvas, {260, 240}, {260, 260});
+  canvas.Line({260, 240}, {260, 260});
 }
 
 }  // namespace

@@ -15,6 +15,11 @@ void Canvas::LineTo(int x, int y) {
   position_ = to;
 }
 
+void Canvas::Line(Point from, Point to) {
+  MoveTo(from.x, from.y);
+  LineTo(to.x, to.y);
+}
+
 void Canvas::Rectangle(int left, int top, int right, int bottom) {
   picture_.Add(RectangleOp{{left, top, right, bottom}, pen, brush});
 }

@@ -24,6 +24,8 @@ class Canvas {
   void MoveTo(int x, int y);
   // A line from the pen position to (x, y), which becomes the pen position.
   void LineTo(int x, int y);
+  // MoveTo(from), then LineTo(to).
+  void Line(Point from, Point to);
   void Rectangle(int left, int top, int right, int bottom);
   void Ellipse(int left, int top, int right, int bottom);
   void TextOut(int x, int y, std::string_view windows1252Text);

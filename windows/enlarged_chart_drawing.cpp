@@ -10,6 +10,7 @@
 #include "engine/factors.h"
 #include "engine/text_forms.h"
 #include "platform/colors.h"
+#include "platform/polar_point.h"
 #include "windows/chart_label_slots.h"
 
 namespace sternwerk {
@@ -65,23 +66,9 @@ constexpr Point kInstantCorner{10, 10};
 constexpr Point kPlaceCorner{270, 10};
 constexpr Point kEventCorner{10, 25};
 
-int Trunc(double x) {
-  return static_cast<int>(std::trunc(x));
-}
-
-// The point at `degrees` counterclockwise from the right and radius r.
-Point OnCircle(Point centre, double r, double degrees) {
-  return {centre.x + Trunc(r * CosDeg(degrees)), centre.y - Trunc(r * SinDeg(degrees))};
-}
-
 // The end of a tick of length `length` from p towards the centre.
 Point Inward(Point p, double length, double degrees) {
-  return {p.x - Trunc(length * CosDeg(degrees)), p.y + Trunc(length * SinDeg(degrees))};
-}
-
-void Line(Canvas& canvas, Point from, Point to) {
-  canvas.MoveTo(from.x, from.y);
-  canvas.LineTo(to.x, to.y);
+  return {p.x - TruncToInt(length * CosDeg(degrees)), p.y + TruncToInt(length * SinDeg(degrees))};
 }
 
 void DrawFrame(Canvas& canvas) {
@@ -104,18 +91,17 @@ void DrawCircles(Canvas& canvas) {
 void DrawSignBoundaries(Canvas& canvas) {
   for (int sign = 0; sign < kSigns; ++sign) {
     const double theta = sign * kSignWidth;
-    Line(canvas,
-         {kCentre.x + Trunc(kBoundaryInnerX * CosDeg(theta)),
-          kCentre.y - Trunc(kBoundaryInnerY * SinDeg(theta))},
-         OnCircle(kCentre, kOuterRadius, theta));
+    canvas.Line({kCentre.x + TruncToInt(kBoundaryInnerX * CosDeg(theta)),
+                 kCentre.y - TruncToInt(kBoundaryInnerY * SinDeg(theta))},
+                OnCircle(kCentre, kOuterRadius, theta));
   }
 }
 
 void DrawAxisTicks(Canvas& canvas) {
-  Line(canvas, {665, 370}, {640, 370});
-  Line(canvas, {370, 100}, {370, 75});
-  Line(canvas, {100, 370}, {75, 370});
-  Line(canvas, {370, 640}, {370, 665});
+  canvas.Line({665, 370}, {640, 370});
+  canvas.Line({370, 100}, {370, 75});
+  canvas.Line({100, 370}, {75, 370});
+  canvas.Line({370, 640}, {370, 665});
 }
 
 void DrawSignLabels(Canvas& canvas, bool symbolFont) {
@@ -135,11 +121,11 @@ void DrawSignLabels(Canvas& canvas, bool symbolFont) {
 // a tick inwards for every other factor.
 void DrawFactorLine(Canvas& canvas, int factor, Point p, double lambda) {
   if (factor == kMC) {
-    Line(canvas, kCentre, p);
+    canvas.Line(kCentre, p);
   } else if (factor == kAscendant) {
-    Line(canvas, p, Inward(kCentre, kFactorRadius, lambda));
+    canvas.Line(p, Inward(kCentre, kFactorRadius, lambda));
   } else {
-    Line(canvas, p, Inward(p, kFactorTick, lambda));
+    canvas.Line(p, Inward(p, kFactorTick, lambda));
   }
 }
 
@@ -158,7 +144,7 @@ void DrawFactors(Canvas& canvas, const SkyState& sky) {
     // The Aries point stands at 0 degrees, where the chart's frame names it.
     if (factor == kAriesPoint || !InFactorSet(factor, sky.transplutonian)) continue;
     const double lambda = sky.longitudes[static_cast<std::size_t>(factor)];
-    const int degree = Trunc(lambda);
+    const int degree = TruncToInt(lambda);
     if (sky.symbolFontPresent) {
       canvas.font.face = kSymbolFace;
       canvas.font.size = kFactorGlyphSize;
@@ -174,8 +160,8 @@ void DrawFactors(Canvas& canvas, const SkyState& sky) {
     const bool hypothetical = factor > kPluto;
     ChartLabelSlots& slots = hypothetical ? hypotheticalSlots : planetSlots;
     const Point label = LabelPoint(hypothetical, slots.CountAt(degree), p, lambda);
-    canvas.font =
-        FontWithEscapement(canvas.font, Trunc(kTenthsPerDegree * lambda) + kLabelEscapementBase);
+    canvas.font = FontWithEscapement(canvas.font,
+                                     TruncToInt(kTenthsPerDegree * lambda) + kLabelEscapementBase);
     canvas.TextOut(label.x, label.y,
                    sky.symbolFontPresent
                        ? std::string(1, FactorGlyph(factor))
@@ -189,11 +175,11 @@ void DrawDegreeScale(Canvas& canvas) {
   canvas.font.color = kBlack;
   for (int j = 0; j < kDegreesPerCircle; ++j) {
     const Point p = OnCircle(kCentre, kOuterRadius, j);
-    Line(canvas, p, Inward(p, kMinorTick, j));
+    canvas.Line(p, Inward(p, kMinorTick, j));
     if (j % 10 == 0) {
-      Line(canvas, p, Inward(p, kMajorTick, j));
+      canvas.Line(p, Inward(p, kMajorTick, j));
     } else if (j % 5 == 0) {
-      Line(canvas, p, Inward(p, kMiddleTick, j));
+      canvas.Line(p, Inward(p, kMiddleTick, j));
     }
   }
 }

@@ -8,6 +8,7 @@
 #include "engine/factors.h"
 #include "engine/text_forms.h"
 #include "platform/colors.h"
+#include "platform/polar_point.h"
 
 namespace sternwerk {
 
@@ -74,23 +75,14 @@ constexpr Point kPrintViewBottomRight{790, 500};
 constexpr Point kPrintHeaderCorner{20, 100};
 constexpr Point kPrintEventCorner{180, 200};
 
-int Trunc(double x) {
-  return static_cast<int>(std::trunc(x));
-}
-
 double Longitude(const SkyState& sky, int factor) {
   return sky.longitudes[static_cast<std::size_t>(factor)];
 }
 
 // Whole degrees the factor stands behind the AS, 0..359.
 int DegreesBehindAscendant(const SkyState& sky, int factor) {
-  const int d = Trunc(Longitude(sky, kAscendant) - Longitude(sky, factor));
+  const int d = TruncToInt(Longitude(sky, kAscendant) - Longitude(sky, factor));
   return d < 0 ? d + kDegreesPerCircle : d;
-}
-
-void Line(Canvas& canvas, int x1, int y1, int x2, int y2) {
-  canvas.MoveTo(x1, y1);
-  canvas.LineTo(x2, y2);
 }
 
 std::string Degrees(int value) {
@@ -100,19 +92,19 @@ std::string Degrees(int value) {
 void DrawMeridian(Canvas& canvas, int x) {
   canvas.font.color = kLime;
   canvas.pen = Pen{kLime, kAxisPenWidth};
-  Line(canvas, x + kLineOffset, kMeridianTop, x + kLineOffset, kMeridianBottom);
+  canvas.Line({x + kLineOffset, kMeridianTop}, {x + kLineOffset, kMeridianBottom});
 }
 
 void DrawHorizons(Canvas& canvas, int x) {
   const int ascendantLine = x + kLineOffset;
   const int descendantLine = ascendantLine + kDescendantOffset;
   canvas.pen = Pen{kRed, kAxisPenWidth};
-  Line(canvas, ascendantLine, kHorizonTop, ascendantLine, kHorizonBottom);
-  Line(canvas, descendantLine, kHorizonTop, descendantLine, kHorizonBottom);
+  canvas.Line({ascendantLine, kHorizonTop}, {ascendantLine, kHorizonBottom});
+  canvas.Line({descendantLine, kHorizonTop}, {descendantLine, kHorizonBottom});
   canvas.pen.width = 1;
   for (int k = 1; k <= kTickCount; ++k) {
     const int tick = ascendantLine + k * kTickSpacing;
-    Line(canvas, tick, kTickTop, tick, kTickBottom);
+    canvas.Line({tick, kTickTop}, {tick, kTickBottom});
   }
   canvas.font.color = kRed;
   canvas.font.size = kHorizonLabelSize;
@@ -122,11 +114,11 @@ void DrawHorizons(Canvas& canvas, int x) {
 // Sun or Moon: a tick and the body's distance from the MC, folded into
 // 0..180 degrees whichever side it is on.
 void DrawDistanceFromMeridian(Canvas& canvas, const SkyState& sky, int factor, int x) {
-  Line(canvas, x + kDistanceTickOffset, kDistanceTickTop, x + kDistanceTickOffset,
-       kDistanceTickBottom);
+  canvas.Line({x + kDistanceTickOffset, kDistanceTickTop},
+              {x + kDistanceTickOffset, kDistanceTickBottom});
   double e = std::abs(Longitude(sky, kMC) - Longitude(sky, factor));
   if (e > kHalfCircle) e = kDegreesPerCircle - e;
-  canvas.TextOut(x + kDistanceTextOffset, 0, Degrees(Trunc(e)));
+  canvas.TextOut(x + kDistanceTextOffset, 0, Degrees(TruncToInt(e)));
 }
 
 void DrawFactors(Canvas& canvas, const SkyState& sky) {
@@ -172,7 +164,7 @@ void DrawFactors(Canvas& canvas, const SkyState& sky) {
 // one at the right.
 void DrawHorizonDistances(Canvas& canvas, const SkyState& sky) {
   canvas.font = Font{kDistanceFace, kDistanceTextSize, false, kLime, 0};
-  int m = Trunc(Longitude(sky, kAscendant) - Longitude(sky, kMC));
+  int m = TruncToInt(Longitude(sky, kAscendant) - Longitude(sky, kMC));
   while (m < 0) m += kDegreesPerCircle;
   while (m > kHalfCircle) m -= kHalfCircle;
   canvas.TextOut(kLeftDistanceCorner.x, kLeftDistanceCorner.y, kDistanceCaption + Degrees(m));
@@ -187,14 +179,14 @@ void DrawSignScale(Canvas& canvas, const SkyState& sky) {
   canvas.font.color = kAqua;
   canvas.font.size = kSignScaleSize;
   canvas.font.bold = true;
-  const int ascendant = Trunc(Longitude(sky, kAscendant));
+  const int ascendant = TruncToInt(Longitude(sky, kAscendant));
 
   int s = ascendant + kHalfCircle;
   if (s > kDegreesPerCircle) s = ascendant;
   do {
     if (s < kLastBoundary) {
       const int x = kPixelsPerDegree * s + kFirstColumn + kLineOffset;
-      Line(canvas, x, kBoundaryTop, x, kBoundaryBottom);
+      canvas.Line({x, kBoundaryTop}, {x, kBoundaryBottom});
     }
     s -= kSignWidth;
   } while (s >= kFirstBoundary);

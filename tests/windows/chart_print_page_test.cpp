@@ -41,7 +41,9 @@ TEST(PrintList, AllFactorsInColumnsOfSixWithSignColumn) {
   EXPECT_EQ(entries[kMoon].text.size(), 16u);  // no sign past 360
   EXPECT_EQ(entries[kGZ].at, (Point{490, 860}));
   for (const PrintListEntry& entry : entries) {
-    if (entry.text != entries[kMoon].text) EXPECT_EQ(entry.text.size(), 19u) << entry.text;
+    if (entry.text != entries[kMoon].text) {
+      EXPECT_EQ(entry.text.size(), 19u) << entry.text;
+    }
   }
 }
 
