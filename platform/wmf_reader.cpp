@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <limits>
 #include <optional>
 #include <variant>
 #include <vector>
@@ -122,6 +123,7 @@ class WmfDecoder {
       ByteReader params(in_.Take(std::size_t(words - wmf::kRecordHeaderWords) * 2));
       if (!Play(function, params)) return false;
       if (params.failed()) return Error("Ein Datensatz der Metadatei ist zu kurz.");
+      if (beyond_pixels_) return Error("Die Metadatei hat zu große Koordinaten.");
     }
   }
 
@@ -194,7 +196,7 @@ class WmfDecoder {
     const int width = in.I16();
     in.I16();
     const Rgb color = ReadColorRef(in);
-    return {color, std::max(1, static_cast<int>(std::lround(std::abs(width) * ScaleX())))};
+    return {color, std::max(1, Pixels(std::abs(width) * ScaleX()))};
   }
 
   Brush ReadBrush(ByteReader& in) {
@@ -233,7 +235,7 @@ class WmfDecoder {
     if (in.failed()) return Error("Ein Text der Metadatei ist zu kurz.");
     Font font;
     font.face = font_.face;
-    font.size = static_cast<int>(std::lround(font_.height * kPointsPerInch / kPixelsPerInch));
+    font.size = Pixels(font_.height * kPointsPerInch / kPixelsPerInch);
     font.bold = font_.bold;
     font.color = text_color_;
     font.escapement = font_.escapement;
@@ -321,14 +323,26 @@ class WmfDecoder {
   double ScaleX() const { return double(picture_.width()) / window_extent_.x; }
   double ScaleY() const { return double(picture_.height()) / window_extent_.y; }
 
+  // A value in the picture's pixels, rounded. A value beyond the range of
+  // int (a tiny window extent in a huge picture) marks the file as
+  // unreadable rather than wrapping round.
+  int Pixels(double value) {
+    if (!(std::abs(value) < std::numeric_limits<int>::max())) {
+      beyond_pixels_ = true;
+      return 0;
+    }
+    return static_cast<int>(std::lround(value));
+  }
+
   // Logical units to the picture's pixels.
-  Point Map(Point logical) const {
-    return {static_cast<int>(std::lround((logical.x - window_origin_.x) * ScaleX())),
-            static_cast<int>(std::lround((logical.y - window_origin_.y) * ScaleY()))};
+  Point Map(Point logical) {
+    return {Pixels((logical.x - window_origin_.x) * ScaleX()),
+            Pixels((logical.y - window_origin_.y) * ScaleY())};
   }
 
   ByteReader in_;
   std::string error_;
+  bool beyond_pixels_ = false;
   Picture picture_{0, 0};
   Point window_origin_, window_extent_;
   std::vector<std::optional<GdiObject>> objects_;

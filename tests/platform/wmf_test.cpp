@@ -40,6 +40,42 @@ std::vector<std::pair<std::size_t, std::uint16_t>> Records(const Bytes& bytes) {
   return records;
 }
 
+// A placeable metafile of the bounding box at `inch` units per inch with
+// room for one object, holding the records (function, parameter words) and
+// the end record.
+using RecordWords = std::pair<std::uint16_t, std::vector<std::int16_t>>;
+Bytes MetafileOf(const Rect& box, int inch, const std::vector<RecordWords>& records) {
+  Bytes bytes;
+  const auto put16 = [&](int value) {
+    bytes.push_back(static_cast<std::uint8_t>(value));
+    bytes.push_back(static_cast<std::uint8_t>(value >> 8));
+  };
+  const auto put32 = [&](std::uint32_t value) {
+    put16(static_cast<int>(value & 0xFFFF));
+    put16(static_cast<int>(value >> 16));
+  };
+  put32(wmf::kPlaceableKey);
+  for (int value : {0, box.left, box.top, box.right, box.bottom, inch, 0, 0}) put16(value);
+  std::uint16_t checksum = 0;
+  for (int i = 0; i < 10; ++i) checksum ^= Word(bytes, 2 * i);
+  put16(checksum);
+  std::size_t recordWords = 3;  // the end record
+  for (const auto& [function, words] : records) recordWords += 3 + words.size();
+  for (int value : {wmf::kMemoryMetafile, std::uint16_t(9), wmf::kVersion3}) put16(value);
+  put32(static_cast<std::uint32_t>(9 + recordWords));
+  put16(1);  // objects
+  put32(0);
+  put16(0);
+  for (const auto& [function, words] : records) {
+    put32(static_cast<std::uint32_t>(3 + words.size()));
+    put16(function);
+    for (std::int16_t word : words) put16(word);
+  }
+  put32(3);
+  put16(wmf::kEof);
+  return bytes;
+}
+
 TEST(WmfWriter, HeadersDescribeTheFile) {
   const Bytes bytes = Encode(SampleDial());
   ASSERT_GT(bytes.size(), 40u);
@@ -236,6 +272,27 @@ TEST(WmfReader, AFaceNameWithoutItsEndingNulKeepsThirtyOneCharacters) {
   const Outcome<Picture> again = DecodeWmf(Encode(read.value()));
   ASSERT_TRUE(again.ok()) << again.error();
   EXPECT_EQ(again.value(), read.value());
+}
+
+// A window extent of one unit in a picture millions of pixels wide used to
+// wrap coordinates and pen widths round the range of int: a line to the
+// right edge came back far to the left of the picture.
+TEST(WmfReader, CoordinatesBeyondTheRangeOfIntAreAnError) {
+  const Rect wide{-32768, 0, 32767, 1};  // at one unit per inch 6291360 x 96 pixels
+  const std::vector<RecordWords> line = {{wmf::kMoveTo, {0, -32768}}, {wmf::kLineTo, {0, 32767}}};
+  const Outcome<Picture> read = DecodeWmf(MetafileOf(wide, 1, line));
+  ASSERT_TRUE(read.ok()) << read.error();
+  ASSERT_EQ(read.value().Lines().size(), 1u);
+  EXPECT_EQ(read.value().Lines()[0].to, (Point{6291360, 0}));
+
+  std::vector<RecordWords> tiny_window = line;
+  tiny_window.insert(tiny_window.begin(), {wmf::kSetWindowExt, {1, 1}});
+  EXPECT_EQ(DecodeWmf(MetafileOf(wide, 1, tiny_window)).error(),
+            "Die Metadatei hat zu große Koordinaten.");
+  const std::vector<RecordWords> wide_pen = {{wmf::kSetWindowExt, {1, 1}},
+                                             {wmf::kCreatePenIndirect, {0, 32767, 0, 0, 0}}};
+  EXPECT_EQ(DecodeWmf(MetafileOf(wide, 1, wide_pen)).error(),
+            "Die Metadatei hat zu große Koordinaten.");
 }
 
 TEST(WmfReader, EveryTruncationIsAnErrorNeverARead) {
