@@ -70,7 +70,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
   const StateFileResult written = WriteStateFile(services_.workingDirectory, sky);
   if (!written.ok() &&
       !services_.messages.Confirm(QString::fromStdString(written.error) +
-                                        QString::fromUtf8(start_texts::kEndWithoutSaving))) {
+                                  QString::fromUtf8(start_texts::kEndWithoutSaving))) {
     event->ignore();
     return;
   }
