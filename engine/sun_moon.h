@@ -5,6 +5,17 @@
 
 namespace sternwerk {
 
+// Solar and lunar mean elements that ComputeSun gives to ComputeMoon of the
+// same instant. Degrees.
+struct LunisolarElements {
+  double moonMeanLongitude = 0;  // Lm
+  double moonPerigee = 0;        // Gamma, mean longitude of the lunar perigee
+  double moonNode = 0;           // Omega, mean ascending node
+  double sunMeanAnomaly = 0;     // M after the long-period correction
+  double moonElongation = 0;     // Dm, mean elongation of the Moon
+  double nutation = 0;           // Delta psi, nutation in longitude
+};
+
 // ComputeSun: apparent geocentric ecliptic longitude of the Sun.
 //
 // Given:   sky.centuries  T, Julian centuries of 36525 days from
@@ -13,9 +24,8 @@ namespace sternwerk {
 // Returned:
 //          sky.longitudes[2]  the Sun, degrees of the mean equinox of date
 //                             plus nutation in longitude, in [0, 360.01)
-//          sky.lunisolar      mean elements of the Moon and the Sun's
-//                             corrected mean anomaly (degrees) and the
-//                             nutation in longitude, for ComputeMoon
+//          the mean elements of the Moon, the Sun's corrected mean
+//          anomaly and the nutation in longitude, for ComputeMoon
 //
 // Notes:
 // 1. The mean elements of the Sun (L, M, e), the obliquity's companion
@@ -31,13 +41,13 @@ namespace sternwerk {
 //    polynomials drift but still give finite values. Against a modern
 //    ephemeris the Sun is good to about 0.003 degrees over 1900-2100.
 // 5. Allocates nothing.
-void ComputeSun(SkyState& sky);
+LunisolarElements ComputeSun(SkyState& sky);
 
 // ComputeMoon: apparent geocentric ecliptic longitude of the Moon and the
 // longitude of its mean ascending node.
 //
 // Given:   sky.centuries  T as for ComputeSun
-//          sky.lunisolar  as left by ComputeSun for the same instant
+//          mean           what ComputeSun gave for the same instant
 // Returned:
 //          sky.longitudes[4]  the Moon, degrees, in [0, 360.01)
 //          sky.longitudes[5]  the mean ascending node, degrees, [0, 360)
@@ -48,11 +58,11 @@ void ComputeSun(SkyState& sky);
 //    argument of latitude and the elongation) are the largest terms of
 //    Brown's lunar theory; the four secular corrections A1..A4 include the
 //    long-period Venus term of 14.27".
-// 2. Must follow ComputeSun for the same instant: it reuses and changes
-//    sky.lunisolar.
+// 2. Takes the elements of ComputeSun for the same instant, and corrects
+//    its own copy of them.
 // 3. The node carries no periodic terms (mean node). Against a modern
 //    ephemeris the Moon is good to about 0.045 degrees over 1900-2100.
 // 4. Allocates nothing.
-void ComputeMoon(SkyState& sky);
+void ComputeMoon(SkyState& sky, LunisolarElements mean);
 
 }  // namespace sternwerk
