@@ -24,8 +24,8 @@ done
 # Without a display: the options are read before any window system is used.
 unset DISPLAY WAYLAND_DISPLAY
 export QT_QPA_PLATFORM=xcb
-for program in sternwerk sternwerk-sky; do
-  binary=$(find "$build/app" "$build/tools" -maxdepth 1 -name "$program" -type f | head -n1)
+for binary in "$build/app/sternwerk" "$build/tools/sternwerk-sky"; do
+  program=$(basename "$binary")
   version=$("$binary" --version) || fail "$program --version exited $?"
   grep -q "^$program [0-9]" <<<"$version" || fail "$program --version: $version"
 done
