@@ -1,10 +1,15 @@
-// Sternwerk: the planetarium clock. Installs the symbol font for the run,
-// creates the windows and runs the message loop.
+// Sternwerk: the planetarium clock. Reads the command line, installs the
+// symbol font for the run, creates the windows and runs the message loop.
 #include <QApplication>
 #include <QDir>
 #include <QLibraryInfo>
 #include <QTranslator>
+#include <iostream>
+#include <string>
+#include <vector>
 
+#include "app/documents_folder.h"
+#include "app/program_options.h"
 #include "clock/interval_dialog.h"
 #include "clock/main_window.h"
 #include "clock/picture_window.h"
@@ -48,7 +53,7 @@ void ShowPictureWindow(TForm7& pictureWindow, Messages& messages) {
   pictureWindow.exec();
 }
 
-int RunProgram(QApplication& application) {
+int RunProgram(QApplication& application, const ProgramOptions& options) {
   QTranslator qtGerman;
   if (qtGerman.load(QLocale(QLocale::German), "qtbase", "_",
                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
@@ -57,8 +62,12 @@ int RunProgram(QApplication& application) {
   const ApplicationFont symbolFont(SymbolFontPath());
   application.setWindowIcon(EarthWindowIcon());
 
-  SkyState sky;
   BoxMessages messages;
+  if (options.inDocumentsFolder) {
+    const Status entered = EnterWorkingFolder(DocumentsWorkingFolder());
+    if (!entered.ok()) messages.Error(QString::fromStdString(entered.error()));
+  }
+  SkyState sky;
   ComputerClock clock;
   TForm7 pictureWindow;
   TForm1 mainWindow(sky,
@@ -94,6 +103,22 @@ int RunProgram(QApplication& application) {
 }  // namespace sternwerk
 
 int main(int argc, char** argv) {
+  using sternwerk::ProgramOptions;
+  const ProgramOptions options =
+      sternwerk::ReadProgramOptions(std::vector<std::string>(argv + 1, argv + argc));
+  switch (options.action) {
+    case ProgramOptions::Action::kHelp:
+      std::cout << sternwerk::ProgramHelp();
+      return 0;
+    case ProgramOptions::Action::kVersion:
+      std::cout << sternwerk::ProgramVersion();
+      return 0;
+    case ProgramOptions::Action::kUsageError:
+      std::cerr << "sternwerk: " << options.error << '\n';
+      return sternwerk::kExitUsage;
+    case ProgramOptions::Action::kRun:
+      break;
+  }
   QApplication application(argc, argv);
-  return sternwerk::RunProgram(application);
+  return sternwerk::RunProgram(application, options);
 }

@@ -5,22 +5,23 @@ namespace sternwerk::start_texts {
 
 inline constexpr const char* kTitleEnd = "             Die Sternwerk, Version 2.3";
 
-// Lines separated by a lone carriage return.
+// Lines separated by a lone carriage return. It names the symbol font's
+// file and the ways a Linux system installs it.
 inline constexpr const char* kFontMissing =
-    "Die Datei  ROZURARA.RIV  fehlt in Ihren System-Dateien    \r"
-    "und im Arbeitsverzeichnis dieses Programmes; ohne diese\r"
+    "Die Datei  Roradoza.TTF  fehlt in Ihren System-Schriften    \r"
+    "und im Ordner dieses Programmes; ohne diese\r"
     "Datei können Sie keine Astrologie-Zeichen sehen.\r"
     "\r"
-    "Installieren Sie bitte diese mitgelieferte Datei über den Weg\r"
-    "         Arbeitsplatz > Systemsteuerung > Schriftarten\r"
-    "in die dann offene Liste aller vorhandenen Schriftarten.\r"
-    "(Markieren + ´Kopieren´ am Quellort, ´Einfügen´ am Zielort.)\r"
+    "Installieren Sie bitte das Paket sternwerk; es legt die Datei in\r"
+    "         /usr/share/fonts/truetype/sternwerk\r"
+    "ab, wo alle Programme des Rechners sie finden.\r"
+    "(Ohne Paket: die Datei nach  ~/.local/share/fonts  kopieren.)\r"
     "\r"
-    "WARNUNG: Das Kopieren von  ROZURARA.RIV  in den\r"
-    "Ordner  C:\\Windows\\Fonts  reicht als Installation nicht aus.\r"
+    "HINWEIS: Nach dem Kopieren von  Roradoza.TTF  in den\r"
+    "Ordner  ~/.local/share/fonts  sehen neu gestartete Programme sie.\r"
     "\r"
-    "Es reicht aber aus, die Datei wieder zu diesem Programm\r"
-    "in den Ordner zu kopieren, so wie beim Setup erzeugt.";
+    "Es reicht aber auch aus, die Datei zu diesem Programm\r"
+    "in den Ordner zu kopieren; dann sieht nur Sternwerk sie.";
 
 inline constexpr const char* kFactorSetQuestion =
     "Soll das Vodi-Vezodidazoz transplutonisch arbeiten?      \r\n"

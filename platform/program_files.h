@@ -1,4 +1,5 @@
-// The files the program finds in its own directory.
+// The files the program finds beside its executable (the build tree) or, in
+// an install tree under any prefix, in their folders relative to it.
 #pragma once
 
 #include <QString>
@@ -8,10 +9,11 @@ namespace sternwerk {
 inline const QString kSymbolFontFile = "Roradoza.TTF";
 inline const QString kStartPictureFile = "start_picture.jpg";
 
-// The symbol font file in the program's directory.
+// The symbol font file: beside the program, else the installed system font.
 QString SymbolFontPath();
 
-// The picture of the picture window in the program's directory.
+// The picture of the picture window: beside the program, else in the
+// program's installed data folder.
 QString StartPicturePath();
 
 }  // namespace sternwerk

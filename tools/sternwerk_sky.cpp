@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "build_info.h"
 #include "engine/sky.h"
 #include "engine/text_encoding.h"
 #include "tools/chart_command.h"
@@ -39,7 +40,9 @@ constexpr const char* kUsage =
     "  sternwerk-sky --search ART [FAKTOR] TT.MM.JJJJ [LÄNGE BREITE]\n"
     "      sucht ab 00:00:00 des Datums den Aufgang, Untergang oder die Kulmination\n"
     "      eines Faktors (ART aufgang, untergang, kulmination; FAKTOR z.B. SO, MO)\n"
-    "      oder den nächsten Vollmond oder Neumond (ART vollmond, neumond).\n";
+    "      oder den nächsten Vollmond oder Neumond (ART vollmond, neumond).\n"
+    "  sternwerk-sky --version\n"
+    "      zeigt die Version.\n";
 
 int PrintSky(const std::vector<std::string>& args) {
   SkyState sky = SkyForArguments(args);
@@ -68,6 +71,10 @@ int PrintTsv() {
 int Run(const std::vector<std::string>& args, char* programPath) {
   if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
     std::cout << kUsage;
+    return 0;
+  }
+  if (args.size() == 1 && args[0] == "--version") {
+    std::cout << "sternwerk-sky " << build_info::kVersion << '\n';
     return 0;
   }
   if (!args.empty() && args[0] == "--tsv") {

@@ -15,6 +15,7 @@
 
 #include "clock/clock_step.h"
 #include "engine/calendar.h"
+#include "platform/program_files.h"
 #include "platform/recording_messages.h"
 #include "tests/clock/fake_system_clock.h"
 #include "tests/clock/temporary_directory.h"
@@ -108,8 +109,10 @@ TEST_F(ClockWindow, MissingSymbolFontIsReportedOnceAndDrawsFallbacks) {
   Start();
   ASSERT_EQ(messages.shown().size(), 2u);  // the message, then the question
   EXPECT_EQ(messages.shown()[0].kind, MessageKind::kInformation);
-  EXPECT_TRUE(messages.shown()[0].text.startsWith("Die Datei  ROZURARA.RIV  fehlt"));
-  EXPECT_EQ(messages.shown()[0].text.count('\r'), 13);
+  const QString& text = messages.shown()[0].text;
+  EXPECT_TRUE(text.startsWith("Die Datei  " + kSymbolFontFile + "  fehlt")) << text.toStdString();
+  EXPECT_TRUE(text.contains("~/.local/share/fonts"));
+  EXPECT_EQ(text.count('\r'), 13);
   EXPECT_FALSE(sky.symbolFontPresent);
 }
 
