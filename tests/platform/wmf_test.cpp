@@ -145,8 +145,8 @@ TEST(WmfWriter, RefusesCoordinatesBeyondSixteenBits) {
 }
 
 TEST(WmfRoundTrip, ReadingBackGivesAnEqualPicture) {
-  const Picture dial = SampleDial();
-  const Outcome<Picture> read = DecodeWmf(Encode(dial));
+  const Picture dial = AsWritten(SampleDial());
+  const Outcome<Picture> read = DecodeWmf(Encode(SampleDial()));
   ASSERT_TRUE(read.ok()) << read.error();
   EXPECT_EQ(read.value().width(), 520);
   EXPECT_EQ(read.value().height(), 520);
@@ -155,6 +155,27 @@ TEST(WmfRoundTrip, ReadingBackGivesAnEqualPicture) {
     EXPECT_TRUE(read.value().operations()[i] == dial.operations()[i]) << "operation " << i;
   }
   EXPECT_EQ(read.value().Texts().size(), 14u);
+}
+
+// Other programs know Arial, not the misspelt "Ariel" nor the Windows-only
+// "MS Sans Serif", and substitute a wider face that runs texts together.
+TEST(WmfWriter, FacesThatStandForArialAreWrittenAsArial) {
+  for (const auto& [drawn, written] :
+       std::vector<std::pair<std::string, std::string>>{{"Ariel", "Arial"},
+                                                        {"ms sans serif", "Arial"},
+                                                        {"MS Sans Serif", "Arial"},
+                                                        {"arial", "arial"},
+                                                        {"courier new", "courier new"},
+                                                        {"VizizizizuRavorod", "VizizizizuRavorod"},
+                                                        {"Arielle", "Arielle"}}) {
+    Picture picture(10, 10);
+    Canvas canvas(picture);
+    canvas.font.face = drawn;
+    canvas.TextOut(0, 0, "x");
+    const Outcome<Picture> read = DecodeWmf(Encode(picture));
+    ASSERT_TRUE(read.ok());
+    EXPECT_EQ(read.value().Texts().at(0).font.face, written) << drawn;
+  }
 }
 
 TEST(WmfRoundTrip, EveryFontSizeComesBackFromItsPixelHeight) {
@@ -199,7 +220,7 @@ TEST(WmfRoundTrip, FilesOnDisk) {
   ASSERT_TRUE(SaveWmfFile(SampleDial(), path).ok());
   const Outcome<Picture> read = LoadWmfFile(path);
   ASSERT_TRUE(read.ok()) << read.error();
-  EXPECT_EQ(read.value(), SampleDial());
+  EXPECT_EQ(read.value(), AsWritten(SampleDial()));
   std::filesystem::remove(path);
 
   EXPECT_FALSE(LoadWmfFile(path).ok());
@@ -221,7 +242,7 @@ TEST(WmfReader, SkipsRecordsItDoesNotDraw) {
 
   const Outcome<Picture> read = DecodeWmf(bytes);
   ASSERT_TRUE(read.ok()) << read.error();
-  EXPECT_EQ(read.value(), SampleDial());
+  EXPECT_EQ(read.value(), AsWritten(SampleDial()));
 }
 
 TEST(WmfReader, ClearErrorsForWhatIsNotOurFormat) {
