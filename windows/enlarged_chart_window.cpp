@@ -106,7 +106,6 @@ void TForm5::Button2Click() {
 
 void TForm5::Button3Click() {
   QPrinter printer(QPrinter::HighResolution);
-  printer.setDocName(PrintJobName(QStringLiteral("Diagramm"), InstantOf(sky_)));
   if (!printerChoice->Choose(printer)) return;
   if (printer.outputFormat() == QPrinter::NativeFormat) chosenPrinter_ = printer.printerName();
   const Status printed = PrintChart(printer, chart_, sky_, texts, printPageWidth);
