@@ -68,10 +68,14 @@ cleanup() {
 trap cleanup EXIT
 
 export CUPS_SERVER=$dir/cups.sock
-for _ in $(seq 50); do lpstat -r >/dev/null 2>&1 && break; sleep 0.1; done
 queue=SternwerkPDF
-lpadmin -p "$queue" -v cups-pdf:/ -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd -E 2>/dev/null ||
-  { echo "FAIL: lpadmin"; exit 1; }
+# The scheduler answers lpstat a moment before it takes new queues.
+for _ in $(seq 50); do
+  lpadmin -p "$queue" -v cups-pdf:/ -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd -E 2>"$dir/lpadmin.err" &&
+    break
+  sleep 0.2
+done
+lpstat -v "$queue" >/dev/null 2>&1 || { echo "FAIL: lpadmin: $(cat "$dir/lpadmin.err")"; exit 1; }
 lpadmin -d "$queue"
 
 wait_for_jobs() {
