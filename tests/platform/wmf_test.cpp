@@ -157,6 +157,17 @@ TEST(WmfRoundTrip, ReadingBackGivesAnEqualPicture) {
   EXPECT_EQ(read.value().Texts().size(), 14u);
 }
 
+// The font of a text written in `font`, as the file gives it back.
+Font FontReadBack(const Font& font) {
+  Picture picture(10, 10);
+  Canvas canvas(picture);
+  canvas.font = font;
+  canvas.TextOut(0, 0, "x");
+  const Outcome<Picture> read = DecodeWmf(Encode(picture));
+  EXPECT_TRUE(read.ok());
+  return read.ok() ? read.value().Texts().at(0).font : Font{};
+}
+
 // Other programs know Arial, not the misspelt "Ariel" nor the Windows-only
 // "MS Sans Serif", and substitute a wider face that runs texts together.
 TEST(WmfWriter, FacesThatStandForArialAreWrittenAsArial) {
@@ -168,25 +179,17 @@ TEST(WmfWriter, FacesThatStandForArialAreWrittenAsArial) {
                                                         {"courier new", "courier new"},
                                                         {"VizizizizuRavorod", "VizizizizuRavorod"},
                                                         {"Arielle", "Arielle"}}) {
-    Picture picture(10, 10);
-    Canvas canvas(picture);
-    canvas.font.face = drawn;
-    canvas.TextOut(0, 0, "x");
-    const Outcome<Picture> read = DecodeWmf(Encode(picture));
-    ASSERT_TRUE(read.ok());
-    EXPECT_EQ(read.value().Texts().at(0).font.face, written) << drawn;
+    Font font;
+    font.face = drawn;
+    EXPECT_EQ(FontReadBack(font).face, written) << drawn;
   }
 }
 
 TEST(WmfRoundTrip, EveryFontSizeComesBackFromItsPixelHeight) {
   for (int size = 1; size <= 72; ++size) {
-    Picture picture(10, 10);
-    Canvas canvas(picture);
-    canvas.font.size = size;
-    canvas.TextOut(0, 0, "x");
-    const Outcome<Picture> read = DecodeWmf(Encode(picture));
-    ASSERT_TRUE(read.ok());
-    EXPECT_EQ(read.value().Texts().at(0).font.size, size);
+    Font font;
+    font.size = size;
+    EXPECT_EQ(FontReadBack(font).size, size);
   }
 }
 

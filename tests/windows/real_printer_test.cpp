@@ -5,16 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <QPrinterInfo>
-#include <QTest>
-#include <QTimer>
 #include <cstdlib>
 
-#include "platform/recording_messages.h"
-#include "tests/clock/temporary_directory.h"
-#include "tests/windows/chart_test_support.h"
-#include "windows/chart_help_window.h"
-#include "windows/enlarged_chart_window.h"
-#include "windows/outside_view_window.h"
+#include "tests/windows/chart_windows.h"
 
 namespace sternwerk {
 namespace {
@@ -28,41 +21,19 @@ class DefaultPrinter : public PrinterChoice {
   }
 };
 
-class RealPrinter : public ::testing::Test {
+class RealPrinter : public testing::ChartWindows {
  protected:
-  RealPrinter() {
-    chart.outsideView = &outside;
-    chart.help = &help;
-    chart.texts = {
-        "013\xB0"
-        "22' E, 52\xB0"
-        "33' N",
-        ""};
-    chart.printPageWidth = 4800;
-    chart.show();
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(&chart));
+  RealPrinter() : ChartWindows("") {
     chart.printerChoice = std::make_unique<DefaultPrinter>();
     outside.printerChoice = std::make_unique<DefaultPrinter>();
     help.printerChoice = std::make_unique<DefaultPrinter>();
   }
-
-  testing::TemporaryDirectory directory;
-  RecordingMessages messages;
-  SkyState sky = testing::ChartSkyWith({{kAscendant, 200}, {kMC, 110}, {kSun, 15}}, true);
-  TForm8 outside{sky, messages, directory.path()};
-  TForm13 help{messages};
-  TForm5 chart{sky, messages, directory.path()};
 };
 
 TEST_F(RealPrinter, ChartPageOutsideViewAndHelpText) {
   ASSERT_FALSE(QPrinterInfo::defaultPrinter().isNull()) << "no default printer";
   chart.Button3->click();
-  QTimer::singleShot(0, &outside, [&] {
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&outside));
-    outside.Button3->click();
-    outside.reject();
-  });
-  chart.Button4->click();
+  OpenOutsideView([&] { outside.Button3->click(); });
   help.Button2->click();
   EXPECT_TRUE(messages.shown().empty());
 }
