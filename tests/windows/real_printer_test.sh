@@ -122,6 +122,9 @@ check_vectors() {
     fail "$1: the page holds a large image: $(pdfimages -list "$pdf" | tail -n +3)"
   fi
   [ "$(pdfinfo "$pdf" | grep -c '^Pages: *1$')" -eq 1 ] || fail "$1: not one page"
+  # pdffonts' column "emb", fifth from the end: every font is embedded.
+  pdffonts "$pdf" | awk 'NR > 2 && $(NF - 4) != "yes" { bad = 1 } END { exit bad }' ||
+    fail "$1: a font is not embedded: $(pdffonts "$pdf")"
 }
 
 check_text() {  # the job's name after "Sternwerk – ", then patterns pdftotext must find
