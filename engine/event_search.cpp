@@ -55,8 +55,8 @@ double Difference(SkyState& sky, EventKind kind, int factor) {
   ComputeTime(sky);
   if (!IsLunation(kind)) ComputeAxes(sky);
   if (factor == kSun || factor == kMoon) {
-    ComputeSun(sky);
-    if (factor == kMoon) ComputeMoon(sky);
+    const LunisolarElements mean = ComputeSun(sky);
+    if (factor == kMoon) ComputeMoon(sky, mean);
   } else {
     ComputePlanets(sky);
   }

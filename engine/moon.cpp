@@ -99,8 +99,7 @@ double LunarSeries(const LunarArguments& a) {
 
 }  // namespace
 
-void ComputeMoon(SkyState& sky) {
-  LunisolarElements& mean = sky.lunisolar;
+void ComputeMoon(SkyState& sky, LunisolarElements mean) {
   const double T = sky.centuries;
   const double T2 = T * T;
 

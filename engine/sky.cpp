@@ -10,8 +10,7 @@ namespace sternwerk {
 void ComputeSky(SkyState& sky) {
   ComputeTime(sky);
   ComputeAxes(sky);
-  ComputeSun(sky);
-  ComputeMoon(sky);
+  ComputeMoon(sky, ComputeSun(sky));
   ComputePlanets(sky);
 }
 

@@ -10,17 +10,6 @@
 
 namespace sternwerk {
 
-// Solar and lunar mean elements left by ComputeSun for ComputeMoon of the
-// same instant; engine-internal, valid for one ComputeSky only. Degrees.
-struct LunisolarElements {
-  double moonMeanLongitude = 0;  // Lm
-  double moonPerigee = 0;        // Gamma, mean longitude of the lunar perigee
-  double moonNode = 0;           // Omega, mean ascending node
-  double sunMeanAnomaly = 0;     // M after the long-period correction
-  double moonElongation = 0;     // Dm, mean elongation of the Moon
-  double nutation = 0;           // Delta psi, nutation in longitude
-};
-
 struct SkyState {
   // The instant, Universal Time.
   std::int32_t day = 1;
@@ -64,8 +53,6 @@ struct SkyState {
   bool stepMonth = false;
   bool stepYear = false;
   std::uint8_t selectedFactor = 0;
-
-  LunisolarElements lunisolar;  // scratch of ComputeSun and ComputeMoon
 };
 
 }  // namespace sternwerk

@@ -43,8 +43,8 @@ double LongPeriodCorrection(double T) {
 
 }  // namespace
 
-void ComputeSun(SkyState& sky) {
-  LunisolarElements& mean = sky.lunisolar;
+LunisolarElements ComputeSun(SkyState& sky) {
+  LunisolarElements mean;
   const double T = sky.centuries;
   const double Dd = kDaysPerCentury * T;
   const double T2 = T * T;
@@ -94,6 +94,7 @@ void ComputeSun(SkyState& sky) {
 
   longitude = longitude + mean.nutation + aberration;
   sky.longitudes[kSun] = longitude < 0 ? longitude + 360 : longitude;
+  return mean;
 }
 
 }  // namespace sternwerk

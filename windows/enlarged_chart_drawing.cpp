@@ -11,6 +11,7 @@
 #include "engine/text_forms.h"
 #include "platform/colors.h"
 #include "platform/polar_point.h"
+#include "platform/symbol_face.h"
 #include "windows/chart_label_slots.h"
 
 namespace sternwerk {
@@ -24,7 +25,6 @@ constexpr Point kEarthIconCorner{356, 354};
 
 // Faces are passed to the font lookup exactly as written here.
 constexpr const char* kFrameFace = "ms sans serif";
-constexpr const char* kSymbolFace = "VizizizizuRavorod";
 constexpr const char* kSignTextFace = "Arial";
 constexpr const char* kHeaderFace = "Ariel";
 
