@@ -8,6 +8,7 @@
 #include <limits>
 #include <optional>
 
+#include "platform/arial_faces.h"
 #include "platform/little_endian.h"
 #include "platform/wmf_format.h"
 
@@ -44,6 +45,12 @@ struct FileFont {
   int escapement = 0;
   friend bool operator==(const FileFont&, const FileFont&) = default;
 };
+
+// Faces that stand for Arial are written as Arial, so that other programs
+// find them; every other face is written as it is.
+std::string WrittenFace(const std::string& face) {
+  return StandsForArial(face) ? std::string(kArialFace) : face;
+}
 
 class WmfEncoder {
  public:
@@ -188,7 +195,7 @@ class WmfEncoder {
     for (std::uint8_t b : {0, 0, 0}) params.push_back(b);  // italic, underline, strike-out
     params.push_back(wmf::kDefaultCharset);
     for (std::uint8_t b : {0, 0, 0, 0}) params.push_back(b);  // precisions, quality, pitch
-    std::string face = font.face.substr(0, wmf::kFaceNameBytes - 1);
+    std::string face = WrittenFace(font.face).substr(0, wmf::kFaceNameBytes - 1);
     face.resize(wmf::kFaceNameBytes, '\0');
     params.insert(params.end(), face.begin(), face.end());
     Replace(font_slot_, wmf::kCreateFontIndirect, params);

@@ -85,7 +85,7 @@ void DrawFrame(Canvas& canvas) {
 void DrawCircles(Canvas& canvas) {
   canvas.Ellipse(kOuterCircle.left, kOuterCircle.top, kOuterCircle.right, kOuterCircle.bottom);
   canvas.Ellipse(kInnerCircle.left, kInnerCircle.top, kInnerCircle.right, kInnerCircle.bottom);
-  canvas.Draw(kEarthIconCorner.x, kEarthIconCorner.y, EarthIcon());
+  canvas.Draw(kEarthIconCorner.x, kEarthIconCorner.y, EarthIconOnWhite());
 }
 
 void DrawSignBoundaries(Canvas& canvas) {

@@ -87,7 +87,7 @@ TEST_F(ClockWindow, FirstStartWithoutStateFile) {
   ASSERT_EQ(messages.shown().size(), 1u);
   EXPECT_EQ(messages.shown()[0].kind, MessageKind::kConfirmation);
   EXPECT_TRUE(messages.shown()[0].text.startsWith(
-      "Soll das Vodi-Vezodidazoz transplutonisch arbeiten?      \r\n"));
+      "Soll das Sternwerk transplutonisch arbeiten?      \r\n"));
 }
 
 TEST_F(ClockWindow, TheQuestionChoosesTheFactorSetOfTheList) {

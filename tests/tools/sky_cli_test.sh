@@ -71,7 +71,12 @@ done
 [ "$(od -An -tx1 -N4 "$dir/dial.wmf" | tr -d ' ')" = "d7cdc69a" ] || fail "--dial: WMF lacks the placeable key"
 [ "$(od -An -tu1 -j16 -N8 "$dir/dial.png" | tr -s ' ')" = " 0 0 2 17 0 0 2 42" ] ||
   fail "--dial: PNG is not 529 x 554"
+# The placeable header's bounding box: the WMF has the frame of PNG and SVG.
+[ "$(od -An -tu2 -j10 -N4 "$dir/dial.wmf" | tr -s ' ')" = " 529 554" ] ||
+  fail "--dial: WMF frame is not 529 x 554"
 grep -q '<svg' "$dir/dial.svg" || fail "--dial: not an SVG file"
+grep -q "@font-face { font-family: 'VizizizizuRavorod'; src: url(data:font/ttf;base64," \
+  "$dir/dial.svg" || fail "--dial: the SVG does not carry the symbol font"
 cmp -s "$dir/symbols.png" "$dir/plain.png" && fail "--dial: the symbol font beside the program was not used"
 expect_status 2 --dial "$dir/dial.bmp" 07.12.2026 21:30
 expect_status 2 --dial "$dir/missing/dial.png" 07.12.2026 21:30
@@ -123,6 +128,11 @@ if command -v pdftotext >/dev/null; then
     fail "--chart: PDF header"
   [ "$(grep -oE "\b[A-Z]{2} +[0-9]{2}°[0-9]{2}'" <<<"$page" | wc -l)" -eq 23 ] ||
     fail "--chart: PDF list of 23 factors"
+  # An image with an alpha channel (a soft mask) makes printers rasterise
+  # the whole page.
+  pdfimages -list "$dir/chart.pdf" | grep -q smask && fail "--chart: the PDF's icon has a soft mask"
+  pdfinfo "$dir/chart.pdf" | grep -q "^Title: *Sternwerk – Diagramm 07.12.2026 21:30:00$" ||
+    fail "--chart: PDF title"
   "$sky" --chart "$dir/twelve.pdf" 07.12.2026 21:30 -73.5 -33.25 || fail "--chart twelve.pdf"
   page=$(pdftotext -layout "$dir/twelve.pdf" -)
   grep -q "Ort: 073°30' W, 33°15' S" <<<"$page" || fail "--chart: place written as the clock window does"
@@ -148,6 +158,12 @@ for name in outside.wmf outside.svg outside.png; do
 done
 [ "$(od -An -tu1 -j16 -N8 "$dir/outside.png" | tr -s ' ')" = " 0 0 3 22 0 0 0 235" ] ||
   fail "--outside: PNG is not 790 x 235"
+if command -v convert >/dev/null; then
+  [ "$(convert "$dir/outside.png" -format '%[pixel:p{400,120}]' info:)" = "srgba(0,0,128,1)" ] ||
+    fail "--outside: PNG is not on the window's navy"
+fi
+grep -A3 -m1 'fill="#000080"' "$dir/outside.svg" | grep -q '<rect x="0" y="0" width="790" height="235"/>' ||
+  fail "--outside: SVG is not on the window's navy"
 if command -v wmf2svg >/dev/null; then
   wmf2svg -o "$dir/outside_external.svg" "$dir/outside.wmf" &&
     grep -q 'Abstand zu MC: 82' "$dir/outside_external.svg" ||

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QRegularExpression>
 #include <QTest>
 #include <cmath>
 #include <filesystem>
@@ -232,6 +233,11 @@ TEST(HelpPrinting, PrintsEveryLineIntoAPdfAndACancelPrintsNothing) {
   for (const QString& line : introduction.PrintLines()) {
     EXPECT_TRUE(printed.contains(line.simplified())) << line.toStdString();
   }
+  // Named for the window and the instant of printing.
+  EXPECT_TRUE(testing::PdfTitle(pdf).contains(QRegularExpression(
+      "^Sternwerk – " + QRegularExpression::escape(introduction.windowTitle().trimmed()) +
+      " \\d\\d\\.\\d\\d\\.\\d{4} \\d\\d:\\d\\d:\\d\\d$")))
+      << testing::PdfTitle(pdf).toStdString();
   EXPECT_TRUE(messages.shown().empty());
 
   TForm13 help(messages);
