@@ -45,7 +45,9 @@ TEST(EarthIcon, OnItsGroundEveryPixelIsOpaqueAndTheCornersTakeTheGround) {
   ASSERT_EQ(onNavy.pixels.size(), icon.pixels.size());
   for (std::size_t i = 0; i < icon.pixels.size(); ++i) {
     EXPECT_EQ(Alpha(onNavy.pixels[i]), 0xFFu) << i;
-    if (Alpha(icon.pixels[i]) == 0xFF) EXPECT_EQ(onNavy.pixels[i], icon.pixels[i]) << i;
+    if (Alpha(icon.pixels[i]) == 0xFF) {
+      EXPECT_EQ(onNavy.pixels[i], icon.pixels[i]) << i;
+    }
   }
   EXPECT_EQ(onNavy.pixels.front(), 0xFF000080u);
   EXPECT_EQ(onNavy.pixels.back(), 0xFF000080u);
