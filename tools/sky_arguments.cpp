@@ -1,5 +1,6 @@
 #include "tools/sky_arguments.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -36,10 +37,11 @@ int DaysInMonth(int month, int year) {
 }  // namespace
 
 bool ParseNumber(std::string_view text, double& value) {
-  text = WithoutPlus(text);
-  if (text.empty()) return false;
-  const char* end = text.data() + text.size();
-  const auto [rest, error] = std::from_chars(text.data(), end, value, std::chars_format::fixed);
+  std::string number(WithoutPlus(text));
+  if (number.empty()) return false;
+  std::replace(number.begin(), number.end(), ',', '.');  // "10,5" as written in German
+  const char* end = number.data() + number.size();
+  const auto [rest, error] = std::from_chars(number.data(), end, value, std::chars_format::fixed);
   return error == std::errc() && rest == end && std::isfinite(value);
 }
 
