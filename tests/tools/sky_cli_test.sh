@@ -87,6 +87,16 @@ expect_status 2 --dial "$dir/dial.png" 07.12.2026 21:30 --colour
 expect_status 2 --dial 07.12.2026 21:30
 expect_status 2 --dial
 [ -e "$dir/dial.bmp" ] && fail "--dial wrote a file with an unknown extension"
+# The system's reasons are told in German, without the English original.
+ln -s /dev/full "$dir/full.wmf"
+mkdir "$dir/folder.svg"
+for target in "$dir/missing/dial.png:nicht gefunden" "$dir/full.wmf:Kein Speicherplatz" \
+  "$dir/folder.svg:Ist ein Verzeichnis"; do
+  file=${target%%:*}
+  message=$("$sky" --dial "$file" 07.12.2026 21:30 2>&1 >/dev/null)
+  grep -q "${target#*:}" <<<"$message" || fail "German reason expected: $message"
+  grep -Eq "No such|No space|Is a directory" <<<"$message" && fail "English reason: $message"
+done
 
 # --search: the first second of the day inside the tolerance, then the
 # factor's and the axis' longitudes; the date moves on past midnight.
