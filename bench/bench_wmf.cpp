@@ -9,8 +9,9 @@
 
 #include "platform/canvas.h"
 #include "platform/colors.h"
-#include "platform/wmf_reader.h"
+#include "platform/symbol_face.h"
 #include "platform/wmf_writer.h"
+#include "tests/support/wmf_reader.h"
 
 namespace sternwerk {
 namespace {
@@ -49,7 +50,7 @@ Picture DialSizedPicture() {
   }
   Image icon{32, 32, std::vector<std::uint32_t>(32 * 32, 0xFF00FFFF)};
   canvas.Draw(245, 244, icon);
-  canvas.font = {"VizizizizuRavorod", 14, false, kBlack, 0};
+  canvas.font = {kSymbolFace, 14, false, kBlack, 0};
   for (int k = 0; k < 12; ++k) {
     const double psi = (30 * k + 14 + 72.7) * kDegree;
     canvas.TextOut(250 + int(140 * std::cos(psi)), 250 - int(140 * std::sin(psi)),

@@ -14,6 +14,7 @@
 #include "engine/factors.h"
 #include "engine/text_forms.h"
 #include "platform/qt_text.h"
+#include "platform/symbol_font.h"
 #include "platform/ui_style.h"
 
 namespace sternwerk {
@@ -190,7 +191,7 @@ void TForm1::CreateDialControls() {
 }
 
 void TForm1::CreateLegends() {
-  const QFont symbolFont = PixelFont(QStringLiteral("VizizizizuRavorod"), 13);
+  const QFont symbolFont = PixelFont(kSymbolFontFamily, 13);
   const QFont nameFont = PixelFont(kSansSerif, 13);
   Memo2 = Memo(this, {8, 160, 21, 361});
   Memo3 = Memo(this, {29, 160, 100, 361});

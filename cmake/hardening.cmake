@@ -3,7 +3,8 @@
 #   STERNWERK_SANITIZE  every target with AddressSanitizer and
 #                       UndefinedBehaviorSanitizer, including the check of
 #                       float-to-integer conversions that gcc leaves out of
-#                       "undefined"; any report ends the program.
+#                       "undefined"; any report ends the program, and any
+#                       compiler warning fails the build.
 #   STERNWERK_FUZZ      the libFuzzer targets in fuzz/ (clang only), with the
 #                       libraries they test instrumented for coverage.
 option(STERNWERK_SANITIZE "Build every target with AddressSanitizer and UBSan" OFF)
@@ -14,7 +15,7 @@ set(STERNWERK_SANITIZER_FLAGS
   -fno-sanitize-recover=undefined,float-cast-overflow)
 
 if(STERNWERK_SANITIZE)
-  add_compile_options(${STERNWERK_SANITIZER_FLAGS})
+  add_compile_options(${STERNWERK_SANITIZER_FLAGS} -Werror)
   add_link_options(${STERNWERK_SANITIZER_FLAGS})
 endif()
 

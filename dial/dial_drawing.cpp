@@ -9,6 +9,7 @@
 #include "engine/factors.h"
 #include "platform/colors.h"
 #include "platform/polar_point.h"
+#include "platform/symbol_face.h"
 
 namespace sternwerk {
 
@@ -26,7 +27,6 @@ constexpr double kMeridianAngle = 90;
 
 // Faces are passed to the font lookup exactly as written here.
 constexpr const char* kCompassFace = "arial";
-constexpr const char* kSymbolFace = "VizizizizuRavorod";
 constexpr const char* kTextFace = "Ariel";
 constexpr const char* kCaptionFace = "Arial";
 

@@ -18,7 +18,22 @@ void InitMonthLengths(SkyState& sky);
 // Julian date at 0 h of the day: years before 1582 Julian, from 1582 on Gregorian.
 double JulianDayNumber(int day, int month, int year);
 
-// Writes centuries (T) and obliquity (negated, radians) from the instant.
+// ComputeTime: the time measure and the obliquity of the ecliptic.
+//
+// Given:   sky.day, sky.month, sky.year  the date; years before 1582 in the
+//                                        Julian, later ones in the
+//                                        Gregorian calendar
+//          sky.hours                     decimal hours, Universal Time
+// Returned:
+//          sky.centuries  T, Julian centuries of 36525 days from
+//                         JD 2415020.0 (1900 January 0.5)
+//          sky.obliquity  minus the mean obliquity of the ecliptic, radians
+//
+// Notes:
+// 1. The obliquity 23.452294 - 0.0130125 T degrees is Newcomb's value for
+//    1900 with its secular decrease of 46.8" per century.
+// 2. The whole year 1582 counts as Gregorian, so the day count steps back
+//    nine days from 31.12.1581 to 01.01.1582.
 void ComputeTime(SkyState& sky);
 
 // Gregorian leap year rule.

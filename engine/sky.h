@@ -5,8 +5,19 @@
 
 namespace sternwerk {
 
-// ComputeTime, ComputeAxes, ComputeSun, ComputeMoon, ComputePlanets, in this
-// order. Allocates nothing.
+// ComputeSky: every position of the sky state for its instant and place.
+//
+// Given:   the instant (day, month, year, hours; Universal Time) and the
+//          place (longitude, latitude; degrees, east and north positive)
+// Returned:
+//          centuries, obliquity, ramc and every longitudes[] and
+//          retrograde[] entry
+//
+// Notes:
+// 1. Runs ComputeTime, ComputeAxes, ComputeSun, ComputeMoon and
+//    ComputePlanets in this order; each later step reads what the earlier
+//    ones wrote.
+// 2. Allocates nothing (a test counts allocations).
 void ComputeSky(SkyState& sky);
 
 }  // namespace sternwerk

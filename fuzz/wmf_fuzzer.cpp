@@ -5,8 +5,8 @@
 #include <span>
 
 #include "fuzz/fuzz_support.h"
-#include "platform/wmf_reader.h"
 #include "platform/wmf_writer.h"
+#include "tests/support/wmf_reader.h"
 
 using namespace sternwerk;
 

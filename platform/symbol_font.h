@@ -5,9 +5,12 @@
 #include <QString>
 #include <QStringList>
 
+#include "platform/symbol_face.h"
+
 namespace sternwerk {
 
-inline const QString kSymbolFontFamily = "VizizizizuRavorod";
+inline const QString kSymbolFontFamily = QString::fromLatin1(kSymbolFace);
+
 // Adds a font file to the application's fonts for the lifetime of the
 // object. A missing or unreadable file adds nothing, without notice.
 class ApplicationFont {

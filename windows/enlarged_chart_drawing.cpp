@@ -12,6 +12,7 @@
 #include "engine/text_forms.h"
 #include "platform/colors.h"
 #include "platform/polar_point.h"
+#include "platform/symbol_face.h"
 #include "platform/text_width_bound.h"
 #include "windows/chart_label_slots.h"
 
@@ -26,7 +27,6 @@ constexpr Point kEarthIconCorner{356, 354};
 
 // Faces are passed to the font lookup exactly as written here.
 constexpr const char* kFrameFace = "ms sans serif";
-constexpr const char* kSymbolFace = "VizizizizuRavorod";
 constexpr const char* kSignTextFace = "Arial";
 constexpr const char* kHeaderFace = "Ariel";
 

@@ -9,12 +9,12 @@
 #include "engine/text_forms.h"
 #include "platform/colors.h"
 #include "platform/polar_point.h"
+#include "platform/symbol_face.h"
 
 namespace sternwerk {
 
 namespace {
 
-constexpr const char* kSymbolFace = "VizizizizuRavorod";
 constexpr const char* kTextFace = "Arial";
 constexpr const char* kDistanceFace = "arial";
 constexpr const char* kPrintFace = "courier new";

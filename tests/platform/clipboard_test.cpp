@@ -9,7 +9,7 @@
 #include "platform/canvas.h"
 #include "platform/colors.h"
 #include "platform/picture_painter.h"
-#include "platform/wmf_reader.h"
+#include "tests/support/wmf_reader.h"
 
 namespace sternwerk {
 namespace {

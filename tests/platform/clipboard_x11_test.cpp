@@ -12,7 +12,7 @@
 #include "platform/canvas.h"
 #include "platform/clipboard.h"
 #include "platform/colors.h"
-#include "platform/wmf_reader.h"
+#include "tests/support/wmf_reader.h"
 
 namespace sternwerk {
 namespace {

@@ -8,9 +8,9 @@
 #include "platform/canvas.h"
 #include "platform/colors.h"
 #include "platform/wmf_format.h"
-#include "platform/wmf_reader.h"
 #include "platform/wmf_writer.h"
 #include "sample_pictures.h"
+#include "tests/support/wmf_reader.h"
 
 namespace sternwerk {
 namespace {

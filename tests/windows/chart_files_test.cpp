@@ -8,8 +8,8 @@
 #include <fstream>
 #include <iterator>
 
-#include "platform/wmf_reader.h"
 #include "tests/clock/temporary_directory.h"
+#include "tests/support/wmf_reader.h"
 #include "tests/windows/chart_test_support.h"
 
 namespace sternwerk {

@@ -1,4 +1,4 @@
-#include "platform/wmf_reader.h"
+#include "tests/support/wmf_reader.h"
 
 #include <algorithm>
 #include <cmath>
@@ -10,8 +10,8 @@
 #include <variant>
 #include <vector>
 
-#include "platform/byte_reader.h"
 #include "platform/wmf_format.h"
+#include "tests/support/byte_reader.h"
 
 namespace sternwerk {
 

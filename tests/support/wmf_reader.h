@@ -1,4 +1,5 @@
-// Reading a placeable Windows metafile back into a picture.
+// Reading a placeable Windows metafile back into a picture. The program only
+// writes metafiles; the tests, the fuzzer and the benchmark read them back.
 #pragma once
 
 #include <cstdint>

@@ -1,5 +1,6 @@
-// Runs the dial's window tests inside a QApplication; listing the tests needs
-// none, so test discovery works without a display.
+// The main() of every test program that needs a QApplication: it parses the
+// GoogleTest flags first and creates no application for --gtest_list_tests,
+// so test discovery works without a display.
 #include <gtest/gtest.h>
 
 #include <QApplication>

@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# CPU time of the real program per clock tick at 20 ticks per second.
+#   bench/tick_cpu.sh [PROGRAM [SECONDS]]   (default build/app/sternwerk, 60)
+# Starts sternwerk on a virtual X server in a fresh folder, answers the start
+# question with Yes (all 22 factors), clicks the speed slider's right arrow up
+# to 20 ticks per second in real-time steps (one second of sky time a tick),
+# lets it run, halts and ends it. The ticks are counted from the instant the
+# clock reached, which ALT.DAT holds at the end, so ticks the timer missed
+# are not counted; the CPU time is the process's user and system time over
+# the same span, read from /proc.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+program=$(realpath "${1:-$here/../build/app/sternwerk}")
+seconds=${2:-60}
+if [ -z "${DISPLAY:-}" ]; then
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$program" "$seconds"
+fi
+source "$here/../tests/app/x_driver.sh"
+fail() { echo "tick_cpu: $*" >&2; exit 1; }
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cd "$work"
+
+cpu_ticks() {  # utime + stime of the program, in clock ticks of /proc
+  awk '{print $14 + $15}' "/proc/$pid/stat"
+}
+seconds_of_day() {  # hh:mm:ss
+  IFS=: read -r h m s <<<"$1"
+  echo $((10#$h * 3600 + 10#$m * 60 + 10#$s))
+}
+
+"$program" >"$work/log" 2>&1 &
+pid=$!
+sleep 3
+xdotool key Escape   # the start picture
+sleep 2
+xdotool key Return   # "Ja": all 22 factors
+main=$(wait_window "$main_title") || fail "no main window"
+sleep 2
+# The slider spans x 535..756, y 92..109 of the window; each click on its
+# right arrow adds one tick per second, from 1 to 20.
+xdotool mousemove --window "$main" 748 100 click --repeat 19 --delay 30 1
+start_instant=$(date -u +%H:%M:%S)
+start_cpu=$(cpu_ticks)
+sleep "$seconds"
+keys_to "$main_title" alt+h
+sleep 1
+end_cpu=$(cpu_ticks)
+keys_to "$main_title" alt+b
+wait_end "the measured run"
+[ -f ALT.DAT ] || fail "no ALT.DAT written"
+end_instant=$(sed -n 2p ALT.DAT | tr -d '\r')
+ticks=$(( ( $(seconds_of_day "$end_instant") - $(seconds_of_day "$start_instant") + 86400 ) % 86400 ))
+[ "$ticks" -gt 0 ] || fail "the clock did not step"
+hz=$(getconf CLK_TCK)
+awk -v cpu=$((end_cpu - start_cpu)) -v hz="$hz" -v ticks="$ticks" -v s="$seconds" 'BEGIN {
+  printf "%d ticks in %d s (%.1f per second), %.2f s CPU: %.2f ms CPU per tick\n",
+         ticks, s, ticks / s, cpu / hz, 1000 * cpu / hz / ticks }'

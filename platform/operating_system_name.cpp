@@ -1,0 +1,11 @@
+#include "platform/operating_system_name.h"
+
+#include <QSysInfo>
+
+namespace sternwerk {
+
+QString OperatingSystemName() {
+  return QSysInfo::prettyProductName();
+}
+
+}  // namespace sternwerk
