@@ -12,7 +12,7 @@ namespace {
 constexpr double kEnteredTimeExtra = 0.0001;  // hours, as the date dialog stores a typed time
 
 std::string Quoted(std::string_view text) {
-  return "\"" + std::string(text) + "\"";
+  return "\"" + Printable(text) + "\"";
 }
 
 std::string_view WithoutPlus(std::string_view text) {
@@ -35,6 +35,14 @@ int DaysInMonth(int month, int year) {
 }
 
 }  // namespace
+
+std::string Printable(std::string_view text) {
+  std::string shown(text);
+  std::replace_if(
+      shown.begin(), shown.end(),
+      [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == '\x7F'; }, '?');
+  return shown;
+}
 
 bool ParseNumber(std::string_view text, double& value) {
   std::string number(WithoutPlus(text));

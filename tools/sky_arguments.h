@@ -38,6 +38,9 @@ double ParseTime(std::string_view text);
 // [low, high]; name says which argument it is in the message.
 double ParseDegrees(std::string_view text, std::string_view name, double low, double high);
 
+// The text as a message may show it: control characters become "?".
+std::string Printable(std::string_view text);
+
 // A finite decimal number ("." or "," as decimal point), or false when the
 // text is not one.
 bool ParseNumber(std::string_view text, double& value);

@@ -40,8 +40,8 @@ SkyState ReadTsvInput(const std::string& line) {
                        ParseInteger(fields[2], year);
   if (!numbers || !IsCalendarDate(day, month, year)) {
     const bool yearOutside = numbers && (year < kFirstYear || year > kLastYear);
-    throw UsageError(fields[0] + "." + fields[1] + "." + fields[2] + " ist kein gültiges Datum" +
-                     (yearOutside ? " (Jahre 1600 bis 9999)" : ""));
+    throw UsageError(Printable(fields[0] + "." + fields[1] + "." + fields[2]) +
+                     " ist kein gültiges Datum" + (yearOutside ? " (Jahre 1600 bis 9999)" : ""));
   }
   const double hours = ParseDegrees(fields[3], "Stunden", 0, kHoursPerDay);
   const double longitude = ParseDegrees(fields[4], "Länge", -kMaxLongitude, kMaxLongitude);

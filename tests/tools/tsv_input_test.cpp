@@ -68,6 +68,10 @@ TEST(TsvInput, DatesHoursAndPlacesOutOfBoundsAreRefused) {
   EXPECT_EQ(Refusal("1 1 2000 24,5 10 50"), "Stunden \"24,5\": muss zwischen 0 und 24 liegen");
   EXPECT_EQ(Refusal("1 1 2000 12 200 50"), "Länge \"200\": muss zwischen -180 und 180 liegen");
   EXPECT_EQ(Refusal("1 1 2000 12 10 N"), "Breite \"N\": keine Dezimalzahl");
+  const char withControls[] = "\x0b\0\x1b 1 2000 12 10 50";
+  EXPECT_EQ(Refusal(std::string(withControls, sizeof withControls - 1)),
+            "??.1.2000 ist kein gültiges Datum")
+      << "control characters are not written into the message";
 }
 
 TEST(TsvInput, MalformedLinesAreRefused) {
