@@ -8,6 +8,7 @@
 #include <limits>
 #include <optional>
 
+#include "engine/system_error_text.h"
 #include "platform/arial_faces.h"
 #include "platform/little_endian.h"
 #include "platform/wmf_format.h"
@@ -310,7 +311,7 @@ Status SaveWmfFile(const Picture& picture, const std::string& path) {
              static_cast<std::streamsize>(bytes.value().size()));
   file.close();
   if (!file)
-    return Status::Failure(failure + (errno != 0 ? std::strerror(errno) : "Schreibfehler"));
+    return Status::Failure(failure + (errno != 0 ? SystemErrorText(errno) : "Schreibfehler"));
   return Status::Success();
 }
 

@@ -9,10 +9,12 @@
 #include <QSvgGenerator>
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <cstdint>
 #include <memory>
 #include <vector>
 
+#include "engine/system_error_text.h"
 #include "platform/picture_painter.h"
 #include "platform/program_files.h"
 #include "platform/symbol_font.h"
@@ -35,6 +37,12 @@ bool EndsWith(std::string_view text, std::string_view end) {
   return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
 }
 
+// Why a file operation failed: the system's reason in German where the
+// failed call left one, Qt's text otherwise.
+QString FileErrorText(const QFileDevice& file) {
+  return errno != 0 ? QString::fromStdString(SystemErrorText(errno)) : file.errorString();
+}
+
 Status CannotWrite(const std::string& path, const QString& reason) {
   return Status::Failure("Die Datei " + path +
                          " kann nicht geschrieben werden: " + reason.toStdString());
@@ -53,7 +61,7 @@ Status WriteWmf(const Picture& picture, PictureExtent extent, const std::string&
   if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
       file.write(reinterpret_cast<const char*>(bytes.value().data()), size) != size ||
       !file.flush()) {
-    return CannotWrite(path, file.errorString());
+    return CannotWrite(path, FileErrorText(file));
   }
   return Status::Success();
 }
@@ -101,7 +109,7 @@ Status WriteSvg(const Picture& picture, PictureExtent extent, const std::string&
   QFile file(QString::fromStdString(path));
   if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size() ||
       !file.flush()) {
-    return CannotWrite(path, file.errorString());
+    return CannotWrite(path, FileErrorText(file));
   }
   return Status::Success();
 }
@@ -117,12 +125,12 @@ Status WritePng(const Picture& picture, PictureExtent extent, const std::string&
   }
   QFile file(QString::fromStdString(path));
   if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-    return CannotWrite(path, file.errorString());
+    return CannotWrite(path, FileErrorText(file));
   }
   QImageWriter writer(&file, "png");
   if (!writer.write(image) || !file.flush()) {
     return CannotWrite(
-        path, file.error() != QFileDevice::NoError ? file.errorString() : writer.errorString());
+        path, file.error() != QFileDevice::NoError ? FileErrorText(file) : writer.errorString());
   }
   return Status::Success();
 }

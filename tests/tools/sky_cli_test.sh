@@ -40,7 +40,8 @@ expect_status 2 01.01.2026 12:00 zehn 50
 expect_status 2 01.01.2026 12:00 10
 expect_status 2 --tsv extra
 
-tsv=$(printf '1 1 2000 12 10 50\n\n7 12 2026 0 10 50\n' | "$sky" --tsv)
+tsv=$(printf '# Tag Monat Jahr Stunden Länge Breite\n1 1 2000 12 10 50\n\n  # Berlin\n7 12 2026 0 10 50\n' |
+  "$sky" --tsv)
 [ "$(printf '%s\n' "$tsv" | wc -l)" -eq 2 ] || fail "tsv: two lines expected"
 first=$(head -n1 <<<"$tsv")
 [ "$(awk -F'\t' '{print NF}' <<<"$first")" -eq 26 ] || fail "tsv: 26 fields expected"
@@ -51,7 +52,12 @@ partial=$(printf '1 1 2000 12 10 50\n2 1 2000 x 10 50\n3 1 2000 0 10 50\n' | "$s
 status=$?
 [ "$status" -eq 2 ] || fail "tsv: malformed line exited $status"
 [ "$(printf '%s\n' "$partial" | wc -l)" -eq 1 ] || fail "tsv: lines before the bad one must be complete"
-grep -q "Zeile 2" /tmp/sky_tsv_err.$$ || fail "tsv: message must name line 2"
+grep -q 'Zeile 2: Stunden "x": keine Dezimalzahl' /tmp/sky_tsv_err.$$ || fail "tsv: message must name line 2 and its field"
+printf '1 1 2000 12 10 50\n31 4 2026 12 10 50\n' | "$sky" --tsv 2>&1 >/dev/null |
+  grep -q 'Zeile 2: 31.4.2026 ist kein gültiges Datum' || fail "tsv: message must name the date"
+[ "$(printf '1 1 2000 12,5 10,25 50,5\n' | "$sky" --tsv)" = "$(printf '1 1 2000 12.5 10.25 50.5\n' | "$sky" --tsv)" ] ||
+  fail "tsv: decimal comma"
+[ "$("$sky" 01.01.2026 12:00 10,5 50,25)" = "$("$sky" 01.01.2026 12:00 10.5 50.25)" ] || fail "decimal comma"
 rm -f /tmp/sky_tsv_err.$$
 for bad in '1 1 2000 12 10' '1 1 2000 12 10 50 7' '1 1 2000 nan 10 50' '1.5 1 2000 0 10 50' \
   '99999999999 1 2000 0 10 50'; do
@@ -86,6 +92,16 @@ expect_status 2 --dial "$dir/dial.png" 07.12.2026 21:30 --colour
 expect_status 2 --dial 07.12.2026 21:30
 expect_status 2 --dial
 [ -e "$dir/dial.bmp" ] && fail "--dial wrote a file with an unknown extension"
+# The system's reasons are told in German, without the English original.
+ln -s /dev/full "$dir/full.wmf"
+mkdir "$dir/folder.svg"
+for target in "$dir/missing/dial.png:nicht gefunden" "$dir/full.wmf:Kein Speicherplatz" \
+  "$dir/folder.svg:Ist ein Verzeichnis"; do
+  file=${target%%:*}
+  message=$("$sky" --dial "$file" 07.12.2026 21:30 2>&1 >/dev/null)
+  grep -q "${target#*:}" <<<"$message" || fail "German reason expected: $message"
+  grep -Eq "No such|No space|Is a directory" <<<"$message" && fail "English reason: $message"
+done
 
 # --search: the first second of the day inside the tolerance, then the
 # factor's and the axis' longitudes; the date moves on past midnight.
@@ -94,8 +110,14 @@ out=$("$sky" --search aufgang so 08.12.2026)
 grep -q '^ SO 256°' <<<"$out" && grep -q '^ AS 256°' <<<"$out" || fail "--search aufgang lines: $out"
 out=$("$sky" --search untergang MO 31.12.2026 13.4 52.5)
 grep -q '^ DC ' <<<"$out" || fail "--search untergang names the descendant: $out"
+# The full moon of 24.12.2026 falls at 01:28 UT; the band of 0.1 degree is
+# entered about ten minutes before, its closest step is reported.
 out=$("$sky" --search vollmond 08.12.2026)
-[ "$(head -n1 <<<"$out")" = "24.12.2026 01:20:00" ] || fail "--search vollmond: $out"
+[ "$(head -n1 <<<"$out")" = "24.12.2026 01:29:30" ] || fail "--search vollmond: $out"
+[ "$("$sky" --search Vollmond 08.12.2026)" = "$out" ] || fail "--search kinds ignore case"
+out=$("$sky" --search vollmond 20.12.9999)
+[ $? -eq 1 ] || fail "--search to the end of the calendar must exit 1"
+grep -q "31.12.9999.*endet der Kalender" <<<"$out" || fail "--search at the calendar's end: $out"
 "$sky" --search neumond 31.12.2026 | head -n1 | grep -q '^..\.01\.2027 ' || fail "--search neumond into the next year"
 "$sky" --search aufgang SO 01.12.2026 10 80 >/dev/null
 [ $? -eq 1 ] || fail "--search: the polar night Sun must not be found (status 1)"
