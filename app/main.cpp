@@ -42,7 +42,7 @@ QIcon EarthWindowIcon() {
 
 // Shows the start picture; a missing or damaged picture is reported and the
 // window shows without it.
-void ShowPictureWindow(TForm7& pictureWindow, Messages& messages) {
+void ShowPictureWindow(PictureWindow& pictureWindow, Messages& messages) {
   const Outcome<QImage> picture = LoadJpegFile(StartPicturePath());
   if (picture.ok()) {
     pictureWindow.SetPicture(picture.value());
@@ -69,30 +69,30 @@ int RunProgram(QApplication& application, const ProgramOptions& options) {
   }
   SkyState sky;
   ComputerClock clock;
-  TForm7 pictureWindow;
-  TForm1 mainWindow(sky,
-                    MainWindowServices{
-                        .messages = messages,
-                        .clock = clock,
-                        .workingDirectory = QDir::currentPath().toStdString(),
-                        .versionText = OperatingSystemName(),
-                        .printPage = PrintPageSize(),
-                        .symbolFontInstalled = SymbolFontInstalled,
-                        .showPictureWindow = [&] { ShowPictureWindow(pictureWindow, messages); },
-                    });
-  TForm2 interval(sky, messages);
+  PictureWindow pictureWindow;
+  MainWindow mainWindow(
+      sky, MainWindowServices{
+               .messages = messages,
+               .clock = clock,
+               .workingDirectory = QDir::currentPath().toStdString(),
+               .versionText = OperatingSystemName(),
+               .printPage = PrintPageSize(),
+               .symbolFontInstalled = SymbolFontInstalled,
+               .showPictureWindow = [&] { ShowPictureWindow(pictureWindow, messages); },
+           });
+  IntervalDialog interval(sky, messages);
   mainWindow.windows.interval = &interval;
-  TForm3 dateTimePlace(sky, messages);
+  DateTimePlaceDialog dateTimePlace(sky, messages);
   mainWindow.windows.dateTimePlace = &dateTimePlace;
-  TForm8 outsideView(sky, messages, QDir::currentPath().toStdString());
-  TForm13 chartHelp(messages);
-  TForm5 enlargedChart(sky, messages, QDir::currentPath().toStdString());
+  OutsideViewWindow outsideView(sky, messages, QDir::currentPath().toStdString());
+  ChartHelpWindow chartHelp(messages);
+  EnlargedChartWindow enlargedChart(sky, messages, QDir::currentPath().toStdString());
   enlargedChart.outsideView = &outsideView;
   enlargedChart.help = &chartHelp;
   mainWindow.windows.enlargedChart = &enlargedChart;
-  TForm11 introduction(messages);
+  IntroductionWindow introduction(messages);
   mainWindow.windows.introduction = &introduction;
-  TForm6 factorChoice(sky, messages);
+  FactorChoiceDialog factorChoice(sky, messages);
   mainWindow.windows.factorChoice = &factorChoice;
   mainWindow.show();
   CentreOnScreen(mainWindow);

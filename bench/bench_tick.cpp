@@ -16,15 +16,15 @@ void BM_Timer1Timer(benchmark::State& state, bool allFactors) {
   messages.SetDefaultAnswer(allFactors);
   ComputerClock clock;
   SkyState sky;
-  TForm1 form(sky, MainWindowServices{messages, clock, QDir::tempPath().toStdString(), "bench",
-                                      QSize(5000, 7100), [] { return true; }, [] {}});
-  form.FormActivate();
-  form.Timer1->stop();
+  MainWindow form(sky, MainWindowServices{messages, clock, QDir::tempPath().toStdString(), "bench",
+                                          QSize(5000, 7100), [] { return true; }, [] {}});
+  form.StartUp();
+  form.tickTimer->stop();
   sky.stepRealTime = false;
   sky.stepMinutes = true;
   sky.intervalMinutes = 7;  // a fresh instant every tick
   for (auto _ : state) {
-    form.Timer1Timer();
+    form.Tick();
     QCoreApplication::processEvents();
   }
 }

@@ -26,7 +26,7 @@ QLabel* Label(QWidget* parent, const QString& text, int left, int top) {
 
 }  // namespace
 
-TForm2::TForm2(SkyState& sky, Messages& messages, QWidget* parent)
+IntervalDialog::IntervalDialog(SkyState& sky, Messages& messages, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       sky_(sky),
       messages_(messages) {
@@ -36,42 +36,42 @@ TForm2::TForm2(SkyState& sky, Messages& messages, QWidget* parent)
   setAutoFillBackground(true);
   setFont(PointFont(kSansSerif, 8));
 
-  Edit1 = new QLineEdit(this);  // created first: first in the tab order
-  Edit1->setGeometry(240, kButtonTop, 57, 24);
-  Edit1->setMaxLength(kMinutesLength);
-  Edit1->setFont(PixelFont(kSansSerif, 13, true));
-  SetColours(Edit1, kSilver, kNavyColour);
-  Edit1->installEventFilter(this);
-  connect(Edit1, &QLineEdit::textEdited, this, [this](const QString& text) {
-    if (text.size() == kMinutesLength) EnterEdit1();
+  minutesEdit = new QLineEdit(this);  // created first: first in the tab order
+  minutesEdit->setGeometry(240, kButtonTop, 57, 24);
+  minutesEdit->setMaxLength(kMinutesLength);
+  minutesEdit->setFont(PixelFont(kSansSerif, 13, true));
+  SetColours(minutesEdit, kSilver, kNavyColour);
+  minutesEdit->installEventFilter(this);
+  connect(minutesEdit, &QLineEdit::textEdited, this, [this](const QString& text) {
+    if (text.size() == kMinutesLength) EnterMinutes();
   });
 
-  Memo1 = new QPlainTextEdit(this);
-  Memo1->setGeometry(8, 8, 289, 289);
-  Memo1->setReadOnly(true);
-  Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+  explanation = new QPlainTextEdit(this);
+  explanation->setGeometry(8, 8, 289, 289);
+  explanation->setReadOnly(true);
+  explanation->setLineWrapMode(QPlainTextEdit::NoWrap);
   // Arial 8 point is 10.7 pixels; 10 pixels keep the longest lines whole.
-  Memo1->setFont(PixelFont(QStringLiteral("Arial"), 10));
-  Memo1->document()->setDocumentMargin(2);
-  Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  SetColours(Memo1, kCream);
+  explanation->setFont(PixelFont(QStringLiteral("Arial"), 10));
+  explanation->document()->setDocumentMargin(2);
+  explanation->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  explanation->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  SetColours(explanation, kCream);
   QStringList lines;
   for (const char* line : interval_texts::kExplanationLines) lines << QString::fromUtf8(line);
-  Memo1->setPlainText(lines.join('\n'));
+  explanation->setPlainText(lines.join('\n'));
 
-  Button1 = StepButton(QStringLiteral("1 Tag"), 8, StepMode::kDay);
-  Button2 = StepButton(QStringLiteral("7 Tage"), 64, StepMode::kWeek);
-  Button3 = StepButton(QStringLiteral("30 Tage"), 120, StepMode::kMonth);
-  Button4 = StepButton(QStringLiteral("1 Jahr"), 176, StepMode::kYear);
+  dayButton = StepButton(QStringLiteral("1 Tag"), 8, StepMode::kDay);
+  weekButton = StepButton(QStringLiteral("7 Tage"), 64, StepMode::kWeek);
+  monthButton = StepButton(QStringLiteral("30 Tage"), 120, StepMode::kMonth);
+  yearButton = StepButton(QStringLiteral("1 Jahr"), 176, StepMode::kYear);
 
-  Label2 = Label(this, QStringLiteral("Minuten"), 240, 328);
-  Label1 = Label(this, QStringLiteral("  ESC  "), 2, 333);
-  Label1->setAutoFillBackground(true);
-  SetColours(Label1, kSilver);
+  minutesLabel = Label(this, QStringLiteral("Minuten"), 240, 328);
+  escLabel = Label(this, QStringLiteral("  ESC  "), 2, 333);
+  escLabel->setAutoFillBackground(true);
+  SetColours(escLabel, kSilver);
 }
 
-QPushButton* TForm2::StepButton(const QString& caption, int left, StepMode mode) {
+QPushButton* IntervalDialog::StepButton(const QString& caption, int left, StepMode mode) {
   auto* button = new QPushButton(caption, this);
   button->setGeometry(left, kButtonTop, 49, 25);
   button->setAutoDefault(false);
@@ -82,58 +82,58 @@ QPushButton* TForm2::StepButton(const QString& caption, int left, StepMode mode)
   return button;
 }
 
-void TForm2::FormActivate() {
+void IntervalDialog::BeginEntry() {
   open_ = true;
-  Edit1->selectAll();
-  Edit1->setFocus(Qt::OtherFocusReason);
+  minutesEdit->selectAll();
+  minutesEdit->setFocus(Qt::OtherFocusReason);
 }
 
-void TForm2::showEvent(QShowEvent* event) {
+void IntervalDialog::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (event->spontaneous()) return;
   if (screen() != nullptr) move(screen()->availableGeometry().center() - rect().center());
-  FormActivate();
+  BeginEntry();
 }
 
-void TForm2::done(int result) {
+void IntervalDialog::done(int result) {
   open_ = false;
   QDialog::done(result);
 }
 
-bool TForm2::ApplyEdit1() {
+bool IntervalDialog::ApplyMinutes() {
   if (!open_) return true;
-  const std::optional<double> minutes = ReadIntervalMinutes(Edit1->text().toStdString());
+  const std::optional<double> minutes = ReadIntervalMinutes(minutesEdit->text().toStdString());
   if (!minutes) {
-    Edit1->setFocus(Qt::OtherFocusReason);
+    minutesEdit->setFocus(Qt::OtherFocusReason);
     return false;
   }
   if (*minutes <= 0) return false;
   sky_.intervalMinutes = *minutes;
   SetStepMode(sky_, StepMode::kMinutes);
   open_ = false;
-  Memo1->setFocus(Qt::OtherFocusReason);
+  explanation->setFocus(Qt::OtherFocusReason);
   accept();
   return true;
 }
 
-void TForm2::EnterEdit1() {
-  if (ApplyEdit1()) return;
+void IntervalDialog::EnterMinutes() {
+  if (ApplyMinutes()) return;
   messages_.Error(QString::fromUtf8(interval_texts::kMinutesRefused));
-  Edit1->setFocus(Qt::OtherFocusReason);
-  Edit1->selectAll();
+  minutesEdit->setFocus(Qt::OtherFocusReason);
+  minutesEdit->selectAll();
 }
 
-bool TForm2::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == Edit1 && event->type() == QEvent::KeyPress) {
+bool IntervalDialog::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == minutesEdit && event->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-      EnterEdit1();
+      EnterMinutes();
       return true;
     }
   }
-  if (watched == Edit1 && event->type() == QEvent::FocusOut) {
+  if (watched == minutesEdit && event->type() == QEvent::FocusOut) {
     const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-    if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) ApplyEdit1();
+    if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) ApplyMinutes();
   }
   return QDialog::eventFilter(watched, event);
 }

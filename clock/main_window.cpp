@@ -80,7 +80,7 @@ void FitLegend(QPlainTextEdit* glyphs, QPlainTextEdit* names) {
 
 }  // namespace
 
-TForm1::TForm1(SkyState& sky, MainWindowServices services, QWidget* parent)
+MainWindow::MainWindow(SkyState& sky, MainWindowServices services, QWidget* parent)
     : QWidget(parent), sky(sky), services_(std::move(services)), pacer_(services_.clock) {
   printPageWidth = static_cast<std::uint16_t>(services_.printPage.width());
   printPageHeight = static_cast<std::uint16_t>(services_.printPage.height());
@@ -91,149 +91,160 @@ TForm1::TForm1(SkyState& sky, MainWindowServices services, QWidget* parent)
   dialView = new DialView(this);
   dialView->setGeometry(0, 0, kDialWidth, kClientHeight);
 
-  CreatePanel1();
-  CreatePanel5();
-  CreatePanel4();
-  CreatePanel3();
+  CreateInstantPanel();
+  CreateSearchPanel();
+  CreatePositionPanel();
+  CreateInfoPanel();
   CreateDialControls();
   CreateLegends();
   CreateSourcePanel();
   SetHints();
 
-  Timer1 = new QTimer(this);
-  Timer1->setTimerType(Qt::PreciseTimer);
-  connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
-  connect(ScrollBar1, &QScrollBar::valueChanged, this, &TForm1::ScrollBar1Change);
-  connect(Button4, &QPushButton::clicked, this, &TForm1::Button4Click);
-  connect(BitBtn1, &QPushButton::clicked, this, &TForm1::BitBtn1Click);
-  connect(Button5, &QPushButton::clicked, this, &TForm1::Button5Click);
-  connect(Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
-  connect(Button3, &QPushButton::clicked, this, &TForm1::Button3Click);
+  tickTimer = new QTimer(this);
+  tickTimer->setTimerType(Qt::PreciseTimer);
+  connect(tickTimer, &QTimer::timeout, this, &MainWindow::Tick);
+  connect(rateSlider, &QScrollBar::valueChanged, this, &MainWindow::ChangeRate);
+  connect(haltButton, &QPushButton::clicked, this, &MainWindow::HaltOrContinue);
+  connect(realTimeButton, &QPushButton::clicked, this, &MainWindow::GoToRealTime);
+  connect(lastInstantButton, &QPushButton::clicked, this, &MainWindow::ReloadLastInstant);
+  connect(dateTimePlaceButton, &QPushButton::clicked, this, &MainWindow::EditDateTimePlace);
+  connect(intervalButton, &QPushButton::clicked, this, &MainWindow::EditInterval);
   CreateSearchControls();
-  connect(Button9, &QPushButton::clicked, this, &TForm1::Button9Click);
-  connect(Button11, &QPushButton::clicked, this, &TForm1::Button11Click);
+  connect(enlargeButton, &QPushButton::clicked, this, &MainWindow::ShowEnlargedChart);
+  connect(introductionButton, &QPushButton::clicked, this, &MainWindow::ShowIntroduction);
 }
 
-void TForm1::CreatePanel1() {
-  Panel1 = Panel(this, {529, 6, 233, 145}, kMoneyGreen);
-  Label1 = Label(Panel1, QString(), {6, 4, 100, 16});
-  Label6 = Label(Panel1, QString(), {108, 4, 122, 16});
-  Label6->setFont(PointFont(kSansSerif, 8, true));
-  Label2 = Label(Panel1, QString(), {6, 22, 221, 16});
-  Button2 = Button(Panel1, "&Datum/Zeit/Ort", {6, 40, 108, 23});
-  Button3 = Button(Panel1, "&Intervall", {119, 40, 108, 23});
-  Label4 = Label(Panel1, QString(), {6, 68, 100, 16});
-  Label3 = Label(Panel1, QString(), {112, 68, 80, 16});
-  Label7 = Label(Panel1, "1", {196, 68, 31, 16});
-  ScrollBar1 = new QScrollBar(Qt::Horizontal, Panel1);
-  ScrollBar1->setGeometry(6, 86, 221, 17);
-  ScrollBar1->setRange(0, kSliderRange);
-  ScrollBar1->setValue(SliderPositionFromRate(1));
-  BitBtn1 = Button(Panel1, "&Real Time  ", {6, 110, 108, 27});
-  BitBtn1->setIcon(RealTimePicture());
-  BitBtn1->setLayoutDirection(Qt::RightToLeft);  // picture right of the caption
-  Button5 = Button(Panel1, "Alt-Datum/&Zeit", {119, 110, 108, 27});
+void MainWindow::CreateInstantPanel() {
+  instantPanel = Panel(this, {529, 6, 233, 145}, kMoneyGreen);
+  dateLabel = Label(instantPanel, QString(), {6, 4, 100, 16});
+  timeLabel = Label(instantPanel, QString(), {108, 4, 122, 16});
+  timeLabel->setFont(PointFont(kSansSerif, 8, true));
+  placeLabel = Label(instantPanel, QString(), {6, 22, 221, 16});
+  dateTimePlaceButton = Button(instantPanel, "&Datum/Zeit/Ort", {6, 40, 108, 23});
+  intervalButton = Button(instantPanel, "&Intervall", {119, 40, 108, 23});
+  intervalLabel = Label(instantPanel, QString(), {6, 68, 100, 16});
+  speedLabel = Label(instantPanel, QString(), {112, 68, 80, 16});
+  rateLabel = Label(instantPanel, "1", {196, 68, 31, 16});
+  rateSlider = new QScrollBar(Qt::Horizontal, instantPanel);
+  rateSlider->setGeometry(6, 86, 221, 17);
+  rateSlider->setRange(0, kSliderRange);
+  rateSlider->setValue(SliderPositionFromRate(1));
+  realTimeButton = Button(instantPanel, "&Real Time  ", {6, 110, 108, 27});
+  realTimeButton->setIcon(RealTimePicture());
+  realTimeButton->setLayoutDirection(Qt::RightToLeft);  // picture right of the caption
+  lastInstantButton = Button(instantPanel, "Alt-Datum/&Zeit", {119, 110, 108, 27});
 }
 
-void TForm1::CreatePanel5() {
-  Panel5 = Panel(this, {529, 154, 232, 91}, kNavyColour);
-  Button4 = Button(Panel5, "&Halt", {6, 6, 104, 38});
-  Button4->setFont(PixelFont(kSansSerif, 16, true));
-  Button4->setDefault(true);
-  Button4->setAutoDefault(true);
-  BitBtn2 = Button(Panel5, QString(), {116, 6, 53, 38});
-  BitBtn3 = Button(Panel5, QString(), {174, 6, 53, 38});
-  BitBtn2->setIcon(FullMoonPicture());
-  BitBtn3->setIcon(NewMoonPicture());
-  for (QPushButton* moon : {BitBtn2, BitBtn3}) moon->setIconSize({24, 24});
-  Button6 = Button(Panel5, "&Aufgang", {6, 52, 71, 31});
-  Button10 = Button(Panel5, "&Kulminat.", {81, 52, 71, 31});
-  Button8 = Button(Panel5, "&Unterg.", {156, 52, 71, 31});
+void MainWindow::CreateSearchPanel() {
+  searchPanel = Panel(this, {529, 154, 232, 91}, kNavyColour);
+  haltButton = Button(searchPanel, "&Halt", {6, 6, 104, 38});
+  haltButton->setFont(PixelFont(kSansSerif, 16, true));
+  haltButton->setDefault(true);
+  haltButton->setAutoDefault(true);
+  fullMoonButton = Button(searchPanel, QString(), {116, 6, 53, 38});
+  newMoonButton = Button(searchPanel, QString(), {174, 6, 53, 38});
+  fullMoonButton->setIcon(FullMoonPicture());
+  newMoonButton->setIcon(NewMoonPicture());
+  for (QPushButton* moon : {fullMoonButton, newMoonButton}) moon->setIconSize({24, 24});
+  riseButton = Button(searchPanel, "&Aufgang", {6, 52, 71, 31});
+  culminationButton = Button(searchPanel, "&Kulminat.", {81, 52, 71, 31});
+  setButton = Button(searchPanel, "&Unterg.", {156, 52, 71, 31});
 }
 
-void TForm1::CreatePanel4() {
-  Panel4 = Panel(this, {529, 248, 233, 236}, kCream);
-  Memo1 = Memo(Panel4, {2, 2, 229, 232});
-  Memo1->setFont(PixelFont(kCourier, 13, true));
-  SetColours(Memo1, kCream, kNavyColour);
+void MainWindow::CreatePositionPanel() {
+  positionPanel = Panel(this, {529, 248, 233, 236}, kCream);
+  positionList = Memo(positionPanel, {2, 2, 229, 232});
+  positionList->setFont(PixelFont(kCourier, 13, true));
+  SetColours(positionList, kCream, kNavyColour);
 }
 
-void TForm1::CreatePanel3() {
-  Panel3 = Panel(this, {529, 486, 233, 62}, kTeal);
-  Button7 = Button(Panel3, "&Quell-Information", {4, 4, 113, 25});
-  Button11 = Button(Panel3, "Progr.&Einführung", {120, 4, 109, 25});
-  Button11->setEnabled(false);
-  Button12 = Button(Panel3, "Zeiche&n", {4, 33, 70, 25});
-  Button1 = Button(Panel3, "&Beenden", {120, 33, 109, 25});
-  Button1->setFont(PixelFont(kSansSerif, 13, true));
-  ProgressBar1 = new QProgressBar(Panel3);
-  ProgressBar1->setGeometry(4, 33, 225, 25);
-  ProgressBar1->setRange(0, kProgressHours);
-  ProgressBar1->setTextVisible(false);
-  ProgressBar1->hide();
-  connect(Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
-  connect(Button7, &QPushButton::clicked, this, &TForm1::Button7Click);
-  connect(Button12, &QPushButton::clicked, this, &TForm1::Button12Click);
+void MainWindow::CreateInfoPanel() {
+  infoPanel = Panel(this, {529, 486, 233, 62}, kTeal);
+  sourceButton = Button(infoPanel, "&Quell-Information", {4, 4, 113, 25});
+  introductionButton = Button(infoPanel, "Progr.&Einführung", {120, 4, 109, 25});
+  introductionButton->setEnabled(false);
+  legendButton = Button(infoPanel, "Zeiche&n", {4, 33, 70, 25});
+  endButton = Button(infoPanel, "&Beenden", {120, 33, 109, 25});
+  endButton->setFont(PixelFont(kSansSerif, 13, true));
+  searchProgress = new QProgressBar(infoPanel);
+  searchProgress->setGeometry(4, 33, 225, 25);
+  searchProgress->setRange(0, kProgressHours);
+  searchProgress->setTextVisible(false);
+  searchProgress->hide();
+  connect(endButton, &QPushButton::clicked, this, &MainWindow::End);
+  connect(sourceButton, &QPushButton::clicked, this, &MainWindow::ToggleSourceInformation);
+  connect(legendButton, &QPushButton::clicked, this, &MainWindow::ToggleLegend);
 }
 
-void TForm1::CreateDialControls() {
-  StaticText1 = Label(this, QString(), {393, 2, 0, 0});
-  StaticText1->setFont(PixelFont(kCourier, 13, true));
-  SetColours(StaticText1, kNavyColour, kLime);
-  Label8 = Label(this, QString(), {3, 2, 0, 0});
-  Label8->setFont(PixelFont(kSansSerif, 13, true));
-  SetColours(Label8, kNavyColour, kYellow);
-  Label5 = Label(this, QString(), {1, 245, 0, 0});
-  Label5->setFont(PixelFont(QStringLiteral("Times New Roman"), 32));
-  SetColours(Label5, kNavyColour, kYellow);
-  Label5->hide();
-  Button9 = Button(this, "&Vergrößern  (Diagramm Drucken / Speichern)", {132, 528, 261, 22});
+void MainWindow::CreateDialControls() {
+  statusLabel = Label(this, QString(), {393, 2, 0, 0});
+  statusLabel->setFont(PixelFont(kCourier, 13, true));
+  SetColours(statusLabel, kNavyColour, kLime);
+  searchResultLabel = Label(this, QString(), {3, 2, 0, 0});
+  searchResultLabel->setFont(PixelFont(kSansSerif, 13, true));
+  SetColours(searchResultLabel, kNavyColour, kYellow);
+  searchProgressLabel = Label(this, QString(), {1, 245, 0, 0});
+  searchProgressLabel->setFont(PixelFont(QStringLiteral("Times New Roman"), 32));
+  SetColours(searchProgressLabel, kNavyColour, kYellow);
+  searchProgressLabel->hide();
+  enlargeButton = Button(this, "&Vergrößern  (Diagramm Drucken / Speichern)", {132, 528, 261, 22});
 }
 
-void TForm1::CreateLegends() {
+void MainWindow::CreateLegends() {
   const QFont symbolFont = PixelFont(kSymbolFontFamily, 13);
   const QFont nameFont = PixelFont(kSansSerif, 13);
-  Memo2 = Memo(this, {8, 160, 21, 361});
-  Memo3 = Memo(this, {29, 160, 100, 361});
-  Memo4 = Memo(this, {392, 320, 21, 201});
-  Memo5 = Memo(this, {413, 320, 100, 201});
+  allFactorGlyphs = Memo(this, {8, 160, 21, 361});
+  allFactorNames = Memo(this, {29, 160, 100, 361});
+  twelveFactorGlyphs = Memo(this, {392, 320, 21, 201});
+  twelveFactorNames = Memo(this, {413, 320, 100, 201});
   for (int factor = 0; factor < kDrawnFactors; ++factor) {
     const QString glyph(QChar(FactorGlyph(factor)));
     const QString name = QString::fromLatin1(kLegendNames[factor].data(),
                                              static_cast<int>(kLegendNames[factor].size()));
-    Memo2->appendPlainText(glyph);
-    Memo3->appendPlainText(name);
+    allFactorGlyphs->appendPlainText(glyph);
+    allFactorNames->appendPlainText(name);
     if (InFactorSet(factor, false)) {
-      Memo4->appendPlainText(glyph);
-      Memo5->appendPlainText(name);
+      twelveFactorGlyphs->appendPlainText(glyph);
+      twelveFactorNames->appendPlainText(name);
     }
   }
-  for (QPlainTextEdit* memo : {Memo2, Memo3, Memo4, Memo5}) {
-    memo->setFont(memo == Memo2 || memo == Memo4 ? symbolFont : nameFont);
+  for (QPlainTextEdit* memo :
+       {allFactorGlyphs, allFactorNames, twelveFactorGlyphs, twelveFactorNames}) {
+    memo->setFont(memo == allFactorGlyphs || memo == twelveFactorGlyphs ? symbolFont : nameFont);
     SetColours(memo, kCream, kNavyColour);
     memo->hide();
   }
-  FitLegend(Memo2, Memo3);
-  FitLegend(Memo4, Memo5);
+  FitLegend(allFactorGlyphs, allFactorNames);
+  FitLegend(twelveFactorGlyphs, twelveFactorNames);
 }
 
-void TForm1::CreateSourcePanel() {
-  Panel2 = Panel(this, {77, 208, 364, 105}, kMoneyGreen);
-  Memo8 = Memo(Panel2, {4, 4, 356, 97});
-  Memo8->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-  Memo8->setPlainText(QString::fromUtf8(main_window_texts::kSourceInformation));
-  Panel2->hide();
+void MainWindow::CreateSourcePanel() {
+  sourcePanel = Panel(this, {77, 208, 364, 105}, kMoneyGreen);
+  sourceText = Memo(sourcePanel, {4, 4, 356, 97});
+  sourceText->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  sourceText->setPlainText(QString::fromUtf8(main_window_texts::kSourceInformation));
+  sourcePanel->hide();
 }
 
-void TForm1::SetHints() {
+void MainWindow::SetHints() {
   namespace t = main_window_texts;
-  const std::pair<QWidget*, const char*> hints[] = {
-      {Button9, t::kButton9Hint},       {Button2, t::kButton2Hint},   {Button3, t::kButton3Hint},
-      {ScrollBar1, t::kScrollBar1Hint}, {BitBtn1, t::kBitBtn1Hint},   {Button5, t::kButton5Hint},
-      {Button7, t::kButton7Hint},       {Button11, t::kButton11Hint}, {Button1, t::kButton1Hint},
-      {Button12, t::kButton12Hint},     {Button4, t::kButton4Hint},   {Button6, t::kButton6Hint},
-      {Button8, t::kButton8Hint},       {Button10, t::kButton10Hint}, {BitBtn2, t::kBitBtn2Hint},
-      {BitBtn3, t::kBitBtn3Hint},       {Memo1, t::kMemo1Hint}};
+  const std::pair<QWidget*, const char*> hints[] = {{enlargeButton, t::kEnlargeHint},
+                                                    {dateTimePlaceButton, t::kDateTimePlaceHint},
+                                                    {intervalButton, t::kIntervalHint},
+                                                    {rateSlider, t::kRateHint},
+                                                    {realTimeButton, t::kRealTimeHint},
+                                                    {lastInstantButton, t::kLastInstantHint},
+                                                    {sourceButton, t::kSourceHint},
+                                                    {introductionButton, t::kIntroductionHint},
+                                                    {endButton, t::kEndHint},
+                                                    {legendButton, t::kLegendHint},
+                                                    {haltButton, t::kHaltHint},
+                                                    {riseButton, t::kRiseHint},
+                                                    {setButton, t::kSetHint},
+                                                    {culminationButton, t::kCulminationHint},
+                                                    {fullMoonButton, t::kFullMoonHint},
+                                                    {newMoonButton, t::kNewMoonHint},
+                                                    {positionList, t::kPositionListHint}};
   for (const auto& [widget, hint] : hints) {
     widget->setToolTip(QString::fromUtf8(hint));
     widget->setToolTipDuration(kHintMilliseconds);
@@ -245,83 +256,85 @@ void TForm1::SetHints() {
   QToolTip::setFont(PointFont(QStringLiteral("ms sans serif"), 8));
 }
 
-void TForm1::buttons(bool on) {
-  for (QPushButton* button :
-       {Button1, Button2, Button3, Button4, Button7, Button11, Button12, BitBtn1}) {
+void MainWindow::SetControlButtonsEnabled(bool on) {
+  for (QPushButton* button : {endButton, dateTimePlaceButton, intervalButton, haltButton,
+                              sourceButton, introductionButton, legendButton, realTimeButton}) {
     button->setEnabled(on);
   }
   if (!on) {
-    Button5->setEnabled(false);
+    lastInstantButton->setEnabled(false);
   } else if (stateFileLoaded) {
-    Button5->setEnabled(true);
+    lastInstantButton->setEnabled(true);
   }
 }
 
-void TForm1::vier_buttons(bool on) {
-  for (QPushButton* button : {Button9, Button6, Button8, Button10, BitBtn2, BitBtn3}) {
+void MainWindow::SetSearchButtonsEnabled(bool on) {
+  for (QPushButton* button :
+       {enlargeButton, riseButton, setButton, culminationButton, fullMoonButton, newMoonButton}) {
     button->setEnabled(on);
   }
 }
 
-void TForm1::ShowStatus(bool running) {
-  SetTextColour(StaticText1, running ? kLime : kRedColour);
-  StaticText1->setText(running ? " Diagramm dreht " : " Diagramm steht ");
-  StaticText1->adjustSize();
+void MainWindow::ShowStatus(bool running) {
+  SetTextColour(statusLabel, running ? kLime : kRedColour);
+  statusLabel->setText(running ? " Diagramm dreht " : " Diagramm steht ");
+  statusLabel->adjustSize();
 }
 
-void TForm1::ShowHalted() {
-  Timer1->stop();
+void MainWindow::ShowHalted() {
+  tickTimer->stop();
   ShowStatus(false);
-  Button4->setText("&Weiter");
+  haltButton->setText("&Weiter");
 }
 
-void TForm1::ShowRunning() {
-  Timer1->start();
+void MainWindow::ShowRunning() {
+  tickTimer->start();
   pacer_.Restart();
   ShowStatus(true);
-  Button4->setText("&Halt");
+  haltButton->setText("&Halt");
 }
 
-void TForm1::ShowInstant() {
+void MainWindow::ShowInstant() {
   constexpr double kGreenwichBound = 0.0002;
-  Label1->setText(FromWindows1252(WeekdayName(sky.year, sky.month, sky.day) + ", " + sky.dateText));
-  SetTextColour(Label6, sky.longitude < kGreenwichBound ? kGreenColour : kMaroon);
-  Label6->setText(FromWindows1252(FormatHours(sky.hours) + " WZ/GMT"));
+  dateLabel->setText(
+      FromWindows1252(WeekdayName(sky.year, sky.month, sky.day) + ", " + sky.dateText));
+  SetTextColour(timeLabel, sky.longitude < kGreenwichBound ? kGreenColour : kMaroon);
+  timeLabel->setText(FromWindows1252(FormatHours(sky.hours) + " WZ/GMT"));
 }
 
-void TForm1::ShowPlace() {
-  Label2->setText(
+void MainWindow::ShowPlace() {
+  placeLabel->setText(
       FromWindows1252(FormatPlace(sky.longitude, sky.latitude, sky.isWest, sky.isSouth)));
 }
 
-void TForm1::Button1Click() {
+void MainWindow::End() {
   close();
 }
 
-void TForm1::Button7Click() {
-  if (!Panel2->isHidden()) {
-    buttons(true);
-    vier_buttons(true);
-    Panel2->hide();
+void MainWindow::ToggleSourceInformation() {
+  if (!sourcePanel->isHidden()) {
+    SetControlButtonsEnabled(true);
+    SetSearchButtonsEnabled(true);
+    sourcePanel->hide();
     return;
   }
-  buttons(false);
-  vier_buttons(false);
-  Button7->setEnabled(true);
+  SetControlButtonsEnabled(false);
+  SetSearchButtonsEnabled(false);
+  sourceButton->setEnabled(true);
   ShowHalted();
-  Panel2->show();
-  Panel2->raise();
-  Button7->setFocus();
+  sourcePanel->show();
+  sourcePanel->raise();
+  sourceButton->setFocus();
 }
 
-void TForm1::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Escape && !Panel2->isHidden()) return Button7Click();
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape && !sourcePanel->isHidden()) return ToggleSourceInformation();
   QWidget::keyPressEvent(event);
 }
 
-void TForm1::Button12Click() {
-  QPlainTextEdit* glyphs = sky.transplutonian ? Memo2 : Memo4;
-  QPlainTextEdit* names = sky.transplutonian ? Memo3 : Memo5;
+void MainWindow::ToggleLegend() {
+  QPlainTextEdit* glyphs = sky.transplutonian ? allFactorGlyphs : twelveFactorGlyphs;
+  QPlainTextEdit* names = sky.transplutonian ? allFactorNames : twelveFactorNames;
   glyphs->setHidden(!glyphs->isHidden());
   names->setHidden(!names->isHidden());
 }

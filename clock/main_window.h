@@ -1,4 +1,4 @@
-// TForm1, the clock window: the dial on the left, the panels of controls on
+// MainWindow, the clock window: the dial on the left, the panels of controls on
 // the right, the two button groups and the clock status display.
 #pragma once
 
@@ -24,21 +24,21 @@
 namespace sternwerk {
 
 class DialView;
-class TForm2;
-class TForm3;
-class TForm5;
-class TForm6;
-class TForm11;
+class IntervalDialog;
+class DateTimePlaceDialog;
+class EnlargedChartWindow;
+class FactorChoiceDialog;
+class IntroductionWindow;
 enum class EventKind;
 
 // The program's other windows, created once by the program's entry and shown
 // modally by the clock window's handlers.
 struct SecondaryWindows {
-  TForm2* interval = nullptr;
-  TForm3* dateTimePlace = nullptr;
-  TForm5* enlargedChart = nullptr;
-  TForm6* factorChoice = nullptr;
-  TForm11* introduction = nullptr;
+  IntervalDialog* interval = nullptr;
+  DateTimePlaceDialog* dateTimePlace = nullptr;
+  EnlargedChartWindow* enlargedChart = nullptr;
+  FactorChoiceDialog* factorChoice = nullptr;
+  IntroductionWindow* introduction = nullptr;
 };
 
 // What the clock window needs from the system; tests replace each part.
@@ -52,20 +52,20 @@ struct MainWindowServices {
   std::function<void()> showPictureWindow;  // modal, returns when it closes
 };
 
-class TForm1 : public QWidget {
+class MainWindow : public QWidget {
   Q_OBJECT
 
  public:
-  TForm1(SkyState& sky, MainWindowServices services, QWidget* parent = nullptr);
+  MainWindow(SkyState& sky, MainWindowServices services, QWidget* parent = nullptr);
 
   // The start-up sequence of the first activation.
-  void FormActivate();
-  // Recomputes the sky and redraws the dial, the position list and Label8.
-  void Diagramm();
+  void StartUp();
+  // Recomputes the sky and redraws the dial, the position list and searchResultLabel.
+  void UpdateDial();
 
   // The general and the halted-state button group.
-  void buttons(bool on);
-  void vier_buttons(bool on);
+  void SetControlButtonsEnabled(bool on);
+  void SetSearchButtonsEnabled(bool on);
   // Clock status display; neither changes the timer interval.
   void ShowHalted();
   void ShowRunning();
@@ -73,31 +73,31 @@ class TForm1 : public QWidget {
   void ShowInstant();
   void ShowPlace();
 
-  void Button1Click();
-  void Button7Click();
-  void Button12Click();
+  void End();
+  void ToggleSourceInformation();
+  void ToggleLegend();
   // Run control.
-  void Timer1Timer();
-  void ScrollBar1Change(int position);
-  void Button4Click();
-  void BitBtn1Click();
-  void Button5Click();
+  void Tick();
+  void ChangeRate(int position);
+  void HaltOrContinue();
+  void GoToRealTime();
+  void ReloadLastInstant();
 
   // Searches (main_window_search.cpp): rise, set, culmination, full and new moon.
-  void Button6Click();
-  void Button8Click();
-  void Button10Click();
-  void BitBtn2Click();
-  void BitBtn3Click();
-  // Beside ProgressBar1 while a search runs; it, and ESC, cancel the search.
-  QPushButton* SearchCancelButton = nullptr;
+  void SearchRise();
+  void SearchSet();
+  void SearchCulmination();
+  void SearchFullMoon();
+  void SearchNewMoon();
+  // Beside searchProgress while a search runs; it, and ESC, cancel the search.
+  QPushButton* searchCancelButton = nullptr;
   // Dialogs (main_window_dialogs.cpp): date/time/place and interval.
-  void Button2Click();
-  void Button3Click();
+  void EditDateTimePlace();
+  void EditInterval();
   // Enlarged diagram (main_window_chart.cpp).
-  void Button9Click();
+  void ShowEnlargedChart();
   // Introduction (main_window_help.cpp).
-  void Button11Click();
+  void ShowIntroduction();
 
   SecondaryWindows windows;
 
@@ -107,50 +107,50 @@ class TForm1 : public QWidget {
   std::uint16_t printPageHeight = 0;
   std::string searchResultText;
 
-  // Panel1: instant, place, interval and speed.
-  QWidget* Panel1;
-  QLabel* Label1;
-  QLabel* Label6;
-  QLabel* Label2;
-  QLabel* Label4;
-  QLabel* Label3;
-  QLabel* Label7;
-  QPushButton* Button2;
-  QPushButton* Button3;
-  QScrollBar* ScrollBar1;
-  QPushButton* BitBtn1;
-  QPushButton* Button5;
-  // Panel5: halt and searches.
-  QWidget* Panel5;
-  QPushButton* Button4;
-  QPushButton* Button6;
-  QPushButton* Button10;
-  QPushButton* Button8;
-  QPushButton* BitBtn2;
-  QPushButton* BitBtn3;
-  // Panel4: the position list.
-  QWidget* Panel4;
-  QPlainTextEdit* Memo1;
-  // Panel3: information and end.
-  QWidget* Panel3;
-  QPushButton* Button7;
-  QPushButton* Button11;
-  QPushButton* Button1;
-  QPushButton* Button12;
-  QProgressBar* ProgressBar1;
+  // instantPanel: instant, place, interval and speed.
+  QWidget* instantPanel;
+  QLabel* dateLabel;
+  QLabel* timeLabel;
+  QLabel* placeLabel;
+  QLabel* intervalLabel;
+  QLabel* speedLabel;
+  QLabel* rateLabel;
+  QPushButton* dateTimePlaceButton;
+  QPushButton* intervalButton;
+  QScrollBar* rateSlider;
+  QPushButton* realTimeButton;
+  QPushButton* lastInstantButton;
+  // searchPanel: halt and searches.
+  QWidget* searchPanel;
+  QPushButton* haltButton;
+  QPushButton* riseButton;
+  QPushButton* culminationButton;
+  QPushButton* setButton;
+  QPushButton* fullMoonButton;
+  QPushButton* newMoonButton;
+  // positionPanel: the position list.
+  QWidget* positionPanel;
+  QPlainTextEdit* positionList;
+  // infoPanel: information and end.
+  QWidget* infoPanel;
+  QPushButton* sourceButton;
+  QPushButton* introductionButton;
+  QPushButton* endButton;
+  QPushButton* legendButton;
+  QProgressBar* searchProgress;
   // Over the dial.
   DialView* dialView;
-  QLabel* StaticText1;
-  QLabel* Label8;
-  QLabel* Label5;
-  QPushButton* Button9;
-  QPlainTextEdit* Memo2;
-  QPlainTextEdit* Memo3;
-  QPlainTextEdit* Memo4;
-  QPlainTextEdit* Memo5;
-  QWidget* Panel2;
-  QPlainTextEdit* Memo8;
-  QTimer* Timer1;
+  QLabel* statusLabel;
+  QLabel* searchResultLabel;
+  QLabel* searchProgressLabel;
+  QPushButton* enlargeButton;
+  QPlainTextEdit* allFactorGlyphs;
+  QPlainTextEdit* allFactorNames;
+  QPlainTextEdit* twelveFactorGlyphs;
+  QPlainTextEdit* twelveFactorNames;
+  QWidget* sourcePanel;
+  QPlainTextEdit* sourceText;
+  QTimer* tickTimer;
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -160,15 +160,15 @@ class TForm1 : public QWidget {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  // StaticText1's clock status text and colour.
+  // statusLabel's clock status text and colour.
   void ShowStatus(bool running);
   void TakeInstantFromClock();
   void ApplyStepDefaults();
   void ClearSearchResult();
-  void CreatePanel1();
-  void CreatePanel5();
-  void CreatePanel4();
-  void CreatePanel3();
+  void CreateInstantPanel();
+  void CreateSearchPanel();
+  void CreatePositionPanel();
+  void CreateInfoPanel();
   void CreateDialControls();
   void CreateLegends();
   void CreateSourcePanel();

@@ -7,16 +7,16 @@
 
 namespace sternwerk {
 
-void TForm1::Button9Click() {
-  buttons(false);
-  vier_buttons(false);
-  TForm5& chart = *windows.enlargedChart;
+void MainWindow::ShowEnlargedChart() {
+  SetControlButtonsEnabled(false);
+  SetSearchButtonsEnabled(false);
+  EnlargedChartWindow& chart = *windows.enlargedChart;
   chart.texts = {FormatPlace(sky.longitude, sky.latitude, sky.isWest, sky.isSouth),
                  searchResultText};
   chart.printPageWidth = printPageWidth;
   chart.exec();
-  buttons(true);
-  vier_buttons(true);
+  SetControlButtonsEnabled(true);
+  SetSearchButtonsEnabled(true);
 }
 
 }  // namespace sternwerk

@@ -13,41 +13,41 @@ namespace {
 
 // A dialog closed at rate 0 starts the clock at one tick forward; moving the
 // slider to that rate runs its change handling.
-void StartAtOneTickWhenRateIsZero(TForm1& form) {
+void StartAtOneTickWhenRateIsZero(MainWindow& form) {
   if (form.sky.ticksPerSecond != 0) return;
   form.sky.ticksPerSecond = 1;
-  form.ScrollBar1->setValue(SliderPositionFromRate(1));
-  form.Label7->setText(QStringLiteral("1"));
+  form.rateSlider->setValue(SliderPositionFromRate(1));
+  form.rateLabel->setText(QStringLiteral("1"));
 }
 
 }  // namespace
 
-void TForm1::Button2Click() {
-  buttons(false);
-  vier_buttons(false);
+void MainWindow::EditDateTimePlace() {
+  SetControlButtonsEnabled(false);
+  SetSearchButtonsEnabled(false);
   ShowHalted();
   ClearSearchResult();
   windows.dateTimePlace->exec();
   ShowInstant();
   ShowPlace();
-  Diagramm();
+  UpdateDial();
   StartAtOneTickWhenRateIsZero(*this);
-  buttons(true);
-  vier_buttons(true);
+  SetControlButtonsEnabled(true);
+  SetSearchButtonsEnabled(true);
 }
 
-void TForm1::Button3Click() {
-  buttons(false);
-  vier_buttons(false);
+void MainWindow::EditInterval() {
+  SetControlButtonsEnabled(false);
+  SetSearchButtonsEnabled(false);
   ClearSearchResult();
   ShowHalted();
-  windows.interval->Edit1->setText(QStringLiteral("0"));
+  windows.interval->minutesEdit->setText(QStringLiteral("0"));
   windows.interval->exec();
-  Label4->setText(FromWindows1252(IntervalText(sky)));
+  intervalLabel->setText(FromWindows1252(IntervalText(sky)));
   StartAtOneTickWhenRateIsZero(*this);
-  buttons(true);
-  vier_buttons(true);
-  Diagramm();
+  SetControlButtonsEnabled(true);
+  SetSearchButtonsEnabled(true);
+  UpdateDial();
 }
 
 }  // namespace sternwerk

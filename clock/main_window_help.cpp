@@ -6,15 +6,15 @@
 
 namespace sternwerk {
 
-void TForm1::Button11Click() {
-  buttons(false);
-  vier_buttons(false);
+void MainWindow::ShowIntroduction() {
+  SetControlButtonsEnabled(false);
+  SetSearchButtonsEnabled(false);
   ShowHalted();
-  Button11->setEnabled(false);
+  introductionButton->setEnabled(false);
   windows.introduction->exec();
-  buttons(true);
-  vier_buttons(true);
-  Button11->setEnabled(true);
+  SetControlButtonsEnabled(true);
+  SetSearchButtonsEnabled(true);
+  introductionButton->setEnabled(true);
 }
 
 }  // namespace sternwerk

@@ -33,68 +33,68 @@ QString Text(const std::string& windows1252) {
 
 }  // namespace
 
-void TForm1::Timer1Timer() {
+void MainWindow::Tick() {
   if (!StepTick(sky, pacer_)) {
     ShowHalted();
-    vier_buttons(true);
+    SetSearchButtonsEnabled(true);
     services_.messages.Information(QString::fromUtf8(kCalendarEnd));
     return;
   }
   ShowInstant();
-  Label4->setText(Text(IntervalText(sky)));
-  Diagramm();
+  intervalLabel->setText(Text(IntervalText(sky)));
+  UpdateDial();
   ClearSearchResult();
 }
 
-void TForm1::ScrollBar1Change(int position) {
-  Panel2->hide();
+void MainWindow::ChangeRate(int position) {
+  sourcePanel->hide();
   sky.ticksPerSecond = RateFromSliderPosition(position);
-  Label7->setText(QString::number(sky.ticksPerSecond));
+  rateLabel->setText(QString::number(sky.ticksPerSecond));
   if (sky.ticksPerSecond == 0) {
     ShowHalted();
-    vier_buttons(true);
+    SetSearchButtonsEnabled(true);
   } else {
     ShowRunning();
-    vier_buttons(false);
-    Timer1->setInterval(TimerInterval(sky.ticksPerSecond));
+    SetSearchButtonsEnabled(false);
+    tickTimer->setInterval(TimerInterval(sky.ticksPerSecond));
   }
-  Label3->setText(Text(SpeedText(sky.ticksPerSecond)));
+  speedLabel->setText(Text(SpeedText(sky.ticksPerSecond)));
   ClearSearchResult();
 }
 
-void TForm1::Button4Click() {
-  if (Timer1->isActive()) {
+void MainWindow::HaltOrContinue() {
+  if (tickTimer->isActive()) {
     ShowHalted();
-    vier_buttons(true);
-    Button9->setFocus();
+    SetSearchButtonsEnabled(true);
+    enlargeButton->setFocus();
   } else {
-    Panel2->hide();
+    sourcePanel->hide();
     ShowRunning();
-    vier_buttons(false);
+    SetSearchButtonsEnabled(false);
     if (sky.ticksPerSecond == 0) {
       sky.ticksPerSecond = 1;
-      ScrollBar1->setValue(SliderPositionFromRate(1));
-      Label7->setText("1");
+      rateSlider->setValue(SliderPositionFromRate(1));
+      rateLabel->setText("1");
     }
   }
   ClearSearchResult();
 }
 
-void TForm1::BitBtn1Click() {
+void MainWindow::GoToRealTime() {
   ShowHalted();
-  vier_buttons(true);
+  SetSearchButtonsEnabled(true);
   ClearSearchResult();
   TakeInstantFromClock();
-  SetTextColour(Label1, kBlackColour);
+  SetTextColour(dateLabel, kBlackColour);
   ShowInstant();
   ApplyStepDefaults();
-  Diagramm();
+  UpdateDial();
 }
 
-void TForm1::Button5Click() {
+void MainWindow::ReloadLastInstant() {
   ShowHalted();
-  SetTextColour(Label1, kBlackColour);
-  vier_buttons(true);
+  SetTextColour(dateLabel, kBlackColour);
+  SetSearchButtonsEnabled(true);
   const StateFileResult read = ReadStateFile(services_.workingDirectory, sky);
   if (!read.ok()) {
     services_.messages.Error(QString::fromStdString(read.error));
@@ -103,13 +103,13 @@ void TForm1::Button5Click() {
   ApplyStepDefaults();
   SetInstantFromTexts(sky);
   SetPlaceFromTexts(sky);
-  Label2->setText(Text(PlaceLabelFromTexts(sky)));
+  placeLabel->setText(Text(PlaceLabelFromTexts(sky)));
   ShowInstant();
   ClearSearchResult();
-  Diagramm();
+  UpdateDial();
 }
 
-void TForm1::Diagramm() {
+void MainWindow::UpdateDial() {
   ComputeSky(sky);
   Picture picture(kDialSize, kDialSize);
   Canvas canvas(picture);
@@ -126,35 +126,35 @@ void TForm1::Diagramm() {
 
   QStringList lines;
   for (const std::string& line : PositionListLines(sky)) lines << Text(line);
-  QFont listFont = Memo1->font();
+  QFont listFont = positionList->font();
   listFont.setPixelSize(PointFont(listFont.family(), sky.transplutonian ? kListPointsAllFactors
                                                                         : kListPointsTwelveFactors)
                             .pixelSize());
-  Memo1->setFont(listFont);
-  Memo1->setVerticalScrollBarPolicy(sky.transplutonian ? Qt::ScrollBarAlwaysOn
-                                                       : Qt::ScrollBarAlwaysOff);
-  Memo1->setPlainText(lines.join('\n'));
-  Memo1->moveCursor(QTextCursor::Start);
+  positionList->setFont(listFont);
+  positionList->setVerticalScrollBarPolicy(sky.transplutonian ? Qt::ScrollBarAlwaysOn
+                                                              : Qt::ScrollBarAlwaysOff);
+  positionList->setPlainText(lines.join('\n'));
+  positionList->moveCursor(QTextCursor::Start);
 
-  Label8->setText(Text(searchResultText));
-  Label8->adjustSize();
-  if (!searchResultText.empty()) Label8->show();
+  searchResultLabel->setText(Text(searchResultText));
+  searchResultLabel->adjustSize();
+  if (!searchResultText.empty()) searchResultLabel->show();
 }
 
-void TForm1::TakeInstantFromClock() {
+void MainWindow::TakeInstantFromClock() {
   SetInstantFromClock(sky, services_.clock);
 }
 
-void TForm1::ApplyStepDefaults() {
+void MainWindow::ApplyStepDefaults() {
   SetStepDefaults(sky);
-  Label4->setText(Text(IntervalText(sky)));
-  Label3->setText(Text(SpeedText(sky.ticksPerSecond)));
-  ScrollBar1->setValue(SliderPositionFromRate(1));
+  intervalLabel->setText(Text(IntervalText(sky)));
+  speedLabel->setText(Text(SpeedText(sky.ticksPerSecond)));
+  rateSlider->setValue(SliderPositionFromRate(1));
 }
 
-void TForm1::ClearSearchResult() {
+void MainWindow::ClearSearchResult() {
   searchResultText.clear();
-  Label8->hide();
+  searchResultLabel->hide();
 }
 
 }  // namespace sternwerk

@@ -115,82 +115,82 @@ class SearchInputGuard : public QObject {
 
 }  // namespace
 
-void TForm1::CreateSearchControls() {
+void MainWindow::CreateSearchControls() {
   // The bar leaves room for the cancel button; together they cover the
   // buttons beneath them.
-  ProgressBar1->setGeometry(4, 33, 152, 25);
-  SearchCancelButton = new QPushButton("Abbrechen", Panel3);
-  SearchCancelButton->setGeometry(156, 33, 73, 25);
-  SearchCancelButton->hide();
-  connect(Button6, &QPushButton::clicked, this, &TForm1::Button6Click);
-  connect(Button8, &QPushButton::clicked, this, &TForm1::Button8Click);
-  connect(Button10, &QPushButton::clicked, this, &TForm1::Button10Click);
-  connect(BitBtn2, &QPushButton::clicked, this, &TForm1::BitBtn2Click);
-  connect(BitBtn3, &QPushButton::clicked, this, &TForm1::BitBtn3Click);
+  searchProgress->setGeometry(4, 33, 152, 25);
+  searchCancelButton = new QPushButton("Abbrechen", infoPanel);
+  searchCancelButton->setGeometry(156, 33, 73, 25);
+  searchCancelButton->hide();
+  connect(riseButton, &QPushButton::clicked, this, &MainWindow::SearchRise);
+  connect(setButton, &QPushButton::clicked, this, &MainWindow::SearchSet);
+  connect(culminationButton, &QPushButton::clicked, this, &MainWindow::SearchCulmination);
+  connect(fullMoonButton, &QPushButton::clicked, this, &MainWindow::SearchFullMoon);
+  connect(newMoonButton, &QPushButton::clicked, this, &MainWindow::SearchNewMoon);
 }
 
-void TForm1::Button6Click() {
+void MainWindow::SearchRise() {
   SearchFactorEvent(EventKind::kRise);
 }
 
-void TForm1::Button8Click() {
+void MainWindow::SearchSet() {
   SearchFactorEvent(EventKind::kSet);
 }
 
-void TForm1::Button10Click() {
+void MainWindow::SearchCulmination() {
   SearchFactorEvent(EventKind::kCulmination);
 }
 
-void TForm1::BitBtn2Click() {
+void MainWindow::SearchFullMoon() {
   RunSearch(EventKind::kFullMoon);
 }
 
-void TForm1::BitBtn3Click() {
+void MainWindow::SearchNewMoon() {
   RunSearch(EventKind::kNewMoon);
 }
 
-void TForm1::SearchFactorEvent(EventKind kind) {
-  TForm6* dialog = windows.factorChoice;
+void MainWindow::SearchFactorEvent(EventKind kind) {
+  FactorChoiceDialog* dialog = windows.factorChoice;
   dialog->setWindowTitle(QString::fromUtf8(TextsOf(kind).dialogTitle));
   dialog->exec();
   if (dialog->answer == "##") return;
   RunSearch(kind);
 }
 
-void TForm1::RunSearch(EventKind kind) {
+void MainWindow::RunSearch(EventKind kind) {
   const int factor = IsLunation(kind) ? static_cast<int>(kMoon) : sky.selectedFactor;
-  Label5->setText(ProgressText(kind, factor));
-  Label5->adjustSize();
-  Label5->show();
-  Label5->raise();
-  ProgressBar1->setValue(0);
-  ProgressBar1->show();
-  SearchCancelButton->show();
-  SearchCancelButton->raise();
+  searchProgressLabel->setText(ProgressText(kind, factor));
+  searchProgressLabel->adjustSize();
+  searchProgressLabel->show();
+  searchProgressLabel->raise();
+  searchProgress->setValue(0);
+  searchProgress->show();
+  searchCancelButton->show();
+  searchCancelButton->raise();
 
   SearchStatus status;
   {
-    SearchInputGuard guard(this, SearchCancelButton);
+    SearchInputGuard guard(this, searchCancelButton);
     QCoreApplication::processEvents();
     status = SearchEvent(sky, kind, factor, [&](int hour) {
-      ProgressBar1->setValue(hour);
+      searchProgress->setValue(hour);
       QCoreApplication::processEvents();
       return !guard.cancelled();
     });
   }
 
-  ProgressBar1->hide();
-  SearchCancelButton->hide();
+  searchProgress->hide();
+  searchCancelButton->hide();
   if (status != SearchStatus::kFound) {
-    Label5->hide();
+    searchProgressLabel->hide();
     if (status == SearchStatus::kNotFound)
       services_.messages.Information(NotFoundText(kind, factor));
     return;
   }
   ShowInstant();
-  Label5->hide();
+  searchProgressLabel->hide();
   searchResultText = ResultText(kind, factor);
-  Diagramm();
+  UpdateDial();
 }
 
 }  // namespace sternwerk

@@ -12,13 +12,13 @@
 
 namespace sternwerk {
 
-void TForm1::showEvent(QShowEvent* event) {
+void MainWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   // The start-up runs once, after the window is on the screen.
-  if (firstActivation_) QTimer::singleShot(0, this, &TForm1::FormActivate);
+  if (firstActivation_) QTimer::singleShot(0, this, &MainWindow::StartUp);
 }
 
-void TForm1::FormActivate() {
+void MainWindow::StartUp() {
   if (!firstActivation_) return;
   services_.showPictureWindow();
   firstActivation_ = false;
@@ -30,19 +30,19 @@ void TForm1::FormActivate() {
   if (stateFileLoaded) {
     ShowPlace();
   } else {
-    Button5->setEnabled(false);
+    lastInstantButton->setEnabled(false);
     SetDefaultPlace(sky);
     ShowPlace();
   }
   ShowInstant();
 
   SetStepDefaults(sky);
-  Label4->setText(QString::fromStdString(IntervalText(sky)));
-  Label3->setText(QString::fromStdString(SpeedText(sky.ticksPerSecond)));
-  ScrollBar1->setValue(SliderPositionFromRate(1));
+  intervalLabel->setText(QString::fromStdString(IntervalText(sky)));
+  speedLabel->setText(QString::fromStdString(SpeedText(sky.ticksPerSecond)));
+  rateSlider->setValue(SliderPositionFromRate(1));
 
-  buttons(false);
-  vier_buttons(false);
+  SetControlButtonsEnabled(false);
+  SetSearchButtonsEnabled(false);
   ShowStatus(false);
 
   sky.symbolFontPresent = services_.symbolFontInstalled();
@@ -50,20 +50,20 @@ void TForm1::FormActivate() {
     services_.messages.Information(QString::fromUtf8(start_texts::kFontMissing));
 
   ShowStatus(true);
-  Timer1->setInterval(kStartTimerInterval);
-  Timer1->start();
+  tickTimer->setInterval(kStartTimerInterval);
+  tickTimer->start();
   pacer_.Restart();
-  Label7->setText("1");
+  rateLabel->setText("1");
   ClearSearchResult();
 
   sky.transplutonian =
       services_.messages.Confirm(QString::fromUtf8(start_texts::kFactorSetQuestion));
-  Diagramm();
-  buttons(true);
-  Button4->setFocus();
+  UpdateDial();
+  SetControlButtonsEnabled(true);
+  haltButton->setFocus();
 }
 
-void TForm1::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
   // A state that cannot be saved keeps the window open, unless the user
   // chooses to end without it: otherwise an unwritable working directory
   // would leave no way to end the program.
@@ -74,7 +74,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
-  Timer1->stop();
+  tickTimer->stop();
   event->accept();
 }
 

@@ -3,37 +3,37 @@
 
 namespace sternwerk::main_window_texts {
 
-inline constexpr const char* kButton9Hint =
+inline constexpr const char* kEnlargeHint =
     " Zeigt das Diagramm in vergrößerter Form mit Druck- sowie Speichermöglichkeit als Metafile ";
-inline constexpr const char* kButton2Hint =
+inline constexpr const char* kDateTimePlaceHint =
     " Öffnet ein Fenster zum Vorgeben eines anderen Anfangs-Datums, einer anderen Zeit und der "
     "Koordinaten eines beliebigen Ortes  ";
-inline constexpr const char* kButton3Hint =
+inline constexpr const char* kIntervalHint =
     " Öffnet ein Fenster zum Einstellen der Rechenintervalle = Schrittweite der "
     "Diagramm-Bewegungen ";
-inline constexpr const char* kScrollBar1Hint = " Hiermit regeln Sie Tempo und Richtung der Uhr ";
-inline constexpr const char* kBitBtn1Hint =
+inline constexpr const char* kRateHint = " Hiermit regeln Sie Tempo und Richtung der Uhr ";
+inline constexpr const char* kRealTimeHint =
     " Setzt Datum, Zeit und Diagramm auf Real-Time = System-Datum und -Zeit als WZ ";
-inline constexpr const char* kButton5Hint =
+inline constexpr const char* kLastInstantHint =
     " Hiermit laden Sie Datum, Zeit und Koordinaten der letzten Anwendung ";
-inline constexpr const char* kButton7Hint = " Schaltet das Info-Fenster ein und auch wieder aus ";
-inline constexpr const char* kButton11Hint = " Zeigt einen Hilfe/Einführungstext zum Programm ";
-inline constexpr const char* kButton1Hint =
+inline constexpr const char* kSourceHint = " Schaltet das Info-Fenster ein und auch wieder aus ";
+inline constexpr const char* kIntroductionHint = " Zeigt einen Hilfe/Einführungstext zum Programm ";
+inline constexpr const char* kEndHint =
     " Das Programm 'merkt' sich End-Datum, -Zeit und -Koordinaten für die Taste "
     "'Alt-Datum/Zeit'; es startet generell mit den letzten Koordinaten und der Real-Time des "
     "Systems. ";
-inline constexpr const char* kButton12Hint = " Schaltet die Zeichenliste ein und aus ";
-inline constexpr const char* kButton4Hint =
-    " Die Aufschrift wechselt zwischen 'Halt' und 'Weiter'. ";
-inline constexpr const char* kButton6Hint =
+inline constexpr const char* kLegendHint = " Schaltet die Zeichenliste ein und aus ";
+inline constexpr const char* kHaltHint = " Die Aufschrift wechselt zwischen 'Halt' und 'Weiter'. ";
+inline constexpr const char* kRiseHint =
     " Öffnet ein Fenster zur Eingabe des gewünschten Aufgangsfaktors ";
-inline constexpr const char* kButton8Hint =
+inline constexpr const char* kSetHint =
     " Öffnet ein Fenster zur Eingabe des gewünschten Untergangsfaktors ";
-inline constexpr const char* kButton10Hint =
+inline constexpr const char* kCulminationHint =
     " Öffnet ein Fenster zur Eingabe des gewünschten Kulminationsfaktors ";
-inline constexpr const char* kBitBtn2Hint = " Sucht den nächsten Vollmond ab aktuellem Datum ";
-inline constexpr const char* kBitBtn3Hint = " Sucht den nächsten Neumond ab aktuellem Datum ";
-inline constexpr const char* kMemo1Hint = " Hier sehen Sie die Winkel aller Faktoren/Planeten ";
+inline constexpr const char* kFullMoonHint = " Sucht den nächsten Vollmond ab aktuellem Datum ";
+inline constexpr const char* kNewMoonHint = " Sucht den nächsten Neumond ab aktuellem Datum ";
+inline constexpr const char* kPositionListHint =
+    " Hier sehen Sie die Winkel aller Faktoren/Planeten ";
 
 // The source-information panel.
 inline constexpr const char* kSourceInformation =

@@ -10,20 +10,21 @@ constexpr int kHeight = 569;
 
 }  // namespace
 
-TForm7::TForm7(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
+PictureWindow::PictureWindow(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
   setFixedSize(kWidth, kHeight);
   setModal(true);
-  Image1 = new QLabel(this);
-  Image1->setGeometry(0, 0, kWidth, kHeight);
-  Image1->setScaledContents(true);
-  Button1 = new QPushButton(QStringLiteral("weiter"), this);
-  Button1->setGeometry(712, 547, 49, 20);
+  pictureLabel = new QLabel(this);
+  pictureLabel->setGeometry(0, 0, kWidth, kHeight);
+  pictureLabel->setScaledContents(true);
+  continueButton = new QPushButton(QStringLiteral("weiter"), this);
+  continueButton->setGeometry(712, 547, 49, 20);
   // "weiter" is the cancel button: Escape closes the window like a click.
-  connect(Button1, &QPushButton::clicked, this, &QDialog::reject);
+  connect(continueButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void TForm7::SetPicture(const QImage& picture) {
-  Image1->setPixmap(QPixmap::fromImage(picture));
+void PictureWindow::SetPicture(const QImage& picture) {
+  pictureLabel->setPixmap(QPixmap::fromImage(picture));
 }
 
 }  // namespace sternwerk

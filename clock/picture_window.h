@@ -1,4 +1,4 @@
-// TForm7, the borderless picture window shown once at start.
+// PictureWindow, the borderless picture window shown once at start.
 #pragma once
 
 #include <QDialog>
@@ -8,17 +8,17 @@
 
 namespace sternwerk {
 
-class TForm7 : public QDialog {
+class PictureWindow : public QDialog {
   Q_OBJECT
 
  public:
-  explicit TForm7(QWidget* parent = nullptr);
+  explicit PictureWindow(QWidget* parent = nullptr);
 
   // The picture that fills the window.
   void SetPicture(const QImage& picture);
 
-  QLabel* Image1;
-  QPushButton* Button1;
+  QLabel* pictureLabel;
+  QPushButton* continueButton;
 };
 
 }  // namespace sternwerk

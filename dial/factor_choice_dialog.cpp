@@ -41,7 +41,7 @@ QString FromUtf8(std::string_view text) {
 
 }  // namespace
 
-TForm6::TForm6(SkyState& sky, Messages& messages, QWidget* parent)
+FactorChoiceDialog::FactorChoiceDialog(SkyState& sky, Messages& messages, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       sky_(sky),
       messages_(messages) {
@@ -49,51 +49,51 @@ TForm6::TForm6(SkyState& sky, Messages& messages, QWidget* parent)
   setFixedSize(kClientWidth, kClientHeight);
   SetColours(this, kYellow);
 
-  Edit1 = new QLineEdit(this);
-  Edit1->setGeometry(16, 224, 36, 28);
-  Edit1->setMaxLength(kCodeLength);
-  Edit1->setValidator(new CapitalLetters(Edit1));
-  Edit1->setFont(PixelFont(QStringLiteral("MS Sans Serif"), 16, true));
-  SetColours(Edit1, Qt::white, kNavyColour);
-  Edit1->installEventFilter(this);
+  codeEdit = new QLineEdit(this);
+  codeEdit->setGeometry(16, 224, 36, 28);
+  codeEdit->setMaxLength(kCodeLength);
+  codeEdit->setValidator(new CapitalLetters(codeEdit));
+  codeEdit->setFont(PixelFont(QStringLiteral("MS Sans Serif"), 16, true));
+  SetColours(codeEdit, Qt::white, kNavyColour);
+  codeEdit->installEventFilter(this);
 
-  Memo1 = new QPlainTextEdit(this);
-  Memo1->setGeometry(2, 1, 214, 216);
-  Memo1->setFont(PixelFont(QStringLiteral("Arial"), 13));
-  Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
-  Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  Memo1->document()->setDocumentMargin(1);
-  for (const char* line : kInstructions) Memo1->appendPlainText(QString::fromUtf8(line));
-  Memo1->moveCursor(QTextCursor::Start);
-  setTabOrder(Edit1, Memo1);
+  instructions = new QPlainTextEdit(this);
+  instructions->setGeometry(2, 1, 214, 216);
+  instructions->setFont(PixelFont(QStringLiteral("Arial"), 13));
+  instructions->setLineWrapMode(QPlainTextEdit::NoWrap);
+  instructions->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  instructions->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  instructions->document()->setDocumentMargin(1);
+  for (const char* line : kInstructions) instructions->appendPlainText(QString::fromUtf8(line));
+  instructions->moveCursor(QTextCursor::Start);
+  setTabOrder(codeEdit, instructions);
 
-  Label1 = new QLabel(this);
-  Label1->move(64, 230);
-  Label2 = new QLabel(QStringLiteral(" ESC "), this);
-  Label2->move(1, 264);
-  Label2->setAutoFillBackground(true);
-  SetColours(Label2, kSilver);
-  Label2->adjustSize();
+  rangeLabel = new QLabel(this);
+  rangeLabel->move(64, 230);
+  escLabel = new QLabel(QStringLiteral(" ESC "), this);
+  escLabel->move(1, 264);
+  escLabel->setAutoFillBackground(true);
+  SetColours(escLabel, kSilver);
+  escLabel->adjustSize();
 
-  connect(Edit1, &QLineEdit::textChanged, this, &TForm6::Edit1Change);
+  connect(codeEdit, &QLineEdit::textChanged, this, &FactorChoiceDialog::CheckCode);
 }
 
-void TForm6::FormActivate() {
-  Edit1->blockSignals(true);
-  Edit1->clear();
-  Edit1->blockSignals(false);
+void FactorChoiceDialog::BeginEntry() {
+  codeEdit->blockSignals(true);
+  codeEdit->clear();
+  codeEdit->blockSignals(false);
   answer.clear();
-  Label1->setText(FromUtf8(FactorRangeHint(sky_.transplutonian)));
-  Label1->adjustSize();
-  Edit1->setFocus();
+  rangeLabel->setText(FromUtf8(FactorRangeHint(sky_.transplutonian)));
+  rangeLabel->adjustSize();
+  codeEdit->setFocus();
 }
 
-void TForm6::Edit1KeyPress(QChar key) {
-  if (key == kEscape) Edit1->setText(FromUtf8(kCancelCode));
+void FactorChoiceDialog::CancelOnEscape(QChar key) {
+  if (key == kEscape) codeEdit->setText(FromUtf8(kCancelCode));
 }
 
-void TForm6::Edit1Change(const QString& text) {
+void FactorChoiceDialog::CheckCode(const QString& text) {
   const FactorCodeCheck check = CheckFactorCode(text.toStdString(), sky_.transplutonian);
   switch (check.verdict) {
     case FactorCodeVerdict::kIncomplete:
@@ -103,7 +103,7 @@ void TForm6::Edit1Change(const QString& text) {
       return;
     case FactorCodeVerdict::kRefused:
       messages_.Error(QString::fromStdString(check.message));
-      Edit1->selectAll();  // the next keys retype the code
+      codeEdit->selectAll();  // the next keys retype the code
       return;
     case FactorCodeVerdict::kChosen:
       sky_.selectedFactor = static_cast<std::uint8_t>(check.factor);
@@ -112,30 +112,30 @@ void TForm6::Edit1Change(const QString& text) {
   }
 }
 
-void TForm6::reject() {
+void FactorChoiceDialog::reject() {
   answer = FromUtf8(kCancelCode);
   QDialog::reject();
 }
 
-void TForm6::showEvent(QShowEvent* event) {
+void FactorChoiceDialog::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (const QScreen* screen = this->screen()) {
     move(screen->availableGeometry().center() - rect().center());
   }
-  FormActivate();
+  BeginEntry();
 }
 
-void TForm6::keyPressEvent(QKeyEvent* event) {
+void FactorChoiceDialog::keyPressEvent(QKeyEvent* event) {
   // ESC cancels only from the field; elsewhere the key does nothing.
   if (event->key() == Qt::Key_Escape) return event->accept();
   QDialog::keyPressEvent(event);
 }
 
-bool TForm6::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == Edit1 && event->type() == QEvent::KeyPress) {
+bool FactorChoiceDialog::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == codeEdit && event->type() == QEvent::KeyPress) {
     const auto* key = static_cast<QKeyEvent*>(event);
     if (key->key() == Qt::Key_Escape) {
-      Edit1KeyPress(kEscape);
+      CancelOnEscape(kEscape);
       return true;
     }
   }

@@ -1,4 +1,4 @@
-// TForm6, the factor choice dialog: the user types the two-letter code of
+// FactorChoiceDialog, the factor choice dialog: the user types the two-letter code of
 // the factor whose rise, set or culmination is searched.
 #pragma once
 
@@ -13,29 +13,29 @@
 
 namespace sternwerk {
 
-class TForm6 : public QDialog {
+class FactorChoiceDialog : public QDialog {
   Q_OBJECT
 
  public:
-  TForm6(SkyState& sky, Messages& messages, QWidget* parent = nullptr);
+  FactorChoiceDialog(SkyState& sky, Messages& messages, QWidget* parent = nullptr);
 
   // Empties the field and the answer and sets the range hint; runs each
   // time the dialog is shown.
-  void FormActivate();
+  void BeginEntry();
   // ESC in the field enters the cancel code.
-  void Edit1KeyPress(QChar key);
+  void CancelOnEscape(QChar key);
   // Checks the field after every change: closes with the factor chosen,
   // closes cancelled, or explains a refused code and stays open.
-  void Edit1Change(const QString& text);
+  void CheckCode(const QString& text);
 
   // Empty when a factor was chosen (written to selectedFactor), "##" when
   // the dialog was cancelled, by ESC, "##" or closing the window.
   QString answer;
 
-  QPlainTextEdit* Memo1;
-  QLineEdit* Edit1;
-  QLabel* Label1;
-  QLabel* Label2;
+  QPlainTextEdit* instructions;
+  QLineEdit* codeEdit;
+  QLabel* rangeLabel;
+  QLabel* escLabel;
 
  public slots:
   void reject() override;

@@ -16,26 +16,26 @@ constexpr int kMemoFontPixels = 13;
 
 }  // namespace
 
-TForm13::TForm13(Messages& messages, QWidget* parent)
+ChartHelpWindow::ChartHelpWindow(Messages& messages, QWidget* parent)
     : HelpWindow(messages, kClientSize, QLatin1Char('?'), parent) {
   setWindowTitle(kCaption);
   const QFont memoFont = PixelFont(QStringLiteral("Arial"), kMemoFontPixels);
-  Memo1 = Memo({1, 2, 616, 535}, Qt::white, kBlackColour, memoFont, kChartHelpText);
-  Memo2 = Memo({1, 537, 616, 103}, Qt::white, kBlackColour, memoFont, kChartHelpMaterial);
+  helpText = Memo({1, 2, 616, 535}, Qt::white, kBlackColour, memoFont, kChartHelpText);
+  materialText = Memo({1, 537, 616, 103}, Qt::white, kBlackColour, memoFont, kChartHelpMaterial);
   PlaceButtons({224, 642, 75, 22}, {318, 642, 75, 22}, font());
 }
 
-void TForm13::FormShow() {
-  Button1->setFocus();
+void ChartHelpWindow::SetInitialFocus() {
+  backButton->setFocus();
 }
 
-QStringList TForm13::PrintLines() const {
+QStringList ChartHelpWindow::PrintLines() const {
   return HelpPrintLines({{3, 8, kChartHelpText}, {3, 9, kChartHelpMaterial}}, 1);
 }
 
-void TForm13::showEvent(QShowEvent* event) {
+void ChartHelpWindow::showEvent(QShowEvent* event) {
   HelpWindow::showEvent(event);
-  FormShow();
+  SetInitialFocus();
 }
 
 }  // namespace sternwerk

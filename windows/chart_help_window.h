@@ -1,4 +1,4 @@
-// TForm13, "Hilfen zur vergrößerten Diagramm-Anzeige": how the enlarged
+// ChartHelpWindow, "Hilfen zur vergrößerten Diagramm-Anzeige": how the enlarged
 // chart differs from the dial, its print and save, and where to read on.
 #pragma once
 
@@ -6,18 +6,18 @@
 
 namespace sternwerk {
 
-class TForm13 : public HelpWindow {
+class ChartHelpWindow : public HelpWindow {
   Q_OBJECT
 
  public:
-  explicit TForm13(Messages& messages, QWidget* parent = nullptr);
+  explicit ChartHelpWindow(Messages& messages, QWidget* parent = nullptr);
 
   // Puts the focus on "&Zurück".
-  void FormShow();
+  void SetInitialFocus();
   QStringList PrintLines() const override;
 
-  QPlainTextEdit* Memo1;
-  QPlainTextEdit* Memo2;
+  QPlainTextEdit* helpText;
+  QPlainTextEdit* materialText;
 
  protected:
   void showEvent(QShowEvent* event) override;

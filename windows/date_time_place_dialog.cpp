@@ -52,7 +52,7 @@ bool MovedByUser(const QFocusEvent& event) {
 
 }  // namespace
 
-TForm3::TForm3(SkyState& sky, Messages& messages, QWidget* parent)
+DateTimePlaceDialog::DateTimePlaceDialog(SkyState& sky, Messages& messages, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       logic_(sky, [&messages](std::string_view message) {
         messages.Error(QString::fromUtf8(message.data(), static_cast<int>(message.size())));
@@ -63,28 +63,28 @@ TForm3::TForm3(SkyState& sky, Messages& messages, QWidget* parent)
   setAutoFillBackground(true);
   setFont(PixelFont(kSansSerif, 11));
 
-  Memo1 = new QPlainTextEdit(this);
-  Memo1->setGeometry(4, 3, 275, 346);
-  Memo1->setReadOnly(true);
-  Memo1->setFocusPolicy(Qt::StrongFocus);
-  Memo1->setTabChangesFocus(true);
-  Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
-  Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  SetColours(Memo1, kCream);
+  helpText = new QPlainTextEdit(this);
+  helpText->setGeometry(4, 3, 275, 346);
+  helpText->setReadOnly(true);
+  helpText->setFocusPolicy(Qt::StrongFocus);
+  helpText->setTabChangesFocus(true);
+  helpText->setLineWrapMode(QPlainTextEdit::NoWrap);
+  helpText->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  helpText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  SetColours(helpText, kCream);
   // Arial's narrower, smaller letters let all 27 lines show at once.
-  Memo1->setFont(PixelFont(QStringLiteral("Arial"), 10));
-  Memo1->document()->setDocumentMargin(2);
+  helpText->setFont(PixelFont(QStringLiteral("Arial"), 10));
+  helpText->document()->setDocumentMargin(2);
   QStringList help;
   for (const char* line : date_time_place_texts::kHelpLines) help << QString::fromUtf8(line);
-  Memo1->setPlainText(help.join('\n'));
+  helpText->setPlainText(help.join('\n'));
 
   CreateLabels();
   CreateFields();
-  Memo1->installEventFilter(this);
+  helpText->installEventFilter(this);
 }
 
-void TForm3::CreateFields() {
+void DateTimePlaceDialog::CreateFields() {
   const QFont fieldFont = PixelFont(kSansSerif, 13, true);
   for (int index = 0; index < kDateFieldCount; ++index) {
     const FieldPlace place = kFieldPlaces[index];
@@ -102,61 +102,62 @@ void TForm3::CreateFields() {
     });
     edits_[index] = edit;
   }
-  Edit1 = edits_[0];
-  Edit2 = edits_[1];
-  Edit3 = edits_[2];
-  Edit4 = edits_[3];
-  Edit5 = edits_[4];
-  Edit6 = edits_[5];
-  Edit7 = edits_[6];
-  Edit8 = edits_[7];
-  Edit9 = edits_[8];
-  Edit10 = edits_[9];
-  Edit11 = edits_[10];
+  dayEdit = edits_[0];
+  monthEdit = edits_[1];
+  yearEdit = edits_[2];
+  hourEdit = edits_[3];
+  minuteEdit = edits_[4];
+  longitudeSignEdit = edits_[5];
+  longitudeDegreesEdit = edits_[6];
+  longitudeMinutesEdit = edits_[7];
+  latitudeSignEdit = edits_[8];
+  latitudeDegreesEdit = edits_[9];
+  latitudeMinutesEdit = edits_[10];
   for (int index = 1; index < kDateFieldCount; ++index) {
     setTabOrder(edits_[index - 1], edits_[index]);
   }
-  setTabOrder(Edit11, Memo1);
+  setTabOrder(latitudeMinutesEdit, helpText);
 }
 
-void TForm3::CreateLabels() {
+void DateTimePlaceDialog::CreateLabels() {
   const QFont labelFont = PixelFont(kSansSerif, 13);
-  Label1 = Label(this, QStringLiteral("Datum"), 56, 379);
-  Label2 = Label(this, QStringLiteral("WZ/GMT"), 168, 379);
-  Label4 = Label(this, QStringLiteral("Länge"), 56, 428);
-  Label5 = Label(this, QStringLiteral("Breite"), 168, 428);
-  for (QLabel* label : {Label1, Label2, Label4, Label5}) {
+  dateLabel = Label(this, QStringLiteral("Datum"), 56, 379);
+  timeLabel = Label(this, QStringLiteral("WZ/GMT"), 168, 379);
+  longitudeLabel = Label(this, QStringLiteral("Länge"), 56, 428);
+  latitudeLabel = Label(this, QStringLiteral("Breite"), 168, 428);
+  for (QLabel* label : {dateLabel, timeLabel, longitudeLabel, latitudeLabel}) {
     label->setFont(labelFont);
     label->adjustSize();
   }
-  Label3 = Label(this, QStringLiteral("  ESC  "), 2, 432);
-  Label3->setAutoFillBackground(true);
-  SetColours(Label3, kSilver);
-  Label3->installEventFilter(this);
+  escLabel = Label(this, QStringLiteral("  ESC  "), 2, 432);
+  escLabel->setAutoFillBackground(true);
+  SetColours(escLabel, kSilver);
+  escLabel->installEventFilter(this);
 }
 
-void TForm3::FormActivate() {
+void DateTimePlaceDialog::BeginEntry() {
   logic_.Activate();
   for (int index = 0; index < kDateFieldCount; ++index) {
     edits_[index]->setText(FromWindows1252(logic_.Text(static_cast<DateField>(index))));
   }
-  Edit1->setFocus(Qt::OtherFocusReason);
-  Edit1->selectAll();
+  dayEdit->setFocus(Qt::OtherFocusReason);
+  dayEdit->selectAll();
   selectDayOnFocus_ = true;
 }
 
-void TForm3::showEvent(QShowEvent* event) {
+void DateTimePlaceDialog::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (event->spontaneous()) return;
   if (screen() != nullptr) move(screen()->availableGeometry().center() - rect().center());
-  FormActivate();
+  BeginEntry();
 }
 
-QWidget* TForm3::Widget(DateField field) const {
-  return field == DateField::kMemo ? static_cast<QWidget*>(Memo1) : edits_[static_cast<int>(field)];
+QWidget* DateTimePlaceDialog::Widget(DateField field) const {
+  return field == DateField::kMemo ? static_cast<QWidget*>(helpText)
+                                   : edits_[static_cast<int>(field)];
 }
 
-bool TForm3::FollowLogic() {
+bool DateTimePlaceDialog::FollowLogic() {
   if (logic_.Closed()) {
     if (isVisible()) accept();
     return false;
@@ -168,20 +169,20 @@ bool TForm3::FollowLogic() {
   return true;
 }
 
-void TForm3::FollowLogicAfterLeaving(DateField left) {
+void DateTimePlaceDialog::FollowLogicAfterLeaving(DateField left) {
   if (FollowLogic() || logic_.Closed() || logic_.Focus() != left) return;
   // The field's own check kept the focus in it: its text is selected for
   // the correction, as when the focus comes back to a field.
   edits_[static_cast<int>(left)]->selectAll();
 }
 
-bool TForm3::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::FocusIn && watched == Edit1 && selectDayOnFocus_ &&
+bool DateTimePlaceDialog::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::FocusIn && watched == dayEdit && selectDayOnFocus_ &&
       static_cast<QFocusEvent*>(event)->reason() == Qt::ActiveWindowFocusReason) {
     // The day's text selected at the opening may be lost while the window
     // is being activated; it is selected again when the focus arrives.
     selectDayOnFocus_ = false;
-    Edit1->selectAll();
+    dayEdit->selectAll();
   }
   if (event->type() == QEvent::FocusIn && MovedByUser(*static_cast<QFocusEvent*>(event))) {
     if (auto* edit = qobject_cast<QLineEdit*>(watched)) edit->selectAll();
@@ -194,7 +195,7 @@ bool TForm3::eventFilter(QObject* watched, QEvent* event) {
       return FollowLogic() || logic_.Closed();
     }
   }
-  if (event->type() == QEvent::MouseButtonPress && watched == Label3) {
+  if (event->type() == QEvent::MouseButtonPress && watched == escLabel) {
     Escape();
     return true;
   }
@@ -204,7 +205,7 @@ bool TForm3::eventFilter(QObject* watched, QEvent* event) {
       Escape();
       return true;
     }
-    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && watched != Memo1) {
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && watched != helpText) {
       const DateField left = logic_.Focus();
       logic_.PressEnter();
       FollowLogicAfterLeaving(left);
@@ -214,12 +215,12 @@ bool TForm3::eventFilter(QObject* watched, QEvent* event) {
   return QDialog::eventFilter(watched, event);
 }
 
-void TForm3::keyPressEvent(QKeyEvent* event) {
+void DateTimePlaceDialog::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Escape) return Escape();
   QDialog::keyPressEvent(event);
 }
 
-void TForm3::Escape() {
+void DateTimePlaceDialog::Escape() {
   logic_.PressEscape();
   FollowLogic();
 }

@@ -1,4 +1,4 @@
-// TForm3, the date/time/place dialog: eleven small fields for date, time of
+// DateTimePlaceDialog, the date/time/place dialog: eleven small fields for date, time of
 // day (WZ/GMT), longitude and latitude over DateTimePlaceLogic, which checks
 // and commits each group. The window passes typed texts, focus moves, Enter
 // and ESC to the logic and puts the focus where the logic says.
@@ -16,32 +16,32 @@
 
 namespace sternwerk {
 
-class TForm3 : public QDialog {
+class DateTimePlaceDialog : public QDialog {
   Q_OBJECT
 
  public:
-  TForm3(SkyState& sky, Messages& messages, QWidget* parent = nullptr);
+  DateTimePlaceDialog(SkyState& sky, Messages& messages, QWidget* parent = nullptr);
 
-  // Each opening: fills the fields from the sky state, focus in Edit1.
-  void FormActivate();
+  // Each opening: fills the fields from the sky state, focus in dayEdit.
+  void BeginEntry();
 
-  QPlainTextEdit* Memo1;
-  QLabel* Label1;
-  QLabel* Label2;
-  QLabel* Label3;
-  QLabel* Label4;
-  QLabel* Label5;
-  QLineEdit* Edit1;
-  QLineEdit* Edit2;
-  QLineEdit* Edit3;
-  QLineEdit* Edit4;
-  QLineEdit* Edit5;
-  QLineEdit* Edit6;
-  QLineEdit* Edit7;
-  QLineEdit* Edit8;
-  QLineEdit* Edit9;
-  QLineEdit* Edit10;
-  QLineEdit* Edit11;
+  QPlainTextEdit* helpText;
+  QLabel* dateLabel;
+  QLabel* timeLabel;
+  QLabel* escLabel;
+  QLabel* longitudeLabel;
+  QLabel* latitudeLabel;
+  QLineEdit* dayEdit;
+  QLineEdit* monthEdit;
+  QLineEdit* yearEdit;
+  QLineEdit* hourEdit;
+  QLineEdit* minuteEdit;
+  QLineEdit* longitudeSignEdit;
+  QLineEdit* longitudeDegreesEdit;
+  QLineEdit* longitudeMinutesEdit;
+  QLineEdit* latitudeSignEdit;
+  QLineEdit* latitudeDegreesEdit;
+  QLineEdit* latitudeMinutesEdit;
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -63,7 +63,7 @@ class TForm3 : public QDialog {
 
   DateTimePlaceLogic logic_;
   std::array<QLineEdit*, kDateFieldCount> edits_{};
-  // Set by an opening before the window is active: Edit1's text is selected
+  // Set by an opening before the window is active: dayEdit's text is selected
   // once the focus arrives in it.
   bool selectDayOnFocus_ = false;
 };

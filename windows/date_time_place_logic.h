@@ -14,7 +14,7 @@
 
 namespace sternwerk {
 
-// The eleven edit fields in tab order (Edit1 to Edit11), then the help memo,
+// The eleven edit fields in tab order (dayEdit to latitudeMinutesEdit), then the help memo,
 // which takes the focus but has no reactions of its own.
 enum class DateField {
   kDay,

@@ -42,8 +42,8 @@ QPushButton* Button(QWidget* parent, const QString& caption, int left, int width
 
 }  // namespace
 
-TForm5::TForm5(const SkyState& sky, Messages& messages, std::filesystem::path workingDirectory,
-               QWidget* parent)
+EnlargedChartWindow::EnlargedChartWindow(const SkyState& sky, Messages& messages,
+                                         std::filesystem::path workingDirectory, QWidget* parent)
     : QDialog(parent),
       printerChoice(std::make_unique<PrintDialogChoice>(this)),
       sky_(sky),
@@ -54,32 +54,32 @@ TForm5::TForm5(const SkyState& sky, Messages& messages, std::filesystem::path wo
   move(kScreenPosition);
   SetColours(this, Qt::white);
 
-  Button5 = Button(this, QStringLiteral("Drucker-Hilfe"), 8, 89);
-  Button4 = Button(this, QStringLiteral("Draußen-&Ansicht"), 186, 105);
-  Button6 = Button(this, QStringLiteral("&Hilfe"), 296, 75);
-  Button3 = Button(this, QStringLiteral("&Drucken"), 376, 75);
-  Button2 = Button(this, QStringLiteral("&Speichern"), 456, 75);
-  Button1 = Button(this, QStringLiteral("&Zurück"), 648, 75);
-  Button1->setFont(PixelFont(kButtonFace, kButtonFontPixels, true));
-  Button4->setToolTip(kOutsideHint);
-  Button3->setToolTip(kPrintHint);
-  Button2->setToolTip(kSaveHint);
+  printerHelpButton = Button(this, QStringLiteral("Drucker-Hilfe"), 8, 89);
+  outsideViewButton = Button(this, QStringLiteral("Draußen-&Ansicht"), 186, 105);
+  helpButton = Button(this, QStringLiteral("&Hilfe"), 296, 75);
+  printButton = Button(this, QStringLiteral("&Drucken"), 376, 75);
+  saveButton = Button(this, QStringLiteral("&Speichern"), 456, 75);
+  backButton = Button(this, QStringLiteral("&Zurück"), 648, 75);
+  backButton->setFont(PixelFont(kButtonFace, kButtonFontPixels, true));
+  outsideViewButton->setToolTip(kOutsideHint);
+  printButton->setToolTip(kPrintHint);
+  saveButton->setToolTip(kSaveHint);
 
-  connect(Button1, &QPushButton::clicked, this, &TForm5::Button1Click);
-  connect(Button2, &QPushButton::clicked, this, &TForm5::Button2Click);
-  connect(Button3, &QPushButton::clicked, this, &TForm5::Button3Click);
-  connect(Button4, &QPushButton::clicked, this, &TForm5::Button4Click);
-  connect(Button5, &QPushButton::clicked, this, &TForm5::Button5Click);
-  connect(Button6, &QPushButton::clicked, this, &TForm5::Button6Click);
+  connect(backButton, &QPushButton::clicked, this, &EnlargedChartWindow::Back);
+  connect(saveButton, &QPushButton::clicked, this, &EnlargedChartWindow::SaveCopy);
+  connect(printButton, &QPushButton::clicked, this, &EnlargedChartWindow::Print);
+  connect(outsideViewButton, &QPushButton::clicked, this, &EnlargedChartWindow::ShowOutsideView);
+  connect(printerHelpButton, &QPushButton::clicked, this, &EnlargedChartWindow::ShowPrinterAdvice);
+  connect(helpButton, &QPushButton::clicked, this, &EnlargedChartWindow::ShowHelp);
 }
 
-void TForm5::FormShow() {
+void EnlargedChartWindow::BeginVisit() {
   files_.BeginVisit();
   writeFailure_.Rearm();
-  diagramm();
+  UpdateChart();
 }
 
-void TForm5::diagramm() {
+void EnlargedChartWindow::UpdateChart() {
   auto chart = std::make_shared<Picture>(kChartSize, kChartSize);
   Canvas canvas(*chart);
   DrawEnlargedChart(sky_, texts, canvas);
@@ -89,11 +89,11 @@ void TForm5::diagramm() {
   if (!written.ok()) writeFailure_.Error(written.error());
 }
 
-void TForm5::Button1Click() {
+void EnlargedChartWindow::Back() {
   close();
 }
 
-void TForm5::Button2Click() {
+void EnlargedChartWindow::SaveCopy() {
   const Outcome<std::string> saved = files_.SaveCopy(*chart_);
   if (!saved.ok()) {
     messages_.Error(QString::fromStdString(saved.error()));
@@ -104,7 +104,7 @@ void TForm5::Button2Click() {
                         QStringLiteral("  im aktuellen Verzeichnis."));
 }
 
-void TForm5::Button3Click() {
+void EnlargedChartWindow::Print() {
   QPrinter printer(QPrinter::HighResolution);
   if (!printerChoice->Choose(printer)) return;
   if (printer.outputFormat() == QPrinter::NativeFormat) chosenPrinter_ = printer.printerName();
@@ -112,9 +112,10 @@ void TForm5::Button3Click() {
   if (!printed.ok()) messages_.Error(QString::fromStdString(printed.error()));
 }
 
-void TForm5::Button4Click() {
+void EnlargedChartWindow::ShowOutsideView() {
   const QString title = outsideView->windowTitle();
-  const std::array<QPushButton*, 5> heldBack = {Button1, Button2, Button3, Button4, Button6};
+  const std::array<QPushButton*, 5> heldBack = {backButton, saveButton, printButton,
+                                                outsideViewButton, helpButton};
   for (QPushButton* button : heldBack) button->setEnabled(false);
   outsideView->texts = texts;
   outsideView->printPageWidth = printPageWidth;
@@ -123,7 +124,7 @@ void TForm5::Button4Click() {
   for (QPushButton* button : heldBack) button->setEnabled(true);
 }
 
-void TForm5::Button5Click() {
+void EnlargedChartWindow::ShowPrinterAdvice() {
   // The printer chosen last in this window, else the default one, at the
   // resolution CUPS reports; the start's page width without a printer.
   const PrinterAdviceText advice =
@@ -131,27 +132,27 @@ void TForm5::Button5Click() {
   messages_.Plain(FromWindows1252(advice.title), FromWindows1252(advice.text));
 }
 
-void TForm5::Button6Click() {
+void EnlargedChartWindow::ShowHelp() {
   help->exec();
 }
 
-void TForm5::FormClose() {
+void EnlargedChartWindow::EndVisit() {
   if (chart_) files_.EndVisit(*chart_);
 }
 
-void TForm5::showEvent(QShowEvent* event) {
+void EnlargedChartWindow::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  FormShow();
+  BeginVisit();
 }
 
-void TForm5::paintEvent(QPaintEvent*) {
-  diagramm();
+void EnlargedChartWindow::paintEvent(QPaintEvent*) {
+  UpdateChart();
   QPainter painter(this);
   PaintPicture(painter, *chart_);
 }
 
-void TForm5::done(int result) {
-  FormClose();
+void EnlargedChartWindow::done(int result) {
+  EndVisit();
   QDialog::done(result);
 }
 

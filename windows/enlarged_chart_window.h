@@ -1,4 +1,4 @@
-// TForm5, the window "Diagramm-Vergrößerung": the enlarged chart shown 1:1,
+// EnlargedChartWindow, the window "Diagramm-Vergrößerung": the enlarged chart shown 1:1,
 // put on the clipboard and written to img.wmf at every drawing, with buttons
 // to save numbered copies, print it and explain the printer settings.
 #pragma once
@@ -19,17 +19,17 @@
 
 namespace sternwerk {
 
-class TForm8;
-class TForm13;
+class OutsideViewWindow;
+class ChartHelpWindow;
 
-class TForm5 : public QDialog {
+class EnlargedChartWindow : public QDialog {
   Q_OBJECT
 
  public:
   // Files are written to `workingDirectory`; errors and confirmations go to
   // `messages`. Both, and the sky, must outlive the window.
-  TForm5(const SkyState& sky, Messages& messages, std::filesystem::path workingDirectory,
-         QWidget* parent = nullptr);
+  EnlargedChartWindow(const SkyState& sky, Messages& messages,
+                      std::filesystem::path workingDirectory, QWidget* parent = nullptr);
 
   // Handed over by the clock window before each showing: its place line
   // and last search result, and the default printer's page width.
@@ -39,38 +39,38 @@ class TForm5 : public QDialog {
   std::unique_ptr<PrinterChoice> printerChoice;
   // The outside view and the chart's help, created once by the program's
   // entry and shown modally from here.
-  TForm8* outsideView = nullptr;
-  TForm13* help = nullptr;
+  OutsideViewWindow* outsideView = nullptr;
+  ChartHelpWindow* help = nullptr;
 
   // A new visit: nothing saved yet, then the chart drawn.
-  void FormShow();
+  void BeginVisit();
   // Records the chart, puts it on the clipboard and writes img.wmf; a failed
   // write is reported once per visit and the chart is kept in memory.
-  void diagramm();
-  void Button1Click();
+  void UpdateChart();
+  void Back();
   // Saves a numbered copy and tells its name.
-  void Button2Click();
+  void SaveCopy();
   // Prints the chart with its header and position list.
-  void Button3Click();
+  void Print();
   // Shows the outside view with every button but the printer advice
   // disabled, and restores the view's title when it closes.
-  void Button4Click();
+  void ShowOutsideView();
   // Shows the advice on the printer settings.
-  void Button5Click();
+  void ShowPrinterAdvice();
   // Shows the chart's help.
-  void Button6Click();
+  void ShowHelp();
   // The files' clean-up at the end of a visit.
-  void FormClose();
+  void EndVisit();
 
   // The chart as last drawn.
   std::shared_ptr<const Picture> chart() const { return chart_; }
 
-  QPushButton* Button5;
-  QPushButton* Button4;
-  QPushButton* Button6;
-  QPushButton* Button3;
-  QPushButton* Button2;
-  QPushButton* Button1;
+  QPushButton* printerHelpButton;
+  QPushButton* outsideViewButton;
+  QPushButton* helpButton;
+  QPushButton* printButton;
+  QPushButton* saveButton;
+  QPushButton* backButton;
 
  protected:
   void showEvent(QShowEvent* event) override;

@@ -6,14 +6,14 @@
 
 namespace sternwerk {
 
-// The introduction TForm11.
-extern const QStringList kIntroductionSummary;   // Memo1
-extern const QStringList kIntroductionSettings;  // Memo2
-extern const QStringList kIntroductionHalted;    // Memo4
-extern const QStringList kIntroductionText;      // Memo3
+// The introduction (IntroductionWindow).
+extern const QStringList kIntroductionSummary;   // summaryText
+extern const QStringList kIntroductionSettings;  // settingsText
+extern const QStringList kIntroductionHalted;    // haltedText
+extern const QStringList kIntroductionText;      // introductionText
 
-// The enlarged chart's help TForm13.
-extern const QStringList kChartHelpText;      // Memo1
-extern const QStringList kChartHelpMaterial;  // Memo2
+// The enlarged chart's help (ChartHelpWindow).
+extern const QStringList kChartHelpText;      // helpText
+extern const QStringList kChartHelpMaterial;  // materialText
 
 }  // namespace sternwerk

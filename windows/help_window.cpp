@@ -33,11 +33,11 @@ HelpWindow::HelpWindow(Messages& messages, QSize clientSize, QChar iconMark, QWi
   setFixedSize(clientSize);
   setWindowIcon(HelpIcon(iconMark));
   SetColours(this, kMaroon);
-  Button2 = new QPushButton(QStringLiteral("&Drucken"), this);
-  Button1 = new QPushButton(QStringLiteral("&Zurück"), this);
-  for (QPushButton* button : {Button2, Button1}) button->setAutoDefault(false);
-  connect(Button1, &QPushButton::clicked, this, &HelpWindow::Button1Click);
-  connect(Button2, &QPushButton::clicked, this, &HelpWindow::Button2Click);
+  printButton = new QPushButton(QStringLiteral("&Drucken"), this);
+  backButton = new QPushButton(QStringLiteral("&Zurück"), this);
+  for (QPushButton* button : {printButton, backButton}) button->setAutoDefault(false);
+  connect(backButton, &QPushButton::clicked, this, &HelpWindow::Back);
+  connect(printButton, &QPushButton::clicked, this, &HelpWindow::Print);
 }
 
 QPlainTextEdit* HelpWindow::Memo(const QRect& area, const QColor& background, const QColor& text,
@@ -53,12 +53,12 @@ QPlainTextEdit* HelpWindow::Memo(const QRect& area, const QColor& background, co
 }
 
 void HelpWindow::PlaceButtons(const QRect& print, const QRect& back, const QFont& font) {
-  Button2->setGeometry(print);
-  Button1->setGeometry(back);
-  Button2->setFont(font);
+  printButton->setGeometry(print);
+  backButton->setGeometry(back);
+  printButton->setFont(font);
   QFont bold = font;
   bold.setBold(true);
-  Button1->setFont(bold);
+  backButton->setFont(bold);
 }
 
 void HelpWindow::showEvent(QShowEvent* event) {
@@ -66,11 +66,11 @@ void HelpWindow::showEvent(QShowEvent* event) {
   CentreOnScreen(*this);
 }
 
-void HelpWindow::Button1Click() {
+void HelpWindow::Back() {
   close();
 }
 
-void HelpWindow::Button2Click() {
+void HelpWindow::Print() {
   QPrinter printer(QPrinter::HighResolution);
   printer.setDocName(PrintJobName(
       windowTitle().trimmed(),

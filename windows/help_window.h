@@ -25,15 +25,15 @@ class HelpWindow : public QDialog {
   // Chooses the printer for "&Drucken": the print dialog unless replaced.
   std::unique_ptr<PrinterChoice> printerChoice;
 
-  void Button1Click();
+  void Back();
   // Prints PrintLines() in "Arial" 9 pt, one print job.
-  void Button2Click();
+  void Print();
 
   // The lines "&Drucken" prints, as they are stored.
   virtual QStringList PrintLines() const = 0;
 
-  QPushButton* Button2;
-  QPushButton* Button1;
+  QPushButton* printButton;
+  QPushButton* backButton;
 
  protected:
   // Each showing is centred on the screen.

@@ -18,26 +18,27 @@ constexpr int kMemoFontPixels = 13;
 
 }  // namespace
 
-TForm11::TForm11(Messages& messages, QWidget* parent)
+IntroductionWindow::IntroductionWindow(Messages& messages, QWidget* parent)
     : HelpWindow(messages, kClientSize, QLatin1Char('i'), parent) {
   setWindowTitle(kCaption);
   const QFont boxFont = PixelFont(QStringLiteral("MS Sans Serif"), kMemoFontPixels, true);
-  Memo1 = Memo({0, 1, 792, 55}, kCream, kBlackColour, boxFont, kIntroductionSummary);
-  Memo2 = Memo({0, 56, 520, 103}, kCream, kNavyColour, boxFont, kIntroductionSettings);
-  Memo4 = Memo({519, 56, 273, 103}, Qt::white, kNavyColour, boxFont, kIntroductionHalted);
-  Memo3 = Memo({0, 159, 792, 363}, kCream, kMaroon,
-               PixelFont(QStringLiteral("Arial"), kMemoFontPixels, true), kIntroductionText, true);
-  Memo3->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  summaryText = Memo({0, 1, 792, 55}, kCream, kBlackColour, boxFont, kIntroductionSummary);
+  settingsText = Memo({0, 56, 520, 103}, kCream, kNavyColour, boxFont, kIntroductionSettings);
+  haltedText = Memo({519, 56, 273, 103}, Qt::white, kNavyColour, boxFont, kIntroductionHalted);
+  introductionText =
+      Memo({0, 159, 792, 363}, kCream, kMaroon,
+           PixelFont(QStringLiteral("Arial"), kMemoFontPixels, true), kIntroductionText, true);
+  introductionText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   PlaceButtons({288, 526, 75, 22}, {424, 526, 70, 22}, font());
-  setTabOrder(Button1, Memo3);
-  setTabOrder(Memo3, Button2);
+  setTabOrder(backButton, introductionText);
+  setTabOrder(introductionText, printButton);
 }
 
-void TForm11::FormShow() {
-  Memo3->setFocus();
+void IntroductionWindow::SetInitialFocus() {
+  introductionText->setFocus();
 }
 
-QStringList TForm11::PrintLines() const {
+QStringList IntroductionWindow::PrintLines() const {
   return HelpPrintLines({{3, 8, kIntroductionSummary},
                          {1, 17, kIntroductionSettings},
                          {1, 17, kIntroductionHalted},
@@ -45,9 +46,9 @@ QStringList TForm11::PrintLines() const {
                         0);
 }
 
-void TForm11::showEvent(QShowEvent* event) {
+void IntroductionWindow::showEvent(QShowEvent* event) {
   HelpWindow::showEvent(event);
-  FormShow();
+  SetInitialFocus();
 }
 
 }  // namespace sternwerk

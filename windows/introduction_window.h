@@ -1,4 +1,4 @@
-// TForm11, "Einige einführende Hinweise zu diesem Programm und zum
+// IntroductionWindow, "Einige einführende Hinweise zu diesem Programm und zum
 // Diagramm": the program in brief, its settings, what the halt enables, and
 // an introduction to the dial with a worked example.
 #pragma once
@@ -7,20 +7,20 @@
 
 namespace sternwerk {
 
-class TForm11 : public HelpWindow {
+class IntroductionWindow : public HelpWindow {
   Q_OBJECT
 
  public:
-  explicit TForm11(Messages& messages, QWidget* parent = nullptr);
+  explicit IntroductionWindow(Messages& messages, QWidget* parent = nullptr);
 
   // Puts the focus into the introduction.
-  void FormShow();
+  void SetInitialFocus();
   QStringList PrintLines() const override;
 
-  QPlainTextEdit* Memo1;
-  QPlainTextEdit* Memo2;
-  QPlainTextEdit* Memo4;
-  QPlainTextEdit* Memo3;
+  QPlainTextEdit* summaryText;
+  QPlainTextEdit* settingsText;
+  QPlainTextEdit* haltedText;
+  QPlainTextEdit* introductionText;
 
  protected:
   void showEvent(QShowEvent* event) override;

@@ -55,8 +55,8 @@ QPushButton* Button(QWidget* parent, const QString& caption, int left) {
 
 }  // namespace
 
-TForm8::TForm8(const SkyState& sky, Messages& messages, std::filesystem::path workingDirectory,
-               QWidget* parent)
+OutsideViewWindow::OutsideViewWindow(const SkyState& sky, Messages& messages,
+                                     std::filesystem::path workingDirectory, QWidget* parent)
     : QDialog(parent),
       printerChoice(std::make_unique<PrintDialogChoice>(this)),
       sky_(sky),
@@ -66,31 +66,31 @@ TForm8::TForm8(const SkyState& sky, Messages& messages, std::filesystem::path wo
   setFixedSize(kClientSize);
   SetColours(this, kNavyColour);
 
-  Button3 = Button(this, QStringLiteral("&Drucken"), 288);
-  Button2 = Button(this, QStringLiteral("&Hilfe"), 364);
-  Button1 = Button(this, QStringLiteral("&Zurück"), 438);
-  Button2->setToolTip(QStringLiteral(" Öffnet und schließt das Hilfe-Fenster "));
-  Button1->setDefault(true);
+  printButton = Button(this, QStringLiteral("&Drucken"), 288);
+  helpButton = Button(this, QStringLiteral("&Hilfe"), 364);
+  backButton = Button(this, QStringLiteral("&Zurück"), 438);
+  helpButton->setToolTip(QStringLiteral(" Öffnet und schließt das Hilfe-Fenster "));
+  backButton->setDefault(true);
 
-  Memo1 = new QPlainTextEdit(this);
-  Memo1->setGeometry(kHelpArea);
-  Memo1->setReadOnly(true);
-  Memo1->setFocusPolicy(Qt::NoFocus);
-  Memo1->setFont(PixelFont(QStringLiteral("Arial"), kHelpFontPixels));
-  SetColours(Memo1, Qt::white, Qt::black);
-  Memo1->setPlainText(kHelpLines.join(QLatin1Char('\n')));
-  Memo1->hide();
+  helpText = new QPlainTextEdit(this);
+  helpText->setGeometry(kHelpArea);
+  helpText->setReadOnly(true);
+  helpText->setFocusPolicy(Qt::NoFocus);
+  helpText->setFont(PixelFont(QStringLiteral("Arial"), kHelpFontPixels));
+  SetColours(helpText, Qt::white, Qt::black);
+  helpText->setPlainText(kHelpLines.join(QLatin1Char('\n')));
+  helpText->hide();
 
-  connect(Button1, &QPushButton::clicked, this, &TForm8::Button1Click);
-  connect(Button2, &QPushButton::clicked, this, &TForm8::Button2Click);
-  connect(Button3, &QPushButton::clicked, this, &TForm8::Button3Click);
+  connect(backButton, &QPushButton::clicked, this, &OutsideViewWindow::Back);
+  connect(helpButton, &QPushButton::clicked, this, &OutsideViewWindow::ToggleHelp);
+  connect(printButton, &QPushButton::clicked, this, &OutsideViewWindow::Print);
 }
 
-void TForm8::FormShow() {
+void OutsideViewWindow::BeginVisit() {
   writeFailure_.Rearm();
 }
 
-void TForm8::Diagramm() {
+void OutsideViewWindow::UpdateView() {
   if (windowTitle().size() < kCompleteTitleLength) {
     setWindowTitle(windowTitle() + QString::fromStdString(OutsideViewTitleSuffix(sky_)));
   }
@@ -107,17 +107,17 @@ void TForm8::Diagramm() {
   }
 }
 
-void TForm8::Button1Click() {
+void OutsideViewWindow::Back() {
   close();
 }
 
-void TForm8::Button2Click() {
-  Memo1->setVisible(Memo1->isHidden());
+void OutsideViewWindow::ToggleHelp() {
+  helpText->setVisible(helpText->isHidden());
 }
 
 // Printed from the view in memory, which is what draus.wmf holds.
-void TForm8::Button3Click() {
-  if (!view_) Diagramm();
+void OutsideViewWindow::Print() {
+  if (!view_) UpdateView();
   QPrinter printer(QPrinter::HighResolution);
   printer.setDocName(PrintJobName(QStringLiteral("Draußen-Ansicht"), InstantOf(sky_)));
   if (!printerChoice->Choose(printer)) return;
@@ -127,27 +127,27 @@ void TForm8::Button3Click() {
   if (!printed.ok()) messages_.Error(QString::fromStdString(printed.error()));
 }
 
-void TForm8::FormClose() {
+void OutsideViewWindow::EndVisit() {
   if (!fileWritten_) return;
   std::error_code ignored;
   std::filesystem::remove(file_, ignored);
   fileWritten_ = false;
 }
 
-void TForm8::showEvent(QShowEvent* event) {
+void OutsideViewWindow::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   CentreOnScreen(*this);
-  FormShow();
+  BeginVisit();
 }
 
-void TForm8::paintEvent(QPaintEvent*) {
-  Diagramm();
+void OutsideViewWindow::paintEvent(QPaintEvent*) {
+  UpdateView();
   QPainter painter(this);
   PaintPicture(painter, *view_);
 }
 
-void TForm8::done(int result) {
-  FormClose();
+void OutsideViewWindow::done(int result) {
+  EndVisit();
   QDialog::done(result);
 }
 

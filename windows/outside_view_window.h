@@ -1,4 +1,4 @@
-// TForm8, the window "Der Blick nach draußen": the outside view shown 1:1 on
+// OutsideViewWindow, the window "Der Blick nach draußen": the outside view shown 1:1 on
 // navy, put on the clipboard and written to draus.wmf at every drawing, with
 // a help text to show and hide and the view's print.
 #pragma once
@@ -21,14 +21,14 @@ namespace sternwerk {
 
 inline constexpr const char* kOutsideViewFile = "draus.wmf";
 
-class TForm8 : public QDialog {
+class OutsideViewWindow : public QDialog {
   Q_OBJECT
 
  public:
   // draus.wmf is written to `workingDirectory`; errors go to `messages`.
   // Both, and the sky, must outlive the window.
-  TForm8(const SkyState& sky, Messages& messages, std::filesystem::path workingDirectory,
-         QWidget* parent = nullptr);
+  OutsideViewWindow(const SkyState& sky, Messages& messages, std::filesystem::path workingDirectory,
+                    QWidget* parent = nullptr);
 
   // Handed over by the enlarged chart before each showing.
   ChartTexts texts;
@@ -37,26 +37,26 @@ class TForm8 : public QDialog {
   std::unique_ptr<PrinterChoice> printerChoice;
 
   // A new opening: its first drawing may report a failed write again.
-  void FormShow();
+  void BeginVisit();
   // Completes the title once, records the view, puts it on the clipboard and
   // writes draus.wmf; a failed write is reported once per opening and the
   // view is kept in memory.
-  void Diagramm();
-  void Button1Click();
+  void UpdateView();
+  void Back();
   // Shows or hides the help text.
-  void Button2Click();
+  void ToggleHelp();
   // Prints the view below its header line across the page's width.
-  void Button3Click();
+  void Print();
   // Removes draus.wmf when this opening wrote it.
-  void FormClose();
+  void EndVisit();
 
   // The view as last drawn.
   std::shared_ptr<const Picture> view() const { return view_; }
 
-  QPushButton* Button3;
-  QPushButton* Button2;
-  QPushButton* Button1;
-  QPlainTextEdit* Memo1;
+  QPushButton* printButton;
+  QPushButton* helpButton;
+  QPushButton* backButton;
+  QPlainTextEdit* helpText;
 
  protected:
   void showEvent(QShowEvent* event) override;

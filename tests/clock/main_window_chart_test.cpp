@@ -25,16 +25,16 @@ using testing::UtcTime;
 class ClockChart : public ::testing::Test {
  protected:
   ClockChart() {
-    form = std::make_unique<TForm1>(
+    form = std::make_unique<MainWindow>(
         sky, MainWindowServices{messages, clock, directory.path(), "TestOS", QSize(2600, 3600),
                                 [] { return false; }, [] {}});
     form->windows.enlargedChart = &chart;
-    form->FormActivate();
-    form->Button4->click();  // halt
+    form->StartUp();
+    form->haltButton->click();  // halt
     messages.Clear();
   }
 
-  // Clicks Button9 and, while the chart is open, runs the checks; then
+  // Clicks enlargeButton and, while the chart is open, runs the checks; then
   // closes it with ESC.
   void OpenChart(const std::function<void()>& whileOpen) {
     bool opened = false;
@@ -48,7 +48,7 @@ class ClockChart : public ::testing::Test {
         chart.reject();
       }
     });
-    form->Button9->click();
+    form->enlargeButton->click();
     EXPECT_TRUE(opened) << "the chart did not open";
   }
 
@@ -63,16 +63,17 @@ class ClockChart : public ::testing::Test {
   RecordingMessages messages;
   FakeSystemClock clock{UtcTime(2026, 12, 7, 14, 5, 9)};
   SkyState sky;
-  TForm5 chart{sky, messages, directory.path()};
-  std::unique_ptr<TForm1> form;
+  EnlargedChartWindow chart{sky, messages, directory.path()};
+  std::unique_ptr<MainWindow> form;
 };
 
 TEST_F(ClockChart, OpensWithEveryButtonDisabledAndGivesThemBack) {
   OpenChart([&] {
     for (QPushButton* b :
-         {form->Button1, form->Button2, form->Button3, form->Button4, form->Button7, form->Button12,
-          form->BitBtn1, form->Button9, form->Button6, form->Button8, form->Button10, form->BitBtn2,
-          form->BitBtn3}) {
+         {form->endButton, form->dateTimePlaceButton, form->intervalButton, form->haltButton,
+          form->sourceButton, form->legendButton, form->realTimeButton, form->enlargeButton,
+          form->riseButton, form->setButton, form->culminationButton, form->fullMoonButton,
+          form->newMoonButton}) {
       EXPECT_FALSE(b->isEnabled()) << b->text().toStdString();
     }
     EXPECT_TRUE(std::filesystem::exists(directory.path() / "img.wmf"));
@@ -82,12 +83,13 @@ TEST_F(ClockChart, OpensWithEveryButtonDisabledAndGivesThemBack) {
                 "00' N"));
     EXPECT_TRUE(HasText("Datum / Zeit: Mo, 07.12.2026 / 14:05:09 WZ/GMT"));
     EXPECT_EQ(chart.printPageWidth, 2600);
-    chart.Button5->click();
+    chart.printerHelpButton->click();
   });
-  for (QPushButton* b : {form->Button2, form->Button4, form->Button9, form->Button6}) {
+  for (QPushButton* b :
+       {form->dateTimePlaceButton, form->haltButton, form->enlargeButton, form->riseButton}) {
     EXPECT_TRUE(b->isEnabled()) << b->text().toStdString();
   }
-  EXPECT_FALSE(form->Timer1->isActive());
+  EXPECT_FALSE(form->tickTimer->isActive());
   EXPECT_FALSE(std::filesystem::exists(directory.path() / "img.wmf"));
   ASSERT_EQ(messages.shown().size(), 1u);
   EXPECT_TRUE(messages.shown()[0].text.contains("auf 2600 Pixel"));

@@ -28,12 +28,12 @@ using testing::UtcTime;
 class ClockDialogs : public ::testing::Test {
  protected:
   ClockDialogs() {
-    form = std::make_unique<TForm1>(
+    form = std::make_unique<MainWindow>(
         sky, MainWindowServices{messages, clock, directory.path(), "TestOS", QSize(5000, 7100),
                                 [] { return true; }, [] {}});
     form->windows.interval = &interval;
     form->windows.dateTimePlace = &dateTimePlace;
-    form->FormActivate();  // the clock runs at one tick per second
+    form->StartUp();  // the clock runs at one tick per second
     messages.Clear();
   }
 
@@ -61,19 +61,21 @@ class ClockDialogs : public ::testing::Test {
   static void Press(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
 
   void ExpectHaltedWithBothGroups() {
-    EXPECT_FALSE(form->Timer1->isActive());
-    EXPECT_EQ(form->StaticText1->text(), " Diagramm steht ");
-    for (QPushButton* b : {form->Button2, form->Button3, form->Button4, form->Button9}) {
+    EXPECT_FALSE(form->tickTimer->isActive());
+    EXPECT_EQ(form->statusLabel->text(), " Diagramm steht ");
+    for (QPushButton* b :
+         {form->dateTimePlaceButton, form->intervalButton, form->haltButton, form->enlargeButton}) {
       EXPECT_TRUE(b->isEnabled()) << b->text().toStdString();
     }
   }
 
   // While a dialog is open the clock is halted and no button can be used.
   void ExpectInDialog() {
-    EXPECT_FALSE(form->Timer1->isActive());
-    EXPECT_EQ(form->StaticText1->text(), " Diagramm steht ");
-    for (QPushButton* b : {form->Button1, form->Button2, form->Button3, form->Button4,
-                           form->BitBtn1, form->Button9, form->Button6, form->BitBtn2}) {
+    EXPECT_FALSE(form->tickTimer->isActive());
+    EXPECT_EQ(form->statusLabel->text(), " Diagramm steht ");
+    for (QPushButton* b :
+         {form->endButton, form->dateTimePlaceButton, form->intervalButton, form->haltButton,
+          form->realTimeButton, form->enlargeButton, form->riseButton, form->fullMoonButton}) {
       EXPECT_FALSE(b->isEnabled()) << b->text().toStdString();
     }
   }
@@ -82,44 +84,44 @@ class ClockDialogs : public ::testing::Test {
   RecordingMessages messages;
   FakeSystemClock clock{UtcTime(2026, 12, 8, 9, 30, 15)};
   SkyState sky;
-  TForm2 interval{sky, messages};
-  TForm3 dateTimePlace{sky, messages};
-  std::unique_ptr<TForm1> form;
+  IntervalDialog interval{sky, messages};
+  DateTimePlaceDialog dateTimePlace{sky, messages};
+  std::unique_ptr<MainWindow> form;
 };
 
 TEST(IntervalDialog, WindowButtonsAndExplanation) {
   SkyState sky;
   RecordingMessages messages;
-  TForm2 dialog(sky, messages);
+  IntervalDialog dialog(sky, messages);
   EXPECT_EQ(dialog.windowTitle(), "                Die Schrittweite pro Takt");
   EXPECT_EQ(dialog.size(), QSize(305, 348));
-  const QStringList lines = dialog.Memo1->toPlainText().split('\n');
+  const QStringList lines = dialog.explanation->toPlainText().split('\n');
   ASSERT_EQ(lines.size(), 20);
   EXPECT_EQ(lines[0], " Beim Start des Programmes läuft dessen Uhr - wie eine");
   EXPECT_EQ(lines[5], "");
   EXPECT_EQ(lines[15], " da  MC hierbei  'zu große Sprünge'  macht.   Und wenn  ");
   EXPECT_EQ(lines[18], "  ");
-  EXPECT_TRUE(dialog.Memo1->isReadOnly());
-  const std::pair<QPushButton*, const char*> buttons[] = {{dialog.Button1, "1 Tag"},
-                                                          {dialog.Button2, "7 Tage"},
-                                                          {dialog.Button3, "30 Tage"},
-                                                          {dialog.Button4, "1 Jahr"}};
+  EXPECT_TRUE(dialog.explanation->isReadOnly());
+  const std::pair<QPushButton*, const char*> buttons[] = {{dialog.dayButton, "1 Tag"},
+                                                          {dialog.weekButton, "7 Tage"},
+                                                          {dialog.monthButton, "30 Tage"},
+                                                          {dialog.yearButton, "1 Jahr"}};
   int left = 8;
   for (const auto& [button, caption] : buttons) {
     EXPECT_EQ(button->text(), caption);
     EXPECT_EQ(button->geometry(), QRect(left, 304, 49, 25)) << caption;
     left += 56;
   }
-  EXPECT_EQ(dialog.Edit1->geometry(), QRect(240, 304, 57, 24));
-  EXPECT_EQ(dialog.Edit1->maxLength(), 6);
-  EXPECT_EQ(dialog.Label2->text(), "Minuten");
-  EXPECT_EQ(dialog.Label1->text(), "  ESC  ");
+  EXPECT_EQ(dialog.minutesEdit->geometry(), QRect(240, 304, 57, 24));
+  EXPECT_EQ(dialog.minutesEdit->maxLength(), 6);
+  EXPECT_EQ(dialog.minutesLabel->text(), "Minuten");
+  EXPECT_EQ(dialog.escLabel->text(), "  ESC  ");
 }
 
 TEST_F(ClockDialogs, AFullDateTimeAndPlaceIsShownAndDrawnWithTheClockHalted) {
-  ClickAndUse(form->Button2, dateTimePlace, [&] {
+  ClickAndUse(form->dateTimePlaceButton, dateTimePlace, [&] {
     ExpectInDialog();
-    EXPECT_EQ(QApplication::focusWidget(), dateTimePlace.Edit1);
+    EXPECT_EQ(QApplication::focusWidget(), dateTimePlace.dayEdit);
     Type(
         "24122027"
         "1800"
@@ -127,11 +129,11 @@ TEST_F(ClockDialogs, AFullDateTimeAndPlaceIsShownAndDrawnWithTheClockHalted) {
         "+4052");
   });
   EXPECT_TRUE(messages.shown().empty());
-  EXPECT_EQ(form->Label1->text(), "Fr, 24.12.2027");
-  EXPECT_EQ(form->Label6->text(), "18:00:00 WZ/GMT");
-  EXPECT_EQ(form->Label2->text(), "073°45' W, 40°52' N");
+  EXPECT_EQ(form->dateLabel->text(), "Fr, 24.12.2027");
+  EXPECT_EQ(form->timeLabel->text(), "18:00:00 WZ/GMT");
+  EXPECT_EQ(form->placeLabel->text(), "073°45' W, 40°52' N");
   ExpectHaltedWithBothGroups();
-  EXPECT_EQ(form->Label7->text(), "1");
+  EXPECT_EQ(form->rateLabel->text(), "1");
 
   SkyState expected;  // the dial was recomputed for the entered instant and place
   SetInstant(expected, 24, 12, 2027, 18.0001);
@@ -143,23 +145,23 @@ TEST_F(ClockDialogs, AFullDateTimeAndPlaceIsShownAndDrawnWithTheClockHalted) {
 }
 
 TEST_F(ClockDialogs, EscapeAtRateZeroStartsTheClockAtOneTick) {
-  form->ScrollBar1->setValue(20);
+  form->rateSlider->setValue(20);
   const std::string dateBefore = sky.dateText;
-  ClickAndUse(form->Button2, dateTimePlace, [] { Press(Qt::Key_Escape); });
+  ClickAndUse(form->dateTimePlaceButton, dateTimePlace, [] { Press(Qt::Key_Escape); });
   EXPECT_EQ(sky.dateText, dateBefore);
   EXPECT_EQ(sky.ticksPerSecond, 1);
-  EXPECT_EQ(form->ScrollBar1->value(), 21);
-  EXPECT_EQ(form->Label7->text(), "1");
-  EXPECT_EQ(form->Label3->text(), "Takte/Sek:1");
-  EXPECT_TRUE(form->Timer1->isActive());
-  EXPECT_EQ(form->Timer1->interval(), 955);
-  EXPECT_TRUE(form->Button9->isEnabled()) << "both groups are enabled, even running";
-  EXPECT_TRUE(form->Button2->isEnabled());
+  EXPECT_EQ(form->rateSlider->value(), 21);
+  EXPECT_EQ(form->rateLabel->text(), "1");
+  EXPECT_EQ(form->speedLabel->text(), "Takte/Sek:1");
+  EXPECT_TRUE(form->tickTimer->isActive());
+  EXPECT_EQ(form->tickTimer->interval(), 955);
+  EXPECT_TRUE(form->enlargeButton->isEnabled()) << "both groups are enabled, even running";
+  EXPECT_TRUE(form->dateTimePlaceButton->isEnabled());
 }
 
 TEST_F(ClockDialogs, AWrongTimeIsReportedAndEscapeKeepsTheOldTime) {
   const std::string timeBefore = sky.timeText;
-  ClickAndUse(form->Button2, dateTimePlace, [&] {
+  ClickAndUse(form->dateTimePlaceButton, dateTimePlace, [&] {
     Press(Qt::Key_Return);
     Press(Qt::Key_Return);
     Press(Qt::Key_Return);  // the date as filled in is committed again
@@ -167,8 +169,8 @@ TEST_F(ClockDialogs, AWrongTimeIsReportedAndEscapeKeepsTheOldTime) {
     ASSERT_EQ(messages.shown().size(), 1u);
     EXPECT_EQ(messages.shown()[0].kind, MessageKind::kError);
     EXPECT_EQ(messages.shown()[0].text, "Das ist keine gültige Zeit!");
-    EXPECT_EQ(QApplication::focusWidget(), dateTimePlace.Edit4);
-    QTest::mouseClick(dateTimePlace.Edit1, Qt::LeftButton);
+    EXPECT_EQ(QApplication::focusWidget(), dateTimePlace.hourEdit);
+    QTest::mouseClick(dateTimePlace.dayEdit, Qt::LeftButton);
     Press(Qt::Key_Escape);
   });
   EXPECT_EQ(sky.timeText, timeBefore);
@@ -176,43 +178,43 @@ TEST_F(ClockDialogs, AWrongTimeIsReportedAndEscapeKeepsTheOldTime) {
 }
 
 TEST_F(ClockDialogs, MinutesTypedWithEnterBecomeTheStep) {
-  ClickAndUse(form->Button3, interval, [&] {
+  ClickAndUse(form->intervalButton, interval, [&] {
     ExpectInDialog();
-    EXPECT_EQ(interval.Edit1->text(), "0");
-    EXPECT_EQ(QApplication::focusWidget(), interval.Edit1);
+    EXPECT_EQ(interval.minutesEdit->text(), "0");
+    EXPECT_EQ(QApplication::focusWidget(), interval.minutesEdit);
     Type("15");
     Press(Qt::Key_Return);
   });
   EXPECT_TRUE(sky.stepMinutes);
   EXPECT_FALSE(sky.stepRealTime);
   EXPECT_DOUBLE_EQ(sky.intervalMinutes, 15);
-  EXPECT_EQ(form->Label4->text(), "Min/Takt:15");
+  EXPECT_EQ(form->intervalLabel->text(), "Min/Takt:15");
   ExpectHaltedWithBothGroups();
 }
 
 TEST_F(ClockDialogs, SixCharactersApplyAtOnceAndLeavingTheFieldApplies) {
-  ClickAndUse(form->Button3, interval, [] { Type("100000"); });
+  ClickAndUse(form->intervalButton, interval, [] { Type("100000"); });
   EXPECT_DOUBLE_EQ(sky.intervalMinutes, 100000);
-  EXPECT_EQ(form->Label4->text(), "Min/Takt:100000");
+  EXPECT_EQ(form->intervalLabel->text(), "Min/Takt:100000");
 
-  ClickAndUse(form->Button3, interval, [&] {
+  ClickAndUse(form->intervalButton, interval, [&] {
     Type("1.5");
-    QTest::mouseClick(interval.Memo1, Qt::LeftButton);
+    QTest::mouseClick(interval.explanation, Qt::LeftButton);
   });
   EXPECT_DOUBLE_EQ(sky.intervalMinutes, 1.5);
-  EXPECT_EQ(form->Label4->text(), "Min/Takt:1");
+  EXPECT_EQ(form->intervalLabel->text(), "Min/Takt:1");
 }
 
 // Enter on a text that is no positive number of minutes says what is
 // accepted and leaves the text selected, so the next keys replace it.
 TEST_F(ClockDialogs, RefusedMinutesAreExplainedAndSelectedForRetyping) {
-  ClickAndUse(form->Button3, interval, [&] {
+  ClickAndUse(form->intervalButton, interval, [&] {
     for (const QString text : {"abc", "0", "1,5"}) {
       Type(text);
       Press(Qt::Key_Return);
       EXPECT_TRUE(interval.isVisible()) << text.toStdString();
-      EXPECT_EQ(QApplication::focusWidget(), interval.Edit1);
-      EXPECT_EQ(interval.Edit1->selectedText(), text);
+      EXPECT_EQ(QApplication::focusWidget(), interval.minutesEdit);
+      EXPECT_EQ(interval.minutesEdit->selectedText(), text);
     }
     Type("2");
     Press(Qt::Key_Return);
@@ -227,13 +229,13 @@ TEST_F(ClockDialogs, RefusedMinutesAreExplainedAndSelectedForRetyping) {
 }
 
 TEST_F(ClockDialogs, ATickIn1500MinuteStepsMovesOneDayAndOneHour) {
-  ClickAndUse(form->Button3, interval, [] {
+  ClickAndUse(form->intervalButton, interval, [] {
     Type("1500");
     Press(Qt::Key_Enter);
   });
   const std::string before = sky.dateText;
   const double hoursBefore = sky.hours;
-  form->Timer1Timer();
+  form->Tick();
   SkyState nextDay;
   nextDay.dateText = before;
   NextDay(nextDay);
@@ -243,42 +245,42 @@ TEST_F(ClockDialogs, ATickIn1500MinuteStepsMovesOneDayAndOneHour) {
 
 TEST_F(ClockDialogs, StepButtonsKeepTheMinutes) {
   struct Case {
-    QPushButton* TForm2::*button;
+    QPushButton* IntervalDialog::*button;
     const char* label;
     bool SkyState::*flag;
   };
-  const Case cases[] = {{&TForm2::Button1, "1 Tag", &SkyState::stepDay},
-                        {&TForm2::Button2, "1 Woche", &SkyState::stepWeek},
-                        {&TForm2::Button3, "1 Monat", &SkyState::stepMonth},
-                        {&TForm2::Button4, "1 Jahr", &SkyState::stepYear}};
+  const Case cases[] = {{&IntervalDialog::dayButton, "1 Tag", &SkyState::stepDay},
+                        {&IntervalDialog::weekButton, "1 Woche", &SkyState::stepWeek},
+                        {&IntervalDialog::monthButton, "1 Monat", &SkyState::stepMonth},
+                        {&IntervalDialog::yearButton, "1 Jahr", &SkyState::stepYear}};
   sky.intervalMinutes = 42;
   for (const Case& c : cases) {
-    ClickAndUse(form->Button3, interval,
+    ClickAndUse(form->intervalButton, interval,
                 [&] { QTest::mouseClick(interval.*c.button, Qt::LeftButton); });
     EXPECT_TRUE(sky.*c.flag) << c.label;
     EXPECT_FALSE(sky.stepMinutes || sky.stepRealTime) << c.label;
-    EXPECT_EQ(form->Label4->text(), c.label);
+    EXPECT_EQ(form->intervalLabel->text(), c.label);
     EXPECT_DOUBLE_EQ(sky.intervalMinutes, 42) << c.label;
   }
 }
 
 TEST_F(ClockDialogs, NoPositiveNumberKeepsTheDialogOpenAndEscapeChangesNothing) {
-  ClickAndUse(form->Button3, interval, [&] {
+  ClickAndUse(form->intervalButton, interval, [&] {
     Type("-5");
     Press(Qt::Key_Return);
     EXPECT_TRUE(interval.isVisible());
-    QTest::keyClick(interval.Edit1, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(interval.minutesEdit, Qt::Key_A, Qt::ControlModifier);
     Type("12abc");
     Press(Qt::Key_Return);
     EXPECT_TRUE(interval.isVisible());
-    EXPECT_EQ(QApplication::focusWidget(), interval.Edit1);
-    QTest::keyClick(interval.Edit1, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::focusWidget(), interval.minutesEdit);
+    QTest::keyClick(interval.minutesEdit, Qt::Key_A, Qt::ControlModifier);
     Type("30");
     Press(Qt::Key_Escape);
   });
   EXPECT_TRUE(sky.stepRealTime);
   EXPECT_DOUBLE_EQ(sky.intervalMinutes, 1.0 / 60.0);
-  EXPECT_EQ(form->Label4->text(), "Sek/Takt:1");
+  EXPECT_EQ(form->intervalLabel->text(), "Sek/Takt:1");
 }
 
 }  // namespace

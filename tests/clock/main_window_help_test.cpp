@@ -25,39 +25,41 @@ TEST(ClockIntroduction, HaltsTheClockHoldsBackTheButtonsAndGivesThemBack) {
   RecordingMessages messages;
   FakeSystemClock clock{UtcTime(2026, 12, 7, 14, 5, 9)};
   SkyState sky;
-  TForm11 introduction(messages);
-  TForm1 form(sky, MainWindowServices{messages, clock, directory.path(), "TestOS",
-                                      QSize(2600, 3600), [] { return true; }, [] {}});
+  IntroductionWindow introduction(messages);
+  MainWindow form(sky, MainWindowServices{messages, clock, directory.path(), "TestOS",
+                                          QSize(2600, 3600), [] { return true; }, [] {}});
   form.windows.introduction = &introduction;
-  form.FormActivate();
-  ASSERT_TRUE(form.Timer1->isActive());
-  ASSERT_TRUE(form.Button11->isEnabled());
+  form.StartUp();
+  ASSERT_TRUE(form.tickTimer->isActive());
+  ASSERT_TRUE(form.introductionButton->isEnabled());
 
   bool opened = false;
   QTimer::singleShot(0, &introduction, [&] {
     opened = true;
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&introduction));
-    EXPECT_FALSE(form.Timer1->isActive());
-    EXPECT_EQ(form.Button4->text(), "&Weiter");
-    for (QPushButton* b : {form.Button1, form.Button2, form.Button3, form.Button4, form.Button7,
-                           form.Button11, form.Button12, form.BitBtn1, form.Button9, form.Button6,
-                           form.Button8, form.Button10, form.BitBtn2, form.BitBtn3}) {
+    EXPECT_FALSE(form.tickTimer->isActive());
+    EXPECT_EQ(form.haltButton->text(), "&Weiter");
+    for (QPushButton* b :
+         {form.endButton, form.dateTimePlaceButton, form.intervalButton, form.haltButton,
+          form.sourceButton, form.introductionButton, form.legendButton, form.realTimeButton,
+          form.enlargeButton, form.riseButton, form.setButton, form.culminationButton,
+          form.fullMoonButton, form.newMoonButton}) {
       EXPECT_FALSE(b->isEnabled()) << b->text().toStdString();
     }
-    EXPECT_TRUE(introduction.Memo3->hasFocus());
-    introduction.Button1->click();
+    EXPECT_TRUE(introduction.introductionText->hasFocus());
+    introduction.backButton->click();
   });
-  form.Button11->click();
+  form.introductionButton->click();
   EXPECT_TRUE(opened);
 
   EXPECT_FALSE(introduction.isVisible());
-  EXPECT_FALSE(form.Timer1->isActive());
-  for (QPushButton* b :
-       {form.Button4, form.Button11, form.Button2, form.Button9, form.Button6, form.BitBtn2}) {
+  EXPECT_FALSE(form.tickTimer->isActive());
+  for (QPushButton* b : {form.haltButton, form.introductionButton, form.dateTimePlaceButton,
+                         form.enlargeButton, form.riseButton, form.fullMoonButton}) {
     EXPECT_TRUE(b->isEnabled()) << b->text().toStdString();
   }
-  form.Button4->click();  // "&Weiter" runs the clock again
-  EXPECT_TRUE(form.Timer1->isActive());
+  form.haltButton->click();  // "&Weiter" runs the clock again
+  EXPECT_TRUE(form.tickTimer->isActive());
 }
 
 }  // namespace

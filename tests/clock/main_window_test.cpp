@@ -42,10 +42,10 @@ class ClockWindow : public ::testing::Test {
             [this] { ++pictureWindowShown; }};
   }
 
-  TForm1& Start(bool allFactors = false) {
+  MainWindow& Start(bool allFactors = false) {
     messages.SetDefaultAnswer(allFactors);
-    form = std::make_unique<TForm1>(sky, Services());
-    form->FormActivate();
+    form = std::make_unique<MainWindow>(sky, Services());
+    form->StartUp();
     return *form;
   }
 
@@ -56,7 +56,7 @@ class ClockWindow : public ::testing::Test {
   // A tick one second of system time after the last.
   void Tick() {
     clock.Advance(std::chrono::seconds(1));
-    form->Timer1Timer();
+    form->Tick();
   }
 
   TemporaryDirectory directory;
@@ -65,28 +65,29 @@ class ClockWindow : public ::testing::Test {
   SkyState sky;
   bool fontInstalled = true;
   int pictureWindowShown = 0;
-  std::unique_ptr<TForm1> form;
+  std::unique_ptr<MainWindow> form;
 };
 
 TEST_F(ClockWindow, FirstStartWithoutStateFile) {
-  TForm1& f = Start();
+  MainWindow& f = Start();
   EXPECT_EQ(pictureWindowShown, 1);
   EXPECT_EQ(f.windowTitle(), "  TestOS             Die Sternwerk, Version 2.3");
-  EXPECT_EQ(f.Label2->text(), "010°00' E, 50°00' N");
+  EXPECT_EQ(f.placeLabel->text(), "010°00' E, 50°00' N");
   EXPECT_EQ(sky.longitude, 10.0);
-  EXPECT_EQ(f.Label1->text(), "Di, 08.12.2026");
-  EXPECT_EQ(f.Label6->text(), "09:30:15 WZ/GMT");
-  EXPECT_TRUE(f.Timer1->isActive());
-  EXPECT_EQ(f.Timer1->interval(), 950);
-  EXPECT_EQ(f.StaticText1->text(), " Diagramm dreht ");
-  EXPECT_EQ(f.Label4->text(), "Sek/Takt:1");
-  EXPECT_EQ(f.Label3->text(), "Takte/Sek:1");
-  EXPECT_EQ(f.Label7->text(), "1");
-  EXPECT_FALSE(f.Button5->isEnabled());
-  f.buttons(true);
-  EXPECT_FALSE(f.Button5->isEnabled()) << "Alt-Datum/Zeit needs a state file read at start";
-  EXPECT_TRUE(f.Button4->isEnabled());
-  EXPECT_FALSE(f.Button9->isEnabled()) << "the halted-state group waits for a halt";
+  EXPECT_EQ(f.dateLabel->text(), "Di, 08.12.2026");
+  EXPECT_EQ(f.timeLabel->text(), "09:30:15 WZ/GMT");
+  EXPECT_TRUE(f.tickTimer->isActive());
+  EXPECT_EQ(f.tickTimer->interval(), 950);
+  EXPECT_EQ(f.statusLabel->text(), " Diagramm dreht ");
+  EXPECT_EQ(f.intervalLabel->text(), "Sek/Takt:1");
+  EXPECT_EQ(f.speedLabel->text(), "Takte/Sek:1");
+  EXPECT_EQ(f.rateLabel->text(), "1");
+  EXPECT_FALSE(f.lastInstantButton->isEnabled());
+  f.SetControlButtonsEnabled(true);
+  EXPECT_FALSE(f.lastInstantButton->isEnabled())
+      << "Alt-Datum/Zeit needs a state file read at start";
+  EXPECT_TRUE(f.haltButton->isEnabled());
+  EXPECT_FALSE(f.enlargeButton->isEnabled()) << "the halted-state group waits for a halt";
   ASSERT_EQ(messages.shown().size(), 1u);
   EXPECT_EQ(messages.shown()[0].kind, MessageKind::kConfirmation);
   EXPECT_TRUE(messages.shown()[0].text.startsWith(
@@ -94,14 +95,14 @@ TEST_F(ClockWindow, FirstStartWithoutStateFile) {
 }
 
 TEST_F(ClockWindow, TheQuestionChoosesTheFactorSetOfTheList) {
-  TForm1& twelve = Start(false);
+  MainWindow& twelve = Start(false);
   EXPECT_FALSE(sky.transplutonian);
-  EXPECT_EQ(twelve.Memo1->toPlainText().split('\n').size(), 13);
-  EXPECT_EQ(twelve.Memo1->toPlainText().split('\n').first(), " Die Planeten-Positionen:");
+  EXPECT_EQ(twelve.positionList->toPlainText().split('\n').size(), 13);
+  EXPECT_EQ(twelve.positionList->toPlainText().split('\n').first(), " Die Planeten-Positionen:");
 
-  TForm1& all = Start(true);
+  MainWindow& all = Start(true);
   EXPECT_TRUE(sky.transplutonian);
-  const QStringList lines = all.Memo1->toPlainText().split('\n');
+  const QStringList lines = all.positionList->toPlainText().split('\n');
   ASSERT_EQ(lines.size(), 23);
   EXPECT_TRUE(lines[2].startsWith(" WI 000°00'00\"=00°00'WID"));
   EXPECT_TRUE(lines[6].startsWith(" KN "));
@@ -124,10 +125,10 @@ TEST_F(ClockWindow, StartWithStateFileTakesOnlyThePlace) {
       "07.12.2026\r\n14:05:09\r\n-008\xB0"
       "30'\r\n+47\xB0"
       "15'\r\n");
-  TForm1& f = Start();
-  EXPECT_EQ(f.Label2->text(), "008°30' W, 47°15' N");
-  EXPECT_EQ(f.Label1->text(), "Di, 08.12.2026");
-  EXPECT_TRUE(f.Button5->isEnabled());
+  MainWindow& f = Start();
+  EXPECT_EQ(f.placeLabel->text(), "008°30' W, 47°15' N");
+  EXPECT_EQ(f.dateLabel->text(), "Di, 08.12.2026");
+  EXPECT_TRUE(f.lastInstantButton->isEnabled());
 }
 
 TEST_F(ClockWindow, CloseWritesTheStateFileAndReloadRestoresIt) {
@@ -135,7 +136,7 @@ TEST_F(ClockWindow, CloseWritesTheStateFileAndReloadRestoresIt) {
       "01.01.2000\r\n00:00:00\r\n-008\xB0"
       "30'\r\n+47\xB0"
       "15'\r\n");
-  TForm1& f = Start();
+  MainWindow& f = Start();
   SetInstant(sky, 7, 12, 2026, 14 + 5 / 60.0 + 9 / 3600.0);
   ASSERT_TRUE(f.close());
   std::ifstream file(directory.path() / "ALT.DAT", std::ios::binary);
@@ -146,14 +147,14 @@ TEST_F(ClockWindow, CloseWritesTheStateFileAndReloadRestoresIt) {
             "15'\r\n");
 
   SetInstant(sky, 1, 1, 2001, 3);
-  f.Button5->click();
+  f.lastInstantButton->click();
   EXPECT_EQ(sky.dateText, "07.12.2026");
-  EXPECT_EQ(f.Label6->text(), "14:05:09 WZ/GMT");
+  EXPECT_EQ(f.timeLabel->text(), "14:05:09 WZ/GMT");
   EXPECT_NEAR(sky.longitude, -8.5001, 1e-12);
   EXPECT_NEAR(sky.latitude, 47.2501, 1e-12);
-  EXPECT_EQ(f.Label2->text(), "008°30' W, 47°15' N");
-  EXPECT_FALSE(f.Timer1->isActive()) << "the slider already stood at 21";
-  EXPECT_TRUE(f.Button9->isEnabled());
+  EXPECT_EQ(f.placeLabel->text(), "008°30' W, 47°15' N");
+  EXPECT_FALSE(f.tickTimer->isActive()) << "the slider already stood at 21";
+  EXPECT_TRUE(f.enlargeButton->isEnabled());
 }
 
 TEST_F(ClockWindow, ReloadOfADeletedStateFileReportsAndKeepsTheInstant) {
@@ -161,21 +162,21 @@ TEST_F(ClockWindow, ReloadOfADeletedStateFileReportsAndKeepsTheInstant) {
       "01.01.2000\r\n00:00:00\r\n+010\xB0"
       "00'\r\n+50\xB0"
       "00'\r\n");
-  TForm1& f = Start();
+  MainWindow& f = Start();
   messages.Clear();
   std::filesystem::remove(directory.path() / "ALT.DAT");
   const SkyState before = sky;
-  f.Button5->click();
+  f.lastInstantButton->click();
   ASSERT_EQ(messages.shown().size(), 1u);
   EXPECT_EQ(messages.shown()[0].kind, MessageKind::kError);
   EXPECT_TRUE(messages.shown()[0].text.contains("ALT.DAT"));
   EXPECT_EQ(sky.dateText, before.dateText);
   EXPECT_EQ(sky.longitude, before.longitude);
-  EXPECT_FALSE(f.Timer1->isActive());
+  EXPECT_FALSE(f.tickTimer->isActive());
 }
 
 TEST_F(ClockWindow, AFailedWriteAtCloseKeepsTheWindowOpenUnlessTheUserEndsWithoutSaving) {
-  TForm1& f = Start();
+  MainWindow& f = Start();
   messages.Clear();
   std::filesystem::remove_all(directory.path());
   messages.SetDefaultAnswer(false);
@@ -194,7 +195,7 @@ TEST_F(ClockWindow, AFailedWriteAtCloseKeepsTheWindowOpenUnlessTheUserEndsWithou
 }
 
 TEST_F(ClockWindow, TheUserMayEndWithoutSavingWhenTheStateCannotBeWritten) {
-  TForm1& f = Start();
+  MainWindow& f = Start();
   std::filesystem::create_directory(directory.path() / "ALT.DAT");
   messages.SetDefaultAnswer(true);
   EXPECT_TRUE(f.close());
@@ -205,7 +206,7 @@ TEST_F(ClockWindow, TheUserMayEndWithoutSavingWhenTheStateCannotBeWritten) {
 // at both ends of the clock's calendar: it runs back past 1600 but halts
 // rather than leave the years 1 to 9999.
 TEST_F(ClockWindow, EveryStepModeHaltsAtTheEndsOfTheCalendar) {
-  TForm1& f = Start(true);
+  MainWindow& f = Start(true);
   const auto modes = {&SkyState::stepRealTime, &SkyState::stepMinutes, &SkyState::stepDay,
                       &SkyState::stepWeek,     &SkyState::stepMonth,   &SkyState::stepYear};
   for (bool SkyState::*mode : modes) {
@@ -213,7 +214,7 @@ TEST_F(ClockWindow, EveryStepModeHaltsAtTheEndsOfTheCalendar) {
       for (bool SkyState::*other : modes) sky.*other = false;
       sky.*mode = true;
       sky.intervalMinutes = 1440;
-      f.ScrollBar1->setValue(SliderPositionFromRate(rate));
+      f.rateSlider->setValue(SliderPositionFromRate(rate));
       messages.Clear();
 
       if (rate > 0) {
@@ -222,7 +223,7 @@ TEST_F(ClockWindow, EveryStepModeHaltsAtTheEndsOfTheCalendar) {
         SetInstant(sky, 1, 1, 1600, 0);
         Tick();
         EXPECT_EQ(sky.year, 1599);
-        EXPECT_TRUE(f.Timer1->isActive());
+        EXPECT_TRUE(f.tickTimer->isActive());
         SetInstant(sky, 1, 1, 1, 0);
       }
       const std::string endDate = sky.dateText;
@@ -230,111 +231,111 @@ TEST_F(ClockWindow, EveryStepModeHaltsAtTheEndsOfTheCalendar) {
       Tick();
       EXPECT_EQ(sky.dateText, endDate);
       EXPECT_EQ(sky.hours, endHours);
-      EXPECT_FALSE(f.Timer1->isActive());
-      EXPECT_EQ(f.Button4->text(), "&Weiter");
+      EXPECT_FALSE(f.tickTimer->isActive());
+      EXPECT_EQ(f.haltButton->text(), "&Weiter");
       ASSERT_EQ(messages.shown().size(), 1u);
       EXPECT_TRUE(messages.shown()[0].text.contains("9999"));
       for (const double longitude : sky.longitudes) EXPECT_TRUE(std::isfinite(longitude));
-      EXPECT_EQ(f.Memo1->toPlainText().count('\n'), 22);
+      EXPECT_EQ(f.positionList->toPlainText().count('\n'), 22);
     }
   }
 }
 
 TEST_F(ClockWindow, TicksCarryTheDateForwardsAndBackwards) {
-  TForm1& f = Start();
+  MainWindow& f = Start();
   SetInstant(sky, 31, 12, 2026, 23 + 59 / 60.0 + 59 / 3600.0);
-  f.Button4->click();  // halt
-  f.Button4->click();  // continue: the pacer counts from now
+  f.haltButton->click();  // halt
+  f.haltButton->click();  // continue: the pacer counts from now
   Tick();
-  EXPECT_EQ(f.Label1->text(), "Fr, 01.01.2027");
-  EXPECT_EQ(f.Label6->text(), "00:00:00 WZ/GMT");
+  EXPECT_EQ(f.dateLabel->text(), "Fr, 01.01.2027");
+  EXPECT_EQ(f.timeLabel->text(), "00:00:00 WZ/GMT");
 
-  f.ScrollBar1->setValue(19);  // one tick per second backwards
+  f.rateSlider->setValue(19);  // one tick per second backwards
   Tick();
-  EXPECT_EQ(f.Label1->text(), "Do, 31.12.2026");
-  EXPECT_EQ(f.Label6->text(), "23:59:59 WZ/GMT");
+  EXPECT_EQ(f.dateLabel->text(), "Do, 31.12.2026");
+  EXPECT_EQ(f.timeLabel->text(), "23:59:59 WZ/GMT");
 }
 
 TEST_F(ClockWindow, SliderSetsRateIntervalAndDirection) {
-  TForm1& f = Start();
-  f.ScrollBar1->setValue(0);
+  MainWindow& f = Start();
+  f.rateSlider->setValue(0);
   EXPECT_EQ(sky.ticksPerSecond, -20);
-  EXPECT_EQ(f.Timer1->interval(), 47);
-  EXPECT_EQ(f.Label7->text(), "-20");
-  EXPECT_EQ(f.Label3->text(), "Takte/Sek:20");
-  EXPECT_TRUE(f.Timer1->isActive());
-  EXPECT_FALSE(f.Button6->isEnabled());
+  EXPECT_EQ(f.tickTimer->interval(), 47);
+  EXPECT_EQ(f.rateLabel->text(), "-20");
+  EXPECT_EQ(f.speedLabel->text(), "Takte/Sek:20");
+  EXPECT_TRUE(f.tickTimer->isActive());
+  EXPECT_FALSE(f.riseButton->isEnabled());
 
-  f.ScrollBar1->setValue(20);
-  EXPECT_FALSE(f.Timer1->isActive());
-  EXPECT_EQ(f.StaticText1->text(), " Diagramm steht ");
-  EXPECT_TRUE(f.Button6->isEnabled());
+  f.rateSlider->setValue(20);
+  EXPECT_FALSE(f.tickTimer->isActive());
+  EXPECT_EQ(f.statusLabel->text(), " Diagramm steht ");
+  EXPECT_TRUE(f.riseButton->isEnabled());
 
-  f.Button4->click();  // "Weiter" at rate 0 starts at one tick forward
-  EXPECT_EQ(f.ScrollBar1->value(), 21);
+  f.haltButton->click();  // "Weiter" at rate 0 starts at one tick forward
+  EXPECT_EQ(f.rateSlider->value(), 21);
   EXPECT_EQ(sky.ticksPerSecond, 1);
-  EXPECT_EQ(f.Timer1->interval(), 955);
-  EXPECT_TRUE(f.Timer1->isActive());
-  EXPECT_EQ(f.Button4->text(), "&Halt");
+  EXPECT_EQ(f.tickTimer->interval(), 955);
+  EXPECT_TRUE(f.tickTimer->isActive());
+  EXPECT_EQ(f.haltButton->text(), "&Halt");
 }
 
 TEST_F(ClockWindow, RealTimeRestartsTheClockOnlyWhenTheSliderMoves) {
-  TForm1& f = Start();
-  f.ScrollBar1->setValue(25);
+  MainWindow& f = Start();
+  f.rateSlider->setValue(25);
   clock.Set(UtcTime(2027, 3, 1, 12, 0, 0));
-  f.BitBtn1->click();
-  EXPECT_EQ(f.Label1->text(), "Mo, 01.03.2027");
-  EXPECT_EQ(f.ScrollBar1->value(), 21);
-  EXPECT_TRUE(f.Timer1->isActive());
-  EXPECT_EQ(f.Timer1->interval(), 955);
+  f.realTimeButton->click();
+  EXPECT_EQ(f.dateLabel->text(), "Mo, 01.03.2027");
+  EXPECT_EQ(f.rateSlider->value(), 21);
+  EXPECT_TRUE(f.tickTimer->isActive());
+  EXPECT_EQ(f.tickTimer->interval(), 955);
 
-  f.BitBtn1->click();
-  EXPECT_FALSE(f.Timer1->isActive()) << "the slider stood at 21 already";
-  EXPECT_TRUE(f.Button9->isEnabled());
+  f.realTimeButton->click();
+  EXPECT_FALSE(f.tickTimer->isActive()) << "the slider stood at 21 already";
+  EXPECT_TRUE(f.enlargeButton->isEnabled());
 }
 
 TEST_F(ClockWindow, SourcePanelHaltsTheClockAndHidingItLeavesItHalted) {
-  TForm1& f = Start();
-  f.Button7->click();
-  EXPECT_FALSE(f.Panel2->isHidden());
-  EXPECT_FALSE(f.Timer1->isActive());
-  EXPECT_TRUE(f.Button7->isEnabled());
-  EXPECT_FALSE(f.Button4->isEnabled());
-  EXPECT_FALSE(f.Button9->isEnabled());
-  f.Button7->click();
-  EXPECT_TRUE(f.Panel2->isHidden());
-  EXPECT_FALSE(f.Timer1->isActive());
-  EXPECT_TRUE(f.Button9->isEnabled());
-  EXPECT_TRUE(f.Button4->isEnabled());
+  MainWindow& f = Start();
+  f.sourceButton->click();
+  EXPECT_FALSE(f.sourcePanel->isHidden());
+  EXPECT_FALSE(f.tickTimer->isActive());
+  EXPECT_TRUE(f.sourceButton->isEnabled());
+  EXPECT_FALSE(f.haltButton->isEnabled());
+  EXPECT_FALSE(f.enlargeButton->isEnabled());
+  f.sourceButton->click();
+  EXPECT_TRUE(f.sourcePanel->isHidden());
+  EXPECT_FALSE(f.tickTimer->isActive());
+  EXPECT_TRUE(f.enlargeButton->isEnabled());
+  EXPECT_TRUE(f.haltButton->isEnabled());
 }
 
 TEST_F(ClockWindow, EscapeHidesTheSourcePanelAsItsButtonDoes) {
-  TForm1& f = Start();
+  MainWindow& f = Start();
   f.show();
   f.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
-  QTest::mouseClick(f.Button7, Qt::LeftButton);
-  ASSERT_FALSE(f.Panel2->isHidden());
-  QTest::mouseClick(f.Memo8->viewport(), Qt::LeftButton);
+  QTest::mouseClick(f.sourceButton, Qt::LeftButton);
+  ASSERT_FALSE(f.sourcePanel->isHidden());
+  QTest::mouseClick(f.sourceText->viewport(), Qt::LeftButton);
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-  EXPECT_TRUE(f.Panel2->isHidden());
-  EXPECT_FALSE(f.Timer1->isActive());
-  EXPECT_TRUE(f.Button9->isEnabled());
-  EXPECT_TRUE(f.Button4->isEnabled());
-  QTest::keyClick(f.Button7, Qt::Key_Escape);
-  EXPECT_TRUE(f.Panel2->isHidden()) << "ESC does not show the panel";
+  EXPECT_TRUE(f.sourcePanel->isHidden());
+  EXPECT_FALSE(f.tickTimer->isActive());
+  EXPECT_TRUE(f.enlargeButton->isEnabled());
+  EXPECT_TRUE(f.haltButton->isEnabled());
+  QTest::keyClick(f.sourceButton, Qt::Key_Escape);
+  EXPECT_TRUE(f.sourcePanel->isHidden()) << "ESC does not show the panel";
 }
 
 TEST_F(ClockWindow, LegendButtonTogglesTheLegendOfTheFactorSet) {
-  TForm1& f = Start(false);
-  f.Button12->click();
-  EXPECT_FALSE(f.Memo4->isHidden());
-  EXPECT_FALSE(f.Memo5->isHidden());
-  EXPECT_TRUE(f.Memo2->isHidden());
-  EXPECT_EQ(f.Memo5->toPlainText().split('\n').size(), 12);
-  f.Button12->click();
-  EXPECT_TRUE(f.Memo4->isHidden());
-  EXPECT_EQ(f.Memo3->toPlainText().split('\n')[1], "Widder   ");
+  MainWindow& f = Start(false);
+  f.legendButton->click();
+  EXPECT_FALSE(f.twelveFactorGlyphs->isHidden());
+  EXPECT_FALSE(f.twelveFactorNames->isHidden());
+  EXPECT_TRUE(f.allFactorGlyphs->isHidden());
+  EXPECT_EQ(f.twelveFactorNames->toPlainText().split('\n').size(), 12);
+  f.legendButton->click();
+  EXPECT_TRUE(f.twelveFactorGlyphs->isHidden());
+  EXPECT_EQ(f.allFactorNames->toPlainText().split('\n')[1], "Widder   ");
 }
 
 // Every line of both legends lies whole inside its memo's visible area in
@@ -344,12 +345,12 @@ TEST_F(ClockWindow, LegendsShowEveryLineWhole) {
   const ApplicationFont symbolFont(SymbolFontPath());
   ASSERT_TRUE(symbolFont.added());
   for (const bool allFactors : {false, true}) {
-    TForm1& f = Start(allFactors);
+    MainWindow& f = Start(allFactors);
     f.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
-    f.Button12->click();
-    QPlainTextEdit* glyphs = allFactors ? f.Memo2 : f.Memo4;
-    QPlainTextEdit* names = allFactors ? f.Memo3 : f.Memo5;
+    f.legendButton->click();
+    QPlainTextEdit* glyphs = allFactors ? f.allFactorGlyphs : f.twelveFactorGlyphs;
+    QPlainTextEdit* names = allFactors ? f.allFactorNames : f.twelveFactorNames;
     ASSERT_TRUE(names->isVisible());
     QStringList shown;
     for (int line = 0; line < names->document()->blockCount(); ++line) {
@@ -373,11 +374,11 @@ TEST_F(ClockWindow, LegendsShowEveryLineWhole) {
 }
 
 TEST_F(ClockWindow, TimeColourShowsGreenwichAndWest) {
-  TForm1& f = Start();
+  MainWindow& f = Start();
   const auto colourAt = [&](double longitude) {
     sky.longitude = longitude;
     f.ShowInstant();
-    return f.Label6->palette().color(QPalette::WindowText);
+    return f.timeLabel->palette().color(QPalette::WindowText);
   };
   EXPECT_EQ(colourAt(0.0001), QColor(0, 128, 0));
   EXPECT_EQ(colourAt(1 / 60.0 + 0.0001), QColor(128, 0, 0));
@@ -385,7 +386,7 @@ TEST_F(ClockWindow, TimeColourShowsGreenwichAndWest) {
 }
 
 TEST_F(ClockWindow, AcceleratorKeysPressTheirButtons) {
-  TForm1& f = Start();
+  MainWindow& f = Start();
   f.show();
   QApplication::setActiveWindow(&f);
   ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
@@ -394,10 +395,11 @@ TEST_F(ClockWindow, AcceleratorKeysPressTheirButtons) {
     QTest::keyClick(f.windowHandle(), key, Qt::AltModifier);
     return QTest::qWaitFor(done, 2000);
   };
-  EXPECT_TRUE(press(Qt::Key_H, [&] { return !f.Timer1->isActive(); })) << "Alt+H halts";
-  EXPECT_EQ(f.Button4->text(), "&Weiter");
-  EXPECT_TRUE(press(Qt::Key_W, [&] { return f.Timer1->isActive(); })) << "Alt+W continues";
-  EXPECT_TRUE(press(Qt::Key_N, [&] { return !f.Memo4->isHidden(); })) << "Alt+N shows the legend";
+  EXPECT_TRUE(press(Qt::Key_H, [&] { return !f.tickTimer->isActive(); })) << "Alt+H halts";
+  EXPECT_EQ(f.haltButton->text(), "&Weiter");
+  EXPECT_TRUE(press(Qt::Key_W, [&] { return f.tickTimer->isActive(); })) << "Alt+W continues";
+  EXPECT_TRUE(press(Qt::Key_N, [&] { return !f.twelveFactorGlyphs->isHidden(); }))
+      << "Alt+N shows the legend";
   f.hide();
 }
 

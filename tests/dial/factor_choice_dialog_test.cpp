@@ -29,16 +29,16 @@ class FactorChoice : public ::testing::Test {
 
   RecordingMessages messages;
   SkyState sky;
-  TForm6 dialog{sky, messages};
+  FactorChoiceDialog dialog{sky, messages};
 };
 
 TEST_F(FactorChoice, LowerCaseCodeChoosesAtTheSecondLetter) {
   sky.selectedFactor = 0;
   QString shownInField;
   const int result = Run([&] {
-    QTest::keyClicks(dialog.Edit1, "m");
-    shownInField = dialog.Edit1->text();
-    QTest::keyClicks(dialog.Edit1, "o");
+    QTest::keyClicks(dialog.codeEdit, "m");
+    shownInField = dialog.codeEdit->text();
+    QTest::keyClicks(dialog.codeEdit, "o");
   });
   EXPECT_EQ(result, QDialog::Accepted);
   EXPECT_EQ(shownInField, "M") << "capitals as typed";
@@ -49,22 +49,22 @@ TEST_F(FactorChoice, LowerCaseCodeChoosesAtTheSecondLetter) {
 
 TEST_F(FactorChoice, EscapeInTheFieldCancels) {
   sky.selectedFactor = 9;
-  const int result = Run([&] { QTest::keyClick(dialog.Edit1, Qt::Key_Escape); });
+  const int result = Run([&] { QTest::keyClick(dialog.codeEdit, Qt::Key_Escape); });
   EXPECT_EQ(result, QDialog::Rejected);
   EXPECT_EQ(dialog.answer, "##");
   EXPECT_EQ(sky.selectedFactor, 9);
 }
 
 TEST_F(FactorChoice, TwoHashesCancelAsEscapeDoes) {
-  Run([&] { QTest::keyClicks(dialog.Edit1, "##"); });
+  Run([&] { QTest::keyClicks(dialog.codeEdit, "##"); });
   EXPECT_EQ(dialog.answer, "##");
 }
 
 TEST_F(FactorChoice, EscapeInTheInstructionsDoesNothing) {
   bool stillOpen = false;
   Run([&] {
-    dialog.Memo1->setFocus();
-    QTest::keyClick(dialog.Memo1, Qt::Key_Escape);
+    dialog.instructions->setFocus();
+    QTest::keyClick(dialog.instructions, Qt::Key_Escape);
     stillOpen = dialog.isVisible();
   });
   EXPECT_TRUE(stillOpen);
@@ -78,12 +78,12 @@ TEST_F(FactorChoice, RefusedCodesAreSelectedAndRetypedUntilAValidOne) {
   bool openAfterRefusals = false;
   QString selected;
   const int result = Run([&] {
-    QTest::keyClicks(dialog.Edit1, "kn");
-    selected = dialog.Edit1->selectedText();
-    QTest::keyClicks(dialog.Edit1, "cu");
-    QTest::keyClicks(dialog.Edit1, "gz");
+    QTest::keyClicks(dialog.codeEdit, "kn");
+    selected = dialog.codeEdit->selectedText();
+    QTest::keyClicks(dialog.codeEdit, "cu");
+    QTest::keyClicks(dialog.codeEdit, "gz");
     openAfterRefusals = dialog.isVisible();
-    QTest::keyClicks(dialog.Edit1, "pl");
+    QTest::keyClicks(dialog.codeEdit, "pl");
   });
   EXPECT_TRUE(openAfterRefusals);
   EXPECT_EQ(selected, "KN");
@@ -102,8 +102,8 @@ TEST_F(FactorChoice, AThirdCharacterStartsTheCodeAgain) {
   sky.transplutonian = true;
   QString field;
   Run([&] {
-    QTest::keyClicks(dialog.Edit1, "xyz");
-    field = dialog.Edit1->text();
+    QTest::keyClicks(dialog.codeEdit, "xyz");
+    field = dialog.codeEdit->text();
   });
   EXPECT_EQ(field, "Z");
   ASSERT_EQ(messages.shown().size(), 1u);
@@ -112,16 +112,16 @@ TEST_F(FactorChoice, AThirdCharacterStartsTheCodeAgain) {
 
 TEST_F(FactorChoice, EachShowingStartsEmptyWithTheRangeOfTheFactorSet) {
   sky.transplutonian = true;
-  Run([&] { QTest::keyClicks(dialog.Edit1, "ve"); });
+  Run([&] { QTest::keyClicks(dialog.codeEdit, "ve"); });
   EXPECT_EQ(sky.selectedFactor, 7);
   sky.transplutonian = false;
   QString field, hint;
   bool fieldHasFocus = false;
   Run([&] {
-    field = dialog.Edit1->text();
-    hint = dialog.Label1->text();
-    fieldHasFocus = dialog.Edit1->hasFocus();
-    QTest::keyClick(dialog.Edit1, Qt::Key_Escape);
+    field = dialog.codeEdit->text();
+    hint = dialog.rangeLabel->text();
+    fieldHasFocus = dialog.codeEdit->hasFocus();
+    QTest::keyClick(dialog.codeEdit, Qt::Key_Escape);
   });
   EXPECT_EQ(field, "");
   EXPECT_EQ(hint, "SO, MO, ME, VE...PL");
@@ -130,11 +130,12 @@ TEST_F(FactorChoice, EachShowingStartsEmptyWithTheRangeOfTheFactorSet) {
 }
 
 TEST_F(FactorChoice, Layout) {
-  EXPECT_EQ(dialog.Memo1->toPlainText().split('\n').size(), 13);
-  EXPECT_EQ(dialog.Memo1->toPlainText().split('\n').last(), " Sie ihn mit der Taste ´ESC´. ");
-  EXPECT_EQ(dialog.Edit1->maxLength(), 2);
-  EXPECT_EQ(dialog.Label2->text(), " ESC ");
-  EXPECT_EQ(dialog.Edit1->geometry(), QRect(16, 224, 36, 28));
+  EXPECT_EQ(dialog.instructions->toPlainText().split('\n').size(), 13);
+  EXPECT_EQ(dialog.instructions->toPlainText().split('\n').last(),
+            " Sie ihn mit der Taste ´ESC´. ");
+  EXPECT_EQ(dialog.codeEdit->maxLength(), 2);
+  EXPECT_EQ(dialog.escLabel->text(), " ESC ");
+  EXPECT_EQ(dialog.codeEdit->geometry(), QRect(16, 224, 36, 28));
   EXPECT_FALSE(dialog.windowFlags() & Qt::WindowCloseButtonHint);
 }
 

@@ -49,16 +49,16 @@ class ChartWindows : public ::testing::Test {
         outside.reject();
       }
     });
-    chart.Button4->click();
+    chart.outsideViewButton->click();
     EXPECT_TRUE(opened) << "the view did not open";
   }
 
   TemporaryDirectory directory;
   RecordingMessages messages;
   SkyState sky = ChartSkyWith({{kAscendant, 200}, {kMC, 110}, {kSun, 15}}, true);
-  TForm8 outside{sky, messages, directory.path()};
-  TForm13 help{messages};
-  TForm5 chart{sky, messages, directory.path()};
+  OutsideViewWindow outside{sky, messages, directory.path()};
+  ChartHelpWindow help{messages};
+  EnlargedChartWindow chart{sky, messages, directory.path()};
 };
 
 }  // namespace sternwerk::testing

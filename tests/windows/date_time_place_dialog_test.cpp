@@ -1,4 +1,4 @@
-// The date/time/place dialog TForm3 driven with keys and clicks as a user
+// The date/time/place dialog DateTimePlaceDialog driven with keys and clicks as a user
 // drives it; only the message boxes are recorded instead of shown.
 #include "windows/date_time_place_dialog.h"
 
@@ -19,9 +19,9 @@ const QWidget* NextTabStop(const QWidget* widget) {
   return next;
 }
 
-class DateTimePlaceDialog : public ::testing::Test {
+class DateTimePlaceWindow : public ::testing::Test {
  protected:
-  DateTimePlaceDialog() {
+  DateTimePlaceWindow() {
     sky.dateText = "07.12.2026";
     sky.timeText = "09.30.15";
     sky.hours = 9.5;
@@ -54,27 +54,35 @@ class DateTimePlaceDialog : public ::testing::Test {
 
   SkyState sky;
   RecordingMessages messages;
-  TForm3 dialog{sky, messages};
+  DateTimePlaceDialog dialog{sky, messages};
 };
 
-TEST_F(DateTimePlaceDialog, WindowFieldsAndHelpText) {
+TEST_F(DateTimePlaceWindow, WindowFieldsAndHelpText) {
   EXPECT_EQ(dialog.windowTitle(), "                    Datum / Zeit / Ort ");
   EXPECT_EQ(dialog.size(), QSize(282, 447));
   EXPECT_EQ(dialog.palette().color(QPalette::Window), QColor(255, 255, 0));
 
-  const QStringList help = dialog.Memo1->toPlainText().split('\n');
+  const QStringList help = dialog.helpText->toPlainText().split('\n');
   ASSERT_EQ(help.size(), 27);
   EXPECT_EQ(help.count(QString()), 4) << "five paragraphs";
   for (const QString& line : help) {
     if (line.isEmpty()) continue;
     EXPECT_TRUE(line.startsWith(' ') && !line.startsWith("  ")) << line.toStdString();
   }
-  EXPECT_TRUE(dialog.Memo1->isReadOnly());
-  EXPECT_EQ(dialog.Memo1->geometry(), QRect(4, 3, 275, 346));
+  EXPECT_TRUE(dialog.helpText->isReadOnly());
+  EXPECT_EQ(dialog.helpText->geometry(), QRect(4, 3, 275, 346));
 
-  const QLineEdit* fields[] = {dialog.Edit1, dialog.Edit2,  dialog.Edit3, dialog.Edit4,
-                               dialog.Edit5, dialog.Edit6,  dialog.Edit7, dialog.Edit8,
-                               dialog.Edit9, dialog.Edit10, dialog.Edit11};
+  const QLineEdit* fields[] = {dialog.dayEdit,
+                               dialog.monthEdit,
+                               dialog.yearEdit,
+                               dialog.hourEdit,
+                               dialog.minuteEdit,
+                               dialog.longitudeSignEdit,
+                               dialog.longitudeDegreesEdit,
+                               dialog.longitudeMinutesEdit,
+                               dialog.latitudeSignEdit,
+                               dialog.latitudeDegreesEdit,
+                               dialog.latitudeMinutesEdit};
   const QRect places[] = {{56, 355, 25, 24},  {80, 355, 25, 24},  {104, 355, 41, 24},
                           {168, 355, 25, 24}, {192, 355, 25, 24}, {56, 404, 17, 24},
                           {72, 404, 35, 24},  {106, 404, 25, 24}, {168, 404, 17, 24},
@@ -83,34 +91,34 @@ TEST_F(DateTimePlaceDialog, WindowFieldsAndHelpText) {
   for (int i = 0; i < 11; ++i) {
     EXPECT_EQ(fields[i]->geometry(), places[i]) << "Edit" << i + 1;
     EXPECT_EQ(fields[i]->maxLength(), lengths[i]) << "Edit" << i + 1;
-    const QWidget* next = i < 10 ? static_cast<const QWidget*>(fields[i + 1]) : dialog.Memo1;
+    const QWidget* next = i < 10 ? static_cast<const QWidget*>(fields[i + 1]) : dialog.helpText;
     EXPECT_EQ(NextTabStop(fields[i]), next) << "tab order after Edit" << i + 1;
   }
-  EXPECT_EQ(dialog.Label1->text(), "Datum");
-  EXPECT_EQ(dialog.Label2->text(), "WZ/GMT");
-  EXPECT_EQ(dialog.Label3->text(), "  ESC  ");
-  EXPECT_EQ(dialog.Label4->text(), "Länge");
-  EXPECT_EQ(dialog.Label5->text(), "Breite");
-  EXPECT_EQ(dialog.Label5->pos(), QPoint(168, 428));
+  EXPECT_EQ(dialog.dateLabel->text(), "Datum");
+  EXPECT_EQ(dialog.timeLabel->text(), "WZ/GMT");
+  EXPECT_EQ(dialog.escLabel->text(), "  ESC  ");
+  EXPECT_EQ(dialog.longitudeLabel->text(), "Länge");
+  EXPECT_EQ(dialog.latitudeLabel->text(), "Breite");
+  EXPECT_EQ(dialog.latitudeLabel->pos(), QPoint(168, 428));
 }
 
-TEST_F(DateTimePlaceDialog, OpeningFillsTheFieldsWithTheDaySelected) {
+TEST_F(DateTimePlaceWindow, OpeningFillsTheFieldsWithTheDaySelected) {
   sky.longitudeText =
       "-120\xB0"
       "05'";
   Open();
-  EXPECT_EQ(dialog.Edit1->text(), "07");
-  EXPECT_EQ(dialog.Edit3->text(), "2026");
-  EXPECT_EQ(dialog.Edit5->text(), "30");
-  EXPECT_EQ(dialog.Edit6->text(), "-");
-  EXPECT_EQ(dialog.Edit7->text(), "120");
-  EXPECT_EQ(dialog.Edit10->text(), "50");
-  EXPECT_EQ(QApplication::focusWidget(), dialog.Edit1);
-  EXPECT_EQ(dialog.Edit1->selectedText(), "07");
+  EXPECT_EQ(dialog.dayEdit->text(), "07");
+  EXPECT_EQ(dialog.yearEdit->text(), "2026");
+  EXPECT_EQ(dialog.minuteEdit->text(), "30");
+  EXPECT_EQ(dialog.longitudeSignEdit->text(), "-");
+  EXPECT_EQ(dialog.longitudeDegreesEdit->text(), "120");
+  EXPECT_EQ(dialog.latitudeDegreesEdit->text(), "50");
+  EXPECT_EQ(QApplication::focusWidget(), dialog.dayEdit);
+  EXPECT_EQ(dialog.dayEdit->selectedText(), "07");
   EXPECT_TRUE(messages.shown().empty());
 }
 
-TEST_F(DateTimePlaceDialog, TypingStraightThroughClosesTheDialog) {
+TEST_F(DateTimePlaceWindow, TypingStraightThroughClosesTheDialog) {
   Open();
   Type(
       "31122030"
@@ -131,43 +139,52 @@ TEST_F(DateTimePlaceDialog, TypingStraightThroughClosesTheDialog) {
   EXPECT_DOUBLE_EQ(sky.latitude, 52.5001);
 }
 
-TEST_F(DateTimePlaceDialog, AnInvalidDateIsReportedAndEscapeThenLeaves) {
+TEST_F(DateTimePlaceWindow, AnInvalidDateIsReportedAndEscapeThenLeaves) {
   Open();
   Type("30022025");
   EXPECT_EQ(Errors(), QStringList{"Das ist kein gültiges Datum!"});
-  EXPECT_EQ(QApplication::focusWidget(), dialog.Edit1);
-  EXPECT_EQ(dialog.Edit1->text() + dialog.Edit2->text() + dialog.Edit3->text(), "30022025");
+  EXPECT_EQ(QApplication::focusWidget(), dialog.dayEdit);
+  EXPECT_EQ(dialog.dayEdit->text() + dialog.monthEdit->text() + dialog.yearEdit->text(),
+            "30022025");
   EXPECT_TRUE(dialog.isVisible());
   Press(Qt::Key_Escape);
   EXPECT_FALSE(dialog.isVisible());
   EXPECT_EQ(sky.dateText, "07.12.2026");
 }
 
-TEST_F(DateTimePlaceDialog, TabAndEnterLeaveFields) {
+TEST_F(DateTimePlaceWindow, TabAndEnterLeaveFields) {
   Open();
   Press(Qt::Key_Tab);
-  EXPECT_EQ(QApplication::focusWidget(), dialog.Edit2);
+  EXPECT_EQ(QApplication::focusWidget(), dialog.monthEdit);
   Press(Qt::Key_Return);
   Press(Qt::Key_Return);  // leaves the year: the filled date is committed again
   Press(Qt::Key_Tab);
-  EXPECT_EQ(QApplication::focusWidget(), dialog.Edit5);
+  EXPECT_EQ(QApplication::focusWidget(), dialog.minuteEdit);
   Type("7");
   Press(Qt::Key_Tab);  // minute "7" is fine, hour "09"
-  EXPECT_EQ(QApplication::focusWidget(), dialog.Edit6);
+  EXPECT_EQ(QApplication::focusWidget(), dialog.longitudeSignEdit);
   EXPECT_EQ(sky.timeText, "09:07:00");
   Press(Qt::Key_Backspace);
   Press(Qt::Key_Tab);  // an empty sign
-  EXPECT_EQ(QApplication::focusWidget(), dialog.Edit6);
+  EXPECT_EQ(QApplication::focusWidget(), dialog.longitudeSignEdit);
   EXPECT_EQ(Errors(), QStringList{"Bitte + für östliche oder - für westliche Länge eingeben"});
   EXPECT_TRUE(dialog.isVisible());
 }
 
 // Past the first field ESC, in a field or in the help text, or a click on
 // the "ESC" label ends the visit; what was committed before stays.
-TEST_F(DateTimePlaceDialog, EscapeOrTheEscLabelClosesFromAnyField) {
-  const QLineEdit* const fields[] = {dialog.Edit1, dialog.Edit2,  dialog.Edit3, dialog.Edit4,
-                                     dialog.Edit5, dialog.Edit6,  dialog.Edit7, dialog.Edit8,
-                                     dialog.Edit9, dialog.Edit10, dialog.Edit11};
+TEST_F(DateTimePlaceWindow, EscapeOrTheEscLabelClosesFromAnyField) {
+  const QLineEdit* const fields[] = {dialog.dayEdit,
+                                     dialog.monthEdit,
+                                     dialog.yearEdit,
+                                     dialog.hourEdit,
+                                     dialog.minuteEdit,
+                                     dialog.longitudeSignEdit,
+                                     dialog.longitudeDegreesEdit,
+                                     dialog.longitudeMinutesEdit,
+                                     dialog.latitudeSignEdit,
+                                     dialog.latitudeDegreesEdit,
+                                     dialog.latitudeMinutesEdit};
   for (int field = 0; field < kDateFieldCount; ++field) {
     Open();
     for (int moved = 0; moved < field; ++moved) Press(Qt::Key_Tab);
@@ -179,65 +196,65 @@ TEST_F(DateTimePlaceDialog, EscapeOrTheEscLabelClosesFromAnyField) {
   Type(
       "24122031"
       "1830");
-  ASSERT_EQ(QApplication::focusWidget(), dialog.Edit6);
+  ASSERT_EQ(QApplication::focusWidget(), dialog.longitudeSignEdit);
   Type("-01");  // the longitude group is left half typed
-  QTest::mouseClick(dialog.Label3, Qt::LeftButton);
+  QTest::mouseClick(dialog.escLabel, Qt::LeftButton);
   EXPECT_FALSE(dialog.isVisible());
   EXPECT_EQ(sky.dateText, "24.12.2031");
   EXPECT_EQ(sky.timeText, "18:30:00");
   EXPECT_FALSE(sky.isWest);
   EXPECT_TRUE(messages.shown().empty());
   Open();
-  dialog.Memo1->setFocus(Qt::MouseFocusReason);
+  dialog.helpText->setFocus(Qt::MouseFocusReason);
   Press(Qt::Key_Escape);
   EXPECT_FALSE(dialog.isVisible()) << "ESC in the help text";
 }
 
 // A refused degree field says why, keeps the focus and has its text
 // selected, so the next keys retype it.
-TEST_F(DateTimePlaceDialog, RefusedDegreesAreExplainedAndSelectedForRetyping) {
+TEST_F(DateTimePlaceWindow, RefusedDegreesAreExplainedAndSelectedForRetyping) {
   Open();
-  dialog.Edit7->setFocus(Qt::MouseFocusReason);
+  dialog.longitudeDegreesEdit->setFocus(Qt::MouseFocusReason);
   Type("200");
   EXPECT_EQ(Errors(), QStringList{"Die Länge reicht von 0 bis 180 Grad."});
-  EXPECT_EQ(QApplication::focusWidget(), dialog.Edit7);
-  EXPECT_EQ(dialog.Edit7->selectedText(), "200");
+  EXPECT_EQ(QApplication::focusWidget(), dialog.longitudeDegreesEdit);
+  EXPECT_EQ(dialog.longitudeDegreesEdit->selectedText(), "200");
   Type("015");
-  EXPECT_EQ(QApplication::focusWidget(), dialog.Edit8);
-  dialog.Edit10->setFocus(Qt::MouseFocusReason);
+  EXPECT_EQ(QApplication::focusWidget(), dialog.longitudeMinutesEdit);
+  dialog.latitudeDegreesEdit->setFocus(Qt::MouseFocusReason);
   Type("x");
   Press(Qt::Key_Tab);
   EXPECT_EQ(Errors().last(),
             "Bitte die Grad nur mit Ziffern eingeben. Die Breite reicht von 0 bis 90 Grad.");
-  EXPECT_EQ(QApplication::focusWidget(), dialog.Edit10);
-  EXPECT_EQ(dialog.Edit10->selectedText(), "x");
+  EXPECT_EQ(QApplication::focusWidget(), dialog.latitudeDegreesEdit);
+  EXPECT_EQ(dialog.latitudeDegreesEdit->selectedText(), "x");
 }
 
-TEST_F(DateTimePlaceDialog, AWrongTimeLeftByAClickSendsTheFocusToTheHour) {
+TEST_F(DateTimePlaceWindow, AWrongTimeLeftByAClickSendsTheFocusToTheHour) {
   Open();
-  dialog.Edit4->setFocus(Qt::MouseFocusReason);
+  dialog.hourEdit->setFocus(Qt::MouseFocusReason);
   Type("2401");
   EXPECT_EQ(Errors(), QStringList{"Das ist keine gültige Zeit!"});
-  EXPECT_EQ(QApplication::focusWidget(), dialog.Edit4);
-  EXPECT_EQ(dialog.Edit4->selectedText(), "24");
+  EXPECT_EQ(QApplication::focusWidget(), dialog.hourEdit);
+  EXPECT_EQ(dialog.hourEdit->selectedText(), "24");
 
   Type("23");
-  EXPECT_EQ(QApplication::focusWidget(), dialog.Edit5);
-  QTest::mouseClick(dialog.Edit10, Qt::LeftButton);  // leaves the minutes "01"
-  EXPECT_EQ(QApplication::focusWidget(), dialog.Edit10);
+  EXPECT_EQ(QApplication::focusWidget(), dialog.minuteEdit);
+  QTest::mouseClick(dialog.latitudeDegreesEdit, Qt::LeftButton);  // leaves the minutes "01"
+  EXPECT_EQ(QApplication::focusWidget(), dialog.latitudeDegreesEdit);
   EXPECT_EQ(sky.timeText, "23:01:00");
 }
 
-TEST_F(DateTimePlaceDialog, LatitudeFailureReturnsToItsSignThenEnterCommits) {
+TEST_F(DateTimePlaceWindow, LatitudeFailureReturnsToItsSignThenEnterCommits) {
   Open();
-  dialog.Edit10->setFocus(Qt::MouseFocusReason);
+  dialog.latitudeDegreesEdit->setFocus(Qt::MouseFocusReason);
   Type("95");
-  EXPECT_EQ(QApplication::focusWidget(), dialog.Edit10);
+  EXPECT_EQ(QApplication::focusWidget(), dialog.latitudeDegreesEdit);
   EXPECT_EQ(Errors(), QStringList{"Die Breite reicht von 0 bis 90 Grad."});
   Type("90");
   Type("30");
   EXPECT_EQ(Errors().last(), "Das ist keine gültige Breite!");
-  EXPECT_EQ(QApplication::focusWidget(), dialog.Edit9);
+  EXPECT_EQ(QApplication::focusWidget(), dialog.latitudeSignEdit);
   Type("-");
   Type("12");
   Type("3");
@@ -250,19 +267,19 @@ TEST_F(DateTimePlaceDialog, LatitudeFailureReturnsToItsSignThenEnterCommits) {
   EXPECT_TRUE(sky.isSouth);
 }
 
-TEST_F(DateTimePlaceDialog, EachOpeningRefillsFromTheSkyState) {
+TEST_F(DateTimePlaceWindow, EachOpeningRefillsFromTheSkyState) {
   Open();
   Type("0101");
-  dialog.Edit1->setFocus(Qt::MouseFocusReason);
+  dialog.dayEdit->setFocus(Qt::MouseFocusReason);
   Press(Qt::Key_Escape);
   ASSERT_FALSE(dialog.isVisible());
-  EXPECT_EQ(sky.dateText, "01.01.2026") << "the click out of Edit3 committed the date";
+  EXPECT_EQ(sky.dateText, "01.01.2026") << "the click out of yearEdit committed the date";
   sky.dateText = "15.06.2027";
   Open();
-  EXPECT_EQ(dialog.Edit1->text(), "15");
-  EXPECT_EQ(dialog.Edit2->text(), "06");
-  EXPECT_EQ(QApplication::focusWidget(), dialog.Edit1);
-  EXPECT_EQ(dialog.Edit1->selectedText(), "15") << "the first keys retype the day";
+  EXPECT_EQ(dialog.dayEdit->text(), "15");
+  EXPECT_EQ(dialog.monthEdit->text(), "06");
+  EXPECT_EQ(QApplication::focusWidget(), dialog.dayEdit);
+  EXPECT_EQ(dialog.dayEdit->selectedText(), "15") << "the first keys retype the day";
 }
 
 }  // namespace

@@ -31,7 +31,7 @@ class ChartWindow : public ::testing::Test {
  protected:
   void Open(bool allFactors = false) {
     sky = testing::ChartSkyWith({{kSun, 45.396}}, allFactors);
-    window = std::make_unique<TForm5>(sky, messages, directory.path());
+    window = std::make_unique<EnlargedChartWindow>(sky, messages, directory.path());
     window->texts = {
         "010\xB0"
         "00' E, 50\xB0"
@@ -47,7 +47,7 @@ class ChartWindow : public ::testing::Test {
   testing::TemporaryDirectory directory;
   RecordingMessages messages;
   SkyState sky;
-  std::unique_ptr<TForm5> window;
+  std::unique_ptr<EnlargedChartWindow> window;
 };
 
 TEST_F(ChartWindow, ShowsTheChartOnTheClipboardAndInTheWorkingFile) {
@@ -69,24 +69,24 @@ TEST_F(ChartWindow, ShowsTheChartOnTheClipboardAndInTheWorkingFile) {
 
 TEST_F(ChartWindow, ButtonsCaptionsAndHints) {
   Open();
-  EXPECT_EQ(window->Button1->text(), "&Zurück");
-  EXPECT_TRUE(window->Button1->font().bold());
-  EXPECT_EQ(window->Button2->text(), "&Speichern");
-  EXPECT_EQ(window->Button3->text(), "&Drucken");
-  EXPECT_EQ(window->Button4->text(), "Draußen-&Ansicht");
-  EXPECT_EQ(window->Button5->text(), "Drucker-Hilfe");
-  EXPECT_EQ(window->Button6->text(), "&Hilfe");
-  EXPECT_EQ(window->Button2->geometry(), QRect(456, 688, 75, 22));
-  EXPECT_TRUE(window->Button1->toolTip().isEmpty());
-  EXPECT_TRUE(window->Button5->toolTip().isEmpty());
-  EXPECT_EQ(window->Button3->toolTip(),
+  EXPECT_EQ(window->backButton->text(), "&Zurück");
+  EXPECT_TRUE(window->backButton->font().bold());
+  EXPECT_EQ(window->saveButton->text(), "&Speichern");
+  EXPECT_EQ(window->printButton->text(), "&Drucken");
+  EXPECT_EQ(window->outsideViewButton->text(), "Draußen-&Ansicht");
+  EXPECT_EQ(window->printerHelpButton->text(), "Drucker-Hilfe");
+  EXPECT_EQ(window->helpButton->text(), "&Hilfe");
+  EXPECT_EQ(window->saveButton->geometry(), QRect(456, 688, 75, 22));
+  EXPECT_TRUE(window->backButton->toolTip().isEmpty());
+  EXPECT_TRUE(window->printerHelpButton->toolTip().isEmpty());
+  EXPECT_EQ(window->printButton->toolTip(),
             " Druckt das Diagramm in der dargestellten Form sowie die aktuelle Faktorenliste ");
 }
 
 TEST_F(ChartWindow, SavesNumberedCopiesAndCleansUpWhenClosedByEscape) {
   Open();
-  window->Button2->click();
-  window->Button2->click();
+  window->saveButton->click();
+  window->saveButton->click();
   ASSERT_EQ(messages.shown().size(), 2u);
   EXPECT_EQ(messages.shown()[1].kind, MessageKind::kInformation);
   EXPECT_EQ(messages.shown()[1].text,
@@ -103,12 +103,12 @@ TEST_F(ChartWindow, SavesNumberedCopiesAndCleansUpWhenClosedByEscape) {
   window->show();
   QCoreApplication::processEvents();
   EXPECT_TRUE(Exists("img.wmf"));
-  window->Button2->click();
+  window->saveButton->click();
   EXPECT_TRUE(Exists("RURed-03.WMF"));
-  window->Button1->click();
+  window->backButton->click();
   window->show();
   QCoreApplication::processEvents();
-  window->Button1->click();
+  window->backButton->click();
   EXPECT_EQ(std::distance(fs::directory_iterator(directory.path()), {}), 3);
 }
 
@@ -116,9 +116,9 @@ TEST_F(ChartWindow, GarbageInImgWmfBeforeSavingLeavesTheSavedCopiesWhole) {
   Open();
   std::ofstream(directory.path() / "img.wmf", std::ios::trunc | std::ios::binary)
       << "\x01\xff junk";
-  window->Button2->click();
+  window->saveButton->click();
   std::ofstream(directory.path() / "img.wmf", std::ios::trunc | std::ios::binary) << "junk";
-  window->Button1->click();
+  window->backButton->click();
   const Outcome<Picture> copy = LoadWmfFile((directory.path() / "RURed-01.WMF").string());
   ASSERT_TRUE(copy.ok()) << copy.error();
   EXPECT_EQ(copy.value().Texts().size(), window->chart()->Texts().size());
@@ -127,7 +127,7 @@ TEST_F(ChartWindow, GarbageInImgWmfBeforeSavingLeavesTheSavedCopiesWhole) {
 
 TEST_F(ChartWindow, PrinterAdviceForTheStartPageWidth) {
   Open();
-  window->Button5->click();
+  window->printerHelpButton->click();
   ASSERT_EQ(messages.shown().size(), 1u);
   EXPECT_EQ(messages.shown()[0].kind, MessageKind::kPlain);
   EXPECT_EQ(messages.shown()[0].title,
@@ -151,7 +151,7 @@ TEST_F(ChartWindow, PrintsHeaderAndAllPositionsIntoAPdf) {
     Open(allFactors);
     const fs::path pdf = directory.path() / (allFactors ? "all.pdf" : "twelve.pdf");
     window->printerChoice = std::make_unique<PdfFileChoice>(QString::fromStdString(pdf.string()));
-    window->Button3->click();
+    window->printButton->click();
     EXPECT_TRUE(messages.shown().empty());
     const QString text = PdfText(pdf);
     // pdftotext lays blanks out by position, so runs of blanks match loosely.
@@ -164,16 +164,16 @@ TEST_F(ChartWindow, PrintsHeaderAndAllPositionsIntoAPdf) {
     EXPECT_EQ(text.count(entry), allFactors ? 23 : 13) << text.toStdString();
     EXPECT_TRUE(
         text.contains(QRegularExpression(allFactors ? "SO +15°23'45 +STI" : "SO +045°23'45\"")));
-    window->Button1->click();
+    window->backButton->click();
   }
 }
 
 TEST_F(ChartWindow, CancelledPrintDialogPrintsNothing) {
   Open();
   window->printerChoice = std::make_unique<PdfFileChoice>(QString());
-  window->Button3->click();
+  window->printButton->click();
   EXPECT_TRUE(messages.shown().empty());
-  window->Button1->click();
+  window->backButton->click();
   EXPECT_EQ(std::distance(fs::directory_iterator(directory.path()), {}), 0);
 }
 
@@ -187,13 +187,13 @@ TEST_F(ChartWindow, UnwritableWorkingFileIsReportedOnceAndTheChartStillWorks) {
   EXPECT_TRUE(messages.shown()[0].text.contains("img.wmf"));
   EXPECT_EQ(window->grab().toImage().pixelColor(0, 300), QColor(Qt::black));
 
-  window->Button2->click();
+  window->saveButton->click();
   EXPECT_TRUE(LoadWmfFile((directory.path() / "RURed-01.WMF").string()).ok());
   const fs::path pdf = directory.path() / "chart.pdf";
   window->printerChoice = std::make_unique<PdfFileChoice>(QString::fromStdString(pdf.string()));
-  window->Button3->click();
+  window->printButton->click();
   EXPECT_TRUE(PdfText(pdf).contains("WZ/GMT"));
-  window->Button1->click();
+  window->backButton->click();
   EXPECT_TRUE(Exists("RURed-01.WMF"));
 
   // The next visit reports it again.

@@ -60,11 +60,11 @@ QStringList LinesOf(const QPlainTextEdit* memo) {
 
 TEST(IntroductionTexts, GivenLinesStandVerbatimAndEveryLineOfTheIntroductionIsIndented) {
   RecordingMessages messages;
-  const TForm11 window(messages);
-  EXPECT_EQ(LinesOf(window.Memo1), kSummary);
-  EXPECT_EQ(LinesOf(window.Memo2), kSettings);
-  EXPECT_EQ(LinesOf(window.Memo4), kHalted);
-  const QStringList introduction = LinesOf(window.Memo3);
+  const IntroductionWindow window(messages);
+  EXPECT_EQ(LinesOf(window.summaryText), kSummary);
+  EXPECT_EQ(LinesOf(window.settingsText), kSettings);
+  EXPECT_EQ(LinesOf(window.haltedText), kHalted);
+  const QStringList introduction = LinesOf(window.introductionText);
   ASSERT_EQ(introduction.size(), 48);
   EXPECT_EQ(introduction[0], kIntroductionFirstLine);
   for (const QString& line : introduction) {
@@ -95,7 +95,7 @@ SkyState BerlinAt(int day, int month, int year, double hours) {
 
 TEST(IntroductionTexts, TheWorkedExampleIsWhatTheEngineComputes) {
   RecordingMessages messages;
-  const QString text = TForm11(messages).Memo3->toPlainText().simplified();
+  const QString text = IntroductionWindow(messages).introductionText->toPlainText().simplified();
 
   const SkyState spring = BerlinAt(21, 3, 2000, 12);
   const double sun = spring.longitudes[kSun];
@@ -136,8 +136,8 @@ TEST(IntroductionTexts, TheWorkedExampleIsWhatTheEngineComputes) {
 
 TEST(ChartHelpTexts, ThirtyThreeIndentedLinesWithThePrintAndSaveParagraphs) {
   RecordingMessages messages;
-  const TForm13 window(messages);
-  const QStringList help = LinesOf(window.Memo1);
+  const ChartHelpWindow window(messages);
+  const QStringList help = LinesOf(window.helpText);
   ASSERT_EQ(help.size(), 33);
   for (const QString& line : help) {
     if (!line.isEmpty()) {
@@ -149,47 +149,47 @@ TEST(ChartHelpTexts, ThirtyThreeIndentedLinesWithThePrintAndSaveParagraphs) {
   ASSERT_GT(print, 0);
   EXPECT_GT(save, print);
   EXPECT_TRUE(help.join(' ').contains("RURed"));
-  EXPECT_FALSE(window.Memo2->toPlainText().isEmpty());
+  EXPECT_FALSE(window.materialText->toPlainText().isEmpty());
   EXPECT_EQ(window.windowTitle(), QString(35, ' ') + "Hilfen zur vergrößerten Diagramm-Anzeige");
 }
 
 TEST(HelpWindowsLook, MaroonWindowsMemosWithoutFocusBoldBackButton) {
   RecordingMessages messages;
-  TForm11 introduction(messages);
-  TForm13 help(messages);
+  IntroductionWindow introduction(messages);
+  ChartHelpWindow help(messages);
   EXPECT_EQ(introduction.size(), QSize(792, 550));
   EXPECT_EQ(help.size(), QSize(619, 665));
   EXPECT_EQ(introduction.palette().color(QPalette::Window), QColor(128, 0, 0));
-  EXPECT_EQ(introduction.Memo3->geometry(), QRect(0, 159, 792, 363));
-  EXPECT_EQ(introduction.Memo3->palette().color(QPalette::Text), QColor(128, 0, 0));
-  EXPECT_EQ(introduction.Memo4->palette().color(QPalette::Base), QColor(Qt::white));
-  EXPECT_EQ(introduction.Button2->geometry(), QRect(288, 526, 75, 22));
-  EXPECT_EQ(help.Button1->geometry(), QRect(318, 642, 75, 22));
-  for (const QPlainTextEdit* memo :
-       {introduction.Memo1, introduction.Memo2, introduction.Memo4, help.Memo1, help.Memo2}) {
+  EXPECT_EQ(introduction.introductionText->geometry(), QRect(0, 159, 792, 363));
+  EXPECT_EQ(introduction.introductionText->palette().color(QPalette::Text), QColor(128, 0, 0));
+  EXPECT_EQ(introduction.haltedText->palette().color(QPalette::Base), QColor(Qt::white));
+  EXPECT_EQ(introduction.printButton->geometry(), QRect(288, 526, 75, 22));
+  EXPECT_EQ(help.backButton->geometry(), QRect(318, 642, 75, 22));
+  for (const QPlainTextEdit* memo : {introduction.summaryText, introduction.settingsText,
+                                     introduction.haltedText, help.helpText, help.materialText}) {
     EXPECT_EQ(memo->focusPolicy(), Qt::NoFocus);
   }
   for (const HelpWindow* window :
        {static_cast<HelpWindow*>(&introduction), static_cast<HelpWindow*>(&help)}) {
-    EXPECT_EQ(window->Button1->text(), "&Zurück");
-    EXPECT_TRUE(window->Button1->font().bold());
-    EXPECT_EQ(window->Button2->text(), "&Drucken");
+    EXPECT_EQ(window->backButton->text(), "&Zurück");
+    EXPECT_TRUE(window->backButton->font().bold());
+    EXPECT_EQ(window->printButton->text(), "&Drucken");
   }
 }
 
 TEST(HelpWindowsLook, ShowingFocusesTheIntroductionOrTheBackButtonAndEscapeCloses) {
   RecordingMessages messages;
-  TForm11 introduction(messages);
+  IntroductionWindow introduction(messages);
   introduction.show();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&introduction));
-  EXPECT_TRUE(introduction.Memo3->hasFocus());
+  EXPECT_TRUE(introduction.introductionText->hasFocus());
   QTest::keyClick(&introduction, Qt::Key_Escape);
   EXPECT_FALSE(introduction.isVisible());
 
-  TForm13 help(messages);
+  ChartHelpWindow help(messages);
   help.show();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&help));
-  EXPECT_TRUE(help.Button1->hasFocus());
+  EXPECT_TRUE(help.backButton->hasFocus());
   QTest::keyClick(&help, Qt::Key_Escape);
   EXPECT_FALSE(help.isVisible());
 }
@@ -203,7 +203,7 @@ QStringList Indented(const QStringList& lines, int blanks) {
 
 TEST(HelpPrinting, MemoLinesAreIndentedAndSeparatedAsPrinted) {
   RecordingMessages messages;
-  const TForm11 introduction(messages);
+  const IntroductionWindow introduction(messages);
   QStringList expected = {"", "", ""};
   expected += Indented(kSummary, 8);
   expected += "";
@@ -211,14 +211,14 @@ TEST(HelpPrinting, MemoLinesAreIndentedAndSeparatedAsPrinted) {
   expected += "";
   expected += Indented(kHalted, 17);
   expected += QStringList{"", ""};
-  expected += Indented(LinesOf(introduction.Memo3), 8);
+  expected += Indented(LinesOf(introduction.introductionText), 8);
   EXPECT_EQ(introduction.PrintLines(), expected);
 
-  const TForm13 help(messages);
+  const ChartHelpWindow help(messages);
   QStringList helpExpected = {"", "", ""};
-  helpExpected += Indented(LinesOf(help.Memo1), 8);
+  helpExpected += Indented(LinesOf(help.helpText), 8);
   helpExpected += QStringList{"", "", ""};
-  helpExpected += Indented(LinesOf(help.Memo2), 9);
+  helpExpected += Indented(LinesOf(help.materialText), 9);
   helpExpected += "";
   EXPECT_EQ(help.PrintLines(), helpExpected);
 }
@@ -226,11 +226,11 @@ TEST(HelpPrinting, MemoLinesAreIndentedAndSeparatedAsPrinted) {
 TEST(HelpPrinting, PrintsEveryLineIntoAPdfAndACancelPrintsNothing) {
   testing::TemporaryDirectory directory;
   RecordingMessages messages;
-  TForm11 introduction(messages);
+  IntroductionWindow introduction(messages);
   const fs::path pdf = directory.path() / "introduction.pdf";
   introduction.printerChoice =
       std::make_unique<PdfFileChoice>(QString::fromStdString(pdf.string()));
-  introduction.Button2->click();
+  introduction.printButton->click();
   // pdftotext lays blanks out by position, so runs of blanks count as one.
   const QString printed = testing::PdfText(pdf).simplified();
   for (const QString& line : introduction.PrintLines()) {
@@ -243,9 +243,9 @@ TEST(HelpPrinting, PrintsEveryLineIntoAPdfAndACancelPrintsNothing) {
       << testing::PdfTitle(pdf).toStdString();
   EXPECT_TRUE(messages.shown().empty());
 
-  TForm13 help(messages);
+  ChartHelpWindow help(messages);
   help.printerChoice = std::make_unique<PdfFileChoice>(QString());
-  help.Button2->click();
+  help.printButton->click();
   EXPECT_TRUE(messages.shown().empty());
   EXPECT_EQ(std::distance(fs::directory_iterator(directory.path()), {}), 1);
 }

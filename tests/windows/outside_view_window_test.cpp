@@ -65,11 +65,11 @@ TEST_F(OutsideView, OpensWithTheChartsButtonsHeldBackAndCleansUpWhenClosed) {
         [&] {
           EXPECT_EQ(outside.windowTitle(),
                     kStoredTitle + "  am Mo, 07.12.2026  um 14:05:09 WZ/GMT");
-          for (QPushButton* b :
-               {chart.Button1, chart.Button2, chart.Button3, chart.Button4, chart.Button6}) {
+          for (QPushButton* b : {chart.backButton, chart.saveButton, chart.printButton,
+                                 chart.outsideViewButton, chart.helpButton}) {
             EXPECT_FALSE(b->isEnabled()) << b->text().toStdString();
           }
-          EXPECT_TRUE(chart.Button5->isEnabled());
+          EXPECT_TRUE(chart.printerHelpButton->isEnabled());
           const Outcome<Picture> file = LoadWmfFile(File("draus.wmf").string());
           ASSERT_TRUE(file.ok()) << file.error();
           EXPECT_EQ(file.value().width(), 790);
@@ -83,8 +83,8 @@ TEST_F(OutsideView, OpensWithTheChartsButtonsHeldBackAndCleansUpWhenClosed) {
         closeKey);
     EXPECT_EQ(outside.windowTitle(), kStoredTitle);
     EXPECT_FALSE(fs::exists(File("draus.wmf")));
-    for (QPushButton* b :
-         {chart.Button1, chart.Button2, chart.Button3, chart.Button4, chart.Button6}) {
+    for (QPushButton* b : {chart.backButton, chart.saveButton, chart.printButton,
+                           chart.outsideViewButton, chart.helpButton}) {
       EXPECT_TRUE(b->isEnabled()) << b->text().toStdString();
     }
   }
@@ -92,17 +92,17 @@ TEST_F(OutsideView, OpensWithTheChartsButtonsHeldBackAndCleansUpWhenClosed) {
 }
 
 TEST_F(OutsideView, HelpTextIsShownAndHiddenAndStaysSoForTheNextOpening) {
-  EXPECT_EQ(outside.Memo1->toPlainText().split('\n'), kOutsideViewHelp);
-  EXPECT_EQ(outside.Button2->toolTip(), " Öffnet und schließt das Hilfe-Fenster ");
+  EXPECT_EQ(outside.helpText->toPlainText().split('\n'), kOutsideViewHelp);
+  EXPECT_EQ(outside.helpButton->toolTip(), " Öffnet und schließt das Hilfe-Fenster ");
   OpenOutsideView([&] {
-    EXPECT_FALSE(outside.Memo1->isVisible());
-    outside.Button2->click();
-    EXPECT_TRUE(outside.Memo1->isVisible());
+    EXPECT_FALSE(outside.helpText->isVisible());
+    outside.helpButton->click();
+    EXPECT_TRUE(outside.helpText->isVisible());
   });
   OpenOutsideView([&] {
-    EXPECT_TRUE(outside.Memo1->isVisible());
-    outside.Button2->click();
-    EXPECT_FALSE(outside.Memo1->isVisible());
+    EXPECT_TRUE(outside.helpText->isVisible());
+    outside.helpButton->click();
+    EXPECT_FALSE(outside.helpText->isVisible());
   });
 }
 
@@ -111,7 +111,7 @@ TEST_F(OutsideView, PrintsTheViewBelowItsHeaderAndTheSearchResult) {
   outside.printerChoice = std::make_unique<PdfFileChoice>(QString::fromStdString(pdf.string()));
   OpenOutsideView([&] {
     EXPECT_EQ(outside.printPageWidth, 4800);
-    outside.Button3->click();
+    outside.printButton->click();
   });
   const QString text = testing::PdfText(pdf);
   EXPECT_TRUE(text.contains(QRegularExpression(
@@ -123,7 +123,7 @@ TEST_F(OutsideView, PrintsTheViewBelowItsHeaderAndTheSearchResult) {
   EXPECT_TRUE(messages.shown().empty());
 
   outside.printerChoice = std::make_unique<PdfFileChoice>(QString());
-  OpenOutsideView([&] { outside.Button3->click(); });
+  OpenOutsideView([&] { outside.printButton->click(); });
   // Only the chart's img.wmf and the first print remain.
   EXPECT_EQ(std::distance(fs::directory_iterator(directory.path()), {}), 2);
 }
@@ -137,7 +137,7 @@ TEST_F(OutsideView, UnwritableFileIsReportedOncePerOpeningAndTheViewStillPrints)
       for (int i = 0; i < 3; ++i) outside.repaint();
       QCoreApplication::processEvents();
       EXPECT_EQ(outside.grab().toImage().pixelColor(33, 150), QColor(255, 0, 0));
-      outside.Button3->click();
+      outside.printButton->click();
     });
     ASSERT_EQ(messages.shown().size(), static_cast<std::size_t>(opening));
     EXPECT_EQ(messages.shown().back().kind, MessageKind::kError);
@@ -151,9 +151,9 @@ TEST_F(OutsideView, ChartHelpOpensFromTheChart) {
   bool opened = false;
   QTimer::singleShot(0, &help, [&] {
     opened = help.isVisible();
-    help.Button1->click();
+    help.backButton->click();
   });
-  chart.Button6->click();
+  chart.helpButton->click();
   EXPECT_TRUE(opened);
   EXPECT_FALSE(help.isVisible());
 }

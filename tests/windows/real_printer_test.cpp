@@ -32,9 +32,9 @@ class RealPrinter : public testing::ChartWindows {
 
 TEST_F(RealPrinter, ChartPageOutsideViewAndHelpText) {
   ASSERT_FALSE(QPrinterInfo::defaultPrinter().isNull()) << "no default printer";
-  chart.Button3->click();
-  OpenOutsideView([&] { outside.Button3->click(); });
-  help.Button2->click();
+  chart.printButton->click();
+  OpenOutsideView([&] { outside.printButton->click(); });
+  help.printButton->click();
   EXPECT_TRUE(messages.shown().empty());
 }
 
@@ -42,7 +42,7 @@ TEST_F(RealPrinter, ChartPageOutsideViewAndHelpText) {
 TEST_F(RealPrinter, AdviceClassifiesByTheQueuesResolution) {
   const char* expected = std::getenv("STERNWERK_EXPECTED_CLASS");
   ASSERT_NE(expected, nullptr);
-  chart.Button5->click();
+  chart.printerHelpButton->click();
   ASSERT_EQ(messages.shown().size(), 1u);
   EXPECT_TRUE(messages.shown()[0].text.contains(
       QStringLiteral("Papierbreite = %1 Pixel pro Inch.").arg(QString::fromLatin1(expected))))
