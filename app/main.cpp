@@ -80,19 +80,21 @@ int RunProgram(QApplication& application, const ProgramOptions& options) {
                .symbolFontInstalled = SymbolFontInstalled,
                .showPictureWindow = [&] { ShowPictureWindow(pictureWindow, messages); },
            });
-  IntervalDialog interval(sky, messages);
+  IntervalDialog interval(mainWindow.clockSettings, messages);
   mainWindow.windows.interval = &interval;
   DateTimePlaceDialog dateTimePlace(sky, messages);
   mainWindow.windows.dateTimePlace = &dateTimePlace;
-  OutsideViewWindow outsideView(sky, messages, QDir::currentPath().toStdString());
+  OutsideViewWindow outsideView(sky, mainWindow.display, messages,
+                                QDir::currentPath().toStdString());
   ChartHelpWindow chartHelp(messages);
-  EnlargedChartWindow enlargedChart(sky, messages, QDir::currentPath().toStdString());
+  EnlargedChartWindow enlargedChart(sky, mainWindow.display, messages,
+                                    QDir::currentPath().toStdString());
   enlargedChart.outsideView = &outsideView;
   enlargedChart.help = &chartHelp;
   mainWindow.windows.enlargedChart = &enlargedChart;
   IntroductionWindow introduction(messages);
   mainWindow.windows.introduction = &introduction;
-  FactorChoiceDialog factorChoice(sky, messages);
+  FactorChoiceDialog factorChoice(mainWindow.search, mainWindow.display, messages);
   mainWindow.windows.factorChoice = &factorChoice;
   mainWindow.show();
   CentreOnScreen(mainWindow);

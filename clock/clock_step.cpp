@@ -12,7 +12,6 @@ constexpr int kDaysPerWeek = 7;
 constexpr int kDaysPerMonthStep = 30;
 constexpr double kHoursPerDay = 24;
 constexpr double kMinutesPerHour = 60;
-constexpr double kSecondsPerMinute = 60;
 constexpr double kSecondsPerHour = 3600;
 constexpr std::uint64_t kSecondsPerDay = 86400;
 constexpr int kTimerBase = 955;  // ms; divided by the rate
@@ -54,20 +53,21 @@ std::string WholeMinutesText(double minutes) {
 
 }  // namespace
 
-void StepInstant(SkyState& sky) {
-  const bool forward = sky.ticksPerSecond >= 0;
-  if (sky.stepDay) {
-    StepDays(sky, 1, forward);
-  } else if (sky.stepWeek) {
-    StepDays(sky, kDaysPerWeek, forward);
-  } else if (sky.stepMonth) {
-    StepDays(sky, kDaysPerMonthStep, forward);
-  } else if (sky.stepYear) {
-    StepYear(sky, forward);
-  } else if (sky.stepMinutes) {
-    StepHours(sky, sky.intervalMinutes / kMinutesPerHour, forward);
-  } else if (sky.stepRealTime) {
-    StepHours(sky, 1 / kSecondsPerHour, forward);
+void StepInstant(SkyState& sky, const ClockSettings& clock) {
+  const bool forward = clock.ticksPerSecond >= 0;
+  switch (clock.stepMode) {
+    case StepMode::kDay:
+      return StepDays(sky, 1, forward);
+    case StepMode::kWeek:
+      return StepDays(sky, kDaysPerWeek, forward);
+    case StepMode::kMonth:
+      return StepDays(sky, kDaysPerMonthStep, forward);
+    case StepMode::kYear:
+      return StepYear(sky, forward);
+    case StepMode::kMinutes:
+      return StepHours(sky, clock.intervalMinutes / kMinutesPerHour, forward);
+    case StepMode::kRealTime:
+      return StepHours(sky, 1 / kSecondsPerHour, forward);
   }
 }
 
@@ -80,13 +80,21 @@ void StepSeconds(SkyState& sky, std::int64_t seconds) {
   StepHours(sky, double(magnitude % kSecondsPerDay) / kSecondsPerHour, forward);
 }
 
-std::string IntervalText(const SkyState& sky) {
-  if (sky.stepDay) return "1 Tag";
-  if (sky.stepWeek) return "1 Woche";
-  if (sky.stepMonth) return "1 Monat";
-  if (sky.stepYear) return "1 Jahr";
-  if (sky.stepMinutes) return "Min/Takt:" + WholeMinutesText(sky.intervalMinutes);
-  if (sky.stepRealTime) return "Sek/Takt:1";
+std::string IntervalText(const ClockSettings& clock) {
+  switch (clock.stepMode) {
+    case StepMode::kDay:
+      return "1 Tag";
+    case StepMode::kWeek:
+      return "1 Woche";
+    case StepMode::kMonth:
+      return "1 Monat";
+    case StepMode::kYear:
+      return "1 Jahr";
+    case StepMode::kMinutes:
+      return "Min/Takt:" + WholeMinutesText(clock.intervalMinutes);
+    case StepMode::kRealTime:
+      return "Sek/Takt:1";
+  }
   return {};
 }
 
@@ -99,15 +107,8 @@ int TimerInterval(int ticksPerSecond) {
   return kTimerBase / (rate == 0 ? 1 : rate);
 }
 
-void SetStepDefaults(SkyState& sky) {
-  sky.stepRealTime = true;
-  sky.stepMinutes = false;
-  sky.stepDay = false;
-  sky.stepWeek = false;
-  sky.stepMonth = false;
-  sky.stepYear = false;
-  sky.ticksPerSecond = 1;
-  sky.intervalMinutes = 1 / kSecondsPerMinute;
+void SetStepDefaults(ClockSettings& clock) {
+  clock = ClockSettings{};
 }
 
 }  // namespace sternwerk

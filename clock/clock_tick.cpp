@@ -6,22 +6,22 @@
 
 namespace sternwerk {
 
-bool KeepsPace(const SkyState& sky) {
-  return sky.stepRealTime && std::abs(sky.ticksPerSecond) == 1;
+bool KeepsPace(const ClockSettings& clock) {
+  return clock.stepMode == StepMode::kRealTime && std::abs(clock.ticksPerSecond) == 1;
 }
 
-bool StepTick(SkyState& sky, RealTimePacer& pacer) {
+bool StepTick(SkyState& sky, const ClockSettings& clock, RealTimePacer& pacer) {
   const SkyState before = sky;
-  if (KeepsPace(sky)) {
+  if (KeepsPace(clock)) {
     const std::int64_t seconds = pacer.TakeWholeSeconds();
-    StepSeconds(sky, sky.ticksPerSecond > 0 ? seconds : -seconds);
+    StepSeconds(sky, clock.ticksPerSecond > 0 ? seconds : -seconds);
   } else {
-    StepInstant(sky);
+    StepInstant(sky, clock);
     pacer.Restart();
   }
   // Past the calendar's end the four-digit date text no longer holds the
   // year, and a step of several days may read it back as a year far behind.
-  const bool forward = sky.ticksPerSecond >= 0;
+  const bool forward = clock.ticksPerSecond >= 0;
   const bool turnedBack = forward ? sky.year < before.year : sky.year > before.year;
   if (turnedBack || sky.year < kFirstClockYear || sky.year > kLastClockYear) {
     sky = before;

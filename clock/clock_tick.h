@@ -1,6 +1,7 @@
 // The step of the instant at one tick of the clock's timer.
 #pragma once
 
+#include "clock/clock_settings.h"
 #include "clock/real_time_pacer.h"
 #include "engine/calendar.h"
 #include "engine/sky_state.h"
@@ -8,7 +9,7 @@
 namespace sternwerk {
 
 // Whether the clock follows the system clock: real time at rate +1 or -1.
-bool KeepsPace(const SkyState& sky);
+bool KeepsPace(const ClockSettings& clock);
 
 // The years the clock's four-digit date texts hold; a tick never leaves them.
 inline constexpr int kFirstClockYear = 1;
@@ -21,6 +22,6 @@ inline constexpr int kLastClockYear = kLastFourDigitYear;
 // a change into real time does not jump by the time spent in the other mode.
 // A step that would leave the years kFirstClockYear..kLastClockYear is not
 // taken: the instant stays as it was and the result is false.
-bool StepTick(SkyState& sky, RealTimePacer& pacer);
+bool StepTick(SkyState& sky, const ClockSettings& clock, RealTimePacer& pacer);
 
 }  // namespace sternwerk

@@ -27,13 +27,4 @@ std::optional<double> ReadIntervalMinutes(std::string_view text) {
   return value;
 }
 
-void SetStepMode(SkyState& sky, StepMode mode) {
-  sky.stepRealTime = mode == StepMode::kRealTime;
-  sky.stepMinutes = mode == StepMode::kMinutes;
-  sky.stepDay = mode == StepMode::kDay;
-  sky.stepWeek = mode == StepMode::kWeek;
-  sky.stepMonth = mode == StepMode::kMonth;
-  sky.stepYear = mode == StepMode::kYear;
-}
-
 }  // namespace sternwerk

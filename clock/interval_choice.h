@@ -1,11 +1,9 @@
-// What the interval dialog decides, without a window: the number typed into
-// its minutes field and the step mode that a choice sets.
+// What the interval dialog reads without a window: the number typed into its
+// minutes field.
 #pragma once
 
 #include <optional>
 #include <string_view>
-
-#include "engine/sky_state.h"
 
 namespace sternwerk {
 
@@ -13,10 +11,5 @@ namespace sternwerk {
 // digits with an optional "." and an optional exponent, nothing after it.
 // Any other text (also "12abc") is no number.
 std::optional<double> ReadIntervalMinutes(std::string_view text);
-
-enum class StepMode { kRealTime, kMinutes, kDay, kWeek, kMonth, kYear };
-
-// Makes the given step mode the one true step flag.
-void SetStepMode(SkyState& sky, StepMode mode);
 
 }  // namespace sternwerk

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QScreen>
 
+#include "clock/interval_choice.h"
 #include "clock/interval_texts.h"
 #include "platform/ui_style.h"
 
@@ -26,9 +27,9 @@ QLabel* Label(QWidget* parent, const QString& text, int left, int top) {
 
 }  // namespace
 
-IntervalDialog::IntervalDialog(SkyState& sky, Messages& messages, QWidget* parent)
+IntervalDialog::IntervalDialog(ClockSettings& clock, Messages& messages, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      sky_(sky),
+      clock_(clock),
       messages_(messages) {
   setWindowTitle(QStringLiteral("                Die Schrittweite pro Takt"));
   setFixedSize(kClientWidth, kClientHeight);
@@ -76,7 +77,7 @@ QPushButton* IntervalDialog::StepButton(const QString& caption, int left, StepMo
   button->setGeometry(left, kButtonTop, 49, 25);
   button->setAutoDefault(false);
   connect(button, &QPushButton::clicked, this, [this, mode] {
-    SetStepMode(sky_, mode);
+    clock_.stepMode = mode;
     accept();
   });
   return button;
@@ -108,8 +109,8 @@ bool IntervalDialog::ApplyMinutes() {
     return false;
   }
   if (*minutes <= 0) return false;
-  sky_.intervalMinutes = *minutes;
-  SetStepMode(sky_, StepMode::kMinutes);
+  clock_.intervalMinutes = *minutes;
+  clock_.stepMode = StepMode::kMinutes;
   open_ = false;
   explanation->setFocus(Qt::OtherFocusReason);
   accept();

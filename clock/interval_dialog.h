@@ -9,8 +9,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "clock/interval_choice.h"
-#include "engine/sky_state.h"
+#include "clock/clock_settings.h"
 #include "platform/messages.h"
 
 namespace sternwerk {
@@ -19,7 +18,7 @@ class IntervalDialog : public QDialog {
   Q_OBJECT
 
  public:
-  IntervalDialog(SkyState& sky, Messages& messages, QWidget* parent = nullptr);
+  IntervalDialog(ClockSettings& clock, Messages& messages, QWidget* parent = nullptr);
 
   // Each showing: minutesEdit's text selected and focused.
   void BeginEntry();
@@ -48,7 +47,7 @@ class IntervalDialog : public QDialog {
   void EnterMinutes();
   QPushButton* StepButton(const QString& caption, int left, StepMode mode);
 
-  SkyState& sky_;
+  ClockSettings& clock_;
   Messages& messages_;
   // From the showing until the dialog is being closed; minutesEdit losing the
   // focus as the dialog closes is no entry.

@@ -333,8 +333,8 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void MainWindow::ToggleLegend() {
-  QPlainTextEdit* glyphs = sky.transplutonian ? allFactorGlyphs : twelveFactorGlyphs;
-  QPlainTextEdit* names = sky.transplutonian ? allFactorNames : twelveFactorNames;
+  QPlainTextEdit* glyphs = display.transplutonian ? allFactorGlyphs : twelveFactorGlyphs;
+  QPlainTextEdit* names = display.transplutonian ? allFactorNames : twelveFactorNames;
   glyphs->setHidden(!glyphs->isHidden());
   names->setHidden(!names->isHidden());
 }

@@ -16,8 +16,11 @@
 #include <functional>
 #include <string>
 
+#include "clock/clock_settings.h"
 #include "clock/real_time_pacer.h"
 #include "clock/system_clock.h"
+#include "engine/display_options.h"
+#include "engine/event_search.h"
 #include "engine/sky_state.h"
 #include "platform/messages.h"
 
@@ -105,7 +108,11 @@ class MainWindow : public QWidget {
   bool stateFileLoaded = false;
   std::uint16_t printPageWidth = 0;
   std::uint16_t printPageHeight = 0;
-  std::string searchResultText;
+  // How the clock runs, what the drawings show, and the search as last set
+  // up; the interval, factor choice and chart windows are handed these.
+  ClockSettings clockSettings;
+  DisplayOptions display;
+  SearchState search;
 
   // instantPanel: instant, place, interval and speed.
   QWidget* instantPanel;

@@ -12,7 +12,7 @@ void MainWindow::ShowEnlargedChart() {
   SetSearchButtonsEnabled(false);
   EnlargedChartWindow& chart = *windows.enlargedChart;
   chart.texts = {FormatPlace(sky.longitude, sky.latitude, sky.isWest, sky.isSouth),
-                 searchResultText};
+                 search.resultText};
   chart.printPageWidth = printPageWidth;
   chart.exec();
   SetControlButtonsEnabled(true);

@@ -14,8 +14,8 @@ namespace {
 // A dialog closed at rate 0 starts the clock at one tick forward; moving the
 // slider to that rate runs its change handling.
 void StartAtOneTickWhenRateIsZero(MainWindow& form) {
-  if (form.sky.ticksPerSecond != 0) return;
-  form.sky.ticksPerSecond = 1;
+  if (form.clockSettings.ticksPerSecond != 0) return;
+  form.clockSettings.ticksPerSecond = 1;
   form.rateSlider->setValue(SliderPositionFromRate(1));
   form.rateLabel->setText(QStringLiteral("1"));
 }
@@ -43,7 +43,7 @@ void MainWindow::EditInterval() {
   ShowHalted();
   windows.interval->minutesEdit->setText(QStringLiteral("0"));
   windows.interval->exec();
-  intervalLabel->setText(FromWindows1252(IntervalText(sky)));
+  intervalLabel->setText(FromWindows1252(IntervalText(clockSettings)));
   StartAtOneTickWhenRateIsZero(*this);
   SetControlButtonsEnabled(true);
   SetSearchButtonsEnabled(true);

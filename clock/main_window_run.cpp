@@ -34,31 +34,31 @@ QString Text(const std::string& windows1252) {
 }  // namespace
 
 void MainWindow::Tick() {
-  if (!StepTick(sky, pacer_)) {
+  if (!StepTick(sky, clockSettings, pacer_)) {
     ShowHalted();
     SetSearchButtonsEnabled(true);
     services_.messages.Information(QString::fromUtf8(kCalendarEnd));
     return;
   }
   ShowInstant();
-  intervalLabel->setText(Text(IntervalText(sky)));
+  intervalLabel->setText(Text(IntervalText(clockSettings)));
   UpdateDial();
   ClearSearchResult();
 }
 
 void MainWindow::ChangeRate(int position) {
   sourcePanel->hide();
-  sky.ticksPerSecond = RateFromSliderPosition(position);
-  rateLabel->setText(QString::number(sky.ticksPerSecond));
-  if (sky.ticksPerSecond == 0) {
+  clockSettings.ticksPerSecond = RateFromSliderPosition(position);
+  rateLabel->setText(QString::number(clockSettings.ticksPerSecond));
+  if (clockSettings.ticksPerSecond == 0) {
     ShowHalted();
     SetSearchButtonsEnabled(true);
   } else {
     ShowRunning();
     SetSearchButtonsEnabled(false);
-    tickTimer->setInterval(TimerInterval(sky.ticksPerSecond));
+    tickTimer->setInterval(TimerInterval(clockSettings.ticksPerSecond));
   }
-  speedLabel->setText(Text(SpeedText(sky.ticksPerSecond)));
+  speedLabel->setText(Text(SpeedText(clockSettings.ticksPerSecond)));
   ClearSearchResult();
 }
 
@@ -71,8 +71,8 @@ void MainWindow::HaltOrContinue() {
     sourcePanel->hide();
     ShowRunning();
     SetSearchButtonsEnabled(false);
-    if (sky.ticksPerSecond == 0) {
-      sky.ticksPerSecond = 1;
+    if (clockSettings.ticksPerSecond == 0) {
+      clockSettings.ticksPerSecond = 1;
       rateSlider->setValue(SliderPositionFromRate(1));
       rateLabel->setText("1");
     }
@@ -113,7 +113,7 @@ void MainWindow::UpdateDial() {
   ComputeSky(sky);
   Picture picture(kDialSize, kDialSize);
   Canvas canvas(picture);
-  DrawDial(sky, canvas);
+  DrawDial(sky, display, canvas);
   SetColours(this, kNavyColour);
 
   QImage image(kDialBackgroundWidth, kDialBackgroundHeight, QImage::Format_ARGB32_Premultiplied);
@@ -125,20 +125,21 @@ void MainWindow::UpdateDial() {
   CopyPictureToClipboard(std::move(picture));
 
   QStringList lines;
-  for (const std::string& line : PositionListLines(sky)) lines << Text(line);
+  for (const std::string& line : PositionListLines(sky, display)) lines << Text(line);
   QFont listFont = positionList->font();
-  listFont.setPixelSize(PointFont(listFont.family(), sky.transplutonian ? kListPointsAllFactors
-                                                                        : kListPointsTwelveFactors)
+  listFont.setPixelSize(PointFont(listFont.family(), display.transplutonian
+                                                         ? kListPointsAllFactors
+                                                         : kListPointsTwelveFactors)
                             .pixelSize());
   positionList->setFont(listFont);
-  positionList->setVerticalScrollBarPolicy(sky.transplutonian ? Qt::ScrollBarAlwaysOn
-                                                              : Qt::ScrollBarAlwaysOff);
+  positionList->setVerticalScrollBarPolicy(display.transplutonian ? Qt::ScrollBarAlwaysOn
+                                                                  : Qt::ScrollBarAlwaysOff);
   positionList->setPlainText(lines.join('\n'));
   positionList->moveCursor(QTextCursor::Start);
 
-  searchResultLabel->setText(Text(searchResultText));
+  searchResultLabel->setText(Text(search.resultText));
   searchResultLabel->adjustSize();
-  if (!searchResultText.empty()) searchResultLabel->show();
+  if (!search.resultText.empty()) searchResultLabel->show();
 }
 
 void MainWindow::TakeInstantFromClock() {
@@ -146,14 +147,14 @@ void MainWindow::TakeInstantFromClock() {
 }
 
 void MainWindow::ApplyStepDefaults() {
-  SetStepDefaults(sky);
-  intervalLabel->setText(Text(IntervalText(sky)));
-  speedLabel->setText(Text(SpeedText(sky.ticksPerSecond)));
+  SetStepDefaults(clockSettings);
+  intervalLabel->setText(Text(IntervalText(clockSettings)));
+  speedLabel->setText(Text(SpeedText(clockSettings.ticksPerSecond)));
   rateSlider->setValue(SliderPositionFromRate(1));
 }
 
 void MainWindow::ClearSearchResult() {
-  searchResultText.clear();
+  search.resultText.clear();
   searchResultLabel->hide();
 }
 

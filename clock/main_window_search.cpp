@@ -158,7 +158,7 @@ void MainWindow::SearchFactorEvent(EventKind kind) {
 }
 
 void MainWindow::RunSearch(EventKind kind) {
-  const int factor = IsLunation(kind) ? static_cast<int>(kMoon) : sky.selectedFactor;
+  const int factor = IsLunation(kind) ? static_cast<int>(kMoon) : search.factor;
   searchProgressLabel->setText(ProgressText(kind, factor));
   searchProgressLabel->adjustSize();
   searchProgressLabel->show();
@@ -189,7 +189,7 @@ void MainWindow::RunSearch(EventKind kind) {
   }
   ShowInstant();
   searchProgressLabel->hide();
-  searchResultText = ResultText(kind, factor);
+  search.resultText = ResultText(kind, factor);
   UpdateDial();
 }
 

@@ -22,7 +22,7 @@ void MainWindow::StartUp() {
   if (!firstActivation_) return;
   services_.showPictureWindow();
   firstActivation_ = false;
-  sky.transplutonian = false;
+  display.transplutonian = false;
   setWindowTitle("  " + services_.versionText + QString::fromUtf8(start_texts::kTitleEnd));
 
   stateFileLoaded = ReadStartupPlace(services_.workingDirectory, sky);
@@ -36,17 +36,17 @@ void MainWindow::StartUp() {
   }
   ShowInstant();
 
-  SetStepDefaults(sky);
-  intervalLabel->setText(QString::fromStdString(IntervalText(sky)));
-  speedLabel->setText(QString::fromStdString(SpeedText(sky.ticksPerSecond)));
+  SetStepDefaults(clockSettings);
+  intervalLabel->setText(QString::fromStdString(IntervalText(clockSettings)));
+  speedLabel->setText(QString::fromStdString(SpeedText(clockSettings.ticksPerSecond)));
   rateSlider->setValue(SliderPositionFromRate(1));
 
   SetControlButtonsEnabled(false);
   SetSearchButtonsEnabled(false);
   ShowStatus(false);
 
-  sky.symbolFontPresent = services_.symbolFontInstalled();
-  if (!sky.symbolFontPresent)
+  display.symbolFontPresent = services_.symbolFontInstalled();
+  if (!display.symbolFontPresent)
     services_.messages.Information(QString::fromUtf8(start_texts::kFontMissing));
 
   ShowStatus(true);
@@ -56,7 +56,7 @@ void MainWindow::StartUp() {
   rateLabel->setText("1");
   ClearSearchResult();
 
-  sky.transplutonian =
+  display.transplutonian =
       services_.messages.Confirm(QString::fromUtf8(start_texts::kFactorSetQuestion));
   UpdateDial();
   SetControlButtonsEnabled(true);

@@ -164,15 +164,15 @@ Point LabelPoint(const double (&rings)[kLabelRingCount], int labelsNear, Point p
           kCentre.y - TruncToInt(r * SinDeg(shifted))};
 }
 
-void DrawFactors(Canvas& canvas, const SkyState& sky) {
+void DrawFactors(Canvas& canvas, const SkyState& sky, const DisplayOptions& options) {
   LabelRings planetRings, hypotheticalRings;
   canvas.font.size = kFactorTextSize;
   for (int factor = 0; factor < kDrawnFactors; ++factor) {
-    if (!InFactorSet(factor, sky.transplutonian)) continue;
+    if (!InFactorSet(factor, options.transplutonian)) continue;
     const double theta = factor == kMC
                              ? kMeridianAngle
                              : sky.longitudes[factor] - sky.longitudes[kMC] + kMeridianAngle;
-    if (sky.symbolFontPresent) {
+    if (options.symbolFontPresent) {
       canvas.font.face = kSymbolFace;
       canvas.font.size = kFactorGlyphSize;
     }
@@ -189,7 +189,7 @@ void DrawFactors(Canvas& canvas, const SkyState& sky) {
     rings.Place(a);
 
     canvas.font = FontWithEscapement(canvas.font, a * kTenthsPerDegree + kLabelEscapementBase);
-    if (sky.symbolFontPresent) {
+    if (options.symbolFontPresent) {
       canvas.TextOut(label.x, label.y, std::string(1, FactorGlyph(factor)));
     } else {
       canvas.TextOut(label.x + kCodeOffset.x, label.y + kCodeOffset.y, kFactorCodes[factor]);
@@ -210,15 +210,15 @@ void DrawCaptions(Canvas& canvas) {
 
 }  // namespace
 
-void DrawDial(const SkyState& sky, Canvas& canvas) {
+void DrawDial(const SkyState& sky, const DisplayOptions& options, Canvas& canvas) {
   const double mc = sky.longitudes[kMC];
   DrawBackground(canvas);
   DrawCompass(canvas);
   DrawSignBoundaries(canvas, mc);
   DrawEarth(canvas);
   DrawCardinalTicks(canvas);
-  DrawSignLabels(canvas, mc, sky.symbolFontPresent);
-  DrawFactors(canvas, sky);
+  DrawSignLabels(canvas, mc, options.symbolFontPresent);
+  DrawFactors(canvas, sky, options);
   DrawCaptions(canvas);
 }
 

@@ -3,6 +3,7 @@
 // seen from above its north pole in the centre.
 #pragma once
 
+#include "engine/display_options.h"
 #include "engine/sky_state.h"
 #include "platform/canvas.h"
 
@@ -14,8 +15,9 @@ inline constexpr int kDialSize = 520;
 inline constexpr int kDialBackgroundWidth = 529;
 inline constexpr int kDialBackgroundHeight = 554;
 
-// Records the dial of the sky's longitudes, factor set and symbol-font choice
-// into the canvas's picture. The sky is read as it is (not recomputed).
-void DrawDial(const SkyState& sky, Canvas& canvas);
+// Records the dial of the sky's longitudes, in the options' factor set and
+// with or without symbol-font glyphs, into the canvas's picture. The sky is read as it is (not
+// recomputed).
+void DrawDial(const SkyState& sky, const DisplayOptions& options, Canvas& canvas);
 
 }  // namespace sternwerk

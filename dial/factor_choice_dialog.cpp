@@ -41,9 +41,11 @@ QString FromUtf8(std::string_view text) {
 
 }  // namespace
 
-FactorChoiceDialog::FactorChoiceDialog(SkyState& sky, Messages& messages, QWidget* parent)
+FactorChoiceDialog::FactorChoiceDialog(SearchState& search, const DisplayOptions& display,
+                                       Messages& messages, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      sky_(sky),
+      search_(search),
+      display_(display),
       messages_(messages) {
   setModal(true);
   setFixedSize(kClientWidth, kClientHeight);
@@ -84,7 +86,7 @@ void FactorChoiceDialog::BeginEntry() {
   codeEdit->clear();
   codeEdit->blockSignals(false);
   answer.clear();
-  rangeLabel->setText(FromUtf8(FactorRangeHint(sky_.transplutonian)));
+  rangeLabel->setText(FromUtf8(FactorRangeHint(display_.transplutonian)));
   rangeLabel->adjustSize();
   codeEdit->setFocus();
 }
@@ -94,7 +96,7 @@ void FactorChoiceDialog::CancelOnEscape(QChar key) {
 }
 
 void FactorChoiceDialog::CheckCode(const QString& text) {
-  const FactorCodeCheck check = CheckFactorCode(text.toStdString(), sky_.transplutonian);
+  const FactorCodeCheck check = CheckFactorCode(text.toStdString(), display_.transplutonian);
   switch (check.verdict) {
     case FactorCodeVerdict::kIncomplete:
       return;
@@ -106,7 +108,7 @@ void FactorChoiceDialog::CheckCode(const QString& text) {
       codeEdit->selectAll();  // the next keys retype the code
       return;
     case FactorCodeVerdict::kChosen:
-      sky_.selectedFactor = static_cast<std::uint8_t>(check.factor);
+      search_.factor = static_cast<std::uint8_t>(check.factor);
       accept();
       return;
   }

@@ -8,7 +8,8 @@
 #include <QPlainTextEdit>
 #include <QString>
 
-#include "engine/sky_state.h"
+#include "engine/display_options.h"
+#include "engine/event_search.h"
 #include "platform/messages.h"
 
 namespace sternwerk {
@@ -17,7 +18,8 @@ class FactorChoiceDialog : public QDialog {
   Q_OBJECT
 
  public:
-  FactorChoiceDialog(SkyState& sky, Messages& messages, QWidget* parent = nullptr);
+  FactorChoiceDialog(SearchState& search, const DisplayOptions& display, Messages& messages,
+                     QWidget* parent = nullptr);
 
   // Empties the field and the answer and sets the range hint; runs each
   // time the dialog is shown.
@@ -28,7 +30,7 @@ class FactorChoiceDialog : public QDialog {
   // closes cancelled, or explains a refused code and stays open.
   void CheckCode(const QString& text);
 
-  // Empty when a factor was chosen (written to selectedFactor), "##" when
+  // Empty when a factor was chosen (written to the search state), "##" when
   // the dialog was cancelled, by ESC, "##" or closing the window.
   QString answer;
 
@@ -46,7 +48,8 @@ class FactorChoiceDialog : public QDialog {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  SkyState& sky_;
+  SearchState& search_;
+  const DisplayOptions& display_;
   Messages& messages_;
 };
 

@@ -5,10 +5,10 @@
 
 namespace sternwerk {
 
-std::vector<std::string> PositionListLines(const SkyState& sky) {
+std::vector<std::string> PositionListLines(const SkyState& sky, const DisplayOptions& options) {
   std::vector<std::string> lines = {kPositionListHeading};
   for (int factor = 0; factor < kDrawnFactors; ++factor) {
-    if (InFactorSet(factor, sky.transplutonian)) {
+    if (InFactorSet(factor, options.transplutonian)) {
       lines.push_back(PositionListLine(factor, sky.longitudes[factor]));
     }
   }

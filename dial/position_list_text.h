@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/display_options.h"
 #include "engine/sky_state.h"
 
 namespace sternwerk {
@@ -12,6 +13,6 @@ inline constexpr const char* kPositionListHeading = " Die Planeten-Positionen:";
 
 // The heading, then one line per factor of the sky's factor set in ascending
 // order (Windows-1252).
-std::vector<std::string> PositionListLines(const SkyState& sky);
+std::vector<std::string> PositionListLines(const SkyState& sky, const DisplayOptions& options);
 
 }  // namespace sternwerk

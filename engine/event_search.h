@@ -3,8 +3,10 @@
 // opposite it (new and full moon).
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <optional>
+#include <string>
 
 #include "engine/sky_state.h"
 
@@ -13,6 +15,14 @@ namespace sternwerk {
 enum class EventKind { kRise, kSet, kCulmination, kFullMoon, kNewMoon };
 
 enum class SearchStatus { kFound, kNotFound, kCancelled };
+
+// The clock's search as the user set it up and last ended it: the factor
+// chosen in the factor dialog, and the text the dial and the enlarged chart
+// show for the event found (Windows-1252; empty once the clock has moved).
+struct SearchState {
+  std::uint8_t factor = 0;
+  std::string resultText;
+};
 
 // Told the whole hour (0..23) of the instant about to be tried each time it
 // changes, starting with 0; returns false to cancel the search.

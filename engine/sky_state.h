@@ -1,5 +1,5 @@
-// The one sky state of a run: instant, place, derived time measures, the
-// longitude of every factor and the settings several windows share.
+// The one sky state of a run: the instant, the place, and what the engine
+// computes from them (time measures, the longitude of every factor).
 #pragma once
 
 #include <array>
@@ -40,19 +40,6 @@ struct SkyState {
   // Positions, degrees, indexed by factor number.
   std::array<double, kFactorSlots> longitudes{};
   std::array<bool, kFactorSlots> retrograde{};
-
-  // Settings shared by several windows.
-  bool transplutonian = false;
-  bool symbolFontPresent = false;
-  std::int32_t ticksPerSecond = 1;
-  double intervalMinutes = 1.0 / 60.0;
-  bool stepRealTime = true;
-  bool stepMinutes = false;
-  bool stepDay = false;
-  bool stepWeek = false;
-  bool stepMonth = false;
-  bool stepYear = false;
-  std::uint8_t selectedFactor = 0;
 };
 
 }  // namespace sternwerk

@@ -42,13 +42,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (*minutes <= 0) return 0;  // the dialog keeps the old step then
   SkyState sky;
   sky.dateText = "07.12.2026";
-  sky.intervalMinutes = *minutes;
-  SetStepMode(sky, StepMode::kMinutes);
-  FUZZ_CHECK(IntervalText(sky).rfind("Min/Takt:", 0) == 0);
+  ClockSettings clock{.stepMode = StepMode::kMinutes, .intervalMinutes = *minutes};
+  FUZZ_CHECK(IntervalText(clock).rfind("Min/Takt:", 0) == 0);
   for (const int rate : {1, -1}) {
-    sky.ticksPerSecond = rate;
+    clock.ticksPerSecond = rate;
     for (int tick = 0; tick < kTicks; ++tick) {
-      StepInstant(sky);
+      StepInstant(sky, clock);
       FUZZ_CHECK(std::isfinite(sky.hours));
       FormatHours(sky.hours);
       ComputeSky(sky);

@@ -82,6 +82,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FormatHours(sky.hours);
   Picture picture(kDialSize, kDialSize);
   Canvas canvas(picture);
-  DrawDial(sky, canvas);
+  DrawDial(sky, DisplayOptions{}, canvas);
   return 0;
 }

@@ -26,12 +26,13 @@ bool EndsWithPdf(const std::string& path) {
 // The page as printed, on a PDF printer whose page width in pixels, rounded
 // as the program keeps the printer's, is the chart's square.
 Status WriteChartPdf(std::shared_ptr<const Picture> chart, const SkyState& sky,
-                     const ChartTexts& texts, const std::string& path) {
+                     const DisplayOptions& options, const ChartTexts& texts,
+                     const std::string& path) {
   QPrinter printer(QPrinter::HighResolution);
   PdfFileChoice(QString::fromStdString(path)).Choose(printer);
   const int pageWidth =
       RoundedPageDimension(printer.pageLayout().paintRectPixels(printer.resolution()).width());
-  const Status printed = PrintChart(printer, std::move(chart), sky, texts, pageWidth);
+  const Status printed = PrintChart(printer, std::move(chart), sky, options, texts, pageWidth);
   if (!printed.ok()) {
     return Status::Failure("Die Datei " + path +
                            " kann nicht geschrieben werden: " + printed.error());
@@ -54,8 +55,8 @@ int WriteChartFile(const std::vector<std::string>& args, char* programPath) {
   const ChartTexts texts{FormatPlace(sky.longitude, sky.latitude, sky.isWest, sky.isSouth), ""};
   auto chart = std::make_shared<Picture>(kChartSize, kChartSize);
   Canvas canvas(*chart);
-  DrawEnlargedChart(sky, texts, canvas);
-  return ExitStatusOf(pdf ? WriteChartPdf(chart, sky, texts, request.path)
+  DrawEnlargedChart(sky, session.options, texts, canvas);
+  return ExitStatusOf(pdf ? WriteChartPdf(chart, sky, session.options, texts, request.path)
                           : WritePictureFile(*chart, {kChartSize, kChartSize}, request.path));
 }
 

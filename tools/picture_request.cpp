@@ -17,7 +17,6 @@ constexpr int kExitFailure = 2;
 SkyState ComputedSky(const PictureRequest& request) {
   SkyState sky = SkyForArguments(request.instantAndPlace);
   ComputeSky(sky);
-  sky.transplutonian = request.allFactors;
   return sky;
 }
 
@@ -50,9 +49,10 @@ void RequirePictureFormat(const std::string& path) {
 
 PictureSession::PictureSession(const PictureRequest& request, char* programPath)
     : sky(ComputedSky(request)),
+      options{.transplutonian = request.allFactors},
       application_(StartOffscreenGui(programPath)),
       symbolFont_(SymbolFontPath()) {
-  sky.symbolFontPresent = !request.noSymbols && SymbolFontInstalled();
+  options.symbolFontPresent = !request.noSymbols && SymbolFontInstalled();
 }
 
 int ExitStatusOf(const Status& written) {
@@ -61,16 +61,17 @@ int ExitStatusOf(const Status& written) {
   return kExitFailure;
 }
 
-int WriteDrawingFile(const std::vector<std::string>& args, char* programPath,
-                     std::string_view command, PictureExtent size, PictureExtent extent,
-                     const std::function<void(const SkyState&, Canvas&)>& draw,
-                     std::optional<Rgb> background) {
+int WriteDrawingFile(
+    const std::vector<std::string>& args, char* programPath, std::string_view command,
+    PictureExtent size, PictureExtent extent,
+    const std::function<void(const SkyState&, const DisplayOptions&, Canvas&)>& draw,
+    std::optional<Rgb> background) {
   const PictureRequest request = ParsePictureRequest(args, command);
   RequirePictureFormat(request.path);
   const PictureSession session(request, programPath);
   Picture picture(size.width, size.height);
   Canvas canvas(picture);
-  draw(session.sky, canvas);
+  draw(session.sky, session.options, canvas);
   return ExitStatusOf(WritePictureFile(picture, extent, request.path, background));
 }
 

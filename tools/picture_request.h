@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/display_options.h"
 #include "engine/sky_state.h"
 #include "platform/canvas.h"
 #include "platform/outcome.h"
@@ -41,6 +42,7 @@ class PictureSession {
   PictureSession(const PictureRequest& request, char* programPath);
 
   SkyState sky;
+  DisplayOptions options;
 
  private:
   std::unique_ptr<QGuiApplication> application_;
@@ -56,9 +58,10 @@ int ExitStatusOf(const Status& written);
 // `size` and writes the file showing `extent`, in SVG and PNG on
 // `background` when given. Returns the exit status; throws UsageError for bad
 // arguments.
-int WriteDrawingFile(const std::vector<std::string>& args, char* programPath,
-                     std::string_view command, PictureExtent size, PictureExtent extent,
-                     const std::function<void(const SkyState&, Canvas&)>& draw,
-                     std::optional<Rgb> background = std::nullopt);
+int WriteDrawingFile(
+    const std::vector<std::string>& args, char* programPath, std::string_view command,
+    PictureExtent size, PictureExtent extent,
+    const std::function<void(const SkyState&, const DisplayOptions&, Canvas&)>& draw,
+    std::optional<Rgb> background = std::nullopt);
 
 }  // namespace sternwerk

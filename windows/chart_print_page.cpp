@@ -51,9 +51,9 @@ std::string AllFactorsEntry(const SkyState& sky, int factor) {
 
 }  // namespace
 
-std::vector<PrintListEntry> PrintListEntries(const SkyState& sky) {
+std::vector<PrintListEntry> PrintListEntries(const SkyState& sky, const DisplayOptions& options) {
   std::vector<PrintListEntry> entries;
-  if (sky.transplutonian) {
+  if (options.transplutonian) {
     Point at{kFirstColumnLeft, kListTop};
     for (int factor = 0; factor <= kAllFactorsLast; ++factor) {
       entries.push_back({at, AllFactorsEntry(sky, factor)});
@@ -74,7 +74,7 @@ std::vector<PrintListEntry> PrintListEntries(const SkyState& sky) {
 }
 
 Picture ChartPrintPicture(std::shared_ptr<const Picture> chart, const SkyState& sky,
-                          const ChartTexts& texts) {
+                          const DisplayOptions& options, const ChartTexts& texts) {
   Picture page(kChartSize, kChartSize);
   Canvas canvas(page);
   canvas.StretchDraw({0, 0, kChartSize, kChartSize}, std::move(chart));
@@ -82,7 +82,7 @@ Picture ChartPrintPicture(std::shared_ptr<const Picture> chart, const SkyState& 
   canvas.font = Font{kListFace, kListFontSize, false, kBlack, 0};
   canvas.TextOut(kHeaderCorner.x, kHeaderCorner.y,
                  ChartInstantText(sky) + "   Ort: " + texts.place);
-  for (const PrintListEntry& entry : PrintListEntries(sky)) {
+  for (const PrintListEntry& entry : PrintListEntries(sky, options)) {
     canvas.TextOut(entry.at.x, entry.at.y, entry.text);
   }
   return page;

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/display_options.h"
 #include "engine/sky_state.h"
 #include "platform/picture.h"
 #include "windows/enlarged_chart_drawing.h"
@@ -22,11 +23,11 @@ struct PrintListEntry {
 // columns of six ("SO 15°23'45  STI", the others to the minute, " R " before
 // retrograde ones); otherwise numbers 0..13 without the node in one column
 // ("MC  123°45'12\"").
-std::vector<PrintListEntry> PrintListEntries(const SkyState& sky);
+std::vector<PrintListEntry> PrintListEntries(const SkyState& sky, const DisplayOptions& options);
 
 // The page as a picture of the chart's nominal size: the chart stretched
 // over it, the header line and the position list below its frame.
 Picture ChartPrintPicture(std::shared_ptr<const Picture> chart, const SkyState& sky,
-                          const ChartTexts& texts);
+                          const DisplayOptions& options, const ChartTexts& texts);
 
 }  // namespace sternwerk

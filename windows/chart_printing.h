@@ -4,6 +4,7 @@
 #include <QPrinter>
 #include <memory>
 
+#include "engine/display_options.h"
 #include "engine/sky_state.h"
 #include "platform/outcome.h"
 #include "platform/picture.h"
@@ -16,6 +17,6 @@ namespace sternwerk {
 // and the list below it follow at the same scale. One page, in a job named
 // "Sternwerk – Diagramm" and the sky's instant.
 Status PrintChart(QPrinter& printer, std::shared_ptr<const Picture> chart, const SkyState& sky,
-                  const ChartTexts& texts, int pageWidth);
+                  const DisplayOptions& options, const ChartTexts& texts, int pageWidth);
 
 }  // namespace sternwerk

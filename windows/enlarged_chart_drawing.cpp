@@ -139,22 +139,22 @@ Point LabelPoint(bool hypothetical, int count, Point p, double lambda) {
   return OnCircle(kLabelCentre, rings[static_cast<std::size_t>(count)], lambda + kLabelShift);
 }
 
-void DrawFactors(Canvas& canvas, const SkyState& sky) {
+void DrawFactors(Canvas& canvas, const SkyState& sky, const DisplayOptions& options) {
   ChartLabelSlots planetSlots, hypotheticalSlots;
   canvas.font.size = kFactorTextSize;
   for (int factor = 0; factor < kDrawnFactors; ++factor) {
     // The Aries point stands at 0 degrees, where the chart's frame names it.
-    if (factor == kAriesPoint || !InFactorSet(factor, sky.transplutonian)) continue;
+    if (factor == kAriesPoint || !InFactorSet(factor, options.transplutonian)) continue;
     const double lambda = sky.longitudes[static_cast<std::size_t>(factor)];
     const int degree = TruncToInt(lambda);
-    if (sky.symbolFontPresent) {
+    if (options.symbolFontPresent) {
       canvas.font.face = kSymbolFace;
       canvas.font.size = kFactorGlyphSize;
     }
     const Rgb colour = DialColour(factor);
     canvas.pen = Pen{colour, 1};
     canvas.font.color = colour;
-    canvas.font.bold = !sky.symbolFontPresent && (factor == kMC || factor == kAscendant);
+    canvas.font.bold = !options.symbolFontPresent && (factor == kMC || factor == kAscendant);
 
     const Point p = OnCircle(kCentre, kFactorRadius, lambda);
     DrawFactorLine(canvas, factor, p, lambda);
@@ -165,7 +165,7 @@ void DrawFactors(Canvas& canvas, const SkyState& sky) {
     canvas.font = FontWithEscapement(canvas.font,
                                      TruncToInt(kTenthsPerDegree * lambda) + kLabelEscapementBase);
     canvas.TextOut(label.x, label.y,
-                   sky.symbolFontPresent
+                   options.symbolFontPresent
                        ? std::string(1, FactorGlyph(factor))
                        : std::string(kFactorCodes[static_cast<std::size_t>(factor)]));
     slots.Count(degree);
@@ -210,13 +210,14 @@ std::string ChartInstantText(const SkyState& sky) {
          " / " + FormatHours(sky.hours) + " WZ/GMT";
 }
 
-void DrawEnlargedChart(const SkyState& sky, const ChartTexts& texts, Canvas& canvas) {
+void DrawEnlargedChart(const SkyState& sky, const DisplayOptions& options, const ChartTexts& texts,
+                       Canvas& canvas) {
   DrawFrame(canvas);
   DrawCircles(canvas);
   DrawSignBoundaries(canvas);
   DrawAxisTicks(canvas);
-  DrawSignLabels(canvas, sky.symbolFontPresent);
-  DrawFactors(canvas, sky);
+  DrawSignLabels(canvas, options.symbolFontPresent);
+  DrawFactors(canvas, sky, options);
   DrawDegreeScale(canvas);
   DrawHeader(canvas, sky, texts);
 }

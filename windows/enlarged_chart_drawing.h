@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "engine/display_options.h"
 #include "engine/sky_state.h"
 #include "platform/canvas.h"
 
@@ -22,8 +23,10 @@ struct ChartTexts {
 // "Datum / Zeit: Mo, 07.12.2026 / 14:05:09 WZ/GMT".
 std::string ChartInstantText(const SkyState& sky);
 
-// Records the chart of the sky's longitudes, factor set and symbol-font
-// choice into a canvas on a kChartSize picture. The sky is read as it is.
-void DrawEnlargedChart(const SkyState& sky, const ChartTexts& texts, Canvas& canvas);
+// Records the chart of the sky's longitudes, in the options' factor set and
+// with or without symbol-font glyphs, into a canvas on a kChartSize picture.
+// The sky is read as it is.
+void DrawEnlargedChart(const SkyState& sky, const DisplayOptions& options, const ChartTexts& texts,
+                       Canvas& canvas);
 
 }  // namespace sternwerk

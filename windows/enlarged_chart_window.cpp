@@ -42,11 +42,13 @@ QPushButton* Button(QWidget* parent, const QString& caption, int left, int width
 
 }  // namespace
 
-EnlargedChartWindow::EnlargedChartWindow(const SkyState& sky, Messages& messages,
-                                         std::filesystem::path workingDirectory, QWidget* parent)
+EnlargedChartWindow::EnlargedChartWindow(const SkyState& sky, const DisplayOptions& display,
+                                         Messages& messages, std::filesystem::path workingDirectory,
+                                         QWidget* parent)
     : QDialog(parent),
       printerChoice(std::make_unique<PrintDialogChoice>(this)),
       sky_(sky),
+      display_(display),
       messages_(messages),
       files_(std::move(workingDirectory)) {
   setWindowTitle(kCaption);
@@ -82,7 +84,7 @@ void EnlargedChartWindow::BeginVisit() {
 void EnlargedChartWindow::UpdateChart() {
   auto chart = std::make_shared<Picture>(kChartSize, kChartSize);
   Canvas canvas(*chart);
-  DrawEnlargedChart(sky_, texts, canvas);
+  DrawEnlargedChart(sky_, display_, texts, canvas);
   chart_ = chart;
   CopyPictureToClipboard(*chart_);
   const Status written = files_.WriteWorkingFile(*chart_);
@@ -108,7 +110,7 @@ void EnlargedChartWindow::Print() {
   QPrinter printer(QPrinter::HighResolution);
   if (!printerChoice->Choose(printer)) return;
   if (printer.outputFormat() == QPrinter::NativeFormat) chosenPrinter_ = printer.printerName();
-  const Status printed = PrintChart(printer, chart_, sky_, texts, printPageWidth);
+  const Status printed = PrintChart(printer, chart_, sky_, display_, texts, printPageWidth);
   if (!printed.ok()) messages_.Error(QString::fromStdString(printed.error()));
 }
 

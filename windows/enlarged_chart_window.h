@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "engine/display_options.h"
 #include "engine/sky_state.h"
 #include "platform/messages.h"
 #include "platform/picture.h"
@@ -27,8 +28,8 @@ class EnlargedChartWindow : public QDialog {
 
  public:
   // Files are written to `workingDirectory`; errors and confirmations go to
-  // `messages`. Both, and the sky, must outlive the window.
-  EnlargedChartWindow(const SkyState& sky, Messages& messages,
+  // `messages`. Both, and the sky and the display options, must outlive the window.
+  EnlargedChartWindow(const SkyState& sky, const DisplayOptions& display, Messages& messages,
                       std::filesystem::path workingDirectory, QWidget* parent = nullptr);
 
   // Handed over by the clock window before each showing: its place line
@@ -80,6 +81,7 @@ class EnlargedChartWindow : public QDialog {
 
  private:
   const SkyState& sky_;
+  const DisplayOptions& display_;
   Messages& messages_;
   ChartFiles files_;
   std::shared_ptr<const Picture> chart_;

@@ -126,14 +126,14 @@ void DrawDistanceFromMeridian(Canvas& canvas, const SkyState& sky, int factor, i
   canvas.TextOut(x + kDistanceTextOffset, 0, Degrees(TruncToInt(e)));
 }
 
-void DrawFactors(Canvas& canvas, const SkyState& sky) {
+void DrawFactors(Canvas& canvas, const SkyState& sky, const DisplayOptions& options) {
   std::array<int, kColumns> counters{};
   int row = kLabelRows[0];
   for (int factor = 0; factor < kDrawnFactors; ++factor) {
     // The Aries point has no place on this view.
-    if (factor == kAriesPoint || !InFactorSet(factor, sky.transplutonian)) continue;
-    canvas.font.face = sky.symbolFontPresent ? kSymbolFace : kTextFace;
-    canvas.font.size = sky.symbolFontPresent ? kGlyphSize : kCodeSize;
+    if (factor == kAriesPoint || !InFactorSet(factor, options.transplutonian)) continue;
+    canvas.font.face = options.symbolFontPresent ? kSymbolFace : kTextFace;
+    canvas.font.size = options.symbolFontPresent ? kGlyphSize : kCodeSize;
     canvas.font.color = kYellow;
 
     const int x = kPixelsPerDegree * DegreesBehindAscendant(sky, factor) + kFirstColumn;
@@ -150,7 +150,7 @@ void DrawFactors(Canvas& canvas, const SkyState& sky) {
       row = kLabelRows[n];
     }
     canvas.TextOut(x, row,
-                   sky.symbolFontPresent
+                   options.symbolFontPresent
                        ? std::string(1, FactorGlyph(factor))
                        : std::string(kFactorCodes[static_cast<std::size_t>(factor)]));
     if (!axis) {
@@ -179,7 +179,7 @@ void DrawHorizonDistances(Canvas& canvas, const SkyState& sky) {
 
 // Sign boundaries in the factors' scale, and each sign's glyph about the
 // middle of its stretch.
-void DrawSignScale(Canvas& canvas, const SkyState& sky) {
+void DrawSignScale(Canvas& canvas, const SkyState& sky, const DisplayOptions& options) {
   canvas.pen = Pen{kAqua, 1};
   canvas.font.color = kAqua;
   canvas.font.size = kSignScaleSize;
@@ -196,7 +196,7 @@ void DrawSignScale(Canvas& canvas, const SkyState& sky) {
     s -= kSignWidth;
   } while (s >= kFirstBoundary);
 
-  canvas.font.face = sky.symbolFontPresent ? kSymbolFace : kTextFace;
+  canvas.font.face = options.symbolFontPresent ? kSymbolFace : kTextFace;
   const int em = FontPixelHeight(kSignScaleSize);
   const int nameShift = TruncToInt(em * (kSignGlyphWidth - kSignNameWidth) / 2);
   int sign = SignIndex(ascendant);
@@ -205,7 +205,7 @@ void DrawSignScale(Canvas& canvas, const SkyState& sky) {
     if (r > kSignGlyphLow && r < kSignGlyphHigh) {
       const auto index = static_cast<std::size_t>(sign);
       const int x = kPixelsPerDegree * r;
-      if (sky.symbolFontPresent) {
+      if (options.symbolFontPresent) {
         canvas.TextOut(x, kSignGlyphTop, kSignGlyphs.substr(index, 1));
       } else {
         canvas.TextOut(x + nameShift, kSignGlyphTop, std::string(kSignAbbreviations[index]));
@@ -223,11 +223,11 @@ std::string OutsideViewTitleSuffix(const SkyState& sky) {
          FormatHours(sky.hours) + " WZ/GMT";
 }
 
-void DrawOutsideView(const SkyState& sky, Canvas& canvas) {
+void DrawOutsideView(const SkyState& sky, const DisplayOptions& options, Canvas& canvas) {
   canvas.brush = Brush{kNavy, true};
-  DrawFactors(canvas, sky);
+  DrawFactors(canvas, sky, options);
   DrawHorizonDistances(canvas, sky);
-  if (sky.transplutonian) DrawSignScale(canvas, sky);
+  if (options.transplutonian) DrawSignScale(canvas, sky, options);
 }
 
 Picture OutsideViewPrintPicture(std::shared_ptr<const Picture> view, const SkyState& sky,

@@ -19,10 +19,10 @@ inline constexpr int kOutsideViewHeight = 235;  // pixels
 // "  am Mo, 07.12.2026  um 14:05:09 WZ/GMT", appended to the window's title.
 std::string OutsideViewTitleSuffix(const SkyState& sky);
 
-// Records the view of the sky's longitudes, factor set and symbol-font choice
-// into a canvas on a kOutsideViewWidth x kOutsideViewHeight picture. Every
-// text stands on an opaque navy box.
-void DrawOutsideView(const SkyState& sky, Canvas& canvas);
+// Records the view of the sky's longitudes, in the options' factor set and
+// with or without symbol-font glyphs, into a canvas on a kOutsideViewWidth x kOutsideViewHeight
+// picture. Every text stands on an opaque navy box.
+void DrawOutsideView(const SkyState& sky, const DisplayOptions& options, Canvas& canvas);
 
 // The printed page: the view stretched below a header line with the instant
 // and the place, and the last search result, all in the view's units. Its

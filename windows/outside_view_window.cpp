@@ -55,11 +55,13 @@ QPushButton* Button(QWidget* parent, const QString& caption, int left) {
 
 }  // namespace
 
-OutsideViewWindow::OutsideViewWindow(const SkyState& sky, Messages& messages,
-                                     std::filesystem::path workingDirectory, QWidget* parent)
+OutsideViewWindow::OutsideViewWindow(const SkyState& sky, const DisplayOptions& display,
+                                     Messages& messages, std::filesystem::path workingDirectory,
+                                     QWidget* parent)
     : QDialog(parent),
       printerChoice(std::make_unique<PrintDialogChoice>(this)),
       sky_(sky),
+      display_(display),
       messages_(messages),
       file_(std::move(workingDirectory) / kOutsideViewFile) {
   setWindowTitle(kTitle);
@@ -96,7 +98,7 @@ void OutsideViewWindow::UpdateView() {
   }
   auto view = std::make_shared<Picture>(kOutsideViewWidth, kOutsideViewHeight);
   Canvas canvas(*view);
-  DrawOutsideView(sky_, canvas);
+  DrawOutsideView(sky_, display_, canvas);
   view_ = view;
   CopyPictureToClipboard(*view_);
   const Status written = SaveWmfFile(*view_, file_.string());

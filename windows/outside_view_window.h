@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "engine/display_options.h"
 #include "engine/sky_state.h"
 #include "platform/messages.h"
 #include "platform/picture.h"
@@ -26,9 +27,9 @@ class OutsideViewWindow : public QDialog {
 
  public:
   // draus.wmf is written to `workingDirectory`; errors go to `messages`.
-  // Both, and the sky, must outlive the window.
-  OutsideViewWindow(const SkyState& sky, Messages& messages, std::filesystem::path workingDirectory,
-                    QWidget* parent = nullptr);
+  // Both, and the sky and the display options, must outlive the window.
+  OutsideViewWindow(const SkyState& sky, const DisplayOptions& display, Messages& messages,
+                    std::filesystem::path workingDirectory, QWidget* parent = nullptr);
 
   // Handed over by the enlarged chart before each showing.
   ChartTexts texts;
@@ -66,6 +67,7 @@ class OutsideViewWindow : public QDialog {
 
  private:
   const SkyState& sky_;
+  const DisplayOptions& display_;
   Messages& messages_;
   std::filesystem::path file_;
   std::shared_ptr<const Picture> view_;

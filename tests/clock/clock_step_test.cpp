@@ -11,26 +11,23 @@
 namespace sternwerk {
 namespace {
 
-enum class Mode { kRealTime, kMinutes, kDay, kWeek, kMonth, kYear };
-constexpr Mode kAllModes[] = {Mode::kRealTime, Mode::kMinutes, Mode::kDay,
-                              Mode::kWeek,     Mode::kMonth,   Mode::kYear};
+constexpr StepMode kAllModes[] = {StepMode::kRealTime, StepMode::kMinutes, StepMode::kDay,
+                                  StepMode::kWeek,     StepMode::kMonth,   StepMode::kYear};
 
-SkyState Clock(const std::string& date, double hours, Mode mode, int ticksPerSecond = 1,
-               double intervalMinutes = 1.0 / 60) {
-  SkyState sky;
+// A sky at an instant with the settings of the clock that steps it.
+struct ClockedSky : SkyState {
+  ClockSettings clock;
+};
+
+ClockedSky Clock(const std::string& date, double hours, StepMode mode, int ticksPerSecond = 1,
+                 double intervalMinutes = 1.0 / 60) {
+  ClockedSky sky;
   sky.dateText = date;
   sky.day = std::stoi(date.substr(0, 2));
   sky.month = std::stoi(date.substr(3, 2));
   sky.year = std::stoi(date.substr(6, 4));
   sky.hours = hours;
-  sky.ticksPerSecond = ticksPerSecond;
-  sky.intervalMinutes = intervalMinutes;
-  sky.stepRealTime = mode == Mode::kRealTime;
-  sky.stepMinutes = mode == Mode::kMinutes;
-  sky.stepDay = mode == Mode::kDay;
-  sky.stepWeek = mode == Mode::kWeek;
-  sky.stepMonth = mode == Mode::kMonth;
-  sky.stepYear = mode == Mode::kYear;
+  sky.clock = {ticksPerSecond, mode, intervalMinutes};
   return sky;
 }
 
@@ -50,85 +47,85 @@ std::string Shown(const SkyState& sky) {
 }
 
 TEST(StepInstant, RealTimeCarriesTheDateAtMidnightBothWays) {
-  SkyState forward = Clock("31.12.2026", Hms(23, 59, 59), Mode::kRealTime);
-  StepInstant(forward);
+  ClockedSky forward = Clock("31.12.2026", Hms(23, 59, 59), StepMode::kRealTime);
+  StepInstant(forward, forward.clock);
   EXPECT_EQ(Shown(forward), "01.01.2027 00:00:00");
 
-  SkyState backward = Clock("01.01.2027", 0, Mode::kRealTime, -1);
-  StepInstant(backward);
+  ClockedSky backward = Clock("01.01.2027", 0, StepMode::kRealTime, -1);
+  StepInstant(backward, backward.clock);
   EXPECT_EQ(Shown(backward), "31.12.2026 23:59:59");
 }
 
 TEST(StepInstant, MinuteStepsOfMoreThanADayCarryOneDayPerTick) {
-  SkyState sky = Clock("07.12.2026", 12, Mode::kMinutes, 1, 1500);
-  StepInstant(sky);
+  ClockedSky sky = Clock("07.12.2026", 12, StepMode::kMinutes, 1, 1500);
+  StepInstant(sky, sky.clock);
   EXPECT_EQ(Shown(sky), "08.12.2026 13:00:00");
-  StepInstant(sky);
+  StepInstant(sky, sky.clock);
   EXPECT_EQ(Shown(sky), "09.12.2026 14:00:00");
 
   // 10000 minutes are 6 days 22 h 40 min, but only one day is carried.
-  SkyState longStep = Clock("07.12.2026", 12, Mode::kMinutes, 1, 10000);
+  ClockedSky longStep = Clock("07.12.2026", 12, StepMode::kMinutes, 1, 10000);
   for (int tick = 1; tick <= 3; ++tick) {
-    StepInstant(longStep);
+    StepInstant(longStep, longStep.clock);
     EXPECT_EQ(longStep.day, 7 + tick);
     EXPECT_NEAR(longStep.hours, 12 + tick * (142 + 2.0 / 3), 1e-9);
   }
 
-  SkyState backward = Clock("07.12.2026", 12, Mode::kMinutes, -4, 10000);
-  StepInstant(backward);
+  ClockedSky backward = Clock("07.12.2026", 12, StepMode::kMinutes, -4, 10000);
+  StepInstant(backward, backward.clock);
   EXPECT_EQ(backward.dateText, "06.12.2026");
   EXPECT_NEAR(backward.hours, 12 - (142 + 2.0 / 3), 1e-9);
 }
 
 TEST(StepInstant, YearStepKeepsDayAndMonth) {
-  SkyState sky = Clock("29.02.2024", 5, Mode::kYear);
-  StepInstant(sky);
+  ClockedSky sky = Clock("29.02.2024", 5, StepMode::kYear);
+  StepInstant(sky, sky.clock);
   EXPECT_EQ(Shown(sky), "29.02.2025 05:00:00");
 
-  SkyState backward = Clock("29.02.2024", 5, Mode::kYear, -20);
-  StepInstant(backward);
+  ClockedSky backward = Clock("29.02.2024", 5, StepMode::kYear, -20);
+  StepInstant(backward, backward.clock);
   EXPECT_EQ(Shown(backward), "29.02.2023 05:00:00");
 }
 
 TEST(StepInstant, DayWeekAndMonthStepCalendarDaysAndKeepTheTime) {
   struct Case {
-    Mode mode;
+    StepMode mode;
     const char* from;
     const char* to;
   };
   const Case cases[] = {
-      {Mode::kDay, "28.02.2027", "01.03.2027"},
-      {Mode::kDay, "28.02.2028", "29.02.2028"},
-      {Mode::kWeek, "28.12.2026", "04.01.2027"},
-      {Mode::kMonth, "31.01.2027", "02.03.2027"},  // thirty days, not a calendar month
+      {StepMode::kDay, "28.02.2027", "01.03.2027"},
+      {StepMode::kDay, "28.02.2028", "29.02.2028"},
+      {StepMode::kWeek, "28.12.2026", "04.01.2027"},
+      {StepMode::kMonth, "31.01.2027", "02.03.2027"},  // thirty days, not a calendar month
   };
   for (const Case& c : cases) {
-    SkyState forward = Clock(c.from, 7.25, c.mode, 3);
-    StepInstant(forward);
+    ClockedSky forward = Clock(c.from, 7.25, c.mode, 3);
+    StepInstant(forward, forward.clock);
     EXPECT_EQ(Shown(forward), std::string(c.to) + " 07:15:00") << c.from;
 
-    SkyState backward = Clock(c.to, 7.25, c.mode, -3);
-    StepInstant(backward);
+    ClockedSky backward = Clock(c.to, 7.25, c.mode, -3);
+    StepInstant(backward, backward.clock);
     EXPECT_EQ(Shown(backward), std::string(c.from) + " 07:15:00") << c.to;
   }
 }
 
 TEST(StepInstant, RateZeroStepsForward) {
-  SkyState sky = Clock("07.12.2026", 12, Mode::kDay, 0);
-  StepInstant(sky);
+  ClockedSky sky = Clock("07.12.2026", 12, StepMode::kDay, 0);
+  StepInstant(sky, sky.clock);
   EXPECT_EQ(sky.dateText, "08.12.2026");
 }
 
 TEST(StepInstant, EveryModeStepsAtTheEndsOfTheCalendar) {
-  for (const Mode mode : kAllModes) {
-    SkyState last = Clock("31.12.9999", Hms(23, 59, 59), mode, 1, 1);
-    StepInstant(last);
+  for (const StepMode mode : kAllModes) {
+    ClockedSky last = Clock("31.12.9999", Hms(23, 59, 59), mode, 1, 1);
+    StepInstant(last, last.clock);
     EXPECT_LE(last.dateText.size(), 10u);
     EXPECT_GE(last.hours, 0);
     EXPECT_LT(last.hours, 24);
 
-    SkyState first = Clock("01.01.1600", 0, mode, -1, 1);
-    StepInstant(first);
+    ClockedSky first = Clock("01.01.1600", 0, mode, -1, 1);
+    StepInstant(first, first.clock);
     EXPECT_EQ(first.year, 1599);
     EXPECT_GE(first.hours, 0);
     EXPECT_LT(first.hours, 24);
@@ -136,7 +133,7 @@ TEST(StepInstant, EveryModeStepsAtTheEndsOfTheCalendar) {
 }
 
 TEST(StepSeconds, CarriesEveryDayItPasses) {
-  SkyState sky = Clock("30.12.2026", Hms(23, 0, 0), Mode::kRealTime);
+  ClockedSky sky = Clock("30.12.2026", Hms(23, 0, 0), StepMode::kRealTime);
   StepSeconds(sky, 3 * 86400 + 3600 + 5);
   EXPECT_EQ(Shown(sky), "03.01.2027 00:00:05");
   StepSeconds(sky, -(3 * 86400 + 3600 + 5));
@@ -146,14 +143,16 @@ TEST(StepSeconds, CarriesEveryDayItPasses) {
 }
 
 TEST(IntervalText, NamesTheStepOfEachMode) {
-  EXPECT_EQ(IntervalText(Clock("07.12.2026", 0, Mode::kRealTime)), "Sek/Takt:1");
-  EXPECT_EQ(IntervalText(Clock("07.12.2026", 0, Mode::kDay)), "1 Tag");
-  EXPECT_EQ(IntervalText(Clock("07.12.2026", 0, Mode::kWeek)), "1 Woche");
-  EXPECT_EQ(IntervalText(Clock("07.12.2026", 0, Mode::kMonth)), "1 Monat");
-  EXPECT_EQ(IntervalText(Clock("07.12.2026", 0, Mode::kYear)), "1 Jahr");
-  EXPECT_EQ(IntervalText(Clock("07.12.2026", 0, Mode::kMinutes, 1, 1500)), "Min/Takt:1500");
-  EXPECT_EQ(IntervalText(Clock("07.12.2026", 0, Mode::kMinutes, 1, 2.9)), "Min/Takt:2");
-  EXPECT_EQ(IntervalText(Clock("07.12.2026", 0, Mode::kMinutes, 1, 1.0 / 60)), "Min/Takt:0");
+  EXPECT_EQ(IntervalText(Clock("07.12.2026", 0, StepMode::kRealTime).clock), "Sek/Takt:1");
+  EXPECT_EQ(IntervalText(Clock("07.12.2026", 0, StepMode::kDay).clock), "1 Tag");
+  EXPECT_EQ(IntervalText(Clock("07.12.2026", 0, StepMode::kWeek).clock), "1 Woche");
+  EXPECT_EQ(IntervalText(Clock("07.12.2026", 0, StepMode::kMonth).clock), "1 Monat");
+  EXPECT_EQ(IntervalText(Clock("07.12.2026", 0, StepMode::kYear).clock), "1 Jahr");
+  EXPECT_EQ(IntervalText(Clock("07.12.2026", 0, StepMode::kMinutes, 1, 1500).clock),
+            "Min/Takt:1500");
+  EXPECT_EQ(IntervalText(Clock("07.12.2026", 0, StepMode::kMinutes, 1, 2.9).clock), "Min/Takt:2");
+  EXPECT_EQ(IntervalText(Clock("07.12.2026", 0, StepMode::kMinutes, 1, 1.0 / 60).clock),
+            "Min/Takt:0");
 }
 
 TEST(SpeedSlider, RatesIntervalsAndTexts) {

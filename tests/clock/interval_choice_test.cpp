@@ -1,4 +1,4 @@
-// The interval dialog's reading of its minutes field and its step modes.
+// The interval dialog's reading of its minutes field.
 #include "clock/interval_choice.h"
 
 #include <gtest/gtest.h>
@@ -21,18 +21,6 @@ TEST(ReadIntervalMinutes, MalformedTextIsNoNumber) {
                            "5 ", "0x1A", "1e999"}) {
     EXPECT_FALSE(ReadIntervalMinutes(text).has_value()) << '"' << text << '"';
   }
-}
-
-TEST(SetStepMode, LeavesExactlyOneFlagTrue) {
-  SkyState sky;
-  SetStepMode(sky, StepMode::kWeek);
-  EXPECT_TRUE(sky.stepWeek);
-  EXPECT_EQ(sky.stepRealTime + sky.stepMinutes + sky.stepDay + sky.stepWeek + sky.stepMonth +
-                sky.stepYear,
-            1);
-  SetStepMode(sky, StepMode::kRealTime);
-  EXPECT_TRUE(sky.stepRealTime);
-  EXPECT_FALSE(sky.stepWeek);
 }
 
 }  // namespace

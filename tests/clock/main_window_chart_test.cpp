@@ -25,9 +25,6 @@ using testing::UtcTime;
 class ClockChart : public ::testing::Test {
  protected:
   ClockChart() {
-    form = std::make_unique<MainWindow>(
-        sky, MainWindowServices{messages, clock, directory.path(), "TestOS", QSize(2600, 3600),
-                                [] { return false; }, [] {}});
     form->windows.enlargedChart = &chart;
     form->StartUp();
     form->haltButton->click();  // halt
@@ -63,8 +60,10 @@ class ClockChart : public ::testing::Test {
   RecordingMessages messages;
   FakeSystemClock clock{UtcTime(2026, 12, 7, 14, 5, 9)};
   SkyState sky;
-  EnlargedChartWindow chart{sky, messages, directory.path()};
-  std::unique_ptr<MainWindow> form;
+  std::unique_ptr<MainWindow> form = std::make_unique<MainWindow>(
+      sky, MainWindowServices{messages, clock, directory.path(), "TestOS", QSize(2600, 3600),
+                              [] { return false; }, [] {}});
+  EnlargedChartWindow chart{sky, form->display, messages, directory.path()};
 };
 
 TEST_F(ClockChart, OpensWithEveryButtonDisabledAndGivesThemBack) {
@@ -100,7 +99,7 @@ TEST_F(ClockChart, TheLastSearchResultIsWrittenAboveTheChart) {
   OpenChart([&] {
     for (const TextOp& op : chart.chart()->Texts()) EXPECT_FALSE(op.text.starts_with("Ereignis"));
   });
-  form->searchResultText = "MO-Aufgang";
+  form->search.resultText = "MO-Aufgang";
   OpenChart([&] { EXPECT_TRUE(HasText("Ereignis: MO-Aufgang")); });
 }
 

@@ -28,9 +28,6 @@ using testing::UtcTime;
 class ClockDialogs : public ::testing::Test {
  protected:
   ClockDialogs() {
-    form = std::make_unique<MainWindow>(
-        sky, MainWindowServices{messages, clock, directory.path(), "TestOS", QSize(5000, 7100),
-                                [] { return true; }, [] {}});
     form->windows.interval = &interval;
     form->windows.dateTimePlace = &dateTimePlace;
     form->StartUp();  // the clock runs at one tick per second
@@ -84,15 +81,17 @@ class ClockDialogs : public ::testing::Test {
   RecordingMessages messages;
   FakeSystemClock clock{UtcTime(2026, 12, 8, 9, 30, 15)};
   SkyState sky;
-  IntervalDialog interval{sky, messages};
+  std::unique_ptr<MainWindow> form = std::make_unique<MainWindow>(
+      sky, MainWindowServices{messages, clock, directory.path(), "TestOS", QSize(5000, 7100),
+                              [] { return true; }, [] {}});
+  IntervalDialog interval{form->clockSettings, messages};
   DateTimePlaceDialog dateTimePlace{sky, messages};
-  std::unique_ptr<MainWindow> form;
 };
 
 TEST(IntervalDialog, WindowButtonsAndExplanation) {
-  SkyState sky;
+  ClockSettings settings;
   RecordingMessages messages;
-  IntervalDialog dialog(sky, messages);
+  IntervalDialog dialog(settings, messages);
   EXPECT_EQ(dialog.windowTitle(), "                Die Schrittweite pro Takt");
   EXPECT_EQ(dialog.size(), QSize(305, 348));
   const QStringList lines = dialog.explanation->toPlainText().split('\n');
@@ -149,7 +148,7 @@ TEST_F(ClockDialogs, EscapeAtRateZeroStartsTheClockAtOneTick) {
   const std::string dateBefore = sky.dateText;
   ClickAndUse(form->dateTimePlaceButton, dateTimePlace, [] { Press(Qt::Key_Escape); });
   EXPECT_EQ(sky.dateText, dateBefore);
-  EXPECT_EQ(sky.ticksPerSecond, 1);
+  EXPECT_EQ(form->clockSettings.ticksPerSecond, 1);
   EXPECT_EQ(form->rateSlider->value(), 21);
   EXPECT_EQ(form->rateLabel->text(), "1");
   EXPECT_EQ(form->speedLabel->text(), "Takte/Sek:1");
@@ -185,23 +184,22 @@ TEST_F(ClockDialogs, MinutesTypedWithEnterBecomeTheStep) {
     Type("15");
     Press(Qt::Key_Return);
   });
-  EXPECT_TRUE(sky.stepMinutes);
-  EXPECT_FALSE(sky.stepRealTime);
-  EXPECT_DOUBLE_EQ(sky.intervalMinutes, 15);
+  EXPECT_EQ(form->clockSettings.stepMode, StepMode::kMinutes);
+  EXPECT_DOUBLE_EQ(form->clockSettings.intervalMinutes, 15);
   EXPECT_EQ(form->intervalLabel->text(), "Min/Takt:15");
   ExpectHaltedWithBothGroups();
 }
 
 TEST_F(ClockDialogs, SixCharactersApplyAtOnceAndLeavingTheFieldApplies) {
   ClickAndUse(form->intervalButton, interval, [] { Type("100000"); });
-  EXPECT_DOUBLE_EQ(sky.intervalMinutes, 100000);
+  EXPECT_DOUBLE_EQ(form->clockSettings.intervalMinutes, 100000);
   EXPECT_EQ(form->intervalLabel->text(), "Min/Takt:100000");
 
   ClickAndUse(form->intervalButton, interval, [&] {
     Type("1.5");
     QTest::mouseClick(interval.explanation, Qt::LeftButton);
   });
-  EXPECT_DOUBLE_EQ(sky.intervalMinutes, 1.5);
+  EXPECT_DOUBLE_EQ(form->clockSettings.intervalMinutes, 1.5);
   EXPECT_EQ(form->intervalLabel->text(), "Min/Takt:1");
 }
 
@@ -225,7 +223,7 @@ TEST_F(ClockDialogs, RefusedMinutesAreExplainedAndSelectedForRetyping) {
     EXPECT_TRUE(message.text.contains("größer als 0")) << message.text.toStdString();
     EXPECT_TRUE(message.text.contains("Punkt")) << message.text.toStdString();
   }
-  EXPECT_DOUBLE_EQ(sky.intervalMinutes, 2);
+  EXPECT_DOUBLE_EQ(form->clockSettings.intervalMinutes, 2);
 }
 
 TEST_F(ClockDialogs, ATickIn1500MinuteStepsMovesOneDayAndOneHour) {
@@ -247,20 +245,19 @@ TEST_F(ClockDialogs, StepButtonsKeepTheMinutes) {
   struct Case {
     QPushButton* IntervalDialog::*button;
     const char* label;
-    bool SkyState::*flag;
+    StepMode mode;
   };
-  const Case cases[] = {{&IntervalDialog::dayButton, "1 Tag", &SkyState::stepDay},
-                        {&IntervalDialog::weekButton, "1 Woche", &SkyState::stepWeek},
-                        {&IntervalDialog::monthButton, "1 Monat", &SkyState::stepMonth},
-                        {&IntervalDialog::yearButton, "1 Jahr", &SkyState::stepYear}};
-  sky.intervalMinutes = 42;
+  const Case cases[] = {{&IntervalDialog::dayButton, "1 Tag", StepMode::kDay},
+                        {&IntervalDialog::weekButton, "1 Woche", StepMode::kWeek},
+                        {&IntervalDialog::monthButton, "1 Monat", StepMode::kMonth},
+                        {&IntervalDialog::yearButton, "1 Jahr", StepMode::kYear}};
+  form->clockSettings.intervalMinutes = 42;
   for (const Case& c : cases) {
     ClickAndUse(form->intervalButton, interval,
                 [&] { QTest::mouseClick(interval.*c.button, Qt::LeftButton); });
-    EXPECT_TRUE(sky.*c.flag) << c.label;
-    EXPECT_FALSE(sky.stepMinutes || sky.stepRealTime) << c.label;
+    EXPECT_EQ(form->clockSettings.stepMode, c.mode) << c.label;
     EXPECT_EQ(form->intervalLabel->text(), c.label);
-    EXPECT_DOUBLE_EQ(sky.intervalMinutes, 42) << c.label;
+    EXPECT_DOUBLE_EQ(form->clockSettings.intervalMinutes, 42) << c.label;
   }
 }
 
@@ -278,8 +275,8 @@ TEST_F(ClockDialogs, NoPositiveNumberKeepsTheDialogOpenAndEscapeChangesNothing) 
     Type("30");
     Press(Qt::Key_Escape);
   });
-  EXPECT_TRUE(sky.stepRealTime);
-  EXPECT_DOUBLE_EQ(sky.intervalMinutes, 1.0 / 60.0);
+  EXPECT_EQ(form->clockSettings.stepMode, StepMode::kRealTime);
+  EXPECT_DOUBLE_EQ(form->clockSettings.intervalMinutes, 1.0 / 60.0);
   EXPECT_EQ(form->intervalLabel->text(), "Sek/Takt:1");
 }
 

@@ -40,7 +40,7 @@ class SearchWindow : public ::testing::Test {
     form = std::make_unique<MainWindow>(
         sky, MainWindowServices{messages, clock, directory.path(), "TestOS", QSize(5000, 7100),
                                 [] { return true; }, [] {}});
-    dialog = std::make_unique<FactorChoiceDialog>(sky, messages);
+    dialog = std::make_unique<FactorChoiceDialog>(form->search, form->display, messages);
     form->windows.factorChoice = dialog.get();
     form->StartUp();
     form->haltButton->click();
@@ -103,7 +103,7 @@ TEST_F(SearchWindow, CancelledFactorDialogChangesNothing) {
   ExpectUnchanged(before);
   EXPECT_EQ(f.timeLabel->text(), time);
   EXPECT_FALSE(f.searchResultLabel->isVisible());
-  EXPECT_TRUE(f.searchResultText.empty());
+  EXPECT_TRUE(f.search.resultText.empty());
   EXPECT_TRUE(messages.shown().empty());
 }
 
@@ -125,7 +125,7 @@ TEST_F(SearchWindow, FoundRiseLeavesTheClockHaltedWithTheResultOnTheDial) {
   EXPECT_LT(sky.hours, 9.5) << "the Sun rose before the clock was halted";
   EXPECT_EQ(f.dateLabel->text(), "Di, 08.12.2026");
   EXPECT_EQ(f.timeLabel->text(), QString::fromStdString(FormatHours(expected.hours)) + " WZ/GMT");
-  EXPECT_EQ(f.searchResultText, " SO-Aufgang ");
+  EXPECT_EQ(f.search.resultText, " SO-Aufgang ");
   EXPECT_EQ(f.searchResultLabel->text(), " SO-Aufgang ");
   EXPECT_TRUE(f.searchResultLabel->isVisible());
   EXPECT_FALSE(f.searchProgressLabel->isVisible());
@@ -138,7 +138,7 @@ TEST_F(SearchWindow, FoundRiseLeavesTheClockHaltedWithTheResultOnTheDial) {
 TEST_F(SearchWindow, SetAndCulminationTitlesBannersAndResults) {
   MainWindow& f = StartHalted();
   f.show();
-  sky.transplutonian = true;
+  f.display.transplutonian = true;
   TypeFactorThenWatch("po");
   f.setButton->click();
   EXPECT_EQ(dialog->windowTitle(), "           Untergangs-Faktor");

@@ -96,12 +96,12 @@ TEST_F(ClockWindow, FirstStartWithoutStateFile) {
 
 TEST_F(ClockWindow, TheQuestionChoosesTheFactorSetOfTheList) {
   MainWindow& twelve = Start(false);
-  EXPECT_FALSE(sky.transplutonian);
+  EXPECT_FALSE(twelve.display.transplutonian);
   EXPECT_EQ(twelve.positionList->toPlainText().split('\n').size(), 13);
   EXPECT_EQ(twelve.positionList->toPlainText().split('\n').first(), " Die Planeten-Positionen:");
 
   MainWindow& all = Start(true);
-  EXPECT_TRUE(sky.transplutonian);
+  EXPECT_TRUE(all.display.transplutonian);
   const QStringList lines = all.positionList->toPlainText().split('\n');
   ASSERT_EQ(lines.size(), 23);
   EXPECT_TRUE(lines[2].startsWith(" WI 000°00'00\"=00°00'WID"));
@@ -117,7 +117,7 @@ TEST_F(ClockWindow, MissingSymbolFontIsReportedOnceAndDrawsFallbacks) {
   EXPECT_TRUE(text.startsWith("Die Datei  " + kSymbolFontFile + "  fehlt")) << text.toStdString();
   EXPECT_TRUE(text.contains("~/.local/share/fonts"));
   EXPECT_EQ(text.count('\r'), 13);
-  EXPECT_FALSE(sky.symbolFontPresent);
+  EXPECT_FALSE(form->display.symbolFontPresent);
 }
 
 TEST_F(ClockWindow, StartWithStateFileTakesOnlyThePlace) {
@@ -207,13 +207,11 @@ TEST_F(ClockWindow, TheUserMayEndWithoutSavingWhenTheStateCannotBeWritten) {
 // rather than leave the years 1 to 9999.
 TEST_F(ClockWindow, EveryStepModeHaltsAtTheEndsOfTheCalendar) {
   MainWindow& f = Start(true);
-  const auto modes = {&SkyState::stepRealTime, &SkyState::stepMinutes, &SkyState::stepDay,
-                      &SkyState::stepWeek,     &SkyState::stepMonth,   &SkyState::stepYear};
-  for (bool SkyState::*mode : modes) {
+  for (const StepMode mode : {StepMode::kRealTime, StepMode::kMinutes, StepMode::kDay,
+                              StepMode::kWeek, StepMode::kMonth, StepMode::kYear}) {
     for (const int rate : {20, -20, 1, -1}) {
-      for (bool SkyState::*other : modes) sky.*other = false;
-      sky.*mode = true;
-      sky.intervalMinutes = 1440;
+      f.clockSettings.stepMode = mode;
+      f.clockSettings.intervalMinutes = 1440;
       f.rateSlider->setValue(SliderPositionFromRate(rate));
       messages.Clear();
 
@@ -259,7 +257,7 @@ TEST_F(ClockWindow, TicksCarryTheDateForwardsAndBackwards) {
 TEST_F(ClockWindow, SliderSetsRateIntervalAndDirection) {
   MainWindow& f = Start();
   f.rateSlider->setValue(0);
-  EXPECT_EQ(sky.ticksPerSecond, -20);
+  EXPECT_EQ(f.clockSettings.ticksPerSecond, -20);
   EXPECT_EQ(f.tickTimer->interval(), 47);
   EXPECT_EQ(f.rateLabel->text(), "-20");
   EXPECT_EQ(f.speedLabel->text(), "Takte/Sek:20");
@@ -273,7 +271,7 @@ TEST_F(ClockWindow, SliderSetsRateIntervalAndDirection) {
 
   f.haltButton->click();  // "Weiter" at rate 0 starts at one tick forward
   EXPECT_EQ(f.rateSlider->value(), 21);
-  EXPECT_EQ(sky.ticksPerSecond, 1);
+  EXPECT_EQ(f.clockSettings.ticksPerSecond, 1);
   EXPECT_EQ(f.tickTimer->interval(), 955);
   EXPECT_TRUE(f.tickTimer->isActive());
   EXPECT_EQ(f.haltButton->text(), "&Halt");

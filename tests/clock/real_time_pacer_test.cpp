@@ -36,19 +36,20 @@ struct RunningClock {
                                                 UtcTime(2026, 12, 31, 23, 30, 0) + 400ms)
       : systemClock(start), pacer(systemClock) {
     SetInstantFromClock(sky, systemClock);
-    sky.ticksPerSecond = ticksPerSecond;
+    settings.ticksPerSecond = ticksPerSecond;
   }
   // Lets the timer fire once after `interval` and returns the step in seconds.
   double Tick(std::chrono::milliseconds interval = kTimerInterval) {
     const double before = InstantSeconds(sky);
     systemClock.Advance(interval);
-    StepTick(sky, pacer);
+    StepTick(sky, settings, pacer);
     return InstantSeconds(sky) - before;
   }
 
   FakeSystemClock systemClock;
   RealTimePacer pacer;
   SkyState sky;
+  ClockSettings settings;
 };
 
 TEST(RealTimePacer, CountsWholeSecondsAndCarriesTheFraction) {
@@ -107,16 +108,15 @@ TEST(StepTick, OtherRatesAndModesStepOnceEachTick) {
   EXPECT_NEAR(fast.Tick(3s), 1, 1e-4);  // one second per tick whatever the time between
 
   RunningClock minutes(1);
-  minutes.sky.stepRealTime = false;
-  minutes.sky.stepMinutes = true;
-  minutes.sky.intervalMinutes = 5;
+  minutes.settings.stepMode = StepMode::kMinutes;
+  minutes.settings.intervalMinutes = 5;
   EXPECT_NEAR(minutes.Tick(), 300, 1e-4);
 }
 
 TEST(StepTick, ChangingIntoRealTimeDoesNotJump) {
   RunningClock clock(5);
   for (int tick = 0; tick < 100; ++tick) clock.Tick(191ms);
-  clock.sky.ticksPerSecond = 1;
+  clock.settings.ticksPerSecond = 1;
   EXPECT_LE(clock.Tick(), 1.0001);
 }
 

@@ -56,7 +56,7 @@ TEST(DialFrame, WhiteBackgroundBeyondTheNominalSizeThenTwoCirclesAndTheEarth) {
 // MC at 30, so a longitude λ stands at screen angle λ + 60.
 class DialByHand : public ::testing::Test {
  protected:
-  static SkyState Sky(bool symbols) {
+  static ShownSky Sky(bool symbols) {
     return SkyWith({{kMC, 30}, {kSun, 77}, {kAscendant, 140}}, false, symbols, 300);
   }
 };

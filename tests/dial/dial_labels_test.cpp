@@ -30,7 +30,7 @@ TEST(DialLabelRings, LabelsCloseTogetherStackOutwardsRingByRing) {
 
 TEST(DialLabelRings, FifthLabelInOnePlaceCoversTheEndOfItsOwnLine) {
   const double same = 200.6;
-  const SkyState sky = SkyWith({{kMC, kMcAtTop},
+  const ShownSky sky = SkyWith({{kMC, kMcAtTop},
                                 {kSun, same},
                                 {kMoon, same},
                                 {kMercury, same},
@@ -60,7 +60,7 @@ TEST(DialLabelRings, FifthLabelInOnePlaceCoversTheEndOfItsOwnLine) {
 
 TEST(DialLabelRings, HypotheticalPointsStackInwardsAndNeverMeetThePlanets) {
   const double same = 45.3;
-  const SkyState sky = SkyWith(
+  const ShownSky sky = SkyWith(
       {{kMC, kMcAtTop}, {kJupiter, same}, {kCupido, same}, {kHades, same + 2}, {kZeus, same - 1}},
       true, false, 250);
   const Picture dial = DialOf(sky);

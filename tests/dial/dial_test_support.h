@@ -12,25 +12,25 @@
 #include "engine/factors.h"
 #include "engine/sky_state.h"
 #include "platform/canvas.h"
+#include "tests/support/shown_sky.h"
 
 namespace sternwerk::testing {
 
 // A sky whose factors all stand at `rest` except the listed ones; the MC is
 // listed like any other factor. No ComputeSky: the geometry is ours.
-inline SkyState SkyWith(std::initializer_list<std::pair<int, double>> longitudes,
+inline ShownSky SkyWith(std::initializer_list<std::pair<int, double>> longitudes,
                         bool transplutonian = false, bool symbols = false, double rest = 0) {
-  SkyState sky;
+  ShownSky sky;
   sky.longitudes.fill(rest);
   for (const auto& [factor, longitude] : longitudes) sky.longitudes[factor] = longitude;
-  sky.transplutonian = transplutonian;
-  sky.symbolFontPresent = symbols;
+  sky.options = {transplutonian, symbols};
   return sky;
 }
 
-inline Picture DialOf(const SkyState& sky) {
+inline Picture DialOf(const ShownSky& sky) {
   Picture picture(kDialSize, kDialSize);
   Canvas canvas(picture);
-  DrawDial(sky, canvas);
+  DrawDial(sky, sky.options, canvas);
   return picture;
 }
 

@@ -28,12 +28,13 @@ class FactorChoice : public ::testing::Test {
   }
 
   RecordingMessages messages;
-  SkyState sky;
-  FactorChoiceDialog dialog{sky, messages};
+  SearchState search;
+  DisplayOptions display;
+  FactorChoiceDialog dialog{search, display, messages};
 };
 
 TEST_F(FactorChoice, LowerCaseCodeChoosesAtTheSecondLetter) {
-  sky.selectedFactor = 0;
+  search.factor = 0;
   QString shownInField;
   const int result = Run([&] {
     QTest::keyClicks(dialog.codeEdit, "m");
@@ -42,17 +43,17 @@ TEST_F(FactorChoice, LowerCaseCodeChoosesAtTheSecondLetter) {
   });
   EXPECT_EQ(result, QDialog::Accepted);
   EXPECT_EQ(shownInField, "M") << "capitals as typed";
-  EXPECT_EQ(sky.selectedFactor, 4);
+  EXPECT_EQ(search.factor, 4);
   EXPECT_TRUE(dialog.answer.isEmpty());
   EXPECT_TRUE(messages.shown().empty());
 }
 
 TEST_F(FactorChoice, EscapeInTheFieldCancels) {
-  sky.selectedFactor = 9;
+  search.factor = 9;
   const int result = Run([&] { QTest::keyClick(dialog.codeEdit, Qt::Key_Escape); });
   EXPECT_EQ(result, QDialog::Rejected);
   EXPECT_EQ(dialog.answer, "##");
-  EXPECT_EQ(sky.selectedFactor, 9);
+  EXPECT_EQ(search.factor, 9);
 }
 
 TEST_F(FactorChoice, TwoHashesCancelAsEscapeDoes) {
@@ -73,8 +74,8 @@ TEST_F(FactorChoice, EscapeInTheInstructionsDoesNothing) {
 
 // After each refusal the code is selected: the next two keys replace it.
 TEST_F(FactorChoice, RefusedCodesAreSelectedAndRetypedUntilAValidOne) {
-  sky.transplutonian = false;
-  sky.selectedFactor = 0;
+  display.transplutonian = false;
+  search.factor = 0;
   bool openAfterRefusals = false;
   QString selected;
   const int result = Run([&] {
@@ -88,7 +89,7 @@ TEST_F(FactorChoice, RefusedCodesAreSelectedAndRetypedUntilAValidOne) {
   EXPECT_TRUE(openAfterRefusals);
   EXPECT_EQ(selected, "KN");
   EXPECT_EQ(result, QDialog::Accepted);
-  EXPECT_EQ(sky.selectedFactor, 13);
+  EXPECT_EQ(search.factor, 13);
   ASSERT_EQ(messages.shown().size(), 3u);
   EXPECT_EQ(messages.shown()[0].kind, MessageKind::kError);
   EXPECT_EQ(messages.shown()[0].text,
@@ -99,7 +100,7 @@ TEST_F(FactorChoice, RefusedCodesAreSelectedAndRetypedUntilAValidOne) {
 }
 
 TEST_F(FactorChoice, AThirdCharacterStartsTheCodeAgain) {
-  sky.transplutonian = true;
+  display.transplutonian = true;
   QString field;
   Run([&] {
     QTest::keyClicks(dialog.codeEdit, "xyz");
@@ -111,10 +112,10 @@ TEST_F(FactorChoice, AThirdCharacterStartsTheCodeAgain) {
 }
 
 TEST_F(FactorChoice, EachShowingStartsEmptyWithTheRangeOfTheFactorSet) {
-  sky.transplutonian = true;
+  display.transplutonian = true;
   Run([&] { QTest::keyClicks(dialog.codeEdit, "ve"); });
-  EXPECT_EQ(sky.selectedFactor, 7);
-  sky.transplutonian = false;
+  EXPECT_EQ(search.factor, 7);
+  display.transplutonian = false;
   QString field, hint;
   bool fieldHasFocus = false;
   Run([&] {

@@ -9,6 +9,10 @@
 namespace sternwerk::testing {
 namespace {
 
+std::vector<std::string> ListOf(const ShownSky& sky) {
+  return PositionListLines(sky, sky.options);
+}
+
 std::vector<std::string> Codes(const std::vector<std::string>& lines) {
   std::vector<std::string> codes;
   for (std::size_t i = 1; i < lines.size(); ++i) codes.push_back(lines[i].substr(1, 2));
@@ -16,13 +20,13 @@ std::vector<std::string> Codes(const std::vector<std::string>& lines) {
 }
 
 TEST(PositionList, OneLinePerFactorOfTheSetUnderTheHeading) {
-  const std::vector<std::string> twelve = PositionListLines(SkyWith({}, false, false, 100));
+  const std::vector<std::string> twelve = ListOf(SkyWith({}, false, false, 100));
   ASSERT_EQ(twelve.size(), 13u);
   EXPECT_EQ(twelve[0], " Die Planeten-Positionen:");
   EXPECT_EQ(Codes(twelve), (std::vector<std::string>{"MC", "SO", "AS", "MO", "ME", "VE", "MA", "JU",
                                                      "SA", "UR", "NE", "PL"}));
 
-  const std::vector<std::string> all = PositionListLines(SkyWith({}, true, false, 100));
+  const std::vector<std::string> all = ListOf(SkyWith({}, true, false, 100));
   ASSERT_EQ(all.size(), 23u);
   EXPECT_EQ(all[2].substr(0, 4), " WI ");
   EXPECT_EQ(all[6].substr(0, 4), " KN ");
@@ -31,7 +35,7 @@ TEST(PositionList, OneLinePerFactorOfTheSetUnderTheHeading) {
 
 TEST(PositionList, LinesShowEachFactorsOwnLongitude) {
   const std::vector<std::string> lines =
-      PositionListLines(SkyWith({{kMC, 0}, {kSun, 255.5034}, {kMoon, 360.004}}, false, false, 100));
+      ListOf(SkyWith({{kMC, 0}, {kSun, 255.5034}, {kMoon, 360.004}}, false, false, 100));
   EXPECT_EQ(lines[1],
             " MC 000\xB0"
             "00'00\"=00\xB0"

@@ -13,11 +13,11 @@ namespace {
 using testing::ChartSkyWith;
 
 TEST(PrintList, AllFactorsInColumnsOfSixWithSignColumn) {
-  SkyState sky = ChartSkyWith(
+  testing::ShownSky sky = ChartSkyWith(
       {{kAriesPoint, 0}, {kSun, 45.396}, {kMercury, 273.12}, {kVenus, 359.99}, {kMoon, 360.002}},
       true);
   sky.retrograde[kMercury] = true;
-  const std::vector<PrintListEntry> entries = PrintListEntries(sky);
+  const std::vector<PrintListEntry> entries = PrintListEntries(sky, sky.options);
   ASSERT_EQ(entries.size(), 23u);
   for (std::size_t i = 0; i < entries.size(); ++i) {
     EXPECT_EQ(entries[i].at.x, 10 + 160 * static_cast<int>(i / 6)) << i;
@@ -48,8 +48,8 @@ TEST(PrintList, AllFactorsInColumnsOfSixWithSignColumn) {
 }
 
 TEST(PrintList, TwelveFactorsInOneColumnWithFullAngles) {
-  const SkyState sky = ChartSkyWith({{kMC, 123.7534}, {kAriesPoint, 0}}, false);
-  const std::vector<PrintListEntry> entries = PrintListEntries(sky);
+  const testing::ShownSky sky = ChartSkyWith({{kMC, 123.7534}, {kAriesPoint, 0}}, false);
+  const std::vector<PrintListEntry> entries = PrintListEntries(sky, sky.options);
   ASSERT_EQ(entries.size(), 13u);
   EXPECT_EQ(entries[0].text,
             "MC  123\xB0"
@@ -63,9 +63,9 @@ TEST(PrintList, TwelveFactorsInOneColumnWithFullAngles) {
 }
 
 TEST(PrintPage, ChartFillsTheFrameWithHeaderAndListBelow) {
-  const SkyState sky = ChartSkyWith({}, true);
+  const testing::ShownSky sky = ChartSkyWith({}, true);
   auto chart = std::make_shared<Picture>(testing::ChartOf(sky));
-  const Picture page = ChartPrintPicture(chart, sky,
+  const Picture page = ChartPrintPicture(chart, sky, sky.options,
                                          {"010\xB0"
                                           "00' E, 50\xB0"
                                           "00' N",

@@ -12,19 +12,19 @@
 #include "engine/factors.h"
 #include "engine/sky_state.h"
 #include "platform/canvas.h"
+#include "tests/support/shown_sky.h"
 #include "windows/enlarged_chart_drawing.h"
 
 namespace sternwerk::testing {
 
 // A sky whose factors stand 9 degrees apart from 150 degrees on (so no
 // label is pushed by another), except the listed ones. No ComputeSky.
-inline SkyState ChartSkyWith(std::initializer_list<std::pair<int, double>> longitudes,
+inline ShownSky ChartSkyWith(std::initializer_list<std::pair<int, double>> longitudes,
                              bool transplutonian = false, bool symbols = false) {
-  SkyState sky;
+  ShownSky sky;
   for (int factor = 0; factor < kFactorSlots; ++factor) sky.longitudes[factor] = 150 + 9 * factor;
   for (const auto& [factor, longitude] : longitudes) sky.longitudes[factor] = longitude;
-  sky.transplutonian = transplutonian;
-  sky.symbolFontPresent = symbols;
+  sky.options = {transplutonian, symbols};
   sky.day = 7;
   sky.month = 12;
   sky.year = 2026;
@@ -33,10 +33,10 @@ inline SkyState ChartSkyWith(std::initializer_list<std::pair<int, double>> longi
   return sky;
 }
 
-inline Picture ChartOf(const SkyState& sky, const ChartTexts& texts = {}) {
+inline Picture ChartOf(const ShownSky& sky, const ChartTexts& texts = {}) {
   Picture picture(kChartSize, kChartSize);
   Canvas canvas(picture);
-  DrawEnlargedChart(sky, texts, canvas);
+  DrawEnlargedChart(sky, sky.options, texts, canvas);
   return picture;
 }
 

@@ -55,10 +55,10 @@ class ChartWindows : public ::testing::Test {
 
   TemporaryDirectory directory;
   RecordingMessages messages;
-  SkyState sky = ChartSkyWith({{kAscendant, 200}, {kMC, 110}, {kSun, 15}}, true);
-  OutsideViewWindow outside{sky, messages, directory.path()};
+  ShownSky sky = ChartSkyWith({{kAscendant, 200}, {kMC, 110}, {kSun, 15}}, true);
+  OutsideViewWindow outside{sky, sky.options, messages, directory.path()};
   ChartHelpWindow help{messages};
-  EnlargedChartWindow chart{sky, messages, directory.path()};
+  EnlargedChartWindow chart{sky, sky.options, messages, directory.path()};
 };
 
 }  // namespace sternwerk::testing

@@ -172,7 +172,7 @@ TEST(EnlargedChartFrame, BoundariesTicksAndScale) {
 }
 
 TEST(EnlargedChartHeader, InstantPlaceAndEventOnlyWithASearchResult) {
-  const SkyState sky = ChartSkyWith({});
+  const testing::ShownSky sky = ChartSkyWith({});
   const Picture plain = ChartOf(sky, {"010\xB0"
                                       "00' E, 50\xB0"
                                       "00' N",
@@ -207,7 +207,7 @@ TEST(EnlargedChartHeader, PlaceTextNeverTouchesTheInstant) {
       "59' S";
   for (int day = 1; day <= 7; ++day) {
     for (const double hours : {0.0, 11.5, 23.999}) {
-      SkyState sky = ChartSkyWith({});
+      testing::ShownSky sky = ChartSkyWith({});
       sky.day = day;
       sky.dateText = "0" + std::to_string(day) + ".12.2026";
       sky.hours = hours;

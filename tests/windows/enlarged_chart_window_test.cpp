@@ -31,7 +31,7 @@ class ChartWindow : public ::testing::Test {
  protected:
   void Open(bool allFactors = false) {
     sky = testing::ChartSkyWith({{kSun, 45.396}}, allFactors);
-    window = std::make_unique<EnlargedChartWindow>(sky, messages, directory.path());
+    window = std::make_unique<EnlargedChartWindow>(sky, sky.options, messages, directory.path());
     window->texts = {
         "010\xB0"
         "00' E, 50\xB0"
@@ -46,7 +46,7 @@ class ChartWindow : public ::testing::Test {
 
   testing::TemporaryDirectory directory;
   RecordingMessages messages;
-  SkyState sky;
+  testing::ShownSky sky;
   std::unique_ptr<EnlargedChartWindow> window;
 };
 

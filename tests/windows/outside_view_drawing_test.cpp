@@ -22,10 +22,10 @@ using testing::TextNamed;
 // A sky with the AS at `ascendant` and every other factor 200 degrees
 // behind it, below the horizon, except those listed by how far they stand
 // behind the AS (negative: ahead of it).
-SkyState SkyBehindAscendant(std::initializer_list<std::pair<int, double>> behind,
-                            bool transplutonian = false, bool symbols = false,
-                            double ascendant = 300) {
-  SkyState sky = ChartSkyWith({}, transplutonian, symbols);
+testing::ShownSky SkyBehindAscendant(std::initializer_list<std::pair<int, double>> behind,
+                                     bool transplutonian = false, bool symbols = false,
+                                     double ascendant = 300) {
+  testing::ShownSky sky = ChartSkyWith({}, transplutonian, symbols);
   for (int factor = 0; factor < kFactorSlots; ++factor) {
     sky.longitudes[factor] = std::fmod(ascendant - 200 + 360, 360);
   }
@@ -36,10 +36,10 @@ SkyState SkyBehindAscendant(std::initializer_list<std::pair<int, double>> behind
   return sky;
 }
 
-Picture ViewOf(const SkyState& sky) {
+Picture ViewOf(const testing::ShownSky& sky) {
   Picture view(kOutsideViewWidth, kOutsideViewHeight);
   Canvas canvas(view);
-  DrawOutsideView(sky, canvas);
+  DrawOutsideView(sky, sky.options, canvas);
   return view;
 }
 
@@ -259,7 +259,7 @@ TEST(OutsideViewFonts, WithoutTheSymbolFontCodesInArialEightAndTheHorizonsInSixt
 }
 
 TEST(OutsideViewTexts, TitleSuffixAndPrintedPage) {
-  const SkyState sky = SkyBehindAscendant({{kSun, 20}});
+  const testing::ShownSky sky = SkyBehindAscendant({{kSun, 20}});
   EXPECT_EQ(OutsideViewTitleSuffix(sky), "  am Mo, 07.12.2026  um 14:05:09 WZ/GMT");
 
   auto view = std::make_shared<Picture>(ViewOf(sky));
