@@ -6,6 +6,7 @@
 
 #include "clock/interval_choice.h"
 #include "clock/interval_texts.h"
+#include "platform/controls.h"
 #include "platform/ui_style.h"
 
 namespace sternwerk {
@@ -16,14 +17,6 @@ constexpr int kClientHeight = 348;
 constexpr int kMinutesLength = 6;
 constexpr int kButtonTop = 304;
 const QString kSansSerif = QStringLiteral("MS Sans Serif");
-const QColor kSilver(192, 192, 192);
-
-QLabel* Label(QWidget* parent, const QString& text, int left, int top) {
-  auto* label = new QLabel(text, parent);
-  label->move(left, top);
-  label->adjustSize();
-  return label;
-}
 
 }  // namespace
 
@@ -41,21 +34,16 @@ IntervalDialog::IntervalDialog(ClockSettings& clock, Messages& messages, QWidget
   minutesEdit->setGeometry(240, kButtonTop, 57, 24);
   minutesEdit->setMaxLength(kMinutesLength);
   minutesEdit->setFont(PixelFont(kSansSerif, 13, true));
-  SetColours(minutesEdit, kSilver, kNavyColour);
+  SetColours(minutesEdit, kSilver, kNavy);
   minutesEdit->installEventFilter(this);
   connect(minutesEdit, &QLineEdit::textEdited, this, [this](const QString& text) {
     if (text.size() == kMinutesLength) EnterMinutes();
   });
 
-  explanation = new QPlainTextEdit(this);
-  explanation->setGeometry(8, 8, 289, 289);
-  explanation->setReadOnly(true);
-  explanation->setLineWrapMode(QPlainTextEdit::NoWrap);
+  explanation = MakeMemo(this, {8, 8, 289, 289});
   // Arial 8 point is 10.7 pixels; 10 pixels keep the longest lines whole.
   explanation->setFont(PixelFont(QStringLiteral("Arial"), 10));
   explanation->document()->setDocumentMargin(2);
-  explanation->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  explanation->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   SetColours(explanation, kCream);
   QStringList lines;
   for (const char* line : interval_texts::kExplanationLines) lines << QString::fromUtf8(line);
@@ -66,8 +54,8 @@ IntervalDialog::IntervalDialog(ClockSettings& clock, Messages& messages, QWidget
   monthButton = StepButton(QStringLiteral("30 Tage"), 120, StepMode::kMonth);
   yearButton = StepButton(QStringLiteral("1 Jahr"), 176, StepMode::kYear);
 
-  minutesLabel = Label(this, QStringLiteral("Minuten"), 240, 328);
-  escLabel = Label(this, QStringLiteral("  ESC  "), 2, 333);
+  minutesLabel = MakeLabel(this, QStringLiteral("Minuten"), QPoint(240, 328));
+  escLabel = MakeLabel(this, QStringLiteral("  ESC  "), QPoint(2, 333));
   escLabel->setAutoFillBackground(true);
   SetColours(escLabel, kSilver);
 }

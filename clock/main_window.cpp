@@ -13,6 +13,7 @@
 #include "engine/calendar.h"
 #include "engine/factors.h"
 #include "engine/text_forms.h"
+#include "platform/controls.h"
 #include "platform/qt_text.h"
 #include "platform/symbol_font.h"
 #include "platform/ui_style.h"
@@ -28,35 +29,6 @@ constexpr int kHintMilliseconds = 15000;
 constexpr int kProgressHours = 24;
 const QString kSansSerif = QStringLiteral("MS Sans Serif");
 const QString kCourier = QStringLiteral("Courier New");
-
-QWidget* Panel(QWidget* parent, QRect geometry, const QColor& colour) {
-  auto* panel = new QWidget(parent);
-  panel->setGeometry(geometry);
-  SetColours(panel, colour);
-  return panel;
-}
-
-QLabel* Label(QWidget* parent, const QString& text, QRect geometry) {
-  auto* label = new QLabel(text, parent);
-  label->setGeometry(geometry);
-  return label;
-}
-
-QPushButton* Button(QWidget* parent, const QString& caption, QRect geometry) {
-  auto* button = new QPushButton(caption, parent);
-  button->setGeometry(geometry);
-  return button;
-}
-
-QPlainTextEdit* Memo(QWidget* parent, QRect geometry) {
-  auto* memo = new QPlainTextEdit(parent);
-  memo->setGeometry(geometry);
-  memo->setReadOnly(true);
-  memo->setLineWrapMode(QPlainTextEdit::NoWrap);
-  memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  return memo;
-}
 
 // The widest line of a memo in its font, plus its frame, margins and cursor.
 int FittingWidth(const QPlainTextEdit* memo) {
@@ -115,56 +87,56 @@ MainWindow::MainWindow(SkyState& sky, MainWindowServices services, QWidget* pare
 }
 
 void MainWindow::CreateInstantPanel() {
-  instantPanel = Panel(this, {529, 6, 233, 145}, kMoneyGreen);
-  dateLabel = Label(instantPanel, QString(), {6, 4, 100, 16});
-  timeLabel = Label(instantPanel, QString(), {108, 4, 122, 16});
+  instantPanel = MakePanel(this, {529, 6, 233, 145}, kMoneyGreen);
+  dateLabel = MakeLabel(instantPanel, QString(), {6, 4, 100, 16});
+  timeLabel = MakeLabel(instantPanel, QString(), {108, 4, 122, 16});
   timeLabel->setFont(PointFont(kSansSerif, 8, true));
-  placeLabel = Label(instantPanel, QString(), {6, 22, 221, 16});
-  dateTimePlaceButton = Button(instantPanel, "&Datum/Zeit/Ort", {6, 40, 108, 23});
-  intervalButton = Button(instantPanel, "&Intervall", {119, 40, 108, 23});
-  intervalLabel = Label(instantPanel, QString(), {6, 68, 100, 16});
-  speedLabel = Label(instantPanel, QString(), {112, 68, 80, 16});
-  rateLabel = Label(instantPanel, "1", {196, 68, 31, 16});
+  placeLabel = MakeLabel(instantPanel, QString(), {6, 22, 221, 16});
+  dateTimePlaceButton = MakeButton(instantPanel, "&Datum/Zeit/Ort", {6, 40, 108, 23});
+  intervalButton = MakeButton(instantPanel, "&Intervall", {119, 40, 108, 23});
+  intervalLabel = MakeLabel(instantPanel, QString(), {6, 68, 100, 16});
+  speedLabel = MakeLabel(instantPanel, QString(), {112, 68, 80, 16});
+  rateLabel = MakeLabel(instantPanel, "1", {196, 68, 31, 16});
   rateSlider = new QScrollBar(Qt::Horizontal, instantPanel);
   rateSlider->setGeometry(6, 86, 221, 17);
   rateSlider->setRange(0, kSliderRange);
   rateSlider->setValue(SliderPositionFromRate(1));
-  realTimeButton = Button(instantPanel, "&Real Time  ", {6, 110, 108, 27});
+  realTimeButton = MakeButton(instantPanel, "&Real Time  ", {6, 110, 108, 27});
   realTimeButton->setIcon(RealTimePicture());
   realTimeButton->setLayoutDirection(Qt::RightToLeft);  // picture right of the caption
-  lastInstantButton = Button(instantPanel, "Alt-Datum/&Zeit", {119, 110, 108, 27});
+  lastInstantButton = MakeButton(instantPanel, "Alt-Datum/&Zeit", {119, 110, 108, 27});
 }
 
 void MainWindow::CreateSearchPanel() {
-  searchPanel = Panel(this, {529, 154, 232, 91}, kNavyColour);
-  haltButton = Button(searchPanel, "&Halt", {6, 6, 104, 38});
+  searchPanel = MakePanel(this, {529, 154, 232, 91}, kNavy);
+  haltButton = MakeButton(searchPanel, "&Halt", {6, 6, 104, 38});
   haltButton->setFont(PixelFont(kSansSerif, 16, true));
   haltButton->setDefault(true);
   haltButton->setAutoDefault(true);
-  fullMoonButton = Button(searchPanel, QString(), {116, 6, 53, 38});
-  newMoonButton = Button(searchPanel, QString(), {174, 6, 53, 38});
+  fullMoonButton = MakeButton(searchPanel, QString(), {116, 6, 53, 38});
+  newMoonButton = MakeButton(searchPanel, QString(), {174, 6, 53, 38});
   fullMoonButton->setIcon(FullMoonPicture());
   newMoonButton->setIcon(NewMoonPicture());
   for (QPushButton* moon : {fullMoonButton, newMoonButton}) moon->setIconSize({24, 24});
-  riseButton = Button(searchPanel, "&Aufgang", {6, 52, 71, 31});
-  culminationButton = Button(searchPanel, "&Kulminat.", {81, 52, 71, 31});
-  setButton = Button(searchPanel, "&Unterg.", {156, 52, 71, 31});
+  riseButton = MakeButton(searchPanel, "&Aufgang", {6, 52, 71, 31});
+  culminationButton = MakeButton(searchPanel, "&Kulminat.", {81, 52, 71, 31});
+  setButton = MakeButton(searchPanel, "&Unterg.", {156, 52, 71, 31});
 }
 
 void MainWindow::CreatePositionPanel() {
-  positionPanel = Panel(this, {529, 248, 233, 236}, kCream);
-  positionList = Memo(positionPanel, {2, 2, 229, 232});
+  positionPanel = MakePanel(this, {529, 248, 233, 236}, kCream);
+  positionList = MakeMemo(positionPanel, {2, 2, 229, 232});
   positionList->setFont(PixelFont(kCourier, 13, true));
-  SetColours(positionList, kCream, kNavyColour);
+  SetColours(positionList, kCream, kNavy);
 }
 
 void MainWindow::CreateInfoPanel() {
-  infoPanel = Panel(this, {529, 486, 233, 62}, kTeal);
-  sourceButton = Button(infoPanel, "&Quell-Information", {4, 4, 113, 25});
-  introductionButton = Button(infoPanel, "Progr.&Einführung", {120, 4, 109, 25});
+  infoPanel = MakePanel(this, {529, 486, 233, 62}, kTeal);
+  sourceButton = MakeButton(infoPanel, "&Quell-Information", {4, 4, 113, 25});
+  introductionButton = MakeButton(infoPanel, "Progr.&Einführung", {120, 4, 109, 25});
   introductionButton->setEnabled(false);
-  legendButton = Button(infoPanel, "Zeiche&n", {4, 33, 70, 25});
-  endButton = Button(infoPanel, "&Beenden", {120, 33, 109, 25});
+  legendButton = MakeButton(infoPanel, "Zeiche&n", {4, 33, 70, 25});
+  endButton = MakeButton(infoPanel, "&Beenden", {120, 33, 109, 25});
   endButton->setFont(PixelFont(kSansSerif, 13, true));
   searchProgress = new QProgressBar(infoPanel);
   searchProgress->setGeometry(4, 33, 225, 25);
@@ -177,26 +149,27 @@ void MainWindow::CreateInfoPanel() {
 }
 
 void MainWindow::CreateDialControls() {
-  statusLabel = Label(this, QString(), {393, 2, 0, 0});
+  statusLabel = MakeLabel(this, QString(), {393, 2, 0, 0});
   statusLabel->setFont(PixelFont(kCourier, 13, true));
-  SetColours(statusLabel, kNavyColour, kLime);
-  searchResultLabel = Label(this, QString(), {3, 2, 0, 0});
+  SetColours(statusLabel, kNavy, kLime);
+  searchResultLabel = MakeLabel(this, QString(), {3, 2, 0, 0});
   searchResultLabel->setFont(PixelFont(kSansSerif, 13, true));
-  SetColours(searchResultLabel, kNavyColour, kYellow);
-  searchProgressLabel = Label(this, QString(), {1, 245, 0, 0});
+  SetColours(searchResultLabel, kNavy, kYellow);
+  searchProgressLabel = MakeLabel(this, QString(), {1, 245, 0, 0});
   searchProgressLabel->setFont(PixelFont(QStringLiteral("Times New Roman"), 32));
-  SetColours(searchProgressLabel, kNavyColour, kYellow);
+  SetColours(searchProgressLabel, kNavy, kYellow);
   searchProgressLabel->hide();
-  enlargeButton = Button(this, "&Vergrößern  (Diagramm Drucken / Speichern)", {132, 528, 261, 22});
+  enlargeButton =
+      MakeButton(this, "&Vergrößern  (Diagramm Drucken / Speichern)", {132, 528, 261, 22});
 }
 
 void MainWindow::CreateLegends() {
   const QFont symbolFont = PixelFont(kSymbolFontFamily, 13);
   const QFont nameFont = PixelFont(kSansSerif, 13);
-  allFactorGlyphs = Memo(this, {8, 160, 21, 361});
-  allFactorNames = Memo(this, {29, 160, 100, 361});
-  twelveFactorGlyphs = Memo(this, {392, 320, 21, 201});
-  twelveFactorNames = Memo(this, {413, 320, 100, 201});
+  allFactorGlyphs = MakeMemo(this, {8, 160, 21, 361});
+  allFactorNames = MakeMemo(this, {29, 160, 100, 361});
+  twelveFactorGlyphs = MakeMemo(this, {392, 320, 21, 201});
+  twelveFactorNames = MakeMemo(this, {413, 320, 100, 201});
   for (int factor = 0; factor < kDrawnFactors; ++factor) {
     const QString glyph(QChar(FactorGlyph(factor)));
     const QString name = QString::fromLatin1(kLegendNames[factor].data(),
@@ -211,7 +184,7 @@ void MainWindow::CreateLegends() {
   for (QPlainTextEdit* memo :
        {allFactorGlyphs, allFactorNames, twelveFactorGlyphs, twelveFactorNames}) {
     memo->setFont(memo == allFactorGlyphs || memo == twelveFactorGlyphs ? symbolFont : nameFont);
-    SetColours(memo, kCream, kNavyColour);
+    SetColours(memo, kCream, kNavy);
     memo->hide();
   }
   FitLegend(allFactorGlyphs, allFactorNames);
@@ -219,8 +192,8 @@ void MainWindow::CreateLegends() {
 }
 
 void MainWindow::CreateSourcePanel() {
-  sourcePanel = Panel(this, {77, 208, 364, 105}, kMoneyGreen);
-  sourceText = Memo(sourcePanel, {4, 4, 356, 97});
+  sourcePanel = MakePanel(this, {77, 208, 364, 105}, kMoneyGreen);
+  sourceText = MakeMemo(sourcePanel, {4, 4, 356, 97});
   sourceText->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   sourceText->setPlainText(QString::fromUtf8(main_window_texts::kSourceInformation));
   sourcePanel->hide();
@@ -250,8 +223,8 @@ void MainWindow::SetHints() {
     widget->setToolTipDuration(kHintMilliseconds);
   }
   QPalette tips = QToolTip::palette();
-  tips.setColor(QPalette::ToolTipBase, kYellow);
-  tips.setColor(QPalette::ToolTipText, kBlackColour);
+  tips.setColor(QPalette::ToolTipBase, ToQColor(kYellow));
+  tips.setColor(QPalette::ToolTipText, ToQColor(kBlack));
   QToolTip::setPalette(tips);
   QToolTip::setFont(PointFont(QStringLiteral("ms sans serif"), 8));
 }
@@ -276,7 +249,7 @@ void MainWindow::SetSearchButtonsEnabled(bool on) {
 }
 
 void MainWindow::ShowStatus(bool running) {
-  SetTextColour(statusLabel, running ? kLime : kRedColour);
+  SetTextColour(statusLabel, running ? kLime : kRed);
   statusLabel->setText(running ? " Diagramm dreht " : " Diagramm steht ");
   statusLabel->adjustSize();
 }
@@ -298,7 +271,7 @@ void MainWindow::ShowInstant() {
   constexpr double kGreenwichBound = 0.0002;
   dateLabel->setText(
       FromWindows1252(WeekdayName(sky.year, sky.month, sky.day) + ", " + sky.dateText));
-  SetTextColour(timeLabel, sky.longitude < kGreenwichBound ? kGreenColour : kMaroon);
+  SetTextColour(timeLabel, sky.longitude < kGreenwichBound ? kGreen : kMaroon);
   timeLabel->setText(FromWindows1252(FormatHours(sky.hours) + " WZ/GMT"));
 }
 

@@ -85,7 +85,7 @@ void MainWindow::GoToRealTime() {
   SetSearchButtonsEnabled(true);
   ClearSearchResult();
   TakeInstantFromClock();
-  SetTextColour(dateLabel, kBlackColour);
+  SetTextColour(dateLabel, kBlack);
   ShowInstant();
   ApplyStepDefaults();
   UpdateDial();
@@ -93,7 +93,7 @@ void MainWindow::GoToRealTime() {
 
 void MainWindow::ReloadLastInstant() {
   ShowHalted();
-  SetTextColour(dateLabel, kBlackColour);
+  SetTextColour(dateLabel, kBlack);
   SetSearchButtonsEnabled(true);
   const StateFileResult read = ReadStateFile(services_.workingDirectory, sky);
   if (!read.ok()) {
@@ -114,10 +114,10 @@ void MainWindow::UpdateDial() {
   Picture picture(kDialSize, kDialSize);
   Canvas canvas(picture);
   DrawDial(sky, display, canvas);
-  SetColours(this, kNavyColour);
+  SetColours(this, kNavy);
 
   QImage image(kDialBackgroundWidth, kDialBackgroundHeight, QImage::Format_ARGB32_Premultiplied);
-  image.fill(kNavyColour);
+  image.fill(ToQColor(kNavy));
   QPainter painter(&image);
   PaintPicture(painter, picture);
   painter.end();

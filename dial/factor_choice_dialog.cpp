@@ -14,7 +14,6 @@ constexpr int kClientWidth = 218;  // 226 x 306 with the window frame
 constexpr int kClientHeight = 279;
 constexpr int kCodeLength = 2;
 constexpr QChar kEscape(27);
-const QColor kSilver(192, 192, 192);
 
 constexpr const char* kInstructions[] = {
     " Geben Sie hier die Abkürzung des",   " gewünschten Faktors ein.",
@@ -56,7 +55,7 @@ FactorChoiceDialog::FactorChoiceDialog(SearchState& search, const DisplayOptions
   codeEdit->setMaxLength(kCodeLength);
   codeEdit->setValidator(new CapitalLetters(codeEdit));
   codeEdit->setFont(PixelFont(QStringLiteral("MS Sans Serif"), 16, true));
-  SetColours(codeEdit, Qt::white, kNavyColour);
+  SetColours(codeEdit, kWhite, kNavy);
   codeEdit->installEventFilter(this);
 
   instructions = new QPlainTextEdit(this);

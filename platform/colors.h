@@ -1,5 +1,6 @@
-// The named colours the windows draw with, besides the factor colours of the
-// engine (kGreen, kNavy, kRed).
+// The program's palette: every named colour the drawings and the windows
+// use, besides the factor colours of the engine (kGreen, kNavy, kRed). The
+// windows turn them into Qt colours with ToQColor (platform/ui_style.h).
 #pragma once
 
 #include "engine/factors.h"
@@ -12,5 +13,9 @@ inline constexpr Rgb kYellow{255, 255, 0};
 inline constexpr Rgb kLime{0, 255, 0};
 inline constexpr Rgb kAqua{0, 255, 255};
 inline constexpr Rgb kMaroon{128, 0, 0};
+inline constexpr Rgb kTeal{0, 128, 128};
+inline constexpr Rgb kSilver{192, 192, 192};
+inline constexpr Rgb kMoneyGreen{192, 220, 192};
+inline constexpr Rgb kCream{255, 251, 240};
 
 }  // namespace sternwerk

@@ -11,6 +11,7 @@
 
 #include "platform/drawn_face.h"
 #include "platform/qt_text.h"
+#include "platform/ui_style.h"
 
 namespace sternwerk {
 
@@ -18,10 +19,6 @@ namespace {
 
 constexpr double kTenthsPerDegree = 10.0;
 constexpr std::uint32_t kOpaqueAlpha = 0xFF;
-
-QColor ToQColor(Rgb color) {
-  return QColor(color.r, color.g, color.b);
-}
 
 QPen ToQPen(const Pen& pen) {
   // Windows leaves out the last pixel of a line; flat caps do the same.

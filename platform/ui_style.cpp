@@ -19,22 +19,27 @@ QFont PointFont(const QString& face, int points, bool bold) {
   return PixelFont(face, (points * kPixelsPerInch + kPointsPerInch / 2) / kPointsPerInch, bold);
 }
 
-void SetColours(QWidget* widget, const QColor& background, const QColor& text) {
+QColor ToQColor(Rgb colour) {
+  return QColor(colour.r, colour.g, colour.b);
+}
+
+void SetColours(QWidget* widget, Rgb background) {
   QPalette palette = widget->palette();
-  palette.setColor(QPalette::Window, background);
-  palette.setColor(QPalette::Base, background);
-  if (text.isValid()) {
-    palette.setColor(QPalette::WindowText, text);
-    palette.setColor(QPalette::Text, text);
-  }
+  palette.setColor(QPalette::Window, ToQColor(background));
+  palette.setColor(QPalette::Base, ToQColor(background));
   widget->setPalette(palette);
   widget->setAutoFillBackground(true);
 }
 
-void SetTextColour(QWidget* widget, const QColor& text) {
+void SetColours(QWidget* widget, Rgb background, Rgb text) {
+  SetColours(widget, background);
+  SetTextColour(widget, text);
+}
+
+void SetTextColour(QWidget* widget, Rgb text) {
   QPalette palette = widget->palette();
-  palette.setColor(QPalette::WindowText, text);
-  palette.setColor(QPalette::Text, text);
+  palette.setColor(QPalette::WindowText, ToQColor(text));
+  palette.setColor(QPalette::Text, ToQColor(text));
   widget->setPalette(palette);
 }
 

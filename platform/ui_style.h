@@ -1,4 +1,4 @@
-// Colours and fonts shared by the program's windows.
+// Colours and fonts of the program's windows.
 #pragma once
 
 #include <QColor>
@@ -6,27 +6,22 @@
 #include <QString>
 #include <QWidget>
 
+#include "platform/colors.h"
+
 namespace sternwerk {
 
-inline const QColor kCream(255, 251, 240);
-inline const QColor kMoneyGreen(192, 220, 192);
-inline const QColor kNavyColour(0, 0, 128);
-inline const QColor kTeal(0, 128, 128);
-inline const QColor kLime(0, 255, 0);
-inline const QColor kYellow(255, 255, 0);
-inline const QColor kMaroon(128, 0, 0);
-inline const QColor kGreenColour(0, 128, 0);
-inline const QColor kRedColour(255, 0, 0);
-inline const QColor kBlackColour(0, 0, 0);
+// A colour of the palette as Qt takes it.
+QColor ToQColor(Rgb colour);
 
 // A font of the given character height in pixels.
 QFont PixelFont(const QString& face, int pixels, bool bold = false);
 // A font of the given size in points, at 96 pixels per inch.
 QFont PointFont(const QString& face, int points, bool bold = false);
 
-// Background (and, when valid, text) colour of a widget.
-void SetColours(QWidget* widget, const QColor& background, const QColor& text = QColor());
-void SetTextColour(QWidget* widget, const QColor& text);
+// Background, and text, colour of a widget.
+void SetColours(QWidget* widget, Rgb background);
+void SetColours(QWidget* widget, Rgb background, Rgb text);
+void SetTextColour(QWidget* widget, Rgb text);
 
 // Moves a window to the middle of its screen's available area.
 void CentreOnScreen(QWidget& window);

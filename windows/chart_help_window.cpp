@@ -20,8 +20,8 @@ ChartHelpWindow::ChartHelpWindow(Messages& messages, QWidget* parent)
     : HelpWindow(messages, kClientSize, QLatin1Char('?'), parent) {
   setWindowTitle(kCaption);
   const QFont memoFont = PixelFont(QStringLiteral("Arial"), kMemoFontPixels);
-  helpText = Memo({1, 2, 616, 535}, Qt::white, kBlackColour, memoFont, kChartHelpText);
-  materialText = Memo({1, 537, 616, 103}, Qt::white, kBlackColour, memoFont, kChartHelpMaterial);
+  helpText = Memo({1, 2, 616, 535}, kWhite, kBlack, memoFont, kChartHelpText);
+  materialText = Memo({1, 537, 616, 103}, kWhite, kBlack, memoFont, kChartHelpMaterial);
   PlaceButtons({224, 642, 75, 22}, {318, 642, 75, 22}, font());
 }
 

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QScreen>
 
+#include "platform/controls.h"
 #include "platform/qt_text.h"
 #include "platform/ui_style.h"
 #include "windows/date_time_place_texts.h"
@@ -15,7 +16,6 @@ constexpr int kClientWidth = 282;
 constexpr int kClientHeight = 447;
 constexpr int kFieldHeight = 24;
 const QString kSansSerif = QStringLiteral("MS Sans Serif");
-const QColor kSilver(192, 192, 192);
 
 struct FieldPlace {
   int left;
@@ -37,13 +37,6 @@ constexpr std::array<FieldPlace, kDateFieldCount> kFieldPlaces = {{
     {208, 404, 25},
 }};
 
-QLabel* Label(QWidget* parent, const QString& text, int left, int top) {
-  auto* label = new QLabel(text, parent);
-  label->move(left, top);
-  label->adjustSize();
-  return label;
-}
-
 // Focus changes that only follow the window being deactivated or reactivated
 // (by a message box, for example) are no moves of the user.
 bool MovedByUser(const QFocusEvent& event) {
@@ -63,14 +56,9 @@ DateTimePlaceDialog::DateTimePlaceDialog(SkyState& sky, Messages& messages, QWid
   setAutoFillBackground(true);
   setFont(PixelFont(kSansSerif, 11));
 
-  helpText = new QPlainTextEdit(this);
-  helpText->setGeometry(4, 3, 275, 346);
-  helpText->setReadOnly(true);
+  helpText = MakeMemo(this, {4, 3, 275, 346});
   helpText->setFocusPolicy(Qt::StrongFocus);
   helpText->setTabChangesFocus(true);
-  helpText->setLineWrapMode(QPlainTextEdit::NoWrap);
-  helpText->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  helpText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   SetColours(helpText, kCream);
   // Arial's narrower, smaller letters let all 27 lines show at once.
   helpText->setFont(PixelFont(QStringLiteral("Arial"), 10));
@@ -93,7 +81,7 @@ void DateTimePlaceDialog::CreateFields() {
     edit->setMaxLength(MaxLength(static_cast<DateField>(index)));
     edit->setFont(fieldFont);
     edit->setTextMargins(0, 0, 0, 0);
-    SetColours(edit, kSilver, kNavyColour);
+    SetColours(edit, kSilver, kNavy);
     edit->installEventFilter(this);
     connect(edit, &QLineEdit::textEdited, this, [this, edit](const QString& text) {
       const DateField typed = logic_.Focus();
@@ -121,15 +109,15 @@ void DateTimePlaceDialog::CreateFields() {
 
 void DateTimePlaceDialog::CreateLabels() {
   const QFont labelFont = PixelFont(kSansSerif, 13);
-  dateLabel = Label(this, QStringLiteral("Datum"), 56, 379);
-  timeLabel = Label(this, QStringLiteral("WZ/GMT"), 168, 379);
-  longitudeLabel = Label(this, QStringLiteral("Länge"), 56, 428);
-  latitudeLabel = Label(this, QStringLiteral("Breite"), 168, 428);
+  dateLabel = MakeLabel(this, QStringLiteral("Datum"), QPoint(56, 379));
+  timeLabel = MakeLabel(this, QStringLiteral("WZ/GMT"), QPoint(168, 379));
+  longitudeLabel = MakeLabel(this, QStringLiteral("Länge"), QPoint(56, 428));
+  latitudeLabel = MakeLabel(this, QStringLiteral("Breite"), QPoint(168, 428));
   for (QLabel* label : {dateLabel, timeLabel, longitudeLabel, latitudeLabel}) {
     label->setFont(labelFont);
     label->adjustSize();
   }
-  escLabel = Label(this, QStringLiteral("  ESC  "), 2, 432);
+  escLabel = MakeLabel(this, QStringLiteral("  ESC  "), QPoint(2, 432));
   escLabel->setAutoFillBackground(true);
   SetColours(escLabel, kSilver);
   escLabel->installEventFilter(this);

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "platform/clipboard.h"
+#include "platform/controls.h"
 #include "platform/picture_painter.h"
 #include "platform/printing.h"
 #include "platform/qt_text.h"
@@ -32,12 +33,9 @@ const QString kPrintHint = QStringLiteral(
 const QString kOutsideHint =
     QStringLiteral(" Zeigt den Blick nach Süden mit MC sowie Ost- und West-Horizont ");
 
-QPushButton* Button(QWidget* parent, const QString& caption, int left, int width) {
-  auto* button = new QPushButton(caption, parent);
-  button->setGeometry(left, kButtonTop, width, kButtonHeight);
-  button->setFont(PixelFont(kButtonFace, kButtonFontPixels));
-  button->setAutoDefault(false);
-  return button;
+// A button of the row below the chart.
+QRect ButtonPlace(int left, int width) {
+  return {left, kButtonTop, width, kButtonHeight};
 }
 
 }  // namespace
@@ -54,14 +52,19 @@ EnlargedChartWindow::EnlargedChartWindow(const SkyState& sky, const DisplayOptio
   setWindowTitle(kCaption);
   setFixedSize(kChartSize, kChartSize);
   move(kScreenPosition);
-  SetColours(this, Qt::white);
+  SetColours(this, kWhite);
 
-  printerHelpButton = Button(this, QStringLiteral("Drucker-Hilfe"), 8, 89);
-  outsideViewButton = Button(this, QStringLiteral("Draußen-&Ansicht"), 186, 105);
-  helpButton = Button(this, QStringLiteral("&Hilfe"), 296, 75);
-  printButton = Button(this, QStringLiteral("&Drucken"), 376, 75);
-  saveButton = Button(this, QStringLiteral("&Speichern"), 456, 75);
-  backButton = Button(this, QStringLiteral("&Zurück"), 648, 75);
+  printerHelpButton = MakeButton(this, QStringLiteral("Drucker-Hilfe"), ButtonPlace(8, 89));
+  outsideViewButton = MakeButton(this, QStringLiteral("Draußen-&Ansicht"), ButtonPlace(186, 105));
+  helpButton = MakeButton(this, QStringLiteral("&Hilfe"), ButtonPlace(296, 75));
+  printButton = MakeButton(this, QStringLiteral("&Drucken"), ButtonPlace(376, 75));
+  saveButton = MakeButton(this, QStringLiteral("&Speichern"), ButtonPlace(456, 75));
+  backButton = MakeButton(this, QStringLiteral("&Zurück"), ButtonPlace(648, 75));
+  for (QPushButton* button :
+       {printerHelpButton, outsideViewButton, helpButton, printButton, saveButton, backButton}) {
+    button->setFont(PixelFont(kButtonFace, kButtonFontPixels));
+    button->setAutoDefault(false);
+  }
   backButton->setFont(PixelFont(kButtonFace, kButtonFontPixels, true));
   outsideViewButton->setToolTip(kOutsideHint);
   printButton->setToolTip(kPrintHint);

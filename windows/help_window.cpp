@@ -16,9 +16,9 @@ constexpr int kIconSize = 32;
 // A cream mark on maroon, the help windows' own window icon.
 QIcon HelpIcon(QChar mark) {
   QPixmap pixmap(kIconSize, kIconSize);
-  pixmap.fill(kMaroon);
+  pixmap.fill(ToQColor(kMaroon));
   QPainter painter(&pixmap);
-  painter.setPen(kCream);
+  painter.setPen(ToQColor(kCream));
   painter.setFont(PixelFont(QStringLiteral("Arial"), kIconSize - 6, true));
   painter.drawText(pixmap.rect(), Qt::AlignCenter, QString(mark));
   return QIcon(pixmap);
@@ -40,8 +40,8 @@ HelpWindow::HelpWindow(Messages& messages, QSize clientSize, QChar iconMark, QWi
   connect(printButton, &QPushButton::clicked, this, &HelpWindow::Print);
 }
 
-QPlainTextEdit* HelpWindow::Memo(const QRect& area, const QColor& background, const QColor& text,
-                                 const QFont& font, const QStringList& lines, bool focusable) {
+QPlainTextEdit* HelpWindow::Memo(const QRect& area, Rgb background, Rgb text, const QFont& font,
+                                 const QStringList& lines, bool focusable) {
   auto* memo = new QPlainTextEdit(this);
   memo->setGeometry(area);
   memo->setReadOnly(true);

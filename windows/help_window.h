@@ -39,8 +39,8 @@ class HelpWindow : public QDialog {
   // Each showing is centred on the screen.
   void showEvent(QShowEvent* event) override;
   // A read-only memo holding `lines`; it takes the focus only if asked to.
-  QPlainTextEdit* Memo(const QRect& area, const QColor& background, const QColor& text,
-                       const QFont& font, const QStringList& lines, bool focusable = false);
+  QPlainTextEdit* Memo(const QRect& area, Rgb background, Rgb text, const QFont& font,
+                       const QStringList& lines, bool focusable = false);
   // "&Drucken" and the bold "&Zurück", both on one row.
   void PlaceButtons(const QRect& print, const QRect& back, const QFont& font);
 

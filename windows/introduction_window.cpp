@@ -22,9 +22,9 @@ IntroductionWindow::IntroductionWindow(Messages& messages, QWidget* parent)
     : HelpWindow(messages, kClientSize, QLatin1Char('i'), parent) {
   setWindowTitle(kCaption);
   const QFont boxFont = PixelFont(QStringLiteral("MS Sans Serif"), kMemoFontPixels, true);
-  summaryText = Memo({0, 1, 792, 55}, kCream, kBlackColour, boxFont, kIntroductionSummary);
-  settingsText = Memo({0, 56, 520, 103}, kCream, kNavyColour, boxFont, kIntroductionSettings);
-  haltedText = Memo({519, 56, 273, 103}, Qt::white, kNavyColour, boxFont, kIntroductionHalted);
+  summaryText = Memo({0, 1, 792, 55}, kCream, kBlack, boxFont, kIntroductionSummary);
+  settingsText = Memo({0, 56, 520, 103}, kCream, kNavy, boxFont, kIntroductionSettings);
+  haltedText = Memo({519, 56, 273, 103}, kWhite, kNavy, boxFont, kIntroductionHalted);
   introductionText =
       Memo({0, 159, 792, 363}, kCream, kMaroon,
            PixelFont(QStringLiteral("Arial"), kMemoFontPixels, true), kIntroductionText, true);

@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "platform/clipboard.h"
+#include "platform/controls.h"
 #include "platform/picture_painter.h"
 #include "platform/ui_style.h"
 #include "platform/wmf_writer.h"
@@ -46,13 +47,6 @@ const QStringList kHelpLines = {
                    "Sonnenaufgang im Sommer weit von MC, im Winter sehr nah."),
 };
 
-QPushButton* Button(QWidget* parent, const QString& caption, int left) {
-  auto* button = new QPushButton(caption, parent);
-  button->setGeometry(QRect(QPoint(left, kButtonTop), kButtonSize));
-  button->setAutoDefault(false);
-  return button;
-}
-
 }  // namespace
 
 OutsideViewWindow::OutsideViewWindow(const SkyState& sky, const DisplayOptions& display,
@@ -66,11 +60,13 @@ OutsideViewWindow::OutsideViewWindow(const SkyState& sky, const DisplayOptions& 
       file_(std::move(workingDirectory) / kOutsideViewFile) {
   setWindowTitle(kTitle);
   setFixedSize(kClientSize);
-  SetColours(this, kNavyColour);
+  SetColours(this, kNavy);
 
-  printButton = Button(this, QStringLiteral("&Drucken"), 288);
-  helpButton = Button(this, QStringLiteral("&Hilfe"), 364);
-  backButton = Button(this, QStringLiteral("&Zurück"), 438);
+  printButton =
+      MakeButton(this, QStringLiteral("&Drucken"), {QPoint(288, kButtonTop), kButtonSize});
+  helpButton = MakeButton(this, QStringLiteral("&Hilfe"), {QPoint(364, kButtonTop), kButtonSize});
+  backButton = MakeButton(this, QStringLiteral("&Zurück"), {QPoint(438, kButtonTop), kButtonSize});
+  for (QPushButton* button : {printButton, helpButton, backButton}) button->setAutoDefault(false);
   helpButton->setToolTip(QStringLiteral(" Öffnet und schließt das Hilfe-Fenster "));
   backButton->setDefault(true);
 
@@ -79,7 +75,7 @@ OutsideViewWindow::OutsideViewWindow(const SkyState& sky, const DisplayOptions& 
   helpText->setReadOnly(true);
   helpText->setFocusPolicy(Qt::NoFocus);
   helpText->setFont(PixelFont(QStringLiteral("Arial"), kHelpFontPixels));
-  SetColours(helpText, Qt::white, Qt::black);
+  SetColours(helpText, kWhite, kBlack);
   helpText->setPlainText(kHelpLines.join(QLatin1Char('\n')));
   helpText->hide();
 

@@ -1,0 +1,43 @@
+#include "platform/controls.h"
+
+#include "platform/ui_style.h"
+
+namespace sternwerk {
+
+QWidget* MakePanel(QWidget* parent, QRect geometry, Rgb colour) {
+  auto* panel = new QWidget(parent);
+  panel->setGeometry(geometry);
+  SetColours(panel, colour);
+  return panel;
+}
+
+QLabel* MakeLabel(QWidget* parent, const QString& text, QRect geometry) {
+  auto* label = new QLabel(text, parent);
+  label->setGeometry(geometry);
+  return label;
+}
+
+QLabel* MakeLabel(QWidget* parent, const QString& text, QPoint topLeft) {
+  auto* label = new QLabel(text, parent);
+  label->move(topLeft);
+  label->adjustSize();
+  return label;
+}
+
+QPushButton* MakeButton(QWidget* parent, const QString& caption, QRect geometry) {
+  auto* button = new QPushButton(caption, parent);
+  button->setGeometry(geometry);
+  return button;
+}
+
+QPlainTextEdit* MakeMemo(QWidget* parent, QRect geometry) {
+  auto* memo = new QPlainTextEdit(parent);
+  memo->setGeometry(geometry);
+  memo->setReadOnly(true);
+  memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+  memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  return memo;
+}
+
+}  // namespace sternwerk
