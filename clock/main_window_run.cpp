@@ -1,8 +1,9 @@
 // The clock window's run control: the tick, the slider, halt and continue,
 // real time, the reload of the last instant, and the redraw of the dial.
-#include <QImage>
-#include <QPainter>
 #include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
 
 #include "clock/clock_step.h"
 #include "clock/clock_tick.h"
@@ -15,7 +16,6 @@
 #include "engine/sky.h"
 #include "platform/canvas.h"
 #include "platform/clipboard.h"
-#include "platform/picture_painter.h"
 #include "platform/qt_text.h"
 #include "platform/ui_style.h"
 
@@ -114,31 +114,53 @@ void TForm1::Diagramm() {
   Picture picture(kDialSize, kDialSize);
   Canvas canvas(picture);
   DrawDial(sky, canvas);
-  SetColours(this, kNavyColour);
+  if (palette().color(QPalette::Window) != kNavyColour) SetColours(this, kNavyColour);
 
-  QImage image(kDialBackgroundWidth, kDialBackgroundHeight, QImage::Format_ARGB32_Premultiplied);
-  image.fill(kNavyColour);
-  QPainter painter(&image);
-  PaintPicture(painter, picture);
-  painter.end();
-  dialView->SetImage(std::move(image));
+  dialView->SetPicture(picture);
   CopyPictureToClipboard(std::move(picture));
+
+  ShowPositionList();
+  const QString searchResult = Text(searchResultText);
+  if (Label8->text() != searchResult) {
+    Label8->setText(searchResult);
+    Label8->adjustSize();
+  }
+  if (!searchResultText.empty()) Label8->show();
+}
+
+// Font, scroll bar and lines change only where the factor set or the
+// positions did, so that only changed lines are laid out and repainted; the
+// list always shows its top after a redraw.
+void TForm1::ShowPositionList() {
+  const int listPixels =
+      PointFont(Memo1->font().family(),
+                sky.transplutonian ? kListPointsAllFactors : kListPointsTwelveFactors)
+          .pixelSize();
+  if (Memo1->font().pixelSize() != listPixels) {
+    QFont listFont = Memo1->font();
+    listFont.setPixelSize(listPixels);
+    Memo1->setFont(listFont);
+  }
+  const Qt::ScrollBarPolicy scrolling =
+      sky.transplutonian ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff;
+  if (Memo1->verticalScrollBarPolicy() != scrolling) Memo1->setVerticalScrollBarPolicy(scrolling);
 
   QStringList lines;
   for (const std::string& line : PositionListLines(sky)) lines << Text(line);
-  QFont listFont = Memo1->font();
-  listFont.setPixelSize(PointFont(listFont.family(), sky.transplutonian ? kListPointsAllFactors
-                                                                        : kListPointsTwelveFactors)
-                            .pixelSize());
-  Memo1->setFont(listFont);
-  Memo1->setVerticalScrollBarPolicy(sky.transplutonian ? Qt::ScrollBarAlwaysOn
-                                                       : Qt::ScrollBarAlwaysOff);
-  Memo1->setPlainText(lines.join('\n'));
+  QTextDocument* list = Memo1->document();
+  list->setUndoRedoEnabled(false);  // the edits below are no user's to undo
+  if (list->blockCount() != lines.size()) {
+    Memo1->setPlainText(lines.join('\n'));
+  } else {
+    for (int i = 0; i < lines.size(); ++i) {
+      const QTextBlock block = list->findBlockByNumber(i);
+      if (block.text() == lines[i]) continue;
+      QTextCursor cursor(block);
+      cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+      cursor.insertText(lines[i]);
+    }
+  }
   Memo1->moveCursor(QTextCursor::Start);
-
-  Label8->setText(Text(searchResultText));
-  Label8->adjustSize();
-  if (!searchResultText.empty()) Label8->show();
 }
 
 void TForm1::TakeInstantFromClock() {
