@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "engine/system_error_text.h"
+
 namespace sternwerk {
 
 namespace {
@@ -22,7 +24,7 @@ Status EnterWorkingFolder(const QString& folder) {
   std::error_code error;
   std::filesystem::create_directories(path, error);
   if (!error) std::filesystem::current_path(path, error);
-  if (error) return CannotEnter(folder, error.message());
+  if (error) return CannotEnter(folder, SystemErrorText(error.value()));
   return Status::Success();
 }
 

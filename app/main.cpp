@@ -80,7 +80,7 @@ int RunProgram(QApplication& application, const ProgramOptions& options) {
                         .symbolFontInstalled = SymbolFontInstalled,
                         .showPictureWindow = [&] { ShowPictureWindow(pictureWindow, messages); },
                     });
-  TForm2 interval(sky);
+  TForm2 interval(sky, messages);
   mainWindow.windows.interval = &interval;
   TForm3 dateTimePlace(sky, messages);
   mainWindow.windows.dateTimePlace = &dateTimePlace;

@@ -13,13 +13,16 @@ bool RowsEqual(const QImage& before, const QImage& after, int y) {
 }
 
 // The first and one past the last pixel in which row y differs, in a row
-// known to differ.
+// known to differ; pixels are compared in 32-bit words where they are such.
 std::pair<int, int> DifferingColumns(const QImage& before, const QImage& after, int y) {
-  const int bytesPerPixel = before.depth() / 8;
-  const uchar* a = before.constScanLine(y);
-  const uchar* b = after.constScanLine(y);
   const auto differs = [&](int x) {
-    return std::memcmp(a + x * bytesPerPixel, b + x * bytesPerPixel, bytesPerPixel) != 0;
+    if (before.depth() == 32) {
+      return reinterpret_cast<const QRgb*>(before.constScanLine(y))[x] !=
+             reinterpret_cast<const QRgb*>(after.constScanLine(y))[x];
+    }
+    const int bytesPerPixel = before.depth() / 8;
+    return std::memcmp(before.constScanLine(y) + x * bytesPerPixel,
+                       after.constScanLine(y) + x * bytesPerPixel, bytesPerPixel) != 0;
   };
   int first = 0;
   while (first < before.width() && !differs(first)) ++first;

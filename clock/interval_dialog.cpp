@@ -26,8 +26,10 @@ QLabel* Label(QWidget* parent, const QString& text, int left, int top) {
 
 }  // namespace
 
-TForm2::TForm2(SkyState& sky, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), sky_(sky) {
+TForm2::TForm2(SkyState& sky, Messages& messages, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      sky_(sky),
+      messages_(messages) {
   setWindowTitle(QStringLiteral("                Die Schrittweite pro Takt"));
   setFixedSize(kClientWidth, kClientHeight);
   SetColours(this, kYellow);
@@ -41,7 +43,7 @@ TForm2::TForm2(SkyState& sky, QWidget* parent)
   SetColours(Edit1, kSilver, kNavyColour);
   Edit1->installEventFilter(this);
   connect(Edit1, &QLineEdit::textEdited, this, [this](const QString& text) {
-    if (text.size() == kMinutesLength) ApplyEdit1();
+    if (text.size() == kMinutesLength) EnterEdit1();
   });
 
   Memo1 = new QPlainTextEdit(this);
@@ -98,26 +100,34 @@ void TForm2::done(int result) {
   QDialog::done(result);
 }
 
-void TForm2::ApplyEdit1() {
-  if (!open_) return;
+bool TForm2::ApplyEdit1() {
+  if (!open_) return true;
   const std::optional<double> minutes = ReadIntervalMinutes(Edit1->text().toStdString());
   if (!minutes) {
     Edit1->setFocus(Qt::OtherFocusReason);
-    return;
+    return false;
   }
-  if (*minutes <= 0) return;
+  if (*minutes <= 0) return false;
   sky_.intervalMinutes = *minutes;
   SetStepMode(sky_, StepMode::kMinutes);
   open_ = false;
   Memo1->setFocus(Qt::OtherFocusReason);
   accept();
+  return true;
+}
+
+void TForm2::EnterEdit1() {
+  if (ApplyEdit1()) return;
+  messages_.Error(QString::fromUtf8(interval_texts::kMinutesRefused));
+  Edit1->setFocus(Qt::OtherFocusReason);
+  Edit1->selectAll();
 }
 
 bool TForm2::eventFilter(QObject* watched, QEvent* event) {
   if (watched == Edit1 && event->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-      ApplyEdit1();
+      EnterEdit1();
       return true;
     }
   }

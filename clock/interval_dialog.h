@@ -11,6 +11,7 @@
 
 #include "clock/interval_choice.h"
 #include "engine/sky_state.h"
+#include "platform/messages.h"
 
 namespace sternwerk {
 
@@ -18,7 +19,7 @@ class TForm2 : public QDialog {
   Q_OBJECT
 
  public:
-  explicit TForm2(SkyState& sky, QWidget* parent = nullptr);
+  TForm2(SkyState& sky, Messages& messages, QWidget* parent = nullptr);
 
   // Each showing: Edit1's text selected and focused.
   void FormActivate();
@@ -40,11 +41,15 @@ class TForm2 : public QDialog {
  private:
   // Enter, the sixth character or leaving Edit1: a positive number becomes
   // the minutes per tick and closes the dialog; no number keeps the focus in
-  // Edit1; zero or less changes nothing.
-  void ApplyEdit1();
+  // Edit1; zero or less changes nothing. False when the text was refused.
+  bool ApplyEdit1();
+  // Enter or the sixth character: as ApplyEdit1, and a refused text is
+  // explained and left selected for retyping.
+  void EnterEdit1();
   QPushButton* StepButton(const QString& caption, int left, StepMode mode);
 
   SkyState& sky_;
+  Messages& messages_;
   // From the showing until the dialog is being closed; Edit1 losing the
   // focus as the dialog closes is no entry.
   bool open_ = false;

@@ -1,4 +1,5 @@
-// The explanation text of the interval dialog, twenty lines as shown.
+// The texts of the interval dialog: its explanation, twenty lines as
+// shown, and the message for refused minutes.
 #pragma once
 
 namespace sternwerk::interval_texts {
@@ -25,5 +26,10 @@ inline constexpr const char* kExplanationLines[] = {
     "  ",
     " Sie können auch die Tasten als Eingabe verwenden.",
 };
+
+// Shown when Enter or a full field finds no positive number of minutes.
+inline constexpr const char* kMinutesRefused =
+    "Bitte die Minuten pro Takt als Zahl größer als 0 eingeben, Dezimalstellen mit Punkt "
+    "(z. B. 1.5 oder 1440).";
 
 }  // namespace sternwerk::interval_texts

@@ -1,6 +1,10 @@
 #include "clock/main_window.h"
 
+#include <QKeyEvent>
+#include <QTextBlock>
 #include <QToolTip>
+#include <algorithm>
+#include <cmath>
 
 #include "clock/button_pictures.h"
 #include "clock/clock_step.h"
@@ -52,6 +56,26 @@ QPlainTextEdit* Memo(QWidget* parent, QRect geometry) {
   memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   return memo;
+}
+
+// The widest line of a memo in its font, plus its frame, margins and cursor.
+int FittingWidth(const QPlainTextEdit* memo) {
+  const QFontMetrics metrics(memo->font());
+  int widest = 0;
+  for (QTextBlock block = memo->document()->begin(); block.isValid(); block = block.next()) {
+    widest = std::max(widest, metrics.horizontalAdvance(block.text()));
+  }
+  const int margins = static_cast<int>(std::ceil(2 * memo->document()->documentMargin()));
+  return widest + margins + 2 * memo->frameWidth() + memo->cursorWidth() + 1;
+}
+
+// Widens a legend's glyph and name memos to show every line whole, the
+// names right beside the glyphs.
+void FitLegend(QPlainTextEdit* glyphs, QPlainTextEdit* names) {
+  for (QPlainTextEdit* memo : {glyphs, names}) {
+    memo->resize(std::max(memo->width(), FittingWidth(memo)), memo->height());
+  }
+  names->move(glyphs->x() + glyphs->width(), names->y());
 }
 
 }  // namespace
@@ -189,6 +213,8 @@ void TForm1::CreateLegends() {
     SetColours(memo, kCream, kNavyColour);
     memo->hide();
   }
+  FitLegend(Memo2, Memo3);
+  FitLegend(Memo4, Memo5);
 }
 
 void TForm1::CreateSourcePanel() {
@@ -286,6 +312,11 @@ void TForm1::Button7Click() {
   Panel2->show();
   Panel2->raise();
   Button7->setFocus();
+}
+
+void TForm1::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape && !Panel2->isHidden()) return Button7Click();
+  QWidget::keyPressEvent(event);
 }
 
 void TForm1::Button12Click() {

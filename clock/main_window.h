@@ -156,6 +156,8 @@ class TForm1 : public QWidget {
   void showEvent(QShowEvent* event) override;
   // Writes ALT.DAT; a failed write is reported and keeps the window open.
   void closeEvent(QCloseEvent* event) override;
+  // ESC hides the source-information panel as its button does.
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   // StaticText1's clock status text and colour.

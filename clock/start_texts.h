@@ -24,7 +24,7 @@ inline constexpr const char* kFontMissing =
     "in den Ordner zu kopieren; dann sieht nur Sternwerk sie.";
 
 inline constexpr const char* kFactorSetQuestion =
-    "Soll das Vodi-Vezodidazoz transplutonisch arbeiten?      \r\n"
+    "Soll das Sternwerk transplutonisch arbeiten?      \r\n"
     "Ja=      Option für Astrologen      \r\n"
     "Nein=  nur mit Faktoren von MC bis Pluto\r\n"
     "\r\n"

@@ -6,11 +6,11 @@
 
 #include <array>
 #include <cerrno>
-#include <cstring>
 
 #include "clock/file_replacement.h"
 #include "clock/line_reader.h"
 #include "clock/state_texts.h"
+#include "engine/system_error_text.h"
 #include "engine/text_forms.h"
 
 namespace sternwerk {
@@ -35,14 +35,14 @@ class InputFile {
   explicit InputFile(const std::filesystem::path& file) {
     fd_ = open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd_ < 0) {
-      reason_ = std::strerror(errno);
+      reason_ = SystemErrorText(errno);
       return;
     }
     struct stat status {};
     if (fstat(fd_, &status) != 0) {
-      reason_ = std::strerror(errno);
+      reason_ = SystemErrorText(errno);
     } else if (S_ISDIR(status.st_mode)) {
-      reason_ = std::strerror(EISDIR);
+      reason_ = SystemErrorText(EISDIR);
     } else if (!S_ISREG(status.st_mode)) {
       reason_ = "keine gew\xC3\xB6hnliche Datei";
     }
@@ -78,7 +78,7 @@ StateLines ReadLines(const std::filesystem::path& file) {
   }
   LineReader reader(input.fd());
   for (std::string& text : lines.texts) text = reader.ReadLine(kTextLength).value_or("");
-  if (reader.error() != 0) lines.failure = std::strerror(reader.error());
+  if (reader.error() != 0) lines.failure = SystemErrorText(reader.error());
   return lines;
 }
 
@@ -90,7 +90,7 @@ StateFileResult WriteStateFile(const std::filesystem::path& directory, SkyState&
                               sky.longitudeText + kLineEnd + sky.latitudeText + kLineEnd;
   const std::filesystem::path file = directory / kStateFileName;
   if (const int error = ReplaceFileContent(file, content); error != 0) {
-    return {FailureMessage(file, "geschrieben", std::strerror(error))};
+    return {FailureMessage(file, "geschrieben", SystemErrorText(error))};
   }
   return {};
 }

@@ -101,7 +101,7 @@ void DrawSignBoundaries(Canvas& canvas, double mc) {
 
 void DrawEarth(Canvas& canvas) {
   Ellipse(canvas, kInnerCircle);
-  canvas.Draw(kEarthIconCorner.x, kEarthIconCorner.y, EarthIcon());
+  canvas.Draw(kEarthIconCorner.x, kEarthIconCorner.y, EarthIconOnWhite());
 }
 
 void DrawCardinalTicks(Canvas& canvas) {

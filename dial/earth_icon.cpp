@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <numbers>
 
+#include "platform/colors.h"
+
 namespace sternwerk {
 
 namespace {
@@ -73,7 +75,31 @@ std::uint32_t ToArgb(const Colour& sum) {
   return channel(a) << 24 | channel(sum.r / a) << 16 | channel(sum.g / a) << 8 | channel(sum.b / a);
 }
 
+// One channel of `over` laid with coverage `alpha` (0..255) onto `under`.
+std::uint32_t Composite(std::uint32_t over, std::uint32_t under, std::uint32_t alpha) {
+  return (over * alpha + under * (255 - alpha) + 127) / 255;
+}
+
+std::uint32_t OnGround(std::uint32_t argb, Rgb ground) {
+  const std::uint32_t alpha = argb >> 24;
+  const auto channel = [&](int shift, std::uint8_t under) {
+    return Composite((argb >> shift) & 0xFF, under, alpha) << shift;
+  };
+  return 0xFF000000u | channel(16, ground.r) | channel(8, ground.g) | channel(0, ground.b);
+}
+
 }  // namespace
+
+Image EarthIconOn(Rgb ground) {
+  Image icon = EarthIcon();
+  for (std::uint32_t& pixel : icon.pixels) pixel = OnGround(pixel, ground);
+  return icon;
+}
+
+const Image& EarthIconOnWhite() {
+  static const Image icon = EarthIconOn(kWhite);
+  return icon;
+}
 
 Image EarthIcon() {
   Image icon{kEarthIconSize, kEarthIconSize, {}};

@@ -103,6 +103,7 @@ void TForm6::Edit1Change(const QString& text) {
       return;
     case FactorCodeVerdict::kRefused:
       messages_.Error(QString::fromStdString(check.message));
+      Edit1->selectAll();  // the next keys retype the code
       return;
     case FactorCodeVerdict::kChosen:
       sky_.selectedFactor = static_cast<std::uint8_t>(check.factor);

@@ -41,8 +41,11 @@ FactorCodeCheck CheckFactorCode(std::string_view text, bool transplutonian) {
   if (CharacterCount(text) != kCodeLength) return {};
   const int factor = FactorOfCode(text);
   if (IsParadox(factor)) return {FactorCodeVerdict::kRefused, 0, std::string(kParadoxMessage)};
-  if (factor > (transplutonian ? kLastOfAll : kLastOfTwelve)) {
+  if (factor > kLastOfAll) {
     return {FactorCodeVerdict::kRefused, 0, std::string(text) + std::string(kNotAFactorSuffix)};
+  }
+  if (factor > kLastOfTwelve && !transplutonian) {
+    return {FactorCodeVerdict::kRefused, 0, std::string(text) + std::string(kNotOfTwelveSuffix)};
   }
   return {FactorCodeVerdict::kChosen, factor, {}};
 }

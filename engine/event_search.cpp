@@ -174,6 +174,15 @@ SearchStatus SearchEvent(SkyState& sky, EventKind kind, int factor, const Search
   const int window =
       kind == EventKind::kRise || kind == EventKind::kSet ? kAscendantWindowSteps : stepsPerDay;
   const int days = maxDays.value_or(DefaultSearchDays(kind));
+  // A lunation's band lasts some twenty minutes; the step of the run of
+  // steps inside it with the smallest difference is the one reported.
+  std::optional<SkyState> closest;
+  double closestDistance = std::numeric_limits<double>::infinity();
+  const auto found = [&sky](const SkyState& at) {
+    sky = at;
+    ComputeSky(sky);
+    return SearchStatus::kFound;
+  };
   int shownHour = -1;
   for (int day = 0; day < days; ++day) {
     if (day > 0) NextDay(sky);
@@ -189,14 +198,22 @@ SearchStatus SearchEvent(SkyState& sky, EventKind kind, int factor, const Search
       }
       sky.hours = static_cast<double>(step) / scan.stepsPerHour;
       const double difference = Difference(sky, kind, factor);
-      if (std::fabs(difference) < scan.tolerance) {
-        ComputeSky(sky);
-        return SearchStatus::kFound;
+      const double distance = std::fabs(difference);
+      if (distance < scan.tolerance) {
+        if (!IsLunation(kind)) return found(sky);
+        if (distance < closestDistance) {
+          closest = sky;
+          closestDistance = distance;
+        }
+        ++step;
+        continue;
       }
+      if (closest) return found(*closest);
       const double rate = DifferenceRatePerStep(sky, kind, scan.stepsPerHour, window);
       step += 1 + MissedSteps(difference, scan.tolerance, rate, window);
     }
   }
+  if (closest) return found(*closest);
   sky = before;
   return SearchStatus::kNotFound;
 }

@@ -43,9 +43,13 @@ double EventTargetLongitude(const SkyState& sky, EventKind kind);
 
 // Scans from 00:00:00 of the sky's date: the n-th instant tried on a day is
 // n steps after midnight; after the day's last step the date moves on with
-// NextDay. maxDays defaults to DefaultSearchDays(kind). The first instant whose unreduced
-// difference target - longitude of the factor (the Moon for the lunations) lies inside the
-// tolerance is found: the sky is left fully computed at it. Not found within maxDays scanned days,
+// NextDay. maxDays defaults to DefaultSearchDays(kind). For rise, set and
+// culmination the first instant whose unreduced difference target - longitude
+// of the factor lies inside the tolerance is found. For the lunations the band
+// is reached minutes before the Moon meets the target: of the run of
+// consecutive steps inside it (ended early by the bound), the one with the
+// smallest unreduced |target - Moon| is found. The sky is left fully computed
+// at the instant found. Not found within maxDays scanned days,
 // or cancelled, the sky is left exactly as it was. The scan ends with the
 // last day of the year kLastFourDigitYear.
 //

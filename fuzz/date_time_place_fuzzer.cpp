@@ -63,13 +63,17 @@ void CheckPlace(const std::string& text, double value, bool negative, std::size_
 }
 
 bool KnownMessage(const std::string& message) {
-  static const std::array<std::string, 6> kMessages = {
+  static const std::array<std::string, 10> kMessages = {
       "Das ist kein gültiges Datum!",
       "Das ist keine gültige Zeit!",
-      "Bitte + für östliche oder - für westliche Länge Breite eingeben",
+      "Bitte + für östliche oder - für westliche Länge eingeben",
       "Bitte + für nördliche oder - für südliche Breite eingeben",
       "Das ist keine gültige Länge!",
       "Das ist keine gültige Breite!",
+      "Die Länge reicht von 0 bis 180 Grad.",
+      "Die Breite reicht von 0 bis 90 Grad.",
+      "Bitte die Grad nur mit Ziffern eingeben. Die Länge reicht von 0 bis 180 Grad.",
+      "Bitte die Grad nur mit Ziffern eingeben. Die Breite reicht von 0 bis 90 Grad.",
   };
   for (const std::string& known : kMessages)
     if (message == known) return true;
@@ -112,7 +116,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         logic.PressEnter();
         break;
       case 'x':
+        // ESC ends the visit from any field and writes nothing.
         logic.PressEscape();
+        FUZZ_CHECK(logic.Closed() && messages.size() == messagesBefore);
+        FUZZ_CHECK(sky.dateText == before.dateText && sky.hours == before.hours);
+        FUZZ_CHECK(sky.longitude == before.longitude && sky.latitude == before.latitude);
         break;
       case 'a':
         logic.Activate();

@@ -1,5 +1,5 @@
-// Any input of sternwerk-sky --tsv: each line is refused as malformed or
-// read into an instant and place within the bounds of the command line's
+// Any input of sternwerk-sky --tsv: each line with values is refused with a
+// message or read into an instant and place within the bounds of the command line's
 // arguments, and its output line has its 26 tab-separated fields.
 #include <algorithm>
 #include <cmath>
@@ -22,8 +22,14 @@ constexpr long kOutputTabs = 25;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   for (const std::string& line : fuzz::Lines(fuzz::Text(data, size))) {
+    if (!HasTsvValues(line)) continue;
     SkyState sky;
-    if (!ReadTsvInput(line, sky)) continue;
+    try {
+      sky = ReadTsvInput(line);
+    } catch (const UsageError& error) {
+      FUZZ_CHECK(*error.what() != '\0');
+      continue;
+    }
     FUZZ_CHECK(sky.year >= kFirstYear && sky.year <= kLastYear);
     FUZZ_CHECK(sky.month >= 1 && sky.month <= 12 && sky.day >= 1 && sky.day <= 31);
     FUZZ_CHECK(sky.hours >= 0 && sky.hours <= 24);

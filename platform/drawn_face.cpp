@@ -1,15 +1,14 @@
 #include "platform/drawn_face.h"
 
 #include <QFontDatabase>
-#include <QStringList>
+
+#include "platform/arial_faces.h"
 
 namespace sternwerk {
 
 QString DrawnFace(const QString& face) {
-  static const QStringList kArialWidthFaces = {QStringLiteral("ms sans serif"),
-                                               QStringLiteral("ariel")};
-  if (kArialWidthFaces.contains(face.toLower()) && !QFontDatabase::hasFamily(face)) {
-    return QStringLiteral("Arial");
+  if (StandsForArial(face.toStdString()) && !QFontDatabase::hasFamily(face)) {
+    return QString::fromUtf8(kArialFace.data(), static_cast<qsizetype>(kArialFace.size()));
   }
   return face;
 }

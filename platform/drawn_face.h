@@ -5,10 +5,9 @@
 
 namespace sternwerk {
 
-// The face itself when it is installed. The Windows sans-serif faces the
-// program names ("MS Sans Serif", and "Ariel" as the chart's header writes
-// it) are otherwise drawn in Arial, whose widths they share closely; the
-// system's default substitute is much wider and would cut texts short.
+// The face itself when it is installed; a face that stands for Arial
+// (StandsForArial) otherwise Arial, as the system's default substitute is
+// much wider and would cut texts short.
 QString DrawnFace(const QString& face);
 
 }  // namespace sternwerk

@@ -1,10 +1,15 @@
 #include "platform/jpeg_decoder.h"
 
 #include <QFile>
+#include <cerrno>
 #include <csetjmp>
 #include <cstdio>
 // jpeglib.h needs FILE and size_t declared first.
 #include <jpeglib.h>
+// After jpeglib.h, which it needs.
+#include <jerror.h>
+
+#include "engine/system_error_text.h"
 
 namespace sternwerk {
 
@@ -23,10 +28,18 @@ struct ErrorManager {
   bool warned = false;
 };
 
-void JumpBack(j_common_ptr info) {
+// The library's own texts are English; the reason is told in German, with
+// the library's message number for anything but a file that is no JPEG.
+void KeepReason(j_common_ptr info, const char* reason) {
   auto* errors = reinterpret_cast<ErrorManager*>(info->err);
-  info->err->format_message(info, errors->message);
-  std::longjmp(errors->way_back, 1);
+  if (info->err->msg_code == JERR_NO_SOI) reason = "Die Daten sind kein JPEG-Bild";
+  std::snprintf(errors->message, sizeof errors->message, "%s (libjpeg-Meldung %d)", reason,
+                info->err->msg_code);
+}
+
+void JumpBack(j_common_ptr info) {
+  KeepReason(info, "Die Daten sind fehlerhaft");
+  std::longjmp(reinterpret_cast<ErrorManager*>(info->err)->way_back, 1);
 }
 
 // Keeps the first warning (corrupt or missing data) instead of printing it.
@@ -34,7 +47,7 @@ void NoteWarning(j_common_ptr info, int level) {
   auto* errors = reinterpret_cast<ErrorManager*>(info->err);
   if (level < 0 && !errors->warned) {
     errors->warned = true;
-    info->err->format_message(info, errors->message);
+    KeepReason(info, "Die Daten sind unvollständig oder fehlerhaft");
   }
 }
 
@@ -81,13 +94,14 @@ Outcome<QImage> DecodeJpeg(std::span<const std::uint8_t> bytes) {
   jpeg_destroy_decompress(&info);
   if (!decoded) {
     const QString reason =
-        errors.message[0] ? QString::fromLocal8Bit(errors.message) : QString("zu wenig Speicher");
+        errors.message[0] ? QString::fromUtf8(errors.message) : QString("zu wenig Speicher");
     return Outcome<QImage>::Failure(
         QString("Das JPEG-Bild kann nicht gelesen werden: %1").arg(reason).toStdString());
   }
   if (errors.warned) {
-    return Outcome<QImage>::Failure(
-        QString("Das JPEG-Bild ist beschädigt: %1").arg(errors.message).toStdString());
+    return Outcome<QImage>::Failure(QString("Das JPEG-Bild ist beschädigt: %1")
+                                        .arg(QString::fromUtf8(errors.message))
+                                        .toStdString());
   }
   return Outcome<QImage>::Success(image);
 }
@@ -95,8 +109,9 @@ Outcome<QImage> DecodeJpeg(std::span<const std::uint8_t> bytes) {
 Outcome<QImage> LoadJpegFile(const QString& path) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
+    const QString reason = QString::fromStdString(SystemErrorText(errno));
     return Outcome<QImage>::Failure(
-        QString("Die Datei %1 kann nicht geöffnet werden.").arg(path).toStdString());
+        QString("Die Datei %1 kann nicht geöffnet werden: %2.").arg(path, reason).toStdString());
   }
   const QByteArray bytes = file.readAll();
   return DecodeJpeg(std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),

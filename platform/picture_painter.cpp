@@ -4,7 +4,9 @@
 #include <QFontMetrics>
 #include <QLineF>
 #include <QPen>
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <variant>
 
 #include "platform/drawn_face.h"
@@ -15,6 +17,7 @@ namespace sternwerk {
 namespace {
 
 constexpr double kTenthsPerDegree = 10.0;
+constexpr std::uint32_t kOpaqueAlpha = 0xFF;
 
 QColor ToQColor(Rgb color) {
   return QColor(color.r, color.g, color.b);
@@ -109,8 +112,12 @@ class Replay {
         image.pixels.size() != std::size_t(image.width) * image.height) {
       return;
     }
+    // An image without see-through pixels goes out without an alpha channel,
+    // so that a PDF or a printer keeps the page as vectors around it.
+    const bool opaque = std::ranges::all_of(
+        image.pixels, [](std::uint32_t argb) { return argb >> 24 == kOpaqueAlpha; });
     const QImage view(reinterpret_cast<const uchar*>(image.pixels.data()), image.width,
-                      image.height, QImage::Format_ARGB32);
+                      image.height, opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32);
     painter_.drawImage(QRectF(op.target.left, op.target.top, op.target.width(), op.target.height()),
                        view);
   }

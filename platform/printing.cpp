@@ -4,8 +4,11 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinterInfo>
+#include <cmath>
 
+#include "engine/text_forms.h"
 #include "platform/picture_painter.h"
+#include "platform/printer_resolution.h"
 
 namespace sternwerk {
 
@@ -28,6 +31,25 @@ QSize PrintPageSize() {
     page = printer.pageLayout().paintRectPixels(printer.resolution()).size();
   }
   return {RoundedPageDimension(page.width()), RoundedPageDimension(page.height())};
+}
+
+std::optional<int> PrinterPageWidth(const QString& printerName) {
+  const QPrinterInfo info = printerName.isEmpty() ? QPrinterInfo::defaultPrinter()
+                                                  : QPrinterInfo::printerInfo(printerName);
+  if (info.isNull()) return std::nullopt;
+  const std::optional<int> dpi = CupsPrinterResolution(info.printerName().toStdString());
+  if (!dpi) return std::nullopt;
+  const QPrinter printer(info, QPrinter::HighResolution);
+  const double inches = printer.pageLayout().paintRect(QPageLayout::Inch).width();
+  return RoundedPageDimension(static_cast<int>(std::lround(inches * *dpi)));
+}
+
+QString PrintJobName(const QString& what, const QString& instant) {
+  return QStringLiteral("Sternwerk – ") + what + QLatin1Char(' ') + instant;
+}
+
+QString InstantOf(const SkyState& sky) {
+  return QString::fromStdString(sky.dateText + ' ' + FormatHours(sky.hours));
 }
 
 bool PrintDialogChoice::Choose(QPrinter& printer) {

@@ -6,7 +6,9 @@
 #include <QRectF>
 #include <QSize>
 #include <QString>
+#include <optional>
 
+#include "engine/sky_state.h"
 #include "platform/outcome.h"
 #include "platform/picture.h"
 
@@ -22,6 +24,19 @@ int RoundedPageDimension(int pixels);
 // by RoundedPageDimension. Without a printer: an A4 page at 600 pixels per
 // inch, 5000 x 7100.
 QSize PrintPageSize();
+
+// The width of the named printer's printable page (the default printer's
+// when `printerName` is empty) in pixels at the resolution CUPS reports for
+// it (CupsPrinterResolution), rounded by RoundedPageDimension. Nothing
+// without such a printer or a reported resolution.
+std::optional<int> PrinterPageWidth(const QString& printerName);
+
+// The name of a print job and of the PDF it becomes: "Sternwerk – ", what is
+// printed, a blank and the instant, as "Sternwerk – Diagramm 21.03.2000 12:00:00".
+QString PrintJobName(const QString& what, const QString& instant);
+
+// The sky's instant as job names give it: "dd.mm.yyyy hh:mm:ss".
+QString InstantOf(const SkyState& sky);
 
 // Chooses the printer of a print job; false when the user cancels.
 class PrinterChoice {

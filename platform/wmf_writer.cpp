@@ -8,6 +8,8 @@
 #include <limits>
 #include <optional>
 
+#include "engine/system_error_text.h"
+#include "platform/arial_faces.h"
 #include "platform/little_endian.h"
 #include "platform/wmf_format.h"
 
@@ -44,6 +46,12 @@ struct FileFont {
   int escapement = 0;
   friend bool operator==(const FileFont&, const FileFont&) = default;
 };
+
+// Faces that stand for Arial are written as Arial, so that other programs
+// find them; every other face is written as it is.
+std::string WrittenFace(const std::string& face) {
+  return StandsForArial(face) ? std::string(kArialFace) : face;
+}
 
 class WmfEncoder {
  public:
@@ -188,7 +196,7 @@ class WmfEncoder {
     for (std::uint8_t b : {0, 0, 0}) params.push_back(b);  // italic, underline, strike-out
     params.push_back(wmf::kDefaultCharset);
     for (std::uint8_t b : {0, 0, 0, 0}) params.push_back(b);  // precisions, quality, pitch
-    std::string face = font.face.substr(0, wmf::kFaceNameBytes - 1);
+    std::string face = WrittenFace(font.face).substr(0, wmf::kFaceNameBytes - 1);
     face.resize(wmf::kFaceNameBytes, '\0');
     params.insert(params.end(), face.begin(), face.end());
     Replace(font_slot_, wmf::kCreateFontIndirect, params);
@@ -303,7 +311,7 @@ Status SaveWmfFile(const Picture& picture, const std::string& path) {
              static_cast<std::streamsize>(bytes.value().size()));
   file.close();
   if (!file)
-    return Status::Failure(failure + (errno != 0 ? std::strerror(errno) : "Schreibfehler"));
+    return Status::Failure(failure + (errno != 0 ? SystemErrorText(errno) : "Schreibfehler"));
   return Status::Success();
 }
 

@@ -7,7 +7,8 @@ namespace sternwerk {
 
 int WriteOutsideViewFile(const std::vector<std::string>& args, char* programPath) {
   constexpr PictureExtent kView{kOutsideViewWidth, kOutsideViewHeight};
-  return WriteDrawingFile(args, programPath, "--outside", kView, kView, DrawOutsideView);
+  // On the navy of the outside view's window.
+  return WriteDrawingFile(args, programPath, "--outside", kView, kView, DrawOutsideView, kNavy);
 }
 
 }  // namespace sternwerk

@@ -63,14 +63,15 @@ int ExitStatusOf(const Status& written) {
 
 int WriteDrawingFile(const std::vector<std::string>& args, char* programPath,
                      std::string_view command, PictureExtent size, PictureExtent extent,
-                     const std::function<void(const SkyState&, Canvas&)>& draw) {
+                     const std::function<void(const SkyState&, Canvas&)>& draw,
+                     std::optional<Rgb> background) {
   const PictureRequest request = ParsePictureRequest(args, command);
   RequirePictureFormat(request.path);
   const PictureSession session(request, programPath);
   Picture picture(size.width, size.height);
   Canvas canvas(picture);
   draw(session.sky, canvas);
-  return ExitStatusOf(WritePictureFile(picture, extent, request.path));
+  return ExitStatusOf(WritePictureFile(picture, extent, request.path, background));
 }
 
 }  // namespace sternwerk

@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -52,10 +53,12 @@ int ExitStatusOf(const Status& written);
 
 // A command that writes one drawing as a picture file: parses the arguments
 // after `command`, draws the sky with `draw` into a picture of nominal size
-// `size` and writes the file, showing `extent` in SVG and PNG. Returns the
-// exit status; throws UsageError for bad arguments.
+// `size` and writes the file showing `extent`, in SVG and PNG on
+// `background` when given. Returns the exit status; throws UsageError for bad
+// arguments.
 int WriteDrawingFile(const std::vector<std::string>& args, char* programPath,
                      std::string_view command, PictureExtent size, PictureExtent extent,
-                     const std::function<void(const SkyState&, Canvas&)>& draw);
+                     const std::function<void(const SkyState&, Canvas&)>& draw,
+                     std::optional<Rgb> background = std::nullopt);
 
 }  // namespace sternwerk

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "dial/factor_code.h"
+#include "engine/calendar.h"
 #include "engine/event_search.h"
 #include "engine/factors.h"
 #include "engine/position_list.h"
@@ -39,9 +40,15 @@ struct SearchRequest {
   SkyState sky;
 };
 
+std::string LowerCase(std::string text) {
+  std::transform(text.begin(), text.end(), text.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return text;
+}
+
 KindName ParseKind(const std::string& text) {
   for (const KindName& kind : kKinds) {
-    if (kind.argument == text) return kind;
+    if (kind.argument == LowerCase(text)) return kind;
   }
   throw UsageError("Art \"" + text +
                    "\": erwartet aufgang, untergang, kulmination, vollmond oder neumond");
@@ -102,6 +109,13 @@ std::string TargetLine(const SkyState& sky, EventKind kind) {
   return {};
 }
 
+// Whether a scan of `days` days from the sky's date runs past the last day
+// of the calendar.
+bool ReachesTheCalendarEnd(const SkyState& sky, int days) {
+  return JulianDayNumber(sky.day, sky.month, sky.year) + days - 1 >
+         JulianDayNumber(31, 12, kLastFourDigitYear);
+}
+
 }  // namespace
 
 int SearchFromArguments(const std::vector<std::string>& args, std::ostream& out) {
@@ -109,8 +123,13 @@ int SearchFromArguments(const std::vector<std::string>& args, std::ostream& out)
   SkyState& sky = request.sky;
   const EventKind kind = request.kind.kind;
   if (SearchEvent(sky, kind, request.factor) != SearchStatus::kFound) {
-    out << EventName(request) << " in den nächsten " << DefaultSearchDays(kind)
-        << " Tagen nicht gefunden\n";
+    if (ReachesTheCalendarEnd(sky, DefaultSearchDays(kind))) {
+      out << EventName(request) << " bis zum 31.12." << kLastFourDigitYear
+          << " nicht gefunden: Dort endet der Kalender\n";
+    } else {
+      out << EventName(request) << " in den nächsten " << DefaultSearchDays(kind)
+          << " Tagen nicht gefunden\n";
+    }
     return kExitNotFound;
   }
   out << sky.dateText << ' ' << FormatHours(sky.hours) << '\n'

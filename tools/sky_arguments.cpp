@@ -1,5 +1,6 @@
 #include "tools/sky_arguments.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -11,7 +12,7 @@ namespace {
 constexpr double kEnteredTimeExtra = 0.0001;  // hours, as the date dialog stores a typed time
 
 std::string Quoted(std::string_view text) {
-  return "\"" + std::string(text) + "\"";
+  return "\"" + Printable(text) + "\"";
 }
 
 std::string_view WithoutPlus(std::string_view text) {
@@ -35,11 +36,20 @@ int DaysInMonth(int month, int year) {
 
 }  // namespace
 
+std::string Printable(std::string_view text) {
+  std::string shown(text);
+  std::replace_if(
+      shown.begin(), shown.end(),
+      [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == '\x7F'; }, '?');
+  return shown;
+}
+
 bool ParseNumber(std::string_view text, double& value) {
-  text = WithoutPlus(text);
-  if (text.empty()) return false;
-  const char* end = text.data() + text.size();
-  const auto [rest, error] = std::from_chars(text.data(), end, value, std::chars_format::fixed);
+  std::string number(WithoutPlus(text));
+  if (number.empty()) return false;
+  std::replace(number.begin(), number.end(), ',', '.');  // "10,5" as written in German
+  const char* end = number.data() + number.size();
+  const auto [rest, error] = std::from_chars(number.data(), end, value, std::chars_format::fixed);
   return error == std::errc() && rest == end && std::isfinite(value);
 }
 

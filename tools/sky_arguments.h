@@ -34,11 +34,15 @@ bool IsCalendarDate(int day, int month, int year);
 // that an entered time carries.
 double ParseTime(std::string_view text);
 
-// A decimal number ("." as decimal point, optional sign) within [low, high];
-// name says which argument it is in the message.
+// A decimal number ("." or "," as decimal point, optional sign) within
+// [low, high]; name says which argument it is in the message.
 double ParseDegrees(std::string_view text, std::string_view name, double low, double high);
 
-// A finite decimal number, or nothing when the text is not one.
+// The text as a message may show it: control characters become "?".
+std::string Printable(std::string_view text);
+
+// A finite decimal number ("." or "," as decimal point), or false when the
+// text is not one.
 bool ParseNumber(std::string_view text, double& value);
 bool ParseInteger(std::string_view text, int& value);
 

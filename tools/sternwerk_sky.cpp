@@ -54,12 +54,13 @@ int PrintSky(const std::vector<std::string>& args) {
 int PrintTsv() {
   std::string line;
   for (int number = 1; std::getline(std::cin, line); ++number) {
-    if (line.find_first_not_of(" \t\r") == std::string::npos) continue;
+    if (!HasTsvValues(line)) continue;
     SkyState sky;
-    if (!ReadTsvInput(line, sky)) {
+    try {
+      sky = ReadTsvInput(line);
+    } catch (const UsageError& error) {
       std::cout.flush();
-      std::cerr << "sternwerk-sky: Zeile " << number
-                << ": erwartet \"Tag Monat Jahr Stunden Länge Breite\"\n";
+      std::cerr << "sternwerk-sky: Zeile " << number << ": " << error.what() << '\n';
       return kExitUsage;
     }
     ComputeSky(sky);

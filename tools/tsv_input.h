@@ -3,16 +3,21 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "engine/sky_state.h"
 
 namespace sternwerk {
 
+// False for the lines that carry no values: empty or blank lines and
+// comments, whose first character other than a blank is "#".
+bool HasTsvValues(std::string_view line);
+
 // The sky state, not yet computed, for one input line. The bounds are those
 // of the command line's arguments: a real date from 1600 to 9999, decimal
-// hours from 0 to 24, longitude -180 to 180 and latitude -90 to 90 degrees.
-// A malformed line or a value out of bounds gives false (sky is then
-// unchanged).
-bool ReadTsvInput(const std::string& line, SkyState& sky);
+// hours from 0 to 24, longitude -180 to 180 and latitude -90 to 90 degrees;
+// decimals take a point or a comma. Throws UsageError naming the field and
+// its value for a malformed line or a value out of bounds.
+SkyState ReadTsvInput(const std::string& line);
 
 }  // namespace sternwerk

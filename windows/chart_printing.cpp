@@ -7,6 +7,7 @@ namespace sternwerk {
 
 Status PrintChart(QPrinter& printer, std::shared_ptr<const Picture> chart, const SkyState& sky,
                   const ChartTexts& texts, int pageWidth) {
+  printer.setDocName(PrintJobName(QStringLiteral("Diagramm"), InstantOf(sky)));
   const Picture page = ChartPrintPicture(std::move(chart), sky, texts);
   return PrintPicture(printer, page, QRectF(0, 0, pageWidth, pageWidth));
 }

@@ -13,7 +13,8 @@ namespace sternwerk {
 
 // Prints the chart's page (ChartPrintPicture) with the chart's square
 // stretched over (0, 0)-(pageWidth, pageWidth) printer pixels; the header
-// and the list below it follow at the same scale. One page.
+// and the list below it follow at the same scale. One page, in a job named
+// "Sternwerk – Diagramm" and the sky's instant.
 Status PrintChart(QPrinter& printer, std::shared_ptr<const Picture> chart, const SkyState& sky,
                   const ChartTexts& texts, int pageWidth);
 

@@ -132,6 +132,7 @@ void TForm3::CreateLabels() {
   Label3 = Label(this, QStringLiteral("  ESC  "), 2, 432);
   Label3->setAutoFillBackground(true);
   SetColours(Label3, kSilver);
+  Label3->installEventFilter(this);
 }
 
 void TForm3::FormActivate() {
@@ -141,6 +142,7 @@ void TForm3::FormActivate() {
   }
   Edit1->setFocus(Qt::OtherFocusReason);
   Edit1->selectAll();
+  selectDayOnFocus_ = true;
 }
 
 void TForm3::showEvent(QShowEvent* event) {
@@ -174,6 +176,13 @@ void TForm3::FollowLogicAfterLeaving(DateField left) {
 }
 
 bool TForm3::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::FocusIn && watched == Edit1 && selectDayOnFocus_ &&
+      static_cast<QFocusEvent*>(event)->reason() == Qt::ActiveWindowFocusReason) {
+    // The day's text selected at the opening may be lost while the window
+    // is being activated; it is selected again when the focus arrives.
+    selectDayOnFocus_ = false;
+    Edit1->selectAll();
+  }
   if (event->type() == QEvent::FocusIn && MovedByUser(*static_cast<QFocusEvent*>(event))) {
     if (auto* edit = qobject_cast<QLineEdit*>(watched)) edit->selectAll();
     for (int index = 0; index <= kDateFieldCount; ++index) {
@@ -185,17 +194,20 @@ bool TForm3::eventFilter(QObject* watched, QEvent* event) {
       return FollowLogic() || logic_.Closed();
     }
   }
-  if (event->type() == QEvent::KeyPress && watched != Memo1) {
+  if (event->type() == QEvent::MouseButtonPress && watched == Label3) {
+    Escape();
+    return true;
+  }
+  if (event->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(event)->key();
-    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+    if (key == Qt::Key_Escape) {
+      Escape();
+      return true;
+    }
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && watched != Memo1) {
       const DateField left = logic_.Focus();
       logic_.PressEnter();
       FollowLogicAfterLeaving(left);
-      return true;
-    }
-    if (key == Qt::Key_Escape) {
-      logic_.PressEscape();
-      FollowLogic();
       return true;
     }
   }
@@ -203,8 +215,13 @@ bool TForm3::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TForm3::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Escape) return;
+  if (event->key() == Qt::Key_Escape) return Escape();
   QDialog::keyPressEvent(event);
+}
+
+void TForm3::Escape() {
+  logic_.PressEscape();
+  FollowLogic();
 }
 
 }  // namespace sternwerk

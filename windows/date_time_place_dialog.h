@@ -46,8 +46,8 @@ class TForm3 : public QDialog {
  protected:
   void showEvent(QShowEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
-  // ESC closes only from Edit1, which the logic decides; the dialog's own
-  // ESC handling is not used.
+  // ESC, from any field or a click on the "ESC" label, goes through the
+  // logic, which keeps the groups committed so far.
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
@@ -59,9 +59,13 @@ class TForm3 : public QDialog {
   bool FollowLogic();
   // FollowLogic after the focused field was left by Enter or by filling it.
   void FollowLogicAfterLeaving(DateField left);
+  void Escape();
 
   DateTimePlaceLogic logic_;
   std::array<QLineEdit*, kDateFieldCount> edits_{};
+  // Set by an opening before the window is active: Edit1's text is selected
+  // once the focus arrives in it.
+  bool selectDayOnFocus_ = false;
 };
 
 }  // namespace sternwerk

@@ -31,11 +31,14 @@ constexpr std::array<int, kDateFieldCount> kMaxLengths = {2, 2, 4, 2, 2, 1, 3, 2
 constexpr std::string_view kInvalidDate = "Das ist kein gültiges Datum!";
 constexpr std::string_view kInvalidTime = "Das ist keine gültige Zeit!";
 constexpr std::string_view kInvalidLongitudeSign =
-    "Bitte + für östliche oder - für westliche Länge Breite eingeben";
+    "Bitte + für östliche oder - für westliche Länge eingeben";
 constexpr std::string_view kInvalidLatitudeSign =
     "Bitte + für nördliche oder - für südliche Breite eingeben";
 constexpr std::string_view kInvalidLongitude = "Das ist keine gültige Länge!";
 constexpr std::string_view kInvalidLatitude = "Das ist keine gültige Breite!";
+constexpr std::string_view kLongitudeDegreesRange = "Die Länge reicht von 0 bis 180 Grad.";
+constexpr std::string_view kLatitudeDegreesRange = "Die Breite reicht von 0 bis 90 Grad.";
+constexpr std::string_view kDegreesNotANumber = "Bitte die Grad nur mit Ziffern eingeben.";
 
 int Index(DateField field) {
   return static_cast<int>(field);
@@ -156,7 +159,7 @@ void DateTimePlaceLogic::PressEnter() {
 }
 
 void DateTimePlaceLogic::PressEscape() {
-  if (focus_ == DateField::kDay) closed_ = true;
+  closed_ = true;
 }
 
 const std::string& DateTimePlaceLogic::Text(DateField field) const {
@@ -186,7 +189,7 @@ void DateTimePlaceLogic::CheckLeftField(DateField left) {
       CheckSign(DateField::kLongitudeSign, kInvalidLongitudeSign);
       break;
     case DateField::kLongitudeDegrees:
-      CheckDegrees(DateField::kLongitudeDegrees, kMaxLongitudeDegrees, DateField::kLongitudeSign);
+      CheckDegrees(DateField::kLongitudeDegrees, kMaxLongitudeDegrees, kLongitudeDegreesRange);
       break;
     case DateField::kLongitudeMinutes:
       CommitLongitude();
@@ -195,7 +198,7 @@ void DateTimePlaceLogic::CheckLeftField(DateField left) {
       CheckSign(DateField::kLatitudeSign, kInvalidLatitudeSign);
       break;
     case DateField::kLatitudeDegrees:
-      CheckDegrees(DateField::kLatitudeDegrees, kMaxLatitudeDegrees, DateField::kLatitudeDegrees);
+      CheckDegrees(DateField::kLatitudeDegrees, kMaxLatitudeDegrees, kLatitudeDegreesRange);
       break;
     case DateField::kLatitudeMinutes:
       CommitLatitude();
@@ -206,7 +209,7 @@ void DateTimePlaceLogic::CheckLeftField(DateField left) {
 }
 
 void DateTimePlaceLogic::Fail(std::string_view message, DateField focus) {
-  if (!message.empty()) showError_(message);
+  showError_(message);
   focus_ = focus;
 }
 
@@ -241,9 +244,10 @@ void DateTimePlaceLogic::CheckSign(DateField sign, std::string_view message) {
   if (Field(sign) != "+" && Field(sign) != "-") Fail(message, sign);
 }
 
-void DateTimePlaceLogic::CheckDegrees(DateField degrees, int limit, DateField failureFocus) {
+void DateTimePlaceLogic::CheckDegrees(DateField degrees, int limit, std::string_view range) {
   const auto value = ReadWholeNumber(Field(degrees));
-  if (!value || *value < 0 || *value > limit) Fail({}, failureFocus);
+  if (!value) return Fail(std::string(kDegreesNotANumber) + " " + std::string(range), degrees);
+  if (*value < 0 || *value > limit) Fail(range, degrees);
 }
 
 void DateTimePlaceLogic::CommitLongitude() {

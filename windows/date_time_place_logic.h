@@ -54,7 +54,8 @@ class DateTimePlaceLogic {
   void MoveFocus(DateField target);
   // Enter moves to the next field; in the latitude minutes it commits.
   void PressEnter();
-  // ESC closes the dialog from the day field; elsewhere it does nothing.
+  // ESC closes the dialog from any field; groups committed before stay
+  // committed, the group being typed is left as it was.
   void PressEscape();
 
   const std::string& Text(DateField field) const;
@@ -69,7 +70,8 @@ class DateTimePlaceLogic {
   void CommitDate();
   void CommitTime();
   void CheckSign(DateField sign, std::string_view message);
-  void CheckDegrees(DateField degrees, int limit, DateField failureFocus);
+  // A refused degree field keeps the focus and says what is allowed.
+  void CheckDegrees(DateField degrees, int limit, std::string_view range);
   void CommitLongitude();
   void CommitLatitude();
   std::string& Field(DateField field);

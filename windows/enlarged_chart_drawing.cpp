@@ -1,5 +1,6 @@
 #include "windows/enlarged_chart_drawing.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <string_view>
@@ -12,6 +13,7 @@
 #include "platform/colors.h"
 #include "platform/polar_point.h"
 #include "platform/symbol_face.h"
+#include "platform/text_width_bound.h"
 #include "windows/chart_label_slots.h"
 
 namespace sternwerk {
@@ -85,7 +87,7 @@ void DrawFrame(Canvas& canvas) {
 void DrawCircles(Canvas& canvas) {
   canvas.Ellipse(kOuterCircle.left, kOuterCircle.top, kOuterCircle.right, kOuterCircle.bottom);
   canvas.Ellipse(kInnerCircle.left, kInnerCircle.top, kInnerCircle.right, kInnerCircle.bottom);
-  canvas.Draw(kEarthIconCorner.x, kEarthIconCorner.y, EarthIcon());
+  canvas.Draw(kEarthIconCorner.x, kEarthIconCorner.y, EarthIconOnWhite());
 }
 
 void DrawSignBoundaries(Canvas& canvas) {
@@ -184,10 +186,18 @@ void DrawDegreeScale(Canvas& canvas) {
   }
 }
 
+// The place text stands at its corner unless the instant text would reach
+// it; then it moves right, at least one blank after the instant text.
+int PlaceLeft(const std::string& instant) {
+  const int instantEnd = kInstantCorner.x + TextWidthBound(instant + " ", kHeaderFontSize);
+  return std::max(kPlaceCorner.x, instantEnd);
+}
+
 void DrawHeader(Canvas& canvas, const SkyState& sky, const ChartTexts& texts) {
   canvas.font = Font{kHeaderFace, kHeaderFontSize, false, kBlack, 0};
-  canvas.TextOut(kInstantCorner.x, kInstantCorner.y, ChartInstantText(sky));
-  canvas.TextOut(kPlaceCorner.x, kPlaceCorner.y, "Ort: " + texts.place);
+  const std::string instant = ChartInstantText(sky);
+  canvas.TextOut(kInstantCorner.x, kInstantCorner.y, instant);
+  canvas.TextOut(PlaceLeft(instant), kPlaceCorner.y, "Ort: " + texts.place);
   if (!texts.searchResult.empty()) {
     canvas.TextOut(kEventCorner.x, kEventCorner.y, "Ereignis: " + texts.searchResult);
   }

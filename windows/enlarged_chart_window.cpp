@@ -5,6 +5,7 @@
 
 #include "platform/clipboard.h"
 #include "platform/picture_painter.h"
+#include "platform/printing.h"
 #include "platform/qt_text.h"
 #include "platform/ui_style.h"
 #include "windows/chart_help_window.h"
@@ -106,6 +107,7 @@ void TForm5::Button2Click() {
 void TForm5::Button3Click() {
   QPrinter printer(QPrinter::HighResolution);
   if (!printerChoice->Choose(printer)) return;
+  if (printer.outputFormat() == QPrinter::NativeFormat) chosenPrinter_ = printer.printerName();
   const Status printed = PrintChart(printer, chart_, sky_, texts, printPageWidth);
   if (!printed.ok()) messages_.Error(QString::fromStdString(printed.error()));
 }
@@ -122,7 +124,10 @@ void TForm5::Button4Click() {
 }
 
 void TForm5::Button5Click() {
-  const PrinterAdviceText advice = PrinterAdvice(printPageWidth);
+  // The printer chosen last in this window, else the default one, at the
+  // resolution CUPS reports; the start's page width without a printer.
+  const PrinterAdviceText advice =
+      PrinterAdvice(PrinterPageWidth(chosenPrinter_).value_or(printPageWidth));
   messages_.Plain(FromWindows1252(advice.title), FromWindows1252(advice.text));
 }
 

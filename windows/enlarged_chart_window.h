@@ -83,6 +83,7 @@ class TForm5 : public QDialog {
   Messages& messages_;
   ChartFiles files_;
   std::shared_ptr<const Picture> chart_;
+  QString chosenPrinter_;  // the printer of the last print, empty before it
   ReportOnce writeFailure_{*this, messages_};
 };
 

@@ -81,22 +81,22 @@ const QStringList kIntroductionText = {
                    "Einige Tage steht er in den"),
     QStringLiteral("  Fischen neben Merkur und Venus, westlich der Sonne, und geht kurz vor ihr "
                    "unter und auf. Neumond ist am"),
-    QStringLiteral("  04.04.2000 um 18:14 erreicht, Sonne und Mond stehen dann auf 15°16´ Widder. "
+    QStringLiteral("  04.04.2000 um 18:13 erreicht, Sonne und Mond stehen dann auf 15°16´ Widder. "
                    "Um ihn genau zu treffen,"),
     QStringLiteral("  verringern Sie die Geschwindigkeit, wenn sich der Mond der Sonne nähert, und "
                    "halten dort an."),
     QString(),
     QStringLiteral("  Die Gradzahlen gehören zum Tierkreis und beginnen bei 0° Widder; für die "
                    "Beobachtung sind sie in Winkel"),
-    QStringLiteral("  zum MC (immer genau im Süden) umzurechnen. Im Beispiel (04.04.2000, 18:14) "
-                   "steht MC auf 118°, Sonne und"),
+    QStringLiteral("  zum MC (immer genau im Süden) umzurechnen. Im Beispiel (04.04.2000, 18:13) "
+                   "steht MC auf 117°, Sonne und"),
     QStringLiteral("  Mond stehen auf 15°, also mehr als 100° westlich von MC: Sonne und Neumond "
                    "sind untergegangen, Saturn,"),
     QStringLiteral("  Mars und Jupiter aber sind zu sehen."),
     QString(),
     QStringLiteral("  Die Vergrößerung zeigt statt des erdfesten das tierkreisfeste Bild: Der "
                    "Widder steht rechts und beginnt"),
-    QStringLiteral("  bei 0°, und MC steht in seinem wahren Winkel, im Beispiel 118° = 28° Krebs. "
+    QStringLiteral("  bei 0°, und MC steht in seinem wahren Winkel, im Beispiel 117° = 27° Krebs. "
                    "Die Vergrößerung hat eine"),
     QStringLiteral("  eigene Hilfe."),
     QString(),

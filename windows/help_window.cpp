@@ -1,5 +1,6 @@
 #include "windows/help_window.h"
 
+#include <QDateTime>
 #include <QPainter>
 #include <QPixmap>
 
@@ -71,6 +72,9 @@ void HelpWindow::Button1Click() {
 
 void HelpWindow::Button2Click() {
   QPrinter printer(QPrinter::HighResolution);
+  printer.setDocName(PrintJobName(
+      windowTitle().trimmed(),
+      QDateTime::currentDateTimeUtc().toString(QStringLiteral("dd.MM.yyyy hh:mm:ss"))));
   if (!printerChoice->Choose(printer)) return;
   TextPrintStream stream(printer);
   for (const QString& line : PrintLines()) stream.WriteLine(line);

@@ -69,6 +69,11 @@ constexpr int kSignGlyphsShown = 7;
 constexpr int kSignGlyphLow = 1, kSignGlyphHigh = 190;
 constexpr int kSignGlyphTop = 185;
 constexpr int kSigns = 12;
+// Widths in ems at the scale's size: a sign glyph of the symbol font, and a
+// three-capital sign name in bold Arial on average, so that a name stands
+// centred where the glyph would.
+constexpr double kSignGlyphWidth = 1836.0 / 2048;
+constexpr double kSignNameWidth = 2.0;
 
 constexpr Point kPrintViewTopLeft{0, 200};
 constexpr Point kPrintViewBottomRight{790, 500};
@@ -192,12 +197,19 @@ void DrawSignScale(Canvas& canvas, const SkyState& sky) {
   } while (s >= kFirstBoundary);
 
   canvas.font.face = sky.symbolFontPresent ? kSymbolFace : kTextFace;
+  const int em = FontPixelHeight(kSignScaleSize);
+  const int nameShift = TruncToInt(em * (kSignGlyphWidth - kSignNameWidth) / 2);
   int sign = SignIndex(ascendant);
   int r = ascendant % kSignWidth - kSignGlyphShift;
   for (int k = 0; k < kSignGlyphsShown; ++k) {
     if (r > kSignGlyphLow && r < kSignGlyphHigh) {
-      canvas.TextOut(kPixelsPerDegree * r, kSignGlyphTop,
-                     kSignGlyphs.substr(static_cast<std::size_t>(sign), 1));
+      const auto index = static_cast<std::size_t>(sign);
+      const int x = kPixelsPerDegree * r;
+      if (sky.symbolFontPresent) {
+        canvas.TextOut(x, kSignGlyphTop, kSignGlyphs.substr(index, 1));
+      } else {
+        canvas.TextOut(x + nameShift, kSignGlyphTop, std::string(kSignAbbreviations[index]));
+      }
     }
     r += kSignWidth;
     sign = sign == 0 ? kSigns - 1 : sign - 1;

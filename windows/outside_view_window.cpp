@@ -119,6 +119,7 @@ void TForm8::Button2Click() {
 void TForm8::Button3Click() {
   if (!view_) Diagramm();
   QPrinter printer(QPrinter::HighResolution);
+  printer.setDocName(PrintJobName(QStringLiteral("Draußen-Ansicht"), InstantOf(sky_)));
   if (!printerChoice->Choose(printer)) return;
   const Picture page = OutsideViewPrintPicture(view_, sky_, texts);
   const Status printed =

@@ -82,14 +82,15 @@ class ClockDialogs : public ::testing::Test {
   RecordingMessages messages;
   FakeSystemClock clock{UtcTime(2026, 12, 8, 9, 30, 15)};
   SkyState sky;
-  TForm2 interval{sky};
+  TForm2 interval{sky, messages};
   TForm3 dateTimePlace{sky, messages};
   std::unique_ptr<TForm1> form;
 };
 
 TEST(IntervalDialog, WindowButtonsAndExplanation) {
   SkyState sky;
-  TForm2 dialog(sky);
+  RecordingMessages messages;
+  TForm2 dialog(sky, messages);
   EXPECT_EQ(dialog.windowTitle(), "                Die Schrittweite pro Takt");
   EXPECT_EQ(dialog.size(), QSize(305, 348));
   const QStringList lines = dialog.Memo1->toPlainText().split('\n');
@@ -200,6 +201,29 @@ TEST_F(ClockDialogs, SixCharactersApplyAtOnceAndLeavingTheFieldApplies) {
   });
   EXPECT_DOUBLE_EQ(sky.intervalMinutes, 1.5);
   EXPECT_EQ(form->Label4->text(), "Min/Takt:1");
+}
+
+// Enter on a text that is no positive number of minutes says what is
+// accepted and leaves the text selected, so the next keys replace it.
+TEST_F(ClockDialogs, RefusedMinutesAreExplainedAndSelectedForRetyping) {
+  ClickAndUse(form->Button3, interval, [&] {
+    for (const QString text : {"abc", "0", "1,5"}) {
+      Type(text);
+      Press(Qt::Key_Return);
+      EXPECT_TRUE(interval.isVisible()) << text.toStdString();
+      EXPECT_EQ(QApplication::focusWidget(), interval.Edit1);
+      EXPECT_EQ(interval.Edit1->selectedText(), text);
+    }
+    Type("2");
+    Press(Qt::Key_Return);
+  });
+  ASSERT_EQ(messages.shown().size(), 3u);
+  for (const auto& message : messages.shown()) {
+    EXPECT_EQ(message.kind, MessageKind::kError);
+    EXPECT_TRUE(message.text.contains("größer als 0")) << message.text.toStdString();
+    EXPECT_TRUE(message.text.contains("Punkt")) << message.text.toStdString();
+  }
+  EXPECT_DOUBLE_EQ(sky.intervalMinutes, 2);
 }
 
 TEST_F(ClockDialogs, ATickIn1500MinuteStepsMovesOneDayAndOneHour) {

@@ -8,7 +8,9 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QTest>
+#include <QTextBlock>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -26,6 +28,7 @@
 #include "platform/program_files.h"
 #include "platform/qt_text.h"
 #include "platform/recording_messages.h"
+#include "platform/symbol_font.h"
 #include "platform/ui_style.h"
 #include "tests/clock/fake_system_clock.h"
 #include "tests/clock/temporary_directory.h"
@@ -97,7 +100,7 @@ TEST_F(ClockWindow, FirstStartWithoutStateFile) {
   ASSERT_EQ(messages.shown().size(), 1u);
   EXPECT_EQ(messages.shown()[0].kind, MessageKind::kConfirmation);
   EXPECT_TRUE(messages.shown()[0].text.startsWith(
-      "Soll das Vodi-Vezodidazoz transplutonisch arbeiten?      \r\n"));
+      "Soll das Sternwerk transplutonisch arbeiten?      \r\n"));
 }
 
 TEST_F(ClockWindow, TheQuestionChoosesTheFactorSetOfTheList) {
@@ -366,6 +369,23 @@ TEST_F(ClockWindow, SourcePanelHaltsTheClockAndHidingItLeavesItHalted) {
   EXPECT_TRUE(f.Button4->isEnabled());
 }
 
+TEST_F(ClockWindow, EscapeHidesTheSourcePanelAsItsButtonDoes) {
+  TForm1& f = Start();
+  f.show();
+  f.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+  QTest::mouseClick(f.Button7, Qt::LeftButton);
+  ASSERT_FALSE(f.Panel2->isHidden());
+  QTest::mouseClick(f.Memo8->viewport(), Qt::LeftButton);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+  EXPECT_TRUE(f.Panel2->isHidden());
+  EXPECT_FALSE(f.Timer1->isActive());
+  EXPECT_TRUE(f.Button9->isEnabled());
+  EXPECT_TRUE(f.Button4->isEnabled());
+  QTest::keyClick(f.Button7, Qt::Key_Escape);
+  EXPECT_TRUE(f.Panel2->isHidden()) << "ESC does not show the panel";
+}
+
 TEST_F(ClockWindow, LegendButtonTogglesTheLegendOfTheFactorSet) {
   TForm1& f = Start(false);
   f.Button12->click();
@@ -376,6 +396,41 @@ TEST_F(ClockWindow, LegendButtonTogglesTheLegendOfTheFactorSet) {
   f.Button12->click();
   EXPECT_TRUE(f.Memo4->isHidden());
   EXPECT_EQ(f.Memo3->toPlainText().split('\n')[1], "Widder   ");
+}
+
+// Every line of both legends lies whole inside its memo's visible area in
+// the symbol font, the wide glyphs of MC and AS and the longest names
+// included; the names stand right of the glyphs.
+TEST_F(ClockWindow, LegendsShowEveryLineWhole) {
+  const ApplicationFont symbolFont(SymbolFontPath());
+  ASSERT_TRUE(symbolFont.added());
+  for (const bool allFactors : {false, true}) {
+    TForm1& f = Start(allFactors);
+    f.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
+    f.Button12->click();
+    QPlainTextEdit* glyphs = allFactors ? f.Memo2 : f.Memo4;
+    QPlainTextEdit* names = allFactors ? f.Memo3 : f.Memo5;
+    ASSERT_TRUE(names->isVisible());
+    QStringList shown;
+    for (int line = 0; line < names->document()->blockCount(); ++line) {
+      for (QPlainTextEdit* memo : {glyphs, names}) {
+        QTextCursor cursor(memo->document()->findBlockByNumber(line));
+        const QRect start = memo->cursorRect(cursor);
+        cursor.movePosition(QTextCursor::EndOfBlock);
+        const QRect end = memo->cursorRect(cursor);
+        const QString text = cursor.block().text();
+        EXPECT_TRUE(memo->viewport()->rect().contains(start.topLeft()) &&
+                    memo->viewport()->rect().contains(end.bottomRight()))
+            << text.toStdString() << ": " << end.right() << "," << end.bottom() << " outside "
+            << memo->viewport()->width() << "x" << memo->viewport()->height();
+      }
+      shown << names->document()->findBlockByNumber(line).text().trimmed();
+    }
+    EXPECT_LE(glyphs->geometry().right(), names->x());
+    EXPECT_TRUE(shown.contains("Medium Coeli"));
+    EXPECT_TRUE(shown.contains("Ascendent"));
+  }
 }
 
 TEST_F(ClockWindow, TimeColourShowsGreenwichAndWest) {

@@ -80,7 +80,10 @@ TEST_F(StateFileTest, AFailedWriteNamesTheFileAndTheReason) {
   const StateFileResult noDirectory = WriteStateFile(missing, sky);
   EXPECT_FALSE(noDirectory.ok());
   EXPECT_NE(noDirectory.error.find((missing / "ALT.DAT").string()), std::string::npos);
-  EXPECT_NE(noDirectory.error.find(std::strerror(ENOENT)), std::string::npos);
+  EXPECT_NE(noDirectory.error.find(": Datei oder Verzeichnis nicht gefunden"), std::string::npos)
+      << noDirectory.error;
+  EXPECT_EQ(noDirectory.error.find(std::strerror(ENOENT)), std::string::npos)
+      << "no English inside the German message";
 
   // A directory in the way is neither replaced nor left with a stray file.
   std::filesystem::create_directory(File());
@@ -99,7 +102,7 @@ TEST_F(StateFileTest, AWriteProtectedDirectoryKeepsTheOldFile) {
   SkyState sky = ExampleRun();
   const StateFileResult result = WriteStateFile(directory.path(), sky);
   std::filesystem::permissions(directory.path(), std::filesystem::perms::owner_all);
-  EXPECT_NE(result.error.find(std::strerror(EACCES)), std::string::npos) << result.error;
+  EXPECT_NE(result.error.find(": Keine Berechtigung"), std::string::npos) << result.error;
   EXPECT_EQ(Contents(File()), "old");
 }
 
@@ -141,7 +144,8 @@ TEST_F(StateFileTest, AMissingFileLeavesTheSkyUnchanged) {
   const StateFileResult reload = ReadStateFile(directory.path(), sky);
   EXPECT_FALSE(reload.ok());
   EXPECT_NE(reload.error.find(File().string()), std::string::npos);
-  EXPECT_NE(reload.error.find(std::strerror(ENOENT)), std::string::npos);
+  EXPECT_NE(reload.error.find(": Datei oder Verzeichnis nicht gefunden"), std::string::npos)
+      << reload.error;
   EXPECT_EQ(sky.dateText, before.dateText);
   EXPECT_EQ(sky.timeText, before.timeText);
   EXPECT_EQ(sky.longitudeText, before.longitudeText);
@@ -204,7 +208,7 @@ TEST_F(StateFileTest, ADirectoryOrPipeOfThatNameIsNoStateFile) {
   SkyState sky;
   EXPECT_FALSE(ReadStartupPlace(directory.path(), sky));
   const StateFileResult reload = ReadStateFile(directory.path(), sky);
-  EXPECT_NE(reload.error.find(std::strerror(EISDIR)), std::string::npos) << reload.error;
+  EXPECT_NE(reload.error.find(": Ist ein Verzeichnis"), std::string::npos) << reload.error;
 
   // A pipe without a writer would block a plain open for ever.
   std::filesystem::remove(File());

@@ -33,6 +33,28 @@ TEST(EarthIcon, OpaqueDiscWithWhitePoleOnTransparentCorners) {
 
 TEST(EarthIcon, SameIconEveryTime) {
   EXPECT_EQ(EarthIcon(), EarthIcon());
+  EXPECT_EQ(&EarthIconOnWhite(), &EarthIconOnWhite()) << "composited once, not per drawing";
+  EXPECT_EQ(EarthIconOnWhite(), EarthIconOn({255, 255, 255}));
+}
+
+// Where the icon leaves the screen (metafiles, PDF, print) nothing may be
+// see-through: readers that drop alpha show black, printers rasterise.
+TEST(EarthIcon, OnItsGroundEveryPixelIsOpaqueAndTheCornersTakeTheGround) {
+  const Image icon = EarthIcon();
+  const Image onNavy = EarthIconOn({0, 0, 128});
+  ASSERT_EQ(onNavy.pixels.size(), icon.pixels.size());
+  for (std::size_t i = 0; i < icon.pixels.size(); ++i) {
+    EXPECT_EQ(Alpha(onNavy.pixels[i]), 0xFFu) << i;
+    if (Alpha(icon.pixels[i]) == 0xFF) {
+      EXPECT_EQ(onNavy.pixels[i], icon.pixels[i]) << i;
+    }
+  }
+  EXPECT_EQ(onNavy.pixels.front(), 0xFF000080u);
+  EXPECT_EQ(onNavy.pixels.back(), 0xFF000080u);
+  // An edge pixel lies between the disc's rim and the ground.
+  const std::uint32_t edge = onNavy.pixels[16];  // top edge, middle column
+  EXPECT_NE(edge, 0xFF000080u);
+  EXPECT_NE(edge, icon.pixels[16] | 0xFF000000u);
 }
 
 }  // namespace

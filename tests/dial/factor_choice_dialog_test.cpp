@@ -71,37 +71,41 @@ TEST_F(FactorChoice, EscapeInTheInstructionsDoesNothing) {
   EXPECT_EQ(dialog.answer, "##") << "closing the window otherwise counts as cancel";
 }
 
-TEST_F(FactorChoice, RefusedCodesLeaveTheDialogOpenUntilAValidOne) {
+// After each refusal the code is selected: the next two keys replace it.
+TEST_F(FactorChoice, RefusedCodesAreSelectedAndRetypedUntilAValidOne) {
   sky.transplutonian = false;
   sky.selectedFactor = 0;
   bool openAfterRefusals = false;
+  QString selected;
   const int result = Run([&] {
     QTest::keyClicks(dialog.Edit1, "kn");
-    QTest::keyClick(dialog.Edit1, Qt::Key_Backspace);
-    QTest::keyClick(dialog.Edit1, Qt::Key_Backspace);
-    QTest::keyClicks(dialog.Edit1, "po");
-    QTest::keyClick(dialog.Edit1, Qt::Key_Backspace);
+    selected = dialog.Edit1->selectedText();
+    QTest::keyClicks(dialog.Edit1, "cu");
+    QTest::keyClicks(dialog.Edit1, "gz");
     openAfterRefusals = dialog.isVisible();
-    QTest::keyClicks(dialog.Edit1, "L");
+    QTest::keyClicks(dialog.Edit1, "pl");
   });
   EXPECT_TRUE(openAfterRefusals);
+  EXPECT_EQ(selected, "KN");
   EXPECT_EQ(result, QDialog::Accepted);
   EXPECT_EQ(sky.selectedFactor, 13);
-  ASSERT_EQ(messages.shown().size(), 2u);
+  ASSERT_EQ(messages.shown().size(), 3u);
   EXPECT_EQ(messages.shown()[0].kind, MessageKind::kError);
   EXPECT_EQ(messages.shown()[0].text,
             "MC, WI, AS und KN sind paradoxe Faktoren für Auf-/Untergang");
-  EXPECT_EQ(messages.shown()[1].text, "PO ist kein gültiger Faktor");
+  EXPECT_EQ(messages.shown()[1].text,
+            "CU gehört nicht zu den zwölf gewählten Faktoren (SO, MO, ME, VE...PL)");
+  EXPECT_EQ(messages.shown()[2].text, "GZ ist kein gültiger Faktor");
 }
 
-TEST_F(FactorChoice, AThirdCharacterCannotBeTyped) {
+TEST_F(FactorChoice, AThirdCharacterStartsTheCodeAgain) {
   sky.transplutonian = true;
   QString field;
   Run([&] {
     QTest::keyClicks(dialog.Edit1, "xyz");
     field = dialog.Edit1->text();
   });
-  EXPECT_EQ(field, "XY");
+  EXPECT_EQ(field, "Z");
   ASSERT_EQ(messages.shown().size(), 1u);
   EXPECT_EQ(messages.shown()[0].text, "XY ist kein gültiger Faktor");
 }

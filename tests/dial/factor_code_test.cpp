@@ -23,7 +23,9 @@ TEST(FactorCode, HypotheticalPointsOnlyWithAllFactors) {
     EXPECT_EQ(CheckFactorCode(code, true).verdict, FactorCodeVerdict::kChosen) << code;
     const FactorCodeCheck twelve = CheckFactorCode(code, false);
     EXPECT_EQ(twelve.verdict, FactorCodeVerdict::kRefused) << code;
-    EXPECT_EQ(twelve.message, std::string(code) + " ist kein gültiger Faktor");
+    EXPECT_EQ(twelve.message, std::string(code) +
+                                  " gehört nicht zu den zwölf gewählten Faktoren (SO, MO, ME, "
+                                  "VE...PL)");
   }
   EXPECT_EQ(CheckFactorCode("PO", true).factor, kPoseidon);
 }

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <iostream>
 #include <random>
@@ -34,7 +35,8 @@ struct Event {
 };
 
 // The scan in its plainest form: every step recomputes the whole sky and
-// compares the unreduced difference.
+// compares the unreduced difference; a lunation goes on through the band and
+// keeps its step of least difference.
 Event PlainScan(SkyState sky, EventKind kind, int factor, int maxDays) {
   const bool lunation = kind == EventKind::kFullMoon || kind == EventKind::kNewMoon;
   const int stepsPerHour = lunation ? 120 : 3600;
@@ -44,6 +46,8 @@ Event PlainScan(SkyState sky, EventKind kind, int factor, int maxDays) {
     return longitude - 180 < 0 ? longitude - 180 + 360 : longitude - 180;
   };
   int step = 0;
+  Event closest;
+  double closestDistance = tolerance;
   for (int day = 0; day < maxDays;) {
     sky.hours = static_cast<double>(step) / stepsPerHour;
     ComputeSky(sky);
@@ -65,14 +69,21 @@ Event PlainScan(SkyState sky, EventKind kind, int factor, int maxDays) {
         target = sky.longitudes[kSun];
         break;
     }
-    if (std::fabs(target - sky.longitudes[factor]) < tolerance) return {true, sky.dateText, step};
+    const double distance = std::fabs(target - sky.longitudes[factor]);
+    if (distance < tolerance && !lunation) return {true, sky.dateText, step};
+    if (distance < closestDistance) {
+      closest = {true, sky.dateText, step};
+      closestDistance = distance;
+    } else if (distance >= tolerance && closest.found) {
+      return closest;
+    }
     if (++step == stepsPerHour * 24) {
       NextDay(sky);
       step = 0;
       ++day;
     }
   }
-  return {};
+  return closest;
 }
 
 Event FastScan(SkyState& sky, EventKind kind, int factor, int maxDays) {
@@ -317,9 +328,48 @@ TEST(EventSearch, LunationAcrossTheTurnOfTheYear) {
   EXPECT_EQ(fast.step, plain.step);
   EXPECT_EQ(sky.year, 2026);
   EXPECT_EQ(sky.month, 1);
-  // The band is entered some minutes before the exact opposition.
+  // The step reported lies inside the band.
   EXPECT_LT(std::fabs(std::remainder(sky.longitudes[kMoon] - sky.longitudes[kSun] - 180, 360)),
             kLunationTolerance);
+}
+
+// The unreduced difference target - Moon at `hours` of the sky's date, the
+// whole sky recomputed.
+double LunationDifference(SkyState sky, EventKind kind, double hours) {
+  sky.hours = hours;
+  ComputeSky(sky);
+  return EventTargetLongitude(sky, kind) - sky.longitudes[kMoon];
+}
+
+// The band is reached some twelve minutes before the Moon meets the Sun or
+// the point opposite it; the step reported is the in-band step nearest the
+// meeting, and the difference changes sign within a step of it.
+TEST(EventSearch, LunationsAreReportedAtTheStepNearestTheMeeting) {
+  std::mt19937 random(20261208u);
+  std::uniform_int_distribution<int> year(1600, 2400), month(1, 12), day(1, 28);
+  std::uniform_real_distribution<double> hours(0, 24), latitude(-66, 66);
+  const double step = 1.0 / kLunationStepsPerHour;
+  double worstMinutes = 0;
+  for (int i = 0; i < 48; ++i) {
+    const EventKind kind = i % 2 == 0 ? EventKind::kNewMoon : EventKind::kFullMoon;
+    SkyState sky =
+        SkyAt(day(random), month(random), year(random), hours(random), 10, latitude(random));
+    const std::string label = std::string(KindName(kind)) + " from " + sky.dateText;
+    ASSERT_EQ(SearchEvent(sky, kind, kMoon), SearchStatus::kFound) << label;
+    const double before = LunationDifference(sky, kind, sky.hours - step);
+    const double at = LunationDifference(sky, kind, sky.hours);
+    const double after = LunationDifference(sky, kind, sky.hours + step);
+    EXPECT_LT(std::fabs(at), kLunationTolerance) << label;
+    EXPECT_LE(std::fabs(at), std::fabs(before)) << label;
+    EXPECT_LE(std::fabs(at), std::fabs(after)) << label;
+    EXPECT_TRUE(before * at <= 0 || at * after <= 0) << label << ": no change of sign";
+    // Minutes from the reported step to the meeting, the difference taken
+    // as linear over the neighbouring step.
+    const double rate = std::fabs(after - before) / 2;
+    worstMinutes = std::max(worstMinutes, std::fabs(at) / rate * 0.5);
+  }
+  std::cout << "lunations: at most " << worstMinutes << " minutes from the meeting\n";
+  EXPECT_LE(worstMinutes, 0.5);
 }
 
 TEST(EventSearch, SecondSearchReportsTheSameLunation) {

@@ -50,8 +50,9 @@ TEST(ParseDegrees, DecimalDegreesWithinTheirRange) {
   EXPECT_DOUBLE_EQ(ParseDegrees("13.366767", "Länge", -180, 180), 13.366767);
   EXPECT_DOUBLE_EQ(ParseDegrees("-180", "Länge", -180, 180), -180);
   EXPECT_DOUBLE_EQ(ParseDegrees("+52.5", "Breite", -90, 90), 52.5);
-  for (const char* text :
-       {"180.5", "-90.01", "abc", "", "1e2", "nan", "inf", "10,5", "10.5x", "+-3", "--3"}) {
+  EXPECT_DOUBLE_EQ(ParseDegrees("-10,5", "Länge", -180, 180), -10.5) << "the decimal comma";
+  for (const char* text : {"180.5", "-90.01", "abc", "", "1e2", "nan", "inf", "10,5,5", "1,2.5",
+                           "10.5x", "+-3", "--3"}) {
     EXPECT_THROW(ParseDegrees(text, "Breite", -90, 90), UsageError) << text;
   }
 }

@@ -40,7 +40,8 @@ expect_status 2 01.01.2026 12:00 zehn 50
 expect_status 2 01.01.2026 12:00 10
 expect_status 2 --tsv extra
 
-tsv=$(printf '1 1 2000 12 10 50\n\n7 12 2026 0 10 50\n' | "$sky" --tsv)
+tsv=$(printf '# Tag Monat Jahr Stunden Länge Breite\n1 1 2000 12 10 50\n\n  # Berlin\n7 12 2026 0 10 50\n' |
+  "$sky" --tsv)
 [ "$(printf '%s\n' "$tsv" | wc -l)" -eq 2 ] || fail "tsv: two lines expected"
 first=$(head -n1 <<<"$tsv")
 [ "$(awk -F'\t' '{print NF}' <<<"$first")" -eq 26 ] || fail "tsv: 26 fields expected"
@@ -51,7 +52,12 @@ partial=$(printf '1 1 2000 12 10 50\n2 1 2000 x 10 50\n3 1 2000 0 10 50\n' | "$s
 status=$?
 [ "$status" -eq 2 ] || fail "tsv: malformed line exited $status"
 [ "$(printf '%s\n' "$partial" | wc -l)" -eq 1 ] || fail "tsv: lines before the bad one must be complete"
-grep -q "Zeile 2" /tmp/sky_tsv_err.$$ || fail "tsv: message must name line 2"
+grep -q 'Zeile 2: Stunden "x": keine Dezimalzahl' /tmp/sky_tsv_err.$$ || fail "tsv: message must name line 2 and its field"
+printf '1 1 2000 12 10 50\n31 4 2026 12 10 50\n' | "$sky" --tsv 2>&1 >/dev/null |
+  grep -q 'Zeile 2: 31.4.2026 ist kein gültiges Datum' || fail "tsv: message must name the date"
+[ "$(printf '1 1 2000 12,5 10,25 50,5\n' | "$sky" --tsv)" = "$(printf '1 1 2000 12.5 10.25 50.5\n' | "$sky" --tsv)" ] ||
+  fail "tsv: decimal comma"
+[ "$("$sky" 01.01.2026 12:00 10,5 50,25)" = "$("$sky" 01.01.2026 12:00 10.5 50.25)" ] || fail "decimal comma"
 rm -f /tmp/sky_tsv_err.$$
 for bad in '1 1 2000 12 10' '1 1 2000 12 10 50 7' '1 1 2000 nan 10 50' '1.5 1 2000 0 10 50' \
   '99999999999 1 2000 0 10 50'; do
@@ -71,7 +77,12 @@ done
 [ "$(od -An -tx1 -N4 "$dir/dial.wmf" | tr -d ' ')" = "d7cdc69a" ] || fail "--dial: WMF lacks the placeable key"
 [ "$(od -An -tu1 -j16 -N8 "$dir/dial.png" | tr -s ' ')" = " 0 0 2 17 0 0 2 42" ] ||
   fail "--dial: PNG is not 529 x 554"
+# The placeable header's bounding box: the WMF has the frame of PNG and SVG.
+[ "$(od -An -tu2 -j10 -N4 "$dir/dial.wmf" | tr -s ' ')" = " 529 554" ] ||
+  fail "--dial: WMF frame is not 529 x 554"
 grep -q '<svg' "$dir/dial.svg" || fail "--dial: not an SVG file"
+grep -q "@font-face { font-family: 'VizizizizuRavorod'; src: url(data:font/ttf;base64," \
+  "$dir/dial.svg" || fail "--dial: the SVG does not carry the symbol font"
 cmp -s "$dir/symbols.png" "$dir/plain.png" && fail "--dial: the symbol font beside the program was not used"
 expect_status 2 --dial "$dir/dial.bmp" 07.12.2026 21:30
 expect_status 2 --dial "$dir/missing/dial.png" 07.12.2026 21:30
@@ -81,6 +92,16 @@ expect_status 2 --dial "$dir/dial.png" 07.12.2026 21:30 --colour
 expect_status 2 --dial 07.12.2026 21:30
 expect_status 2 --dial
 [ -e "$dir/dial.bmp" ] && fail "--dial wrote a file with an unknown extension"
+# The system's reasons are told in German, without the English original.
+ln -s /dev/full "$dir/full.wmf"
+mkdir "$dir/folder.svg"
+for target in "$dir/missing/dial.png:nicht gefunden" "$dir/full.wmf:Kein Speicherplatz" \
+  "$dir/folder.svg:Ist ein Verzeichnis"; do
+  file=${target%%:*}
+  message=$("$sky" --dial "$file" 07.12.2026 21:30 2>&1 >/dev/null)
+  grep -q "${target#*:}" <<<"$message" || fail "German reason expected: $message"
+  grep -Eq "No such|No space|Is a directory" <<<"$message" && fail "English reason: $message"
+done
 
 # --search: the first second of the day inside the tolerance, then the
 # factor's and the axis' longitudes; the date moves on past midnight.
@@ -89,8 +110,14 @@ out=$("$sky" --search aufgang so 08.12.2026)
 grep -q '^ SO 256°' <<<"$out" && grep -q '^ AS 256°' <<<"$out" || fail "--search aufgang lines: $out"
 out=$("$sky" --search untergang MO 31.12.2026 13.4 52.5)
 grep -q '^ DC ' <<<"$out" || fail "--search untergang names the descendant: $out"
+# The full moon of 24.12.2026 falls at 01:28 UT; the band of 0.1 degree is
+# entered about ten minutes before, its closest step is reported.
 out=$("$sky" --search vollmond 08.12.2026)
-[ "$(head -n1 <<<"$out")" = "24.12.2026 01:20:00" ] || fail "--search vollmond: $out"
+[ "$(head -n1 <<<"$out")" = "24.12.2026 01:29:30" ] || fail "--search vollmond: $out"
+[ "$("$sky" --search Vollmond 08.12.2026)" = "$out" ] || fail "--search kinds ignore case"
+out=$("$sky" --search vollmond 20.12.9999)
+[ $? -eq 1 ] || fail "--search to the end of the calendar must exit 1"
+grep -q "31.12.9999.*endet der Kalender" <<<"$out" || fail "--search at the calendar's end: $out"
 "$sky" --search neumond 31.12.2026 | head -n1 | grep -q '^..\.01\.2027 ' || fail "--search neumond into the next year"
 "$sky" --search aufgang SO 01.12.2026 10 80 >/dev/null
 [ $? -eq 1 ] || fail "--search: the polar night Sun must not be found (status 1)"
@@ -123,6 +150,11 @@ if command -v pdftotext >/dev/null; then
     fail "--chart: PDF header"
   [ "$(grep -oE "\b[A-Z]{2} +[0-9]{2}°[0-9]{2}'" <<<"$page" | wc -l)" -eq 23 ] ||
     fail "--chart: PDF list of 23 factors"
+  # An image with an alpha channel (a soft mask) makes printers rasterise
+  # the whole page.
+  pdfimages -list "$dir/chart.pdf" | grep -q smask && fail "--chart: the PDF's icon has a soft mask"
+  pdfinfo "$dir/chart.pdf" | grep -q "^Title: *Sternwerk – Diagramm 07.12.2026 21:30:00$" ||
+    fail "--chart: PDF title"
   "$sky" --chart "$dir/twelve.pdf" 07.12.2026 21:30 -73.5 -33.25 || fail "--chart twelve.pdf"
   page=$(pdftotext -layout "$dir/twelve.pdf" -)
   grep -q "Ort: 073°30' W, 33°15' S" <<<"$page" || fail "--chart: place written as the clock window does"
@@ -148,6 +180,12 @@ for name in outside.wmf outside.svg outside.png; do
 done
 [ "$(od -An -tu1 -j16 -N8 "$dir/outside.png" | tr -s ' ')" = " 0 0 3 22 0 0 0 235" ] ||
   fail "--outside: PNG is not 790 x 235"
+if command -v convert >/dev/null; then
+  [ "$(convert "$dir/outside.png" -format '%[pixel:p{400,120}]' info:)" = "srgba(0,0,128,1)" ] ||
+    fail "--outside: PNG is not on the window's navy"
+fi
+grep -A3 -m1 'fill="#000080"' "$dir/outside.svg" | grep -q '<rect x="0" y="0" width="790" height="235"/>' ||
+  fail "--outside: SVG is not on the window's navy"
 if command -v wmf2svg >/dev/null; then
   wmf2svg -o "$dir/outside_external.svg" "$dir/outside.wmf" &&
     grep -q 'Abstand zu MC: 82' "$dir/outside_external.svg" ||

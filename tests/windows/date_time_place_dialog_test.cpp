@@ -143,12 +143,10 @@ TEST_F(DateTimePlaceDialog, AnInvalidDateIsReportedAndEscapeThenLeaves) {
   EXPECT_EQ(sky.dateText, "07.12.2026");
 }
 
-TEST_F(DateTimePlaceDialog, TabAndEnterLeaveFieldsEscapeOnlyClosesFromTheFirst) {
+TEST_F(DateTimePlaceDialog, TabAndEnterLeaveFields) {
   Open();
   Press(Qt::Key_Tab);
   EXPECT_EQ(QApplication::focusWidget(), dialog.Edit2);
-  Press(Qt::Key_Escape);
-  EXPECT_TRUE(dialog.isVisible()) << "ESC outside Edit1 does nothing";
   Press(Qt::Key_Return);
   Press(Qt::Key_Return);  // leaves the year: the filled date is committed again
   Press(Qt::Key_Tab);
@@ -160,9 +158,59 @@ TEST_F(DateTimePlaceDialog, TabAndEnterLeaveFieldsEscapeOnlyClosesFromTheFirst) 
   Press(Qt::Key_Backspace);
   Press(Qt::Key_Tab);  // an empty sign
   EXPECT_EQ(QApplication::focusWidget(), dialog.Edit6);
-  EXPECT_EQ(Errors(),
-            QStringList{"Bitte + für östliche oder - für westliche Länge Breite eingeben"});
+  EXPECT_EQ(Errors(), QStringList{"Bitte + für östliche oder - für westliche Länge eingeben"});
   EXPECT_TRUE(dialog.isVisible());
+}
+
+// Past the first field ESC, in a field or in the help text, or a click on
+// the "ESC" label ends the visit; what was committed before stays.
+TEST_F(DateTimePlaceDialog, EscapeOrTheEscLabelClosesFromAnyField) {
+  const QLineEdit* const fields[] = {dialog.Edit1, dialog.Edit2,  dialog.Edit3, dialog.Edit4,
+                                     dialog.Edit5, dialog.Edit6,  dialog.Edit7, dialog.Edit8,
+                                     dialog.Edit9, dialog.Edit10, dialog.Edit11};
+  for (int field = 0; field < kDateFieldCount; ++field) {
+    Open();
+    for (int moved = 0; moved < field; ++moved) Press(Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), fields[field]);
+    Press(Qt::Key_Escape);
+    EXPECT_FALSE(dialog.isVisible()) << "ESC after " << field << " tabs";
+  }
+  Open();
+  Type(
+      "24122031"
+      "1830");
+  ASSERT_EQ(QApplication::focusWidget(), dialog.Edit6);
+  Type("-01");  // the longitude group is left half typed
+  QTest::mouseClick(dialog.Label3, Qt::LeftButton);
+  EXPECT_FALSE(dialog.isVisible());
+  EXPECT_EQ(sky.dateText, "24.12.2031");
+  EXPECT_EQ(sky.timeText, "18:30:00");
+  EXPECT_FALSE(sky.isWest);
+  EXPECT_TRUE(messages.shown().empty());
+  Open();
+  dialog.Memo1->setFocus(Qt::MouseFocusReason);
+  Press(Qt::Key_Escape);
+  EXPECT_FALSE(dialog.isVisible()) << "ESC in the help text";
+}
+
+// A refused degree field says why, keeps the focus and has its text
+// selected, so the next keys retype it.
+TEST_F(DateTimePlaceDialog, RefusedDegreesAreExplainedAndSelectedForRetyping) {
+  Open();
+  dialog.Edit7->setFocus(Qt::MouseFocusReason);
+  Type("200");
+  EXPECT_EQ(Errors(), QStringList{"Die Länge reicht von 0 bis 180 Grad."});
+  EXPECT_EQ(QApplication::focusWidget(), dialog.Edit7);
+  EXPECT_EQ(dialog.Edit7->selectedText(), "200");
+  Type("015");
+  EXPECT_EQ(QApplication::focusWidget(), dialog.Edit8);
+  dialog.Edit10->setFocus(Qt::MouseFocusReason);
+  Type("x");
+  Press(Qt::Key_Tab);
+  EXPECT_EQ(Errors().last(),
+            "Bitte die Grad nur mit Ziffern eingeben. Die Breite reicht von 0 bis 90 Grad.");
+  EXPECT_EQ(QApplication::focusWidget(), dialog.Edit10);
+  EXPECT_EQ(dialog.Edit10->selectedText(), "x");
 }
 
 TEST_F(DateTimePlaceDialog, AWrongTimeLeftByAClickSendsTheFocusToTheHour) {
@@ -184,11 +232,11 @@ TEST_F(DateTimePlaceDialog, LatitudeFailureReturnsToItsSignThenEnterCommits) {
   Open();
   dialog.Edit10->setFocus(Qt::MouseFocusReason);
   Type("95");
-  EXPECT_EQ(QApplication::focusWidget(), dialog.Edit10) << "degree check, no message";
-  EXPECT_TRUE(messages.shown().empty());
+  EXPECT_EQ(QApplication::focusWidget(), dialog.Edit10);
+  EXPECT_EQ(Errors(), QStringList{"Die Breite reicht von 0 bis 90 Grad."});
   Type("90");
   Type("30");
-  EXPECT_EQ(Errors(), QStringList{"Das ist keine gültige Breite!"});
+  EXPECT_EQ(Errors().last(), "Das ist keine gültige Breite!");
   EXPECT_EQ(QApplication::focusWidget(), dialog.Edit9);
   Type("-");
   Type("12");
@@ -205,8 +253,6 @@ TEST_F(DateTimePlaceDialog, LatitudeFailureReturnsToItsSignThenEnterCommits) {
 TEST_F(DateTimePlaceDialog, EachOpeningRefillsFromTheSkyState) {
   Open();
   Type("0101");
-  Press(Qt::Key_Escape);  // the focus is in Edit3 now: nothing happens
-  ASSERT_TRUE(dialog.isVisible());
   dialog.Edit1->setFocus(Qt::MouseFocusReason);
   Press(Qt::Key_Escape);
   ASSERT_FALSE(dialog.isVisible());
@@ -216,6 +262,7 @@ TEST_F(DateTimePlaceDialog, EachOpeningRefillsFromTheSkyState) {
   EXPECT_EQ(dialog.Edit1->text(), "15");
   EXPECT_EQ(dialog.Edit2->text(), "06");
   EXPECT_EQ(QApplication::focusWidget(), dialog.Edit1);
+  EXPECT_EQ(dialog.Edit1->selectedText(), "15") << "the first keys retype the day";
 }
 
 }  // namespace

@@ -207,15 +207,21 @@ TEST_F(DateTimePlace, SignFieldsTakeOnlyPlusOrMinus) {
   logic.PressEnter();
   EXPECT_EQ(logic.Focus(), F::kLatitudeSign);
   EXPECT_EQ(messages, (std::vector<std::string>{
-                          "Bitte + für östliche oder - für westliche Länge Breite eingeben",
+                          "Bitte + für östliche oder - für westliche Länge eingeben",
                           "Bitte + für nördliche oder - für südliche Breite eingeben"}));
   EXPECT_FALSE(sky.isSouth) << "sign checks write nothing";
 }
 
-TEST_F(DateTimePlace, DegreeChecksMoveTheFocusWithoutAMessage) {
+TEST_F(DateTimePlace, RefusedDegreesKeepTheFocusAndSayWhatIsAllowed) {
+  const std::string longitudeRange = "Die Länge reicht von 0 bis 180 Grad.";
+  const std::string latitudeRange = "Die Breite reicht von 0 bis 90 Grad.";
+  const std::string digitsOnly = "Bitte die Grad nur mit Ziffern eingeben. ";
   Open();
-  Replace(F::kLongitudeDegrees, "181");
-  EXPECT_EQ(logic.Focus(), F::kLongitudeSign);
+  Replace(F::kLongitudeDegrees, "200");
+  EXPECT_EQ(logic.Focus(), F::kLongitudeDegrees);
+  Replace(F::kLongitudeDegrees, "1a");
+  logic.PressEnter();
+  EXPECT_EQ(logic.Focus(), F::kLongitudeDegrees);
   Replace(F::kLongitudeDegrees, "180");
   EXPECT_EQ(logic.Focus(), F::kLongitudeMinutes);
 
@@ -227,7 +233,8 @@ TEST_F(DateTimePlace, DegreeChecksMoveTheFocusWithoutAMessage) {
   EXPECT_EQ(logic.Focus(), F::kLatitudeDegrees);
   TypeKeys("90");
   EXPECT_EQ(logic.Focus(), F::kLatitudeMinutes);
-  EXPECT_TRUE(messages.empty());
+  EXPECT_EQ(messages, (std::vector<std::string>{longitudeRange, digitsOnly + longitudeRange,
+                                                latitudeRange, latitudeRange, latitudeRange}));
   EXPECT_EQ(sky.latitudeText,
             "+50\xB0"
             "00'")
@@ -268,14 +275,15 @@ TEST_F(DateTimePlace, LongitudeCommitAcceptsUpTo180Degrees) {
   }
 }
 
-TEST_F(DateTimePlace, LongitudeDegreesThatSlippedPastTheirCheckFailTheCommit) {
-  // The failed degree check sends the focus to the sign; from there the
-  // minutes can be reached by a click with the degrees still wrong.
+TEST_F(DateTimePlace, RefusedLongitudeDegreesCannotBeClickedPast) {
   Open();
   Replace(F::kLongitudeDegrees, "-05");
-  ASSERT_EQ(logic.Focus(), F::kLongitudeSign);
-  Replace(F::kLongitudeMinutes, "30");
-  EXPECT_EQ(messages, std::vector<std::string>{kLongitudeMessage});
+  ASSERT_EQ(logic.Focus(), F::kLongitudeDegrees);
+  logic.MoveFocus(F::kLongitudeMinutes);
+  EXPECT_EQ(logic.Focus(), F::kLongitudeDegrees);
+  logic.MoveFocus(F::kLongitudeSign);
+  EXPECT_EQ(logic.Focus(), F::kLongitudeDegrees);
+  EXPECT_EQ(messages.size(), 3u);
   EXPECT_EQ(sky.longitudeText,
             "+010\xB0"
             "00'");
@@ -320,18 +328,16 @@ TEST_F(DateTimePlace, LatitudeCommitsByFullFieldEnterOrLeavingAndThenCloses) {
   EXPECT_FALSE(sky.isSouth);
 }
 
-TEST_F(DateTimePlace, EnterMovesOnAndEscapeClosesOnlyFromTheDay) {
-  Open();
-  for (int field = 1; field < kDateFieldCount; ++field) {
-    logic.PressEnter();
+TEST_F(DateTimePlace, EnterMovesOnAndEscapeClosesFromEveryField) {
+  for (int field = 0; field < kDateFieldCount; ++field) {
+    Open();
+    for (int moved = 0; moved < field; ++moved) logic.PressEnter();
     EXPECT_EQ(logic.Focus(), static_cast<F>(field));
-    logic.PressEscape();
     EXPECT_FALSE(logic.Closed());
+    logic.PressEscape();
+    EXPECT_TRUE(logic.Closed()) << field;
   }
   EXPECT_TRUE(messages.empty()) << "the filled fields pass every check";
-  Open();
-  logic.PressEscape();
-  EXPECT_TRUE(logic.Closed());
 }
 
 TEST_F(DateTimePlace, EscapeAtOnceOnlyRederivesThePlace) {

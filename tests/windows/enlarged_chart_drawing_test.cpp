@@ -5,8 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <string>
 
 #include "platform/colors.h"
+#include "platform/text_width_bound.h"
 #include "tests/windows/chart_test_support.h"
 #include "windows/chart_label_slots.h"
 
@@ -180,18 +182,46 @@ TEST(EnlargedChartHeader, InstantPlaceAndEventOnlyWithASearchResult) {
   EXPECT_EQ(instant->at, (Point{10, 10}));
   EXPECT_EQ(instant->font.face, "Ariel");
   EXPECT_EQ(instant->font.size, 9);
-  EXPECT_EQ(TextNamed(plain,
-                      "Ort: 010\xB0"
-                      "00' E, 50\xB0"
-                      "00' N")
-                ->at,
-            (Point{270, 10}));
+  const auto place = TextNamed(plain,
+                               "Ort: 010\xB0"
+                               "00' E, 50\xB0"
+                               "00' N");
+  ASSERT_TRUE(place);
+  EXPECT_EQ(place->at.y, 10);
+  EXPECT_GE(place->at.x, 270);
   for (const TextOp& text : plain.Texts()) EXPECT_FALSE(text.text.starts_with("Ereignis"));
 
   const Picture found = ChartOf(sky, {"x", "MO-Aufgang"});
   const auto event = TextNamed(found, "Ereignis: MO-Aufgang");
   ASSERT_TRUE(event);
   EXPECT_EQ(event->at, (Point{10, 25}));
+}
+
+// The instant text's width depends on the day and the time: the place text
+// keeps at least a blank's width from its widest possible end, and its own
+// widest end stays inside the chart.
+TEST(EnlargedChartHeader, PlaceTextNeverTouchesTheInstant) {
+  const std::string widestPlace =
+      "Ort: 179\xB0"
+      "59' W, 89\xB0"
+      "59' S";
+  for (int day = 1; day <= 7; ++day) {
+    for (const double hours : {0.0, 11.5, 23.999}) {
+      SkyState sky = ChartSkyWith({});
+      sky.day = day;
+      sky.dateText = "0" + std::to_string(day) + ".12.2026";
+      sky.hours = hours;
+      const Picture chart = ChartOf(sky, {widestPlace.substr(5), ""});
+      const auto instant = TextNamed(chart, ChartInstantText(sky));
+      const auto place = TextNamed(chart, widestPlace);
+      ASSERT_TRUE(instant && place) << sky.dateText;
+      EXPECT_EQ(place->at.y, instant->at.y);
+      EXPECT_GE(place->at.x,
+                instant->at.x + TextWidthBound(instant->text, 9) + TextWidthBound(" ", 9))
+          << instant->text;
+      EXPECT_LE(place->at.x + TextWidthBound(place->text, 9), kChartSize) << instant->text;
+    }
+  }
 }
 
 }  // namespace

@@ -133,8 +133,17 @@ TEST_F(ChartWindow, PrinterAdviceForTheStartPageWidth) {
   EXPECT_EQ(messages.shown()[0].title,
             "       Falls das Diagramm nicht seitenfüllend oder zu groß gedruckt wird:");
   EXPECT_TRUE(messages.shown()[0].text.contains(
-      "Ihr Drucker ist eingestellt auf 5000 Pixel Papierbreite = 600 Pixel pro Inch."));
+      "Ihr Drucker ist eingestellt auf 5000 Pixel\r                            Papierbreite = 600 "
+      "Pixel pro Inch."));
   EXPECT_TRUE(messages.shown()[0].text.contains("Taste  ´Drucken´  im"));
+
+  // A message box re-wraps a line wider than about 500 pixels less its
+  // margins; every line, indent included, stays below that.
+  constexpr int kWidestUnwrapped = 460;
+  const QFontMetrics metrics(QApplication::font("QMessageBox"));
+  for (const QString& line : messages.shown()[0].text.split(QLatin1Char('\r'))) {
+    EXPECT_LE(metrics.horizontalAdvance(line), kWidestUnwrapped) << line.toStdString();
+  }
 }
 
 TEST_F(ChartWindow, PrintsHeaderAndAllPositionsIntoAPdf) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QRegularExpression>
 #include <QTest>
 #include <cmath>
 #include <filesystem>
@@ -12,6 +13,7 @@
 #include "engine/event_search.h"
 #include "engine/factors.h"
 #include "engine/sky.h"
+#include "engine/text_forms.h"
 #include "platform/recording_messages.h"
 #include "tests/clock/temporary_directory.h"
 #include "tests/windows/pdf_text.h"
@@ -104,13 +106,15 @@ TEST(IntroductionTexts, TheWorkedExampleIsWhatTheEngineComputes) {
   EXPECT_TRUE(text.contains(DegreesMinutes(moon) + " = " + DegreesMinutes(moon - 180) + " Waage"))
       << DegreesMinutes(moon).toStdString();
 
-  // The next new moon falls on 4 April; at 18:14 both show the same minute.
-  SkyState search = BerlinAt(21, 3, 2000, 12);
-  ASSERT_EQ(SearchEvent(search, EventKind::kNewMoon, kMoon), SearchStatus::kFound);
-  EXPECT_EQ(search.dateText, "04.04.2000");
-  const SkyState newMoon = BerlinAt(4, 4, 2000, 18 + 14 / 60.0);
+  // The next new moon falls on 4 April, at the minute the search reports;
+  // there both show the same minute of arc.
+  SkyState newMoon = BerlinAt(21, 3, 2000, 12);
+  ASSERT_EQ(SearchEvent(newMoon, EventKind::kNewMoon, kMoon), SearchStatus::kFound);
+  EXPECT_EQ(newMoon.dateText, "04.04.2000");
+  const QString minute = QString::fromStdString(FormatHours(newMoon.hours).substr(0, 5));
   EXPECT_EQ(DegreesMinutes(newMoon.longitudes[kSun]), DegreesMinutes(newMoon.longitudes[kMoon]));
-  EXPECT_TRUE(text.contains("04.04.2000 um 18:14"));
+  EXPECT_TRUE(text.contains("04.04.2000 um " + minute)) << minute.toStdString();
+  EXPECT_TRUE(text.contains("(04.04.2000, " + minute + ")")) << minute.toStdString();
   EXPECT_TRUE(text.contains(DegreesMinutes(newMoon.longitudes[kSun]) + " Widder"));
 
   const double mc = newMoon.longitudes[kMC];
@@ -232,6 +236,11 @@ TEST(HelpPrinting, PrintsEveryLineIntoAPdfAndACancelPrintsNothing) {
   for (const QString& line : introduction.PrintLines()) {
     EXPECT_TRUE(printed.contains(line.simplified())) << line.toStdString();
   }
+  // Named for the window and the instant of printing.
+  EXPECT_TRUE(testing::PdfTitle(pdf).contains(QRegularExpression(
+      "^Sternwerk – " + QRegularExpression::escape(introduction.windowTitle().trimmed()) +
+      " \\d\\d\\.\\d\\d\\.\\d{4} \\d\\d:\\d\\d:\\d\\d$")))
+      << testing::PdfTitle(pdf).toStdString();
   EXPECT_TRUE(messages.shown().empty());
 
   TForm13 help(messages);

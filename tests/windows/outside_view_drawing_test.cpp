@@ -201,28 +201,38 @@ TEST(OutsideViewSignScale, BoundariesAndGlyphsFollowTheAscendantsSign) {
   }
   EXPECT_EQ(columns, (std::vector<int>{793, 673, 553, 433, 313, 193, 73}));
 
-  std::vector<std::pair<Point, std::string>> glyphs;
-  for (const TextOp& text : view.Texts()) {
-    if (text.font.color == kAqua) {
-      EXPECT_TRUE(text.font.bold);
-      EXPECT_EQ(text.font.size, 14);
-      EXPECT_EQ(text.font.face, "Arial");
-      glyphs.push_back({text.at, text.text});
+  const auto aquaTexts = [](const Picture& picture) {
+    std::vector<std::pair<Point, std::string>> texts;
+    for (const TextOp& text : picture.Texts()) {
+      if (text.font.color == kAqua) {
+        EXPECT_TRUE(text.font.bold);
+        EXPECT_EQ(text.font.size, 14);
+        texts.push_back({text.at, text.text});
+      }
     }
-  }
+    return texts;
+  };
   // Cancer itself would stand at 4 pixels and is left out; then Gemini back
   // to Sagittarius, wrapping from Aries to Pisces.
-  const std::vector<std::pair<Point, std::string>> expected = {
-      {{124, 185}, "?"}, {{244, 185}, ")"}, {{364, 185}, "("},
-      {{484, 185}, "/"}, {{604, 185}, "&"}, {{724, 185}, "%"}};
-  EXPECT_EQ(glyphs, expected);
+  const std::vector<std::pair<Point, std::string>> glyphs = {{{124, 185}, "?"}, {{244, 185}, ")"},
+                                                             {{364, 185}, "("}, {{484, 185}, "/"},
+                                                             {{604, 185}, "&"}, {{724, 185}, "%"}};
+  EXPECT_EQ(aquaTexts(ViewOf(SkyBehindAscendant({}, true, true, 100))), glyphs);
+
+  // Without the symbol font the dial's sign names, their middle (about 37
+  // pixels wide in bold Arial) where the glyph's middle (17 wide) would be.
+  const std::vector<std::pair<Point, std::string>> names = {
+      {{114, 185}, "ZWI"}, {{234, 185}, "STI"}, {{354, 185}, "WID"},
+      {{474, 185}, "FIS"}, {{594, 185}, "WAS"}, {{714, 185}, "STE"}};
+  EXPECT_EQ(aquaTexts(view), names);
+  EXPECT_EQ(TextNamed(view, "WID")->font.face, "Arial");
 }
 
 TEST(OutsideViewSignScale, AscendantAtTheEndOfTheCircleStaysInPisces) {
   const Picture view = ViewOf(SkyBehindAscendant({}, true, false, 359.99));
-  const auto pisces = TextNamed(view, "/");
+  const auto pisces = TextNamed(view, "FIS");
   ASSERT_TRUE(pisces);
-  EXPECT_EQ(pisces->at, (Point{80, 185}));
+  EXPECT_EQ(pisces->at, (Point{70, 185}));
 }
 
 TEST(OutsideViewFonts, SymbolFontGivesGlyphsInSizeSixteen) {

@@ -18,6 +18,7 @@
 #include "tests/clock/temporary_directory.h"
 #include "tests/support/wmf_reader.h"
 #include "tests/windows/chart_test_support.h"
+#include "tests/windows/chart_windows.h"
 #include "tests/windows/pdf_text.h"
 #include "windows/chart_help_window.h"
 #include "windows/enlarged_chart_window.h"
@@ -50,48 +51,11 @@ const QStringList kOutsideViewHelp = {
 };
 const QString kStoredTitle = QString(44, ' ') + "Der Blick nach draußen ";
 
-class OutsideView : public ::testing::Test {
+class OutsideView : public testing::ChartWindows {
  protected:
-  OutsideView() {
-    chart.outsideView = &outside;
-    chart.help = &help;
-    chart.texts = {
-        "013\xB0"
-        "22' E, 52\xB0"
-        "33' N",
-        "NM 04.04.2000 18:02:30"};
-    chart.printPageWidth = 4800;
-    chart.show();
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(&chart));
-  }
-
-  // Clicks "Draußen-&Ansicht" and, while the view is open, runs the checks;
-  // then closes it with the key given.
-  void OpenOutsideView(const std::function<void()>& whileOpen, Qt::Key closeKey = Qt::Key_Escape) {
-    bool opened = false;
-    QTimer::singleShot(0, &outside, [&] {
-      opened = true;
-      ASSERT_TRUE(QTest::qWaitForWindowExposed(&outside));
-      QCoreApplication::processEvents();
-      whileOpen();
-      QTest::keyClick(&outside, closeKey);
-      if (outside.isVisible()) {
-        ADD_FAILURE() << "the key left the view open";
-        outside.reject();
-      }
-    });
-    chart.Button4->click();
-    EXPECT_TRUE(opened) << "the view did not open";
-  }
+  OutsideView() : ChartWindows("NM 04.04.2000 18:02:30") {}
 
   fs::path File(const std::string& name) const { return directory.path() / name; }
-
-  testing::TemporaryDirectory directory;
-  RecordingMessages messages;
-  SkyState sky = testing::ChartSkyWith({{kAscendant, 200}, {kMC, 110}, {kSun, 15}}, true);
-  TForm8 outside{sky, messages, directory.path()};
-  TForm13 help{messages};
-  TForm5 chart{sky, messages, directory.path()};
 };
 
 TEST_F(OutsideView, OpensWithTheChartsButtonsHeldBackAndCleansUpWhenClosed) {
@@ -155,6 +119,7 @@ TEST_F(OutsideView, PrintsTheViewBelowItsHeaderAndTheSearchResult) {
       << text.toStdString();
   EXPECT_TRUE(text.contains("NM 04.04.2000 18:02:30"));
   EXPECT_TRUE(text.contains(QRegularExpression("Abstand zu MC: +90°")));
+  EXPECT_EQ(testing::PdfTitle(pdf), "Sternwerk – Draußen-Ansicht 07.12.2026 14:05:09");
   EXPECT_TRUE(messages.shown().empty());
 
   outside.printerChoice = std::make_unique<PdfFileChoice>(QString());

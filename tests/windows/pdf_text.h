@@ -15,4 +15,15 @@ inline QString PdfText(const std::filesystem::path& pdf) {
   return QString::fromUtf8(process.readAllStandardOutput());
 }
 
+// The document name a PDF carries, as pdfinfo reads it.
+inline QString PdfTitle(const std::filesystem::path& pdf) {
+  QProcess process;
+  process.start("pdfinfo", {QString::fromStdString(pdf.string())});
+  if (!process.waitForFinished(30000)) return {};
+  for (const QString& line : QString::fromUtf8(process.readAllStandardOutput()).split('\n')) {
+    if (line.startsWith("Title:")) return line.mid(6).trimmed();
+  }
+  return {};
+}
+
 }  // namespace sternwerk::testing

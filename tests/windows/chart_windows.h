@@ -1,0 +1,64 @@
+// The enlarged chart window with its outside view and help, wired as the
+// program wires them, over a sky of all 22 factors; the chart is shown.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <string>
+
+#include "platform/recording_messages.h"
+#include "tests/clock/temporary_directory.h"
+#include "tests/windows/chart_test_support.h"
+#include "windows/chart_help_window.h"
+#include "windows/enlarged_chart_window.h"
+#include "windows/outside_view_window.h"
+
+namespace sternwerk::testing {
+
+class ChartWindows : public ::testing::Test {
+ protected:
+  explicit ChartWindows(std::string searchResult) {
+    chart.outsideView = &outside;
+    chart.help = &help;
+    chart.texts = {
+        "013\xB0"
+        "22' E, 52\xB0"
+        "33' N",
+        std::move(searchResult)};
+    chart.printPageWidth = 4800;
+    chart.show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&chart));
+  }
+
+  // Clicks "Draußen-&Ansicht" and, while the view is open, runs the checks;
+  // then closes it with the key given.
+  void OpenOutsideView(const std::function<void()>& whileOpen, Qt::Key closeKey = Qt::Key_Escape) {
+    bool opened = false;
+    QTimer::singleShot(0, &outside, [&] {
+      opened = true;
+      ASSERT_TRUE(QTest::qWaitForWindowExposed(&outside));
+      QCoreApplication::processEvents();
+      whileOpen();
+      QTest::keyClick(&outside, closeKey);
+      if (outside.isVisible()) {
+        ADD_FAILURE() << "the key left the view open";
+        outside.reject();
+      }
+    });
+    chart.Button4->click();
+    EXPECT_TRUE(opened) << "the view did not open";
+  }
+
+  TemporaryDirectory directory;
+  RecordingMessages messages;
+  SkyState sky = ChartSkyWith({{kAscendant, 200}, {kMC, 110}, {kSun, 15}}, true);
+  TForm8 outside{sky, messages, directory.path()};
+  TForm13 help{messages};
+  TForm5 chart{sky, messages, directory.path()};
+};
+
+}  // namespace sternwerk::testing
