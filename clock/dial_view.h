@@ -13,8 +13,8 @@ class DialView : public QWidget {
  public:
   explicit DialView(QWidget* parent) : QWidget(parent) {}
 
-  // Rasterises the picture unless it is the one shown already, and repaints
-  // only the part whose pixels changed.
+  // Paints again only where the picture's operations differ from the last
+  // picture's, and repaints only there.
   void SetPicture(const Picture& picture);
   const QImage& image() const { return image_; }
 

@@ -135,8 +135,25 @@ TEST_F(ClockWindow, TheListFollowsAChangedFactorSet) {
   EXPECT_EQ(f.Memo1->toPlainText().split('\n').size(), 13);
 }
 
-// After ticks the view and the clipboard hold the dial of the instant
-// reached; the list is rebuilt only when its text changes.
+Picture DialOf(const SkyState& sky) {
+  Picture dial(kDialSize, kDialSize);
+  Canvas canvas(dial);
+  DrawDial(sky, canvas);
+  return dial;
+}
+
+// The dial as the view shows it when painted whole.
+QImage WholeView(const Picture& dial) {
+  QImage view(kDialBackgroundWidth, kDialBackgroundHeight, QImage::Format_ARGB32_Premultiplied);
+  view.fill(kNavyColour);
+  QPainter painter(&view);
+  PaintPicture(painter, dial);
+  return view;
+}
+
+// After every tick, small steps and large, the view shows what a whole
+// redraw shows and the clipboard holds the dial of the instant reached; the
+// list is rebuilt only when its text changes.
 TEST_F(ClockWindow, TicksShowAndHandOnTheCurrentDial) {
   TForm1& f = Start(true);
   int listRebuilds = 0;
@@ -145,27 +162,23 @@ TEST_F(ClockWindow, TicksShowAndHandOnTheCurrentDial) {
   EXPECT_EQ(listRebuilds, 0);
 
   sky.stepRealTime = false;
-  sky.stepDay = true;
-  sky.intervalMinutes = 1440;
-  for (int day = 0; day < 3; ++day) Tick();
+  sky.stepMinutes = true;
+  for (const double minutes : {1.0, 1.0 / 60, 7.0, 1440.0}) {
+    sky.intervalMinutes = minutes;
+    for (int tick = 0; tick < 12; ++tick) {
+      Tick();
+      ASSERT_EQ(f.dialView->image(), WholeView(DialOf(sky))) << minutes << " min, tick " << tick;
+    }
+  }
   EXPECT_GT(listRebuilds, 0);
   QStringList lines;
   for (const std::string& line : PositionListLines(sky)) lines << FromWindows1252(line);
   EXPECT_EQ(f.Memo1->toPlainText(), lines.join('\n'));
   EXPECT_EQ(f.Memo1->document()->availableUndoSteps(), 0);  // nothing piles up
 
-  Picture dial(kDialSize, kDialSize);
-  Canvas canvas(dial);
-  DrawDial(sky, canvas);
-  QImage shown(f.dialView->image().size(), QImage::Format_ARGB32_Premultiplied);
-  shown.fill(kNavyColour);
-  QPainter painter(&shown);
-  PaintPicture(painter, dial);
-  painter.end();
-  EXPECT_EQ(f.dialView->image(), shown);
   const auto* pasted = dynamic_cast<const PictureMimeData*>(QApplication::clipboard()->mimeData());
   ASSERT_NE(pasted, nullptr);
-  EXPECT_EQ(pasted->picture(), dial);
+  EXPECT_EQ(pasted->picture(), DialOf(sky));
 }
 
 TEST_F(ClockWindow, MissingSymbolFontIsReportedOnceAndDrawsFallbacks) {
