@@ -4,6 +4,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <algorithm>
 
 #include "clock/clock_step.h"
 #include "clock/clock_tick.h"
@@ -29,6 +30,25 @@ constexpr const char* kCalendarEnd =
 
 QString Text(const std::string& windows1252) {
   return FromWindows1252(windows1252);
+}
+
+// Replaces only the characters between the parts the old and the new line
+// share at both ends: a small change stays within its line, which the list
+// then lays out and repaints alone.
+void ReplaceLine(const QTextBlock& block, const QString& line) {
+  const QString old = block.text();
+  if (old == line) return;
+  const qsizetype shorter = std::min(old.size(), line.size());
+  qsizetype head = 0;
+  while (head < shorter && old[head] == line[head]) ++head;
+  qsizetype tail = 0;
+  while (tail < shorter - head && old[old.size() - 1 - tail] == line[line.size() - 1 - tail])
+    ++tail;
+  QTextCursor cursor(block);
+  cursor.setPosition(block.position() + static_cast<int>(head));
+  cursor.setPosition(block.position() + static_cast<int>(old.size() - tail),
+                     QTextCursor::KeepAnchor);
+  cursor.insertText(line.mid(head, line.size() - tail - head));
 }
 
 }  // namespace
@@ -152,13 +172,7 @@ void TForm1::ShowPositionList() {
   if (list->blockCount() != lines.size()) {
     Memo1->setPlainText(lines.join('\n'));
   } else {
-    for (int i = 0; i < lines.size(); ++i) {
-      const QTextBlock block = list->findBlockByNumber(i);
-      if (block.text() == lines[i]) continue;
-      QTextCursor cursor(block);
-      cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
-      cursor.insertText(lines[i]);
-    }
+    for (int i = 0; i < lines.size(); ++i) ReplaceLine(list->findBlockByNumber(i), lines[i]);
   }
   Memo1->moveCursor(QTextCursor::Start);
 }
