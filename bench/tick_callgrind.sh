@@ -10,30 +10,13 @@
 # number of ticks, read from the calls of the timer handler in the dump.
 # Under callgrind the clock manages fewer than 20 ticks per second.
 set -euo pipefail
-here=$(cd "$(dirname "$0")" && pwd)
-program=$(realpath "${1:-$here/../build/app/sternwerk}")
-seconds=${2:-60}
-if [ -z "${DISPLAY:-}" ]; then
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$program" "$seconds"
-fi
-source "$here/../tests/app/x_driver.sh"
 fail() { echo "tick_callgrind: $*" >&2; exit 1; }
+source "$(dirname "$0")/ticking_clock.sh"
 readonly tick_handler='sternwerk::TForm1::Timer1Timer()'
-readonly startup_seconds=20  # the start picture under callgrind
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-cd "$work"
 
-valgrind --tool=callgrind --callgrind-out-file="$work/callgrind.out" \
-  "$program" >"$work/log" 2>&1 &
-pid=$!
-sleep "$startup_seconds"
-xdotool key Escape   # the start picture
-sleep 5
-xdotool key Return   # "Ja": all 22 factors
-main=$(wait_window "$main_title") || fail "no main window"
-sleep 5
-xdotool mousemove --window "$main" 748 100 click --repeat 19 --delay 30 1
+# The start picture takes long under callgrind.
+start_clock_at_20_ticks 20 5 \
+  valgrind --tool=callgrind --callgrind-out-file="$work/callgrind.out" "$program"
 sleep 5
 callgrind_control --zero "$pid" >/dev/null 2>&1
 sleep "$seconds"
