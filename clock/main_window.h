@@ -165,6 +165,7 @@ class TForm1 : public QWidget {
   void TakeInstantFromClock();
   void ApplyStepDefaults();
   void ClearSearchResult();
+  void ShowPositionList();
   void CreatePanel1();
   void CreatePanel5();
   void CreatePanel4();

@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QTextBlock>
@@ -16,10 +18,18 @@
 #include <memory>
 
 #include "clock/clock_step.h"
+#include "clock/dial_view.h"
+#include "dial/dial_drawing.h"
+#include "dial/position_list_text.h"
 #include "engine/calendar.h"
+#include "platform/canvas.h"
+#include "platform/clipboard.h"
+#include "platform/picture_painter.h"
 #include "platform/program_files.h"
+#include "platform/qt_text.h"
 #include "platform/recording_messages.h"
 #include "platform/symbol_font.h"
+#include "platform/ui_style.h"
 #include "tests/clock/fake_system_clock.h"
 #include "tests/clock/temporary_directory.h"
 
@@ -105,6 +115,70 @@ TEST_F(ClockWindow, TheQuestionChoosesTheFactorSetOfTheList) {
   ASSERT_EQ(lines.size(), 23);
   EXPECT_TRUE(lines[2].startsWith(" WI 000°00'00\"=00°00'WID"));
   EXPECT_TRUE(lines[6].startsWith(" KN "));
+}
+
+// A change of the factor set between two redraws reaches the list's font,
+// scroll bar and lines.
+TEST_F(ClockWindow, TheListFollowsAChangedFactorSet) {
+  TForm1& f = Start(false);
+  const int twelveFactorPixels = f.Memo1->font().pixelSize();
+  sky.transplutonian = true;
+  f.Diagramm();
+  EXPECT_LT(f.Memo1->font().pixelSize(), twelveFactorPixels);
+  EXPECT_EQ(f.Memo1->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+  EXPECT_EQ(f.Memo1->toPlainText().split('\n').size(), 23);
+
+  sky.transplutonian = false;
+  f.Diagramm();
+  EXPECT_EQ(f.Memo1->font().pixelSize(), twelveFactorPixels);
+  EXPECT_EQ(f.Memo1->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+  EXPECT_EQ(f.Memo1->toPlainText().split('\n').size(), 13);
+}
+
+Picture DialOf(const SkyState& sky) {
+  Picture dial(kDialSize, kDialSize);
+  Canvas canvas(dial);
+  DrawDial(sky, canvas);
+  return dial;
+}
+
+// The dial as the view shows it when painted whole.
+QImage WholeView(const Picture& dial) {
+  QImage view(kDialBackgroundWidth, kDialBackgroundHeight, QImage::Format_ARGB32_Premultiplied);
+  view.fill(kNavyColour);
+  QPainter painter(&view);
+  PaintPicture(painter, dial);
+  return view;
+}
+
+// After every tick, small steps and large, the view shows what a whole
+// redraw shows and the clipboard holds the dial of the instant reached; the
+// list is rebuilt only when its text changes.
+TEST_F(ClockWindow, TicksShowAndHandOnTheCurrentDial) {
+  TForm1& f = Start(true);
+  int listRebuilds = 0;
+  QObject::connect(f.Memo1, &QPlainTextEdit::textChanged, [&] { ++listRebuilds; });
+  f.Diagramm();
+  EXPECT_EQ(listRebuilds, 0);
+
+  sky.stepRealTime = false;
+  sky.stepMinutes = true;
+  for (const double minutes : {1.0, 1.0 / 60, 7.0, 1440.0}) {
+    sky.intervalMinutes = minutes;
+    for (int tick = 0; tick < 12; ++tick) {
+      Tick();
+      ASSERT_EQ(f.dialView->image(), WholeView(DialOf(sky))) << minutes << " min, tick " << tick;
+    }
+  }
+  EXPECT_GT(listRebuilds, 0);
+  QStringList lines;
+  for (const std::string& line : PositionListLines(sky)) lines << FromWindows1252(line);
+  EXPECT_EQ(f.Memo1->toPlainText(), lines.join('\n'));
+  EXPECT_EQ(f.Memo1->document()->availableUndoSteps(), 0);  // nothing piles up
+
+  const auto* pasted = dynamic_cast<const PictureMimeData*>(QApplication::clipboard()->mimeData());
+  ASSERT_NE(pasted, nullptr);
+  EXPECT_EQ(pasted->picture(), DialOf(sky));
 }
 
 TEST_F(ClockWindow, MissingSymbolFontIsReportedOnceAndDrawsFallbacks) {
