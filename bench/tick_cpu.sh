@@ -9,17 +9,8 @@
 # are not counted; the CPU time is the process's user and system time over
 # the same span, read from /proc.
 set -euo pipefail
-here=$(cd "$(dirname "$0")" && pwd)
-program=$(realpath "${1:-$here/../build/app/sternwerk}")
-seconds=${2:-60}
-if [ -z "${DISPLAY:-}" ]; then
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$program" "$seconds"
-fi
-source "$here/../tests/app/x_driver.sh"
 fail() { echo "tick_cpu: $*" >&2; exit 1; }
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-cd "$work"
+source "$(dirname "$0")/ticking_clock.sh"
 
 cpu_ticks() {  # utime + stime of the program, in clock ticks of /proc
   awk '{print $14 + $15}' "/proc/$pid/stat"
@@ -29,17 +20,7 @@ seconds_of_day() {  # hh:mm:ss
   echo $((10#$h * 3600 + 10#$m * 60 + 10#$s))
 }
 
-"$program" >"$work/log" 2>&1 &
-pid=$!
-sleep 3
-xdotool key Escape   # the start picture
-sleep 2
-xdotool key Return   # "Ja": all 22 factors
-main=$(wait_window "$main_title") || fail "no main window"
-sleep 2
-# The slider spans x 535..756, y 92..109 of the window; each click on its
-# right arrow adds one tick per second, from 1 to 20.
-xdotool mousemove --window "$main" 748 100 click --repeat 19 --delay 30 1
+start_clock_at_20_ticks 3 2 "$program"
 start_instant=$(date -u +%H:%M:%S)
 start_cpu=$(cpu_ticks)
 sleep "$seconds"

@@ -172,6 +172,7 @@ class MainWindow : public QWidget {
   void TakeInstantFromClock();
   void ApplyStepDefaults();
   void ClearSearchResult();
+  void ShowPositionList();
   void CreateInstantPanel();
   void CreateSearchPanel();
   void CreatePositionPanel();

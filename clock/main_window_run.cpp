@@ -1,8 +1,10 @@
 // The clock window's run control: the tick, the slider, halt and continue,
 // real time, the reload of the last instant, and the redraw of the dial.
-#include <QImage>
-#include <QPainter>
 #include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <algorithm>
 
 #include "clock/clock_step.h"
 #include "clock/clock_tick.h"
@@ -15,7 +17,6 @@
 #include "engine/sky.h"
 #include "platform/canvas.h"
 #include "platform/clipboard.h"
-#include "platform/picture_painter.h"
 #include "platform/qt_text.h"
 #include "platform/ui_style.h"
 
@@ -29,6 +30,25 @@ constexpr const char* kCalendarEnd =
 
 QString Text(const std::string& windows1252) {
   return FromWindows1252(windows1252);
+}
+
+// Replaces only the characters between the parts the old and the new line
+// share at both ends: a small change stays within its line, which the list
+// then lays out and repaints alone.
+void ReplaceLine(const QTextBlock& block, const QString& line) {
+  const QString old = block.text();
+  if (old == line) return;
+  const qsizetype shorter = std::min(old.size(), line.size());
+  qsizetype head = 0;
+  while (head < shorter && old[head] == line[head]) ++head;
+  qsizetype tail = 0;
+  while (tail < shorter - head && old[old.size() - 1 - tail] == line[line.size() - 1 - tail])
+    ++tail;
+  QTextCursor cursor(block);
+  cursor.setPosition(block.position() + static_cast<int>(head));
+  cursor.setPosition(block.position() + static_cast<int>(old.size() - tail),
+                     QTextCursor::KeepAnchor);
+  cursor.insertText(line.mid(head, line.size() - tail - head));
 }
 
 }  // namespace
@@ -114,32 +134,48 @@ void MainWindow::UpdateDial() {
   Picture picture(kDialSize, kDialSize);
   Canvas canvas(picture);
   DrawDial(sky, display, canvas);
-  SetColours(this, kNavy);
+  if (palette().color(QPalette::Window) != ToQColor(kNavy)) SetColours(this, kNavy);
 
-  QImage image(kDialBackgroundWidth, kDialBackgroundHeight, QImage::Format_ARGB32_Premultiplied);
-  image.fill(ToQColor(kNavy));
-  QPainter painter(&image);
-  PaintPicture(painter, picture);
-  painter.end();
-  dialView->SetImage(std::move(image));
+  dialView->SetPicture(picture);
   CopyPictureToClipboard(std::move(picture));
+
+  ShowPositionList();
+  const QString searchResult = Text(search.resultText);
+  if (searchResultLabel->text() != searchResult) {
+    searchResultLabel->setText(searchResult);
+    searchResultLabel->adjustSize();
+  }
+  if (!search.resultText.empty()) searchResultLabel->show();
+}
+
+// Font, scroll bar and lines change only where the factor set or the
+// positions did, so that only changed lines are laid out and repainted; the
+// list always shows its top after a redraw.
+void MainWindow::ShowPositionList() {
+  const int listPixels =
+      PointFont(positionList->font().family(),
+                display.transplutonian ? kListPointsAllFactors : kListPointsTwelveFactors)
+          .pixelSize();
+  if (positionList->font().pixelSize() != listPixels) {
+    QFont listFont = positionList->font();
+    listFont.setPixelSize(listPixels);
+    positionList->setFont(listFont);
+  }
+  const Qt::ScrollBarPolicy scrolling =
+      display.transplutonian ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff;
+  if (positionList->verticalScrollBarPolicy() != scrolling)
+    positionList->setVerticalScrollBarPolicy(scrolling);
 
   QStringList lines;
   for (const std::string& line : PositionListLines(sky, display)) lines << Text(line);
-  QFont listFont = positionList->font();
-  listFont.setPixelSize(PointFont(listFont.family(), display.transplutonian
-                                                         ? kListPointsAllFactors
-                                                         : kListPointsTwelveFactors)
-                            .pixelSize());
-  positionList->setFont(listFont);
-  positionList->setVerticalScrollBarPolicy(display.transplutonian ? Qt::ScrollBarAlwaysOn
-                                                                  : Qt::ScrollBarAlwaysOff);
-  positionList->setPlainText(lines.join('\n'));
+  QTextDocument* list = positionList->document();
+  list->setUndoRedoEnabled(false);  // the edits below are no user's to undo
+  if (list->blockCount() != lines.size()) {
+    positionList->setPlainText(lines.join('\n'));
+  } else {
+    for (int i = 0; i < lines.size(); ++i) ReplaceLine(list->findBlockByNumber(i), lines[i]);
+  }
   positionList->moveCursor(QTextCursor::Start);
-
-  searchResultLabel->setText(Text(search.resultText));
-  searchResultLabel->adjustSize();
-  if (!search.resultText.empty()) searchResultLabel->show();
 }
 
 void MainWindow::TakeInstantFromClock() {

@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QImage>
+#include <QPointer>
 
 #include "platform/picture_painter.h"
 #include "platform/wmf_writer.h"
@@ -17,6 +18,11 @@ const QString kWmfFormat = "image/x-wmf";
 }  // namespace
 
 PictureMimeData::PictureMimeData(Picture picture) : picture_(std::move(picture)) {}
+
+void PictureMimeData::SetPicture(Picture picture) {
+  picture_ = std::move(picture);
+  conversions_ = 0;
+}
 
 QStringList PictureMimeData::formats() const {
   return {kImageFormat, kPngFormat, kWmfFormat};
@@ -48,7 +54,15 @@ QVariant PictureMimeData::retrieveData(const QString& mimeType, QMetaType type) 
 }
 
 void CopyPictureToClipboard(Picture picture) {
-  QGuiApplication::clipboard()->setMimeData(new PictureMimeData(std::move(picture)));
+  // Qt deletes the data the clipboard held as soon as it gets other content,
+  // from this program or from another one; until then the pointer is set.
+  static QPointer<PictureMimeData> held;
+  if (held) {
+    held->SetPicture(std::move(picture));
+    return;
+  }
+  held = new PictureMimeData(std::move(picture));
+  QGuiApplication::clipboard()->setMimeData(held);
 }
 
 }  // namespace sternwerk

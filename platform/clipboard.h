@@ -1,6 +1,8 @@
 // Putting pictures on the system clipboard. The picture is kept as it was
 // recorded; its image and metafile data are made only when a program asks
-// for them, so replacing the clipboard at every tick of the clock is cheap.
+// for them. While the clipboard still holds this program's picture, a new
+// picture replaces the old one behind it without handing the clipboard over
+// again, so copying at every tick of the clock is cheap.
 #pragma once
 
 #include <QMimeData>
@@ -17,8 +19,11 @@ class PictureMimeData : public QMimeData {
   QStringList formats() const override;
   bool hasFormat(const QString& mimeType) const override;
 
+  const Picture& picture() const { return picture_; }
   // How many times data was made from the picture.
   int conversions() const { return conversions_; }
+  // What a program that pastes from now on gets.
+  void SetPicture(Picture picture);
 
  protected:
   QVariant retrieveData(const QString& mimeType, QMetaType type) const override;
@@ -28,7 +33,7 @@ class PictureMimeData : public QMimeData {
   mutable int conversions_ = 0;
 };
 
-// Replaces the clipboard's content with the picture.
+// Makes the picture the clipboard's content.
 void CopyPictureToClipboard(Picture picture);
 
 }  // namespace sternwerk

@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QTextBlock>
@@ -16,10 +18,18 @@
 #include <memory>
 
 #include "clock/clock_step.h"
+#include "clock/dial_view.h"
+#include "dial/dial_drawing.h"
+#include "dial/position_list_text.h"
 #include "engine/calendar.h"
+#include "platform/canvas.h"
+#include "platform/clipboard.h"
+#include "platform/picture_painter.h"
 #include "platform/program_files.h"
+#include "platform/qt_text.h"
 #include "platform/recording_messages.h"
 #include "platform/symbol_font.h"
+#include "platform/ui_style.h"
 #include "tests/clock/fake_system_clock.h"
 #include "tests/clock/temporary_directory.h"
 
@@ -106,6 +116,70 @@ TEST_F(ClockWindow, TheQuestionChoosesTheFactorSetOfTheList) {
   ASSERT_EQ(lines.size(), 23);
   EXPECT_TRUE(lines[2].startsWith(" WI 000°00'00\"=00°00'WID"));
   EXPECT_TRUE(lines[6].startsWith(" KN "));
+}
+
+// A change of the factor set between two redraws reaches the list's font,
+// scroll bar and lines.
+TEST_F(ClockWindow, TheListFollowsAChangedFactorSet) {
+  MainWindow& f = Start(false);
+  const int twelveFactorPixels = f.positionList->font().pixelSize();
+  f.display.transplutonian = true;
+  f.UpdateDial();
+  EXPECT_LT(f.positionList->font().pixelSize(), twelveFactorPixels);
+  EXPECT_EQ(f.positionList->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+  EXPECT_EQ(f.positionList->toPlainText().split('\n').size(), 23);
+
+  f.display.transplutonian = false;
+  f.UpdateDial();
+  EXPECT_EQ(f.positionList->font().pixelSize(), twelveFactorPixels);
+  EXPECT_EQ(f.positionList->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+  EXPECT_EQ(f.positionList->toPlainText().split('\n').size(), 13);
+}
+
+Picture DialOf(const SkyState& sky, const DisplayOptions& display) {
+  Picture dial(kDialSize, kDialSize);
+  Canvas canvas(dial);
+  DrawDial(sky, display, canvas);
+  return dial;
+}
+
+// The dial as the view shows it when painted whole.
+QImage WholeView(const Picture& dial) {
+  QImage view(kDialBackgroundWidth, kDialBackgroundHeight, QImage::Format_ARGB32_Premultiplied);
+  view.fill(ToQColor(kNavy));
+  QPainter painter(&view);
+  PaintPicture(painter, dial);
+  return view;
+}
+
+// After every tick, small steps and large, the view shows what a whole
+// redraw shows and the clipboard holds the dial of the instant reached; the
+// list is rebuilt only when its text changes.
+TEST_F(ClockWindow, TicksShowAndHandOnTheCurrentDial) {
+  MainWindow& f = Start(true);
+  int listRebuilds = 0;
+  QObject::connect(f.positionList, &QPlainTextEdit::textChanged, [&] { ++listRebuilds; });
+  f.UpdateDial();
+  EXPECT_EQ(listRebuilds, 0);
+
+  f.clockSettings.stepMode = StepMode::kMinutes;
+  for (const double minutes : {1.0, 1.0 / 60, 7.0, 1440.0}) {
+    f.clockSettings.intervalMinutes = minutes;
+    for (int tick = 0; tick < 12; ++tick) {
+      Tick();
+      ASSERT_EQ(f.dialView->image(), WholeView(DialOf(sky, f.display)))
+          << minutes << " min, tick " << tick;
+    }
+  }
+  EXPECT_GT(listRebuilds, 0);
+  QStringList lines;
+  for (const std::string& line : PositionListLines(sky, f.display)) lines << FromWindows1252(line);
+  EXPECT_EQ(f.positionList->toPlainText(), lines.join('\n'));
+  EXPECT_EQ(f.positionList->document()->availableUndoSteps(), 0);  // nothing piles up
+
+  const auto* pasted = dynamic_cast<const PictureMimeData*>(QApplication::clipboard()->mimeData());
+  ASSERT_NE(pasted, nullptr);
+  EXPECT_EQ(pasted->picture(), DialOf(sky, f.display));
 }
 
 TEST_F(ClockWindow, MissingSymbolFontIsReportedOnceAndDrawsFallbacks) {

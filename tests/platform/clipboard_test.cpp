@@ -51,12 +51,22 @@ TEST(Clipboard, HoldsThePictureAndMakesItsDataOnlyWhenAsked) {
   EXPECT_EQ(read.value(), AsWritten(SmallChart()));
 }
 
+// A copy replaces the picture even after a paste, and takes the clipboard
+// back from content another copy put there.
 TEST(Clipboard, EachCopyReplacesTheContent) {
   CopyPictureToClipboard(SmallChart());
+  qvariant_cast<QImage>(ClipboardPicture()->imageData());
   CopyPictureToClipboard(Picture(7, 9));
   const PictureMimeData* data = ClipboardPicture();
   ASSERT_NE(data, nullptr);
+  EXPECT_EQ(data->conversions(), 0);
   EXPECT_EQ(qvariant_cast<QImage>(data->imageData()).size(), QSize(7, 9));
+
+  QGuiApplication::clipboard()->setText("Text");
+  EXPECT_EQ(ClipboardPicture(), nullptr);
+  CopyPictureToClipboard(SmallChart());
+  ASSERT_NE(ClipboardPicture(), nullptr);
+  EXPECT_EQ(ClipboardPicture()->picture(), SmallChart());
 }
 
 }  // namespace

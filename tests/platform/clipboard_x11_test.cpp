@@ -29,6 +29,50 @@ QByteArray PastedByXclip(const QString& format) {
   return xclip.readAllStandardOutput();
 }
 
+// Runs the event loop until the clipboard belongs to another program, or 20 s.
+bool LosesTheClipboard() {
+  for (int i = 0; i < 200 && QGuiApplication::clipboard()->ownsClipboard(); ++i) {
+    QEventLoop loop;
+    QTimer::singleShot(100, &loop, &QEventLoop::quit);
+    loop.exec();
+  }
+  return !QGuiApplication::clipboard()->ownsClipboard();
+}
+
+QColor PastedColour() {
+  QImage png;
+  png.loadFromData(PastedByXclip("image/png"), "PNG");
+  return png.isNull() ? QColor() : png.pixelColor(4, 4);  // inside the outline
+}
+
+Picture Filled(const Rgb& colour) {
+  Picture picture(8, 8);
+  Canvas canvas(picture);
+  canvas.brush.color = colour;
+  canvas.Rectangle(0, 0, 8, 8);
+  return picture;
+}
+
+// A paste gets the latest copy, also once another program had copied
+// something in between.
+TEST(ClipboardX11, OtherProgramsPasteTheLatestCopy) {
+  if (QGuiApplication::platformName() != "xcb") GTEST_SKIP() << "needs an X11 display";
+  CopyPictureToClipboard(Filled(kNavy));
+  EXPECT_EQ(PastedColour(), QColor(0, 0, 128));
+  CopyPictureToClipboard(Filled(kYellow));
+  EXPECT_EQ(PastedColour(), QColor(255, 255, 0));
+
+  QProcess xclip;  // stays in the background, owning the clipboard
+  xclip.start("xclip", {"-selection", "clipboard", "-quiet", "-i"});
+  xclip.write("Text");
+  xclip.closeWriteChannel();
+  ASSERT_TRUE(LosesTheClipboard());
+  CopyPictureToClipboard(Filled(kNavy));
+  EXPECT_TRUE(QGuiApplication::clipboard()->ownsClipboard());
+  EXPECT_EQ(PastedColour(), QColor(0, 0, 128));
+  xclip.waitForFinished(5000);
+}
+
 TEST(ClipboardX11, OtherProgramsPasteThePictureAsPngAndWmf) {
   if (QGuiApplication::platformName() != "xcb") GTEST_SKIP() << "needs an X11 display";
   Picture picture(50, 30);

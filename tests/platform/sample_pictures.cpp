@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "platform/arial_faces.h"
 #include "platform/canvas.h"
 #include "platform/colors.h"
 
@@ -69,17 +68,6 @@ Picture SampleDial() {
   canvas.TextOut(232, 170, "Meridian");
   canvas.Rectangle(400, 400, 420, 430);
   return picture;
-}
-
-Picture AsWritten(const Picture& picture) {
-  Picture written(picture.width(), picture.height());
-  for (Operation operation : picture.operations()) {
-    if (auto* text = std::get_if<TextOp>(&operation); text && StandsForArial(text->font.face)) {
-      text->font.face = "Arial";
-    }
-    written.Add(std::move(operation));
-  }
-  return written;
 }
 
 }  // namespace sternwerk

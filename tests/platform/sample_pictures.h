@@ -10,10 +10,6 @@ namespace sternwerk {
 // several fonts and escapements, opaque and clear, and a 32 x 32 icon.
 Picture SampleDial();
 
-// The picture as a metafile reader gets it back: faces that stand for Arial
-// are named Arial.
-Picture AsWritten(const Picture& picture);
-
 // A 32 x 32 image with transparent corners.
 Image SampleIcon();
 

@@ -10,6 +10,7 @@
 #include <variant>
 #include <vector>
 
+#include "platform/arial_faces.h"
 #include "platform/wmf_format.h"
 #include "tests/support/byte_reader.h"
 
@@ -372,6 +373,17 @@ Outcome<Picture> LoadWmfFile(const std::string& path) {
     return Outcome<Picture>::Failure("Die Datei " + path + " kann nicht gelesen werden.");
   }
   return DecodeWmf(bytes);
+}
+
+Picture AsWritten(const Picture& picture) {
+  Picture written(picture.width(), picture.height());
+  for (Operation operation : picture.operations()) {
+    if (auto* text = std::get_if<TextOp>(&operation); text && StandsForArial(text->font.face)) {
+      text->font.face = kArialFace;
+    }
+    written.Add(std::move(operation));
+  }
+  return written;
 }
 
 }  // namespace sternwerk

@@ -22,4 +22,8 @@ Outcome<Picture> DecodeWmf(std::span<const std::uint8_t> bytes);
 // Reads a file and decodes it; a file that cannot be read gives an error.
 Outcome<Picture> LoadWmfFile(const std::string& path);
 
+// The picture as a reader gets it back from our writer: faces that stand for
+// Arial are named Arial, everything else as recorded.
+Picture AsWritten(const Picture& picture);
+
 }  // namespace sternwerk
