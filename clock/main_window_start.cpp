@@ -7,7 +7,7 @@
 #include "clock/main_window.h"
 #include "clock/start_texts.h"
 #include "clock/state_file.h"
-#include "clock/state_texts.h"
+#include "engine/state_texts.h"
 #include "platform/ui_style.h"
 
 namespace sternwerk {

@@ -9,7 +9,7 @@
 
 #include "clock/file_replacement.h"
 #include "clock/line_reader.h"
-#include "clock/state_texts.h"
+#include "engine/state_texts.h"
 #include "engine/system_error_text.h"
 #include "engine/text_forms.h"
 

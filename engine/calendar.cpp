@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "engine/arithmetic.h"
+#include "engine/state_texts.h"
 #include "engine/text_forms.h"
 
 namespace sternwerk {
@@ -23,20 +24,9 @@ struct Date {
   int year;
 };
 
-// Whole number of the decimal digits in text[first, first + count); digits
-// only, anything else ends the number (a foreign date text never crashes).
-int ReadNumber(const std::string& text, std::size_t first, std::size_t count) {
-  int value = 0;
-  for (std::size_t i = first; i < first + count && i < text.size(); ++i) {
-    const char c = text[i];
-    if (c < '0' || c > '9') break;
-    value = value * 10 + (c - '0');
-  }
-  return value;
-}
-
+// A foreign date text never crashes: its fields count as far as they are digits.
 Date ReadDateText(const std::string& text) {
-  return {ReadNumber(text, 0, 2), ReadNumber(text, 3, 2), ReadNumber(text, 6, 4)};
+  return {FixedField(text, 1, 2), FixedField(text, 4, 5), FixedField(text, 7, 10)};
 }
 
 void WriteDate(SkyState& sky, const Date& date) {

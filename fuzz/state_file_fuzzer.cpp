@@ -11,10 +11,10 @@
 #include <string>
 
 #include "clock/state_file.h"
-#include "clock/state_texts.h"
 #include "dial/dial_drawing.h"
 #include "engine/calendar.h"
 #include "engine/sky.h"
+#include "engine/state_texts.h"
 #include "engine/text_forms.h"
 #include "fuzz/fuzz_support.h"
 #include "platform/canvas.h"
@@ -68,8 +68,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FUZZ_CHECK(ReadStartupPlace(Directory(), startup));
   FUZZ_CHECK(startup.longitudeText == expected[2] && startup.latitudeText == expected[3]);
   // Degrees and minutes are read from two or three digits each, whatever they say.
-  FUZZ_CHECK(std::abs(startup.longitude) <= 999 + 99 / 60.0 + kPlaceOffsetDegrees);
-  FUZZ_CHECK(std::abs(startup.latitude) <= 99 + 99 / 60.0 + kPlaceOffsetDegrees);
+  FUZZ_CHECK(std::abs(startup.longitude) <= 999 + 99 / 60.0 + kEnteredOffset);
+  FUZZ_CHECK(std::abs(startup.latitude) <= 99 + 99 / 60.0 + kEnteredOffset);
 
   // What the clock window does with a reloaded file.
   SetInstantFromTexts(sky);

@@ -5,11 +5,10 @@
 #include <cmath>
 
 #include "engine/calendar.h"
+#include "engine/state_texts.h"
 
 namespace sternwerk {
 namespace {
-
-constexpr double kEnteredTimeExtra = 0.0001;  // hours, as the date dialog stores a typed time
 
 std::string Quoted(std::string_view text) {
   return "\"" + Printable(text) + "\"";
@@ -104,7 +103,7 @@ double ParseTime(std::string_view text) {
   if (count < 2) throw bad("erwartet HH:MM[:SS]");
   if (m > 59 || s > 59) throw bad("Minuten und Sekunden reichen bis 59");
   if (h > 24 || (h == 24 && (m > 0 || s > 0))) throw bad("die Zeit reicht bis 24:00");
-  return h + m / 60.0 + s / 3600.0 + kEnteredTimeExtra;
+  return h + m / 60.0 + s / 3600.0 + kEnteredOffset;  // as the date dialog stores a typed time
 }
 
 double ParseDegrees(std::string_view text, std::string_view name, double low, double high) {

@@ -5,14 +5,12 @@
 #include <optional>
 
 #include "engine/calendar.h"
+#include "engine/state_texts.h"
 #include "engine/text_forms.h"
 #include "windows/number_reading.h"
 
 namespace sternwerk {
 namespace {
-
-// Added to every entered time (hours) and place (degrees) before its sign.
-constexpr double kEnteredOffset = 0.0001;
 
 constexpr int kFirstYear = 1600;
 constexpr int kMonths = 12;
@@ -48,27 +46,6 @@ DateField Next(DateField field) {
   return static_cast<DateField>(Index(field) + 1);
 }
 
-// The number of the leading digits of characters first..last (counted from
-// 1) of a stored text; 0 when there are none. Texts without their fixed
-// layout thus still give a number for every field.
-int FixedField(const std::string& text, std::size_t first, std::size_t last) {
-  int value = 0;
-  for (std::size_t i = first - 1; i < last && i < text.size(); ++i) {
-    if (text[i] < '0' || text[i] > '9') break;
-    value = value * 10 + (text[i] - '0');
-  }
-  return value;
-}
-
-bool BeginsWithMinus(const std::string& text) {
-  return !text.empty() && text.front() == '-';
-}
-
-double PlaceValue(bool negative, std::int64_t degrees, std::int64_t minutes) {
-  const double value = degrees + minutes / 60.0 + kEnteredOffset;
-  return negative ? -value : value;
-}
-
 // "+ddd°mm'" or "+dd°mm'" as the place texts are stored.
 std::string PlaceText(bool negative, std::int64_t degrees, int degreeWidth, std::int64_t minutes) {
   return (negative ? "-" : "+") + ZeroPad(degrees, degreeWidth) + kDegreeSign +
@@ -95,7 +72,7 @@ std::optional<PlaceEntry> ReadPlace(const std::string& degreesText, const std::s
   if (*degrees < 0 || *degrees > maxDegrees || *minutes < 0 || *minutes > kMaxMinute) {
     return std::nullopt;
   }
-  if (PlaceValue(false, *degrees, *minutes) > limit) return std::nullopt;
+  if (EnteredValue(false, *degrees, *minutes) > limit) return std::nullopt;
   return PlaceEntry{*degrees, *minutes};
 }
 
@@ -109,12 +86,7 @@ DateTimePlaceLogic::DateTimePlaceLogic(SkyState& sky, ErrorSink showError)
     : sky_(sky), showError_(std::move(showError)) {}
 
 void DateTimePlaceLogic::Activate() {
-  sky_.isWest = BeginsWithMinus(sky_.longitudeText);
-  sky_.longitude = PlaceValue(sky_.isWest, FixedField(sky_.longitudeText, 2, 4),
-                              FixedField(sky_.longitudeText, 6, 7));
-  sky_.isSouth = BeginsWithMinus(sky_.latitudeText);
-  sky_.latitude = PlaceValue(sky_.isSouth, FixedField(sky_.latitudeText, 2, 3),
-                             FixedField(sky_.latitudeText, 5, 6));
+  SetPlaceFromTexts(sky_);
 
   Field(DateField::kDay) = ZeroPad(FixedField(sky_.dateText, 1, 2), 2);
   Field(DateField::kMonth) = ZeroPad(FixedField(sky_.dateText, 4, 5), 2);
@@ -236,7 +208,7 @@ void DateTimePlaceLogic::CommitTime() {
   const bool valid = hour && minute && *hour <= kMaxHour && *minute <= kMaxMinute &&
                      *hour * 100 + *minute <= kLatestTime;
   if (!valid) return Fail(kInvalidTime, DateField::kHour);
-  sky_.hours = *hour + *minute / 60.0 + kEnteredOffset;
+  sky_.hours = EnteredValue(false, *hour, *minute);
   sky_.timeText = ZeroPad(*hour, 2) + ":" + ZeroPad(*minute, 2) + ":00";
 }
 
@@ -256,7 +228,7 @@ void DateTimePlaceLogic::CommitLongitude() {
       ReadPlace(Field(DateField::kLongitudeDegrees), Field(DateField::kLongitudeMinutes),
                 kMaxLongitudeDegrees, kLongitudeLimit);
   if (!entry) return Fail(kInvalidLongitude, DateField::kLongitudeSign);
-  sky_.longitude = PlaceValue(west, entry->degrees, entry->minutes);
+  sky_.longitude = EnteredValue(west, entry->degrees, entry->minutes);
   sky_.isWest = west;
   sky_.longitudeText = PlaceText(west, entry->degrees, 3, entry->minutes);
 }
@@ -267,7 +239,7 @@ void DateTimePlaceLogic::CommitLatitude() {
       ReadPlace(Field(DateField::kLatitudeDegrees), Field(DateField::kLatitudeMinutes),
                 kMaxLatitudeDegrees, kLatitudeLimit);
   if (!entry) return Fail(kInvalidLatitude, DateField::kLatitudeSign);
-  sky_.latitude = PlaceValue(south, entry->degrees, entry->minutes);
+  sky_.latitude = EnteredValue(south, entry->degrees, entry->minutes);
   sky_.isSouth = south;
   sky_.latitudeText = PlaceText(south, entry->degrees, 2, entry->minutes);
   closed_ = true;

@@ -12,8 +12,8 @@
 #include <random>
 #include <string>
 
-#include "clock/state_texts.h"
 #include "engine/calendar.h"
+#include "engine/state_texts.h"
 #include "tests/clock/place_text.h"
 #include "tests/clock/temporary_directory.h"
 

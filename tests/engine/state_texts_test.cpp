@@ -1,4 +1,4 @@
-#include "clock/state_texts.h"
+#include "engine/state_texts.h"
 
 #include <gtest/gtest.h>
 
