@@ -11,9 +11,9 @@ void MainWindow::ShowEnlargedChart() {
   SetControlButtonsEnabled(false);
   SetSearchButtonsEnabled(false);
   EnlargedChartWindow& chart = *windows.enlargedChart;
-  chart.texts = {FormatPlace(sky.longitude, sky.latitude, sky.isWest, sky.isSouth),
-                 search.resultText};
-  chart.printPageWidth = printPageWidth;
+  chart.handOver = {
+      {FormatPlace(sky.longitude, sky.latitude, sky.isWest, sky.isSouth), search.resultText},
+      printPageWidth};
   chart.exec();
   SetControlButtonsEnabled(true);
   SetSearchButtonsEnabled(true);

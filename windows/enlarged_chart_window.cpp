@@ -43,12 +43,7 @@ QRect ButtonPlace(int left, int width) {
 EnlargedChartWindow::EnlargedChartWindow(const SkyState& sky, const DisplayOptions& display,
                                          Messages& messages, std::filesystem::path workingDirectory,
                                          QWidget* parent)
-    : QDialog(parent),
-      printerChoice(std::make_unique<PrintDialogChoice>(this)),
-      sky_(sky),
-      display_(display),
-      messages_(messages),
-      files_(std::move(workingDirectory)) {
+    : SkyPictureWindow(sky, display, messages, parent), files_(std::move(workingDirectory)) {
   setWindowTitle(kCaption);
   setFixedSize(kChartSize, kChartSize);
   move(kScreenPosition);
@@ -87,7 +82,7 @@ void EnlargedChartWindow::BeginVisit() {
 void EnlargedChartWindow::UpdateChart() {
   auto chart = std::make_shared<Picture>(kChartSize, kChartSize);
   Canvas canvas(*chart);
-  DrawEnlargedChart(sky_, display_, texts, canvas);
+  DrawEnlargedChart(sky_, display_, handOver.texts, canvas);
   chart_ = chart;
   CopyPictureToClipboard(*chart_);
   const Status written = files_.WriteWorkingFile(*chart_);
@@ -111,10 +106,10 @@ void EnlargedChartWindow::SaveCopy() {
 
 void EnlargedChartWindow::Print() {
   QPrinter printer(QPrinter::HighResolution);
-  if (!printerChoice->Choose(printer)) return;
-  if (printer.outputFormat() == QPrinter::NativeFormat) chosenPrinter_ = printer.printerName();
-  const Status printed = PrintChart(printer, chart_, sky_, display_, texts, printPageWidth);
-  if (!printed.ok()) messages_.Error(QString::fromStdString(printed.error()));
+  PrintOnChosenPrinter(printer, [this](QPrinter& chosen) {
+    if (chosen.outputFormat() == QPrinter::NativeFormat) chosenPrinter_ = chosen.printerName();
+    return PrintChart(chosen, chart_, sky_, display_, handOver.texts, handOver.printPageWidth);
+  });
 }
 
 void EnlargedChartWindow::ShowOutsideView() {
@@ -122,8 +117,7 @@ void EnlargedChartWindow::ShowOutsideView() {
   const std::array<QPushButton*, 5> heldBack = {backButton, saveButton, printButton,
                                                 outsideViewButton, helpButton};
   for (QPushButton* button : heldBack) button->setEnabled(false);
-  outsideView->texts = texts;
-  outsideView->printPageWidth = printPageWidth;
+  outsideView->handOver = handOver;
   outsideView->exec();
   outsideView->setWindowTitle(title);
   for (QPushButton* button : heldBack) button->setEnabled(true);
@@ -133,7 +127,7 @@ void EnlargedChartWindow::ShowPrinterAdvice() {
   // The printer chosen last in this window, else the default one, at the
   // resolution CUPS reports; the start's page width without a printer.
   const PrinterAdviceText advice =
-      PrinterAdvice(PrinterPageWidth(chosenPrinter_).value_or(printPageWidth));
+      PrinterAdvice(PrinterPageWidth(chosenPrinter_).value_or(handOver.printPageWidth));
   messages_.Plain(FromWindows1252(advice.title), FromWindows1252(advice.text));
 }
 

@@ -17,13 +17,14 @@
 #include "platform/report_once.h"
 #include "windows/chart_files.h"
 #include "windows/enlarged_chart_drawing.h"
+#include "windows/sky_picture_window.h"
 
 namespace sternwerk {
 
 class OutsideViewWindow;
 class ChartHelpWindow;
 
-class EnlargedChartWindow : public QDialog {
+class EnlargedChartWindow : public SkyPictureWindow {
   Q_OBJECT
 
  public:
@@ -32,12 +33,6 @@ class EnlargedChartWindow : public QDialog {
   EnlargedChartWindow(const SkyState& sky, const DisplayOptions& display, Messages& messages,
                       std::filesystem::path workingDirectory, QWidget* parent = nullptr);
 
-  // Handed over by the clock window before each showing: its place line
-  // and last search result, and the default printer's page width.
-  ChartTexts texts;
-  std::uint16_t printPageWidth = 0;
-  // Chooses the printer for "&Drucken": the print dialog unless replaced.
-  std::unique_ptr<PrinterChoice> printerChoice;
   // The outside view and the chart's help, created once by the program's
   // entry and shown modally from here.
   OutsideViewWindow* outsideView = nullptr;
@@ -80,13 +75,9 @@ class EnlargedChartWindow : public QDialog {
   void done(int result) override;
 
  private:
-  const SkyState& sky_;
-  const DisplayOptions& display_;
-  Messages& messages_;
   ChartFiles files_;
   std::shared_ptr<const Picture> chart_;
   QString chosenPrinter_;  // the printer of the last print, empty before it
-  ReportOnce writeFailure_{*this, messages_};
 };
 
 }  // namespace sternwerk

@@ -52,11 +52,7 @@ const QStringList kHelpLines = {
 OutsideViewWindow::OutsideViewWindow(const SkyState& sky, const DisplayOptions& display,
                                      Messages& messages, std::filesystem::path workingDirectory,
                                      QWidget* parent)
-    : QDialog(parent),
-      printerChoice(std::make_unique<PrintDialogChoice>(this)),
-      sky_(sky),
-      display_(display),
-      messages_(messages),
+    : SkyPictureWindow(sky, display, messages, parent),
       file_(std::move(workingDirectory) / kOutsideViewFile) {
   setWindowTitle(kTitle);
   setFixedSize(kClientSize);
@@ -118,11 +114,11 @@ void OutsideViewWindow::Print() {
   if (!view_) UpdateView();
   QPrinter printer(QPrinter::HighResolution);
   printer.setDocName(PrintJobName(QStringLiteral("Draußen-Ansicht"), InstantOf(sky_)));
-  if (!printerChoice->Choose(printer)) return;
-  const Picture page = OutsideViewPrintPicture(view_, sky_, texts);
-  const Status printed =
-      PrintPicture(printer, page, QRectF(0, 0, printPageWidth, printPageWidth / 4));
-  if (!printed.ok()) messages_.Error(QString::fromStdString(printed.error()));
+  PrintOnChosenPrinter(printer, [this](QPrinter& chosen) {
+    const int width = handOver.printPageWidth;
+    return PrintPicture(chosen, OutsideViewPrintPicture(view_, sky_, handOver.texts),
+                        QRectF(0, 0, width, width / 4));
+  });
 }
 
 void OutsideViewWindow::EndVisit() {

@@ -17,12 +17,13 @@
 #include "platform/printing.h"
 #include "platform/report_once.h"
 #include "windows/enlarged_chart_drawing.h"
+#include "windows/sky_picture_window.h"
 
 namespace sternwerk {
 
 inline constexpr const char* kOutsideViewFile = "draus.wmf";
 
-class OutsideViewWindow : public QDialog {
+class OutsideViewWindow : public SkyPictureWindow {
   Q_OBJECT
 
  public:
@@ -30,12 +31,6 @@ class OutsideViewWindow : public QDialog {
   // Both, and the sky and the display options, must outlive the window.
   OutsideViewWindow(const SkyState& sky, const DisplayOptions& display, Messages& messages,
                     std::filesystem::path workingDirectory, QWidget* parent = nullptr);
-
-  // Handed over by the enlarged chart before each showing.
-  ChartTexts texts;
-  std::uint16_t printPageWidth = 0;
-  // Chooses the printer for "&Drucken": the print dialog unless replaced.
-  std::unique_ptr<PrinterChoice> printerChoice;
 
   // A new opening: its first drawing may report a failed write again.
   void BeginVisit();
@@ -66,13 +61,9 @@ class OutsideViewWindow : public QDialog {
   void done(int result) override;
 
  private:
-  const SkyState& sky_;
-  const DisplayOptions& display_;
-  Messages& messages_;
   std::filesystem::path file_;
   std::shared_ptr<const Picture> view_;
   bool fileWritten_ = false;
-  ReportOnce writeFailure_{*this, messages_};
 };
 
 }  // namespace sternwerk

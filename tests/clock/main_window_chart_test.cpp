@@ -81,7 +81,7 @@ TEST_F(ClockChart, OpensWithEveryButtonDisabledAndGivesThemBack) {
                 "00' E, 50\xB0"
                 "00' N"));
     EXPECT_TRUE(HasText("Datum / Zeit: Mo, 07.12.2026 / 14:05:09 WZ/GMT"));
-    EXPECT_EQ(chart.printPageWidth, 2600);
+    EXPECT_EQ(chart.handOver.printPageWidth, 2600);
     chart.printerHelpButton->click();
   });
   for (QPushButton* b :

@@ -24,12 +24,12 @@ class ChartWindows : public ::testing::Test {
   explicit ChartWindows(std::string searchResult) {
     chart.outsideView = &outside;
     chart.help = &help;
-    chart.texts = {
+    chart.handOver.texts = {
         "013\xB0"
         "22' E, 52\xB0"
         "33' N",
         std::move(searchResult)};
-    chart.printPageWidth = 4800;
+    chart.handOver.printPageWidth = 4800;
     chart.show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&chart));
   }

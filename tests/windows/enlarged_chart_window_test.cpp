@@ -32,12 +32,12 @@ class ChartWindow : public ::testing::Test {
   void Open(bool allFactors = false) {
     sky = testing::ChartSkyWith({{kSun, 45.396}}, allFactors);
     window = std::make_unique<EnlargedChartWindow>(sky, sky.options, messages, directory.path());
-    window->texts = {
+    window->handOver.texts = {
         "010\xB0"
         "00' E, 50\xB0"
         "00' N",
         ""};
-    window->printPageWidth = 5000;
+    window->handOver.printPageWidth = 5000;
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     QCoreApplication::processEvents();

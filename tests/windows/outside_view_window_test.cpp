@@ -110,7 +110,7 @@ TEST_F(OutsideView, PrintsTheViewBelowItsHeaderAndTheSearchResult) {
   const fs::path pdf = File("outside.pdf");
   outside.printerChoice = std::make_unique<PdfFileChoice>(QString::fromStdString(pdf.string()));
   OpenOutsideView([&] {
-    EXPECT_EQ(outside.printPageWidth, 4800);
+    EXPECT_EQ(outside.handOver.printPageWidth, 4800);
     outside.printButton->click();
   });
   const QString text = testing::PdfText(pdf);

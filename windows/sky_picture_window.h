@@ -1,0 +1,57 @@
+// What the two picture windows of the sky, the enlarged chart and the
+// outside view, share: the sky and display options they draw, the hand-over
+// they are given before each showing, and printing on a printer the user
+// chooses.
+#pragma once
+
+#include <QDialog>
+#include <QPrinter>
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+#include "engine/display_options.h"
+#include "engine/sky_state.h"
+#include "platform/messages.h"
+#include "platform/outcome.h"
+#include "platform/printing.h"
+#include "platform/report_once.h"
+#include "windows/enlarged_chart_drawing.h"
+
+namespace sternwerk {
+
+// Handed from window to window: the clock window's place line and last
+// search result, and the default printer's page width in printer pixels.
+struct PictureHandOver {
+  ChartTexts texts;
+  std::uint16_t printPageWidth = 0;
+};
+
+class SkyPictureWindow : public QDialog {
+  Q_OBJECT
+
+ public:
+  // Chooses the printer for "&Drucken": the print dialog unless replaced.
+  std::unique_ptr<PrinterChoice> printerChoice;
+  // Set by the window that opens this one, before each showing.
+  PictureHandOver handOver;
+
+ protected:
+  // Errors and confirmations go to `messages`; it, the sky and the display
+  // options must outlive the window.
+  SkyPictureWindow(const SkyState& sky, const DisplayOptions& display, Messages& messages,
+                   QWidget* parent);
+
+  // Lets the user choose a printer for `printer`, then prints with `print`
+  // and reports a failed print. Nothing is printed when the choice is
+  // cancelled.
+  void PrintOnChosenPrinter(QPrinter& printer, const std::function<Status(QPrinter&)>& print);
+
+  const SkyState& sky_;
+  const DisplayOptions& display_;
+  Messages& messages_;
+  // A failed write of the window's file, reported once per showing.
+  ReportOnce writeFailure_{*this, messages_};
+};
+
+}  // namespace sternwerk
