@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <string>
 
+#include "engine/system_error_text.h"
+
 namespace sternwerk {
 namespace {
 
@@ -42,16 +44,17 @@ int WriteAll(int fd, std::string_view content) {
 
 }  // namespace
 
-int ReplaceFileContent(const std::filesystem::path& file, std::string_view content) {
+Status ReplaceFileContent(const std::filesystem::path& file, std::string_view content) {
   std::filesystem::path created;
   const int fd = CreateBeside(file, created);
-  if (fd < 0) return errno;
+  if (fd < 0) return Status::Failure(SystemErrorText(errno));
   int error = WriteAll(fd, content);
   if (error == 0 && fsync(fd) != 0) error = errno;
   if (close(fd) != 0 && error == 0) error = errno;
   if (error == 0 && std::rename(created.c_str(), file.c_str()) != 0) error = errno;
-  if (error != 0) unlink(created.c_str());
-  return error;
+  if (error == 0) return Status::Success();
+  unlink(created.c_str());
+  return Status::Failure(SystemErrorText(error));
 }
 
 }  // namespace sternwerk

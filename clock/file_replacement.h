@@ -5,11 +5,13 @@
 #include <filesystem>
 #include <string_view>
 
+#include "platform/outcome.h"
+
 namespace sternwerk {
 
 // Writes content to a new file in the same directory as `file`, flushes it to
-// the disk and renames it over `file`. Returns 0, or the errno value of the
-// step that failed; then `file` is untouched and the new file removed.
-int ReplaceFileContent(const std::filesystem::path& file, std::string_view content);
+// the disk and renames it over `file`. A failure names the system's reason
+// for the step that failed; then `file` is untouched and the new file removed.
+Status ReplaceFileContent(const std::filesystem::path& file, std::string_view content);
 
 }  // namespace sternwerk

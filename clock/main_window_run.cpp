@@ -115,9 +115,9 @@ void MainWindow::ReloadLastInstant() {
   ShowHalted();
   SetTextColour(dateLabel, kBlack);
   SetSearchButtonsEnabled(true);
-  const StateFileResult read = ReadStateFile(services_.workingDirectory, sky);
+  const Status read = ReadStateFile(services_.workingDirectory, sky);
   if (!read.ok()) {
-    services_.messages.Error(QString::fromStdString(read.error));
+    services_.messages.Error(QString::fromStdString(read.error()));
     return;
   }
   ApplyStepDefaults();

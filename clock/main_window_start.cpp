@@ -25,7 +25,7 @@ void MainWindow::StartUp() {
   display.transplutonian = false;
   setWindowTitle("  " + services_.versionText + QString::fromUtf8(start_texts::kTitleEnd));
 
-  stateFileLoaded = ReadStartupPlace(services_.workingDirectory, sky);
+  stateFileLoaded = ReadStartupPlace(services_.workingDirectory, sky).ok();
   TakeInstantFromClock();
   if (stateFileLoaded) {
     ShowPlace();
@@ -67,9 +67,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   // A state that cannot be saved keeps the window open, unless the user
   // chooses to end without it: otherwise an unwritable working directory
   // would leave no way to end the program.
-  const StateFileResult written = WriteStateFile(services_.workingDirectory, sky);
+  const Status written = WriteStateFile(services_.workingDirectory, sky);
   if (!written.ok() &&
-      !services_.messages.Confirm(QString::fromStdString(written.error) +
+      !services_.messages.Confirm(QString::fromStdString(written.error()) +
                                   QString::fromUtf8(start_texts::kEndWithoutSaving))) {
     event->ignore();
     return;

@@ -84,35 +84,37 @@ StateLines ReadLines(const std::filesystem::path& file) {
 
 }  // namespace
 
-StateFileResult WriteStateFile(const std::filesystem::path& directory, SkyState& sky) {
+Status WriteStateFile(const std::filesystem::path& directory, SkyState& sky) {
   sky.timeText = FormatHours(sky.hours);
   const std::string content = sky.dateText + kLineEnd + sky.timeText + kLineEnd +
                               sky.longitudeText + kLineEnd + sky.latitudeText + kLineEnd;
   const std::filesystem::path file = directory / kStateFileName;
-  if (const int error = ReplaceFileContent(file, content); error != 0) {
-    return {FailureMessage(file, "geschrieben", SystemErrorText(error))};
-  }
-  return {};
+  const Status replaced = ReplaceFileContent(file, content);
+  if (!replaced.ok()) return Status::Failure(FailureMessage(file, "geschrieben", replaced.error()));
+  return replaced;
 }
 
-bool ReadStartupPlace(const std::filesystem::path& directory, SkyState& sky) {
-  const StateLines lines = ReadLines(directory / kStateFileName);
-  if (!lines.failure.empty()) return false;
+Status ReadStartupPlace(const std::filesystem::path& directory, SkyState& sky) {
+  const std::filesystem::path file = directory / kStateFileName;
+  const StateLines lines = ReadLines(file);
+  if (!lines.failure.empty())
+    return Status::Failure(FailureMessage(file, "gelesen", lines.failure));
   sky.longitudeText = lines.texts[kLongitudeLine];
   sky.latitudeText = lines.texts[kLatitudeLine];
   SetPlaceFromTexts(sky);
-  return true;
+  return Status::Success();
 }
 
-StateFileResult ReadStateFile(const std::filesystem::path& directory, SkyState& sky) {
+Status ReadStateFile(const std::filesystem::path& directory, SkyState& sky) {
   const std::filesystem::path file = directory / kStateFileName;
   const StateLines lines = ReadLines(file);
-  if (!lines.failure.empty()) return {FailureMessage(file, "gelesen", lines.failure)};
+  if (!lines.failure.empty())
+    return Status::Failure(FailureMessage(file, "gelesen", lines.failure));
   sky.dateText = lines.texts[kDateLine];
   sky.timeText = lines.texts[kTimeLine];
   sky.longitudeText = lines.texts[kLongitudeLine];
   sky.latitudeText = lines.texts[kLatitudeLine];
-  return {};
+  return Status::Success();
 }
 
 }  // namespace sternwerk

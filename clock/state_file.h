@@ -9,34 +9,29 @@
 #include <string>
 
 #include "engine/sky_state.h"
+#include "platform/outcome.h"
 
 namespace sternwerk {
 
 inline constexpr char kStateFileName[] = "ALT.DAT";
 
-// Outcome of reading or writing the state file.
-struct StateFileResult {
-  // Empty on success; otherwise a UTF-8 message naming the file and the
-  // reason, ready for a message box.
-  std::string error;
-
-  bool ok() const { return error.empty(); }
-};
+// A failure of reading or writing the state file is a UTF-8 message naming
+// the file and the reason, ready for a message box.
 
 // Stores FormatHours(hours) in timeText and replaces directory/ALT.DAT with
 // the lines dateText, timeText, longitudeText, latitudeText. The new file is
 // written beside the old one and renamed over it, so ALT.DAT is either the
 // old or the complete new file, never a part.
-StateFileResult WriteStateFile(const std::filesystem::path& directory, SkyState& sky);
+Status WriteStateFile(const std::filesystem::path& directory, SkyState& sky);
 
 // At start-up only the place is taken: lines 3 and 4 (first 10 characters
-// each) become longitudeText and latitudeText and set the place. Returns
-// whether the file could be opened and read; when not, sky is unchanged.
-bool ReadStartupPlace(const std::filesystem::path& directory, SkyState& sky);
+// each) become longitudeText and latitudeText and set the place. When the
+// file cannot be opened and read, sky is unchanged.
+Status ReadStartupPlace(const std::filesystem::path& directory, SkyState& sky);
 
 // Reads the four lines (first 10 characters each) into dateText, timeText,
 // longitudeText and latitudeText; the caller derives instant and place
 // (SetInstantFromTexts, SetPlaceFromTexts). On failure sky is unchanged.
-StateFileResult ReadStateFile(const std::filesystem::path& directory, SkyState& sky);
+Status ReadStateFile(const std::filesystem::path& directory, SkyState& sky);
 
 }  // namespace sternwerk

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <stdexcept>
 
 #include "engine/arithmetic.h"
 #include "engine/axes.h"
@@ -167,7 +166,7 @@ double EventTargetLongitude(const SkyState& sky, EventKind kind) {
 SearchStatus SearchEvent(SkyState& sky, EventKind kind, int factor, const SearchProgress& progress,
                          std::optional<int> maxDays) {
   if (IsLunation(kind)) factor = kMoon;
-  if (!IsSearchableFactor(factor)) throw std::invalid_argument("factor cannot be searched");
+  if (!IsSearchableFactor(factor)) return SearchStatus::kNotSearchable;
   const SkyState before = sky;
   const Scan scan = ScanOf(kind);
   const int stepsPerDay = scan.stepsPerHour * kHoursPerDay;

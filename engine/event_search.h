@@ -14,7 +14,8 @@ namespace sternwerk {
 
 enum class EventKind { kRise, kSet, kCulmination, kFullMoon, kNewMoon };
 
-enum class SearchStatus { kFound, kNotFound, kCancelled };
+// kNotSearchable: the factor has no rise, set or culmination to search for.
+enum class SearchStatus { kFound, kNotFound, kCancelled, kNotSearchable };
 
 // The clock's search as the user set it up and last ended it: the factor
 // chosen in the factor dialog, and the text the dial and the enlarged chart
@@ -66,8 +67,8 @@ double EventTargetLongitude(const SkyState& sky, EventKind kind);
 // Only the parts of the sky the difference needs are computed, and instants
 // that cannot meet the tolerance, by a bound on how fast the difference
 // changes, are passed over; the instant found is the one a scan recomputing
-// everything at every step finds. Throws std::invalid_argument for a factor
-// that cannot be searched.
+// everything at every step finds. A factor that cannot be searched gives
+// kNotSearchable and leaves the sky as it was.
 SearchStatus SearchEvent(SkyState& sky, EventKind kind, int factor,
                          const SearchProgress& progress = {},
                          std::optional<int> maxDays = std::nullopt);

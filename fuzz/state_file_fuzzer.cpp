@@ -65,7 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FUZZ_CHECK(sky.latitudeText == expected[3]);
 
   SkyState startup;
-  FUZZ_CHECK(ReadStartupPlace(Directory(), startup));
+  FUZZ_CHECK(ReadStartupPlace(Directory(), startup).ok());
   FUZZ_CHECK(startup.longitudeText == expected[2] && startup.latitudeText == expected[3]);
   // Degrees and minutes are read from two or three digits each, whatever they say.
   FUZZ_CHECK(std::abs(startup.longitude) <= 999 + 99 / 60.0 + kEnteredOffset);

@@ -77,12 +77,12 @@ TEST_F(StateFileTest, ReplacesTheOldFileWholeAndLeavesNothingElse) {
 TEST_F(StateFileTest, AFailedWriteNamesTheFileAndTheReason) {
   SkyState sky = ExampleRun();
   const std::filesystem::path missing = directory.path() / "missing";
-  const StateFileResult noDirectory = WriteStateFile(missing, sky);
+  const Status noDirectory = WriteStateFile(missing, sky);
   EXPECT_FALSE(noDirectory.ok());
-  EXPECT_NE(noDirectory.error.find((missing / "ALT.DAT").string()), std::string::npos);
-  EXPECT_NE(noDirectory.error.find(": Datei oder Verzeichnis nicht gefunden"), std::string::npos)
-      << noDirectory.error;
-  EXPECT_EQ(noDirectory.error.find(std::strerror(ENOENT)), std::string::npos)
+  EXPECT_NE(noDirectory.error().find((missing / "ALT.DAT").string()), std::string::npos);
+  EXPECT_NE(noDirectory.error().find(": Datei oder Verzeichnis nicht gefunden"), std::string::npos)
+      << noDirectory.error();
+  EXPECT_EQ(noDirectory.error().find(std::strerror(ENOENT)), std::string::npos)
       << "no English inside the German message";
 
   // A directory in the way is neither replaced nor left with a stray file.
@@ -100,9 +100,9 @@ TEST_F(StateFileTest, AWriteProtectedDirectoryKeepsTheOldFile) {
   std::filesystem::permissions(
       directory.path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
   SkyState sky = ExampleRun();
-  const StateFileResult result = WriteStateFile(directory.path(), sky);
+  const Status result = WriteStateFile(directory.path(), sky);
   std::filesystem::permissions(directory.path(), std::filesystem::perms::owner_all);
-  EXPECT_NE(result.error.find(": Keine Berechtigung"), std::string::npos) << result.error;
+  EXPECT_NE(result.error().find(": Keine Berechtigung"), std::string::npos) << result.error();
   EXPECT_EQ(Contents(File()), "old");
 }
 
@@ -110,7 +110,7 @@ TEST_F(StateFileTest, StartUpTakesOnlyThePlace) {
   WriteFile(File(), kExampleFile);
   SkyState sky;
   SetInstant(sky, 1, 5, 2030, 8.5);
-  ASSERT_TRUE(ReadStartupPlace(directory.path(), sky));
+  ASSERT_TRUE(ReadStartupPlace(directory.path(), sky).ok());
   EXPECT_EQ(sky.longitudeText, kWestLongitude);
   EXPECT_EQ(sky.latitudeText, kNorthLatitude);
   EXPECT_DOUBLE_EQ(sky.longitude, -8.5001);
@@ -140,12 +140,12 @@ TEST_F(StateFileTest, ReloadRestoresInstantAndPlaceOfTheLastRun) {
 TEST_F(StateFileTest, AMissingFileLeavesTheSkyUnchanged) {
   SkyState sky = ExampleRun();
   const SkyState before = sky;
-  EXPECT_FALSE(ReadStartupPlace(directory.path(), sky));
-  const StateFileResult reload = ReadStateFile(directory.path(), sky);
+  EXPECT_FALSE(ReadStartupPlace(directory.path(), sky).ok());
+  const Status reload = ReadStateFile(directory.path(), sky);
   EXPECT_FALSE(reload.ok());
-  EXPECT_NE(reload.error.find(File().string()), std::string::npos);
-  EXPECT_NE(reload.error.find(": Datei oder Verzeichnis nicht gefunden"), std::string::npos)
-      << reload.error;
+  EXPECT_NE(reload.error().find(File().string()), std::string::npos);
+  EXPECT_NE(reload.error().find(": Datei oder Verzeichnis nicht gefunden"), std::string::npos)
+      << reload.error();
   EXPECT_EQ(sky.dateText, before.dateText);
   EXPECT_EQ(sky.timeText, before.timeText);
   EXPECT_EQ(sky.longitudeText, before.longitudeText);
@@ -163,7 +163,7 @@ TEST_F(StateFileTest, LinesAreReadToTenCharactersAndSkippedToTheirEnd) {
   EXPECT_EQ(sky.latitudeText, PlaceText("+50", "30"));
 
   SkyState startup;
-  ASSERT_TRUE(ReadStartupPlace(directory.path(), startup));
+  ASSERT_TRUE(ReadStartupPlace(directory.path(), startup).ok());
   EXPECT_DOUBLE_EQ(startup.latitude, 50.5001);
 }
 
@@ -171,7 +171,7 @@ TEST_F(StateFileTest, MissingLinesReadAsEmptyTexts) {
   for (const std::string& contents : {std::string(), std::string("07.12.2026\r\n14:05:09\r\n")}) {
     WriteFile(File(), contents);
     SkyState sky;
-    ASSERT_TRUE(ReadStartupPlace(directory.path(), sky));
+    ASSERT_TRUE(ReadStartupPlace(directory.path(), sky).ok());
     EXPECT_EQ(sky.longitudeText, "");
     EXPECT_EQ(sky.latitudeText, "");
     EXPECT_DOUBLE_EQ(sky.longitude, 0.0001);
@@ -196,24 +196,24 @@ TEST_F(StateFileTest, AnyBytesAndAnyLengthReadSafely) {
          {&sky.dateText, &sky.timeText, &sky.longitudeText, &sky.latitudeText}) {
       EXPECT_LE(text->size(), 10u);
     }
-    EXPECT_TRUE(ReadStartupPlace(directory.path(), sky));
+    EXPECT_TRUE(ReadStartupPlace(directory.path(), sky).ok());
   }
   SkyState sky;
-  ASSERT_TRUE(ReadStartupPlace(directory.path(), sky));
+  ASSERT_TRUE(ReadStartupPlace(directory.path(), sky).ok());
   EXPECT_DOUBLE_EQ(sky.latitude, 12 + 34 / 60.0 + 0.0001);
 }
 
 TEST_F(StateFileTest, ADirectoryOrPipeOfThatNameIsNoStateFile) {
   std::filesystem::create_directory(File());
   SkyState sky;
-  EXPECT_FALSE(ReadStartupPlace(directory.path(), sky));
-  const StateFileResult reload = ReadStateFile(directory.path(), sky);
-  EXPECT_NE(reload.error.find(": Ist ein Verzeichnis"), std::string::npos) << reload.error;
+  EXPECT_FALSE(ReadStartupPlace(directory.path(), sky).ok());
+  const Status reload = ReadStateFile(directory.path(), sky);
+  EXPECT_NE(reload.error().find(": Ist ein Verzeichnis"), std::string::npos) << reload.error();
 
   // A pipe without a writer would block a plain open for ever.
   std::filesystem::remove(File());
   ASSERT_EQ(mkfifo(File().c_str(), 0600), 0);
-  EXPECT_FALSE(ReadStartupPlace(directory.path(), sky));
+  EXPECT_FALSE(ReadStartupPlace(directory.path(), sky).ok());
   EXPECT_FALSE(ReadStateFile(directory.path(), sky).ok());
 }
 
