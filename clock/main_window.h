@@ -23,6 +23,7 @@
 #include "engine/event_search.h"
 #include "engine/sky_state.h"
 #include "platform/messages.h"
+#include "platform/picture.h"
 
 namespace sternwerk {
 
@@ -172,6 +173,7 @@ class MainWindow : public QWidget {
   void TakeInstantFromClock();
   void ApplyStepDefaults();
   void ClearSearchResult();
+  void ShowDial(Picture dial);
   void ShowPositionList();
   void CreateInstantPanel();
   void CreateSearchPanel();

@@ -131,14 +131,10 @@ void MainWindow::ReloadLastInstant() {
 
 void MainWindow::UpdateDial() {
   ComputeSky(sky);
-  Picture picture(kDialSize, kDialSize);
-  Canvas canvas(picture);
+  Picture dial(kDialSize, kDialSize);
+  Canvas canvas(dial);
   DrawDial(sky, display, canvas);
-  if (palette().color(QPalette::Window) != ToQColor(kNavy)) SetColours(this, kNavy);
-
-  dialView->SetPicture(picture);
-  CopyPictureToClipboard(std::move(picture));
-
+  ShowDial(std::move(dial));
   ShowPositionList();
   const QString searchResult = Text(search.resultText);
   if (searchResultLabel->text() != searchResult) {
@@ -146,6 +142,14 @@ void MainWindow::UpdateDial() {
     searchResultLabel->adjustSize();
   }
   if (!search.resultText.empty()) searchResultLabel->show();
+}
+
+// Publishes the drawn dial: in the window on the navy ground, and on the
+// clipboard for other programs.
+void MainWindow::ShowDial(Picture dial) {
+  if (palette().color(QPalette::Window) != ToQColor(kNavy)) SetColours(this, kNavy);
+  dialView->SetPicture(dial);
+  CopyPictureToClipboard(std::move(dial));
 }
 
 // Font, scroll bar and lines change only where the factor set or the

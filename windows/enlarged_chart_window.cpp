@@ -3,7 +3,6 @@
 #include <QPainter>
 #include <array>
 
-#include "platform/clipboard.h"
 #include "platform/controls.h"
 #include "platform/picture_painter.h"
 #include "platform/printing.h"
@@ -84,9 +83,7 @@ void EnlargedChartWindow::UpdateChart() {
   Canvas canvas(*chart);
   DrawEnlargedChart(sky_, display_, handOver.texts, canvas);
   chart_ = chart;
-  CopyPictureToClipboard(*chart_);
-  const Status written = files_.WriteWorkingFile(*chart_);
-  if (!written.ok()) writeFailure_.Error(written.error());
+  Publish(*chart_, [this] { return files_.WriteWorkingFile(*chart_); });
 }
 
 void EnlargedChartWindow::Back() {

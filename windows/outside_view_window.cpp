@@ -3,7 +3,6 @@
 #include <QPainter>
 #include <system_error>
 
-#include "platform/clipboard.h"
 #include "platform/controls.h"
 #include "platform/picture_painter.h"
 #include "platform/ui_style.h"
@@ -92,12 +91,8 @@ void OutsideViewWindow::UpdateView() {
   Canvas canvas(*view);
   DrawOutsideView(sky_, display_, canvas);
   view_ = view;
-  CopyPictureToClipboard(*view_);
-  const Status written = SaveWmfFile(*view_, file_.string());
-  if (written.ok()) {
+  if (Publish(*view_, [this] { return SaveWmfFile(*view_, file_.string()); }).ok()) {
     fileWritten_ = true;
-  } else {
-    writeFailure_.Error(written.error());
   }
 }
 

@@ -1,5 +1,7 @@
 #include "windows/sky_picture_window.h"
 
+#include "platform/clipboard.h"
+
 namespace sternwerk {
 
 SkyPictureWindow::SkyPictureWindow(const SkyState& sky, const DisplayOptions& display,
@@ -15,6 +17,13 @@ void SkyPictureWindow::PrintOnChosenPrinter(QPrinter& printer,
   if (!printerChoice->Choose(printer)) return;
   const Status printed = print(printer);
   if (!printed.ok()) messages_.Error(QString::fromStdString(printed.error()));
+}
+
+Status SkyPictureWindow::Publish(const Picture& picture, const std::function<Status()>& writeFile) {
+  CopyPictureToClipboard(picture);
+  const Status written = writeFile();
+  if (!written.ok()) writeFailure_.Error(written.error());
+  return written;
 }
 
 }  // namespace sternwerk

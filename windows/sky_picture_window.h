@@ -14,6 +14,7 @@
 #include "engine/sky_state.h"
 #include "platform/messages.h"
 #include "platform/outcome.h"
+#include "platform/picture.h"
 #include "platform/printing.h"
 #include "platform/report_once.h"
 #include "windows/enlarged_chart_drawing.h"
@@ -46,6 +47,10 @@ class SkyPictureWindow : public QDialog {
   // and reports a failed print. Nothing is printed when the choice is
   // cancelled.
   void PrintOnChosenPrinter(QPrinter& printer, const std::function<Status(QPrinter&)>& print);
+
+  // Publishes a drawn picture: puts it on the clipboard and writes its file
+  // with `writeFile`; a failed write is reported once per showing.
+  Status Publish(const Picture& picture, const std::function<Status()>& writeFile);
 
   const SkyState& sky_;
   const DisplayOptions& display_;
