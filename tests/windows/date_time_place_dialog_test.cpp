@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QTest>
+#include <array>
 
 #include "platform/recording_messages.h"
 
@@ -43,6 +44,21 @@ class DateTimePlaceWindow : public ::testing::Test {
 
   void Press(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
 
+  // The eleven fields in tab order.
+  std::array<QLineEdit*, kDateFieldCount> Fields() const {
+    return {dialog.dayEdit,
+            dialog.monthEdit,
+            dialog.yearEdit,
+            dialog.hourEdit,
+            dialog.minuteEdit,
+            dialog.longitudeSignEdit,
+            dialog.longitudeDegreesEdit,
+            dialog.longitudeMinutesEdit,
+            dialog.latitudeSignEdit,
+            dialog.latitudeDegreesEdit,
+            dialog.latitudeMinutesEdit};
+  }
+
   QStringList Errors() const {
     QStringList errors;
     for (const auto& message : messages.shown()) {
@@ -72,27 +88,17 @@ TEST_F(DateTimePlaceWindow, WindowFieldsAndHelpText) {
   EXPECT_TRUE(dialog.helpText->isReadOnly());
   EXPECT_EQ(dialog.helpText->geometry(), QRect(4, 3, 275, 346));
 
-  const QLineEdit* fields[] = {dialog.dayEdit,
-                               dialog.monthEdit,
-                               dialog.yearEdit,
-                               dialog.hourEdit,
-                               dialog.minuteEdit,
-                               dialog.longitudeSignEdit,
-                               dialog.longitudeDegreesEdit,
-                               dialog.longitudeMinutesEdit,
-                               dialog.latitudeSignEdit,
-                               dialog.latitudeDegreesEdit,
-                               dialog.latitudeMinutesEdit};
+  const std::array<QLineEdit*, kDateFieldCount> fields = Fields();
   const QRect places[] = {{56, 355, 25, 24},  {80, 355, 25, 24},  {104, 355, 41, 24},
                           {168, 355, 25, 24}, {192, 355, 25, 24}, {56, 404, 17, 24},
                           {72, 404, 35, 24},  {106, 404, 25, 24}, {168, 404, 17, 24},
                           {184, 404, 25, 24}, {208, 404, 25, 24}};
   const int lengths[] = {2, 2, 4, 2, 2, 1, 3, 2, 1, 2, 2};
   for (int i = 0; i < 11; ++i) {
-    EXPECT_EQ(fields[i]->geometry(), places[i]) << "Edit" << i + 1;
-    EXPECT_EQ(fields[i]->maxLength(), lengths[i]) << "Edit" << i + 1;
+    EXPECT_EQ(fields[i]->geometry(), places[i]) << "field " << i + 1;
+    EXPECT_EQ(fields[i]->maxLength(), lengths[i]) << "field " << i + 1;
     const QWidget* next = i < 10 ? static_cast<const QWidget*>(fields[i + 1]) : dialog.helpText;
-    EXPECT_EQ(NextTabStop(fields[i]), next) << "tab order after Edit" << i + 1;
+    EXPECT_EQ(NextTabStop(fields[i]), next) << "tab order after field " << i + 1;
   }
   EXPECT_EQ(dialog.dateLabel->text(), "Datum");
   EXPECT_EQ(dialog.timeLabel->text(), "WZ/GMT");
@@ -174,17 +180,7 @@ TEST_F(DateTimePlaceWindow, TabAndEnterLeaveFields) {
 // Past the first field ESC, in a field or in the help text, or a click on
 // the "ESC" label ends the visit; what was committed before stays.
 TEST_F(DateTimePlaceWindow, EscapeOrTheEscLabelClosesFromAnyField) {
-  const QLineEdit* const fields[] = {dialog.dayEdit,
-                                     dialog.monthEdit,
-                                     dialog.yearEdit,
-                                     dialog.hourEdit,
-                                     dialog.minuteEdit,
-                                     dialog.longitudeSignEdit,
-                                     dialog.longitudeDegreesEdit,
-                                     dialog.longitudeMinutesEdit,
-                                     dialog.latitudeSignEdit,
-                                     dialog.latitudeDegreesEdit,
-                                     dialog.latitudeMinutesEdit};
+  const std::array<QLineEdit*, kDateFieldCount> fields = Fields();
   for (int field = 0; field < kDateFieldCount; ++field) {
     Open();
     for (int moved = 0; moved < field; ++moved) Press(Qt::Key_Tab);

@@ -72,7 +72,7 @@ TEST_F(DateTimePlace, ActivationFillsTheFieldsAndDerivesThePlace) {
   const std::vector<std::string> expected = {"07",  "12", "2026", "09", "30", "-",
                                              "008", "30", "+",    "47", "05"};
   for (int field = 0; field < kDateFieldCount; ++field) {
-    EXPECT_EQ(logic.Text(static_cast<F>(field)), expected[field]) << "Edit" << field + 1;
+    EXPECT_EQ(logic.Text(static_cast<F>(field)), expected[field]) << "field " << field + 1;
   }
   EXPECT_TRUE(sky.isWest);
   EXPECT_DOUBLE_EQ(sky.longitude, -(8.5 + 0.0001));
