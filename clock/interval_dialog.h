@@ -1,4 +1,4 @@
-// IntervalDialog, the interval dialog: the step per clock tick as a number of
+// The interval dialog: the step per clock tick as a number of
 // minutes typed into minutesEdit, or one day, seven days, thirty days or one year
 // by its four buttons. It writes only the step mode and intervalMinutes.
 #pragma once

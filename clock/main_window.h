@@ -1,4 +1,4 @@
-// MainWindow, the clock window: the dial on the left, the panels of controls on
+// The clock window: the dial on the left, the panels of controls on
 // the right, the two button groups and the clock status display.
 #pragma once
 

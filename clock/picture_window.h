@@ -1,4 +1,4 @@
-// PictureWindow, the borderless picture window shown once at start.
+// The borderless picture window shown once at start.
 #pragma once
 
 #include <QDialog>

@@ -1,4 +1,4 @@
-// FactorChoiceDialog, the factor choice dialog: the user types the two-letter code of
+// The factor choice dialog: the user types the two-letter code of
 // the factor whose rise, set or culmination is searched.
 #pragma once
 

@@ -1,4 +1,4 @@
-// ChartHelpWindow, "Hilfen zur vergrößerten Diagramm-Anzeige": how the enlarged
+// The enlarged chart's help, "Hilfen zur vergrößerten Diagramm-Anzeige": how the enlarged
 // chart differs from the dial, its print and save, and where to read on.
 #pragma once
 

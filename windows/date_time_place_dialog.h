@@ -1,4 +1,4 @@
-// DateTimePlaceDialog, the date/time/place dialog: eleven small fields for date, time of
+// The date/time/place dialog: eleven small fields for date, time of
 // day (WZ/GMT), longitude and latitude over DateTimePlaceLogic, which checks
 // and commits each group. The window passes typed texts, focus moves, Enter
 // and ESC to the logic and puts the focus where the logic says.

@@ -1,4 +1,4 @@
-// EnlargedChartWindow, the window "Diagramm-Vergrößerung": the enlarged chart shown 1:1,
+// The window "Diagramm-Vergrößerung": the enlarged chart shown 1:1,
 // put on the clipboard and written to img.wmf at every drawing, with buttons
 // to save numbered copies, print it and explain the printer settings.
 #pragma once

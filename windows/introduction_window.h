@@ -1,4 +1,4 @@
-// IntroductionWindow, "Einige einführende Hinweise zu diesem Programm und zum
+// The introduction, "Einige einführende Hinweise zu diesem Programm und zum
 // Diagramm": the program in brief, its settings, what the halt enables, and
 // an introduction to the dial with a worked example.
 #pragma once

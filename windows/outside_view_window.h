@@ -1,4 +1,4 @@
-// OutsideViewWindow, the window "Der Blick nach draußen": the outside view shown 1:1 on
+// The window "Der Blick nach draußen": the outside view shown 1:1 on
 // navy, put on the clipboard and written to draus.wmf at every drawing, with
 // a help text to show and hide and the view's print.
 #pragma once

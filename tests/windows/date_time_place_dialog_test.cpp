@@ -1,4 +1,4 @@
-// The date/time/place dialog DateTimePlaceDialog driven with keys and clicks as a user
+// The date/time/place dialog driven with keys and clicks as a user
 // drives it; only the message boxes are recorded instead of shown.
 #include "windows/date_time_place_dialog.h"
 
