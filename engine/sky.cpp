@@ -3,6 +3,7 @@
 #include "engine/axes.h"
 #include "engine/calendar.h"
 #include "engine/planets.h"
+#include "engine/precise_sky.h"
 #include "engine/sun_moon.h"
 
 namespace sternwerk {
@@ -12,6 +13,12 @@ void ComputeSky(SkyState& sky) {
   ComputeAxes(sky);
   ComputeMoon(sky, ComputeSun(sky));
   ComputePlanets(sky);
+}
+
+ComputationUsed ComputeSky(SkyState& sky, ComputationMode mode) {
+  if (mode == ComputationMode::kPrecise) return ComputePreciseSky(sky);
+  ComputeSky(sky);
+  return ComputationUsed::kOwn;
 }
 
 }  // namespace sternwerk

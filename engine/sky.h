@@ -1,6 +1,7 @@
 // The full recomputation of the sky state for its instant and place.
 #pragma once
 
+#include "engine/computation_mode.h"
 #include "engine/sky_state.h"
 
 namespace sternwerk {
@@ -19,5 +20,9 @@ namespace sternwerk {
 //    ones wrote.
 // 2. Allocates nothing (a test counts allocations).
 void ComputeSky(SkyState& sky);
+
+// The sky in the chosen mode, the one entry point for everyone computing a
+// whole sky; returns what was used (see ComputePreciseSky).
+ComputationUsed ComputeSky(SkyState& sky, ComputationMode mode);
 
 }  // namespace sternwerk

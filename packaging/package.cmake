@@ -38,6 +38,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The charts name Arial, Times New Roman and Courier New; fontconfig puts
 # the metric-compatible Liberation faces in their place.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-liberation2)
+# The precise mode reads the Swiss Ephemeris files (1800-2399); without
+# them the library's analytical theory is used.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2, swe-basic-data")
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS OFF)
 include(CPack)

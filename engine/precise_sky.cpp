@@ -1,0 +1,117 @@
+#include "engine/precise_sky.h"
+
+#include <swephexp.h>
+
+#include <array>
+
+#include "engine/arithmetic.h"
+#include "engine/calendar.h"
+#include "engine/sky.h"
+
+namespace sternwerk {
+namespace {
+
+constexpr double kEpochJD = 2415020.0;  // T counts Julian centuries from here
+constexpr double kDaysPerCentury = 36525.0;
+constexpr int32 kBodyFlags = SEFLG_SWIEPH | SEFLG_SPEED;
+// Any house system gives the axes; equal houses are defined at every latitude.
+constexpr int kHouseSystem = 'E';
+constexpr int kAscmcAscendant = 0;
+constexpr int kAscmcMC = 1;
+constexpr int kAscmcArmc = 2;
+
+// Factors the library computes, and its body numbers for them.
+struct LibraryBody {
+  int factor;
+  int32 body;
+};
+constexpr std::array<LibraryBody, 11> kLibraryBodies = {{
+    {kSun, SE_SUN},
+    {kMoon, SE_MOON},
+    {kLunarNode, SE_MEAN_NODE},
+    {kMercury, SE_MERCURY},
+    {kVenus, SE_VENUS},
+    {kMars, SE_MARS},
+    {kJupiter, SE_JUPITER},
+    {kSaturn, SE_SATURN},
+    {kUranus, SE_URANUS},
+    {kNeptune, SE_NEPTUNE},
+    {kPluto, SE_PLUTO},
+}};
+
+double JulianDayUT(const SkyState& sky) {
+  return kEpochJD + sky.centuries * kDaysPerCentury;
+}
+
+bool IsPlanet(int factor) {
+  return factor == kSun || (factor >= kMercury && factor <= kPluto);
+}
+
+// One body into the sky state; false on a library error. `analytical` is
+// set when the library used its analytical theory instead of the files.
+bool ComputeBody(SkyState& sky, double jdUT, LibraryBody body, bool& analytical) {
+  std::array<double, 6> position{};
+  std::array<char, AS_MAXCH> error{};
+  const int32 used = swe_calc_ut(jdUT, body.body, kBodyFlags, position.data(), error.data());
+  if (used < 0) return false;
+  if (used & SEFLG_MOSEPH) analytical = true;
+  sky.longitudes[body.factor] = position[0];
+  if (IsPlanet(body.factor)) sky.retrograde[body.factor] = position[3] < 0;
+  return true;
+}
+
+// MC, AS, ramc and obliquity from the apparent sidereal time and the true
+// obliquity; false on a library error.
+bool ComputePreciseAxes(SkyState& sky, double jdUT) {
+  std::array<double, 13> cusps{};
+  std::array<double, 10> ascmc{};
+  if (swe_houses_ex(jdUT, 0, sky.latitude, sky.longitude, kHouseSystem, cusps.data(),
+                    ascmc.data()) < 0) {
+    return false;
+  }
+  std::array<double, 6> nutation{};
+  std::array<char, AS_MAXCH> error{};
+  if (swe_calc_ut(jdUT, SE_ECL_NUT, 0, nutation.data(), error.data()) < 0) return false;
+  sky.longitudes[kMC] = ascmc[kAscmcMC];
+  sky.longitudes[kAscendant] = ascmc[kAscmcAscendant];
+  sky.ramc = DegToRad(ascmc[kAscmcArmc]);
+  sky.obliquity = -DegToRad(nutation[0]);
+  return true;
+}
+
+const LibraryBody* FindBody(int factor) {
+  for (const LibraryBody& body : kLibraryBodies) {
+    if (body.factor == factor) return &body;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+ComputationUsed ComputePreciseSky(SkyState& sky) {
+  ComputeSky(sky);
+  SkyState precise = sky;
+  const double jdUT = JulianDayUT(sky);
+  bool analytical = false;
+  if (!ComputePreciseAxes(precise, jdUT)) return ComputationUsed::kOwnAfterFailure;
+  for (const LibraryBody& body : kLibraryBodies) {
+    if (!ComputeBody(precise, jdUT, body, analytical)) return ComputationUsed::kOwnAfterFailure;
+  }
+  sky = precise;
+  return analytical ? ComputationUsed::kAnalyticalTheory : ComputationUsed::kEphemerisFiles;
+}
+
+bool ComputePreciseParts(SkyState& sky, bool axes, int factor, bool withSun) {
+  const double jdUT = JulianDayUT(sky);
+  bool analytical = false;
+  if (axes && !ComputePreciseAxes(sky, jdUT)) return false;
+  if (withSun && !ComputeBody(sky, jdUT, *FindBody(kSun), analytical)) return false;
+  const LibraryBody* body = FindBody(factor);
+  return body == nullptr || ComputeBody(sky, jdUT, *body, analytical);
+}
+
+void SetEphemerisPath(const std::string& folder) {
+  swe_set_ephe_path(folder.c_str());
+}
+
+}  // namespace sternwerk
