@@ -4,6 +4,8 @@
 #include <benchmark/benchmark.h>
 
 #include <cmath>
+#include <cstdint>
+#include <optional>
 
 #include "engine/calendar.h"
 #include "engine/event_search.h"
@@ -27,15 +29,22 @@ int DaysScanned(const SkyState& start, const SkyState& found) {
          1;
 }
 
-// Args: event kind, factor, latitude.
+ComputationMode ModeArg(std::int64_t precise) {
+  return precise != 0 ? ComputationMode::kPrecise : ComputationMode::kOwn;
+}
+
+// Args: event kind, factor, latitude, precise (0 or 1).
 void BM_Search(benchmark::State& state) {
   const auto kind = static_cast<EventKind>(state.range(0));
   const int factor = static_cast<int>(state.range(1));
   const SkyState start = StartSky(8, 12, 2026, static_cast<double>(state.range(2)));
+  const ComputationMode mode = ModeArg(state.range(3));
   int days = 0;
   for (auto _ : state) {
     SkyState sky = start;
-    if (SearchEvent(sky, kind, factor) != SearchStatus::kFound) state.SkipWithError("not found");
+    if (SearchEvent(sky, kind, factor, {}, std::nullopt, mode) != SearchStatus::kFound) {
+      state.SkipWithError("not found");
+    }
     days = DaysScanned(start, sky);
     benchmark::DoNotOptimize(sky.hours);
   }
@@ -50,19 +59,22 @@ constexpr int kCulmination = static_cast<int>(EventKind::kCulmination);
 constexpr int kFullMoon = static_cast<int>(EventKind::kFullMoon);
 constexpr int kNewMoon = static_cast<int>(EventKind::kNewMoon);
 
-BENCHMARK(BM_Search)
-    ->ArgNames({"kind", "factor", "latitude"})
-    ->Args({kRise, kSun, 50})
-    ->Args({kRise, kMoon, 60})
-    ->Args({kRise, kJupiter, 60})
-    ->Args({kSet, kMoon, 60})
-    ->Args({kSet, kPoseidon, -60})
-    ->Args({kCulmination, kSun, 50})
-    ->Args({kCulmination, kMoon, 50})
-    ->Args({kCulmination, kMercury, 50})
-    ->Args({kFullMoon, kMoon, 50})
-    ->Args({kNewMoon, kMoon, 50})
-    ->Unit(benchmark::kMillisecond);
+void SearchCases(benchmark::internal::Benchmark* bench) {
+  bench->ArgNames({"kind", "factor", "latitude", "precise"});
+  for (const std::int64_t precise : {0, 1}) {
+    bench->Args({kRise, kSun, 50, precise})
+        ->Args({kRise, kMoon, 60, precise})
+        ->Args({kRise, kJupiter, 60, precise})
+        ->Args({kSet, kMoon, 60, precise})
+        ->Args({kSet, kPoseidon, -60, precise})
+        ->Args({kCulmination, kSun, 50, precise})
+        ->Args({kCulmination, kMoon, 50, precise})
+        ->Args({kCulmination, kMercury, 50, precise})
+        ->Args({kFullMoon, kMoon, 50, precise})
+        ->Args({kNewMoon, kMoon, 50, precise});
+  }
+}
+BENCHMARK(BM_Search)->Apply(SearchCases)->Unit(benchmark::kMillisecond);
 
 // The first date from 2026 on without a Moon rise within the tolerance at
 // 60 degrees north: its scan runs through all 86,400 seconds.
@@ -74,14 +86,16 @@ SkyState DayWithoutMoonRise() {
   }
 }
 
+// Arg: precise (0 or 1).
 void BM_ScanOneDay(benchmark::State& state) {
   const SkyState start = DayWithoutMoonRise();
+  const ComputationMode mode = ModeArg(state.range(0));
   for (auto _ : state) {
     SkyState sky = start;
-    benchmark::DoNotOptimize(SearchEvent(sky, EventKind::kRise, kMoon, {}, 1));
+    benchmark::DoNotOptimize(SearchEvent(sky, EventKind::kRise, kMoon, {}, 1, mode));
   }
 }
-BENCHMARK(BM_ScanOneDay)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ScanOneDay)->ArgName("precise")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // The same day, every second with the whole sky recomputed.
 void BM_PlainScanOneDay(benchmark::State& state) {

@@ -8,6 +8,7 @@
 #include "engine/axes.h"
 #include "engine/calendar.h"
 #include "engine/planets.h"
+#include "engine/precise_sky.h"
 #include "engine/sky.h"
 #include "engine/sun_moon.h"
 
@@ -48,10 +49,20 @@ double Opposite(double longitude) {
   return opposite;
 }
 
+// The precise parts of the difference, each exactly as the precise
+// ComputeSky computes it; false where the library failed.
+bool ComputePreciseDifferenceParts(SkyState& sky, EventKind kind, int factor) {
+  if (factor >= kCupido) ComputePlanets(sky);  // the hypothetical points stay own
+  return ComputePreciseParts(sky, !IsLunation(kind), factor, IsLunation(kind));
+}
+
 // Computes what the difference of the kind needs, each part exactly as
-// ComputeSky computes it, and returns target - factor.
-double Difference(SkyState& sky, EventKind kind, int factor) {
+// ComputeSky computes it in the mode, and returns target - factor.
+double Difference(SkyState& sky, EventKind kind, int factor, ComputationMode mode) {
   ComputeTime(sky);
+  if (mode == ComputationMode::kPrecise && ComputePreciseDifferenceParts(sky, kind, factor)) {
+    return EventTargetLongitude(sky, kind) - sky.longitudes[factor];
+  }
   if (!IsLunation(kind)) ComputeAxes(sky);
   if (factor == kSun || factor == kMoon) {
     const LunisolarElements mean = ComputeSun(sky);
@@ -164,7 +175,7 @@ double EventTargetLongitude(const SkyState& sky, EventKind kind) {
 }
 
 SearchStatus SearchEvent(SkyState& sky, EventKind kind, int factor, const SearchProgress& progress,
-                         std::optional<int> maxDays) {
+                         std::optional<int> maxDays, ComputationMode mode) {
   if (IsLunation(kind)) factor = kMoon;
   if (!IsSearchableFactor(factor)) return SearchStatus::kNotSearchable;
   const SkyState before = sky;
@@ -177,9 +188,9 @@ SearchStatus SearchEvent(SkyState& sky, EventKind kind, int factor, const Search
   // steps inside it with the smallest difference is the one reported.
   std::optional<SkyState> closest;
   double closestDistance = std::numeric_limits<double>::infinity();
-  const auto found = [&sky](const SkyState& at) {
+  const auto found = [&sky, mode](const SkyState& at) {
     sky = at;
-    ComputeSky(sky);
+    ComputeSky(sky, mode);
     return SearchStatus::kFound;
   };
   int shownHour = -1;
@@ -196,7 +207,7 @@ SearchStatus SearchEvent(SkyState& sky, EventKind kind, int factor, const Search
         }
       }
       sky.hours = static_cast<double>(step) / scan.stepsPerHour;
-      const double difference = Difference(sky, kind, factor);
+      const double difference = Difference(sky, kind, factor, mode);
       const double distance = std::fabs(difference);
       if (distance < scan.tolerance) {
         if (!IsLunation(kind)) return found(sky);

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "engine/computation_mode.h"
 #include "engine/sky_state.h"
 
 namespace sternwerk {
@@ -69,8 +70,13 @@ double EventTargetLongitude(const SkyState& sky, EventKind kind);
 // changes, are passed over; the instant found is the one a scan recomputing
 // everything at every step finds. A factor that cannot be searched gives
 // kNotSearchable and leaves the sky as it was.
+//
+// In the precise mode the same steps, tolerances and bound are used; only
+// the longitudes compared come from the precise computation (where the
+// library fails for an instant, the own computation is compared there).
 SearchStatus SearchEvent(SkyState& sky, EventKind kind, int factor,
                          const SearchProgress& progress = {},
-                         std::optional<int> maxDays = std::nullopt);
+                         std::optional<int> maxDays = std::nullopt,
+                         ComputationMode mode = ComputationMode::kOwn);
 
 }  // namespace sternwerk

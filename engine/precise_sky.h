@@ -27,9 +27,9 @@ namespace sternwerk {
 ComputationUsed ComputePreciseSky(SkyState& sky);
 
 // The part of the precise sky a search difference needs: the axes (MC, AS,
-// ramc, obliquity) when `axes`, and the longitude of `factor` (the Sun also
-// when `withSun`). Expects ComputeTime to have run. Returns false, leaving
-// what it could not compute untouched, on a library error.
+// ramc, obliquity) when `axes`, the longitude of `factor` where the library
+// computes it, and the Sun's when `withSun`. Expects ComputeTime to have run. Returns false,
+// leaving what it could not compute untouched, on a library error.
 bool ComputePreciseParts(SkyState& sky, bool axes, int factor, bool withSun);
 
 // Where the library looks for its ephemeris files; an empty folder makes it

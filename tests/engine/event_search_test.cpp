@@ -37,7 +37,8 @@ struct Event {
 // The scan in its plainest form: every step recomputes the whole sky and
 // compares the unreduced difference; a lunation goes on through the band and
 // keeps its step of least difference.
-Event PlainScan(SkyState sky, EventKind kind, int factor, int maxDays) {
+Event PlainScan(SkyState sky, EventKind kind, int factor, int maxDays,
+                ComputationMode mode = ComputationMode::kOwn) {
   const bool lunation = kind == EventKind::kFullMoon || kind == EventKind::kNewMoon;
   const int stepsPerHour = lunation ? 120 : 3600;
   const double tolerance = lunation ? 0.1 : 0.006;
@@ -50,7 +51,7 @@ Event PlainScan(SkyState sky, EventKind kind, int factor, int maxDays) {
   double closestDistance = tolerance;
   for (int day = 0; day < maxDays;) {
     sky.hours = static_cast<double>(step) / stepsPerHour;
-    ComputeSky(sky);
+    ComputeSky(sky, mode);
     double target = 0;
     switch (kind) {
       case EventKind::kRise:
@@ -86,8 +87,9 @@ Event PlainScan(SkyState sky, EventKind kind, int factor, int maxDays) {
   return closest;
 }
 
-Event FastScan(SkyState& sky, EventKind kind, int factor, int maxDays) {
-  if (SearchEvent(sky, kind, factor, {}, maxDays) != SearchStatus::kFound) return {};
+Event FastScan(SkyState& sky, EventKind kind, int factor, int maxDays,
+               ComputationMode mode = ComputationMode::kOwn) {
+  if (SearchEvent(sky, kind, factor, {}, maxDays, mode) != SearchStatus::kFound) return {};
   const int stepsPerHour = IsLunation(kind) ? kLunationStepsPerHour : kAxisStepsPerHour;
   const int step = static_cast<int>(std::lround(sky.hours * stepsPerHour));
   EXPECT_EQ(sky.hours, static_cast<double>(step) / stepsPerHour)
@@ -213,6 +215,57 @@ INSTANTIATE_TEST_SUITE_P(AllKinds, EventScanEqualsPlainScan,
                            std::erase(name, ' ');
                            return name;
                          });
+
+// A case moved so that its event comes soon after midnight, which keeps the
+// plain scan over precise skies affordable: the axis events by moving the
+// place east by the sidereal angle the event came after the wanted delay
+// (less the Moon's own motion), the lunations by starting on their date
+// (the day before when they come in its first hour).
+SkyState NearMidnight(const Case& c, std::mt19937& random) {
+  SkyState probe = c.sky;
+  if (SearchEvent(probe, c.kind, c.factor) != SearchStatus::kFound) return c.sky;
+  SkyState sky = SkyAt(probe.day, probe.month, probe.year, 0, c.sky.longitude, c.sky.latitude);
+  if (IsLunation(c.kind)) {
+    const bool nearMidnight = probe.hours < 1 && probe.day > 1;
+    return SkyAt(nearMidnight ? probe.day - 1 : probe.day, probe.month, probe.year, 0, 0, 0);
+  }
+  const bool moon = c.factor == kMoon;
+  std::uniform_real_distribution<double> delay(moon ? 0.3 : 0.05, moon ? 0.5 : 0.3);
+  const double degreesPerHour = moon ? 15.04 - 0.55 : 15.04;
+  sky.longitude =
+      std::remainder(sky.longitude + degreesPerHour * (probe.hours - delay(random)), 360);
+  sky.latitude = c.sky.latitude;
+  return sky;
+}
+
+// The precise search keeps the scan's meaning: the same date and second as
+// the plain scan recomputing the whole precise sky at every step.
+TEST(EventSearch, PreciseScanEqualsPlainPreciseScan) {
+  std::mt19937 random(20261208u);
+  int compared = 0;
+  for (const EventKind kind : {EventKind::kRise, EventKind::kSet, EventKind::kCulmination,
+                               EventKind::kFullMoon, EventKind::kNewMoon}) {
+    const int count = IsLunation(kind) ? 10 : 27;
+    const int days = IsLunation(kind) ? 3 : 2;
+    for (const Case& c : RandomCases(kind, count, 20261208u + static_cast<unsigned>(kind))) {
+      const SkyState start = NearMidnight(c, random);
+      SkyState sky = start;
+      const Event plain = PlainScan(start, kind, c.factor, days, ComputationMode::kPrecise);
+      const Event fast = FastScan(sky, kind, c.factor, days, ComputationMode::kPrecise);
+      const std::string label = std::string(KindName(kind)) + " of factor " +
+                                std::to_string(c.factor) + " from " + start.dateText;
+      ASSERT_EQ(fast.found, plain.found) << label;
+      if (!plain.found) continue;
+      ++compared;
+      EXPECT_EQ(fast.date, plain.date) << label;
+      EXPECT_EQ(fast.step, plain.step) << label;
+      SkyState precise = sky;
+      ComputeSky(precise, ComputationMode::kPrecise);
+      EXPECT_EQ(sky.longitudes, precise.longitudes) << label;
+    }
+  }
+  EXPECT_GE(compared, 100);
+}
 
 // Dates on which the Moon does not culminate: the next culmination lies on
 // the following date, and both scans agree on it.
