@@ -5,8 +5,13 @@
 
 namespace sternwerk {
 
+std::string PositionListHeading(ComputationUsed computation) {
+  if (computation == ComputationUsed::kOwn) return kPositionListHeading;
+  return " Die Planeten-Positionen (" + std::string(ComputationName(computation)) + "):";
+}
+
 std::vector<std::string> PositionListLines(const SkyState& sky, const DisplayOptions& options) {
-  std::vector<std::string> lines = {kPositionListHeading};
+  std::vector<std::string> lines = {PositionListHeading(options.computation)};
   for (int factor = 0; factor < kDrawnFactors; ++factor) {
     if (InFactorSet(factor, options.transplutonian)) {
       lines.push_back(PositionListLine(factor, sky.longitudes[factor]));

@@ -1,7 +1,9 @@
 // What the drawings show beside the sky itself: which factors, and whether
-// glyphs of the symbol font or letter codes. Chosen once at start-up by the
+// glyphs of the symbol font or letter codes, and which computation. Chosen once at start-up by the
 // clock window (in sternwerk-sky by its options) and handed to every drawing.
 #pragma once
+
+#include "engine/computation_mode.h"
 
 namespace sternwerk {
 
@@ -11,6 +13,8 @@ struct DisplayOptions {
   // The symbol font is installed: factors and signs as its glyphs, else as
   // their two- and three-letter codes.
   bool symbolFontPresent = false;
+  // The computation the shown positions come from; headings name it.
+  ComputationUsed computation = ComputationUsed::kOwn;
 };
 
 }  // namespace sternwerk

@@ -42,8 +42,9 @@ Status WriteChartPdf(std::shared_ptr<const Picture> chart, const SkyState& sky,
 
 }  // namespace
 
-int WriteChartFile(const std::vector<std::string>& args, char* programPath) {
-  const PictureRequest request = ParsePictureRequest(args, "--chart");
+int WriteChartFile(const std::vector<std::string>& args, char* programPath, ComputationMode mode) {
+  PictureRequest request = ParsePictureRequest(args, "--chart");
+  request.mode = mode;
   const bool pdf = EndsWithPdf(request.path);
   if (!pdf && !PictureFormatOf(request.path)) {
     throw UsageError("Datei \"" + request.path +

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/computation_mode.h"
+
 namespace sternwerk {
 
 // The arguments after "--chart": FILE DD.MM.YYYY HH:MM[:SS] [LONGITUDE
@@ -13,6 +15,7 @@ namespace sternwerk {
 // .wmf, .svg, .png (the chart) or .pdf (the chart with its header and
 // position list, as printed). Returns the exit status; throws UsageError for
 // bad arguments.
-int WriteChartFile(const std::vector<std::string>& args, char* programPath);
+int WriteChartFile(const std::vector<std::string>& args, char* programPath,
+                   ComputationMode mode = ComputationMode::kOwn);
 
 }  // namespace sternwerk

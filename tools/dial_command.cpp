@@ -5,8 +5,8 @@
 
 namespace sternwerk {
 
-int WriteDialFile(const std::vector<std::string>& args, char* programPath) {
-  return WriteDrawingFile(args, programPath, "--dial", {kDialSize, kDialSize},
+int WriteDialFile(const std::vector<std::string>& args, char* programPath, ComputationMode mode) {
+  return WriteDrawingFile(args, programPath, mode, "--dial", {kDialSize, kDialSize},
                           {kDialBackgroundWidth, kDialBackgroundHeight}, DrawDial);
 }
 

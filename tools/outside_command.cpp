@@ -5,10 +5,12 @@
 
 namespace sternwerk {
 
-int WriteOutsideViewFile(const std::vector<std::string>& args, char* programPath) {
+int WriteOutsideViewFile(const std::vector<std::string>& args, char* programPath,
+                         ComputationMode mode) {
   constexpr PictureExtent kView{kOutsideViewWidth, kOutsideViewHeight};
   // On the navy of the outside view's window.
-  return WriteDrawingFile(args, programPath, "--outside", kView, kView, DrawOutsideView, kNavy);
+  return WriteDrawingFile(args, programPath, mode, "--outside", kView, kView, DrawOutsideView,
+                          kNavy);
 }
 
 }  // namespace sternwerk

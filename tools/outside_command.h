@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/computation_mode.h"
+
 namespace sternwerk {
 
 // The arguments after "--outside": FILE DD.MM.YYYY HH:MM[:SS] [LONGITUDE
@@ -12,6 +14,7 @@ namespace sternwerk {
 // as if the symbol font were missing) anywhere after FILE; FILE ends in
 // .wmf, .svg or .png. Returns the exit status; throws UsageError for bad
 // arguments.
-int WriteOutsideViewFile(const std::vector<std::string>& args, char* programPath);
+int WriteOutsideViewFile(const std::vector<std::string>& args, char* programPath,
+                         ComputationMode mode = ComputationMode::kOwn);
 
 }  // namespace sternwerk

@@ -14,10 +14,8 @@ namespace {
 
 constexpr int kExitFailure = 2;
 
-SkyState ComputedSky(const PictureRequest& request) {
-  SkyState sky = SkyForArguments(request.instantAndPlace);
-  ComputeSky(sky);
-  return sky;
+SkyState SkyOf(const PictureRequest& request) {
+  return SkyForArguments(request.instantAndPlace);
 }
 
 }  // namespace
@@ -48,10 +46,11 @@ void RequirePictureFormat(const std::string& path) {
 }
 
 PictureSession::PictureSession(const PictureRequest& request, char* programPath)
-    : sky(ComputedSky(request)),
+    : sky(SkyOf(request)),
       options{.transplutonian = request.allFactors},
       application_(StartOffscreenGui(programPath)),
       symbolFont_(SymbolFontPath()) {
+  options.computation = ComputeSky(sky, request.mode);
   options.symbolFontPresent = !request.noSymbols && SymbolFontInstalled();
 }
 
@@ -62,11 +61,12 @@ int ExitStatusOf(const Status& written) {
 }
 
 int WriteDrawingFile(
-    const std::vector<std::string>& args, char* programPath, std::string_view command,
-    PictureExtent size, PictureExtent extent,
+    const std::vector<std::string>& args, char* programPath, ComputationMode mode,
+    std::string_view command, PictureExtent size, PictureExtent extent,
     const std::function<void(const SkyState&, const DisplayOptions&, Canvas&)>& draw,
     std::optional<Rgb> background) {
-  const PictureRequest request = ParsePictureRequest(args, command);
+  PictureRequest request = ParsePictureRequest(args, command);
+  request.mode = mode;
   RequirePictureFormat(request.path);
   const PictureSession session(request, programPath);
   Picture picture(size.width, size.height);

@@ -25,6 +25,7 @@ struct PictureRequest {
   std::vector<std::string> instantAndPlace;
   bool allFactors = false;  // --all: the 22-factor set
   bool noSymbols = false;   // --no-symbols: drawn as if the symbol font were missing
+  ComputationMode mode = ComputationMode::kOwn;  // --precise before the command
 };
 
 // The arguments after `command`: FILE, then the instant and place with the
@@ -54,13 +55,13 @@ class PictureSession {
 int ExitStatusOf(const Status& written);
 
 // A command that writes one drawing as a picture file: parses the arguments
-// after `command`, draws the sky with `draw` into a picture of nominal size
+// after `command`, draws the sky computed in `mode` with `draw` into a picture of nominal size
 // `size` and writes the file showing `extent`, in SVG and PNG on
 // `background` when given. Returns the exit status; throws UsageError for bad
 // arguments.
 int WriteDrawingFile(
-    const std::vector<std::string>& args, char* programPath, std::string_view command,
-    PictureExtent size, PictureExtent extent,
+    const std::vector<std::string>& args, char* programPath, ComputationMode mode,
+    std::string_view command, PictureExtent size, PictureExtent extent,
     const std::function<void(const SkyState&, const DisplayOptions&, Canvas&)>& draw,
     std::optional<Rgb> background = std::nullopt);
 

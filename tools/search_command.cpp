@@ -118,11 +118,12 @@ bool ReachesTheCalendarEnd(const SkyState& sky, int days) {
 
 }  // namespace
 
-int SearchFromArguments(const std::vector<std::string>& args, std::ostream& out) {
+int SearchFromArguments(const std::vector<std::string>& args, std::ostream& out,
+                        ComputationMode mode) {
   SearchRequest request = ParseSearchArguments(args);
   SkyState& sky = request.sky;
   const EventKind kind = request.kind.kind;
-  if (SearchEvent(sky, kind, request.factor) != SearchStatus::kFound) {
+  if (SearchEvent(sky, kind, request.factor, {}, std::nullopt, mode) != SearchStatus::kFound) {
     if (ReachesTheCalendarEnd(sky, DefaultSearchDays(kind))) {
       out << EventName(request) << " bis zum 31.12." << kLastFourDigitYear
           << " nicht gefunden: Dort endet der Kalender\n";

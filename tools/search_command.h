@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/computation_mode.h"
+
 namespace sternwerk {
 
 // The arguments after "--search": KIND [CODE] DD.MM.YYYY [LONGITUDE
@@ -14,6 +16,7 @@ namespace sternwerk {
 // and the longitudes of the factor and of what it meets; returns 0, or 1
 // when nothing is found within the bound. Throws UsageError naming a bad
 // argument.
-int SearchFromArguments(const std::vector<std::string>& args, std::ostream& out);
+int SearchFromArguments(const std::vector<std::string>& args, std::ostream& out,
+                        ComputationMode mode = ComputationMode::kOwn);
 
 }  // namespace sternwerk

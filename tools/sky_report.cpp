@@ -34,12 +34,15 @@ SkyState SkyForArguments(const std::vector<std::string>& args) {
   return SkyFor(date.day, date.month, date.year, hours, longitude, latitude);
 }
 
-std::vector<std::string> SkyReport(const SkyState& sky) {
+std::vector<std::string> SkyReport(const SkyState& sky, ComputationUsed computation) {
   std::vector<std::string> lines = {
       WeekdayName(sky.year, sky.month, sky.day) + ", " + sky.dateText,
       FormatHours(sky.hours) + " WZ/GMT",
       FormatPlace(sky.longitude, sky.latitude, sky.isWest, sky.isSouth),
   };
+  if (computation != ComputationUsed::kOwn) {
+    lines.push_back("Berechnung: " + std::string(ComputationName(computation)));
+  }
   for (int factor = 0; factor <= kGZ; ++factor) {
     lines.push_back(PositionListLine(factor, sky.longitudes[factor]));
   }

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/computation_mode.h"
 #include "engine/sky_state.h"
 
 namespace sternwerk {
@@ -16,9 +17,11 @@ SkyState SkyFor(int day, int month, int year, double hours, double longitude, do
 // when left out). Throws UsageError naming a bad argument.
 SkyState SkyForArguments(const std::vector<std::string>& args);
 
-// Date line, time line, place line and the position list of factors 0..22,
-// as Windows-1252 texts; the sky must be computed.
-std::vector<std::string> SkyReport(const SkyState& sky);
+// Date line, time line, place line, a line naming the computation unless it
+// is the own one, and the position list of factors 0..22, as Windows-1252
+// texts; the sky must be computed.
+std::vector<std::string> SkyReport(const SkyState& sky,
+                                   ComputationUsed computation = ComputationUsed::kOwn);
 
 // One tab-separated line: T, ramc, longitudes 0..22 with nine decimals, then
 // the retrograde flags of factors 2 and 6..21 as 0 and 1.

@@ -22,6 +22,9 @@ constexpr int kExitUsage = 2;
 
 constexpr const char* kUsage =
     "Aufruf:\n"
+    "  sternwerk-sky --precise AUFRUF\n"
+    "      vor jedem der folgenden Aufrufe: genaue Positionen (Swiss Ephemeris)\n"
+    "      statt der eigenen Berechnung; die Liste nennt die verwendete.\n"
     "  sternwerk-sky TT.MM.JJJJ HH:MM[:SS] [LÄNGE BREITE]\n"
     "      Positionen für den Zeitpunkt (Weltzeit) und Ort (Dezimalgrad,\n"
     "      Ost und Nord positiv; ohne Angabe 10 und 50).\n"
@@ -44,14 +47,14 @@ constexpr const char* kUsage =
     "  sternwerk-sky --version\n"
     "      zeigt die Version.\n";
 
-int PrintSky(const std::vector<std::string>& args) {
+int PrintSky(const std::vector<std::string>& args, ComputationMode mode) {
   SkyState sky = SkyForArguments(args);
-  ComputeSky(sky);
-  for (const std::string& line : SkyReport(sky)) std::cout << Windows1252ToUtf8(line) << '\n';
+  const ComputationUsed used = ComputeSky(sky, mode);
+  for (const std::string& line : SkyReport(sky, used)) std::cout << Windows1252ToUtf8(line) << '\n';
   return 0;
 }
 
-int PrintTsv() {
+int PrintTsv(ComputationMode mode) {
   std::string line;
   for (int number = 1; std::getline(std::cin, line); ++number) {
     if (!HasTsvValues(line)) continue;
@@ -63,13 +66,13 @@ int PrintTsv() {
       std::cerr << "sternwerk-sky: Zeile " << number << ": " << error.what() << '\n';
       return kExitUsage;
     }
-    ComputeSky(sky);
+    ComputeSky(sky, mode);
     std::cout << TsvLine(sky) << '\n';
   }
   return 0;
 }
 
-int Run(const std::vector<std::string>& args, char* programPath) {
+int RunCommand(const std::vector<std::string>& args, char* programPath, ComputationMode mode) {
   if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
     std::cout << kUsage;
     return 0;
@@ -80,22 +83,33 @@ int Run(const std::vector<std::string>& args, char* programPath) {
   }
   if (!args.empty() && args[0] == "--tsv") {
     if (args.size() != 1) throw UsageError("--tsv nimmt keine weiteren Argumente");
-    return PrintTsv();
+    return PrintTsv(mode);
   }
   if (!args.empty() && args[0] == "--search") {
-    return SearchFromArguments(std::vector<std::string>(args.begin() + 1, args.end()), std::cout);
+    return SearchFromArguments(std::vector<std::string>(args.begin() + 1, args.end()), std::cout,
+                               mode);
   }
   if (!args.empty() && args[0] == "--chart") {
-    return WriteChartFile(std::vector<std::string>(args.begin() + 1, args.end()), programPath);
+    return WriteChartFile(std::vector<std::string>(args.begin() + 1, args.end()), programPath,
+                          mode);
   }
   if (!args.empty() && args[0] == "--outside") {
-    return WriteOutsideViewFile(std::vector<std::string>(args.begin() + 1, args.end()),
-                                programPath);
+    return WriteOutsideViewFile(std::vector<std::string>(args.begin() + 1, args.end()), programPath,
+                                mode);
   }
   if (!args.empty() && args[0] == "--dial") {
-    return WriteDialFile(std::vector<std::string>(args.begin() + 1, args.end()), programPath);
+    return WriteDialFile(std::vector<std::string>(args.begin() + 1, args.end()), programPath, mode);
   }
-  return PrintSky(args);
+  return PrintSky(args, mode);
+}
+
+// "--precise" first chooses the precise computation for the command after it.
+int Run(const std::vector<std::string>& args, char* programPath) {
+  if (!args.empty() && args[0] == "--precise") {
+    return RunCommand(std::vector<std::string>(args.begin() + 1, args.end()), programPath,
+                      ComputationMode::kPrecise);
+  }
+  return RunCommand(args, programPath, ComputationMode::kOwn);
 }
 
 }  // namespace

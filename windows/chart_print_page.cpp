@@ -14,6 +14,9 @@ namespace {
 constexpr const char* kListFace = "courier new";
 constexpr int kListFontSize = 10;
 constexpr Point kHeaderCorner{35, 780};
+// Between the chart and the header: which computation the positions come
+// from, unless the own one.
+constexpr Point kComputationCorner{35, 760};
 constexpr int kListTop = 800;
 constexpr int kLineHeight = 15;
 
@@ -80,6 +83,10 @@ Picture ChartPrintPicture(std::shared_ptr<const Picture> chart, const SkyState& 
   canvas.StretchDraw({0, 0, kChartSize, kChartSize}, std::move(chart));
   canvas.brush = Brush{kWhite, true};
   canvas.font = Font{kListFace, kListFontSize, false, kBlack, 0};
+  if (options.computation != ComputationUsed::kOwn) {
+    canvas.TextOut(kComputationCorner.x, kComputationCorner.y,
+                   "Positionen: " + std::string(ComputationName(options.computation)));
+  }
   canvas.TextOut(kHeaderCorner.x, kHeaderCorner.y,
                  ChartInstantText(sky) + "   Ort: " + texts.place);
   for (const PrintListEntry& entry : PrintListEntries(sky, options)) {

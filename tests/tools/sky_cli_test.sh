@@ -198,5 +198,32 @@ expect_status 2 --outside "$dir/missing/outside.png" 04.04.2000 18:14
 expect_status 2 --outside "$dir/outside.png" 04.04.2000 25:14
 expect_status 2 --outside --all
 
+# --precise before any command: the Swiss Ephemeris' positions. Meeus'
+# worked example: the Sun at 1992 Oct 13.0 TD (23:59:01 UT the day before)
+# stands at 199°54'21.8".
+out=$("$sky" --precise 12.10.1992 23:59:01)
+grep -qx 'Berechnung: genau' <<<"$out" || fail "--precise: the list does not name the computation"
+grep -q "^ SO 199°54'2[12]\"" <<<"$out" || fail "--precise: Sun $(grep ' SO' <<<"$out")"
+[ "$(printf '%s\n' "$out" | wc -l)" -eq 27 ] || fail "--precise: expected 4 header lines and 23 factors"
+"$sky" --precise 01.01.5000 00:00 | grep -qx 'Berechnung: eigene Berechnung, genaue nicht berechenbar' ||
+  fail "--precise beyond the library's years does not say it fell back"
+own=$(printf '7 12 2026 13.5 10 50\n' | "$sky" --tsv)
+precise=$(printf '7 12 2026 13.5 10 50\n' | "$sky" --precise --tsv)
+[ "$(awk -F'\t' '{print NF}' <<<"$precise")" = "$(awk -F'\t' '{print NF}' <<<"$own")" ] ||
+  fail "--precise --tsv: other fields than --tsv"
+[ "$own" != "$precise" ] || fail "--precise --tsv: same positions as the own computation"
+found=$("$sky" --precise --search vollmond 01.01.2026) || fail "--precise --search exited $?"
+grep -q '^03.01.2026 ' <<<"$found" || fail "--precise --search: $found"
+# The outside view rounds to whole pixels, where the two may agree.
+for command in dial chart outside; do
+  "$sky" --precise --$command "$dir/precise_$command.svg" 04.04.2000 18:14 ||
+    fail "--precise --$command exited $?"
+  "$sky" --$command "$dir/own_$command.svg" 04.04.2000 18:14
+  [ $command = outside ] || ! cmp -s "$dir/precise_$command.svg" "$dir/own_$command.svg" ||
+    fail "--precise --$command draws the own positions"
+done
+expect_status 2 --precise
+expect_status 2 --precise --precise 01.01.2026 12:00
+
 [ "$failures" -eq 0 ] && echo "all sternwerk-sky checks passed"
 exit $((failures > 0))
