@@ -8,6 +8,7 @@
 
 #include "clock/button_pictures.h"
 #include "clock/clock_step.h"
+#include "clock/computation_setting.h"
 #include "clock/dial_view.h"
 #include "clock/main_window_texts.h"
 #include "engine/calendar.h"
@@ -193,9 +194,12 @@ void MainWindow::CreateLegends() {
 
 void MainWindow::CreateSourcePanel() {
   sourcePanel = MakePanel(this, {77, 208, 364, 105}, kMoneyGreen);
-  sourceText = MakeMemo(sourcePanel, {4, 4, 356, 97});
+  sourceText = MakeMemo(sourcePanel, {4, 4, 356, 76});
   sourceText->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   sourceText->setPlainText(QString::fromUtf8(main_window_texts::kSourceInformation));
+  preciseBox = new QCheckBox(QString::fromUtf8(main_window_texts::kPreciseChoice), sourcePanel);
+  preciseBox->setGeometry(4, 82, 356, 20);
+  connect(preciseBox, &QCheckBox::toggled, this, &MainWindow::ChooseComputation);
   sourcePanel->hide();
 }
 
@@ -282,6 +286,12 @@ void MainWindow::ShowPlace() {
 
 void MainWindow::End() {
   close();
+}
+
+void MainWindow::ChooseComputation(bool precise) {
+  computationMode = precise ? ComputationMode::kPrecise : ComputationMode::kOwn;
+  SaveComputationMode(computationMode);
+  UpdateDial();
 }
 
 void MainWindow::ToggleSourceInformation() {

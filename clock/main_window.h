@@ -2,6 +2,7 @@
 // the right, the two button groups and the clock status display.
 #pragma once
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QMainWindow>
 #include <QPlainTextEdit>
@@ -79,6 +80,9 @@ class MainWindow : public QWidget {
 
   void End();
   void ToggleSourceInformation();
+  // The check box in the source panel: the precise or the own computation,
+  // saved for the next run; the sky is recomputed and redrawn.
+  void ChooseComputation(bool precise);
   void ToggleLegend();
   // Run control.
   void Tick();
@@ -114,6 +118,8 @@ class MainWindow : public QWidget {
   ClockSettings clockSettings;
   DisplayOptions display;
   SearchState search;
+  // Which computation fills the sky; what it used is display.computation.
+  ComputationMode computationMode = ComputationMode::kOwn;
 
   // instantPanel: instant, place, interval and speed.
   QWidget* instantPanel;
@@ -158,6 +164,7 @@ class MainWindow : public QWidget {
   QPlainTextEdit* twelveFactorNames;
   QWidget* sourcePanel;
   QPlainTextEdit* sourceText;
+  QCheckBox* preciseBox;
   QTimer* tickTimer;
 
  protected:

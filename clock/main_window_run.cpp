@@ -130,7 +130,7 @@ void MainWindow::ReloadLastInstant() {
 }
 
 void MainWindow::UpdateDial() {
-  ComputeSky(sky);
+  display.computation = ComputeSky(sky, computationMode);
   Picture dial(kDialSize, kDialSize);
   Canvas canvas(dial);
   DrawDial(sky, display, canvas);

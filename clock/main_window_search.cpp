@@ -172,11 +172,14 @@ void MainWindow::RunSearch(EventKind kind) {
   {
     SearchInputGuard guard(this, searchCancelButton);
     QCoreApplication::processEvents();
-    status = SearchEvent(sky, kind, factor, [&](int hour) {
-      searchProgress->setValue(hour);
-      QCoreApplication::processEvents();
-      return !guard.cancelled();
-    });
+    status = SearchEvent(
+        sky, kind, factor,
+        [&](int hour) {
+          searchProgress->setValue(hour);
+          QCoreApplication::processEvents();
+          return !guard.cancelled();
+        },
+        std::nullopt, computationMode);
   }
 
   searchProgress->hide();

@@ -1,9 +1,11 @@
 // The clock window's start-up sequence and its close.
 #include <QCloseEvent>
 #include <QShowEvent>
+#include <QSignalBlocker>
 #include <QTimer>
 
 #include "clock/clock_step.h"
+#include "clock/computation_setting.h"
 #include "clock/main_window.h"
 #include "clock/start_texts.h"
 #include "clock/state_file.h"
@@ -23,6 +25,11 @@ void MainWindow::StartUp() {
   services_.showPictureWindow();
   firstActivation_ = false;
   display.transplutonian = false;
+  {
+    const QSignalBlocker quiet(preciseBox);  // nothing to redraw yet
+    computationMode = LoadComputationMode();
+    preciseBox->setChecked(computationMode == ComputationMode::kPrecise);
+  }
   setWindowTitle("  " + services_.versionText + QString::fromUtf8(start_texts::kTitleEnd));
 
   stateFileLoaded = ReadStartupPlace(services_.workingDirectory, sky).ok();

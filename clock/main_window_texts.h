@@ -37,7 +37,8 @@ inline constexpr const char* kPositionListHint =
 
 // The source-information panel.
 inline constexpr const char* kSourceInformation =
-    " Sternwerk rechnet alle Positionen selbst, ohne Ephemeriden-Dateien:\n"
+    " Eigene Berechnung (Voreinstellung): Sternwerk rechnet alle Positionen\n"
+    " selbst, ohne Ephemeriden-Dateien:\n"
     " Sonne und Mond aus mittleren Bahnelementen mit periodischen\n"
     " Störungsreihen (71 Glieder für den Mond), die Planeten aus\n"
     " Keplerbahnen mit Korrekturreihen für Jupiter bis Pluto, MC und AS\n"
@@ -46,6 +47,19 @@ inline constexpr const char* kSourceInformation =
     "\n"
     " Genauigkeit 1900-2100, gemessen an einer modernen Ephemeride:\n"
     " Sonne und MC etwa 0,005°, Mond 0,05°, Merkur bis Mars 0,06°,\n"
-    " Jupiter bis Neptun 0,35°, Pluto 1,5°. Alle Zeiten sind Weltzeit.\n";
+    " Jupiter bis Neptun 0,35°, Pluto 1,5°. Alle Zeiten sind Weltzeit.\n"
+    "\n"
+    " Genaue Positionen (Kästchen unten): Sonne, Mond, mittlerer Knoten und\n"
+    " Merkur bis Pluto aus der Swiss Ephemeris, scheinbare Längen auf das\n"
+    " wahre Äquinoktium des Datums (Lichtzeit, Aberration, Nutation, Delta T),\n"
+    " MC und AS aus wahrer Sternzeit und Schiefe; genau auf Bogensekunden.\n"
+    " Mit den Ephemeriden-Dateien 1800-2399, sonst mit der analytischen\n"
+    " Theorie der Bibliothek bis etwa zum Jahr 3000. Für spätere Jahre und\n"
+    " bei jedem Fehler der Bibliothek gilt die eigene Berechnung; die\n"
+    " Überschrift der Positionsliste nennt dann, welche gezeigt wird.\n"
+    " Widderpunkt, hypothetische Punkte und GZ stets aus eigener Rechnung.\n";
+
+// The check box in the source panel.
+inline constexpr const char* kPreciseChoice = "&Genaue Positionen (Swiss Ephemeris)";
 
 }  // namespace sternwerk::main_window_texts

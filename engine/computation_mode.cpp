@@ -5,13 +5,13 @@ namespace sternwerk {
 std::string_view ComputationName(ComputationUsed used) {
   switch (used) {
     case ComputationUsed::kOwn:
-      return "eigene Berechnung";
+      return "eigene";
     case ComputationUsed::kEphemerisFiles:
       return "genau";
     case ComputationUsed::kAnalyticalTheory:
-      return "genau, analytische Theorie";
+      return "genau, analytisch";
     case ComputationUsed::kOwnAfterFailure:
-      return "eigene Berechnung, genaue nicht berechenbar";
+      return "eigene statt genau";
   }
   return {};
 }

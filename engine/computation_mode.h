@@ -20,7 +20,8 @@ enum class ComputationUsed {
   kOwnAfterFailure,   // precise mode asked, the library failed
 };
 
-// Short German name for list headings: "eigene", "genau", ... (ASCII).
+// Short German name for list headings: "genau", "eigene statt genau", ...
+// (ASCII).
 std::string_view ComputationName(ComputationUsed used);
 
 }  // namespace sternwerk

@@ -10,9 +10,11 @@
 #include <functional>
 #include <memory>
 
+#include "clock/computation_setting.h"
 #include "clock/main_window.h"
 #include "dial/factor_choice_dialog.h"
 #include "engine/event_search.h"
+#include "engine/sky.h"
 #include "engine/text_forms.h"
 #include "platform/recording_messages.h"
 #include "tests/clock/fake_system_clock.h"
@@ -224,6 +226,48 @@ TEST_F(SearchWindow, NothingFoundWithinTheBoundIsReportedAndChangesNothing) {
   EXPECT_TRUE(
       messages.shown()[0].text.startsWith("SO-Aufgang in den nächsten 31 Tagen nicht gefunden."));
   EXPECT_FALSE(f.searchResultLabel->isVisible());
+}
+
+// The check box in the source panel switches every position to the precise
+// computation: the list heading says so, the search finds the precise
+// second, and the choice is back after a restart.
+TEST_F(SearchWindow, PreciseModeSwitchesListSearchAndIsRemembered) {
+  struct OwnModeAfterwards {
+    ~OwnModeAfterwards() { SaveComputationMode(ComputationMode::kOwn); }
+  } restore;
+  MainWindow& f = StartHalted();
+  f.show();
+  const auto heading = [this] {
+    return form->positionList->toPlainText().split(QChar(10)).first();
+  };
+  EXPECT_EQ(heading(), " Die Planeten-Positionen:");
+  const QString ownList = f.positionList->toPlainText();
+  SkyState precise = sky;
+  ComputeSky(precise, ComputationMode::kPrecise);
+
+  f.preciseBox->click();
+  EXPECT_EQ(heading(), " Die Planeten-Positionen (genau):");
+  EXPECT_EQ(sky.longitudes, precise.longitudes);
+  EXPECT_NE(f.positionList->toPlainText(), ownList);
+
+  SkyState own = sky, expected = sky;
+  ASSERT_EQ(SearchEvent(own, EventKind::kRise, kMoon), SearchStatus::kFound);
+  ASSERT_EQ(
+      SearchEvent(expected, EventKind::kRise, kMoon, {}, std::nullopt, ComputationMode::kPrecise),
+      SearchStatus::kFound);
+  EXPECT_NE(own.hours, expected.hours) << "the two computations differ by seconds here";
+  TypeFactorThenWatch("mo");
+  f.riseButton->click();
+  EXPECT_EQ(sky.dateText, expected.dateText);
+  EXPECT_EQ(sky.hours, expected.hours);
+  EXPECT_EQ(sky.longitudes, expected.longitudes);
+
+  form.reset();
+  MainWindow& again = StartHalted();
+  EXPECT_TRUE(again.preciseBox->isChecked());
+  EXPECT_EQ(heading(), " Die Planeten-Positionen (genau):");
+  again.preciseBox->click();
+  EXPECT_EQ(heading(), " Die Planeten-Positionen:");
 }
 
 }  // namespace
