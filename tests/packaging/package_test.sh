@@ -33,6 +33,8 @@ grep -v '^/usr/' "$work/contents.txt" | grep -qv '^/$' && fail "files outside /u
 fields=$(dpkg-deb --field "$deb")
 grep -q '^Depends: .*libqt6widgets6' <<<"$fields" || fail "Depends computed from the libraries lacks Qt: $fields"
 grep -q '^Recommends: .*fonts-liberation2' <<<"$fields" || fail "no Recommends of the Liberation fonts"
+grep -q '^Depends: .*libswe2' <<<"$fields" || fail "Depends lacks the Swiss Ephemeris: $fields"
+grep -q '^Recommends: .*swe-basic-data' <<<"$fields" || fail "no Recommends of the ephemeris files"
 
 lintian --tag-display-limit 0 "$deb" >"$work/lintian.txt" 2>&1
 cat "$work/lintian.txt"
