@@ -65,18 +65,8 @@ void BM_LibraryAlone(benchmark::State& state) {
   SetEphemerisPath(kEphemerisFolder);
 }
 
-void BM_OwnSky(benchmark::State& state) {
-  SkyState sky = BenchSky();
-  for (auto _ : state) {
-    sky.hours += 1.0 / 3600;
-    ComputeSky(sky);
-    benchmark::DoNotOptimize(sky.longitudes.data());
-  }
-}
-
 BENCHMARK(BM_LibraryAlone)->Name("LibraryAlone")->Arg(1)->Arg(0);
 BENCHMARK(BM_PreciseSky)->Name("PreciseSky")->Arg(1)->Arg(0);
-BENCHMARK(BM_OwnSky)->Name("OwnSky");
 
 }  // namespace
 }  // namespace sternwerk
