@@ -55,8 +55,9 @@ inline constexpr const char* kSourceInformation =
     " MC und AS aus wahrer Sternzeit und Schiefe; genau auf Bogensekunden.\n"
     " Mit den Ephemeriden-Dateien 1800-2399, sonst mit der analytischen\n"
     " Theorie der Bibliothek bis etwa zum Jahr 3000. Für spätere Jahre und\n"
-    " bei jedem Fehler der Bibliothek gilt die eigene Berechnung; die\n"
-    " Überschrift der Positionsliste nennt dann, welche gezeigt wird.\n"
+    " bei jedem Fehler der Bibliothek gilt die eigene Berechnung. Die\n"
+    " Überschrift der Positionsliste nennt, welche gezeigt wird: \"Die\n"
+    " Positionen (genau)\" oder \"Positionen (nur eigene)\".\n"
     " Widderpunkt, hypothetische Punkte und GZ stets aus eigener Rechnung.\n";
 
 // The check box in the source panel.

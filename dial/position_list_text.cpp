@@ -6,8 +6,16 @@
 namespace sternwerk {
 
 std::string PositionListHeading(ComputationUsed computation) {
-  if (computation == ComputationUsed::kOwn) return kPositionListHeading;
-  return " Die Planeten-Positionen (" + std::string(ComputationName(computation)) + "):";
+  switch (computation) {
+    case ComputationUsed::kOwn:
+      return kPositionListHeading;
+    case ComputationUsed::kEphemerisFiles:
+    case ComputationUsed::kAnalyticalTheory:
+      return kPreciseListHeading;
+    case ComputationUsed::kOwnAfterFailure:
+      return kFallbackListHeading;
+  }
+  return kPositionListHeading;
 }
 
 std::vector<std::string> PositionListLines(const SkyState& sky, const DisplayOptions& options) {

@@ -10,8 +10,13 @@
 namespace sternwerk {
 
 inline constexpr const char* kPositionListHeading = " Die Planeten-Positionen:";
+// The precise mode, from the files or the analytical theory (both to
+// arcseconds), and the own computation standing in for it. Short enough for
+// the list's width.
+inline constexpr const char* kPreciseListHeading = " Die Positionen (genau):";
+inline constexpr const char* kFallbackListHeading = " Positionen (nur eigene):";
 
-// The heading, naming the computation unless it is the own one.
+// The heading, naming the computation unless the own one was chosen.
 std::string PositionListHeading(ComputationUsed computation);
 
 // The heading, then one line per factor of the sky's factor set in ascending

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -13,6 +14,7 @@
 #include "clock/computation_setting.h"
 #include "clock/main_window.h"
 #include "dial/factor_choice_dialog.h"
+#include "dial/position_list_text.h"
 #include "engine/event_search.h"
 #include "engine/sky.h"
 #include "engine/text_forms.h"
@@ -246,7 +248,15 @@ TEST_F(SearchWindow, PreciseModeSwitchesListSearchAndIsRemembered) {
   ComputeSky(precise, ComputationMode::kPrecise);
 
   f.preciseBox->click();
-  EXPECT_EQ(heading(), " Die Planeten-Positionen (genau):");
+  EXPECT_EQ(heading(), " Die Positionen (genau):");
+  for (const ComputationUsed used :
+       {ComputationUsed::kOwn, ComputationUsed::kEphemerisFiles, ComputationUsed::kAnalyticalTheory,
+        ComputationUsed::kOwnAfterFailure}) {
+    const QString text = QString::fromStdString(PositionListHeading(used));
+    EXPECT_LE(QFontMetrics(f.positionList->font()).horizontalAdvance(text),
+              f.positionList->viewport()->width())
+        << text.toStdString() << " is cut off";
+  }
   EXPECT_EQ(sky.longitudes, precise.longitudes);
   EXPECT_NE(f.positionList->toPlainText(), ownList);
 
@@ -265,7 +275,7 @@ TEST_F(SearchWindow, PreciseModeSwitchesListSearchAndIsRemembered) {
   form.reset();
   MainWindow& again = StartHalted();
   EXPECT_TRUE(again.preciseBox->isChecked());
-  EXPECT_EQ(heading(), " Die Planeten-Positionen (genau):");
+  EXPECT_EQ(heading(), " Die Positionen (genau):");
   again.preciseBox->click();
   EXPECT_EQ(heading(), " Die Planeten-Positionen:");
 }
