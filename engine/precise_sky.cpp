@@ -11,8 +11,6 @@
 namespace sternwerk {
 namespace {
 
-constexpr double kEpochJD = 2415020.0;  // T counts Julian centuries from here
-constexpr double kDaysPerCentury = 36525.0;
 constexpr int32 kBodyFlags = SEFLG_SWIEPH | SEFLG_SPEED;
 // Any house system gives the axes; equal houses are defined at every latitude.
 constexpr int kHouseSystem = 'E';
