@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "engine/system_error_text.h"
+#include "base/system_error_text.h"
 
 namespace sternwerk {
 

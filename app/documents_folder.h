@@ -5,7 +5,7 @@
 
 #include <QString>
 
-#include "platform/outcome.h"
+#include "base/outcome.h"
 
 namespace sternwerk {
 

@@ -10,11 +10,7 @@
 
 #include "app/documents_folder.h"
 #include "app/program_options.h"
-#include "clock/interval_dialog.h"
-#include "clock/main_window.h"
-#include "clock/picture_window.h"
-#include "dial/earth_icon.h"
-#include "dial/factor_choice_dialog.h"
+#include "charts/earth_icon.h"
 #include "platform/box_messages.h"
 #include "platform/canvas.h"
 #include "platform/jpeg_decoder.h"
@@ -27,8 +23,12 @@
 #include "windows/chart_help_window.h"
 #include "windows/date_time_place_dialog.h"
 #include "windows/enlarged_chart_window.h"
+#include "windows/factor_choice_dialog.h"
+#include "windows/interval_dialog.h"
 #include "windows/introduction_window.h"
+#include "windows/main_window.h"
 #include "windows/outside_view_window.h"
+#include "windows/picture_window.h"
 
 namespace sternwerk {
 namespace {

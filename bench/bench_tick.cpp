@@ -5,8 +5,8 @@
 #include <QApplication>
 #include <QDir>
 
-#include "clock/main_window.h"
 #include "platform/recording_messages.h"
+#include "windows/main_window.h"
 
 namespace sternwerk {
 namespace {

@@ -7,10 +7,10 @@
 #include <array>
 #include <cerrno>
 
-#include "clock/file_replacement.h"
-#include "clock/line_reader.h"
+#include "base/file_replacement.h"
+#include "base/line_reader.h"
+#include "base/system_error_text.h"
 #include "engine/state_texts.h"
-#include "engine/system_error_text.h"
 #include "engine/text_forms.h"
 
 namespace sternwerk {

@@ -8,8 +8,8 @@
 #include <filesystem>
 #include <string>
 
+#include "base/outcome.h"
 #include "engine/sky_state.h"
-#include "platform/outcome.h"
 
 namespace sternwerk {
 

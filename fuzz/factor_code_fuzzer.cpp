@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "dial/factor_code.h"
+#include "engine/factor_code.h"
 #include "engine/factors.h"
 #include "fuzz/fuzz_support.h"
 

@@ -10,8 +10,8 @@
 #include <fstream>
 #include <string>
 
+#include "charts/dial_drawing.h"
 #include "clock/state_file.h"
-#include "dial/dial_drawing.h"
 #include "engine/calendar.h"
 #include "engine/sky.h"
 #include "engine/state_texts.h"

@@ -6,9 +6,9 @@
 #include <string>
 
 #include "packaging/program_icon.h"
+#include "platform/offscreen_gui.h"
+#include "platform/picture_file.h"
 #include "platform/picture_painter.h"
-#include "tools/offscreen_gui.h"
-#include "tools/picture_file.h"
 
 namespace sternwerk {
 namespace {

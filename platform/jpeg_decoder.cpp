@@ -9,7 +9,7 @@
 // After jpeglib.h, which it needs.
 #include <jerror.h>
 
-#include "engine/system_error_text.h"
+#include "base/system_error_text.h"
 
 namespace sternwerk {
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <span>
 
-#include "platform/outcome.h"
+#include "base/outcome.h"
 
 namespace sternwerk {
 

@@ -8,8 +8,8 @@
 #include <QString>
 #include <optional>
 
+#include "base/outcome.h"
 #include "engine/sky_state.h"
-#include "platform/outcome.h"
 #include "platform/picture.h"
 
 class QWidget;

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "engine/text_encoding.h"
+#include "base/text_encoding.h"
 
 namespace sternwerk {
 

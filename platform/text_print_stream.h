@@ -7,7 +7,7 @@
 #include <QPrinter>
 #include <QString>
 
-#include "platform/outcome.h"
+#include "base/outcome.h"
 
 namespace sternwerk {
 

@@ -8,7 +8,7 @@
 #include <limits>
 #include <optional>
 
-#include "engine/system_error_text.h"
+#include "base/system_error_text.h"
 #include "platform/arial_faces.h"
 #include "platform/little_endian.h"
 #include "platform/wmf_format.h"

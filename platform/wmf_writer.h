@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/outcome.h"
+#include "base/outcome.h"
 #include "platform/picture.h"
 
 namespace sternwerk {

@@ -3,14 +3,14 @@
 #include <QPrinter>
 #include <memory>
 
+#include "charts/chart_printing.h"
+#include "charts/enlarged_chart_drawing.h"
 #include "engine/text_forms.h"
 #include "platform/canvas.h"
+#include "platform/picture_file.h"
 #include "platform/printing.h"
-#include "tools/picture_file.h"
 #include "tools/picture_request.h"
 #include "tools/sky_arguments.h"
-#include "windows/chart_printing.h"
-#include "windows/enlarged_chart_drawing.h"
 
 namespace sternwerk {
 

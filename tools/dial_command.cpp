@@ -1,6 +1,6 @@
 #include "tools/dial_command.h"
 
-#include "dial/dial_drawing.h"
+#include "charts/dial_drawing.h"
 #include "tools/picture_request.h"
 
 namespace sternwerk {

@@ -1,7 +1,7 @@
 #include "tools/outside_command.h"
 
+#include "charts/outside_view_drawing.h"
 #include "tools/picture_request.h"
-#include "windows/outside_view_drawing.h"
 
 namespace sternwerk {
 

@@ -3,8 +3,8 @@
 #include <iostream>
 
 #include "engine/sky.h"
+#include "platform/offscreen_gui.h"
 #include "platform/program_files.h"
-#include "tools/offscreen_gui.h"
 #include "tools/sky_arguments.h"
 #include "tools/sky_report.h"
 

@@ -11,12 +11,12 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/display_options.h"
+#include "base/outcome.h"
+#include "charts/display_options.h"
 #include "engine/sky_state.h"
 #include "platform/canvas.h"
-#include "platform/outcome.h"
+#include "platform/picture_file.h"
 #include "platform/symbol_font.h"
-#include "tools/picture_file.h"
 
 namespace sternwerk {
 

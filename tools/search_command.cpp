@@ -5,12 +5,12 @@
 #include <cctype>
 #include <string_view>
 
-#include "dial/factor_code.h"
+#include "base/text_encoding.h"
 #include "engine/calendar.h"
 #include "engine/event_search.h"
+#include "engine/factor_code.h"
 #include "engine/factors.h"
 #include "engine/position_list.h"
-#include "engine/text_encoding.h"
 #include "engine/text_forms.h"
 #include "tools/sky_arguments.h"
 #include "tools/sky_report.h"

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "base/text_encoding.h"
 #include "build_info.h"
 #include "engine/sky.h"
-#include "engine/text_encoding.h"
 #include "tools/chart_command.h"
 #include "tools/dial_command.h"
 #include "tools/outside_command.h"

@@ -4,10 +4,10 @@
 #include <cstdint>
 #include <optional>
 
+#include "base/number_reading.h"
 #include "engine/calendar.h"
 #include "engine/state_texts.h"
 #include "engine/text_forms.h"
-#include "windows/number_reading.h"
 
 namespace sternwerk {
 namespace {

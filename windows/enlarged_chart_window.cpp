@@ -3,13 +3,13 @@
 #include <QPainter>
 #include <array>
 
+#include "charts/chart_printing.h"
 #include "platform/controls.h"
 #include "platform/picture_painter.h"
 #include "platform/printing.h"
 #include "platform/qt_text.h"
 #include "platform/ui_style.h"
 #include "windows/chart_help_window.h"
-#include "windows/chart_printing.h"
 #include "windows/outside_view_window.h"
 #include "windows/printer_advice.h"
 

@@ -9,14 +9,14 @@
 #include <filesystem>
 #include <memory>
 
-#include "engine/display_options.h"
+#include "charts/chart_files.h"
+#include "charts/display_options.h"
+#include "charts/enlarged_chart_drawing.h"
 #include "engine/sky_state.h"
 #include "platform/messages.h"
 #include "platform/picture.h"
 #include "platform/printing.h"
 #include "platform/report_once.h"
-#include "windows/chart_files.h"
-#include "windows/enlarged_chart_drawing.h"
 #include "windows/sky_picture_window.h"
 
 namespace sternwerk {

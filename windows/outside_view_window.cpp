@@ -3,11 +3,11 @@
 #include <QPainter>
 #include <system_error>
 
+#include "charts/outside_view_drawing.h"
 #include "platform/controls.h"
 #include "platform/picture_painter.h"
 #include "platform/ui_style.h"
 #include "platform/wmf_writer.h"
-#include "windows/outside_view_drawing.h"
 
 namespace sternwerk {
 

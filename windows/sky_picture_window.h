@@ -10,14 +10,14 @@
 #include <functional>
 #include <memory>
 
-#include "engine/display_options.h"
+#include "base/outcome.h"
+#include "charts/display_options.h"
+#include "charts/enlarged_chart_drawing.h"
 #include "engine/sky_state.h"
 #include "platform/messages.h"
-#include "platform/outcome.h"
 #include "platform/picture.h"
 #include "platform/printing.h"
 #include "platform/report_once.h"
-#include "windows/enlarged_chart_drawing.h"
 
 namespace sternwerk {
 

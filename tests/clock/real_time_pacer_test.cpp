@@ -7,7 +7,7 @@
 
 #include "clock/clock_tick.h"
 #include "engine/calendar.h"
-#include "tests/clock/fake_system_clock.h"
+#include "tests/support/fake_system_clock.h"
 
 namespace sternwerk {
 namespace {

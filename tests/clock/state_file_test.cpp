@@ -14,8 +14,8 @@
 
 #include "engine/calendar.h"
 #include "engine/state_texts.h"
-#include "tests/clock/place_text.h"
-#include "tests/clock/temporary_directory.h"
+#include "tests/support/place_text.h"
+#include "tests/support/temporary_directory.h"
 
 namespace sternwerk {
 namespace {

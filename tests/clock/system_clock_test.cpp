@@ -6,7 +6,7 @@
 
 #include <chrono>
 
-#include "tests/clock/fake_system_clock.h"
+#include "tests/support/fake_system_clock.h"
 
 namespace sternwerk {
 namespace {

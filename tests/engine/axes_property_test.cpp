@@ -6,7 +6,7 @@
 
 #include "engine/arithmetic.h"
 #include "engine/factors.h"
-#include "tests/engine/sky_at.h"
+#include "tests/support/sky_at.h"
 
 namespace sternwerk {
 namespace {

@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "engine/arithmetic.h"
-#include "tests/engine/sky_at.h"
+#include "tests/support/sky_at.h"
 
 namespace sternwerk {
 namespace {

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <new>
 
-#include "tests/engine/sky_at.h"
+#include "tests/support/sky_at.h"
 
 namespace {
 std::atomic<long> allocations{0};

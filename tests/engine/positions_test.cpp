@@ -8,7 +8,7 @@
 #include "engine/arithmetic.h"
 #include "engine/factors.h"
 #include "engine/planets.h"
-#include "tests/engine/sky_at.h"
+#include "tests/support/sky_at.h"
 
 namespace sternwerk {
 namespace {

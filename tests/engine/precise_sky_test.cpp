@@ -11,7 +11,7 @@
 
 #include "engine/arithmetic.h"
 #include "engine/sky.h"
-#include "sky_at.h"
+#include "tests/support/sky_at.h"
 
 namespace sternwerk {
 namespace {

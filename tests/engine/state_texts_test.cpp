@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/clock/place_text.h"
+#include "tests/support/place_text.h"
 
 namespace sternwerk {
 namespace {

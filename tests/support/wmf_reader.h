@@ -6,7 +6,7 @@
 #include <span>
 #include <string>
 
-#include "platform/outcome.h"
+#include "base/outcome.h"
 #include "platform/picture.h"
 
 namespace sternwerk {

@@ -11,8 +11,8 @@
 #include <string>
 
 #include "platform/recording_messages.h"
-#include "tests/clock/temporary_directory.h"
-#include "tests/windows/chart_test_support.h"
+#include "tests/support/chart_test_support.h"
+#include "tests/support/temporary_directory.h"
 #include "windows/chart_help_window.h"
 #include "windows/enlarged_chart_window.h"
 #include "windows/outside_view_window.h"

@@ -15,9 +15,9 @@
 
 #include "platform/clipboard.h"
 #include "platform/recording_messages.h"
-#include "tests/clock/temporary_directory.h"
+#include "tests/support/chart_test_support.h"
+#include "tests/support/temporary_directory.h"
 #include "tests/support/wmf_reader.h"
-#include "tests/windows/chart_test_support.h"
 #include "tests/windows/pdf_text.h"
 
 namespace sternwerk {

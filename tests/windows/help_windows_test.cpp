@@ -15,7 +15,7 @@
 #include "engine/sky.h"
 #include "engine/text_forms.h"
 #include "platform/recording_messages.h"
-#include "tests/clock/temporary_directory.h"
+#include "tests/support/temporary_directory.h"
 #include "tests/windows/pdf_text.h"
 #include "windows/chart_help_window.h"
 #include "windows/introduction_window.h"

@@ -1,0 +1,33 @@
+// The printed page of the enlarged chart: the chart, and below it a header
+// line and the list of the factors' positions, all in the chart's units.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "charts/display_options.h"
+#include "charts/enlarged_chart_drawing.h"
+#include "engine/sky_state.h"
+#include "platform/picture.h"
+
+namespace sternwerk {
+
+// One entry of the printed position list and where it goes.
+struct PrintListEntry {
+  Point at;
+  std::string text;  // Windows-1252
+};
+
+// The factor set's entries: with all 22 factors numbers 0..22 in four
+// columns of six ("SO 15°23'45  STI", the others to the minute, " R " before
+// retrograde ones); otherwise numbers 0..13 without the node in one column
+// ("MC  123°45'12\"").
+std::vector<PrintListEntry> PrintListEntries(const SkyState& sky, const DisplayOptions& options);
+
+// The page as a picture of the chart's nominal size: the chart stretched
+// over it, the header line and the position list below its frame.
+Picture ChartPrintPicture(std::shared_ptr<const Picture> chart, const SkyState& sky,
+                          const DisplayOptions& options, const ChartTexts& texts);
+
+}  // namespace sternwerk

@@ -1,0 +1,32 @@
+// The enlarged chart: the sky of one instant in a fixed zodiac, 0 degrees of
+// Aries at the right and longitude running counterclockwise, every factor of
+// the chosen set marked by a line and a label, the instant, the place and the
+// last search result written above it.
+#pragma once
+
+#include <string>
+
+#include "charts/display_options.h"
+#include "engine/sky_state.h"
+#include "platform/canvas.h"
+
+namespace sternwerk {
+
+inline constexpr int kChartSize = 740;  // pixels, square
+
+// The texts the chart takes from the clock window (Windows-1252).
+struct ChartTexts {
+  std::string place;         // as the clock window's place line shows it
+  std::string searchResult;  // empty when there is no search result
+};
+
+// "Datum / Zeit: Mo, 07.12.2026 / 14:05:09 WZ/GMT".
+std::string ChartInstantText(const SkyState& sky);
+
+// Records the chart of the sky's longitudes, in the options' factor set and
+// with or without symbol-font glyphs, into a canvas on a kChartSize picture.
+// The sky is read as it is.
+void DrawEnlargedChart(const SkyState& sky, const DisplayOptions& options, const ChartTexts& texts,
+                       Canvas& canvas);
+
+}  // namespace sternwerk

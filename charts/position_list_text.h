@@ -1,0 +1,26 @@
+// The lines of the position list beside the dial.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "charts/display_options.h"
+#include "engine/sky_state.h"
+
+namespace sternwerk {
+
+inline constexpr const char* kPositionListHeading = " Die Planeten-Positionen:";
+// The precise mode, from the files or the analytical theory (both to
+// arcseconds), and the own computation standing in for it. Short enough for
+// the list's width.
+inline constexpr const char* kPreciseListHeading = " Die Positionen (genau):";
+inline constexpr const char* kFallbackListHeading = " Positionen (nur eigene):";
+
+// The heading, naming the computation unless the own one was chosen.
+std::string PositionListHeading(ComputationUsed computation);
+
+// The heading, then one line per factor of the sky's factor set in ascending
+// order (Windows-1252).
+std::vector<std::string> PositionListLines(const SkyState& sky, const DisplayOptions& options);
+
+}  // namespace sternwerk

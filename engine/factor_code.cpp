@@ -1,0 +1,53 @@
+#include "engine/factor_code.h"
+
+#include <algorithm>
+
+#include "engine/factors.h"
+
+namespace sternwerk {
+namespace {
+
+constexpr int kCodeLength = 2;
+constexpr int kLastOfTwelve = kPluto;
+constexpr int kLastOfAll = kPoseidon;
+
+bool IsParadox(int factor) {
+  return factor == kMC || factor == kAriesPoint || factor == kAscendant || factor == kLunarNode;
+}
+
+// Characters of a UTF-8 text: every byte that does not continue a character.
+int CharacterCount(std::string_view text) {
+  return static_cast<int>(std::count_if(text.begin(), text.end(), [](char byte) {
+    return (static_cast<unsigned char>(byte) & 0xC0) != 0x80;
+  }));
+}
+
+// The number of the first equal code; the unused last slot when none is.
+int FactorOfCode(std::string_view code) {
+  for (int factor = 0; factor < kFactorSlots; ++factor) {
+    if (kFactorCodes[static_cast<std::size_t>(factor)] == code) return factor;
+  }
+  return kUnusedSlot;
+}
+
+}  // namespace
+
+std::string_view FactorRangeHint(bool transplutonian) {
+  return transplutonian ? "SO, MO, ME, VE...PO" : "SO, MO, ME, VE...PL";
+}
+
+FactorCodeCheck CheckFactorCode(std::string_view text, bool transplutonian) {
+  if (text == kCancelCode) return {FactorCodeVerdict::kCancelled, 0, {}};
+  if (CharacterCount(text) != kCodeLength) return {};
+  const int factor = FactorOfCode(text);
+  if (IsParadox(factor)) return {FactorCodeVerdict::kRefused, 0, std::string(kParadoxMessage)};
+  if (factor > kLastOfAll) {
+    return {FactorCodeVerdict::kRefused, 0, std::string(text) + std::string(kNotAFactorSuffix)};
+  }
+  if (factor > kLastOfTwelve && !transplutonian) {
+    return {FactorCodeVerdict::kRefused, 0, std::string(text) + std::string(kNotOfTwelveSuffix)};
+  }
+  return {FactorCodeVerdict::kChosen, factor, {}};
+}
+
+}  // namespace sternwerk

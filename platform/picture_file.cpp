@@ -1,0 +1,165 @@
+#include "platform/picture_file.h"
+
+#include <QBuffer>
+#include <QColor>
+#include <QFile>
+#include <QImage>
+#include <QImageWriter>
+#include <QPainter>
+#include <QSvgGenerator>
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "base/system_error_text.h"
+#include "platform/picture_painter.h"
+#include "platform/program_files.h"
+#include "platform/symbol_font.h"
+#include "platform/wmf_writer.h"
+
+namespace sternwerk {
+
+namespace {
+
+constexpr int kScreenDpi = 96;  // picture pixels are screen pixels at 96 dpi
+
+std::string Lowercase(std::string_view text) {
+  std::string lower(text);
+  std::transform(lower.begin(), lower.end(), lower.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return lower;
+}
+
+bool EndsWith(std::string_view text, std::string_view end) {
+  return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
+}
+
+// Why a file operation failed: the system's reason in German where the
+// failed call left one, Qt's text otherwise.
+QString FileErrorText(const QFileDevice& file) {
+  return errno != 0 ? QString::fromStdString(SystemErrorText(errno)) : file.errorString();
+}
+
+Status CannotWrite(const std::string& path, const QString& reason) {
+  return Status::Failure("Die Datei " + path +
+                         " kann nicht geschrieben werden: " + reason.toStdString());
+}
+
+// The metafile's bounding box is the extent, as for SVG and PNG: the
+// picture is placed 1:1 at its top-left corner.
+Status WriteWmf(const Picture& picture, PictureExtent extent, const std::string& path) {
+  Picture framed(extent.width, extent.height);
+  framed.Add(PictureOp{{0, 0, picture.width(), picture.height()},
+                       std::make_shared<const Picture>(picture)});
+  const Outcome<std::vector<std::uint8_t>> bytes = EncodeWmf(framed);
+  if (!bytes.ok()) return CannotWrite(path, QString::fromStdString(bytes.error()));
+  QFile file(QString::fromStdString(path));
+  const auto size = static_cast<qint64>(bytes.value().size());
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+      file.write(reinterpret_cast<const char*>(bytes.value().data()), size) != size ||
+      !file.flush()) {
+    return CannotWrite(path, FileErrorText(file));
+  }
+  return Status::Success();
+}
+
+void PaintBackground(QPainter& painter, PictureExtent extent, std::optional<Rgb> background) {
+  if (!background) return;
+  painter.fillRect(QRect(0, 0, extent.width, extent.height),
+                   QColor(background->r, background->g, background->b));
+}
+
+// A style element that gives the symbol face its font file; empty when the
+// file cannot be read (the pictures then draw no glyphs anyway).
+QByteArray SymbolFontStyle() {
+  QFile font(SymbolFontPath());
+  if (!font.open(QIODevice::ReadOnly)) return {};
+  return "<style type=\"text/css\">@font-face { font-family: '" + kSymbolFontFamily.toUtf8() +
+         "'; src: url(data:font/ttf;base64," + font.readAll().toBase64() +
+         ") format('truetype'); }</style>\n";
+}
+
+// The SVG with the symbol font's style as the first element of its root.
+QByteArray WithSymbolFont(QByteArray svg) {
+  const qsizetype root = svg.indexOf("<svg");
+  const qsizetype rootEnd = root < 0 ? -1 : svg.indexOf('>', root);
+  if (rootEnd >= 0) svg.insert(rootEnd + 1, "\n" + SymbolFontStyle());
+  return svg;
+}
+
+Status WriteSvg(const Picture& picture, PictureExtent extent, const std::string& path,
+                std::optional<Rgb> background) {
+  QBuffer buffer;
+  buffer.open(QIODevice::WriteOnly);
+  QSvgGenerator svg;
+  svg.setOutputDevice(&buffer);
+  svg.setTitle("Sternwerk");
+  svg.setResolution(kScreenDpi);
+  svg.setSize(QSize(extent.width, extent.height));
+  svg.setViewBox(QRect(0, 0, extent.width, extent.height));
+  {
+    QPainter painter(&svg);
+    PaintBackground(painter, extent, background);
+    PaintPicture(painter, picture);
+  }
+  const QByteArray bytes = WithSymbolFont(buffer.data());
+  QFile file(QString::fromStdString(path));
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size() ||
+      !file.flush()) {
+    return CannotWrite(path, FileErrorText(file));
+  }
+  return Status::Success();
+}
+
+Status WritePng(const Picture& picture, PictureExtent extent, const std::string& path,
+                std::optional<Rgb> background) {
+  QImage image(extent.width, extent.height, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  {
+    QPainter painter(&image);
+    PaintBackground(painter, extent, background);
+    PaintPicture(painter, picture);
+  }
+  QFile file(QString::fromStdString(path));
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    return CannotWrite(path, FileErrorText(file));
+  }
+  QImageWriter writer(&file, "png");
+  if (!writer.write(image) || !file.flush()) {
+    return CannotWrite(
+        path, file.error() != QFileDevice::NoError ? FileErrorText(file) : writer.errorString());
+  }
+  return Status::Success();
+}
+
+}  // namespace
+
+std::optional<PictureFormat> PictureFormatOf(std::string_view path) {
+  const std::string lower = Lowercase(path);
+  if (EndsWith(lower, ".wmf")) return PictureFormat::kWmf;
+  if (EndsWith(lower, ".svg")) return PictureFormat::kSvg;
+  if (EndsWith(lower, ".png")) return PictureFormat::kPng;
+  return std::nullopt;
+}
+
+Status WritePictureFile(const Picture& picture, PictureExtent extent, const std::string& path,
+                        std::optional<Rgb> background) {
+  const std::optional<PictureFormat> format = PictureFormatOf(path);
+  if (!format) {
+    return Status::Failure("Die Datei " + path + " hat keine der Endungen .wmf, .svg, .png.");
+  }
+  switch (*format) {
+    case PictureFormat::kWmf:
+      return WriteWmf(picture, extent, path);
+    case PictureFormat::kSvg:
+      return WriteSvg(picture, extent, path, background);
+    case PictureFormat::kPng:
+      return WritePng(picture, extent, path, background);
+  }
+  return Status::Failure("Die Datei " + path + " hat ein unbekanntes Format.");
+}
+
+}  // namespace sternwerk

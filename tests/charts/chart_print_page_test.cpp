@@ -1,0 +1,121 @@
+// The printed page: the position list of both factor sets, the header line
+// under the chart, and the printer advice for the three resolution classes.
+#include "charts/chart_print_page.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/support/chart_test_support.h"
+#include "windows/printer_advice.h"
+
+namespace sternwerk {
+namespace {
+
+using testing::ChartSkyWith;
+
+TEST(PrintList, AllFactorsInColumnsOfSixWithSignColumn) {
+  testing::ShownSky sky = ChartSkyWith(
+      {{kAriesPoint, 0}, {kSun, 45.396}, {kMercury, 273.12}, {kVenus, 359.99}, {kMoon, 360.002}},
+      true);
+  sky.retrograde[kMercury] = true;
+  const std::vector<PrintListEntry> entries = PrintListEntries(sky, sky.options);
+  ASSERT_EQ(entries.size(), 23u);
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    EXPECT_EQ(entries[i].at.x, 10 + 160 * static_cast<int>(i / 6)) << i;
+    EXPECT_EQ(entries[i].at.y, 800 + 15 * static_cast<int>(i % 6)) << i;
+  }
+  EXPECT_EQ(entries[kSun].text,
+            "   SO 15\xB0"
+            "23'45  STI");
+  EXPECT_EQ(entries[kMercury].text,
+            " R ME   03\xB0"
+            "07'  STE");
+  EXPECT_EQ(entries[kAriesPoint].text,
+            "   WI   00\xB0"
+            "00'  WID");
+  EXPECT_EQ(entries[kVenus].text,
+            "   VE   29\xB0"
+            "59'  FIS");
+  EXPECT_EQ(entries[kMoon].text.substr(0, 17),
+            "   MO   00\xB0"
+            "00'  ");
+  EXPECT_EQ(entries[kMoon].text.size(), 16u);  // no sign past 360
+  EXPECT_EQ(entries[kGZ].at, (Point{490, 860}));
+  for (const PrintListEntry& entry : entries) {
+    if (entry.text != entries[kMoon].text) {
+      EXPECT_EQ(entry.text.size(), 19u) << entry.text;
+    }
+  }
+}
+
+TEST(PrintList, TwelveFactorsInOneColumnWithFullAngles) {
+  const testing::ShownSky sky = ChartSkyWith({{kMC, 123.7534}, {kAriesPoint, 0}}, false);
+  const std::vector<PrintListEntry> entries = PrintListEntries(sky, sky.options);
+  ASSERT_EQ(entries.size(), 13u);
+  EXPECT_EQ(entries[0].text,
+            "MC  123\xB0"
+            "45'12\"");
+  EXPECT_EQ(entries[0].at, (Point{35, 800}));
+  EXPECT_EQ(entries[1].text.substr(0, 4), "WI  ");
+  EXPECT_EQ(entries[4].text.substr(0, 2), "MO");
+  EXPECT_EQ(entries[5].text.substr(0, 2), "ME");  // the node is left out
+  EXPECT_EQ(entries[12].text.substr(0, 2), "PL");
+  EXPECT_EQ(entries[12].at, (Point{35, 980}));
+}
+
+TEST(PrintPage, ChartFillsTheFrameWithHeaderAndListBelow) {
+  const testing::ShownSky sky = ChartSkyWith({}, true);
+  auto chart = std::make_shared<Picture>(testing::ChartOf(sky));
+  const Picture page = ChartPrintPicture(chart, sky, sky.options,
+                                         {"010\xB0"
+                                          "00' E, 50\xB0"
+                                          "00' N",
+                                          ""});
+  EXPECT_EQ(page.width(), 740);
+  EXPECT_EQ(page.height(), 740);
+  const auto drawn = page.All<PictureOp>();
+  ASSERT_EQ(drawn.size(), 1u);
+  EXPECT_EQ(drawn[0].target, (Rect{0, 0, 740, 740}));
+  EXPECT_EQ(drawn[0].picture, chart);
+  const std::vector<TextOp> texts = page.Texts();
+  ASSERT_EQ(texts.size(), 24u);
+  EXPECT_EQ(texts[0].text,
+            "Datum / Zeit: Mo, 07.12.2026 / 14:05:09 WZ/GMT   Ort: 010\xB0"
+            "00' E, 50\xB0"
+            "00' N");
+  EXPECT_EQ(texts[0].at, (Point{35, 780}));
+  EXPECT_EQ(texts[0].font.face, "courier new");
+  EXPECT_EQ(texts[0].font.size, 10);
+}
+
+TEST(PrinterAdvice, ResolutionClassAndNoteFollowThePageWidth) {
+  struct Case {
+    int width;
+    int resolution;
+    bool note;
+  };
+  for (const Case c : {Case{2500, 300, false}, Case{2600, 600, true}, Case{9000, 600, true},
+                       Case{9100, 1200, true}}) {
+    const PrinterAdviceText advice = PrinterAdvice(c.width);
+    const std::string line =
+        "\r                            Ihr Drucker ist eingestellt auf " + std::to_string(c.width) +
+        " Pixel\r                            Papierbreite = " + std::to_string(c.resolution) +
+        " Pixel pro Inch.\r\r";
+    EXPECT_TRUE(advice.text.starts_with(line)) << c.width;
+    EXPECT_EQ(advice.text.find("(Notfalls") != std::string::npos, c.note) << c.width;
+    EXPECT_EQ(advice.title,
+              "       Falls das Diagramm nicht seitenf\xFC"
+              "llend oder zu gro\xDF gedruckt wird:");
+  }
+  const std::string withNote = PrinterAdvice(5000).text;
+  EXPECT_NE(withNote.find("kontrollieren.\r\r                            (Notfalls stellen Sie die "
+                          "Druckereigenschaften des\r"),
+            std::string::npos);
+  EXPECT_NE(withNote.find("\r                            erscheinenden Dialog bitte die Taste "
+                          "\xB4"
+                          "Eigenschaften\xB4\r"),
+            std::string::npos);
+  EXPECT_TRUE(PrinterAdvice(300).text.ends_with("das Aussehen zu kontrollieren.\r\r"));
+}
+
+}  // namespace
+}  // namespace sternwerk

@@ -1,0 +1,284 @@
+// The clock window's date/time/place and interval dialogs typed through as a
+// user does: a click on the button, keys into whichever field has the focus,
+// and the clock's state afterwards. Message boxes are recorded.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+#include "engine/calendar.h"
+#include "engine/sky.h"
+#include "platform/recording_messages.h"
+#include "tests/support/fake_system_clock.h"
+#include "tests/support/temporary_directory.h"
+#include "windows/date_time_place_dialog.h"
+#include "windows/interval_dialog.h"
+#include "windows/main_window.h"
+
+namespace sternwerk {
+namespace {
+
+using testing::FakeSystemClock;
+using testing::TemporaryDirectory;
+using testing::UtcTime;
+
+class ClockDialogs : public ::testing::Test {
+ protected:
+  ClockDialogs() {
+    form->windows.interval = &interval;
+    form->windows.dateTimePlace = &dateTimePlace;
+    form->StartUp();  // the clock runs at one tick per second
+    messages.Clear();
+  }
+
+  // Clicks the button and, while its dialog is open, acts in it as the user.
+  // A dialog that the actions leave open is a failure and is closed.
+  void ClickAndUse(QPushButton* button, QDialog& dialog, const std::function<void()>& actions) {
+    bool used = false;
+    QTimer::singleShot(0, &dialog, [&] {
+      used = true;
+      ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+      actions();
+      if (dialog.isVisible()) {
+        ADD_FAILURE() << "the dialog is still open";
+        dialog.reject();
+      }
+    });
+    button->click();
+    EXPECT_TRUE(used) << "the dialog did not open";
+  }
+
+  // Types each key into whichever widget has the focus at that moment.
+  static void Type(const QString& keys) {
+    for (const QChar key : keys) QTest::keyClicks(QApplication::focusWidget(), key);
+  }
+  static void Press(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
+
+  void ExpectHaltedWithBothGroups() {
+    EXPECT_FALSE(form->tickTimer->isActive());
+    EXPECT_EQ(form->statusLabel->text(), " Diagramm steht ");
+    for (QPushButton* b :
+         {form->dateTimePlaceButton, form->intervalButton, form->haltButton, form->enlargeButton}) {
+      EXPECT_TRUE(b->isEnabled()) << b->text().toStdString();
+    }
+  }
+
+  // While a dialog is open the clock is halted and no button can be used.
+  void ExpectInDialog() {
+    EXPECT_FALSE(form->tickTimer->isActive());
+    EXPECT_EQ(form->statusLabel->text(), " Diagramm steht ");
+    for (QPushButton* b :
+         {form->endButton, form->dateTimePlaceButton, form->intervalButton, form->haltButton,
+          form->realTimeButton, form->enlargeButton, form->riseButton, form->fullMoonButton}) {
+      EXPECT_FALSE(b->isEnabled()) << b->text().toStdString();
+    }
+  }
+
+  TemporaryDirectory directory;
+  RecordingMessages messages;
+  FakeSystemClock clock{UtcTime(2026, 12, 8, 9, 30, 15)};
+  SkyState sky;
+  std::unique_ptr<MainWindow> form = std::make_unique<MainWindow>(
+      sky, MainWindowServices{messages, clock, directory.path(), "TestOS", QSize(5000, 7100),
+                              [] { return true; }, [] {}});
+  IntervalDialog interval{form->clockSettings, messages};
+  DateTimePlaceDialog dateTimePlace{sky, messages};
+};
+
+TEST(IntervalDialog, WindowButtonsAndExplanation) {
+  ClockSettings settings;
+  RecordingMessages messages;
+  IntervalDialog dialog(settings, messages);
+  EXPECT_EQ(dialog.windowTitle(), "                Die Schrittweite pro Takt");
+  EXPECT_EQ(dialog.size(), QSize(305, 348));
+  const QStringList lines = dialog.explanation->toPlainText().split('\n');
+  ASSERT_EQ(lines.size(), 20);
+  EXPECT_EQ(lines[0], " Beim Start des Programmes läuft dessen Uhr - wie eine");
+  EXPECT_EQ(lines[5], "");
+  EXPECT_EQ(lines[15], " da  MC hierbei  'zu große Sprünge'  macht.   Und wenn  ");
+  EXPECT_EQ(lines[18], "  ");
+  EXPECT_TRUE(dialog.explanation->isReadOnly());
+  const std::pair<QPushButton*, const char*> buttons[] = {{dialog.dayButton, "1 Tag"},
+                                                          {dialog.weekButton, "7 Tage"},
+                                                          {dialog.monthButton, "30 Tage"},
+                                                          {dialog.yearButton, "1 Jahr"}};
+  int left = 8;
+  for (const auto& [button, caption] : buttons) {
+    EXPECT_EQ(button->text(), caption);
+    EXPECT_EQ(button->geometry(), QRect(left, 304, 49, 25)) << caption;
+    left += 56;
+  }
+  EXPECT_EQ(dialog.minutesEdit->geometry(), QRect(240, 304, 57, 24));
+  EXPECT_EQ(dialog.minutesEdit->maxLength(), 6);
+  EXPECT_EQ(dialog.minutesLabel->text(), "Minuten");
+  EXPECT_EQ(dialog.escLabel->text(), "  ESC  ");
+}
+
+TEST_F(ClockDialogs, AFullDateTimeAndPlaceIsShownAndDrawnWithTheClockHalted) {
+  ClickAndUse(form->dateTimePlaceButton, dateTimePlace, [&] {
+    ExpectInDialog();
+    EXPECT_EQ(QApplication::focusWidget(), dateTimePlace.dayEdit);
+    Type(
+        "24122027"
+        "1800"
+        "-07345"
+        "+4052");
+  });
+  EXPECT_TRUE(messages.shown().empty());
+  EXPECT_EQ(form->dateLabel->text(), "Fr, 24.12.2027");
+  EXPECT_EQ(form->timeLabel->text(), "18:00:00 WZ/GMT");
+  EXPECT_EQ(form->placeLabel->text(), "073°45' W, 40°52' N");
+  ExpectHaltedWithBothGroups();
+  EXPECT_EQ(form->rateLabel->text(), "1");
+
+  SkyState expected;  // the dial was recomputed for the entered instant and place
+  SetInstant(expected, 24, 12, 2027, 18.0001);
+  expected.longitude = -(73.75 + 0.0001);
+  expected.latitude = 40 + 52 / 60.0 + 0.0001;
+  ComputeSky(expected);
+  EXPECT_DOUBLE_EQ(sky.longitudes[2], expected.longitudes[2]);
+  EXPECT_DOUBLE_EQ(sky.longitudes[0], expected.longitudes[0]);
+}
+
+TEST_F(ClockDialogs, EscapeAtRateZeroStartsTheClockAtOneTick) {
+  form->rateSlider->setValue(20);
+  const std::string dateBefore = sky.dateText;
+  ClickAndUse(form->dateTimePlaceButton, dateTimePlace, [] { Press(Qt::Key_Escape); });
+  EXPECT_EQ(sky.dateText, dateBefore);
+  EXPECT_EQ(form->clockSettings.ticksPerSecond, 1);
+  EXPECT_EQ(form->rateSlider->value(), 21);
+  EXPECT_EQ(form->rateLabel->text(), "1");
+  EXPECT_EQ(form->speedLabel->text(), "Takte/Sek:1");
+  EXPECT_TRUE(form->tickTimer->isActive());
+  EXPECT_EQ(form->tickTimer->interval(), 955);
+  EXPECT_TRUE(form->enlargeButton->isEnabled()) << "both groups are enabled, even running";
+  EXPECT_TRUE(form->dateTimePlaceButton->isEnabled());
+}
+
+TEST_F(ClockDialogs, AWrongTimeIsReportedAndEscapeKeepsTheOldTime) {
+  const std::string timeBefore = sky.timeText;
+  ClickAndUse(form->dateTimePlaceButton, dateTimePlace, [&] {
+    Press(Qt::Key_Return);
+    Press(Qt::Key_Return);
+    Press(Qt::Key_Return);  // the date as filled in is committed again
+    Type("2360");
+    ASSERT_EQ(messages.shown().size(), 1u);
+    EXPECT_EQ(messages.shown()[0].kind, MessageKind::kError);
+    EXPECT_EQ(messages.shown()[0].text, "Das ist keine gültige Zeit!");
+    EXPECT_EQ(QApplication::focusWidget(), dateTimePlace.hourEdit);
+    QTest::mouseClick(dateTimePlace.dayEdit, Qt::LeftButton);
+    Press(Qt::Key_Escape);
+  });
+  EXPECT_EQ(sky.timeText, timeBefore);
+  ExpectHaltedWithBothGroups();
+}
+
+TEST_F(ClockDialogs, MinutesTypedWithEnterBecomeTheStep) {
+  ClickAndUse(form->intervalButton, interval, [&] {
+    ExpectInDialog();
+    EXPECT_EQ(interval.minutesEdit->text(), "0");
+    EXPECT_EQ(QApplication::focusWidget(), interval.minutesEdit);
+    Type("15");
+    Press(Qt::Key_Return);
+  });
+  EXPECT_EQ(form->clockSettings.stepMode, StepMode::kMinutes);
+  EXPECT_DOUBLE_EQ(form->clockSettings.intervalMinutes, 15);
+  EXPECT_EQ(form->intervalLabel->text(), "Min/Takt:15");
+  ExpectHaltedWithBothGroups();
+}
+
+TEST_F(ClockDialogs, SixCharactersApplyAtOnceAndLeavingTheFieldApplies) {
+  ClickAndUse(form->intervalButton, interval, [] { Type("100000"); });
+  EXPECT_DOUBLE_EQ(form->clockSettings.intervalMinutes, 100000);
+  EXPECT_EQ(form->intervalLabel->text(), "Min/Takt:100000");
+
+  ClickAndUse(form->intervalButton, interval, [&] {
+    Type("1.5");
+    QTest::mouseClick(interval.explanation, Qt::LeftButton);
+  });
+  EXPECT_DOUBLE_EQ(form->clockSettings.intervalMinutes, 1.5);
+  EXPECT_EQ(form->intervalLabel->text(), "Min/Takt:1");
+}
+
+// Enter on a text that is no positive number of minutes says what is
+// accepted and leaves the text selected, so the next keys replace it.
+TEST_F(ClockDialogs, RefusedMinutesAreExplainedAndSelectedForRetyping) {
+  ClickAndUse(form->intervalButton, interval, [&] {
+    for (const QString text : {"abc", "0", "1,5"}) {
+      Type(text);
+      Press(Qt::Key_Return);
+      EXPECT_TRUE(interval.isVisible()) << text.toStdString();
+      EXPECT_EQ(QApplication::focusWidget(), interval.minutesEdit);
+      EXPECT_EQ(interval.minutesEdit->selectedText(), text);
+    }
+    Type("2");
+    Press(Qt::Key_Return);
+  });
+  ASSERT_EQ(messages.shown().size(), 3u);
+  for (const auto& message : messages.shown()) {
+    EXPECT_EQ(message.kind, MessageKind::kError);
+    EXPECT_TRUE(message.text.contains("größer als 0")) << message.text.toStdString();
+    EXPECT_TRUE(message.text.contains("Punkt")) << message.text.toStdString();
+  }
+  EXPECT_DOUBLE_EQ(form->clockSettings.intervalMinutes, 2);
+}
+
+TEST_F(ClockDialogs, ATickIn1500MinuteStepsMovesOneDayAndOneHour) {
+  ClickAndUse(form->intervalButton, interval, [] {
+    Type("1500");
+    Press(Qt::Key_Enter);
+  });
+  const std::string before = sky.dateText;
+  const double hoursBefore = sky.hours;
+  form->Tick();
+  SkyState nextDay;
+  nextDay.dateText = before;
+  NextDay(nextDay);
+  EXPECT_EQ(sky.dateText, nextDay.dateText);
+  EXPECT_NEAR(sky.hours, hoursBefore + 1, 1e-9);
+}
+
+TEST_F(ClockDialogs, StepButtonsKeepTheMinutes) {
+  struct Case {
+    QPushButton* IntervalDialog::*button;
+    const char* label;
+    StepMode mode;
+  };
+  const Case cases[] = {{&IntervalDialog::dayButton, "1 Tag", StepMode::kDay},
+                        {&IntervalDialog::weekButton, "1 Woche", StepMode::kWeek},
+                        {&IntervalDialog::monthButton, "1 Monat", StepMode::kMonth},
+                        {&IntervalDialog::yearButton, "1 Jahr", StepMode::kYear}};
+  form->clockSettings.intervalMinutes = 42;
+  for (const Case& c : cases) {
+    ClickAndUse(form->intervalButton, interval,
+                [&] { QTest::mouseClick(interval.*c.button, Qt::LeftButton); });
+    EXPECT_EQ(form->clockSettings.stepMode, c.mode) << c.label;
+    EXPECT_EQ(form->intervalLabel->text(), c.label);
+    EXPECT_DOUBLE_EQ(form->clockSettings.intervalMinutes, 42) << c.label;
+  }
+}
+
+TEST_F(ClockDialogs, NoPositiveNumberKeepsTheDialogOpenAndEscapeChangesNothing) {
+  ClickAndUse(form->intervalButton, interval, [&] {
+    Type("-5");
+    Press(Qt::Key_Return);
+    EXPECT_TRUE(interval.isVisible());
+    QTest::keyClick(interval.minutesEdit, Qt::Key_A, Qt::ControlModifier);
+    Type("12abc");
+    Press(Qt::Key_Return);
+    EXPECT_TRUE(interval.isVisible());
+    EXPECT_EQ(QApplication::focusWidget(), interval.minutesEdit);
+    QTest::keyClick(interval.minutesEdit, Qt::Key_A, Qt::ControlModifier);
+    Type("30");
+    Press(Qt::Key_Escape);
+  });
+  EXPECT_EQ(form->clockSettings.stepMode, StepMode::kRealTime);
+  EXPECT_DOUBLE_EQ(form->clockSettings.intervalMinutes, 1.0 / 60.0);
+  EXPECT_EQ(form->intervalLabel->text(), "Sek/Takt:1");
+}
+
+}  // namespace
+}  // namespace sternwerk

@@ -1,0 +1,479 @@
+// The clock window driven as a user drives it: clicks, the slider, ticks;
+// only the message boxes, the system clock and the picture window are
+// replaced.
+#include "windows/main_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <QTextBlock>
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <memory>
+
+#include "charts/dial_drawing.h"
+#include "charts/position_list_text.h"
+#include "clock/clock_step.h"
+#include "engine/calendar.h"
+#include "platform/canvas.h"
+#include "platform/clipboard.h"
+#include "platform/picture_painter.h"
+#include "platform/program_files.h"
+#include "platform/qt_text.h"
+#include "platform/recording_messages.h"
+#include "platform/symbol_font.h"
+#include "platform/ui_style.h"
+#include "tests/support/fake_system_clock.h"
+#include "tests/support/temporary_directory.h"
+#include "windows/dial_view.h"
+
+namespace sternwerk {
+namespace {
+
+using testing::FakeSystemClock;
+using testing::TemporaryDirectory;
+using testing::UtcTime;
+
+class ClockWindow : public ::testing::Test {
+ protected:
+  MainWindowServices Services() {
+    return {messages,
+            clock,
+            directory.path(),
+            "TestOS",
+            QSize(5000, 7100),
+            [this] { return fontInstalled; },
+            [this] { ++pictureWindowShown; }};
+  }
+
+  MainWindow& Start(bool allFactors = false) {
+    messages.SetDefaultAnswer(allFactors);
+    form = std::make_unique<MainWindow>(sky, Services());
+    form->StartUp();
+    return *form;
+  }
+
+  void WriteStateFile(const std::string& contents) {
+    std::ofstream(directory.path() / "ALT.DAT", std::ios::binary) << contents;
+  }
+
+  // A tick one second of system time after the last.
+  void Tick() {
+    clock.Advance(std::chrono::seconds(1));
+    form->Tick();
+  }
+
+  TemporaryDirectory directory;
+  RecordingMessages messages;
+  FakeSystemClock clock{UtcTime(2026, 12, 8, 9, 30, 15)};
+  SkyState sky;
+  bool fontInstalled = true;
+  int pictureWindowShown = 0;
+  std::unique_ptr<MainWindow> form;
+};
+
+TEST_F(ClockWindow, FirstStartWithoutStateFile) {
+  MainWindow& f = Start();
+  EXPECT_EQ(pictureWindowShown, 1);
+  EXPECT_EQ(f.windowTitle(), "  TestOS             Die Sternwerk, Version 2.3");
+  EXPECT_EQ(f.placeLabel->text(), "010°00' E, 50°00' N");
+  EXPECT_EQ(sky.longitude, 10.0);
+  EXPECT_EQ(f.dateLabel->text(), "Di, 08.12.2026");
+  EXPECT_EQ(f.timeLabel->text(), "09:30:15 WZ/GMT");
+  EXPECT_TRUE(f.tickTimer->isActive());
+  EXPECT_EQ(f.tickTimer->interval(), 950);
+  EXPECT_EQ(f.statusLabel->text(), " Diagramm dreht ");
+  EXPECT_EQ(f.intervalLabel->text(), "Sek/Takt:1");
+  EXPECT_EQ(f.speedLabel->text(), "Takte/Sek:1");
+  EXPECT_EQ(f.rateLabel->text(), "1");
+  EXPECT_FALSE(f.lastInstantButton->isEnabled());
+  f.SetControlButtonsEnabled(true);
+  EXPECT_FALSE(f.lastInstantButton->isEnabled())
+      << "Alt-Datum/Zeit needs a state file read at start";
+  EXPECT_TRUE(f.haltButton->isEnabled());
+  EXPECT_FALSE(f.enlargeButton->isEnabled()) << "the halted-state group waits for a halt";
+  ASSERT_EQ(messages.shown().size(), 1u);
+  EXPECT_EQ(messages.shown()[0].kind, MessageKind::kConfirmation);
+  EXPECT_TRUE(messages.shown()[0].text.startsWith(
+      "Soll das Sternwerk transplutonisch arbeiten?      \r\n"));
+}
+
+TEST_F(ClockWindow, TheQuestionChoosesTheFactorSetOfTheList) {
+  MainWindow& twelve = Start(false);
+  EXPECT_FALSE(twelve.display.transplutonian);
+  EXPECT_EQ(twelve.positionList->toPlainText().split('\n').size(), 13);
+  EXPECT_EQ(twelve.positionList->toPlainText().split('\n').first(), " Die Planeten-Positionen:");
+
+  MainWindow& all = Start(true);
+  EXPECT_TRUE(all.display.transplutonian);
+  const QStringList lines = all.positionList->toPlainText().split('\n');
+  ASSERT_EQ(lines.size(), 23);
+  EXPECT_TRUE(lines[2].startsWith(" WI 000°00'00\"=00°00'WID"));
+  EXPECT_TRUE(lines[6].startsWith(" KN "));
+}
+
+// A change of the factor set between two redraws reaches the list's font,
+// scroll bar and lines.
+TEST_F(ClockWindow, TheListFollowsAChangedFactorSet) {
+  MainWindow& f = Start(false);
+  const int twelveFactorPixels = f.positionList->font().pixelSize();
+  f.display.transplutonian = true;
+  f.UpdateDial();
+  EXPECT_LT(f.positionList->font().pixelSize(), twelveFactorPixels);
+  EXPECT_EQ(f.positionList->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+  EXPECT_EQ(f.positionList->toPlainText().split('\n').size(), 23);
+
+  f.display.transplutonian = false;
+  f.UpdateDial();
+  EXPECT_EQ(f.positionList->font().pixelSize(), twelveFactorPixels);
+  EXPECT_EQ(f.positionList->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+  EXPECT_EQ(f.positionList->toPlainText().split('\n').size(), 13);
+}
+
+Picture DialOf(const SkyState& sky, const DisplayOptions& display) {
+  Picture dial(kDialSize, kDialSize);
+  Canvas canvas(dial);
+  DrawDial(sky, display, canvas);
+  return dial;
+}
+
+// The dial as the view shows it when painted whole.
+QImage WholeView(const Picture& dial) {
+  QImage view(kDialBackgroundWidth, kDialBackgroundHeight, QImage::Format_ARGB32_Premultiplied);
+  view.fill(ToQColor(kNavy));
+  QPainter painter(&view);
+  PaintPicture(painter, dial);
+  return view;
+}
+
+// After every tick, small steps and large, the view shows what a whole
+// redraw shows and the clipboard holds the dial of the instant reached; the
+// list is rebuilt only when its text changes.
+TEST_F(ClockWindow, TicksShowAndHandOnTheCurrentDial) {
+  MainWindow& f = Start(true);
+  int listRebuilds = 0;
+  QObject::connect(f.positionList, &QPlainTextEdit::textChanged, [&] { ++listRebuilds; });
+  f.UpdateDial();
+  EXPECT_EQ(listRebuilds, 0);
+
+  f.clockSettings.stepMode = StepMode::kMinutes;
+  for (const double minutes : {1.0, 1.0 / 60, 7.0, 1440.0}) {
+    f.clockSettings.intervalMinutes = minutes;
+    for (int tick = 0; tick < 12; ++tick) {
+      Tick();
+      ASSERT_EQ(f.dialView->image(), WholeView(DialOf(sky, f.display)))
+          << minutes << " min, tick " << tick;
+    }
+  }
+  EXPECT_GT(listRebuilds, 0);
+  QStringList lines;
+  for (const std::string& line : PositionListLines(sky, f.display)) lines << FromWindows1252(line);
+  EXPECT_EQ(f.positionList->toPlainText(), lines.join('\n'));
+  EXPECT_EQ(f.positionList->document()->availableUndoSteps(), 0);  // nothing piles up
+
+  const auto* pasted = dynamic_cast<const PictureMimeData*>(QApplication::clipboard()->mimeData());
+  ASSERT_NE(pasted, nullptr);
+  EXPECT_EQ(pasted->picture(), DialOf(sky, f.display));
+}
+
+TEST_F(ClockWindow, MissingSymbolFontIsReportedOnceAndDrawsFallbacks) {
+  fontInstalled = false;
+  Start();
+  ASSERT_EQ(messages.shown().size(), 2u);  // the message, then the question
+  EXPECT_EQ(messages.shown()[0].kind, MessageKind::kInformation);
+  const QString& text = messages.shown()[0].text;
+  EXPECT_TRUE(text.startsWith("Die Datei  " + kSymbolFontFile + "  fehlt")) << text.toStdString();
+  EXPECT_TRUE(text.contains("~/.local/share/fonts"));
+  EXPECT_EQ(text.count('\r'), 13);
+  EXPECT_FALSE(form->display.symbolFontPresent);
+}
+
+TEST_F(ClockWindow, StartWithStateFileTakesOnlyThePlace) {
+  WriteStateFile(
+      "07.12.2026\r\n14:05:09\r\n-008\xB0"
+      "30'\r\n+47\xB0"
+      "15'\r\n");
+  MainWindow& f = Start();
+  EXPECT_EQ(f.placeLabel->text(), "008°30' W, 47°15' N");
+  EXPECT_EQ(f.dateLabel->text(), "Di, 08.12.2026");
+  EXPECT_TRUE(f.lastInstantButton->isEnabled());
+}
+
+TEST_F(ClockWindow, CloseWritesTheStateFileAndReloadRestoresIt) {
+  WriteStateFile(
+      "01.01.2000\r\n00:00:00\r\n-008\xB0"
+      "30'\r\n+47\xB0"
+      "15'\r\n");
+  MainWindow& f = Start();
+  SetInstant(sky, 7, 12, 2026, 14 + 5 / 60.0 + 9 / 3600.0);
+  ASSERT_TRUE(f.close());
+  std::ifstream file(directory.path() / "ALT.DAT", std::ios::binary);
+  const std::string written((std::istreambuf_iterator<char>(file)), {});
+  EXPECT_EQ(written,
+            "07.12.2026\r\n14:05:09\r\n-008\xB0"
+            "30'\r\n+47\xB0"
+            "15'\r\n");
+
+  SetInstant(sky, 1, 1, 2001, 3);
+  f.lastInstantButton->click();
+  EXPECT_EQ(sky.dateText, "07.12.2026");
+  EXPECT_EQ(f.timeLabel->text(), "14:05:09 WZ/GMT");
+  EXPECT_NEAR(sky.longitude, -8.5001, 1e-12);
+  EXPECT_NEAR(sky.latitude, 47.2501, 1e-12);
+  EXPECT_EQ(f.placeLabel->text(), "008°30' W, 47°15' N");
+  EXPECT_FALSE(f.tickTimer->isActive()) << "the slider already stood at 21";
+  EXPECT_TRUE(f.enlargeButton->isEnabled());
+}
+
+TEST_F(ClockWindow, ReloadOfADeletedStateFileReportsAndKeepsTheInstant) {
+  WriteStateFile(
+      "01.01.2000\r\n00:00:00\r\n+010\xB0"
+      "00'\r\n+50\xB0"
+      "00'\r\n");
+  MainWindow& f = Start();
+  messages.Clear();
+  std::filesystem::remove(directory.path() / "ALT.DAT");
+  const SkyState before = sky;
+  f.lastInstantButton->click();
+  ASSERT_EQ(messages.shown().size(), 1u);
+  EXPECT_EQ(messages.shown()[0].kind, MessageKind::kError);
+  EXPECT_TRUE(messages.shown()[0].text.contains("ALT.DAT"));
+  EXPECT_EQ(sky.dateText, before.dateText);
+  EXPECT_EQ(sky.longitude, before.longitude);
+  EXPECT_FALSE(f.tickTimer->isActive());
+}
+
+TEST_F(ClockWindow, AFailedWriteAtCloseKeepsTheWindowOpenUnlessTheUserEndsWithoutSaving) {
+  MainWindow& f = Start();
+  messages.Clear();
+  std::filesystem::remove_all(directory.path());
+  messages.SetDefaultAnswer(false);
+  EXPECT_FALSE(f.close());
+  ASSERT_EQ(messages.shown().size(), 1u);
+  EXPECT_EQ(messages.shown()[0].kind, MessageKind::kConfirmation);
+  EXPECT_TRUE(messages.shown()[0].text.contains("ALT.DAT"));
+  EXPECT_TRUE(messages.shown()[0].text.contains("Trotzdem beenden?"));
+
+  // Once the directory is back, the same close saves the state.
+  std::filesystem::create_directory(directory.path());
+  messages.Clear();
+  EXPECT_TRUE(f.close());
+  EXPECT_TRUE(messages.shown().empty());
+  EXPECT_TRUE(std::filesystem::exists(directory.path() / "ALT.DAT"));
+}
+
+TEST_F(ClockWindow, TheUserMayEndWithoutSavingWhenTheStateCannotBeWritten) {
+  MainWindow& f = Start();
+  std::filesystem::create_directory(directory.path() / "ALT.DAT");
+  messages.SetDefaultAnswer(true);
+  EXPECT_TRUE(f.close());
+  EXPECT_TRUE(std::filesystem::is_directory(directory.path() / "ALT.DAT"));
+}
+
+// Every step mode with the whole tick (step, sky, dial, clipboard and list)
+// at both ends of the clock's calendar: it runs back past 1600 but halts
+// rather than leave the years 1 to 9999.
+TEST_F(ClockWindow, EveryStepModeHaltsAtTheEndsOfTheCalendar) {
+  MainWindow& f = Start(true);
+  for (const StepMode mode : {StepMode::kRealTime, StepMode::kMinutes, StepMode::kDay,
+                              StepMode::kWeek, StepMode::kMonth, StepMode::kYear}) {
+    for (const int rate : {20, -20, 1, -1}) {
+      f.clockSettings.stepMode = mode;
+      f.clockSettings.intervalMinutes = 1440;
+      f.rateSlider->setValue(SliderPositionFromRate(rate));
+      messages.Clear();
+
+      if (rate > 0) {
+        SetInstant(sky, 31, 12, 9999, 23 + 59 / 60.0 + 59 / 3600.0);
+      } else {
+        SetInstant(sky, 1, 1, 1600, 0);
+        Tick();
+        EXPECT_EQ(sky.year, 1599);
+        EXPECT_TRUE(f.tickTimer->isActive());
+        SetInstant(sky, 1, 1, 1, 0);
+      }
+      const std::string endDate = sky.dateText;
+      const double endHours = sky.hours;
+      Tick();
+      EXPECT_EQ(sky.dateText, endDate);
+      EXPECT_EQ(sky.hours, endHours);
+      EXPECT_FALSE(f.tickTimer->isActive());
+      EXPECT_EQ(f.haltButton->text(), "&Weiter");
+      ASSERT_EQ(messages.shown().size(), 1u);
+      EXPECT_TRUE(messages.shown()[0].text.contains("9999"));
+      for (const double longitude : sky.longitudes) EXPECT_TRUE(std::isfinite(longitude));
+      EXPECT_EQ(f.positionList->toPlainText().count('\n'), 22);
+    }
+  }
+}
+
+TEST_F(ClockWindow, TicksCarryTheDateForwardsAndBackwards) {
+  MainWindow& f = Start();
+  SetInstant(sky, 31, 12, 2026, 23 + 59 / 60.0 + 59 / 3600.0);
+  f.haltButton->click();  // halt
+  f.haltButton->click();  // continue: the pacer counts from now
+  Tick();
+  EXPECT_EQ(f.dateLabel->text(), "Fr, 01.01.2027");
+  EXPECT_EQ(f.timeLabel->text(), "00:00:00 WZ/GMT");
+
+  f.rateSlider->setValue(19);  // one tick per second backwards
+  Tick();
+  EXPECT_EQ(f.dateLabel->text(), "Do, 31.12.2026");
+  EXPECT_EQ(f.timeLabel->text(), "23:59:59 WZ/GMT");
+}
+
+TEST_F(ClockWindow, SliderSetsRateIntervalAndDirection) {
+  MainWindow& f = Start();
+  f.rateSlider->setValue(0);
+  EXPECT_EQ(f.clockSettings.ticksPerSecond, -20);
+  EXPECT_EQ(f.tickTimer->interval(), 47);
+  EXPECT_EQ(f.rateLabel->text(), "-20");
+  EXPECT_EQ(f.speedLabel->text(), "Takte/Sek:20");
+  EXPECT_TRUE(f.tickTimer->isActive());
+  EXPECT_FALSE(f.riseButton->isEnabled());
+
+  f.rateSlider->setValue(20);
+  EXPECT_FALSE(f.tickTimer->isActive());
+  EXPECT_EQ(f.statusLabel->text(), " Diagramm steht ");
+  EXPECT_TRUE(f.riseButton->isEnabled());
+
+  f.haltButton->click();  // "Weiter" at rate 0 starts at one tick forward
+  EXPECT_EQ(f.rateSlider->value(), 21);
+  EXPECT_EQ(f.clockSettings.ticksPerSecond, 1);
+  EXPECT_EQ(f.tickTimer->interval(), 955);
+  EXPECT_TRUE(f.tickTimer->isActive());
+  EXPECT_EQ(f.haltButton->text(), "&Halt");
+}
+
+TEST_F(ClockWindow, RealTimeRestartsTheClockOnlyWhenTheSliderMoves) {
+  MainWindow& f = Start();
+  f.rateSlider->setValue(25);
+  clock.Set(UtcTime(2027, 3, 1, 12, 0, 0));
+  f.realTimeButton->click();
+  EXPECT_EQ(f.dateLabel->text(), "Mo, 01.03.2027");
+  EXPECT_EQ(f.rateSlider->value(), 21);
+  EXPECT_TRUE(f.tickTimer->isActive());
+  EXPECT_EQ(f.tickTimer->interval(), 955);
+
+  f.realTimeButton->click();
+  EXPECT_FALSE(f.tickTimer->isActive()) << "the slider stood at 21 already";
+  EXPECT_TRUE(f.enlargeButton->isEnabled());
+}
+
+TEST_F(ClockWindow, SourcePanelHaltsTheClockAndHidingItLeavesItHalted) {
+  MainWindow& f = Start();
+  f.sourceButton->click();
+  EXPECT_FALSE(f.sourcePanel->isHidden());
+  EXPECT_FALSE(f.tickTimer->isActive());
+  EXPECT_TRUE(f.sourceButton->isEnabled());
+  EXPECT_FALSE(f.haltButton->isEnabled());
+  EXPECT_FALSE(f.enlargeButton->isEnabled());
+  f.sourceButton->click();
+  EXPECT_TRUE(f.sourcePanel->isHidden());
+  EXPECT_FALSE(f.tickTimer->isActive());
+  EXPECT_TRUE(f.enlargeButton->isEnabled());
+  EXPECT_TRUE(f.haltButton->isEnabled());
+}
+
+TEST_F(ClockWindow, EscapeHidesTheSourcePanelAsItsButtonDoes) {
+  MainWindow& f = Start();
+  f.show();
+  f.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+  QTest::mouseClick(f.sourceButton, Qt::LeftButton);
+  ASSERT_FALSE(f.sourcePanel->isHidden());
+  QTest::mouseClick(f.sourceText->viewport(), Qt::LeftButton);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+  EXPECT_TRUE(f.sourcePanel->isHidden());
+  EXPECT_FALSE(f.tickTimer->isActive());
+  EXPECT_TRUE(f.enlargeButton->isEnabled());
+  EXPECT_TRUE(f.haltButton->isEnabled());
+  QTest::keyClick(f.sourceButton, Qt::Key_Escape);
+  EXPECT_TRUE(f.sourcePanel->isHidden()) << "ESC does not show the panel";
+}
+
+TEST_F(ClockWindow, LegendButtonTogglesTheLegendOfTheFactorSet) {
+  MainWindow& f = Start(false);
+  f.legendButton->click();
+  EXPECT_FALSE(f.twelveFactorGlyphs->isHidden());
+  EXPECT_FALSE(f.twelveFactorNames->isHidden());
+  EXPECT_TRUE(f.allFactorGlyphs->isHidden());
+  EXPECT_EQ(f.twelveFactorNames->toPlainText().split('\n').size(), 12);
+  f.legendButton->click();
+  EXPECT_TRUE(f.twelveFactorGlyphs->isHidden());
+  EXPECT_EQ(f.allFactorNames->toPlainText().split('\n')[1], "Widder   ");
+}
+
+// Every line of both legends lies whole inside its memo's visible area in
+// the symbol font, the wide glyphs of MC and AS and the longest names
+// included; the names stand right of the glyphs.
+TEST_F(ClockWindow, LegendsShowEveryLineWhole) {
+  const ApplicationFont symbolFont(SymbolFontPath());
+  ASSERT_TRUE(symbolFont.added());
+  for (const bool allFactors : {false, true}) {
+    MainWindow& f = Start(allFactors);
+    f.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
+    f.legendButton->click();
+    QPlainTextEdit* glyphs = allFactors ? f.allFactorGlyphs : f.twelveFactorGlyphs;
+    QPlainTextEdit* names = allFactors ? f.allFactorNames : f.twelveFactorNames;
+    ASSERT_TRUE(names->isVisible());
+    QStringList shown;
+    for (int line = 0; line < names->document()->blockCount(); ++line) {
+      for (QPlainTextEdit* memo : {glyphs, names}) {
+        QTextCursor cursor(memo->document()->findBlockByNumber(line));
+        const QRect start = memo->cursorRect(cursor);
+        cursor.movePosition(QTextCursor::EndOfBlock);
+        const QRect end = memo->cursorRect(cursor);
+        const QString text = cursor.block().text();
+        EXPECT_TRUE(memo->viewport()->rect().contains(start.topLeft()) &&
+                    memo->viewport()->rect().contains(end.bottomRight()))
+            << text.toStdString() << ": " << end.right() << "," << end.bottom() << " outside "
+            << memo->viewport()->width() << "x" << memo->viewport()->height();
+      }
+      shown << names->document()->findBlockByNumber(line).text().trimmed();
+    }
+    EXPECT_LE(glyphs->geometry().right(), names->x());
+    EXPECT_TRUE(shown.contains("Medium Coeli"));
+    EXPECT_TRUE(shown.contains("Ascendent"));
+  }
+}
+
+TEST_F(ClockWindow, TimeColourShowsGreenwichAndWest) {
+  MainWindow& f = Start();
+  const auto colourAt = [&](double longitude) {
+    sky.longitude = longitude;
+    f.ShowInstant();
+    return f.timeLabel->palette().color(QPalette::WindowText);
+  };
+  EXPECT_EQ(colourAt(0.0001), QColor(0, 128, 0));
+  EXPECT_EQ(colourAt(1 / 60.0 + 0.0001), QColor(128, 0, 0));
+  EXPECT_EQ(colourAt(-8.5001), QColor(0, 128, 0));
+}
+
+TEST_F(ClockWindow, AcceleratorKeysPressTheirButtons) {
+  MainWindow& f = Start();
+  f.show();
+  QApplication::setActiveWindow(&f);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+  // A mnemonic animates the click, which lands a moment later.
+  const auto press = [&](Qt::Key key, const std::function<bool()>& done) {
+    QTest::keyClick(f.windowHandle(), key, Qt::AltModifier);
+    return QTest::qWaitFor(done, 2000);
+  };
+  EXPECT_TRUE(press(Qt::Key_H, [&] { return !f.tickTimer->isActive(); })) << "Alt+H halts";
+  EXPECT_EQ(f.haltButton->text(), "&Weiter");
+  EXPECT_TRUE(press(Qt::Key_W, [&] { return f.tickTimer->isActive(); })) << "Alt+W continues";
+  EXPECT_TRUE(press(Qt::Key_N, [&] { return !f.twelveFactorGlyphs->isHidden(); }))
+      << "Alt+N shows the legend";
+  f.hide();
+}
+
+}  // namespace
+}  // namespace sternwerk

@@ -1,0 +1,56 @@
+// The factor choice dialog: the user types the two-letter code of
+// the factor whose rise, set or culmination is searched.
+#pragma once
+
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QString>
+
+#include "charts/display_options.h"
+#include "engine/event_search.h"
+#include "platform/messages.h"
+
+namespace sternwerk {
+
+class FactorChoiceDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  FactorChoiceDialog(SearchState& search, const DisplayOptions& display, Messages& messages,
+                     QWidget* parent = nullptr);
+
+  // Empties the field and the answer and sets the range hint; runs each
+  // time the dialog is shown.
+  void BeginEntry();
+  // ESC in the field enters the cancel code.
+  void CancelOnEscape(QChar key);
+  // Checks the field after every change: closes with the factor chosen,
+  // closes cancelled, or explains a refused code and stays open.
+  void CheckCode(const QString& text);
+
+  // Empty when a factor was chosen (written to the search state), "##" when
+  // the dialog was cancelled, by ESC, "##" or closing the window.
+  QString answer;
+
+  QPlainTextEdit* instructions;
+  QLineEdit* codeEdit;
+  QLabel* rangeLabel;
+  QLabel* escLabel;
+
+ public slots:
+  void reject() override;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  SearchState& search_;
+  const DisplayOptions& display_;
+  Messages& messages_;
+};
+
+}  // namespace sternwerk

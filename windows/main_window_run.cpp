@@ -1,0 +1,201 @@
+// The clock window's run control: the tick, the slider, halt and continue,
+// real time, the reload of the last instant, and the redraw of the dial.
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <algorithm>
+
+#include "charts/dial_drawing.h"
+#include "charts/position_list_text.h"
+#include "clock/clock_step.h"
+#include "clock/clock_tick.h"
+#include "clock/state_file.h"
+#include "engine/sky.h"
+#include "engine/state_texts.h"
+#include "platform/canvas.h"
+#include "platform/clipboard.h"
+#include "platform/qt_text.h"
+#include "platform/ui_style.h"
+#include "windows/dial_view.h"
+#include "windows/main_window.h"
+
+namespace sternwerk {
+namespace {
+
+constexpr int kListPointsAllFactors = 9;
+constexpr int kListPointsTwelveFactors = 10;
+constexpr const char* kCalendarEnd =
+    "Die Uhr hält an: Ihr Kalender reicht vom Jahr 0001 bis zum Jahr 9999.";
+
+QString Text(const std::string& windows1252) {
+  return FromWindows1252(windows1252);
+}
+
+// Replaces only the characters between the parts the old and the new line
+// share at both ends: a small change stays within its line, which the list
+// then lays out and repaints alone.
+void ReplaceLine(const QTextBlock& block, const QString& line) {
+  const QString old = block.text();
+  if (old == line) return;
+  const qsizetype shorter = std::min(old.size(), line.size());
+  qsizetype head = 0;
+  while (head < shorter && old[head] == line[head]) ++head;
+  qsizetype tail = 0;
+  while (tail < shorter - head && old[old.size() - 1 - tail] == line[line.size() - 1 - tail])
+    ++tail;
+  QTextCursor cursor(block);
+  cursor.setPosition(block.position() + static_cast<int>(head));
+  cursor.setPosition(block.position() + static_cast<int>(old.size() - tail),
+                     QTextCursor::KeepAnchor);
+  cursor.insertText(line.mid(head, line.size() - tail - head));
+}
+
+}  // namespace
+
+void MainWindow::Tick() {
+  if (!StepTick(sky, clockSettings, pacer_)) {
+    ShowHalted();
+    SetSearchButtonsEnabled(true);
+    services_.messages.Information(QString::fromUtf8(kCalendarEnd));
+    return;
+  }
+  ShowInstant();
+  intervalLabel->setText(Text(IntervalText(clockSettings)));
+  UpdateDial();
+  ClearSearchResult();
+}
+
+void MainWindow::ChangeRate(int position) {
+  sourcePanel->hide();
+  clockSettings.ticksPerSecond = RateFromSliderPosition(position);
+  rateLabel->setText(QString::number(clockSettings.ticksPerSecond));
+  if (clockSettings.ticksPerSecond == 0) {
+    ShowHalted();
+    SetSearchButtonsEnabled(true);
+  } else {
+    ShowRunning();
+    SetSearchButtonsEnabled(false);
+    tickTimer->setInterval(TimerInterval(clockSettings.ticksPerSecond));
+  }
+  speedLabel->setText(Text(SpeedText(clockSettings.ticksPerSecond)));
+  ClearSearchResult();
+}
+
+void MainWindow::HaltOrContinue() {
+  if (tickTimer->isActive()) {
+    ShowHalted();
+    SetSearchButtonsEnabled(true);
+    enlargeButton->setFocus();
+  } else {
+    sourcePanel->hide();
+    ShowRunning();
+    SetSearchButtonsEnabled(false);
+    if (clockSettings.ticksPerSecond == 0) {
+      clockSettings.ticksPerSecond = 1;
+      rateSlider->setValue(SliderPositionFromRate(1));
+      rateLabel->setText("1");
+    }
+  }
+  ClearSearchResult();
+}
+
+void MainWindow::GoToRealTime() {
+  ShowHalted();
+  SetSearchButtonsEnabled(true);
+  ClearSearchResult();
+  TakeInstantFromClock();
+  SetTextColour(dateLabel, kBlack);
+  ShowInstant();
+  ApplyStepDefaults();
+  UpdateDial();
+}
+
+void MainWindow::ReloadLastInstant() {
+  ShowHalted();
+  SetTextColour(dateLabel, kBlack);
+  SetSearchButtonsEnabled(true);
+  const Status read = ReadStateFile(services_.workingDirectory, sky);
+  if (!read.ok()) {
+    services_.messages.Error(QString::fromStdString(read.error()));
+    return;
+  }
+  ApplyStepDefaults();
+  SetInstantFromTexts(sky);
+  SetPlaceFromTexts(sky);
+  placeLabel->setText(Text(PlaceLabelFromTexts(sky)));
+  ShowInstant();
+  ClearSearchResult();
+  UpdateDial();
+}
+
+void MainWindow::UpdateDial() {
+  display.computation = ComputeSky(sky, computationMode);
+  Picture dial(kDialSize, kDialSize);
+  Canvas canvas(dial);
+  DrawDial(sky, display, canvas);
+  ShowDial(std::move(dial));
+  ShowPositionList();
+  const QString searchResult = Text(search.resultText);
+  if (searchResultLabel->text() != searchResult) {
+    searchResultLabel->setText(searchResult);
+    searchResultLabel->adjustSize();
+  }
+  if (!search.resultText.empty()) searchResultLabel->show();
+}
+
+// Publishes the drawn dial: in the window on the navy ground, and on the
+// clipboard for other programs.
+void MainWindow::ShowDial(Picture dial) {
+  if (palette().color(QPalette::Window) != ToQColor(kNavy)) SetColours(this, kNavy);
+  dialView->SetPicture(dial);
+  CopyPictureToClipboard(std::move(dial));
+}
+
+// Font, scroll bar and lines change only where the factor set or the
+// positions did, so that only changed lines are laid out and repainted; the
+// list always shows its top after a redraw.
+void MainWindow::ShowPositionList() {
+  const int listPixels =
+      PointFont(positionList->font().family(),
+                display.transplutonian ? kListPointsAllFactors : kListPointsTwelveFactors)
+          .pixelSize();
+  if (positionList->font().pixelSize() != listPixels) {
+    QFont listFont = positionList->font();
+    listFont.setPixelSize(listPixels);
+    positionList->setFont(listFont);
+  }
+  const Qt::ScrollBarPolicy scrolling =
+      display.transplutonian ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff;
+  if (positionList->verticalScrollBarPolicy() != scrolling)
+    positionList->setVerticalScrollBarPolicy(scrolling);
+
+  QStringList lines;
+  for (const std::string& line : PositionListLines(sky, display)) lines << Text(line);
+  QTextDocument* list = positionList->document();
+  list->setUndoRedoEnabled(false);  // the edits below are no user's to undo
+  if (list->blockCount() != lines.size()) {
+    positionList->setPlainText(lines.join('\n'));
+  } else {
+    for (int i = 0; i < lines.size(); ++i) ReplaceLine(list->findBlockByNumber(i), lines[i]);
+  }
+  positionList->moveCursor(QTextCursor::Start);
+}
+
+void MainWindow::TakeInstantFromClock() {
+  SetInstantFromClock(sky, services_.clock);
+}
+
+void MainWindow::ApplyStepDefaults() {
+  SetStepDefaults(clockSettings);
+  intervalLabel->setText(Text(IntervalText(clockSettings)));
+  speedLabel->setText(Text(SpeedText(clockSettings.ticksPerSecond)));
+  rateSlider->setValue(SliderPositionFromRate(1));
+}
+
+void MainWindow::ClearSearchResult() {
+  search.resultText.clear();
+  searchResultLabel->hide();
+}
+
+}  // namespace sternwerk
