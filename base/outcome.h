@@ -1,22 +1,38 @@
 // The result of an operation that can fail on outside data: a value, or a
-// message saying what was wrong.
+// message saying what was wrong. Every function of the program that can fail
+// reports it this way; the message is whole sentences for the user.
 #pragma once
 
+#include <cstdio>
+#include <cstdlib>
 #include <optional>
 #include <string>
 #include <utility>
 
 namespace sternwerk {
 
+// Ends the program on a caller's mistake: asking a failure for its value.
+[[noreturn]] inline void FailedOutcomeAccess(const std::string& error) {
+  std::fprintf(stderr, "sternwerk: value of a failed operation taken: %s\n", error.c_str());
+  std::abort();
+}
+
 template <typename T>
-class Outcome {
+class [[nodiscard]] Outcome {
  public:
   static Outcome Success(T value) { return Outcome(std::move(value), {}); }
   static Outcome Failure(std::string error) { return Outcome(std::nullopt, std::move(error)); }
 
   bool ok() const { return value_.has_value(); }
-  const T& value() const& { return *value_; }
-  T&& value() && { return std::move(*value_); }
+  // The value of a success; on a failure the program ends with the error.
+  const T& value() const& {
+    if (!ok()) FailedOutcomeAccess(error_);
+    return *value_;
+  }
+  T&& value() && {
+    if (!ok()) FailedOutcomeAccess(error_);
+    return std::move(*value_);
+  }
   const std::string& error() const { return error_; }
 
  private:
@@ -28,7 +44,7 @@ class Outcome {
 };
 
 // The result of an operation that gives nothing back when it succeeds.
-class Status {
+class [[nodiscard]] Status {
  public:
   static Status Success() { return Status({}); }
   static Status Failure(std::string error) { return Status(std::move(error)); }

@@ -83,7 +83,8 @@ void EnlargedChartWindow::UpdateChart() {
   Canvas canvas(*chart);
   DrawEnlargedChart(sky_, display_, handOver.texts, canvas);
   chart_ = chart;
-  Publish(*chart_, [this] { return files_.WriteWorkingFile(*chart_); });
+  // A failed write is reported by Publish; the chart stays shown.
+  static_cast<void>(Publish(*chart_, [this] { return files_.WriteWorkingFile(*chart_); }));
 }
 
 void EnlargedChartWindow::Back() {
