@@ -53,8 +53,8 @@ void FitLegend(QPlainTextEdit* glyphs, QPlainTextEdit* names) {
 
 }  // namespace
 
-MainWindow::MainWindow(SkyState& sky, MainWindowServices services, QWidget* parent)
-    : QWidget(parent), sky(sky), services_(std::move(services)), pacer_(services_.clock) {
+MainWindow::MainWindow(SkyState& skyState, MainWindowServices services, QWidget* parent)
+    : QWidget(parent), sky(skyState), services_(std::move(services)), pacer_(services_.clock) {
   printPageWidth = static_cast<std::uint16_t>(services_.printPage.width());
   printPageHeight = static_cast<std::uint16_t>(services_.printPage.height());
   setFixedSize(kClientWidth, kClientHeight);

@@ -210,8 +210,8 @@ INSTANTIATE_TEST_SUITE_P(AllKinds, EventScanEqualsPlainScan,
                          ::testing::Values(EventKind::kRise, EventKind::kSet,
                                            EventKind::kCulmination, EventKind::kFullMoon,
                                            EventKind::kNewMoon),
-                         [](const auto& info) {
-                           std::string name = KindName(info.param);
+                         [](const auto& kindInfo) {
+                           std::string name = KindName(kindInfo.param);
                            std::erase(name, ' ');
                            return name;
                          });
