@@ -1,0 +1,68 @@
+#include "engine/horizon_events.h"
+
+#include <swephexp.h>
+
+#include <array>
+#include <cmath>
+
+#include "engine/calendar.h"
+#include "engine/factors.h"
+#include "engine/library_bodies.h"
+#include "engine/sky.h"
+
+namespace sternwerk {
+namespace {
+
+constexpr double kSecondsPerDay = 86400;
+constexpr double kPlaceHeightMetres = 0;
+// Zero pressure and temperature ask the library for its standard atmosphere.
+constexpr double kStandardPressure = 0;
+constexpr double kStandardTemperature = 0;
+constexpr int32 kRiseTransitCalled = 0;
+constexpr int32 kNoEvent = -2;
+
+int32 LibraryEvent(EventKind kind) {
+  switch (kind) {
+    case EventKind::kRise:
+      return SE_CALC_RISE;
+    case EventKind::kSet:
+      return SE_CALC_SET;
+    default:
+      return SE_CALC_MTRANSIT;
+  }
+}
+
+// The Julian day rounded to the whole second of Universal Time.
+double RoundedToSecond(double julianDay) {
+  return std::round(julianDay * kSecondsPerDay) / kSecondsPerDay;
+}
+
+}  // namespace
+
+bool HasHorizonRise(int factor) {
+  return factor != kLunarNode && LibraryBody(factor).has_value();
+}
+
+Outcome<SearchStatus> SearchHorizonEvent(SkyState& sky, EventKind kind, int factor,
+                                         ComputationMode mode) {
+  if (IsLunation(kind) || !HasHorizonRise(factor))
+    return Outcome<SearchStatus>::Success(SearchStatus::kNotSearchable);
+  const double midnight = JulianDayNumber(sky.day, sky.month, sky.year);
+  std::array<double, 3> place = {sky.longitude, sky.latitude, kPlaceHeightMetres};
+  std::array<char, AS_MAXCH> error{};
+  double event = 0;
+  const int32 result =
+      swe_rise_trans(midnight, *LibraryBody(factor), nullptr, SEFLG_SWIEPH, LibraryEvent(kind),
+                     place.data(), kStandardPressure, kStandardTemperature, &event, error.data());
+  if (result == kNoEvent) return Outcome<SearchStatus>::Success(SearchStatus::kNotFound);
+  if (result < kRiseTransitCalled) return Outcome<SearchStatus>::Failure(error.data());
+
+  int year = 0, month = 0, day = 0;
+  double hours = 0;
+  swe_revjul(RoundedToSecond(event), SE_GREG_CAL, &year, &month, &day, &hours);
+  SetInstant(sky, day, month, year, std::round(hours * 3600) / 3600);
+  ComputeSky(sky, mode);
+  return Outcome<SearchStatus>::Success(SearchStatus::kFound);
+}
+
+}  // namespace sternwerk
