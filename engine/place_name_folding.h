@@ -1,0 +1,21 @@
+// Place names folded for searching: lower case, accents taken off, so that
+// what a user types on any keyboard finds the name.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace sternwerk {
+
+// How letters with umlauts and ligatures are folded: kPlain drops the
+// accent ("München" -> "munchen"), kTransliterated writes them as German
+// and Scandinavian spelling without the letter does ("muenchen", "koeln").
+// ß is "ss" and hyphens are blanks in both.
+enum class Folding { kPlain, kTransliterated };
+
+// The folded form of a UTF-8 name. Letters of the Latin-1 and Latin
+// Extended-A blocks are folded; other characters pass unchanged, and bytes
+// that are not UTF-8 pass as they are.
+std::string FoldPlaceName(std::string_view name, Folding folding = Folding::kPlain);
+
+}  // namespace sternwerk
