@@ -196,7 +196,7 @@ SearchStatus SearchEvent(SkyState& sky, EventKind kind, int factor, const Search
   int shownHour = -1;
   for (int day = 0; day < days; ++day) {
     if (day > 0) NextDay(sky);
-    if (sky.year > kLastFourDigitYear) break;  // the scan ends with the calendar
+    if (sky.year > kLastCalendarYear) break;  // the scan ends with the calendar
     for (int step = 0; step < stepsPerDay;) {
       const int hour = step / scan.stepsPerHour;
       if (hour != shownHour) {
