@@ -19,7 +19,8 @@ std::size_t SkipDigits(std::string_view text, std::size_t at) {
 }
 
 // The number as from_chars reads it: no leading blanks, no "+" before it, a
-// "." as decimal point. Empty when the text breaks the rules.
+// "." as decimal point. Empty, which from_chars refuses, when the text
+// breaks the rules.
 std::string Normalised(std::string_view text, NumberRules rules, bool whole) {
   if (rules.leadingBlanks) {
     const std::size_t first = text.find_first_not_of(' ');
@@ -59,7 +60,7 @@ Outcome<T> Converted(const std::string& number) {
   T value{};
   const char* end = number.data() + number.size();
   const auto [rest, error] = std::from_chars(number.data(), end, value);
-  if (number.empty() || error != std::errc() || rest != end) return Outcome<T>::Failure(kNoNumber);
+  if (error != std::errc() || rest != end) return Outcome<T>::Failure(kNoNumber);
   return Outcome<T>::Success(value);
 }
 

@@ -74,6 +74,7 @@ int PrintTsv(ComputationMode mode) {
   return 0;
 }
 
+// The arguments after the first.
 std::vector<std::string> After(const std::vector<std::string>& args) {
   return std::vector<std::string>(args.begin() + 1, args.end());
 }
