@@ -2,14 +2,15 @@
 // minutes field.
 #pragma once
 
-#include <optional>
 #include <string_view>
+
+#include "base/outcome.h"
 
 namespace sternwerk {
 
 // The minutes field as a decimal number: leading blanks, an optional sign,
-// digits with an optional "." and an optional exponent, nothing after it.
-// Any other text (also "12abc") is no number.
-std::optional<double> ReadIntervalMinutes(std::string_view text);
+// digits with an optional decimal point ("." or ",") and an optional
+// exponent, nothing after it. Any other text (also "12abc") is no number.
+Outcome<double> ReadIntervalMinutes(std::string_view text);
 
 }  // namespace sternwerk

@@ -17,6 +17,10 @@ constexpr long double kObliquityRate = 0.0130125L;    // degrees per century
 constexpr double kJulianDayOffset = 1720996.5;
 constexpr int kFirstGregorianYear = 1582;
 constexpr std::size_t kDateTextLength = 10;
+constexpr int kForeignMonthDays = 30;
+constexpr int kFebruary = 2;
+constexpr std::array<int, kMonthsPerYear + 1> kCommonYearMonthDays = {0,  31, 28, 31, 30, 31, 30,
+                                                                      31, 31, 30, 31, 30, 31};
 
 struct Date {
   int day;
@@ -36,28 +40,19 @@ void WriteDate(SkyState& sky, const Date& date) {
   sky.dateText = DateText(date.day, date.month, date.year);
 }
 
+// Days of the month before `month`; a foreign date text's month outside
+// 1..12 counts 30 days.
 int PreviousMonthLength(int month, int year) {
-  switch (month) {
-    case 3:
-      return IsLeapYear(year) ? 29 : 28;
-    case 1:
-    case 2:
-    case 4:
-    case 6:
-    case 8:
-    case 9:
-    case 11:
-      return 31;
-    default:
-      return 30;
-  }
+  if (month < 1 || month > kMonthsPerYear) return kForeignMonthDays;
+  return DaysInMonth(month == 1 ? kMonthsPerYear : month - 1, year);
 }
 
 }  // namespace
 
 void InitMonthLengths(SkyState& sky) {
-  for (int month : {1, 3, 5, 7, 8, 10, 12}) sky.monthLength[month] = 31;
-  for (int month : {4, 6, 9, 11}) sky.monthLength[month] = 30;
+  for (int month = 1; month <= kMonthsPerYear; ++month) {
+    if (month != kFebruary) sky.monthLength[month] = kCommonYearMonthDays[month];
+  }
 }
 
 double JulianDayNumber(int day, int month, int year) {
@@ -80,6 +75,15 @@ void ComputeTime(SkyState& sky) {
 
 bool IsLeapYear(int year) {
   return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
+}
+
+int DaysInMonth(int month, int year) {
+  return month == kFebruary && IsLeapYear(year) ? 29 : kCommonYearMonthDays[month];
+}
+
+bool IsCalendarDate(int day, int month, int year) {
+  return year >= kFirstCalendarYear && year <= kLastCalendarYear && month >= 1 &&
+         month <= kMonthsPerYear && day >= 1 && day <= DaysInMonth(month, year);
 }
 
 void NextDay(SkyState& sky) {

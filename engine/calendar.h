@@ -43,6 +43,17 @@ bool IsLeapYear(int year);
 // characters, no longer gives the year back.
 inline constexpr int kLastFourDigitYear = 9999;
 
+// The dates that are entered and computed: 01.01.1600 to 31.12.9999.
+inline constexpr int kFirstCalendarYear = 1600;
+inline constexpr int kLastCalendarYear = kLastFourDigitYear;
+inline constexpr int kMonthsPerYear = 12;
+
+// Days of the month (1..12) in the year, February by the leap year rule.
+int DaysInMonth(int month, int year);
+
+// Whether day, month and year name a real date within the calendar's years.
+bool IsCalendarDate(int day, int month, int year);
+
 // Move day, month, year and dateText one day on / back, reading the date from
 // dateText (characters 1-2, 4-5, 7-10).
 void NextDay(SkyState& sky);

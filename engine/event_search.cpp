@@ -50,8 +50,8 @@ double Opposite(double longitude) {
 }
 
 // The precise parts of the difference, each exactly as the precise
-// ComputeSky computes it; false where the library failed.
-bool ComputePreciseDifferenceParts(SkyState& sky, EventKind kind, int factor) {
+// ComputeSky computes it, or the library's failure.
+Status ComputePreciseDifferenceParts(SkyState& sky, EventKind kind, int factor) {
   if (factor >= kCupido) ComputePlanets(sky);  // the hypothetical points stay own
   return ComputePreciseParts(sky, !IsLunation(kind), factor, IsLunation(kind));
 }
@@ -60,7 +60,7 @@ bool ComputePreciseDifferenceParts(SkyState& sky, EventKind kind, int factor) {
 // ComputeSky computes it in the mode, and returns target - factor.
 double Difference(SkyState& sky, EventKind kind, int factor, ComputationMode mode) {
   ComputeTime(sky);
-  if (mode == ComputationMode::kPrecise && ComputePreciseDifferenceParts(sky, kind, factor)) {
+  if (mode == ComputationMode::kPrecise && ComputePreciseDifferenceParts(sky, kind, factor).ok()) {
     return EventTargetLongitude(sky, kind) - sky.longitudes[factor];
   }
   if (!IsLunation(kind)) ComputeAxes(sky);
@@ -196,7 +196,7 @@ SearchStatus SearchEvent(SkyState& sky, EventKind kind, int factor, const Search
   int shownHour = -1;
   for (int day = 0; day < days; ++day) {
     if (day > 0) NextDay(sky);
-    if (sky.year > kLastFourDigitYear) break;  // the scan ends with the calendar
+    if (sky.year > kLastCalendarYear) break;  // the scan ends with the calendar
     for (int step = 0; step < stepsPerDay;) {
       const int hour = step / scan.stepsPerHour;
       if (hour != shownHour) {

@@ -17,6 +17,10 @@ constexpr int kHouseSystem = 'E';
 constexpr int kAscmcAscendant = 0;
 constexpr int kAscmcMC = 1;
 constexpr int kAscmcArmc = 2;
+// swe_houses_ex gives no text of its own, and a failed swe_calc_ut may leave
+// its text empty.
+constexpr const char* kAxesFailed = "MC und AS nicht berechenbar";
+constexpr const char* kNoReasonGiven = "Fehler ohne Angabe eines Grundes";
 
 // Factors the library computes, and its body numbers for them.
 struct LibraryBody {
@@ -45,36 +49,43 @@ bool IsPlanet(int factor) {
   return factor == kSun || (factor >= kMercury && factor <= kPluto);
 }
 
-// One body into the sky state; false on a library error. `analytical` is
-// set when the library used its analytical theory instead of the files.
-bool ComputeBody(SkyState& sky, double jdUT, LibraryBody body, bool& analytical) {
+// The library's error text as a failure.
+Status LibraryFailure(const std::array<char, AS_MAXCH>& error) {
+  return Status::Failure(error.front() != '\0' ? error.data() : kNoReasonGiven);
+}
+
+// One body into the sky state, or the library's error. `analytical` is set
+// when the library used its analytical theory instead of the files.
+Status ComputeBody(SkyState& sky, double jdUT, LibraryBody body, bool& analytical) {
   std::array<double, 6> position{};
   std::array<char, AS_MAXCH> error{};
   const int32 used = swe_calc_ut(jdUT, body.body, kBodyFlags, position.data(), error.data());
-  if (used < 0) return false;
+  if (used < 0) return LibraryFailure(error);
   if (used & SEFLG_MOSEPH) analytical = true;
   sky.longitudes[body.factor] = position[0];
   if (IsPlanet(body.factor)) sky.retrograde[body.factor] = position[3] < 0;
-  return true;
+  return Status::Success();
 }
 
 // MC, AS, ramc and obliquity from the apparent sidereal time and the true
-// obliquity; false on a library error.
-bool ComputePreciseAxes(SkyState& sky, double jdUT) {
+// obliquity, or the library's error.
+Status ComputePreciseAxes(SkyState& sky, double jdUT) {
   std::array<double, 13> cusps{};
   std::array<double, 10> ascmc{};
   if (swe_houses_ex(jdUT, 0, sky.latitude, sky.longitude, kHouseSystem, cusps.data(),
                     ascmc.data()) < 0) {
-    return false;
+    return Status::Failure(kAxesFailed);
   }
   std::array<double, 6> nutation{};
   std::array<char, AS_MAXCH> error{};
-  if (swe_calc_ut(jdUT, SE_ECL_NUT, 0, nutation.data(), error.data()) < 0) return false;
+  if (swe_calc_ut(jdUT, SE_ECL_NUT, 0, nutation.data(), error.data()) < 0) {
+    return LibraryFailure(error);
+  }
   sky.longitudes[kMC] = ascmc[kAscmcMC];
   sky.longitudes[kAscendant] = ascmc[kAscmcAscendant];
   sky.ramc = DegToRad(ascmc[kAscmcArmc]);
   sky.obliquity = -DegToRad(nutation[0]);
-  return true;
+  return Status::Success();
 }
 
 const LibraryBody* FindBody(int factor) {
@@ -86,26 +97,37 @@ const LibraryBody* FindBody(int factor) {
 
 }  // namespace
 
-ComputationUsed ComputePreciseSky(SkyState& sky) {
+SkyComputation ComputePreciseSky(SkyState& sky) {
   ComputeSky(sky);
   SkyState precise = sky;
   const double jdUT = JulianDayUT(sky);
+  const auto fallBack = [](const Status& failure) {
+    return SkyComputation{ComputationUsed::kOwnAfterFailure, failure.error()};
+  };
   bool analytical = false;
-  if (!ComputePreciseAxes(precise, jdUT)) return ComputationUsed::kOwnAfterFailure;
+  const Status axes = ComputePreciseAxes(precise, jdUT);
+  if (!axes.ok()) return fallBack(axes);
   for (const LibraryBody& body : kLibraryBodies) {
-    if (!ComputeBody(precise, jdUT, body, analytical)) return ComputationUsed::kOwnAfterFailure;
+    const Status computed = ComputeBody(precise, jdUT, body, analytical);
+    if (!computed.ok()) return fallBack(computed);
   }
   sky = precise;
-  return analytical ? ComputationUsed::kAnalyticalTheory : ComputationUsed::kEphemerisFiles;
+  return {analytical ? ComputationUsed::kAnalyticalTheory : ComputationUsed::kEphemerisFiles, {}};
 }
 
-bool ComputePreciseParts(SkyState& sky, bool axes, int factor, bool withSun) {
+Status ComputePreciseParts(SkyState& sky, bool axes, int factor, bool withSun) {
   const double jdUT = JulianDayUT(sky);
   bool analytical = false;
-  if (axes && !ComputePreciseAxes(sky, jdUT)) return false;
-  if (withSun && !ComputeBody(sky, jdUT, *FindBody(kSun), analytical)) return false;
+  if (axes) {
+    const Status computed = ComputePreciseAxes(sky, jdUT);
+    if (!computed.ok()) return computed;
+  }
+  if (withSun) {
+    const Status computed = ComputeBody(sky, jdUT, *FindBody(kSun), analytical);
+    if (!computed.ok()) return computed;
+  }
   const LibraryBody* body = FindBody(factor);
-  return body == nullptr || ComputeBody(sky, jdUT, *body, analytical);
+  return body == nullptr ? Status::Success() : ComputeBody(sky, jdUT, *body, analytical);
 }
 
 void SetEphemerisPath(const std::string& folder) {

@@ -4,7 +4,9 @@
 
 #include <string>
 
+#include "base/outcome.h"
 #include "engine/computation_mode.h"
+#include "engine/sky.h"
 #include "engine/sky_state.h"
 
 namespace sternwerk {
@@ -23,14 +25,15 @@ namespace sternwerk {
 // Notes:
 // 1. The Aries point, the hypothetical points and GZ keep the own values.
 // 2. Any library error leaves the whole sky as the own computation made it
-//    and returns kOwnAfterFailure.
-ComputationUsed ComputePreciseSky(SkyState& sky);
+//    and returns kOwnAfterFailure with the library's error text.
+SkyComputation ComputePreciseSky(SkyState& sky);
 
 // The part of the precise sky a search difference needs: the axes (MC, AS,
 // ramc, obliquity) when `axes`, the longitude of `factor` where the library
-// computes it, and the Sun's when `withSun`. Expects ComputeTime to have run. Returns false,
-// leaving what it could not compute untouched, on a library error.
-bool ComputePreciseParts(SkyState& sky, bool axes, int factor, bool withSun);
+// computes it, and the Sun's when `withSun`. Expects ComputeTime to have
+// run. A library error is a failure with the library's text; what could not
+// be computed is left untouched.
+Status ComputePreciseParts(SkyState& sky, bool axes, int factor, bool withSun);
 
 // Where the library looks for its ephemeris files; an empty folder makes it
 // use its analytical theory. Without a call: the library's default path.

@@ -15,10 +15,10 @@ void ComputeSky(SkyState& sky) {
   ComputePlanets(sky);
 }
 
-ComputationUsed ComputeSky(SkyState& sky, ComputationMode mode) {
+SkyComputation ComputeSky(SkyState& sky, ComputationMode mode) {
   if (mode == ComputationMode::kPrecise) return ComputePreciseSky(sky);
   ComputeSky(sky);
-  return ComputationUsed::kOwn;
+  return {};
 }
 
 }  // namespace sternwerk

@@ -1,6 +1,8 @@
 // The full recomputation of the sky state for its instant and place.
 #pragma once
 
+#include <string>
+
 #include "engine/computation_mode.h"
 #include "engine/sky_state.h"
 
@@ -21,8 +23,18 @@ namespace sternwerk {
 // 2. Allocates nothing (a test counts allocations).
 void ComputeSky(SkyState& sky);
 
+// What a computation of the whole sky used and, when the precise mode fell
+// back to the own computation, the library's reason (its own text, English).
+// It converts to what was used, for callers that show only that.
+struct SkyComputation {
+  ComputationUsed used = ComputationUsed::kOwn;
+  std::string fallbackReason;  // empty unless used is kOwnAfterFailure
+
+  operator ComputationUsed() const { return used; }
+};
+
 // The sky in the chosen mode, the one entry point for everyone computing a
 // whole sky; returns what was used (see ComputePreciseSky).
-ComputationUsed ComputeSky(SkyState& sky, ComputationMode mode);
+SkyComputation ComputeSky(SkyState& sky, ComputationMode mode);
 
 }  // namespace sternwerk

@@ -30,7 +30,7 @@ bool IsDigits(std::string_view text) {
 }
 
 void CheckDate(const SkyState& sky) {
-  FUZZ_CHECK(sky.year >= 1600 && sky.year <= 9999);
+  FUZZ_CHECK(sky.year >= kFirstCalendarYear && sky.year <= kLastCalendarYear);
   FUZZ_CHECK(sky.month >= 1 && sky.month <= 12);
   SkyState lengths;
   InitMonthLengths(lengths);

@@ -10,7 +10,7 @@
 #include "platform/picture_file.h"
 #include "platform/printing.h"
 #include "tools/picture_request.h"
-#include "tools/sky_arguments.h"
+#include "tools/sky_report.h"
 
 namespace sternwerk {
 
@@ -42,23 +42,29 @@ Status WriteChartPdf(std::shared_ptr<const Picture> chart, const SkyState& sky,
 
 }  // namespace
 
-int WriteChartFile(const std::vector<std::string>& args, char* programPath, ComputationMode mode) {
-  PictureRequest request = ParsePictureRequest(args, "--chart");
+Outcome<int> WriteChartFile(const std::vector<std::string>& args, char* programPath,
+                            ComputationMode mode) {
+  Outcome<PictureRequest> parsed = ParsePictureRequest(args, "--chart");
+  if (!parsed.ok()) return Outcome<int>::Failure(parsed.error());
+  PictureRequest request = std::move(parsed).value();
   request.mode = mode;
   const bool pdf = EndsWithPdf(request.path);
   if (!pdf && !PictureFormatOf(request.path)) {
-    throw UsageError("Datei \"" + request.path +
-                     "\": erwartet die Endung .wmf, .svg, .png oder .pdf");
+    return Outcome<int>::Failure("Datei \"" + request.path +
+                                 "\": erwartet die Endung .wmf, .svg, .png oder .pdf");
   }
-  const PictureSession session(request, programPath);
+  Outcome<SkyState> instant = SkyForArguments(request.instantAndPlace);
+  if (!instant.ok()) return Outcome<int>::Failure(instant.error());
+  const PictureSession session(request, std::move(instant).value(), programPath);
   const SkyState& sky = session.sky;
 
   const ChartTexts texts{FormatPlace(sky.longitude, sky.latitude, sky.isWest, sky.isSouth), ""};
   auto chart = std::make_shared<Picture>(kChartSize, kChartSize);
   Canvas canvas(*chart);
   DrawEnlargedChart(sky, session.options, texts, canvas);
-  return ExitStatusOf(pdf ? WriteChartPdf(chart, sky, session.options, texts, request.path)
-                          : WritePictureFile(*chart, {kChartSize, kChartSize}, request.path));
+  return Outcome<int>::Success(
+      ExitStatusOf(pdf ? WriteChartPdf(chart, sky, session.options, texts, request.path)
+                       : WritePictureFile(*chart, {kChartSize, kChartSize}, request.path)));
 }
 
 }  // namespace sternwerk

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "base/outcome.h"
 #include "engine/computation_mode.h"
 
 namespace sternwerk {
@@ -13,9 +14,9 @@ namespace sternwerk {
 // LATITUDE], with the options --all (all 22 factors) and --no-symbols (draw
 // as if the symbol font were missing) anywhere after FILE. FILE ends in
 // .wmf, .svg, .png (the chart) or .pdf (the chart with its header and
-// position list, as printed). Returns the exit status; throws UsageError for
-// bad arguments.
-int WriteChartFile(const std::vector<std::string>& args, char* programPath,
-                   ComputationMode mode = ComputationMode::kOwn);
+// position list, as printed). Returns the exit status, or a failure naming
+// a bad argument.
+Outcome<int> WriteChartFile(const std::vector<std::string>& args, char* programPath,
+                            ComputationMode mode = ComputationMode::kOwn);
 
 }  // namespace sternwerk

@@ -5,7 +5,8 @@
 
 namespace sternwerk {
 
-int WriteDialFile(const std::vector<std::string>& args, char* programPath, ComputationMode mode) {
+Outcome<int> WriteDialFile(const std::vector<std::string>& args, char* programPath,
+                           ComputationMode mode) {
   return WriteDrawingFile(args, programPath, mode, "--dial", {kDialSize, kDialSize},
                           {kDialBackgroundWidth, kDialBackgroundHeight}, DrawDial);
 }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "base/outcome.h"
 #include "engine/computation_mode.h"
 
 namespace sternwerk {
@@ -12,8 +13,8 @@ namespace sternwerk {
 // The arguments after "--dial": FILE DD.MM.YYYY HH:MM[:SS] [LONGITUDE
 // LATITUDE], with the options --all (all 22 factors) and --no-symbols (draw
 // as if the symbol font were missing) anywhere after FILE. Returns the exit
-// status; throws UsageError for bad arguments.
-int WriteDialFile(const std::vector<std::string>& args, char* programPath,
-                  ComputationMode mode = ComputationMode::kOwn);
+// status, or a failure naming a bad argument.
+Outcome<int> WriteDialFile(const std::vector<std::string>& args, char* programPath,
+                           ComputationMode mode = ComputationMode::kOwn);
 
 }  // namespace sternwerk

@@ -5,8 +5,8 @@
 
 namespace sternwerk {
 
-int WriteOutsideViewFile(const std::vector<std::string>& args, char* programPath,
-                         ComputationMode mode) {
+Outcome<int> WriteOutsideViewFile(const std::vector<std::string>& args, char* programPath,
+                                  ComputationMode mode) {
   constexpr PictureExtent kView{kOutsideViewWidth, kOutsideViewHeight};
   // On the navy of the outside view's window.
   return WriteDrawingFile(args, programPath, mode, "--outside", kView, kView, DrawOutsideView,

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "base/outcome.h"
 #include "engine/computation_mode.h"
 
 namespace sternwerk {
@@ -12,9 +13,9 @@ namespace sternwerk {
 // The arguments after "--outside": FILE DD.MM.YYYY HH:MM[:SS] [LONGITUDE
 // LATITUDE], with the options --all (all 22 factors) and --no-symbols (draw
 // as if the symbol font were missing) anywhere after FILE; FILE ends in
-// .wmf, .svg or .png. Returns the exit status; throws UsageError for bad
-// arguments.
-int WriteOutsideViewFile(const std::vector<std::string>& args, char* programPath,
-                         ComputationMode mode = ComputationMode::kOwn);
+// .wmf, .svg or .png. Returns the exit status, or a failure naming a bad
+// argument.
+Outcome<int> WriteOutsideViewFile(const std::vector<std::string>& args, char* programPath,
+                                  ComputationMode mode = ComputationMode::kOwn);
 
 }  // namespace sternwerk

@@ -5,7 +5,6 @@
 #include "engine/sky.h"
 #include "platform/offscreen_gui.h"
 #include "platform/program_files.h"
-#include "tools/sky_arguments.h"
 #include "tools/sky_report.h"
 
 namespace sternwerk {
@@ -14,15 +13,13 @@ namespace {
 
 constexpr int kExitFailure = 2;
 
-SkyState SkyOf(const PictureRequest& request) {
-  return SkyForArguments(request.instantAndPlace);
-}
-
 }  // namespace
 
-PictureRequest ParsePictureRequest(const std::vector<std::string>& args, std::string_view command) {
+Outcome<PictureRequest> ParsePictureRequest(const std::vector<std::string>& args,
+                                            std::string_view command) {
   if (args.empty() || args[0].starts_with("--")) {
-    throw UsageError(std::string(command) + " erwartet zuerst den Namen der Bilddatei");
+    return Outcome<PictureRequest>::Failure(std::string(command) +
+                                            " erwartet zuerst den Namen der Bilddatei");
   }
   PictureRequest request{args[0], {}, false, false};
   for (std::size_t i = 1; i < args.size(); ++i) {
@@ -31,22 +28,23 @@ PictureRequest ParsePictureRequest(const std::vector<std::string>& args, std::st
     } else if (args[i] == "--no-symbols") {
       request.noSymbols = true;
     } else if (args[i].starts_with("--")) {
-      throw UsageError("unbekannte Option " + args[i]);
+      return Outcome<PictureRequest>::Failure("unbekannte Option " + args[i]);
     } else {
       request.instantAndPlace.push_back(args[i]);
     }
   }
-  return request;
+  return Outcome<PictureRequest>::Success(request);
 }
 
-void RequirePictureFormat(const std::string& path) {
+Status RequirePictureFormat(const std::string& path) {
   if (!PictureFormatOf(path)) {
-    throw UsageError("Bilddatei \"" + path + "\": erwartet die Endung .wmf, .svg oder .png");
+    return Status::Failure("Bilddatei \"" + path + "\": erwartet die Endung .wmf, .svg oder .png");
   }
+  return Status::Success();
 }
 
-PictureSession::PictureSession(const PictureRequest& request, char* programPath)
-    : sky(SkyOf(request)),
+PictureSession::PictureSession(const PictureRequest& request, SkyState instant, char* programPath)
+    : sky(std::move(instant)),
       options{.transplutonian = request.allFactors},
       application_(StartOffscreenGui(programPath)),
       symbolFont_(SymbolFontPath()) {
@@ -60,19 +58,25 @@ int ExitStatusOf(const Status& written) {
   return kExitFailure;
 }
 
-int WriteDrawingFile(
+Outcome<int> WriteDrawingFile(
     const std::vector<std::string>& args, char* programPath, ComputationMode mode,
     std::string_view command, PictureExtent size, PictureExtent extent,
     const std::function<void(const SkyState&, const DisplayOptions&, Canvas&)>& draw,
     std::optional<Rgb> background) {
-  PictureRequest request = ParsePictureRequest(args, command);
+  Outcome<PictureRequest> parsed = ParsePictureRequest(args, command);
+  if (!parsed.ok()) return Outcome<int>::Failure(parsed.error());
+  PictureRequest request = std::move(parsed).value();
   request.mode = mode;
-  RequirePictureFormat(request.path);
-  const PictureSession session(request, programPath);
+  const Status format = RequirePictureFormat(request.path);
+  if (!format.ok()) return Outcome<int>::Failure(format.error());
+  Outcome<SkyState> instant = SkyForArguments(request.instantAndPlace);
+  if (!instant.ok()) return Outcome<int>::Failure(instant.error());
+  const PictureSession session(request, std::move(instant).value(), programPath);
   Picture picture(size.width, size.height);
   Canvas canvas(picture);
   draw(session.sky, session.options, canvas);
-  return ExitStatusOf(WritePictureFile(picture, extent, request.path, background));
+  return Outcome<int>::Success(
+      ExitStatusOf(WritePictureFile(picture, extent, request.path, background)));
 }
 
 }  // namespace sternwerk

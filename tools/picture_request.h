@@ -29,18 +29,20 @@ struct PictureRequest {
 };
 
 // The arguments after `command`: FILE, then the instant and place with the
-// options anywhere among them. Throws UsageError naming a bad argument.
-PictureRequest ParsePictureRequest(const std::vector<std::string>& args, std::string_view command);
+// options anywhere among them; a bad argument is a failure naming it.
+Outcome<PictureRequest> ParsePictureRequest(const std::vector<std::string>& args,
+                                            std::string_view command);
 
-// Throws UsageError unless the file's extension names a picture format.
-void RequirePictureFormat(const std::string& path);
+// A failure unless the file's extension names a picture format.
+Status RequirePictureFormat(const std::string& path);
 
-// The computed sky of a request with its factor set and font choice, an
-// offscreen GUI, and the symbol font added for the session's lifetime: SVG,
-// PNG and PDF are drawn with it when the file is written.
+// The request's instant and place computed in its mode, with its factor set
+// and font choice, an offscreen GUI, and the symbol font added for the
+// session's lifetime: SVG, PNG and PDF are drawn with it when the file is
+// written.
 class PictureSession {
  public:
-  PictureSession(const PictureRequest& request, char* programPath);
+  PictureSession(const PictureRequest& request, SkyState instant, char* programPath);
 
   SkyState sky;
   DisplayOptions options;
@@ -57,9 +59,9 @@ int ExitStatusOf(const Status& written);
 // A command that writes one drawing as a picture file: parses the arguments
 // after `command`, draws the sky computed in `mode` with `draw` into a picture of nominal size
 // `size` and writes the file showing `extent`, in SVG and PNG on
-// `background` when given. Returns the exit status; throws UsageError for bad
-// arguments.
-int WriteDrawingFile(
+// `background` when given. Returns the exit status, or a failure naming a bad
+// argument.
+Outcome<int> WriteDrawingFile(
     const std::vector<std::string>& args, char* programPath, ComputationMode mode,
     std::string_view command, PictureExtent size, PictureExtent extent,
     const std::function<void(const SkyState&, const DisplayOptions&, Canvas&)>& draw,

@@ -46,44 +46,52 @@ std::string LowerCase(std::string text) {
   return text;
 }
 
-KindName ParseKind(const std::string& text) {
+Outcome<KindName> ParseKind(const std::string& text) {
   for (const KindName& kind : kKinds) {
-    if (kind.argument == LowerCase(text)) return kind;
+    if (kind.argument == LowerCase(text)) return Outcome<KindName>::Success(kind);
   }
-  throw UsageError("Art \"" + text +
-                   "\": erwartet aufgang, untergang, kulmination, vollmond oder neumond");
+  return Outcome<KindName>::Failure(
+      "Art \"" + text + "\": erwartet aufgang, untergang, kulmination, vollmond oder neumond");
 }
 
-int ParseFactor(std::string code) {
+Outcome<int> ParseFactor(std::string code) {
   std::transform(code.begin(), code.end(), code.begin(),
                  [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
   const FactorCodeCheck check = CheckFactorCode(code, true);
-  if (check.verdict == FactorCodeVerdict::kChosen) return check.factor;
-  if (check.verdict == FactorCodeVerdict::kRefused) throw UsageError("Faktor: " + check.message);
-  throw UsageError("Faktor \"" + code + "\": erwartet eine Abkürzung aus zwei Buchstaben");
+  if (check.verdict == FactorCodeVerdict::kChosen) return Outcome<int>::Success(check.factor);
+  if (check.verdict == FactorCodeVerdict::kRefused) {
+    return Outcome<int>::Failure("Faktor: " + check.message);
+  }
+  return Outcome<int>::Failure("Faktor \"" + code +
+                               "\": erwartet eine Abkürzung aus zwei Buchstaben");
 }
 
-SearchRequest ParseSearchArguments(const std::vector<std::string>& args) {
-  if (args.empty()) throw UsageError("--search erwartet die Art des Ereignisses");
-  SearchRequest request{ParseKind(args[0]), kMoon, {}};
+Outcome<SearchRequest> ParseSearchArguments(const std::vector<std::string>& args) {
+  using Result = Outcome<SearchRequest>;
+  if (args.empty()) return Result::Failure("--search erwartet die Art des Ereignisses");
+  const Outcome<KindName> kind = ParseKind(args[0]);
+  if (!kind.ok()) return Result::Failure(kind.error());
+  SearchRequest request{kind.value(), kMoon, {}};
   std::size_t next = 1;
   if (!IsLunation(request.kind.kind)) {
-    if (args.size() < 2) throw UsageError("--search " + args[0] + " erwartet einen Faktor");
-    request.factor = ParseFactor(args[next++]);
+    if (args.size() < 2) return Result::Failure("--search " + args[0] + " erwartet einen Faktor");
+    const Outcome<int> factor = ParseFactor(args[next++]);
+    if (!factor.ok()) return Result::Failure(factor.error());
+    request.factor = factor.value();
   }
   const std::size_t rest = args.size() - next;
   if (rest != 1 && rest != 3) {
-    throw UsageError("--search erwartet ein Datum, dazu wahlweise Länge und Breite");
+    return Result::Failure("--search erwartet ein Datum, dazu wahlweise Länge und Breite");
   }
-  const CalendarDate date = ParseDate(args[next]);
-  double longitude = kDefaultLongitude;
-  double latitude = kDefaultLatitude;
-  if (rest == 3) {
-    longitude = ParseDegrees(args[next + 1], "Länge", -180, 180);
-    latitude = ParseDegrees(args[next + 2], "Breite", -90, 90);
-  }
-  request.sky = SkyFor(date.day, date.month, date.year, 0, longitude, latitude);
-  return request;
+  const Outcome<CalendarDate> date = ParseDate(args[next]);
+  if (!date.ok()) return Result::Failure(date.error());
+  const Outcome<Place> place = rest == 3 ? ParsePlace(args[next + 1], args[next + 2])
+                                         : Outcome<Place>::Success(kDefaultPlace);
+  if (!place.ok()) return Result::Failure(place.error());
+  const CalendarDate& day = date.value();
+  request.sky =
+      SkyFor(day.day, day.month, day.year, 0, place.value().longitude, place.value().latitude);
+  return Result::Success(request);
 }
 
 std::string EventName(const SearchRequest& request) {
@@ -113,30 +121,32 @@ std::string TargetLine(const SkyState& sky, EventKind kind) {
 // of the calendar.
 bool ReachesTheCalendarEnd(const SkyState& sky, int days) {
   return JulianDayNumber(sky.day, sky.month, sky.year) + days - 1 >
-         JulianDayNumber(31, 12, kLastFourDigitYear);
+         JulianDayNumber(31, 12, kLastCalendarYear);
 }
 
 }  // namespace
 
-int SearchFromArguments(const std::vector<std::string>& args, std::ostream& out,
-                        ComputationMode mode) {
-  SearchRequest request = ParseSearchArguments(args);
+Outcome<int> SearchFromArguments(const std::vector<std::string>& args, std::ostream& out,
+                                 ComputationMode mode) {
+  Outcome<SearchRequest> parsed = ParseSearchArguments(args);
+  if (!parsed.ok()) return Outcome<int>::Failure(parsed.error());
+  SearchRequest request = std::move(parsed).value();
   SkyState& sky = request.sky;
   const EventKind kind = request.kind.kind;
   if (SearchEvent(sky, kind, request.factor, {}, std::nullopt, mode) != SearchStatus::kFound) {
     if (ReachesTheCalendarEnd(sky, DefaultSearchDays(kind))) {
-      out << EventName(request) << " bis zum 31.12." << kLastFourDigitYear
+      out << EventName(request) << " bis zum 31.12." << kLastCalendarYear
           << " nicht gefunden: Dort endet der Kalender\n";
     } else {
       out << EventName(request) << " in den nächsten " << DefaultSearchDays(kind)
           << " Tagen nicht gefunden\n";
     }
-    return kExitNotFound;
+    return Outcome<int>::Success(kExitNotFound);
   }
   out << sky.dateText << ' ' << FormatHours(sky.hours) << '\n'
       << Windows1252ToUtf8(PositionListLine(request.factor, sky.longitudes[request.factor])) << '\n'
       << Windows1252ToUtf8(TargetLine(sky, kind)) << '\n';
-  return 0;
+  return Outcome<int>::Success(0);
 }
 
 }  // namespace sternwerk

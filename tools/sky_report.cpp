@@ -20,18 +20,20 @@ SkyState SkyFor(int day, int month, int year, double hours, double longitude, do
   return sky;
 }
 
-SkyState SkyForArguments(const std::vector<std::string>& args) {
+Outcome<SkyState> SkyForArguments(const std::vector<std::string>& args) {
   if (args.size() != 2 && args.size() != 4) {
-    throw UsageError("erwartet Datum und Zeit, dazu wahlweise Länge und Breite");
+    return Outcome<SkyState>::Failure("erwartet Datum und Zeit, dazu wahlweise Länge und Breite");
   }
-  const CalendarDate date = ParseDate(args[0]);
-  const double hours = ParseTime(args[1]);
-  double longitude = kDefaultLongitude, latitude = kDefaultLatitude;
-  if (args.size() == 4) {
-    longitude = ParseDegrees(args[2], "Länge", -180, 180);
-    latitude = ParseDegrees(args[3], "Breite", -90, 90);
-  }
-  return SkyFor(date.day, date.month, date.year, hours, longitude, latitude);
+  const Outcome<CalendarDate> date = ParseDate(args[0]);
+  if (!date.ok()) return Outcome<SkyState>::Failure(date.error());
+  const Outcome<double> hours = ParseTime(args[1]);
+  if (!hours.ok()) return Outcome<SkyState>::Failure(hours.error());
+  const Outcome<Place> place =
+      args.size() == 4 ? ParsePlace(args[2], args[3]) : Outcome<Place>::Success(kDefaultPlace);
+  if (!place.ok()) return Outcome<SkyState>::Failure(place.error());
+  const CalendarDate& day = date.value();
+  return Outcome<SkyState>::Success(SkyFor(day.day, day.month, day.year, hours.value(),
+                                           place.value().longitude, place.value().latitude));
 }
 
 std::vector<std::string> SkyReport(const SkyState& sky, ComputationUsed computation) {

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "base/outcome.h"
 #include "engine/computation_mode.h"
 #include "engine/sky_state.h"
 
@@ -14,8 +15,8 @@ SkyState SkyFor(int day, int month, int year, double hours, double longitude, do
 
 // A sky state, not yet computed, from the arguments DD.MM.YYYY HH:MM[:SS]
 // [LONGITUDE LATITUDE] (decimal degrees, east and north positive; 10 and 50
-// when left out). Throws UsageError naming a bad argument.
-SkyState SkyForArguments(const std::vector<std::string>& args);
+// when left out), or a failure naming a bad argument.
+Outcome<SkyState> SkyForArguments(const std::vector<std::string>& args);
 
 // Date line, time line, place line, a line naming the computation unless it
 // is the own one, and the position list of factors 0..22, as Windows-1252

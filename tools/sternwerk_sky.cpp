@@ -11,7 +11,6 @@
 #include "tools/dial_command.h"
 #include "tools/outside_command.h"
 #include "tools/search_command.h"
-#include "tools/sky_arguments.h"
 #include "tools/sky_report.h"
 #include "tools/tsv_input.h"
 
@@ -47,67 +46,66 @@ constexpr const char* kUsage =
     "  sternwerk-sky --version\n"
     "      zeigt die Version.\n";
 
-int PrintSky(const std::vector<std::string>& args, ComputationMode mode) {
-  SkyState sky = SkyForArguments(args);
+Outcome<int> PrintSky(const std::vector<std::string>& args, ComputationMode mode) {
+  Outcome<SkyState> instant = SkyForArguments(args);
+  if (!instant.ok()) return Outcome<int>::Failure(instant.error());
+  SkyState sky = std::move(instant).value();
   const ComputationUsed used = ComputeSky(sky, mode);
   for (const std::string& line : SkyReport(sky, used)) std::cout << Windows1252ToUtf8(line) << '\n';
-  return 0;
+  return Outcome<int>::Success(0);
 }
 
+// A refused line ends the reading with its own message, after the lines
+// written before it.
 int PrintTsv(ComputationMode mode) {
   std::string line;
   for (int number = 1; std::getline(std::cin, line); ++number) {
     if (!HasTsvValues(line)) continue;
-    SkyState sky;
-    try {
-      sky = ReadTsvInput(line);
-    } catch (const UsageError& error) {
+    Outcome<SkyState> read = ReadTsvInput(line);
+    if (!read.ok()) {
       std::cout.flush();
-      std::cerr << "sternwerk-sky: Zeile " << number << ": " << error.what() << '\n';
+      std::cerr << "sternwerk-sky: Zeile " << number << ": " << read.error() << '\n';
       return kExitUsage;
     }
+    SkyState sky = std::move(read).value();
     ComputeSky(sky, mode);
     std::cout << TsvLine(sky) << '\n';
   }
   return 0;
 }
 
-int RunCommand(const std::vector<std::string>& args, char* programPath, ComputationMode mode) {
+// The arguments after the first.
+std::vector<std::string> After(const std::vector<std::string>& args) {
+  return std::vector<std::string>(args.begin() + 1, args.end());
+}
+
+// The exit status of a command, or a failure naming a bad argument.
+Outcome<int> RunCommand(const std::vector<std::string>& args, char* programPath,
+                        ComputationMode mode) {
   if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
     std::cout << kUsage;
-    return 0;
+    return Outcome<int>::Success(0);
   }
   if (args.size() == 1 && args[0] == "--version") {
     std::cout << "sternwerk-sky " << build_info::kVersion << '\n';
-    return 0;
+    return Outcome<int>::Success(0);
   }
-  if (!args.empty() && args[0] == "--tsv") {
-    if (args.size() != 1) throw UsageError("--tsv nimmt keine weiteren Argumente");
-    return PrintTsv(mode);
+  const std::string command = args.empty() ? std::string() : args[0];
+  if (command == "--tsv") {
+    if (args.size() != 1) return Outcome<int>::Failure("--tsv nimmt keine weiteren Argumente");
+    return Outcome<int>::Success(PrintTsv(mode));
   }
-  if (!args.empty() && args[0] == "--search") {
-    return SearchFromArguments(std::vector<std::string>(args.begin() + 1, args.end()), std::cout,
-                               mode);
-  }
-  if (!args.empty() && args[0] == "--chart") {
-    return WriteChartFile(std::vector<std::string>(args.begin() + 1, args.end()), programPath,
-                          mode);
-  }
-  if (!args.empty() && args[0] == "--outside") {
-    return WriteOutsideViewFile(std::vector<std::string>(args.begin() + 1, args.end()), programPath,
-                                mode);
-  }
-  if (!args.empty() && args[0] == "--dial") {
-    return WriteDialFile(std::vector<std::string>(args.begin() + 1, args.end()), programPath, mode);
-  }
+  if (command == "--search") return SearchFromArguments(After(args), std::cout, mode);
+  if (command == "--chart") return WriteChartFile(After(args), programPath, mode);
+  if (command == "--outside") return WriteOutsideViewFile(After(args), programPath, mode);
+  if (command == "--dial") return WriteDialFile(After(args), programPath, mode);
   return PrintSky(args, mode);
 }
 
 // "--precise" first chooses the precise computation for the command after it.
-int Run(const std::vector<std::string>& args, char* programPath) {
+Outcome<int> Run(const std::vector<std::string>& args, char* programPath) {
   if (!args.empty() && args[0] == "--precise") {
-    return RunCommand(std::vector<std::string>(args.begin() + 1, args.end()), programPath,
-                      ComputationMode::kPrecise);
+    return RunCommand(After(args), programPath, ComputationMode::kPrecise);
   }
   return RunCommand(args, programPath, ComputationMode::kOwn);
 }
@@ -116,10 +114,9 @@ int Run(const std::vector<std::string>& args, char* programPath) {
 }  // namespace sternwerk
 
 int main(int argc, char** argv) {
-  try {
-    return sternwerk::Run(std::vector<std::string>(argv + 1, argv + argc), argv[0]);
-  } catch (const sternwerk::UsageError& error) {
-    std::cerr << "sternwerk-sky: " << error.what() << " (--help zeigt den Aufruf)\n";
-    return sternwerk::kExitUsage;
-  }
+  const sternwerk::Outcome<int> status =
+      sternwerk::Run(std::vector<std::string>(argv + 1, argv + argc), argv[0]);
+  if (status.ok()) return status.value();
+  std::cerr << "sternwerk-sky: " << status.error() << " (--help zeigt den Aufruf)\n";
+  return sternwerk::kExitUsage;
 }

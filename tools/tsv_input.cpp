@@ -3,6 +3,7 @@
 #include <sstream>
 #include <vector>
 
+#include "engine/calendar.h"
 #include "tools/sky_arguments.h"
 #include "tools/sky_report.h"
 
@@ -11,8 +12,6 @@ namespace {
 
 constexpr std::size_t kFields = 6;
 constexpr double kHoursPerDay = 24;
-constexpr double kMaxLongitude = 180;
-constexpr double kMaxLatitude = 90;
 constexpr std::string_view kBlanks = " \t\r";
 
 std::vector<std::string> Fields(const std::string& line) {
@@ -29,24 +28,32 @@ bool HasTsvValues(std::string_view line) {
   return first != std::string_view::npos && line[first] != '#';
 }
 
-SkyState ReadTsvInput(const std::string& line) {
+Outcome<SkyState> ReadTsvInput(const std::string& line) {
   const std::vector<std::string> fields = Fields(line);
   if (fields.size() != kFields) {
-    throw UsageError("erwartet 6 Felder \"Tag Monat Jahr Stunden Länge Breite\", nicht " +
-                     std::to_string(fields.size()));
+    return Outcome<SkyState>::Failure(
+        "erwartet 6 Felder \"Tag Monat Jahr Stunden Länge Breite\", nicht " +
+        std::to_string(fields.size()));
   }
-  int day = 0, month = 0, year = 0;
-  const bool numbers = ParseInteger(fields[0], day) && ParseInteger(fields[1], month) &&
-                       ParseInteger(fields[2], year);
-  if (!numbers || !IsCalendarDate(day, month, year)) {
-    const bool yearOutside = numbers && (year < kFirstYear || year > kLastYear);
-    throw UsageError(Printable(fields[0] + "." + fields[1] + "." + fields[2]) +
-                     " ist kein gültiges Datum" + (yearOutside ? " (Jahre 1600 bis 9999)" : ""));
+  const Outcome<int> day = ReadWholeNumber(fields[0], kArgumentNumber);
+  const Outcome<int> month = ReadWholeNumber(fields[1], kArgumentNumber);
+  const Outcome<int> year = ReadWholeNumber(fields[2], kArgumentNumber);
+  const bool numbers = day.ok() && month.ok() && year.ok();
+  if (!numbers || !IsCalendarDate(day.value(), month.value(), year.value())) {
+    const bool yearOutside =
+        numbers && (year.value() < kFirstCalendarYear || year.value() > kLastCalendarYear);
+    return Outcome<SkyState>::Failure(
+        Printable(fields[0] + "." + fields[1] + "." + fields[2]) + " ist kein gültiges Datum" +
+        (yearOutside ? " (Jahre " + std::to_string(kFirstCalendarYear) + " bis " +
+                           std::to_string(kLastCalendarYear) + ")"
+                     : ""));
   }
-  const double hours = ParseDegrees(fields[3], "Stunden", 0, kHoursPerDay);
-  const double longitude = ParseDegrees(fields[4], "Länge", -kMaxLongitude, kMaxLongitude);
-  const double latitude = ParseDegrees(fields[5], "Breite", -kMaxLatitude, kMaxLatitude);
-  return SkyFor(day, month, year, hours, longitude, latitude);
+  const Outcome<double> hours = ParseDegrees(fields[3], "Stunden", 0, kHoursPerDay);
+  if (!hours.ok()) return Outcome<SkyState>::Failure(hours.error());
+  const Outcome<Place> place = ParsePlace(fields[4], fields[5]);
+  if (!place.ok()) return Outcome<SkyState>::Failure(place.error());
+  return Outcome<SkyState>::Success(SkyFor(day.value(), month.value(), year.value(), hours.value(),
+                                           place.value().longitude, place.value().latitude));
 }
 
 }  // namespace sternwerk

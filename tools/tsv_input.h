@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/outcome.h"
 #include "engine/sky_state.h"
 
 namespace sternwerk {
@@ -14,10 +15,10 @@ namespace sternwerk {
 bool HasTsvValues(std::string_view line);
 
 // The sky state, not yet computed, for one input line. The bounds are those
-// of the command line's arguments: a real date from 1600 to 9999, decimal
-// hours from 0 to 24, longitude -180 to 180 and latitude -90 to 90 degrees;
-// decimals take a point or a comma. Throws UsageError naming the field and
-// its value for a malformed line or a value out of bounds.
-SkyState ReadTsvInput(const std::string& line);
+// of the command line's arguments: a real date of the calendar's years,
+// decimal hours from 0 to 24, longitude -180 to 180 and latitude -90 to 90
+// degrees; decimals take a point or a comma. A malformed line or a value out
+// of bounds is a failure naming the field and its value.
+Outcome<SkyState> ReadTsvInput(const std::string& line);
 
 }  // namespace sternwerk

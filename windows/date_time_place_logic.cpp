@@ -1,7 +1,6 @@
 #include "windows/date_time_place_logic.h"
 
 #include <cstddef>
-#include <cstdint>
 #include <optional>
 
 #include "base/number_reading.h"
@@ -12,10 +11,8 @@
 namespace sternwerk {
 namespace {
 
-constexpr int kFirstYear = 1600;
-constexpr int kMonths = 12;
-constexpr int kLongestMonth = 31;
 constexpr int kFebruary = 2;
+constexpr int kYearWithoutLeapDay = 1;  // February's length while no year is read
 constexpr int kMaxHour = 24;
 constexpr int kMaxMinute = 59;
 constexpr int kLatestTime = 2400;  // hour * 100 + minute
@@ -23,6 +20,11 @@ constexpr int kMaxLongitudeDegrees = 180;
 constexpr int kMaxLatitudeDegrees = 90;
 constexpr double kLongitudeLimit = 180.00011;
 constexpr double kLatitudeLimit = 90.00011;
+
+// The fields take blanks before a number; a sign only where a value may be
+// negative.
+constexpr NumberRules kSignedField{.leadingBlanks = true, .sign = true};
+constexpr NumberRules kUnsignedField{.leadingBlanks = true};
 
 constexpr std::array<int, kDateFieldCount> kMaxLengths = {2, 2, 4, 2, 2, 1, 3, 2, 1, 2, 2};
 
@@ -47,7 +49,7 @@ DateField Next(DateField field) {
 }
 
 // "+ddd°mm'" or "+dd°mm'" as the place texts are stored.
-std::string PlaceText(bool negative, std::int64_t degrees, int degreeWidth, std::int64_t minutes) {
+std::string PlaceText(bool negative, int degrees, int degreeWidth, int minutes) {
   return (negative ? "-" : "+") + ZeroPad(degrees, degreeWidth) + kDegreeSign +
          ZeroPad(minutes, 2) + "'";
 }
@@ -60,20 +62,22 @@ std::string SignText(bool negative) {
 // stored text keeps whole minutes), the degrees within 0..maxDegrees, the
 // minutes within 0..59 and the value at most the limit.
 struct PlaceEntry {
-  std::int64_t degrees;
-  std::int64_t minutes;
+  int degrees;
+  int minutes;
 };
 
 std::optional<PlaceEntry> ReadPlace(const std::string& degreesText, const std::string& minutesText,
                                     int maxDegrees, double limit) {
-  const auto degrees = ReadWholeNumber(degreesText);
-  const auto minutes = ReadWholeNumber(minutesText);
-  if (!degrees || !minutes) return std::nullopt;
-  if (*degrees < 0 || *degrees > maxDegrees || *minutes < 0 || *minutes > kMaxMinute) {
+  const Outcome<int> degrees = ReadWholeNumber(degreesText, kSignedField);
+  const Outcome<int> minutes = ReadWholeNumber(minutesText, kSignedField);
+  if (!degrees.ok() || !minutes.ok()) return std::nullopt;
+  const PlaceEntry entry{degrees.value(), minutes.value()};
+  if (entry.degrees < 0 || entry.degrees > maxDegrees || entry.minutes < 0 ||
+      entry.minutes > kMaxMinute) {
     return std::nullopt;
   }
-  if (EnteredValue(false, *degrees, *minutes) > limit) return std::nullopt;
-  return PlaceEntry{*degrees, *minutes};
+  if (EnteredValue(false, entry.degrees, entry.minutes) > limit) return std::nullopt;
+  return entry;
 }
 
 }  // namespace
@@ -186,30 +190,33 @@ void DateTimePlaceLogic::Fail(std::string_view message, DateField focus) {
 }
 
 void DateTimePlaceLogic::CommitDate() {
-  const auto day = ReadWholeNumber(Field(DateField::kDay));
-  const auto month = ReadWholeNumber(Field(DateField::kMonth));
-  const auto year = ReadWholeNumber(Field(DateField::kYear));
+  const Outcome<int> day = ReadWholeNumber(Field(DateField::kDay), kSignedField);
+  const Outcome<int> month = ReadWholeNumber(Field(DateField::kMonth), kSignedField);
+  const Outcome<int> year = ReadWholeNumber(Field(DateField::kYear), kSignedField);
   InitMonthLengths(sky_);
-  sky_.monthLength[kFebruary] = year && IsLeapYear(static_cast<int>(*year)) ? 29 : 28;
+  sky_.monthLength[kFebruary] =
+      DaysInMonth(kFebruary, year.ok() ? year.value() : kYearWithoutLeapDay);
 
-  const bool valid = day && month && year && *day >= 1 && *day <= kLongestMonth && *month >= 1 &&
-                     *month <= kMonths && *year >= kFirstYear && *day <= sky_.monthLength[*month];
-  if (!valid) return Fail(kInvalidDate, DateField::kDay);
-  sky_.day = static_cast<std::int32_t>(*day);
-  sky_.month = static_cast<std::int32_t>(*month);
-  sky_.year = static_cast<std::int32_t>(*year);
+  if (!day.ok() || !month.ok() || !year.ok() ||
+      !IsCalendarDate(day.value(), month.value(), year.value())) {
+    return Fail(kInvalidDate, DateField::kDay);
+  }
+  sky_.day = day.value();
+  sky_.month = month.value();
+  sky_.year = year.value();
   sky_.dateText = DateText(sky_.day, sky_.month, sky_.year);
 }
 
 void DateTimePlaceLogic::CommitTime() {
   // No sign is taken: a negative hour or minute is no time of day.
-  const auto hour = ReadUnsignedNumber(Field(DateField::kHour));
-  const auto minute = ReadUnsignedNumber(Field(DateField::kMinute));
-  const bool valid = hour && minute && *hour <= kMaxHour && *minute <= kMaxMinute &&
-                     *hour * 100 + *minute <= kLatestTime;
-  if (!valid) return Fail(kInvalidTime, DateField::kHour);
-  sky_.hours = EnteredValue(false, *hour, *minute);
-  sky_.timeText = ZeroPad(*hour, 2) + ":" + ZeroPad(*minute, 2) + ":00";
+  const Outcome<int> hour = ReadWholeNumber(Field(DateField::kHour), kUnsignedField);
+  const Outcome<int> minute = ReadWholeNumber(Field(DateField::kMinute), kUnsignedField);
+  if (!hour.ok() || !minute.ok() || hour.value() > kMaxHour || minute.value() > kMaxMinute ||
+      hour.value() * 100 + minute.value() > kLatestTime) {
+    return Fail(kInvalidTime, DateField::kHour);
+  }
+  sky_.hours = EnteredValue(false, hour.value(), minute.value());
+  sky_.timeText = ZeroPad(hour.value(), 2) + ":" + ZeroPad(minute.value(), 2) + ":00";
 }
 
 void DateTimePlaceLogic::CheckSign(DateField sign, std::string_view message) {
@@ -217,9 +224,9 @@ void DateTimePlaceLogic::CheckSign(DateField sign, std::string_view message) {
 }
 
 void DateTimePlaceLogic::CheckDegrees(DateField degrees, int limit, std::string_view range) {
-  const auto value = ReadWholeNumber(Field(degrees));
-  if (!value) return Fail(std::string(kDegreesNotANumber) + " " + std::string(range), degrees);
-  if (*value < 0 || *value > limit) Fail(range, degrees);
+  const Outcome<int> value = ReadWholeNumber(Field(degrees), kSignedField);
+  if (!value.ok()) return Fail(std::string(kDegreesNotANumber) + " " + std::string(range), degrees);
+  if (value.value() < 0 || value.value() > limit) Fail(range, degrees);
 }
 
 void DateTimePlaceLogic::CommitLongitude() {

@@ -91,13 +91,13 @@ void IntervalDialog::done(int result) {
 
 bool IntervalDialog::ApplyMinutes() {
   if (!open_) return true;
-  const std::optional<double> minutes = ReadIntervalMinutes(minutesEdit->text().toStdString());
-  if (!minutes) {
+  const Outcome<double> minutes = ReadIntervalMinutes(minutesEdit->text().toStdString());
+  if (!minutes.ok()) {
     minutesEdit->setFocus(Qt::OtherFocusReason);
     return false;
   }
-  if (*minutes <= 0) return false;
-  clock_.intervalMinutes = *minutes;
+  if (minutes.value() <= 0) return false;
+  clock_.intervalMinutes = minutes.value();
   clock_.stepMode = StepMode::kMinutes;
   open_ = false;
   explanation->setFocus(Qt::OtherFocusReason);

@@ -1,5 +1,5 @@
-// The texts of the interval dialog: its explanation, twenty lines as
-// shown, and the message for refused minutes.
+// The texts of the interval dialog: its explanation, twenty-one lines
+// as shown, and the message for refused minutes.
 #pragma once
 
 namespace sternwerk::interval_texts {
@@ -15,6 +15,7 @@ inline constexpr const char* kExplanationLines[] = {
     " jeder Intervallschritt für die Berechnungen gehen soll.",
     " Ein Tag Fortschritt pro Takt erfordert 1500 Minuten, eine ",
     " Woche 10000 Minuten als Eingabe.",
+    " Dezimalstellen sind mit Punkt oder Komma möglich: 1,5.",
     " Das Programm rechnet trotz dieser gerundeten Zahlen",
     " korrekt; sie können dies an der mitlaufenden Uhrzeit und",
     " den Tagesübergängen feststellen. ",

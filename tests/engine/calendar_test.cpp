@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 
 #include "engine/arithmetic.h"
 #include "tests/support/sky_at.h"
@@ -48,6 +50,61 @@ TEST(MonthLengths, InitLeavesFebruaryToTheDateCheck) {
   InitMonthLengths(sky);
   const int expected[] = {0, 31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
   for (int m = 1; m <= 12; ++m) EXPECT_EQ(sky.monthLength[m], expected[m]) << "month " << m;
+}
+
+TEST(CalendarRule, LeapYearsEveryFourthYearButCenturiesOnlyEveryFourth) {
+  for (int year : {1600, 2000, 2024, 9996}) EXPECT_TRUE(IsLeapYear(year)) << year;
+  for (int year : {1700, 1800, 1900, 2023, 2100, 9999}) EXPECT_FALSE(IsLeapYear(year)) << year;
+  EXPECT_EQ(DaysInMonth(2, 1600), 29);
+  EXPECT_EQ(DaysInMonth(2, 1700), 28);
+  EXPECT_EQ(DaysInMonth(2, 1900), 28);
+  EXPECT_EQ(DaysInMonth(2, 2000), 29);
+  EXPECT_EQ(DaysInMonth(2, 9996), 29);
+}
+
+TEST(CalendarRule, MonthLengthsAddUpToTheYear) {
+  const int thirtyOne[] = {1, 3, 5, 7, 8, 10, 12};
+  for (int month = 1; month <= kMonthsPerYear; ++month) {
+    const bool longMonth =
+        std::find(std::begin(thirtyOne), std::end(thirtyOne), month) != std::end(thirtyOne);
+    if (month != 2) {
+      EXPECT_EQ(DaysInMonth(month, 2026), longMonth ? 31 : 30) << "month " << month;
+    }
+  }
+  for (int year : {1900, 2000, 2026, 2028}) {
+    int days = 0;
+    for (int month = 1; month <= kMonthsPerYear; ++month) days += DaysInMonth(month, year);
+    EXPECT_EQ(days, JulianDayNumber(1, 1, year + 1) - JulianDayNumber(1, 1, year)) << year;
+  }
+}
+
+TEST(CalendarRule, DatesFrom1600To9999AreInTheCalendar) {
+  EXPECT_TRUE(IsCalendarDate(1, 1, 1600));
+  EXPECT_TRUE(IsCalendarDate(31, 12, 9999));
+  EXPECT_TRUE(IsCalendarDate(29, 2, 2000));
+  EXPECT_FALSE(IsCalendarDate(31, 12, 1599));
+  EXPECT_FALSE(IsCalendarDate(1, 1, 10000));
+  EXPECT_FALSE(IsCalendarDate(29, 2, 1900));
+  EXPECT_FALSE(IsCalendarDate(31, 4, 2026));
+  EXPECT_FALSE(IsCalendarDate(32, 1, 2026));
+  EXPECT_FALSE(IsCalendarDate(0, 1, 2026));
+  EXPECT_FALSE(IsCalendarDate(1, 0, 2026));
+  EXPECT_FALSE(IsCalendarDate(1, 13, 2026));
+  EXPECT_FALSE(IsCalendarDate(-1, -1, -2026));
+}
+
+// Every date the day steps pass through is a calendar date, up to its last.
+TEST(CalendarRule, DayStepsWalkThroughCalendarDatesOnly) {
+  for (const char* start : {"25.12.1599", "20.02.1900", "20.02.2000", "25.12.9999"}) {
+    SkyState sky;
+    sky.dateText = start;
+    for (int step = 0; step < 12; ++step) {
+      NextDay(sky);
+      if (sky.year >= kFirstCalendarYear && sky.year <= kLastCalendarYear) {
+        EXPECT_TRUE(IsCalendarDate(sky.day, sky.month, sky.year)) << sky.dateText;
+      }
+    }
+  }
 }
 
 // The date text after one day step, checking that the fields agree with it.

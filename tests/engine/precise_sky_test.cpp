@@ -6,10 +6,12 @@
 #include <gtest/gtest.h>
 #include <swephexp.h>
 
+#include <array>
 #include <cmath>
 #include <filesystem>
 
 #include "engine/arithmetic.h"
+#include "engine/calendar.h"
 #include "engine/sky.h"
 #include "tests/support/sky_at.h"
 
@@ -108,6 +110,10 @@ TEST_F(PreciseSky, FallsBackAndSaysSo) {
   ComputeSky(own);
   EXPECT_EQ(late.longitudes, own.longitudes);
 
+  SkyState fine = SkyAt(3, 9, 2024, 18.5);
+  EXPECT_EQ(ComputeSky(fine, ComputationMode::kPrecise).fallbackReason, "");
+  EXPECT_EQ(ComputeSky(fine, ComputationMode::kOwn).fallbackReason, "");
+
   const SkyState start = SkyAt(3, 9, 2024, 18.5);
   SkyState withFiles = start, analytical = start;
   ASSERT_EQ(ComputeSky(withFiles, ComputationMode::kPrecise), ComputationUsed::kEphemerisFiles);
@@ -120,6 +126,37 @@ TEST_F(PreciseSky, FallsBackAndSaysSo) {
                 5 * kArcsecond)
         << factor;
   }
+}
+
+// The library's own text says why the precise mode fell back, for the whole
+// sky as for the parts a search computes.
+TEST_F(PreciseSky, AFallbackKeepsTheLibrarysReason) {
+  SkyState late = SkyAt(1, 1, 5000, 0);
+  const SkyComputation computed = ComputeSky(late, ComputationMode::kPrecise);
+  EXPECT_EQ(computed.used, ComputationUsed::kOwnAfterFailure);
+  // The Sun is the first body asked for; the library says why it has none.
+  std::array<double, 6> position{};
+  std::array<char, AS_MAXCH> libraryText{};
+  const double jdUT = kEpochJD + late.centuries * kDaysPerCentury;
+  ASSERT_LT(
+      swe_calc_ut(jdUT, SE_SUN, SEFLG_SWIEPH | SEFLG_SPEED, position.data(), libraryText.data()),
+      0);
+  ASSERT_NE(libraryText.front(), '\0');
+  EXPECT_EQ(computed.fallbackReason, libraryText.data());
+
+  for (const bool axes : {true, false}) {
+    SkyState parts = SkyAt(1, 1, 5000, 0);
+    ComputeTime(parts);
+    const SkyState before = parts;
+    const Status status = ComputePreciseParts(parts, axes, kMoon, false);
+    ASSERT_FALSE(status.ok()) << "axes " << axes;
+    EXPECT_EQ(status.error(), computed.fallbackReason) << "axes " << axes;
+    EXPECT_EQ(parts.longitudes[kMoon], before.longitudes[kMoon]) << "left untouched";
+  }
+
+  SkyState reachable = SkyAt(3, 9, 2024, 18.5);
+  ComputeTime(reachable);
+  EXPECT_TRUE(ComputePreciseParts(reachable, true, kMoon, true).ok());
 }
 
 }  // namespace

@@ -120,7 +120,7 @@ TEST_F(DateTimePlace, DatesAreCheckedWithTheGregorianLeapYears) {
                         {"29022023", false}, {"31042024", false}, {"01011600", true},
                         {"31121599", false}, {"01132024", false}, {"01002024", false},
                         {"00012024", false}, {"32012024", false}, {"1a012024", false},
-                        {"31129999", true}};
+                        {"31129999", true},  {"29021600", true},  {"29021700", false}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.typed);
     sky.dateText = "07.12.2026";

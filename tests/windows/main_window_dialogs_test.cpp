@@ -95,11 +95,12 @@ TEST(IntervalDialog, WindowButtonsAndExplanation) {
   EXPECT_EQ(dialog.windowTitle(), "                Die Schrittweite pro Takt");
   EXPECT_EQ(dialog.size(), QSize(305, 348));
   const QStringList lines = dialog.explanation->toPlainText().split('\n');
-  ASSERT_EQ(lines.size(), 20);
+  ASSERT_EQ(lines.size(), 21);
   EXPECT_EQ(lines[0], " Beim Start des Programmes läuft dessen Uhr - wie eine");
   EXPECT_EQ(lines[5], "");
-  EXPECT_EQ(lines[15], " da  MC hierbei  'zu große Sprünge'  macht.   Und wenn  ");
-  EXPECT_EQ(lines[18], "  ");
+  EXPECT_EQ(lines[10], " Dezimalstellen sind mit Punkt oder Komma möglich: 1,5.");
+  EXPECT_EQ(lines[16], " da  MC hierbei  'zu große Sprünge'  macht.   Und wenn  ");
+  EXPECT_EQ(lines[19], "  ");
   EXPECT_TRUE(dialog.explanation->isReadOnly());
   const std::pair<QPushButton*, const char*> buttons[] = {{dialog.dayButton, "1 Tag"},
                                                           {dialog.weekButton, "7 Tage"},
@@ -201,13 +202,19 @@ TEST_F(ClockDialogs, SixCharactersApplyAtOnceAndLeavingTheFieldApplies) {
   });
   EXPECT_DOUBLE_EQ(form->clockSettings.intervalMinutes, 1.5);
   EXPECT_EQ(form->intervalLabel->text(), "Min/Takt:1");
+
+  ClickAndUse(form->intervalButton, interval, [] {
+    Type("2,25");
+    Press(Qt::Key_Return);
+  });
+  EXPECT_DOUBLE_EQ(form->clockSettings.intervalMinutes, 2.25);
 }
 
 // Enter on a text that is no positive number of minutes says what is
 // accepted and leaves the text selected, so the next keys replace it.
 TEST_F(ClockDialogs, RefusedMinutesAreExplainedAndSelectedForRetyping) {
   ClickAndUse(form->intervalButton, interval, [&] {
-    for (const QString text : {"abc", "0", "1,5"}) {
+    for (const QString text : {"abc", "0", "1,5,5"}) {
       Type(text);
       Press(Qt::Key_Return);
       EXPECT_TRUE(interval.isVisible()) << text.toStdString();
