@@ -30,7 +30,7 @@ inline constexpr const char* kExplanationLines[] = {
 
 // Shown when Enter or a full field finds no positive number of minutes.
 inline constexpr const char* kMinutesRefused =
-    "Bitte die Minuten pro Takt als Zahl größer als 0 eingeben, Dezimalstellen mit Punkt "
-    "(z. B. 1.5 oder 1440).";
+    "Bitte die Minuten pro Takt als Zahl größer als 0 eingeben, Dezimalstellen mit Punkt oder "
+    "Komma (z. B. 1,5 oder 1440).";
 
 }  // namespace sternwerk::interval_texts
