@@ -6,6 +6,7 @@
 
 #include "engine/arithmetic.h"
 #include "engine/calendar.h"
+#include "engine/library_bodies.h"
 #include "engine/sky.h"
 
 namespace sternwerk {
@@ -22,24 +23,9 @@ constexpr int kAscmcArmc = 2;
 constexpr const char* kAxesFailed = "MC und AS nicht berechenbar";
 constexpr const char* kNoReasonGiven = "Fehler ohne Angabe eines Grundes";
 
-// Factors the library computes, and its body numbers for them.
-struct LibraryBody {
-  int factor;
-  int32 body;
-};
-constexpr std::array<LibraryBody, 11> kLibraryBodies = {{
-    {kSun, SE_SUN},
-    {kMoon, SE_MOON},
-    {kLunarNode, SE_MEAN_NODE},
-    {kMercury, SE_MERCURY},
-    {kVenus, SE_VENUS},
-    {kMars, SE_MARS},
-    {kJupiter, SE_JUPITER},
-    {kSaturn, SE_SATURN},
-    {kUranus, SE_URANUS},
-    {kNeptune, SE_NEPTUNE},
-    {kPluto, SE_PLUTO},
-}};
+// The factors the library computes, in the order they are computed.
+constexpr std::array<int, 11> kLibraryFactors = {
+    kSun, kMoon, kLunarNode, kMercury, kVenus, kMars, kJupiter, kSaturn, kUranus, kNeptune, kPluto};
 
 double JulianDayUT(const SkyState& sky) {
   return kEpochJD + sky.centuries * kDaysPerCentury;
@@ -54,16 +40,18 @@ Status LibraryFailure(const std::array<char, AS_MAXCH>& error) {
   return Status::Failure(error.front() != '\0' ? error.data() : kNoReasonGiven);
 }
 
-// One body into the sky state, or the library's error. `analytical` is set
-// when the library used its analytical theory instead of the files.
-Status ComputeBody(SkyState& sky, double jdUT, LibraryBody body, bool& analytical) {
+// One factor the library computes into the sky state, or the library's
+// error. `analytical` is set when the library used its analytical theory
+// instead of the files.
+Status ComputeBody(SkyState& sky, double jdUT, int factor, bool& analytical) {
   std::array<double, 6> position{};
   std::array<char, AS_MAXCH> error{};
-  const int32 used = swe_calc_ut(jdUT, body.body, kBodyFlags, position.data(), error.data());
+  const int32 used =
+      swe_calc_ut(jdUT, *LibraryBody(factor), kBodyFlags, position.data(), error.data());
   if (used < 0) return LibraryFailure(error);
   if (used & SEFLG_MOSEPH) analytical = true;
-  sky.longitudes[body.factor] = position[0];
-  if (IsPlanet(body.factor)) sky.retrograde[body.factor] = position[3] < 0;
+  sky.longitudes[factor] = position[0];
+  if (IsPlanet(factor)) sky.retrograde[factor] = position[3] < 0;
   return Status::Success();
 }
 
@@ -88,13 +76,6 @@ Status ComputePreciseAxes(SkyState& sky, double jdUT) {
   return Status::Success();
 }
 
-const LibraryBody* FindBody(int factor) {
-  for (const LibraryBody& body : kLibraryBodies) {
-    if (body.factor == factor) return &body;
-  }
-  return nullptr;
-}
-
 }  // namespace
 
 SkyComputation ComputePreciseSky(SkyState& sky) {
@@ -107,8 +88,8 @@ SkyComputation ComputePreciseSky(SkyState& sky) {
   bool analytical = false;
   const Status axes = ComputePreciseAxes(precise, jdUT);
   if (!axes.ok()) return fallBack(axes);
-  for (const LibraryBody& body : kLibraryBodies) {
-    const Status computed = ComputeBody(precise, jdUT, body, analytical);
+  for (const int factor : kLibraryFactors) {
+    const Status computed = ComputeBody(precise, jdUT, factor, analytical);
     if (!computed.ok()) return fallBack(computed);
   }
   sky = precise;
@@ -123,11 +104,11 @@ Status ComputePreciseParts(SkyState& sky, bool axes, int factor, bool withSun) {
     if (!computed.ok()) return computed;
   }
   if (withSun) {
-    const Status computed = ComputeBody(sky, jdUT, *FindBody(kSun), analytical);
+    const Status computed = ComputeBody(sky, jdUT, kSun, analytical);
     if (!computed.ok()) return computed;
   }
-  const LibraryBody* body = FindBody(factor);
-  return body == nullptr ? Status::Success() : ComputeBody(sky, jdUT, *body, analytical);
+  if (!LibraryBody(factor)) return Status::Success();
+  return ComputeBody(sky, jdUT, factor, analytical);
 }
 
 void SetEphemerisPath(const std::string& folder) {
