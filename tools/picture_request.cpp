@@ -48,7 +48,9 @@ PictureSession::PictureSession(const PictureRequest& request, SkyState instant, 
       options{.transplutonian = request.allFactors},
       application_(StartOffscreenGui(programPath)),
       symbolFont_(SymbolFontPath()) {
-  options.computation = ComputeSky(sky, request.mode);
+  const SkyComputation computed = ComputeSky(sky, request.mode);
+  options.computation = computed.used;
+  ReportFallback(computed);
   options.symbolFontPresent = !request.noSymbols && SymbolFontInstalled();
 }
 

@@ -1,6 +1,7 @@
 #include "tools/sky_report.h"
 
 #include <cstdio>
+#include <iostream>
 
 #include "engine/calendar.h"
 #include "engine/factors.h"
@@ -49,6 +50,12 @@ std::vector<std::string> SkyReport(const SkyState& sky, ComputationUsed computat
     lines.push_back(PositionListLine(factor, sky.longitudes[factor]));
   }
   return lines;
+}
+
+void ReportFallback(const SkyComputation& computation) {
+  if (computation.used != ComputationUsed::kOwnAfterFailure) return;
+  std::cerr << "sternwerk-sky: Swiss Ephemeris: " << computation.fallbackReason
+            << "; es gilt die eigene Berechnung\n";
 }
 
 std::string TsvLine(const SkyState& sky) {

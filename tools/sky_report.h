@@ -6,6 +6,7 @@
 
 #include "base/outcome.h"
 #include "engine/computation_mode.h"
+#include "engine/sky.h"
 #include "engine/sky_state.h"
 
 namespace sternwerk {
@@ -23,6 +24,11 @@ Outcome<SkyState> SkyForArguments(const std::vector<std::string>& args);
 // texts; the sky must be computed.
 std::vector<std::string> SkyReport(const SkyState& sky,
                                    ComputationUsed computation = ComputationUsed::kOwn);
+
+// Where the precise mode fell back to the own computation, tells the
+// library's reason on the error output ("sternwerk-sky: Swiss Ephemeris:
+// REASON; es gilt die eigene Berechnung"); otherwise nothing.
+void ReportFallback(const SkyComputation& computation);
 
 // One tab-separated line: T, ramc, longitudes 0..22 with nine decimals, then
 // the retrograde flags of factors 2 and 6..21 as 0 and 1.

@@ -50,8 +50,10 @@ Outcome<int> PrintSky(const std::vector<std::string>& args, ComputationMode mode
   Outcome<SkyState> instant = SkyForArguments(args);
   if (!instant.ok()) return Outcome<int>::Failure(instant.error());
   SkyState sky = std::move(instant).value();
-  const ComputationUsed used = ComputeSky(sky, mode);
-  for (const std::string& line : SkyReport(sky, used)) std::cout << Windows1252ToUtf8(line) << '\n';
+  const SkyComputation computed = ComputeSky(sky, mode);
+  for (const std::string& line : SkyReport(sky, computed.used))
+    std::cout << Windows1252ToUtf8(line) << '\n';
+  ReportFallback(computed);
   return Outcome<int>::Success(0);
 }
 

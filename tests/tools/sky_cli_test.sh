@@ -207,6 +207,9 @@ grep -q "^ SO 199°54'2[12]\"" <<<"$out" || fail "--precise: Sun $(grep ' SO' <<
 [ "$(printf '%s\n' "$out" | wc -l)" -eq 27 ] || fail "--precise: expected 4 header lines and 23 factors"
 "$sky" --precise 01.01.5000 00:00 | grep -qx 'Berechnung: eigene statt genau' ||
   fail "--precise beyond the library's years does not say it fell back"
+reason=$("$sky" --precise 01.01.5000 00:00 2>&1 >/dev/null)
+grep -q "^sternwerk-sky: Swiss Ephemeris: .*sepl_48.se1.*; es gilt die eigene Berechnung$" \
+  <<<"$reason" || fail "--precise fallback without the library's reason: $reason"
 own=$(printf '7 12 2026 13.5 10 50\n' | "$sky" --tsv)
 precise=$(printf '7 12 2026 13.5 10 50\n' | "$sky" --precise --tsv)
 [ "$(awk -F'\t' '{print NF}' <<<"$precise")" = "$(awk -F'\t' '{print NF}' <<<"$own")" ] ||
