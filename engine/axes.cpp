@@ -25,21 +25,21 @@ double SiderealAngleDegrees(double T, double hours, double longitude) {
   return theta;
 }
 
-double MediumCoeli(double ramc, double obliquity) {
+double MediumCoeli(double ramc, double negativeObliquity) {
   Cartesian p = FromPolar(1.0, ramc, kFromPolarEpsilon);
-  p.x = p.x * std::cos(-obliquity);
+  p.x = p.x * std::cos(-negativeObliquity);
   const Polar polar = ToPolar(p.y, p.x, kToPolarEpsilon);
   return Mod360(RadToDeg(polar.angle));
 }
 
 // The ecliptic point rising in the east, by successive plane rotations that
 // avoid tan(latitude) and stay finite at the poles.
-double Ascendant(double ramc, double obliquity, double latitude) {
+double Ascendant(double ramc, double negativeObliquity, double latitude) {
   const double phi = DegToRad(latitude);
   const Cartesian pole = FromPolar(1.0, phi, kFromPolarEpsilon);
   const Cartesian meridian = FromPolar(pole.x, ramc, kFromPolarEpsilon);
   Polar tilted = ToPolar(pole.y, meridian.y, kToPolarEpsilon);
-  tilted.angle = tilted.angle + obliquity;
+  tilted.angle = tilted.angle + negativeObliquity;
   const Cartesian rotated = FromPolar(tilted.radius, tilted.angle, kFromPolarEpsilon);
   Polar horizon = ToPolar(rotated.x, meridian.x, kToPolarEpsilon);
   if (horizon.angle < 0) horizon.angle = static_cast<double>(horizon.angle + 2 * kPi);
@@ -51,9 +51,9 @@ double Ascendant(double ramc, double obliquity, double latitude) {
 void ComputeAxes(SkyState& sky) {
   const double theta = SiderealAngleDegrees(sky.centuries, sky.hours, sky.longitude);
   sky.ramc = DegToRad(Mod360(theta));
-  sky.longitudes[kMC] = MediumCoeli(sky.ramc, sky.obliquity);
+  sky.longitudes[kMC] = MediumCoeli(sky.ramc, sky.negativeObliquity);
   sky.longitudes[kAriesPoint] = 0;
-  sky.longitudes[kAscendant] = Ascendant(sky.ramc, sky.obliquity, sky.latitude);
+  sky.longitudes[kAscendant] = Ascendant(sky.ramc, sky.negativeObliquity, sky.latitude);
 }
 
 }  // namespace sternwerk

@@ -28,7 +28,7 @@ namespace sternwerk {
 //          sky.hours      decimal hours of the day, Universal Time
 //          sky.longitude  degrees, east positive
 //          sky.latitude   degrees, north positive; the poles stay finite
-//          sky.obliquity  radians, minus the obliquity (from ComputeTime)
+//          sky.negativeObliquity  radians, minus the obliquity (from ComputeTime)
 // Returned:
 //          sky.ramc           RAMC, the right ascension of the meridian
 //                             (local mean sidereal time as an angle),

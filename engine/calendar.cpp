@@ -70,7 +70,7 @@ void ComputeTime(SkyState& sky) {
   sky.centuries = ((jd - kEpochJD) + sky.hours / 24) / kDaysPerCentury;
   const double obliquityDegrees =
       static_cast<double>(kObliquityAt1900 - kObliquityRate * sky.centuries);
-  sky.obliquity = -DegToRad(obliquityDegrees);
+  sky.negativeObliquity = -DegToRad(obliquityDegrees);
 }
 
 bool IsLeapYear(int year) {

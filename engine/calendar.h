@@ -27,7 +27,7 @@ double JulianDayNumber(int day, int month, int year);
 // Returned:
 //          sky.centuries  T, Julian centuries of 36525 days from
 //                         JD 2415020.0 (1900 January 0.5)
-//          sky.obliquity  minus the mean obliquity of the ecliptic, radians
+//          sky.negativeObliquity  minus the mean obliquity of the ecliptic, radians
 //
 // Notes:
 // 1. The obliquity 23.452294 - 0.0130125 T degrees is Newcomb's value for

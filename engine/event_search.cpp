@@ -93,7 +93,8 @@ Range SineRange(double from, double to) {
   return range;
 }
 
-// Largest rate of the MC against the sidereal angle: 1 / cos(obliquity).
+// Largest rate of the MC against the sidereal angle: 1 / cos(obliquity);
+// the sign of the obliquity does not matter.
 double MediumCoeliRate(double obliquity) {
   return 1 / std::cos(obliquity);
 }
@@ -124,10 +125,10 @@ double DifferenceRatePerStep(const SkyState& sky, EventKind kind, int stepsPerHo
   }
   double axisRate = 0;
   if (kind == EventKind::kCulmination) {
-    axisRate = MediumCoeliRate(sky.obliquity);
+    axisRate = MediumCoeliRate(sky.negativeObliquity);
   } else {
     const double span = DegToRad(kSiderealDegreesPerSecond * secondsPerStep * (window + 1));
-    axisRate = AscendantRate(sky.ramc, sky.ramc + span, sky.obliquity, sky.latitude);
+    axisRate = AscendantRate(sky.ramc, sky.ramc + span, sky.negativeObliquity, sky.latitude);
   }
   return kRateSafety * (axisRate * kSiderealDegreesPerSecond + kFactorDegreesPerSecond) *
          secondsPerStep;

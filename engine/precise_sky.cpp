@@ -72,7 +72,7 @@ Status ComputePreciseAxes(SkyState& sky, double jdUT) {
   sky.longitudes[kMC] = ascmc[kAscmcMC];
   sky.longitudes[kAscendant] = ascmc[kAscmcAscendant];
   sky.ramc = DegToRad(ascmc[kAscmcArmc]);
-  sky.obliquity = -DegToRad(nutation[0]);
+  sky.negativeObliquity = -DegToRad(nutation[0]);
   return Status::Success();
 }
 

@@ -13,7 +13,7 @@ namespace sternwerk {
 // Given:   the instant (day, month, year, hours; Universal Time) and the
 //          place (longitude, latitude; degrees, east and north positive)
 // Returned:
-//          centuries, obliquity, ramc and every longitudes[] and
+//          centuries, negativeObliquity, ramc and every longitudes[] and
 //          retrograde[] entry
 //
 // Notes:

@@ -32,9 +32,11 @@ struct SkyState {
       "00'";
 
   // Derived by the engine.
-  double centuries = 0;  // T, Julian centuries from JD 2415020.0
-  double obliquity = 0;  // radians, holds minus the obliquity of the ecliptic
-  double ramc = 0;       // radians, local sidereal time as an angle, in (-2 pi, 2 pi)
+  double centuries = 0;          // T, Julian centuries from JD 2415020.0
+  double negativeObliquity = 0;  // minus the obliquity of the ecliptic, radians
+  // RAMC, the right ascension of the meridian: the local sidereal time as
+  // an angle, radians, in (-2 pi, 2 pi).
+  double ramc = 0;
   std::array<std::int32_t, 13> monthLength{};  // index 1..12; February set by the date check
 
   // Positions, degrees, indexed by factor number.

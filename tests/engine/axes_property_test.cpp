@@ -46,7 +46,7 @@ TEST(AxesProperty, MatchTheClosedFormulasForRandomInstantsAndPlaces) {
   for (int i = 0; i < 20000; ++i) {
     const SkyState sky = ComputedSkyAt(day(random), month(random), year(random), hours(random),
                                        longitude(random), latitude(random));
-    const double eps = -sky.obliquity;
+    const double eps = -sky.negativeObliquity;
     const double phi = sky.latitude * kPi / 180;
     const double mcError = AngularError(sky.longitudes[kMC], ClosedFormMC(sky.ramc, eps));
     const double asError =

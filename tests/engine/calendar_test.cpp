@@ -29,19 +29,19 @@ TEST(ComputeTime, CenturiesAndObliquityAtTheEpochs) {
   SkyState j2000 = SkyAt(1, 1, 2000, 12);
   ComputeTime(j2000);
   EXPECT_EQ(j2000.centuries, 1.0);
-  EXPECT_NEAR(RadToDeg(-j2000.obliquity), 23.439281, 1e-6);
+  EXPECT_NEAR(RadToDeg(-j2000.negativeObliquity), 23.439281, 1e-6);
 
   SkyState epoch = SkyAt(31, 12, 1899, 12);
   ComputeTime(epoch);
   EXPECT_EQ(epoch.centuries, 0.0);
-  EXPECT_NEAR(RadToDeg(-epoch.obliquity), 23.452294, 1e-9);
+  EXPECT_NEAR(RadToDeg(-epoch.negativeObliquity), 23.452294, 1e-9);
 }
 
 TEST(ComputeTime, ObliquityIsStoredNegatedInRadians) {
   SkyState sky = SkyAt(7, 12, 2026, 0);
   ComputeTime(sky);
-  EXPECT_LT(sky.obliquity, 0);
-  EXPECT_NEAR(sky.obliquity, -DegToRad(23.452294 - 0.0130125 * sky.centuries), 1e-15);
+  EXPECT_LT(sky.negativeObliquity, 0);
+  EXPECT_NEAR(sky.negativeObliquity, -DegToRad(23.452294 - 0.0130125 * sky.centuries), 1e-15);
 }
 
 TEST(MonthLengths, InitLeavesFebruaryToTheDateCheck) {

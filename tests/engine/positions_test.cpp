@@ -47,7 +47,7 @@ constexpr double kPlanetTolerance = 0.001;
 TEST(Positions, J2000SunMoonNodeAndAxes) {
   const SkyState sky = ComputedSkyAt(1, 1, 2000, 12, 10.0001, 50.0001);
   EXPECT_EQ(sky.centuries, 1.0);
-  EXPECT_NEAR(RadToDeg(-sky.obliquity), 23.439281, kSunMoonTolerance);
+  EXPECT_NEAR(RadToDeg(-sky.negativeObliquity), 23.439281, kSunMoonTolerance);
   EXPECT_NEAR(sky.ramc, 5.0694903, 1e-7);
   ExpectPositions(sky,
                   {{kSun, 280.3680},
