@@ -1,5 +1,6 @@
 #include "windows/chart_help_window.h"
 
+#include "platform/faces.h"
 #include "platform/ui_style.h"
 #include "windows/help_print_layout.h"
 #include "windows/help_texts.h"
@@ -19,7 +20,7 @@ constexpr int kMemoFontPixels = 13;
 ChartHelpWindow::ChartHelpWindow(Messages& messages, QWidget* parent)
     : HelpWindow(messages, kClientSize, QLatin1Char('?'), parent) {
   setWindowTitle(kCaption);
-  const QFont memoFont = PixelFont(QStringLiteral("Arial"), kMemoFontPixels);
+  const QFont memoFont = PixelFont(kArialFace, kMemoFontPixels);
   helpText = Memo({1, 2, 616, 535}, kWhite, kBlack, memoFont, kChartHelpText);
   materialText = Memo({1, 537, 616, 103}, kWhite, kBlack, memoFont, kChartHelpMaterial);
   PlaceButtons({224, 642, 75, 22}, {318, 642, 75, 22}, font());

@@ -5,6 +5,7 @@
 #include <QScreen>
 
 #include "platform/controls.h"
+#include "platform/faces.h"
 #include "platform/qt_text.h"
 #include "platform/ui_style.h"
 #include "windows/date_time_place_texts.h"
@@ -15,7 +16,7 @@ namespace {
 constexpr int kClientWidth = 282;
 constexpr int kClientHeight = 447;
 constexpr int kFieldHeight = 24;
-const QString kSansSerif = QStringLiteral("MS Sans Serif");
+const QString kSansSerif = kSansSerifFace;
 
 struct FieldPlace {
   int left;
@@ -61,7 +62,7 @@ DateTimePlaceDialog::DateTimePlaceDialog(SkyState& sky, Messages& messages, QWid
   helpText->setTabChangesFocus(true);
   SetColours(helpText, kCream);
   // Arial's narrower, smaller letters let all 27 lines show at once.
-  helpText->setFont(PixelFont(QStringLiteral("Arial"), 10));
+  helpText->setFont(PixelFont(kArialFace, 10));
   helpText->document()->setDocumentMargin(2);
   QStringList help;
   for (const char* line : date_time_place_texts::kHelpLines) help << QString::fromUtf8(line);

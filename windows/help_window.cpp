@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPixmap>
 
+#include "platform/faces.h"
 #include "platform/text_print_stream.h"
 #include "platform/ui_style.h"
 
@@ -19,7 +20,7 @@ QIcon HelpIcon(QChar mark) {
   pixmap.fill(ToQColor(kMaroon));
   QPainter painter(&pixmap);
   painter.setPen(ToQColor(kCream));
-  painter.setFont(PixelFont(QStringLiteral("Arial"), kIconSize - 6, true));
+  painter.setFont(PixelFont(kArialFace, kIconSize - 6, true));
   painter.drawText(pixmap.rect(), Qt::AlignCenter, QString(mark));
   return QIcon(pixmap);
 }

@@ -6,11 +6,12 @@
 #include <algorithm>
 #include <cmath>
 
+#include "charts/factor_legend.h"
 #include "clock/clock_step.h"
 #include "engine/calendar.h"
-#include "engine/factors.h"
 #include "engine/text_forms.h"
 #include "platform/controls.h"
+#include "platform/faces.h"
 #include "platform/qt_text.h"
 #include "platform/symbol_font.h"
 #include "platform/ui_style.h"
@@ -28,8 +29,8 @@ constexpr int kDialWidth = 529;
 constexpr int kSliderRange = 40;
 constexpr int kHintMilliseconds = 15000;
 constexpr int kProgressHours = 24;
-const QString kSansSerif = QStringLiteral("MS Sans Serif");
-const QString kCourier = QStringLiteral("Courier New");
+const QString kSansSerif = kSansSerifFace;
+const QString kCourier = kCourierFace;
 
 // The widest line of a memo in its font, plus its frame, margins and cursor.
 int FittingWidth(const QPlainTextEdit* memo) {
@@ -157,7 +158,7 @@ void MainWindow::CreateDialControls() {
   searchResultLabel->setFont(PixelFont(kSansSerif, 13, true));
   SetColours(searchResultLabel, kNavy, kYellow);
   searchProgressLabel = MakeLabel(this, QString(), {1, 245, 0, 0});
-  searchProgressLabel->setFont(PixelFont(QStringLiteral("Times New Roman"), 32));
+  searchProgressLabel->setFont(PixelFont(kTimesFace, 32));
   SetColours(searchProgressLabel, kNavy, kYellow);
   searchProgressLabel->hide();
   enlargeButton =
@@ -230,7 +231,7 @@ void MainWindow::SetHints() {
   tips.setColor(QPalette::ToolTipBase, ToQColor(kYellow));
   tips.setColor(QPalette::ToolTipText, ToQColor(kBlack));
   QToolTip::setPalette(tips);
-  QToolTip::setFont(PointFont(QStringLiteral("ms sans serif"), 8));
+  QToolTip::setFont(PointFont(kLowerSansSerifFace, 8));
 }
 
 void MainWindow::SetControlButtonsEnabled(bool on) {
