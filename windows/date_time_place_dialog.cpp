@@ -57,7 +57,7 @@ DateTimePlaceDialog::DateTimePlaceDialog(SkyState& sky, Messages& messages, QWid
   setAutoFillBackground(true);
   setFont(PixelFont(kSansSerif, 11));
 
-  helpText = MakeMemo(this, {4, 3, 275, 346});
+  helpText = MakeTextBox(this, {4, 3, 275, 346});
   helpText->setFocusPolicy(Qt::StrongFocus);
   helpText->setTabChangesFocus(true);
   SetColours(helpText, kCream);
@@ -142,8 +142,8 @@ void DateTimePlaceDialog::showEvent(QShowEvent* event) {
 }
 
 QWidget* DateTimePlaceDialog::Widget(DateField field) const {
-  return field == DateField::kMemo ? static_cast<QWidget*>(helpText)
-                                   : edits_[static_cast<int>(field)];
+  return field == DateField::kHelpText ? static_cast<QWidget*>(helpText)
+                                       : edits_[static_cast<int>(field)];
 }
 
 bool DateTimePlaceDialog::FollowLogic() {

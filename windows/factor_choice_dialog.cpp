@@ -5,6 +5,7 @@
 #include <QValidator>
 
 #include "engine/factor_code.h"
+#include "platform/controls.h"
 #include "platform/faces.h"
 #include "platform/ui_style.h"
 
@@ -59,12 +60,8 @@ FactorChoiceDialog::FactorChoiceDialog(SearchState& search, const DisplayOptions
   SetColours(codeEdit, kWhite, kNavy);
   codeEdit->installEventFilter(this);
 
-  instructions = new QPlainTextEdit(this);
-  instructions->setGeometry(2, 1, 214, 216);
+  instructions = MakeTextBox(this, {2, 1, 214, 216}, {.readOnly = false});
   instructions->setFont(PixelFont(kArialFace, 13));
-  instructions->setLineWrapMode(QPlainTextEdit::NoWrap);
-  instructions->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  instructions->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   instructions->document()->setDocumentMargin(1);
   for (const char* line : kInstructions) instructions->appendPlainText(QString::fromUtf8(line));
   instructions->moveCursor(QTextCursor::Start);

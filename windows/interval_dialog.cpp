@@ -41,7 +41,7 @@ IntervalDialog::IntervalDialog(ClockSettings& clock, Messages& messages, QWidget
     if (text.size() == kMinutesLength) EnterMinutes();
   });
 
-  explanation = MakeMemo(this, {8, 8, 289, 289});
+  explanation = MakeTextBox(this, {8, 8, 289, 289});
   // Arial 8 point is 10.7 pixels; 10 pixels keep the longest lines whole.
   explanation->setFont(PixelFont(kArialFace, 10));
   explanation->document()->setDocumentMargin(2);

@@ -127,7 +127,7 @@ void MainWindow::CreateSearchPanel() {
 
 void MainWindow::CreatePositionPanel() {
   positionPanel = MakePanel(this, {529, 248, 233, 236}, kCream);
-  positionList = MakeMemo(positionPanel, {2, 2, 229, 232});
+  positionList = MakeTextBox(positionPanel, {2, 2, 229, 232});
   positionList->setFont(PixelFont(kCourier, 13, true));
   SetColours(positionList, kCream, kNavy);
 }
@@ -168,10 +168,10 @@ void MainWindow::CreateDialControls() {
 void MainWindow::CreateLegends() {
   const QFont symbolFont = PixelFont(kSymbolFontFamily, 13);
   const QFont nameFont = PixelFont(kSansSerif, 13);
-  allFactorGlyphs = MakeMemo(this, {8, 160, 21, 361});
-  allFactorNames = MakeMemo(this, {29, 160, 100, 361});
-  twelveFactorGlyphs = MakeMemo(this, {392, 320, 21, 201});
-  twelveFactorNames = MakeMemo(this, {413, 320, 100, 201});
+  allFactorGlyphs = MakeTextBox(this, {8, 160, 21, 361});
+  allFactorNames = MakeTextBox(this, {29, 160, 100, 361});
+  twelveFactorGlyphs = MakeTextBox(this, {392, 320, 21, 201});
+  twelveFactorNames = MakeTextBox(this, {413, 320, 100, 201});
   for (int factor = 0; factor < kDrawnFactors; ++factor) {
     const QString glyph(QChar(FactorGlyph(factor)));
     const QString name = QString::fromLatin1(kLegendNames[factor].data(),
@@ -195,7 +195,7 @@ void MainWindow::CreateLegends() {
 
 void MainWindow::CreateSourcePanel() {
   sourcePanel = MakePanel(this, {77, 208, 364, 105}, kMoneyGreen);
-  sourceText = MakeMemo(sourcePanel, {4, 4, 356, 76});
+  sourceText = MakeTextBox(sourcePanel, {4, 4, 356, 76});
   sourceText->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   sourceText->setPlainText(QString::fromUtf8(main_window_texts::kSourceInformation));
   preciseBox = new QCheckBox(QString::fromUtf8(main_window_texts::kPreciseChoice), sourcePanel);

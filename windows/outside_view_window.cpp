@@ -66,9 +66,7 @@ OutsideViewWindow::OutsideViewWindow(const SkyState& sky, const DisplayOptions& 
   helpButton->setToolTip(QStringLiteral(" Öffnet und schließt das Hilfe-Fenster "));
   backButton->setDefault(true);
 
-  helpText = new QPlainTextEdit(this);
-  helpText->setGeometry(kHelpArea);
-  helpText->setReadOnly(true);
+  helpText = MakeTextBox(this, kHelpArea, {.linesAsWritten = false});
   helpText->setFocusPolicy(Qt::NoFocus);
   helpText->setFont(PixelFont(kArialFace, kHelpFontPixels));
   SetColours(helpText, kWhite, kBlack);
