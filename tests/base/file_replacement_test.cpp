@@ -97,40 +97,26 @@ class FileReplacementTest : public ::testing::Test {
   testing::TemporaryDirectory directory;
 };
 
-TEST_F(FileReplacementTest, ReplacesTheWholeContentAndLeavesNoOtherFile) {
-  WriteOld(File());
-  ASSERT_TRUE(ReplaceFileContent(File(), "new").ok());
-  EXPECT_EQ(Contents(File()), "new");
-  ASSERT_TRUE(ReplaceFileContent(directory.path() / "fresh.wmf", kLargeContent).ok());
-  EXPECT_EQ(Contents(directory.path() / "fresh.wmf"), kLargeContent);
-  EXPECT_EQ(EntriesIn(directory.path()), 2);
+// A small file system of its own at the test's directory, holding the old
+// file; `readOnly` makes it read-only afterwards.
+bool OldFileOnOwnFileSystem(const std::filesystem::path& file, bool readOnly) {
+  const std::filesystem::path place = file.parent_path();
+  if (!EnterOwnMounts() || mount("tmpfs", place.c_str(), "tmpfs", 0, "size=64k,mode=0700") != 0)
+    return false;
+  WriteOld(file);
+  return !readOnly || mount(nullptr, place.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0;
 }
 
-TEST_F(FileReplacementTest, AFullFileSystemKeepsTheOldFileWhole) {
-  if (!CanHaveOwnMounts()) GTEST_SKIP() << "no mount namespace for a small file system here";
-  const std::filesystem::path place = directory.path();
+TEST_F(FileReplacementTest, AFullOrReadOnlyFileSystemKeepsTheOldFileWhole) {
+  if (!CanHaveOwnMounts()) GTEST_SKIP() << "no mount namespace for a file system of its own";
   const std::filesystem::path file = File();
   EXPECT_EQ(InChild([&] {
-              if (!EnterOwnMounts() ||
-                  mount("tmpfs", place.c_str(), "tmpfs", 0, "size=64k,mode=0700") != 0)
-                return kNoPlace;
-              WriteOld(file);
+              if (!OldFileOnOwnFileSystem(file, false)) return kNoPlace;
               return ExpectFailedReplacement(file, "Kein Speicherplatz mehr auf dem Gerät");
             }),
             kPassed);
-}
-
-TEST_F(FileReplacementTest, AReadOnlyFileSystemKeepsTheOldFile) {
-  if (!CanHaveOwnMounts()) GTEST_SKIP() << "no mount namespace for a read-only file system here";
-  const std::filesystem::path place = directory.path();
-  const std::filesystem::path file = File();
   EXPECT_EQ(InChild([&] {
-              if (!EnterOwnMounts() ||
-                  mount("tmpfs", place.c_str(), "tmpfs", 0, "size=64k,mode=0700") != 0)
-                return kNoPlace;
-              WriteOld(file);
-              if (mount(nullptr, place.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) != 0)
-                return kNoPlace;
+              if (!OldFileOnOwnFileSystem(file, true)) return kNoPlace;
               return ExpectFailedReplacement(file, "Dateisystem ist nur lesbar");
             }),
             kPassed);
@@ -149,18 +135,6 @@ TEST_F(FileReplacementTest, AWriteBeyondTheFileSizeLimitKeepsTheOldFile) {
             }),
             kPassed);
   EXPECT_EQ(Contents(File()), kOldContent);
-}
-
-TEST_F(FileReplacementTest, AMissingDirectoryOrADirectoryInTheWayIsNamed) {
-  const Status missing = ReplaceFileContent(directory.path() / "missing" / "img.wmf", "x");
-  EXPECT_EQ(missing.error(), "Die Datei " + (directory.path() / "missing" / "img.wmf").string() +
-                                 " kann nicht geschrieben werden: "
-                                 "Datei oder Verzeichnis nicht gefunden");
-  std::filesystem::create_directory(File());
-  const Status inTheWay = ReplaceFileContent(File(), "x");
-  EXPECT_NE(inTheWay.error().find(": Ist ein Verzeichnis"), std::string::npos) << inTheWay.error();
-  EXPECT_TRUE(std::filesystem::is_directory(File()));
-  EXPECT_EQ(EntriesIn(directory.path()), 1);
 }
 
 // A link of the file's name is replaced by the file; what it pointed to is
