@@ -7,7 +7,6 @@
 #include <string>
 
 #include "base/failure_text.h"
-#include "base/file_replacement.h"
 #include "packaging/program_icon.h"
 #include "platform/offscreen_gui.h"
 #include "platform/picture_file.h"
@@ -35,8 +34,7 @@ Status WritePng(int size, const std::string& path) {
   if (!icon.save(&buffer, "PNG")) {
     return Status::Failure(FileFailureText(path, kWritten, "PNG-Kodierung fehlgeschlagen"));
   }
-  return ReplaceFileContent(path, std::string_view(buffer.data().constData(),
-                                                   static_cast<std::size_t>(buffer.data().size())));
+  return ReplaceFileWith(path, buffer.data());
 }
 
 Status WriteIcons(const std::string& folder, const std::string& name) {

@@ -9,9 +9,7 @@
 #include <QSvgGenerator>
 #include <algorithm>
 #include <cctype>
-#include <cstdint>
 #include <memory>
-#include <vector>
 
 #include "base/failure_text.h"
 #include "base/file_replacement.h"
@@ -35,12 +33,6 @@ std::string Lowercase(std::string_view text) {
 
 bool EndsWith(std::string_view text, std::string_view end) {
   return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
-}
-
-// The picture's bytes, made in memory, replace the file whole.
-Status ReplaceWith(const std::string& path, const QByteArray& bytes) {
-  return ReplaceFileContent(
-      path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
 // The metafile's bounding box is the extent, as for SVG and PNG: the
@@ -91,7 +83,7 @@ Status WriteSvg(const Picture& picture, PictureExtent extent, const std::string&
     PaintBackground(painter, extent, background);
     PaintPicture(painter, picture);
   }
-  return ReplaceWith(path, WithSymbolFont(buffer.data()));
+  return ReplaceFileWith(path, WithSymbolFont(buffer.data()));
 }
 
 Status WritePng(const Picture& picture, PictureExtent extent, const std::string& path,
@@ -109,10 +101,15 @@ Status WritePng(const Picture& picture, PictureExtent extent, const std::string&
   if (!writer.write(image)) {
     return Status::Failure(FileFailureText(path, kWritten, writer.errorString().toStdString()));
   }
-  return ReplaceWith(path, buffer.data());
+  return ReplaceFileWith(path, buffer.data());
 }
 
 }  // namespace
+
+Status ReplaceFileWith(const std::string& path, const QByteArray& bytes) {
+  return ReplaceFileContent(
+      path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+}
 
 std::optional<PictureFormat> PictureFormatOf(std::string_view path) {
   const std::string lower = Lowercase(path);

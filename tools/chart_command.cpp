@@ -6,7 +6,6 @@
 #include <memory>
 
 #include "base/failure_text.h"
-#include "base/file_replacement.h"
 #include "charts/chart_printing.h"
 #include "charts/enlarged_chart_drawing.h"
 #include "engine/text_forms.h"
@@ -46,9 +45,7 @@ Status WriteChartPdf(std::shared_ptr<const Picture> chart, const SkyState& sky,
   pdf.setTitle(ChartJobName(sky));
   const Status painted = PaintChartPage(pdf, std::move(chart), sky, options, texts, pageWidth);
   if (!painted.ok()) return Status::Failure(FileFailureText(path, kWritten, painted.error()));
-  const QByteArray& bytes = buffer.data();
-  return ReplaceFileContent(
-      path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+  return ReplaceFileWith(path, buffer.data());
 }
 
 }  // namespace
