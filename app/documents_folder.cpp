@@ -5,16 +5,16 @@
 #include <filesystem>
 #include <system_error>
 
+#include "base/failure_text.h"
 #include "base/system_error_text.h"
 
 namespace sternwerk {
 
 namespace {
 Status CannotEnter(const QString& folder, const std::string& reason) {
-  return Status::Failure("Der Arbeitsordner " + folder.toStdString() +
-                         " kann nicht angelegt oder geöffnet werden: " + reason +
-                         ".\nSternwerk arbeitet im aktuellen Verzeichnis " +
-                         QDir::currentPath().toStdString() + ".");
+  return Status::Failure(
+      FailureText("Der Arbeitsordner " + folder.toStdString(), "angelegt oder geöffnet", reason) +
+      ".\nSternwerk arbeitet im aktuellen Verzeichnis " + QDir::currentPath().toStdString() + ".");
 }
 }  // namespace
 

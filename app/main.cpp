@@ -59,7 +59,12 @@ int RunProgram(QApplication& application, const ProgramOptions& options) {
                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
     application.installTranslator(&qtGerman);
   }
+  // Without the file the face may still be installed; the main window tells
+  // the user when it is missing, the reason goes to the error output.
   const ApplicationFont symbolFont(SymbolFontPath());
+  if (!symbolFont.status().ok() && !SymbolFontInstalled()) {
+    std::cerr << "sternwerk: " << symbolFont.status().error() << '\n';
+  }
   application.setWindowIcon(EarthWindowIcon());
 
   BoxMessages messages;

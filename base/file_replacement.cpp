@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <string>
 
+#include "base/failure_text.h"
 #include "base/system_error_text.h"
 
 namespace sternwerk {
@@ -42,19 +43,23 @@ int WriteAll(int fd, std::string_view content) {
   return 0;
 }
 
+Status CannotWrite(const std::filesystem::path& file, int error) {
+  return Status::Failure(FileFailureText(file.string(), kWritten, SystemErrorText(error)));
+}
+
 }  // namespace
 
 Status ReplaceFileContent(const std::filesystem::path& file, std::string_view content) {
   std::filesystem::path created;
   const int fd = CreateBeside(file, created);
-  if (fd < 0) return Status::Failure(SystemErrorText(errno));
+  if (fd < 0) return CannotWrite(file, errno);
   int error = WriteAll(fd, content);
   if (error == 0 && fsync(fd) != 0) error = errno;
   if (close(fd) != 0 && error == 0) error = errno;
   if (error == 0 && std::rename(created.c_str(), file.c_str()) != 0) error = errno;
   if (error == 0) return Status::Success();
   unlink(created.c_str());
-  return Status::Failure(SystemErrorText(error));
+  return CannotWrite(file, error);
 }
 
 }  // namespace sternwerk

@@ -10,8 +10,11 @@
 namespace sternwerk {
 
 // Writes content to a new file in the same directory as `file`, flushes it to
-// the disk and renames it over `file`. A failure names the system's reason
-// for the step that failed; then `file` is untouched and the new file removed.
+// the disk and renames it over `file` (a symbolic link of that name is
+// replaced, not followed). Every file the program writes is written this way.
+// A failure says "Die Datei <file> kann nicht geschrieben werden: " and the
+// system's reason for the step that failed; then `file` is untouched and the
+// new file removed.
 Status ReplaceFileContent(const std::filesystem::path& file, std::string_view content);
 
 }  // namespace sternwerk

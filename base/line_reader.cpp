@@ -4,7 +4,13 @@
 
 #include <cerrno>
 
+#include "base/system_error_text.h"
+
 namespace sternwerk {
+
+Status LineReader::status() const {
+  return error_ == 0 ? Status::Success() : Status::Failure(SystemErrorText(error_));
+}
 
 std::optional<char> LineReader::NextByte() {
   if (begin_ == end_) {

@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 
+#include "base/outcome.h"
+
 namespace sternwerk {
 
 class LineReader {
@@ -16,11 +18,12 @@ class LineReader {
 
   // The first `keep` bytes of the next line, without its line end (LF or
   // CR LF); the rest of the line is skipped. nullopt at the end of the file
-  // or on a read error (then error() is the errno value).
+  // or on a read error (then status() tells it).
   std::optional<std::string> ReadLine(std::size_t keep);
 
-  // errno of the last failed read, 0 when none failed.
-  int error() const { return error_; }
+  // Whether every read so far succeeded; a failure gives the system's
+  // reason for the failed read (SystemErrorText).
+  Status status() const;
 
  private:
   // Next byte of the file, refilling the buffer; nullopt at end or on error.

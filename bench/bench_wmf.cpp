@@ -9,7 +9,7 @@
 
 #include "platform/canvas.h"
 #include "platform/colors.h"
-#include "platform/symbol_face.h"
+#include "platform/faces.h"
 #include "platform/wmf_writer.h"
 #include "tests/support/wmf_reader.h"
 

@@ -6,12 +6,13 @@
 #include "engine/text_forms.h"
 #include "platform/canvas.h"
 #include "platform/colors.h"
+#include "platform/faces.h"
 
 namespace sternwerk {
 
 namespace {
 
-constexpr const char* kListFace = "courier new";
+constexpr const char* kListFace = kLowerCourierFace;
 constexpr int kListFontSize = 10;
 constexpr Point kHeaderCorner{35, 780};
 // Between the chart and the header: which computation the positions come

@@ -5,11 +5,21 @@
 
 namespace sternwerk {
 
+QString ChartJobName(const SkyState& sky) {
+  return PrintJobName(QStringLiteral("Diagramm"), InstantOf(sky));
+}
+
+Status PaintChartPage(QPaintDevice& device, std::shared_ptr<const Picture> chart,
+                      const SkyState& sky, const DisplayOptions& options, const ChartTexts& texts,
+                      int pageWidth) {
+  const Picture page = ChartPrintPicture(std::move(chart), sky, options, texts);
+  return PrintPicture(device, page, QRectF(0, 0, pageWidth, pageWidth));
+}
+
 Status PrintChart(QPrinter& printer, std::shared_ptr<const Picture> chart, const SkyState& sky,
                   const DisplayOptions& options, const ChartTexts& texts, int pageWidth) {
-  printer.setDocName(PrintJobName(QStringLiteral("Diagramm"), InstantOf(sky)));
-  const Picture page = ChartPrintPicture(std::move(chart), sky, options, texts);
-  return PrintPicture(printer, page, QRectF(0, 0, pageWidth, pageWidth));
+  printer.setDocName(ChartJobName(sky));
+  return PaintChartPage(printer, std::move(chart), sky, options, texts, pageWidth);
 }
 
 }  // namespace sternwerk

@@ -12,10 +12,19 @@
 
 namespace sternwerk {
 
-// Prints the chart's page (ChartPrintPicture) with the chart's square
-// stretched over (0, 0)-(pageWidth, pageWidth) printer pixels; the header
-// and the list below it follow at the same scale. One page, in a job named
-// "Sternwerk – Diagramm" and the sky's instant.
+// The name of the chart's print job and the title of its PDF: "Sternwerk –
+// Diagramm" and the sky's instant.
+QString ChartJobName(const SkyState& sky);
+
+// Paints the chart's page (ChartPrintPicture) on a printer or PDF writer
+// with the chart's square stretched over (0, 0)-(pageWidth, pageWidth)
+// device pixels; the header and the list below it follow at the same scale.
+Status PaintChartPage(QPaintDevice& device, std::shared_ptr<const Picture> chart,
+                      const SkyState& sky, const DisplayOptions& options, const ChartTexts& texts,
+                      int pageWidth);
+
+// Prints the chart's page (PaintChartPage) as one page in a job named
+// ChartJobName.
 Status PrintChart(QPrinter& printer, std::shared_ptr<const Picture> chart, const SkyState& sky,
                   const DisplayOptions& options, const ChartTexts& texts, int pageWidth);
 

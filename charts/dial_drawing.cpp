@@ -4,12 +4,13 @@
 #include <string>
 
 #include "charts/earth_icon.h"
-#include "charts/label_rings.h"
+#include "charts/factor_legend.h"
+#include "charts/label_stack.h"
 #include "engine/arithmetic.h"
 #include "engine/factors.h"
 #include "platform/colors.h"
+#include "platform/faces.h"
 #include "platform/polar_point.h"
-#include "platform/symbol_face.h"
 
 namespace sternwerk {
 
@@ -26,9 +27,9 @@ constexpr Point kEarthIconCorner{245, 244};
 constexpr double kMeridianAngle = 90;
 
 // Faces are passed to the font lookup exactly as written here.
-constexpr const char* kCompassFace = "arial";
-constexpr const char* kTextFace = "Ariel";
-constexpr const char* kCaptionFace = "Arial";
+constexpr const char* kCompassFace = kLowerArialFace;
+constexpr const char* kTextFace = kMisspeltArialFace;
+constexpr const char* kCaptionFace = kArialFace;
 
 constexpr int kCompassFontSize = 10;
 constexpr int kSignGlyphSize = 14;
@@ -58,6 +59,9 @@ constexpr double kHypotheticalRings[kLabelRingCount] = {200, 185, 170, 155};  //
 constexpr int kHorizontalRadiusPercent = 100;  // the label's horizontal radius is R * 100 / 99
 constexpr int kHorizontalRadiusDivisor = 99;
 constexpr Point kCodeOffset{-6, -5};  // a two-letter code's corner from the label point
+// A label counts for the integer angles 0..360 within three degrees of its own.
+constexpr int kLastLabelAngle = 360;
+constexpr int kLabelReach = 3;
 
 // A label is turned by its integer angle plus this, in tenths of a degree,
 // so that its top points away from the centre.
@@ -92,10 +96,11 @@ void DrawSignBoundaries(Canvas& canvas, double mc) {
   canvas.font.bold = false;
   for (int sign = 0; sign < kSignsPerCircle; ++sign) {
     const double phi = sign * kSignWidth - mc;
-    const double c = CosDeg(phi), s = SinDeg(phi);
-    canvas.Line(
-        {kCentre.x + TruncToInt(kBoundaryInnerX * c), kCentre.y - TruncToInt(kBoundaryInnerY * s)},
-        {kCentre.x + TruncToInt(kBoundaryOuterX * c), kCentre.y - TruncToInt(kBoundaryOuterY * s)});
+    const double cosine = CosDeg(phi), sine = SinDeg(phi);
+    canvas.Line({kCentre.x + TruncToInt(kBoundaryInnerX * cosine),
+                 kCentre.y - TruncToInt(kBoundaryInnerY * sine)},
+                {kCentre.x + TruncToInt(kBoundaryOuterX * cosine),
+                 kCentre.y - TruncToInt(kBoundaryOuterY * sine)});
   }
 }
 
@@ -131,41 +136,44 @@ void DrawSignLabels(Canvas& canvas, double mc, bool symbolFont) {
 
 // The MC's line from the centre, the AS's horizon line through the centre,
 // a short tick inwards for every other factor.
-void DrawFactorLine(Canvas& canvas, int factor, Point p, double theta) {
+void DrawFactorLine(Canvas& canvas, int factor, Point point, double theta) {
   canvas.pen = Pen{DialColour(factor), 1};
   if (factor == kMC) {
-    canvas.Line(kCentre, p);
+    canvas.Line(kCentre, point);
   } else if (factor == kAscendant) {
-    canvas.Line(p, {kCentre.x - TruncToInt(kFactorRadius * CosDeg(theta)),
-                    kCentre.y + TruncToInt(kFactorRadius * SinDeg(theta))});
+    canvas.Line(point, {kCentre.x - TruncToInt(kFactorRadius * CosDeg(theta)),
+                        kCentre.y + TruncToInt(kFactorRadius * SinDeg(theta))});
   } else {
-    canvas.Line(p, {p.x - TruncToInt(kFactorTick * CosDeg(theta)),
-                    p.y + TruncToInt(kFactorTick * SinDeg(theta))});
+    canvas.Line(point, {point.x - TruncToInt(kFactorTick * CosDeg(theta)),
+                        point.y + TruncToInt(kFactorTick * SinDeg(theta))});
   }
 }
 
 // The integer angle of a label, 0..360, without wrapping 360 to 0.
 int LabelAngle(double theta) {
   constexpr int kFullCircle = 360;
-  int a = TruncToInt(theta);
-  if (a < 0) a += kFullCircle;
-  if (a > kFullCircle) a -= kFullCircle;
-  return a;
+  int angle = TruncToInt(theta);
+  if (angle < 0) angle += kFullCircle;
+  if (angle > kFullCircle) angle -= kFullCircle;
+  return angle;
 }
 
 // Where the label goes on its ring: the inner rings for the first four
-// labels near `a`, the end of the factor's own line for any further one.
-Point LabelPoint(const double (&rings)[kLabelRingCount], int labelsNear, Point p, double theta) {
-  if (labelsNear >= kLabelRingCount) return p;
-  const double r = rings[labelsNear];
+// labels near its angle, the end of the factor's own line (`lineEnd`) for
+// any further one.
+Point LabelPoint(const double (&rings)[kLabelRingCount], int labelsNear, Point lineEnd,
+                 double theta) {
+  if (labelsNear >= kLabelRingCount) return lineEnd;
+  const double radius = rings[labelsNear];
   const double shifted = theta + kLabelShift;
-  return {kCentre.x +
-              TruncToInt(r * kHorizontalRadiusPercent * CosDeg(shifted)) / kHorizontalRadiusDivisor,
-          kCentre.y - TruncToInt(r * SinDeg(shifted))};
+  return {kCentre.x + TruncToInt(radius * kHorizontalRadiusPercent * CosDeg(shifted)) /
+                          kHorizontalRadiusDivisor,
+          kCentre.y - TruncToInt(radius * SinDeg(shifted))};
 }
 
 void DrawFactors(Canvas& canvas, const SkyState& sky, const DisplayOptions& options) {
-  LabelRings planetRings, hypotheticalRings;
+  LabelStack planetRings(kLastLabelAngle, 1, kLabelReach);
+  LabelStack hypotheticalRings(kLastLabelAngle, 1, kLabelReach);
   canvas.font.size = kFactorTextSize;
   for (int factor = 0; factor < kDrawnFactors; ++factor) {
     if (!InFactorSet(factor, options.transplutonian)) continue;
@@ -177,18 +185,18 @@ void DrawFactors(Canvas& canvas, const SkyState& sky, const DisplayOptions& opti
       canvas.font.size = kFactorGlyphSize;
     }
     canvas.font.color = DialColour(factor);
-    const Point p = OnCircle(kCentre, kFactorRadius, theta);
-    DrawFactorLine(canvas, factor, p, theta);
+    const Point point = OnCircle(kCentre, kFactorRadius, theta);
+    DrawFactorLine(canvas, factor, point, theta);
 
     canvas.font.bold = true;
-    const int a = LabelAngle(theta);
+    const int angle = LabelAngle(theta);
     const bool hypothetical = factor > kPluto;
-    LabelRings& rings = hypothetical ? hypotheticalRings : planetRings;
-    const Point label =
-        LabelPoint(hypothetical ? kHypotheticalRings : kPlanetRings, rings.LabelsNear(a), p, theta);
-    rings.Place(a);
+    LabelStack& rings = hypothetical ? hypotheticalRings : planetRings;
+    const Point label = LabelPoint(hypothetical ? kHypotheticalRings : kPlanetRings,
+                                   rings.LabelsAt(angle), point, theta);
+    rings.Place(angle);
 
-    canvas.font = FontWithEscapement(canvas.font, a * kTenthsPerDegree + kLabelEscapementBase);
+    canvas.font = FontWithEscapement(canvas.font, angle * kTenthsPerDegree + kLabelEscapementBase);
     if (options.symbolFontPresent) {
       canvas.TextOut(label.x, label.y, std::string(1, FactorGlyph(factor)));
     } else {

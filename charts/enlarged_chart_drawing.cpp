@@ -5,15 +5,16 @@
 #include <cmath>
 #include <string_view>
 
-#include "charts/chart_label_slots.h"
 #include "charts/earth_icon.h"
+#include "charts/factor_legend.h"
+#include "charts/label_stack.h"
 #include "engine/arithmetic.h"
 #include "engine/calendar.h"
 #include "engine/factors.h"
 #include "engine/text_forms.h"
 #include "platform/colors.h"
+#include "platform/faces.h"
 #include "platform/polar_point.h"
-#include "platform/symbol_face.h"
 #include "platform/text_width_bound.h"
 
 namespace sternwerk {
@@ -26,9 +27,9 @@ constexpr Rect kInnerCircle{240, 240, 500, 500};  // radius 130
 constexpr Point kEarthIconCorner{356, 354};
 
 // Faces are passed to the font lookup exactly as written here.
-constexpr const char* kFrameFace = "ms sans serif";
-constexpr const char* kSignTextFace = "Arial";
-constexpr const char* kHeaderFace = "Ariel";
+constexpr const char* kFrameFace = kLowerSansSerifFace;
+constexpr const char* kSignTextFace = kArialFace;
+constexpr const char* kHeaderFace = kMisspeltArialFace;
 
 constexpr int kFrameFontSize = 8;
 constexpr int kSignGlyphSize = 16;
@@ -58,6 +59,10 @@ constexpr std::array<double, kLabelRingCount> kPlanetRings = {302, 322, 342, 362
 constexpr std::array<double, kLabelRingCount> kHypotheticalRings = {252, 232, 212, 192};
 constexpr Point kLabelCentre{371, 371};
 constexpr double kLabelShift = 1.4;  // degrees a label lies ahead of its line
+// Labels are counted in slots of three whole degrees, 0..360, each label in
+// its own slot and both neighbours.
+constexpr int kLastLabelDegree = 360;
+constexpr int kDegreesPerLabelSlot = 3;
 constexpr int kTenthsPerDegree = 10;
 constexpr int kLabelEscapementBase = 2700;  // turns a label to stand radially
 
@@ -140,7 +145,8 @@ Point LabelPoint(bool hypothetical, int count, Point p, double lambda) {
 }
 
 void DrawFactors(Canvas& canvas, const SkyState& sky, const DisplayOptions& options) {
-  ChartLabelSlots planetSlots, hypotheticalSlots;
+  LabelStack planetSlots(kLastLabelDegree, kDegreesPerLabelSlot, kDegreesPerLabelSlot);
+  LabelStack hypotheticalSlots(kLastLabelDegree, kDegreesPerLabelSlot, kDegreesPerLabelSlot);
   canvas.font.size = kFactorTextSize;
   for (int factor = 0; factor < kDrawnFactors; ++factor) {
     // The Aries point stands at 0 degrees, where the chart's frame names it.
@@ -160,15 +166,15 @@ void DrawFactors(Canvas& canvas, const SkyState& sky, const DisplayOptions& opti
     DrawFactorLine(canvas, factor, p, lambda);
 
     const bool hypothetical = factor > kPluto;
-    ChartLabelSlots& slots = hypothetical ? hypotheticalSlots : planetSlots;
-    const Point label = LabelPoint(hypothetical, slots.CountAt(degree), p, lambda);
+    LabelStack& slots = hypothetical ? hypotheticalSlots : planetSlots;
+    const Point label = LabelPoint(hypothetical, slots.LabelsAt(degree), p, lambda);
     canvas.font = FontWithEscapement(canvas.font,
                                      TruncToInt(kTenthsPerDegree * lambda) + kLabelEscapementBase);
     canvas.TextOut(label.x, label.y,
                    options.symbolFontPresent
                        ? std::string(1, FactorGlyph(factor))
                        : std::string(kFactorCodes[static_cast<std::size_t>(factor)]));
-    slots.Count(degree);
+    slots.Place(degree);
   }
 }
 

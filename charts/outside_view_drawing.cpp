@@ -4,20 +4,21 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "charts/label_stack.h"
 #include "engine/calendar.h"
 #include "engine/factors.h"
 #include "engine/text_forms.h"
 #include "platform/colors.h"
+#include "platform/faces.h"
 #include "platform/polar_point.h"
-#include "platform/symbol_face.h"
 
 namespace sternwerk {
 
 namespace {
 
-constexpr const char* kTextFace = "Arial";
-constexpr const char* kDistanceFace = "arial";
-constexpr const char* kPrintFace = "courier new";
+constexpr const char* kTextFace = kArialFace;
+constexpr const char* kDistanceFace = kLowerArialFace;
+constexpr const char* kPrintFace = kLowerCourierFace;
 constexpr int kGlyphSize = 16;
 constexpr int kCodeSize = 8;
 constexpr int kHorizonLabelSize = 16;
@@ -86,48 +87,48 @@ double Longitude(const SkyState& sky, int factor) {
 
 // Whole degrees the factor stands behind the AS, 0..359.
 int DegreesBehindAscendant(const SkyState& sky, int factor) {
-  const int d = TruncToInt(Longitude(sky, kAscendant) - Longitude(sky, factor));
-  return d < 0 ? d + kDegreesPerCircle : d;
+  const int behind = TruncToInt(Longitude(sky, kAscendant) - Longitude(sky, factor));
+  return behind < 0 ? behind + kDegreesPerCircle : behind;
 }
 
 std::string Degrees(int value) {
   return std::to_string(value) + kDegreeSign;
 }
 
-void DrawMeridian(Canvas& canvas, int x) {
+void DrawMeridian(Canvas& canvas, int column) {
   canvas.font.color = kLime;
   canvas.pen = Pen{kLime, kAxisPenWidth};
-  canvas.Line({x + kLineOffset, kMeridianTop}, {x + kLineOffset, kMeridianBottom});
+  canvas.Line({column + kLineOffset, kMeridianTop}, {column + kLineOffset, kMeridianBottom});
 }
 
-void DrawHorizons(Canvas& canvas, int x) {
-  const int ascendantLine = x + kLineOffset;
+void DrawHorizons(Canvas& canvas, int column) {
+  const int ascendantLine = column + kLineOffset;
   const int descendantLine = ascendantLine + kDescendantOffset;
   canvas.pen = Pen{kRed, kAxisPenWidth};
   canvas.Line({ascendantLine, kHorizonTop}, {ascendantLine, kHorizonBottom});
   canvas.Line({descendantLine, kHorizonTop}, {descendantLine, kHorizonBottom});
   canvas.pen.width = 1;
-  for (int k = 1; k <= kTickCount; ++k) {
-    const int tick = ascendantLine + k * kTickSpacing;
+  for (int tickNumber = 1; tickNumber <= kTickCount; ++tickNumber) {
+    const int tick = ascendantLine + tickNumber * kTickSpacing;
     canvas.Line({tick, kTickTop}, {tick, kTickBottom});
   }
   canvas.font.color = kRed;
   canvas.font.size = kHorizonLabelSize;
-  canvas.TextOut(x + kDescendantLabelOffset.x, kDescendantLabelOffset.y, "DE");
+  canvas.TextOut(column + kDescendantLabelOffset.x, kDescendantLabelOffset.y, "DE");
 }
 
 // Sun or Moon: a tick and the body's distance from the MC, folded into
 // 0..180 degrees whichever side it is on.
-void DrawDistanceFromMeridian(Canvas& canvas, const SkyState& sky, int factor, int x) {
-  canvas.Line({x + kDistanceTickOffset, kDistanceTickTop},
-              {x + kDistanceTickOffset, kDistanceTickBottom});
-  double e = std::abs(Longitude(sky, kMC) - Longitude(sky, factor));
-  if (e > kHalfCircle) e = kDegreesPerCircle - e;
-  canvas.TextOut(x + kDistanceTextOffset, 0, Degrees(TruncToInt(e)));
+void DrawDistanceFromMeridian(Canvas& canvas, const SkyState& sky, int factor, int column) {
+  canvas.Line({column + kDistanceTickOffset, kDistanceTickTop},
+              {column + kDistanceTickOffset, kDistanceTickBottom});
+  double distance = std::abs(Longitude(sky, kMC) - Longitude(sky, factor));
+  if (distance > kHalfCircle) distance = kDegreesPerCircle - distance;
+  canvas.TextOut(column + kDistanceTextOffset, 0, Degrees(TruncToInt(distance)));
 }
 
 void DrawFactors(Canvas& canvas, const SkyState& sky, const DisplayOptions& options) {
-  std::array<int, kColumns> counters{};
+  LabelStack columns(kColumns - 1, 1, kStackingReach);
   int row = kLabelRows[0];
   for (int factor = 0; factor < kDrawnFactors; ++factor) {
     // The Aries point has no place on this view.
@@ -136,32 +137,28 @@ void DrawFactors(Canvas& canvas, const SkyState& sky, const DisplayOptions& opti
     canvas.font.size = options.symbolFontPresent ? kGlyphSize : kCodeSize;
     canvas.font.color = kYellow;
 
-    const int x = kPixelsPerDegree * DegreesBehindAscendant(sky, factor) + kFirstColumn;
-    if (x >= kBelowHorizonColumn) continue;
+    const int column = kPixelsPerDegree * DegreesBehindAscendant(sky, factor) + kFirstColumn;
+    if (column >= kBelowHorizonColumn) continue;
     const bool axis = factor == kMC || factor == kAscendant;
-    if (factor == kMC) DrawMeridian(canvas, x);
-    if (factor == kAscendant) DrawHorizons(canvas, x);
+    if (factor == kMC) DrawMeridian(canvas, column);
+    if (factor == kAscendant) DrawHorizons(canvas, column);
 
     // A crowded column keeps the row of the label before it.
-    const auto n = static_cast<std::size_t>(counters[static_cast<std::size_t>(x)]);
+    const auto labelsInColumn = static_cast<std::size_t>(columns.LabelsAt(column));
     if (axis) {
       row = kAxisRow;
-    } else if (n < kLabelRows.size()) {
-      row = kLabelRows[n];
+    } else if (labelsInColumn < kLabelRows.size()) {
+      row = kLabelRows[labelsInColumn];
     }
-    canvas.TextOut(x, row,
+    canvas.TextOut(column, row,
                    options.symbolFontPresent
                        ? std::string(1, FactorGlyph(factor))
                        : std::string(kFactorCodes[static_cast<std::size_t>(factor)]));
-    if (!axis) {
-      for (int column = x - kStackingReach; column <= x + kStackingReach; ++column) {
-        ++counters[static_cast<std::size_t>(column)];
-      }
-    }
+    if (!axis) columns.Place(column);
 
     canvas.font = Font{kTextFace, kSmallTextSize, false, kLime, 0};
     canvas.pen = Pen{kLime, 1};
-    if (factor == kSun || factor == kMoon) DrawDistanceFromMeridian(canvas, sky, factor, x);
+    if (factor == kSun || factor == kMoon) DrawDistanceFromMeridian(canvas, sky, factor, column);
   }
 }
 
@@ -169,12 +166,13 @@ void DrawFactors(Canvas& canvas, const SkyState& sky, const DisplayOptions& opti
 // one at the right.
 void DrawHorizonDistances(Canvas& canvas, const SkyState& sky) {
   canvas.font = Font{kDistanceFace, kDistanceTextSize, false, kLime, 0};
-  int m = TruncToInt(Longitude(sky, kAscendant) - Longitude(sky, kMC));
-  while (m < 0) m += kDegreesPerCircle;
-  while (m > kHalfCircle) m -= kHalfCircle;
-  canvas.TextOut(kLeftDistanceCorner.x, kLeftDistanceCorner.y, kDistanceCaption + Degrees(m));
+  int fromEast = TruncToInt(Longitude(sky, kAscendant) - Longitude(sky, kMC));
+  while (fromEast < 0) fromEast += kDegreesPerCircle;
+  while (fromEast > kHalfCircle) fromEast -= kHalfCircle;
+  canvas.TextOut(kLeftDistanceCorner.x, kLeftDistanceCorner.y,
+                 kDistanceCaption + Degrees(fromEast));
   canvas.TextOut(kRightDistanceCorner.x, kRightDistanceCorner.y,
-                 kDistanceCaption + Degrees(kHalfCircle - m));
+                 kDistanceCaption + Degrees(kHalfCircle - fromEast));
 }
 
 // Sign boundaries in the factors' scale, and each sign's glyph about the
@@ -186,32 +184,32 @@ void DrawSignScale(Canvas& canvas, const SkyState& sky, const DisplayOptions& op
   canvas.font.bold = true;
   const int ascendant = TruncToInt(Longitude(sky, kAscendant));
 
-  int s = ascendant + kHalfCircle;
-  if (s > kDegreesPerCircle) s = ascendant;
+  int boundary = ascendant + kHalfCircle;
+  if (boundary > kDegreesPerCircle) boundary = ascendant;
   do {
-    if (s < kLastBoundary) {
-      const int x = kPixelsPerDegree * s + kFirstColumn + kLineOffset;
-      canvas.Line({x, kBoundaryTop}, {x, kBoundaryBottom});
+    if (boundary < kLastBoundary) {
+      const int column = kPixelsPerDegree * boundary + kFirstColumn + kLineOffset;
+      canvas.Line({column, kBoundaryTop}, {column, kBoundaryBottom});
     }
-    s -= kSignWidth;
-  } while (s >= kFirstBoundary);
+    boundary -= kSignWidth;
+  } while (boundary >= kFirstBoundary);
 
   canvas.font.face = options.symbolFontPresent ? kSymbolFace : kTextFace;
   const int em = FontPixelHeight(kSignScaleSize);
   const int nameShift = TruncToInt(em * (kSignGlyphWidth - kSignNameWidth) / 2);
   int sign = SignIndex(ascendant);
-  int r = ascendant % kSignWidth - kSignGlyphShift;
-  for (int k = 0; k < kSignGlyphsShown; ++k) {
-    if (r > kSignGlyphLow && r < kSignGlyphHigh) {
+  int glyphDegree = ascendant % kSignWidth - kSignGlyphShift;
+  for (int shown = 0; shown < kSignGlyphsShown; ++shown) {
+    if (glyphDegree > kSignGlyphLow && glyphDegree < kSignGlyphHigh) {
       const auto index = static_cast<std::size_t>(sign);
-      const int x = kPixelsPerDegree * r;
+      const int column = kPixelsPerDegree * glyphDegree;
       if (options.symbolFontPresent) {
-        canvas.TextOut(x, kSignGlyphTop, kSignGlyphs.substr(index, 1));
+        canvas.TextOut(column, kSignGlyphTop, kSignGlyphs.substr(index, 1));
       } else {
-        canvas.TextOut(x + nameShift, kSignGlyphTop, std::string(kSignAbbreviations[index]));
+        canvas.TextOut(column + nameShift, kSignGlyphTop, std::string(kSignAbbreviations[index]));
       }
     }
-    r += kSignWidth;
+    glyphDegree += kSignWidth;
     sign = sign == 0 ? kSigns - 1 : sign - 1;
   }
 }

@@ -7,6 +7,7 @@
 #include <array>
 #include <cerrno>
 
+#include "base/failure_text.h"
 #include "base/file_replacement.h"
 #include "base/line_reader.h"
 #include "base/system_error_text.h"
@@ -21,11 +22,6 @@ constexpr std::size_t kTextLength = 10;  // characters of a line that are read
 constexpr char kLineEnd[] = "\r\n";
 
 enum Line { kDateLine, kTimeLine, kLongitudeLine, kLatitudeLine };
-
-std::string FailureMessage(const std::filesystem::path& file, const char* failed,
-                           const std::string& reason) {
-  return "Die Datei " + file.string() + " konnte nicht " + failed + " werden: " + reason;
-}
 
 // A file opened for reading, closed when it goes out of scope. Only a regular
 // file is opened: a directory, pipe or device of that name is refused (and a
@@ -78,7 +74,8 @@ StateLines ReadLines(const std::filesystem::path& file) {
   }
   LineReader reader(input.fd());
   for (std::string& text : lines.texts) text = reader.ReadLine(kTextLength).value_or("");
-  if (reader.error() != 0) lines.failure = SystemErrorText(reader.error());
+  const Status read = reader.status();
+  if (!read.ok()) lines.failure = read.error();
   return lines;
 }
 
@@ -88,17 +85,14 @@ Status WriteStateFile(const std::filesystem::path& directory, SkyState& sky) {
   sky.timeText = FormatHours(sky.hours);
   const std::string content = sky.dateText + kLineEnd + sky.timeText + kLineEnd +
                               sky.longitudeText + kLineEnd + sky.latitudeText + kLineEnd;
-  const std::filesystem::path file = directory / kStateFileName;
-  const Status replaced = ReplaceFileContent(file, content);
-  if (!replaced.ok()) return Status::Failure(FailureMessage(file, "geschrieben", replaced.error()));
-  return replaced;
+  return ReplaceFileContent(directory / kStateFileName, content);
 }
 
 Status ReadStartupPlace(const std::filesystem::path& directory, SkyState& sky) {
   const std::filesystem::path file = directory / kStateFileName;
   const StateLines lines = ReadLines(file);
   if (!lines.failure.empty())
-    return Status::Failure(FailureMessage(file, "gelesen", lines.failure));
+    return Status::Failure(FileFailureText(file.string(), kRead, lines.failure));
   sky.longitudeText = lines.texts[kLongitudeLine];
   sky.latitudeText = lines.texts[kLatitudeLine];
   SetPlaceFromTexts(sky);
@@ -109,7 +103,7 @@ Status ReadStateFile(const std::filesystem::path& directory, SkyState& sky) {
   const std::filesystem::path file = directory / kStateFileName;
   const StateLines lines = ReadLines(file);
   if (!lines.failure.empty())
-    return Status::Failure(FailureMessage(file, "gelesen", lines.failure));
+    return Status::Failure(FileFailureText(file.string(), kRead, lines.failure));
   sky.dateText = lines.texts[kDateLine];
   sky.timeText = lines.texts[kTimeLine];
   sky.longitudeText = lines.texts[kLongitudeLine];

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <array>
-#include <cstdint>
 #include <string_view>
 
 namespace sternwerk {
@@ -38,37 +37,14 @@ enum Factor : int {
 inline constexpr int kFactorSlots = 24;
 inline constexpr int kDrawnFactors = 22;  // 0..21: the 22-factor set
 
-struct Rgb {
-  std::uint8_t r = 0, g = 0, b = 0;
-  friend bool operator==(Rgb, Rgb) = default;
-};
-
-inline constexpr Rgb kGreen{0, 128, 0};
-inline constexpr Rgb kNavy{0, 0, 128};
-inline constexpr Rgb kRed{255, 0, 0};
-
 // Two-letter codes of factors 0..23, compared in this order with a typed code.
 inline constexpr std::array<std::string_view, kFactorSlots> kFactorCodes = {
     "MC", "WI", "SO", "AS", "MO", "KN", "ME", "VE", "MA", "JU", "SA", "UR",
     "NE", "PL", "CU", "HA", "ZE", "KR", "AP", "AD", "VU", "PO", "GZ", "--"};
 
-// Legend lines of factors 0..21, trailing blanks as shown in the legend.
-inline constexpr std::array<std::string_view, kDrawnFactors> kLegendNames = {
-    "Medium Coeli", "Widder   ", "Sonne",     "Ascendent", "Mond",   "Mond-Knoten ",
-    "Merkur",       "Venus",     "Mars",      "Jupiter",   "Saturn", "Uranus",
-    "Neptun",       "Pluto",     "Cupido ",   "Hades ",    "Zeus ",  "Kronos ",
-    "Apollon ",     "Admetos ",  "Vulkanus ", "Poseidon "};
-
 // The symbol-font character drawing factor i (0..21) is 'a' + i.
 constexpr char FactorGlyph(int factor) {
   return static_cast<char>('a' + factor);
-}
-
-// Pen and text colour of a factor on the main dial.
-constexpr Rgb DialColour(int factor) {
-  if (factor == kMC) return kGreen;
-  if (factor == kAscendant) return kRed;
-  return kNavy;
 }
 
 // True when the factor belongs to the chosen factor set (0..21 only).

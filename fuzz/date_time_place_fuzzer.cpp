@@ -3,7 +3,7 @@
 // with; every further line is one action:
 //   t TEXT   typing changed the focused field to TEXT (cut to the field's
 //            length, as the edit field cuts it)
-//   f C      the focus moved to field (C mod 12): '0' the day ... ';' the memo
+//   f C      the focus moved to field (C mod 12): '0' the day ... ';' the help text
 //   e / x    Enter / ESC
 //   a        the dialog opened again
 // Whatever is typed, a group reaches the sky state only as a valid date, time
@@ -23,7 +23,7 @@ using namespace sternwerk;
 
 namespace {
 
-constexpr int kFocusTargets = kDateFieldCount + 1;  // the fields and the memo
+constexpr int kFocusTargets = kDateFieldCount + 1;  // the fields and the help text
 
 bool IsDigits(std::string_view text) {
   return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;

@@ -1,10 +1,12 @@
 // Writes the menu entry's icon into the folder given as the argument: the
 // scalable ID.svg and ID-N.png for each size of the hicolor theme, each
 // drawn for its size and smoothed down from four times larger.
+#include <QBuffer>
 #include <QImage>
 #include <cstdio>
 #include <string>
 
+#include "base/failure_text.h"
 #include "packaging/program_icon.h"
 #include "platform/offscreen_gui.h"
 #include "platform/picture_file.h"
@@ -27,10 +29,12 @@ Picture IconPicture(int size, int scale) {
 Status WritePng(int size, const std::string& path) {
   const QImage large = RenderPicture(IconPicture(size, kOversampling));
   const QImage icon = large.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-  if (!icon.save(QString::fromStdString(path), "PNG")) {
-    return Status::Failure("Die Datei " + path + " kann nicht geschrieben werden");
+  QBuffer buffer;
+  buffer.open(QIODevice::WriteOnly);
+  if (!icon.save(&buffer, "PNG")) {
+    return Status::Failure(FileFailureText(path, kWritten, "PNG-Kodierung fehlgeschlagen"));
   }
-  return Status::Success();
+  return ReplaceFileWith(path, buffer.data());
 }
 
 Status WriteIcons(const std::string& folder, const std::string& name) {

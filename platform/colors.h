@@ -1,11 +1,20 @@
 // The program's palette: every named colour the drawings and the windows
-// use, besides the factor colours of the engine (kGreen, kNavy, kRed). The
-// windows turn them into Qt colours with ToQColor (platform/ui_style.h).
+// use. The windows turn them into Qt colours with ToQColor
+// (platform/ui_style.h).
 #pragma once
 
-#include "engine/factors.h"
+#include <cstdint>
 
 namespace sternwerk {
+
+struct Rgb {
+  std::uint8_t r = 0, g = 0, b = 0;
+  friend bool operator==(Rgb, Rgb) = default;
+};
+
+inline constexpr Rgb kGreen{0, 128, 0};
+inline constexpr Rgb kNavy{0, 0, 128};
+inline constexpr Rgb kRed{255, 0, 0};
 
 inline constexpr Rgb kBlack{0, 0, 0};
 inline constexpr Rgb kWhite{255, 255, 255};

@@ -30,14 +30,16 @@ QPushButton* MakeButton(QWidget* parent, const QString& caption, QRect geometry)
   return button;
 }
 
-QPlainTextEdit* MakeMemo(QWidget* parent, QRect geometry) {
-  auto* memo = new QPlainTextEdit(parent);
-  memo->setGeometry(geometry);
-  memo->setReadOnly(true);
-  memo->setLineWrapMode(QPlainTextEdit::NoWrap);
-  memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  return memo;
+QPlainTextEdit* MakeTextBox(QWidget* parent, QRect geometry, TextBoxOptions options) {
+  auto* box = new QPlainTextEdit(parent);
+  box->setGeometry(geometry);
+  box->setReadOnly(options.readOnly);
+  if (options.linesAsWritten) {
+    box->setLineWrapMode(QPlainTextEdit::NoWrap);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  }
+  return box;
 }
 
 }  // namespace sternwerk

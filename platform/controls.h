@@ -24,8 +24,16 @@ QLabel* MakeLabel(QWidget* parent, const QString& text, QPoint topLeft);
 
 QPushButton* MakeButton(QWidget* parent, const QString& caption, QRect geometry);
 
-// A read-only memo that shows its lines as they are: no wrapping and no
-// scroll bars.
-QPlainTextEdit* MakeMemo(QWidget* parent, QRect geometry);
+// How a text box holds its text.
+struct TextBoxOptions {
+  bool readOnly = true;
+  // Lines as they are, without wrapping and scroll bars; otherwise wrapped at
+  // the box's width, with a scroll bar when they do not fit.
+  bool linesAsWritten = true;
+};
+
+// A plain text box filling `geometry`, read-only with its lines as written
+// unless the options say otherwise.
+QPlainTextEdit* MakeTextBox(QWidget* parent, QRect geometry, TextBoxOptions options = {});
 
 }  // namespace sternwerk

@@ -2,13 +2,13 @@
 
 #include <QFontDatabase>
 
-#include "platform/arial_faces.h"
+#include "platform/faces.h"
 
 namespace sternwerk {
 
 QString DrawnFace(const QString& face) {
   if (StandsForArial(face.toStdString()) && !QFontDatabase::hasFamily(face)) {
-    return QString::fromUtf8(kArialFace.data(), static_cast<qsizetype>(kArialFace.size()));
+    return QString::fromLatin1(kArialFace);
   }
   return face;
 }

@@ -1,5 +1,7 @@
 #include "platform/jpeg_decoder.h"
 
+#include <fcntl.h>
+
 #include <QFile>
 #include <cerrno>
 #include <csetjmp>
@@ -9,6 +11,7 @@
 // After jpeglib.h, which it needs.
 #include <jerror.h>
 
+#include "base/failure_text.h"
 #include "base/system_error_text.h"
 
 namespace sternwerk {
@@ -107,12 +110,14 @@ Outcome<QImage> DecodeJpeg(std::span<const std::uint8_t> bytes) {
 }
 
 Outcome<QImage> LoadJpegFile(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
-    const QString reason = QString::fromStdString(SystemErrorText(errno));
+  // Opened by the system's call itself, so that its errno is the reason.
+  const int fd = open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) {
     return Outcome<QImage>::Failure(
-        QString("Die Datei %1 kann nicht geöffnet werden: %2.").arg(path, reason).toStdString());
+        FileFailureText(path.toStdString(), kOpened, SystemErrorText(errno)) + ".");
   }
+  QFile file;
+  file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
   const QByteArray bytes = file.readAll();
   return DecodeJpeg(std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
                               static_cast<std::size_t>(bytes.size())));

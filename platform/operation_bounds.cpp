@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "platform/text_width_bound.h"
+
 namespace sternwerk {
 namespace {
 
@@ -36,7 +38,7 @@ QRect Bounds(const EllipseOp& op) {
 // within the circle through the box's far corner.
 QRect Bounds(const TextOp& op) {
   const int height = std::abs(FontPixelHeight(op.font.size)) + kSlack;
-  const int width = 2 * height * static_cast<int>(op.text.size() + 1);
+  const int width = AnyFaceTextWidthBound(op.text.size(), height);
   if (op.font.escapement % 3600 == 0)
     return QRect(op.at.x - height, op.at.y - height, width + 2 * height, 4 * height);
   const int radius = static_cast<int>(std::ceil(std::hypot(width, 2 * height))) + height;

@@ -10,7 +10,7 @@ namespace sternwerk {
 
 // A rectangle, in the picture's pixels, that holds every pixel the operation
 // may paint. Generous rather than tight: texts are measured without a font
-// engine, as if every character were two character heights wide.
+// engine by AnyFaceTextWidthBound.
 QRect OperationBounds(const Operation& operation);
 
 }  // namespace sternwerk

@@ -8,7 +8,8 @@
 #include <variant>
 #include <vector>
 
-#include "engine/factors.h"
+#include "platform/colors.h"
+#include "platform/faces.h"
 
 namespace sternwerk {
 
@@ -40,8 +41,8 @@ struct Brush {
 };
 
 struct Font {
-  std::string face = "MS Sans Serif";  // passed to the font lookup as written
-  int size = 8;                        // points
+  std::string face = kSansSerifFace;  // passed to the font lookup as written
+  int size = 8;                       // points
   bool bold = false;
   Rgb color{0, 0, 0};
   int escapement = 0;  // tenths of a degree, counterclockwise

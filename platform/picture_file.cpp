@@ -9,12 +9,10 @@
 #include <QSvgGenerator>
 #include <algorithm>
 #include <cctype>
-#include <cerrno>
-#include <cstdint>
 #include <memory>
-#include <vector>
 
-#include "base/system_error_text.h"
+#include "base/failure_text.h"
+#include "base/file_replacement.h"
 #include "platform/picture_painter.h"
 #include "platform/program_files.h"
 #include "platform/symbol_font.h"
@@ -37,33 +35,13 @@ bool EndsWith(std::string_view text, std::string_view end) {
   return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
 }
 
-// Why a file operation failed: the system's reason in German where the
-// failed call left one, Qt's text otherwise.
-QString FileErrorText(const QFileDevice& file) {
-  return errno != 0 ? QString::fromStdString(SystemErrorText(errno)) : file.errorString();
-}
-
-Status CannotWrite(const std::string& path, const QString& reason) {
-  return Status::Failure("Die Datei " + path +
-                         " kann nicht geschrieben werden: " + reason.toStdString());
-}
-
 // The metafile's bounding box is the extent, as for SVG and PNG: the
 // picture is placed 1:1 at its top-left corner.
 Status WriteWmf(const Picture& picture, PictureExtent extent, const std::string& path) {
   Picture framed(extent.width, extent.height);
   framed.Add(PictureOp{{0, 0, picture.width(), picture.height()},
                        std::make_shared<const Picture>(picture)});
-  const Outcome<std::vector<std::uint8_t>> bytes = EncodeWmf(framed);
-  if (!bytes.ok()) return CannotWrite(path, QString::fromStdString(bytes.error()));
-  QFile file(QString::fromStdString(path));
-  const auto size = static_cast<qint64>(bytes.value().size());
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-      file.write(reinterpret_cast<const char*>(bytes.value().data()), size) != size ||
-      !file.flush()) {
-    return CannotWrite(path, FileErrorText(file));
-  }
-  return Status::Success();
+  return SaveWmfFile(framed, path);
 }
 
 void PaintBackground(QPainter& painter, PictureExtent extent, std::optional<Rgb> background) {
@@ -105,13 +83,7 @@ Status WriteSvg(const Picture& picture, PictureExtent extent, const std::string&
     PaintBackground(painter, extent, background);
     PaintPicture(painter, picture);
   }
-  const QByteArray bytes = WithSymbolFont(buffer.data());
-  QFile file(QString::fromStdString(path));
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size() ||
-      !file.flush()) {
-    return CannotWrite(path, FileErrorText(file));
-  }
-  return Status::Success();
+  return ReplaceFileWith(path, WithSymbolFont(buffer.data()));
 }
 
 Status WritePng(const Picture& picture, PictureExtent extent, const std::string& path,
@@ -123,19 +95,21 @@ Status WritePng(const Picture& picture, PictureExtent extent, const std::string&
     PaintBackground(painter, extent, background);
     PaintPicture(painter, picture);
   }
-  QFile file(QString::fromStdString(path));
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-    return CannotWrite(path, FileErrorText(file));
+  QBuffer buffer;
+  buffer.open(QIODevice::WriteOnly);
+  QImageWriter writer(&buffer, "png");
+  if (!writer.write(image)) {
+    return Status::Failure(FileFailureText(path, kWritten, writer.errorString().toStdString()));
   }
-  QImageWriter writer(&file, "png");
-  if (!writer.write(image) || !file.flush()) {
-    return CannotWrite(
-        path, file.error() != QFileDevice::NoError ? FileErrorText(file) : writer.errorString());
-  }
-  return Status::Success();
+  return ReplaceFileWith(path, buffer.data());
 }
 
 }  // namespace
+
+Status ReplaceFileWith(const std::string& path, const QByteArray& bytes) {
+  return ReplaceFileContent(
+      path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+}
 
 std::optional<PictureFormat> PictureFormatOf(std::string_view path) {
   const std::string lower = Lowercase(path);

@@ -1,6 +1,7 @@
 // Writing a recorded picture to a file whose name ends in .wmf, .svg or .png.
 #pragma once
 
+#include <QByteArray>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -30,5 +31,8 @@ struct PictureExtent {
 // window shows the picture; a WMF keeps the picture as drawn.
 Status WritePictureFile(const Picture& picture, PictureExtent extent, const std::string& path,
                         std::optional<Rgb> background = std::nullopt);
+
+// Replaces the file whole with bytes made in memory (ReplaceFileContent).
+Status ReplaceFileWith(const std::string& path, const QByteArray& bytes);
 
 }  // namespace sternwerk

@@ -67,7 +67,7 @@ bool PdfFileChoice::Choose(QPrinter& printer) {
   return true;
 }
 
-Status PrintPicture(QPrinter& printer, const Picture& picture, const QRectF& target) {
+Status PrintPicture(QPaintDevice& printer, const Picture& picture, const QRectF& target) {
   QPainter painter;
   if (!painter.begin(&printer)) return Status::Failure("Der Druck kann nicht beginnen.");
   PaintPictureScaled(painter, picture, target);

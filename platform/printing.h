@@ -66,8 +66,9 @@ class PdfFileChoice : public PrinterChoice {
   QString path_;
 };
 
-// Prints the picture on one page with its nominal area stretched onto
-// `target`, in printer pixels from the printable area's top-left corner.
-Status PrintPicture(QPrinter& printer, const Picture& picture, const QRectF& target);
+// Prints the picture on one page of a printer or PDF writer with its
+// nominal area stretched onto `target`, in device pixels from the printable
+// area's top-left corner.
+Status PrintPicture(QPaintDevice& printer, const Picture& picture, const QRectF& target);
 
 }  // namespace sternwerk

@@ -1,14 +1,39 @@
 #include "platform/symbol_font.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <QFile>
 #include <QFontDatabase>
+#include <cerrno>
+
+#include "base/failure_text.h"
+#include "base/system_error_text.h"
 
 namespace sternwerk {
+namespace {
+
+// Why a font file was not added: the system's reason when it cannot be
+// opened, else that it holds no font.
+std::string NotAddedReason(const QString& path) {
+  const int fd = open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return SystemErrorText(errno);
+  close(fd);
+  return "keine lesbare Schriftdatei";
+}
+
+}  // namespace
 
 ApplicationFont::ApplicationFont(const QString& path)
-    : id_(QFontDatabase::addApplicationFont(path)) {}
+    : id_(QFontDatabase::addApplicationFont(path)) {
+  if (id_ < 0) {
+    status_ = Status::Failure(FailureText("Die Datei " + path.toStdString(), "als Schrift geladen",
+                                          NotAddedReason(path)));
+  }
+}
 
 ApplicationFont::~ApplicationFont() {
-  if (added()) QFontDatabase::removeApplicationFont(id_);
+  if (status_.ok()) QFontDatabase::removeApplicationFont(id_);
 }
 
 int CountFamiliesContaining(const QStringList& families, const QString& face) {

@@ -5,14 +5,15 @@
 #include <QString>
 #include <QStringList>
 
-#include "platform/symbol_face.h"
+#include "base/outcome.h"
+#include "platform/faces.h"
 
 namespace sternwerk {
 
 inline const QString kSymbolFontFamily = QString::fromLatin1(kSymbolFace);
 
 // Adds a font file to the application's fonts for the lifetime of the
-// object. A missing or unreadable file adds nothing, without notice.
+// object. A missing or unreadable file adds nothing; status() tells why.
 class ApplicationFont {
  public:
   explicit ApplicationFont(const QString& path);
@@ -20,10 +21,13 @@ class ApplicationFont {
   ApplicationFont(const ApplicationFont&) = delete;
   ApplicationFont& operator=(const ApplicationFont&) = delete;
 
-  bool added() const { return id_ >= 0; }
+  // Success when the file's fonts were added; otherwise "Die Datei <path>
+  // kann nicht als Schrift geladen werden: " and the reason.
+  const Status& status() const { return status_; }
 
  private:
   int id_;
+  Status status_ = Status::Success();
 };
 
 // The number of family names that contain `face` (case-sensitive).

@@ -2,10 +2,12 @@
 
 #include <QFontMetrics>
 
+#include "platform/faces.h"
+
 namespace sternwerk {
 
 namespace {
-const QString kFace = "Arial";
+const QString kFace = kArialFace;
 constexpr int kPointSize = 9;
 }  // namespace
 

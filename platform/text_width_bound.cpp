@@ -41,4 +41,8 @@ int TextWidthBound(std::string_view windows1252Text, int points) {
   return width;
 }
 
+int AnyFaceTextWidthBound(std::size_t characters, int lineHeight) {
+  return 2 * lineHeight * static_cast<int>(characters + 1);
+}
+
 }  // namespace sternwerk

@@ -1,15 +1,14 @@
 #include "platform/wmf_writer.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cmath>
 #include <cstring>
-#include <fstream>
 #include <limits>
 #include <optional>
 
-#include "base/system_error_text.h"
-#include "platform/arial_faces.h"
+#include "base/failure_text.h"
+#include "base/file_replacement.h"
+#include "platform/faces.h"
 #include "platform/little_endian.h"
 #include "platform/wmf_format.h"
 
@@ -302,17 +301,11 @@ Outcome<Bytes> EncodeWmf(const Picture& picture) {
 }
 
 Status SaveWmfFile(const Picture& picture, const std::string& path) {
-  const std::string failure = "Die Datei " + path + " kann nicht geschrieben werden: ";
-  Outcome<Bytes> bytes = EncodeWmf(picture);
-  if (!bytes.ok()) return Status::Failure(failure + bytes.error());
-  errno = 0;
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
-  file.write(reinterpret_cast<const char*>(bytes.value().data()),
-             static_cast<std::streamsize>(bytes.value().size()));
-  file.close();
-  if (!file)
-    return Status::Failure(failure + (errno != 0 ? SystemErrorText(errno) : "Schreibfehler"));
-  return Status::Success();
+  const Outcome<Bytes> bytes = EncodeWmf(picture);
+  if (!bytes.ok()) return Status::Failure(FileFailureText(path, kWritten, bytes.error()));
+  return ReplaceFileContent(
+      path,
+      std::string_view(reinterpret_cast<const char*>(bytes.value().data()), bytes.value().size()));
 }
 
 }  // namespace sternwerk

@@ -1,8 +1,11 @@
 #include "tools/chart_command.h"
 
+#include <QBuffer>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <memory>
 
+#include "base/failure_text.h"
 #include "charts/chart_printing.h"
 #include "charts/enlarged_chart_drawing.h"
 #include "engine/text_forms.h"
@@ -24,20 +27,25 @@ bool EndsWithPdf(const std::string& path) {
 }
 
 // The page as printed, on a PDF printer whose page width in pixels, rounded
-// as the program keeps the printer's, is the chart's square.
+// as the program keeps the printer's, is the chart's square. The PDF is made
+// in memory and replaces the file whole.
 Status WriteChartPdf(std::shared_ptr<const Picture> chart, const SkyState& sky,
                      const DisplayOptions& options, const ChartTexts& texts,
                      const std::string& path) {
   QPrinter printer(QPrinter::HighResolution);
-  PdfFileChoice(QString::fromStdString(path)).Choose(printer);
+  printer.setOutputFormat(QPrinter::PdfFormat);
   const int pageWidth =
       RoundedPageDimension(printer.pageLayout().paintRectPixels(printer.resolution()).width());
-  const Status printed = PrintChart(printer, std::move(chart), sky, options, texts, pageWidth);
-  if (!printed.ok()) {
-    return Status::Failure("Die Datei " + path +
-                           " kann nicht geschrieben werden: " + printed.error());
-  }
-  return printed;
+  QBuffer buffer;
+  buffer.open(QIODevice::WriteOnly);
+  QPdfWriter pdf(&buffer);
+  pdf.setResolution(printer.resolution());
+  pdf.setPageLayout(printer.pageLayout());
+  pdf.setCreator(printer.creator());
+  pdf.setTitle(ChartJobName(sky));
+  const Status painted = PaintChartPage(pdf, std::move(chart), sky, options, texts, pageWidth);
+  if (!painted.ok()) return Status::Failure(FileFailureText(path, kWritten, painted.error()));
+  return ReplaceFileWith(path, buffer.data());
 }
 
 }  // namespace

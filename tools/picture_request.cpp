@@ -52,6 +52,10 @@ PictureSession::PictureSession(const PictureRequest& request, SkyState instant, 
   options.computation = computed.used;
   ReportFallback(computed);
   options.symbolFontPresent = !request.noSymbols && SymbolFontInstalled();
+  // The pictures are drawn without the signs then; the reason is told.
+  if (!request.noSymbols && !options.symbolFontPresent && !symbolFont_.status().ok()) {
+    std::cerr << "sternwerk-sky: " << symbolFont_.status().error() << '\n';
+  }
 }
 
 int ExitStatusOf(const Status& written) {

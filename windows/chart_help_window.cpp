@@ -1,5 +1,6 @@
 #include "windows/chart_help_window.h"
 
+#include "platform/faces.h"
 #include "platform/ui_style.h"
 #include "windows/help_print_layout.h"
 #include "windows/help_texts.h"
@@ -12,16 +13,16 @@ const QString kCaption =
     QString(35, QLatin1Char(' ')) + QStringLiteral("Hilfen zur vergrößerten Diagramm-Anzeige");
 // The client area of a window 627 x 692 pixels in outer size.
 constexpr QSize kClientSize{619, 665};
-constexpr int kMemoFontPixels = 13;
+constexpr int kTextFontPixels = 13;
 
 }  // namespace
 
 ChartHelpWindow::ChartHelpWindow(Messages& messages, QWidget* parent)
     : HelpWindow(messages, kClientSize, QLatin1Char('?'), parent) {
   setWindowTitle(kCaption);
-  const QFont memoFont = PixelFont(QStringLiteral("Arial"), kMemoFontPixels);
-  helpText = Memo({1, 2, 616, 535}, kWhite, kBlack, memoFont, kChartHelpText);
-  materialText = Memo({1, 537, 616, 103}, kWhite, kBlack, memoFont, kChartHelpMaterial);
+  const QFont textFont = PixelFont(kArialFace, kTextFontPixels);
+  helpText = TextBox({1, 2, 616, 535}, kWhite, kBlack, textFont, kChartHelpText);
+  materialText = TextBox({1, 537, 616, 103}, kWhite, kBlack, textFont, kChartHelpMaterial);
   PlaceButtons({224, 642, 75, 22}, {318, 642, 75, 22}, font());
 }
 

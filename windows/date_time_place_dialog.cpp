@@ -5,6 +5,7 @@
 #include <QScreen>
 
 #include "platform/controls.h"
+#include "platform/faces.h"
 #include "platform/qt_text.h"
 #include "platform/ui_style.h"
 #include "windows/date_time_place_texts.h"
@@ -15,7 +16,7 @@ namespace {
 constexpr int kClientWidth = 282;
 constexpr int kClientHeight = 447;
 constexpr int kFieldHeight = 24;
-const QString kSansSerif = QStringLiteral("MS Sans Serif");
+const QString kSansSerif = kSansSerifFace;
 
 struct FieldPlace {
   int left;
@@ -56,12 +57,12 @@ DateTimePlaceDialog::DateTimePlaceDialog(SkyState& sky, Messages& messages, QWid
   setAutoFillBackground(true);
   setFont(PixelFont(kSansSerif, 11));
 
-  helpText = MakeMemo(this, {4, 3, 275, 346});
+  helpText = MakeTextBox(this, {4, 3, 275, 346});
   helpText->setFocusPolicy(Qt::StrongFocus);
   helpText->setTabChangesFocus(true);
   SetColours(helpText, kCream);
   // Arial's narrower, smaller letters let all 27 lines show at once.
-  helpText->setFont(PixelFont(QStringLiteral("Arial"), 10));
+  helpText->setFont(PixelFont(kArialFace, 10));
   helpText->document()->setDocumentMargin(2);
   QStringList help;
   for (const char* line : date_time_place_texts::kHelpLines) help << QString::fromUtf8(line);
@@ -141,8 +142,8 @@ void DateTimePlaceDialog::showEvent(QShowEvent* event) {
 }
 
 QWidget* DateTimePlaceDialog::Widget(DateField field) const {
-  return field == DateField::kMemo ? static_cast<QWidget*>(helpText)
-                                   : edits_[static_cast<int>(field)];
+  return field == DateField::kHelpText ? static_cast<QWidget*>(helpText)
+                                       : edits_[static_cast<int>(field)];
 }
 
 bool DateTimePlaceDialog::FollowLogic() {

@@ -83,7 +83,7 @@ std::optional<PlaceEntry> ReadPlace(const std::string& degreesText, const std::s
 }  // namespace
 
 int MaxLength(DateField field) {
-  return field == DateField::kMemo ? 0 : kMaxLengths[Index(field)];
+  return field == DateField::kHelpText ? 0 : kMaxLengths[Index(field)];
 }
 
 DateTimePlaceLogic::DateTimePlaceLogic(SkyState& sky, ErrorSink showError)
@@ -109,7 +109,7 @@ void DateTimePlaceLogic::Activate() {
 }
 
 void DateTimePlaceLogic::Type(std::string text) {
-  if (closed_ || focus_ == DateField::kMemo) return;
+  if (closed_ || focus_ == DateField::kHelpText) return;
   const DateField typed = focus_;
   Field(typed) = std::move(text);
   if (static_cast<int>(Field(typed).size()) < MaxLength(typed)) return;
@@ -126,7 +126,7 @@ void DateTimePlaceLogic::MoveFocus(DateField target) {
 }
 
 void DateTimePlaceLogic::PressEnter() {
-  if (closed_ || focus_ == DateField::kMemo) return;
+  if (closed_ || focus_ == DateField::kHelpText) return;
   if (focus_ == DateField::kLatitudeMinutes) {
     CommitLatitude();
   } else {
@@ -140,7 +140,7 @@ void DateTimePlaceLogic::PressEscape() {
 
 const std::string& DateTimePlaceLogic::Text(DateField field) const {
   static const std::string kNoText;
-  return field == DateField::kMemo ? kNoText : texts_[Index(field)];
+  return field == DateField::kHelpText ? kNoText : texts_[Index(field)];
 }
 
 std::string& DateTimePlaceLogic::Field(DateField field) {

@@ -14,7 +14,7 @@
 
 namespace sternwerk {
 
-// The eleven edit fields in tab order (dayEdit to latitudeMinutesEdit), then the help memo,
+// The eleven edit fields in tab order (dayEdit to latitudeMinutesEdit), then the help text,
 // which takes the focus but has no reactions of its own.
 enum class DateField {
   kDay,
@@ -28,7 +28,7 @@ enum class DateField {
   kLatitudeSign,
   kLatitudeDegrees,
   kLatitudeMinutes,
-  kMemo,
+  kHelpText,
 };
 inline constexpr int kDateFieldCount = 11;
 

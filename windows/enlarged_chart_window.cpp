@@ -5,6 +5,7 @@
 
 #include "charts/chart_printing.h"
 #include "platform/controls.h"
+#include "platform/faces.h"
 #include "platform/picture_painter.h"
 #include "platform/printing.h"
 #include "platform/qt_text.h"
@@ -22,7 +23,7 @@ constexpr QPoint kScreenPosition{1, 0};
 constexpr int kButtonTop = 688;
 constexpr int kButtonHeight = 22;
 constexpr int kButtonFontPixels = 11;
-const QString kButtonFace = QStringLiteral("MS Sans Serif");
+const QString kButtonFace = kSansSerifFace;
 
 const QString kSaveHint = QStringLiteral(
     " Speichert in einem Programmlauf auch mehrere Diagramme nacheinander mit fortlaufenden "

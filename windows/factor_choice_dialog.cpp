@@ -5,6 +5,8 @@
 #include <QValidator>
 
 #include "engine/factor_code.h"
+#include "platform/controls.h"
+#include "platform/faces.h"
 #include "platform/ui_style.h"
 
 namespace sternwerk {
@@ -54,16 +56,12 @@ FactorChoiceDialog::FactorChoiceDialog(SearchState& search, const DisplayOptions
   codeEdit->setGeometry(16, 224, 36, 28);
   codeEdit->setMaxLength(kCodeLength);
   codeEdit->setValidator(new CapitalLetters(codeEdit));
-  codeEdit->setFont(PixelFont(QStringLiteral("MS Sans Serif"), 16, true));
+  codeEdit->setFont(PixelFont(kSansSerifFace, 16, true));
   SetColours(codeEdit, kWhite, kNavy);
   codeEdit->installEventFilter(this);
 
-  instructions = new QPlainTextEdit(this);
-  instructions->setGeometry(2, 1, 214, 216);
-  instructions->setFont(PixelFont(QStringLiteral("Arial"), 13));
-  instructions->setLineWrapMode(QPlainTextEdit::NoWrap);
-  instructions->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  instructions->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  instructions = MakeTextBox(this, {2, 1, 214, 216}, {.readOnly = false});
+  instructions->setFont(PixelFont(kArialFace, 13));
   instructions->document()->setDocumentMargin(1);
   for (const char* line : kInstructions) instructions->appendPlainText(QString::fromUtf8(line));
   instructions->moveCursor(QTextCursor::Start);

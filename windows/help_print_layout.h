@@ -1,4 +1,4 @@
-// The printed form of a help window: its memos' lines, each memo indented by
+// The printed form of a help window: its text boxes' lines, each box indented by
 // its own number of blanks, with empty lines around them.
 #pragma once
 

@@ -1,5 +1,5 @@
-// The help windows' texts, one entry per memo line, stored as they are
-// printed (the memos wrap them on screen).
+// The help windows' texts, one entry per line of a text box, stored as they
+// are printed (the boxes wrap them on screen).
 #pragma once
 
 #include <QStringList>

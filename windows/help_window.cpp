@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QPixmap>
 
+#include "platform/controls.h"
+#include "platform/faces.h"
 #include "platform/text_print_stream.h"
 #include "platform/ui_style.h"
 
@@ -19,7 +21,7 @@ QIcon HelpIcon(QChar mark) {
   pixmap.fill(ToQColor(kMaroon));
   QPainter painter(&pixmap);
   painter.setPen(ToQColor(kCream));
-  painter.setFont(PixelFont(QStringLiteral("Arial"), kIconSize - 6, true));
+  painter.setFont(PixelFont(kArialFace, kIconSize - 6, true));
   painter.drawText(pixmap.rect(), Qt::AlignCenter, QString(mark));
   return QIcon(pixmap);
 }
@@ -40,16 +42,14 @@ HelpWindow::HelpWindow(Messages& messages, QSize clientSize, QChar iconMark, QWi
   connect(printButton, &QPushButton::clicked, this, &HelpWindow::Print);
 }
 
-QPlainTextEdit* HelpWindow::Memo(const QRect& area, Rgb background, Rgb text, const QFont& font,
-                                 const QStringList& lines, bool focusable) {
-  auto* memo = new QPlainTextEdit(this);
-  memo->setGeometry(area);
-  memo->setReadOnly(true);
-  memo->setFont(font);
-  SetColours(memo, background, text);
-  memo->setPlainText(lines.join(QLatin1Char('\n')));
-  memo->setFocusPolicy(focusable ? Qt::StrongFocus : Qt::NoFocus);
-  return memo;
+QPlainTextEdit* HelpWindow::TextBox(const QRect& area, Rgb background, Rgb text, const QFont& font,
+                                    const QStringList& lines, bool focusable) {
+  QPlainTextEdit* box = MakeTextBox(this, area, {.linesAsWritten = false});
+  box->setFont(font);
+  SetColours(box, background, text);
+  box->setPlainText(lines.join(QLatin1Char('\n')));
+  box->setFocusPolicy(focusable ? Qt::StrongFocus : Qt::NoFocus);
+  return box;
 }
 
 void HelpWindow::PlaceButtons(const QRect& print, const QRect& back, const QFont& font) {

@@ -1,5 +1,5 @@
-// The common frame of the help windows: read-only memos on maroon, a bold
-// "&Zurück" that ESC also triggers, and "&Drucken", which prints the memos'
+// The common frame of the help windows: read-only text boxes on maroon, a bold
+// "&Zurück" that ESC also triggers, and "&Drucken", which prints the boxes'
 // lines as plain text.
 #pragma once
 
@@ -38,9 +38,10 @@ class HelpWindow : public QDialog {
  protected:
   // Each showing is centred on the screen.
   void showEvent(QShowEvent* event) override;
-  // A read-only memo holding `lines`; it takes the focus only if asked to.
-  QPlainTextEdit* Memo(const QRect& area, Rgb background, Rgb text, const QFont& font,
-                       const QStringList& lines, bool focusable = false);
+  // A read-only text box holding `lines`, wrapped at its width; it takes
+  // the focus only if asked to.
+  QPlainTextEdit* TextBox(const QRect& area, Rgb background, Rgb text, const QFont& font,
+                          const QStringList& lines, bool focusable = false);
   // "&Drucken" and the bold "&Zurück", both on one row.
   void PlaceButtons(const QRect& print, const QRect& back, const QFont& font);
 

@@ -6,6 +6,7 @@
 
 #include "clock/interval_choice.h"
 #include "platform/controls.h"
+#include "platform/faces.h"
 #include "platform/ui_style.h"
 #include "windows/interval_texts.h"
 
@@ -16,7 +17,7 @@ constexpr int kClientWidth = 305;
 constexpr int kClientHeight = 348;
 constexpr int kMinutesLength = 6;
 constexpr int kButtonTop = 304;
-const QString kSansSerif = QStringLiteral("MS Sans Serif");
+const QString kSansSerif = kSansSerifFace;
 
 }  // namespace
 
@@ -40,9 +41,9 @@ IntervalDialog::IntervalDialog(ClockSettings& clock, Messages& messages, QWidget
     if (text.size() == kMinutesLength) EnterMinutes();
   });
 
-  explanation = MakeMemo(this, {8, 8, 289, 289});
+  explanation = MakeTextBox(this, {8, 8, 289, 289});
   // Arial 8 point is 10.7 pixels; 10 pixels keep the longest lines whole.
-  explanation->setFont(PixelFont(QStringLiteral("Arial"), 10));
+  explanation->setFont(PixelFont(kArialFace, 10));
   explanation->document()->setDocumentMargin(2);
   SetColours(explanation, kCream);
   QStringList lines;

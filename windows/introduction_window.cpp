@@ -1,5 +1,6 @@
 #include "windows/introduction_window.h"
 
+#include "platform/faces.h"
 #include "platform/ui_style.h"
 #include "windows/help_print_layout.h"
 #include "windows/help_texts.h"
@@ -14,20 +15,19 @@ const QString kCaption =
                                         "Diagramm");
 // The client area of a window 800 x 577 pixels in outer size.
 constexpr QSize kClientSize{792, 550};
-constexpr int kMemoFontPixels = 13;
+constexpr int kTextFontPixels = 13;
 
 }  // namespace
 
 IntroductionWindow::IntroductionWindow(Messages& messages, QWidget* parent)
     : HelpWindow(messages, kClientSize, QLatin1Char('i'), parent) {
   setWindowTitle(kCaption);
-  const QFont boxFont = PixelFont(QStringLiteral("MS Sans Serif"), kMemoFontPixels, true);
-  summaryText = Memo({0, 1, 792, 55}, kCream, kBlack, boxFont, kIntroductionSummary);
-  settingsText = Memo({0, 56, 520, 103}, kCream, kNavy, boxFont, kIntroductionSettings);
-  haltedText = Memo({519, 56, 273, 103}, kWhite, kNavy, boxFont, kIntroductionHalted);
-  introductionText =
-      Memo({0, 159, 792, 363}, kCream, kMaroon,
-           PixelFont(QStringLiteral("Arial"), kMemoFontPixels, true), kIntroductionText, true);
+  const QFont boxFont = PixelFont(kSansSerifFace, kTextFontPixels, true);
+  summaryText = TextBox({0, 1, 792, 55}, kCream, kBlack, boxFont, kIntroductionSummary);
+  settingsText = TextBox({0, 56, 520, 103}, kCream, kNavy, boxFont, kIntroductionSettings);
+  haltedText = TextBox({519, 56, 273, 103}, kWhite, kNavy, boxFont, kIntroductionHalted);
+  introductionText = TextBox({0, 159, 792, 363}, kCream, kMaroon,
+                             PixelFont(kArialFace, kTextFontPixels, true), kIntroductionText, true);
   introductionText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   PlaceButtons({288, 526, 75, 22}, {424, 526, 70, 22}, font());
   setTabOrder(backButton, introductionText);

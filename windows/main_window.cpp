@@ -6,11 +6,12 @@
 #include <algorithm>
 #include <cmath>
 
+#include "charts/factor_legend.h"
 #include "clock/clock_step.h"
 #include "engine/calendar.h"
-#include "engine/factors.h"
 #include "engine/text_forms.h"
 #include "platform/controls.h"
+#include "platform/faces.h"
 #include "platform/qt_text.h"
 #include "platform/symbol_font.h"
 #include "platform/ui_style.h"
@@ -28,8 +29,8 @@ constexpr int kDialWidth = 529;
 constexpr int kSliderRange = 40;
 constexpr int kHintMilliseconds = 15000;
 constexpr int kProgressHours = 24;
-const QString kSansSerif = QStringLiteral("MS Sans Serif");
-const QString kCourier = QStringLiteral("Courier New");
+const QString kSansSerif = kSansSerifFace;
+const QString kCourier = kCourierFace;
 
 // The widest line of a memo in its font, plus its frame, margins and cursor.
 int FittingWidth(const QPlainTextEdit* memo) {
@@ -126,7 +127,7 @@ void MainWindow::CreateSearchPanel() {
 
 void MainWindow::CreatePositionPanel() {
   positionPanel = MakePanel(this, {529, 248, 233, 236}, kCream);
-  positionList = MakeMemo(positionPanel, {2, 2, 229, 232});
+  positionList = MakeTextBox(positionPanel, {2, 2, 229, 232});
   positionList->setFont(PixelFont(kCourier, 13, true));
   SetColours(positionList, kCream, kNavy);
 }
@@ -157,7 +158,7 @@ void MainWindow::CreateDialControls() {
   searchResultLabel->setFont(PixelFont(kSansSerif, 13, true));
   SetColours(searchResultLabel, kNavy, kYellow);
   searchProgressLabel = MakeLabel(this, QString(), {1, 245, 0, 0});
-  searchProgressLabel->setFont(PixelFont(QStringLiteral("Times New Roman"), 32));
+  searchProgressLabel->setFont(PixelFont(kTimesFace, 32));
   SetColours(searchProgressLabel, kNavy, kYellow);
   searchProgressLabel->hide();
   enlargeButton =
@@ -167,10 +168,10 @@ void MainWindow::CreateDialControls() {
 void MainWindow::CreateLegends() {
   const QFont symbolFont = PixelFont(kSymbolFontFamily, 13);
   const QFont nameFont = PixelFont(kSansSerif, 13);
-  allFactorGlyphs = MakeMemo(this, {8, 160, 21, 361});
-  allFactorNames = MakeMemo(this, {29, 160, 100, 361});
-  twelveFactorGlyphs = MakeMemo(this, {392, 320, 21, 201});
-  twelveFactorNames = MakeMemo(this, {413, 320, 100, 201});
+  allFactorGlyphs = MakeTextBox(this, {8, 160, 21, 361});
+  allFactorNames = MakeTextBox(this, {29, 160, 100, 361});
+  twelveFactorGlyphs = MakeTextBox(this, {392, 320, 21, 201});
+  twelveFactorNames = MakeTextBox(this, {413, 320, 100, 201});
   for (int factor = 0; factor < kDrawnFactors; ++factor) {
     const QString glyph(QChar(FactorGlyph(factor)));
     const QString name = QString::fromLatin1(kLegendNames[factor].data(),
@@ -194,7 +195,7 @@ void MainWindow::CreateLegends() {
 
 void MainWindow::CreateSourcePanel() {
   sourcePanel = MakePanel(this, {77, 208, 364, 105}, kMoneyGreen);
-  sourceText = MakeMemo(sourcePanel, {4, 4, 356, 76});
+  sourceText = MakeTextBox(sourcePanel, {4, 4, 356, 76});
   sourceText->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   sourceText->setPlainText(QString::fromUtf8(main_window_texts::kSourceInformation));
   preciseBox = new QCheckBox(QString::fromUtf8(main_window_texts::kPreciseChoice), sourcePanel);
@@ -230,7 +231,7 @@ void MainWindow::SetHints() {
   tips.setColor(QPalette::ToolTipBase, ToQColor(kYellow));
   tips.setColor(QPalette::ToolTipText, ToQColor(kBlack));
   QToolTip::setPalette(tips);
-  QToolTip::setFont(PointFont(QStringLiteral("ms sans serif"), 8));
+  QToolTip::setFont(PointFont(kLowerSansSerifFace, 8));
 }
 
 void MainWindow::SetControlButtonsEnabled(bool on) {

@@ -5,6 +5,7 @@
 
 #include "charts/outside_view_drawing.h"
 #include "platform/controls.h"
+#include "platform/faces.h"
 #include "platform/picture_painter.h"
 #include "platform/ui_style.h"
 #include "platform/wmf_writer.h"
@@ -65,11 +66,9 @@ OutsideViewWindow::OutsideViewWindow(const SkyState& sky, const DisplayOptions& 
   helpButton->setToolTip(QStringLiteral(" Öffnet und schließt das Hilfe-Fenster "));
   backButton->setDefault(true);
 
-  helpText = new QPlainTextEdit(this);
-  helpText->setGeometry(kHelpArea);
-  helpText->setReadOnly(true);
+  helpText = MakeTextBox(this, kHelpArea, {.linesAsWritten = false});
   helpText->setFocusPolicy(Qt::NoFocus);
-  helpText->setFont(PixelFont(QStringLiteral("Arial"), kHelpFontPixels));
+  helpText->setFont(PixelFont(kArialFace, kHelpFontPixels));
   SetColours(helpText, kWhite, kBlack);
   helpText->setPlainText(kHelpLines.join(QLatin1Char('\n')));
   helpText->hide();

@@ -29,38 +29,40 @@ int ResolutionClass(int pageWidth) {
 // into a PDF file first shows the page before paper is used. Lines are short
 // enough that a message box does not re-wrap them.
 PrinterAdviceText PrinterAdvice(int pageWidth) {
-  const std::string r = kReturn;
+  const std::string lineBreak = kReturn;  // the line break of a message box text
   std::string text =
-      r + Line("Ihr Drucker ist eingestellt auf " + std::to_string(pageWidth) + " Pixel") + r +
+      lineBreak + Line("Ihr Drucker ist eingestellt auf " + std::to_string(pageWidth) + " Pixel") +
+      lineBreak +
       Line("Papierbreite = " + std::to_string(ResolutionClass(pageWidth)) + " Pixel pro Inch.");
-  text += r + r +
+  text += lineBreak + lineBreak +
           Line(
               "Bet\xE4tigen Sie nach der Taste  \xB4"
               "Drucken\xB4  im dann") +
-          r +
+          lineBreak +
           Line(
               "erscheinenden Dialog bitte die Taste \xB4"
               "Eigenschaften\xB4") +
-          r + Line("neben dem Namen des Druckers.");
-  text += r + r +
+          lineBreak + Line("neben dem Namen des Druckers.");
+  text += lineBreak + lineBreak +
           Line(
               "Auf der Registerkarte  \xB4"
               "Erweitert\xB4  k\xF6nnen Sie je nach") +
-          r + Line("Drucker unter  Resolution/Aufl\xF6sung  zwischen") + r +
-          Line("300/600/1200 Pixel pro Inch f\xFCr den aktuellen Druck") + r + Line("w\xE4hlen.") +
-          r + Line("Stellen sie hier bitte den gleichen Wert wie oben") + r +
+          lineBreak + Line("Drucker unter  Resolution/Aufl\xF6sung  zwischen") + lineBreak +
+          Line("300/600/1200 Pixel pro Inch f\xFCr den aktuellen Druck") + lineBreak +
+          Line("w\xE4hlen.") + lineBreak +
+          Line("Stellen sie hier bitte den gleichen Wert wie oben") + lineBreak +
           Line("angezeigt ein.");
-  text += r + r +
+  text += lineBreak + lineBreak +
           Line(
               "W\xE4hlen Sie dann zuerst den Drucker  \xB4"
               "In PDF-Datei") +
-          r + Line("drucken\xB4, so haben Sie vor jedem Druck die M\xF6glichkeit,") + r +
-          Line("das Aussehen zu kontrollieren.") + r + r;
+          lineBreak + Line("drucken\xB4, so haben Sie vor jedem Druck die M\xF6glichkeit,") +
+          lineBreak + Line("das Aussehen zu kontrollieren.") + lineBreak + lineBreak;
   if (pageWidth > kMiddleResolutionAbove) {
-    text += Line("(Notfalls stellen Sie die Druckereigenschaften des") + r +
-            Line(" Systems auf 300 PpI (CUPS: http://localhost:631),") + r +
-            Line(" dieses aber bevor Sie dieses Programm starten bzw.") + r +
-            Line(" nach dessen Beendigung.)") + r;
+    text += Line("(Notfalls stellen Sie die Druckereigenschaften des") + lineBreak +
+            Line(" Systems auf 300 PpI (CUPS: http://localhost:631),") + lineBreak +
+            Line(" dieses aber bevor Sie dieses Programm starten bzw.") + lineBreak +
+            Line(" nach dessen Beendigung.)") + lineBreak;
   }
   return {"       Falls das Diagramm nicht seitenf\xFCllend oder zu gro\xDF gedruckt wird:", text};
 }

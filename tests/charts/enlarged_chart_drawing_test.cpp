@@ -7,7 +7,6 @@
 #include <set>
 #include <string>
 
-#include "charts/chart_label_slots.h"
 #include "platform/colors.h"
 #include "platform/text_width_bound.h"
 #include "tests/support/chart_test_support.h"
@@ -45,27 +44,6 @@ TEST(EnlargedChartLabels, WorkedExampleStacksThreeLabelsOnRisingRings) {
   ASSERT_TRUE(moon);
   EXPECT_EQ(moon->at, (Point{287, 40}));
   EXPECT_EQ(moon->font.escapement, 3729);
-}
-
-TEST(EnlargedChartLabels, SlotsCountTheirNeighboursWithoutWrappingAround) {
-  ChartLabelSlots slots;
-  slots.Count(2);  // 2.5 degrees
-  EXPECT_EQ(slots.CountAt(0), 1);
-  EXPECT_EQ(slots.CountAt(3), 1);
-  EXPECT_EQ(slots.CountAt(6), 0);
-
-  ChartLabelSlots three;
-  three.Count(3);  // 3.2 degrees
-  EXPECT_EQ(three.CountAt(0), 1);
-  EXPECT_EQ(three.CountAt(3), 1);
-  EXPECT_EQ(three.CountAt(6), 1);
-
-  ChartLabelSlots end;
-  end.Count(358);  // 358.9 degrees
-  EXPECT_EQ(end.CountAt(357), 1);
-  EXPECT_EQ(end.CountAt(354), 1);
-  EXPECT_EQ(end.CountAt(360), 0);
-  EXPECT_EQ(end.CountAt(0), 0);
 }
 
 TEST(EnlargedChartLabels, LabelAfterTheEndOfTheCircleTakesTheFirstRing) {

@@ -34,15 +34,9 @@ TEST(FactorTable, TheTwoFactorSets) {
   EXPECT_FALSE(InFactorSet(kGZ, true));
 }
 
-TEST(FactorTable, GlyphsLegendAndColours) {
+TEST(FactorTable, Glyphs) {
   EXPECT_EQ(FactorGlyph(kMC), 'a');
   EXPECT_EQ(FactorGlyph(kPoseidon), 'v');
-  EXPECT_EQ(kLegendNames[kAriesPoint], "Widder   ");
-  EXPECT_EQ(kLegendNames[kLunarNode], "Mond-Knoten ");
-  EXPECT_EQ(kLegendNames[kCupido], "Cupido ");
-  EXPECT_EQ(DialColour(kMC), (Rgb{0, 128, 0}));
-  EXPECT_EQ(DialColour(kAscendant), (Rgb{255, 0, 0}));
-  EXPECT_EQ(DialColour(kMoon), (Rgb{0, 0, 128}));
 }
 
 TEST(SignIndex, EverySignAndTheEdgesOfTheCircle) {

@@ -4,8 +4,8 @@
 
 #include <QImage>
 
+#include "platform/faces.h"
 #include "platform/picture_painter.h"
-#include "platform/symbol_face.h"
 
 namespace sternwerk {
 namespace {

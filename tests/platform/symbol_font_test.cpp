@@ -55,26 +55,34 @@ class SymbolFontTest : public testing::Test {
 };
 
 TEST_F(SymbolFontTest, TheFileBesideTheProgramProvidesTheFace) {
-  ASSERT_TRUE(font_.added()) << SymbolFontPath().toStdString();
+  ASSERT_TRUE(font_.status().ok()) << font_.status().error();
   EXPECT_TRUE(SymbolFontInstalled());
   EXPECT_EQ(QFontInfo(QFont(kSymbolFontFamily)).family(), kSymbolFontFamily);
 }
 
 TEST_F(SymbolFontTest, EveryFactorAndSignCharacterHasAGlyphOfItsOwn) {
-  ASSERT_TRUE(font_.added());
+  ASSERT_TRUE(font_.status().ok());
   ExpectDistinctGlyphs(kFactorGlyphs);
   ExpectDistinctGlyphs(kSignGlyphs);
   ExpectDistinctGlyphs(kChartSignGlyphs);
 }
 
-TEST(ApplicationFont, IsRemovedAgainAndAMissingFileAddsNothing) {
+TEST(ApplicationFont, IsRemovedAgainAndAFileWithoutAFontAddsNothingAndSaysWhy) {
   {
     ApplicationFont font(SymbolFontPath());
-    ASSERT_TRUE(font.added());
+    ASSERT_TRUE(font.status().ok());
   }
   EXPECT_FALSE(SymbolFontInstalled());
-  ApplicationFont missing("/nonexistent/Roradoza.TTF");
-  EXPECT_FALSE(missing.added());
+  const ApplicationFont missing("/nonexistent/Roradoza.TTF");
+  EXPECT_EQ(missing.status().error(),
+            "Die Datei /nonexistent/Roradoza.TTF kann nicht als Schrift geladen werden: "
+            "Datei oder Verzeichnis nicht gefunden");
+  // A readable file that holds no font: this very test program.
+  const QString notAFont = QCoreApplication::applicationFilePath();
+  const ApplicationFont program(notAFont);
+  EXPECT_EQ(program.status().error(), "Die Datei " + notAFont.toStdString() +
+                                          " kann nicht als Schrift geladen werden: "
+                                          "keine lesbare Schriftdatei");
   EXPECT_FALSE(SymbolFontInstalled());
 }
 

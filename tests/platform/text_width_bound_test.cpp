@@ -8,8 +8,11 @@
 #include <vector>
 
 #include "platform/drawn_face.h"
+#include "platform/faces.h"
 #include "platform/picture.h"
+#include "platform/program_files.h"
 #include "platform/qt_text.h"
+#include "platform/symbol_font.h"
 
 namespace sternwerk {
 namespace {
@@ -31,6 +34,29 @@ TEST(TextWidthBound, NoReplayedTextIsWiderThanItsBound) {
       for (const std::string& text : texts) {
         EXPECT_LE(metrics.horizontalAdvance(FromWindows1252(text)), TextWidthBound(text, points))
             << face << " " << points << " pt: \"" << text << '"';
+      }
+    }
+  }
+}
+
+// The coarse bound holds for every face a picture draws with, the symbol
+// font's glyphs and the fixed-pitch and serif faces included, and it never
+// undercuts the sans-serif bound.
+TEST(AnyFaceTextWidthBound, HoldsForEveryFaceOfThePictures) {
+  const ApplicationFont symbolFont(SymbolFontPath());
+  ASSERT_TRUE(symbolFont.status().ok()) << symbolFont.status().error();
+  const std::vector<std::string> texts = {"abcdefghijklmnopqrstuv", "WWWWWWWWWW", "MC",
+                                          "()?*+#!\xA7$%&/", "Ort: 179\xB0"};
+  for (const char* face : {kArialFace, kCourierFace, kTimesFace, kSymbolFace}) {
+    for (const int points : {7, 9, 12, 16, 32}) {
+      QFont font(QString::fromLatin1(face));
+      font.setPixelSize(FontPixelHeight(points));
+      const QFontMetrics metrics(font);
+      for (const std::string& text : texts) {
+        const int bound = AnyFaceTextWidthBound(text.size(), FontPixelHeight(points));
+        EXPECT_LE(metrics.horizontalAdvance(FromWindows1252(text)), bound)
+            << face << " " << points << " pt: \"" << text << '"';
+        EXPECT_LE(TextWidthBound(text, points), bound) << text;
       }
     }
   }

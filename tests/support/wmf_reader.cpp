@@ -10,7 +10,7 @@
 #include <variant>
 #include <vector>
 
-#include "platform/arial_faces.h"
+#include "platform/faces.h"
 #include "platform/wmf_format.h"
 #include "tests/support/byte_reader.h"
 

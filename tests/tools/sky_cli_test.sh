@@ -92,11 +92,10 @@ expect_status 2 --dial "$dir/dial.png" 07.12.2026 21:30 --colour
 expect_status 2 --dial 07.12.2026 21:30
 expect_status 2 --dial
 [ -e "$dir/dial.bmp" ] && fail "--dial wrote a file with an unknown extension"
-# The system's reasons are told in German, without the English original.
-ln -s /dev/full "$dir/full.wmf"
+# The system's reasons are told in German, without the English original (a
+# full disk: sky_full_place_test.sh).
 mkdir "$dir/folder.svg"
-for target in "$dir/missing/dial.png:nicht gefunden" "$dir/full.wmf:Kein Speicherplatz" \
-  "$dir/folder.svg:Ist ein Verzeichnis"; do
+for target in "$dir/missing/dial.png:nicht gefunden" "$dir/folder.svg:Ist ein Verzeichnis"; do
   file=${target%%:*}
   message=$("$sky" --dial "$file" 07.12.2026 21:30 2>&1 >/dev/null)
   grep -q "${target#*:}" <<<"$message" || fail "German reason expected: $message"

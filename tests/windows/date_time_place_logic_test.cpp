@@ -37,7 +37,7 @@ class DateTimePlace : public ::testing::Test {
       typed_ += key;
       logic.Type(typed_);
     }
-    typingIn_ = F::kMemo;
+    typingIn_ = F::kHelpText;
   }
 
   // Clicks into a field and types its whole new text.
@@ -52,7 +52,7 @@ class DateTimePlace : public ::testing::Test {
   DateTimePlaceLogic logic{sky, [this](std::string_view m) { messages.emplace_back(m); }};
 
  private:
-  F typingIn_ = F::kMemo;
+  F typingIn_ = F::kHelpText;
   std::string typed_;
 };
 
@@ -308,7 +308,7 @@ TEST_F(DateTimePlace, LatitudeCommitsByFullFieldEnterOrLeavingAndThenCloses) {
 
   Open();
   Replace(F::kLatitudeMinutes, "8");
-  logic.MoveFocus(F::kMemo);  // tab out of the last field
+  logic.MoveFocus(F::kHelpText);  // tab out of the last field
   EXPECT_TRUE(logic.Closed());
   EXPECT_EQ(sky.latitudeText,
             "-33\xB0"

@@ -131,6 +131,10 @@ TEST_F(FactorChoice, EachShowingStartsEmptyWithTheRangeOfTheFactorSet) {
 }
 
 TEST_F(FactorChoice, Layout) {
+  // The instructions are a text box one may type in, lines kept as written.
+  EXPECT_FALSE(dialog.instructions->isReadOnly());
+  EXPECT_EQ(dialog.instructions->lineWrapMode(), QPlainTextEdit::NoWrap);
+  EXPECT_EQ(dialog.instructions->geometry(), QRect(2, 1, 214, 216));
   EXPECT_EQ(dialog.instructions->toPlainText().split('\n').size(), 13);
   EXPECT_EQ(dialog.instructions->toPlainText().split('\n').last(),
             " Sie ihn mit der Taste ´ESC´. ");

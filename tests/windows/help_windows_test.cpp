@@ -54,8 +54,8 @@ const QString kIntroductionFirstLine = QStringLiteral(
     "  Was zeigt das Kreis-Diagramm?     (Wir empfehlen  ´Drucken´  für die weitere Anwendung mit "
     "dem Programm)  ");
 
-QStringList LinesOf(const QPlainTextEdit* memo) {
-  return memo->toPlainText().split(QLatin1Char('\n'));
+QStringList LinesOf(const QPlainTextEdit* box) {
+  return box->toPlainText().split(QLatin1Char('\n'));
 }
 
 TEST(IntroductionTexts, GivenLinesStandVerbatimAndEveryLineOfTheIntroductionIsIndented) {
@@ -153,7 +153,7 @@ TEST(ChartHelpTexts, ThirtyThreeIndentedLinesWithThePrintAndSaveParagraphs) {
   EXPECT_EQ(window.windowTitle(), QString(35, ' ') + "Hilfen zur vergrößerten Diagramm-Anzeige");
 }
 
-TEST(HelpWindowsLook, MaroonWindowsMemosWithoutFocusBoldBackButton) {
+TEST(HelpWindowsLook, MaroonWindowsTextBoxesWithoutFocusBoldBackButton) {
   RecordingMessages messages;
   IntroductionWindow introduction(messages);
   ChartHelpWindow help(messages);
@@ -165,9 +165,12 @@ TEST(HelpWindowsLook, MaroonWindowsMemosWithoutFocusBoldBackButton) {
   EXPECT_EQ(introduction.haltedText->palette().color(QPalette::Base), QColor(Qt::white));
   EXPECT_EQ(introduction.printButton->geometry(), QRect(288, 526, 75, 22));
   EXPECT_EQ(help.backButton->geometry(), QRect(318, 642, 75, 22));
-  for (const QPlainTextEdit* memo : {introduction.summaryText, introduction.settingsText,
-                                     introduction.haltedText, help.helpText, help.materialText}) {
-    EXPECT_EQ(memo->focusPolicy(), Qt::NoFocus);
+  for (const QPlainTextEdit* box : {introduction.summaryText, introduction.settingsText,
+                                    introduction.haltedText, help.helpText, help.materialText}) {
+    EXPECT_EQ(box->focusPolicy(), Qt::NoFocus);
+    EXPECT_TRUE(box->isReadOnly());
+    // The stored lines are wrapped at the box's width on screen.
+    EXPECT_EQ(box->lineWrapMode(), QPlainTextEdit::WidgetWidth);
   }
   for (const HelpWindow* window :
        {static_cast<HelpWindow*>(&introduction), static_cast<HelpWindow*>(&help)}) {
@@ -194,14 +197,14 @@ TEST(HelpWindowsLook, ShowingFocusesTheIntroductionOrTheBackButtonAndEscapeClose
   EXPECT_FALSE(help.isVisible());
 }
 
-// The memo lines behind the indentation of their section.
+// The text box lines behind the indentation of their section.
 QStringList Indented(const QStringList& lines, int blanks) {
   QStringList indented;
   for (const QString& line : lines) indented.append(QString(blanks, ' ') + line);
   return indented;
 }
 
-TEST(HelpPrinting, MemoLinesAreIndentedAndSeparatedAsPrinted) {
+TEST(HelpPrinting, TextLinesAreIndentedAndSeparatedAsPrinted) {
   RecordingMessages messages;
   const IntroductionWindow introduction(messages);
   QStringList expected = {"", "", ""};

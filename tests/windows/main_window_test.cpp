@@ -415,7 +415,7 @@ TEST_F(ClockWindow, LegendButtonTogglesTheLegendOfTheFactorSet) {
 // included; the names stand right of the glyphs.
 TEST_F(ClockWindow, LegendsShowEveryLineWhole) {
   const ApplicationFont symbolFont(SymbolFontPath());
-  ASSERT_TRUE(symbolFont.added());
+  ASSERT_TRUE(symbolFont.status().ok()) << symbolFont.status().error();
   for (const bool allFactors : {false, true}) {
     MainWindow& f = Start(allFactors);
     f.show();
