@@ -21,10 +21,6 @@ namespace {
 constexpr int kListPointsAllFactors = 9;
 constexpr int kListPointsTwelveFactors = 10;
 
-QString Text(const std::string& windows1252) {
-  return FromWindows1252(windows1252);
-}
-
 // Replaces only the characters between the parts the old and the new line
 // share at both ends: a small change stays within its line, which the list
 // then lays out and repaints alone.
@@ -127,7 +123,7 @@ void MainWindow::ShowPositionList() {
 
   QStringList lines;
   for (const std::string& line : PositionListLines(clock_.sky(), clock_.display()))
-    lines << Text(line);
+    lines << FromWindows1252(line);
   QTextDocument* list = positionList->document();
   list->setUndoRedoEnabled(false);  // the edits below are no user's to undo
   if (list->blockCount() != lines.size()) {
