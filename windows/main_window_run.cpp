@@ -42,13 +42,15 @@ void ReplaceLine(const QTextBlock& block, const QString& line) {
 
 }  // namespace
 
+// A step changes only the instant panel and the dial; a failed one halts.
 void MainWindow::Tick() {
   const Status stepped = clock_.Tick();
-  ShowClock();
   if (!stepped.ok()) {
+    ShowClock();
     services_.messages.Information(QString::fromStdString(stepped.error()));
     return;
   }
+  ShowTexts();
   UpdateDial();
 }
 
