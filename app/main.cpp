@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QLibraryInfo>
 #include <QTranslator>
+#include <filesystem>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "app/documents_folder.h"
 #include "app/program_options.h"
 #include "charts/earth_icon.h"
+#include "clock/clock.h"
 #include "platform/box_messages.h"
 #include "platform/canvas.h"
 #include "platform/jpeg_decoder.h"
@@ -72,35 +74,33 @@ int RunProgram(QApplication& application, const ProgramOptions& options) {
     const Status entered = EnterWorkingFolder(DocumentsWorkingFolder());
     if (!entered.ok()) messages.Error(QString::fromStdString(entered.error()));
   }
-  SkyState sky;
-  ComputerClock clock;
+  ComputerClock computerClock;
+  const std::filesystem::path workingDirectory = QDir::currentPath().toStdString();
+  Clock clock(computerClock, workingDirectory);
   PictureWindow pictureWindow;
-  MainWindow mainWindow(
-      sky, MainWindowServices{
-               .messages = messages,
-               .clock = clock,
-               .workingDirectory = QDir::currentPath().toStdString(),
-               .versionText = OperatingSystemName(),
-               .printPage = PrintPageSize(),
-               .symbolFontInstalled = SymbolFontInstalled,
-               .showPictureWindow = [&] { ShowPictureWindow(pictureWindow, messages); },
-           });
-  IntervalDialog interval(mainWindow.clockSettings, messages);
-  mainWindow.windows.interval = &interval;
-  DateTimePlaceDialog dateTimePlace(sky, messages);
-  mainWindow.windows.dateTimePlace = &dateTimePlace;
-  OutsideViewWindow outsideView(sky, mainWindow.display, messages,
-                                QDir::currentPath().toStdString());
+  IntervalDialog interval(clock.settings(), messages);
+  DateTimePlaceDialog dateTimePlace(clock.sky(), messages);
+  OutsideViewWindow outsideView(clock.sky(), clock.display(), messages, workingDirectory);
   ChartHelpWindow chartHelp(messages);
-  EnlargedChartWindow enlargedChart(sky, mainWindow.display, messages,
-                                    QDir::currentPath().toStdString());
+  EnlargedChartWindow enlargedChart(clock.sky(), clock.display(), messages, workingDirectory);
   enlargedChart.outsideView = &outsideView;
   enlargedChart.help = &chartHelp;
-  mainWindow.windows.enlargedChart = &enlargedChart;
   IntroductionWindow introduction(messages);
-  mainWindow.windows.introduction = &introduction;
-  FactorChoiceDialog factorChoice(mainWindow.search, mainWindow.display, messages);
-  mainWindow.windows.factorChoice = &factorChoice;
+  FactorChoiceDialog factorChoice(clock.search(), clock.display(), messages);
+  MainWindow mainWindow(
+      clock,
+      MainWindowServices{
+          .messages = messages,
+          .versionText = OperatingSystemName(),
+          .printPage = PrintPageSize(),
+          .symbolFontInstalled = SymbolFontInstalled,
+          .showPictureWindow = [&] { ShowPictureWindow(pictureWindow, messages); },
+      },
+      SecondaryWindows{.interval = &interval,
+                       .dateTimePlace = &dateTimePlace,
+                       .enlargedChart = &enlargedChart,
+                       .factorChoice = &factorChoice,
+                       .introduction = &introduction});
   mainWindow.show();
   CentreOnScreen(mainWindow);
   return application.exec();

@@ -3,10 +3,8 @@
 // opposite it (new and full moon).
 #pragma once
 
-#include <cstdint>
 #include <functional>
 #include <optional>
-#include <string>
 
 #include "engine/computation_mode.h"
 #include "engine/sky_state.h"
@@ -17,14 +15,6 @@ enum class EventKind { kRise, kSet, kCulmination, kFullMoon, kNewMoon };
 
 // kNotSearchable: the factor has no rise, set or culmination to search for.
 enum class SearchStatus { kFound, kNotFound, kCancelled, kNotSearchable };
-
-// The clock's search as the user set it up and last ended it: the factor
-// chosen in the factor dialog, and the text the dial and the enlarged chart
-// show for the event found (Windows-1252; empty once the clock has moved).
-struct SearchState {
-  std::uint8_t factor = 0;
-  std::string resultText;
-};
 
 // Told the whole hour (0..23) of the instant about to be tried each time it
 // changes, starting with 0; returns false to cancel the search.

@@ -9,7 +9,7 @@
 #include <QString>
 
 #include "charts/display_options.h"
-#include "engine/event_search.h"
+#include "clock/search_state.h"
 #include "platform/messages.h"
 
 namespace sternwerk {

@@ -1,6 +1,7 @@
 #include "windows/main_window.h"
 
 #include <QKeyEvent>
+#include <QSignalBlocker>
 #include <QTextBlock>
 #include <QToolTip>
 #include <algorithm>
@@ -54,10 +55,9 @@ void FitLegend(QPlainTextEdit* glyphs, QPlainTextEdit* names) {
 
 }  // namespace
 
-MainWindow::MainWindow(SkyState& skyState, MainWindowServices services, QWidget* parent)
-    : QWidget(parent), sky(skyState), services_(std::move(services)), pacer_(services_.clock) {
-  printPageWidth = static_cast<std::uint16_t>(services_.printPage.width());
-  printPageHeight = static_cast<std::uint16_t>(services_.printPage.height());
+MainWindow::MainWindow(Clock& clock, MainWindowServices services, SecondaryWindows windows,
+                       QWidget* parent)
+    : QWidget(parent), clock_(clock), services_(std::move(services)), windows_(windows) {
   setFixedSize(kClientWidth, kClientHeight);
   SetColours(this, kCream);
   setFont(PointFont(kSansSerif, 8));
@@ -86,6 +86,7 @@ MainWindow::MainWindow(SkyState& skyState, MainWindowServices services, QWidget*
   CreateSearchControls();
   connect(enlargeButton, &QPushButton::clicked, this, &MainWindow::ShowEnlargedChart);
   connect(introductionButton, &QPushButton::clicked, this, &MainWindow::ShowIntroduction);
+  NameWidgets();
 }
 
 void MainWindow::CreateInstantPanel() {
@@ -234,55 +235,110 @@ void MainWindow::SetHints() {
   QToolTip::setFont(PointFont(kLowerSansSerifFace, 8));
 }
 
-void MainWindow::SetControlButtonsEnabled(bool on) {
-  for (QPushButton* button : {endButton, dateTimePlaceButton, intervalButton, haltButton,
-                              sourceButton, introductionButton, legendButton, realTimeButton}) {
-    button->setEnabled(on);
-  }
-  if (!on) {
-    lastInstantButton->setEnabled(false);
-  } else if (stateFileLoaded) {
-    lastInstantButton->setEnabled(true);
-  }
+void MainWindow::NameWidgets() {
+  const std::pair<QObject*, const char*> names[] = {{instantPanel, "instantPanel"},
+                                                    {dateLabel, "dateLabel"},
+                                                    {timeLabel, "timeLabel"},
+                                                    {placeLabel, "placeLabel"},
+                                                    {intervalLabel, "intervalLabel"},
+                                                    {speedLabel, "speedLabel"},
+                                                    {rateLabel, "rateLabel"},
+                                                    {dateTimePlaceButton, "dateTimePlaceButton"},
+                                                    {intervalButton, "intervalButton"},
+                                                    {rateSlider, "rateSlider"},
+                                                    {realTimeButton, "realTimeButton"},
+                                                    {lastInstantButton, "lastInstantButton"},
+                                                    {searchPanel, "searchPanel"},
+                                                    {haltButton, "haltButton"},
+                                                    {riseButton, "riseButton"},
+                                                    {culminationButton, "culminationButton"},
+                                                    {setButton, "setButton"},
+                                                    {fullMoonButton, "fullMoonButton"},
+                                                    {newMoonButton, "newMoonButton"},
+                                                    {positionPanel, "positionPanel"},
+                                                    {positionList, "positionList"},
+                                                    {infoPanel, "infoPanel"},
+                                                    {sourceButton, "sourceButton"},
+                                                    {introductionButton, "introductionButton"},
+                                                    {endButton, "endButton"},
+                                                    {legendButton, "legendButton"},
+                                                    {searchProgress, "searchProgress"},
+                                                    {searchCancelButton, "searchCancelButton"},
+                                                    {dialView, "dialView"},
+                                                    {statusLabel, "statusLabel"},
+                                                    {searchResultLabel, "searchResultLabel"},
+                                                    {searchProgressLabel, "searchProgressLabel"},
+                                                    {enlargeButton, "enlargeButton"},
+                                                    {allFactorGlyphs, "allFactorGlyphs"},
+                                                    {allFactorNames, "allFactorNames"},
+                                                    {twelveFactorGlyphs, "twelveFactorGlyphs"},
+                                                    {twelveFactorNames, "twelveFactorNames"},
+                                                    {sourcePanel, "sourcePanel"},
+                                                    {sourceText, "sourceText"},
+                                                    {preciseBox, "preciseBox"},
+                                                    {tickTimer, "tickTimer"}};
+  for (const auto& [object, name] : names) object->setObjectName(QString::fromLatin1(name));
 }
 
-void MainWindow::SetSearchButtonsEnabled(bool on) {
-  for (QPushButton* button :
-       {enlargeButton, riseButton, setButton, culminationButton, fullMoonButton, newMoonButton}) {
-    button->setEnabled(on);
+void MainWindow::ShowClock() {
+  ShowRunState();
+  ShowTexts();
+  ShowButtonGroups();
+}
+
+// The timer runs at the clock's interval; a running timer keeps its phase
+// unless the interval changes.
+void MainWindow::ShowRunState() {
+  const bool running = clock_.running();
+  if (!running) {
+    tickTimer->stop();
+  } else if (!tickTimer->isActive() || tickTimer->interval() != clock_.timerInterval()) {
+    tickTimer->start(clock_.timerInterval());
   }
+  ShowStatus(running);
+  haltButton->setText(running ? "&Halt" : "&Weiter");
 }
 
 void MainWindow::ShowStatus(bool running) {
+  const QString status = running ? " Diagramm dreht " : " Diagramm steht ";
+  if (statusLabel->text() == status) return;
   SetTextColour(statusLabel, running ? kLime : kRed);
-  statusLabel->setText(running ? " Diagramm dreht " : " Diagramm steht ");
+  statusLabel->setText(status);
   statusLabel->adjustSize();
 }
 
-void MainWindow::ShowHalted() {
-  tickTimer->stop();
-  ShowStatus(false);
-  haltButton->setText("&Weiter");
+void MainWindow::ShowTexts() {
+  dateLabel->setText(FromWindows1252(clock_.DateLine()));
+  SetTextColour(timeLabel, clock_.AtOrWestOfGreenwich() ? kGreen : kMaroon);
+  timeLabel->setText(FromWindows1252(clock_.TimeLine()));
+  placeLabel->setText(FromWindows1252(clock_.PlaceLine()));
+  intervalLabel->setText(FromWindows1252(clock_.IntervalLine()));
+  speedLabel->setText(FromWindows1252(clock_.SpeedLine()));
+  rateLabel->setText(FromWindows1252(clock_.RateLine()));
+  {
+    const QSignalBlocker quiet(rateSlider);  // the clock has the rate already
+    rateSlider->setValue(clock_.sliderPosition());
+  }
+  const QString searchResult = FromWindows1252(clock_.search().resultText);
+  if (searchResultLabel->text() != searchResult) {
+    searchResultLabel->setText(searchResult);
+    searchResultLabel->adjustSize();
+  }
+  searchResultLabel->setHidden(searchResult.isEmpty());
 }
 
-void MainWindow::ShowRunning() {
-  tickTimer->start();
-  pacer_.Restart();
-  ShowStatus(true);
-  haltButton->setText("&Halt");
-}
-
-void MainWindow::ShowInstant() {
-  constexpr double kGreenwichBound = 0.0002;
-  dateLabel->setText(
-      FromWindows1252(WeekdayName(sky.year, sky.month, sky.day) + ", " + sky.dateText));
-  SetTextColour(timeLabel, sky.longitude < kGreenwichBound ? kGreen : kMaroon);
-  timeLabel->setText(FromWindows1252(FormatHours(sky.hours) + " WZ/GMT"));
-}
-
-void MainWindow::ShowPlace() {
-  placeLabel->setText(
-      FromWindows1252(FormatPlace(sky.longitude, sky.latitude, sky.isWest, sky.isSouth)));
+void MainWindow::ShowButtonGroups() {
+  const bool controls = clock_.controlsEnabled();
+  for (QPushButton* button : {endButton, dateTimePlaceButton, intervalButton, haltButton,
+                              introductionButton, legendButton, realTimeButton}) {
+    button->setEnabled(controls);
+  }
+  sourceButton->setEnabled(controls || sourceButtonHeld_);
+  lastInstantButton->setEnabled(clock_.lastInstantEnabled());
+  for (QPushButton* button :
+       {enlargeButton, riseButton, setButton, culminationButton, fullMoonButton, newMoonButton}) {
+    button->setEnabled(clock_.searchesEnabled());
+  }
 }
 
 void MainWindow::End() {
@@ -290,22 +346,23 @@ void MainWindow::End() {
 }
 
 void MainWindow::ChooseComputation(bool precise) {
-  computationMode = precise ? ComputationMode::kPrecise : ComputationMode::kOwn;
-  SaveComputationMode(computationMode);
+  const ComputationMode mode = precise ? ComputationMode::kPrecise : ComputationMode::kOwn;
+  clock_.ChooseComputation(mode);
+  SaveComputationMode(mode);
   UpdateDial();
 }
 
 void MainWindow::ToggleSourceInformation() {
   if (!sourcePanel->isHidden()) {
-    SetControlButtonsEnabled(true);
-    SetSearchButtonsEnabled(true);
+    sourceButtonHeld_ = false;
+    clock_.EndPause();
+    ShowClock();
     sourcePanel->hide();
     return;
   }
-  SetControlButtonsEnabled(false);
-  SetSearchButtonsEnabled(false);
-  sourceButton->setEnabled(true);
-  ShowHalted();
+  sourceButtonHeld_ = true;
+  clock_.BeginPause();
+  ShowClock();
   sourcePanel->show();
   sourcePanel->raise();
   sourceButton->setFocus();
@@ -317,8 +374,9 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void MainWindow::ToggleLegend() {
-  QPlainTextEdit* glyphs = display.transplutonian ? allFactorGlyphs : twelveFactorGlyphs;
-  QPlainTextEdit* names = display.transplutonian ? allFactorNames : twelveFactorNames;
+  const bool all = clock_.display().transplutonian;
+  QPlainTextEdit* glyphs = all ? allFactorGlyphs : twelveFactorGlyphs;
+  QPlainTextEdit* names = all ? allFactorNames : twelveFactorNames;
   glyphs->setHidden(!glyphs->isHidden());
   names->setHidden(!names->isHidden());
 }

@@ -1,10 +1,10 @@
 // The clock window: the dial on the left, the panels of controls on
-// the right, the two button groups and the clock status display.
+// the right, the two button groups and the clock status display. It shows
+// what its clock reports and hands the user's actions to it.
 #pragma once
 
 #include <QCheckBox>
 #include <QLabel>
-#include <QMainWindow>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -12,17 +12,9 @@
 #include <QSize>
 #include <QTimer>
 #include <QWidget>
-#include <cstdint>
-#include <filesystem>
 #include <functional>
-#include <string>
 
-#include "charts/display_options.h"
-#include "clock/clock_settings.h"
-#include "clock/real_time_pacer.h"
-#include "clock/system_clock.h"
-#include "engine/event_search.h"
-#include "engine/sky_state.h"
+#include "clock/clock.h"
 #include "platform/messages.h"
 #include "platform/picture.h"
 
@@ -34,7 +26,6 @@ class DateTimePlaceDialog;
 class EnlargedChartWindow;
 class FactorChoiceDialog;
 class IntroductionWindow;
-enum class EventKind;
 
 // The program's other windows, created once by the program's entry and shown
 // modally by the clock window's handlers.
@@ -49,56 +40,50 @@ struct SecondaryWindows {
 // What the clock window needs from the system; tests replace each part.
 struct MainWindowServices {
   Messages& messages;
-  const SystemClock& clock;
-  std::filesystem::path workingDirectory;  // where ALT.DAT lives
-  QString versionText;                     // the system's name for the title
-  QSize printPage;  // default printer page in printer pixels, rounded as kept
+  QString versionText;  // the system's name for the title
+  QSize printPage;      // default printer page in printer pixels, rounded as kept
   std::function<bool()> symbolFontInstalled;
   std::function<void()> showPictureWindow;  // modal, returns when it closes
 };
 
+// Every widget's objectName is its member's name ("haltButton",
+// "dateLabel", "tickTimer"), for tests and scripts that look for it.
 class MainWindow : public QWidget {
   Q_OBJECT
 
  public:
-  MainWindow(SkyState& sky, MainWindowServices services, QWidget* parent = nullptr);
+  // The clock and the windows must outlive the window.
+  MainWindow(Clock& clock, MainWindowServices services, SecondaryWindows windows,
+             QWidget* parent = nullptr);
 
-  // The start-up sequence of the first activation.
+  // The start-up sequence of the first activation; showing the window runs
+  // it once.
   void StartUp();
-  // Recomputes the sky and redraws the dial, the position list and searchResultLabel.
-  void UpdateDial();
 
-  // The general and the halted-state button group.
-  void SetControlButtonsEnabled(bool on);
-  void SetSearchButtonsEnabled(bool on);
-  // Clock status display; neither changes the timer interval.
-  void ShowHalted();
-  void ShowRunning();
-  // Date and time lines from the instant; place line from the place.
-  void ShowInstant();
-  void ShowPlace();
+ protected:
+  void showEvent(QShowEvent* event) override;
+  // Writes ALT.DAT; a failed write is reported and keeps the window open.
+  void closeEvent(QCloseEvent* event) override;
+  // ESC hides the source-information panel as its button does.
+  void keyPressEvent(QKeyEvent* event) override;
 
+ private:
+  // The handlers of the buttons, the slider and the timer.
+  void Tick();
+  void ChangeRate(int position);
+  void HaltOrContinue();
+  void GoToRealTime();
+  void ReloadLastInstant();
   void End();
   void ToggleSourceInformation();
   // The check box in the source panel: the precise or the own computation,
   // saved for the next run; the sky is recomputed and redrawn.
   void ChooseComputation(bool precise);
   void ToggleLegend();
-  // Run control.
-  void Tick();
-  void ChangeRate(int position);
-  void HaltOrContinue();
-  void GoToRealTime();
-  void ReloadLastInstant();
-
-  // Searches (main_window_search.cpp): rise, set, culmination, full and new moon.
-  void SearchRise();
-  void SearchSet();
-  void SearchCulmination();
-  void SearchFullMoon();
-  void SearchNewMoon();
-  // Beside searchProgress while a search runs; it, and ESC, cancel the search.
-  QPushButton* searchCancelButton = nullptr;
+  // Searches (main_window_search.cpp): rise, set, culmination, full and new
+  // moon. Rise, set and culmination ask for the factor first.
+  void SearchFactorEvent(EventKind kind);
+  void RunSearch(EventKind kind);
   // Dialogs (main_window_dialogs.cpp): date/time/place and interval.
   void EditDateTimePlace();
   void EditInterval();
@@ -107,19 +92,36 @@ class MainWindow : public QWidget {
   // Introduction (main_window_help.cpp).
   void ShowIntroduction();
 
-  SecondaryWindows windows;
+  // What the clock reports: the timer and status, the instant panel and the
+  // search result, the enabled buttons.
+  void ShowClock();
+  void ShowRunState();
+  void ShowStatus(bool running);
+  void ShowTexts();
+  void ShowButtonGroups();
+  // Recomputes the sky and redraws the dial and the position list.
+  void UpdateDial();
+  void ShowDial(Picture dial);
+  void ShowPositionList();
 
-  SkyState& sky;
-  bool stateFileLoaded = false;
-  std::uint16_t printPageWidth = 0;
-  std::uint16_t printPageHeight = 0;
-  // How the clock runs, what the drawings show, and the search as last set
-  // up; the interval, factor choice and chart windows are handed these.
-  ClockSettings clockSettings;
-  DisplayOptions display;
-  SearchState search;
-  // Which computation fills the sky; what it used is display.computation.
-  ComputationMode computationMode = ComputationMode::kOwn;
+  void CreateInstantPanel();
+  void CreateSearchPanel();
+  void CreatePositionPanel();
+  void CreateInfoPanel();
+  void CreateDialControls();
+  void CreateLegends();
+  void CreateSourcePanel();
+  void CreateSearchControls();
+  void SetHints();
+  void NameWidgets();
+
+  Clock& clock_;
+  MainWindowServices services_;
+  SecondaryWindows windows_;
+  bool firstActivation_ = true;
+  // The source button stays usable from opening the source panel until it
+  // closes it again, while the general group is disabled.
+  bool sourceButtonHeld_ = false;
 
   // instantPanel: instant, place, interval and speed.
   QWidget* instantPanel;
@@ -152,6 +154,8 @@ class MainWindow : public QWidget {
   QPushButton* endButton;
   QPushButton* legendButton;
   QProgressBar* searchProgress;
+  // Beside searchProgress while a search runs; it, and ESC, cancel the search.
+  QPushButton* searchCancelButton;
   // Over the dial.
   DialView* dialView;
   QLabel* statusLabel;
@@ -166,38 +170,6 @@ class MainWindow : public QWidget {
   QPlainTextEdit* sourceText;
   QCheckBox* preciseBox;
   QTimer* tickTimer;
-
- protected:
-  void showEvent(QShowEvent* event) override;
-  // Writes ALT.DAT; a failed write is reported and keeps the window open.
-  void closeEvent(QCloseEvent* event) override;
-  // ESC hides the source-information panel as its button does.
-  void keyPressEvent(QKeyEvent* event) override;
-
- private:
-  // statusLabel's clock status text and colour.
-  void ShowStatus(bool running);
-  void TakeInstantFromClock();
-  void ApplyStepDefaults();
-  void ClearSearchResult();
-  void ShowDial(Picture dial);
-  void ShowPositionList();
-  void CreateInstantPanel();
-  void CreateSearchPanel();
-  void CreatePositionPanel();
-  void CreateInfoPanel();
-  void CreateDialControls();
-  void CreateLegends();
-  void CreateSourcePanel();
-  void CreateSearchControls();
-  // Asks for the factor, then searches; both end with the clock halted.
-  void SearchFactorEvent(EventKind kind);
-  void RunSearch(EventKind kind);
-  void SetHints();
-
-  MainWindowServices services_;
-  RealTimePacer pacer_;
-  bool firstActivation_ = true;
 };
 
 }  // namespace sternwerk

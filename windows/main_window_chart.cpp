@@ -8,15 +8,16 @@
 namespace sternwerk {
 
 void MainWindow::ShowEnlargedChart() {
-  SetControlButtonsEnabled(false);
-  SetSearchButtonsEnabled(false);
-  EnlargedChartWindow& chart = *windows.enlargedChart;
-  chart.handOver = {
-      {FormatPlace(sky.longitude, sky.latitude, sky.isWest, sky.isSouth), search.resultText},
-      printPageWidth};
+  clock_.EnableButtonGroups(false);
+  ShowButtonGroups();
+  EnlargedChartWindow& chart = *windows_.enlargedChart;
+  const SkyState& sky = clock_.sky();
+  chart.handOver = {{FormatPlace(sky.longitude, sky.latitude, sky.isWest, sky.isSouth),
+                     clock_.search().resultText},
+                    static_cast<std::uint16_t>(services_.printPage.width())};
   chart.exec();
-  SetControlButtonsEnabled(true);
-  SetSearchButtonsEnabled(true);
+  clock_.EnableButtonGroups(true);
+  ShowButtonGroups();
 }
 
 }  // namespace sternwerk

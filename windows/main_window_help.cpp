@@ -7,14 +7,11 @@
 namespace sternwerk {
 
 void MainWindow::ShowIntroduction() {
-  SetControlButtonsEnabled(false);
-  SetSearchButtonsEnabled(false);
-  ShowHalted();
-  introductionButton->setEnabled(false);
-  windows.introduction->exec();
-  SetControlButtonsEnabled(true);
-  SetSearchButtonsEnabled(true);
-  introductionButton->setEnabled(true);
+  clock_.BeginPause();
+  ShowClock();
+  windows_.introduction->exec();
+  clock_.EndPause();
+  ShowClock();
 }
 
 }  // namespace sternwerk

@@ -8,11 +8,6 @@
 
 #include "charts/dial_drawing.h"
 #include "charts/position_list_text.h"
-#include "clock/clock_step.h"
-#include "clock/clock_tick.h"
-#include "clock/state_file.h"
-#include "engine/sky.h"
-#include "engine/state_texts.h"
 #include "platform/canvas.h"
 #include "platform/clipboard.h"
 #include "platform/qt_text.h"
@@ -25,12 +20,6 @@ namespace {
 
 constexpr int kListPointsAllFactors = 9;
 constexpr int kListPointsTwelveFactors = 10;
-constexpr const char* kCalendarEnd =
-    "Die Uhr hält an: Ihr Kalender reicht vom Jahr 0001 bis zum Jahr 9999.";
-
-QString Text(const std::string& windows1252) {
-  return FromWindows1252(windows1252);
-}
 
 // Replaces only the characters between the parts the old and the new line
 // share at both ends: a small change stays within its line, which the list
@@ -53,95 +42,59 @@ void ReplaceLine(const QTextBlock& block, const QString& line) {
 
 }  // namespace
 
+// A step changes only the instant panel and the dial; a failed one halts.
 void MainWindow::Tick() {
-  if (!StepTick(sky, clockSettings, pacer_)) {
-    ShowHalted();
-    SetSearchButtonsEnabled(true);
-    services_.messages.Information(QString::fromUtf8(kCalendarEnd));
+  const Status stepped = clock_.Tick();
+  if (!stepped.ok()) {
+    ShowClock();
+    services_.messages.Information(QString::fromStdString(stepped.error()));
     return;
   }
-  ShowInstant();
-  intervalLabel->setText(Text(IntervalText(clockSettings)));
+  ShowTexts();
   UpdateDial();
-  ClearSearchResult();
 }
 
 void MainWindow::ChangeRate(int position) {
   sourcePanel->hide();
-  clockSettings.ticksPerSecond = RateFromSliderPosition(position);
-  rateLabel->setText(QString::number(clockSettings.ticksPerSecond));
-  if (clockSettings.ticksPerSecond == 0) {
-    ShowHalted();
-    SetSearchButtonsEnabled(true);
-  } else {
-    ShowRunning();
-    SetSearchButtonsEnabled(false);
-    tickTimer->setInterval(TimerInterval(clockSettings.ticksPerSecond));
-  }
-  speedLabel->setText(Text(SpeedText(clockSettings.ticksPerSecond)));
-  ClearSearchResult();
+  clock_.ChangeRate(position);
+  ShowClock();
 }
 
 void MainWindow::HaltOrContinue() {
-  if (tickTimer->isActive()) {
-    ShowHalted();
-    SetSearchButtonsEnabled(true);
-    enlargeButton->setFocus();
-  } else {
+  clock_.HaltOrContinue();
+  if (clock_.running()) {
     sourcePanel->hide();
-    ShowRunning();
-    SetSearchButtonsEnabled(false);
-    if (clockSettings.ticksPerSecond == 0) {
-      clockSettings.ticksPerSecond = 1;
-      rateSlider->setValue(SliderPositionFromRate(1));
-      rateLabel->setText("1");
-    }
+  } else {
+    enlargeButton->setFocus();
   }
-  ClearSearchResult();
+  ShowClock();
 }
 
 void MainWindow::GoToRealTime() {
-  ShowHalted();
-  SetSearchButtonsEnabled(true);
-  ClearSearchResult();
-  TakeInstantFromClock();
+  clock_.GoToRealTime();
   SetTextColour(dateLabel, kBlack);
-  ShowInstant();
-  ApplyStepDefaults();
+  ShowClock();
   UpdateDial();
 }
 
 void MainWindow::ReloadLastInstant() {
-  ShowHalted();
+  const Status read = clock_.ReloadLastInstant();
   SetTextColour(dateLabel, kBlack);
-  SetSearchButtonsEnabled(true);
-  const Status read = ReadStateFile(services_.workingDirectory, sky);
+  ShowClock();
   if (!read.ok()) {
     services_.messages.Error(QString::fromStdString(read.error()));
     return;
   }
-  ApplyStepDefaults();
-  SetInstantFromTexts(sky);
-  SetPlaceFromTexts(sky);
-  placeLabel->setText(Text(PlaceLabelFromTexts(sky)));
-  ShowInstant();
-  ClearSearchResult();
   UpdateDial();
 }
 
 void MainWindow::UpdateDial() {
-  display.computation = ComputeSky(sky, computationMode);
+  clock_.Recompute();
   Picture dial(kDialSize, kDialSize);
   Canvas canvas(dial);
-  DrawDial(sky, display, canvas);
+  DrawDial(clock_.sky(), clock_.display(), canvas);
   ShowDial(std::move(dial));
   ShowPositionList();
-  const QString searchResult = Text(search.resultText);
-  if (searchResultLabel->text() != searchResult) {
-    searchResultLabel->setText(searchResult);
-    searchResultLabel->adjustSize();
-  }
-  if (!search.resultText.empty()) searchResultLabel->show();
 }
 
 // Publishes the drawn dial: in the window on the navy ground, and on the
@@ -158,7 +111,7 @@ void MainWindow::ShowDial(Picture dial) {
 void MainWindow::ShowPositionList() {
   const int listPixels =
       PointFont(positionList->font().family(),
-                display.transplutonian ? kListPointsAllFactors : kListPointsTwelveFactors)
+                clock_.display().transplutonian ? kListPointsAllFactors : kListPointsTwelveFactors)
           .pixelSize();
   if (positionList->font().pixelSize() != listPixels) {
     QFont listFont = positionList->font();
@@ -166,12 +119,13 @@ void MainWindow::ShowPositionList() {
     positionList->setFont(listFont);
   }
   const Qt::ScrollBarPolicy scrolling =
-      display.transplutonian ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff;
+      clock_.display().transplutonian ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff;
   if (positionList->verticalScrollBarPolicy() != scrolling)
     positionList->setVerticalScrollBarPolicy(scrolling);
 
   QStringList lines;
-  for (const std::string& line : PositionListLines(sky, display)) lines << Text(line);
+  for (const std::string& line : PositionListLines(clock_.sky(), clock_.display()))
+    lines << FromWindows1252(line);
   QTextDocument* list = positionList->document();
   list->setUndoRedoEnabled(false);  // the edits below are no user's to undo
   if (list->blockCount() != lines.size()) {
@@ -180,22 +134,6 @@ void MainWindow::ShowPositionList() {
     for (int i = 0; i < lines.size(); ++i) ReplaceLine(list->findBlockByNumber(i), lines[i]);
   }
   positionList->moveCursor(QTextCursor::Start);
-}
-
-void MainWindow::TakeInstantFromClock() {
-  SetInstantFromClock(sky, services_.clock);
-}
-
-void MainWindow::ApplyStepDefaults() {
-  SetStepDefaults(clockSettings);
-  intervalLabel->setText(Text(IntervalText(clockSettings)));
-  speedLabel->setText(Text(SpeedText(clockSettings.ticksPerSecond)));
-  rateSlider->setValue(SliderPositionFromRate(1));
-}
-
-void MainWindow::ClearSearchResult() {
-  search.resultText.clear();
-  searchResultLabel->hide();
 }
 
 }  // namespace sternwerk

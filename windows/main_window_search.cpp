@@ -5,68 +5,12 @@
 #include <QApplication>
 #include <QKeyEvent>
 
-#include "engine/event_search.h"
-#include "engine/factors.h"
+#include "clock/search_texts.h"
 #include "windows/factor_choice_dialog.h"
 #include "windows/main_window.h"
 
 namespace sternwerk {
 namespace {
-
-struct SearchTexts {
-  const char* dialogTitle;     // rise, set and culmination only
-  const char* progressBefore;  // before the factor's code
-  const char* progressAfter;
-  const char* resultAfter;  // after " " and the code
-  const char* eventName;    // in the message when nothing is found
-};
-
-SearchTexts TextsOf(EventKind kind) {
-  switch (kind) {
-    case EventKind::kRise:
-      return {"            Aufgangs-Faktor", "     Heutiger ", "-Aufgang wird gesucht          ",
-              "-Aufgang ", "-Aufgang"};
-    case EventKind::kSet:
-      return {"           Untergangs-Faktor", "   Heutiger ", "-Untergang wird gesucht      ",
-              "-Untergang ", "-Untergang"};
-    case EventKind::kCulmination:
-      return {"           Kulminations-Faktor", "   Heutige ", "-Kulmination wird gesucht      ",
-              "-Kulmination ", "-Kulmination"};
-    case EventKind::kFullMoon:
-      return {"", "      Nächster Vollmond wird gesucht           ", "", " Vollmond ", "Vollmond"};
-    case EventKind::kNewMoon:
-      return {"", "      Nächster Neumond wird gesucht          ", "", " Neumond ", "Neumond"};
-  }
-  return {};
-}
-
-std::string CodeOf(int factor) {
-  return std::string(kFactorCodes[static_cast<std::size_t>(factor)]);
-}
-
-QString ProgressText(EventKind kind, int factor) {
-  const SearchTexts texts = TextsOf(kind);
-  if (IsLunation(kind)) return QString::fromUtf8(texts.progressBefore);
-  return QString::fromUtf8(texts.progressBefore) + QString::fromStdString(CodeOf(factor)) +
-         QString::fromUtf8(texts.progressAfter);
-}
-
-std::string ResultText(EventKind kind, int factor) {
-  const SearchTexts texts = TextsOf(kind);
-  if (IsLunation(kind)) return texts.resultAfter;
-  return " " + CodeOf(factor) + texts.resultAfter;
-}
-
-QString NotFoundText(EventKind kind, int factor) {
-  const QString event = IsLunation(kind) ? QString::fromUtf8(TextsOf(kind).eventName)
-                                         : QString::fromStdString(CodeOf(factor)) +
-                                               QString::fromUtf8(TextsOf(kind).eventName);
-  return QStringLiteral(
-             "%1 in den nächsten %2 Tagen nicht gefunden.\r\n"
-             "Datum und Zeit bleiben unverändert.")
-      .arg(event)
-      .arg(DefaultSearchDays(kind));
-}
 
 // Holds back the user's input while a search runs: ESC and the cancel
 // button cancel it, every other key, click, wheel turn and shortcut is
@@ -122,44 +66,25 @@ void MainWindow::CreateSearchControls() {
   searchCancelButton = new QPushButton("Abbrechen", infoPanel);
   searchCancelButton->setGeometry(156, 33, 73, 25);
   searchCancelButton->hide();
-  connect(riseButton, &QPushButton::clicked, this, &MainWindow::SearchRise);
-  connect(setButton, &QPushButton::clicked, this, &MainWindow::SearchSet);
-  connect(culminationButton, &QPushButton::clicked, this, &MainWindow::SearchCulmination);
-  connect(fullMoonButton, &QPushButton::clicked, this, &MainWindow::SearchFullMoon);
-  connect(newMoonButton, &QPushButton::clicked, this, &MainWindow::SearchNewMoon);
-}
-
-void MainWindow::SearchRise() {
-  SearchFactorEvent(EventKind::kRise);
-}
-
-void MainWindow::SearchSet() {
-  SearchFactorEvent(EventKind::kSet);
-}
-
-void MainWindow::SearchCulmination() {
-  SearchFactorEvent(EventKind::kCulmination);
-}
-
-void MainWindow::SearchFullMoon() {
-  RunSearch(EventKind::kFullMoon);
-}
-
-void MainWindow::SearchNewMoon() {
-  RunSearch(EventKind::kNewMoon);
+  connect(riseButton, &QPushButton::clicked, this, [this] { SearchFactorEvent(EventKind::kRise); });
+  connect(setButton, &QPushButton::clicked, this, [this] { SearchFactorEvent(EventKind::kSet); });
+  connect(culminationButton, &QPushButton::clicked, this,
+          [this] { SearchFactorEvent(EventKind::kCulmination); });
+  connect(fullMoonButton, &QPushButton::clicked, this, [this] { RunSearch(EventKind::kFullMoon); });
+  connect(newMoonButton, &QPushButton::clicked, this, [this] { RunSearch(EventKind::kNewMoon); });
 }
 
 void MainWindow::SearchFactorEvent(EventKind kind) {
-  FactorChoiceDialog* dialog = windows.factorChoice;
-  dialog->setWindowTitle(QString::fromUtf8(TextsOf(kind).dialogTitle));
+  FactorChoiceDialog* dialog = windows_.factorChoice;
+  dialog->setWindowTitle(QString::fromUtf8(FactorDialogTitle(kind)));
   dialog->exec();
   if (dialog->answer == "##") return;
   RunSearch(kind);
 }
 
 void MainWindow::RunSearch(EventKind kind) {
-  const int factor = IsLunation(kind) ? static_cast<int>(kMoon) : search.factor;
-  searchProgressLabel->setText(ProgressText(kind, factor));
+  const int factor = clock_.SearchedFactor(kind);
+  searchProgressLabel->setText(QString::fromStdString(SearchProgressText(kind, factor)));
   searchProgressLabel->adjustSize();
   searchProgressLabel->show();
   searchProgressLabel->raise();
@@ -172,27 +97,21 @@ void MainWindow::RunSearch(EventKind kind) {
   {
     SearchInputGuard guard(this, searchCancelButton);
     QCoreApplication::processEvents();
-    status = SearchEvent(
-        sky, kind, factor,
-        [&](int hour) {
-          searchProgress->setValue(hour);
-          QCoreApplication::processEvents();
-          return !guard.cancelled();
-        },
-        std::nullopt, computationMode);
+    status = clock_.Search(kind, [&](int hour) {
+      searchProgress->setValue(hour);
+      QCoreApplication::processEvents();
+      return !guard.cancelled();
+    });
   }
 
   searchProgress->hide();
   searchCancelButton->hide();
-  if (status != SearchStatus::kFound) {
-    searchProgressLabel->hide();
-    if (status == SearchStatus::kNotFound)
-      services_.messages.Information(NotFoundText(kind, factor));
-    return;
-  }
-  ShowInstant();
   searchProgressLabel->hide();
-  search.resultText = ResultText(kind, factor);
+  if (status == SearchStatus::kNotFound) {
+    services_.messages.Information(QString::fromStdString(SearchNotFoundText(kind, factor)));
+  }
+  if (status != SearchStatus::kFound) return;
+  ShowClock();
   UpdateDial();
 }
 

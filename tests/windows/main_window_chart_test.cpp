@@ -4,20 +4,24 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
 #include <memory>
 
+#include "clock/clock.h"
 #include "platform/recording_messages.h"
 #include "tests/support/fake_system_clock.h"
 #include "tests/support/temporary_directory.h"
+#include "tests/support/widget_lookup.h"
 #include "windows/enlarged_chart_window.h"
 #include "windows/main_window.h"
 
 namespace sternwerk {
 namespace {
 
+using testing::Child;
 using testing::FakeSystemClock;
 using testing::TemporaryDirectory;
 using testing::UtcTime;
@@ -25,11 +29,12 @@ using testing::UtcTime;
 class ClockChart : public ::testing::Test {
  protected:
   ClockChart() {
-    form->windows.enlargedChart = &chart;
     form->StartUp();
-    form->haltButton->click();  // halt
+    Button("haltButton")->click();  // halt
     messages.Clear();
   }
+
+  QPushButton* Button(const char* name) const { return Child<QPushButton>(*form, name); }
 
   // Clicks enlargeButton and, while the chart is open, runs the checks; then
   // closes it with ESC.
@@ -45,7 +50,7 @@ class ClockChart : public ::testing::Test {
         chart.reject();
       }
     });
-    form->enlargeButton->click();
+    Button("enlargeButton")->click();
     EXPECT_TRUE(opened) << "the chart did not open";
   }
 
@@ -58,22 +63,21 @@ class ClockChart : public ::testing::Test {
 
   TemporaryDirectory directory;
   RecordingMessages messages;
-  FakeSystemClock clock{UtcTime(2026, 12, 7, 14, 5, 9)};
-  SkyState sky;
+  FakeSystemClock systemClock{UtcTime(2026, 12, 7, 14, 5, 9)};
+  Clock clock{systemClock, directory.path()};
+  EnlargedChartWindow chart{clock.sky(), clock.display(), messages, directory.path()};
   std::unique_ptr<MainWindow> form = std::make_unique<MainWindow>(
-      sky, MainWindowServices{messages, clock, directory.path(), "TestOS", QSize(2600, 3600),
-                              [] { return false; }, [] {}});
-  EnlargedChartWindow chart{sky, form->display, messages, directory.path()};
+      clock, MainWindowServices{messages, "TestOS", QSize(2600, 3600), [] { return false; }, [] {}},
+      SecondaryWindows{.enlargedChart = &chart});
 };
 
 TEST_F(ClockChart, OpensWithEveryButtonDisabledAndGivesThemBack) {
   OpenChart([&] {
-    for (QPushButton* b :
-         {form->endButton, form->dateTimePlaceButton, form->intervalButton, form->haltButton,
-          form->sourceButton, form->legendButton, form->realTimeButton, form->enlargeButton,
-          form->riseButton, form->setButton, form->culminationButton, form->fullMoonButton,
-          form->newMoonButton}) {
-      EXPECT_FALSE(b->isEnabled()) << b->text().toStdString();
+    for (const char* name :
+         {"endButton", "dateTimePlaceButton", "intervalButton", "haltButton", "sourceButton",
+          "legendButton", "realTimeButton", "enlargeButton", "riseButton", "setButton",
+          "culminationButton", "fullMoonButton", "newMoonButton"}) {
+      EXPECT_FALSE(Button(name)->isEnabled()) << name;
     }
     EXPECT_TRUE(std::filesystem::exists(directory.path() / "img.wmf"));
     EXPECT_TRUE(
@@ -84,11 +88,10 @@ TEST_F(ClockChart, OpensWithEveryButtonDisabledAndGivesThemBack) {
     EXPECT_EQ(chart.handOver.printPageWidth, 2600);
     chart.printerHelpButton->click();
   });
-  for (QPushButton* b :
-       {form->dateTimePlaceButton, form->haltButton, form->enlargeButton, form->riseButton}) {
-    EXPECT_TRUE(b->isEnabled()) << b->text().toStdString();
+  for (const char* name : {"dateTimePlaceButton", "haltButton", "enlargeButton", "riseButton"}) {
+    EXPECT_TRUE(Button(name)->isEnabled()) << name;
   }
-  EXPECT_FALSE(form->tickTimer->isActive());
+  EXPECT_FALSE(Child<QTimer>(*form, "tickTimer")->isActive());
   EXPECT_FALSE(std::filesystem::exists(directory.path() / "img.wmf"));
   ASSERT_EQ(messages.shown().size(), 1u);
   EXPECT_TRUE(messages.shown()[0].text.contains("auf 2600 Pixel"));
@@ -99,7 +102,7 @@ TEST_F(ClockChart, TheLastSearchResultIsWrittenAboveTheChart) {
   OpenChart([&] {
     for (const TextOp& op : chart.chart()->Texts()) EXPECT_FALSE(op.text.starts_with("Ereignis"));
   });
-  form->search.resultText = "MO-Aufgang";
+  clock.search().resultText = "MO-Aufgang";
   OpenChart([&] { EXPECT_TRUE(HasText("Ereignis: MO-Aufgang")); });
 }
 

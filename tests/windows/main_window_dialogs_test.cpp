@@ -4,16 +4,21 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 #include <functional>
 #include <memory>
 
+#include "clock/clock.h"
 #include "engine/calendar.h"
 #include "engine/sky.h"
 #include "platform/recording_messages.h"
 #include "tests/support/fake_system_clock.h"
 #include "tests/support/temporary_directory.h"
+#include "tests/support/widget_lookup.h"
 #include "windows/date_time_place_dialog.h"
 #include "windows/interval_dialog.h"
 #include "windows/main_window.h"
@@ -21,18 +26,23 @@
 namespace sternwerk {
 namespace {
 
+using testing::Child;
 using testing::FakeSystemClock;
+using testing::FireTimer;
 using testing::TemporaryDirectory;
 using testing::UtcTime;
 
 class ClockDialogs : public ::testing::Test {
  protected:
   ClockDialogs() {
-    form->windows.interval = &interval;
-    form->windows.dateTimePlace = &dateTimePlace;
     form->StartUp();  // the clock runs at one tick per second
     messages.Clear();
   }
+
+  QPushButton* Button(const char* name) const { return Child<QPushButton>(*form, name); }
+  QLabel* Label(const char* name) const { return Child<QLabel>(*form, name); }
+  QTimer* Timer() const { return Child<QTimer>(*form, "tickTimer"); }
+  SkyState& sky() { return clock.sky(); }
 
   // Clicks the button and, while its dialog is open, acts in it as the user.
   // A dialog that the actions leave open is a failure and is closed.
@@ -58,34 +68,33 @@ class ClockDialogs : public ::testing::Test {
   static void Press(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
 
   void ExpectHaltedWithBothGroups() {
-    EXPECT_FALSE(form->tickTimer->isActive());
-    EXPECT_EQ(form->statusLabel->text(), " Diagramm steht ");
-    for (QPushButton* b :
-         {form->dateTimePlaceButton, form->intervalButton, form->haltButton, form->enlargeButton}) {
-      EXPECT_TRUE(b->isEnabled()) << b->text().toStdString();
+    EXPECT_FALSE(Timer()->isActive());
+    EXPECT_EQ(Label("statusLabel")->text(), " Diagramm steht ");
+    for (const char* name :
+         {"dateTimePlaceButton", "intervalButton", "haltButton", "enlargeButton"}) {
+      EXPECT_TRUE(Button(name)->isEnabled()) << name;
     }
   }
 
   // While a dialog is open the clock is halted and no button can be used.
   void ExpectInDialog() {
-    EXPECT_FALSE(form->tickTimer->isActive());
-    EXPECT_EQ(form->statusLabel->text(), " Diagramm steht ");
-    for (QPushButton* b :
-         {form->endButton, form->dateTimePlaceButton, form->intervalButton, form->haltButton,
-          form->realTimeButton, form->enlargeButton, form->riseButton, form->fullMoonButton}) {
-      EXPECT_FALSE(b->isEnabled()) << b->text().toStdString();
+    EXPECT_FALSE(Timer()->isActive());
+    EXPECT_EQ(Label("statusLabel")->text(), " Diagramm steht ");
+    for (const char* name : {"endButton", "dateTimePlaceButton", "intervalButton", "haltButton",
+                             "realTimeButton", "enlargeButton", "riseButton", "fullMoonButton"}) {
+      EXPECT_FALSE(Button(name)->isEnabled()) << name;
     }
   }
 
   TemporaryDirectory directory;
   RecordingMessages messages;
-  FakeSystemClock clock{UtcTime(2026, 12, 8, 9, 30, 15)};
-  SkyState sky;
+  FakeSystemClock systemClock{UtcTime(2026, 12, 8, 9, 30, 15)};
+  Clock clock{systemClock, directory.path()};
+  IntervalDialog interval{clock.settings(), messages};
+  DateTimePlaceDialog dateTimePlace{clock.sky(), messages};
   std::unique_ptr<MainWindow> form = std::make_unique<MainWindow>(
-      sky, MainWindowServices{messages, clock, directory.path(), "TestOS", QSize(5000, 7100),
-                              [] { return true; }, [] {}});
-  IntervalDialog interval{form->clockSettings, messages};
-  DateTimePlaceDialog dateTimePlace{sky, messages};
+      clock, MainWindowServices{messages, "TestOS", QSize(5000, 7100), [] { return true; }, [] {}},
+      SecondaryWindows{.interval = &interval, .dateTimePlace = &dateTimePlace});
 };
 
 TEST(IntervalDialog, WindowButtonsAndExplanation) {
@@ -119,7 +128,7 @@ TEST(IntervalDialog, WindowButtonsAndExplanation) {
 }
 
 TEST_F(ClockDialogs, AFullDateTimeAndPlaceIsShownAndDrawnWithTheClockHalted) {
-  ClickAndUse(form->dateTimePlaceButton, dateTimePlace, [&] {
+  ClickAndUse(Button("dateTimePlaceButton"), dateTimePlace, [&] {
     ExpectInDialog();
     EXPECT_EQ(QApplication::focusWidget(), dateTimePlace.dayEdit);
     Type(
@@ -129,39 +138,39 @@ TEST_F(ClockDialogs, AFullDateTimeAndPlaceIsShownAndDrawnWithTheClockHalted) {
         "+4052");
   });
   EXPECT_TRUE(messages.shown().empty());
-  EXPECT_EQ(form->dateLabel->text(), "Fr, 24.12.2027");
-  EXPECT_EQ(form->timeLabel->text(), "18:00:00 WZ/GMT");
-  EXPECT_EQ(form->placeLabel->text(), "073°45' W, 40°52' N");
+  EXPECT_EQ(Label("dateLabel")->text(), "Fr, 24.12.2027");
+  EXPECT_EQ(Label("timeLabel")->text(), "18:00:00 WZ/GMT");
+  EXPECT_EQ(Label("placeLabel")->text(), "073°45' W, 40°52' N");
   ExpectHaltedWithBothGroups();
-  EXPECT_EQ(form->rateLabel->text(), "1");
+  EXPECT_EQ(Label("rateLabel")->text(), "1");
 
   SkyState expected;  // the dial was recomputed for the entered instant and place
   SetInstant(expected, 24, 12, 2027, 18.0001);
   expected.longitude = -(73.75 + 0.0001);
   expected.latitude = 40 + 52 / 60.0 + 0.0001;
   ComputeSky(expected);
-  EXPECT_DOUBLE_EQ(sky.longitudes[2], expected.longitudes[2]);
-  EXPECT_DOUBLE_EQ(sky.longitudes[0], expected.longitudes[0]);
+  EXPECT_DOUBLE_EQ(sky().longitudes[2], expected.longitudes[2]);
+  EXPECT_DOUBLE_EQ(sky().longitudes[0], expected.longitudes[0]);
 }
 
 TEST_F(ClockDialogs, EscapeAtRateZeroStartsTheClockAtOneTick) {
-  form->rateSlider->setValue(20);
-  const std::string dateBefore = sky.dateText;
-  ClickAndUse(form->dateTimePlaceButton, dateTimePlace, [] { Press(Qt::Key_Escape); });
-  EXPECT_EQ(sky.dateText, dateBefore);
-  EXPECT_EQ(form->clockSettings.ticksPerSecond, 1);
-  EXPECT_EQ(form->rateSlider->value(), 21);
-  EXPECT_EQ(form->rateLabel->text(), "1");
-  EXPECT_EQ(form->speedLabel->text(), "Takte/Sek:1");
-  EXPECT_TRUE(form->tickTimer->isActive());
-  EXPECT_EQ(form->tickTimer->interval(), 955);
-  EXPECT_TRUE(form->enlargeButton->isEnabled()) << "both groups are enabled, even running";
-  EXPECT_TRUE(form->dateTimePlaceButton->isEnabled());
+  Child<QScrollBar>(*form, "rateSlider")->setValue(20);
+  const std::string dateBefore = sky().dateText;
+  ClickAndUse(Button("dateTimePlaceButton"), dateTimePlace, [] { Press(Qt::Key_Escape); });
+  EXPECT_EQ(sky().dateText, dateBefore);
+  EXPECT_EQ(clock.settings().ticksPerSecond, 1);
+  EXPECT_EQ(Child<QScrollBar>(*form, "rateSlider")->value(), 21);
+  EXPECT_EQ(Label("rateLabel")->text(), "1");
+  EXPECT_EQ(Label("speedLabel")->text(), "Takte/Sek:1");
+  EXPECT_TRUE(Timer()->isActive());
+  EXPECT_EQ(Timer()->interval(), 955);
+  EXPECT_TRUE(Button("enlargeButton")->isEnabled()) << "both groups are enabled, even running";
+  EXPECT_TRUE(Button("dateTimePlaceButton")->isEnabled());
 }
 
 TEST_F(ClockDialogs, AWrongTimeIsReportedAndEscapeKeepsTheOldTime) {
-  const std::string timeBefore = sky.timeText;
-  ClickAndUse(form->dateTimePlaceButton, dateTimePlace, [&] {
+  const std::string timeBefore = sky().timeText;
+  ClickAndUse(Button("dateTimePlaceButton"), dateTimePlace, [&] {
     Press(Qt::Key_Return);
     Press(Qt::Key_Return);
     Press(Qt::Key_Return);  // the date as filled in is committed again
@@ -173,47 +182,47 @@ TEST_F(ClockDialogs, AWrongTimeIsReportedAndEscapeKeepsTheOldTime) {
     QTest::mouseClick(dateTimePlace.dayEdit, Qt::LeftButton);
     Press(Qt::Key_Escape);
   });
-  EXPECT_EQ(sky.timeText, timeBefore);
+  EXPECT_EQ(sky().timeText, timeBefore);
   ExpectHaltedWithBothGroups();
 }
 
 TEST_F(ClockDialogs, MinutesTypedWithEnterBecomeTheStep) {
-  ClickAndUse(form->intervalButton, interval, [&] {
+  ClickAndUse(Button("intervalButton"), interval, [&] {
     ExpectInDialog();
     EXPECT_EQ(interval.minutesEdit->text(), "0");
     EXPECT_EQ(QApplication::focusWidget(), interval.minutesEdit);
     Type("15");
     Press(Qt::Key_Return);
   });
-  EXPECT_EQ(form->clockSettings.stepMode, StepMode::kMinutes);
-  EXPECT_DOUBLE_EQ(form->clockSettings.intervalMinutes, 15);
-  EXPECT_EQ(form->intervalLabel->text(), "Min/Takt:15");
+  EXPECT_EQ(clock.settings().stepMode, StepMode::kMinutes);
+  EXPECT_DOUBLE_EQ(clock.settings().intervalMinutes, 15);
+  EXPECT_EQ(Label("intervalLabel")->text(), "Min/Takt:15");
   ExpectHaltedWithBothGroups();
 }
 
 TEST_F(ClockDialogs, SixCharactersApplyAtOnceAndLeavingTheFieldApplies) {
-  ClickAndUse(form->intervalButton, interval, [] { Type("100000"); });
-  EXPECT_DOUBLE_EQ(form->clockSettings.intervalMinutes, 100000);
-  EXPECT_EQ(form->intervalLabel->text(), "Min/Takt:100000");
+  ClickAndUse(Button("intervalButton"), interval, [] { Type("100000"); });
+  EXPECT_DOUBLE_EQ(clock.settings().intervalMinutes, 100000);
+  EXPECT_EQ(Label("intervalLabel")->text(), "Min/Takt:100000");
 
-  ClickAndUse(form->intervalButton, interval, [&] {
+  ClickAndUse(Button("intervalButton"), interval, [&] {
     Type("1.5");
     QTest::mouseClick(interval.explanation, Qt::LeftButton);
   });
-  EXPECT_DOUBLE_EQ(form->clockSettings.intervalMinutes, 1.5);
-  EXPECT_EQ(form->intervalLabel->text(), "Min/Takt:1");
+  EXPECT_DOUBLE_EQ(clock.settings().intervalMinutes, 1.5);
+  EXPECT_EQ(Label("intervalLabel")->text(), "Min/Takt:1");
 
-  ClickAndUse(form->intervalButton, interval, [] {
+  ClickAndUse(Button("intervalButton"), interval, [] {
     Type("2,25");
     Press(Qt::Key_Return);
   });
-  EXPECT_DOUBLE_EQ(form->clockSettings.intervalMinutes, 2.25);
+  EXPECT_DOUBLE_EQ(clock.settings().intervalMinutes, 2.25);
 }
 
 // Enter on a text that is no positive number of minutes says what is
 // accepted and leaves the text selected, so the next keys replace it.
 TEST_F(ClockDialogs, RefusedMinutesAreExplainedAndSelectedForRetyping) {
-  ClickAndUse(form->intervalButton, interval, [&] {
+  ClickAndUse(Button("intervalButton"), interval, [&] {
     for (const QString text : {"abc", "0", "1,5,5"}) {
       Type(text);
       Press(Qt::Key_Return);
@@ -230,22 +239,23 @@ TEST_F(ClockDialogs, RefusedMinutesAreExplainedAndSelectedForRetyping) {
     EXPECT_TRUE(message.text.contains("größer als 0")) << message.text.toStdString();
     EXPECT_TRUE(message.text.contains("Punkt")) << message.text.toStdString();
   }
-  EXPECT_DOUBLE_EQ(form->clockSettings.intervalMinutes, 2);
+  EXPECT_DOUBLE_EQ(clock.settings().intervalMinutes, 2);
 }
 
 TEST_F(ClockDialogs, ATickIn1500MinuteStepsMovesOneDayAndOneHour) {
-  ClickAndUse(form->intervalButton, interval, [] {
+  ClickAndUse(Button("intervalButton"), interval, [] {
     Type("1500");
     Press(Qt::Key_Enter);
   });
-  const std::string before = sky.dateText;
-  const double hoursBefore = sky.hours;
-  form->Tick();
+  const std::string before = sky().dateText;
+  const double hoursBefore = sky().hours;
+  Button("haltButton")->click();  // "&Weiter"
+  FireTimer(Timer());
   SkyState nextDay;
   nextDay.dateText = before;
   NextDay(nextDay);
-  EXPECT_EQ(sky.dateText, nextDay.dateText);
-  EXPECT_NEAR(sky.hours, hoursBefore + 1, 1e-9);
+  EXPECT_EQ(sky().dateText, nextDay.dateText);
+  EXPECT_NEAR(sky().hours, hoursBefore + 1, 1e-9);
 }
 
 TEST_F(ClockDialogs, StepButtonsKeepTheMinutes) {
@@ -258,18 +268,18 @@ TEST_F(ClockDialogs, StepButtonsKeepTheMinutes) {
                         {&IntervalDialog::weekButton, "1 Woche", StepMode::kWeek},
                         {&IntervalDialog::monthButton, "1 Monat", StepMode::kMonth},
                         {&IntervalDialog::yearButton, "1 Jahr", StepMode::kYear}};
-  form->clockSettings.intervalMinutes = 42;
+  clock.settings().intervalMinutes = 42;
   for (const Case& c : cases) {
-    ClickAndUse(form->intervalButton, interval,
+    ClickAndUse(Button("intervalButton"), interval,
                 [&] { QTest::mouseClick(interval.*c.button, Qt::LeftButton); });
-    EXPECT_EQ(form->clockSettings.stepMode, c.mode) << c.label;
-    EXPECT_EQ(form->intervalLabel->text(), c.label);
-    EXPECT_DOUBLE_EQ(form->clockSettings.intervalMinutes, 42) << c.label;
+    EXPECT_EQ(clock.settings().stepMode, c.mode) << c.label;
+    EXPECT_EQ(Label("intervalLabel")->text(), c.label);
+    EXPECT_DOUBLE_EQ(clock.settings().intervalMinutes, 42) << c.label;
   }
 }
 
 TEST_F(ClockDialogs, NoPositiveNumberKeepsTheDialogOpenAndEscapeChangesNothing) {
-  ClickAndUse(form->intervalButton, interval, [&] {
+  ClickAndUse(Button("intervalButton"), interval, [&] {
     Type("-5");
     Press(Qt::Key_Return);
     EXPECT_TRUE(interval.isVisible());
@@ -282,9 +292,9 @@ TEST_F(ClockDialogs, NoPositiveNumberKeepsTheDialogOpenAndEscapeChangesNothing) 
     Type("30");
     Press(Qt::Key_Escape);
   });
-  EXPECT_EQ(form->clockSettings.stepMode, StepMode::kRealTime);
-  EXPECT_DOUBLE_EQ(form->clockSettings.intervalMinutes, 1.0 / 60.0);
-  EXPECT_EQ(form->intervalLabel->text(), "Sek/Takt:1");
+  EXPECT_EQ(clock.settings().stepMode, StepMode::kRealTime);
+  EXPECT_DOUBLE_EQ(clock.settings().intervalMinutes, 1.0 / 60.0);
+  EXPECT_EQ(Label("intervalLabel")->text(), "Sek/Takt:1");
 }
 
 }  // namespace

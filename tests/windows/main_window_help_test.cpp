@@ -3,19 +3,23 @@
 // back with the clock still halted.
 #include <gtest/gtest.h>
 
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <memory>
 
+#include "clock/clock.h"
 #include "platform/recording_messages.h"
 #include "tests/support/fake_system_clock.h"
 #include "tests/support/temporary_directory.h"
+#include "tests/support/widget_lookup.h"
 #include "windows/introduction_window.h"
 #include "windows/main_window.h"
 
 namespace sternwerk {
 namespace {
 
+using testing::Child;
 using testing::FakeSystemClock;
 using testing::TemporaryDirectory;
 using testing::UtcTime;
@@ -23,43 +27,44 @@ using testing::UtcTime;
 TEST(ClockIntroduction, HaltsTheClockHoldsBackTheButtonsAndGivesThemBack) {
   TemporaryDirectory directory;
   RecordingMessages messages;
-  FakeSystemClock clock{UtcTime(2026, 12, 7, 14, 5, 9)};
-  SkyState sky;
+  FakeSystemClock systemClock{UtcTime(2026, 12, 7, 14, 5, 9)};
+  Clock clock(systemClock, directory.path());
   IntroductionWindow introduction(messages);
-  MainWindow form(sky, MainWindowServices{messages, clock, directory.path(), "TestOS",
-                                          QSize(2600, 3600), [] { return true; }, [] {}});
-  form.windows.introduction = &introduction;
+  MainWindow form(
+      clock, MainWindowServices{messages, "TestOS", QSize(2600, 3600), [] { return true; }, [] {}},
+      SecondaryWindows{.introduction = &introduction});
+  const auto button = [&form](const char* name) { return Child<QPushButton>(form, name); };
+  QTimer* tickTimer = Child<QTimer>(form, "tickTimer");
   form.StartUp();
-  ASSERT_TRUE(form.tickTimer->isActive());
-  ASSERT_TRUE(form.introductionButton->isEnabled());
+  ASSERT_TRUE(tickTimer->isActive());
+  ASSERT_TRUE(button("introductionButton")->isEnabled());
 
   bool opened = false;
   QTimer::singleShot(0, &introduction, [&] {
     opened = true;
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&introduction));
-    EXPECT_FALSE(form.tickTimer->isActive());
-    EXPECT_EQ(form.haltButton->text(), "&Weiter");
-    for (QPushButton* b :
-         {form.endButton, form.dateTimePlaceButton, form.intervalButton, form.haltButton,
-          form.sourceButton, form.introductionButton, form.legendButton, form.realTimeButton,
-          form.enlargeButton, form.riseButton, form.setButton, form.culminationButton,
-          form.fullMoonButton, form.newMoonButton}) {
-      EXPECT_FALSE(b->isEnabled()) << b->text().toStdString();
+    EXPECT_FALSE(tickTimer->isActive());
+    EXPECT_EQ(button("haltButton")->text(), "&Weiter");
+    for (const char* name :
+         {"endButton", "dateTimePlaceButton", "intervalButton", "haltButton", "sourceButton",
+          "introductionButton", "legendButton", "realTimeButton", "enlargeButton", "riseButton",
+          "setButton", "culminationButton", "fullMoonButton", "newMoonButton"}) {
+      EXPECT_FALSE(button(name)->isEnabled()) << name;
     }
     EXPECT_TRUE(introduction.introductionText->hasFocus());
     introduction.backButton->click();
   });
-  form.introductionButton->click();
+  button("introductionButton")->click();
   EXPECT_TRUE(opened);
 
   EXPECT_FALSE(introduction.isVisible());
-  EXPECT_FALSE(form.tickTimer->isActive());
-  for (QPushButton* b : {form.haltButton, form.introductionButton, form.dateTimePlaceButton,
-                         form.enlargeButton, form.riseButton, form.fullMoonButton}) {
-    EXPECT_TRUE(b->isEnabled()) << b->text().toStdString();
+  EXPECT_FALSE(tickTimer->isActive());
+  for (const char* name : {"haltButton", "introductionButton", "dateTimePlaceButton",
+                           "enlargeButton", "riseButton", "fullMoonButton"}) {
+    EXPECT_TRUE(button(name)->isEnabled()) << name;
   }
-  form.haltButton->click();  // "&Weiter" runs the clock again
-  EXPECT_TRUE(form.tickTimer->isActive());
+  button("haltButton")->click();  // "&Weiter" runs the clock again
+  EXPECT_TRUE(tickTimer->isActive());
 }
 
 }  // namespace

@@ -5,19 +5,26 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QFontMetrics>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <functional>
 #include <memory>
 
 #include "charts/position_list_text.h"
+#include "clock/clock.h"
 #include "engine/event_search.h"
 #include "engine/sky.h"
 #include "engine/text_forms.h"
 #include "platform/recording_messages.h"
 #include "tests/support/fake_system_clock.h"
 #include "tests/support/temporary_directory.h"
+#include "tests/support/widget_lookup.h"
 #include "windows/computation_setting.h"
 #include "windows/factor_choice_dialog.h"
 #include "windows/main_window.h"
@@ -25,6 +32,7 @@
 namespace sternwerk {
 namespace {
 
+using testing::Child;
 using testing::FakeSystemClock;
 using testing::TemporaryDirectory;
 using testing::UtcTime;
@@ -41,16 +49,24 @@ class SearchWindow : public ::testing::Test {
  protected:
   // The clock started on 08.12.2026 09:30:15 at 10 E, 50 N, then halted.
   MainWindow& StartHalted() {
+    form.reset();
+    dialog.reset();
+    clock = std::make_unique<Clock>(systemClock, directory.path());
+    dialog = std::make_unique<FactorChoiceDialog>(clock->search(), clock->display(), messages);
     form = std::make_unique<MainWindow>(
-        sky, MainWindowServices{messages, clock, directory.path(), "TestOS", QSize(5000, 7100),
-                                [] { return true; }, [] {}});
-    dialog = std::make_unique<FactorChoiceDialog>(form->search, form->display, messages);
-    form->windows.factorChoice = dialog.get();
+        *clock,
+        MainWindowServices{messages, "TestOS", QSize(5000, 7100), [] { return true; }, [] {}},
+        SecondaryWindows{.factorChoice = dialog.get()});
     form->StartUp();
-    form->haltButton->click();
+    Button("haltButton")->click();
     messages.Clear();
     return *form;
   }
+
+  QPushButton* Button(const char* name) const { return Child<QPushButton>(*form, name); }
+  QLabel* Label(const char* name) const { return Child<QLabel>(*form, name); }
+  QPlainTextEdit* List() const { return Child<QPlainTextEdit>(*form, "positionList"); }
+  SkyState& sky() const { return clock->sky(); }
 
   // Runs `action` at the first chance the event loop gets: in the factor
   // dialog, or at the search's first repaint.
@@ -66,48 +82,48 @@ class SearchWindow : public ::testing::Test {
   }
 
   void Watch() {
-    during.banner = form->searchProgressLabel->text();
-    during.bannerVisible = form->searchProgressLabel->isVisible();
-    during.progressVisible = form->searchProgress->isVisible();
-    during.cancelVisible = form->searchCancelButton->isVisible();
+    during.banner = Label("searchProgressLabel")->text();
+    during.bannerVisible = Label("searchProgressLabel")->isVisible();
+    during.progressVisible = Child<QProgressBar>(*form, "searchProgress")->isVisible();
+    during.cancelVisible = Button("searchCancelButton")->isVisible();
   }
 
-  // The instant the engine's scan finds from the current sky.
+  // The instant the engine's scan finds from the current sky().
   SkyState Expected(EventKind kind, int factor) {
-    SkyState copy = sky;
+    SkyState copy = sky();
     EXPECT_EQ(SearchEvent(copy, kind, factor), SearchStatus::kFound);
     return copy;
   }
 
   void ExpectUnchanged(const SkyState& before) {
-    EXPECT_EQ(sky.dateText, before.dateText);
-    EXPECT_EQ(sky.hours, before.hours);
-    EXPECT_EQ(sky.longitudes, before.longitudes);
-    EXPECT_FALSE(form->searchProgressLabel->isVisible());
-    EXPECT_FALSE(form->searchProgress->isVisible());
-    EXPECT_FALSE(form->searchCancelButton->isVisible());
+    EXPECT_EQ(sky().dateText, before.dateText);
+    EXPECT_EQ(sky().hours, before.hours);
+    EXPECT_EQ(sky().longitudes, before.longitudes);
+    EXPECT_FALSE(Label("searchProgressLabel")->isVisible());
+    EXPECT_FALSE(Child<QProgressBar>(*form, "searchProgress")->isVisible());
+    EXPECT_FALSE(Button("searchCancelButton")->isVisible());
   }
 
   TemporaryDirectory directory;
   RecordingMessages messages;
-  FakeSystemClock clock{UtcTime(2026, 12, 8, 9, 30, 15)};
-  SkyState sky;
-  std::unique_ptr<MainWindow> form;
+  FakeSystemClock systemClock{UtcTime(2026, 12, 8, 9, 30, 15)};
+  std::unique_ptr<Clock> clock;
   std::unique_ptr<FactorChoiceDialog> dialog;
+  std::unique_ptr<MainWindow> form;
   DuringSearch during;
 };
 
 TEST_F(SearchWindow, CancelledFactorDialogChangesNothing) {
   MainWindow& f = StartHalted();
   f.show();
-  const SkyState before = sky;
-  const QString time = f.timeLabel->text();
+  const SkyState before = sky();
+  const QString time = Label("timeLabel")->text();
   Soon([this] { QTest::keyClick(dialog->codeEdit, Qt::Key_Escape); });
-  f.riseButton->click();
+  Button("riseButton")->click();
   ExpectUnchanged(before);
-  EXPECT_EQ(f.timeLabel->text(), time);
-  EXPECT_FALSE(f.searchResultLabel->isVisible());
-  EXPECT_TRUE(f.search.resultText.empty());
+  EXPECT_EQ(Label("timeLabel")->text(), time);
+  EXPECT_FALSE(Label("searchResultLabel")->isVisible());
+  EXPECT_TRUE(clock->search().resultText.empty());
   EXPECT_TRUE(messages.shown().empty());
 }
 
@@ -116,7 +132,7 @@ TEST_F(SearchWindow, FoundRiseLeavesTheClockHaltedWithTheResultOnTheDial) {
   f.show();
   const SkyState expected = Expected(EventKind::kRise, kSun);
   TypeFactorThenWatch("so");
-  f.riseButton->click();
+  Button("riseButton")->click();
 
   EXPECT_EQ(dialog->windowTitle(), "            Aufgangs-Faktor");
   EXPECT_EQ(during.banner, "     Heutiger SO-Aufgang wird gesucht          ");
@@ -124,37 +140,38 @@ TEST_F(SearchWindow, FoundRiseLeavesTheClockHaltedWithTheResultOnTheDial) {
   EXPECT_TRUE(during.progressVisible);
   EXPECT_TRUE(during.cancelVisible);
 
-  EXPECT_EQ(sky.dateText, "08.12.2026");
-  EXPECT_EQ(sky.hours, expected.hours);
-  EXPECT_LT(sky.hours, 9.5) << "the Sun rose before the clock was halted";
-  EXPECT_EQ(f.dateLabel->text(), "Di, 08.12.2026");
-  EXPECT_EQ(f.timeLabel->text(), QString::fromStdString(FormatHours(expected.hours)) + " WZ/GMT");
-  EXPECT_EQ(f.search.resultText, " SO-Aufgang ");
-  EXPECT_EQ(f.searchResultLabel->text(), " SO-Aufgang ");
-  EXPECT_TRUE(f.searchResultLabel->isVisible());
-  EXPECT_FALSE(f.searchProgressLabel->isVisible());
-  EXPECT_FALSE(f.searchProgress->isVisible());
-  EXPECT_FALSE(f.tickTimer->isActive());
-  EXPECT_EQ(f.statusLabel->text(), " Diagramm steht ");
-  EXPECT_TRUE(f.riseButton->isEnabled()) << "the halted-state group stays enabled";
+  EXPECT_EQ(sky().dateText, "08.12.2026");
+  EXPECT_EQ(sky().hours, expected.hours);
+  EXPECT_LT(sky().hours, 9.5) << "the Sun rose before the clock was halted";
+  EXPECT_EQ(Label("dateLabel")->text(), "Di, 08.12.2026");
+  EXPECT_EQ(Label("timeLabel")->text(),
+            QString::fromStdString(FormatHours(expected.hours)) + " WZ/GMT");
+  EXPECT_EQ(clock->search().resultText, " SO-Aufgang ");
+  EXPECT_EQ(Label("searchResultLabel")->text(), " SO-Aufgang ");
+  EXPECT_TRUE(Label("searchResultLabel")->isVisible());
+  EXPECT_FALSE(Label("searchProgressLabel")->isVisible());
+  EXPECT_FALSE(Child<QProgressBar>(*form, "searchProgress")->isVisible());
+  EXPECT_FALSE(Child<QTimer>(*form, "tickTimer")->isActive());
+  EXPECT_EQ(Label("statusLabel")->text(), " Diagramm steht ");
+  EXPECT_TRUE(Button("riseButton")->isEnabled()) << "the halted-state group stays enabled";
 }
 
 TEST_F(SearchWindow, SetAndCulminationTitlesBannersAndResults) {
   MainWindow& f = StartHalted();
   f.show();
-  f.display.transplutonian = true;
+  clock->display().transplutonian = true;
   TypeFactorThenWatch("po");
-  f.setButton->click();
+  Button("setButton")->click();
   EXPECT_EQ(dialog->windowTitle(), "           Untergangs-Faktor");
   EXPECT_EQ(during.banner, "   Heutiger PO-Untergang wird gesucht      ");
-  EXPECT_EQ(f.searchResultLabel->text(), " PO-Untergang ");
+  EXPECT_EQ(Label("searchResultLabel")->text(), " PO-Untergang ");
 
   TypeFactorThenWatch("mo");
-  f.culminationButton->click();
+  Button("culminationButton")->click();
   EXPECT_EQ(dialog->windowTitle(), "           Kulminations-Faktor");
   EXPECT_EQ(during.banner, "   Heutige MO-Kulmination wird gesucht      ");
-  EXPECT_EQ(f.searchResultLabel->text(), " MO-Kulmination ");
-  EXPECT_LT(std::fabs(sky.longitudes[kMC] - sky.longitudes[kMoon]), kAxisTolerance);
+  EXPECT_EQ(Label("searchResultLabel")->text(), " MO-Kulmination ");
+  EXPECT_LT(std::fabs(sky().longitudes[kMC] - sky().longitudes[kMoon]), kAxisTolerance);
 }
 
 TEST_F(SearchWindow, FullMoonTwiceReportsTheSameLunation) {
@@ -162,34 +179,34 @@ TEST_F(SearchWindow, FullMoonTwiceReportsTheSameLunation) {
   f.show();
   const SkyState expected = Expected(EventKind::kFullMoon, kMoon);
   Soon([this] { Watch(); });
-  f.fullMoonButton->click();
+  Button("fullMoonButton")->click();
   EXPECT_EQ(during.banner, "      Nächster Vollmond wird gesucht           ");
-  EXPECT_EQ(sky.dateText, expected.dateText);
-  EXPECT_EQ(sky.hours, expected.hours);
-  EXPECT_EQ(f.searchResultLabel->text(), " Vollmond ");
-  const QString date = f.dateLabel->text();
-  const QString time = f.timeLabel->text();
-  f.fullMoonButton->click();
-  EXPECT_EQ(f.dateLabel->text(), date);
-  EXPECT_EQ(f.timeLabel->text(), time);
+  EXPECT_EQ(sky().dateText, expected.dateText);
+  EXPECT_EQ(sky().hours, expected.hours);
+  EXPECT_EQ(Label("searchResultLabel")->text(), " Vollmond ");
+  const QString date = Label("dateLabel")->text();
+  const QString time = Label("timeLabel")->text();
+  Button("fullMoonButton")->click();
+  EXPECT_EQ(Label("dateLabel")->text(), date);
+  EXPECT_EQ(Label("timeLabel")->text(), time);
 
   Soon([this] { Watch(); });
-  f.newMoonButton->click();
+  Button("newMoonButton")->click();
   EXPECT_EQ(during.banner, "      Nächster Neumond wird gesucht          ");
-  EXPECT_EQ(f.searchResultLabel->text(), " Neumond ");
+  EXPECT_EQ(Label("searchResultLabel")->text(), " Neumond ");
 }
 
 TEST_F(SearchWindow, CancelButtonAndEscapeReturnToTheInstantBefore) {
   MainWindow& f = StartHalted();
   f.show();
-  const SkyState before = sky;
-  Soon([&f] { QTest::mouseClick(f.searchCancelButton, Qt::LeftButton); });
-  f.newMoonButton->click();
+  const SkyState before = sky();
+  Soon([this] { QTest::mouseClick(Button("searchCancelButton"), Qt::LeftButton); });
+  Button("newMoonButton")->click();
   ExpectUnchanged(before);
-  EXPECT_FALSE(f.searchResultLabel->isVisible());
+  EXPECT_FALSE(Label("searchResultLabel")->isVisible());
 
   Soon([&f] { QTest::keyClick(&f, Qt::Key_Escape); });
-  f.fullMoonButton->click();
+  Button("fullMoonButton")->click();
   ExpectUnchanged(before);
   EXPECT_TRUE(messages.shown().empty()) << "a cancel is not reported";
 }
@@ -197,19 +214,19 @@ TEST_F(SearchWindow, CancelButtonAndEscapeReturnToTheInstantBefore) {
 TEST_F(SearchWindow, NoOtherControlReactsDuringTheSearch) {
   MainWindow& f = StartHalted();
   f.show();
-  const SkyState before = sky;
-  Soon([&f] {
-    QTest::mouseClick(f.haltButton, Qt::LeftButton);    // would continue the clock
-    QTest::mouseClick(f.sourceButton, Qt::LeftButton);  // would show the source panel
+  const SkyState before = sky();
+  Soon([this, &f] {
+    QTest::mouseClick(Button("haltButton"), Qt::LeftButton);    // would continue the clock
+    QTest::mouseClick(Button("sourceButton"), Qt::LeftButton);  // would show the source panel
     QTest::keyClick(&f, Qt::Key_Q, Qt::AltModifier);
     f.close();
-    QTest::mouseClick(f.searchCancelButton, Qt::LeftButton);
+    QTest::mouseClick(Button("searchCancelButton"), Qt::LeftButton);
   });
-  f.fullMoonButton->click();
+  Button("fullMoonButton")->click();
   ExpectUnchanged(before);
-  EXPECT_FALSE(f.tickTimer->isActive());
-  EXPECT_EQ(f.haltButton->text(), "&Weiter");
-  EXPECT_TRUE(f.sourcePanel->isHidden());
+  EXPECT_FALSE(Child<QTimer>(*form, "tickTimer")->isActive());
+  EXPECT_EQ(Button("haltButton")->text(), "&Weiter");
+  EXPECT_TRUE(Child<QWidget>(*form, "sourcePanel")->isHidden());
   EXPECT_TRUE(f.isVisible());
 }
 
@@ -217,17 +234,17 @@ TEST_F(SearchWindow, NoOtherControlReactsDuringTheSearch) {
 TEST_F(SearchWindow, NothingFoundWithinTheBoundIsReportedAndChangesNothing) {
   MainWindow& f = StartHalted();
   f.show();
-  sky.latitude = 80;
-  f.UpdateDial();
-  const SkyState before = sky;
+  sky().latitude = 80;
+  clock->Recompute();
+  const SkyState before = sky();
   Soon([this] { QTest::keyClicks(dialog->codeEdit, "SO"); });
-  f.riseButton->click();
+  Button("riseButton")->click();
   ExpectUnchanged(before);
   ASSERT_EQ(messages.shown().size(), 1u);
   EXPECT_EQ(messages.shown()[0].kind, MessageKind::kInformation);
   EXPECT_TRUE(
       messages.shown()[0].text.startsWith("SO-Aufgang in den nächsten 31 Tagen nicht gefunden."));
-  EXPECT_FALSE(f.searchResultLabel->isVisible());
+  EXPECT_FALSE(Label("searchResultLabel")->isVisible());
 }
 
 // The check box in the source panel switches every position to the precise
@@ -239,44 +256,41 @@ TEST_F(SearchWindow, PreciseModeSwitchesListSearchAndIsRemembered) {
   } restore;
   MainWindow& f = StartHalted();
   f.show();
-  const auto heading = [this] {
-    return form->positionList->toPlainText().split(QChar(10)).first();
-  };
+  const auto heading = [this] { return List()->toPlainText().split(QChar(10)).first(); };
   EXPECT_EQ(heading(), " Die Planeten-Positionen:");
-  const QString ownList = f.positionList->toPlainText();
-  SkyState precise = sky;
+  const QString ownList = List()->toPlainText();
+  SkyState precise = sky();
   ComputeSky(precise, ComputationMode::kPrecise);
 
-  f.preciseBox->click();
+  Child<QCheckBox>(*form, "preciseBox")->click();
   EXPECT_EQ(heading(), " Die Positionen (genau):");
   for (const ComputationUsed used :
        {ComputationUsed::kOwn, ComputationUsed::kEphemerisFiles, ComputationUsed::kAnalyticalTheory,
         ComputationUsed::kOwnAfterFailure}) {
     const QString text = QString::fromStdString(PositionListHeading(used));
-    EXPECT_LE(QFontMetrics(f.positionList->font()).horizontalAdvance(text),
-              f.positionList->viewport()->width())
+    EXPECT_LE(QFontMetrics(List()->font()).horizontalAdvance(text), List()->viewport()->width())
         << text.toStdString() << " is cut off";
   }
-  EXPECT_EQ(sky.longitudes, precise.longitudes);
-  EXPECT_NE(f.positionList->toPlainText(), ownList);
+  EXPECT_EQ(sky().longitudes, precise.longitudes);
+  EXPECT_NE(List()->toPlainText(), ownList);
 
-  SkyState own = sky, expected = sky;
+  SkyState own = sky(), expected = sky();
   ASSERT_EQ(SearchEvent(own, EventKind::kRise, kMoon), SearchStatus::kFound);
   ASSERT_EQ(
       SearchEvent(expected, EventKind::kRise, kMoon, {}, std::nullopt, ComputationMode::kPrecise),
       SearchStatus::kFound);
   EXPECT_NE(own.hours, expected.hours) << "the two computations differ by seconds here";
   TypeFactorThenWatch("mo");
-  f.riseButton->click();
-  EXPECT_EQ(sky.dateText, expected.dateText);
-  EXPECT_EQ(sky.hours, expected.hours);
-  EXPECT_EQ(sky.longitudes, expected.longitudes);
+  Button("riseButton")->click();
+  EXPECT_EQ(sky().dateText, expected.dateText);
+  EXPECT_EQ(sky().hours, expected.hours);
+  EXPECT_EQ(sky().longitudes, expected.longitudes);
 
   form.reset();
-  MainWindow& again = StartHalted();
-  EXPECT_TRUE(again.preciseBox->isChecked());
+  StartHalted();
+  EXPECT_TRUE(Child<QCheckBox>(*form, "preciseBox")->isChecked());
   EXPECT_EQ(heading(), " Die Positionen (genau):");
-  again.preciseBox->click();
+  Child<QCheckBox>(*form, "preciseBox")->click();
   EXPECT_EQ(heading(), " Die Planeten-Positionen:");
 }
 

@@ -7,8 +7,11 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QLabel>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
 #include <cmath>
@@ -19,6 +22,7 @@
 
 #include "charts/dial_drawing.h"
 #include "charts/position_list_text.h"
+#include "clock/clock.h"
 #include "clock/clock_step.h"
 #include "engine/calendar.h"
 #include "platform/canvas.h"
@@ -31,50 +35,65 @@
 #include "platform/ui_style.h"
 #include "tests/support/fake_system_clock.h"
 #include "tests/support/temporary_directory.h"
+#include "tests/support/widget_lookup.h"
 #include "windows/dial_view.h"
 
 namespace sternwerk {
 namespace {
 
+using testing::Child;
 using testing::FakeSystemClock;
+using testing::FireTimer;
 using testing::TemporaryDirectory;
 using testing::UtcTime;
 
 class ClockWindow : public ::testing::Test {
  protected:
   MainWindowServices Services() {
-    return {messages,
-            clock,
-            directory.path(),
-            "TestOS",
-            QSize(5000, 7100),
-            [this] { return fontInstalled; },
+    return {messages, "TestOS", QSize(5000, 7100), [this] { return fontInstalled; },
             [this] { ++pictureWindowShown; }};
   }
 
   MainWindow& Start(bool allFactors = false) {
     messages.SetDefaultAnswer(allFactors);
-    form = std::make_unique<MainWindow>(sky, Services());
+    form.reset();
+    clock = std::make_unique<Clock>(systemClock, directory.path());
+    form = std::make_unique<MainWindow>(*clock, Services(), SecondaryWindows{});
     form->StartUp();
     return *form;
   }
+
+  template <class T>
+  T* Get(const char* name) const {
+    return Child<T>(*form, name);
+  }
+  QLabel* Label(const char* name) const { return Get<QLabel>(name); }
+  QPushButton* Button(const char* name) const { return Get<QPushButton>(name); }
+  QPlainTextEdit* Memo(const char* name) const { return Get<QPlainTextEdit>(name); }
+  QTimer* Timer() const { return Get<QTimer>("tickTimer"); }
+  QScrollBar* Slider() const { return Get<QScrollBar>("rateSlider"); }
+  SkyState& sky() const { return clock->sky(); }
 
   void WriteStateFile(const std::string& contents) {
     std::ofstream(directory.path() / "ALT.DAT", std::ios::binary) << contents;
   }
 
-  // A tick one second of system time after the last.
+  // A tick of the real-time clock before the next second: the same instant
+  // redrawn.
+  void Redraw() { FireTimer(Timer()); }
+
+  // A tick of the timer one second of system time after the last.
   void Tick() {
-    clock.Advance(std::chrono::seconds(1));
-    form->Tick();
+    systemClock.Advance(std::chrono::seconds(1));
+    FireTimer(Timer());
   }
 
   TemporaryDirectory directory;
   RecordingMessages messages;
-  FakeSystemClock clock{UtcTime(2026, 12, 8, 9, 30, 15)};
-  SkyState sky;
+  FakeSystemClock systemClock{UtcTime(2026, 12, 8, 9, 30, 15)};
   bool fontInstalled = true;
   int pictureWindowShown = 0;
+  std::unique_ptr<Clock> clock;
   std::unique_ptr<MainWindow> form;
 };
 
@@ -82,22 +101,20 @@ TEST_F(ClockWindow, FirstStartWithoutStateFile) {
   MainWindow& f = Start();
   EXPECT_EQ(pictureWindowShown, 1);
   EXPECT_EQ(f.windowTitle(), "  TestOS             Die Sternwerk, Version 2.3");
-  EXPECT_EQ(f.placeLabel->text(), "010°00' E, 50°00' N");
-  EXPECT_EQ(sky.longitude, 10.0);
-  EXPECT_EQ(f.dateLabel->text(), "Di, 08.12.2026");
-  EXPECT_EQ(f.timeLabel->text(), "09:30:15 WZ/GMT");
-  EXPECT_TRUE(f.tickTimer->isActive());
-  EXPECT_EQ(f.tickTimer->interval(), 950);
-  EXPECT_EQ(f.statusLabel->text(), " Diagramm dreht ");
-  EXPECT_EQ(f.intervalLabel->text(), "Sek/Takt:1");
-  EXPECT_EQ(f.speedLabel->text(), "Takte/Sek:1");
-  EXPECT_EQ(f.rateLabel->text(), "1");
-  EXPECT_FALSE(f.lastInstantButton->isEnabled());
-  f.SetControlButtonsEnabled(true);
-  EXPECT_FALSE(f.lastInstantButton->isEnabled())
+  EXPECT_EQ(Label("placeLabel")->text(), "010°00' E, 50°00' N");
+  EXPECT_EQ(sky().longitude, 10.0);
+  EXPECT_EQ(Label("dateLabel")->text(), "Di, 08.12.2026");
+  EXPECT_EQ(Label("timeLabel")->text(), "09:30:15 WZ/GMT");
+  EXPECT_TRUE(Timer()->isActive());
+  EXPECT_EQ(Timer()->interval(), 950);
+  EXPECT_EQ(Label("statusLabel")->text(), " Diagramm dreht ");
+  EXPECT_EQ(Label("intervalLabel")->text(), "Sek/Takt:1");
+  EXPECT_EQ(Label("speedLabel")->text(), "Takte/Sek:1");
+  EXPECT_EQ(Label("rateLabel")->text(), "1");
+  EXPECT_TRUE(Button("haltButton")->isEnabled());
+  EXPECT_FALSE(Button("lastInstantButton")->isEnabled())
       << "Alt-Datum/Zeit needs a state file read at start";
-  EXPECT_TRUE(f.haltButton->isEnabled());
-  EXPECT_FALSE(f.enlargeButton->isEnabled()) << "the halted-state group waits for a halt";
+  EXPECT_FALSE(Button("enlargeButton")->isEnabled()) << "the halted-state group waits for a halt";
   ASSERT_EQ(messages.shown().size(), 1u);
   EXPECT_EQ(messages.shown()[0].kind, MessageKind::kConfirmation);
   EXPECT_TRUE(messages.shown()[0].text.startsWith(
@@ -105,14 +122,14 @@ TEST_F(ClockWindow, FirstStartWithoutStateFile) {
 }
 
 TEST_F(ClockWindow, TheQuestionChoosesTheFactorSetOfTheList) {
-  MainWindow& twelve = Start(false);
-  EXPECT_FALSE(twelve.display.transplutonian);
-  EXPECT_EQ(twelve.positionList->toPlainText().split('\n').size(), 13);
-  EXPECT_EQ(twelve.positionList->toPlainText().split('\n').first(), " Die Planeten-Positionen:");
+  Start(false);
+  EXPECT_FALSE(clock->display().transplutonian);
+  EXPECT_EQ(Memo("positionList")->toPlainText().split('\n').size(), 13);
+  EXPECT_EQ(Memo("positionList")->toPlainText().split('\n').first(), " Die Planeten-Positionen:");
 
-  MainWindow& all = Start(true);
-  EXPECT_TRUE(all.display.transplutonian);
-  const QStringList lines = all.positionList->toPlainText().split('\n');
+  Start(true);
+  EXPECT_TRUE(clock->display().transplutonian);
+  const QStringList lines = Memo("positionList")->toPlainText().split('\n');
   ASSERT_EQ(lines.size(), 23);
   EXPECT_TRUE(lines[2].startsWith(" WI 000°00'00\"=00°00'WID"));
   EXPECT_TRUE(lines[6].startsWith(" KN "));
@@ -121,19 +138,19 @@ TEST_F(ClockWindow, TheQuestionChoosesTheFactorSetOfTheList) {
 // A change of the factor set between two redraws reaches the list's font,
 // scroll bar and lines.
 TEST_F(ClockWindow, TheListFollowsAChangedFactorSet) {
-  MainWindow& f = Start(false);
-  const int twelveFactorPixels = f.positionList->font().pixelSize();
-  f.display.transplutonian = true;
-  f.UpdateDial();
-  EXPECT_LT(f.positionList->font().pixelSize(), twelveFactorPixels);
-  EXPECT_EQ(f.positionList->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-  EXPECT_EQ(f.positionList->toPlainText().split('\n').size(), 23);
+  Start(false);
+  const int twelveFactorPixels = Memo("positionList")->font().pixelSize();
+  clock->display().transplutonian = true;
+  Redraw();
+  EXPECT_LT(Memo("positionList")->font().pixelSize(), twelveFactorPixels);
+  EXPECT_EQ(Memo("positionList")->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+  EXPECT_EQ(Memo("positionList")->toPlainText().split('\n').size(), 23);
 
-  f.display.transplutonian = false;
-  f.UpdateDial();
-  EXPECT_EQ(f.positionList->font().pixelSize(), twelveFactorPixels);
-  EXPECT_EQ(f.positionList->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
-  EXPECT_EQ(f.positionList->toPlainText().split('\n').size(), 13);
+  clock->display().transplutonian = false;
+  Redraw();
+  EXPECT_EQ(Memo("positionList")->font().pixelSize(), twelveFactorPixels);
+  EXPECT_EQ(Memo("positionList")->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+  EXPECT_EQ(Memo("positionList")->toPlainText().split('\n').size(), 13);
 }
 
 Picture DialOf(const SkyState& sky, const DisplayOptions& display) {
@@ -156,30 +173,31 @@ QImage WholeView(const Picture& dial) {
 // redraw shows and the clipboard holds the dial of the instant reached; the
 // list is rebuilt only when its text changes.
 TEST_F(ClockWindow, TicksShowAndHandOnTheCurrentDial) {
-  MainWindow& f = Start(true);
+  Start(true);
   int listRebuilds = 0;
-  QObject::connect(f.positionList, &QPlainTextEdit::textChanged, [&] { ++listRebuilds; });
-  f.UpdateDial();
+  QObject::connect(Memo("positionList"), &QPlainTextEdit::textChanged, [&] { ++listRebuilds; });
+  Redraw();
   EXPECT_EQ(listRebuilds, 0);
 
-  f.clockSettings.stepMode = StepMode::kMinutes;
+  clock->settings().stepMode = StepMode::kMinutes;
   for (const double minutes : {1.0, 1.0 / 60, 7.0, 1440.0}) {
-    f.clockSettings.intervalMinutes = minutes;
+    clock->settings().intervalMinutes = minutes;
     for (int tick = 0; tick < 12; ++tick) {
       Tick();
-      ASSERT_EQ(f.dialView->image(), WholeView(DialOf(sky, f.display)))
+      ASSERT_EQ(Get<DialView>("dialView")->image(), WholeView(DialOf(sky(), clock->display())))
           << minutes << " min, tick " << tick;
     }
   }
   EXPECT_GT(listRebuilds, 0);
   QStringList lines;
-  for (const std::string& line : PositionListLines(sky, f.display)) lines << FromWindows1252(line);
-  EXPECT_EQ(f.positionList->toPlainText(), lines.join('\n'));
-  EXPECT_EQ(f.positionList->document()->availableUndoSteps(), 0);  // nothing piles up
+  for (const std::string& line : PositionListLines(sky(), clock->display()))
+    lines << FromWindows1252(line);
+  EXPECT_EQ(Memo("positionList")->toPlainText(), lines.join('\n'));
+  EXPECT_EQ(Memo("positionList")->document()->availableUndoSteps(), 0);  // nothing piles up
 
   const auto* pasted = dynamic_cast<const PictureMimeData*>(QApplication::clipboard()->mimeData());
   ASSERT_NE(pasted, nullptr);
-  EXPECT_EQ(pasted->picture(), DialOf(sky, f.display));
+  EXPECT_EQ(pasted->picture(), DialOf(sky(), clock->display()));
 }
 
 TEST_F(ClockWindow, MissingSymbolFontIsReportedOnceAndDrawsFallbacks) {
@@ -191,7 +209,7 @@ TEST_F(ClockWindow, MissingSymbolFontIsReportedOnceAndDrawsFallbacks) {
   EXPECT_TRUE(text.startsWith("Die Datei  " + kSymbolFontFile + "  fehlt")) << text.toStdString();
   EXPECT_TRUE(text.contains("~/.local/share/fonts"));
   EXPECT_EQ(text.count('\r'), 13);
-  EXPECT_FALSE(form->display.symbolFontPresent);
+  EXPECT_FALSE(clock->display().symbolFontPresent);
 }
 
 TEST_F(ClockWindow, StartWithStateFileTakesOnlyThePlace) {
@@ -199,10 +217,10 @@ TEST_F(ClockWindow, StartWithStateFileTakesOnlyThePlace) {
       "07.12.2026\r\n14:05:09\r\n-008\xB0"
       "30'\r\n+47\xB0"
       "15'\r\n");
-  MainWindow& f = Start();
-  EXPECT_EQ(f.placeLabel->text(), "008°30' W, 47°15' N");
-  EXPECT_EQ(f.dateLabel->text(), "Di, 08.12.2026");
-  EXPECT_TRUE(f.lastInstantButton->isEnabled());
+  Start();
+  EXPECT_EQ(Label("placeLabel")->text(), "008°30' W, 47°15' N");
+  EXPECT_EQ(Label("dateLabel")->text(), "Di, 08.12.2026");
+  EXPECT_TRUE(Button("lastInstantButton")->isEnabled());
 }
 
 TEST_F(ClockWindow, CloseWritesTheStateFileAndReloadRestoresIt) {
@@ -211,7 +229,7 @@ TEST_F(ClockWindow, CloseWritesTheStateFileAndReloadRestoresIt) {
       "30'\r\n+47\xB0"
       "15'\r\n");
   MainWindow& f = Start();
-  SetInstant(sky, 7, 12, 2026, 14 + 5 / 60.0 + 9 / 3600.0);
+  SetInstant(sky(), 7, 12, 2026, 14 + 5 / 60.0 + 9 / 3600.0);
   ASSERT_TRUE(f.close());
   std::ifstream file(directory.path() / "ALT.DAT", std::ios::binary);
   const std::string written((std::istreambuf_iterator<char>(file)), {});
@@ -220,15 +238,15 @@ TEST_F(ClockWindow, CloseWritesTheStateFileAndReloadRestoresIt) {
             "30'\r\n+47\xB0"
             "15'\r\n");
 
-  SetInstant(sky, 1, 1, 2001, 3);
-  f.lastInstantButton->click();
-  EXPECT_EQ(sky.dateText, "07.12.2026");
-  EXPECT_EQ(f.timeLabel->text(), "14:05:09 WZ/GMT");
-  EXPECT_NEAR(sky.longitude, -8.5001, 1e-12);
-  EXPECT_NEAR(sky.latitude, 47.2501, 1e-12);
-  EXPECT_EQ(f.placeLabel->text(), "008°30' W, 47°15' N");
-  EXPECT_FALSE(f.tickTimer->isActive()) << "the slider already stood at 21";
-  EXPECT_TRUE(f.enlargeButton->isEnabled());
+  SetInstant(sky(), 1, 1, 2001, 3);
+  Button("lastInstantButton")->click();
+  EXPECT_EQ(sky().dateText, "07.12.2026");
+  EXPECT_EQ(Label("timeLabel")->text(), "14:05:09 WZ/GMT");
+  EXPECT_NEAR(sky().longitude, -8.5001, 1e-12);
+  EXPECT_NEAR(sky().latitude, 47.2501, 1e-12);
+  EXPECT_EQ(Label("placeLabel")->text(), "008°30' W, 47°15' N");
+  EXPECT_FALSE(Timer()->isActive()) << "the slider already stood at 21";
+  EXPECT_TRUE(Button("enlargeButton")->isEnabled());
 }
 
 TEST_F(ClockWindow, ReloadOfADeletedStateFileReportsAndKeepsTheInstant) {
@@ -236,17 +254,17 @@ TEST_F(ClockWindow, ReloadOfADeletedStateFileReportsAndKeepsTheInstant) {
       "01.01.2000\r\n00:00:00\r\n+010\xB0"
       "00'\r\n+50\xB0"
       "00'\r\n");
-  MainWindow& f = Start();
+  Start();
   messages.Clear();
   std::filesystem::remove(directory.path() / "ALT.DAT");
-  const SkyState before = sky;
-  f.lastInstantButton->click();
+  const SkyState before = sky();
+  Button("lastInstantButton")->click();
   ASSERT_EQ(messages.shown().size(), 1u);
   EXPECT_EQ(messages.shown()[0].kind, MessageKind::kError);
   EXPECT_TRUE(messages.shown()[0].text.contains("ALT.DAT"));
-  EXPECT_EQ(sky.dateText, before.dateText);
-  EXPECT_EQ(sky.longitude, before.longitude);
-  EXPECT_FALSE(f.tickTimer->isActive());
+  EXPECT_EQ(sky().dateText, before.dateText);
+  EXPECT_EQ(sky().longitude, before.longitude);
+  EXPECT_FALSE(Timer()->isActive());
 }
 
 TEST_F(ClockWindow, AFailedWriteAtCloseKeepsTheWindowOpenUnlessTheUserEndsWithoutSaving) {
@@ -280,105 +298,105 @@ TEST_F(ClockWindow, TheUserMayEndWithoutSavingWhenTheStateCannotBeWritten) {
 // at both ends of the clock's calendar: it runs back past 1600 but halts
 // rather than leave the years 1 to 9999.
 TEST_F(ClockWindow, EveryStepModeHaltsAtTheEndsOfTheCalendar) {
-  MainWindow& f = Start(true);
+  Start(true);
   for (const StepMode mode : {StepMode::kRealTime, StepMode::kMinutes, StepMode::kDay,
                               StepMode::kWeek, StepMode::kMonth, StepMode::kYear}) {
     for (const int rate : {20, -20, 1, -1}) {
-      f.clockSettings.stepMode = mode;
-      f.clockSettings.intervalMinutes = 1440;
-      f.rateSlider->setValue(SliderPositionFromRate(rate));
+      clock->settings().stepMode = mode;
+      clock->settings().intervalMinutes = 1440;
+      Slider()->setValue(SliderPositionFromRate(rate));
       messages.Clear();
 
       if (rate > 0) {
-        SetInstant(sky, 31, 12, 9999, 23 + 59 / 60.0 + 59 / 3600.0);
+        SetInstant(sky(), 31, 12, 9999, 23 + 59 / 60.0 + 59 / 3600.0);
       } else {
-        SetInstant(sky, 1, 1, 1600, 0);
+        SetInstant(sky(), 1, 1, 1600, 0);
         Tick();
-        EXPECT_EQ(sky.year, 1599);
-        EXPECT_TRUE(f.tickTimer->isActive());
-        SetInstant(sky, 1, 1, 1, 0);
+        EXPECT_EQ(sky().year, 1599);
+        EXPECT_TRUE(Timer()->isActive());
+        SetInstant(sky(), 1, 1, 1, 0);
       }
-      const std::string endDate = sky.dateText;
-      const double endHours = sky.hours;
+      const std::string endDate = sky().dateText;
+      const double endHours = sky().hours;
       Tick();
-      EXPECT_EQ(sky.dateText, endDate);
-      EXPECT_EQ(sky.hours, endHours);
-      EXPECT_FALSE(f.tickTimer->isActive());
-      EXPECT_EQ(f.haltButton->text(), "&Weiter");
+      EXPECT_EQ(sky().dateText, endDate);
+      EXPECT_EQ(sky().hours, endHours);
+      EXPECT_FALSE(Timer()->isActive());
+      EXPECT_EQ(Button("haltButton")->text(), "&Weiter");
       ASSERT_EQ(messages.shown().size(), 1u);
       EXPECT_TRUE(messages.shown()[0].text.contains("9999"));
-      for (const double longitude : sky.longitudes) EXPECT_TRUE(std::isfinite(longitude));
-      EXPECT_EQ(f.positionList->toPlainText().count('\n'), 22);
+      for (const double longitude : sky().longitudes) EXPECT_TRUE(std::isfinite(longitude));
+      EXPECT_EQ(Memo("positionList")->toPlainText().count('\n'), 22);
     }
   }
 }
 
 TEST_F(ClockWindow, TicksCarryTheDateForwardsAndBackwards) {
-  MainWindow& f = Start();
-  SetInstant(sky, 31, 12, 2026, 23 + 59 / 60.0 + 59 / 3600.0);
-  f.haltButton->click();  // halt
-  f.haltButton->click();  // continue: the pacer counts from now
+  Start();
+  SetInstant(sky(), 31, 12, 2026, 23 + 59 / 60.0 + 59 / 3600.0);
+  Button("haltButton")->click();  // halt
+  Button("haltButton")->click();  // continue: the pacer counts from now
   Tick();
-  EXPECT_EQ(f.dateLabel->text(), "Fr, 01.01.2027");
-  EXPECT_EQ(f.timeLabel->text(), "00:00:00 WZ/GMT");
+  EXPECT_EQ(Label("dateLabel")->text(), "Fr, 01.01.2027");
+  EXPECT_EQ(Label("timeLabel")->text(), "00:00:00 WZ/GMT");
 
-  f.rateSlider->setValue(19);  // one tick per second backwards
+  Slider()->setValue(19);  // one tick per second backwards
   Tick();
-  EXPECT_EQ(f.dateLabel->text(), "Do, 31.12.2026");
-  EXPECT_EQ(f.timeLabel->text(), "23:59:59 WZ/GMT");
+  EXPECT_EQ(Label("dateLabel")->text(), "Do, 31.12.2026");
+  EXPECT_EQ(Label("timeLabel")->text(), "23:59:59 WZ/GMT");
 }
 
 TEST_F(ClockWindow, SliderSetsRateIntervalAndDirection) {
-  MainWindow& f = Start();
-  f.rateSlider->setValue(0);
-  EXPECT_EQ(f.clockSettings.ticksPerSecond, -20);
-  EXPECT_EQ(f.tickTimer->interval(), 47);
-  EXPECT_EQ(f.rateLabel->text(), "-20");
-  EXPECT_EQ(f.speedLabel->text(), "Takte/Sek:20");
-  EXPECT_TRUE(f.tickTimer->isActive());
-  EXPECT_FALSE(f.riseButton->isEnabled());
+  Start();
+  Slider()->setValue(0);
+  EXPECT_EQ(clock->settings().ticksPerSecond, -20);
+  EXPECT_EQ(Timer()->interval(), 47);
+  EXPECT_EQ(Label("rateLabel")->text(), "-20");
+  EXPECT_EQ(Label("speedLabel")->text(), "Takte/Sek:20");
+  EXPECT_TRUE(Timer()->isActive());
+  EXPECT_FALSE(Button("riseButton")->isEnabled());
 
-  f.rateSlider->setValue(20);
-  EXPECT_FALSE(f.tickTimer->isActive());
-  EXPECT_EQ(f.statusLabel->text(), " Diagramm steht ");
-  EXPECT_TRUE(f.riseButton->isEnabled());
+  Slider()->setValue(20);
+  EXPECT_FALSE(Timer()->isActive());
+  EXPECT_EQ(Label("statusLabel")->text(), " Diagramm steht ");
+  EXPECT_TRUE(Button("riseButton")->isEnabled());
 
-  f.haltButton->click();  // "Weiter" at rate 0 starts at one tick forward
-  EXPECT_EQ(f.rateSlider->value(), 21);
-  EXPECT_EQ(f.clockSettings.ticksPerSecond, 1);
-  EXPECT_EQ(f.tickTimer->interval(), 955);
-  EXPECT_TRUE(f.tickTimer->isActive());
-  EXPECT_EQ(f.haltButton->text(), "&Halt");
+  Button("haltButton")->click();  // "Weiter" at rate 0 starts at one tick forward
+  EXPECT_EQ(Slider()->value(), 21);
+  EXPECT_EQ(clock->settings().ticksPerSecond, 1);
+  EXPECT_EQ(Timer()->interval(), 955);
+  EXPECT_TRUE(Timer()->isActive());
+  EXPECT_EQ(Button("haltButton")->text(), "&Halt");
 }
 
 TEST_F(ClockWindow, RealTimeRestartsTheClockOnlyWhenTheSliderMoves) {
-  MainWindow& f = Start();
-  f.rateSlider->setValue(25);
-  clock.Set(UtcTime(2027, 3, 1, 12, 0, 0));
-  f.realTimeButton->click();
-  EXPECT_EQ(f.dateLabel->text(), "Mo, 01.03.2027");
-  EXPECT_EQ(f.rateSlider->value(), 21);
-  EXPECT_TRUE(f.tickTimer->isActive());
-  EXPECT_EQ(f.tickTimer->interval(), 955);
+  Start();
+  Slider()->setValue(25);
+  systemClock.Set(UtcTime(2027, 3, 1, 12, 0, 0));
+  Button("realTimeButton")->click();
+  EXPECT_EQ(Label("dateLabel")->text(), "Mo, 01.03.2027");
+  EXPECT_EQ(Slider()->value(), 21);
+  EXPECT_TRUE(Timer()->isActive());
+  EXPECT_EQ(Timer()->interval(), 955);
 
-  f.realTimeButton->click();
-  EXPECT_FALSE(f.tickTimer->isActive()) << "the slider stood at 21 already";
-  EXPECT_TRUE(f.enlargeButton->isEnabled());
+  Button("realTimeButton")->click();
+  EXPECT_FALSE(Timer()->isActive()) << "the slider stood at 21 already";
+  EXPECT_TRUE(Button("enlargeButton")->isEnabled());
 }
 
 TEST_F(ClockWindow, SourcePanelHaltsTheClockAndHidingItLeavesItHalted) {
-  MainWindow& f = Start();
-  f.sourceButton->click();
-  EXPECT_FALSE(f.sourcePanel->isHidden());
-  EXPECT_FALSE(f.tickTimer->isActive());
-  EXPECT_TRUE(f.sourceButton->isEnabled());
-  EXPECT_FALSE(f.haltButton->isEnabled());
-  EXPECT_FALSE(f.enlargeButton->isEnabled());
-  f.sourceButton->click();
-  EXPECT_TRUE(f.sourcePanel->isHidden());
-  EXPECT_FALSE(f.tickTimer->isActive());
-  EXPECT_TRUE(f.enlargeButton->isEnabled());
-  EXPECT_TRUE(f.haltButton->isEnabled());
+  Start();
+  Button("sourceButton")->click();
+  EXPECT_FALSE(Get<QWidget>("sourcePanel")->isHidden());
+  EXPECT_FALSE(Timer()->isActive());
+  EXPECT_TRUE(Button("sourceButton")->isEnabled());
+  EXPECT_FALSE(Button("haltButton")->isEnabled());
+  EXPECT_FALSE(Button("enlargeButton")->isEnabled());
+  Button("sourceButton")->click();
+  EXPECT_TRUE(Get<QWidget>("sourcePanel")->isHidden());
+  EXPECT_FALSE(Timer()->isActive());
+  EXPECT_TRUE(Button("enlargeButton")->isEnabled());
+  EXPECT_TRUE(Button("haltButton")->isEnabled());
 }
 
 TEST_F(ClockWindow, EscapeHidesTheSourcePanelAsItsButtonDoes) {
@@ -386,28 +404,28 @@ TEST_F(ClockWindow, EscapeHidesTheSourcePanelAsItsButtonDoes) {
   f.show();
   f.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
-  QTest::mouseClick(f.sourceButton, Qt::LeftButton);
-  ASSERT_FALSE(f.sourcePanel->isHidden());
-  QTest::mouseClick(f.sourceText->viewport(), Qt::LeftButton);
+  QTest::mouseClick(Button("sourceButton"), Qt::LeftButton);
+  ASSERT_FALSE(Get<QWidget>("sourcePanel")->isHidden());
+  QTest::mouseClick(Memo("sourceText")->viewport(), Qt::LeftButton);
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-  EXPECT_TRUE(f.sourcePanel->isHidden());
-  EXPECT_FALSE(f.tickTimer->isActive());
-  EXPECT_TRUE(f.enlargeButton->isEnabled());
-  EXPECT_TRUE(f.haltButton->isEnabled());
-  QTest::keyClick(f.sourceButton, Qt::Key_Escape);
-  EXPECT_TRUE(f.sourcePanel->isHidden()) << "ESC does not show the panel";
+  EXPECT_TRUE(Get<QWidget>("sourcePanel")->isHidden());
+  EXPECT_FALSE(Timer()->isActive());
+  EXPECT_TRUE(Button("enlargeButton")->isEnabled());
+  EXPECT_TRUE(Button("haltButton")->isEnabled());
+  QTest::keyClick(Button("sourceButton"), Qt::Key_Escape);
+  EXPECT_TRUE(Get<QWidget>("sourcePanel")->isHidden()) << "ESC does not show the panel";
 }
 
 TEST_F(ClockWindow, LegendButtonTogglesTheLegendOfTheFactorSet) {
-  MainWindow& f = Start(false);
-  f.legendButton->click();
-  EXPECT_FALSE(f.twelveFactorGlyphs->isHidden());
-  EXPECT_FALSE(f.twelveFactorNames->isHidden());
-  EXPECT_TRUE(f.allFactorGlyphs->isHidden());
-  EXPECT_EQ(f.twelveFactorNames->toPlainText().split('\n').size(), 12);
-  f.legendButton->click();
-  EXPECT_TRUE(f.twelveFactorGlyphs->isHidden());
-  EXPECT_EQ(f.allFactorNames->toPlainText().split('\n')[1], "Widder   ");
+  Start(false);
+  Button("legendButton")->click();
+  EXPECT_FALSE(Memo("twelveFactorGlyphs")->isHidden());
+  EXPECT_FALSE(Memo("twelveFactorNames")->isHidden());
+  EXPECT_TRUE(Memo("allFactorGlyphs")->isHidden());
+  EXPECT_EQ(Memo("twelveFactorNames")->toPlainText().split('\n').size(), 12);
+  Button("legendButton")->click();
+  EXPECT_TRUE(Memo("twelveFactorGlyphs")->isHidden());
+  EXPECT_EQ(Memo("allFactorNames")->toPlainText().split('\n')[1], "Widder   ");
 }
 
 // Every line of both legends lies whole inside its memo's visible area in
@@ -420,9 +438,9 @@ TEST_F(ClockWindow, LegendsShowEveryLineWhole) {
     MainWindow& f = Start(allFactors);
     f.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
-    f.legendButton->click();
-    QPlainTextEdit* glyphs = allFactors ? f.allFactorGlyphs : f.twelveFactorGlyphs;
-    QPlainTextEdit* names = allFactors ? f.allFactorNames : f.twelveFactorNames;
+    Button("legendButton")->click();
+    QPlainTextEdit* glyphs = allFactors ? Memo("allFactorGlyphs") : Memo("twelveFactorGlyphs");
+    QPlainTextEdit* names = allFactors ? Memo("allFactorNames") : Memo("twelveFactorNames");
     ASSERT_TRUE(names->isVisible());
     QStringList shown;
     for (int line = 0; line < names->document()->blockCount(); ++line) {
@@ -445,16 +463,36 @@ TEST_F(ClockWindow, LegendsShowEveryLineWhole) {
   }
 }
 
+// The time is green at Greenwich and west of it, maroon east of it.
 TEST_F(ClockWindow, TimeColourShowsGreenwichAndWest) {
-  MainWindow& f = Start();
-  const auto colourAt = [&](double longitude) {
-    sky.longitude = longitude;
-    f.ShowInstant();
-    return f.timeLabel->palette().color(QPalette::WindowText);
+  const auto timeColour = [this] {
+    return Label("timeLabel")->palette().color(QPalette::WindowText);
   };
-  EXPECT_EQ(colourAt(0.0001), QColor(0, 128, 0));
-  EXPECT_EQ(colourAt(1 / 60.0 + 0.0001), QColor(128, 0, 0));
-  EXPECT_EQ(colourAt(-8.5001), QColor(0, 128, 0));
+  Start();  // at 10 degrees east
+  EXPECT_EQ(timeColour(), QColor(128, 0, 0));
+  WriteStateFile(
+      "01.01.2000\r\n00:00:00\r\n-008\xB0"
+      "30'\r\n+47\xB0"
+      "15'\r\n");
+  Start();
+  EXPECT_EQ(timeColour(), QColor(0, 128, 0));
+}
+
+// Moving the slider hides the source panel but leaves the buttons held back;
+// the source button stays usable to give them back.
+TEST_F(ClockWindow, TheSliderHidesTheSourcePanelAndItsButtonStaysUsable) {
+  Start();
+  Button("sourceButton")->click();
+  Slider()->setValue(25);
+  EXPECT_TRUE(Get<QWidget>("sourcePanel")->isHidden());
+  EXPECT_TRUE(Timer()->isActive());
+  EXPECT_FALSE(Button("haltButton")->isEnabled());
+  ASSERT_TRUE(Button("sourceButton")->isEnabled());
+  Button("sourceButton")->click();  // shows the panel again, halting the clock
+  Button("sourceButton")->click();
+  EXPECT_TRUE(Get<QWidget>("sourcePanel")->isHidden());
+  EXPECT_TRUE(Button("haltButton")->isEnabled());
+  EXPECT_FALSE(Timer()->isActive());
 }
 
 TEST_F(ClockWindow, AcceleratorKeysPressTheirButtons) {
@@ -467,10 +505,10 @@ TEST_F(ClockWindow, AcceleratorKeysPressTheirButtons) {
     QTest::keyClick(f.windowHandle(), key, Qt::AltModifier);
     return QTest::qWaitFor(done, 2000);
   };
-  EXPECT_TRUE(press(Qt::Key_H, [&] { return !f.tickTimer->isActive(); })) << "Alt+H halts";
-  EXPECT_EQ(f.haltButton->text(), "&Weiter");
-  EXPECT_TRUE(press(Qt::Key_W, [&] { return f.tickTimer->isActive(); })) << "Alt+W continues";
-  EXPECT_TRUE(press(Qt::Key_N, [&] { return !f.twelveFactorGlyphs->isHidden(); }))
+  EXPECT_TRUE(press(Qt::Key_H, [&] { return !Timer()->isActive(); })) << "Alt+H halts";
+  EXPECT_EQ(Button("haltButton")->text(), "&Weiter");
+  EXPECT_TRUE(press(Qt::Key_W, [&] { return Timer()->isActive(); })) << "Alt+W continues";
+  EXPECT_TRUE(press(Qt::Key_N, [&] { return !Memo("twelveFactorGlyphs")->isHidden(); }))
       << "Alt+N shows the legend";
   f.hide();
 }

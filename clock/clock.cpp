@@ -1,0 +1,181 @@
+#include "clock/clock.h"
+
+#include "clock/clock_step.h"
+#include "clock/clock_tick.h"
+#include "clock/state_file.h"
+#include "engine/calendar.h"
+#include "engine/sky.h"
+#include "engine/state_texts.h"
+#include "engine/text_forms.h"
+
+namespace sternwerk {
+namespace {
+
+constexpr const char* kCalendarEnd =
+    "Die Uhr hält an: Ihr Kalender reicht vom Jahr 0001 bis zum Jahr 9999.";
+// Longitudes below this count as Greenwich or west of it.
+constexpr double kGreenwichBound = 0.0002;
+
+}  // namespace
+
+Clock::Clock(const SystemClock& systemClock, std::filesystem::path workingDirectory)
+    : systemClock_(systemClock),
+      workingDirectory_(std::move(workingDirectory)),
+      pacer_(systemClock),
+      timerInterval_(kStartTimerInterval) {}
+
+int Clock::sliderPosition() const {
+  return SliderPositionFromRate(settings_.ticksPerSecond);
+}
+
+std::string Clock::DateLine() const {
+  return WeekdayName(sky_.year, sky_.month, sky_.day) + ", " + sky_.dateText;
+}
+
+std::string Clock::TimeLine() const {
+  return FormatHours(sky_.hours) + " WZ/GMT";
+}
+
+std::string Clock::IntervalLine() const {
+  return IntervalText(settings_);
+}
+
+std::string Clock::SpeedLine() const {
+  return SpeedText(settings_.ticksPerSecond);
+}
+
+std::string Clock::RateLine() const {
+  return std::to_string(settings_.ticksPerSecond);
+}
+
+bool Clock::AtOrWestOfGreenwich() const {
+  return sky_.longitude < kGreenwichBound;
+}
+
+void Clock::PrepareStart(ComputationMode mode) {
+  display_.transplutonian = false;
+  computation_ = mode;
+  stateFileRead_ = ReadStartupPlace(workingDirectory_, sky_).ok();
+  SetInstantFromClock(sky_, systemClock_);
+  if (!stateFileRead_) SetDefaultPlace(sky_);
+  TakePlaceLineFromSky();
+  SetStepDefaults(settings_);
+  EnableButtonGroups(false);
+  running_ = false;
+}
+
+void Clock::StartRunning() {
+  timerInterval_ = kStartTimerInterval;
+  Run();
+  ClearSearchResult();
+}
+
+void Clock::FinishStart(bool transplutonian) {
+  display_.transplutonian = transplutonian;
+  controlsEnabled_ = true;
+}
+
+void Clock::Recompute() {
+  display_.computation = ComputeSky(sky_, computation_);
+}
+
+Status Clock::Tick() {
+  if (!StepTick(sky_, settings_, pacer_)) {
+    Halt();
+    return Status::Failure(kCalendarEnd);
+  }
+  ClearSearchResult();
+  return Status::Success();
+}
+
+void Clock::ChangeRate(int sliderPosition) {
+  settings_.ticksPerSecond = RateFromSliderPosition(sliderPosition);
+  if (settings_.ticksPerSecond == 0) {
+    Halt();
+  } else {
+    Run();
+    timerInterval_ = TimerInterval(settings_.ticksPerSecond);
+  }
+  ClearSearchResult();
+}
+
+void Clock::HaltOrContinue() {
+  if (running_) {
+    Halt();
+  } else {
+    Run();
+    if (settings_.ticksPerSecond == 0) ChangeRate(SliderPositionFromRate(1));
+  }
+  ClearSearchResult();
+}
+
+void Clock::GoToRealTime() {
+  Halt();
+  ClearSearchResult();
+  SetInstantFromClock(sky_, systemClock_);
+  ApplyStepDefaults();
+}
+
+Status Clock::ReloadLastInstant() {
+  Halt();
+  const Status read = ReadStateFile(workingDirectory_, sky_);
+  if (!read.ok()) return read;
+  ApplyStepDefaults();
+  SetInstantFromTexts(sky_);
+  SetPlaceFromTexts(sky_);
+  placeLine_ = PlaceLabelFromTexts(sky_);
+  ClearSearchResult();
+  return read;
+}
+
+Status Clock::SaveState() {
+  return WriteStateFile(workingDirectory_, sky_);
+}
+
+void Clock::BeginSetting() {
+  EnableButtonGroups(false);
+  running_ = false;
+  ClearSearchResult();
+}
+
+void Clock::EndSetting() {
+  if (settings_.ticksPerSecond == 0) ChangeRate(SliderPositionFromRate(1));
+  EnableButtonGroups(true);
+}
+
+void Clock::TakePlaceLineFromSky() {
+  placeLine_ = FormatPlace(sky_.longitude, sky_.latitude, sky_.isWest, sky_.isSouth);
+}
+
+void Clock::BeginPause() {
+  EnableButtonGroups(false);
+  running_ = false;
+}
+
+void Clock::EnableButtonGroups(bool on) {
+  controlsEnabled_ = on;
+  searchesEnabled_ = on;
+}
+
+// Halting enables the halted-state group, running disables it; only the
+// setting and pausing windows halt with every button held back.
+void Clock::Halt() {
+  running_ = false;
+  searchesEnabled_ = true;
+}
+
+void Clock::Run() {
+  running_ = true;
+  searchesEnabled_ = false;
+  pacer_.Restart();
+}
+
+// The step defaults move the rate to one tick forward; a rate that changes
+// by it takes effect as the slider's would.
+void Clock::ApplyStepDefaults() {
+  const int rateBefore = settings_.ticksPerSecond;
+  SetStepDefaults(settings_);
+  if (rateBefore != settings_.ticksPerSecond) ChangeRate(sliderPosition());
+}
+
+}  // namespace sternwerk

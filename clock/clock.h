@@ -1,0 +1,142 @@
+// The planetarium clock without its window: it owns the sky, how the clock
+// runs, what the drawings show and the search, and does what the clock
+// window's buttons ask for. The window shows what it reports: whether it
+// runs and at which timer interval, the lines of the instant panel, the
+// search result and which of the two button groups may be used.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "base/outcome.h"
+#include "charts/display_options.h"
+#include "clock/clock_settings.h"
+#include "clock/real_time_pacer.h"
+#include "clock/search_state.h"
+#include "clock/system_clock.h"
+#include "engine/computation_mode.h"
+#include "engine/event_search.h"
+#include "engine/sky_state.h"
+
+namespace sternwerk {
+
+class Clock {
+ public:
+  // Reads the time from `systemClock`, which must outlive the clock, and
+  // keeps ALT.DAT in `workingDirectory`.
+  Clock(const SystemClock& systemClock, std::filesystem::path workingDirectory);
+
+  // What the clock owns; the other windows are handed these.
+  SkyState& sky() { return sky_; }
+  const SkyState& sky() const { return sky_; }
+  ClockSettings& settings() { return settings_; }
+  DisplayOptions& display() { return display_; }
+  const DisplayOptions& display() const { return display_; }
+  SearchState& search() { return search_; }
+  const SearchState& search() const { return search_; }
+  ComputationMode computation() const { return computation_; }
+
+  // Whether the clock runs, and the timer interval of its ticks in ms.
+  bool running() const { return running_; }
+  int timerInterval() const { return timerInterval_; }
+  // The speed slider's position for the rate.
+  int sliderPosition() const;
+  // The general buttons, and the group usable while the clock stands
+  // (searches and the enlarged chart); "Alt-Datum/Zeit" belongs to the
+  // general group once ALT.DAT was read at start.
+  bool controlsEnabled() const { return controlsEnabled_; }
+  bool searchesEnabled() const { return searchesEnabled_; }
+  bool lastInstantEnabled() const { return controlsEnabled_ && stateFileRead_; }
+
+  // The instant panel's lines (Windows-1252): "Di, 08.12.2026",
+  // "09:30:15 WZ/GMT", the place, the interval, the speed and the rate.
+  std::string DateLine() const;
+  std::string TimeLine() const;
+  const std::string& PlaceLine() const { return placeLine_; }
+  std::string IntervalLine() const;
+  std::string SpeedLine() const;
+  std::string RateLine() const;
+  // The time is shown in one colour at Greenwich and west of it, in another
+  // east of it.
+  bool AtOrWestOfGreenwich() const;
+
+  // The start-up, in three steps. First the clock stands, both button groups
+  // disabled, at the system clock's present with the place of ALT.DAT (the
+  // default place without it), the step defaults and the computation `mode`;
+  // the twelve factors are shown.
+  void PrepareStart(ComputationMode mode);
+  // Then it runs at the first timer interval.
+  void StartRunning();
+  // Last, the factor set is chosen and the general group enabled.
+  void FinishStart(bool transplutonian);
+
+  // Recomputes the sky in the chosen computation; what it used goes to the
+  // display options.
+  void Recompute();
+  // Chooses the computation of the next Recompute.
+  void ChooseComputation(ComputationMode mode) { computation_ = mode; }
+
+  // One tick of the timer. A step out of the clock's calendar halts the
+  // clock with the halted-state group enabled and fails with the message.
+  Status Tick();
+  // The slider's new position: rate 0 halts the clock and enables the
+  // halted-state group; any other rate runs it at that rate's interval and
+  // disables that group.
+  void ChangeRate(int sliderPosition);
+  // Halts a running clock (enabling the halted-state group), or runs a
+  // halted one (disabling it), at one tick per second when the rate was 0.
+  void HaltOrContinue();
+  // Halted, the halted-state group enabled, at the system clock's present
+  // with the step defaults; when that moves the rate, the clock runs.
+  void GoToRealTime();
+  // Halted with the halted-state group enabled; then the instant and the
+  // place of ALT.DAT with the step defaults. A file that cannot be read
+  // changes nothing more and is reported.
+  Status ReloadLastInstant();
+  // The state written at the end of a run: the instant and the place.
+  Status SaveState();
+
+  // Searches the event from the sky's date (see SearchEvent); a found event
+  // becomes the search result. Rise, set and culmination concern the chosen
+  // factor, the lunations the Moon.
+  SearchStatus Search(EventKind kind, const SearchProgress& progress);
+  int SearchedFactor(EventKind kind) const;
+
+  // A setting dialog (date/time/place, interval) opens: both button groups
+  // disabled, the clock halted, the search result gone.
+  void BeginSetting();
+  // It closed: at rate 0 the clock runs at one tick per second; both groups
+  // are enabled.
+  void EndSetting();
+  // The date/time/place dialog set the place: the place line follows it.
+  void TakePlaceLineFromSky();
+  // A window that halts the clock while it is open (the introduction, the
+  // source information): both groups disabled, then enabled again.
+  void BeginPause();
+  void EndPause() { EnableButtonGroups(true); }
+  // A window that leaves the clock as it is (the enlarged chart).
+  void EnableButtonGroups(bool on);
+
+ private:
+  void Halt();
+  void Run();
+  void ApplyStepDefaults();
+  void ClearSearchResult() { search_.resultText.clear(); }
+
+  const SystemClock& systemClock_;
+  std::filesystem::path workingDirectory_;
+  SkyState sky_;
+  ClockSettings settings_;
+  DisplayOptions display_;
+  SearchState search_;
+  ComputationMode computation_ = ComputationMode::kOwn;
+  RealTimePacer pacer_;
+  std::string placeLine_;
+  bool stateFileRead_ = false;
+  bool running_ = false;
+  int timerInterval_ = 0;
+  bool controlsEnabled_ = true;
+  bool searchesEnabled_ = true;
+};
+
+}  // namespace sternwerk

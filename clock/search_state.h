@@ -1,0 +1,16 @@
+// The clock's search as the user set it up and last ended it: the factor
+// chosen in the factor dialog, and the text the dial and the enlarged chart
+// show for the event found (Windows-1252; empty once the clock has moved).
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace sternwerk {
+
+struct SearchState {
+  std::uint8_t factor = 0;
+  std::string resultText;
+};
+
+}  // namespace sternwerk

@@ -1,0 +1,124 @@
+// The clock's searches and computations without a window: which factor is
+// searched, in which computation, what a found, missed or cancelled search
+// leaves, and the texts the window shows about it.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "clock/clock.h"
+#include "clock/search_texts.h"
+#include "engine/factors.h"
+#include "engine/sky.h"
+#include "tests/support/fake_system_clock.h"
+#include "tests/support/temporary_directory.h"
+
+namespace sternwerk {
+namespace {
+
+using testing::FakeSystemClock;
+using testing::TemporaryDirectory;
+using testing::UtcTime;
+
+class ClockSearch : public ::testing::Test {
+ protected:
+  // Started on 08.12.2026 09:30:15 at 10 E, 50 N and halted.
+  ClockSearch() {
+    clock.PrepareStart(ComputationMode::kOwn);
+    clock.StartRunning();
+    clock.FinishStart(false);
+    clock.Recompute();
+    clock.HaltOrContinue();
+  }
+
+  // What the engine's scan finds from the clock's sky.
+  SkyState Expected(EventKind kind, int factor, ComputationMode mode = ComputationMode::kOwn) {
+    SkyState copy = clock.sky();
+    EXPECT_EQ(SearchEvent(copy, kind, factor, {}, std::nullopt, mode), SearchStatus::kFound);
+    return copy;
+  }
+
+  void ExpectUnchanged(const SkyState& before) {
+    EXPECT_EQ(clock.sky().dateText, before.dateText);
+    EXPECT_EQ(clock.sky().hours, before.hours);
+    EXPECT_EQ(clock.sky().longitudes, before.longitudes);
+    EXPECT_TRUE(clock.search().resultText.empty());
+  }
+
+  TemporaryDirectory directory;
+  FakeSystemClock systemClock{UtcTime(2026, 12, 8, 9, 30, 15)};
+  Clock clock{systemClock, directory.path()};
+};
+
+TEST_F(ClockSearch, AFoundRiseOfTheChosenFactorIsTheResult) {
+  clock.search().factor = kSun;
+  const SkyState expected = Expected(EventKind::kRise, kSun);
+  int hoursReported = 0;
+  EXPECT_EQ(clock.Search(EventKind::kRise,
+                         [&](int) {
+                           ++hoursReported;
+                           return true;
+                         }),
+            SearchStatus::kFound);
+  EXPECT_GT(hoursReported, 0);
+  EXPECT_EQ(clock.sky().hours, expected.hours);
+  EXPECT_EQ(clock.search().resultText, " SO-Aufgang ");
+  EXPECT_FALSE(clock.running());
+}
+
+TEST_F(ClockSearch, LunationsConcernTheMoonWhateverFactorWasChosen) {
+  clock.search().factor = kSun;
+  EXPECT_EQ(clock.SearchedFactor(EventKind::kNewMoon), kMoon);
+  EXPECT_EQ(clock.SearchedFactor(EventKind::kCulmination), kSun);
+  const SkyState expected = Expected(EventKind::kFullMoon, kMoon);
+  EXPECT_EQ(clock.Search(EventKind::kFullMoon, {}), SearchStatus::kFound);
+  EXPECT_EQ(clock.sky().dateText, expected.dateText);
+  EXPECT_EQ(clock.sky().hours, expected.hours);
+  EXPECT_EQ(clock.search().resultText, " Vollmond ");
+}
+
+// At 80 degrees north the December Sun stays below the horizon.
+TEST_F(ClockSearch, NothingFoundOrCancelledLeavesSkyAndResultAlone) {
+  clock.sky().latitude = 80;
+  clock.Recompute();
+  clock.search().factor = kSun;
+  const SkyState before = clock.sky();
+  EXPECT_EQ(clock.Search(EventKind::kRise, {}), SearchStatus::kNotFound);
+  ExpectUnchanged(before);
+
+  EXPECT_EQ(clock.Search(EventKind::kNewMoon, [](int hour) { return hour < 3; }),
+            SearchStatus::kCancelled);
+  ExpectUnchanged(before);
+}
+
+TEST_F(ClockSearch, ThePreciseComputationFillsTheSkyAndDrivesTheSearch) {
+  SkyState precise = clock.sky();
+  const ComputationUsed used = ComputeSky(precise, ComputationMode::kPrecise);
+  clock.ChooseComputation(ComputationMode::kPrecise);
+  clock.Recompute();
+  EXPECT_EQ(clock.display().computation, used);
+  EXPECT_NE(clock.display().computation, ComputationUsed::kOwn);
+  EXPECT_EQ(clock.sky().longitudes, precise.longitudes);
+
+  clock.search().factor = kMoon;
+  const SkyState expected = Expected(EventKind::kRise, kMoon, ComputationMode::kPrecise);
+  ASSERT_EQ(clock.Search(EventKind::kRise, {}), SearchStatus::kFound);
+  EXPECT_EQ(clock.sky().hours, expected.hours);
+
+  clock.ChooseComputation(ComputationMode::kOwn);
+  clock.Recompute();
+  EXPECT_EQ(clock.display().computation, ComputationUsed::kOwn);
+}
+
+// The banners and results are checked where the window shows them; the
+// message names the event and the days scanned.
+TEST(SearchTexts, TheMissedEventAndTheDaysScanned) {
+  EXPECT_EQ(SearchNotFoundText(EventKind::kRise, kSun),
+            "SO-Aufgang in den nächsten 31 Tagen nicht gefunden.\r\n"
+            "Datum und Zeit bleiben unverändert.");
+  EXPECT_EQ(SearchNotFoundText(EventKind::kFullMoon, kMoon),
+            "Vollmond in den nächsten 32 Tagen nicht gefunden.\r\n"
+            "Datum und Zeit bleiben unverändert.");
+}
+
+}  // namespace
+}  // namespace sternwerk

@@ -1,0 +1,320 @@
+// The clock without a window: what each of the clock window's actions does
+// to the sky, the rate, the run state and the button groups.
+#include "clock/clock.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "clock/clock_step.h"
+#include "engine/calendar.h"
+#include "tests/support/fake_system_clock.h"
+#include "tests/support/place_text.h"
+#include "tests/support/temporary_directory.h"
+
+namespace sternwerk {
+namespace {
+
+using testing::FakeSystemClock;
+using testing::PlaceText;
+using testing::TemporaryDirectory;
+using testing::UtcTime;
+
+const std::string kStateFile = "07.12.2026\r\n14:05:09\r\n" + PlaceText("-008", "30") + "\r\n" +
+                               PlaceText("+47", "15") + "\r\n";
+
+class ClockTest : public ::testing::Test {
+ protected:
+  // The start-up as the window runs it, the factor question answered.
+  void Start(bool transplutonian = false) {
+    clock.PrepareStart(ComputationMode::kOwn);
+    clock.StartRunning();
+    clock.FinishStart(transplutonian);
+  }
+
+  void WriteStateFile(const std::string& contents) {
+    std::ofstream(directory.path() / "ALT.DAT", std::ios::binary) << contents;
+  }
+
+  // A tick one second of system time after the last.
+  Status TickAfterOneSecond() {
+    systemClock.Advance(std::chrono::seconds(1));
+    return clock.Tick();
+  }
+
+  TemporaryDirectory directory;
+  FakeSystemClock systemClock{UtcTime(2026, 12, 8, 9, 30, 15)};
+  Clock clock{systemClock, directory.path()};
+  SkyState& sky = clock.sky();
+};
+
+TEST_F(ClockTest, StartUpWithoutStateFileRunsAtTheDefaultPlace) {
+  clock.PrepareStart(ComputationMode::kPrecise);
+  EXPECT_FALSE(clock.running());
+  EXPECT_FALSE(clock.controlsEnabled());
+  EXPECT_FALSE(clock.searchesEnabled());
+  EXPECT_EQ(clock.computation(), ComputationMode::kPrecise);
+  EXPECT_EQ(clock.DateLine(), "Di, 08.12.2026");
+  EXPECT_EQ(clock.TimeLine(), "09:30:15 WZ/GMT");
+  EXPECT_EQ(clock.PlaceLine(),
+            "010\xB0"
+            "00' E, 50\xB0"
+            "00' N");
+  EXPECT_EQ(clock.IntervalLine(), "Sek/Takt:1");
+  EXPECT_EQ(clock.SpeedLine(), "Takte/Sek:1");
+  EXPECT_EQ(clock.RateLine(), "1");
+  EXPECT_EQ(clock.sliderPosition(), 21);
+
+  clock.search().resultText = " SO-Aufgang ";
+  clock.StartRunning();
+  EXPECT_TRUE(clock.running());
+  EXPECT_EQ(clock.timerInterval(), kStartTimerInterval);
+  EXPECT_TRUE(clock.search().resultText.empty());
+  EXPECT_FALSE(clock.controlsEnabled()) << "not before the factor question";
+
+  clock.FinishStart(true);
+  EXPECT_TRUE(clock.display().transplutonian);
+  EXPECT_TRUE(clock.controlsEnabled());
+  EXPECT_FALSE(clock.searchesEnabled()) << "the halted-state group waits for a halt";
+  EXPECT_FALSE(clock.lastInstantEnabled()) << "no ALT.DAT was read";
+}
+
+TEST_F(ClockTest, StartUpTakesOnlyThePlaceOfTheStateFile) {
+  WriteStateFile(kStateFile);
+  clock.display().transplutonian = true;  // from an earlier start
+  Start();
+  EXPECT_FALSE(clock.display().transplutonian);
+  EXPECT_EQ(clock.PlaceLine(),
+            "008\xB0"
+            "30' W, 47\xB0"
+            "15' N");
+  EXPECT_EQ(sky.dateText, "08.12.2026");
+  EXPECT_TRUE(clock.lastInstantEnabled());
+  EXPECT_TRUE(clock.AtOrWestOfGreenwich());
+}
+
+TEST_F(ClockTest, TheTimeColourChangesJustEastOfGreenwich) {
+  Start();
+  EXPECT_FALSE(clock.AtOrWestOfGreenwich()) << "10 degrees east";
+  for (const auto& [longitude, west] :
+       {std::pair{0.0001, true}, {1 / 60.0 + 0.0001, false}, {-8.5001, true}}) {
+    sky.longitude = longitude;
+    EXPECT_EQ(clock.AtOrWestOfGreenwich(), west) << longitude;
+  }
+}
+
+// The tick follows the step mode and the rate's sign; the real-time clock
+// keeps pace with the system clock.
+TEST_F(ClockTest, TicksMoveTheInstantByStepModeAndRate) {
+  Start();
+  systemClock.Advance(std::chrono::seconds(3));
+  ASSERT_TRUE(clock.Tick().ok());
+  EXPECT_EQ(clock.TimeLine(), "09:30:18 WZ/GMT") << "three seconds passed";
+
+  clock.settings().stepMode = StepMode::kDay;
+  ASSERT_TRUE(TickAfterOneSecond().ok());
+  EXPECT_EQ(clock.DateLine(), "Mi, 09.12.2026");
+  EXPECT_EQ(clock.TimeLine(), "09:30:18 WZ/GMT");
+
+  clock.ChangeRate(SliderPositionFromRate(-5));
+  ASSERT_TRUE(TickAfterOneSecond().ok());
+  ASSERT_TRUE(TickAfterOneSecond().ok());
+  EXPECT_EQ(clock.DateLine(), "Mo, 07.12.2026");
+
+  clock.settings().stepMode = StepMode::kMinutes;
+  clock.settings().intervalMinutes = 90;
+  ASSERT_TRUE(TickAfterOneSecond().ok());
+  EXPECT_EQ(clock.TimeLine(), "08:00:18 WZ/GMT");
+  EXPECT_EQ(clock.IntervalLine(), "Min/Takt:90");
+}
+
+TEST_F(ClockTest, ATickClearsTheSearchResult) {
+  Start();
+  clock.search().resultText = " Vollmond ";
+  ASSERT_TRUE(TickAfterOneSecond().ok());
+  EXPECT_TRUE(clock.search().resultText.empty());
+}
+
+TEST_F(ClockTest, TheEndOfTheCalendarHaltsTheClockWithTheMessage) {
+  Start();
+  clock.settings().stepMode = StepMode::kDay;
+  SetInstant(sky, 31, 12, 9999, 12);
+  clock.search().resultText = " Neumond ";
+  const Status stepped = TickAfterOneSecond();
+  ASSERT_FALSE(stepped.ok());
+  EXPECT_EQ(stepped.error(),
+            "Die Uhr hält an: Ihr Kalender reicht vom Jahr 0001 bis zum Jahr 9999.");
+  EXPECT_EQ(sky.dateText, "31.12.9999");
+  EXPECT_FALSE(clock.running());
+  EXPECT_TRUE(clock.searchesEnabled());
+  EXPECT_EQ(clock.search().resultText, " Neumond ") << "the instant of the result stays";
+}
+
+TEST_F(ClockTest, TheSliderSetsRateIntervalAndRunState) {
+  Start();
+  clock.search().resultText = " Vollmond ";
+  clock.ChangeRate(0);
+  EXPECT_EQ(clock.settings().ticksPerSecond, -20);
+  EXPECT_EQ(clock.RateLine(), "-20");
+  EXPECT_EQ(clock.SpeedLine(), "Takte/Sek:20");
+  EXPECT_EQ(clock.timerInterval(), 47);
+  EXPECT_TRUE(clock.running());
+  EXPECT_FALSE(clock.searchesEnabled());
+  EXPECT_TRUE(clock.search().resultText.empty());
+
+  clock.ChangeRate(kHaltSliderPosition);
+  EXPECT_FALSE(clock.running());
+  EXPECT_TRUE(clock.searchesEnabled());
+  EXPECT_EQ(clock.timerInterval(), 47) << "rate 0 has no interval of its own";
+}
+
+TEST_F(ClockTest, HaltAndContinue) {
+  Start();
+  clock.HaltOrContinue();
+  EXPECT_FALSE(clock.running());
+  EXPECT_TRUE(clock.searchesEnabled());
+
+  // Continuing counts real time from the moment it continues.
+  systemClock.Advance(std::chrono::seconds(10));
+  clock.HaltOrContinue();
+  EXPECT_TRUE(clock.running());
+  EXPECT_FALSE(clock.searchesEnabled());
+  EXPECT_EQ(clock.timerInterval(), kStartTimerInterval);
+  ASSERT_TRUE(TickAfterOneSecond().ok());
+  EXPECT_EQ(clock.TimeLine(), "09:30:16 WZ/GMT");
+}
+
+TEST_F(ClockTest, ContinuingAtRateZeroRunsOneTickForward) {
+  Start();
+  clock.ChangeRate(kHaltSliderPosition);
+  clock.HaltOrContinue();
+  EXPECT_TRUE(clock.running());
+  EXPECT_EQ(clock.settings().ticksPerSecond, 1);
+  EXPECT_EQ(clock.sliderPosition(), 21);
+  EXPECT_EQ(clock.timerInterval(), 955);
+}
+
+TEST_F(ClockTest, RealTimeTakesTheSystemClockAndRunsOnlyWhenTheRateMoves) {
+  Start();
+  clock.settings().stepMode = StepMode::kWeek;
+  clock.ChangeRate(SliderPositionFromRate(5));
+  systemClock.Set(UtcTime(2027, 3, 1, 12, 0, 0));
+  clock.GoToRealTime();
+  EXPECT_EQ(clock.DateLine(), "Mo, 01.03.2027");
+  EXPECT_EQ(clock.TimeLine(), "12:00:00 WZ/GMT");
+  EXPECT_EQ(clock.settings().stepMode, StepMode::kRealTime);
+  EXPECT_EQ(clock.sliderPosition(), 21);
+  EXPECT_TRUE(clock.running());
+  EXPECT_EQ(clock.timerInterval(), 955);
+
+  clock.GoToRealTime();
+  EXPECT_FALSE(clock.running()) << "the rate stood at 1 already";
+  EXPECT_TRUE(clock.searchesEnabled());
+}
+
+TEST_F(ClockTest, ReloadTakesInstantAndPlaceOfTheStateFile) {
+  WriteStateFile(kStateFile);
+  Start();
+  clock.settings().stepMode = StepMode::kYear;
+  clock.search().resultText = " Vollmond ";
+  ASSERT_TRUE(clock.ReloadLastInstant().ok());
+  EXPECT_EQ(clock.DateLine(), "Mo, 07.12.2026");
+  EXPECT_EQ(clock.TimeLine(), "14:05:09 WZ/GMT");
+  EXPECT_EQ(clock.PlaceLine(),
+            "008\xB0"
+            "30' W, 47\xB0"
+            "15' N");
+  EXPECT_NEAR(sky.longitude, -8.5001, 1e-12);
+  EXPECT_EQ(clock.settings().stepMode, StepMode::kRealTime);
+  EXPECT_FALSE(clock.running());
+  EXPECT_TRUE(clock.search().resultText.empty());
+}
+
+TEST_F(ClockTest, AMissingStateFileIsReportedAndChangesNothingButTheRunState) {
+  WriteStateFile(kStateFile);
+  Start();
+  std::filesystem::remove(directory.path() / "ALT.DAT");
+  clock.settings().stepMode = StepMode::kYear;
+  const SkyState before = sky;
+  const Status read = clock.ReloadLastInstant();
+  ASSERT_FALSE(read.ok());
+  EXPECT_NE(read.error().find("ALT.DAT"), std::string::npos) << read.error();
+  EXPECT_EQ(sky.dateText, before.dateText);
+  EXPECT_EQ(sky.hours, before.hours);
+  EXPECT_EQ(sky.longitude, before.longitude);
+  EXPECT_EQ(clock.settings().stepMode, StepMode::kYear);
+  EXPECT_FALSE(clock.running());
+  EXPECT_TRUE(clock.searchesEnabled());
+}
+
+TEST_F(ClockTest, TheSavedStateIsWhatTheReloadReads) {
+  Start();
+  SetInstant(sky, 24, 12, 2027, 18.5);
+  ASSERT_TRUE(clock.SaveState().ok());
+  std::ifstream file(directory.path() / "ALT.DAT", std::ios::binary);
+  const std::string written((std::istreambuf_iterator<char>(file)), {});
+  EXPECT_EQ(written.substr(0, 22), "24.12.2027\r\n18:30:00\r\n");
+
+  SetInstant(sky, 1, 1, 2001, 3);
+  ASSERT_TRUE(clock.ReloadLastInstant().ok());
+  EXPECT_EQ(clock.DateLine(), "Fr, 24.12.2027");
+  EXPECT_EQ(clock.TimeLine(), "18:30:00 WZ/GMT");
+}
+
+// The setting dialogs halt the clock and hold back every button; closing
+// one gives both groups back, running at one tick forward if the rate was 0.
+TEST_F(ClockTest, SettingsHaltAndRestartOnlyARateOfZero) {
+  Start();
+  clock.search().resultText = " Vollmond ";
+  clock.BeginSetting();
+  EXPECT_FALSE(clock.running());
+  EXPECT_FALSE(clock.controlsEnabled());
+  EXPECT_FALSE(clock.searchesEnabled());
+  EXPECT_TRUE(clock.search().resultText.empty());
+  clock.EndSetting();
+  EXPECT_FALSE(clock.running());
+  EXPECT_TRUE(clock.controlsEnabled());
+  EXPECT_TRUE(clock.searchesEnabled());
+
+  clock.ChangeRate(kHaltSliderPosition);
+  clock.BeginSetting();
+  clock.EndSetting();
+  EXPECT_TRUE(clock.running());
+  EXPECT_EQ(clock.settings().ticksPerSecond, 1);
+  EXPECT_TRUE(clock.searchesEnabled()) << "both groups, even running";
+}
+
+TEST_F(ClockTest, APauseHaltsAndKeepsTheSearchResult) {
+  Start();
+  clock.search().resultText = " Vollmond ";
+  clock.BeginPause();
+  EXPECT_FALSE(clock.running());
+  EXPECT_FALSE(clock.controlsEnabled());
+  EXPECT_FALSE(clock.searchesEnabled());
+  EXPECT_EQ(clock.search().resultText, " Vollmond ");
+  clock.EndPause();
+  EXPECT_FALSE(clock.running());
+  EXPECT_TRUE(clock.controlsEnabled());
+  EXPECT_TRUE(clock.searchesEnabled());
+}
+
+TEST_F(ClockTest, ThePlaceLineFollowsTheSkyOnlyWhenAsked) {
+  WriteStateFile(kStateFile);
+  Start();
+  ASSERT_TRUE(clock.ReloadLastInstant().ok());
+  const std::string reloaded = clock.PlaceLine();
+  sky.longitude = 73.75 + 0.0001;
+  sky.isWest = false;
+  EXPECT_EQ(clock.PlaceLine(), reloaded);
+  clock.TakePlaceLineFromSky();
+  EXPECT_EQ(clock.PlaceLine().substr(0, 10),
+            "073\xB0"
+            "45' E,");
+}
+
+}  // namespace
+}  // namespace sternwerk
