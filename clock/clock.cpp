@@ -11,6 +11,10 @@
 namespace sternwerk {
 namespace {
 
+constexpr const char* kPreciseFallbackBefore =
+    "Die Swiss Ephemeris kann diesen Zeitpunkt nicht genau berechnen (";
+constexpr const char* kPreciseFallbackAfter =
+    "); die Positionen kommen aus der eigenen Berechnung.";
 constexpr const char* kCalendarEnd =
     "Die Uhr hält an: Ihr Kalender reicht vom Jahr 0001 bis zum Jahr 9999.";
 // Longitudes below this count as Greenwich or west of it.
@@ -75,8 +79,11 @@ void Clock::FinishStart(bool transplutonian) {
   controlsEnabled_ = true;
 }
 
-void Clock::Recompute() {
-  display_.computation = ComputeSky(sky_, computation_);
+Status Clock::Recompute() {
+  const SkyComputation computed = ComputeSky(sky_, computation_);
+  display_.computation = computed.used;
+  if (computed.used != ComputationUsed::kOwnAfterFailure) return Status::Success();
+  return Status::Failure(kPreciseFallbackBefore + computed.fallbackReason + kPreciseFallbackAfter);
 }
 
 Status Clock::Tick() {

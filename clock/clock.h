@@ -71,8 +71,10 @@ class Clock {
   void FinishStart(bool transplutonian);
 
   // Recomputes the sky in the chosen computation; what it used goes to the
-  // display options.
-  void Recompute();
+  // display options. Where the precise computation falls back to the own
+  // one, the sky is computed all the same and the failure gives the
+  // library's reason.
+  Status Recompute();
   // Chooses the computation of the next Recompute.
   void ChooseComputation(ComputationMode mode) { computation_ = mode; }
 

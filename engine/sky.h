@@ -25,12 +25,9 @@ void ComputeSky(SkyState& sky);
 
 // What a computation of the whole sky used and, when the precise mode fell
 // back to the own computation, the library's reason (its own text, English).
-// It converts to what was used, for callers that show only that.
 struct SkyComputation {
   ComputationUsed used = ComputationUsed::kOwn;
   std::string fallbackReason;  // empty unless used is kOwnAfterFailure
-
-  operator ComputationUsed() const { return used; }
 };
 
 // The sky in the chosen mode, the one entry point for everyone computing a

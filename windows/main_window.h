@@ -17,6 +17,7 @@
 #include "clock/clock.h"
 #include "platform/messages.h"
 #include "platform/picture.h"
+#include "platform/report_once.h"
 
 namespace sternwerk {
 
@@ -122,6 +123,8 @@ class MainWindow : public QWidget {
   // The source button stays usable from opening the source panel until it
   // closes it again, while the general group is disabled.
   bool sourceButtonHeld_ = false;
+  // The precise computation's fallback, told once until it works again.
+  ReportOnce preciseFallbackReport_{*this, services_.messages};
 
   // instantPanel: instant, place, interval and speed.
   QWidget* instantPanel;

@@ -89,7 +89,12 @@ void MainWindow::ReloadLastInstant() {
 }
 
 void MainWindow::UpdateDial() {
-  clock_.Recompute();
+  const Status computed = clock_.Recompute();
+  if (computed.ok()) {
+    preciseFallbackReport_.Rearm();
+  } else {
+    preciseFallbackReport_.Error(computed.error());
+  }
   Picture dial(kDialSize, kDialSize);
   Canvas canvas(dial);
   DrawDial(clock_.sky(), clock_.display(), canvas);

@@ -7,6 +7,7 @@
 
 #include "clock/clock.h"
 #include "clock/search_texts.h"
+#include "engine/calendar.h"
 #include "engine/factors.h"
 #include "engine/sky.h"
 #include "tests/support/fake_system_clock.h"
@@ -26,7 +27,7 @@ class ClockSearch : public ::testing::Test {
     clock.PrepareStart(ComputationMode::kOwn);
     clock.StartRunning();
     clock.FinishStart(false);
-    clock.Recompute();
+    EXPECT_TRUE(clock.Recompute().ok());
     clock.HaltOrContinue();
   }
 
@@ -79,7 +80,7 @@ TEST_F(ClockSearch, LunationsConcernTheMoonWhateverFactorWasChosen) {
 // At 80 degrees north the December Sun stays below the horizon.
 TEST_F(ClockSearch, NothingFoundOrCancelledLeavesSkyAndResultAlone) {
   clock.sky().latitude = 80;
-  clock.Recompute();
+  ASSERT_TRUE(clock.Recompute().ok());
   clock.search().factor = kSun;
   const SkyState before = clock.sky();
   EXPECT_EQ(clock.Search(EventKind::kRise, {}), SearchStatus::kNotFound);
@@ -92,9 +93,9 @@ TEST_F(ClockSearch, NothingFoundOrCancelledLeavesSkyAndResultAlone) {
 
 TEST_F(ClockSearch, ThePreciseComputationFillsTheSkyAndDrivesTheSearch) {
   SkyState precise = clock.sky();
-  const ComputationUsed used = ComputeSky(precise, ComputationMode::kPrecise);
+  const ComputationUsed used = ComputeSky(precise, ComputationMode::kPrecise).used;
   clock.ChooseComputation(ComputationMode::kPrecise);
-  clock.Recompute();
+  ASSERT_TRUE(clock.Recompute().ok());
   EXPECT_EQ(clock.display().computation, used);
   EXPECT_NE(clock.display().computation, ComputationUsed::kOwn);
   EXPECT_EQ(clock.sky().longitudes, precise.longitudes);
@@ -105,8 +106,23 @@ TEST_F(ClockSearch, ThePreciseComputationFillsTheSkyAndDrivesTheSearch) {
   EXPECT_EQ(clock.sky().hours, expected.hours);
 
   clock.ChooseComputation(ComputationMode::kOwn);
-  clock.Recompute();
+  ASSERT_TRUE(clock.Recompute().ok());
   EXPECT_EQ(clock.display().computation, ComputationUsed::kOwn);
+}
+
+// After about 3000 the library has no positions: the own ones are shown,
+// and the failure gives the library's reason.
+TEST_F(ClockSearch, APreciseFallbackKeepsTheOwnSkyAndTellsTheLibrarysReason) {
+  SetInstant(clock.sky(), 1, 1, 5000, 12);
+  SkyState own = clock.sky();
+  ComputeSky(own);
+  clock.ChooseComputation(ComputationMode::kPrecise);
+  const Status computed = clock.Recompute();
+  ASSERT_FALSE(computed.ok());
+  EXPECT_NE(computed.error().find("sepl_48.se1"), std::string::npos) << computed.error();
+  EXPECT_NE(computed.error().find("eigenen Berechnung"), std::string::npos) << computed.error();
+  EXPECT_EQ(clock.display().computation, ComputationUsed::kOwnAfterFailure);
+  EXPECT_EQ(clock.sky().longitudes, own.longitudes);
 }
 
 // The banners and results are checked where the window shows them; the

@@ -18,6 +18,7 @@
 
 #include "charts/position_list_text.h"
 #include "clock/clock.h"
+#include "engine/calendar.h"
 #include "engine/event_search.h"
 #include "engine/sky.h"
 #include "engine/text_forms.h"
@@ -235,7 +236,7 @@ TEST_F(SearchWindow, NothingFoundWithinTheBoundIsReportedAndChangesNothing) {
   MainWindow& f = StartHalted();
   f.show();
   sky().latitude = 80;
-  clock->Recompute();
+  ASSERT_TRUE(clock->Recompute().ok());
   const SkyState before = sky();
   Soon([this] { QTest::keyClicks(dialog->codeEdit, "SO"); });
   Button("riseButton")->click();
@@ -250,10 +251,13 @@ TEST_F(SearchWindow, NothingFoundWithinTheBoundIsReportedAndChangesNothing) {
 // The check box in the source panel switches every position to the precise
 // computation: the list heading says so, the search finds the precise
 // second, and the choice is back after a restart.
+// Puts the saved computation back to the own one when a test ends.
+struct OwnModeAfterwards {
+  ~OwnModeAfterwards() { SaveComputationMode(ComputationMode::kOwn); }
+};
+
 TEST_F(SearchWindow, PreciseModeSwitchesListSearchAndIsRemembered) {
-  struct OwnModeAfterwards {
-    ~OwnModeAfterwards() { SaveComputationMode(ComputationMode::kOwn); }
-  } restore;
+  OwnModeAfterwards restore;
   MainWindow& f = StartHalted();
   f.show();
   const auto heading = [this] { return List()->toPlainText().split(QChar(10)).first(); };
@@ -292,6 +296,25 @@ TEST_F(SearchWindow, PreciseModeSwitchesListSearchAndIsRemembered) {
   EXPECT_EQ(heading(), " Die Positionen (genau):");
   Child<QCheckBox>(*form, "preciseBox")->click();
   EXPECT_EQ(heading(), " Die Planeten-Positionen:");
+}
+
+// Beyond the library's years the own positions are shown, and why is told
+// once, not at every tick.
+TEST_F(SearchWindow, PreciseFallbackIsToldOnceWithTheLibrarysReason) {
+  OwnModeAfterwards restore;
+  MainWindow& f = StartHalted();
+  f.show();
+  SetInstant(sky(), 1, 1, 5000, 12);
+  Child<QCheckBox>(*form, "preciseBox")->click();
+  Button("haltButton")->click();  // "&Weiter"
+  for (int tick = 0; tick < 3; ++tick) testing::FireTimer(Child<QTimer>(*form, "tickTimer"));
+  QCoreApplication::processEvents();
+  ASSERT_EQ(messages.shown().size(), 1u);
+  EXPECT_EQ(messages.shown()[0].kind, MessageKind::kError);
+  EXPECT_TRUE(messages.shown()[0].text.contains("sepl_48.se1"))
+      << messages.shown()[0].text.toStdString();
+  EXPECT_EQ(List()->toPlainText().split(QChar(10)).first().toStdString(),
+            PositionListHeading(ComputationUsed::kOwnAfterFailure));
 }
 
 }  // namespace
