@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "base/failure_text.h"
 #include "base/system_error_text.h"
 
 namespace sternwerk {
@@ -80,8 +81,7 @@ Outcome<MessageCatalogue> ParseMessageCatalogue(std::string_view bytes) {
 Outcome<MessageCatalogue> ReadMessageCatalogue(const std::filesystem::path& file) {
   const auto unreadable = [&file](int error) {
     return Outcome<MessageCatalogue>::Failure(
-        "Der Übersetzungskatalog " + file.string() +
-        " kann nicht gelesen werden: " + SystemErrorText(error));
+        FailureText("Der Übersetzungskatalog " + file.string(), kRead, SystemErrorText(error)));
   };
   const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return unreadable(errno);

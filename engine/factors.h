@@ -30,7 +30,7 @@ enum Factor : int {
   kAdmetos = 19,
   kVulkanus = 20,
   kPoseidon = 21,
-  kGZ = 22,
+  kGZ = 22,  // GZ, the galactic centre ("Galaktisches Zentrum")
   kUnusedSlot = 23,
 };
 

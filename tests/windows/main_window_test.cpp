@@ -69,7 +69,7 @@ class ClockWindow : public ::testing::Test {
   }
   QLabel* Label(const char* name) const { return Get<QLabel>(name); }
   QPushButton* Button(const char* name) const { return Get<QPushButton>(name); }
-  QPlainTextEdit* Memo(const char* name) const { return Get<QPlainTextEdit>(name); }
+  QPlainTextEdit* TextBox(const char* name) const { return Get<QPlainTextEdit>(name); }
   QTimer* Timer() const { return Get<QTimer>("tickTimer"); }
   QScrollBar* Slider() const { return Get<QScrollBar>("rateSlider"); }
   SkyState& sky() const { return clock->sky(); }
@@ -124,12 +124,13 @@ TEST_F(ClockWindow, FirstStartWithoutStateFile) {
 TEST_F(ClockWindow, TheQuestionChoosesTheFactorSetOfTheList) {
   Start(false);
   EXPECT_FALSE(clock->display().transplutonian);
-  EXPECT_EQ(Memo("positionList")->toPlainText().split('\n').size(), 13);
-  EXPECT_EQ(Memo("positionList")->toPlainText().split('\n').first(), " Die Planeten-Positionen:");
+  EXPECT_EQ(TextBox("positionList")->toPlainText().split('\n').size(), 13);
+  EXPECT_EQ(TextBox("positionList")->toPlainText().split('\n').first(),
+            " Die Planeten-Positionen:");
 
   Start(true);
   EXPECT_TRUE(clock->display().transplutonian);
-  const QStringList lines = Memo("positionList")->toPlainText().split('\n');
+  const QStringList lines = TextBox("positionList")->toPlainText().split('\n');
   ASSERT_EQ(lines.size(), 23);
   EXPECT_TRUE(lines[2].startsWith(" WI 000°00'00\"=00°00'WID"));
   EXPECT_TRUE(lines[6].startsWith(" KN "));
@@ -139,18 +140,18 @@ TEST_F(ClockWindow, TheQuestionChoosesTheFactorSetOfTheList) {
 // scroll bar and lines.
 TEST_F(ClockWindow, TheListFollowsAChangedFactorSet) {
   Start(false);
-  const int twelveFactorPixels = Memo("positionList")->font().pixelSize();
+  const int twelveFactorPixels = TextBox("positionList")->font().pixelSize();
   clock->display().transplutonian = true;
   Redraw();
-  EXPECT_LT(Memo("positionList")->font().pixelSize(), twelveFactorPixels);
-  EXPECT_EQ(Memo("positionList")->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-  EXPECT_EQ(Memo("positionList")->toPlainText().split('\n').size(), 23);
+  EXPECT_LT(TextBox("positionList")->font().pixelSize(), twelveFactorPixels);
+  EXPECT_EQ(TextBox("positionList")->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+  EXPECT_EQ(TextBox("positionList")->toPlainText().split('\n').size(), 23);
 
   clock->display().transplutonian = false;
   Redraw();
-  EXPECT_EQ(Memo("positionList")->font().pixelSize(), twelveFactorPixels);
-  EXPECT_EQ(Memo("positionList")->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
-  EXPECT_EQ(Memo("positionList")->toPlainText().split('\n').size(), 13);
+  EXPECT_EQ(TextBox("positionList")->font().pixelSize(), twelveFactorPixels);
+  EXPECT_EQ(TextBox("positionList")->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+  EXPECT_EQ(TextBox("positionList")->toPlainText().split('\n').size(), 13);
 }
 
 Picture DialOf(const SkyState& sky, const DisplayOptions& display) {
@@ -175,7 +176,7 @@ QImage WholeView(const Picture& dial) {
 TEST_F(ClockWindow, TicksShowAndHandOnTheCurrentDial) {
   Start(true);
   int listRebuilds = 0;
-  QObject::connect(Memo("positionList"), &QPlainTextEdit::textChanged, [&] { ++listRebuilds; });
+  QObject::connect(TextBox("positionList"), &QPlainTextEdit::textChanged, [&] { ++listRebuilds; });
   Redraw();
   EXPECT_EQ(listRebuilds, 0);
 
@@ -192,8 +193,8 @@ TEST_F(ClockWindow, TicksShowAndHandOnTheCurrentDial) {
   QStringList lines;
   for (const std::string& line : PositionListLines(sky(), clock->display()))
     lines << FromWindows1252(line);
-  EXPECT_EQ(Memo("positionList")->toPlainText(), lines.join('\n'));
-  EXPECT_EQ(Memo("positionList")->document()->availableUndoSteps(), 0);  // nothing piles up
+  EXPECT_EQ(TextBox("positionList")->toPlainText(), lines.join('\n'));
+  EXPECT_EQ(TextBox("positionList")->document()->availableUndoSteps(), 0);  // nothing piles up
 
   const auto* pasted = dynamic_cast<const PictureMimeData*>(QApplication::clipboard()->mimeData());
   ASSERT_NE(pasted, nullptr);
@@ -326,7 +327,7 @@ TEST_F(ClockWindow, EveryStepModeHaltsAtTheEndsOfTheCalendar) {
       ASSERT_EQ(messages.shown().size(), 1u);
       EXPECT_TRUE(messages.shown()[0].text.contains("9999"));
       for (const double longitude : sky().longitudes) EXPECT_TRUE(std::isfinite(longitude));
-      EXPECT_EQ(Memo("positionList")->toPlainText().count('\n'), 22);
+      EXPECT_EQ(TextBox("positionList")->toPlainText().count('\n'), 22);
     }
   }
 }
@@ -406,7 +407,7 @@ TEST_F(ClockWindow, EscapeHidesTheSourcePanelAsItsButtonDoes) {
   ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
   QTest::mouseClick(Button("sourceButton"), Qt::LeftButton);
   ASSERT_FALSE(Get<QWidget>("sourcePanel")->isHidden());
-  QTest::mouseClick(Memo("sourceText")->viewport(), Qt::LeftButton);
+  QTest::mouseClick(TextBox("sourceText")->viewport(), Qt::LeftButton);
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
   EXPECT_TRUE(Get<QWidget>("sourcePanel")->isHidden());
   EXPECT_FALSE(Timer()->isActive());
@@ -419,13 +420,13 @@ TEST_F(ClockWindow, EscapeHidesTheSourcePanelAsItsButtonDoes) {
 TEST_F(ClockWindow, LegendButtonTogglesTheLegendOfTheFactorSet) {
   Start(false);
   Button("legendButton")->click();
-  EXPECT_FALSE(Memo("twelveFactorGlyphs")->isHidden());
-  EXPECT_FALSE(Memo("twelveFactorNames")->isHidden());
-  EXPECT_TRUE(Memo("allFactorGlyphs")->isHidden());
-  EXPECT_EQ(Memo("twelveFactorNames")->toPlainText().split('\n').size(), 12);
+  EXPECT_FALSE(TextBox("twelveFactorGlyphs")->isHidden());
+  EXPECT_FALSE(TextBox("twelveFactorNames")->isHidden());
+  EXPECT_TRUE(TextBox("allFactorGlyphs")->isHidden());
+  EXPECT_EQ(TextBox("twelveFactorNames")->toPlainText().split('\n').size(), 12);
   Button("legendButton")->click();
-  EXPECT_TRUE(Memo("twelveFactorGlyphs")->isHidden());
-  EXPECT_EQ(Memo("allFactorNames")->toPlainText().split('\n')[1], "Widder   ");
+  EXPECT_TRUE(TextBox("twelveFactorGlyphs")->isHidden());
+  EXPECT_EQ(TextBox("allFactorNames")->toPlainText().split('\n')[1], "Widder   ");
 }
 
 // Every line of both legends lies whole inside its memo's visible area in
@@ -439,8 +440,9 @@ TEST_F(ClockWindow, LegendsShowEveryLineWhole) {
     f.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
     Button("legendButton")->click();
-    QPlainTextEdit* glyphs = allFactors ? Memo("allFactorGlyphs") : Memo("twelveFactorGlyphs");
-    QPlainTextEdit* names = allFactors ? Memo("allFactorNames") : Memo("twelveFactorNames");
+    QPlainTextEdit* glyphs =
+        allFactors ? TextBox("allFactorGlyphs") : TextBox("twelveFactorGlyphs");
+    QPlainTextEdit* names = allFactors ? TextBox("allFactorNames") : TextBox("twelveFactorNames");
     ASSERT_TRUE(names->isVisible());
     QStringList shown;
     for (int line = 0; line < names->document()->blockCount(); ++line) {
@@ -508,7 +510,7 @@ TEST_F(ClockWindow, AcceleratorKeysPressTheirButtons) {
   EXPECT_TRUE(press(Qt::Key_H, [&] { return !Timer()->isActive(); })) << "Alt+H halts";
   EXPECT_EQ(Button("haltButton")->text(), "&Weiter");
   EXPECT_TRUE(press(Qt::Key_W, [&] { return Timer()->isActive(); })) << "Alt+W continues";
-  EXPECT_TRUE(press(Qt::Key_N, [&] { return !Memo("twelveFactorGlyphs")->isHidden(); }))
+  EXPECT_TRUE(press(Qt::Key_N, [&] { return !TextBox("twelveFactorGlyphs")->isHidden(); }))
       << "Alt+N shows the legend";
   f.hide();
 }
