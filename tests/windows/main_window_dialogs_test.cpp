@@ -107,8 +107,7 @@ TEST(IntervalDialog, WindowButtonsAndExplanation) {
   ASSERT_EQ(lines.size(), 21);
   EXPECT_EQ(lines[0], " Beim Start des Programmes läuft dessen Uhr - wie eine");
   EXPECT_EQ(lines[5], "");
-  // A day is 24 * 60 minutes and a week seven of them: what the day and
-  // week buttons type.
+  // A day is 24 * 60 minutes, a week seven days.
   EXPECT_EQ(lines[8], " Ein Tag Fortschritt pro Takt erfordert 1440 Minuten, eine ");
   EXPECT_EQ(lines[9], " Woche 10080 Minuten als Eingabe.");
   EXPECT_EQ(lines[10], " Dezimalstellen sind mit Punkt oder Komma möglich: 1,5.");
