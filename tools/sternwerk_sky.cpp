@@ -101,6 +101,9 @@ Outcome<int> RunCommand(const std::vector<std::string>& args, char* programPath,
   if (command == "--chart") return WriteChartFile(After(args), programPath, mode);
   if (command == "--outside") return WriteOutsideViewFile(After(args), programPath, mode);
   if (command == "--dial") return WriteDialFile(After(args), programPath, mode);
+  // A date never begins with a dash; what does is an option not known.
+  if (command.starts_with('-'))
+    return Outcome<int>::Failure("unbekannte Option \"" + command + "\"");
   return PrintSky(args, mode);
 }
 

@@ -32,6 +32,10 @@ grep -qx "013°22' E, 52°33' N" <<<"$out" || fail "place line of the example"
 
 expect_status 0 --help
 expect_status 2
+message=$("$sky" --frobnicate 2>&1 >/dev/null)
+[ "$message" = 'sternwerk-sky: unbekannte Option "--frobnicate" (--help zeigt den Aufruf)' ] ||
+  fail "unknown option: $message"
+expect_status 2 --precise --frobnicate
 expect_status 2 31.02.2026 12:00
 expect_status 2 01.01.2026 24:30
 expect_status 2 01.01.2026 12:00 181 50
