@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <iostream>
 #include <string_view>
 
 #include "base/text_encoding.h"
@@ -10,6 +11,7 @@
 #include "engine/event_search.h"
 #include "engine/factor_code.h"
 #include "engine/factors.h"
+#include "engine/horizon_events.h"
 #include "engine/position_list.h"
 #include "engine/text_forms.h"
 #include "tools/sky_arguments.h"
@@ -19,6 +21,7 @@ namespace sternwerk {
 namespace {
 
 constexpr int kExitNotFound = 1;
+constexpr int kExitFailure = 2;
 
 struct KindName {
   std::string_view argument;
@@ -124,13 +127,56 @@ bool ReachesTheCalendarEnd(const SkyState& sky, int days) {
          JulianDayNumber(31, 12, kLastCalendarYear);
 }
 
+// The almanac's name of an event of the body `code`: "SO-Aufgang am
+// Horizont", "SO-Untergang am Horizont", "SO-Meridiandurchgang".
+std::string HorizonEventName(EventKind kind, const std::string& code) {
+  switch (kind) {
+    case EventKind::kRise:
+      return code + "-Aufgang am Horizont";
+    case EventKind::kSet:
+      return code + "-Untergang am Horizont";
+    default:
+      return code + "-Meridiandurchgang";
+  }
+}
+
+// The almanac's rise, set or transit of the request's body.
+Outcome<int> SearchAtHorizon(SearchRequest& request, std::ostream& out, ComputationMode mode) {
+  const std::string code(kFactorCodes[static_cast<std::size_t>(request.factor)]);
+  const std::string event = HorizonEventName(request.kind.kind, code);
+  if (IsLunation(request.kind.kind))
+    return Outcome<int>::Failure("--horizon sucht Aufgang, Untergang oder Kulmination");
+  if (!HasHorizonRise(request.factor)) {
+    return Outcome<int>::Failure("Faktor " + code +
+                                 ": hat keinen Aufgang am Horizont (nur SO, MO und ME bis PL)");
+  }
+  SkyState& sky = request.sky;
+  const Outcome<SearchStatus> status =
+      SearchHorizonEvent(sky, request.kind.kind, request.factor, mode);
+  if (!status.ok()) {
+    std::cerr << "sternwerk-sky: " << event << ": Swiss Ephemeris: " << status.error() << '\n';
+    return Outcome<int>::Success(kExitFailure);
+  }
+  if (status.value() != SearchStatus::kFound) {
+    out << event << " nicht gefunden: " << code
+        << " geht an diesem Ort zur Zeit weder auf noch unter (Polartag oder Polarnacht)\n";
+    return Outcome<int>::Success(kExitNotFound);
+  }
+  out << sky.dateText << ' ' << FormatHours(sky.hours) << '\n'
+      << event << '\n'
+      << Windows1252ToUtf8(PositionListLine(request.factor, sky.longitudes[request.factor]))
+      << '\n';
+  return Outcome<int>::Success(0);
+}
+
 }  // namespace
 
 Outcome<int> SearchFromArguments(const std::vector<std::string>& args, std::ostream& out,
-                                 ComputationMode mode) {
+                                 ComputationMode mode, bool atHorizon) {
   Outcome<SearchRequest> parsed = ParseSearchArguments(args);
   if (!parsed.ok()) return Outcome<int>::Failure(parsed.error());
   SearchRequest request = std::move(parsed).value();
+  if (atHorizon) return SearchAtHorizon(request, out, mode);
   SkyState& sky = request.sky;
   const EventKind kind = request.kind.kind;
   if (SearchEvent(sky, kind, request.factor, {}, std::nullopt, mode) != SearchStatus::kFound) {

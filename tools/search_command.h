@@ -17,7 +17,16 @@ namespace sternwerk {
 // and the longitudes of the factor and of what it meets; returns 0, or 1
 // when nothing is found within the bound; a bad argument is a failure
 // naming it.
+//
+// With `atHorizon` rise, set and culmination are those of an almanac (see
+// SearchHorizonEvent) for the Sun, the Moon and Mercury to Pluto: writes the
+// found date and time, the event ("SO-Aufgang am Horizont",
+// "SO-Meridiandurchgang") and the factor's longitude; returns 1 when the
+// body neither rises nor sets there (polar day or night), 2 with the
+// library's message where it cannot
+// compute the date.
 Outcome<int> SearchFromArguments(const std::vector<std::string>& args, std::ostream& out,
-                                 ComputationMode mode = ComputationMode::kOwn);
+                                 ComputationMode mode = ComputationMode::kOwn,
+                                 bool atHorizon = false);
 
 }  // namespace sternwerk

@@ -24,6 +24,9 @@ constexpr const char* kUsage =
     "  sternwerk-sky --precise AUFRUF\n"
     "      vor jedem der folgenden Aufrufe: genaue Positionen (Swiss Ephemeris)\n"
     "      statt der eigenen Berechnung; die Liste nennt die verwendete.\n"
+    "  sternwerk-sky --horizon [--precise] --search ART FAKTOR TT.MM.JJJJ [LÄNGE BREITE]\n"
+    "      Auf- und Untergang des oberen Randes am Horizont mit Refraktion und die\n"
+    "      Kulmination als Meridiandurchgang, wie im Almanach (SO, MO, ME bis PL).\n"
     "  sternwerk-sky TT.MM.JJJJ HH:MM[:SS] [LÄNGE BREITE]\n"
     "      Positionen für den Zeitpunkt (Weltzeit) und Ort (Dezimalgrad,\n"
     "      Ost und Nord positiv; ohne Angabe 10 und 50).\n"
@@ -97,7 +100,7 @@ Outcome<int> RunCommand(const std::vector<std::string>& args, char* programPath,
     if (args.size() != 1) return Outcome<int>::Failure("--tsv nimmt keine weiteren Argumente");
     return Outcome<int>::Success(PrintTsv(mode));
   }
-  if (command == "--search") return SearchFromArguments(After(args), std::cout, mode);
+  if (command == "--search") return SearchFromArguments(After(args), std::cout, mode, false);
   if (command == "--chart") return WriteChartFile(After(args), programPath, mode);
   if (command == "--outside") return WriteOutsideViewFile(After(args), programPath, mode);
   if (command == "--dial") return WriteDialFile(After(args), programPath, mode);
@@ -108,11 +111,24 @@ Outcome<int> RunCommand(const std::vector<std::string>& args, char* programPath,
 }
 
 // "--precise" first chooses the precise computation for the command after it.
-Outcome<int> Run(const std::vector<std::string>& args, char* programPath) {
-  if (!args.empty() && args[0] == "--precise") {
-    return RunCommand(After(args), programPath, ComputationMode::kPrecise);
+// The options before the command, --precise and --horizon, in either order.
+Outcome<int> Run(std::vector<std::string> args, char* programPath) {
+  ComputationMode mode = ComputationMode::kOwn;
+  bool atHorizon = false;
+  for (;;) {
+    if (!args.empty() && args[0] == "--precise" && mode == ComputationMode::kOwn) {
+      mode = ComputationMode::kPrecise;
+    } else if (!args.empty() && args[0] == "--horizon" && !atHorizon) {
+      atHorizon = true;
+    } else {
+      break;
+    }
+    args = After(args);
   }
-  return RunCommand(args, programPath, ComputationMode::kOwn);
+  if (!atHorizon) return RunCommand(args, programPath, mode);
+  if (args.empty() || args[0] != "--search")
+    return Outcome<int>::Failure("--horizon gilt nur für --search");
+  return SearchFromArguments(After(args), std::cout, mode, true);
 }
 
 }  // namespace

@@ -134,6 +134,26 @@ expect_status 2 --search aufgang SO 01.01.2026 10
 expect_status 2 --search aufgang SO 01.01.2026 10 95
 expect_status 2 --search vollmond SO 01.01.2026
 
+# --horizon: rise and set as Berlin's almanac gives them for the solstice
+# (04:43 and 21:33 summer time), before or after --precise.
+for options in "--horizon" "--horizon --precise" "--precise --horizon"; do
+  # shellcheck disable=SC2086
+  out=$("$sky" $options --search aufgang so 21.06.2026 13.4 52.5) || fail "$options: exit $?"
+  grep -q '^21.06.2026 02:4[23]:' <<<"$out" || fail "$options --search aufgang: $out"
+  [ "$(sed -n 2p <<<"$out")" = "SO-Aufgang am Horizont" ] || fail "$options: event line: $out"
+done
+out=$("$sky" --horizon --search untergang SO 21.06.2026 13.4 52.5)
+grep -q '^21.06.2026 19:3[34]:' <<<"$out" || fail "--horizon untergang: $out"
+out=$("$sky" --horizon --search kulmination MO 21.06.2026 13.4 52.5)
+[ "$(sed -n 2p <<<"$out")" = "MO-Meridiandurchgang" ] || fail "--horizon kulmination: $out"
+out=$("$sky" --horizon --search aufgang SO 21.06.2026 18.96 69.65)
+[ $? -eq 1 ] || fail "--horizon: the midnight sun has no rise (status 1)"
+grep -q "Polartag oder Polarnacht" <<<"$out" || fail "--horizon polar day: $out"
+expect_status 2 --horizon --search aufgang CU 21.06.2026
+expect_status 2 --horizon --search vollmond 21.06.2026
+expect_status 2 --horizon 21.06.2026 12:00
+expect_status 2 --horizon --search aufgang SO 21.06.5000
+
 # --chart writes the enlarged chart as a picture, or its printed page as PDF.
 for name in chart.wmf chart.svg chart.png chart.pdf CHART.PDF; do
   "$sky" --chart "$dir/$name" 07.12.2026 21:30 13.4 52.5 --all || fail "--chart $name exited $?"
