@@ -98,10 +98,12 @@ class Clock {
   // The state written at the end of a run: the instant and the place.
   Status SaveState();
 
-  // Searches the event from the sky's date (see SearchEvent); a found event
-  // becomes the search result. Rise, set and culmination concern the chosen
-  // factor, the lunations the Moon.
-  SearchStatus Search(EventKind kind, const SearchProgress& progress);
+  // Searches the event from the sky's date (see SearchEvent; with the
+  // search's atHorizon, rise, set and culmination as SearchHorizonEvent
+  // finds them, which fails with the library's message where it cannot
+  // compute the date); a found event becomes the search result. Rise, set
+  // and culmination concern the chosen factor, the lunations the Moon.
+  Outcome<SearchStatus> Search(EventKind kind, const SearchProgress& progress);
   int SearchedFactor(EventKind kind) const;
 
   // A setting dialog (date/time/place, interval) opens: both button groups

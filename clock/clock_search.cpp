@@ -3,6 +3,7 @@
 #include "clock/clock.h"
 #include "clock/search_texts.h"
 #include "engine/factors.h"
+#include "engine/horizon_events.h"
 
 namespace sternwerk {
 
@@ -10,10 +11,19 @@ int Clock::SearchedFactor(EventKind kind) const {
   return IsLunation(kind) ? static_cast<int>(kMoon) : search_.factor;
 }
 
-SearchStatus Clock::Search(EventKind kind, const SearchProgress& progress) {
+Outcome<SearchStatus> Clock::Search(EventKind kind, const SearchProgress& progress) {
   const int factor = SearchedFactor(kind);
-  const SearchStatus status = SearchEvent(sky_, kind, factor, progress, std::nullopt, computation_);
-  if (status == SearchStatus::kFound) search_.resultText = SearchResultText(kind, factor);
+  const bool atHorizon = search_.atHorizon && !IsLunation(kind);
+  const Outcome<SearchStatus> status =
+      atHorizon ? SearchHorizonEvent(sky_, kind, factor, computation_)
+                : Outcome<SearchStatus>::Success(
+                      SearchEvent(sky_, kind, factor, progress, std::nullopt, computation_));
+  if (!status.ok()) {
+    return Outcome<SearchStatus>::Failure(HorizonEventName(kind, factor) +
+                                          " nicht berechenbar: " + status.error());
+  }
+  if (status.value() == SearchStatus::kFound)
+    search_.resultText = SearchResultText(kind, factor, atHorizon);
   return status;
 }
 

@@ -1,6 +1,7 @@
-// The clock's search as the user set it up and last ended it: the factor
-// chosen in the factor dialog, and the text the dial and the enlarged chart
-// show for the event found (Windows-1252; empty once the clock has moved).
+// The clock's search as the user set it up and last ended it: the kind of
+// rise and set, the factor chosen in the factor dialog, and the text the
+// dial and the enlarged chart show for the event found (Windows-1252; empty
+// once the clock has moved).
 #pragma once
 
 #include <cstdint>
@@ -9,6 +10,9 @@
 namespace sternwerk {
 
 struct SearchState {
+  // Rise, set and culmination as an almanac gives them (SearchHorizonEvent)
+  // instead of the factor meeting AS, DC or MC.
+  bool atHorizon = false;
   std::uint8_t factor = 0;
   std::string resultText;
 };

@@ -32,6 +32,10 @@ SearchTexts TextsOf(EventKind kind) {
   return {};
 }
 
+constexpr const char* kHorizonProgressBefore = "     Heutiger ";
+constexpr const char* kProgressAfter = " wird gesucht          ";
+constexpr const char* kDateAndTimeKept = "\r\nDatum und Zeit bleiben unverändert.";
+
 std::string CodeOf(int factor) {
   return std::string(kFactorCodes[static_cast<std::size_t>(factor)]);
 }
@@ -42,23 +46,30 @@ std::string FactorDialogTitle(EventKind kind) {
   return TextsOf(kind).dialogTitle;
 }
 
-std::string SearchProgressText(EventKind kind, int factor) {
+std::string SearchProgressText(EventKind kind, int factor, bool atHorizon) {
   const SearchTexts texts = TextsOf(kind);
   if (IsLunation(kind)) return texts.progressBefore;
+  if (atHorizon) return kHorizonProgressBefore + HorizonEventName(kind, factor) + kProgressAfter;
   return texts.progressBefore + CodeOf(factor) + texts.progressAfter;
 }
 
-std::string SearchResultText(EventKind kind, int factor) {
+std::string SearchResultText(EventKind kind, int factor, bool atHorizon) {
   const SearchTexts texts = TextsOf(kind);
   if (IsLunation(kind)) return texts.resultAfter;
+  if (atHorizon) return " " + HorizonEventName(kind, factor) + " ";
   return " " + CodeOf(factor) + texts.resultAfter;
 }
 
-std::string SearchNotFoundText(EventKind kind, int factor) {
+std::string SearchNotFoundText(EventKind kind, int factor, bool atHorizon) {
+  if (atHorizon && !IsLunation(kind)) {
+    return HorizonEventName(kind, factor) + " nicht gefunden: " + CodeOf(factor) +
+           " geht an diesem Ort zur Zeit weder auf noch unter (Polartag oder Polarnacht)." +
+           kDateAndTimeKept;
+  }
   const std::string event =
       IsLunation(kind) ? TextsOf(kind).eventName : CodeOf(factor) + TextsOf(kind).eventName;
   return event + " in den nächsten " + std::to_string(DefaultSearchDays(kind)) +
-         " Tagen nicht gefunden.\r\nDatum und Zeit bleiben unverändert.";
+         " Tagen nicht gefunden." + kDateAndTimeKept;
 }
 
 }  // namespace sternwerk

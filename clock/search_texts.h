@@ -6,6 +6,7 @@
 #include <string>
 
 #include "engine/event_search.h"
+#include "engine/horizon_events.h"
 
 namespace sternwerk {
 
@@ -13,14 +14,17 @@ namespace sternwerk {
 std::string FactorDialogTitle(EventKind kind);
 
 // The banner over the dial while the search runs (UTF-8), e.g.
-// "     Heutiger SO-Aufgang wird gesucht          ".
-std::string SearchProgressText(EventKind kind, int factor);
+// "     Heutiger SO-Aufgang wird gesucht          ". With `atHorizon` rise,
+// set and culmination are named as the almanac names them
+// (HorizonEventName), as in the two texts below.
+std::string SearchProgressText(EventKind kind, int factor, bool atHorizon);
 
 // The result on the dial and the enlarged chart (Windows-1252), e.g.
-// " SO-Aufgang " or " Vollmond ".
-std::string SearchResultText(EventKind kind, int factor);
+// " SO-Aufgang ", " Vollmond " or " SO-Aufgang am Horizont ".
+std::string SearchResultText(EventKind kind, int factor, bool atHorizon);
 
-// The message when the event is not found within the days scanned (UTF-8).
-std::string SearchNotFoundText(EventKind kind, int factor);
+// The message when the event is not found (UTF-8): within the days scanned,
+// or, at the horizon, because the body neither rises nor sets there now.
+std::string SearchNotFoundText(EventKind kind, int factor, bool atHorizon);
 
 }  // namespace sternwerk

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/factors.h"
+#include "engine/horizon_events.h"
 
 namespace sternwerk {
 namespace {
@@ -36,7 +37,7 @@ std::string_view FactorRangeHint(bool transplutonian) {
   return transplutonian ? "SO, MO, ME, VE...PO" : "SO, MO, ME, VE...PL";
 }
 
-FactorCodeCheck CheckFactorCode(std::string_view text, bool transplutonian) {
+FactorCodeCheck CheckFactorCode(std::string_view text, bool transplutonian, bool atHorizon) {
   if (text == kCancelCode) return {FactorCodeVerdict::kCancelled, 0, {}};
   if (CharacterCount(text) != kCodeLength) return {};
   const int factor = FactorOfCode(text);
@@ -46,6 +47,9 @@ FactorCodeCheck CheckFactorCode(std::string_view text, bool transplutonian) {
   }
   if (factor > kLastOfTwelve && !transplutonian) {
     return {FactorCodeVerdict::kRefused, 0, std::string(text) + std::string(kNotOfTwelveSuffix)};
+  }
+  if (atHorizon && !HasHorizonRise(factor)) {
+    return {FactorCodeVerdict::kRefused, 0, std::string(text) + std::string(kNoHorizonRiseSuffix)};
   }
   return {FactorCodeVerdict::kChosen, factor, {}};
 }

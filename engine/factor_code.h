@@ -24,6 +24,9 @@ inline constexpr std::string_view kCancelCode = "##";
 inline constexpr std::string_view kParadoxMessage =
     "MC, WI, AS und KN sind paradoxe Faktoren für Auf-/Untergang";
 inline constexpr std::string_view kNotAFactorSuffix = " ist kein gültiger Faktor";
+// After the code of a factor that rises in a chart but not over the horizon.
+inline constexpr std::string_view kNoHorizonRiseSuffix =
+    " hat keinen Aufgang am Horizont (nur SO, MO, ME...PL)";
 // After the code of a factor that exists but lies outside the twelve chosen.
 inline constexpr std::string_view kNotOfTwelveSuffix =
     " gehört nicht zu den zwölf gewählten Faktoren (SO, MO, ME, VE...PL)";
@@ -34,7 +37,8 @@ std::string_view FactorRangeHint(bool transplutonian);
 // Checks the text of the field (letters already in capitals, UTF-8). A code
 // is compared exactly with the factor codes; MC, WI, AS and KN are refused as
 // paradox, a factor beyond Pluto with twelve factors chosen as not of the
-// set, and any other text as no factor.
-FactorCodeCheck CheckFactorCode(std::string_view text, bool transplutonian);
+// set, a hypothetical point as without a horizon rise when `atHorizon`, and
+// any other text as no factor.
+FactorCodeCheck CheckFactorCode(std::string_view text, bool transplutonian, bool atHorizon = false);
 
 }  // namespace sternwerk

@@ -43,6 +43,18 @@ bool HasHorizonRise(int factor) {
   return factor != kLunarNode && LibraryBody(factor).has_value();
 }
 
+std::string HorizonEventName(EventKind kind, int factor) {
+  const std::string code(kFactorCodes[static_cast<std::size_t>(factor)]);
+  switch (kind) {
+    case EventKind::kRise:
+      return code + "-Aufgang am Horizont";
+    case EventKind::kSet:
+      return code + "-Untergang am Horizont";
+    default:
+      return code + "-Meridiandurchgang";
+  }
+}
+
 Outcome<SearchStatus> SearchHorizonEvent(SkyState& sky, EventKind kind, int factor,
                                          ComputationMode mode) {
   if (IsLunation(kind) || !HasHorizonRise(factor))

@@ -12,6 +12,8 @@
 //     for the Moon).
 #pragma once
 
+#include <string>
+
 #include "base/outcome.h"
 #include "engine/computation_mode.h"
 #include "engine/event_search.h"
@@ -22,6 +24,10 @@ namespace sternwerk {
 // The Sun, the Moon and Mercury to Pluto rise and set over a horizon; the
 // axes, the Aries point, the node, the hypothetical points and GZ do not.
 bool HasHorizonRise(int factor);
+
+// The almanac's name of the event (ASCII): "SO-Aufgang am Horizont",
+// "SO-Untergang am Horizont", "SO-Meridiandurchgang".
+std::string HorizonEventName(EventKind kind, int factor);
 
 // SearchHorizonEvent: the first rise (kRise), set (kSet) or upper transit
 // (kCulmination) of `factor` after 00:00:00 UT of the sky's date.

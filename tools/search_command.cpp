@@ -57,10 +57,10 @@ Outcome<KindName> ParseKind(const std::string& text) {
       "Art \"" + text + "\": erwartet aufgang, untergang, kulmination, vollmond oder neumond");
 }
 
-Outcome<int> ParseFactor(std::string code) {
+Outcome<int> ParseFactor(std::string code, bool atHorizon) {
   std::transform(code.begin(), code.end(), code.begin(),
                  [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-  const FactorCodeCheck check = CheckFactorCode(code, true);
+  const FactorCodeCheck check = CheckFactorCode(code, true, atHorizon);
   if (check.verdict == FactorCodeVerdict::kChosen) return Outcome<int>::Success(check.factor);
   if (check.verdict == FactorCodeVerdict::kRefused) {
     return Outcome<int>::Failure("Faktor: " + check.message);
@@ -69,7 +69,7 @@ Outcome<int> ParseFactor(std::string code) {
                                "\": erwartet eine Abkürzung aus zwei Buchstaben");
 }
 
-Outcome<SearchRequest> ParseSearchArguments(const std::vector<std::string>& args) {
+Outcome<SearchRequest> ParseSearchArguments(const std::vector<std::string>& args, bool atHorizon) {
   using Result = Outcome<SearchRequest>;
   if (args.empty()) return Result::Failure("--search erwartet die Art des Ereignisses");
   const Outcome<KindName> kind = ParseKind(args[0]);
@@ -78,7 +78,7 @@ Outcome<SearchRequest> ParseSearchArguments(const std::vector<std::string>& args
   std::size_t next = 1;
   if (!IsLunation(request.kind.kind)) {
     if (args.size() < 2) return Result::Failure("--search " + args[0] + " erwartet einen Faktor");
-    const Outcome<int> factor = ParseFactor(args[next++]);
+    const Outcome<int> factor = ParseFactor(args[next++], atHorizon);
     if (!factor.ok()) return Result::Failure(factor.error());
     request.factor = factor.value();
   }
@@ -127,29 +127,12 @@ bool ReachesTheCalendarEnd(const SkyState& sky, int days) {
          JulianDayNumber(31, 12, kLastCalendarYear);
 }
 
-// The almanac's name of an event of the body `code`: "SO-Aufgang am
-// Horizont", "SO-Untergang am Horizont", "SO-Meridiandurchgang".
-std::string HorizonEventName(EventKind kind, const std::string& code) {
-  switch (kind) {
-    case EventKind::kRise:
-      return code + "-Aufgang am Horizont";
-    case EventKind::kSet:
-      return code + "-Untergang am Horizont";
-    default:
-      return code + "-Meridiandurchgang";
-  }
-}
-
 // The almanac's rise, set or transit of the request's body.
 Outcome<int> SearchAtHorizon(SearchRequest& request, std::ostream& out, ComputationMode mode) {
-  const std::string code(kFactorCodes[static_cast<std::size_t>(request.factor)]);
-  const std::string event = HorizonEventName(request.kind.kind, code);
   if (IsLunation(request.kind.kind))
     return Outcome<int>::Failure("--horizon sucht Aufgang, Untergang oder Kulmination");
-  if (!HasHorizonRise(request.factor)) {
-    return Outcome<int>::Failure("Faktor " + code +
-                                 ": hat keinen Aufgang am Horizont (nur SO, MO und ME bis PL)");
-  }
+  const std::string code(kFactorCodes[static_cast<std::size_t>(request.factor)]);
+  const std::string event = HorizonEventName(request.kind.kind, request.factor);
   SkyState& sky = request.sky;
   const Outcome<SearchStatus> status =
       SearchHorizonEvent(sky, request.kind.kind, request.factor, mode);
@@ -173,7 +156,7 @@ Outcome<int> SearchAtHorizon(SearchRequest& request, std::ostream& out, Computat
 
 Outcome<int> SearchFromArguments(const std::vector<std::string>& args, std::ostream& out,
                                  ComputationMode mode, bool atHorizon) {
-  Outcome<SearchRequest> parsed = ParseSearchArguments(args);
+  Outcome<SearchRequest> parsed = ParseSearchArguments(args, atHorizon);
   if (!parsed.ok()) return Outcome<int>::Failure(parsed.error());
   SearchRequest request = std::move(parsed).value();
   if (atHorizon) return SearchAtHorizon(request, out, mode);

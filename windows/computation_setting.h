@@ -1,5 +1,6 @@
-// The user's choice of computation, kept between runs in the user's
-// settings (QSettings), apart from ALT.DAT and its four lines.
+// The user's choices of computation and of the kind of rise and set, kept
+// between runs in the user's settings (QSettings), apart from ALT.DAT and
+// its four lines.
 #pragma once
 
 #include "engine/computation_mode.h"
@@ -9,5 +10,10 @@ namespace sternwerk {
 // The choice last saved; the own computation when none was.
 ComputationMode LoadComputationMode();
 void SaveComputationMode(ComputationMode mode);
+
+// Whether rise, set and culmination are searched as an almanac gives them;
+// false when never saved.
+bool LoadHorizonSearch();
+void SaveHorizonSearch(bool atHorizon);
 
 }  // namespace sternwerk

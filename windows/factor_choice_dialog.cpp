@@ -93,7 +93,8 @@ void FactorChoiceDialog::CancelOnEscape(QChar key) {
 }
 
 void FactorChoiceDialog::CheckCode(const QString& text) {
-  const FactorCodeCheck check = CheckFactorCode(text.toStdString(), display_.transplutonian);
+  const FactorCodeCheck check =
+      CheckFactorCode(text.toStdString(), display_.transplutonian, search_.atHorizon);
   switch (check.verdict) {
     case FactorCodeVerdict::kIncomplete:
       return;

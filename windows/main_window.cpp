@@ -195,13 +195,16 @@ void MainWindow::CreateLegends() {
 }
 
 void MainWindow::CreateSourcePanel() {
-  sourcePanel = MakePanel(this, {77, 208, 364, 105}, kMoneyGreen);
+  sourcePanel = MakePanel(this, {77, 208, 364, 127}, kMoneyGreen);
   sourceText = MakeTextBox(sourcePanel, {4, 4, 356, 76});
   sourceText->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   sourceText->setPlainText(QString::fromUtf8(main_window_texts::kSourceInformation));
   preciseBox = new QCheckBox(QString::fromUtf8(main_window_texts::kPreciseChoice), sourcePanel);
   preciseBox->setGeometry(4, 82, 356, 20);
   connect(preciseBox, &QCheckBox::toggled, this, &MainWindow::ChooseComputation);
+  horizonBox = new QCheckBox(QString::fromUtf8(main_window_texts::kHorizonChoice), sourcePanel);
+  horizonBox->setGeometry(4, 104, 356, 20);
+  connect(horizonBox, &QCheckBox::toggled, this, &MainWindow::ChooseHorizonSearch);
   sourcePanel->hide();
 }
 
@@ -276,6 +279,7 @@ void MainWindow::NameWidgets() {
                                                     {sourcePanel, "sourcePanel"},
                                                     {sourceText, "sourceText"},
                                                     {preciseBox, "preciseBox"},
+                                                    {horizonBox, "horizonBox"},
                                                     {tickTimer, "tickTimer"}};
   for (const auto& [object, name] : names) object->setObjectName(QString::fromLatin1(name));
 }
@@ -350,6 +354,11 @@ void MainWindow::ChooseComputation(bool precise) {
   clock_.ChooseComputation(mode);
   SaveComputationMode(mode);
   UpdateDial();
+}
+
+void MainWindow::ChooseHorizonSearch(bool atHorizon) {
+  clock_.search().atHorizon = atHorizon;
+  SaveHorizonSearch(atHorizon);
 }
 
 void MainWindow::ToggleSourceInformation() {

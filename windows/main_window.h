@@ -80,6 +80,9 @@ class MainWindow : public QWidget {
   // The check box in the source panel: the precise or the own computation,
   // saved for the next run; the sky is recomputed and redrawn.
   void ChooseComputation(bool precise);
+  // The other check box there: rise, set and culmination as an almanac
+  // gives them, saved for the next run.
+  void ChooseHorizonSearch(bool atHorizon);
   void ToggleLegend();
   // Searches (main_window_search.cpp): rise, set, culmination, full and new
   // moon. Rise, set and culmination ask for the factor first.
@@ -172,6 +175,7 @@ class MainWindow : public QWidget {
   QWidget* sourcePanel;
   QPlainTextEdit* sourceText;
   QCheckBox* preciseBox;
+  QCheckBox* horizonBox;
   QTimer* tickTimer;
 };
 

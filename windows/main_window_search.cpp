@@ -84,7 +84,8 @@ void MainWindow::SearchFactorEvent(EventKind kind) {
 
 void MainWindow::RunSearch(EventKind kind) {
   const int factor = clock_.SearchedFactor(kind);
-  searchProgressLabel->setText(QString::fromStdString(SearchProgressText(kind, factor)));
+  const bool atHorizon = clock_.search().atHorizon;
+  searchProgressLabel->setText(QString::fromStdString(SearchProgressText(kind, factor, atHorizon)));
   searchProgressLabel->adjustSize();
   searchProgressLabel->show();
   searchProgressLabel->raise();
@@ -93,7 +94,7 @@ void MainWindow::RunSearch(EventKind kind) {
   searchCancelButton->show();
   searchCancelButton->raise();
 
-  SearchStatus status;
+  Outcome<SearchStatus> status = Outcome<SearchStatus>::Success(SearchStatus::kCancelled);
   {
     SearchInputGuard guard(this, searchCancelButton);
     QCoreApplication::processEvents();
@@ -107,10 +108,15 @@ void MainWindow::RunSearch(EventKind kind) {
   searchProgress->hide();
   searchCancelButton->hide();
   searchProgressLabel->hide();
-  if (status == SearchStatus::kNotFound) {
-    services_.messages.Information(QString::fromStdString(SearchNotFoundText(kind, factor)));
+  if (!status.ok()) {
+    services_.messages.Error(QString::fromStdString(status.error()));
+    return;
   }
-  if (status != SearchStatus::kFound) return;
+  if (status.value() == SearchStatus::kNotFound) {
+    services_.messages.Information(
+        QString::fromStdString(SearchNotFoundText(kind, factor, atHorizon)));
+  }
+  if (status.value() != SearchStatus::kFound) return;
   ShowClock();
   UpdateDial();
 }

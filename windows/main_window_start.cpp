@@ -25,6 +25,7 @@ void MainWindow::StartUp() {
     const QSignalBlocker quiet(preciseBox);  // nothing to redraw yet
     preciseBox->setChecked(mode == ComputationMode::kPrecise);
   }
+  horizonBox->setChecked(LoadHorizonSearch());
   setWindowTitle("  " + services_.versionText + QString::fromUtf8(start_texts::kTitleEnd));
 
   // The instant panel is filled while the clock still stands; the halt

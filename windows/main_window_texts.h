@@ -46,8 +46,9 @@ inline constexpr const char* kSourceInformation =
     " hypothetischen Punkte folgen ihren eigenen Bahnelementen.\n"
     "\n"
     " Genauigkeit 1900-2100, gemessen an einer modernen Ephemeride:\n"
-    " Sonne und MC etwa 0,005°, Mond 0,05°, Merkur bis Mars 0,06°,\n"
-    " Jupiter bis Neptun 0,35°, Pluto 1,5°. Alle Zeiten sind Weltzeit.\n"
+    " Sonne und MC etwa 0,007°, Mond 0,04°, Merkur bis Mars 0,07°,\n"
+    " Jupiter 0,6°, Saturn bis Neptun 0,35°, Pluto 1,8°; weiter von 1900\n"
+    " entfernt mehr (bis 3000: Jupiter 25°). Alle Zeiten sind Weltzeit.\n"
     "\n"
     " Genaue Positionen (Kästchen unten): Sonne, Mond, mittlerer Knoten und\n"
     " Merkur bis Pluto aus der Swiss Ephemeris, scheinbare Längen auf das\n"
@@ -58,9 +59,17 @@ inline constexpr const char* kSourceInformation =
     " bei jedem Fehler der Bibliothek gilt die eigene Berechnung. Die\n"
     " Überschrift der Positionsliste nennt, welche gezeigt wird: \"Die\n"
     " Positionen (genau)\" oder \"Positionen (nur eigene)\".\n"
-    " Widderpunkt, hypothetische Punkte und GZ stets aus eigener Rechnung.\n";
+    " Widderpunkt, hypothetische Punkte und GZ stets aus eigener Rechnung.\n"
+    "\n"
+    " Auf-/Untergang am Horizont (Kästchen unten): Aufgang und Untergang\n"
+    " des oberen Randes von Sonne, Mond und Planeten am Horizont mit\n"
+    " Refraktion, Kulmination als Meridiandurchgang, wie im Almanach\n"
+    " (Swiss Ephemeris). Ohne das Kästchen sucht Sternwerk den Augenblick,\n"
+    " in dem der Faktor AS, DC oder MC in der Ekliptik erreicht: den\n"
+    " astrologischen Aufgang, bei der Sonne einige Minuten anders.\n";
 
-// The check box in the source panel.
+// The check boxes in the source panel.
 inline constexpr const char* kPreciseChoice = "&Genaue Positionen (Swiss Ephemeris)";
+inline constexpr const char* kHorizonChoice = "Auf-/Untergang am Horizont (wie im A&lmanach)";
 
 }  // namespace sternwerk::main_window_texts

@@ -9,6 +9,7 @@
 #include "clock/search_texts.h"
 #include "engine/calendar.h"
 #include "engine/factors.h"
+#include "engine/horizon_events.h"
 #include "engine/sky.h"
 #include "tests/support/fake_system_clock.h"
 #include "tests/support/temporary_directory.h"
@@ -48,17 +49,24 @@ class ClockSearch : public ::testing::Test {
   TemporaryDirectory directory;
   FakeSystemClock systemClock{UtcTime(2026, 12, 8, 9, 30, 15)};
   Clock clock{systemClock, directory.path()};
+
+  // The clock's search, whose failures fail the test.
+  SearchStatus Searched(EventKind kind, const SearchProgress& progress = {}) {
+    const Outcome<SearchStatus> status = clock.Search(kind, progress);
+    EXPECT_TRUE(status.ok()) << status.error();
+    return status.ok() ? status.value() : SearchStatus::kCancelled;
+  }
 };
 
 TEST_F(ClockSearch, AFoundRiseOfTheChosenFactorIsTheResult) {
   clock.search().factor = kSun;
   const SkyState expected = Expected(EventKind::kRise, kSun);
   int hoursReported = 0;
-  EXPECT_EQ(clock.Search(EventKind::kRise,
-                         [&](int) {
-                           ++hoursReported;
-                           return true;
-                         }),
+  EXPECT_EQ(Searched(EventKind::kRise,
+                     [&](int) {
+                       ++hoursReported;
+                       return true;
+                     }),
             SearchStatus::kFound);
   EXPECT_GT(hoursReported, 0);
   EXPECT_EQ(clock.sky().hours, expected.hours);
@@ -71,7 +79,7 @@ TEST_F(ClockSearch, LunationsConcernTheMoonWhateverFactorWasChosen) {
   EXPECT_EQ(clock.SearchedFactor(EventKind::kNewMoon), kMoon);
   EXPECT_EQ(clock.SearchedFactor(EventKind::kCulmination), kSun);
   const SkyState expected = Expected(EventKind::kFullMoon, kMoon);
-  EXPECT_EQ(clock.Search(EventKind::kFullMoon, {}), SearchStatus::kFound);
+  EXPECT_EQ(Searched(EventKind::kFullMoon), SearchStatus::kFound);
   EXPECT_EQ(clock.sky().dateText, expected.dateText);
   EXPECT_EQ(clock.sky().hours, expected.hours);
   EXPECT_EQ(clock.search().resultText, " Vollmond ");
@@ -83,10 +91,10 @@ TEST_F(ClockSearch, NothingFoundOrCancelledLeavesSkyAndResultAlone) {
   ASSERT_TRUE(clock.Recompute().ok());
   clock.search().factor = kSun;
   const SkyState before = clock.sky();
-  EXPECT_EQ(clock.Search(EventKind::kRise, {}), SearchStatus::kNotFound);
+  EXPECT_EQ(Searched(EventKind::kRise), SearchStatus::kNotFound);
   ExpectUnchanged(before);
 
-  EXPECT_EQ(clock.Search(EventKind::kNewMoon, [](int hour) { return hour < 3; }),
+  EXPECT_EQ(Searched(EventKind::kNewMoon, [](int hour) { return hour < 3; }),
             SearchStatus::kCancelled);
   ExpectUnchanged(before);
 }
@@ -102,7 +110,7 @@ TEST_F(ClockSearch, ThePreciseComputationFillsTheSkyAndDrivesTheSearch) {
 
   clock.search().factor = kMoon;
   const SkyState expected = Expected(EventKind::kRise, kMoon, ComputationMode::kPrecise);
-  ASSERT_EQ(clock.Search(EventKind::kRise, {}), SearchStatus::kFound);
+  ASSERT_EQ(Searched(EventKind::kRise), SearchStatus::kFound);
   EXPECT_EQ(clock.sky().hours, expected.hours);
 
   clock.ChooseComputation(ComputationMode::kOwn);
@@ -128,12 +136,43 @@ TEST_F(ClockSearch, APreciseFallbackKeepsTheOwnSkyAndTellsTheLibrarysReason) {
 // The banners and results are checked where the window shows them; the
 // message names the event and the days scanned.
 TEST(SearchTexts, TheMissedEventAndTheDaysScanned) {
-  EXPECT_EQ(SearchNotFoundText(EventKind::kRise, kSun),
+  EXPECT_EQ(SearchNotFoundText(EventKind::kRise, kSun, false),
             "SO-Aufgang in den nächsten 31 Tagen nicht gefunden.\r\n"
             "Datum und Zeit bleiben unverändert.");
-  EXPECT_EQ(SearchNotFoundText(EventKind::kFullMoon, kMoon),
+  EXPECT_EQ(SearchNotFoundText(EventKind::kFullMoon, kMoon, true),
             "Vollmond in den nächsten 32 Tagen nicht gefunden.\r\n"
             "Datum und Zeit bleiben unverändert.");
+}
+
+// At the horizon the Sun's rise is the almanac's, named so; the polar night
+// has none, and a date the library cannot compute is told, not searched.
+TEST_F(ClockSearch, AtTheHorizonTheAlmanacRiseIsTheResult) {
+  clock.search().atHorizon = true;
+  clock.search().factor = kSun;
+  SkyState expected = clock.sky();
+  ASSERT_EQ(SearchHorizonEvent(expected, EventKind::kRise, kSun).value(), SearchStatus::kFound);
+  EXPECT_EQ(Searched(EventKind::kRise), SearchStatus::kFound);
+  EXPECT_EQ(clock.sky().hours, expected.hours);
+  EXPECT_EQ(clock.search().resultText, " SO-Aufgang am Horizont ");
+  EXPECT_EQ(Searched(EventKind::kFullMoon), SearchStatus::kFound) << "lunations as ever";
+  EXPECT_EQ(clock.search().resultText, " Vollmond ");
+
+  clock.sky().latitude = 80;
+  EXPECT_EQ(Searched(EventKind::kRise), SearchStatus::kNotFound);
+  SetInstant(clock.sky(), 1, 1, 5000, 12);
+  const Outcome<SearchStatus> beyond = clock.Search(EventKind::kRise, {});
+  ASSERT_FALSE(beyond.ok());
+  EXPECT_EQ(beyond.error().rfind("SO-Aufgang am Horizont nicht berechenbar: ", 0), 0u)
+      << beyond.error();
+}
+
+TEST(SearchTexts, AtTheHorizonTheEventIsNamedAsInAnAlmanac) {
+  EXPECT_EQ(SearchProgressText(EventKind::kCulmination, kMars, true),
+            "     Heutiger MA-Meridiandurchgang wird gesucht          ");
+  EXPECT_EQ(SearchResultText(EventKind::kSet, kMoon, true), " MO-Untergang am Horizont ");
+  EXPECT_EQ(SearchNotFoundText(EventKind::kRise, kSun, true),
+            "SO-Aufgang am Horizont nicht gefunden: SO geht an diesem Ort zur Zeit weder auf "
+            "noch unter (Polartag oder Polarnacht).\r\nDatum und Zeit bleiben unverändert.");
 }
 
 }  // namespace

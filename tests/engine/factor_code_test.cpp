@@ -30,6 +30,16 @@ TEST(FactorCode, HypotheticalPointsOnlyWithAllFactors) {
   EXPECT_EQ(CheckFactorCode("PO", true).factor, kPoseidon);
 }
 
+// Searched at the horizon only the bodies rise: the hypothetical points are
+// refused, the planets chosen as before.
+TEST(FactorCode, AtTheHorizonOnlyBodiesAreChosen) {
+  const FactorCodeCheck cupido = CheckFactorCode("CU", true, true);
+  EXPECT_EQ(cupido.verdict, FactorCodeVerdict::kRefused);
+  EXPECT_EQ(cupido.message, "CU hat keinen Aufgang am Horizont (nur SO, MO, ME...PL)");
+  EXPECT_EQ(CheckFactorCode("PL", true, true).factor, kPluto);
+  EXPECT_EQ(CheckFactorCode("KN", true, true).message, kParadoxMessage);
+}
+
 TEST(FactorCode, AxesAndNodeAreParadoxInBothSets) {
   for (const char* code : {"MC", "WI", "AS", "KN"}) {
     for (bool all : {false, true}) {

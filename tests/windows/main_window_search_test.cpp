@@ -20,6 +20,7 @@
 #include "clock/clock.h"
 #include "engine/calendar.h"
 #include "engine/event_search.h"
+#include "engine/horizon_events.h"
 #include "engine/sky.h"
 #include "engine/text_forms.h"
 #include "platform/recording_messages.h"
@@ -315,6 +316,31 @@ TEST_F(SearchWindow, PreciseFallbackIsToldOnceWithTheLibrarysReason) {
       << messages.shown()[0].text.toStdString();
   EXPECT_EQ(List()->toPlainText().split(QChar(10)).first().toStdString(),
             PositionListHeading(ComputationUsed::kOwnAfterFailure));
+}
+
+// The second check box searches rise and set as an almanac gives them, and
+// is back after a restart.
+TEST_F(SearchWindow, HorizonBoxSearchesTheAlmanacRiseAndIsRemembered) {
+  struct AxesSearchAfterwards {
+    ~AxesSearchAfterwards() { SaveHorizonSearch(false); }
+  } restore;
+  MainWindow& f = StartHalted();
+  f.show();
+  Button("sourceButton")->click();
+  Child<QCheckBox>(*form, "horizonBox")->click();
+  Button("sourceButton")->click();
+  SkyState expected = sky();
+  ASSERT_EQ(SearchHorizonEvent(expected, EventKind::kRise, kSun).value(), SearchStatus::kFound);
+  TypeFactorThenWatch("so");
+  Button("riseButton")->click();
+  EXPECT_EQ(sky().hours, expected.hours);
+  EXPECT_EQ(Label("searchResultLabel")->text(), " SO-Aufgang am Horizont ");
+  EXPECT_TRUE(messages.shown().empty());
+
+  form.reset();
+  StartHalted();
+  EXPECT_TRUE(Child<QCheckBox>(*form, "horizonBox")->isChecked());
+  EXPECT_TRUE(clock->search().atHorizon);
 }
 
 }  // namespace
