@@ -29,6 +29,8 @@ constexpr NumberRules kUnsignedField{.leadingBlanks = true};
 constexpr std::array<int, kDateFieldCount> kMaxLengths = {2, 2, 4, 2, 2, 1, 3, 2, 1, 2, 2};
 
 constexpr std::string_view kInvalidDate = "Das ist kein gültiges Datum!";
+constexpr std::string_view kBeforeCalendar =
+    "Das ist kein gültiges Datum! Jahre vor 1600 werden nicht berechnet.";
 constexpr std::string_view kInvalidTime = "Das ist keine gültige Zeit!";
 constexpr std::string_view kInvalidLongitudeSign =
     "Bitte + für östliche oder - für westliche Länge eingeben";
@@ -197,9 +199,12 @@ void DateTimePlaceLogic::CommitDate() {
   sky_.monthLength[kFebruary] =
       DaysInMonth(kFebruary, year.ok() ? year.value() : kYearWithoutLeapDay);
 
-  if (!day.ok() || !month.ok() || !year.ok() ||
-      !IsCalendarDate(day.value(), month.value(), year.value())) {
-    return Fail(kInvalidDate, DateField::kDay);
+  if (!day.ok() || !month.ok() || !year.ok()) return Fail(kInvalidDate, DateField::kDay);
+  if (!IsCalendarDate(day.value(), month.value(), year.value())) {
+    const bool dayOfAnEarlierYear = year.value() < kFirstCalendarYear && month.value() >= 1 &&
+                                    month.value() <= kMonthsPerYear && day.value() >= 1 &&
+                                    day.value() <= DaysInMonth(month.value(), year.value());
+    return Fail(dayOfAnEarlierYear ? kBeforeCalendar : kInvalidDate, DateField::kDay);
   }
   sky_.day = day.value();
   sky_.month = month.value();

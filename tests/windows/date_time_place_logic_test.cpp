@@ -57,6 +57,9 @@ class DateTimePlace : public ::testing::Test {
 };
 
 const char* const kDateMessage = "Das ist kein gültiges Datum!";
+// A real date of a year the calendar does not reach says why it is refused.
+const char* const kBeforeCalendarMessage =
+    "Das ist kein gültiges Datum! Jahre vor 1600 werden nicht berechnet.";
 const char* const kTimeMessage = "Das ist keine gültige Zeit!";
 const char* const kLongitudeMessage = "Das ist keine gültige Länge!";
 const char* const kLatitudeMessage = "Das ist keine gültige Breite!";
@@ -115,12 +118,25 @@ TEST_F(DateTimePlace, DatesAreCheckedWithTheGregorianLeapYears) {
   struct Case {
     const char* typed;
     bool valid;
+    const char* message = kDateMessage;  // when refused
   };
-  const Case cases[] = {{"29022000", true},  {"29022024", true},  {"29021900", false},
-                        {"29022023", false}, {"31042024", false}, {"01011600", true},
-                        {"31121599", false}, {"01132024", false}, {"01002024", false},
-                        {"00012024", false}, {"32012024", false}, {"1a012024", false},
-                        {"31129999", true},  {"29021600", true},  {"29021700", false}};
+  const Case cases[] = {{"29022000", true},
+                        {"29022024", true},
+                        {"29021900", false},
+                        {"29022023", false},
+                        {"31042024", false},
+                        {"01011600", true},
+                        {"01132024", false},
+                        {"01002024", false},
+                        {"00012024", false},
+                        {"32012024", false},
+                        {"1a012024", false},
+                        {"31129999", true},
+                        {"29021600", true},
+                        {"29021700", false},
+                        {"29021599", false},
+                        {"31121599", false, kBeforeCalendarMessage},
+                        {"29021596", false, kBeforeCalendarMessage}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.typed);
     sky.dateText = "07.12.2026";
@@ -134,7 +150,7 @@ TEST_F(DateTimePlace, DatesAreCheckedWithTheGregorianLeapYears) {
       const std::string t = c.typed;
       EXPECT_EQ(sky.dateText, t.substr(0, 2) + "." + t.substr(2, 2) + "." + t.substr(4));
     } else {
-      EXPECT_EQ(messages, std::vector<std::string>{kDateMessage});
+      EXPECT_EQ(messages, std::vector<std::string>{c.message});
       EXPECT_EQ(logic.Focus(), F::kDay);
       EXPECT_EQ(sky.dateText, "07.12.2026");
       EXPECT_EQ(sky.day, 7);
@@ -405,7 +421,7 @@ TEST_F(DateTimePlace, TextsWithoutTheFixedLayoutNeverBreakTheDialog) {
   EXPECT_DOUBLE_EQ(sky.latitude, -0.0001);
   logic.MoveFocus(F::kYear);
   logic.PressEnter();  // the checks judge what stands in the fields
-  EXPECT_EQ(messages, std::vector<std::string>{kDateMessage});
+  EXPECT_EQ(messages, std::vector<std::string>{kBeforeCalendarMessage}) << "07.02.0026";
 }
 
 }  // namespace
