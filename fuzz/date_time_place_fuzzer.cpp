@@ -63,8 +63,9 @@ void CheckPlace(const std::string& text, double value, bool negative, std::size_
 }
 
 bool KnownMessage(const std::string& message) {
-  static const std::array<std::string, 10> kMessages = {
+  static const std::array<std::string, 11> kMessages = {
       "Das ist kein gültiges Datum!",
+      "Das ist kein gültiges Datum! Jahre vor 1600 werden nicht berechnet.",
       "Das ist keine gültige Zeit!",
       "Bitte + für östliche oder - für westliche Länge eingeben",
       "Bitte + für nördliche oder - für südliche Breite eingeben",
