@@ -40,6 +40,9 @@ class ChartFiles {
 
   bool savedThisVisit() const { return savedThisVisit_; }
 
+  // The folder the files go to, as an absolute path.
+  std::filesystem::path folder() const { return std::filesystem::absolute(directory_); }
+
  private:
   std::filesystem::path directory_;
   unsigned saveCounter_ = 1;  // number of the next copy

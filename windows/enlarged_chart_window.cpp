@@ -99,8 +99,9 @@ void EnlargedChartWindow::SaveCopy() {
     return;
   }
   messages_.Information(QStringLiteral("Das Diagramm wurde als Windows-Metafile gespeichert in  ") +
-                        QString::fromStdString(saved.value()) +
-                        QStringLiteral("  im aktuellen Verzeichnis."));
+                        QString::fromStdString(saved.value()) + QStringLiteral("  im Ordner  ") +
+                        QString::fromStdString(files_.folder().lexically_normal().string()) +
+                        QStringLiteral("."));
 }
 
 void EnlargedChartWindow::Print() {

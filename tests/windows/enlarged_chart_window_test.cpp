@@ -89,9 +89,10 @@ TEST_F(ChartWindow, SavesNumberedCopiesAndCleansUpWhenClosedByEscape) {
   window->saveButton->click();
   ASSERT_EQ(messages.shown().size(), 2u);
   EXPECT_EQ(messages.shown()[1].kind, MessageKind::kInformation);
-  EXPECT_EQ(messages.shown()[1].text,
-            "Das Diagramm wurde als Windows-Metafile gespeichert in  RURed-02.WMF  im aktuellen "
-            "Verzeichnis.");
+  // The folder is named whole, so that the copy can be found.
+  EXPECT_EQ(messages.shown()[1].text.toStdString(),
+            "Das Diagramm wurde als Windows-Metafile gespeichert in  RURed-02.WMF  im Ordner  " +
+                fs::absolute(directory.path()).lexically_normal().string() + ".");
   EXPECT_TRUE(Exists("RURed-01.WMF"));
 
   QTest::keyClick(window.get(), Qt::Key_Escape);
