@@ -31,7 +31,24 @@ int FactorOfCode(std::string_view code) {
   return kUnusedSlot;
 }
 
+// Whether the code of `factor` chooses it.
+bool Choosable(int factor, bool transplutonian, bool atHorizon) {
+  if (IsParadox(factor) || factor > kLastOfAll) return false;
+  if (factor > kLastOfTwelve && !transplutonian) return false;
+  return !atHorizon || HasHorizonRise(factor);
+}
+
 }  // namespace
+
+std::string ValidFactorCodes(bool transplutonian, bool atHorizon) {
+  std::string codes;
+  for (int factor = 0; factor <= kLastOfAll; ++factor) {
+    if (!Choosable(factor, transplutonian, atHorizon)) continue;
+    if (!codes.empty()) codes += ", ";
+    codes += kFactorCodes[static_cast<std::size_t>(factor)];
+  }
+  return codes;
+}
 
 std::string_view FactorRangeHint(bool transplutonian) {
   return transplutonian ? "SO, MO, ME, VE...PO" : "SO, MO, ME, VE...PL";
@@ -43,7 +60,9 @@ FactorCodeCheck CheckFactorCode(std::string_view text, bool transplutonian, bool
   const int factor = FactorOfCode(text);
   if (IsParadox(factor)) return {FactorCodeVerdict::kRefused, 0, std::string(kParadoxMessage)};
   if (factor > kLastOfAll) {
-    return {FactorCodeVerdict::kRefused, 0, std::string(text) + std::string(kNotAFactorSuffix)};
+    return {FactorCodeVerdict::kRefused, 0,
+            std::string(text) + std::string(kNotAFactorSuffix) + ". Gültig sind " +
+                ValidFactorCodes(transplutonian, atHorizon) + "."};
   }
   if (factor > kLastOfTwelve && !transplutonian) {
     return {FactorCodeVerdict::kRefused, 0, std::string(text) + std::string(kNotOfTwelveSuffix)};

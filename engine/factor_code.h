@@ -23,6 +23,7 @@ struct FactorCodeCheck {
 inline constexpr std::string_view kCancelCode = "##";
 inline constexpr std::string_view kParadoxMessage =
     "MC, WI, AS und KN sind paradoxe Faktoren für Auf-/Untergang";
+// After the code that is no factor; the valid codes of the set follow.
 inline constexpr std::string_view kNotAFactorSuffix = " ist kein gültiger Faktor";
 // After the code of a factor that rises in a chart but not over the horizon.
 inline constexpr std::string_view kNoHorizonRiseSuffix =
@@ -34,11 +35,18 @@ inline constexpr std::string_view kNotOfTwelveSuffix =
 // The factor range hint beside the field.
 std::string_view FactorRangeHint(bool transplutonian);
 
+// The codes that choose a factor, as the message on a code that is no
+// factor lists them: "SO, MO, ME, VE, MA, JU, SA, UR, NE, PL", with all
+// factors then "CU, HA, ZE, KR, AP, AD, VU, PO"; at the horizon the bodies
+// only.
+std::string ValidFactorCodes(bool transplutonian, bool atHorizon);
+
 // Checks the text of the field (letters already in capitals, UTF-8). A code
 // is compared exactly with the factor codes; MC, WI, AS and KN are refused as
 // paradox, a factor beyond Pluto with twelve factors chosen as not of the
 // set, a hypothetical point as without a horizon rise when `atHorizon`, and
-// any other text as no factor.
+// any other text as no factor ("XY ist kein gültiger Faktor. Gültig sind
+// " and ValidFactorCodes, ".").
 FactorCodeCheck CheckFactorCode(std::string_view text, bool transplutonian, bool atHorizon = false);
 
 }  // namespace sternwerk

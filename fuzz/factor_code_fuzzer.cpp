@@ -37,7 +37,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         break;
       case FactorCodeVerdict::kRefused:
         FUZZ_CHECK(check.message == kParadoxMessage ||
-                   check.message == std::string(text) + std::string(kNotAFactorSuffix) ||
+                   check.message == std::string(text) + std::string(kNotAFactorSuffix) +
+                                        ". Gültig sind " + ValidFactorCodes(transplutonian, false) +
+                                        "." ||
                    (!transplutonian &&
                     check.message == std::string(text) + std::string(kNotOfTwelveSuffix)));
         break;

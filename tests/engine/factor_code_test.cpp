@@ -8,6 +8,10 @@
 namespace sternwerk {
 namespace {
 
+constexpr const char* kTwelveCodes = "SO, MO, ME, VE, MA, JU, SA, UR, NE, PL";
+constexpr const char* kAllCodes =
+    "SO, MO, ME, VE, MA, JU, SA, UR, NE, PL, CU, HA, ZE, KR, AP, AD, VU, PO";
+
 TEST(FactorCode, PlanetsAreChosenInBothFactorSets) {
   for (const char* code : {"SO", "MO", "ME", "VE", "MA", "JU", "SA", "UR", "NE", "PL"}) {
     for (bool all : {false, true}) {
@@ -38,6 +42,8 @@ TEST(FactorCode, AtTheHorizonOnlyBodiesAreChosen) {
   EXPECT_EQ(cupido.message, "CU hat keinen Aufgang am Horizont (nur SO, MO, ME...PL)");
   EXPECT_EQ(CheckFactorCode("PL", true, true).factor, kPluto);
   EXPECT_EQ(CheckFactorCode("KN", true, true).message, kParadoxMessage);
+  EXPECT_EQ(CheckFactorCode("XY", true, true).message,
+            std::string("XY ist kein gültiger Faktor. Gültig sind ") + kTwelveCodes + ".");
 }
 
 TEST(FactorCode, AxesAndNodeAreParadoxInBothSets) {
@@ -55,7 +61,8 @@ TEST(FactorCode, EverythingElseIsNoFactor) {
     for (bool all : {false, true}) {
       const FactorCodeCheck check = CheckFactorCode(code, all);
       EXPECT_EQ(check.verdict, FactorCodeVerdict::kRefused) << code;
-      EXPECT_EQ(check.message, std::string(code) + " ist kein gültiger Faktor");
+      EXPECT_EQ(check.message, std::string(code) + " ist kein gültiger Faktor. Gültig sind " +
+                                   (all ? kAllCodes : kTwelveCodes) + ".");
     }
   }
 }

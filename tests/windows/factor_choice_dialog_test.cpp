@@ -96,7 +96,8 @@ TEST_F(FactorChoice, RefusedCodesAreSelectedAndRetypedUntilAValidOne) {
             "MC, WI, AS und KN sind paradoxe Faktoren für Auf-/Untergang");
   EXPECT_EQ(messages.shown()[1].text,
             "CU gehört nicht zu den zwölf gewählten Faktoren (SO, MO, ME, VE...PL)");
-  EXPECT_EQ(messages.shown()[2].text, "GZ ist kein gültiger Faktor");
+  EXPECT_EQ(messages.shown()[2].text,
+            "GZ ist kein gültiger Faktor. Gültig sind SO, MO, ME, VE, MA, JU, SA, UR, NE, PL.");
 }
 
 TEST_F(FactorChoice, AThirdCharacterStartsTheCodeAgain) {
@@ -108,7 +109,9 @@ TEST_F(FactorChoice, AThirdCharacterStartsTheCodeAgain) {
   });
   EXPECT_EQ(field, "Z");
   ASSERT_EQ(messages.shown().size(), 1u);
-  EXPECT_EQ(messages.shown()[0].text, "XY ist kein gültiger Faktor");
+  EXPECT_EQ(messages.shown()[0].text,
+            "XY ist kein gültiger Faktor. Gültig sind SO, MO, ME, VE, MA, JU, SA, UR, NE, PL, CU, "
+            "HA, ZE, KR, AP, AD, VU, PO.");
 }
 
 TEST_F(FactorChoice, EachShowingStartsEmptyWithTheRangeOfTheFactorSet) {
