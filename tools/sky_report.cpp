@@ -58,6 +58,13 @@ void ReportFallback(const SkyComputation& computation) {
             << "; es gilt die eigene Berechnung\n";
 }
 
+std::string TsvHeader() {
+  std::string header = "T\tRAMC\t";
+  for (int factor = 0; factor <= kGZ; ++factor)
+    header += std::string(kFactorCodes[static_cast<std::size_t>(factor)]) + '\t';
+  return header + "retrograd";
+}
+
 std::string TsvLine(const SkyState& sky) {
   char number[64];
   std::string line;

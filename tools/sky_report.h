@@ -30,6 +30,10 @@ std::vector<std::string> SkyReport(const SkyState& sky,
 // REASON; es gilt die eigene Berechnung"); otherwise nothing.
 void ReportFallback(const SkyComputation& computation);
 
+// The header line of --tsv --header, naming TsvLine's columns: "T", "RAMC",
+// the codes of factors 0..22 and "retrograd", tab-separated.
+std::string TsvHeader();
+
 // One tab-separated line: T, ramc, longitudes 0..22 with nine decimals, then
 // the retrograde flags of factors 2 and 6..21 as 0 and 1.
 std::string TsvLine(const SkyState& sky);

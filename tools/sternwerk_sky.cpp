@@ -30,9 +30,10 @@ constexpr const char* kUsage =
     "  sternwerk-sky TT.MM.JJJJ HH:MM[:SS] [LÄNGE BREITE]\n"
     "      Positionen für den Zeitpunkt (Weltzeit) und Ort (Dezimalgrad,\n"
     "      Ost und Nord positiv; ohne Angabe 10 und 50).\n"
-    "  sternwerk-sky --tsv\n"
+    "  sternwerk-sky --tsv [--header]\n"
     "      liest Zeilen \"Tag Monat Jahr Stunden Länge Breite\" von der\n"
-    "      Standardeingabe und schreibt je eine tabulatorgetrennte Zeile.\n"
+    "      Standardeingabe und schreibt je eine tabulatorgetrennte Zeile;\n"
+    "      --header schreibt zuerst eine Zeile mit den Namen der Spalten.\n"
     "  sternwerk-sky --dial DATEI TT.MM.JJJJ HH:MM[:SS] [LÄNGE BREITE] [--all] [--no-symbols]\n"
     "      schreibt das Zifferblatt des Zeitpunkts als Bild (.wmf, .svg oder .png);\n"
     "      --all mit allen 22 Faktoren, --no-symbols ohne die Symbolschrift.\n"
@@ -62,7 +63,8 @@ Outcome<int> PrintSky(const std::vector<std::string>& args, ComputationMode mode
 
 // A refused line ends the reading with its own message, after the lines
 // written before it.
-int PrintTsv(ComputationMode mode) {
+int PrintTsv(ComputationMode mode, bool header) {
+  if (header) std::cout << TsvHeader() << '\n';
   std::string line;
   for (int number = 1; std::getline(std::cin, line); ++number) {
     if (!HasTsvValues(line)) continue;
@@ -97,8 +99,10 @@ Outcome<int> RunCommand(const std::vector<std::string>& args, char* programPath,
   }
   const std::string command = args.empty() ? std::string() : args[0];
   if (command == "--tsv") {
-    if (args.size() != 1) return Outcome<int>::Failure("--tsv nimmt keine weiteren Argumente");
-    return Outcome<int>::Success(PrintTsv(mode));
+    const bool header = args.size() == 2 && args[1] == "--header";
+    if (args.size() != 1 && !header)
+      return Outcome<int>::Failure("--tsv nimmt nur --header als weiteres Argument");
+    return Outcome<int>::Success(PrintTsv(mode, header));
   }
   if (command == "--search") return SearchFromArguments(After(args), std::cout, mode, false);
   if (command == "--chart") return WriteChartFile(After(args), programPath, mode);

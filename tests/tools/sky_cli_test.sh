@@ -234,6 +234,16 @@ reason=$("$sky" --precise 01.01.5000 00:00 2>&1 >/dev/null)
 grep -q "^sternwerk-sky: Swiss Ephemeris: .*sepl_48.se1.*; es gilt die eigene Berechnung$" \
   <<<"$reason" || fail "--precise fallback without the library's reason: $reason"
 own=$(printf '7 12 2026 13.5 10 50\n' | "$sky" --tsv)
+# --tsv --header: one line naming the columns, then the lines as without it.
+with_header=$(printf '7 12 2026 13.5 10 50\n' | "$sky" --tsv --header)
+[ "$(sed -n 2p <<<"$with_header")" = "$own" ] || fail "--tsv --header changed the data line"
+header=$(head -n1 <<<"$with_header")
+[ "$(awk -F'\t' '{print NF}' <<<"$header")" = "$(awk -F'\t' '{print NF}' <<<"$own")" ] ||
+  fail "--tsv --header: the header does not name every column: $header"
+[[ "$header" == T$'\t'RAMC$'\t'MC$'\t'WI$'\t'SO* && "$header" == *GZ$'\t'retrograd ]] ||
+  fail "--tsv --header: $header"
+expect_status 2 --tsv --frobnicate
+
 precise=$(printf '7 12 2026 13.5 10 50\n' | "$sky" --precise --tsv)
 [ "$(awk -F'\t' '{print NF}' <<<"$precise")" = "$(awk -F'\t' '{print NF}' <<<"$own")" ] ||
   fail "--precise --tsv: other fields than --tsv"
