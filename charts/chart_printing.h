@@ -12,7 +12,7 @@
 
 namespace sternwerk {
 
-// The name of the chart's print job and the title of its PDF: "Sternwerk –
+// The name of the chart's print job and the title of its PDF: "Sternwerk -
 // Diagramm" and the sky's instant.
 QString ChartJobName(const SkyState& sky);
 

@@ -45,7 +45,7 @@ std::optional<int> PrinterPageWidth(const QString& printerName) {
 }
 
 QString PrintJobName(const QString& what, const QString& instant) {
-  return QStringLiteral("Sternwerk – ") + what + QLatin1Char(' ') + instant;
+  return QStringLiteral("Sternwerk - ") + what + QLatin1Char(' ') + instant;
 }
 
 QString InstantOf(const SkyState& sky) {

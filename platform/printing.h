@@ -31,8 +31,10 @@ QSize PrintPageSize();
 // without such a printer or a reported resolution.
 std::optional<int> PrinterPageWidth(const QString& printerName);
 
-// The name of a print job and of the PDF it becomes: "Sternwerk – ", what is
-// printed, a blank and the instant, as "Sternwerk – Diagramm 21.03.2000 12:00:00".
+// The name of a print job and of the PDF it becomes: "Sternwerk - ", what is
+// printed, a blank and the instant, as "Sternwerk - Diagramm 21.03.2000
+// 12:00:00". The hyphen is ASCII: print queues pass job names on in
+// encodings of their own, which garble a dash.
 QString PrintJobName(const QString& what, const QString& instant);
 
 // The sky's instant as job names give it: "dd.mm.yyyy hh:mm:ss".

@@ -176,7 +176,7 @@ if command -v pdftotext >/dev/null; then
   # An image with an alpha channel (a soft mask) makes printers rasterise
   # the whole page.
   pdfimages -list "$dir/chart.pdf" | grep -q smask && fail "--chart: the PDF's icon has a soft mask"
-  pdfinfo "$dir/chart.pdf" | grep -q "^Title: *Sternwerk – Diagramm 07.12.2026 21:30:00$" ||
+  pdfinfo "$dir/chart.pdf" | grep -q "^Title: *Sternwerk - Diagramm 07.12.2026 21:30:00$" ||
     fail "--chart: PDF title"
   "$sky" --chart "$dir/twelve.pdf" 07.12.2026 21:30 -73.5 -33.25 || fail "--chart twelve.pdf"
   page=$(pdftotext -layout "$dir/twelve.pdf" -)

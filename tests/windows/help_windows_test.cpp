@@ -241,7 +241,7 @@ TEST(HelpPrinting, PrintsEveryLineIntoAPdfAndACancelPrintsNothing) {
   }
   // Named for the window and the instant of printing.
   EXPECT_TRUE(testing::PdfTitle(pdf).contains(QRegularExpression(
-      "^Sternwerk – " + QRegularExpression::escape(introduction.windowTitle().trimmed()) +
+      "^Sternwerk - " + QRegularExpression::escape(introduction.windowTitle().trimmed()) +
       " \\d\\d\\.\\d\\d\\.\\d{4} \\d\\d:\\d\\d:\\d\\d$")))
       << testing::PdfTitle(pdf).toStdString();
   EXPECT_TRUE(messages.shown().empty());

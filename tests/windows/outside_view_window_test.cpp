@@ -119,7 +119,7 @@ TEST_F(OutsideView, PrintsTheViewBelowItsHeaderAndTheSearchResult) {
       << text.toStdString();
   EXPECT_TRUE(text.contains("NM 04.04.2000 18:02:30"));
   EXPECT_TRUE(text.contains(QRegularExpression("Abstand zu MC: +90°")));
-  EXPECT_EQ(testing::PdfTitle(pdf), "Sternwerk – Draußen-Ansicht 07.12.2026 14:05:09");
+  EXPECT_EQ(testing::PdfTitle(pdf), "Sternwerk - Draußen-Ansicht 07.12.2026 14:05:09");
   EXPECT_TRUE(messages.shown().empty());
 
   outside.printerChoice = std::make_unique<PdfFileChoice>(QString());

@@ -98,18 +98,18 @@ print_from_windows() {
   mapfile -t -O "${#written[@]}" written < <(find "$out" -maxdepth 1 -name '*.pdf' -newer "$marker")
 }
 
-# The PDF of this round's job named "Sternwerk – " and `what`. cups-pdf
+# The PDF of this round's job named "Sternwerk - " and `what`. cups-pdf
 # writes the job's UTF-8 name as PDFDocEncoding, so `what` names letters
-# beyond ASCII with ".+".
+# beyond ASCII with ".+"; the name's own hyphen must come out as it is.
 pdf_of() {
   local f
   for f in $(find "$out" -maxdepth 1 -name '*.pdf' -newer "$marker"); do
-    if pdfinfo "$f" 2>/dev/null | LC_ALL=C grep -Eq "^Title: +\(?Sternwerk .+ $1\)?\$"; then
+    if pdfinfo "$f" 2>/dev/null | LC_ALL=C grep -Eq "^Title: +\(?Sternwerk - $1\)?\$"; then
       echo "$f"
       return 0
     fi
   done
-  fail "no PDF named like \"Sternwerk – $1\" in $out"
+  fail "no PDF named like \"Sternwerk - $1\" in $out"
   return 1
 }
 
@@ -127,7 +127,7 @@ check_vectors() {
     fail "$1: a font is not embedded: $(pdffonts "$pdf")"
 }
 
-check_text() {  # the job's name after "Sternwerk – ", then patterns pdftotext must find
+check_text() {  # the job's name after "Sternwerk - ", then patterns pdftotext must find
   local what=$1; shift
   local pdf text pattern
   pdf=$(pdf_of "$what") || return
