@@ -17,9 +17,9 @@ Status PaintChartPage(QPaintDevice& device, std::shared_ptr<const Picture> chart
 }
 
 Status PrintChart(QPrinter& printer, std::shared_ptr<const Picture> chart, const SkyState& sky,
-                  const DisplayOptions& options, const ChartTexts& texts, int pageWidth) {
+                  const DisplayOptions& options, const ChartTexts& texts) {
   printer.setDocName(ChartJobName(sky));
-  return PaintChartPage(printer, std::move(chart), sky, options, texts, pageWidth);
+  return PaintChartPage(printer, std::move(chart), sky, options, texts, PrintableWidth(printer));
 }
 
 }  // namespace sternwerk

@@ -24,8 +24,9 @@ Status PaintChartPage(QPaintDevice& device, std::shared_ptr<const Picture> chart
                       int pageWidth);
 
 // Prints the chart's page (PaintChartPage) as one page in a job named
-// ChartJobName.
+// ChartJobName, the chart's square as wide as the printable area of the
+// job's page at the job's resolution.
 Status PrintChart(QPrinter& printer, std::shared_ptr<const Picture> chart, const SkyState& sky,
-                  const DisplayOptions& options, const ChartTexts& texts, int pageWidth);
+                  const DisplayOptions& options, const ChartTexts& texts);
 
 }  // namespace sternwerk

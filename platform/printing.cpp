@@ -21,6 +21,10 @@ int RoundedPageDimension(int pixels) {
   return (pixels / kPageRounding) * kPageRounding + kPageRounding;
 }
 
+int PrintableWidth(const QPrinter& printer) {
+  return printer.pageLayout().paintRectPixels(printer.resolution()).width();
+}
+
 QSize PrintPageSize() {
   const QPrinterInfo info = QPrinterInfo::defaultPrinter();
   QSize page;

@@ -20,6 +20,11 @@ namespace sternwerk {
 // (pixels div 100) * 100 + 100.
 int RoundedPageDimension(int pixels);
 
+// The width of the printable area of the page `printer` prints on, in its
+// device pixels: what a printed chart's square spans, whatever the
+// resolution of the job.
+int PrintableWidth(const QPrinter& printer);
+
 // The default printer's printable page in printer pixels, each side rounded
 // by RoundedPageDimension. Without a printer: an A4 page at 600 pixels per
 // inch, 5000 x 7100.

@@ -26,16 +26,14 @@ bool EndsWithPdf(const std::string& path) {
   return end == ".pdf";
 }
 
-// The page as printed, on a PDF printer whose page width in pixels, rounded
-// as the program keeps the printer's, is the chart's square. The PDF is made
-// in memory and replaces the file whole.
+// The page as printed, on a PDF printer whose printable width is the chart's
+// square. The PDF is made in memory and replaces the file whole.
 Status WriteChartPdf(std::shared_ptr<const Picture> chart, const SkyState& sky,
                      const DisplayOptions& options, const ChartTexts& texts,
                      const std::string& path) {
   QPrinter printer(QPrinter::HighResolution);
   printer.setOutputFormat(QPrinter::PdfFormat);
-  const int pageWidth =
-      RoundedPageDimension(printer.pageLayout().paintRectPixels(printer.resolution()).width());
+  const int pageWidth = PrintableWidth(printer);
   QBuffer buffer;
   buffer.open(QIODevice::WriteOnly);
   QPdfWriter pdf(&buffer);

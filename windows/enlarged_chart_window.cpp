@@ -108,7 +108,7 @@ void EnlargedChartWindow::Print() {
   QPrinter printer(QPrinter::HighResolution);
   PrintOnChosenPrinter(printer, [this](QPrinter& chosen) {
     if (chosen.outputFormat() == QPrinter::NativeFormat) chosenPrinter_ = chosen.printerName();
-    return PrintChart(chosen, chart_, sky_, display_, handOver.texts, handOver.printPageWidth);
+    return PrintChart(chosen, chart_, sky_, display_, handOver.texts);
   });
 }
 

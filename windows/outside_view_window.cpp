@@ -109,7 +109,7 @@ void OutsideViewWindow::Print() {
   QPrinter printer(QPrinter::HighResolution);
   printer.setDocName(PrintJobName(QStringLiteral("Draußen-Ansicht"), InstantOf(sky_)));
   PrintOnChosenPrinter(printer, [this](QPrinter& chosen) {
-    const int width = handOver.printPageWidth;
+    const int width = PrintableWidth(chosen);
     return PrintPicture(chosen, OutsideViewPrintPicture(view_, sky_, handOver.texts),
                         QRectF(0, 0, width, width / 4));
   });

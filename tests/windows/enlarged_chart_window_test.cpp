@@ -8,11 +8,15 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QPrinter>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QTest>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 
+#include "charts/chart_printing.h"
 #include "platform/clipboard.h"
 #include "platform/recording_messages.h"
 #include "tests/support/chart_test_support.h"
@@ -202,6 +206,45 @@ TEST_F(ChartWindow, UnwritableWorkingFileIsReportedOnceAndTheChartStillWorks) {
   window->show();
   QCoreApplication::processEvents();
   EXPECT_EQ(messages.shown().size(), 1u);
+}
+
+// The left edge, in points, of the first word `word` pdftotext finds in
+// the PDF; NaN without one.
+double WordLeft(const fs::path& pdf, const QString& word) {
+  QProcess process;
+  process.start("pdftotext", {"-bbox", QString::fromStdString(pdf.string()), "-"});
+  if (!process.waitForFinished(30000)) return NAN;
+  const QRegularExpression box("<word xMin=\"([0-9.]+)\"[^>]*>" + QRegularExpression::escape(word) +
+                               "</word>");
+  const QRegularExpressionMatch found = box.match(process.readAllStandardOutput());
+  return found.hasMatch() ? found.captured(1).toDouble() : NAN;
+}
+
+// The chart's square spans the printable width of the job's page at any
+// resolution: the place text of the header stands at the same point of the
+// page at 300, 600 and 1200 dpi, as far right as the chart puts it.
+TEST(ChartPrinting, TheChartFillsThePrintableWidthAtEveryResolution) {
+  const testing::ShownSky sky = testing::ChartSkyWith({{kSun, 45.396}}, false);
+  const ChartTexts texts = {
+      "010\xB0"
+      "00' E, 50\xB0"
+      "00' N",
+      ""};
+  auto chart = std::make_shared<Picture>(testing::ChartOf(sky, texts));
+  const std::optional<TextOp> place = testing::TextNamed(*chart, "Ort: " + texts.place);
+  ASSERT_TRUE(place);
+  testing::TemporaryDirectory directory;
+  for (const int dpi : {300, 600, 1200}) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setResolution(dpi);
+    const fs::path pdf = directory.path() / ("chart-" + std::to_string(dpi) + ".pdf");
+    printer.setOutputFileName(QString::fromStdString(pdf.string()));
+    const QRectF printable = printer.pageLayout().paintRect(QPageLayout::Point);
+    ASSERT_TRUE(PrintChart(printer, chart, sky, sky.options, texts).ok());
+    const double placeLeft = printable.left() + printable.width() * place->at.x / kChartSize;
+    EXPECT_NEAR(WordLeft(pdf, "Ort:"), placeLeft, 2) << dpi << " dpi";
+  }
 }
 
 }  // namespace
