@@ -400,6 +400,20 @@ TEST_F(ClockWindow, SourcePanelHaltsTheClockAndHidingItLeavesItHalted) {
   EXPECT_TRUE(Button("haltButton")->isEnabled());
 }
 
+// Every line of the source information is whole within its box, the
+// scroll bar beside it.
+TEST_F(ClockWindow, SourceInformationLinesAreNotCutAtTheRightEdge) {
+  Start();
+  Button("sourceButton")->click();
+  QPlainTextEdit* text = TextBox("sourceText");
+  const int room = text->width() - 2 * text->frameWidth() -
+                   text->verticalScrollBar()->sizeHint().width() -
+                   2 * static_cast<int>(text->document()->documentMargin());
+  const QFontMetrics metrics(text->font());
+  for (const QString& line : text->toPlainText().split('\n'))
+    EXPECT_LE(metrics.horizontalAdvance(line), room) << line.toStdString();
+}
+
 TEST_F(ClockWindow, EscapeHidesTheSourcePanelAsItsButtonDoes) {
   MainWindow& f = Start();
   f.show();
