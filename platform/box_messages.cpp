@@ -1,5 +1,7 @@
 #include "platform/box_messages.h"
 
+#include <QCheckBox>
+
 namespace sternwerk {
 
 namespace {
@@ -56,6 +58,14 @@ void BoxMessages::Information(const QString& text) {
 bool BoxMessages::Confirm(const QString& text) {
   return MakeBox(MessageKind::kConfirmation, kConfirmationTitle, text, parent_)->exec() ==
          QMessageBox::Yes;
+}
+
+Messages::Answer BoxMessages::ConfirmWithChoice(const QString& text, const QString& choice) {
+  const std::unique_ptr<QMessageBox> box =
+      MakeBox(MessageKind::kConfirmation, kConfirmationTitle, text, parent_);
+  box->setCheckBox(new QCheckBox(choice));  // the box owns it
+  const bool yes = box->exec() == QMessageBox::Yes;
+  return {yes, box->checkBox()->isChecked()};
 }
 
 void BoxMessages::Plain(const QString& title, const QString& text) {

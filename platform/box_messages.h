@@ -17,6 +17,7 @@ class BoxMessages : public Messages {
   void Error(const QString& text) override;
   void Information(const QString& text) override;
   bool Confirm(const QString& text) override;
+  Answer ConfirmWithChoice(const QString& text, const QString& choice) override;
   void Plain(const QString& title, const QString& text) override;
 
   // The box a message is shown in, unshown; texts whose lines end in a

@@ -18,6 +18,12 @@ class Messages {
   virtual void Information(const QString& text) = 0;
   // A confirmation box with Yes and No; true for Yes.
   virtual bool Confirm(const QString& text) = 0;
+  // A confirmation box with Yes and No and a check box labelled `choice`.
+  struct Answer {
+    bool yes = false;
+    bool choiceTicked = false;
+  };
+  virtual Answer ConfirmWithChoice(const QString& text, const QString& choice) = 0;
   // A box with its own title and one OK button.
   virtual void Plain(const QString& title, const QString& text) = 0;
 };

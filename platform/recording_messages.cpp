@@ -10,4 +10,8 @@ bool RecordingMessages::Confirm(const QString& text) {
   return answer;
 }
 
+Messages::Answer RecordingMessages::ConfirmWithChoice(const QString& text, const QString&) {
+  return {Confirm(text), tickChoices_};
+}
+
 }  // namespace sternwerk

@@ -9,6 +9,7 @@ constexpr const char* kOrganization = "Sternwerk";
 constexpr const char* kApplication = "sternwerk";
 constexpr const char* kPreciseKey = "positionen/genau";
 constexpr const char* kHorizonKey = "suche/horizont";
+constexpr const char* kFactorSetKey = "start/transplutonisch";
 
 }  // namespace
 
@@ -31,6 +32,22 @@ bool LoadHorizonSearch() {
 void SaveHorizonSearch(bool atHorizon) {
   QSettings settings(kOrganization, kApplication);
   settings.setValue(kHorizonKey, atHorizon);
+}
+
+std::optional<bool> LoadFactorSetAnswer() {
+  const QSettings settings(kOrganization, kApplication);
+  const QVariant answer = settings.value(kFactorSetKey);
+  if (!answer.isValid()) return std::nullopt;
+  return answer.toBool();
+}
+
+void SaveFactorSetAnswer(std::optional<bool> transplutonian) {
+  QSettings settings(kOrganization, kApplication);
+  if (transplutonian) {
+    settings.setValue(kFactorSetKey, *transplutonian);
+  } else {
+    settings.remove(kFactorSetKey);
+  }
 }
 
 }  // namespace sternwerk

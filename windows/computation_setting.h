@@ -3,6 +3,8 @@
 // its four lines.
 #pragma once
 
+#include <optional>
+
 #include "engine/computation_mode.h"
 
 namespace sternwerk {
@@ -15,5 +17,10 @@ void SaveComputationMode(ComputationMode mode);
 // false when never saved.
 bool LoadHorizonSearch();
 void SaveHorizonSearch(bool atHorizon);
+
+// The answer to the start question about the factor set (true: all 22
+// factors) when the user asked not to be asked again; else none.
+std::optional<bool> LoadFactorSetAnswer();
+void SaveFactorSetAnswer(std::optional<bool> transplutonian);
 
 }  // namespace sternwerk

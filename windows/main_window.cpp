@@ -195,7 +195,7 @@ void MainWindow::CreateLegends() {
 }
 
 void MainWindow::CreateSourcePanel() {
-  sourcePanel = MakePanel(this, {77, 208, 364, 127}, kMoneyGreen);
+  sourcePanel = MakePanel(this, {77, 208, 364, 149}, kMoneyGreen);
   sourceText = MakeTextBox(sourcePanel, {4, 4, 356, 76});
   sourceText->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   sourceText->setPlainText(QString::fromUtf8(main_window_texts::kSourceInformation));
@@ -205,6 +205,9 @@ void MainWindow::CreateSourcePanel() {
   horizonBox = new QCheckBox(QString::fromUtf8(main_window_texts::kHorizonChoice), sourcePanel);
   horizonBox->setGeometry(4, 104, 356, 20);
   connect(horizonBox, &QCheckBox::toggled, this, &MainWindow::ChooseHorizonSearch);
+  factorSetBox = new QCheckBox(QString::fromUtf8(main_window_texts::kFactorSetChoice), sourcePanel);
+  factorSetBox->setGeometry(4, 126, 356, 20);
+  connect(factorSetBox, &QCheckBox::toggled, this, &MainWindow::ChooseFactorSet);
   sourcePanel->hide();
 }
 
@@ -280,6 +283,7 @@ void MainWindow::NameWidgets() {
                                                     {sourceText, "sourceText"},
                                                     {preciseBox, "preciseBox"},
                                                     {horizonBox, "horizonBox"},
+                                                    {factorSetBox, "factorSetBox"},
                                                     {tickTimer, "tickTimer"}};
   for (const auto& [object, name] : names) object->setObjectName(QString::fromLatin1(name));
 }
@@ -359,6 +363,16 @@ void MainWindow::ChooseComputation(bool precise) {
 void MainWindow::ChooseHorizonSearch(bool atHorizon) {
   clock_.search().atHorizon = atHorizon;
   SaveHorizonSearch(atHorizon);
+}
+
+void MainWindow::ChooseFactorSet(bool transplutonian) {
+  const bool legendShown =
+      !(clock_.display().transplutonian ? allFactorGlyphs : twelveFactorGlyphs)->isHidden();
+  if (legendShown) ToggleLegend();
+  clock_.display().transplutonian = transplutonian;
+  if (legendShown) ToggleLegend();
+  if (LoadFactorSetAnswer()) SaveFactorSetAnswer(transplutonian);
+  UpdateDial();
 }
 
 void MainWindow::ToggleSourceInformation() {

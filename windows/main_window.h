@@ -83,6 +83,10 @@ class MainWindow : public QWidget {
   // The other check box there: rise, set and culmination as an almanac
   // gives them, saved for the next run.
   void ChooseHorizonSearch(bool atHorizon);
+  // The third: all 22 factors or the twelve, as the start question chose;
+  // kept for the next starts when the user asked not to be asked again.
+  void ChooseFactorSet(bool transplutonian);
+  bool FactorSetAnswer();
   void ToggleLegend();
   // Searches (main_window_search.cpp): rise, set, culmination, full and new
   // moon. Rise, set and culmination ask for the factor first.
@@ -176,6 +180,7 @@ class MainWindow : public QWidget {
   QPlainTextEdit* sourceText;
   QCheckBox* preciseBox;
   QCheckBox* horizonBox;
+  QCheckBox* factorSetBox;
   QTimer* tickTimer;
 };
 

@@ -42,11 +42,25 @@ void MainWindow::StartUp() {
   clock_.StartRunning();
   ShowClock();
 
-  clock_.FinishStart(
-      services_.messages.Confirm(QString::fromUtf8(start_texts::kFactorSetQuestion)));
+  clock_.FinishStart(FactorSetAnswer());
+  {
+    const QSignalBlocker quiet(factorSetBox);  // drawn below
+    factorSetBox->setChecked(clock_.display().transplutonian);
+  }
   UpdateDial();
   ShowClock();
   haltButton->setFocus();
+}
+
+// The answer kept from an earlier start, or the user's answer now, kept
+// when the user ticks "Nicht mehr fragen".
+bool MainWindow::FactorSetAnswer() {
+  if (const std::optional<bool> kept = LoadFactorSetAnswer()) return *kept;
+  const Messages::Answer answer =
+      services_.messages.ConfirmWithChoice(QString::fromUtf8(start_texts::kFactorSetQuestion),
+                                           QString::fromUtf8(start_texts::kDoNotAskAgain));
+  if (answer.choiceTicked) SaveFactorSetAnswer(answer.yes);
+  return answer.yes;
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

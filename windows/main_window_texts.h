@@ -75,5 +75,6 @@ inline constexpr const char* kSourceInformation =
 // The check boxes in the source panel.
 inline constexpr const char* kPreciseChoice = "&Genaue Positionen (Swiss Ephemeris)";
 inline constexpr const char* kHorizonChoice = "Auf-/Untergang am Horizont (wie im A&lmanach)";
+inline constexpr const char* kFactorSetChoice = "&Transplutonische Faktoren (22)";
 
 }  // namespace sternwerk::main_window_texts

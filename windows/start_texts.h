@@ -23,6 +23,8 @@ inline constexpr const char* kFontMissing =
     "Es reicht aber auch aus, die Datei zu diesem Programm\r"
     "in den Ordner zu kopieren; dann sieht nur Sternwerk sie.";
 
+// The check box under the question.
+inline constexpr const char* kDoNotAskAgain = "Nicht mehr fragen";
 inline constexpr const char* kFactorSetQuestion =
     "Soll das Sternwerk transplutonisch arbeiten?      \r\n"
     "Ja=      Option für Astrologen      \r\n"

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -52,6 +53,25 @@ TEST_F(BoxMessagesTest, ConfirmationAnswersYesOrNo) {
   EXPECT_EQ(yes.buttons, QMessageBox::Yes | QMessageBox::No);
   Run([&] { answer = messages_.Confirm("Weiter?"); }, QMessageBox::No);
   EXPECT_FALSE(answer);
+}
+
+// The check box under the question reports whether it was ticked.
+TEST_F(BoxMessagesTest, ConfirmationWithAChoiceReportsTheTick) {
+  for (const bool tick : {false, true}) {
+    QString label;
+    QTimer::singleShot(0, [&label, tick] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      ASSERT_NE(box, nullptr);
+      ASSERT_NE(box->checkBox(), nullptr);
+      label = box->checkBox()->text();
+      if (tick) box->checkBox()->click();
+      box->button(QMessageBox::No)->click();
+    });
+    const Messages::Answer answer = messages_.ConfirmWithChoice("Weiter?", "Nicht mehr fragen");
+    EXPECT_EQ(label, "Nicht mehr fragen");
+    EXPECT_FALSE(answer.yes);
+    EXPECT_EQ(answer.choiceTicked, tick);
+  }
 }
 
 TEST_F(BoxMessagesTest, PlainBoxKeepsItsTitleAndShowsCarriageReturnsAsLineBreaks) {

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QLabel>
 #include <QPainter>
@@ -14,11 +15,13 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "charts/dial_drawing.h"
 #include "charts/position_list_text.h"
@@ -36,6 +39,7 @@
 #include "tests/support/fake_system_clock.h"
 #include "tests/support/temporary_directory.h"
 #include "tests/support/widget_lookup.h"
+#include "windows/computation_setting.h"
 #include "windows/dial_view.h"
 
 namespace sternwerk {
@@ -119,6 +123,54 @@ TEST_F(ClockWindow, FirstStartWithoutStateFile) {
   EXPECT_EQ(messages.shown()[0].kind, MessageKind::kConfirmation);
   EXPECT_TRUE(messages.shown()[0].text.startsWith(
       "Soll das Sternwerk transplutonisch arbeiten?      \r\n"));
+}
+
+// "Nicht mehr fragen" keeps the answer for the next starts; unticked, every
+// start asks again.
+TEST_F(ClockWindow, TheStartQuestionIsAskedOnceWhenTheUserSaysSo) {
+  struct AskAgainAfterwards {
+    ~AskAgainAfterwards() { SaveFactorSetAnswer(std::nullopt); }
+  } restore;
+  const auto questions = [this] {
+    return std::count_if(messages.shown().begin(), messages.shown().end(),
+                         [](const auto& m) { return m.kind == MessageKind::kConfirmation; });
+  };
+  Start(true);
+  Start(true);
+  EXPECT_EQ(questions(), 2) << "unticked, each start asks";
+  EXPECT_FALSE(LoadFactorSetAnswer());
+
+  messages.TickChoices(true);
+  Start(true);
+  EXPECT_EQ(questions(), 3);
+  EXPECT_EQ(LoadFactorSetAnswer(), std::optional<bool>(true));
+  messages.Clear();
+  Start(false);  // would answer No, but is not asked
+  EXPECT_EQ(questions(), 0);
+  EXPECT_TRUE(clock->display().transplutonian);
+  EXPECT_TRUE(Get<QCheckBox>("factorSetBox")->isChecked());
+
+  // The panel's box changes the set, and the kept answer with it.
+  Get<QCheckBox>("factorSetBox")->click();
+  EXPECT_FALSE(clock->display().transplutonian);
+  EXPECT_EQ(LoadFactorSetAnswer(), std::optional<bool>(false));
+}
+
+// The panel's box redraws the list and the legend as the answer would have.
+TEST_F(ClockWindow, TheFactorSetBoxRedrawsListAndLegend) {
+  Start(false);
+  const qsizetype twelve = TextBox("positionList")->toPlainText().split('\n').size();
+  Button("legendButton")->click();
+  Button("sourceButton")->click();
+  Get<QCheckBox>("factorSetBox")->click();
+  EXPECT_GT(TextBox("positionList")->toPlainText().split('\n').size(), twelve);
+  EXPECT_FALSE(TextBox("allFactorNames")->isHidden());
+  EXPECT_TRUE(TextBox("twelveFactorNames")->isHidden());
+  Get<QCheckBox>("factorSetBox")->click();
+  EXPECT_EQ(TextBox("positionList")->toPlainText().split('\n').size(), twelve);
+  EXPECT_TRUE(TextBox("allFactorNames")->isHidden());
+  EXPECT_FALSE(TextBox("twelveFactorNames")->isHidden());
+  EXPECT_FALSE(LoadFactorSetAnswer()) << "nothing kept unless the user asked for it";
 }
 
 TEST_F(ClockWindow, TheQuestionChoosesTheFactorSetOfTheList) {
