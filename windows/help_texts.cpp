@@ -29,8 +29,8 @@ const QStringList kIntroductionHalted = {
     QStringLiteral("  - Aufgang      )  diese drei Tasten "),
     QStringLiteral("  - Kulmination )  öffnen ein Fenster "),
     QStringLiteral("  - Untergang   )  für die Faktorwahl"),
-    QStringLiteral("  - VM sucht den nächsten Vollmond"),
-    QStringLiteral("  - NM sucht den nächsten Neumond"),
+    QStringLiteral("  - heller Kreis: nächster Vollmond"),
+    QStringLiteral("  - dunkler Kreis: nächster Neumond"),
 };
 
 // The introduction to the dial, with a worked example the engine reproduces.
@@ -152,8 +152,8 @@ const QStringList kChartHelpText = {
     QStringLiteral(
         "  Den jährlichen Lauf erkennen Sie beim Vergleich von Vollmond und Neumond, die Sie mit"),
     QStringLiteral(
-        "  den Tasten VM und NM finden: In 14 Tagen ist der Mond etwa 180° durch den Tierkreis"),
-    QStringLiteral("  gewandert, Sonne und Planeten nur wenige Grad."),
+        "  den Tasten mit dem hellen und dem dunklen Kreis finden: In 14 Tagen ist der Mond etwa"),
+    QStringLiteral("  180° durch den Tierkreis gewandert, Sonne und Planeten nur wenige Grad."),
     QString(),
     QStringLiteral("  >> Drucken <<"),
     QStringLiteral(

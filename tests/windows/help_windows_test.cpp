@@ -47,8 +47,8 @@ const QStringList kHalted = {
     QStringLiteral("  - Aufgang      )  diese drei Tasten "),
     QStringLiteral("  - Kulmination )  öffnen ein Fenster "),
     QStringLiteral("  - Untergang   )  für die Faktorwahl"),
-    QStringLiteral("  - VM sucht den nächsten Vollmond"),
-    QStringLiteral("  - NM sucht den nächsten Neumond"),
+    QStringLiteral("  - heller Kreis: nächster Vollmond"),
+    QStringLiteral("  - dunkler Kreis: nächster Neumond"),
 };
 const QString kIntroductionFirstLine = QStringLiteral(
     "  Was zeigt das Kreis-Diagramm?     (Wir empfehlen  ´Drucken´  für die weitere Anwendung mit "
