@@ -18,7 +18,7 @@ constexpr double kPlaceHeightMetres = 0;
 // Zero pressure and temperature ask the library for its standard atmosphere.
 constexpr double kStandardPressure = 0;
 constexpr double kStandardTemperature = 0;
-constexpr int32 kRiseTransitCalled = 0;
+// swe_rise_trans: -2 when the body neither rises nor sets, below 0 on an error.
 constexpr int32 kNoEvent = -2;
 
 int32 LibraryEvent(EventKind kind) {
@@ -67,11 +67,12 @@ Outcome<SearchStatus> SearchHorizonEvent(SkyState& sky, EventKind kind, int fact
       swe_rise_trans(midnight, *LibraryBody(factor), nullptr, SEFLG_SWIEPH, LibraryEvent(kind),
                      place.data(), kStandardPressure, kStandardTemperature, &event, error.data());
   if (result == kNoEvent) return Outcome<SearchStatus>::Success(SearchStatus::kNotFound);
-  if (result < kRiseTransitCalled) return Outcome<SearchStatus>::Failure(error.data());
+  if (result < 0) return Outcome<SearchStatus>::Failure(error.data());
 
   int year = 0, month = 0, day = 0;
   double hours = 0;
   swe_revjul(RoundedToSecond(event), SE_GREG_CAL, &year, &month, &day, &hours);
+  // The hours of a whole second, without the last bits revjul's division adds.
   SetInstant(sky, day, month, year, std::round(hours * 3600) / 3600);
   ComputeSky(sky, mode);
   return Outcome<SearchStatus>::Success(SearchStatus::kFound);
