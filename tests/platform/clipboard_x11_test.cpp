@@ -1,5 +1,5 @@
 // The clipboard as another X11 program sees it; runs only on the xcb
-// platform (under xvfb-run), skipped elsewhere.
+// platform (on a virtual X server), skipped elsewhere.
 #include <gtest/gtest.h>
 
 #include <QClipboard>
