@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <string>
+#include <utility>
 
 #include "base/outcome.h"
 #include "charts/display_options.h"
@@ -16,6 +17,7 @@
 #include "clock/system_clock.h"
 #include "engine/computation_mode.h"
 #include "engine/event_search.h"
+#include "engine/place_identity.h"
 #include "engine/sky_state.h"
 
 namespace sternwerk {
@@ -35,6 +37,10 @@ class Clock {
   SearchState& search() { return search_; }
   const SearchState& search() const { return search_; }
   ComputationMode computation() const { return computation_; }
+  // The name and time zone of the sky's place, where it was chosen by name
+  // or lies near a named place; the window sets it with the place.
+  const PlaceIdentity& placeIdentity() const { return placeIdentity_; }
+  void SetPlaceIdentity(PlaceIdentity identity) { placeIdentity_ = std::move(identity); }
 
   // Whether the clock runs, and the timer interval of its ticks in ms.
   bool running() const { return running_; }
@@ -130,6 +136,7 @@ class Clock {
   const SystemClock& systemClock_;
   std::filesystem::path workingDirectory_;
   SkyState sky_;
+  PlaceIdentity placeIdentity_;
   ClockSettings settings_;
   DisplayOptions display_;
   SearchState search_;

@@ -47,6 +47,29 @@ int PreviousMonthLength(int month, int year) {
   return DaysInMonth(month == 1 ? kMonthsPerYear : month - 1, year);
 }
 
+// Days since 1970-01-01 of a Gregorian date and back, counted in eras of
+// 400 years (146097 days) that begin on 1 March, so that the leap day ends
+// the counted year.
+constexpr std::int64_t kDaysPerEra = 146097;
+constexpr std::int64_t kYearsPerEra = 400;
+constexpr std::int64_t kEpochFromMarchEra0 = 719468;  // 1970-01-01 from 0000-03-01
+constexpr ClockSeconds kSecondsPerDay = 86400;
+constexpr double kSecondsPerHour = 3600.0;
+
+std::int64_t DaysFromCivil(int day, int month, int year) {
+  const std::int64_t marchYear = month <= 2 ? year - 1 : year;
+  const std::int64_t era =
+      (marchYear >= 0 ? marchYear : marchYear - (kYearsPerEra - 1)) / kYearsPerEra;
+  const std::int64_t yearOfEra = marchYear - era * kYearsPerEra;
+  const std::int64_t dayOfYear = (153 * (month > 2 ? month - 3 : month + 9) + 2) / 5 + day - 1;
+  const std::int64_t dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+  return era * kDaysPerEra + dayOfEra - kEpochFromMarchEra0;
+}
+
+std::int64_t FloorDivide(std::int64_t a, std::int64_t b) {
+  return a / b - ((a % b != 0) && ((a < 0) != (b < 0)));
+}
+
 }  // namespace
 
 void InitMonthLengths(SkyState& sky) {
@@ -138,6 +161,26 @@ std::string DateText(int day, int month, int year) {
   std::string text = ZeroPad(day, 2) + "." + ZeroPad(month, 2) + "." + ZeroPad(year, 4);
   if (text.size() > kDateTextLength) text.resize(kDateTextLength);
   return text;
+}
+
+ClockSeconds ClockSecondsOf(int day, int month, int year, double hours) {
+  return DaysFromCivil(day, month, year) * kSecondsPerDay +
+         static_cast<ClockSeconds>(std::llround(hours * kSecondsPerHour));
+}
+
+ClockReading ReadingOf(ClockSeconds seconds) {
+  const std::int64_t days = FloorDivide(seconds, kSecondsPerDay) + kEpochFromMarchEra0;
+  const std::int64_t era = FloorDivide(days, kDaysPerEra);
+  const std::int64_t dayOfEra = days - era * kDaysPerEra;
+  const std::int64_t yearOfEra =
+      (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / (kDaysPerEra - 1)) / 365;
+  const std::int64_t dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
+  const std::int64_t marchMonth = (5 * dayOfYear + 2) / 153;
+  const int month = static_cast<int>(marchMonth < 10 ? marchMonth + 3 : marchMonth - 9);
+  const int year = static_cast<int>(yearOfEra + era * kYearsPerEra + (month <= 2 ? 1 : 0));
+  const int day = static_cast<int>(dayOfYear - (153 * marchMonth + 2) / 5 + 1);
+  return {day, month, year,
+          static_cast<int>(seconds - FloorDivide(seconds, kSecondsPerDay) * kSecondsPerDay)};
 }
 
 std::string WeekdayName(int year, int month, int day) {

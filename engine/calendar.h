@@ -2,6 +2,7 @@
 // ecliptic, single-day steps of the date and the weekday.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "engine/sky_state.h"
@@ -64,6 +65,22 @@ void SetInstant(SkyState& sky, int day, int month, int year, double hours);
 
 // "dd.mm.yyyy" from whole numbers, each part zero-padded.
 std::string DateText(int day, int month, int year);
+
+// Seconds since 1970-01-01 00:00:00 of a clock reading in the Gregorian
+// calendar: Universal Time, or a local date and time counted as if it were
+// Universal Time.
+using ClockSeconds = std::int64_t;
+
+struct ClockReading {
+  int day = 1;
+  int month = 1;
+  int year = 1970;
+  int secondOfDay = 0;  // 0 to 86399
+};
+
+// The reading's seconds; `hours` (decimal, may pass 24) to the nearest second.
+ClockSeconds ClockSecondsOf(int day, int month, int year, double hours);
+ClockReading ReadingOf(ClockSeconds seconds);
 
 // Two-letter German weekday, "Mo" to "So".
 std::string WeekdayName(int year, int month, int day);

@@ -3,17 +3,13 @@
 // included), and the Universal Time of a local date and time.
 #pragma once
 
-#include <cstdint>
 #include <string>
 #include <vector>
 
 #include "base/outcome.h"
+#include "engine/calendar.h"
 
 namespace sternwerk {
-
-// Seconds since 1970-01-01 00:00:00 of a clock reading: Universal Time, or
-// a local date and time counted as if it were Universal Time.
-using ClockSeconds = std::int64_t;
 
 struct CivilOffset {
   int seconds = 0;           // local time = Universal Time + seconds

@@ -208,5 +208,27 @@ TEST(Weekday, FollowsTheDayCountOverManyYears) {
   }
 }
 
+// Seconds since 1970 as Python's calendar.timegm gives them.
+TEST(ClockSeconds, KnownReadingsAndTheWayBack) {
+  struct Known {
+    int day, month, year;
+    double hours;
+    ClockSeconds seconds;
+  };
+  for (const Known& known :
+       {Known{1, 1, 1600, 0.0, -11676096000}, Known{14, 3, 1879, 11.5, -2865414600},
+        Known{1, 1, 2000, 12.0, 946728000}, Known{29, 2, 2024, 6.0, 1709186400},
+        Known{31, 12, 9999, 23.0 + 59.0 / 60 + 59.0 / 3600, 253402300799}}) {
+    EXPECT_EQ(ClockSecondsOf(known.day, known.month, known.year, known.hours), known.seconds);
+    const ClockReading back = ReadingOf(known.seconds);
+    EXPECT_EQ(back.day, known.day);
+    EXPECT_EQ(back.month, known.month);
+    EXPECT_EQ(back.year, known.year);
+    EXPECT_EQ(back.secondOfDay, std::lround(known.hours * 3600));
+  }
+  // Hours past 24, as long minute steps leave them, run into the next day.
+  EXPECT_EQ(ReadingOf(ClockSecondsOf(31, 12, 2026, 25.0)).year, 2027);
+}
+
 }  // namespace
 }  // namespace sternwerk

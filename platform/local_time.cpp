@@ -1,0 +1,75 @@
+#include "platform/local_time.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+
+namespace sternwerk {
+namespace {
+
+constexpr int kSecondsPerHour = 3600;
+constexpr int kSecondsPerMinute = 60;
+constexpr const char* kMeanLocalTimeText = "mittlere Ortszeit";
+
+struct OffsetParts {
+  char sign;
+  int hours;
+  int minutes;
+  int seconds;
+};
+
+OffsetParts PartsOf(int offset) {
+  const int size = std::abs(offset);
+  return {offset < 0 ? '-' : '+', size / kSecondsPerHour,
+          size % kSecondsPerHour / kSecondsPerMinute, size % kSecondsPerMinute};
+}
+
+}  // namespace
+
+LocalTime LocalTimeAt(const PlaceIdentity& place, double longitude, ClockSeconds universal) {
+  LocalTime local;
+  local.offset = MeanLocalTime(longitude);
+  if (!place.timeZone.empty()) {
+    const Outcome<CivilOffset> zoneOffset = OffsetAt(place.timeZone, universal, longitude);
+    if (zoneOffset.ok()) {
+      local.offset = zoneOffset.value();
+    } else {
+      local.zoneProblem = zoneOffset.error();
+    }
+  }
+  local.reading = universal + local.offset.seconds;
+  return local;
+}
+
+std::string ZoneAbbreviationText(const CivilOffset& offset) {
+  static const std::map<std::string, std::string> kGermanNames = {
+      {"CET", "MEZ"}, {"CEST", "MESZ"}, {"CEMT", "MEHSZ"}, {"WET", "WEZ"},  {"WEST", "WESZ"},
+      {"EET", "OEZ"}, {"EEST", "OESZ"}, {"MET", "MEZ"},    {"MEST", "MESZ"}};
+  if (offset.meanLocalTime) return kMeanLocalTimeText;
+  const auto german = kGermanNames.find(offset.abbreviation);
+  return german == kGermanNames.end() ? offset.abbreviation : german->second;
+}
+
+std::string ShortOffsetText(int seconds) {
+  const OffsetParts parts = PartsOf(seconds);
+  char text[24];
+  if (parts.seconds != 0) {
+    std::snprintf(text, sizeof text, "UT%c%d:%02d:%02d", parts.sign, parts.hours, parts.minutes,
+                  parts.seconds);
+  } else if (parts.minutes != 0) {
+    std::snprintf(text, sizeof text, "UT%c%d:%02d", parts.sign, parts.hours, parts.minutes);
+  } else {
+    std::snprintf(text, sizeof text, "UT%c%d", parts.sign, parts.hours);
+  }
+  return text;
+}
+
+std::string FullOffsetText(int seconds) {
+  const OffsetParts parts = PartsOf(seconds);
+  char text[24];
+  std::snprintf(text, sizeof text, "UT%c%d:%02d:%02d", parts.sign, parts.hours, parts.minutes,
+                parts.seconds);
+  return text;
+}
+
+}  // namespace sternwerk
