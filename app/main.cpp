@@ -15,6 +15,7 @@
 #include "clock/clock.h"
 #include "platform/box_messages.h"
 #include "platform/canvas.h"
+#include "platform/geonames_atlas.h"
 #include "platform/jpeg_decoder.h"
 #include "platform/operating_system_name.h"
 #include "platform/picture_painter.h"
@@ -74,6 +75,10 @@ int RunProgram(QApplication& application, const ProgramOptions& options) {
     const Status entered = EnterWorkingFolder(DocumentsWorkingFolder());
     if (!entered.ok()) messages.Error(QString::fromStdString(entered.error()));
   }
+  const LoadedAtlas loadedAtlas = LoadGeoNamesAtlas();
+  if (!loadedAtlas.germanNamesMissing.empty())
+    std::cerr << "sternwerk: " << loadedAtlas.germanNamesMissing << '\n';
+  const PlaceAtlas atlas(loadedAtlas.places);
   ComputerClock computerClock;
   const std::filesystem::path workingDirectory = QDir::currentPath().toStdString();
   Clock clock(computerClock, workingDirectory);
@@ -95,6 +100,7 @@ int RunProgram(QApplication& application, const ProgramOptions& options) {
           .printPage = PrintPageSize(),
           .symbolFontInstalled = SymbolFontInstalled,
           .showPictureWindow = [&] { ShowPictureWindow(pictureWindow, messages); },
+          .atlas = atlas,
       },
       SecondaryWindows{.interval = &interval,
                        .dateTimePlace = &dateTimePlace,

@@ -19,9 +19,11 @@ void BM_Tick(benchmark::State& state, bool allFactors) {
   messages.SetDefaultAnswer(allFactors);
   ComputerClock computerClock;
   Clock clock(computerClock, QDir::tempPath().toStdString());
-  MainWindow form(
-      clock, MainWindowServices{messages, "bench", QSize(5000, 7100), [] { return true; }, [] {}},
-      SecondaryWindows{});
+  const PlaceAtlas noPlaces({});
+  MainWindow form(clock,
+                  MainWindowServices{messages, "bench", QSize(5000, 7100), [] { return true; },
+                                     [] {}, noPlaces},
+                  SecondaryWindows{});
   form.StartUp();
   // The ticks come from here: each is the timer's timeout, without waiting
   // for its interval.

@@ -15,6 +15,7 @@
 #include <functional>
 
 #include "clock/clock.h"
+#include "engine/place_atlas.h"
 #include "platform/messages.h"
 #include "platform/picture.h"
 #include "platform/report_once.h"
@@ -45,6 +46,7 @@ struct MainWindowServices {
   QSize printPage;      // default printer page in printer pixels, rounded as kept
   std::function<bool()> symbolFontInstalled;
   std::function<void()> showPictureWindow;  // modal, returns when it closes
+  const PlaceAtlas& atlas;                  // the named places
 };
 
 // Every widget's objectName is its member's name ("haltButton",

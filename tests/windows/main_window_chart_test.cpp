@@ -13,6 +13,7 @@
 #include "clock/clock.h"
 #include "platform/recording_messages.h"
 #include "tests/support/fake_system_clock.h"
+#include "tests/support/fixture_atlas.h"
 #include "tests/support/temporary_directory.h"
 #include "tests/support/widget_lookup.h"
 #include "windows/enlarged_chart_window.h"
@@ -65,9 +66,11 @@ class ClockChart : public ::testing::Test {
   RecordingMessages messages;
   FakeSystemClock systemClock{UtcTime(2026, 12, 7, 14, 5, 9)};
   Clock clock{systemClock, directory.path()};
+  const PlaceAtlas atlas = FixtureAtlas();
   EnlargedChartWindow chart{clock.sky(), clock.display(), messages, directory.path()};
   std::unique_ptr<MainWindow> form = std::make_unique<MainWindow>(
-      clock, MainWindowServices{messages, "TestOS", QSize(2600, 3600), [] { return false; }, [] {}},
+      clock,
+      MainWindowServices{messages, "TestOS", QSize(2600, 3600), [] { return false; }, [] {}, atlas},
       SecondaryWindows{.enlargedChart = &chart});
 };
 

@@ -17,6 +17,7 @@
 #include "engine/sky.h"
 #include "platform/recording_messages.h"
 #include "tests/support/fake_system_clock.h"
+#include "tests/support/fixture_atlas.h"
 #include "tests/support/temporary_directory.h"
 #include "tests/support/widget_lookup.h"
 #include "windows/date_time_place_dialog.h"
@@ -90,10 +91,12 @@ class ClockDialogs : public ::testing::Test {
   RecordingMessages messages;
   FakeSystemClock systemClock{UtcTime(2026, 12, 8, 9, 30, 15)};
   Clock clock{systemClock, directory.path()};
+  const PlaceAtlas atlas = FixtureAtlas();
   IntervalDialog interval{clock.settings(), messages};
   DateTimePlaceDialog dateTimePlace{clock.sky(), messages};
   std::unique_ptr<MainWindow> form = std::make_unique<MainWindow>(
-      clock, MainWindowServices{messages, "TestOS", QSize(5000, 7100), [] { return true; }, [] {}},
+      clock,
+      MainWindowServices{messages, "TestOS", QSize(5000, 7100), [] { return true; }, [] {}, atlas},
       SecondaryWindows{.interval = &interval, .dateTimePlace = &dateTimePlace});
 };
 

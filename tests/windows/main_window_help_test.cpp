@@ -11,6 +11,7 @@
 #include "clock/clock.h"
 #include "platform/recording_messages.h"
 #include "tests/support/fake_system_clock.h"
+#include "tests/support/fixture_atlas.h"
 #include "tests/support/temporary_directory.h"
 #include "tests/support/widget_lookup.h"
 #include "windows/introduction_window.h"
@@ -29,9 +30,11 @@ TEST(ClockIntroduction, HaltsTheClockHoldsBackTheButtonsAndGivesThemBack) {
   RecordingMessages messages;
   FakeSystemClock systemClock{UtcTime(2026, 12, 7, 14, 5, 9)};
   Clock clock(systemClock, directory.path());
+  const PlaceAtlas atlas = FixtureAtlas();
   IntroductionWindow introduction(messages);
   MainWindow form(
-      clock, MainWindowServices{messages, "TestOS", QSize(2600, 3600), [] { return true; }, [] {}},
+      clock,
+      MainWindowServices{messages, "TestOS", QSize(2600, 3600), [] { return true; }, [] {}, atlas},
       SecondaryWindows{.introduction = &introduction});
   const auto button = [&form](const char* name) { return Child<QPushButton>(form, name); };
   QTimer* tickTimer = Child<QTimer>(form, "tickTimer");

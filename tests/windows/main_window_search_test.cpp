@@ -25,6 +25,7 @@
 #include "engine/text_forms.h"
 #include "platform/recording_messages.h"
 #include "tests/support/fake_system_clock.h"
+#include "tests/support/fixture_atlas.h"
 #include "tests/support/temporary_directory.h"
 #include "tests/support/widget_lookup.h"
 #include "windows/computation_setting.h"
@@ -55,10 +56,10 @@ class SearchWindow : public ::testing::Test {
     dialog.reset();
     clock = std::make_unique<Clock>(systemClock, directory.path());
     dialog = std::make_unique<FactorChoiceDialog>(clock->search(), clock->display(), messages);
-    form = std::make_unique<MainWindow>(
-        *clock,
-        MainWindowServices{messages, "TestOS", QSize(5000, 7100), [] { return true; }, [] {}},
-        SecondaryWindows{.factorChoice = dialog.get()});
+    form = std::make_unique<MainWindow>(*clock,
+                                        MainWindowServices{messages, "TestOS", QSize(5000, 7100),
+                                                           [] { return true; }, [] {}, atlas},
+                                        SecondaryWindows{.factorChoice = dialog.get()});
     form->StartUp();
     Button("haltButton")->click();
     messages.Clear();
@@ -109,6 +110,7 @@ class SearchWindow : public ::testing::Test {
   TemporaryDirectory directory;
   RecordingMessages messages;
   FakeSystemClock systemClock{UtcTime(2026, 12, 8, 9, 30, 15)};
+  const PlaceAtlas atlas = FixtureAtlas();
   std::unique_ptr<Clock> clock;
   std::unique_ptr<FactorChoiceDialog> dialog;
   std::unique_ptr<MainWindow> form;

@@ -37,6 +37,7 @@
 #include "platform/symbol_font.h"
 #include "platform/ui_style.h"
 #include "tests/support/fake_system_clock.h"
+#include "tests/support/fixture_atlas.h"
 #include "tests/support/temporary_directory.h"
 #include "tests/support/widget_lookup.h"
 #include "windows/computation_setting.h"
@@ -53,9 +54,15 @@ using testing::UtcTime;
 
 class ClockWindow : public ::testing::Test {
  protected:
+  const PlaceAtlas atlas = FixtureAtlas();
+
   MainWindowServices Services() {
-    return {messages, "TestOS", QSize(5000, 7100), [this] { return fontInstalled; },
-            [this] { ++pictureWindowShown; }};
+    return {messages,
+            "TestOS",
+            QSize(5000, 7100),
+            [this] { return fontInstalled; },
+            [this] { ++pictureWindowShown; },
+            atlas};
   }
 
   MainWindow& Start(bool allFactors = false) {
