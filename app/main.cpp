@@ -84,7 +84,7 @@ int RunProgram(QApplication& application, const ProgramOptions& options) {
   Clock clock(computerClock, workingDirectory);
   PictureWindow pictureWindow;
   IntervalDialog interval(clock.settings(), messages);
-  DateTimePlaceDialog dateTimePlace(clock.sky(), messages);
+  DateTimePlaceDialog dateTimePlace(clock.sky(), messages, atlas, loadedAtlas.germanNamesMissing);
   OutsideViewWindow outsideView(clock.sky(), clock.display(), messages, workingDirectory);
   ChartHelpWindow chartHelp(messages);
   EnlargedChartWindow enlargedChart(clock.sky(), clock.display(), messages, workingDirectory);

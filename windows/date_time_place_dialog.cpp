@@ -3,20 +3,33 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QShortcut>
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
 
 #include "platform/controls.h"
 #include "platform/faces.h"
 #include "platform/qt_text.h"
 #include "platform/ui_style.h"
 #include "windows/date_time_place_texts.h"
+#include "windows/date_time_place_time_rules.h"
 
 namespace sternwerk {
 namespace {
 
 constexpr int kClientWidth = 282;
-constexpr int kClientHeight = 447;
+// The fields' part of the window, then the rows of the local time, the place
+// and the search button below it.
+constexpr int kClientHeight = 538;
 constexpr int kFieldHeight = 24;
 const QString kSansSerif = kSansSerifFace;
+const QRect kHelpTextPlace(4, 3, 275, 346);
+constexpr std::size_t kMostMatches = 20;
+constexpr int kMinutesPerDegree = 60;
+const QString kUniversalTimeLabel = QStringLiteral("WZ/GMT");
+const QString kLocalTimeLabel = QStringLiteral("Ortszeit");
+const QString kNoPlaceFound = QStringLiteral("Kein Ort gefunden.");
 
 struct FieldPlace {
   int left;
@@ -44,20 +57,64 @@ bool MovedByUser(const QFocusEvent& event) {
   return event.reason() != Qt::ActiveWindowFocusReason && event.reason() != Qt::PopupFocusReason;
 }
 
+QString FromUtf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+const PlaceAtlas& NoPlaces() {
+  static const PlaceAtlas atlas({});
+  return atlas;
+}
+
+// "48°08' N  011°35' O" in the whole minutes the fields hold.
+QString CoordinatesText(const AtlasPlace& place) {
+  const auto part = [](double degrees, int width, QChar positive, QChar negative) {
+    const long minutes = std::lround(degrees * kMinutesPerDegree);
+    const long size = std::labs(minutes);
+    return QStringLiteral("%1°%2' %3")
+        .arg(size / kMinutesPerDegree, width, 10, QChar('0'))
+        .arg(size % kMinutesPerDegree, 2, 10, QChar('0'))
+        .arg(minutes < 0 ? negative : positive);
+  };
+  return part(place.latitude, 2, 'N', 'S') + "  " + part(place.longitude, 3, 'O', 'W');
+}
+
+// Two lines: name, region, country; coordinates and time zone.
+QString MatchText(const AtlasPlace& place) {
+  const PlaceIdentity identity = IdentityOf(place);
+  QStringList names{FromUtf8(identity.name)};
+  for (const std::string* part : {&identity.region, &identity.country}) {
+    if (!part->empty()) names << FromUtf8(*part);
+  }
+  return names.join(", ") + "\n   " + CoordinatesText(place) + "   " + FromUtf8(identity.timeZone);
+}
+
 }  // namespace
 
 DateTimePlaceDialog::DateTimePlaceDialog(SkyState& sky, Messages& messages, QWidget* parent)
+    : DateTimePlaceDialog(sky, messages, NoPlaces(), {}, parent) {}
+
+DateTimePlaceDialog::DateTimePlaceDialog(SkyState& sky, Messages& messages, const PlaceAtlas& atlas,
+                                         std::string germanNamesMissing, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      logic_(sky, [&messages](std::string_view message) {
-        messages.Error(QString::fromUtf8(message.data(), static_cast<int>(message.size())));
-      }) {
+      atlas_(atlas),
+      germanNamesMissing_(std::move(germanNamesMissing)),
+      logic_(
+          sky, [&messages](std::string_view message) { messages.Error(FromUtf8(message)); },
+          PlaceServices{.atlas = &atlas,
+                        .rules = DateTimePlaceTimeRules(),
+                        .ask = [&messages](std::string_view question) {
+                          return messages.Confirm(FromUtf8(question));
+                        }}) {
   setWindowTitle(QStringLiteral("                    Datum / Zeit / Ort "));
   setFixedSize(kClientWidth, kClientHeight);
   SetColours(this, kYellow);
   setAutoFillBackground(true);
   setFont(PixelFont(kSansSerif, 11));
 
-  helpText = MakeTextBox(this, {4, 3, 275, 346});
+  helpText = MakeTextBox(this, kHelpTextPlace);
+  // The first paragraphs show at once; the rest is scrolled to.
+  helpText->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   helpText->setFocusPolicy(Qt::StrongFocus);
   helpText->setTabChangesFocus(true);
   SetColours(helpText, kCream);
@@ -70,7 +127,132 @@ DateTimePlaceDialog::DateTimePlaceDialog(SkyState& sky, Messages& messages, QWid
 
   CreateLabels();
   CreateFields();
+  CreatePlaceControls();
+  CreateSearchPanel();
+  // The search, while it is open, is tabbed to after the help text.
+  setTabOrder(latitudeMinutesEdit, helpText);
+  setTabOrder(helpText, searchEdit);
+  setTabOrder(searchEdit, searchList);
   helpText->installEventFilter(this);
+}
+
+void DateTimePlaceDialog::CreatePlaceControls() {
+  const QFont font = PixelFont(kSansSerif, 12);
+  // Neither control takes the focus from the fields: they are reached by
+  // their keys (Alt+O, F3 or Alt+S) and by the mouse.
+  localTimeBox = new QCheckBox(QStringLiteral("&Ortszeit"), this);
+  localTimeBox->setGeometry(4, 450, 86, 22);
+  localTimeBox->setFocusPolicy(Qt::NoFocus);
+  connect(localTimeBox, &QCheckBox::toggled, this, [this](bool local) {
+    logic_.SetLocalReading(local);
+    timeLabel->setText(logic_.LocalReading() ? kLocalTimeLabel : kUniversalTimeLabel);
+    timeLabel->adjustSize();
+    ShowPlaceAndReading();
+  });
+  otherReadingLabel = MakeLabel(this, QString(), QRect(92, 450, 188, 22));
+  placeLabel = MakeLabel(this, QString(), QRect(4, 474, 276, 30));
+  placeLabel->setWordWrap(true);
+  searchButton = MakeButton(this, QStringLiteral("Ort &suchen ...  F3"), QRect(4, 508, 130, 25));
+  searchButton->setFocusPolicy(Qt::NoFocus);
+  connect(searchButton, &QPushButton::clicked, this, &DateTimePlaceDialog::OpenSearch);
+  auto* searchKey = new QShortcut(QKeySequence(Qt::Key_F3), this);
+  connect(searchKey, &QShortcut::activated, this, &DateTimePlaceDialog::OpenSearch);
+  for (QWidget* control :
+       {static_cast<QWidget*>(localTimeBox), static_cast<QWidget*>(searchButton),
+        static_cast<QWidget*>(otherReadingLabel), static_cast<QWidget*>(placeLabel)}) {
+    control->setFont(font);
+  }
+}
+
+void DateTimePlaceDialog::CreateSearchPanel() {
+  searchPanel = MakePanel(this, kHelpTextPlace, kCream);
+  auto* caption = MakeLabel(
+      searchPanel,
+      QStringLiteral("Ort suchen: die ersten Buchstaben des Namens (deutsch oder englisch) "
+                     "eingeben, mit den Pfeiltasten wählen, Enter übernimmt, ESC schließt."),
+      QRect(4, 2, 267, 44));
+  caption->setWordWrap(true);
+  searchEdit = new QLineEdit(searchPanel);
+  searchEdit->setGeometry(4, 48, 267, kFieldHeight);
+  searchNote = MakeLabel(searchPanel, QString(), QRect(4, 74, 267, 30));
+  searchNote->setWordWrap(true);
+  searchList = new QListWidget(searchPanel);
+  searchList->setGeometry(4, 106, 267, 236);
+  for (QWidget* widget : {static_cast<QWidget*>(caption), static_cast<QWidget*>(searchEdit),
+                          static_cast<QWidget*>(searchNote), static_cast<QWidget*>(searchList)}) {
+    widget->setFont(PixelFont(kSansSerif, 11));
+  }
+  connect(searchEdit, &QLineEdit::textEdited, this, &DateTimePlaceDialog::ListMatches);
+  connect(searchList, &QListWidget::itemActivated, this, &DateTimePlaceDialog::ChooseListedPlace);
+  searchEdit->installEventFilter(this);
+  searchList->installEventFilter(this);
+  searchPanel->hide();
+}
+
+void DateTimePlaceDialog::OpenSearch() {
+  if (searchPanel->isVisible()) return searchEdit->setFocus(Qt::OtherFocusReason);
+  searchPanel->show();
+  searchPanel->raise();
+  ListMatches(searchEdit->text());
+  searchEdit->setFocus(Qt::OtherFocusReason);
+  searchEdit->selectAll();
+}
+
+void DateTimePlaceDialog::CloseSearch() {
+  searchPanel->hide();
+  FollowLogic();
+}
+
+void DateTimePlaceDialog::ListMatches(const QString& typed) {
+  matches_ = atlas_.Find(typed.toStdString(), kMostMatches);
+  searchList->clear();
+  for (const AtlasPlace* place : matches_) searchList->addItem(MatchText(*place));
+  if (!matches_.empty()) searchList->setCurrentRow(0);
+  QStringList notes;
+  if (!germanNamesMissing_.empty()) {
+    notes << QStringLiteral("Deutsche Ortsnamen fehlen, nur englische werden gefunden (%1).")
+                 .arg(FromUtf8(germanNamesMissing_));
+  }
+  if (matches_.empty() && !typed.trimmed().isEmpty()) notes << kNoPlaceFound;
+  searchNote->setText(notes.join(' '));
+}
+
+void DateTimePlaceDialog::ChooseListedPlace() {
+  const int row = searchList->currentRow();
+  if (row < 0 || row >= static_cast<int>(matches_.size())) return;
+  logic_.ChoosePlace(*matches_[static_cast<std::size_t>(row)]);
+  for (int index = 0; index < kDateFieldCount; ++index) {
+    edits_[index]->setText(FromWindows1252(logic_.Text(static_cast<DateField>(index))));
+  }
+  ShowPlaceAndReading();
+  CloseSearch();
+}
+
+bool DateTimePlaceDialog::HandleSearchKey(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Escape:
+      CloseSearch();
+      return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      ChooseListedPlace();
+      return true;
+    case Qt::Key_Up:
+    case Qt::Key_Down: {
+      if (searchList->count() == 0) return true;
+      const int step = event->key() == Qt::Key_Up ? -1 : 1;
+      searchList->setCurrentRow(
+          std::clamp(searchList->currentRow() + step, 0, searchList->count() - 1));
+      return true;
+    }
+    default:
+      return false;
+  }
+}
+
+void DateTimePlaceDialog::ShowPlaceAndReading() {
+  placeLabel->setText(QStringLiteral("Ort: ") + FromUtf8(logic_.PlaceLine()));
+  otherReadingLabel->setText(FromUtf8(logic_.OtherReadingLine()));
 }
 
 void DateTimePlaceDialog::CreateFields() {
@@ -88,6 +270,7 @@ void DateTimePlaceDialog::CreateFields() {
       const DateField typed = logic_.Focus();
       logic_.Type(text.toLatin1().toStdString());
       if (text.size() >= edit->maxLength()) FollowLogicAfterLeaving(typed);
+      ShowPlaceAndReading();
     });
     edits_[index] = edit;
   }
@@ -105,13 +288,12 @@ void DateTimePlaceDialog::CreateFields() {
   for (int index = 1; index < kDateFieldCount; ++index) {
     setTabOrder(edits_[index - 1], edits_[index]);
   }
-  setTabOrder(latitudeMinutesEdit, helpText);
 }
 
 void DateTimePlaceDialog::CreateLabels() {
   const QFont labelFont = PixelFont(kSansSerif, 13);
   dateLabel = MakeLabel(this, QStringLiteral("Datum"), QPoint(56, 379));
-  timeLabel = MakeLabel(this, QStringLiteral("WZ/GMT"), QPoint(168, 379));
+  timeLabel = MakeLabel(this, kUniversalTimeLabel, QPoint(168, 379));
   longitudeLabel = MakeLabel(this, QStringLiteral("Länge"), QPoint(56, 428));
   latitudeLabel = MakeLabel(this, QStringLiteral("Breite"), QPoint(168, 428));
   for (QLabel* label : {dateLabel, timeLabel, longitudeLabel, latitudeLabel}) {
@@ -125,13 +307,15 @@ void DateTimePlaceDialog::CreateLabels() {
 }
 
 void DateTimePlaceDialog::BeginEntry() {
-  logic_.Activate();
+  searchPanel->hide();
+  logic_.Activate(openingPlace_);
   for (int index = 0; index < kDateFieldCount; ++index) {
     edits_[index]->setText(FromWindows1252(logic_.Text(static_cast<DateField>(index))));
   }
   dayEdit->setFocus(Qt::OtherFocusReason);
   dayEdit->selectAll();
   selectDayOnFocus_ = true;
+  ShowPlaceAndReading();
 }
 
 void DateTimePlaceDialog::showEvent(QShowEvent* event) {
@@ -166,6 +350,10 @@ void DateTimePlaceDialog::FollowLogicAfterLeaving(DateField left) {
 }
 
 bool DateTimePlaceDialog::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == searchEdit || watched == searchList) {
+    if (event->type() == QEvent::KeyPress) return HandleSearchKey(static_cast<QKeyEvent*>(event));
+    return QDialog::eventFilter(watched, event);
+  }
   if (event->type() == QEvent::FocusIn && watched == dayEdit && selectDayOnFocus_ &&
       static_cast<QFocusEvent*>(event)->reason() == Qt::ActiveWindowFocusReason) {
     // The day's text selected at the opening may be lost while the window
@@ -174,6 +362,8 @@ bool DateTimePlaceDialog::eventFilter(QObject* watched, QEvent* event) {
     dayEdit->selectAll();
   }
   if (event->type() == QEvent::FocusIn && MovedByUser(*static_cast<QFocusEvent*>(event))) {
+    // A field taken by the user ends an open search without a choice.
+    searchPanel->hide();
     if (auto* edit = qobject_cast<QLineEdit*>(watched)) edit->selectAll();
     for (int index = 0; index <= kDateFieldCount; ++index) {
       const auto field = static_cast<DateField>(index);
@@ -198,6 +388,7 @@ bool DateTimePlaceDialog::eventFilter(QObject* watched, QEvent* event) {
       const DateField left = logic_.Focus();
       logic_.PressEnter();
       FollowLogicAfterLeaving(left);
+      ShowPlaceAndReading();
       return true;
     }
   }

@@ -1,15 +1,24 @@
 // The date/time/place dialog: eleven small fields for date, time of
-// day (WZ/GMT), longitude and latitude over DateTimePlaceLogic, which checks
-// and commits each group. The window passes typed texts, focus moves, Enter
-// and ESC to the logic and puts the focus where the logic says.
+// day (WZ/GMT or the place's local time), longitude and latitude over
+// DateTimePlaceLogic, which checks and commits each group. The window passes
+// typed texts, focus moves, Enter and ESC to the logic and puts the focus
+// where the logic says. F3 opens a search of the atlas over the help text;
+// the chosen place fills the place fields.
 #pragma once
 
+#include <QCheckBox>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <array>
+#include <string>
+#include <vector>
 
+#include "engine/place_atlas.h"
+#include "engine/place_identity.h"
 #include "engine/sky_state.h"
 #include "platform/messages.h"
 #include "windows/date_time_place_logic.h"
@@ -20,7 +29,17 @@ class DateTimePlaceDialog : public QDialog {
   Q_OBJECT
 
  public:
+  // `germanNamesMissing`: empty, or why the atlas has only English names.
+  DateTimePlaceDialog(SkyState& sky, Messages& messages, const PlaceAtlas& atlas,
+                      std::string germanNamesMissing = {}, QWidget* parent = nullptr);
+  // A dialog without named places: places only by their coordinates.
   DateTimePlaceDialog(SkyState& sky, Messages& messages, QWidget* parent = nullptr);
+
+  // What the sky's coordinates were chosen as; the next opening starts
+  // from it.
+  void SetPlaceIdentity(PlaceIdentity place) { openingPlace_ = std::move(place); }
+  // What the committed coordinates belong to after the visit.
+  const PlaceIdentity& placeIdentity() const { return logic_.Place(); }
 
   // Each opening: fills the fields from the sky state, focus in dayEdit.
   void BeginEntry();
@@ -42,6 +61,16 @@ class DateTimePlaceDialog : public QDialog {
   QLineEdit* latitudeSignEdit;
   QLineEdit* latitudeDegreesEdit;
   QLineEdit* latitudeMinutesEdit;
+  // Below the fields: how the time fields read, the other reading, the place.
+  QCheckBox* localTimeBox;
+  QLabel* otherReadingLabel;
+  QLabel* placeLabel;
+  QPushButton* searchButton;
+  // The place search, shown over the help text while it is open.
+  QWidget* searchPanel;
+  QLineEdit* searchEdit;
+  QLabel* searchNote;
+  QListWidget* searchList;
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -53,6 +82,15 @@ class DateTimePlaceDialog : public QDialog {
  private:
   void CreateFields();
   void CreateLabels();
+  void CreatePlaceControls();
+  void CreateSearchPanel();
+  void OpenSearch();
+  void CloseSearch();
+  void ListMatches(const QString& typed);
+  void ChooseListedPlace();
+  bool HandleSearchKey(QKeyEvent* event);
+  // The place line and the other reading as the fields stand.
+  void ShowPlaceAndReading();
   QWidget* Widget(DateField field) const;
   // Closes the dialog when the logic has ended the visit, otherwise moves
   // the focus to the logic's field; true when the focus was moved.
@@ -61,6 +99,10 @@ class DateTimePlaceDialog : public QDialog {
   void FollowLogicAfterLeaving(DateField left);
   void Escape();
 
+  const PlaceAtlas& atlas_;
+  const std::string germanNamesMissing_;
+  PlaceIdentity openingPlace_;
+  std::vector<const AtlasPlace*> matches_;
   DateTimePlaceLogic logic_;
   std::array<QLineEdit*, kDateFieldCount> edits_{};
   // Set by an opening before the window is active: dayEdit's text is selected

@@ -1,5 +1,7 @@
 #include "windows/date_time_place_logic.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstddef>
 #include <optional>
 
@@ -20,6 +22,10 @@ constexpr int kMaxLongitudeDegrees = 180;
 constexpr int kMaxLatitudeDegrees = 90;
 constexpr double kLongitudeLimit = 180.00011;
 constexpr double kLatitudeLimit = 90.00011;
+constexpr double kMinutesPerDegree = 60.0;
+constexpr long kWholeMinutesPerDegree = 60;
+constexpr int kSecondsPerMinute = 60;
+constexpr int kSecondsPerHour = 3600;
 
 // The fields take blanks before a number; a sign only where a value may be
 // negative.
@@ -41,6 +47,11 @@ constexpr std::string_view kInvalidLatitude = "Das ist keine gültige Breite!";
 constexpr std::string_view kLongitudeDegreesRange = "Die Länge reicht von 0 bis 180 Grad.";
 constexpr std::string_view kLatitudeDegreesRange = "Die Breite reicht von 0 bis 90 Grad.";
 constexpr std::string_view kDegreesNotANumber = "Bitte die Grad nur mit Ziffern eingeben.";
+constexpr std::string_view kUniversalTimeText = "WZ/GMT";
+constexpr std::string_view kMeanLocalTimeOnly = "nur mittlere Ortszeit";
+constexpr std::string_view kTypedPlace = "eingegebene Koordinaten";
+constexpr std::string_view kPlaceSeparator = " · ";
+constexpr std::string_view kSkippedHere = "gibt es dort nicht (Zeitumstellung)";
 
 int Index(DateField field) {
   return static_cast<int>(field);
@@ -82,16 +93,98 @@ std::optional<PlaceEntry> ReadPlace(const std::string& degreesText, const std::s
   return entry;
 }
 
+// "hh:mm:ss" of the reading, with "dd.mm.yyyy " before it where its day is
+// not that of `sameDay`.
+std::string ReadingText(ClockSeconds seconds, ClockSeconds sameDay) {
+  const ClockReading reading = ReadingOf(seconds);
+  const ClockReading day = ReadingOf(sameDay);
+  std::string text;
+  if (reading.day != day.day || reading.month != day.month || reading.year != day.year) {
+    text = DateText(reading.day, reading.month, reading.year) + " ";
+  }
+  return text + ZeroPad(reading.secondOfDay / kSecondsPerHour, 2) + ":" +
+         ZeroPad(reading.secondOfDay % kSecondsPerHour / kSecondsPerMinute, 2) + ":" +
+         ZeroPad(reading.secondOfDay % kSecondsPerMinute, 2);
+}
+
+// "dd.mm.yyyy hh:mm" of a local reading as typed.
+std::string TypedReadingText(ClockSeconds seconds) {
+  const ClockReading reading = ReadingOf(seconds);
+  return DateText(reading.day, reading.month, reading.year) + " " +
+         ZeroPad(reading.secondOfDay / kSecondsPerHour, 2) + ":" +
+         ZeroPad(reading.secondOfDay % kSecondsPerHour / kSecondsPerMinute, 2);
+}
+
+std::string SkippedMessage(ClockSeconds local) {
+  return "Die Ortszeit " + TypedReadingText(local) +
+         " gibt es hier nicht: Die Uhren wurden über diese Zeit hinweg vorgestellt. Bitte eine "
+         "andere Zeit eingeben.";
+}
+
+std::string RepeatedQuestion(ClockSeconds local, const ZoneReading& reading) {
+  const std::string& first = reading.instants[0].zoneText;
+  const std::string& second = reading.instants[1].zoneText;
+  return "Die Ortszeit " + TypedReadingText(local) + " gibt es hier zweimal: zuerst als " +
+         "Sommerzeit (" + first + "), danach als Normalzeit (" + second +
+         ").\n\nIst die Sommerzeit (" + first + ") gemeint? Mit Nein gilt die Normalzeit (" +
+         second + ").";
+}
+
+long WholeMinutes(double degrees) {
+  return std::lround(degrees * kMinutesPerDegree);
+}
+
+// The signed whole minutes and the value in degrees of a place group's
+// fields, if they hold a valid place.
+struct FieldPlace {
+  long minutes;
+  double degrees;
+};
+
+std::optional<FieldPlace> ReadFieldPlace(const std::string& sign, const std::string& degreesText,
+                                         const std::string& minutesText, int maxDegrees,
+                                         double limit) {
+  if (sign != "+" && sign != "-") return std::nullopt;
+  const auto entry = ReadPlace(degreesText, minutesText, maxDegrees, limit);
+  if (!entry) return std::nullopt;
+  const double degrees = EnteredValue(sign == "-", entry->degrees, entry->minutes);
+  return FieldPlace{WholeMinutes(degrees), degrees};
+}
+
+}  // namespace
+
+namespace {
+
+// The instant the date and time fields name, if they hold a valid one.
+std::optional<ClockSeconds> ReadingOfFields(const std::array<std::string, kDateFieldCount>& texts) {
+  const auto number = [&texts](DateField field, NumberRules rules) {
+    return ReadWholeNumber(texts[Index(field)], rules);
+  };
+  const Outcome<int> day = number(DateField::kDay, kSignedField);
+  const Outcome<int> month = number(DateField::kMonth, kSignedField);
+  const Outcome<int> year = number(DateField::kYear, kSignedField);
+  const Outcome<int> hour = number(DateField::kHour, kUnsignedField);
+  const Outcome<int> minute = number(DateField::kMinute, kUnsignedField);
+  if (!day.ok() || !month.ok() || !year.ok() || !hour.ok() || !minute.ok()) return std::nullopt;
+  if (!IsCalendarDate(day.value(), month.value(), year.value())) return std::nullopt;
+  if (hour.value() > kMaxHour || minute.value() > kMaxMinute ||
+      hour.value() * 100 + minute.value() > kLatestTime) {
+    return std::nullopt;
+  }
+  return ClockSecondsOf(day.value(), month.value(), year.value(),
+                        EnteredValue(false, hour.value(), minute.value()));
+}
+
 }  // namespace
 
 int MaxLength(DateField field) {
   return field == DateField::kHelpText ? 0 : kMaxLengths[Index(field)];
 }
 
-DateTimePlaceLogic::DateTimePlaceLogic(SkyState& sky, ErrorSink showError)
-    : sky_(sky), showError_(std::move(showError)) {}
+DateTimePlaceLogic::DateTimePlaceLogic(SkyState& sky, ErrorSink showError, PlaceServices services)
+    : sky_(sky), showError_(std::move(showError)), services_(std::move(services)) {}
 
-void DateTimePlaceLogic::Activate() {
+void DateTimePlaceLogic::Activate(PlaceIdentity place) {
   SetPlaceFromTexts(sky_);
 
   Field(DateField::kDay) = ZeroPad(FixedField(sky_.dateText, 1, 2), 2);
@@ -108,6 +201,12 @@ void DateTimePlaceLogic::Activate() {
 
   focus_ = DateField::kDay;
   closed_ = false;
+  place_ = std::move(place);
+  opening_ = KnownPlace{place_, WholeMinutes(sky_.longitude), WholeMinutes(sky_.latitude)};
+  chosen_.reset();
+  committedLocal_.reset();
+  reportedZoneProblem_.clear();
+  if (localReading_) FillLocalReading();
 }
 
 void DateTimePlaceLogic::Type(std::string text) {
@@ -134,6 +233,27 @@ void DateTimePlaceLogic::PressEnter() {
   } else {
     Leave(Next(focus_));
   }
+}
+
+void DateTimePlaceLogic::ChoosePlace(const AtlasPlace& place) {
+  if (closed_) return;
+  const KnownPlace chosen{IdentityOf(place), WholeMinutes(place.longitude),
+                          WholeMinutes(place.latitude)};
+  // Sign, degrees and minutes follow each other in the tab order.
+  const auto fill = [this](long minutes, DateField sign, int degreeWidth) {
+    const long size = std::labs(minutes);
+    Field(sign) = SignText(minutes < 0);
+    Field(Next(sign)) = ZeroPad(size / kWholeMinutesPerDegree, degreeWidth);
+    Field(Next(Next(sign))) = ZeroPad(size % kWholeMinutesPerDegree, 2);
+  };
+  fill(chosen.longitudeMinutes, DateField::kLongitudeSign, 3);
+  fill(chosen.latitudeMinutes, DateField::kLatitudeSign, 2);
+  chosen_ = chosen;
+  if (Index(focus_) > Index(DateField::kMinute)) focus_ = DateField::kLongitudeSign;
+}
+
+void DateTimePlaceLogic::SetLocalReading(bool local) {
+  localReading_ = local && OffersLocalReading();
 }
 
 void DateTimePlaceLogic::PressEscape() {
@@ -206,6 +326,14 @@ void DateTimePlaceLogic::CommitDate() {
                                     day.value() <= DaysInMonth(month.value(), year.value());
     return Fail(dayOfAnEarlierYear ? kBeforeCalendar : kInvalidDate, DateField::kDay);
   }
+  if (localReading_) {
+    // The local date alone names no instant: it is committed with the time
+    // fields when they hold a time that occurs once; else the time's own
+    // commit says what is wrong or asks.
+    if (const auto local = EnteredReading()) CommitLocalReading(*local, false);
+    return;
+  }
+  committedLocal_.reset();
   sky_.day = day.value();
   sky_.month = month.value();
   sky_.year = year.value();
@@ -220,6 +348,12 @@ void DateTimePlaceLogic::CommitTime() {
       hour.value() * 100 + minute.value() > kLatestTime) {
     return Fail(kInvalidTime, DateField::kHour);
   }
+  if (localReading_) {
+    const auto local = EnteredReading();
+    if (!local) return Fail(kInvalidDate, DateField::kDay);
+    return CommitLocalReading(*local, true);
+  }
+  committedLocal_.reset();
   sky_.hours = EnteredValue(false, hour.value(), minute.value());
   sky_.timeText = ZeroPad(hour.value(), 2) + ":" + ZeroPad(minute.value(), 2) + ":00";
 }
@@ -243,6 +377,7 @@ void DateTimePlaceLogic::CommitLongitude() {
   sky_.longitude = EnteredValue(west, entry->degrees, entry->minutes);
   sky_.isWest = west;
   sky_.longitudeText = PlaceText(west, entry->degrees, 3, entry->minutes);
+  FollowCommittedPlace();
 }
 
 void DateTimePlaceLogic::CommitLatitude() {
@@ -254,7 +389,149 @@ void DateTimePlaceLogic::CommitLatitude() {
   sky_.latitude = EnteredValue(south, entry->degrees, entry->minutes);
   sky_.isSouth = south;
   sky_.latitudeText = PlaceText(south, entry->degrees, 2, entry->minutes);
+  FollowCommittedPlace();
   closed_ = true;
+}
+
+std::optional<ClockSeconds> DateTimePlaceLogic::EnteredReading() const {
+  return ReadingOfFields(texts_);
+}
+
+std::optional<double> DateTimePlaceLogic::ShownLongitude() const {
+  const auto longitude =
+      ReadFieldPlace(Text(DateField::kLongitudeSign), Text(DateField::kLongitudeDegrees),
+                     Text(DateField::kLongitudeMinutes), kMaxLongitudeDegrees, kLongitudeLimit);
+  if (!longitude) return std::nullopt;
+  return longitude->degrees;
+}
+
+PlaceIdentity DateTimePlaceLogic::PlaceAt(long longitudeMinutes, long latitudeMinutes,
+                                          double longitude, double latitude) const {
+  for (const std::optional<KnownPlace>* known : {&chosen_, &opening_}) {
+    if (*known && (*known)->longitudeMinutes == longitudeMinutes &&
+        (*known)->latitudeMinutes == latitudeMinutes) {
+      return (*known)->identity;
+    }
+  }
+  return services_.atlas != nullptr ? TypedPlaceIdentity(*services_.atlas, longitude, latitude)
+                                    : PlaceIdentity{};
+}
+
+PlaceIdentity DateTimePlaceLogic::ShownPlace() const {
+  const auto longitude =
+      ReadFieldPlace(Text(DateField::kLongitudeSign), Text(DateField::kLongitudeDegrees),
+                     Text(DateField::kLongitudeMinutes), kMaxLongitudeDegrees, kLongitudeLimit);
+  const auto latitude =
+      ReadFieldPlace(Text(DateField::kLatitudeSign), Text(DateField::kLatitudeDegrees),
+                     Text(DateField::kLatitudeMinutes), kMaxLatitudeDegrees, kLatitudeLimit);
+  if (!longitude || !latitude) return place_;
+  return PlaceAt(longitude->minutes, latitude->minutes, longitude->degrees, latitude->degrees);
+}
+
+std::string DateTimePlaceLogic::PlaceLine() const {
+  const PlaceIdentity place = ShownPlace();
+  std::string line(place.name.empty() ? kTypedPlace : place.name);
+  for (const std::string* part : {&place.region, &place.country}) {
+    if (!place.name.empty() && !part->empty()) line += ", " + *part;
+  }
+  line += kPlaceSeparator;
+  line += place.timeZone.empty() ? std::string(kMeanLocalTimeOnly) : place.timeZone;
+  return line;
+}
+
+std::string DateTimePlaceLogic::OtherReadingLine() const {
+  const auto entered = EnteredReading();
+  if (!OffersLocalReading() || !entered) return {};
+  const PlaceIdentity place = ShownPlace();
+  const double longitude = ShownLongitude().value_or(sky_.longitude);
+  if (!localReading_) {
+    const ZoneReading local = services_.rules.localOf(place, longitude, *entered);
+    if (local.instants.empty()) return {};
+    return "= " + ReadingText(local.instants.front().seconds, *entered) + " " +
+           local.instants.front().zoneText;
+  }
+  const ZoneReading universal = services_.rules.universalOf(place, longitude, *entered);
+  if (universal.instants.empty()) return "= " + std::string(kSkippedHere);
+  std::string line = "=";
+  for (const ZoneInstant& instant : universal.instants) {
+    line += (&instant == &universal.instants.front() ? " " : " oder ") +
+            ReadingText(instant.seconds, *entered);
+  }
+  return line + " " + std::string(kUniversalTimeText);
+}
+
+void DateTimePlaceLogic::FillLocalReading() {
+  // The fields as filled read Universal Time to the minute; the seconds of
+  // the time text belong to the same instant.
+  const auto universal = EnteredReading();
+  if (!universal) return;
+  const int seconds = std::max(0, FixedField(sky_.timeText, 7, 8));
+  const ZoneReading local = services_.rules.localOf(place_, sky_.longitude, *universal + seconds);
+  ReportZoneProblem(local.zoneProblem);
+  if (local.instants.empty()) return;
+  const ClockReading reading = ReadingOf(local.instants.front().seconds);
+  Field(DateField::kDay) = ZeroPad(reading.day, 2);
+  Field(DateField::kMonth) = ZeroPad(reading.month, 2);
+  Field(DateField::kYear) = ZeroPad(reading.year, 4);
+  Field(DateField::kHour) = ZeroPad(reading.secondOfDay / kSecondsPerHour, 2);
+  Field(DateField::kMinute) = ZeroPad(reading.secondOfDay % kSecondsPerHour / kSecondsPerMinute, 2);
+}
+
+ZoneReading DateTimePlaceLogic::Convert(ClockSeconds local, const PlaceIdentity& place,
+                                        double longitude) {
+  ZoneReading reading = services_.rules.universalOf(place, longitude, local);
+  ReportZoneProblem(reading.zoneProblem);
+  return reading;
+}
+
+void DateTimePlaceLogic::CommitLocalReading(ClockSeconds local, bool asking) {
+  const ZoneReading reading =
+      Convert(local, ShownPlace(), ShownLongitude().value_or(sky_.longitude));
+  if (reading.instants.empty()) {
+    if (asking) Fail(SkippedMessage(local), DateField::kHour);
+    return;
+  }
+  std::size_t choice = 0;
+  if (reading.instants.size() > 1) {
+    if (!asking) return;
+    choice = services_.ask && services_.ask(RepeatedQuestion(local, reading)) ? 0 : 1;
+  }
+  if (!WriteUniversal(reading.instants[choice].seconds)) {
+    return Fail(kBeforeCalendar, DateField::kDay);
+  }
+  committedLocal_ = LocalEntry{local, choice};
+}
+
+void DateTimePlaceLogic::FollowCommittedPlace() {
+  place_ = PlaceAt(WholeMinutes(sky_.longitude), WholeMinutes(sky_.latitude), sky_.longitude,
+                   sky_.latitude);
+  if (!committedLocal_) return;
+  // The local date and time stay as typed; the Universal Time follows the
+  // place, with the same choice where the time occurs twice there too.
+  const ZoneReading reading = Convert(committedLocal_->seconds, place_, sky_.longitude);
+  if (reading.instants.empty()) return showError_(SkippedMessage(committedLocal_->seconds));
+  const std::size_t choice = std::min(committedLocal_->choice, reading.instants.size() - 1);
+  static_cast<void>(WriteUniversal(reading.instants[choice].seconds));
+}
+
+bool DateTimePlaceLogic::WriteUniversal(ClockSeconds universal) {
+  const ClockReading reading = ReadingOf(universal);
+  if (!IsCalendarDate(reading.day, reading.month, reading.year)) return false;
+  InitMonthLengths(sky_);
+  sky_.monthLength[kFebruary] = DaysInMonth(kFebruary, reading.year);
+  sky_.day = reading.day;
+  sky_.month = reading.month;
+  sky_.year = reading.year;
+  sky_.dateText = DateText(reading.day, reading.month, reading.year);
+  sky_.hours = static_cast<double>(reading.secondOfDay) / kSecondsPerHour;
+  sky_.timeText = ReadingText(universal, universal);
+  return true;
+}
+
+void DateTimePlaceLogic::ReportZoneProblem(const std::string& problem) {
+  if (problem.empty() || problem == reportedZoneProblem_) return;
+  reportedZoneProblem_ = problem;
+  showError_(problem + " Es gilt die mittlere Ortszeit des Ortes.");
 }
 
 }  // namespace sternwerk

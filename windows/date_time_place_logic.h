@@ -3,13 +3,20 @@
 // each of the four groups (date, time, longitude, latitude) when its last
 // field is left and writes a group that passes into the sky state at once.
 // The window over it only passes on typed texts, focus moves and keys.
+// A place chosen by name fills the place fields; the date and time fields
+// may be read as the local time of the place instead of Universal Time.
 #pragma once
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "engine/calendar.h"
+#include "engine/place_atlas.h"
+#include "engine/place_identity.h"
 #include "engine/sky_state.h"
 
 namespace sternwerk {
@@ -35,16 +42,64 @@ inline constexpr int kDateFieldCount = 11;
 // The most characters a field takes.
 int MaxLength(DateField field);
 
+// An instant in one reading of the clock and the name of that reading
+// ("MEZ", "mittlere Ortszeit"; UTF-8).
+struct ZoneInstant {
+  ClockSeconds seconds = 0;
+  std::string zoneText;
+};
+
+struct ZoneReading {
+  std::vector<ZoneInstant> instants;
+  // Empty, or why the place's mean time stands in for its zone (UTF-8).
+  std::string zoneProblem;
+};
+
+// The civil time of a place, from the system's time-zone data, which the
+// window has and the logic does not.
+struct LocalTimeRules {
+  // The local reading at the place of the Universal Time: one instant.
+  std::function<ZoneReading(const PlaceIdentity& place, double longitude, ClockSeconds universal)>
+      localOf;
+  // The Universal Times of a local reading at the place: none where the
+  // clocks skipped it, two where they passed it twice (the earlier, summer
+  // time, first), else one; zoneText names the local reading's zone.
+  std::function<ZoneReading(const PlaceIdentity& place, double longitude, ClockSeconds local)>
+      universalOf;
+};
+
+// What the logic needs beyond the sky state to know places and their time.
+struct PlaceServices {
+  const PlaceAtlas* atlas = nullptr;  // zones of typed places; none: no zone
+  LocalTimeRules rules;               // empty: the fields read Universal Time only
+  // Asks a yes/no question (UTF-8); true for yes.
+  std::function<bool(std::string_view question)> ask;
+};
+
 class DateTimePlaceLogic {
  public:
   // showError shows one error message (UTF-8) and returns when it is confirmed.
   using ErrorSink = std::function<void(std::string_view message)>;
 
-  DateTimePlaceLogic(SkyState& sky, ErrorSink showError);
+  DateTimePlaceLogic(SkyState& sky, ErrorSink showError, PlaceServices services = {});
 
   // Opening the dialog: derives the place from its texts into the sky state,
   // fills the fields from the instant and place texts and focuses the day.
-  void Activate();
+  // `place` is what the sky's coordinates were chosen as; in the local
+  // reading the date and time fields show its local time.
+  void Activate(PlaceIdentity place = {});
+
+  // Fills the place fields with the place's coordinates in whole minutes
+  // and takes its name and zone for them. Filling is not typing: nothing is
+  // committed. From the date or time fields the focus stays where it is,
+  // the user goes on to the place fields from there; from anywhere else it
+  // goes to the longitude sign, so that both place groups are committed
+  // with the chosen values as the user passes them.
+  void ChoosePlace(const AtlasPlace& place);
+  // Whether the date and time fields read as the place's local time.
+  void SetLocalReading(bool local);
+  bool LocalReading() const { return localReading_; }
+  bool OffersLocalReading() const { return static_cast<bool>(services_.rules.universalOf); }
 
   // The focused field's text as typing has changed it. A field that becomes
   // full moves the focus on; the full latitude minutes commit the latitude.
@@ -63,7 +118,33 @@ class DateTimePlaceLogic {
   // True once ESC or a valid latitude has ended the visit.
   bool Closed() const { return closed_; }
 
+  // The place the committed coordinates belong to: the chosen or the opening
+  // place while the coordinates are still theirs, else a typed place.
+  const PlaceIdentity& Place() const { return place_; }
+  // The place the fields show as they stand (the committed one while the
+  // fields hold no valid place).
+  PlaceIdentity ShownPlace() const;
+  // "München, Bayern, Deutschland · Europe/Berlin" for the shown place (UTF-8).
+  std::string PlaceLine() const;
+  // The date and time fields in the other reading, e.g. "= 10:50:02 WZ/GMT"
+  // or "= 11:30:00 MEZ" (UTF-8); empty while they hold no valid instant.
+  std::string OtherReadingLine() const;
+
  private:
+  // A place named by name (chosen, or the one at the opening) with its
+  // coordinates in whole signed minutes.
+  struct KnownPlace {
+    PlaceIdentity identity;
+    long longitudeMinutes = 0;
+    long latitudeMinutes = 0;
+  };
+  // The committed local reading, which the Universal Time follows when the
+  // place changes; choice is which of two instants the user meant.
+  struct LocalEntry {
+    ClockSeconds seconds = 0;
+    std::size_t choice = 0;
+  };
+
   void Leave(DateField target);
   void CheckLeftField(DateField left);
   void Fail(std::string_view message, DateField focus);
@@ -76,8 +157,27 @@ class DateTimePlaceLogic {
   void CommitLatitude();
   std::string& Field(DateField field);
 
+  std::optional<ClockSeconds> EnteredReading() const;
+  PlaceIdentity PlaceAt(long longitudeMinutes, long latitudeMinutes, double longitude,
+                        double latitude) const;
+  // The longitude the fields show, in degrees, if they hold a valid one.
+  std::optional<double> ShownLongitude() const;
+  void FillLocalReading();
+  void CommitLocalReading(ClockSeconds local, bool asking);
+  void FollowCommittedPlace();
+  ZoneReading Convert(ClockSeconds local, const PlaceIdentity& place, double longitude);
+  bool WriteUniversal(ClockSeconds universal);
+  void ReportZoneProblem(const std::string& problem);
+
   SkyState& sky_;
   ErrorSink showError_;
+  PlaceServices services_;
+  PlaceIdentity place_;
+  std::optional<KnownPlace> opening_;
+  std::optional<KnownPlace> chosen_;
+  bool localReading_ = false;
+  std::optional<LocalEntry> committedLocal_;
+  std::string reportedZoneProblem_;
   std::array<std::string, kDateFieldCount> texts_;
   DateField focus_ = DateField::kDay;
   bool closed_ = false;

@@ -1,5 +1,6 @@
-// The help text of the date/time/place dialog: 27 lines, each beginning
-// with one blank, in five paragraphs.
+// The help text of the date/time/place dialog, each line beginning with one
+// blank: five paragraphs on the clock's values that show at once, then two
+// on the place search and the local time, scrolled to.
 #pragma once
 
 namespace sternwerk::date_time_place_texts {
@@ -32,6 +33,22 @@ inline constexpr const char* kHelpLines[] = {
     " angeklickt wurde; danach ändern ihn auch die",
     " Cursor-Tasten links und rechts. Jede Ände-",
     " rung steht sofort unter dem Regler.",
+    "",
+    " Ort suchen (F3): Die ersten Buchstaben des",
+    " Ortsnamens eingeben, deutsch oder englisch,",
+    " Umlaute auch als ae, oe, ue. Die Liste zeigt",
+    " Land, Koordinaten und Zeitzone; Pfeiltasten",
+    " wählen, Enter übernimmt den Ort in die Felder",
+    " Länge und Breite, ESC schließt die Suche.",
+    " Mit Enter durch Länge und Breite gilt der Ort.",
+    "",
+    " Ortszeit (Alt+O): Datum und Zeit gelten dann",
+    " als Uhrzeit des Ortes, mit Sommerzeit und, vor",
+    " Einführung der Zonenzeit, als mittlere Orts-",
+    " zeit. Daneben steht dieselbe Zeit in WZ/GMT.",
+    " Eine Zeit, die es wegen der Zeitumstellung",
+    " nicht gibt, wird abgewiesen; gibt es sie",
+    " zweimal, fragt das Programm nach.",
 };
 
 }  // namespace sternwerk::date_time_place_texts

@@ -11,7 +11,9 @@ namespace sternwerk {
 void MainWindow::EditDateTimePlace() {
   clock_.BeginSetting();
   ShowClock();
+  windows_.dateTimePlace->SetPlaceIdentity(clock_.placeIdentity());
   windows_.dateTimePlace->exec();
+  clock_.SetPlaceIdentity(windows_.dateTimePlace->placeIdentity());
   clock_.TakePlaceLineFromSky();
   clock_.EndSetting();
   ShowClock();

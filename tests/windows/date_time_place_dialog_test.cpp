@@ -75,12 +75,13 @@ class DateTimePlaceWindow : public ::testing::Test {
 
 TEST_F(DateTimePlaceWindow, WindowFieldsAndHelpText) {
   EXPECT_EQ(dialog.windowTitle(), "                    Datum / Zeit / Ort ");
-  EXPECT_EQ(dialog.size(), QSize(282, 447));
+  EXPECT_EQ(dialog.size(), QSize(282, 538)) << "the fields' part, then local time and place";
   EXPECT_EQ(dialog.palette().color(QPalette::Window), QColor(255, 255, 0));
 
   const QStringList help = dialog.helpText->toPlainText().split('\n');
-  ASSERT_EQ(help.size(), 27);
-  EXPECT_EQ(help.count(QString()), 4) << "five paragraphs";
+  ASSERT_EQ(help.size(), 43);
+  EXPECT_EQ(help.mid(0, 27).count(QString()), 4) << "five paragraphs on the clock's values";
+  EXPECT_EQ(help.count(QString()), 6) << "then the search and the local time";
   for (const QString& line : help) {
     if (line.isEmpty()) continue;
     EXPECT_TRUE(line.startsWith(' ') && !line.startsWith("  ")) << line.toStdString();
