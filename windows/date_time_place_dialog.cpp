@@ -199,8 +199,10 @@ void DateTimePlaceDialog::OpenSearch() {
 }
 
 void DateTimePlaceDialog::CloseSearch() {
-  searchPanel->hide();
+  // The focus goes back first: hiding the focused search would pass it on to
+  // the next field as if the user had tabbed there.
   FollowLogic();
+  searchPanel->hide();
 }
 
 void DateTimePlaceDialog::ListMatches(const QString& typed) {

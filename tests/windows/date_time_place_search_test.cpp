@@ -1,0 +1,246 @@
+// The date/time/place dialog's place search and local time, driven with
+// keys as a user drives it; the message boxes are recorded and answered.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTest>
+#include <QTime>
+#include <cmath>
+
+#include "platform/recording_messages.h"
+#include "tests/support/fixture_atlas.h"
+#include "windows/date_time_place_dialog.h"
+
+namespace sternwerk {
+namespace {
+
+constexpr double kEntered = 0.0001;           // what a committed place adds to its degrees
+constexpr int kSecondsPerDegreeOfTime = 240;  // a mean time: longitude / 15 hours
+
+class DateTimePlaceSearch : public ::testing::Test {
+ protected:
+  DateTimePlaceSearch() {
+    sky.dateText = "07.12.2026";
+    sky.timeText = "09:30:00";
+    sky.hours = 9.5;
+    // Berlin (13.41053° E, 52.52437° N) in whole minutes, as it was chosen.
+    sky.longitudeText =
+        "+013\xB0"
+        "25'";
+    sky.latitudeText =
+        "+52\xB0"
+        "31'";
+    dialog.SetPlaceIdentity(IdentityOf(*atlas.Find("Berlin", 1).front()));
+  }
+
+  static void Open(DateTimePlaceDialog& window) {
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  }
+  static void Type(const QString& keys) {
+    for (const QChar key : keys) QTest::keyClicks(QApplication::focusWidget(), key);
+  }
+  static void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+  }
+  static void Choose(const QString& name) {
+    Press(Qt::Key_F3);
+    Type(name);
+    Press(Qt::Key_Return);
+  }
+  static void SwitchToLocalTime(DateTimePlaceDialog& window) {
+    Press(Qt::Key_O, Qt::AltModifier);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.localTimeBox->isChecked(); }));
+  }
+  static void Click(QWidget* field) { field->setFocus(Qt::MouseFocusReason); }
+
+  QStringList PlaceFields() const {
+    QStringList texts;
+    for (const QLineEdit* field :
+         {dialog.longitudeSignEdit, dialog.longitudeDegreesEdit, dialog.longitudeMinutesEdit,
+          dialog.latitudeSignEdit, dialog.latitudeDegreesEdit, dialog.latitudeMinutesEdit}) {
+      texts << field->text();
+    }
+    return texts;
+  }
+  std::string Instant() const { return sky.dateText + " " + sky.timeText; }
+  // "hh:mm:ss" of the local time of day less an offset in seconds.
+  static std::string Less(const QString& local, int seconds) {
+    return QTime::fromString(local, "hh:mm").addSecs(-seconds).toString("hh:mm:ss").toStdString();
+  }
+
+  const PlaceAtlas atlas = FixtureAtlas();
+  SkyState sky;
+  RecordingMessages messages;
+  DateTimePlaceDialog dialog{sky, messages, atlas};
+};
+
+TEST_F(DateTimePlaceSearch, AChosenPlaceFillsTheFieldsAndIsCommittedAsTyped) {
+  Open(dialog);
+  Press(Qt::Key_F3);
+  ASSERT_TRUE(dialog.searchPanel->isVisible());
+  EXPECT_EQ(QApplication::focusWidget(), dialog.searchEdit);
+  EXPECT_EQ(dialog.searchList->count(), 0);
+  EXPECT_TRUE(dialog.searchNote->text().isEmpty()) << "an empty search says nothing";
+  Type("xyz");
+  EXPECT_EQ(dialog.searchList->count(), 0);
+  EXPECT_EQ(dialog.searchNote->text(), "Kein Ort gefunden.");
+  dialog.searchEdit->clear();
+  Type("muen");
+  ASSERT_EQ(dialog.searchList->count(), 1);
+  const QString match = dialog.searchList->item(0)->text();
+  EXPECT_TRUE(match.startsWith("München, Bavaria, Deutschland\n")) << match.toStdString();
+  EXPECT_TRUE(match.contains("48°08' N  011°35' O") && match.contains("Europe/Berlin"));
+  Press(Qt::Key_Return);
+
+  EXPECT_FALSE(dialog.searchPanel->isVisible());
+  EXPECT_EQ(QApplication::focusWidget(), dialog.dayEdit) << "searched from the day, typed on there";
+  // 11.57549° E = 11°34.53', 48.13743° N = 48°08.25': to the nearest minute.
+  EXPECT_EQ(PlaceFields(), QStringList({"+", "011", "35", "+", "48", "08"}));
+  EXPECT_EQ(sky.longitudeText,
+            "+013\xB0"
+            "25'")
+      << "filling commits nothing";
+  EXPECT_EQ(dialog.placeLabel->text(), "Ort: München, Bavaria, Deutschland · Europe/Berlin");
+
+  Type(
+      "01072026"
+      "1200");
+  EXPECT_EQ(QApplication::focusWidget(), dialog.longitudeSignEdit);
+  for (int field = 0; field < 6; ++field) Press(Qt::Key_Return);
+  EXPECT_FALSE(dialog.isVisible()) << "the latitude's commit closes the dialog";
+  EXPECT_NEAR(sky.longitude, 11 + 35 / 60.0 + kEntered, 1e-9);
+  EXPECT_NEAR(sky.latitude, 48 + 8 / 60.0 + kEntered, 1e-9);
+  EXPECT_EQ(Instant(), "01.07.2026 12:00:00") << "the fields read Universal Time";
+  EXPECT_EQ(dialog.placeIdentity(), IdentityOf(*atlas.Find("Munich", 1).front()));
+  EXPECT_TRUE(messages.shown().empty());
+}
+
+TEST_F(DateTimePlaceSearch, TypedCoordinatesHaveNoNameAndTheNearestZoneWithin150Km) {
+  Open(dialog);
+  Click(dialog.latitudeDegreesEdit);
+  Choose("Paris");
+  EXPECT_EQ(QApplication::focusWidget(), dialog.longitudeSignEdit)
+      << "from the place fields, back to the first of them";
+  Type(
+      "+01330"
+      "+5300");  // 55 km north of Berlin
+  ASSERT_FALSE(dialog.isVisible());
+  EXPECT_EQ(dialog.placeIdentity(), (PlaceIdentity{"", "", "", "Europe/Berlin"}));
+
+  dialog.SetPlaceIdentity(dialog.placeIdentity());
+  Open(dialog);
+  Click(dialog.longitudeSignEdit);
+  Type(
+      "+00000"
+      "+00");
+  EXPECT_EQ(dialog.placeLabel->text(), "Ort: eingegebene Koordinaten · nur mittlere Ortszeit");
+  Type("00");
+  EXPECT_EQ(dialog.placeIdentity(), PlaceIdentity{});
+}
+
+TEST_F(DateTimePlaceSearch, EscapeAfterChoosingKeepsTheGroupsCommittedBefore) {
+  Open(dialog);
+  Type("24122027");
+  Choose("new y");
+  EXPECT_EQ(QApplication::focusWidget(), dialog.hourEdit);
+  EXPECT_EQ(PlaceFields()[1], "074");
+  Press(Qt::Key_Escape);
+  EXPECT_FALSE(dialog.isVisible());
+  EXPECT_EQ(sky.dateText, "24.12.2027");
+  EXPECT_EQ(sky.longitudeText,
+            "+013\xB0"
+            "25'");
+  EXPECT_EQ(dialog.placeIdentity().name, "Berlin");
+}
+
+TEST_F(DateTimePlaceSearch, LocalTimeRefusesTheSkippedHourAndAsksForTheRepeatedOne) {
+  Open(dialog);
+  EXPECT_EQ(dialog.otherReadingLabel->text(), "= 10:30:00 MEZ") << "UT+1 in December";
+  SwitchToLocalTime(dialog);
+  EXPECT_EQ(dialog.timeLabel->text(), "Ortszeit");
+  EXPECT_EQ(dialog.otherReadingLabel->text(), "= 08:30:00 WZ/GMT");
+  EXPECT_EQ(QApplication::focusWidget(), dialog.dayEdit) << "the switch keeps the focus";
+
+  // 29.03.2026: Berlin's clocks went from 02:00 MEZ to 03:00 MESZ.
+  Type(
+      "29032026"
+      "0230");
+  ASSERT_EQ(messages.shown().size(), 1u);
+  EXPECT_TRUE(messages.shown()[0].text.contains("02:30 gibt es hier nicht"));
+  EXPECT_EQ(QApplication::focusWidget(), dialog.hourEdit);
+  EXPECT_EQ(dialog.hourEdit->text() + dialog.minuteEdit->text(), "0230");
+  EXPECT_EQ(Instant(), "29.03.2026 " + Less("09:30", 2 * 3600)) << "the date's commit at 09:30";
+
+  // 25.10.2026: 03:00 MESZ became 02:00 MEZ; 02:30 came at UT+2, then at UT+1.
+  messages.Clear();
+  messages.ScriptAnswers({true, false});
+  Click(dialog.dayEdit);
+  Type(
+      "25102026"
+      "0230");
+  ASSERT_EQ(messages.shown().size(), 1u) << "one question, none at the date's commit";
+  EXPECT_EQ(messages.shown()[0].kind, MessageKind::kConfirmation);
+  EXPECT_TRUE(messages.shown()[0].text.contains("Sommerzeit (MESZ)"));
+  EXPECT_EQ(Instant(), "25.10.2026 " + Less("02:30", 2 * 3600));
+  Click(dialog.hourEdit);
+  Type("0230");
+  EXPECT_EQ(Instant(), "25.10.2026 " + Less("02:30", 3600)) << "no: standard time";
+}
+
+TEST_F(DateTimePlaceSearch, LocalTimeBeforeStandardTimeAndAfterAChangeOfPlace) {
+  Open(dialog);
+  Choose("Ulm");
+  SwitchToLocalTime(dialog);
+  Type(
+      "14031879"
+      "1130");
+  // Ulm's 9.99155° E is 9°59' in the fields: its mean time is UT + 9°59' / 15.
+  const int ulmMeanTime = static_cast<int>(std::lround((9 + 59 / 60.0) * kSecondsPerDegreeOfTime));
+  EXPECT_EQ(dialog.otherReadingLabel->text().toStdString(),
+            "= " + Less("11:30", ulmMeanTime) + " WZ/GMT");
+  for (int field = 0; field < 6; ++field) Press(Qt::Key_Return);
+  EXPECT_EQ(Instant(), "14.03.1879 " + Less("11:30", ulmMeanTime));
+
+  // The local time stays as typed when the place changes after it: New York
+  // keeps summer time (UT-4) in July.
+  dialog.SetPlaceIdentity(dialog.placeIdentity());
+  Open(dialog);
+  EXPECT_EQ(dialog.hourEdit->text() + dialog.minuteEdit->text(), "1130") << "opened in Ortszeit";
+  Type(
+      "01072026"
+      "1200");
+  Choose("new y");
+  for (int field = 0; field < 6; ++field) Press(Qt::Key_Return);
+  EXPECT_EQ(Instant(), "01.07.2026 " + Less("12:00", -4 * 3600));
+  EXPECT_EQ(dialog.placeIdentity().name, "New York City");
+  EXPECT_TRUE(messages.shown().empty());
+}
+
+TEST_F(DateTimePlaceSearch, AnUnknownZoneIsSaidOnceAndMissingGermanNamesInTheSearch) {
+  DateTimePlaceDialog other{sky, messages, atlas, "geonames.mo fehlt"};
+  other.SetPlaceIdentity({"", "", "", "Mars/Olympus"});
+  Open(other);
+  SwitchToLocalTime(other);
+  Type(
+      "07122026"
+      "1200");
+  ASSERT_EQ(messages.shown().size(), 1u) << "said once for the date's and the time's commit";
+  EXPECT_TRUE(messages.shown()[0].text.contains("Mars/Olympus"));
+  // The mean time of 13°25' E stands in for the unknown zone.
+  const int meanTime = static_cast<int>(std::lround((13 + 25 / 60.0) * kSecondsPerDegreeOfTime));
+  EXPECT_EQ(Instant(), "07.12.2026 " + Less("12:00", meanTime));
+
+  Press(Qt::Key_F3);
+  EXPECT_TRUE(other.searchNote->text().startsWith("Deutsche Ortsnamen fehlen"));
+  Type("Munich");
+  EXPECT_EQ(other.searchList->count(), 1) << "English names are found all the same";
+  Press(Qt::Key_Escape);
+  EXPECT_FALSE(other.searchPanel->isVisible());
+  EXPECT_EQ(QApplication::focusWidget(), other.longitudeSignEdit);
+  EXPECT_EQ(other.longitudeDegreesEdit->text(), "013") << "ESC chooses nothing";
+}
+
+}  // namespace
+}  // namespace sternwerk
