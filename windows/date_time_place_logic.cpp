@@ -494,7 +494,8 @@ void DateTimePlaceLogic::CommitLocalReading(ClockSeconds local, bool asking) {
   std::size_t choice = 0;
   if (reading.instants.size() > 1) {
     if (!asking) return;
-    choice = services_.ask && services_.ask(RepeatedQuestion(local, reading)) ? 0 : 1;
+    // Without anyone to ask, the earlier instant is taken.
+    choice = !services_.ask || services_.ask(RepeatedQuestion(local, reading)) ? 0 : 1;
   }
   if (!WriteUniversal(reading.instants[choice].seconds)) {
     return Fail(kBeforeCalendar, DateField::kDay);
