@@ -30,6 +30,8 @@ constexpr int kMinutesPerDegree = 60;
 const QString kUniversalTimeLabel = QStringLiteral("WZ/GMT");
 const QString kLocalTimeLabel = QStringLiteral("Ortszeit");
 const QString kNoPlaceFound = QStringLiteral("Kein Ort gefunden.");
+const QString kGermanNamesMissing =
+    QStringLiteral("Deutsche Ortsnamen fehlen, nur englische werden gefunden.");
 
 struct FieldPlace {
   int left;
@@ -176,6 +178,8 @@ void DateTimePlaceDialog::CreateSearchPanel() {
   searchEdit->setGeometry(4, 48, 267, kFieldHeight);
   searchNote = MakeLabel(searchPanel, QString(), QRect(4, 74, 267, 30));
   searchNote->setWordWrap(true);
+  // Why the German names are missing is too long for the note's two lines.
+  searchNote->setToolTip(FromUtf8(germanNamesMissing_));
   searchList = new QListWidget(searchPanel);
   searchList->setGeometry(4, 106, 267, 236);
   for (QWidget* widget : {static_cast<QWidget*>(caption), static_cast<QWidget*>(searchEdit),
@@ -211,10 +215,7 @@ void DateTimePlaceDialog::ListMatches(const QString& typed) {
   for (const AtlasPlace* place : matches_) searchList->addItem(MatchText(*place));
   if (!matches_.empty()) searchList->setCurrentRow(0);
   QStringList notes;
-  if (!germanNamesMissing_.empty()) {
-    notes << QStringLiteral("Deutsche Ortsnamen fehlen, nur englische werden gefunden (%1).")
-                 .arg(FromUtf8(germanNamesMissing_));
-  }
+  if (!germanNamesMissing_.empty()) notes << kGermanNamesMissing;
   if (matches_.empty() && !typed.trimmed().isEmpty()) notes << kNoPlaceFound;
   searchNote->setText(notes.join(' '));
 }

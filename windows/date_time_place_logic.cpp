@@ -413,8 +413,16 @@ PlaceIdentity DateTimePlaceLogic::PlaceAt(long longitudeMinutes, long latitudeMi
       return (*known)->identity;
     }
   }
-  return services_.atlas != nullptr ? TypedPlaceIdentity(*services_.atlas, longitude, latitude)
-                                    : PlaceIdentity{};
+  // The nearest place is looked up once per typed coordinates, not again at
+  // each keystroke that leaves them as they are.
+  if (!lastTyped_ || lastTyped_->longitudeMinutes != longitudeMinutes ||
+      lastTyped_->latitudeMinutes != latitudeMinutes) {
+    lastTyped_ = KnownPlace{services_.atlas != nullptr
+                                ? TypedPlaceIdentity(*services_.atlas, longitude, latitude)
+                                : PlaceIdentity{},
+                            longitudeMinutes, latitudeMinutes};
+  }
+  return lastTyped_->identity;
 }
 
 PlaceIdentity DateTimePlaceLogic::ShownPlace() const {

@@ -175,6 +175,7 @@ class DateTimePlaceLogic {
   PlaceIdentity place_;
   std::optional<KnownPlace> opening_;
   std::optional<KnownPlace> chosen_;
+  mutable std::optional<KnownPlace> lastTyped_;  // the last typed place looked up
   bool localReading_ = false;
   std::optional<LocalEntry> committedLocal_;
   std::string reportedZoneProblem_;
