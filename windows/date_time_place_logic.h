@@ -131,8 +131,8 @@ class DateTimePlaceLogic {
   std::string OtherReadingLine() const;
 
  private:
-  // A place named by name (chosen, or the one at the opening) with its
-  // coordinates in whole signed minutes.
+  // A place the user chose or opened the dialog with, and its coordinates
+  // in whole signed minutes.
   struct KnownPlace {
     PlaceIdentity identity;
     long longitudeMinutes = 0;
@@ -157,16 +157,26 @@ class DateTimePlaceLogic {
   void CommitLatitude();
   std::string& Field(DateField field);
 
+  // The instant the date and time fields name, if they hold a valid one.
   std::optional<ClockSeconds> EnteredReading() const;
+  // The chosen or opening place at these coordinates, else a typed place.
   PlaceIdentity PlaceAt(long longitudeMinutes, long latitudeMinutes, double longitude,
                         double latitude) const;
   // The longitude the fields show, in degrees, if they hold a valid one.
   std::optional<double> ShownLongitude() const;
+  // Rewrites the date and time fields as the local reading of the sky.
   void FillLocalReading();
+  // Commits the Universal Time of the local reading at the shown place. Only
+  // when `asking` does a skipped time fail and a repeated one get asked
+  // about; otherwise both are left to the time's own commit.
   void CommitLocalReading(ClockSeconds local, bool asking);
+  // After a place group's commit: the place of the committed coordinates, and
+  // the Universal Time of a committed local reading at it.
   void FollowCommittedPlace();
   ZoneReading Convert(ClockSeconds local, const PlaceIdentity& place, double longitude);
+  // Writes the instant into the sky state; false outside the calendar.
   bool WriteUniversal(ClockSeconds universal);
+  // A zone this machine does not know is said once per visit.
   void ReportZoneProblem(const std::string& problem);
 
   SkyState& sky_;
