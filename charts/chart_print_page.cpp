@@ -18,6 +18,8 @@ constexpr Point kHeaderCorner{35, 780};
 // Between the chart and the header: which computation the positions come
 // from, unless the own one.
 constexpr Point kComputationCorner{35, 760};
+// Right below the chart, above them: the named place's local time.
+constexpr Point kPlaceTimeCorner{35, 745};
 constexpr int kListTop = 800;
 constexpr int kLineHeight = 15;
 
@@ -87,6 +89,9 @@ Picture ChartPrintPicture(std::shared_ptr<const Picture> chart, const SkyState& 
   if (options.computation != ComputationUsed::kOwn) {
     canvas.TextOut(kComputationCorner.x, kComputationCorner.y,
                    "Positionen: " + std::string(ComputationName(options.computation)));
+  }
+  if (!texts.placeTime.empty()) {
+    canvas.TextOut(kPlaceTimeCorner.x, kPlaceTimeCorner.y, texts.placeTime);
   }
   canvas.TextOut(kHeaderCorner.x, kHeaderCorner.y,
                  ChartInstantText(sky) + "   Ort: " + texts.place);

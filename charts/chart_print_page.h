@@ -26,7 +26,8 @@ struct PrintListEntry {
 std::vector<PrintListEntry> PrintListEntries(const SkyState& sky, const DisplayOptions& options);
 
 // The page as a picture of the chart's nominal size: the chart stretched
-// over it, the header line and the position list below its frame.
+// over it, the header line and the position list below its frame, and for
+// a named place its local time between the frame and the header.
 Picture ChartPrintPicture(std::shared_ptr<const Picture> chart, const SkyState& sky,
                           const DisplayOptions& options, const ChartTexts& texts);
 

@@ -72,6 +72,8 @@ constexpr int kMinorTick = 6, kMiddleTick = 12, kMajorTick = 18;
 constexpr Point kInstantCorner{10, 10};
 constexpr Point kPlaceCorner{270, 10};
 constexpr Point kEventCorner{10, 25};
+// Below the event line, so that the header keeps its lines where they are.
+constexpr Point kPlaceTimeCorner{10, 40};
 
 // The end of a tick of length `length` from p towards the centre.
 Point Inward(Point p, double length, double degrees) {
@@ -206,6 +208,9 @@ void DrawHeader(Canvas& canvas, const SkyState& sky, const ChartTexts& texts) {
   canvas.TextOut(PlaceLeft(instant), kPlaceCorner.y, "Ort: " + texts.place);
   if (!texts.searchResult.empty()) {
     canvas.TextOut(kEventCorner.x, kEventCorner.y, "Ereignis: " + texts.searchResult);
+  }
+  if (!texts.placeTime.empty()) {
+    canvas.TextOut(kPlaceTimeCorner.x, kPlaceTimeCorner.y, texts.placeTime);
   }
 }
 

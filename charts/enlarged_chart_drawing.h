@@ -1,7 +1,7 @@
 // The enlarged chart: the sky of one instant in a fixed zodiac, 0 degrees of
 // Aries at the right and longitude running counterclockwise, every factor of
-// the chosen set marked by a line and a label, the instant, the place and the
-// last search result written above it.
+// the chosen set marked by a line and a label, the instant, the place, the
+// last search result and a named place's local time written above it.
 #pragma once
 
 #include <string>
@@ -18,6 +18,9 @@ inline constexpr int kChartSize = 740;  // pixels, square
 struct ChartTexts {
   std::string place;         // as the clock window's place line shows it
   std::string searchResult;  // empty when there is no search result
+  // The named place's local civil time, "Ortszeit Berlin: Di, 08.12.2026 /
+  // 10:30:15 MEZ (UT+1)"; empty for a place typed by its coordinates.
+  std::string placeTime;
 };
 
 // "Datum / Zeit: Mo, 07.12.2026 / 14:05:09 WZ/GMT".

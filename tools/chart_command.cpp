@@ -64,7 +64,7 @@ Outcome<int> WriteChartFile(const std::vector<std::string>& args, char* programP
   const PictureSession session(request, std::move(instant).value(), programPath);
   const SkyState& sky = session.sky;
 
-  const ChartTexts texts{FormatPlace(sky.longitude, sky.latitude, sky.isWest, sky.isSouth), ""};
+  const ChartTexts texts{FormatPlace(sky.longitude, sky.latitude, sky.isWest, sky.isSouth), "", ""};
   auto chart = std::make_shared<Picture>(kChartSize, kChartSize);
   Canvas canvas(*chart);
   DrawEnlargedChart(sky, session.options, texts, canvas);

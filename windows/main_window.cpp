@@ -20,6 +20,7 @@
 #include "windows/computation_setting.h"
 #include "windows/dial_view.h"
 #include "windows/main_window_texts.h"
+#include "windows/place_time_text.h"
 
 namespace sternwerk {
 namespace {
@@ -30,6 +31,13 @@ constexpr int kDialWidth = 529;
 constexpr int kSliderRange = 40;
 constexpr int kHintMilliseconds = 15000;
 constexpr int kProgressHours = 24;
+// The place's local time stands in the dial's lower right corner, below the
+// rings of the factor labels, as the clock status stands in its upper right
+// one; it is as wide as its text, at most kPlaceTimeWidest.
+constexpr QPoint kPlaceTimeBottomRight{517, 518};
+constexpr int kPlaceTimeWidest = 236;
+// Between the place's name and its local time.
+constexpr const char* kNameSeparator = " \u00B7 ";
 const QString kSansSerif = kSansSerifFace;
 const QString kCourier = kCourierFace;
 
@@ -164,6 +172,9 @@ void MainWindow::CreateDialControls() {
   searchProgressLabel->hide();
   enlargeButton =
       MakeButton(this, "&Vergrößern  (Diagramm Drucken / Speichern)", {132, 528, 261, 22});
+  placeTimeLabel = MakeLabel(this, QString(), kPlaceTimeBottomRight);
+  SetColours(placeTimeLabel, kNavy, kYellow);
+  placeTimeLabel->hide();
 }
 
 void MainWindow::CreateLegends() {
@@ -246,6 +257,7 @@ void MainWindow::NameWidgets() {
                                                     {dateLabel, "dateLabel"},
                                                     {timeLabel, "timeLabel"},
                                                     {placeLabel, "placeLabel"},
+                                                    {placeTimeLabel, "placeTimeLabel"},
                                                     {intervalLabel, "intervalLabel"},
                                                     {speedLabel, "speedLabel"},
                                                     {rateLabel, "rateLabel"},
@@ -320,6 +332,7 @@ void MainWindow::ShowTexts() {
   SetTextColour(timeLabel, clock_.AtOrWestOfGreenwich() ? kGreen : kMaroon);
   timeLabel->setText(FromWindows1252(clock_.TimeLine()));
   placeLabel->setText(FromWindows1252(clock_.PlaceLine()));
+  ShowPlaceTime();
   intervalLabel->setText(FromWindows1252(clock_.IntervalLine()));
   speedLabel->setText(FromWindows1252(clock_.SpeedLine()));
   rateLabel->setText(FromWindows1252(clock_.RateLine()));
@@ -333,6 +346,34 @@ void MainWindow::ShowTexts() {
     searchResultLabel->adjustSize();
   }
   searchResultLabel->setHidden(searchResult.isEmpty());
+}
+
+// The time stays whole; a name too long for the rest is cut short, and is
+// whole in the label's hint.
+void MainWindow::ShowPlaceTime() {
+  const PlaceTimeParts parts = PlaceTimeAt(clock_.placeIdentity(), clock_.sky());
+  if (parts.zoneProblem.empty()) {
+    zoneReport_.Rearm();
+  } else {
+    zoneReport_.Error(parts.zoneProblem);
+  }
+  const QString time = QString::fromStdString(parts.time);
+  const QString name = QString::fromStdString(parts.name);
+  QString text = time;
+  if (!name.isEmpty()) {
+    const QString separator = QString::fromUtf8(kNameSeparator);
+    const QFontMetrics metrics(placeTimeLabel->font());
+    const int nameRoom = kPlaceTimeWidest - metrics.horizontalAdvance(separator + time);
+    text = metrics.elidedText(name, Qt::ElideRight, nameRoom) + separator + time;
+  }
+  placeTimeLabel->setToolTip(name);
+  if (placeTimeLabel->text() != text) {
+    placeTimeLabel->setText(text);
+    placeTimeLabel->adjustSize();
+    placeTimeLabel->move(kPlaceTimeBottomRight -
+                         QPoint(placeTimeLabel->width() - 1, placeTimeLabel->height() - 1));
+  }
+  placeTimeLabel->show();
 }
 
 void MainWindow::ShowButtonGroups() {

@@ -108,6 +108,11 @@ class MainWindow : public QWidget {
   void ShowRunState();
   void ShowStatus(bool running);
   void ShowTexts();
+  // The place's name and local civil time; an unknown zone is told once.
+  void ShowPlaceTime();
+  // The name and zone of the sky's place after ALT.DAT gave its
+  // coordinates: those kept from the last run where they belong to them.
+  void TakeKeptPlace();
   void ShowButtonGroups();
   // Recomputes the sky and redraws the dial and the position list.
   void UpdateDial();
@@ -134,6 +139,8 @@ class MainWindow : public QWidget {
   bool sourceButtonHeld_ = false;
   // The precise computation's fallback, told once until it works again.
   ReportOnce preciseFallbackReport_{*this, services_.messages};
+  // A time zone this machine does not know, told once until one is known.
+  ReportOnce zoneReport_{*this, services_.messages};
 
   // instantPanel: instant, place, interval and speed.
   QWidget* instantPanel;
@@ -173,6 +180,8 @@ class MainWindow : public QWidget {
   QLabel* statusLabel;
   QLabel* searchResultLabel;
   QLabel* searchProgressLabel;
+  // The place's name and local civil time.
+  QLabel* placeTimeLabel;
   QPushButton* enlargeButton;
   QPlainTextEdit* allFactorGlyphs;
   QPlainTextEdit* allFactorNames;

@@ -4,6 +4,7 @@
 #include "engine/text_forms.h"
 #include "windows/enlarged_chart_window.h"
 #include "windows/main_window.h"
+#include "windows/place_time_text.h"
 
 namespace sternwerk {
 
@@ -13,7 +14,7 @@ void MainWindow::ShowEnlargedChart() {
   EnlargedChartWindow& chart = *windows_.enlargedChart;
   const SkyState& sky = clock_.sky();
   chart.handOver = {{FormatPlace(sky.longitude, sky.latitude, sky.isWest, sky.isSouth),
-                     clock_.search().resultText},
+                     clock_.search().resultText, ChartPlaceTimeText(clock_.placeIdentity(), sky)},
                     static_cast<std::uint16_t>(services_.printPage.width())};
   chart.exec();
   clock_.EnableButtonGroups(true);

@@ -79,6 +79,7 @@ void MainWindow::GoToRealTime() {
 
 void MainWindow::ReloadLastInstant() {
   const Status read = clock_.ReloadLastInstant();
+  if (read.ok()) TakeKeptPlace();
   SetTextColour(dateLabel, kBlack);
   ShowClock();
   if (!read.ok()) {

@@ -6,6 +6,7 @@
 
 #include "windows/computation_setting.h"
 #include "windows/main_window.h"
+#include "windows/place_setting.h"
 #include "windows/start_texts.h"
 
 namespace sternwerk {
@@ -31,6 +32,7 @@ void MainWindow::StartUp() {
   // The instant panel is filled while the clock still stands; the halt
   // button keeps its caption until the clock runs.
   clock_.PrepareStart(mode);
+  TakeKeptPlace();
   ShowTexts();
   ShowButtonGroups();
   ShowStatus(false);
@@ -63,6 +65,10 @@ bool MainWindow::FactorSetAnswer() {
   return answer.yes;
 }
 
+void MainWindow::TakeKeptPlace() {
+  clock_.SetPlaceIdentity(IdentityForSkyPlace(LoadKeptPlace(), clock_.sky(), services_.atlas));
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
   // A state that cannot be saved keeps the window open, unless the user
   // chooses to end without it: otherwise an unwritable working directory
@@ -73,6 +79,11 @@ void MainWindow::closeEvent(QCloseEvent* event) {
                                   QString::fromUtf8(start_texts::kEndWithoutSaving))) {
     event->ignore();
     return;
+  }
+  // The name and zone go with the coordinates ALT.DAT now holds.
+  if (written.ok()) {
+    const SkyState& sky = clock_.sky();
+    SaveKeptPlace({clock_.placeIdentity(), sky.longitude, sky.latitude});
   }
   tickTimer->stop();
   event->accept();

@@ -70,7 +70,14 @@ inline constexpr const char* kSourceInformation =
     " wie im Almanach (Swiss Ephemeris). Ohne das Kästchen sucht\n"
     " Sternwerk den Augenblick, in dem der Faktor AS, DC oder MC\n"
     " in der Ekliptik erreicht: den astrologischen Aufgang, bei\n"
-    " der Sonne einige Minuten anders.\n";
+    " der Sonne einige Minuten anders.\n"
+    "\n"
+    " Orte nach Namen: die Städte von GeoNames (geonames.org,\n"
+    " Daten unter CC BY 4.0) über die Bibliothek libgeonames\n"
+    " (GPL-3), deutsche Namen aus ihrem Katalog. Die Ortszeit\n"
+    " folgt den Zeitzonendaten des Systems (tzdata); vor der\n"
+    " Normalzeit einer Zone und für Orte ohne Zone gilt die\n"
+    " mittlere Ortszeit des Ortes (Länge / 15 Stunden).\n";
 
 // The check boxes in the source panel.
 inline constexpr const char* kPreciseChoice = "&Genaue Positionen (Swiss Ephemeris)";

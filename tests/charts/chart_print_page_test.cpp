@@ -69,7 +69,7 @@ TEST(PrintPage, ChartFillsTheFrameWithHeaderAndListBelow) {
                                          {"010\xB0"
                                           "00' E, 50\xB0"
                                           "00' N",
-                                          ""});
+                                          "", ""});
   EXPECT_EQ(page.width(), 740);
   EXPECT_EQ(page.height(), 740);
   const auto drawn = page.All<PictureOp>();
@@ -85,6 +85,24 @@ TEST(PrintPage, ChartFillsTheFrameWithHeaderAndListBelow) {
   EXPECT_EQ(texts[0].at, (Point{35, 780}));
   EXPECT_EQ(texts[0].font.face, "courier new");
   EXPECT_EQ(texts[0].font.size, 10);
+}
+
+// A named place's local time stands between the chart and the header, the
+// rest of the page as for a typed place.
+TEST(PrintPage, ANamedPlacesLocalTimeStandsAboveTheHeader) {
+  const testing::ShownSky sky = ChartSkyWith({});
+  const ChartTexts typed{"x", "", ""};
+  ChartTexts named = typed;
+  named.placeTime = "Ortszeit Berlin: Mo, 07.12.2026 / 15:05:09 MEZ (UT+1)";
+  auto chart = std::make_shared<Picture>(testing::ChartOf(sky, named));
+  const std::vector<TextOp> typedTexts = ChartPrintPicture(chart, sky, sky.options, typed).Texts();
+  std::vector<TextOp> namedTexts = ChartPrintPicture(chart, sky, sky.options, named).Texts();
+  ASSERT_EQ(namedTexts.size(), typedTexts.size() + 1);
+  EXPECT_EQ(namedTexts[0].text, named.placeTime);
+  EXPECT_EQ(namedTexts[0].at, (Point{35, 745}));
+  EXPECT_EQ(namedTexts[0].font, typedTexts[0].font);
+  namedTexts.erase(namedTexts.begin());
+  EXPECT_EQ(namedTexts, typedTexts);
 }
 
 TEST(PrinterAdvice, ResolutionClassAndNoteFollowThePageWidth) {

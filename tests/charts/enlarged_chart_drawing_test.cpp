@@ -154,7 +154,7 @@ TEST(EnlargedChartHeader, InstantPlaceAndEventOnlyWithASearchResult) {
   const Picture plain = ChartOf(sky, {"010\xB0"
                                       "00' E, 50\xB0"
                                       "00' N",
-                                      ""});
+                                      "", ""});
   const auto instant = TextNamed(plain, "Datum / Zeit: Mo, 07.12.2026 / 14:05:09 WZ/GMT");
   ASSERT_TRUE(instant);
   EXPECT_EQ(instant->at, (Point{10, 10}));
@@ -169,10 +169,28 @@ TEST(EnlargedChartHeader, InstantPlaceAndEventOnlyWithASearchResult) {
   EXPECT_GE(place->at.x, 270);
   for (const TextOp& text : plain.Texts()) EXPECT_FALSE(text.text.starts_with("Ereignis"));
 
-  const Picture found = ChartOf(sky, {"x", "MO-Aufgang"});
+  const Picture found = ChartOf(sky, {"x", "MO-Aufgang", ""});
   const auto event = TextNamed(found, "Ereignis: MO-Aufgang");
   ASSERT_TRUE(event);
   EXPECT_EQ(event->at, (Point{10, 25}));
+}
+
+// A named place's local time is one more line below the event's; every
+// other text stays as it is.
+TEST(EnlargedChartHeader, ANamedPlacesLocalTimeIsALineOfItsOwn) {
+  const testing::ShownSky sky = ChartSkyWith({});
+  const std::string placeTime = "Ortszeit K\xF6ln: Mo, 07.12.2026 / 15:05:09 MEZ (UT+1)";
+  for (const std::string result : {"", "MO-Aufgang"}) {
+    const std::vector<TextOp> typed = ChartOf(sky, {"x", result, ""}).Texts();
+    std::vector<TextOp> named = ChartOf(sky, {"x", result, placeTime}).Texts();
+    const auto line = std::find_if(named.begin(), named.end(),
+                                   [&](const TextOp& op) { return op.text == placeTime; });
+    ASSERT_NE(line, named.end());
+    EXPECT_EQ(line->at, (Point{10, 40}));
+    EXPECT_EQ(line->font, typed.back().font) << "in the header's font";
+    named.erase(line);
+    EXPECT_EQ(named, typed);
+  }
 }
 
 // The instant text's width depends on the day and the time: the place text
@@ -189,7 +207,7 @@ TEST(EnlargedChartHeader, PlaceTextNeverTouchesTheInstant) {
       sky.day = day;
       sky.dateText = "0" + std::to_string(day) + ".12.2026";
       sky.hours = hours;
-      const Picture chart = ChartOf(sky, {widestPlace.substr(5), ""});
+      const Picture chart = ChartOf(sky, {widestPlace.substr(5), "", ""});
       const auto instant = TextNamed(chart, ChartInstantText(sky));
       const auto place = TextNamed(chart, widestPlace);
       ASSERT_TRUE(instant && place) << sky.dateText;

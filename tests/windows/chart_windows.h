@@ -28,7 +28,7 @@ class ChartWindows : public ::testing::Test {
         "013\xB0"
         "22' E, 52\xB0"
         "33' N",
-        std::move(searchResult)};
+        std::move(searchResult), ""};
     chart.handOver.printPageWidth = 4800;
     chart.show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&chart));

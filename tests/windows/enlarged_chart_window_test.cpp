@@ -40,7 +40,7 @@ class ChartWindow : public ::testing::Test {
         "010\xB0"
         "00' E, 50\xB0"
         "00' N",
-        ""};
+        "", ""};
     window->handOver.printPageWidth = 5000;
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
@@ -229,7 +229,7 @@ TEST(ChartPrinting, TheChartFillsThePrintableWidthAtEveryResolution) {
       "010\xB0"
       "00' E, 50\xB0"
       "00' N",
-      ""};
+      "", ""};
   auto chart = std::make_shared<Picture>(testing::ChartOf(sky, texts));
   const std::optional<TextOp> place = testing::TextNamed(*chart, "Ort: " + texts.place);
   ASSERT_TRUE(place);

@@ -109,5 +109,10 @@ TEST_F(ClockChart, TheLastSearchResultIsWrittenAboveTheChart) {
   OpenChart([&] { EXPECT_TRUE(HasText("Ereignis: MO-Aufgang")); });
 }
 
+TEST_F(ClockChart, ANamedPlacesLocalTimeIsWrittenAboveTheChart) {
+  clock.SetPlaceIdentity({"Berlin", "", "", "Europe/Berlin"});
+  OpenChart([&] { EXPECT_TRUE(HasText("Ortszeit Berlin: Mo, 07.12.2026 / 15:05:09 MEZ (UT+1)")); });
+}
+
 }  // namespace
 }  // namespace sternwerk

@@ -1,0 +1,138 @@
+// The place's name and local civil time in the clock window, kept between
+// runs with the place's coordinates. Expected times follow the zone's rules
+// (Berlin: UT+1, summer time UT+2 from the last Sunday of March, 01:00 UT) or
+// the mean time of the longitude (4 minutes a degree).
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QSettings>
+#include <algorithm>
+#include <fstream>
+#include <memory>
+
+#include "clock/clock.h"
+#include "engine/calendar.h"
+#include "platform/recording_messages.h"
+#include "tests/support/fake_system_clock.h"
+#include "tests/support/fixture_atlas.h"
+#include "tests/support/temporary_directory.h"
+#include "tests/support/widget_lookup.h"
+#include "windows/main_window.h"
+#include "windows/place_setting.h"
+#include "windows/place_time_text.h"
+
+namespace sternwerk {
+namespace {
+
+using testing::Child;
+
+const PlaceIdentity kBerlin{"Berlin", "Berlin", "Deutschland", "Europe/Berlin"};
+constexpr double kLongitude = 13.4, kLatitude = 52.5;  // ALT.DAT's place below
+constexpr char kStateFile[] =
+    "08.12.2026\r\n09:30:15\r\n+013\xB0"
+    "24'\r\n+52\xB0"
+    "30'\r\n";
+
+// A place without a zone has its mean time; the chart names the local date
+// and time of a named place only.
+TEST(PlaceTime, TheTextsOfNamedAndTypedPlaces) {
+  SkyState sky;
+  SetInstant(sky, 8, 12, 2026, 23.5);
+  sky.longitude = kLongitude;
+  const PlaceTimeParts typed = PlaceTimeAt({}, sky);
+  EXPECT_EQ(typed.name + typed.time, "00:23:36 mittlere Ortszeit (UT+0:53:36)");
+  EXPECT_EQ(ChartPlaceTimeText(kBerlin, sky),
+            "Ortszeit Berlin: Mi, 09.12.2026 / 00:30:00 MEZ (UT+1)");
+  EXPECT_EQ(ChartPlaceTimeText({"\xC5\x81\xC3\xB3"
+                                "d\xC5\xBA",
+                                "", "", ""},
+                               sky)
+                .substr(0, 15),
+            "Ortszeit ?\xF3"
+            "d?: ");
+  EXPECT_EQ(ChartPlaceTimeText({"", "", "", "Europe/Berlin"}, sky), "");
+}
+
+class PlaceTimeWindow : public ::testing::Test {
+ protected:
+  ~PlaceTimeWindow() override { QSettings("Sternwerk", "sternwerk").remove("ort"); }
+
+  // Starts with kStateFile, or with the ALT.DAT the last run wrote.
+  void Start(bool fresh = true) {
+    if (fresh) std::ofstream(directory.path() / "ALT.DAT", std::ios::binary) << kStateFile;
+    clock = std::make_unique<Clock>(systemClock, directory.path());
+    form = std::make_unique<MainWindow>(
+        *clock, MainWindowServices{messages, "", {}, [] { return true; }, [] {}, atlas},
+        SecondaryWindows{});
+    form->StartUp();
+  }
+  QString Shown() const { return Child<QLabel>(*form, "placeTimeLabel")->text(); }
+  void Tick() {
+    systemClock.Advance(std::chrono::seconds(1));
+    testing::FireTimer(Child<QTimer>(*form, "tickTimer"));
+    QApplication::processEvents();
+  }
+
+  const PlaceAtlas atlas = FixtureAtlas();
+  testing::TemporaryDirectory directory;
+  RecordingMessages messages;
+  testing::FakeSystemClock systemClock{testing::UtcTime(2026, 3, 29, 0, 59, 59)};
+  std::unique_ptr<Clock> clock;
+  std::unique_ptr<MainWindow> form;
+};
+
+// With STERNWERK_SCREENSHOTS set to a folder, the window is saved there.
+TEST_F(PlaceTimeWindow, TheLocalTimeFollowsTheTickAcrossTheChangeToSummerTime) {
+  SaveKeptPlace({kBerlin, kLongitude, kLatitude});
+  Start();
+  EXPECT_EQ(Shown(), "Berlin \u00B7 01:59:59 MEZ (UT+1)");
+  Tick();
+  EXPECT_EQ(Child<QLabel>(*form, "timeLabel")->text(), "01:00:00 WZ/GMT");
+  EXPECT_EQ(Shown(), "Berlin \u00B7 03:00:00 MESZ (UT+2)");
+  if (const char* folder = std::getenv("STERNWERK_SCREENSHOTS"))
+    form->grab().save(QString::fromLocal8Bit(folder) + "/main_window_named_place.png");
+}
+
+// Kept coordinates a minute from ALT.DAT's belong to another place: this one
+// is a typed place, with the zone of the atlas place near it, and the end
+// keeps that with ALT.DAT's coordinates. Alt-Datum/Zeit takes a kept name
+// that belongs to them.
+TEST_F(PlaceTimeWindow, TheKeptNameIsTakenOnlyForItsOwnCoordinates) {
+  SaveKeptPlace({kBerlin, kLongitude, kLatitude + 1 / 60.0});
+  Start();
+  const PlaceIdentity typed = TypedPlaceIdentity(atlas, kLongitude, kLatitude);
+  EXPECT_EQ(clock->placeIdentity(), typed);
+  EXPECT_EQ(Shown(), "01:59:59 MEZ (UT+1)");
+  ASSERT_TRUE(form->close());
+  EXPECT_EQ(LoadKeptPlace()->identity, typed);
+
+  SaveKeptPlace({kBerlin, kLongitude, kLatitude});
+  Child<QPushButton>(*form, "lastInstantButton")->click();
+  EXPECT_EQ(Shown(), "Berlin \u00B7 01:59:59 MEZ (UT+1)");
+  form.reset();
+  Start(false);
+  EXPECT_EQ(clock->placeIdentity(), kBerlin);
+}
+
+// The mean time, the longest line, fits the dial's corner clear of the
+// enlarge button; the unknown zone is told once, not at every tick.
+TEST_F(PlaceTimeWindow, AnUnknownZoneShowsTheMeanTimeAndIsToldOnce) {
+  SaveKeptPlace({{"Olymp", "", "", "Mars/Olympus_Mons"}, kLongitude, kLatitude});
+  Start();
+  Tick();
+  Tick();
+  EXPECT_EQ(Shown(), "Olymp \u00B7 01:53:37 mittlere Ortszeit (UT+0:53:36)");
+  EXPECT_EQ(std::count_if(messages.shown().begin(), messages.shown().end(),
+                          [](const auto& shown) { return shown.text.contains("Mars/Olympus"); }),
+            1);
+  const QLabel* label = Child<QLabel>(*form, "placeTimeLabel");
+  EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width());
+  EXPECT_TRUE(QRect(260, 480, 269, 70).contains(label->geometry()));
+  EXPECT_FALSE(
+      label->geometry().intersects(Child<QPushButton>(*form, "enlargeButton")->geometry()));
+}
+
+}  // namespace
+}  // namespace sternwerk

@@ -1,0 +1,67 @@
+#include "windows/place_setting.h"
+
+#include <QSettings>
+#include <QString>
+#include <cmath>
+
+namespace sternwerk {
+namespace {
+
+constexpr const char* kOrganization = "Sternwerk";
+constexpr const char* kApplication = "sternwerk";
+constexpr const char* kGroup = "ort";
+constexpr const char* kNameKey = "name";
+constexpr const char* kRegionKey = "region";
+constexpr const char* kCountryKey = "land";
+constexpr const char* kZoneKey = "zeitzone";
+constexpr const char* kLongitudeKey = "laenge";
+constexpr const char* kLatitudeKey = "breite";
+constexpr double kMinutesPerDegree = 60;
+
+bool SameMinute(double a, double b) {
+  return std::llround(a * kMinutesPerDegree) == std::llround(b * kMinutesPerDegree);
+}
+
+std::string Utf8Value(const QSettings& settings, const char* key) {
+  return settings.value(key).toString().toStdString();
+}
+
+}  // namespace
+
+std::optional<KeptPlace> LoadKeptPlace() {
+  QSettings settings(kOrganization, kApplication);
+  settings.beginGroup(kGroup);
+  const QVariant longitude = settings.value(kLongitudeKey);
+  const QVariant latitude = settings.value(kLatitudeKey);
+  if (!longitude.isValid() || !latitude.isValid()) return std::nullopt;
+  KeptPlace place;
+  place.identity.name = Utf8Value(settings, kNameKey);
+  place.identity.region = Utf8Value(settings, kRegionKey);
+  place.identity.country = Utf8Value(settings, kCountryKey);
+  place.identity.timeZone = Utf8Value(settings, kZoneKey);
+  place.longitude = longitude.toDouble();
+  place.latitude = latitude.toDouble();
+  return place;
+}
+
+void SaveKeptPlace(const KeptPlace& place) {
+  QSettings settings(kOrganization, kApplication);
+  settings.beginGroup(kGroup);
+  settings.setValue(kNameKey, QString::fromStdString(place.identity.name));
+  settings.setValue(kRegionKey, QString::fromStdString(place.identity.region));
+  settings.setValue(kCountryKey, QString::fromStdString(place.identity.country));
+  settings.setValue(kZoneKey, QString::fromStdString(place.identity.timeZone));
+  settings.setValue(kLongitudeKey, place.longitude);
+  settings.setValue(kLatitudeKey, place.latitude);
+}
+
+PlaceIdentity IdentityForSkyPlace(const std::optional<KeptPlace>& kept, const SkyState& sky,
+                                  const PlaceAtlas& atlas) {
+  if (kept && SameMinute(kept->longitude, sky.longitude) &&
+      SameMinute(kept->latitude, sky.latitude)) {
+    return kept->identity;
+  }
+  return TypedPlaceIdentity(atlas, sky.longitude, sky.latitude);
+}
+
+}  // namespace sternwerk

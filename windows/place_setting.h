@@ -1,0 +1,30 @@
+// The name and time zone of the last place, kept between runs in the user's
+// settings (QSettings) with the coordinates they belong to: ALT.DAT keeps
+// only the coordinates, in its four lines.
+#pragma once
+
+#include <optional>
+
+#include "engine/place_atlas.h"
+#include "engine/place_identity.h"
+#include "engine/sky_state.h"
+
+namespace sternwerk {
+
+struct KeptPlace {
+  PlaceIdentity identity;
+  double longitude = 0;  // degrees, east and north positive
+  double latitude = 0;
+};
+
+// The place saved last; none when none was.
+std::optional<KeptPlace> LoadKeptPlace();
+void SaveKeptPlace(const KeptPlace& place);
+
+// The identity of the sky's place: the kept one where the kept coordinates
+// are the sky's to the minute, else that of a place typed by its
+// coordinates.
+PlaceIdentity IdentityForSkyPlace(const std::optional<KeptPlace>& kept, const SkyState& sky,
+                                  const PlaceAtlas& atlas);
+
+}  // namespace sternwerk

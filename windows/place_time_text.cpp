@@ -1,0 +1,71 @@
+#include "windows/place_time_text.h"
+
+#include <QList>
+#include <QString>
+#include <cmath>
+
+#include "base/text_encoding.h"
+#include "engine/calendar.h"
+#include "engine/text_forms.h"
+#include "platform/local_time.h"
+
+namespace sternwerk {
+namespace {
+
+constexpr int kSecondsPerHour = 3600;
+// FormatHours shows the second a time lies in, with this slack for times
+// stored a hair below their second; the local time shows the same second.
+constexpr double kSlackSeconds = 1e-6;
+constexpr const char* kZoneFallback = " Es gilt die mittlere Ortszeit des Ortes.";
+constexpr char32_t kFirstUpperByte = 0x80;
+constexpr char kUnwritable = '?';
+
+ClockSeconds ShownUniversalTime(const SkyState& sky) {
+  return ClockSecondsOf(sky.day, sky.month, sky.year, 0) +
+         static_cast<ClockSeconds>(std::floor(sky.hours * kSecondsPerHour + kSlackSeconds));
+}
+
+// "10:30:15 MEZ (UT+1)", Windows-1252 but for tzdata's abbreviations, which
+// are ASCII.
+std::string TimeText(const LocalTime& local) {
+  const ClockReading reading = ReadingOf(local.reading);
+  return FormatHours(static_cast<double>(reading.secondOfDay) / kSecondsPerHour) + " " +
+         ZoneAbbreviationText(local.offset) + " (" + ShortOffsetText(local.offset.seconds) + ")";
+}
+
+// The Windows-1252 byte of a character, or kUnwritable.
+char Windows1252Byte(char32_t character) {
+  if (character < kFirstUpperByte) return static_cast<char>(character);
+  for (int byte = kFirstUpperByte; byte <= 0xFF; ++byte) {
+    if (Windows1252CodePoint(static_cast<unsigned char>(byte)) == character)
+      return static_cast<char>(byte);
+  }
+  return kUnwritable;
+}
+
+std::string Windows1252Of(const std::string& utf8) {
+  std::string text;
+  for (const char32_t character : QString::fromStdString(utf8).toUcs4())
+    text += Windows1252Byte(character);
+  return text;
+}
+
+}  // namespace
+
+PlaceTimeParts PlaceTimeAt(const PlaceIdentity& place, const SkyState& sky) {
+  const LocalTime local = LocalTimeAt(place, sky.longitude, ShownUniversalTime(sky));
+  PlaceTimeParts parts{place.name, Windows1252ToUtf8(TimeText(local)), {}};
+  if (!local.zoneProblem.empty()) parts.zoneProblem = local.zoneProblem + kZoneFallback;
+  return parts;
+}
+
+std::string ChartPlaceTimeText(const PlaceIdentity& place, const SkyState& sky) {
+  if (place.name.empty()) return {};
+  const LocalTime local = LocalTimeAt(place, sky.longitude, ShownUniversalTime(sky));
+  const ClockReading reading = ReadingOf(local.reading);
+  return "Ortszeit " + Windows1252Of(place.name) + ": " +
+         WeekdayName(reading.year, reading.month, reading.day) + ", " +
+         DateText(reading.day, reading.month, reading.year) + " / " + TimeText(local);
+}
+
+}  // namespace sternwerk
