@@ -266,7 +266,7 @@ TEST(OutsideViewTexts, TitleSuffixAndPrintedPage) {
   const Picture withEvent = OutsideViewPrintPicture(view, sky,
                                                     {"008\xB0"
                                                      "30' W",
-                                                     "Aufgang SO"});
+                                                     "Aufgang SO", ""});
   EXPECT_EQ(withEvent.width(), kOutsideViewWidth);
   EXPECT_EQ(withEvent.height(), kOutsideViewHeight);
   const auto stretched = withEvent.All<PictureOp>();
@@ -284,7 +284,7 @@ TEST(OutsideViewTexts, TitleSuffixAndPrintedPage) {
   const Picture withoutEvent = OutsideViewPrintPicture(view, sky,
                                                        {"008\xB0"
                                                         "30' W",
-                                                        ""});
+                                                        "", ""});
   EXPECT_EQ(withoutEvent.Texts().size(), 1u);
 }
 
