@@ -142,8 +142,11 @@ Outcome<int> RunCommand(const std::vector<std::string>& args, char* programPath,
 
 // "--precise" first chooses the precise computation for the command after it.
 // The options before the command, --precise and --horizon, in either order;
-// --place and --local anywhere, except in "--places TEXT".
+// --place and --local anywhere; "--places TEXT" alone.
 Outcome<int> Run(std::vector<std::string> args, char* programPath) {
+  if (!args.empty() && args[0] == "--places") return ListPlaces(After(args), std::cout);
+  const Outcome<PlaceOptions> place = TakePlaceOptions(args);
+  if (!place.ok()) return Outcome<int>::Failure(place.error());
   ComputationMode mode = ComputationMode::kOwn;
   bool atHorizon = false;
   for (;;) {
@@ -156,9 +159,6 @@ Outcome<int> Run(std::vector<std::string> args, char* programPath) {
     }
     args = After(args);
   }
-  if (!args.empty() && args[0] == "--places") return ListPlaces(After(args), std::cout);
-  const Outcome<PlaceOptions> place = TakePlaceOptions(args);
-  if (!place.ok()) return Outcome<int>::Failure(place.error());
   if (!atHorizon) return RunCommand(args, programPath, mode, place.value());
   if (args.empty() || args[0] != "--search")
     return Outcome<int>::Failure("--horizon gilt nur für --search");
