@@ -33,6 +33,8 @@ Outcome<int> ListPlaces(const std::vector<std::string>& args, std::ostream& out)
   if (args.size() != 1) return Outcome<int>::Failure("--places erwartet einen Ortsnamen");
   const Status utf8 = RequireUtf8(args[0], "Ortsname");
   if (!utf8.ok()) return Outcome<int>::Failure(utf8.error());
+  if (args[0].find_first_not_of(' ') == std::string::npos)
+    return Outcome<int>::Success(Refuse({kExitNoPlace, "Kein Ort gesucht: Der Name ist leer"}));
   const std::vector<std::string> lines = PlaceListLines(ProgramAtlas(), args[0]);
   if (lines.empty()) {
     return Outcome<int>::Success(
