@@ -40,14 +40,14 @@ PlaceIdentity WithKnownZone(PlaceIdentity place, double longitude) {
   return place;
 }
 
-Outcome<Located> Found(LocatedSky located) {
-  return Outcome<Located>::Success(std::move(located));
+Outcome<LocatedSky> Found(LocatedSky located) {
+  return Outcome<LocatedSky>::Success(std::move(located));
 }
 
-Outcome<Located> Refusing(int exitStatus, std::string message) {
-  Located refused;
+Outcome<LocatedSky> Refusing(int exitStatus, std::string message) {
+  LocatedSky refused;
   refused.refusal = {exitStatus, std::move(message)};
-  return Outcome<Located>::Success(std::move(refused));
+  return Outcome<LocatedSky>::Success(std::move(refused));
 }
 
 }  // namespace
@@ -69,20 +69,20 @@ int Refuse(const Refusal& refusal) {
   return refusal.exitStatus;
 }
 
-bool Refused(const Located& located, int& status) {
+bool Refused(const LocatedSky& located, int& status) {
   if (located.refusal.exitStatus == 0) return false;
   status = Refuse(located.refusal);
   return true;
 }
 
-Outcome<Located> LocatePlace(const std::vector<std::string>& coordinates,
-                             const PlaceOptions& options, const PlaceAtlas* atlas) {
+Outcome<LocatedSky> LocatePlace(const std::vector<std::string>& coordinates,
+                                const PlaceOptions& options, const PlaceAtlas* atlas) {
   LocatedSky located;
   located.shown = options.any();
   Place place = kDefaultPlace;
   if (options.name) {
     if (!coordinates.empty())
-      return Outcome<Located>::Failure("--place steht statt Länge und Breite, nicht mit ihnen");
+      return Outcome<LocatedSky>::Failure("--place steht statt Länge und Breite, nicht mit ihnen");
     const std::vector<const AtlasPlace*> matches = atlas->Find(*options.name, 1);
     if (matches.empty()) {
       return Refusing(kExitNoPlace, "Kein Ort beginnt mit \"" + Printable(*options.name) + "\"");
@@ -91,7 +91,7 @@ Outcome<Located> LocatePlace(const std::vector<std::string>& coordinates,
     located.place = IdentityOf(*matches.front());
   } else if (!coordinates.empty()) {
     const Outcome<Place> typed = ParsePlace(coordinates[0], coordinates[1]);
-    if (!typed.ok()) return Outcome<Located>::Failure(typed.error());
+    if (!typed.ok()) return Outcome<LocatedSky>::Failure(typed.error());
     place = typed.value();
   }
   if (!options.name && options.local)
@@ -101,8 +101,8 @@ Outcome<Located> LocatePlace(const std::vector<std::string>& coordinates,
   return Found(std::move(located));
 }
 
-Outcome<Located> AtLocalOrUniversalTime(LocatedSky located, const CalendarDate& date, double hours,
-                                        bool local) {
+Outcome<LocatedSky> AtLocalOrUniversalTime(LocatedSky located, const CalendarDate& date,
+                                           double hours, bool local) {
   SkyState& sky = located.sky;
   if (!local) {
     SetInstant(sky, date.day, date.month, date.year, hours);
@@ -123,7 +123,7 @@ Outcome<Located> AtLocalOrUniversalTime(LocatedSky located, const CalendarDate& 
   if (offsets.size() > 1) located.twice = kTwiceNote;
   const ClockReading universal = ReadingOf(reading - offsets.front().seconds);
   if (universal.year < kFirstCalendarYear || universal.year > kLastCalendarYear) {
-    return Outcome<Located>::Failure(
+    return Outcome<LocatedSky>::Failure(
         "Die Ortszeit " + ReadingText(reading) + " liegt in Weltzeit außerhalb der Jahre " +
         std::to_string(kFirstCalendarYear) + " bis " + std::to_string(kLastCalendarYear));
   }
@@ -133,23 +133,23 @@ Outcome<Located> AtLocalOrUniversalTime(LocatedSky located, const CalendarDate& 
   return Found(std::move(located));
 }
 
-Outcome<Located> LocateArguments(const std::vector<std::string>& args,
-                                 const PlaceOptions& options) {
+Outcome<LocatedSky> LocateArguments(const std::vector<std::string>& args,
+                                    const PlaceOptions& options) {
   if (!options.any()) {
     Outcome<SkyState> plain = SkyForArguments(args);
-    if (!plain.ok()) return Outcome<Located>::Failure(plain.error());
+    if (!plain.ok()) return Outcome<LocatedSky>::Failure(plain.error());
     LocatedSky located;
     located.sky = std::move(plain).value();
     return Found(std::move(located));
   }
   if (args.size() != 2 && args.size() != 4) {
-    return Outcome<Located>::Failure("erwartet Datum und Zeit, dazu wahlweise Länge und Breite");
+    return Outcome<LocatedSky>::Failure("erwartet Datum und Zeit, dazu wahlweise Länge und Breite");
   }
   const Outcome<CalendarDate> date = ParseDate(args[0]);
-  if (!date.ok()) return Outcome<Located>::Failure(date.error());
+  if (!date.ok()) return Outcome<LocatedSky>::Failure(date.error());
   const Outcome<double> hours = ParseTime(args[1]);
-  if (!hours.ok()) return Outcome<Located>::Failure(hours.error());
-  Outcome<Located> place = LocatePlace({args.begin() + 2, args.end()}, options, &ProgramAtlas());
+  if (!hours.ok()) return Outcome<LocatedSky>::Failure(hours.error());
+  Outcome<LocatedSky> place = LocatePlace({args.begin() + 2, args.end()}, options, &ProgramAtlas());
   if (!place.ok() || place.value().refusal.exitStatus != 0) return place;
   return AtLocalOrUniversalTime(std::move(place).value(), date.value(), hours.value(),
                                 options.local);

@@ -31,6 +31,8 @@ struct Refusal {
 // Writes "sternwerk-sky: MESSAGE" on standard error; the refusal's status.
 int Refuse(const Refusal& refusal);
 
+// The sky of a request at its place, or (refusal.exitStatus not 0) why
+// there is none.
 struct LocatedSky {
   SkyState sky;            // Universal Time and the place's coordinates, not computed
   PlaceIdentity place;     // the named place, or the zone of a typed one
@@ -40,31 +42,28 @@ struct LocatedSky {
   Refusal refusal;         // why there is no such sky, where there is none
 };
 
-// The located sky of a request, or (refusal.exitStatus not 0) why there is
-// none.
-using Located = LocatedSky;
-
 // Whether the located sky is refused; then its message is written and
 // `status` is its exit status.
-bool Refused(const Located& located, int& status);
+bool Refused(const LocatedSky& located, int& status);
 
 // The place of the arguments after the date and time: LONGITUDE LATITUDE,
 // or nothing (the default place, or the place named by --place, which
 // takes no coordinates); a failure names a bad argument. The named place
 // and the zone of typed coordinates are found in `atlas`, which may be
 // null where the options name no place and ask no local time.
-Outcome<Located> LocatePlace(const std::vector<std::string>& coordinates,
-                             const PlaceOptions& options, const PlaceAtlas* atlas);
+Outcome<LocatedSky> LocatePlace(const std::vector<std::string>& coordinates,
+                                const PlaceOptions& options, const PlaceAtlas* atlas);
 
 // Sets the located sky's instant: `hours` of `date` in Universal Time, or
 // with --local at the place's local time (the earlier instant of a time
 // that occurs twice). A time the clocks skipped is a refusal.
-Outcome<Located> AtLocalOrUniversalTime(LocatedSky located, const CalendarDate& date, double hours,
-                                        bool local);
+Outcome<LocatedSky> AtLocalOrUniversalTime(LocatedSky located, const CalendarDate& date,
+                                           double hours, bool local);
 
 // DATE TIME [LONGITUDE LATITUDE] with the place options, the atlas loaded
 // only where they need it.
-Outcome<Located> LocateArguments(const std::vector<std::string>& args, const PlaceOptions& options);
+Outcome<LocatedSky> LocateArguments(const std::vector<std::string>& args,
+                                    const PlaceOptions& options);
 
 // The lines written for a located sky at the instant `universal` (UTF-8):
 // "Ort: NAME, REGION, COUNTRY, ZONE" (the parts the place has; no line for

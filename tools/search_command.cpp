@@ -110,9 +110,9 @@ Outcome<SearchRequest> ParseSearchArguments(const std::vector<std::string>& args
 
 // The sky at midnight of the request's date where the search starts, in
 // Universal Time, or with --local at the place's local midnight.
-Outcome<Located> SearchStart(const SearchRequest& request, const PlaceOptions& placeOptions) {
-  Outcome<Located> place = LocatePlace(request.coordinates, placeOptions,
-                                       placeOptions.any() ? &ProgramAtlas() : nullptr);
+Outcome<LocatedSky> SearchStart(const SearchRequest& request, const PlaceOptions& placeOptions) {
+  Outcome<LocatedSky> place = LocatePlace(request.coordinates, placeOptions,
+                                          placeOptions.any() ? &ProgramAtlas() : nullptr);
   if (!place.ok() || place.value().refusal.exitStatus != 0) return place;
   return AtLocalOrUniversalTime(std::move(place).value(), request.date, 0, placeOptions.local);
 }
@@ -193,7 +193,7 @@ Outcome<int> SearchFromArguments(const std::vector<std::string>& args, std::ostr
   Outcome<SearchRequest> parsed = ParseSearchArguments(args, atHorizon);
   if (!parsed.ok()) return Outcome<int>::Failure(parsed.error());
   const SearchRequest request = std::move(parsed).value();
-  Outcome<Located> start = SearchStart(request, placeOptions);
+  Outcome<LocatedSky> start = SearchStart(request, placeOptions);
   if (!start.ok()) return Outcome<int>::Failure(start.error());
   int refusedStatus = 0;
   if (Refused(start.value(), refusedStatus)) return Outcome<int>::Success(refusedStatus);

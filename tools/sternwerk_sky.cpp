@@ -55,20 +55,20 @@ constexpr const char* kUsage =
     "  sternwerk-sky --places TEXT\n"
     "      listet bis zu 20 Orte, deren Name mit TEXT beginnt (Name, Region, Land,\n"
     "      Breite, Länge, Zeitzone; tabulatorgetrennt).\n"
+    "  sternwerk-sky --version\n"
+    "      zeigt die Version.\n"
     "  --place ORT statt LÄNGE BREITE: der beste Treffer von --places ORT.\n"
     "  --local: Datum und Zeit sind die Ortszeit des Ortes (Zeitzone des Ortes\n"
     "      oder des nächsten Ortes im Umkreis von 150 km, sonst mittlere Ortszeit);\n"
     "      eine Suche beginnt um 0 Uhr Ortszeit. Mit --place oder --local nennt die\n"
     "      Ausgabe den Ort und die Ortszeit. Beide gelten für alle Aufrufe außer --tsv.\n"
     "  LÄNGE und BREITE auch in Grad und Minuten: 9°59' 48°24'N, 9:59 48:24,\n"
-    "      9d59O 48d24N; W und S zählen negativ.\n"
-    "  sternwerk-sky --version\n"
-    "      zeigt die Version.\n";
+    "      9d59O 48d24N; W und S zählen negativ.\n";
 
 // The position list; the place lines follow the place line.
 Outcome<int> PrintSky(const std::vector<std::string>& args, ComputationMode mode,
                       const PlaceOptions& place) {
-  Outcome<Located> instant = LocateArguments(args, place);
+  Outcome<LocatedSky> instant = LocateArguments(args, place);
   if (!instant.ok()) return Outcome<int>::Failure(instant.error());
   int refusedStatus = 0;
   if (Refused(instant.value(), refusedStatus)) return Outcome<int>::Success(refusedStatus);

@@ -21,7 +21,7 @@ const PlaceAtlas& Atlas() {
   return atlas;
 }
 
-LocatedSky Located(const char* name, std::vector<std::string> coordinates = {}) {
+LocatedSky PlaceOf(const char* name, std::vector<std::string> coordinates = {}) {
   PlaceOptions options{.name = {}, .local = true};
   if (name != nullptr) options.name = name;
   return LocatePlace(coordinates, options, &Atlas()).value();
@@ -47,48 +47,48 @@ Converted AtLocal(LocatedSky place, const CalendarDate& date, double hours) {
 }
 
 TEST(LocatedSky, NamedPlacesTakeTheirZoneAndSummerTimeInBothHemispheres) {
-  const Converted ny = AtLocal(Located("new york"), {4, 7, 2026}, 12);
+  const Converted ny = AtLocal(PlaceOf("new york"), {4, 7, 2026}, 12);
   EXPECT_EQ(ny.universal, "04.07.2026 16:00:00");
   EXPECT_EQ(ny.lines.front(), "Ort: New York City, New York, United States, America/New_York");
   EXPECT_EQ(ny.lines.back(), "Ortszeit: 04.07.2026 12:00:00 EDT (UT-4:00:00)");
-  EXPECT_EQ(AtLocal(Located("Sydney"), {4, 1, 2026}, 12).universal, "04.01.2026 01:00:00");
-  EXPECT_EQ(AtLocal(Located("Sydney"), {4, 7, 2026}, 12).universal, "04.07.2026 02:00:00");
-  EXPECT_EQ(AtLocal(Located("munchen"), {1, 1, 2026}, 0.5).universal, "31.12.2025 23:30:00")
+  EXPECT_EQ(AtLocal(PlaceOf("Sydney"), {4, 1, 2026}, 12).universal, "04.01.2026 01:00:00");
+  EXPECT_EQ(AtLocal(PlaceOf("Sydney"), {4, 7, 2026}, 12).universal, "04.07.2026 02:00:00");
+  EXPECT_EQ(AtLocal(PlaceOf("munchen"), {1, 1, 2026}, 0.5).universal, "31.12.2025 23:30:00")
       << "the Universal date may be the day before";
 }
 
 TEST(LocatedSky, SkippedTimesAreRefusedAndRepeatedOnesTakeTheEarlier) {
-  const Converted skipped = AtLocal(Located("Berlin"), {29, 3, 2026}, 2.5);
+  const Converted skipped = AtLocal(PlaceOf("Berlin"), {29, 3, 2026}, 2.5);
   EXPECT_EQ(skipped.refused, 2);
   EXPECT_NE(skipped.lines.front().find("29.03.2026 02:30:00 gibt es"), std::string::npos);
-  EXPECT_EQ(AtLocal(Located("Sydney"), {4, 10, 2026}, 2.5).refused, 2);
-  const Converted twice = AtLocal(Located("Berlin"), {25, 10, 2026}, 2.5);
+  EXPECT_EQ(AtLocal(PlaceOf("Sydney"), {4, 10, 2026}, 2.5).refused, 2);
+  const Converted twice = AtLocal(PlaceOf("Berlin"), {25, 10, 2026}, 2.5);
   EXPECT_EQ(twice.universal, "25.10.2026 00:30:00");
   EXPECT_EQ(twice.lines.back(),
             "Ortszeit: 25.10.2026 02:30:00 MESZ (UT+2:00:00) (doppelt: es gilt die frühere)");
-  EXPECT_EQ(AtLocal(Located("Sydney"), {5, 4, 2026}, 2.5).universal, "04.04.2026 15:30:00");
+  EXPECT_EQ(AtLocal(PlaceOf("Sydney"), {5, 4, 2026}, 2.5).universal, "04.04.2026 15:30:00");
 }
 
 TEST(LocatedSky, MeanTimeBeforeStandardTimeButParisMeanTimeAsTzdataHasIt) {
-  const Converted ulm = AtLocal(Located("Ulm"), {14, 3, 1879}, 11.5);
+  const Converted ulm = AtLocal(PlaceOf("Ulm"), {14, 3, 1879}, 11.5);
   EXPECT_EQ(ulm.universal, "14.03.1879 10:50:02");
   EXPECT_EQ(ulm.lines.back(), "Ortszeit: 14.03.1879 11:30:00 mittlere Ortszeit (UT+0:39:58)");
   // Paris Mean Time, 0:09:21, from 1891 to 1911; the place's own is 0:09:24.
-  EXPECT_EQ(AtLocal(Located("Paris"), {1, 1, 1900}, 12).universal, "01.01.1900 11:50:39");
+  EXPECT_EQ(AtLocal(PlaceOf("Paris"), {1, 1, 1900}, 12).universal, "01.01.1900 11:50:39");
 }
 
 TEST(LocatedSky, TypedCoordinatesTakeTheZoneOfANearbyPlaceOrTheirMeanTime) {
-  const Converted nearUlm = AtLocal(Located(nullptr, {"10", "48"}), {1, 7, 2026}, 12);
+  const Converted nearUlm = AtLocal(PlaceOf(nullptr, {"10", "48"}), {1, 7, 2026}, 12);
   EXPECT_EQ(nearUlm.universal, "01.07.2026 10:00:00");
   EXPECT_EQ(nearUlm.lines.front(), "Ort: Europe/Berlin");
-  const Converted atSea = AtLocal(Located(nullptr, {"-45", "0"}), {1, 7, 2026}, 12);
+  const Converted atSea = AtLocal(PlaceOf(nullptr, {"-45", "0"}), {1, 7, 2026}, 12);
   EXPECT_EQ(atSea.universal, "01.07.2026 15:00:00");
   EXPECT_EQ(atSea.lines, std::vector<std::string>{
                              "Ortszeit: 01.07.2026 12:00:00 mittlere Ortszeit (UT-3:00:00)"});
 }
 
 TEST(LocatedSky, UnknownZonesNamesWithoutPlaceAndPlacesWithCoordinatesAreCaught) {
-  const Converted atlantis = AtLocal(Located("Atlantis"), {1, 7, 2026}, 12);
+  const Converted atlantis = AtLocal(PlaceOf("Atlantis"), {1, 7, 2026}, 12);
   EXPECT_EQ(atlantis.universal, "01.07.2026 14:00:00") << "mean time of 30 degrees west";
   EXPECT_EQ(atlantis.lines.front(), "Ort: Atlantis, Nowhere, Atlantic/Atlantis");
   const PlaceOptions unknown{.name = "Xyzxyz", .local = false};
