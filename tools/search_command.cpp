@@ -117,13 +117,14 @@ Outcome<LocatedSky> SearchStart(const SearchRequest& request, const PlaceOptions
   return AtLocalOrUniversalTime(std::move(place).value(), request.date, 0, placeOptions.local);
 }
 
-// The event as the clock's search result names it: "SO-Aufgang",
+// The event as the clock's search result names it (UTF-8): "SO-Aufgang",
 // "Vollmond", "SO-Aufgang am Horizont".
 std::string EventName(const SearchRequest& request, bool atHorizon) {
   std::string name = SearchResultText(request.kind.kind, request.factor, atHorizon);
   const std::size_t first = name.find_first_not_of(' ');
   const std::size_t last = name.find_last_not_of(' ');
-  return first == std::string::npos ? std::string() : name.substr(first, last - first + 1);
+  return Windows1252ToUtf8(first == std::string::npos ? std::string()
+                                                      : name.substr(first, last - first + 1));
 }
 
 // The line of what the factor meets: the Ascendent, the descendant (DC),
