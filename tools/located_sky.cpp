@@ -16,6 +16,7 @@ constexpr int kExitNoPlace = 1;
 constexpr int kExitSkippedTime = 2;
 constexpr int kSecondsPerHour = 3600;
 constexpr int kSecondsPerMinute = 60;
+constexpr int kSecondsPerDay = 86400;
 constexpr const char* kTwiceNote = " (doppelt: es gilt die frühere)";
 
 // "DD.MM.YYYY HH:MM:SS" of a clock reading.
@@ -102,7 +103,7 @@ Outcome<LocatedSky> LocatePlace(const std::vector<std::string>& coordinates,
 }
 
 Outcome<LocatedSky> AtLocalOrUniversalTime(LocatedSky located, const CalendarDate& date,
-                                           double hours, bool local) {
+                                           double hours, bool local, SkippedTime skipped) {
   SkyState& sky = located.sky;
   if (!local) {
     SetInstant(sky, date.day, date.month, date.year, hours);
@@ -114,6 +115,13 @@ Outcome<LocatedSky> AtLocalOrUniversalTime(LocatedSky located, const CalendarDat
     const Outcome<std::vector<CivilOffset>> inZone =
         OffsetsOfLocalTime(located.timeZone.timeZone, reading, sky.longitude);
     if (inZone.ok()) offsets = inZone.value();
+  }
+  if (offsets.empty() && skipped == SkippedTime::kInstantAfter) {
+    // The offset before the gap puts the reading on the instant the clocks
+    // jumped, the first of the new offset.
+    const Outcome<CivilOffset> before =
+        OffsetAt(located.timeZone.timeZone, reading - kSecondsPerDay, sky.longitude);
+    if (before.ok()) offsets = {before.value()};
   }
   if (offsets.empty()) {
     return Refusing(kExitSkippedTime, "Die Ortszeit " + ReadingText(reading) + " gibt es in " +

@@ -54,11 +54,17 @@ bool Refused(const LocatedSky& located, int& status);
 Outcome<LocatedSky> LocatePlace(const std::vector<std::string>& coordinates,
                                 const PlaceOptions& options, const PlaceAtlas* atlas);
 
+// What a local time the clocks skipped stands for: nothing (a refusal), or
+// the first instant after the gap, where a day begins whose midnight was
+// skipped (zones that change at 00:00, such as Asia/Beirut).
+enum class SkippedTime { kRefused, kInstantAfter };
+
 // Sets the located sky's instant: `hours` of `date` in Universal Time, or
 // with --local at the place's local time (the earlier instant of a time
-// that occurs twice). A time the clocks skipped is a refusal.
+// that occurs twice; a skipped time as `skipped` says).
 Outcome<LocatedSky> AtLocalOrUniversalTime(LocatedSky located, const CalendarDate& date,
-                                           double hours, bool local);
+                                           double hours, bool local,
+                                           SkippedTime skipped = SkippedTime::kRefused);
 
 // DATE TIME [LONGITUDE LATITUDE] with the place options, the atlas loaded
 // only where they need it.

@@ -114,7 +114,8 @@ Outcome<LocatedSky> SearchStart(const SearchRequest& request, const PlaceOptions
   Outcome<LocatedSky> place = LocatePlace(request.coordinates, placeOptions,
                                           placeOptions.any() ? &ProgramAtlas() : nullptr);
   if (!place.ok() || place.value().refusal.exitStatus != 0) return place;
-  return AtLocalOrUniversalTime(std::move(place).value(), request.date, 0, placeOptions.local);
+  return AtLocalOrUniversalTime(std::move(place).value(), request.date, 0, placeOptions.local,
+                                SkippedTime::kInstantAfter);
 }
 
 // The event as the clock's search result names it (UTF-8): "SO-Aufgang",

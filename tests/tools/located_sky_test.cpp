@@ -13,7 +13,8 @@ const PlaceAtlas& Atlas() {
   static const PlaceAtlas atlas = [] {
     PlaceAtlas fixture = FixtureAtlas();
     std::vector<AtlasPlace> places = {
-        FixturePlace("Atlantis", "", "", "Nowhere", "Atlantic/Atlantis", -30, 30, 1)};
+        FixturePlace("Atlantis", "", "", "Nowhere", "Atlantic/Atlantis", -30, 30, 1),
+        FixturePlace("Beirut", "", "Beyrouth", "Lebanon", "Asia/Beirut", 35.49442, 33.88894, 1)};
     for (const char* name : {"Ulm", "Paris", "Sydney", "Munich"})
       places.push_back(*fixture.Find(name, 1).front());
     return PlaceAtlas(std::move(places));
@@ -47,7 +48,7 @@ Converted AtLocal(LocatedSky place, const CalendarDate& date, double hours) {
 }
 
 // New York and Berlin's skipped and repeated hours: sky_places_test.sh.
-TEST(LocatedSky, TheSouthernSummerTimeItsSkippedAndRepeatedHours) {
+TEST(LocatedSky, TheSouthernSummerTimeItsSkippedAndRepeatedHoursAndSkippedMidnights) {
   const Converted summer = AtLocal(PlaceOf("Sydney"), {4, 1, 2026}, 12);
   EXPECT_EQ(summer.universal, "04.01.2026 01:00:00");
   EXPECT_EQ(summer.lines.front(), "Ort: Sydney, New South Wales, Australia, Australia/Sydney");
@@ -58,6 +59,14 @@ TEST(LocatedSky, TheSouthernSummerTimeItsSkippedAndRepeatedHours) {
   const Converted twice = AtLocal(PlaceOf("Sydney"), {5, 4, 2026}, 2.5);
   EXPECT_EQ(twice.universal, "04.04.2026 15:30:00");
   EXPECT_TRUE(twice.lines.back().ends_with(" (UT+11:00:00) (doppelt: es gilt die frühere)"));
+  // Beirut's clocks went from 00:00 EET to 01:00 EEST at 22:00 UT: the
+  // day's search starts then.
+  EXPECT_EQ(AtLocal(PlaceOf("Beirut"), {29, 3, 2026}, 0).refused, 2);
+  const LocatedSky dayStart =
+      AtLocalOrUniversalTime(PlaceOf("Beirut"), {29, 3, 2026}, 0, true, SkippedTime::kInstantAfter)
+          .value();
+  EXPECT_EQ(dayStart.sky.dateText, "28.03.2026");
+  EXPECT_EQ(ReadingOf(UniversalSeconds(dayStart.sky)).secondOfDay, 22 * 3600);
   EXPECT_EQ(AtLocal(PlaceOf("munchen"), {1, 1, 2026}, 0.5).universal, "31.12.2025 23:30:00")
       << "the Universal date may be the day before";
 }
