@@ -176,7 +176,7 @@ double EventTargetLongitude(const SkyState& sky, EventKind kind) {
 }
 
 SearchStatus SearchEvent(SkyState& sky, EventKind kind, int factor, const SearchProgress& progress,
-                         std::optional<int> maxDays, ComputationMode mode) {
+                         std::optional<int> maxDays, ComputationMode mode, double fromHours) {
   if (IsLunation(kind)) factor = kMoon;
   if (!IsSearchableFactor(factor)) return SearchStatus::kNotSearchable;
   const SkyState before = sky;
@@ -198,7 +198,8 @@ SearchStatus SearchEvent(SkyState& sky, EventKind kind, int factor, const Search
   for (int day = 0; day < days; ++day) {
     if (day > 0) NextDay(sky);
     if (sky.year > kLastCalendarYear) break;  // the scan ends with the calendar
-    for (int step = 0; step < stepsPerDay;) {
+    const int firstStep = day == 0 ? static_cast<int>(std::ceil(fromHours * scan.stepsPerHour)) : 0;
+    for (int step = firstStep; step < stepsPerDay;) {
       const int hour = step / scan.stepsPerHour;
       if (hour != shownHour) {
         shownHour = hour;

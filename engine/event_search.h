@@ -64,9 +64,13 @@ double EventTargetLongitude(const SkyState& sky, EventKind kind);
 // In the precise mode the same steps, tolerances and bound are used; only
 // the longitudes compared come from the precise computation (where the
 // library fails for an instant, the own computation is compared there).
+//
+// `fromHours` starts the scan later on the first day, at the first step at
+// or after that hour of Universal Time; the steps stay those counted from
+// midnight.
 SearchStatus SearchEvent(SkyState& sky, EventKind kind, int factor,
                          const SearchProgress& progress = {},
                          std::optional<int> maxDays = std::nullopt,
-                         ComputationMode mode = ComputationMode::kOwn);
+                         ComputationMode mode = ComputationMode::kOwn, double fromHours = 0);
 
 }  // namespace sternwerk

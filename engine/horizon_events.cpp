@@ -14,6 +14,7 @@ namespace sternwerk {
 namespace {
 
 constexpr double kSecondsPerDay = 86400;
+constexpr double kHoursPerDay = 24;
 constexpr double kPlaceHeightMetres = 0;
 // Zero pressure and temperature ask the library for its standard atmosphere.
 constexpr double kStandardPressure = 0;
@@ -56,15 +57,15 @@ std::string HorizonEventName(EventKind kind, int factor) {
 }
 
 Outcome<SearchStatus> SearchHorizonEvent(SkyState& sky, EventKind kind, int factor,
-                                         ComputationMode mode) {
+                                         ComputationMode mode, double fromHours) {
   if (IsLunation(kind) || !HasHorizonRise(factor))
     return Outcome<SearchStatus>::Success(SearchStatus::kNotSearchable);
-  const double midnight = JulianDayNumber(sky.day, sky.month, sky.year);
+  const double start = JulianDayNumber(sky.day, sky.month, sky.year) + fromHours / kHoursPerDay;
   std::array<double, 3> place = {sky.longitude, sky.latitude, kPlaceHeightMetres};
   std::array<char, AS_MAXCH> error{};
   double event = 0;
   const int32 result =
-      swe_rise_trans(midnight, *LibraryBody(factor), nullptr, SEFLG_SWIEPH, LibraryEvent(kind),
+      swe_rise_trans(start, *LibraryBody(factor), nullptr, SEFLG_SWIEPH, LibraryEvent(kind),
                      place.data(), kStandardPressure, kStandardTemperature, &event, error.data());
   if (result == kNoEvent) return Outcome<SearchStatus>::Success(SearchStatus::kNotFound);
   if (result < 0) return Outcome<SearchStatus>::Failure(error.data());

@@ -30,7 +30,8 @@ bool HasHorizonRise(int factor);
 std::string HorizonEventName(EventKind kind, int factor);
 
 // SearchHorizonEvent: the first rise (kRise), set (kSet) or upper transit
-// (kCulmination) of `factor` after 00:00:00 UT of the sky's date.
+// (kCulmination) of `factor` after 00:00:00 UT of the sky's date, or after
+// `fromHours` of that date.
 //
 // Given:   the sky's date (Universal Time) and place (degrees, east and
 //          north positive; height 0 m)
@@ -50,6 +51,7 @@ std::string HorizonEventName(EventKind kind, int factor);
 // 2. The event may fall on a later date, as the Moon's rise does about
 //    once a month.
 Outcome<SearchStatus> SearchHorizonEvent(SkyState& sky, EventKind kind, int factor,
-                                         ComputationMode mode = ComputationMode::kOwn);
+                                         ComputationMode mode = ComputationMode::kOwn,
+                                         double fromHours = 0);
 
 }  // namespace sternwerk

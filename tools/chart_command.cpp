@@ -49,19 +49,22 @@ Status WriteChartPdf(std::shared_ptr<const Picture> chart, const SkyState& sky,
 }  // namespace
 
 Outcome<int> WriteChartFile(const std::vector<std::string>& args, char* programPath,
-                            ComputationMode mode) {
+                            ComputationMode mode, const PlaceOptions& place) {
   Outcome<PictureRequest> parsed = ParsePictureRequest(args, "--chart");
   if (!parsed.ok()) return Outcome<int>::Failure(parsed.error());
   PictureRequest request = std::move(parsed).value();
   request.mode = mode;
+  request.place = place;
   const bool pdf = EndsWithPdf(request.path);
   if (!pdf && !PictureFormatOf(request.path)) {
     return Outcome<int>::Failure("Datei \"" + request.path +
                                  "\": erwartet die Endung .wmf, .svg, .png oder .pdf");
   }
-  Outcome<SkyState> instant = SkyForArguments(request.instantAndPlace);
+  Outcome<LocatedSky> instant = RequestedSky(request);
   if (!instant.ok()) return Outcome<int>::Failure(instant.error());
-  const PictureSession session(request, std::move(instant).value(), programPath);
+  int refusedStatus = 0;
+  if (Refused(instant.value(), refusedStatus)) return Outcome<int>::Success(refusedStatus);
+  const PictureSession session(request, std::move(instant).value().sky, programPath);
   const SkyState& sky = session.sky;
 
   const ChartTexts texts{FormatPlace(sky.longitude, sky.latitude, sky.isWest, sky.isSouth), "", ""};

@@ -6,8 +6,8 @@
 namespace sternwerk {
 
 Outcome<int> WriteDialFile(const std::vector<std::string>& args, char* programPath,
-                           ComputationMode mode) {
-  return WriteDrawingFile(args, programPath, mode, "--dial", {kDialSize, kDialSize},
+                           ComputationMode mode, const PlaceOptions& place) {
+  return WriteDrawingFile(args, programPath, mode, place, "--dial", {kDialSize, kDialSize},
                           {kDialBackgroundWidth, kDialBackgroundHeight}, DrawDial);
 }
 

@@ -7,6 +7,7 @@
 
 #include "base/outcome.h"
 #include "engine/computation_mode.h"
+#include "tools/place_options.h"
 
 namespace sternwerk {
 
@@ -15,6 +16,7 @@ namespace sternwerk {
 // as if the symbol font were missing) anywhere after FILE. Returns the exit
 // status, or a failure naming a bad argument.
 Outcome<int> WriteDialFile(const std::vector<std::string>& args, char* programPath,
-                           ComputationMode mode = ComputationMode::kOwn);
+                           ComputationMode mode = ComputationMode::kOwn,
+                           const PlaceOptions& place = {});
 
 }  // namespace sternwerk

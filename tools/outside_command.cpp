@@ -6,11 +6,11 @@
 namespace sternwerk {
 
 Outcome<int> WriteOutsideViewFile(const std::vector<std::string>& args, char* programPath,
-                                  ComputationMode mode) {
+                                  ComputationMode mode, const PlaceOptions& place) {
   constexpr PictureExtent kView{kOutsideViewWidth, kOutsideViewHeight};
   // On the navy of the outside view's window.
-  return WriteDrawingFile(args, programPath, mode, "--outside", kView, kView, DrawOutsideView,
-                          kNavy);
+  return WriteDrawingFile(args, programPath, mode, place, "--outside", kView, kView,
+                          DrawOutsideView, kNavy);
 }
 
 }  // namespace sternwerk

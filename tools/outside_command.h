@@ -7,6 +7,7 @@
 
 #include "base/outcome.h"
 #include "engine/computation_mode.h"
+#include "tools/place_options.h"
 
 namespace sternwerk {
 
@@ -16,6 +17,7 @@ namespace sternwerk {
 // .wmf, .svg or .png. Returns the exit status, or a failure naming a bad
 // argument.
 Outcome<int> WriteOutsideViewFile(const std::vector<std::string>& args, char* programPath,
-                                  ComputationMode mode = ComputationMode::kOwn);
+                                  ComputationMode mode = ComputationMode::kOwn,
+                                  const PlaceOptions& place = {});
 
 }  // namespace sternwerk

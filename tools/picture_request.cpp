@@ -5,6 +5,7 @@
 #include "engine/sky.h"
 #include "platform/offscreen_gui.h"
 #include "platform/program_files.h"
+#include "tools/located_sky.h"
 #include "tools/sky_report.h"
 
 namespace sternwerk {
@@ -21,7 +22,8 @@ Outcome<PictureRequest> ParsePictureRequest(const std::vector<std::string>& args
     return Outcome<PictureRequest>::Failure(std::string(command) +
                                             " erwartet zuerst den Namen der Bilddatei");
   }
-  PictureRequest request{args[0], {}, false, false};
+  PictureRequest request;
+  request.path = args[0];
   for (std::size_t i = 1; i < args.size(); ++i) {
     if (args[i] == "--all") {
       request.allFactors = true;
@@ -34,6 +36,10 @@ Outcome<PictureRequest> ParsePictureRequest(const std::vector<std::string>& args
     }
   }
   return Outcome<PictureRequest>::Success(request);
+}
+
+Outcome<LocatedSky> RequestedSky(const PictureRequest& request) {
+  return LocateArguments(request.instantAndPlace, request.place);
 }
 
 Status RequirePictureFormat(const std::string& path) {
@@ -66,18 +72,21 @@ int ExitStatusOf(const Status& written) {
 
 Outcome<int> WriteDrawingFile(
     const std::vector<std::string>& args, char* programPath, ComputationMode mode,
-    std::string_view command, PictureExtent size, PictureExtent extent,
+    const PlaceOptions& place, std::string_view command, PictureExtent size, PictureExtent extent,
     const std::function<void(const SkyState&, const DisplayOptions&, Canvas&)>& draw,
     std::optional<Rgb> background) {
   Outcome<PictureRequest> parsed = ParsePictureRequest(args, command);
   if (!parsed.ok()) return Outcome<int>::Failure(parsed.error());
   PictureRequest request = std::move(parsed).value();
   request.mode = mode;
+  request.place = place;
   const Status format = RequirePictureFormat(request.path);
   if (!format.ok()) return Outcome<int>::Failure(format.error());
-  Outcome<SkyState> instant = SkyForArguments(request.instantAndPlace);
+  Outcome<LocatedSky> instant = RequestedSky(request);
   if (!instant.ok()) return Outcome<int>::Failure(instant.error());
-  const PictureSession session(request, std::move(instant).value(), programPath);
+  int refusedStatus = 0;
+  if (Refused(instant.value(), refusedStatus)) return Outcome<int>::Success(refusedStatus);
+  const PictureSession session(request, std::move(instant).value().sky, programPath);
   Picture picture(size.width, size.height);
   Canvas canvas(picture);
   draw(session.sky, session.options, canvas);

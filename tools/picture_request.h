@@ -17,6 +17,8 @@
 #include "platform/canvas.h"
 #include "platform/picture_file.h"
 #include "platform/symbol_font.h"
+#include "tools/located_sky.h"
+#include "tools/place_options.h"
 
 namespace sternwerk {
 
@@ -26,12 +28,17 @@ struct PictureRequest {
   bool allFactors = false;  // --all: the 22-factor set
   bool noSymbols = false;   // --no-symbols: drawn as if the symbol font were missing
   ComputationMode mode = ComputationMode::kOwn;  // --precise before the command
+  PlaceOptions place;                            // --place, --local
 };
 
 // The arguments after `command`: FILE, then the instant and place with the
 // options anywhere among them; a bad argument is a failure naming it.
 Outcome<PictureRequest> ParsePictureRequest(const std::vector<std::string>& args,
                                             std::string_view command);
+
+// The request's instant and place (LocateArguments): the sky to draw, or
+// its refusal; a failure names a bad argument.
+Outcome<LocatedSky> RequestedSky(const PictureRequest& request);
 
 // A failure unless the file's extension names a picture format.
 Status RequirePictureFormat(const std::string& path);
@@ -59,11 +66,12 @@ int ExitStatusOf(const Status& written);
 // A command that writes one drawing as a picture file: parses the arguments
 // after `command`, draws the sky computed in `mode` with `draw` into a picture of nominal size
 // `size` and writes the file showing `extent`, in SVG and PNG on
-// `background` when given. Returns the exit status, or a failure naming a bad
-// argument.
+// `background` when given. The instant and place are read with the place
+// options (LocateArguments). Returns the exit status, or a failure naming a
+// bad argument.
 Outcome<int> WriteDrawingFile(
     const std::vector<std::string>& args, char* programPath, ComputationMode mode,
-    std::string_view command, PictureExtent size, PictureExtent extent,
+    const PlaceOptions& place, std::string_view command, PictureExtent size, PictureExtent extent,
     const std::function<void(const SkyState&, const DisplayOptions&, Canvas&)>& draw,
     std::optional<Rgb> background = std::nullopt);
 

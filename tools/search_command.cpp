@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "base/text_encoding.h"
+#include "clock/search_texts.h"
 #include "engine/calendar.h"
 #include "engine/event_search.h"
 #include "engine/factor_code.h"
@@ -14,6 +15,7 @@
 #include "engine/horizon_events.h"
 #include "engine/position_list.h"
 #include "engine/text_forms.h"
+#include "tools/located_sky.h"
 #include "tools/sky_arguments.h"
 #include "tools/sky_report.h"
 
@@ -22,25 +24,26 @@ namespace {
 
 constexpr int kExitNotFound = 1;
 constexpr int kExitFailure = 2;
+constexpr double kSecondsPerHour = 3600;
 
 struct KindName {
   std::string_view argument;
   EventKind kind;
-  std::string_view event;  // as named in the result
 };
 
 constexpr std::array<KindName, 5> kKinds = {{
-    {"aufgang", EventKind::kRise, "-Aufgang"},
-    {"untergang", EventKind::kSet, "-Untergang"},
-    {"kulmination", EventKind::kCulmination, "-Kulmination"},
-    {"vollmond", EventKind::kFullMoon, "Vollmond"},
-    {"neumond", EventKind::kNewMoon, "Neumond"},
+    {"aufgang", EventKind::kRise},
+    {"untergang", EventKind::kSet},
+    {"kulmination", EventKind::kCulmination},
+    {"vollmond", EventKind::kFullMoon},
+    {"neumond", EventKind::kNewMoon},
 }};
 
 struct SearchRequest {
   KindName kind;
   int factor = kMoon;
-  SkyState sky;
+  CalendarDate date{};
+  std::vector<std::string> coordinates;  // LONGITUDE LATITUDE, or none
 };
 
 std::string LowerCase(std::string text) {
@@ -69,18 +72,30 @@ Outcome<int> ParseFactor(std::string code, bool atHorizon) {
                                "\": erwartet eine Abkürzung aus zwei Buchstaben");
 }
 
+// The factor a rise, set or culmination needs, which stands before the
+// date: a missing one is named with the codes to choose from.
+Outcome<int> ParseRequiredFactor(const std::vector<std::string>& args, bool atHorizon) {
+  const bool missing = args.size() < 2 || ParseDate(args[1]).ok();
+  if (missing) {
+    return Outcome<int>::Failure(
+        "--search " + Printable(args[0]) +
+        " erwartet vor dem Datum einen Faktor: " + ValidFactorCodes(true, atHorizon));
+  }
+  return ParseFactor(args[1], atHorizon);
+}
+
 Outcome<SearchRequest> ParseSearchArguments(const std::vector<std::string>& args, bool atHorizon) {
   using Result = Outcome<SearchRequest>;
   if (args.empty()) return Result::Failure("--search erwartet die Art des Ereignisses");
   const Outcome<KindName> kind = ParseKind(args[0]);
   if (!kind.ok()) return Result::Failure(kind.error());
-  SearchRequest request{kind.value(), kMoon, {}};
+  SearchRequest request{kind.value(), kMoon, {}, {}};
   std::size_t next = 1;
   if (!IsLunation(request.kind.kind)) {
-    if (args.size() < 2) return Result::Failure("--search " + args[0] + " erwartet einen Faktor");
-    const Outcome<int> factor = ParseFactor(args[next++], atHorizon);
+    const Outcome<int> factor = ParseRequiredFactor(args, atHorizon);
     if (!factor.ok()) return Result::Failure(factor.error());
     request.factor = factor.value();
+    ++next;
   }
   const std::size_t rest = args.size() - next;
   if (rest != 1 && rest != 3) {
@@ -88,19 +103,29 @@ Outcome<SearchRequest> ParseSearchArguments(const std::vector<std::string>& args
   }
   const Outcome<CalendarDate> date = ParseDate(args[next]);
   if (!date.ok()) return Result::Failure(date.error());
-  const Outcome<Place> place = rest == 3 ? ParsePlace(args[next + 1], args[next + 2])
-                                         : Outcome<Place>::Success(kDefaultPlace);
-  if (!place.ok()) return Result::Failure(place.error());
-  const CalendarDate& day = date.value();
-  request.sky =
-      SkyFor(day.day, day.month, day.year, 0, place.value().longitude, place.value().latitude);
+  request.date = date.value();
+  request.coordinates.assign(args.begin() + static_cast<std::ptrdiff_t>(next) + 1, args.end());
   return Result::Success(request);
 }
 
-std::string EventName(const SearchRequest& request) {
-  if (IsLunation(request.kind.kind)) return std::string(request.kind.event);
-  return std::string(kFactorCodes[static_cast<std::size_t>(request.factor)]) +
-         std::string(request.kind.event);
+// The sky at midnight of the request's date where the search starts, in
+// Universal Time, or with --local at the place's local midnight.
+Outcome<LocatedSky> SearchStart(const SearchRequest& request, const PlaceOptions& placeOptions) {
+  Outcome<LocatedSky> place = LocatePlace(request.coordinates, placeOptions,
+                                          placeOptions.any() ? &ProgramAtlas() : nullptr);
+  if (!place.ok() || place.value().refusal.exitStatus != 0) return place;
+  return AtLocalOrUniversalTime(std::move(place).value(), request.date, 0, placeOptions.local,
+                                SkippedTime::kInstantAfter);
+}
+
+// The event as the clock's search result names it (UTF-8): "SO-Aufgang",
+// "Vollmond", "SO-Aufgang am Horizont".
+std::string EventName(const SearchRequest& request, bool atHorizon) {
+  std::string name = SearchResultText(request.kind.kind, request.factor, atHorizon);
+  const std::size_t first = name.find_first_not_of(' ');
+  const std::size_t last = name.find_last_not_of(' ');
+  return Windows1252ToUtf8(first == std::string::npos ? std::string()
+                                                      : name.substr(first, last - first + 1));
 }
 
 // The line of what the factor meets: the Ascendent, the descendant (DC),
@@ -127,15 +152,28 @@ bool ReachesTheCalendarEnd(const SkyState& sky, int days) {
          JulianDayNumber(31, 12, kLastCalendarYear);
 }
 
+// The found instant, the event, the factor's line and, for a search along
+// the ecliptic, the line of what it meets; then the place lines.
+void WriteFound(const SearchRequest& request, const LocatedSky& found, bool atHorizon,
+                std::ostream& out) {
+  const SkyState& sky = found.sky;
+  out << sky.dateText << ' ' << FormatHours(sky.hours) << '\n'
+      << EventName(request, atHorizon) << '\n'
+      << Windows1252ToUtf8(PositionListLine(request.factor, sky.longitudes[request.factor]))
+      << '\n';
+  if (!atHorizon) out << Windows1252ToUtf8(TargetLine(sky, request.kind.kind)) << '\n';
+  for (const std::string& line : PlaceLines(found, UniversalSeconds(sky))) out << line << '\n';
+}
+
 // The almanac's rise, set or transit of the request's body.
-Outcome<int> SearchAtHorizon(SearchRequest& request, std::ostream& out, ComputationMode mode) {
+Outcome<int> SearchAtHorizon(const SearchRequest& request, LocatedSky& located, double fromHours,
+                             std::ostream& out, ComputationMode mode) {
   if (IsLunation(request.kind.kind))
     return Outcome<int>::Failure("--horizon sucht Aufgang, Untergang oder Kulmination");
   const std::string code(kFactorCodes[static_cast<std::size_t>(request.factor)]);
-  const std::string event = HorizonEventName(request.kind.kind, request.factor);
-  SkyState& sky = request.sky;
+  const std::string event = EventName(request, true);
   const Outcome<SearchStatus> status =
-      SearchHorizonEvent(sky, request.kind.kind, request.factor, mode);
+      SearchHorizonEvent(located.sky, request.kind.kind, request.factor, mode, fromHours);
   if (!status.ok()) {
     std::cerr << "sternwerk-sky: " << event << ": Swiss Ephemeris: " << status.error() << '\n';
     return Outcome<int>::Success(kExitFailure);
@@ -145,36 +183,40 @@ Outcome<int> SearchAtHorizon(SearchRequest& request, std::ostream& out, Computat
         << " geht an diesem Ort zur Zeit weder auf noch unter (Polartag oder Polarnacht)\n";
     return Outcome<int>::Success(kExitNotFound);
   }
-  out << sky.dateText << ' ' << FormatHours(sky.hours) << '\n'
-      << event << '\n'
-      << Windows1252ToUtf8(PositionListLine(request.factor, sky.longitudes[request.factor]))
-      << '\n';
+  WriteFound(request, located, true, out);
   return Outcome<int>::Success(0);
 }
 
 }  // namespace
 
 Outcome<int> SearchFromArguments(const std::vector<std::string>& args, std::ostream& out,
-                                 ComputationMode mode, bool atHorizon) {
+                                 ComputationMode mode, bool atHorizon,
+                                 const PlaceOptions& placeOptions) {
   Outcome<SearchRequest> parsed = ParseSearchArguments(args, atHorizon);
   if (!parsed.ok()) return Outcome<int>::Failure(parsed.error());
-  SearchRequest request = std::move(parsed).value();
-  if (atHorizon) return SearchAtHorizon(request, out, mode);
-  SkyState& sky = request.sky;
+  const SearchRequest request = std::move(parsed).value();
+  Outcome<LocatedSky> start = SearchStart(request, placeOptions);
+  if (!start.ok()) return Outcome<int>::Failure(start.error());
+  int refusedStatus = 0;
+  if (Refused(start.value(), refusedStatus)) return Outcome<int>::Success(refusedStatus);
+  LocatedSky located = std::move(start).value();
+  SkyState& sky = located.sky;
+  const double fromHours = ReadingOf(UniversalSeconds(sky)).secondOfDay / kSecondsPerHour;
+  sky.hours = 0;
+  if (atHorizon) return SearchAtHorizon(request, located, fromHours, out, mode);
   const EventKind kind = request.kind.kind;
-  if (SearchEvent(sky, kind, request.factor, {}, std::nullopt, mode) != SearchStatus::kFound) {
+  if (SearchEvent(sky, kind, request.factor, {}, std::nullopt, mode, fromHours) !=
+      SearchStatus::kFound) {
     if (ReachesTheCalendarEnd(sky, DefaultSearchDays(kind))) {
-      out << EventName(request) << " bis zum 31.12." << kLastCalendarYear
+      out << EventName(request, false) << " bis zum 31.12." << kLastCalendarYear
           << " nicht gefunden: Dort endet der Kalender\n";
     } else {
-      out << EventName(request) << " in den nächsten " << DefaultSearchDays(kind)
+      out << EventName(request, false) << " in den nächsten " << DefaultSearchDays(kind)
           << " Tagen nicht gefunden\n";
     }
     return Outcome<int>::Success(kExitNotFound);
   }
-  out << sky.dateText << ' ' << FormatHours(sky.hours) << '\n'
-      << Windows1252ToUtf8(PositionListLine(request.factor, sky.longitudes[request.factor])) << '\n'
-      << Windows1252ToUtf8(TargetLine(sky, kind)) << '\n';
+  WriteFound(request, located, false, out);
   return Outcome<int>::Success(0);
 }
 

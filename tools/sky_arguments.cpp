@@ -1,6 +1,7 @@
 #include "tools/sky_arguments.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "engine/calendar.h"
 #include "engine/state_texts.h"
@@ -9,6 +10,7 @@ namespace sternwerk {
 namespace {
 
 constexpr NumberRules kDigitsOnly{};
+constexpr NumberRules kDigitsOnlyDecimal{.decimalComma = true};
 constexpr int kLastMinute = 59;
 constexpr int kLastHour = 24;
 constexpr double kMaxLongitude = 180;
@@ -24,6 +26,100 @@ Outcome<int> ParseDigits(std::string_view text, std::size_t minDigits, std::size
     return Outcome<int>::Failure("falsche Anzahl Ziffern");
   }
   return ReadWholeNumber(text, kDigitsOnly);
+}
+
+// What may stand between degrees and minutes (the degree sign in UTF-8 and
+// in Latin-1), after the minutes, between minutes and seconds, and after
+// the seconds.
+constexpr std::string_view kDegreeSigns[] = {"\xC2\xB0", "\xB0", ":", "d", "D"};
+constexpr std::string_view kMinuteMark = "'";
+constexpr std::string_view kSecondsSeparator = ":";
+constexpr std::string_view kSecondMark = "\"";
+constexpr double kSixtieths = 60;
+
+// The angle's text without its sign or hemisphere letter, and the sign
+// they give (+1 or -1).
+struct SplitAngle {
+  std::string_view degrees;
+  int sign;
+};
+
+// Takes a leading "+" or "-", or a trailing hemisphere letter, off the
+// text; nothing where both are given.
+std::optional<SplitAngle> SplitHemisphere(std::string_view text, Axis axis) {
+  const std::string_view positive = axis == Axis::kLongitude ? "EeOo" : "Nn";
+  const std::string_view negative = axis == Axis::kLongitude ? "Ww" : "Ss";
+  SplitAngle split{text, 1};
+  const bool signed_ = !text.empty() && (text.front() == '+' || text.front() == '-');
+  if (signed_) {
+    split.sign = text.front() == '-' ? -1 : 1;
+    split.degrees.remove_prefix(1);
+  }
+  if (split.degrees.empty()) return std::nullopt;
+  const char last = split.degrees.back();
+  const bool north = positive.find(last) != positive.npos;
+  const bool south = negative.find(last) != negative.npos;
+  if (!north && !south) return split;
+  if (signed_) return std::nullopt;
+  split.degrees.remove_suffix(1);
+  split.sign = south ? -1 : 1;
+  return split;
+}
+
+// Takes `mark` off the front of the text; false where it does not stand there.
+bool TakeMark(std::string_view& text, std::string_view mark) {
+  if (!text.starts_with(mark)) return false;
+  text.remove_prefix(mark.size());
+  return true;
+}
+
+// Takes one or two digits off the text: a value of minutes or seconds,
+// below 60.
+std::optional<int> TakeSixtieths(std::string_view& text) {
+  std::size_t digits = 0;
+  while (digits < 2 && digits < text.size() && text[digits] >= '0' && text[digits] <= '9') ++digits;
+  if (digits == 0) return std::nullopt;
+  const Outcome<int> value = ReadWholeNumber(text.substr(0, digits), kDigitsOnly);
+  text.remove_prefix(digits);
+  if (!value.ok() || value.value() >= kSixtieths) return std::nullopt;
+  return value.value();
+}
+
+// Degrees, a degree sign, minutes, and optionally seconds: "9°59'",
+// "9°59'30\"", "9:59", "9:59:30", "9d59".
+std::optional<double> DegreesAndMinutes(std::string_view text) {
+  const std::size_t digits = std::min(text.find_first_not_of("0123456789"), text.size());
+  const Outcome<int> degrees = ReadWholeNumber(text.substr(0, digits), kDigitsOnly);
+  std::string_view rest = text.substr(digits);
+  const auto degreeSign = [&] {
+    return std::ranges::any_of(kDegreeSigns,
+                               [&](std::string_view sign) { return TakeMark(rest, sign); });
+  };
+  if (!degrees.ok() || !degreeSign()) return std::nullopt;
+  const std::optional<int> minutes = TakeSixtieths(rest);
+  if (!minutes) return std::nullopt;
+  std::optional<int> seconds = 0;
+  const bool minuteMark = TakeMark(rest, kMinuteMark);
+  if (!rest.empty()) {
+    if (!minuteMark && !TakeMark(rest, kSecondsSeparator)) return std::nullopt;
+    seconds = TakeSixtieths(rest);
+    TakeMark(rest, kSecondMark);
+  }
+  if (!seconds || !rest.empty()) return std::nullopt;
+  return degrees.value() + *minutes / kSixtieths + *seconds / (kSixtieths * kSixtieths);
+}
+
+// Unsigned degrees, decimal or with minutes; nothing for another text.
+std::optional<double> UnsignedDegrees(std::string_view text) {
+  const Outcome<double> decimal = ReadNumber(text, kDigitsOnlyDecimal);
+  if (decimal.ok()) return decimal.value();
+  return DegreesAndMinutes(text);
+}
+
+std::string OutOfRange(std::string_view name, std::string_view text, double low, double high) {
+  return std::string(name) + " " + Quoted(text) + ": muss zwischen " +
+         std::to_string(static_cast<int>(low)) + " und " + std::to_string(static_cast<int>(high)) +
+         " liegen";
 }
 
 }  // namespace
@@ -58,7 +154,7 @@ Outcome<CalendarDate> ParseDate(std::string_view text) {
   return Outcome<CalendarDate>::Success(date);
 }
 
-Outcome<double> ParseTime(std::string_view text) {
+Outcome<double> ParseClockTime(std::string_view text) {
   const auto bad = [&](const std::string& why) {
     return Outcome<double>::Failure("Zeit " + Quoted(text) + ": " + why);
   };
@@ -79,8 +175,14 @@ Outcome<double> ParseTime(std::string_view text) {
   if (m > kLastMinute || s > kLastMinute) return bad("Minuten und Sekunden reichen bis 59");
   if (h > kLastHour || (h == kLastHour && (m > 0 || s > 0)))
     return bad("die Zeit reicht bis 24:00");
+  return Outcome<double>::Success(h + m / 60.0 + s / 3600.0);
+}
+
+Outcome<double> ParseTime(std::string_view text) {
+  const Outcome<double> hours = ParseClockTime(text);
+  if (!hours.ok()) return hours;
   // as the date dialog stores a typed time
-  return Outcome<double>::Success(h + m / 60.0 + s / 3600.0 + kEnteredOffset);
+  return Outcome<double>::Success(hours.value() + kEnteredOffset);
 }
 
 Outcome<double> ParseDegrees(std::string_view text, std::string_view name, double low,
@@ -90,17 +192,26 @@ Outcome<double> ParseDegrees(std::string_view text, std::string_view name, doubl
     return Outcome<double>::Failure(std::string(name) + " " + Quoted(text) + ": keine Dezimalzahl");
   }
   if (value.value() < low || value.value() > high) {
-    return Outcome<double>::Failure(std::string(name) + " " + Quoted(text) + ": muss zwischen " +
-                                    std::to_string(static_cast<int>(low)) + " und " +
-                                    std::to_string(static_cast<int>(high)) + " liegen");
+    return Outcome<double>::Failure(OutOfRange(name, text, low, high));
   }
   return value;
 }
 
+Outcome<double> ParseAngle(std::string_view text, Axis axis) {
+  const bool longitude = axis == Axis::kLongitude;
+  const std::string_view name = longitude ? "Länge" : "Breite";
+  const double bound = longitude ? kMaxLongitude : kMaxLatitude;
+  const std::optional<SplitAngle> split = SplitHemisphere(text, axis);
+  const std::optional<double> size = split ? UnsignedDegrees(split->degrees) : std::nullopt;
+  if (!size) return ParseDegrees(text, name, -bound, bound);
+  if (*size > bound) return Outcome<double>::Failure(OutOfRange(name, text, -bound, bound));
+  return Outcome<double>::Success(split->sign * *size);
+}
+
 Outcome<Place> ParsePlace(std::string_view longitude, std::string_view latitude) {
-  const Outcome<double> east = ParseDegrees(longitude, "Länge", -kMaxLongitude, kMaxLongitude);
+  const Outcome<double> east = ParseAngle(longitude, Axis::kLongitude);
   if (!east.ok()) return Outcome<Place>::Failure(east.error());
-  const Outcome<double> north = ParseDegrees(latitude, "Breite", -kMaxLatitude, kMaxLatitude);
+  const Outcome<double> north = ParseAngle(latitude, Axis::kLatitude);
   if (!north.ok()) return Outcome<Place>::Failure(north.error());
   return Outcome<Place>::Success({east.value(), north.value()});
 }

@@ -30,6 +30,9 @@ Outcome<CalendarDate> ParseDate(std::string_view text);
 // that an entered time carries.
 Outcome<double> ParseTime(std::string_view text);
 
+// "HH:MM" or "HH:MM:SS" up to 24:00:00 as exact decimal hours.
+Outcome<double> ParseClockTime(std::string_view text);
+
 // A decimal number within [low, high]; name says which argument it is in
 // the message.
 Outcome<double> ParseDegrees(std::string_view text, std::string_view name, double low, double high);
@@ -41,7 +44,18 @@ struct Place {
 };
 inline constexpr Place kDefaultPlace{kDefaultLongitude, kDefaultLatitude};
 
-// LONGITUDE (-180..180) and LATITUDE (-90..90) as decimal numbers.
+// Which coordinate an angle is: the letters that may follow it, for the
+// positive and the negative side, and its bound.
+enum class Axis { kLongitude, kLatitude };
+
+// A longitude (-180..180; "E", "O" or "W" may follow) or latitude (-90..90;
+// "N" or "S" may follow), letters in either case: decimal degrees ("9.99",
+// "-9,99") or degrees and minutes with seconds if wanted ("9°59'",
+// "9°59'30\"", "9:59", "9:59:30", "9d59"). "W" and "S" count negative and
+// take no sign. Refused as ParseDegrees refuses.
+Outcome<double> ParseAngle(std::string_view text, Axis axis);
+
+// LONGITUDE and LATITUDE as ParseAngle reads them.
 Outcome<Place> ParsePlace(std::string_view longitude, std::string_view latitude);
 
 // The text as a message may show it: control characters become "?".

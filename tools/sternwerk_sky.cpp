@@ -9,7 +9,9 @@
 #include "engine/sky.h"
 #include "tools/chart_command.h"
 #include "tools/dial_command.h"
+#include "tools/located_sky.h"
 #include "tools/outside_command.h"
+#include "tools/places_command.h"
 #include "tools/search_command.h"
 #include "tools/sky_report.h"
 #include "tools/tsv_input.h"
@@ -18,6 +20,7 @@ namespace sternwerk {
 namespace {
 
 constexpr int kExitUsage = 2;
+constexpr std::ptrdiff_t kPlaceLinesAt = 3;  // after the date, time and place lines
 
 constexpr const char* kUsage =
     "Aufruf:\n"
@@ -43,20 +46,42 @@ constexpr const char* kUsage =
     "  sternwerk-sky --outside DATEI TT.MM.JJJJ HH:MM[:SS] [LÄNGE BREITE] [--all] [--no-symbols]\n"
     "      schreibt den Blick nach draußen (Süden zwischen Ost- und West-Horizont)\n"
     "      als Bild (.wmf, .svg oder .png).\n"
-    "  sternwerk-sky --search ART [FAKTOR] TT.MM.JJJJ [LÄNGE BREITE]\n"
+    "  sternwerk-sky --search aufgang|untergang|kulmination FAKTOR TT.MM.JJJJ [LÄNGE BREITE]\n"
+    "  sternwerk-sky --search vollmond|neumond TT.MM.JJJJ [LÄNGE BREITE]\n"
     "      sucht ab 00:00:00 des Datums den Aufgang, Untergang oder die Kulmination\n"
-    "      eines Faktors (ART aufgang, untergang, kulmination; FAKTOR z.B. SO, MO)\n"
-    "      oder den nächsten Vollmond oder Neumond (ART vollmond, neumond).\n"
+    "      eines Faktors (FAKTOR nötig, z.B. SO, MO) oder den nächsten Vollmond\n"
+    "      oder Neumond; schreibt den Zeitpunkt (Weltzeit), das Ereignis und die\n"
+    "      Positionen.\n"
+    "  sternwerk-sky --places TEXT\n"
+    "      listet bis zu 20 Orte, deren Name mit TEXT beginnt (Name, Region, Land,\n"
+    "      Breite, Länge, Zeitzone; tabulatorgetrennt).\n"
     "  sternwerk-sky --version\n"
-    "      zeigt die Version.\n";
+    "      zeigt die Version.\n"
+    "  --place ORT statt LÄNGE BREITE: der beste Treffer von --places ORT.\n"
+    "  --local: Datum und Zeit sind die Ortszeit des Ortes (Zeitzone des Ortes\n"
+    "      oder des nächsten Ortes im Umkreis von 150 km, sonst mittlere Ortszeit);\n"
+    "      eine Suche beginnt um 0 Uhr Ortszeit. Mit --place oder --local nennt die\n"
+    "      Ausgabe den Ort und die Ortszeit. Beide gelten für alle Aufrufe außer --tsv.\n"
+    "  LÄNGE und BREITE auch in Grad und Minuten: 9°59' 48°24'N, 9:59 48:24,\n"
+    "      9d59O 48d24N; W und S zählen negativ.\n";
 
-Outcome<int> PrintSky(const std::vector<std::string>& args, ComputationMode mode) {
-  Outcome<SkyState> instant = SkyForArguments(args);
+// The position list; the place lines follow the place line.
+Outcome<int> PrintSky(const std::vector<std::string>& args, ComputationMode mode,
+                      const PlaceOptions& place) {
+  Outcome<LocatedSky> instant = LocateArguments(args, place);
   if (!instant.ok()) return Outcome<int>::Failure(instant.error());
-  SkyState sky = std::move(instant).value();
+  int refusedStatus = 0;
+  if (Refused(instant.value(), refusedStatus)) return Outcome<int>::Success(refusedStatus);
+  LocatedSky located = std::move(instant).value();
+  SkyState& sky = located.sky;
   const SkyComputation computed = ComputeSky(sky, mode);
+  std::vector<std::string> lines;
   for (const std::string& line : SkyReport(sky, computed.used))
-    std::cout << Windows1252ToUtf8(line) << '\n';
+    lines.push_back(Windows1252ToUtf8(line));
+  const std::vector<std::string> placeLines =
+      PlaceLines(located, UniversalSeconds(sky), located.twice);
+  lines.insert(lines.begin() + kPlaceLinesAt, placeLines.begin(), placeLines.end());
+  for (const std::string& line : lines) std::cout << line << '\n';
   ReportFallback(computed);
   return Outcome<int>::Success(0);
 }
@@ -88,7 +113,7 @@ std::vector<std::string> After(const std::vector<std::string>& args) {
 
 // The exit status of a command, or a failure naming a bad argument.
 Outcome<int> RunCommand(const std::vector<std::string>& args, char* programPath,
-                        ComputationMode mode) {
+                        ComputationMode mode, const PlaceOptions& place) {
   if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
     std::cout << kUsage;
     return Outcome<int>::Success(0);
@@ -99,24 +124,29 @@ Outcome<int> RunCommand(const std::vector<std::string>& args, char* programPath,
   }
   const std::string command = args.empty() ? std::string() : args[0];
   if (command == "--tsv") {
+    if (place.any()) return Outcome<int>::Failure("--place und --local gelten nicht für --tsv");
     const bool header = args.size() == 2 && args[1] == "--header";
     if (args.size() != 1 && !header)
       return Outcome<int>::Failure("--tsv nimmt nur --header als weiteres Argument");
     return Outcome<int>::Success(PrintTsv(mode, header));
   }
-  if (command == "--search") return SearchFromArguments(After(args), std::cout, mode, false);
-  if (command == "--chart") return WriteChartFile(After(args), programPath, mode);
-  if (command == "--outside") return WriteOutsideViewFile(After(args), programPath, mode);
-  if (command == "--dial") return WriteDialFile(After(args), programPath, mode);
+  if (command == "--search") return SearchFromArguments(After(args), std::cout, mode, false, place);
+  if (command == "--chart") return WriteChartFile(After(args), programPath, mode, place);
+  if (command == "--outside") return WriteOutsideViewFile(After(args), programPath, mode, place);
+  if (command == "--dial") return WriteDialFile(After(args), programPath, mode, place);
   // A date never begins with a dash; what does is an option not known.
   if (command.starts_with('-'))
     return Outcome<int>::Failure("unbekannte Option \"" + command + "\"");
-  return PrintSky(args, mode);
+  return PrintSky(args, mode, place);
 }
 
 // "--precise" first chooses the precise computation for the command after it.
-// The options before the command, --precise and --horizon, in either order.
+// The options before the command, --precise and --horizon, in either order;
+// --place and --local anywhere; "--places TEXT" alone.
 Outcome<int> Run(std::vector<std::string> args, char* programPath) {
+  if (!args.empty() && args[0] == "--places") return ListPlaces(After(args), std::cout);
+  const Outcome<PlaceOptions> place = TakePlaceOptions(args);
+  if (!place.ok()) return Outcome<int>::Failure(place.error());
   ComputationMode mode = ComputationMode::kOwn;
   bool atHorizon = false;
   for (;;) {
@@ -129,10 +159,10 @@ Outcome<int> Run(std::vector<std::string> args, char* programPath) {
     }
     args = After(args);
   }
-  if (!atHorizon) return RunCommand(args, programPath, mode);
+  if (!atHorizon) return RunCommand(args, programPath, mode, place.value());
   if (args.empty() || args[0] != "--search")
     return Outcome<int>::Failure("--horizon gilt nur für --search");
-  return SearchFromArguments(After(args), std::cout, mode, true);
+  return SearchFromArguments(After(args), std::cout, mode, true, place.value());
 }
 
 }  // namespace

@@ -48,7 +48,9 @@ Outcome<SkyState> ReadTsvInput(const std::string& line) {
                            std::to_string(kLastCalendarYear) + ")"
                      : ""));
   }
-  const Outcome<double> hours = ParseDegrees(fields[3], "Stunden", 0, kHoursPerDay);
+  const Outcome<double> hours = fields[3].find(':') == std::string::npos
+                                    ? ParseDegrees(fields[3], "Stunden", 0, kHoursPerDay)
+                                    : ParseClockTime(fields[3]);
   if (!hours.ok()) return Outcome<SkyState>::Failure(hours.error());
   const Outcome<Place> place = ParsePlace(fields[4], fields[5]);
   if (!place.ok()) return Outcome<SkyState>::Failure(place.error());

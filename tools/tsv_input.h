@@ -16,8 +16,9 @@ bool HasTsvValues(std::string_view line);
 
 // The sky state, not yet computed, for one input line. The bounds are those
 // of the command line's arguments: a real date of the calendar's years,
-// decimal hours from 0 to 24, longitude -180 to 180 and latitude -90 to 90
-// degrees; decimals take a point or a comma. A malformed line or a value out
+// hours from 0 to 24 as decimals or as HH:MM[:SS], longitude -180 to 180 and
+// latitude -90 to 90 degrees (decimal, or degrees and minutes as ParseAngle
+// reads them); decimals take a point or a comma. A malformed line or a value out
 // of bounds is a failure naming the field and its value.
 Outcome<SkyState> ReadTsvInput(const std::string& line);
 

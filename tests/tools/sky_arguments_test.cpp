@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/text_forms.h"
+#include "tools/place_options.h"
 
 namespace sternwerk {
 namespace {
@@ -69,6 +70,59 @@ TEST(ParsePlace, LongitudeThenLatitudeEachNamedInItsRefusal) {
   EXPECT_EQ(ParsePlace("181", "91").error(), "Länge \"181\": muss zwischen -180 und 180 liegen");
   EXPECT_EQ(ParsePlace("180", "91").error(), "Breite \"91\": muss zwischen -90 und 90 liegen");
   EXPECT_EQ(ParsePlace("10", "N\x1b").error(), "Breite \"N?\": keine Dezimalzahl");
+}
+
+TEST(ParseAngle, DegreesAndMinutesInEveryTypedFormWithHemisphereLetters) {
+  const double ulm = 9 + 59 / 60.0;
+  for (const char* text : {"9°59'", "9°59", "9:59", "9d59", "9D59'", "9°59'E", "9:59e", "9d59O",
+                           "9:59o", "+9:59", "9.983333333333333"}) {
+    EXPECT_NEAR(ParseAngle(text, Axis::kLongitude).value(), ulm, 1e-12) << text;
+  }
+  for (const char* text : {"9°59'W", "9:59w", "-9d59", "-9°59'"}) {
+    EXPECT_NEAR(ParseAngle(text, Axis::kLongitude).value(), -ulm, 1e-12) << text;
+  }
+  EXPECT_NEAR(ParseAngle("48°24'30\"N", Axis::kLatitude).value(), 48 + 24 / 60.0 + 30 / 3600.0,
+              1e-12);
+  EXPECT_NEAR(ParseAngle("33:15:36s", Axis::kLatitude).value(), -(33 + 15 / 60.0 + 36 / 3600.0),
+              1e-12);
+  EXPECT_DOUBLE_EQ(ParseAngle("12,5S", Axis::kLatitude).value(), -12.5) << "decimals take letters";
+  EXPECT_DOUBLE_EQ(ParseAngle("180:00W", Axis::kLongitude).value(), -180);
+}
+
+TEST(ParseAngle, RefusesWrongLettersSignsAndSixtiethsWithThePlaceMessage) {
+  for (const char* text : {"9:60", "9:59:60", "9°5x'", "9::59", "9:59:", "-9E", "+9W", "9N", "9°",
+                           "°59", "9:5:9:9", "9 59", "E", "9:59EE"}) {
+    EXPECT_EQ(ParseAngle(text, Axis::kLongitude).error(),
+              std::string("Länge \"") + text + "\": keine Dezimalzahl");
+  }
+  EXPECT_FALSE(ParseAngle("48:24E", Axis::kLatitude).ok()) << "east is no latitude";
+  EXPECT_EQ(ParseAngle("90:01N", Axis::kLatitude).error(),
+            "Breite \"90:01N\": muss zwischen -90 und 90 liegen");
+  EXPECT_EQ(ParseAngle("180d30W", Axis::kLongitude).error(),
+            "Länge \"180d30W\": muss zwischen -180 und 180 liegen");
+}
+
+TEST(PlaceOptions, TakenFromAnywhereLeavingTheOtherArgumentsInOrder) {
+  std::vector<std::string> args = {"--dial",   "x.png",   "--place", "Ulm",
+                                   "1.1.2000", "--local", "12:00"};
+  const PlaceOptions options = TakePlaceOptions(args).value();
+  EXPECT_EQ(options.name, "Ulm");
+  EXPECT_TRUE(options.local);
+  EXPECT_EQ(args, (std::vector<std::string>{"--dial", "x.png", "1.1.2000", "12:00"}));
+  std::vector<std::string> none = {"1.1.2000", "12:00"};
+  EXPECT_FALSE(TakePlaceOptions(none).value().any());
+  for (std::vector<std::string> bad : {std::vector<std::string>{"--place"},
+                                       {"--place", "Ulm", "--place", "Bonn"},
+                                       {"--place", "M\xFCnchen"},
+                                       {"--place", "\xC3\x28"},
+                                       {"--place", "\xED\xA0\x80"},
+                                       {"--place", "\xF0\x9F\x98"}}) {
+    EXPECT_FALSE(TakePlaceOptions(bad).ok()) << bad.back();
+  }
+  EXPECT_TRUE(RequireUtf8("M\xC3\xBCnchen \xE6\x9D\xB1\xE4\xBA\xAC \xF0\x9F\x98\x80", "Ort").ok());
+  EXPECT_EQ(RequireUtf8("M\xFCnchen", "Ortsname").error(),
+            "Ortsname: Byte 0xFC an Stelle 2 ist kein UTF-8 (Umlaute als UTF-8 oder als ae, oe, ue "
+            "eingeben)");
 }
 
 }  // namespace

@@ -133,6 +133,34 @@ expect_status 2 --search aufgang SO 31.02.2026
 expect_status 2 --search aufgang SO 01.01.2026 10
 expect_status 2 --search aufgang SO 01.01.2026 10 95
 expect_status 2 --search vollmond SO 01.01.2026
+# The event follows the instant, named as the clock names it.
+for search in "aufgang so 08.12.2026:SO-Aufgang" "untergang MO 31.12.2026:MO-Untergang" \
+  "kulmination ve 08.12.2026:VE-Kulmination" "vollmond 08.12.2026:Vollmond" \
+  "neumond 08.12.2026:Neumond"; do
+  # shellcheck disable=SC2086
+  out=$("$sky" --search ${search%%:*})
+  [ "$(sed -n 2p <<<"$out")" = "${search#*:}" ] || fail "--search ${search%%:*}: event line: $out"
+  [ "$(wc -l <<<"$out")" -eq 4 ] || fail "--search ${search%%:*}: instant, event, two positions: $out"
+done
+# A rise without its factor names the codes to choose from.
+message=$("$sky" --search aufgang 08.12.2026 2>&1 >/dev/null)
+grep -q "erwartet vor dem Datum einen Faktor: SO, MO, ME, .*PO" <<<"$message" ||
+  fail "missing factor: $message"
+message=$("$sky" --horizon --search kulmination 08.12.2026 2>&1 >/dev/null)
+grep -q "Faktor: SO, MO, ME, VE, MA, JU, SA, UR, NE, PL (" <<<"$message" ||
+  fail "missing factor at the horizon: $message"
+
+# Degrees and minutes are the decimal degrees they stand for.
+decimal=$("$sky" 07.12.2026 12:00 -9.5 48.25)
+for place in "9°30'W 48°15'N" "9:30w 48:15" "-9d30 48d15n" "9:30:00W 48°15'00\"N"; do
+  # shellcheck disable=SC2086
+  [ "$("$sky" 07.12.2026 12:00 $place)" = "$decimal" ] || fail "place $place"
+done
+expect_status 2 07.12.2026 12:00 "9°30'N" 48
+expect_status 2 07.12.2026 12:00 9:30 48:15E
+expect_status 2 07.12.2026 12:00 -9:30W 48
+[ "$(printf '7 12 2026 12:30:36 10 50\n' | "$sky" --tsv)" = \
+  "$(printf '7 12 2026 12.51 10 50\n' | "$sky" --tsv)" ] || fail "tsv: hours as HH:MM:SS"
 
 # --horizon: rise and set as Berlin's almanac gives them for the solstice
 # (04:43 and 21:33 summer time), before or after --precise.

@@ -34,6 +34,17 @@ TEST(TsvInput, ReadsDateHoursAndPlaceSeparatedByBlanksOrTabs) {
   EXPECT_DOUBLE_EQ(sky.latitude, 52.5);
 }
 
+TEST(TsvInput, HoursAlsoAsClockTimeAndPlacesInDegreesAndMinutes) {
+  const SkyState clock = ReadTsvInput("4 4 2000 18:15:36 9:59W 48°24'").value();
+  EXPECT_DOUBLE_EQ(clock.hours, 18 + 15 / 60.0 + 36 / 3600.0) << "no typed time's 0.0001 hour";
+  EXPECT_NEAR(clock.longitude, -(9 + 59 / 60.0), 1e-12);
+  EXPECT_NEAR(clock.latitude, 48.4, 1e-12);
+  EXPECT_DOUBLE_EQ(ReadTsvInput("4 4 2000 24:00 0 0").value().hours, 24);
+  for (const char* bad : {"4 4 2000 24:01 0 0", "4 4 2000 12:60 0 0", "4 4 2000 12: 0 0"}) {
+    EXPECT_NE(ReadTsvInput(bad).error().find("Zeit \""), std::string::npos) << bad;
+  }
+}
+
 TEST(TsvInput, BlankLinesAndCommentsCarryNoValues) {
   for (const char* line : {"", "  \t\r", "# Tag Monat Jahr", "  # 1 1 2000 0 10 50"}) {
     EXPECT_FALSE(HasTsvValues(line)) << line;

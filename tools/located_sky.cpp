@@ -1,0 +1,188 @@
+#include "tools/located_sky.h"
+
+#include <cstdio>
+#include <iostream>
+
+#include "engine/state_texts.h"
+#include "platform/civil_time.h"
+#include "platform/geonames_atlas.h"
+#include "platform/local_time.h"
+#include "tools/sky_report.h"
+
+namespace sternwerk {
+namespace {
+
+constexpr int kExitNoPlace = 1;
+constexpr int kExitSkippedTime = 2;
+constexpr int kSecondsPerHour = 3600;
+constexpr int kSecondsPerMinute = 60;
+constexpr int kSecondsPerDay = 86400;
+constexpr const char* kTwiceNote = " (doppelt: es gilt die frühere)";
+
+// "DD.MM.YYYY HH:MM:SS" of a clock reading.
+std::string ReadingText(ClockSeconds seconds) {
+  const ClockReading reading = ReadingOf(seconds);
+  char time[48];
+  std::snprintf(time, sizeof time, " %02d:%02d:%02d", reading.secondOfDay / kSecondsPerHour,
+                reading.secondOfDay % kSecondsPerHour / kSecondsPerMinute,
+                reading.secondOfDay % kSecondsPerMinute);
+  return DateText(reading.day, reading.month, reading.year) + time;
+}
+
+// The place without its zone where this machine's time-zone data lack it,
+// which is said on standard error.
+PlaceIdentity WithKnownZone(PlaceIdentity place, double longitude) {
+  if (place.timeZone.empty()) return place;
+  const Outcome<CivilOffset> known = OffsetAt(place.timeZone, 0, longitude);
+  if (!known.ok()) {
+    std::cerr << "sternwerk-sky: " << known.error() << " Es gilt die mittlere Ortszeit.\n";
+    place.timeZone.clear();
+  }
+  return place;
+}
+
+Outcome<LocatedSky> Found(LocatedSky located) {
+  return Outcome<LocatedSky>::Success(std::move(located));
+}
+
+Outcome<LocatedSky> Refusing(int exitStatus, std::string message) {
+  LocatedSky refused;
+  refused.refusal = {exitStatus, std::move(message)};
+  return Outcome<LocatedSky>::Success(std::move(refused));
+}
+
+}  // namespace
+
+const PlaceAtlas& ProgramAtlas() {
+  static const PlaceAtlas atlas = [] {
+    LoadedAtlas loaded = LoadGeoNamesAtlas();
+    if (!loaded.germanNamesMissing.empty()) {
+      std::cerr << "sternwerk-sky: Die deutschen Ortsnamen fehlen (" << loaded.germanNamesMissing
+                << "); es gelten die englischen\n";
+    }
+    return PlaceAtlas(std::move(loaded.places));
+  }();
+  return atlas;
+}
+
+int Refuse(const Refusal& refusal) {
+  std::cerr << "sternwerk-sky: " << refusal.message << '\n';
+  return refusal.exitStatus;
+}
+
+bool Refused(const LocatedSky& located, int& status) {
+  if (located.refusal.exitStatus == 0) return false;
+  status = Refuse(located.refusal);
+  return true;
+}
+
+Outcome<LocatedSky> LocatePlace(const std::vector<std::string>& coordinates,
+                                const PlaceOptions& options, const PlaceAtlas* atlas) {
+  LocatedSky located;
+  located.shown = options.any();
+  Place place = kDefaultPlace;
+  if (options.name) {
+    if (!coordinates.empty())
+      return Outcome<LocatedSky>::Failure("--place steht statt Länge und Breite, nicht mit ihnen");
+    const std::vector<const AtlasPlace*> matches = atlas->Find(*options.name, 1);
+    if (matches.empty()) {
+      return Refusing(kExitNoPlace, "Kein Ort beginnt mit \"" + Printable(*options.name) + "\"");
+    }
+    place = {matches.front()->longitude, matches.front()->latitude};
+    located.place = IdentityOf(*matches.front());
+  } else if (!coordinates.empty()) {
+    const Outcome<Place> typed = ParsePlace(coordinates[0], coordinates[1]);
+    if (!typed.ok()) return Outcome<LocatedSky>::Failure(typed.error());
+    place = typed.value();
+  }
+  if (!options.name && options.local)
+    located.place = TypedPlaceIdentity(*atlas, place.longitude, place.latitude);
+  located.timeZone = WithKnownZone(located.place, place.longitude);
+  located.sky = SkyFor(1, 1, kFirstCalendarYear, 0, place.longitude, place.latitude);
+  return Found(std::move(located));
+}
+
+Outcome<LocatedSky> AtLocalOrUniversalTime(LocatedSky located, const CalendarDate& date,
+                                           double hours, bool local, SkippedTime skipped) {
+  SkyState& sky = located.sky;
+  if (!local) {
+    SetInstant(sky, date.day, date.month, date.year, hours);
+    return Found(std::move(located));
+  }
+  const ClockSeconds reading = ClockSecondsOf(date.day, date.month, date.year, hours);
+  std::vector<CivilOffset> offsets = {MeanLocalTime(sky.longitude)};
+  if (!located.timeZone.timeZone.empty()) {
+    const Outcome<std::vector<CivilOffset>> inZone =
+        OffsetsOfLocalTime(located.timeZone.timeZone, reading, sky.longitude);
+    if (inZone.ok()) offsets = inZone.value();
+  }
+  if (offsets.empty() && skipped == SkippedTime::kInstantAfter) {
+    // The offset before the gap puts the reading on the instant the clocks
+    // jumped, the first of the new offset.
+    const Outcome<CivilOffset> before =
+        OffsetAt(located.timeZone.timeZone, reading - kSecondsPerDay, sky.longitude);
+    if (before.ok()) offsets = {before.value()};
+  }
+  if (offsets.empty()) {
+    return Refusing(kExitSkippedTime, "Die Ortszeit " + ReadingText(reading) + " gibt es in " +
+                                          located.timeZone.timeZone +
+                                          " nicht: Die Uhren wurden über diese Stunde vorgestellt");
+  }
+  if (offsets.size() > 1) located.twice = kTwiceNote;
+  const ClockReading universal = ReadingOf(reading - offsets.front().seconds);
+  if (universal.year < kFirstCalendarYear || universal.year > kLastCalendarYear) {
+    return Outcome<LocatedSky>::Failure(
+        "Die Ortszeit " + ReadingText(reading) + " liegt in Weltzeit außerhalb der Jahre " +
+        std::to_string(kFirstCalendarYear) + " bis " + std::to_string(kLastCalendarYear));
+  }
+  // The hours carry the tenth of a thousandth of a typed time.
+  SetInstant(sky, universal.day, universal.month, universal.year,
+             static_cast<double>(universal.secondOfDay) / kSecondsPerHour + kEnteredOffset);
+  return Found(std::move(located));
+}
+
+Outcome<LocatedSky> LocateArguments(const std::vector<std::string>& args,
+                                    const PlaceOptions& options) {
+  if (!options.any()) {
+    Outcome<SkyState> plain = SkyForArguments(args);
+    if (!plain.ok()) return Outcome<LocatedSky>::Failure(plain.error());
+    LocatedSky located;
+    located.sky = std::move(plain).value();
+    return Found(std::move(located));
+  }
+  if (args.size() != 2 && args.size() != 4) {
+    return Outcome<LocatedSky>::Failure("erwartet Datum und Zeit, dazu wahlweise Länge und Breite");
+  }
+  const Outcome<CalendarDate> date = ParseDate(args[0]);
+  if (!date.ok()) return Outcome<LocatedSky>::Failure(date.error());
+  const Outcome<double> hours = ParseTime(args[1]);
+  if (!hours.ok()) return Outcome<LocatedSky>::Failure(hours.error());
+  Outcome<LocatedSky> place = LocatePlace({args.begin() + 2, args.end()}, options, &ProgramAtlas());
+  if (!place.ok() || place.value().refusal.exitStatus != 0) return place;
+  return AtLocalOrUniversalTime(std::move(place).value(), date.value(), hours.value(),
+                                options.local);
+}
+
+std::vector<std::string> PlaceLines(const LocatedSky& located, ClockSeconds universal,
+                                    const std::string& note) {
+  if (!located.shown) return {};
+  std::vector<std::string> lines;
+  std::string parts;
+  for (const std::string* part : {&located.place.name, &located.place.region,
+                                  &located.place.country, &located.place.timeZone}) {
+    if (part->empty()) continue;
+    parts += (parts.empty() ? "" : ", ") + *part;
+  }
+  if (!parts.empty()) lines.push_back("Ort: " + parts);
+  const LocalTime local = LocalTimeAt(located.timeZone, located.sky.longitude, universal);
+  lines.push_back("Ortszeit: " + ReadingText(local.reading) + " " +
+                  ZoneAbbreviationText(local.offset) + " (" + FullOffsetText(local.offset.seconds) +
+                  ")" + note);
+  return lines;
+}
+
+ClockSeconds UniversalSeconds(const SkyState& sky) {
+  return ClockSecondsOf(sky.day, sky.month, sky.year, sky.hours);
+}
+
+}  // namespace sternwerk

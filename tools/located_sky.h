@@ -1,0 +1,84 @@
+// The instant and place of a command whose place is named (--place) or whose
+// date and time are the place's local civil time (--local), and the lines
+// that say which place and local time that is.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "base/outcome.h"
+#include "engine/calendar.h"
+#include "engine/place_atlas.h"
+#include "engine/place_identity.h"
+#include "engine/sky_state.h"
+#include "tools/place_options.h"
+#include "tools/sky_arguments.h"
+
+namespace sternwerk {
+
+// The atlas of named places, loaded on the first call. When the German
+// names cannot be read this says so on standard error, once, and the
+// English names serve.
+const PlaceAtlas& ProgramAtlas();
+
+// A well-formed request the program cannot carry out, and its exit status:
+// a name no place has (1), a local time the clocks skipped (2).
+struct Refusal {
+  int exitStatus = 0;  // 0: nothing refused
+  std::string message;
+};
+
+// Writes "sternwerk-sky: MESSAGE" on standard error; the refusal's status.
+int Refuse(const Refusal& refusal);
+
+// The sky of a request at its place, or (refusal.exitStatus not 0) why
+// there is none.
+struct LocatedSky {
+  SkyState sky;            // Universal Time and the place's coordinates, not computed
+  PlaceIdentity place;     // the named place, or the zone of a typed one
+  PlaceIdentity timeZone;  // as `place`, the zone dropped where this machine lacks it
+  bool shown = false;      // --place or --local: the place lines are written
+  std::string twice;       // after the local time: that it occurs twice
+  Refusal refusal;         // why there is no such sky, where there is none
+};
+
+// Whether the located sky is refused; then its message is written and
+// `status` is its exit status.
+bool Refused(const LocatedSky& located, int& status);
+
+// The place of the arguments after the date and time: LONGITUDE LATITUDE,
+// or nothing (the default place, or the place named by --place, which
+// takes no coordinates); a failure names a bad argument. The named place
+// and the zone of typed coordinates are found in `atlas`, which may be
+// null where the options name no place and ask no local time.
+Outcome<LocatedSky> LocatePlace(const std::vector<std::string>& coordinates,
+                                const PlaceOptions& options, const PlaceAtlas* atlas);
+
+// What a local time the clocks skipped stands for: nothing (a refusal), or
+// the first instant after the gap, where a day begins whose midnight was
+// skipped (zones that change at 00:00, such as Asia/Beirut).
+enum class SkippedTime { kRefused, kInstantAfter };
+
+// Sets the located sky's instant: `hours` of `date` in Universal Time, or
+// with --local at the place's local time (the earlier instant of a time
+// that occurs twice; a skipped time as `skipped` says).
+Outcome<LocatedSky> AtLocalOrUniversalTime(LocatedSky located, const CalendarDate& date,
+                                           double hours, bool local,
+                                           SkippedTime skipped = SkippedTime::kRefused);
+
+// DATE TIME [LONGITUDE LATITUDE] with the place options, the atlas loaded
+// only where they need it.
+Outcome<LocatedSky> LocateArguments(const std::vector<std::string>& args,
+                                    const PlaceOptions& options);
+
+// The lines written for a located sky at the instant `universal` (UTF-8):
+// "Ort: NAME, REGION, COUNTRY, ZONE" (the parts the place has; no line for
+// a typed place without a zone) and "Ortszeit: DD.MM.YYYY HH:MM:SS
+// ABBREVIATION (UT+H:MM:SS)" with `note` after it; none unless `shown`.
+std::vector<std::string> PlaceLines(const LocatedSky& located, ClockSeconds universal,
+                                    const std::string& note = {});
+
+// The Universal Time of the located sky's instant, to the second.
+ClockSeconds UniversalSeconds(const SkyState& sky);
+
+}  // namespace sternwerk

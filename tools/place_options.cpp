@@ -1,0 +1,73 @@
+#include "tools/place_options.h"
+
+#include <cstdio>
+
+namespace sternwerk {
+namespace {
+
+constexpr std::string_view kPlaceOption = "--place";
+constexpr std::string_view kLocalOption = "--local";
+
+// The length of the UTF-8 sequence starting at text[at], or 0 where the
+// bytes there are no well-formed sequence (overlong forms, surrogates and
+// code points past U+10FFFF included).
+std::size_t SequenceLength(std::string_view text, std::size_t at) {
+  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[at + i]); };
+  const unsigned char lead = byte(0);
+  std::size_t length = 0;
+  unsigned char low = 0x80, high = 0xBF;  // the allowed range of the second byte
+  if (lead < 0x80) return 1;
+  if (lead >= 0xC2 && lead <= 0xDF) length = 2;
+  if (lead >= 0xE0 && lead <= 0xEF) length = 3;
+  if (lead >= 0xF0 && lead <= 0xF4) length = 4;
+  if (lead == 0xE0) low = 0xA0;
+  if (lead == 0xED) high = 0x9F;
+  if (lead == 0xF0) low = 0x90;
+  if (lead == 0xF4) high = 0x8F;
+  if (length == 0 || at + length > text.size()) return 0;
+  if (byte(1) < low || byte(1) > high) return 0;
+  for (std::size_t i = 2; i < length; ++i) {
+    if (byte(i) < 0x80 || byte(i) > 0xBF) return 0;
+  }
+  return length;
+}
+
+}  // namespace
+
+Status RequireUtf8(std::string_view text, std::string_view what) {
+  for (std::size_t at = 0; at < text.size();) {
+    const std::size_t length = SequenceLength(text, at);
+    if (length == 0) {
+      char detail[96];
+      std::snprintf(detail, sizeof detail, ": Byte 0x%02X an Stelle %zu ist kein UTF-8",
+                    static_cast<unsigned char>(text[at]), at + 1);
+      return Status::Failure(std::string(what) + detail +
+                             " (Umlaute als UTF-8 oder als ae, oe, ue eingeben)");
+    }
+    at += length;
+  }
+  return Status::Success();
+}
+
+Outcome<PlaceOptions> TakePlaceOptions(std::vector<std::string>& args) {
+  PlaceOptions options;
+  std::vector<std::string> rest;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    if (args[i] == kLocalOption) {
+      options.local = true;
+    } else if (args[i] == kPlaceOption) {
+      if (i + 1 == args.size())
+        return Outcome<PlaceOptions>::Failure("--place erwartet einen Ortsnamen");
+      if (options.name) return Outcome<PlaceOptions>::Failure("--place darf nur einmal stehen");
+      const Status utf8 = RequireUtf8(args[i + 1], "Ortsname");
+      if (!utf8.ok()) return Outcome<PlaceOptions>::Failure(utf8.error());
+      options.name = args[++i];
+    } else {
+      rest.push_back(args[i]);
+    }
+  }
+  args = std::move(rest);
+  return Outcome<PlaceOptions>::Success(options);
+}
+
+}  // namespace sternwerk

@@ -1,0 +1,47 @@
+#include "tools/places_command.h"
+
+#include <cstdio>
+
+#include "engine/place_identity.h"
+#include "tools/located_sky.h"
+
+namespace sternwerk {
+namespace {
+
+constexpr int kExitNoPlace = 1;
+
+std::string Degrees(double value) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.5f", value);
+  return text;
+}
+
+}  // namespace
+
+std::vector<std::string> PlaceListLines(const PlaceAtlas& atlas, std::string_view typed) {
+  std::vector<std::string> lines;
+  for (const AtlasPlace* match : atlas.Find(typed, kPlacesListed)) {
+    const PlaceIdentity shown = IdentityOf(*match);
+    lines.push_back(shown.name + '\t' + shown.region + '\t' + shown.country + '\t' +
+                    Degrees(match->latitude) + '\t' + Degrees(match->longitude) + '\t' +
+                    shown.timeZone);
+  }
+  return lines;
+}
+
+Outcome<int> ListPlaces(const std::vector<std::string>& args, std::ostream& out) {
+  if (args.size() != 1) return Outcome<int>::Failure("--places erwartet einen Ortsnamen");
+  const Status utf8 = RequireUtf8(args[0], "Ortsname");
+  if (!utf8.ok()) return Outcome<int>::Failure(utf8.error());
+  if (args[0].find_first_not_of(' ') == std::string::npos)
+    return Outcome<int>::Success(Refuse({kExitNoPlace, "Kein Ort gesucht: Der Name ist leer"}));
+  const std::vector<std::string> lines = PlaceListLines(ProgramAtlas(), args[0]);
+  if (lines.empty()) {
+    return Outcome<int>::Success(
+        Refuse({kExitNoPlace, "Kein Ort beginnt mit \"" + Printable(args[0]) + "\""}));
+  }
+  for (const std::string& line : lines) out << line << '\n';
+  return Outcome<int>::Success(0);
+}
+
+}  // namespace sternwerk
