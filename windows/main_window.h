@@ -19,6 +19,7 @@
 #include "platform/messages.h"
 #include "platform/picture.h"
 #include "platform/report_once.h"
+#include "windows/legend_memos.h"
 
 namespace sternwerk {
 
@@ -174,10 +175,11 @@ class MainWindow : public QWidget {
   QLabel* searchResultLabel;
   QLabel* searchProgressLabel;
   QPushButton* enlargeButton;
-  QPlainTextEdit* allFactorGlyphs;
-  QPlainTextEdit* allFactorNames;
-  QPlainTextEdit* twelveFactorGlyphs;
-  QPlainTextEdit* twelveFactorNames;
+  // The legends of the two factor sets, each with the signs and GZ beside it.
+  LegendMemos allFactorLegend;
+  LegendMemos allSignLegend;
+  LegendMemos twelveFactorLegend;
+  LegendMemos twelveSignLegend;
   QWidget* sourcePanel;
   QPlainTextEdit* sourceText;
   QCheckBox* preciseBox;
