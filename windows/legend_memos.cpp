@@ -1,9 +1,13 @@
 #include "windows/legend_memos.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextFrame>
+#include <QTextLayout>
 #include <algorithm>
 #include <cmath>
 
@@ -11,9 +15,11 @@ namespace sternwerk {
 
 namespace {
 
-// The line height both memos share: the larger of the two fonts' spacings.
+// The line height both memos share: the larger of the two fonts' spacings,
+// rounded up to whole pixels.
 int SharedLineHeight(const LegendFonts& fonts) {
-  return std::max(QFontMetrics(fonts.glyph).lineSpacing(), QFontMetrics(fonts.name).lineSpacing());
+  return static_cast<int>(std::ceil(
+      std::max(QFontMetricsF(fonts.glyph).lineSpacing(), QFontMetricsF(fonts.name).lineSpacing())));
 }
 
 QTextEdit* MakeMemo(QWidget* parent, const QStringList& lines, const QFont& font, int lineHeight) {
@@ -33,6 +39,28 @@ QTextEdit* MakeMemo(QWidget* parent, const QStringList& lines, const QFont& font
   return memo;
 }
 
+// The baseline of the memo's first line from the document's top.
+qreal FirstBaseline(const QTextEdit* memo) {
+  const QTextBlock first = memo->document()->firstBlock();
+  static_cast<void>(memo->document()->documentLayout()->blockBoundingRect(first));  // lays it out
+  const QTextLine line = first.layout()->lineAt(0);
+  return first.layout()->position().y() + line.y() + line.ascent();
+}
+
+// A fixed line height puts the baseline at the same height in every font but
+// for the font's leading, which Qt adds above it; the text is drawn on whole
+// pixels. The memo whose baseline falls on the higher pixel gets its text
+// lowered by the whole pixels between them.
+void AlignBaselines(const LegendMemos& legend) {
+  const int lower = qRound(FirstBaseline(legend.glyphs)) - qRound(FirstBaseline(legend.names));
+  if (lower == 0) return;
+  QTextEdit* higher = lower > 0 ? legend.names : legend.glyphs;
+  QTextFrame* root = higher->document()->rootFrame();
+  QTextFrameFormat format = root->frameFormat();
+  format.setTopMargin(format.topMargin() + std::abs(lower));
+  root->setFrameFormat(format);
+}
+
 // The widest line in the memo's font and all lines at their fixed height,
 // plus the frame, the document's margins and the cursor.
 QSize FittingSize(const QTextEdit* memo, int lineCount, int lineHeight) {
@@ -41,10 +69,12 @@ QSize FittingSize(const QTextEdit* memo, int lineCount, int lineHeight) {
   for (QTextBlock block = memo->document()->begin(); block.isValid(); block = block.next()) {
     widest = std::max(widest, metrics.horizontalAdvance(block.text()));
   }
+  const QTextFrameFormat root = memo->document()->rootFrame()->frameFormat();
   const int margins = static_cast<int>(std::ceil(2 * memo->document()->documentMargin()));
+  const int verticalMargins = static_cast<int>(std::ceil(root.topMargin() + root.bottomMargin()));
   const int frame = 2 * memo->frameWidth();
   return {widest + margins + frame + memo->cursorWidth() + 1,
-          lineCount * lineHeight + margins + frame};
+          lineCount * lineHeight + verticalMargins + frame};
 }
 
 }  // namespace
@@ -68,6 +98,7 @@ LegendMemos MakeLegend(QWidget* parent, const QStringList& glyphs, const QString
   const int lineHeight = SharedLineHeight(fonts);
   const LegendMemos legend{MakeMemo(parent, glyphs, fonts.glyph, lineHeight),
                            MakeMemo(parent, names, fonts.name, lineHeight)};
+  AlignBaselines(legend);
   for (QTextEdit* memo : {legend.glyphs, legend.names}) {
     memo->resize(FittingSize(memo, static_cast<int>(names.size()), lineHeight));
   }

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -509,7 +510,10 @@ TEST_F(ClockWindow, LegendButtonTogglesTheLegendOfTheFactorSet) {
 
 // The baseline of a memo's line in the window's coordinates.
 int BaselineInWindow(const QTextEdit* memo, int line) {
-  const QTextLayout* layout = memo->document()->findBlockByNumber(line).layout();
+  const QTextBlock block = memo->document()->findBlockByNumber(line);
+  // Lays the block out anew if its document changed since.
+  static_cast<void>(memo->document()->documentLayout()->blockBoundingRect(block));
+  const QTextLayout* layout = block.layout();
   const QTextLine text = layout->lineAt(0);
   const qreal baseline =
       layout->position().y() + text.y() + text.ascent() - memo->verticalScrollBar()->value();

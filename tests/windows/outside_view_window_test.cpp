@@ -71,7 +71,7 @@ TEST_F(OutsideView, OpensWithTheChartsButtonsHeldBackAndCleansUpWhenClosed) {
           EXPECT_EQ(outside.windowTitle(),
                     kStoredTitle + "  am Mo, 07.12.2026  um 14:05:09 WZ/GMT");
           for (QPushButton* b : {chart.backButton, chart.saveButton, chart.printButton,
-                                 chart.outsideViewButton, chart.helpButton}) {
+                                 chart.outsideViewButton, chart.helpButton, chart.exportButton}) {
             EXPECT_FALSE(b->isEnabled()) << b->text().toStdString();
           }
           EXPECT_TRUE(chart.printerHelpButton->isEnabled());
@@ -89,7 +89,7 @@ TEST_F(OutsideView, OpensWithTheChartsButtonsHeldBackAndCleansUpWhenClosed) {
     EXPECT_EQ(outside.windowTitle(), kStoredTitle);
     EXPECT_FALSE(fs::exists(File("draus.wmf")));
     for (QPushButton* b : {chart.backButton, chart.saveButton, chart.printButton,
-                           chart.outsideViewButton, chart.helpButton}) {
+                           chart.outsideViewButton, chart.helpButton, chart.exportButton}) {
       EXPECT_TRUE(b->isEnabled()) << b->text().toStdString();
     }
   }
