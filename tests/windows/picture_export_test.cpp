@@ -38,11 +38,6 @@ QByteArray Content(const fs::path& file) {
   return read.open(QIODevice::ReadOnly) ? read.readAll() : QByteArray();
 }
 
-// The file's first bytes say its format.
-bool HasMagic(const fs::path& file, const QByteArray& magic) {
-  return Content(file).startsWith(magic);
-}
-
 class PictureExport : public ::testing::Test {
  protected:
   PictureExport() {
@@ -61,6 +56,16 @@ class PictureExport : public ::testing::Test {
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     button->click();
+  }
+
+  // Exports `stem` in every format and checks each file's first bytes.
+  void ExportEveryFormat(SkyPictureWindow& window, QPushButton* button, const std::string& stem) {
+    const std::pair<std::string, QByteArray> magics[] = {
+        {".png", "\x89PNG"}, {".svg", "<?xml"}, {".pdf", "%PDF"}, {".wmf", "\xD7\xCD\xC6\x9A"}};
+    for (const auto& [extension, magic] : magics) {
+      ExportWith(window, button, File(stem + extension));
+      EXPECT_TRUE(Content(File(stem + extension)).startsWith(magic)) << stem + extension;
+    }
   }
 
   // What sternwerk-sky writes for `command` into `file`.
@@ -84,14 +89,7 @@ class PictureExport : public ::testing::Test {
 
 TEST_F(PictureExport, ChartInEveryFormatThePngAndThePdfAsTheToolWritesThem) {
   ASSERT_TRUE(symbolFont.status().ok()) << symbolFont.status().error();
-  const std::pair<std::string, QByteArray> formats[] = {{"chart.png", "\x89PNG"},
-                                                        {"chart.svg", "<?xml"},
-                                                        {"chart.pdf", "%PDF"},
-                                                        {"chart.wmf", "\xD7\xCD\xC6\x9A"}};
-  for (const auto& [name, magic] : formats) {
-    ExportWith(chart, chart.exportButton, File(name));
-    EXPECT_TRUE(HasMagic(File(name), magic)) << name;
-  }
+  ExportEveryFormat(chart, chart.exportButton, "chart");
   EXPECT_TRUE(Content(File("chart.svg")).contains("<svg"));
   EXPECT_EQ(Content(File("chart.png")), Content(ToolFile("--chart", "tool.png")));
   const QString page = testing::PdfText(File("chart.pdf"));
@@ -102,14 +100,7 @@ TEST_F(PictureExport, ChartInEveryFormatThePngAndThePdfAsTheToolWritesThem) {
 
 TEST_F(PictureExport, OutsideViewInEveryFormatThePngAsTheToolWritesIt) {
   ASSERT_TRUE(symbolFont.status().ok()) << symbolFont.status().error();
-  const std::pair<std::string, QByteArray> formats[] = {{"view.png", "\x89PNG"},
-                                                        {"view.svg", "<?xml"},
-                                                        {"view.pdf", "%PDF"},
-                                                        {"view.wmf", "\xD7\xCD\xC6\x9A"}};
-  for (const auto& [name, magic] : formats) {
-    ExportWith(outside, outside.exportButton, File(name));
-    EXPECT_TRUE(HasMagic(File(name), magic)) << name;
-  }
+  ExportEveryFormat(outside, outside.exportButton, "view");
   EXPECT_EQ(Content(File("view.png")), Content(ToolFile("--outside", "tool.png")));
   EXPECT_TRUE(testing::PdfText(File("view.pdf")).contains("Abstand zu MC"));
   EXPECT_TRUE(messages.shown().empty());
