@@ -85,6 +85,8 @@ OutsideViewWindow::OutsideViewWindow(const SkyState& sky, const DisplayOptions& 
         this, QString::fromStdString(std::filesystem::absolute(folder / kExportName).string()));
   };
   helpButton->setToolTip(QStringLiteral(" Öffnet und schließt das Hilfe-Fenster "));
+  exportButton->setToolTip(QStringLiteral(
+      " Speichert die Ansicht unter einem frei gewählten Namen als PNG, SVG, PDF oder WMF "));
   backButton->setDefault(true);
 
   helpText = MakeTextBox(this, kHelpArea, {.linesAsWritten = false});
