@@ -5,7 +5,9 @@
 #include <QFile>
 #include <QImage>
 #include <QImageWriter>
+#include <QPageSize>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QSvgGenerator>
 #include <algorithm>
 #include <cctype>
@@ -105,6 +107,29 @@ Status WritePng(const Picture& picture, PictureExtent extent, const std::string&
 }
 
 }  // namespace
+
+Status WritePicturePdf(const Picture& picture, PictureExtent extent, const std::string& path,
+                       std::optional<Rgb> background) {
+  constexpr double kPointsPerPixel = 72.0 / kScreenDpi;
+  QBuffer buffer;
+  buffer.open(QIODevice::WriteOnly);
+  {
+    QPdfWriter pdf(&buffer);
+    pdf.setTitle("Sternwerk");
+    pdf.setResolution(kScreenDpi);
+    pdf.setPageSize(
+        QPageSize(QSizeF(extent.width * kPointsPerPixel, extent.height * kPointsPerPixel),
+                  QPageSize::Point, QString(), QPageSize::ExactMatch));
+    pdf.setPageMargins(QMarginsF());
+    QPainter painter;
+    if (!painter.begin(&pdf)) {
+      return Status::Failure(FileFailureText(path, kWritten, "die PDF-Seite kann nicht beginnen"));
+    }
+    PaintBackground(painter, extent, background);
+    PaintPicture(painter, picture);
+  }
+  return ReplaceFileWith(path, buffer.data());
+}
 
 Status ReplaceFileWith(const std::string& path, const QByteArray& bytes) {
   return ReplaceFileContent(

@@ -1,4 +1,5 @@
-// Writing a recorded picture to a file whose name ends in .wmf, .svg or .png.
+// Writing a recorded picture to a file whose name ends in .wmf, .svg or .png,
+// or to a PDF page.
 #pragma once
 
 #include <QByteArray>
@@ -31,6 +32,11 @@ struct PictureExtent {
 // window shows the picture; a WMF keeps the picture as drawn.
 Status WritePictureFile(const Picture& picture, PictureExtent extent, const std::string& path,
                         std::optional<Rgb> background = std::nullopt);
+
+// Writes the picture as a PDF of one page the extent's size, the picture 1:1
+// at the screen's 96 dpi, on `background` when it is given; replaces the file.
+Status WritePicturePdf(const Picture& picture, PictureExtent extent, const std::string& path,
+                       std::optional<Rgb> background = std::nullopt);
 
 // Replaces the file whole with bytes made in memory (ReplaceFileContent).
 Status ReplaceFileWith(const std::string& path, const QByteArray& bytes);

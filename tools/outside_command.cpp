@@ -1,5 +1,6 @@
 #include "tools/outside_command.h"
 
+#include "charts/chart_export.h"
 #include "charts/outside_view_drawing.h"
 #include "tools/picture_request.h"
 
@@ -7,10 +8,8 @@ namespace sternwerk {
 
 Outcome<int> WriteOutsideViewFile(const std::vector<std::string>& args, char* programPath,
                                   ComputationMode mode, const PlaceOptions& place) {
-  constexpr PictureExtent kView{kOutsideViewWidth, kOutsideViewHeight};
-  // On the navy of the outside view's window.
-  return WriteDrawingFile(args, programPath, mode, place, "--outside", kView, kView,
-                          DrawOutsideView, kNavy);
+  return WriteDrawingFile(args, programPath, mode, place, "--outside", kOutsideViewExtent,
+                          kOutsideViewExtent, DrawOutsideView, kOutsideViewBackground);
 }
 
 }  // namespace sternwerk

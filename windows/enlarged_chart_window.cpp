@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <array>
 
+#include "charts/chart_export.h"
 #include "charts/chart_printing.h"
 #include "platform/controls.h"
 #include "platform/faces.h"
@@ -11,6 +12,7 @@
 #include "platform/qt_text.h"
 #include "platform/ui_style.h"
 #include "windows/chart_help_window.h"
+#include "windows/export_file_dialog.h"
 #include "windows/outside_view_window.h"
 #include "windows/printer_advice.h"
 
@@ -28,6 +30,10 @@ const QString kButtonFace = kSansSerifFace;
 const QString kSaveHint = QStringLiteral(
     " Speichert in einem Programmlauf auch mehrere Diagramme nacheinander mit fortlaufenden "
     "Nummern als Metafile (*.WMF) ");
+const QString kExportHint = QStringLiteral(
+    " Speichert das Diagramm unter einem frei gewählten Namen als PNG, SVG, PDF (mit "
+    "Faktorenliste, wie gedruckt) oder WMF ");
+constexpr const char* kExportName = "diagramm.png";  // the file dialog's suggestion
 const QString kPrintHint = QStringLiteral(
     " Druckt das Diagramm in der dargestellten Form sowie die aktuelle Faktorenliste ");
 const QString kOutsideHint =
@@ -54,9 +60,10 @@ EnlargedChartWindow::EnlargedChartWindow(const SkyState& sky, const DisplayOptio
   helpButton = MakeButton(this, QStringLiteral("&Hilfe"), ButtonPlace(296, 75));
   printButton = MakeButton(this, QStringLiteral("&Drucken"), ButtonPlace(376, 75));
   saveButton = MakeButton(this, QStringLiteral("&Speichern"), ButtonPlace(456, 75));
+  exportButton = MakeButton(this, QStringLiteral("&Exportieren …"), ButtonPlace(536, 95));
   backButton = MakeButton(this, QStringLiteral("&Zurück"), ButtonPlace(648, 75));
-  for (QPushButton* button :
-       {printerHelpButton, outsideViewButton, helpButton, printButton, saveButton, backButton}) {
+  for (QPushButton* button : {printerHelpButton, outsideViewButton, helpButton, printButton,
+                              saveButton, exportButton, backButton}) {
     button->setFont(PixelFont(kButtonFace, kButtonFontPixels));
     button->setAutoDefault(false);
   }
@@ -64,9 +71,14 @@ EnlargedChartWindow::EnlargedChartWindow(const SkyState& sky, const DisplayOptio
   outsideViewButton->setToolTip(kOutsideHint);
   printButton->setToolTip(kPrintHint);
   saveButton->setToolTip(kSaveHint);
+  exportButton->setToolTip(kExportHint);
+  exportChooser = [this] {
+    return ChooseExportFile(this, QString::fromStdString((files_.folder() / kExportName).string()));
+  };
 
   connect(backButton, &QPushButton::clicked, this, &EnlargedChartWindow::Back);
   connect(saveButton, &QPushButton::clicked, this, &EnlargedChartWindow::SaveCopy);
+  connect(exportButton, &QPushButton::clicked, this, &EnlargedChartWindow::Export);
   connect(printButton, &QPushButton::clicked, this, &EnlargedChartWindow::Print);
   connect(outsideViewButton, &QPushButton::clicked, this, &EnlargedChartWindow::ShowOutsideView);
   connect(printerHelpButton, &QPushButton::clicked, this, &EnlargedChartWindow::ShowPrinterAdvice);
@@ -104,6 +116,13 @@ void EnlargedChartWindow::SaveCopy() {
                         QStringLiteral("."));
 }
 
+void EnlargedChartWindow::Export() {
+  if (!chart_) UpdateChart();
+  ExportTo([this](const std::string& path) {
+    return SaveChartFile(chart_, sky_, display_, handOver.texts, path);
+  });
+}
+
 void EnlargedChartWindow::Print() {
   QPrinter printer(QPrinter::HighResolution);
   PrintOnChosenPrinter(printer, [this](QPrinter& chosen) {
@@ -114,8 +133,8 @@ void EnlargedChartWindow::Print() {
 
 void EnlargedChartWindow::ShowOutsideView() {
   const QString title = outsideView->windowTitle();
-  const std::array<QPushButton*, 5> heldBack = {backButton, saveButton, printButton,
-                                                outsideViewButton, helpButton};
+  const std::array<QPushButton*, 6> heldBack = {backButton,  saveButton,        exportButton,
+                                                printButton, outsideViewButton, helpButton};
   for (QPushButton* button : heldBack) button->setEnabled(false);
   outsideView->handOver = handOver;
   outsideView->exec();

@@ -1,6 +1,7 @@
 // The window "Diagramm-Vergrößerung": the enlarged chart shown 1:1,
 // put on the clipboard and written to img.wmf at every drawing, with buttons
-// to save numbered copies, print it and explain the printer settings.
+// to save numbered copies, export it, print it and explain the printer
+// settings.
 #pragma once
 
 #include <QDialog>
@@ -46,6 +47,9 @@ class EnlargedChartWindow : public SkyPictureWindow {
   void Back();
   // Saves a numbered copy and tells its name.
   void SaveCopy();
+  // Writes the chart to the file exportChooser names, as sternwerk-sky
+  // --chart writes it: its square in PNG, SVG or WMF, its printed page in PDF.
+  void Export();
   // Prints the chart with its header and position list.
   void Print();
   // Shows the outside view with every button but the printer advice
@@ -66,6 +70,7 @@ class EnlargedChartWindow : public SkyPictureWindow {
   QPushButton* helpButton;
   QPushButton* printButton;
   QPushButton* saveButton;
+  QPushButton* exportButton;
   QPushButton* backButton;
 
  protected:

@@ -113,6 +113,20 @@ const QStringList kIntroductionText = {
     QStringLiteral("  Mond und allen Planeten, die zwischen Auf- und Untergang stehen (oder knapp "
                    "außerhalb). Auch sie hat eine"),
     QStringLiteral("  eigene Hilfe."),
+    QString(),
+    QStringLiteral("  Unter ´Quell-Information´ stehen zwei Kästchen nebeneinander: ´Genaue "
+                   "Positionen (Swiss Ephemeris)´ nimmt"),
+    QStringLiteral("  die Positionen aus der Swiss Ephemeris statt aus der eigenen Berechnung. "
+                   "´Auf-/Untergang am Horizont (wie"),
+    QStringLiteral("  im Almanach)´ bestimmt, was ´Aufgang´, ´Kulmination´ und ´Untergang´ "
+                   "suchen: Ohne das Kästchen den"),
+    QStringLiteral("  astrologischen Aufgang, den Augenblick, in dem der Faktor in der Ekliptik "
+                   "AS, MC oder DE erreicht; mit"),
+    QStringLiteral("  ihm für Sonne, Mond und Planeten den Auf- und Untergang des oberen Randes am "
+                   "Horizont mit Refraktion und"),
+    QStringLiteral("  die Kulmination als Meridiandurchgang, wie ein Almanach sie nennt. Bei der "
+                   "Sonne liegen beide einige"),
+    QStringLiteral("  Minuten auseinander."),
 };
 
 // How the enlarged chart differs from the dial, and its print and save.

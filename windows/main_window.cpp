@@ -2,10 +2,8 @@
 
 #include <QKeyEvent>
 #include <QSignalBlocker>
-#include <QTextBlock>
 #include <QToolTip>
-#include <algorithm>
-#include <cmath>
+#include <utility>
 
 #include "charts/factor_legend.h"
 #include "clock/clock_step.h"
@@ -41,24 +39,22 @@ constexpr const char* kNameSeparator = " \u00B7 ";
 const QString kSansSerif = kSansSerifFace;
 const QString kCourier = kCourierFace;
 
-// The widest line of a memo in its font, plus its frame, margins and cursor.
-int FittingWidth(const QPlainTextEdit* memo) {
-  const QFontMetrics metrics(memo->font());
-  int widest = 0;
-  for (QTextBlock block = memo->document()->begin(); block.isValid(); block = block.next()) {
-    widest = std::max(widest, metrics.horizontalAdvance(block.text()));
-  }
-  const int margins = static_cast<int>(std::ceil(2 * memo->document()->documentMargin()));
-  return widest + margins + 2 * memo->frameWidth() + memo->cursorWidth() + 1;
-}
+constexpr QPoint kAllFactorLegendCorner{8, 160};
+constexpr QPoint kTwelveFactorLegendCorner{392, 320};
+constexpr int kLegendGap = 4;  // between a factor legend and its sign legend
 
-// Widens a legend's glyph and name memos to show every line whole, the
-// names right beside the glyphs.
-void FitLegend(QPlainTextEdit* glyphs, QPlainTextEdit* names) {
-  for (QPlainTextEdit* memo : {glyphs, names}) {
-    memo->resize(std::max(memo->width(), FittingWidth(memo)), memo->height());
+// The sign legend's lines: each sign's glyph beside its abbreviation and
+// name, then GZ, which has no glyph, spelled out.
+std::pair<QStringList, QStringList> SignLegendLines() {
+  QStringList glyphs, names;
+  for (std::size_t sign = 0; sign < kSignNames.size(); ++sign) {
+    glyphs << FromWindows1252(kSignGlyphs.substr(sign, 1));
+    names << FromWindows1252(kSignAbbreviations[sign]) + QStringLiteral("  ") +
+                 FromWindows1252(kSignNames[sign]);
   }
-  names->move(glyphs->x() + glyphs->width(), names->y());
+  glyphs << QString();
+  names << FromWindows1252(kFactorCodes[kGZ]) + QStringLiteral("   ") + FromWindows1252(kGZName);
+  return {glyphs, names};
 }
 
 }  // namespace
@@ -177,32 +173,46 @@ void MainWindow::CreateDialControls() {
   placeTimeLabel->hide();
 }
 
+// The 22-factor legend stands at the dial's left edge with the signs to its
+// right; the 12-factor one at the dial's lower right with the signs to its
+// left, both ending at the same height.
 void MainWindow::CreateLegends() {
-  const QFont symbolFont = PixelFont(kSymbolFontFamily, 13);
-  const QFont nameFont = PixelFont(kSansSerif, 13);
-  allFactorGlyphs = MakeTextBox(this, {8, 160, 21, 361});
-  allFactorNames = MakeTextBox(this, {29, 160, 100, 361});
-  twelveFactorGlyphs = MakeTextBox(this, {392, 320, 21, 201});
-  twelveFactorNames = MakeTextBox(this, {413, 320, 100, 201});
+  const LegendFonts fonts{PixelFont(kSymbolFontFamily, 13), PixelFont(kSansSerif, 13)};
+  QStringList allGlyphs, allNames, twelveGlyphs, twelveNames;
   for (int factor = 0; factor < kDrawnFactors; ++factor) {
     const QString glyph(QChar(FactorGlyph(factor)));
-    const QString name = QString::fromLatin1(kLegendNames[factor].data(),
-                                             static_cast<int>(kLegendNames[factor].size()));
-    allFactorGlyphs->appendPlainText(glyph);
-    allFactorNames->appendPlainText(name);
+    const QString name = FromWindows1252(kLegendNames[factor]);
+    allGlyphs << glyph;
+    allNames << name;
     if (InFactorSet(factor, false)) {
-      twelveFactorGlyphs->appendPlainText(glyph);
-      twelveFactorNames->appendPlainText(name);
+      twelveGlyphs << glyph;
+      twelveNames << name;
     }
   }
-  for (QPlainTextEdit* memo :
-       {allFactorGlyphs, allFactorNames, twelveFactorGlyphs, twelveFactorNames}) {
-    memo->setFont(memo == allFactorGlyphs || memo == twelveFactorGlyphs ? symbolFont : nameFont);
-    SetColours(memo, kCream, kNavy);
-    memo->hide();
+  const auto [signGlyphs, signNames] = SignLegendLines();
+  allFactorLegend = MakeLegend(this, allGlyphs, allNames, fonts);
+  twelveFactorLegend = MakeLegend(this, twelveGlyphs, twelveNames, fonts);
+  allSignLegend = MakeLegend(this, signGlyphs, signNames, fonts);
+  twelveSignLegend = MakeLegend(this, signGlyphs, signNames, fonts);
+  const std::pair<const LegendMemos&, QString> named[] = {{allFactorLegend, "allFactor"},
+                                                          {twelveFactorLegend, "twelveFactor"},
+                                                          {allSignLegend, "allSign"},
+                                                          {twelveSignLegend, "twelveSign"}};
+  for (const auto& [legend, name] : named) {
+    legend.glyphs->setObjectName(name + "Glyphs");
+    legend.names->setObjectName(name + "Names");
+    for (QTextEdit* memo : {legend.glyphs, legend.names}) SetColours(memo, kCream, kNavy);
   }
-  FitLegend(allFactorGlyphs, allFactorNames);
-  FitLegend(twelveFactorGlyphs, twelveFactorNames);
+
+  allFactorLegend.MoveTo(kAllFactorLegendCorner);
+  allSignLegend.MoveTo(kAllFactorLegendCorner +
+                       QPoint(allFactorLegend.size().width() + kLegendGap, 0));
+  twelveFactorLegend.MoveTo(kTwelveFactorLegendCorner);
+  const QSize twelveSize = twelveFactorLegend.size();
+  const QSize signSize = twelveSignLegend.size();
+  twelveSignLegend.MoveTo(
+      kTwelveFactorLegendCorner +
+      QPoint(-signSize.width() - kLegendGap, twelveSize.height() - signSize.height()));
 }
 
 void MainWindow::CreateSourcePanel() {
@@ -287,10 +297,6 @@ void MainWindow::NameWidgets() {
                                                     {searchResultLabel, "searchResultLabel"},
                                                     {searchProgressLabel, "searchProgressLabel"},
                                                     {enlargeButton, "enlargeButton"},
-                                                    {allFactorGlyphs, "allFactorGlyphs"},
-                                                    {allFactorNames, "allFactorNames"},
-                                                    {twelveFactorGlyphs, "twelveFactorGlyphs"},
-                                                    {twelveFactorNames, "twelveFactorNames"},
                                                     {sourcePanel, "sourcePanel"},
                                                     {sourceText, "sourceText"},
                                                     {preciseBox, "preciseBox"},
@@ -408,7 +414,7 @@ void MainWindow::ChooseHorizonSearch(bool atHorizon) {
 
 void MainWindow::ChooseFactorSet(bool transplutonian) {
   const bool legendShown =
-      !(clock_.display().transplutonian ? allFactorGlyphs : twelveFactorGlyphs)->isHidden();
+      !(clock_.display().transplutonian ? allFactorLegend : twelveFactorLegend).glyphs->isHidden();
   if (legendShown) ToggleLegend();
   clock_.display().transplutonian = transplutonian;
   if (legendShown) ToggleLegend();
@@ -439,10 +445,10 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
 
 void MainWindow::ToggleLegend() {
   const bool all = clock_.display().transplutonian;
-  QPlainTextEdit* glyphs = all ? allFactorGlyphs : twelveFactorGlyphs;
-  QPlainTextEdit* names = all ? allFactorNames : twelveFactorNames;
-  glyphs->setHidden(!glyphs->isHidden());
-  names->setHidden(!names->isHidden());
+  const LegendMemos& factors = all ? allFactorLegend : twelveFactorLegend;
+  const bool hidden = !factors.glyphs->isHidden();
+  factors.SetHidden(hidden);
+  (all ? allSignLegend : twelveSignLegend).SetHidden(hidden);
 }
 
 }  // namespace sternwerk

@@ -19,6 +19,7 @@
 #include "platform/messages.h"
 #include "platform/picture.h"
 #include "platform/report_once.h"
+#include "windows/legend_memos.h"
 
 namespace sternwerk {
 
@@ -183,10 +184,11 @@ class MainWindow : public QWidget {
   // The place's name and local civil time.
   QLabel* placeTimeLabel;
   QPushButton* enlargeButton;
-  QPlainTextEdit* allFactorGlyphs;
-  QPlainTextEdit* allFactorNames;
-  QPlainTextEdit* twelveFactorGlyphs;
-  QPlainTextEdit* twelveFactorNames;
+  // The legends of the two factor sets, each with the signs and GZ beside it.
+  LegendMemos allFactorLegend;
+  LegendMemos allSignLegend;
+  LegendMemos twelveFactorLegend;
+  LegendMemos twelveSignLegend;
   QWidget* sourcePanel;
   QPlainTextEdit* sourceText;
   QCheckBox* preciseBox;

@@ -27,7 +27,7 @@ void MainWindow::StartUp() {
     preciseBox->setChecked(mode == ComputationMode::kPrecise);
   }
   horizonBox->setChecked(LoadHorizonSearch());
-  setWindowTitle("  " + services_.versionText + QString::fromUtf8(start_texts::kTitleEnd));
+  setWindowTitle("  " + services_.versionText + QString::fromStdString(start_texts::TitleEnd()));
 
   // The instant panel is filled while the clock still stands; the halt
   // button keeps its caption until the clock runs.

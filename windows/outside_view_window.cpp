@@ -3,12 +3,14 @@
 #include <QPainter>
 #include <system_error>
 
+#include "charts/chart_export.h"
 #include "charts/outside_view_drawing.h"
 #include "platform/controls.h"
 #include "platform/faces.h"
 #include "platform/picture_painter.h"
 #include "platform/ui_style.h"
 #include "platform/wmf_writer.h"
+#include "windows/export_file_dialog.h"
 
 namespace sternwerk {
 
@@ -21,8 +23,10 @@ constexpr int kCompleteTitleLength = 70;
 constexpr QSize kClientSize{792, 233};
 constexpr int kButtonTop = 213;
 constexpr QSize kButtonSize{55, 20};
-constexpr QRect kHelpArea{40, 64, 705, 137};
+// Down to the buttons, and high enough for every line of the help.
+constexpr QRect kHelpArea{40, 4, 705, 205};
 constexpr int kHelpFontPixels = 10;
+constexpr const char* kExportName = "draussen.png";  // the file dialog's suggestion
 
 const QStringList kHelpLines = {
     QStringLiteral(" Auch in dieser Darstellung ist die grüne Linie die Verlängerung des "
@@ -45,6 +49,15 @@ const QStringList kHelpLines = {
                    "-Untergang; den Jahreszeit-Unterschied bei einem Vergleich der"),
     QStringLiteral(" relativen Lage von AS z.B. bei Sonnenaufgängen im Juni und Dezember: AS bei "
                    "Sonnenaufgang im Sommer weit von MC, im Winter sehr nah."),
+    QString(),
+    QStringLiteral(" Die Gradmarken: Von links nach rechts ist die Länge in der Ekliptik "
+                   "aufgetragen, 4 Bildpunkte je Grad; die kurzen roten Striche oben stehen alle "
+                   "10° ab AS (10° bis 170°), der West-Horizont DE bei 180°."),
+    QStringLiteral(" Die grüne Zahl über Sonne und Mond ist ihr Abstand von MC in Grad (0° bis "
+                   "180°, gleich auf welcher Seite); unten links steht der Abstand von MC zum "
+                   "Ost-Horizont, unten rechts zum West-Horizont."),
+    QStringLiteral(" Mit 22 Faktoren zeigt die Skala ganz unten die Zeichengrenzen (hellblaue "
+                   "Striche alle 30°) und das Zeichen jedes Abschnitts."),
 };
 
 }  // namespace
@@ -58,12 +71,22 @@ OutsideViewWindow::OutsideViewWindow(const SkyState& sky, const DisplayOptions& 
   setFixedSize(kClientSize);
   SetColours(this, kNavy);
 
+  exportButton = MakeButton(this, QStringLiteral("&Exportieren …"),
+                            {QPoint(188, kButtonTop), QSize(95, kButtonSize.height())});
   printButton =
       MakeButton(this, QStringLiteral("&Drucken"), {QPoint(288, kButtonTop), kButtonSize});
   helpButton = MakeButton(this, QStringLiteral("&Hilfe"), {QPoint(364, kButtonTop), kButtonSize});
   backButton = MakeButton(this, QStringLiteral("&Zurück"), {QPoint(438, kButtonTop), kButtonSize});
-  for (QPushButton* button : {printButton, helpButton, backButton}) button->setAutoDefault(false);
+  for (QPushButton* button : {exportButton, printButton, helpButton, backButton}) {
+    button->setAutoDefault(false);
+  }
+  exportChooser = [this, folder = file_.parent_path()] {
+    return ChooseExportFile(
+        this, QString::fromStdString(std::filesystem::absolute(folder / kExportName).string()));
+  };
   helpButton->setToolTip(QStringLiteral(" Öffnet und schließt das Hilfe-Fenster "));
+  exportButton->setToolTip(QStringLiteral(
+      " Speichert die Ansicht unter einem frei gewählten Namen als PNG, SVG, PDF oder WMF "));
   backButton->setDefault(true);
 
   helpText = MakeTextBox(this, kHelpArea, {.linesAsWritten = false});
@@ -76,6 +99,7 @@ OutsideViewWindow::OutsideViewWindow(const SkyState& sky, const DisplayOptions& 
   connect(backButton, &QPushButton::clicked, this, &OutsideViewWindow::Back);
   connect(helpButton, &QPushButton::clicked, this, &OutsideViewWindow::ToggleHelp);
   connect(printButton, &QPushButton::clicked, this, &OutsideViewWindow::Print);
+  connect(exportButton, &QPushButton::clicked, this, &OutsideViewWindow::Export);
 }
 
 void OutsideViewWindow::BeginVisit() {
@@ -113,6 +137,11 @@ void OutsideViewWindow::Print() {
     return PrintPicture(chosen, OutsideViewPrintPicture(view_, sky_, handOver.texts),
                         QRectF(0, 0, width, width / 4));
   });
+}
+
+void OutsideViewWindow::Export() {
+  if (!view_) UpdateView();
+  ExportTo([this](const std::string& path) { return SaveOutsideViewFile(*view_, path); });
 }
 
 void OutsideViewWindow::EndVisit() {

@@ -1,6 +1,6 @@
 // The window "Der Blick nach draußen": the outside view shown 1:1 on
 // navy, put on the clipboard and written to draus.wmf at every drawing, with
-// a help text to show and hide and the view's print.
+// a help text to show and hide, the view's print and its export.
 #pragma once
 
 #include <QDialog>
@@ -43,12 +43,16 @@ class OutsideViewWindow : public SkyPictureWindow {
   void ToggleHelp();
   // Prints the view below its header line across the page's width.
   void Print();
+  // Writes the view to the file exportChooser names, as sternwerk-sky
+  // --outside writes it: PNG, SVG or WMF, or PDF as one page the view's size.
+  void Export();
   // Removes draus.wmf when this opening wrote it.
   void EndVisit();
 
   // The view as last drawn.
   std::shared_ptr<const Picture> view() const { return view_; }
 
+  QPushButton* exportButton;
   QPushButton* printButton;
   QPushButton* helpButton;
   QPushButton* backButton;

@@ -19,6 +19,13 @@ void SkyPictureWindow::PrintOnChosenPrinter(QPrinter& printer,
   if (!printed.ok()) messages_.Error(QString::fromStdString(printed.error()));
 }
 
+void SkyPictureWindow::ExportTo(const std::function<Status(const std::string&)>& write) {
+  const QString path = exportChooser();
+  if (path.isEmpty()) return;
+  const Status written = write(path.toStdString());
+  if (!written.ok()) messages_.Error(QString::fromStdString(written.error()));
+}
+
 Status SkyPictureWindow::Publish(const Picture& picture, const std::function<Status()>& writeFile) {
   CopyPictureToClipboard(picture);
   const Status written = writeFile();

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "base/outcome.h"
 #include "charts/display_options.h"
@@ -36,6 +37,9 @@ class SkyPictureWindow : public QDialog {
   std::unique_ptr<PrinterChoice> printerChoice;
   // Set by the window that opens this one, before each showing.
   PictureHandOver handOver;
+  // Chooses the file for "Exportieren …" (empty: cancelled); each window
+  // sets the standard file dialog.
+  std::function<QString()> exportChooser;
 
  protected:
   // Errors and confirmations go to `messages`; it, the sky and the display
@@ -47,6 +51,10 @@ class SkyPictureWindow : public QDialog {
   // and reports a failed print. Nothing is printed when the choice is
   // cancelled.
   void PrintOnChosenPrinter(QPrinter& printer, const std::function<Status(QPrinter&)>& print);
+
+  // Writes what the window shows with `write` to the file exportChooser
+  // names, and reports a failed write; nothing when the choice is cancelled.
+  void ExportTo(const std::function<Status(const std::string&)>& write);
 
   // Publishes a drawn picture: puts it on the clipboard and writes its file
   // with `writeFile`; a failed write is reported once per showing.

@@ -1,9 +1,16 @@
 // The texts of the start-up: title, font message and factor-set question.
 #pragma once
 
+#include <string>
+
+#include "build_info.h"
+
 namespace sternwerk::start_texts {
 
-inline constexpr const char* kTitleEnd = "             Die Sternwerk, Version 2.3";
+// The end of the clock window's title, with the version --version prints.
+inline std::string TitleEnd() {
+  return std::string("             Die Sternwerk, Version ") + build_info::kVersion;
+}
 
 // Lines separated by a lone carriage return. It names the symbol font's
 // file and the ways a Linux system installs it.

@@ -42,6 +42,12 @@ grep -q '^E: ' "$work/lintian.txt" && fail "lintian reports errors"
 
 dpkg-deb -x "$deb" "$work/root"
 "$work/root/usr/bin/sternwerk" --version >/dev/null || fail "the packaged sternwerk --version failed"
+for page in sternwerk sternwerk-sky; do
+  zcat "$work/root/usr/share/man/man1/$page.1.gz" | grep -q "^\.TH .* \"Sternwerk $version\" " ||
+    fail "the manual page $page.1 does not carry the version $version"
+done
+grep -q "<release version=\"$version\"" "$work/root/usr/share/metainfo/de.sternwerk.Sternwerk.metainfo.xml" ||
+  fail "the metainfo's release is not the version $version"
 "$work/root/usr/bin/sternwerk-sky" 08.12.2026 12:00 | grep -q "^ MC " || fail "the packaged sternwerk-sky list"
 "$work/root/usr/bin/sternwerk-sky" --chart "$work/x.png" 08.12.2026 12:00 ||
   fail "the packaged sternwerk-sky --chart"

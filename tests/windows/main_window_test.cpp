@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -15,6 +16,8 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
+#include <QTextEdit>
+#include <QTextLayout>
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
@@ -28,6 +31,8 @@
 #include "clock/clock.h"
 #include "clock/clock_step.h"
 #include "engine/calendar.h"
+#include "engine/factors.h"
+#include "engine/position_list.h"
 #include "platform/canvas.h"
 #include "platform/clipboard.h"
 #include "platform/picture_painter.h"
@@ -81,6 +86,7 @@ class ClockWindow : public ::testing::Test {
   QLabel* Label(const char* name) const { return Get<QLabel>(name); }
   QPushButton* Button(const char* name) const { return Get<QPushButton>(name); }
   QPlainTextEdit* TextBox(const char* name) const { return Get<QPlainTextEdit>(name); }
+  QTextEdit* Memo(const char* name) const { return Get<QTextEdit>(name); }
   QTimer* Timer() const { return Get<QTimer>("tickTimer"); }
   QScrollBar* Slider() const { return Get<QScrollBar>("rateSlider"); }
   SkyState& sky() const { return clock->sky(); }
@@ -171,12 +177,12 @@ TEST_F(ClockWindow, TheFactorSetBoxRedrawsListAndLegend) {
   Button("sourceButton")->click();
   Get<QCheckBox>("factorSetBox")->click();
   EXPECT_GT(TextBox("positionList")->toPlainText().split('\n').size(), twelve);
-  EXPECT_FALSE(TextBox("allFactorNames")->isHidden());
-  EXPECT_TRUE(TextBox("twelveFactorNames")->isHidden());
+  EXPECT_FALSE(Memo("allFactorNames")->isHidden());
+  EXPECT_TRUE(Memo("twelveFactorNames")->isHidden());
   Get<QCheckBox>("factorSetBox")->click();
   EXPECT_EQ(TextBox("positionList")->toPlainText().split('\n').size(), twelve);
-  EXPECT_TRUE(TextBox("allFactorNames")->isHidden());
-  EXPECT_FALSE(TextBox("twelveFactorNames")->isHidden());
+  EXPECT_TRUE(Memo("allFactorNames")->isHidden());
+  EXPECT_FALSE(Memo("twelveFactorNames")->isHidden());
   EXPECT_FALSE(LoadFactorSetAnswer()) << "nothing kept unless the user asked for it";
 }
 
@@ -493,19 +499,33 @@ TEST_F(ClockWindow, EscapeHidesTheSourcePanelAsItsButtonDoes) {
 TEST_F(ClockWindow, LegendButtonTogglesTheLegendOfTheFactorSet) {
   Start(false);
   Button("legendButton")->click();
-  EXPECT_FALSE(TextBox("twelveFactorGlyphs")->isHidden());
-  EXPECT_FALSE(TextBox("twelveFactorNames")->isHidden());
-  EXPECT_TRUE(TextBox("allFactorGlyphs")->isHidden());
-  EXPECT_EQ(TextBox("twelveFactorNames")->toPlainText().split('\n').size(), 12);
+  EXPECT_FALSE(Memo("twelveFactorGlyphs")->isHidden());
+  EXPECT_FALSE(Memo("twelveFactorNames")->isHidden());
+  EXPECT_TRUE(Memo("allFactorGlyphs")->isHidden());
+  EXPECT_EQ(Memo("twelveFactorNames")->toPlainText().split('\n').size(), 12);
   Button("legendButton")->click();
-  EXPECT_TRUE(TextBox("twelveFactorGlyphs")->isHidden());
-  EXPECT_EQ(TextBox("allFactorNames")->toPlainText().split('\n')[1], "Widder   ");
+  EXPECT_TRUE(Memo("twelveFactorGlyphs")->isHidden());
+  EXPECT_EQ(Memo("allFactorNames")->toPlainText().split('\n')[1], "Widder   ");
 }
 
-// Every line of both legends lies whole inside its memo's visible area in
-// the symbol font, the wide glyphs of MC and AS and the longest names
-// included; the names stand right of the glyphs.
-TEST_F(ClockWindow, LegendsShowEveryLineWhole) {
+// The baseline of a memo's line in the window's coordinates.
+int BaselineInWindow(const QTextEdit* memo, int line) {
+  const QTextBlock block = memo->document()->findBlockByNumber(line);
+  // Lays the block out anew if its document changed since.
+  static_cast<void>(memo->document()->documentLayout()->blockBoundingRect(block));
+  const QTextLayout* layout = block.layout();
+  const QTextLine text = layout->lineAt(0);
+  const qreal baseline =
+      layout->position().y() + text.y() + text.ascent() - memo->verticalScrollBar()->value();
+  return memo->viewport()->mapTo(memo->window(), QPoint(0, qRound(baseline))).y();
+}
+
+// Every line of the shown legends lies whole inside its memo's visible area,
+// the wide glyphs of MC and AS and the longest names included; every glyph
+// stands on the baseline of its name, the last as the first; the names stand
+// right of the glyphs, and the sign legend beside the factors' inside the
+// window.
+TEST_F(ClockWindow, LegendsShowEveryLineWholeEachGlyphBesideItsName) {
   const ApplicationFont symbolFont(SymbolFontPath());
   ASSERT_TRUE(symbolFont.status().ok()) << symbolFont.status().error();
   for (const bool allFactors : {false, true}) {
@@ -513,29 +533,62 @@ TEST_F(ClockWindow, LegendsShowEveryLineWhole) {
     f.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
     Button("legendButton")->click();
-    QPlainTextEdit* glyphs =
-        allFactors ? TextBox("allFactorGlyphs") : TextBox("twelveFactorGlyphs");
-    QPlainTextEdit* names = allFactors ? TextBox("allFactorNames") : TextBox("twelveFactorNames");
-    ASSERT_TRUE(names->isVisible());
-    QStringList shown;
-    for (int line = 0; line < names->document()->blockCount(); ++line) {
-      for (QPlainTextEdit* memo : {glyphs, names}) {
-        QTextCursor cursor(memo->document()->findBlockByNumber(line));
-        const QRect start = memo->cursorRect(cursor);
-        cursor.movePosition(QTextCursor::EndOfBlock);
-        const QRect end = memo->cursorRect(cursor);
-        const QString text = cursor.block().text();
-        EXPECT_TRUE(memo->viewport()->rect().contains(start.topLeft()) &&
-                    memo->viewport()->rect().contains(end.bottomRight()))
-            << text.toStdString() << ": " << end.right() << "," << end.bottom() << " outside "
-            << memo->viewport()->width() << "x" << memo->viewport()->height();
+    const QString set = allFactors ? "all" : "twelve";
+    QRect legendAreas[2];
+    for (const QString kind : {"Factor", "Sign"}) {
+      QTextEdit* glyphs = Memo((set + kind + "Glyphs").toLatin1());
+      QTextEdit* names = Memo((set + kind + "Names").toLatin1());
+      ASSERT_TRUE(glyphs->isVisible() && names->isVisible()) << kind.toStdString();
+      const int lines = names->document()->blockCount();
+      ASSERT_EQ(glyphs->document()->blockCount(), lines);
+      for (int line = 0; line < lines; ++line) {
+        for (QTextEdit* memo : {glyphs, names}) {
+          QTextCursor cursor(memo->document()->findBlockByNumber(line));
+          const QRect start = memo->cursorRect(cursor);
+          cursor.movePosition(QTextCursor::EndOfBlock);
+          const QRect end = memo->cursorRect(cursor);
+          EXPECT_TRUE(memo->viewport()->rect().contains(start.topLeft()) &&
+                      memo->viewport()->rect().contains(end.bottomRight()))
+              << cursor.block().text().toStdString() << ": " << end.right() << "," << end.bottom()
+              << " outside " << memo->viewport()->width() << "x" << memo->viewport()->height();
+        }
+        EXPECT_EQ(BaselineInWindow(glyphs, line), BaselineInWindow(names, line))
+            << "line " << line << ": "
+            << names->document()->findBlockByNumber(line).text().toStdString();
       }
-      shown << names->document()->findBlockByNumber(line).text().trimmed();
+      EXPECT_LE(glyphs->geometry().right(), names->x());
+      const QRect area = glyphs->geometry().united(names->geometry());
+      EXPECT_TRUE(f.rect().contains(area)) << kind.toStdString();
+      legendAreas[kind == "Sign"] = area;
     }
-    EXPECT_LE(glyphs->geometry().right(), names->x());
-    EXPECT_TRUE(shown.contains("Medium Coeli"));
-    EXPECT_TRUE(shown.contains("Ascendent"));
+    EXPECT_FALSE(legendAreas[0].intersects(legendAreas[1]));
+    EXPECT_EQ(Memo((set + "FactorNames").toLatin1())->document()->blockCount(),
+              allFactors ? kDrawnFactors : 12);
   }
+}
+
+// The sign legend explains the abbreviations the position list shows, each
+// beside its sign's glyph, and spells out GZ, which has no glyph.
+TEST_F(ClockWindow, SignLegendExplainsTheListsAbbreviationsAndGZ) {
+  Start(true);
+  const QStringList glyphs = Memo("allSignGlyphs")->toPlainText().split('\n');
+  const QStringList names = Memo("allSignNames")->toPlainText().split('\n');
+  ASSERT_EQ(names.size(), 13);
+  EXPECT_EQ(Memo("twelveSignNames")->toPlainText().split('\n'), names);
+  for (int sign = 0; sign < 12; ++sign) {
+    const std::string listed = PositionListLine(kSun, 30.0 * sign + 15);
+    const QString abbreviation = QString::fromStdString(listed.substr(listed.size() - 3));
+    const QStringList words = names[sign].split(' ', Qt::SkipEmptyParts);
+    ASSERT_EQ(words.size(), 2) << names[sign].toStdString();
+    EXPECT_EQ(words[0], abbreviation);
+    EXPECT_TRUE(words[1].startsWith(abbreviation.left(2), Qt::CaseInsensitive) ||
+                words[1].startsWith(abbreviation.left(1) + QChar(0xF6)))
+        << words[1].toStdString();
+    EXPECT_EQ(glyphs[sign], QString(QLatin1Char(kSignGlyphs[static_cast<std::size_t>(sign)])));
+  }
+  EXPECT_TRUE(glyphs[12].isEmpty());
+  EXPECT_TRUE(names[12].startsWith("GZ "));
+  EXPECT_TRUE(names[12].contains("Zentrum"));
 }
 
 // The time is green at Greenwich and west of it, maroon east of it.
@@ -583,7 +636,7 @@ TEST_F(ClockWindow, AcceleratorKeysPressTheirButtons) {
   EXPECT_TRUE(press(Qt::Key_H, [&] { return !Timer()->isActive(); })) << "Alt+H halts";
   EXPECT_EQ(Button("haltButton")->text(), "&Weiter");
   EXPECT_TRUE(press(Qt::Key_W, [&] { return Timer()->isActive(); })) << "Alt+W continues";
-  EXPECT_TRUE(press(Qt::Key_N, [&] { return !TextBox("twelveFactorGlyphs")->isHidden(); }))
+  EXPECT_TRUE(press(Qt::Key_N, [&] { return !Memo("twelveFactorGlyphs")->isHidden(); }))
       << "Alt+N shows the legend";
   f.hide();
 }

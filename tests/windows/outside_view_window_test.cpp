@@ -9,10 +9,15 @@
 
 #include <QApplication>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QTest>
+#include <QTextCursor>
 #include <QTimer>
+#include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <functional>
+#include <vector>
 
 #include "platform/recording_messages.h"
 #include "tests/support/chart_test_support.h"
@@ -66,7 +71,7 @@ TEST_F(OutsideView, OpensWithTheChartsButtonsHeldBackAndCleansUpWhenClosed) {
           EXPECT_EQ(outside.windowTitle(),
                     kStoredTitle + "  am Mo, 07.12.2026  um 14:05:09 WZ/GMT");
           for (QPushButton* b : {chart.backButton, chart.saveButton, chart.printButton,
-                                 chart.outsideViewButton, chart.helpButton}) {
+                                 chart.outsideViewButton, chart.helpButton, chart.exportButton}) {
             EXPECT_FALSE(b->isEnabled()) << b->text().toStdString();
           }
           EXPECT_TRUE(chart.printerHelpButton->isEnabled());
@@ -84,7 +89,7 @@ TEST_F(OutsideView, OpensWithTheChartsButtonsHeldBackAndCleansUpWhenClosed) {
     EXPECT_EQ(outside.windowTitle(), kStoredTitle);
     EXPECT_FALSE(fs::exists(File("draus.wmf")));
     for (QPushButton* b : {chart.backButton, chart.saveButton, chart.printButton,
-                           chart.outsideViewButton, chart.helpButton}) {
+                           chart.outsideViewButton, chart.helpButton, chart.exportButton}) {
       EXPECT_TRUE(b->isEnabled()) << b->text().toStdString();
     }
   }
@@ -92,7 +97,8 @@ TEST_F(OutsideView, OpensWithTheChartsButtonsHeldBackAndCleansUpWhenClosed) {
 }
 
 TEST_F(OutsideView, HelpTextIsShownAndHiddenAndStaysSoForTheNextOpening) {
-  EXPECT_EQ(outside.helpText->toPlainText().split('\n'), kOutsideViewHelp);
+  EXPECT_EQ(outside.helpText->toPlainText().split('\n').mid(0, kOutsideViewHelp.size()),
+            kOutsideViewHelp);
   EXPECT_EQ(outside.helpButton->toolTip(), " Öffnet und schließt das Hilfe-Fenster ");
   OpenOutsideView([&] {
     EXPECT_FALSE(outside.helpText->isVisible());
@@ -103,6 +109,40 @@ TEST_F(OutsideView, HelpTextIsShownAndHiddenAndStaysSoForTheNextOpening) {
     EXPECT_TRUE(outside.helpText->isVisible());
     outside.helpButton->click();
     EXPECT_FALSE(outside.helpText->isVisible());
+  });
+}
+
+// The help's explanation of the degree marks says what the view draws: its
+// scale from the two horizon lines 180 degrees apart, the spacing of the red
+// marks between them. Every wrapped line of the help shows whole.
+TEST_F(OutsideView, HelpExplainsTheDegreeMarksAsDrawnAndShowsEveryLine) {
+  OpenOutsideView([&] {
+    outside.helpButton->click();
+    QCoreApplication::processEvents();
+    std::vector<int> horizons, marks;
+    for (const LineOp& line : outside.view()->Lines()) {
+      if (line.pen.color != kRed) continue;
+      (line.pen.width > 1 ? horizons : marks).push_back(line.from.x);
+    }
+    ASSERT_EQ(horizons.size(), 2u);
+    ASSERT_GE(marks.size(), 2u);
+    std::sort(marks.begin(), marks.end());
+    const int pixelsPerDegree = std::abs(horizons[1] - horizons[0]) / 180;
+    const int markDegrees = (marks[1] - marks[0]) / pixelsPerDegree;
+    const QString shownHelp = outside.helpText->toPlainText().simplified();
+    EXPECT_TRUE(shownHelp.contains(QString("%1 Bildpunkte je Grad").arg(pixelsPerDegree)));
+    EXPECT_TRUE(shownHelp.contains(QString("alle %1° ab AS").arg(markDegrees)));
+    EXPECT_TRUE(shownHelp.contains(QString("(%1° bis %2°)")
+                                       .arg(markDegrees)
+                                       .arg(markDegrees * static_cast<int>(marks.size()))));
+    EXPECT_TRUE(shownHelp.contains("Abstand von MC"));
+
+    QTextCursor cursor(outside.helpText->document());
+    cursor.movePosition(QTextCursor::End);
+    const QRect last = outside.helpText->cursorRect(cursor);
+    EXPECT_EQ(outside.helpText->verticalScrollBar()->maximum(), 0) << "the help scrolls";
+    EXPECT_LE(last.bottom(), outside.helpText->viewport()->height());
+    EXPECT_LE(outside.helpText->geometry().bottom(), outside.backButton->y());
   });
 }
 

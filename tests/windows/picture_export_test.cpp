@@ -1,0 +1,144 @@
+// "Exportieren …" of the enlarged chart and the outside view: every format
+// written where the (replaced) file dialog says, read back by its magic
+// bytes; the PNG and the PDF's text the same as sternwerk-sky writes for the
+// same instant and place; a cancel writes nothing; a failure is told with
+// the full path.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QProcess>
+#include <QPushButton>
+#include <QTest>
+#include <filesystem>
+#include <iterator>
+#include <string>
+
+#include "charts/display_options.h"
+#include "engine/text_forms.h"
+#include "platform/program_files.h"
+#include "platform/recording_messages.h"
+#include "platform/symbol_font.h"
+#include "tests/support/shown_sky.h"
+#include "tests/support/sky_at.h"
+#include "tests/support/temporary_directory.h"
+#include "tests/windows/pdf_text.h"
+#include "windows/enlarged_chart_window.h"
+#include "windows/outside_view_window.h"
+
+namespace sternwerk {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The instant and place both the windows and sternwerk-sky are given.
+const QStringList kInstantAndPlace = {"07.12.2026", "21:30", "13.4", "52.5", "--all"};
+
+QByteArray Content(const fs::path& file) {
+  QFile read(QString::fromStdString(file.string()));
+  return read.open(QIODevice::ReadOnly) ? read.readAll() : QByteArray();
+}
+
+class PictureExport : public ::testing::Test {
+ protected:
+  PictureExport() {
+    static_cast<SkyState&>(sky) = testing::ComputedSkyAt(7, 12, 2026, 21.5, 13.4, 52.5);
+    sky.options = {.transplutonian = true, .symbolFontPresent = SymbolFontInstalled()};
+    const ChartTexts texts{FormatPlace(sky.longitude, sky.latitude, sky.isWest, sky.isSouth), ""};
+    chart.handOver.texts = texts;
+    outside.handOver.texts = texts;
+  }
+
+  fs::path File(const std::string& name) const { return directory.path() / name; }
+
+  // Clicks the window's export button with the file dialog answering `path`.
+  void ExportWith(SkyPictureWindow& window, QPushButton* button, const fs::path& path) {
+    window.exportChooser = [path] { return QString::fromStdString(path.string()); };
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    button->click();
+  }
+
+  // Exports `stem` in every format and checks each file's first bytes.
+  void ExportEveryFormat(SkyPictureWindow& window, QPushButton* button, const std::string& stem) {
+    const std::pair<std::string, QByteArray> magics[] = {
+        {".png", "\x89PNG"}, {".svg", "<?xml"}, {".pdf", "%PDF"}, {".wmf", "\xD7\xCD\xC6\x9A"}};
+    for (const auto& [extension, magic] : magics) {
+      ExportWith(window, button, File(stem + extension));
+      EXPECT_TRUE(Content(File(stem + extension)).startsWith(magic)) << stem + extension;
+    }
+  }
+
+  // What sternwerk-sky writes for `command` into `file`.
+  fs::path ToolFile(const QString& command, const std::string& file) const {
+    const fs::path path = File(file);
+    QProcess tool;
+    tool.start(STERNWERK_SKY_PROGRAM,
+               QStringList{command, QString::fromStdString(path.string())} + kInstantAndPlace);
+    EXPECT_TRUE(tool.waitForFinished(60000));
+    EXPECT_EQ(tool.exitCode(), 0) << tool.readAllStandardError().toStdString();
+    return path;
+  }
+
+  const ApplicationFont symbolFont{SymbolFontPath()};
+  testing::TemporaryDirectory directory;
+  RecordingMessages messages;
+  testing::ShownSky sky;
+  OutsideViewWindow outside{sky, sky.options, messages, directory.path()};
+  EnlargedChartWindow chart{sky, sky.options, messages, directory.path()};
+};
+
+TEST_F(PictureExport, ChartInEveryFormatThePngAndThePdfAsTheToolWritesThem) {
+  ASSERT_TRUE(symbolFont.status().ok()) << symbolFont.status().error();
+  ExportEveryFormat(chart, chart.exportButton, "chart");
+  EXPECT_TRUE(Content(File("chart.svg")).contains("<svg"));
+  EXPECT_EQ(Content(File("chart.png")), Content(ToolFile("--chart", "tool.png")));
+  const QString page = testing::PdfText(File("chart.pdf"));
+  EXPECT_TRUE(page.contains("MC")) << page.toStdString();
+  EXPECT_EQ(page, testing::PdfText(ToolFile("--chart", "tool.pdf")));
+  EXPECT_TRUE(messages.shown().empty());
+}
+
+TEST_F(PictureExport, OutsideViewInEveryFormatThePngAsTheToolWritesIt) {
+  ASSERT_TRUE(symbolFont.status().ok()) << symbolFont.status().error();
+  ExportEveryFormat(outside, outside.exportButton, "view");
+  EXPECT_EQ(Content(File("view.png")), Content(ToolFile("--outside", "tool.png")));
+  EXPECT_TRUE(testing::PdfText(File("view.pdf")).contains("Abstand zu MC"));
+  EXPECT_TRUE(messages.shown().empty());
+}
+
+TEST_F(PictureExport, CancelWritesNothingAndAFailureNamesTheWholePath) {
+  const auto files = [this] {
+    return std::distance(fs::directory_iterator(directory.path()), fs::directory_iterator());
+  };
+  ExportWith(chart, chart.exportButton, {});
+  const auto shownFiles = files();
+  chart.exportButton->click();
+  EXPECT_EQ(files(), shownFiles);
+  EXPECT_TRUE(messages.shown().empty());
+
+  const fs::path missing = File("no such folder") / "chart.png";
+  ExportWith(chart, chart.exportButton, missing);
+  ExportWith(outside, outside.exportButton, File("view.jpg"));
+  ASSERT_EQ(messages.shown().size(), 2u);
+  EXPECT_TRUE(messages.shown()[0].text.contains(QString::fromStdString(missing.string())))
+      << messages.shown()[0].text.toStdString();
+  EXPECT_TRUE(messages.shown()[1].text.contains(".pdf")) << messages.shown()[1].text.toStdString();
+}
+
+// The buttons find a free place in their row, inside the window.
+TEST_F(PictureExport, ButtonsStandFreeInTheirRows) {
+  for (QWidget* window : {static_cast<QWidget*>(&chart), static_cast<QWidget*>(&outside)}) {
+    const QList<QPushButton*> buttons = window->findChildren<QPushButton*>();
+    QPushButton* exportButton = window == &chart ? chart.exportButton : outside.exportButton;
+    EXPECT_EQ(exportButton->text(), QStringLiteral("&Exportieren …"));
+    EXPECT_TRUE(window->rect().contains(exportButton->geometry()));
+    EXPECT_GE(exportButton->width(), exportButton->sizeHint().width());
+    for (const QPushButton* other : buttons) {
+      if (other == exportButton) continue;
+      EXPECT_FALSE(other->geometry().intersects(exportButton->geometry()));
+    }
+  }
+}
+
+}  // namespace
+}  // namespace sternwerk
