@@ -7,6 +7,7 @@
 #include "engine/text_forms.h"
 #include "platform/canvas.h"
 #include "platform/picture_file.h"
+#include "platform/place_time_text.h"
 #include "tools/picture_request.h"
 #include "tools/sky_report.h"
 
@@ -27,10 +28,13 @@ Outcome<int> WriteChartFile(const std::vector<std::string>& args, char* programP
   if (!instant.ok()) return Outcome<int>::Failure(instant.error());
   int refusedStatus = 0;
   if (Refused(instant.value(), refusedStatus)) return Outcome<int>::Success(refusedStatus);
+  const PlaceIdentity namedPlace = instant.value().place;
   const PictureSession session(request, std::move(instant).value().sky, programPath);
   const SkyState& sky = session.sky;
 
-  const ChartTexts texts{FormatPlace(sky.longitude, sky.latitude, sky.isWest, sky.isSouth), "", ""};
+  // A named place also gives the header its local time, as in the window.
+  const ChartTexts texts{FormatPlace(sky.longitude, sky.latitude, sky.isWest, sky.isSouth), "",
+                         ChartPlaceTimeText(namedPlace, sky)};
   auto chart = std::make_shared<Picture>(kChartSize, kChartSize);
   Canvas canvas(*chart);
   DrawEnlargedChart(sky, session.options, texts, canvas);

@@ -11,6 +11,7 @@
 #include "engine/text_forms.h"
 #include "platform/controls.h"
 #include "platform/faces.h"
+#include "platform/place_time_text.h"
 #include "platform/qt_text.h"
 #include "platform/symbol_font.h"
 #include "platform/ui_style.h"
@@ -18,7 +19,6 @@
 #include "windows/computation_setting.h"
 #include "windows/dial_view.h"
 #include "windows/main_window_texts.h"
-#include "windows/place_time_text.h"
 
 namespace sternwerk {
 namespace {

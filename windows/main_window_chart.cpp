@@ -2,9 +2,9 @@
 // every button disabled, and given the place line, the last search result
 // and the printer's page width.
 #include "engine/text_forms.h"
+#include "platform/place_time_text.h"
 #include "windows/enlarged_chart_window.h"
 #include "windows/main_window.h"
-#include "windows/place_time_text.h"
 
 namespace sternwerk {
 

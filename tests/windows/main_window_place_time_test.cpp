@@ -14,6 +14,7 @@
 
 #include "clock/clock.h"
 #include "engine/calendar.h"
+#include "platform/place_time_text.h"
 #include "platform/recording_messages.h"
 #include "tests/support/fake_system_clock.h"
 #include "tests/support/fixture_atlas.h"
@@ -21,7 +22,6 @@
 #include "tests/support/widget_lookup.h"
 #include "windows/main_window.h"
 #include "windows/place_setting.h"
-#include "windows/place_time_text.h"
 
 namespace sternwerk {
 namespace {

@@ -43,7 +43,8 @@ class PictureExport : public ::testing::Test {
   PictureExport() {
     static_cast<SkyState&>(sky) = testing::ComputedSkyAt(7, 12, 2026, 21.5, 13.4, 52.5);
     sky.options = {.transplutonian = true, .symbolFontPresent = SymbolFontInstalled()};
-    const ChartTexts texts{FormatPlace(sky.longitude, sky.latitude, sky.isWest, sky.isSouth), ""};
+    const ChartTexts texts{FormatPlace(sky.longitude, sky.latitude, sky.isWest, sky.isSouth), "",
+                           ""};
     chart.handOver.texts = texts;
     outside.handOver.texts = texts;
   }

@@ -1,4 +1,4 @@
-#include "windows/place_time_text.h"
+#include "platform/place_time_text.h"
 
 #include <QList>
 #include <QString>
