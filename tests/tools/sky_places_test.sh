@@ -67,6 +67,13 @@ for command in "--chart x.pdf" "--dial x.png" "--outside x.svg"; do
     [ -s "$dir/${command#* }" ] || fail "$command with --place"
   rm -rf "$dir"
 done
+# The chart's print page names the place and its local time, as the
+# enlarged chart of the window does.
+dir=$(mktemp -d)
+"$sky" --chart "$dir/berlin.pdf" --local --place Berlin 09.12.2026 12:00 &&
+  pdftotext "$dir/berlin.pdf" - | grep -q "Ortszeit Berlin: Mi, 09.12.2026 / 12:00:00 MEZ (UT+1)" ||
+  fail "--chart with --place lacks the local time line"
+rm -rf "$dir"
 "$sky" --place Ulm 14.03.1879 11:30 10 48 >/dev/null 2>&1
 [ $? -eq 2 ] || fail "--place with coordinates"
 "$sky" --tsv --local </dev/null >/dev/null 2>&1
