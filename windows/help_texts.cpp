@@ -183,6 +183,12 @@ const QStringList kChartHelpText = {
         "  fortlaufender Nummer an, so dass Sie in jedem Programmlauf mehrere Diagramme"),
     QStringLiteral("  verschiedener Zeiten oder Orte speichern können; der gewählte Dateiname wird "
                    "angezeigt."),
+    QString(),
+    QStringLiteral("  >> Exportieren … <<"),
+    QStringLiteral(
+        "  Exportieren fragt nach Ordner und Dateinamen und schreibt das Diagramm als Bild (PNG,"),
+    QStringLiteral(
+        "  SVG, WMF) oder als Druckseite mit Tabelle (PDF), die andere Programme öffnen können."),
 };
 
 // Where to read on.

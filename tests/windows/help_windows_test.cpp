@@ -134,11 +134,11 @@ TEST(IntroductionTexts, TheWorkedExampleIsWhatTheEngineComputes) {
   EXPECT_LT(newMoon.longitudes[kSun], descendant);
 }
 
-TEST(ChartHelpTexts, ThirtyThreeIndentedLinesWithThePrintAndSaveParagraphs) {
+TEST(ChartHelpTexts, IndentedLinesWithThePrintSaveAndExportParagraphs) {
   RecordingMessages messages;
   const ChartHelpWindow window(messages);
   const QStringList help = LinesOf(window.helpText);
-  ASSERT_EQ(help.size(), 33);
+  ASSERT_EQ(help.size(), 37);
   for (const QString& line : help) {
     if (!line.isEmpty()) {
       EXPECT_TRUE(line.startsWith("  ")) << line.toStdString();
@@ -148,6 +148,7 @@ TEST(ChartHelpTexts, ThirtyThreeIndentedLinesWithThePrintAndSaveParagraphs) {
   const qsizetype save = help.indexOf("  >> Speichern <<");
   ASSERT_GT(print, 0);
   EXPECT_GT(save, print);
+  EXPECT_GT(help.indexOf("  >> Exportieren … <<"), save);
   EXPECT_TRUE(help.join(' ').contains("RURed"));
   EXPECT_FALSE(window.materialText->toPlainText().isEmpty());
   EXPECT_EQ(window.windowTitle(), QString(35, ' ') + "Hilfen zur vergrößerten Diagramm-Anzeige");
