@@ -2,11 +2,11 @@
 
 #include <QSettings>
 
+#include "windows/settings_file.h"
+
 namespace sternwerk {
 namespace {
 
-constexpr const char* kOrganization = "Sternwerk";
-constexpr const char* kApplication = "sternwerk";
 constexpr const char* kPreciseKey = "positionen/genau";
 constexpr const char* kHorizonKey = "suche/horizont";
 constexpr const char* kFactorSetKey = "start/transplutonisch";
@@ -14,35 +14,35 @@ constexpr const char* kFactorSetKey = "start/transplutonisch";
 }  // namespace
 
 ComputationMode LoadComputationMode() {
-  const QSettings settings(kOrganization, kApplication);
+  const QSettings settings(kSettingsOrganization, kSettingsApplication);
   return settings.value(kPreciseKey, false).toBool() ? ComputationMode::kPrecise
                                                      : ComputationMode::kOwn;
 }
 
 void SaveComputationMode(ComputationMode mode) {
-  QSettings settings(kOrganization, kApplication);
+  QSettings settings(kSettingsOrganization, kSettingsApplication);
   settings.setValue(kPreciseKey, mode == ComputationMode::kPrecise);
 }
 
 bool LoadHorizonSearch() {
-  const QSettings settings(kOrganization, kApplication);
+  const QSettings settings(kSettingsOrganization, kSettingsApplication);
   return settings.value(kHorizonKey, false).toBool();
 }
 
 void SaveHorizonSearch(bool atHorizon) {
-  QSettings settings(kOrganization, kApplication);
+  QSettings settings(kSettingsOrganization, kSettingsApplication);
   settings.setValue(kHorizonKey, atHorizon);
 }
 
 std::optional<bool> LoadFactorSetAnswer() {
-  const QSettings settings(kOrganization, kApplication);
+  const QSettings settings(kSettingsOrganization, kSettingsApplication);
   const QVariant answer = settings.value(kFactorSetKey);
   if (!answer.isValid()) return std::nullopt;
   return answer.toBool();
 }
 
 void SaveFactorSetAnswer(std::optional<bool> transplutonian) {
-  QSettings settings(kOrganization, kApplication);
+  QSettings settings(kSettingsOrganization, kSettingsApplication);
   if (transplutonian) {
     settings.setValue(kFactorSetKey, *transplutonian);
   } else {

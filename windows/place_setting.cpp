@@ -4,11 +4,11 @@
 #include <QString>
 #include <cmath>
 
+#include "windows/settings_file.h"
+
 namespace sternwerk {
 namespace {
 
-constexpr const char* kOrganization = "Sternwerk";
-constexpr const char* kApplication = "sternwerk";
 constexpr const char* kGroup = "ort";
 constexpr const char* kNameKey = "name";
 constexpr const char* kRegionKey = "region";
@@ -29,7 +29,7 @@ std::string Utf8Value(const QSettings& settings, const char* key) {
 }  // namespace
 
 std::optional<KeptPlace> LoadKeptPlace() {
-  QSettings settings(kOrganization, kApplication);
+  QSettings settings(kSettingsOrganization, kSettingsApplication);
   settings.beginGroup(kGroup);
   const QVariant longitude = settings.value(kLongitudeKey);
   const QVariant latitude = settings.value(kLatitudeKey);
@@ -45,7 +45,7 @@ std::optional<KeptPlace> LoadKeptPlace() {
 }
 
 void SaveKeptPlace(const KeptPlace& place) {
-  QSettings settings(kOrganization, kApplication);
+  QSettings settings(kSettingsOrganization, kSettingsApplication);
   settings.beginGroup(kGroup);
   settings.setValue(kNameKey, QString::fromStdString(place.identity.name));
   settings.setValue(kRegionKey, QString::fromStdString(place.identity.region));
