@@ -2,8 +2,6 @@
 // symbol font for the run, creates the windows and runs the message loop.
 #include <QApplication>
 #include <QDir>
-#include <QLibraryInfo>
-#include <QTranslator>
 #include <filesystem>
 #include <iostream>
 #include <string>
@@ -21,6 +19,7 @@
 #include "platform/picture_painter.h"
 #include "platform/printing.h"
 #include "platform/program_files.h"
+#include "platform/program_language.h"
 #include "platform/symbol_font.h"
 #include "platform/ui_style.h"
 #include "windows/chart_help_window.h"
@@ -57,11 +56,9 @@ void ShowPictureWindow(PictureWindow& pictureWindow, Messages& messages) {
 }
 
 int RunProgram(QApplication& application, const ProgramOptions& options) {
-  QTranslator qtGerman;
-  if (qtGerman.load(QLocale(QLocale::German), "qtbase", "_",
-                    QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-    application.installTranslator(&qtGerman);
-  }
+  const ProgramTranslation translation(options.language.value_or(SystemLanguage()));
+  if (!translation.status().ok())
+    std::cerr << "sternwerk: " << translation.status().error() << '\n';
   // Without the file the face may still be installed; the main window tells
   // the user when it is missing, the reason goes to the error output.
   const ApplicationFont symbolFont(SymbolFontPath());

@@ -4,8 +4,15 @@
 
 namespace sternwerk {
 
-ProgramOptions ReadProgramOptions(const std::vector<std::string>& args) {
+ProgramOptions ReadProgramOptions(std::vector<std::string> args) {
   ProgramOptions options;
+  const Outcome<std::optional<Language>> language = TakeLanguageOption(args);
+  if (!language.ok()) {
+    options.action = ProgramOptions::Action::kUsageError;
+    options.error = language.error() + " (--help zeigt den Aufruf)";
+    return options;
+  }
+  options.language = language.value();
   for (const std::string& arg : args) {
     if (arg == "--help" || arg == "-h") {
       options.action = ProgramOptions::Action::kHelp;
@@ -29,7 +36,7 @@ ProgramOptions ReadProgramOptions(const std::vector<std::string>& args) {
 
 std::string ProgramHelp() {
   return std::string("Aufruf: sternwerk [") + kDocumentsFolderOption +
-         "]\n"
+         "] [--language de|en]\n"
          "Die Sternwerk-Planetarium-Uhr: Sonne, Mond und Planeten auf dem Zifferblatt,\n"
          "alle Zeiten in Weltzeit.\n"
          "\n"
@@ -38,6 +45,9 @@ std::string ProgramHelp() {
          "  arbeitet im Ordner Sternwerk des Dokumente-Ordners (er wird\n"
          "                      angelegt); so startet der Menüeintrag. Ohne diese\n"
          "                      Option arbeitet das Programm im aktuellen Verzeichnis.\n"
+         "  --language de|en    Sprache der Fenster; ohne diese Option die des\n"
+         "                      Desktops (Englisch, wenn seine erste Sprache\n"
+         "                      Englisch ist, sonst Deutsch).\n"
          "  --help              zeigt diesen Aufruf und endet.\n"
          "  --version           zeigt die Version und endet.\n"
          "\n"
