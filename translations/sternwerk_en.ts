@@ -379,5 +379,9 @@
         <source>&amp;Transplutonische Faktoren (22)</source>
         <translation>&amp;Transplutonian factors (22)</translation>
     </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
 </context>
 </TS>

@@ -1,0 +1,119 @@
+// The clock window in English: every caption and hint is translated, and
+// no caption is wider than its button or check box; German returns with the
+// translation gone.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <map>
+#include <memory>
+
+#include "clock/clock.h"
+#include "platform/program_language.h"
+#include "platform/recording_messages.h"
+#include "tests/support/fake_system_clock.h"
+#include "tests/support/fixture_atlas.h"
+#include "tests/support/temporary_directory.h"
+#include "tests/support/widget_lookup.h"
+#include "windows/main_window.h"
+
+namespace sternwerk {
+namespace {
+
+using testing::Child;
+using testing::FakeSystemClock;
+using testing::TemporaryDirectory;
+using testing::UtcTime;
+
+struct Caption {
+  QString text;
+  QString hint;
+};
+
+class EnglishClockWindow : public ::testing::Test {
+ protected:
+  std::unique_ptr<MainWindow> Open() {
+    clock = std::make_unique<Clock>(systemClock, directory.path());
+    auto form =
+        std::make_unique<MainWindow>(*clock,
+                                     MainWindowServices{messages, "TestOS", QSize(5000, 7100),
+                                                        [] { return true; }, [] {}, atlas},
+                                     SecondaryWindows{});
+    form->StartUp();
+    return form;
+  }
+
+  // The caption and hint of every named button and check box.
+  static std::map<QString, Caption> Captions(const MainWindow& form) {
+    std::map<QString, Caption> captions;
+    for (const QAbstractButton* button : form.findChildren<QAbstractButton*>()) {
+      if (!button->objectName().isEmpty())
+        captions[button->objectName()] = {button->text(), button->toolTip()};
+    }
+    return captions;
+  }
+
+  TemporaryDirectory directory;
+  RecordingMessages messages;
+  FakeSystemClock systemClock{UtcTime(2026, 12, 8, 9, 30, 15)};
+  const PlaceAtlas atlas = FixtureAtlas();
+  std::unique_ptr<Clock> clock;
+};
+
+TEST_F(EnglishClockWindow, TranslatesEveryCaptionAndHintAndGermanReturnsAfterwards) {
+  const std::map<QString, Caption> german = Captions(*Open());
+  std::map<QString, Caption> english;
+  {
+    const ProgramTranslation translation(Language::kEnglish);
+    ASSERT_TRUE(translation.status().ok()) << translation.status().error();
+    english = Captions(*Open());
+  }
+  ASSERT_EQ(english.size(), german.size());
+  int captioned = 0;
+  for (const auto& [name, caption] : german) {
+    const Caption& translated = english.at(name);
+    if (!caption.text.isEmpty()) {
+      ++captioned;
+      EXPECT_NE(translated.text, caption.text) << name.toStdString();
+    }
+    if (!caption.hint.isEmpty()) {
+      EXPECT_NE(translated.hint, caption.hint) << name.toStdString();
+    }
+  }
+  EXPECT_GE(captioned, 15);
+  EXPECT_EQ(Captions(*Open()).at("haltButton").text, german.at("haltButton").text);
+}
+
+TEST_F(EnglishClockWindow, NoCaptionIsWiderThanItsButtonOrCheckBox) {
+  const ProgramTranslation translation(Language::kEnglish);
+  ASSERT_TRUE(translation.status().ok()) << translation.status().error();
+  const std::unique_ptr<MainWindow> form = Open();
+  for (const QAbstractButton* button : form->findChildren<QAbstractButton*>()) {
+    if (button->text().isEmpty()) continue;
+    const QString shown = QString(button->text()).remove('&');
+    int room = button->width();
+    if (!button->icon().isNull()) room -= button->iconSize().width();
+    if (qobject_cast<const QCheckBox*>(button) != nullptr)
+      room -= button->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, button);
+    EXPECT_LE(button->fontMetrics().horizontalAdvance(shown), room)
+        << shown.toStdString() << " in " << button->objectName().toStdString();
+  }
+}
+
+TEST_F(EnglishClockWindow, HaltAndStatusFollowTheLanguage) {
+  const ProgramTranslation translation(Language::kEnglish);
+  ASSERT_TRUE(translation.status().ok()) << translation.status().error();
+  const std::unique_ptr<MainWindow> form = Open();
+  QPushButton* halt = Child<QPushButton>(*form, "haltButton");
+  const QString running = halt->text();
+  halt->click();
+  EXPECT_EQ(halt->text(), "&Continue");
+  EXPECT_EQ(Child<QLabel>(*form, "statusLabel")->text(), " Chart stopped ");
+  halt->click();
+  EXPECT_EQ(halt->text(), running);
+}
+
+}  // namespace
+}  // namespace sternwerk
