@@ -24,13 +24,17 @@ cmake --install "$build" --prefix "$prefix" >"$work/install.log" || { cat "$work
 for file in bin/sternwerk bin/sternwerk-sky share/sternwerk/start_picture.jpg \
   share/fonts/truetype/sternwerk/Roradoza.TTF share/applications/$app_id.desktop \
   share/metainfo/$app_id.metainfo.xml share/icons/hicolor/scalable/apps/$app_id.svg \
-  share/icons/hicolor/16x16/apps/$app_id.png share/man/man1/sternwerk.1.gz; do
+  share/icons/hicolor/16x16/apps/$app_id.png share/man/man1/sternwerk.1.gz \
+  share/sternwerk/translations/sternwerk_en.qm; do
   [ -f "$prefix/$file" ] || fail "not installed: $file"
 done
 
 sky=$prefix/bin/sternwerk-sky
 "$sky" 08.12.2026 12:00 13.4 52.5 >"$work/list.txt" || fail "sternwerk-sky list failed"
 grep -q "^ MC " "$work/list.txt" || fail "sternwerk-sky list lacks the MC line"
+# The installed translation is found relative to the installed program.
+[ "$("$sky" --language en --help | head -n 1)" = "Usage:" ] ||
+  fail "the installed sternwerk-sky finds no English"
 "$sky" --chart "$work/x.png" 08.12.2026 12:00 || fail "sternwerk-sky --chart failed"
 "$sky" --chart "$work/letters.png" 08.12.2026 12:00 --no-symbols
 [ "$(file -b --mime-type "$work/x.png")" = image/png ] || fail "--chart x.png wrote no PNG"
