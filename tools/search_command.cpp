@@ -66,11 +66,11 @@ Outcome<KindName> ParseKind(const std::string& text) {
   for (const KindName& kind : kKinds) {
     if (kind.argument == LowerCase(text)) return Outcome<KindName>::Success(kind);
   }
-  return Outcome<KindName>::Failure(WithArgument(
+  return Outcome<KindName>::Failure(WithArguments(
       ToolText(QT_TRANSLATE_NOOP(
           "sternwerk-sky",
           "Art \"%1\": erwartet aufgang, untergang, kulmination, vollmond oder neumond")),
-      text));
+      {text}));
 }
 
 Outcome<int> ParseFactor(std::string code, bool atHorizon) {
@@ -81,10 +81,10 @@ Outcome<int> ParseFactor(std::string code, bool atHorizon) {
   if (check.verdict == FactorCodeVerdict::kRefused) {
     return Outcome<int>::Failure("Faktor: " + check.message);
   }
-  return Outcome<int>::Failure(WithArgument(
+  return Outcome<int>::Failure(WithArguments(
       ToolText(QT_TRANSLATE_NOOP("sternwerk-sky",
                                  "Faktor \"%1\": erwartet eine Abkürzung aus zwei Buchstaben")),
-      code));
+      {code}));
 }
 
 // The factor a rise, set or culmination needs, which stands before the
@@ -93,9 +93,9 @@ Outcome<int> ParseRequiredFactor(const std::vector<std::string>& args, bool atHo
   const bool missing = args.size() < 2 || ParseDate(args[1]).ok();
   if (missing) {
     return Outcome<int>::Failure(
-        WithArgument(ToolText(QT_TRANSLATE_NOOP(
-                         "sternwerk-sky", "--search %1 erwartet vor dem Datum einen Faktor: ")),
-                     Printable(args[0])) +
+        WithArguments(ToolText(QT_TRANSLATE_NOOP(
+                          "sternwerk-sky", "--search %1 erwartet vor dem Datum einen Faktor: ")),
+                      {Printable(args[0])}) +
         ValidFactorCodes(true, atHorizon));
   }
   return ParseFactor(args[1], atHorizon);

@@ -105,8 +105,8 @@ int PrintTsv(ComputationMode mode, bool header) {
     if (!read.ok()) {
       std::cout.flush();
       std::cerr << "sternwerk-sky: "
-                << WithArgument(ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "Zeile %1")),
-                                std::to_string(number))
+                << WithArguments(ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "Zeile %1")),
+                                 {std::to_string(number)})
                 << ": " << read.error() << '\n';
       return kExitUsage;
     }
@@ -150,8 +150,8 @@ Outcome<int> RunCommand(const std::vector<std::string>& args, char* programPath,
   if (command == "--dial") return WriteDialFile(After(args), programPath, mode, place);
   // A date never begins with a dash; what does is an option not known.
   if (command.starts_with('-'))
-    return Outcome<int>::Failure(WithArgument(
-        ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "unbekannte Option \"%1\"")), command));
+    return Outcome<int>::Failure(WithArguments(
+        ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "unbekannte Option \"%1\"")), {command}));
   return PrintSky(args, mode, place);
 }
 

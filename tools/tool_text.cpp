@@ -4,7 +4,7 @@ namespace sternwerk {
 namespace {
 
 constexpr const char* kToolContext = "sternwerk-sky";
-constexpr std::string_view kArgumentMark = "%1";
+constexpr char kArgumentMark = '%';
 
 }  // namespace
 
@@ -12,9 +12,13 @@ std::string ToolText(const char* sourceText) {
   return Translated(kToolContext, sourceText);
 }
 
-std::string WithArgument(std::string text, std::string_view argument) {
-  const std::size_t mark = text.find(kArgumentMark);
-  if (mark != std::string::npos) text.replace(mark, kArgumentMark.size(), argument);
+std::string WithArguments(std::string text, std::initializer_list<std::string_view> arguments) {
+  int number = 1;
+  for (const std::string_view argument : arguments) {
+    const std::string mark = kArgumentMark + std::to_string(number++);
+    const std::size_t at = text.find(mark);
+    if (at != std::string::npos) text.replace(at, mark.size(), argument);
+  }
   return text;
 }
 

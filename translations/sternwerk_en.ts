@@ -146,6 +146,126 @@
         <source> (--help zeigt den Aufruf)</source>
         <translation> (--help shows the usage)</translation>
     </message>
+    <message>
+        <source>Datei &quot;%1&quot;: erwartet die Endung .wmf, .svg, .png oder .pdf</source>
+        <translation>file &quot;%1&quot;: expected the extension .wmf, .svg, .png or .pdf</translation>
+    </message>
+    <message>
+        <source>%1 erwartet zuerst den Namen der Bilddatei</source>
+        <translation>%1 needs the name of the picture file first</translation>
+    </message>
+    <message>
+        <source>unbekannte Option %1</source>
+        <translation>unknown option %1</translation>
+    </message>
+    <message>
+        <source>Bilddatei &quot;%1&quot;: erwartet die Endung .wmf, .svg oder .png</source>
+        <translation>picture file &quot;%1&quot;: expected the extension .wmf, .svg or .png</translation>
+    </message>
+    <message>
+        <source>--places erwartet einen Ortsnamen</source>
+        <translation>--places needs a place name</translation>
+    </message>
+    <message>
+        <source>Ortsname</source>
+        <translation>place name</translation>
+    </message>
+    <message>
+        <source>Kein Ort gesucht: Der Name ist leer</source>
+        <translation>No place searched for: the name is empty</translation>
+    </message>
+    <message>
+        <source>Kein Ort beginnt mit &quot;%1&quot;</source>
+        <translation>No place begins with &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>falsche Anzahl Ziffern</source>
+        <translation>wrong number of digits</translation>
+    </message>
+    <message>
+        <source>%1 %2: muss zwischen %3 und %4 liegen</source>
+        <translation>%1 %2: must lie between %3 and %4</translation>
+    </message>
+    <message>
+        <source>Datum %1: %2</source>
+        <translation>date %1: %2</translation>
+    </message>
+    <message>
+        <source>erwartet TT.MM.JJJJ</source>
+        <translation>expected DD.MM.YYYY</translation>
+    </message>
+    <message>
+        <source>Jahre vor %1 werden nicht berechnet</source>
+        <translation>years before %1 are not computed</translation>
+    </message>
+    <message>
+        <source>keinen Monat %1</source>
+        <translation>there is no month %1</translation>
+    </message>
+    <message>
+        <source>diesen Tag gibt es nicht</source>
+        <translation>there is no such day</translation>
+    </message>
+    <message>
+        <source>Zeit %1: %2</source>
+        <translation>time %1: %2</translation>
+    </message>
+    <message>
+        <source>erwartet HH:MM[:SS]</source>
+        <translation>expected HH:MM[:SS]</translation>
+    </message>
+    <message>
+        <source>Minuten und Sekunden reichen bis 59</source>
+        <translation>minutes and seconds go up to 59</translation>
+    </message>
+    <message>
+        <source>die Zeit reicht bis 24:00</source>
+        <translation>the time goes up to 24:00</translation>
+    </message>
+    <message>
+        <source>%1 %2: keine Dezimalzahl</source>
+        <translation>%1 %2: not a decimal number</translation>
+    </message>
+    <message>
+        <source>Länge</source>
+        <translation>longitude</translation>
+    </message>
+    <message>
+        <source>Breite</source>
+        <translation>latitude</translation>
+    </message>
+    <message>
+        <source>erwartet Datum und Zeit, dazu wahlweise Länge und Breite</source>
+        <translation>expected a date and a time, optionally followed by longitude and latitude</translation>
+    </message>
+    <message>
+        <source>erwartet 6 Felder &quot;Tag Monat Jahr Stunden Länge Breite&quot;, nicht %1</source>
+        <translation>expected 6 fields &quot;day month year hours longitude latitude&quot;, not %1</translation>
+    </message>
+    <message>
+        <source>%1 ist kein gültiges Datum (Jahre %2 bis %3)</source>
+        <translation>%1 is not a valid date (years %2 to %3)</translation>
+    </message>
+    <message>
+        <source>%1 ist kein gültiges Datum</source>
+        <translation>%1 is not a valid date</translation>
+    </message>
+    <message>
+        <source>Stunden</source>
+        <translation>hours</translation>
+    </message>
+    <message>
+        <source>%1: Byte %2 an Stelle %3 ist kein UTF-8 (Umlaute als UTF-8 oder als ae, oe, ue eingeben)</source>
+        <translation>%1: byte %2 at position %3 is not UTF-8 (type umlauts in UTF-8 or as ae, oe, ue)</translation>
+    </message>
+    <message>
+        <source>--place erwartet einen Ortsnamen</source>
+        <translation>--place needs a place name</translation>
+    </message>
+    <message>
+        <source>--place darf nur einmal stehen</source>
+        <translation>--place may be given only once</translation>
+    </message>
 </context>
 <context>
     <name>sternwerk::MainWindow</name>

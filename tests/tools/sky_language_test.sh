@@ -36,6 +36,22 @@ en=$(english --frobnicate 2>&1 >/dev/null)
 [ "$de" = 'sternwerk-sky: unbekannte Option "--frobnicate" (--help zeigt den Aufruf)' ] ||
   fail "German message: $de"
 [ "$en" != "$de" ] && grep -q -- '"--frobnicate"' <<<"$en" || fail "English message: $en"
+# The arguments' messages too, with the value where English puts it.
+pairs=(
+  "31.02.2026 12:00|Datum \"31.02.2026\": diesen Tag gibt es nicht|date \"31.02.2026\": there is no such day"
+  "01.01.2026 12:00 200 50|Länge \"200\": muss zwischen -180 und 180 liegen|longitude \"200\": must lie between -180 and 180"
+  "--dial|--dial erwartet zuerst den Namen der Bilddatei|--dial needs the name of the picture file first"
+)
+for pair in "${pairs[@]}"; do
+  IFS='|' read -r arguments want_de want_en <<<"$pair"
+  read -ra words <<<"$arguments"
+  de=$(german "${words[@]}" 2>&1 >/dev/null)
+  en=$(english "${words[@]}" 2>&1 >/dev/null)
+  [ "$de" = "sternwerk-sky: $want_de (--help zeigt den Aufruf)" ] || fail "German: $de"
+  [ "$en" = "sternwerk-sky: $want_en (--help shows the usage)" ] || fail "English: $en"
+done
+tsv_en=$(english --tsv <<<"1 13 2024 1 1 1" 2>&1 >/dev/null)
+[ "$tsv_en" = "sternwerk-sky: line 1: 1.13.2024 is not a valid date" ] || fail "--tsv: $tsv_en"
 for kind in neu fullmon; do
   english --search $kind 01.01.2024 2>/dev/null
   [ $? -eq 2 ] || fail "--search $kind is not refused"
