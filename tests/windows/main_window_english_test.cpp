@@ -1,6 +1,6 @@
 // The clock window in English: every caption and hint is translated, and
 // no caption is wider than its button or check box; German returns with the
-// translation gone.
+// translation gone; each caption's key stays its own.
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
@@ -100,6 +100,30 @@ TEST_F(EnglishClockWindow, NoCaptionIsWiderThanItsButtonOrCheckBox) {
     EXPECT_LE(button->fontMetrics().horizontalAdvance(shown), room)
         << shown.toStdString() << " in " << button->objectName().toStdString();
   }
+}
+
+// The letters after '&' in the window's captions, each with the captions
+// that use it.
+std::map<QChar, QStringList> Mnemonics(const MainWindow& form) {
+  std::map<QChar, QStringList> mnemonics;
+  for (const QAbstractButton* button : form.findChildren<QAbstractButton*>()) {
+    const QString text = button->text();
+    const qsizetype mark = text.indexOf('&');
+    if (mark >= 0 && mark + 1 < text.size()) mnemonics[text[mark + 1].toLower()] << text;
+  }
+  return mnemonics;
+}
+
+TEST_F(EnglishClockWindow, EveryKeyOfACaptionReachesOneControlInBothLanguages) {
+  const auto expectDistinct = [](const std::map<QChar, QStringList>& mnemonics) {
+    EXPECT_GE(mnemonics.size(), 15u);
+    for (const auto& [letter, captions] : mnemonics)
+      EXPECT_EQ(captions.size(), 1) << captions.join(", ").toStdString();
+  };
+  expectDistinct(Mnemonics(*Open()));
+  const ProgramTranslation translation(Language::kEnglish);
+  ASSERT_TRUE(translation.status().ok()) << translation.status().error();
+  expectDistinct(Mnemonics(*Open()));
 }
 
 TEST_F(EnglishClockWindow, HaltAndStatusFollowTheLanguage) {
