@@ -2,11 +2,8 @@
 // touched, so that --help and --version work without a display.
 #pragma once
 
-#include <optional>
 #include <string>
 #include <vector>
-
-#include "base/language.h"
 
 namespace sternwerk {
 
@@ -16,13 +13,13 @@ inline constexpr int kExitUsage = 2;
 struct ProgramOptions {
   enum class Action { kRun, kHelp, kVersion, kUsageError };
   Action action = Action::kRun;
-  bool inDocumentsFolder = false;    // work in Documents/Sternwerk
-  std::optional<Language> language;  // --language; else the desktop's
-  std::string error;                 // for kUsageError: what was wrong, German
+  bool inDocumentsFolder = false;  // work in Documents/Sternwerk
+  std::string error;               // for kUsageError: what was wrong
 };
 
-// Reads the arguments after the program name.
-ProgramOptions ReadProgramOptions(std::vector<std::string> args);
+// Reads the arguments after the program name, --language taken out before
+// (TakeLanguageOption); messages and help in the language of the run.
+ProgramOptions ReadProgramOptions(const std::vector<std::string>& args);
 
 // The text printed by --help.
 std::string ProgramHelp();

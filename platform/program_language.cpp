@@ -44,21 +44,24 @@ QString ProgramTranslationPath(Language language) {
 }
 
 ProgramTranslation::ProgramTranslation(Language language) {
-  const bool application = QCoreApplication::instance() != nullptr;
-  if (qt_.load(LocaleOf(language), kQtTranslation, "_",
-               QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
-      application) {
-    QCoreApplication::installTranslator(&qt_);
+  qtLoaded_ = qt_.load(LocaleOf(language), kQtTranslation, "_",
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+  if (language != Language::kGerman) {
+    const QString path = ProgramTranslationPath(language);
+    programLoaded_ = program_.load(path);
+    if (programLoaded_) {
+      hookTranslator = &program_;
+      InstallTextTranslator(TranslateWithQt);
+    } else {
+      status_ = Status::Failure("Die Übersetzung " + path.toStdString() + " fehlt");
+    }
   }
-  if (language == Language::kGerman) return;
-  const QString path = ProgramTranslationPath(language);
-  if (!program_.load(path)) {
-    status_ = Status::Failure("Die Übersetzung " + path.toStdString() + " fehlt");
-    return;
-  }
-  if (application) QCoreApplication::installTranslator(&program_);
-  hookTranslator = &program_;
-  InstallTextTranslator(TranslateWithQt);
+  if (QCoreApplication::instance() != nullptr) InstallIntoApplication();
+}
+
+void ProgramTranslation::InstallIntoApplication() {
+  if (qtLoaded_) QCoreApplication::installTranslator(&qt_);
+  if (programLoaded_) QCoreApplication::installTranslator(&program_);
 }
 
 ProgramTranslation::~ProgramTranslation() {

@@ -23,7 +23,8 @@ QString ProgramTranslationPath(Language language);
 // The translations of one run: for English the program's own, and Qt's own
 // (qtbase_de or qtbase_en, for its dialogs and message box buttons). While
 // it lives, it serves the hook of the Qt-free layers (InstallTextTranslator)
-// and, where an application exists, tr() and QCoreApplication::translate.
+// and, once installed into the application (at once where one exists),
+// tr() and QCoreApplication::translate.
 // German needs no file of the program's: its texts are the source texts.
 class ProgramTranslation {
  public:
@@ -32,6 +33,10 @@ class ProgramTranslation {
   ProgramTranslation(const ProgramTranslation&) = delete;
   ProgramTranslation& operator=(const ProgramTranslation&) = delete;
 
+  // Installs the translations into the application created after them, for
+  // tr() and Qt's own dialogs.
+  void InstallIntoApplication();
+
   // Whether the program's translation was found (always for German); the
   // failure names the missing file.
   [[nodiscard]] Status status() const { return status_; }
@@ -39,6 +44,8 @@ class ProgramTranslation {
  private:
   QTranslator program_;
   QTranslator qt_;
+  bool programLoaded_ = false;
+  bool qtLoaded_ = false;
   Status status_ = Status::Success();
 };
 

@@ -2,6 +2,61 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>sternwerk</name>
+    <message>
+        <source> (--help zeigt den Aufruf)</source>
+        <translation> (--help shows the usage)</translation>
+    </message>
+    <message>
+        <source>unbekannte Option &quot;%1&quot;</source>
+        <translation>unknown option &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>unerwartetes Argument &quot;%1&quot;</source>
+        <translation>unexpected argument &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Aufruf: sternwerk [--documents-folder] [--language de|en]
+Die Sternwerk-Planetarium-Uhr: Sonne, Mond und Planeten auf dem Zifferblatt,
+alle Zeiten in Weltzeit.
+
+  --documents-folder  arbeitet im Ordner Sternwerk des Dokumente-Ordners (er wird
+                      angelegt); so startet der Menüeintrag. Ohne diese
+                      Option arbeitet das Programm im aktuellen Verzeichnis.
+  --language de|en    Sprache der Fenster; ohne diese Option die des
+                      Desktops (Englisch, wenn seine erste Sprache
+                      Englisch ist, sonst Deutsch).
+  --help              zeigt diesen Aufruf und endet.
+  --version           zeigt die Version und endet.
+
+ALT.DAT (Zeitpunkt und Ort der letzten Sitzung), img.wmf, draus.wmf und die
+gespeicherten Diagramme RURed-NN.WMF liegen im Arbeitsverzeichnis.
+Mehr in man sternwerk.
+</source>
+        <translation>Usage: sternwerk [--documents-folder] [--language de|en]
+The Sternwerk planetarium clock: the Sun, Moon and planets on its dial,
+every time in Universal Time.
+
+  --documents-folder  works in the folder Sternwerk of the Documents folder
+                      (made if missing); the menu entry starts it so.
+                      Without this option it works in the current folder.
+  --language de|en    the language of the windows; without this option the
+                      desktop&apos;s (English when its first language is English,
+                      else German).
+  --help              shows this usage and ends.
+  --version           shows the version and ends.
+
+ALT.DAT (the instant and place of the last session), img.wmf, draus.wmf and
+the saved charts RURed-NN.WMF lie in the working folder.
+More in man sternwerk.
+</translation>
+    </message>
+    <message>
+        <source>Lizenz</source>
+        <translation>Licence</translation>
+    </message>
+</context>
+<context>
     <name>sternwerk-sky</name>
     <message>
         <source>Art &quot;%1&quot;: erwartet aufgang, untergang, kulmination, vollmond oder neumond</source>
