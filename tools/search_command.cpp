@@ -200,8 +200,12 @@ Outcome<int> SearchAtHorizon(const SearchRequest& request, LocatedSky& located, 
     return Outcome<int>::Success(kExitFailure);
   }
   if (status.value() != SearchStatus::kFound) {
-    out << event << " nicht gefunden: " << code
-        << " geht an diesem Ort zur Zeit weder auf noch unter (Polartag oder Polarnacht)\n";
+    out << WithArguments(
+               ToolText(QT_TRANSLATE_NOOP("sternwerk-sky",
+                                          "%1 nicht gefunden: %2 geht an diesem Ort zur Zeit weder "
+                                          "auf noch unter (Polartag oder Polarnacht)")),
+               {event, code})
+        << '\n';
     return Outcome<int>::Success(kExitNotFound);
   }
   WriteFound(request, located, true, out);
@@ -229,11 +233,16 @@ Outcome<int> SearchFromArguments(const std::vector<std::string>& args, std::ostr
   if (SearchEvent(sky, kind, request.factor, {}, std::nullopt, mode, fromHours) !=
       SearchStatus::kFound) {
     if (ReachesTheCalendarEnd(sky, DefaultSearchDays(kind))) {
-      out << EventName(request, false) << " bis zum 31.12." << kLastCalendarYear
-          << " nicht gefunden: Dort endet der Kalender\n";
+      out << WithArguments(ToolText(QT_TRANSLATE_NOOP(
+                               "sternwerk-sky",
+                               "%1 bis zum 31.12.%2 nicht gefunden: Dort endet der Kalender")),
+                           {EventName(request, false), std::to_string(kLastCalendarYear)})
+          << '\n';
     } else {
-      out << EventName(request, false) << " in den nächsten " << DefaultSearchDays(kind)
-          << " Tagen nicht gefunden\n";
+      out << WithArguments(ToolText(QT_TRANSLATE_NOOP(
+                               "sternwerk-sky", "%1 in den nächsten %2 Tagen nicht gefunden")),
+                           {EventName(request, false), std::to_string(DefaultSearchDays(kind))})
+          << '\n';
     }
     return Outcome<int>::Success(kExitNotFound);
   }

@@ -57,7 +57,8 @@ std::vector<std::string> SkyReport(const SkyState& sky, ComputationUsed computat
 void ReportFallback(const SkyComputation& computation) {
   if (computation.used != ComputationUsed::kOwnAfterFailure) return;
   std::cerr << "sternwerk-sky: Swiss Ephemeris: " << computation.fallbackReason
-            << "; es gilt die eigene Berechnung\n";
+            << ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "; es gilt die eigene Berechnung"))
+            << '\n';
 }
 
 std::string TsvHeader() {

@@ -321,6 +321,42 @@ More in man sternwerk.
         <source>--place darf nur einmal stehen</source>
         <translation>--place may be given only once</translation>
     </message>
+    <message>
+        <source> Es gilt die mittlere Ortszeit.</source>
+        <translation> Local mean time applies.</translation>
+    </message>
+    <message>
+        <source>Die deutschen Ortsnamen fehlen (%1); es gelten die englischen</source>
+        <translation>The German place names are missing (%1); the English ones apply</translation>
+    </message>
+    <message>
+        <source>--place steht statt Länge und Breite, nicht mit ihnen</source>
+        <translation>--place stands instead of longitude and latitude, not with them</translation>
+    </message>
+    <message>
+        <source>Die Ortszeit %1 gibt es in %2 nicht: Die Uhren wurden über diese Stunde vorgestellt</source>
+        <translation>The local time %1 does not exist in %2: the clocks were put forward over that hour</translation>
+    </message>
+    <message>
+        <source>Die Ortszeit %1 liegt in Weltzeit außerhalb der Jahre %2 bis %3</source>
+        <translation>The local time %1 lies outside the years %2 to %3 in Universal Time</translation>
+    </message>
+    <message>
+        <source>%1 nicht gefunden: %2 geht an diesem Ort zur Zeit weder auf noch unter (Polartag oder Polarnacht)</source>
+        <translation>%1 not found: %2 neither rises nor sets at this place now (polar day or polar night)</translation>
+    </message>
+    <message>
+        <source>%1 bis zum 31.12.%2 nicht gefunden: Dort endet der Kalender</source>
+        <translation>%1 not found up to 31.12.%2: the calendar ends there</translation>
+    </message>
+    <message>
+        <source>%1 in den nächsten %2 Tagen nicht gefunden</source>
+        <translation>%1 not found in the next %2 days</translation>
+    </message>
+    <message>
+        <source>; es gilt die eigene Berechnung</source>
+        <translation>; the own computation applies</translation>
+    </message>
 </context>
 <context>
     <name>sternwerk::MainWindow</name>
