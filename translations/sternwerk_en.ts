@@ -594,5 +594,39 @@ More in man sternwerk.
         <source>Abbrechen</source>
         <translation>Cancel</translation>
     </message>
+    <message>
+        <source>             Die Sternwerk, Version %1</source>
+        <translation>             Sternwerk, Version %1</translation>
+    </message>
+    <message>
+        <source>Die Datei  Roradoza.TTF  fehlt in Ihren System-Schriften    <byte value="xd"/>und im Ordner dieses Programmes; ohne diese<byte value="xd"/>Datei können Sie keine Astrologie-Zeichen sehen.<byte value="xd"/><byte value="xd"/>Installieren Sie bitte das Paket sternwerk; es legt die Datei in<byte value="xd"/>         /usr/share/fonts/truetype/sternwerk<byte value="xd"/>ab, wo alle Programme des Rechners sie finden.<byte value="xd"/>(Ohne Paket: die Datei nach  ~/.local/share/fonts  kopieren.)<byte value="xd"/><byte value="xd"/>HINWEIS: Nach dem Kopieren von  Roradoza.TTF  in den<byte value="xd"/>Ordner  ~/.local/share/fonts  sehen neu gestartete Programme sie.<byte value="xd"/><byte value="xd"/>Es reicht aber auch aus, die Datei zu diesem Programm<byte value="xd"/>in den Ordner zu kopieren; dann sieht nur Sternwerk sie.</source>
+        <translation>The file  Roradoza.TTF  is missing from your system fonts    <byte value="xd"/>and from this program&apos;s folder; without it<byte value="xd"/>you cannot see the astrological symbols.<byte value="xd"/><byte value="xd"/>Please install the package sternwerk; it puts the file in<byte value="xd"/>         /usr/share/fonts/truetype/sternwerk<byte value="xd"/>where every program on the computer finds it.<byte value="xd"/>(Without the package: copy the file to  ~/.local/share/fonts.)<byte value="xd"/><byte value="xd"/>NOTE: once  Roradoza.TTF  is in the folder<byte value="xd"/>~/.local/share/fonts, programs started afterwards see it.<byte value="xd"/><byte value="xd"/>It is also enough to copy the file into this program&apos;s<byte value="xd"/>folder; then only Sternwerk sees it.</translation>
+    </message>
+    <message>
+        <source>Nicht mehr fragen</source>
+        <translation>Don&apos;t ask again</translation>
+    </message>
+    <message>
+        <source>Soll das Sternwerk transplutonisch arbeiten?      <byte value="xd"/>
+Ja=      Option für Astrologen      <byte value="xd"/>
+Nein=  nur mit Faktoren von MC bis Pluto<byte value="xd"/>
+<byte value="xd"/>
+Lesen Sie bitte hiernach die Programm-Einführung!<byte value="xd"/>
+(Taste ´Progr.Einführung´, rechts unten)</source>
+        <translation>Should Sternwerk work with the transplutonian factors?      <byte value="xd"/>
+Yes=      the option for astrologers      <byte value="xd"/>
+No=  only the factors from MC to Pluto<byte value="xd"/>
+<byte value="xd"/>
+Then please read the program introduction!<byte value="xd"/>
+(button &apos;Introduction&apos;, bottom right)</translation>
+    </message>
+    <message>
+        <source>
+
+Trotzdem beenden? Datum, Zeit und Ort dieser Sitzung werden dann nicht gespeichert.</source>
+        <translation>
+
+End anyway? The date, time and place of this session will then not be saved.</translation>
+    </message>
 </context>
 </TS>

@@ -1,6 +1,6 @@
-// The clock window in English: every caption and hint is translated, and
-// no caption is wider than its button or check box; German returns with the
-// translation gone; each caption's key stays its own.
+// The clock window in English: every caption, hint and start text is
+// translated, no caption is wider than its button or check box, each
+// caption's key stays its own, and German returns with the translation gone.
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
@@ -10,6 +10,7 @@
 #include <map>
 #include <memory>
 
+#include "build_info.h"
 #include "clock/clock.h"
 #include "platform/program_language.h"
 #include "platform/recording_messages.h"
@@ -126,10 +127,16 @@ TEST_F(EnglishClockWindow, EveryKeyOfACaptionReachesOneControlInBothLanguages) {
   expectDistinct(Mnemonics(*Open()));
 }
 
-TEST_F(EnglishClockWindow, HaltAndStatusFollowTheLanguage) {
+TEST_F(EnglishClockWindow, TitleQuestionHaltAndStatusFollowTheLanguage) {
   const ProgramTranslation translation(Language::kEnglish);
   ASSERT_TRUE(translation.status().ok()) << translation.status().error();
   const std::unique_ptr<MainWindow> form = Open();
+  EXPECT_TRUE(form->windowTitle().endsWith(QString("Sternwerk, Version ") + build_info::kVersion))
+      << form->windowTitle().toStdString();
+  EXPECT_FALSE(form->windowTitle().contains("Die"));
+  ASSERT_FALSE(messages.shown().empty());
+  EXPECT_TRUE(messages.shown().back().text.startsWith("Should Sternwerk"))
+      << messages.shown().back().text.toStdString();
   QPushButton* halt = Child<QPushButton>(*form, "haltButton");
   const QString running = halt->text();
   halt->click();
