@@ -87,6 +87,26 @@ xdotool key Return
 run_to_end blocked
 [ -f "$work/blocked-start/ALT.DAT" ] || fail "with the folder blocked, no ALT.DAT in the start folder"
 
+# On an English desktop the clock speaks English and ends with its English
+# key; the German run after it reads the ALT.DAT it wrote.
+readonly english_title="  Sternwerk, Version 2.3$"
+export LANGUAGE=en
+start_from_menu english
+export LANGUAGE=de
+sleep 3
+xdotool key Escape
+sleep 2
+xdotool key Return                # the question: "Yes"
+wait_window "$english_title" >/dev/null || fail "English: no main window in English"
+sleep 1
+shot english-main-window
+keys_to "$english_title" alt+x    # "E&xit"
+wait_end english
+[ -f "$work/english/Documents/Sternwerk/ALT.DAT" ] || fail "English: no ALT.DAT"
+start_from_menu english
+run_to_end english-read-in-german
+grep -q "^sternwerk:" "$work/english.log" && fail "German run of the English ALT.DAT: $(cat "$work/english.log")"
+
 [ "$failures" -eq 0 ] && echo "install test passed"
 [ "$failures" -eq 0 ] || cat "$work"/*.log
 exit $((failures > 0))
