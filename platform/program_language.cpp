@@ -40,7 +40,7 @@ Language SystemLanguage() {
 
 QString ProgramTranslationPath(Language language) {
   const QString file = "sternwerk_" + QString::fromUtf8(LanguageName(language)) + ".qm";
-  return FindProgramFile(file, (std::string(build_info::kDataFromProgram) + kTranslationsFolder));
+  return FindProgramFile(file, std::string(build_info::kDataFromProgram) + kTranslationsFolder);
 }
 
 ProgramTranslation::ProgramTranslation(Language language) {
