@@ -2,15 +2,15 @@
 // symbol font for the run, creates the windows and runs the message loop.
 #include <QApplication>
 #include <QDir>
-#include <QLibraryInfo>
-#include <QTranslator>
 #include <filesystem>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "app/documents_folder.h"
 #include "app/program_options.h"
+#include "base/language.h"
 #include "charts/earth_icon.h"
 #include "clock/clock.h"
 #include "platform/box_messages.h"
@@ -21,6 +21,7 @@
 #include "platform/picture_painter.h"
 #include "platform/printing.h"
 #include "platform/program_files.h"
+#include "platform/program_language.h"
 #include "platform/symbol_font.h"
 #include "platform/ui_style.h"
 #include "windows/chart_help_window.h"
@@ -56,12 +57,9 @@ void ShowPictureWindow(PictureWindow& pictureWindow, Messages& messages) {
   pictureWindow.exec();
 }
 
-int RunProgram(QApplication& application, const ProgramOptions& options) {
-  QTranslator qtGerman;
-  if (qtGerman.load(QLocale(QLocale::German), "qtbase", "_",
-                    QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-    application.installTranslator(&qtGerman);
-  }
+int RunProgram(QApplication& application, const ProgramOptions& options,
+               ProgramTranslation& translation) {
+  translation.InstallIntoApplication();
   // Without the file the face may still be installed; the main window tells
   // the user when it is missing, the reason goes to the error output.
   const ApplicationFont symbolFont(SymbolFontPath());
@@ -117,8 +115,18 @@ int RunProgram(QApplication& application, const ProgramOptions& options) {
 
 int main(int argc, char** argv) {
   using sternwerk::ProgramOptions;
-  const ProgramOptions options =
-      sternwerk::ReadProgramOptions(std::vector<std::string>(argv + 1, argv + argc));
+  std::vector<std::string> args(argv + 1, argv + argc);
+  const sternwerk::Outcome<std::optional<sternwerk::Language>> language =
+      sternwerk::TakeLanguageOption(args);
+  if (!language.ok()) {
+    std::cerr << "sternwerk: " << language.error() << " (--help zeigt den Aufruf)\n";
+    return sternwerk::kExitUsage;
+  }
+  // Chosen once, before any text is written.
+  sternwerk::ProgramTranslation translation(language.value().value_or(sternwerk::SystemLanguage()));
+  if (!translation.status().ok())
+    std::cerr << "sternwerk: " << translation.status().error() << '\n';
+  const ProgramOptions options = sternwerk::ReadProgramOptions(args);
   switch (options.action) {
     case ProgramOptions::Action::kHelp:
       std::cout << sternwerk::ProgramHelp();
@@ -133,5 +141,5 @@ int main(int argc, char** argv) {
       break;
   }
   QApplication application(argc, argv);
-  return sternwerk::RunProgram(application, options);
+  return sternwerk::RunProgram(application, options, translation);
 }

@@ -14,10 +14,11 @@ struct ProgramOptions {
   enum class Action { kRun, kHelp, kVersion, kUsageError };
   Action action = Action::kRun;
   bool inDocumentsFolder = false;  // work in Documents/Sternwerk
-  std::string error;               // for kUsageError: what was wrong, German
+  std::string error;               // for kUsageError: what was wrong
 };
 
-// Reads the arguments after the program name.
+// Reads the arguments after the program name, --language taken out before
+// (TakeLanguageOption); messages and help in the language of the run.
 ProgramOptions ReadProgramOptions(const std::vector<std::string>& args);
 
 // The text printed by --help.

@@ -9,19 +9,24 @@
 namespace sternwerk {
 
 namespace {
-// The file beside the program when it is there, else in `installFolder`
-// (relative to the program's folder). When neither exists, the path beside
-// the program, so that a message about the missing file names the place it
-// was looked for first.
-QString FindProgramFile(const QString& file, const char* installFolder) {
-  const QDir program(QCoreApplication::applicationDirPath());
+constexpr const char* kRunningProgram = "/proc/self/exe";
+
+// The program's folder, also before its application exists (sternwerk-sky
+// reads its translation first), found as Qt finds it on Linux.
+QString ProgramFolder() {
+  if (QCoreApplication::instance() != nullptr) return QCoreApplication::applicationDirPath();
+  return QFileInfo(QFileInfo(kRunningProgram).canonicalFilePath()).absolutePath();
+}
+}  // namespace
+
+QString FindProgramFile(const QString& file, const std::string& installFolder) {
+  const QDir program(ProgramFolder());
   const QString beside = program.filePath(file);
   if (QFileInfo::exists(beside)) return beside;
   const QString installed =
-      QDir::cleanPath(program.filePath(QString::fromUtf8(installFolder) + "/" + file));
+      QDir::cleanPath(program.filePath(QString::fromStdString(installFolder) + "/" + file));
   return QFileInfo::exists(installed) ? installed : beside;
 }
-}  // namespace
 
 QString SymbolFontPath() {
   return FindProgramFile(kSymbolFontFile, build_info::kFontFromProgram);

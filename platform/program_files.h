@@ -3,11 +3,18 @@
 #pragma once
 
 #include <QString>
+#include <string>
 
 namespace sternwerk {
 
 inline const QString kSymbolFontFile = "Roradoza.TTF";
 inline const QString kStartPictureFile = "start_picture.jpg";
+
+// `file` beside the program when it is there, else in `installFolder`
+// (relative to the program's folder). When neither exists, the path beside
+// the program, so that a message about the missing file names the place it
+// was looked for first.
+QString FindProgramFile(const QString& file, const std::string& installFolder);
 
 // The symbol font file: beside the program, else the installed system font.
 QString SymbolFontPath();

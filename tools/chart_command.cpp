@@ -10,6 +10,7 @@
 #include "platform/place_time_text.h"
 #include "tools/picture_request.h"
 #include "tools/sky_report.h"
+#include "tools/tool_text.h"
 
 namespace sternwerk {
 
@@ -21,8 +22,10 @@ Outcome<int> WriteChartFile(const std::vector<std::string>& args, char* programP
   request.mode = mode;
   request.place = place;
   if (!NamesPdf(request.path) && !PictureFormatOf(request.path)) {
-    return Outcome<int>::Failure("Datei \"" + request.path +
-                                 "\": erwartet die Endung .wmf, .svg, .png oder .pdf");
+    return Outcome<int>::Failure(WithArguments(
+        ToolText(QT_TRANSLATE_NOOP("sternwerk-sky",
+                                   "Datei \"%1\": erwartet die Endung .wmf, .svg, .png oder .pdf")),
+        {request.path}));
   }
   Outcome<LocatedSky> instant = RequestedSky(request);
   if (!instant.ok()) return Outcome<int>::Failure(instant.error());

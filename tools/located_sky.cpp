@@ -8,6 +8,7 @@
 #include "platform/geonames_atlas.h"
 #include "platform/local_time.h"
 #include "tools/sky_report.h"
+#include "tools/tool_text.h"
 
 namespace sternwerk {
 namespace {
@@ -35,7 +36,9 @@ PlaceIdentity WithKnownZone(PlaceIdentity place, double longitude) {
   if (place.timeZone.empty()) return place;
   const Outcome<CivilOffset> known = OffsetAt(place.timeZone, 0, longitude);
   if (!known.ok()) {
-    std::cerr << "sternwerk-sky: " << known.error() << " Es gilt die mittlere Ortszeit.\n";
+    std::cerr << "sternwerk-sky: " << known.error()
+              << ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", " Es gilt die mittlere Ortszeit."))
+              << '\n';
     place.timeZone.clear();
   }
   return place;
@@ -57,8 +60,13 @@ const PlaceAtlas& ProgramAtlas() {
   static const PlaceAtlas atlas = [] {
     LoadedAtlas loaded = LoadGeoNamesAtlas();
     if (!loaded.germanNamesMissing.empty()) {
-      std::cerr << "sternwerk-sky: Die deutschen Ortsnamen fehlen (" << loaded.germanNamesMissing
-                << "); es gelten die englischen\n";
+      std::cerr << "sternwerk-sky: "
+                << WithArguments(
+                       ToolText(QT_TRANSLATE_NOOP(
+                           "sternwerk-sky",
+                           "Die deutschen Ortsnamen fehlen (%1); es gelten die englischen")),
+                       {loaded.germanNamesMissing})
+                << '\n';
     }
     return PlaceAtlas(std::move(loaded.places));
   }();
@@ -83,10 +91,14 @@ Outcome<LocatedSky> LocatePlace(const std::vector<std::string>& coordinates,
   Place place = kDefaultPlace;
   if (options.name) {
     if (!coordinates.empty())
-      return Outcome<LocatedSky>::Failure("--place steht statt Länge und Breite, nicht mit ihnen");
+      return Outcome<LocatedSky>::Failure(ToolText(QT_TRANSLATE_NOOP(
+          "sternwerk-sky", "--place steht statt Länge und Breite, nicht mit ihnen")));
     const std::vector<const AtlasPlace*> matches = atlas->Find(*options.name, 1);
     if (matches.empty()) {
-      return Refusing(kExitNoPlace, "Kein Ort beginnt mit \"" + Printable(*options.name) + "\"");
+      return Refusing(
+          kExitNoPlace,
+          WithArguments(ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "Kein Ort beginnt mit \"%1\"")),
+                        {Printable(*options.name)}));
     }
     place = {matches.front()->longitude, matches.front()->latitude};
     located.place = IdentityOf(*matches.front());
@@ -124,16 +136,21 @@ Outcome<LocatedSky> AtLocalOrUniversalTime(LocatedSky located, const CalendarDat
     if (before.ok()) offsets = {before.value()};
   }
   if (offsets.empty()) {
-    return Refusing(kExitSkippedTime, "Die Ortszeit " + ReadingText(reading) + " gibt es in " +
-                                          located.timeZone.timeZone +
-                                          " nicht: Die Uhren wurden über diese Stunde vorgestellt");
+    return Refusing(
+        kExitSkippedTime,
+        WithArguments(ToolText(QT_TRANSLATE_NOOP("sternwerk-sky",
+                                                 "Die Ortszeit %1 gibt es in %2 nicht: Die Uhren "
+                                                 "wurden über diese Stunde vorgestellt")),
+                      {ReadingText(reading), located.timeZone.timeZone}));
   }
   if (offsets.size() > 1) located.twice = kTwiceNote;
   const ClockReading universal = ReadingOf(reading - offsets.front().seconds);
   if (universal.year < kFirstCalendarYear || universal.year > kLastCalendarYear) {
-    return Outcome<LocatedSky>::Failure(
-        "Die Ortszeit " + ReadingText(reading) + " liegt in Weltzeit außerhalb der Jahre " +
-        std::to_string(kFirstCalendarYear) + " bis " + std::to_string(kLastCalendarYear));
+    return Outcome<LocatedSky>::Failure(WithArguments(
+        ToolText(QT_TRANSLATE_NOOP(
+            "sternwerk-sky", "Die Ortszeit %1 liegt in Weltzeit außerhalb der Jahre %2 bis %3")),
+        {ReadingText(reading), std::to_string(kFirstCalendarYear),
+         std::to_string(kLastCalendarYear)}));
   }
   // The hours carry the tenth of a thousandth of a typed time.
   SetInstant(sky, universal.day, universal.month, universal.year,
@@ -151,7 +168,8 @@ Outcome<LocatedSky> LocateArguments(const std::vector<std::string>& args,
     return Found(std::move(located));
   }
   if (args.size() != 2 && args.size() != 4) {
-    return Outcome<LocatedSky>::Failure("erwartet Datum und Zeit, dazu wahlweise Länge und Breite");
+    return Outcome<LocatedSky>::Failure(ToolText(QT_TRANSLATE_NOOP(
+        "sternwerk-sky", "erwartet Datum und Zeit, dazu wahlweise Länge und Breite")));
   }
   const Outcome<CalendarDate> date = ParseDate(args[0]);
   if (!date.ok()) return Outcome<LocatedSky>::Failure(date.error());

@@ -7,6 +7,7 @@
 #include "platform/program_files.h"
 #include "tools/located_sky.h"
 #include "tools/sky_report.h"
+#include "tools/tool_text.h"
 
 namespace sternwerk {
 
@@ -19,8 +20,9 @@ constexpr int kExitFailure = 2;
 Outcome<PictureRequest> ParsePictureRequest(const std::vector<std::string>& args,
                                             std::string_view command) {
   if (args.empty() || args[0].starts_with("--")) {
-    return Outcome<PictureRequest>::Failure(std::string(command) +
-                                            " erwartet zuerst den Namen der Bilddatei");
+    return Outcome<PictureRequest>::Failure(WithArguments(
+        ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "%1 erwartet zuerst den Namen der Bilddatei")),
+        {command}));
   }
   PictureRequest request;
   request.path = args[0];
@@ -30,7 +32,8 @@ Outcome<PictureRequest> ParsePictureRequest(const std::vector<std::string>& args
     } else if (args[i] == "--no-symbols") {
       request.noSymbols = true;
     } else if (args[i].starts_with("--")) {
-      return Outcome<PictureRequest>::Failure("unbekannte Option " + args[i]);
+      return Outcome<PictureRequest>::Failure(WithArguments(
+          ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "unbekannte Option %1")), {args[i]}));
     } else {
       request.instantAndPlace.push_back(args[i]);
     }
@@ -44,7 +47,10 @@ Outcome<LocatedSky> RequestedSky(const PictureRequest& request) {
 
 Status RequirePictureFormat(const std::string& path) {
   if (!PictureFormatOf(path)) {
-    return Status::Failure("Bilddatei \"" + path + "\": erwartet die Endung .wmf, .svg oder .png");
+    return Status::Failure(WithArguments(
+        ToolText(QT_TRANSLATE_NOOP("sternwerk-sky",
+                                   "Bilddatei \"%1\": erwartet die Endung .wmf, .svg oder .png")),
+        {path}));
   }
   return Status::Success();
 }

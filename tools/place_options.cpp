@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "tools/tool_text.h"
+
 namespace sternwerk {
 namespace {
 
@@ -38,11 +40,13 @@ Status RequireUtf8(std::string_view text, std::string_view what) {
   for (std::size_t at = 0; at < text.size();) {
     const std::size_t length = SequenceLength(text, at);
     if (length == 0) {
-      char detail[96];
-      std::snprintf(detail, sizeof detail, ": Byte 0x%02X an Stelle %zu ist kein UTF-8",
-                    static_cast<unsigned char>(text[at]), at + 1);
-      return Status::Failure(std::string(what) + detail +
-                             " (Umlaute als UTF-8 oder als ae, oe, ue eingeben)");
+      char byteText[8];
+      std::snprintf(byteText, sizeof byteText, "0x%02X", static_cast<unsigned char>(text[at]));
+      return Status::Failure(WithArguments(
+          ToolText(QT_TRANSLATE_NOOP("sternwerk-sky",
+                                     "%1: Byte %2 an Stelle %3 ist kein UTF-8 (Umlaute als UTF-8 "
+                                     "oder als ae, oe, ue eingeben)")),
+          {what, byteText, std::to_string(at + 1)}));
     }
     at += length;
   }
@@ -57,9 +61,13 @@ Outcome<PlaceOptions> TakePlaceOptions(std::vector<std::string>& args) {
       options.local = true;
     } else if (args[i] == kPlaceOption) {
       if (i + 1 == args.size())
-        return Outcome<PlaceOptions>::Failure("--place erwartet einen Ortsnamen");
-      if (options.name) return Outcome<PlaceOptions>::Failure("--place darf nur einmal stehen");
-      const Status utf8 = RequireUtf8(args[i + 1], "Ortsname");
+        return Outcome<PlaceOptions>::Failure(
+            ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "--place erwartet einen Ortsnamen")));
+      if (options.name)
+        return Outcome<PlaceOptions>::Failure(
+            ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "--place darf nur einmal stehen")));
+      const Status utf8 =
+          RequireUtf8(args[i + 1], ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "Ortsname")));
       if (!utf8.ok()) return Outcome<PlaceOptions>::Failure(utf8.error());
       options.name = args[++i];
     } else {

@@ -18,6 +18,7 @@
 #include "tools/located_sky.h"
 #include "tools/sky_arguments.h"
 #include "tools/sky_report.h"
+#include "tools/tool_text.h"
 
 namespace sternwerk {
 namespace {
@@ -31,12 +32,21 @@ struct KindName {
   EventKind kind;
 };
 
-constexpr std::array<KindName, 5> kKinds = {{
+// The kinds in German and in English, whatever the language of the run, so
+// that a script works on every desktop.
+constexpr std::array<KindName, 12> kKinds = {{
     {"aufgang", EventKind::kRise},
     {"untergang", EventKind::kSet},
     {"kulmination", EventKind::kCulmination},
     {"vollmond", EventKind::kFullMoon},
     {"neumond", EventKind::kNewMoon},
+    {"rise", EventKind::kRise},
+    {"set", EventKind::kSet},
+    {"culmination", EventKind::kCulmination},
+    {"fullmoon", EventKind::kFullMoon},
+    {"full-moon", EventKind::kFullMoon},
+    {"newmoon", EventKind::kNewMoon},
+    {"new-moon", EventKind::kNewMoon},
 }};
 
 struct SearchRequest {
@@ -56,8 +66,11 @@ Outcome<KindName> ParseKind(const std::string& text) {
   for (const KindName& kind : kKinds) {
     if (kind.argument == LowerCase(text)) return Outcome<KindName>::Success(kind);
   }
-  return Outcome<KindName>::Failure(
-      "Art \"" + text + "\": erwartet aufgang, untergang, kulmination, vollmond oder neumond");
+  return Outcome<KindName>::Failure(WithArguments(
+      ToolText(QT_TRANSLATE_NOOP(
+          "sternwerk-sky",
+          "Art \"%1\": erwartet aufgang, untergang, kulmination, vollmond oder neumond")),
+      {text}));
 }
 
 Outcome<int> ParseFactor(std::string code, bool atHorizon) {
@@ -68,8 +81,10 @@ Outcome<int> ParseFactor(std::string code, bool atHorizon) {
   if (check.verdict == FactorCodeVerdict::kRefused) {
     return Outcome<int>::Failure("Faktor: " + check.message);
   }
-  return Outcome<int>::Failure("Faktor \"" + code +
-                               "\": erwartet eine Abkürzung aus zwei Buchstaben");
+  return Outcome<int>::Failure(WithArguments(
+      ToolText(QT_TRANSLATE_NOOP("sternwerk-sky",
+                                 "Faktor \"%1\": erwartet eine Abkürzung aus zwei Buchstaben")),
+      {code}));
 }
 
 // The factor a rise, set or culmination needs, which stands before the
@@ -78,15 +93,19 @@ Outcome<int> ParseRequiredFactor(const std::vector<std::string>& args, bool atHo
   const bool missing = args.size() < 2 || ParseDate(args[1]).ok();
   if (missing) {
     return Outcome<int>::Failure(
-        "--search " + Printable(args[0]) +
-        " erwartet vor dem Datum einen Faktor: " + ValidFactorCodes(true, atHorizon));
+        WithArguments(ToolText(QT_TRANSLATE_NOOP(
+                          "sternwerk-sky", "--search %1 erwartet vor dem Datum einen Faktor: ")),
+                      {Printable(args[0])}) +
+        ValidFactorCodes(true, atHorizon));
   }
   return ParseFactor(args[1], atHorizon);
 }
 
 Outcome<SearchRequest> ParseSearchArguments(const std::vector<std::string>& args, bool atHorizon) {
   using Result = Outcome<SearchRequest>;
-  if (args.empty()) return Result::Failure("--search erwartet die Art des Ereignisses");
+  if (args.empty())
+    return Result::Failure(
+        ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "--search erwartet die Art des Ereignisses")));
   const Outcome<KindName> kind = ParseKind(args[0]);
   if (!kind.ok()) return Result::Failure(kind.error());
   SearchRequest request{kind.value(), kMoon, {}, {}};
@@ -99,7 +118,8 @@ Outcome<SearchRequest> ParseSearchArguments(const std::vector<std::string>& args
   }
   const std::size_t rest = args.size() - next;
   if (rest != 1 && rest != 3) {
-    return Result::Failure("--search erwartet ein Datum, dazu wahlweise Länge und Breite");
+    return Result::Failure(ToolText(QT_TRANSLATE_NOOP(
+        "sternwerk-sky", "--search erwartet ein Datum, dazu wahlweise Länge und Breite")));
   }
   const Outcome<CalendarDate> date = ParseDate(args[next]);
   if (!date.ok()) return Result::Failure(date.error());
@@ -169,7 +189,8 @@ void WriteFound(const SearchRequest& request, const LocatedSky& found, bool atHo
 Outcome<int> SearchAtHorizon(const SearchRequest& request, LocatedSky& located, double fromHours,
                              std::ostream& out, ComputationMode mode) {
   if (IsLunation(request.kind.kind))
-    return Outcome<int>::Failure("--horizon sucht Aufgang, Untergang oder Kulmination");
+    return Outcome<int>::Failure(ToolText(
+        QT_TRANSLATE_NOOP("sternwerk-sky", "--horizon sucht Aufgang, Untergang oder Kulmination")));
   const std::string code(kFactorCodes[static_cast<std::size_t>(request.factor)]);
   const std::string event = EventName(request, true);
   const Outcome<SearchStatus> status =
@@ -179,8 +200,12 @@ Outcome<int> SearchAtHorizon(const SearchRequest& request, LocatedSky& located, 
     return Outcome<int>::Success(kExitFailure);
   }
   if (status.value() != SearchStatus::kFound) {
-    out << event << " nicht gefunden: " << code
-        << " geht an diesem Ort zur Zeit weder auf noch unter (Polartag oder Polarnacht)\n";
+    out << WithArguments(
+               ToolText(QT_TRANSLATE_NOOP("sternwerk-sky",
+                                          "%1 nicht gefunden: %2 geht an diesem Ort zur Zeit weder "
+                                          "auf noch unter (Polartag oder Polarnacht)")),
+               {event, code})
+        << '\n';
     return Outcome<int>::Success(kExitNotFound);
   }
   WriteFound(request, located, true, out);
@@ -208,11 +233,16 @@ Outcome<int> SearchFromArguments(const std::vector<std::string>& args, std::ostr
   if (SearchEvent(sky, kind, request.factor, {}, std::nullopt, mode, fromHours) !=
       SearchStatus::kFound) {
     if (ReachesTheCalendarEnd(sky, DefaultSearchDays(kind))) {
-      out << EventName(request, false) << " bis zum 31.12." << kLastCalendarYear
-          << " nicht gefunden: Dort endet der Kalender\n";
+      out << WithArguments(ToolText(QT_TRANSLATE_NOOP(
+                               "sternwerk-sky",
+                               "%1 bis zum 31.12.%2 nicht gefunden: Dort endet der Kalender")),
+                           {EventName(request, false), std::to_string(kLastCalendarYear)})
+          << '\n';
     } else {
-      out << EventName(request, false) << " in den nächsten " << DefaultSearchDays(kind)
-          << " Tagen nicht gefunden\n";
+      out << WithArguments(ToolText(QT_TRANSLATE_NOOP(
+                               "sternwerk-sky", "%1 in den nächsten %2 Tagen nicht gefunden")),
+                           {EventName(request, false), std::to_string(DefaultSearchDays(kind))})
+          << '\n';
     }
     return Outcome<int>::Success(kExitNotFound);
   }

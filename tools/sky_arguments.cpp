@@ -5,6 +5,7 @@
 
 #include "engine/calendar.h"
 #include "engine/state_texts.h"
+#include "tools/tool_text.h"
 
 namespace sternwerk {
 namespace {
@@ -23,7 +24,8 @@ std::string Quoted(std::string_view text) {
 // A field of minDigits to maxDigits decimal digits.
 Outcome<int> ParseDigits(std::string_view text, std::size_t minDigits, std::size_t maxDigits) {
   if (text.size() < minDigits || text.size() > maxDigits) {
-    return Outcome<int>::Failure("falsche Anzahl Ziffern");
+    return Outcome<int>::Failure(
+        ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "falsche Anzahl Ziffern")));
   }
   return ReadWholeNumber(text, kDigitsOnly);
 }
@@ -117,9 +119,10 @@ std::optional<double> UnsignedDegrees(std::string_view text) {
 }
 
 std::string OutOfRange(std::string_view name, std::string_view text, double low, double high) {
-  return std::string(name) + " " + Quoted(text) + ": muss zwischen " +
-         std::to_string(static_cast<int>(low)) + " und " + std::to_string(static_cast<int>(high)) +
-         " liegen";
+  return WithArguments(
+      ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "%1 %2: muss zwischen %3 und %4 liegen")),
+      {name, Quoted(text), std::to_string(static_cast<int>(low)),
+       std::to_string(static_cast<int>(high))});
 }
 
 }  // namespace
@@ -134,47 +137,56 @@ std::string Printable(std::string_view text) {
 
 Outcome<CalendarDate> ParseDate(std::string_view text) {
   const auto bad = [&](const std::string& why) {
-    return Outcome<CalendarDate>::Failure("Datum " + Quoted(text) + ": " + why);
+    return Outcome<CalendarDate>::Failure(WithArguments(
+        ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "Datum %1: %2")), {Quoted(text), why}));
   };
   const std::size_t first = text.find('.');
   const std::size_t second = first == text.npos ? text.npos : text.find('.', first + 1);
-  if (second == text.npos) return bad("erwartet TT.MM.JJJJ");
+  const std::string expected = ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "erwartet TT.MM.JJJJ"));
+  if (second == text.npos) return bad(expected);
   const Outcome<int> day = ParseDigits(text.substr(0, first), 1, 2);
   const Outcome<int> month = ParseDigits(text.substr(first + 1, second - first - 1), 1, 2);
   const Outcome<int> year = ParseDigits(text.substr(second + 1), 4, 4);
-  if (!day.ok() || !month.ok() || !year.ok()) return bad("erwartet TT.MM.JJJJ");
+  if (!day.ok() || !month.ok() || !year.ok()) return bad(expected);
   const CalendarDate date{day.value(), month.value(), year.value()};
   if (date.year < kFirstCalendarYear) {
-    return bad("Jahre vor " + std::to_string(kFirstCalendarYear) + " werden nicht berechnet");
+    return bad(WithArguments(
+        ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "Jahre vor %1 werden nicht berechnet")),
+        {std::to_string(kFirstCalendarYear)}));
   }
   if (date.month < 1 || date.month > kMonthsPerYear) {
-    return bad("keinen Monat " + std::to_string(date.month));
+    return bad(WithArguments(ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "keinen Monat %1")),
+                             {std::to_string(date.month)}));
   }
-  if (!IsCalendarDate(date.day, date.month, date.year)) return bad("diesen Tag gibt es nicht");
+  if (!IsCalendarDate(date.day, date.month, date.year))
+    return bad(ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "diesen Tag gibt es nicht")));
   return Outcome<CalendarDate>::Success(date);
 }
 
 Outcome<double> ParseClockTime(std::string_view text) {
   const auto bad = [&](const std::string& why) {
-    return Outcome<double>::Failure("Zeit " + Quoted(text) + ": " + why);
+    return Outcome<double>::Failure(WithArguments(
+        ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "Zeit %1: %2")), {Quoted(text), why}));
   };
+  const std::string expected = ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "erwartet HH:MM[:SS]"));
   int fields[3] = {0, 0, 0};
   int count = 0;
   std::size_t start = 0;
   while (true) {
     const std::size_t colon = text.find(':', start);
-    if (count == 3) return bad("erwartet HH:MM[:SS]");
+    if (count == 3) return bad(expected);
     const Outcome<int> field = ParseDigits(text.substr(start, colon - start), 1, 2);
-    if (!field.ok()) return bad("erwartet HH:MM[:SS]");
+    if (!field.ok()) return bad(expected);
     fields[count++] = field.value();
     if (colon == text.npos) break;
     start = colon + 1;
   }
   const auto [h, m, s] = fields;
-  if (count < 2) return bad("erwartet HH:MM[:SS]");
-  if (m > kLastMinute || s > kLastMinute) return bad("Minuten und Sekunden reichen bis 59");
+  if (count < 2) return bad(expected);
+  if (m > kLastMinute || s > kLastMinute)
+    return bad(ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "Minuten und Sekunden reichen bis 59")));
   if (h > kLastHour || (h == kLastHour && (m > 0 || s > 0)))
-    return bad("die Zeit reicht bis 24:00");
+    return bad(ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "die Zeit reicht bis 24:00")));
   return Outcome<double>::Success(h + m / 60.0 + s / 3600.0);
 }
 
@@ -189,7 +201,9 @@ Outcome<double> ParseDegrees(std::string_view text, std::string_view name, doubl
                              double high) {
   const Outcome<double> value = ReadNumber(text, kArgumentNumber);
   if (!value.ok()) {
-    return Outcome<double>::Failure(std::string(name) + " " + Quoted(text) + ": keine Dezimalzahl");
+    return Outcome<double>::Failure(
+        WithArguments(ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "%1 %2: keine Dezimalzahl")),
+                      {name, Quoted(text)}));
   }
   if (value.value() < low || value.value() > high) {
     return Outcome<double>::Failure(OutOfRange(name, text, low, high));
@@ -199,7 +213,8 @@ Outcome<double> ParseDegrees(std::string_view text, std::string_view name, doubl
 
 Outcome<double> ParseAngle(std::string_view text, Axis axis) {
   const bool longitude = axis == Axis::kLongitude;
-  const std::string_view name = longitude ? "Länge" : "Breite";
+  const std::string name = longitude ? ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "Länge"))
+                                     : ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "Breite"));
   const double bound = longitude ? kMaxLongitude : kMaxLatitude;
   const std::optional<SplitAngle> split = SplitHemisphere(text, axis);
   const std::optional<double> size = split ? UnsignedDegrees(split->degrees) : std::nullopt;

@@ -8,6 +8,7 @@
 #include "engine/position_list.h"
 #include "engine/text_forms.h"
 #include "tools/sky_arguments.h"
+#include "tools/tool_text.h"
 
 namespace sternwerk {
 
@@ -23,7 +24,8 @@ SkyState SkyFor(int day, int month, int year, double hours, double longitude, do
 
 Outcome<SkyState> SkyForArguments(const std::vector<std::string>& args) {
   if (args.size() != 2 && args.size() != 4) {
-    return Outcome<SkyState>::Failure("erwartet Datum und Zeit, dazu wahlweise Länge und Breite");
+    return Outcome<SkyState>::Failure(ToolText(QT_TRANSLATE_NOOP(
+        "sternwerk-sky", "erwartet Datum und Zeit, dazu wahlweise Länge und Breite")));
   }
   const Outcome<CalendarDate> date = ParseDate(args[0]);
   if (!date.ok()) return Outcome<SkyState>::Failure(date.error());
@@ -55,7 +57,8 @@ std::vector<std::string> SkyReport(const SkyState& sky, ComputationUsed computat
 void ReportFallback(const SkyComputation& computation) {
   if (computation.used != ComputationUsed::kOwnAfterFailure) return;
   std::cerr << "sternwerk-sky: Swiss Ephemeris: " << computation.fallbackReason
-            << "; es gilt die eigene Berechnung\n";
+            << ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "; es gilt die eigene Berechnung"))
+            << '\n';
 }
 
 std::string TsvHeader() {

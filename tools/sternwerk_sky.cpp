@@ -1,12 +1,15 @@
 // sternwerk-sky: positions of the Sun, Moon, planets, axes and hypothetical
 // points for an instant and place, for people and for scripts.
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "base/language.h"
 #include "base/text_encoding.h"
 #include "build_info.h"
 #include "engine/sky.h"
+#include "platform/program_language.h"
 #include "tools/chart_command.h"
 #include "tools/dial_command.h"
 #include "tools/located_sky.h"
@@ -14,6 +17,7 @@
 #include "tools/places_command.h"
 #include "tools/search_command.h"
 #include "tools/sky_report.h"
+#include "tools/tool_text.h"
 #include "tools/tsv_input.h"
 
 namespace sternwerk {
@@ -22,7 +26,8 @@ namespace {
 constexpr int kExitUsage = 2;
 constexpr std::ptrdiff_t kPlaceLinesAt = 3;  // after the date, time and place lines
 
-constexpr const char* kUsage =
+constexpr const char* kUsage = QT_TRANSLATE_NOOP(
+    "sternwerk-sky",
     "Aufruf:\n"
     "  sternwerk-sky --precise AUFRUF\n"
     "      vor jedem der folgenden Aufrufe: genaue Positionen (Swiss Ephemeris)\n"
@@ -63,7 +68,10 @@ constexpr const char* kUsage =
     "      eine Suche beginnt um 0 Uhr Ortszeit. Mit --place oder --local nennt die\n"
     "      Ausgabe den Ort und die Ortszeit. Beide gelten für alle Aufrufe außer --tsv.\n"
     "  LÄNGE und BREITE auch in Grad und Minuten: 9°59' 48°24'N, 9:59 48:24,\n"
-    "      9d59O 48d24N; W und S zählen negativ.\n";
+    "      9d59O 48d24N; W und S zählen negativ.\n"
+    "  --language de|en\n"
+    "      Sprache der Ausgabe; ohne Angabe die des Desktops (Englisch, wenn die\n"
+    "      erste Sprache des Desktops Englisch ist, sonst Deutsch).\n");
 
 // The position list; the place lines follow the place line.
 Outcome<int> PrintSky(const std::vector<std::string>& args, ComputationMode mode,
@@ -96,7 +104,10 @@ int PrintTsv(ComputationMode mode, bool header) {
     Outcome<SkyState> read = ReadTsvInput(line);
     if (!read.ok()) {
       std::cout.flush();
-      std::cerr << "sternwerk-sky: Zeile " << number << ": " << read.error() << '\n';
+      std::cerr << "sternwerk-sky: "
+                << WithArguments(ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "Zeile %1")),
+                                 {std::to_string(number)})
+                << ": " << read.error() << '\n';
       return kExitUsage;
     }
     SkyState sky = std::move(read).value();
@@ -115,7 +126,7 @@ std::vector<std::string> After(const std::vector<std::string>& args) {
 Outcome<int> RunCommand(const std::vector<std::string>& args, char* programPath,
                         ComputationMode mode, const PlaceOptions& place) {
   if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
-    std::cout << kUsage;
+    std::cout << ToolText(kUsage);
     return Outcome<int>::Success(0);
   }
   if (args.size() == 1 && args[0] == "--version") {
@@ -124,10 +135,13 @@ Outcome<int> RunCommand(const std::vector<std::string>& args, char* programPath,
   }
   const std::string command = args.empty() ? std::string() : args[0];
   if (command == "--tsv") {
-    if (place.any()) return Outcome<int>::Failure("--place und --local gelten nicht für --tsv");
+    if (place.any())
+      return Outcome<int>::Failure(ToolText(
+          QT_TRANSLATE_NOOP("sternwerk-sky", "--place und --local gelten nicht für --tsv")));
     const bool header = args.size() == 2 && args[1] == "--header";
     if (args.size() != 1 && !header)
-      return Outcome<int>::Failure("--tsv nimmt nur --header als weiteres Argument");
+      return Outcome<int>::Failure(ToolText(
+          QT_TRANSLATE_NOOP("sternwerk-sky", "--tsv nimmt nur --header als weiteres Argument")));
     return Outcome<int>::Success(PrintTsv(mode, header));
   }
   if (command == "--search") return SearchFromArguments(After(args), std::cout, mode, false, place);
@@ -136,7 +150,8 @@ Outcome<int> RunCommand(const std::vector<std::string>& args, char* programPath,
   if (command == "--dial") return WriteDialFile(After(args), programPath, mode, place);
   // A date never begins with a dash; what does is an option not known.
   if (command.starts_with('-'))
-    return Outcome<int>::Failure("unbekannte Option \"" + command + "\"");
+    return Outcome<int>::Failure(WithArguments(
+        ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "unbekannte Option \"%1\"")), {command}));
   return PrintSky(args, mode, place);
 }
 
@@ -161,17 +176,38 @@ Outcome<int> Run(std::vector<std::string> args, char* programPath) {
   }
   if (!atHorizon) return RunCommand(args, programPath, mode, place.value());
   if (args.empty() || args[0] != "--search")
-    return Outcome<int>::Failure("--horizon gilt nur für --search");
+    return Outcome<int>::Failure(
+        ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "--horizon gilt nur für --search")));
   return SearchFromArguments(After(args), std::cout, mode, true, place.value());
 }
 
 }  // namespace
 }  // namespace sternwerk
 
+// The language asked for with --language, else the desktop's; the option is
+// taken out of the arguments.
+sternwerk::Outcome<sternwerk::Language> ChooseLanguage(std::vector<std::string>& args) {
+  const sternwerk::Outcome<std::optional<sternwerk::Language>> asked =
+      sternwerk::TakeLanguageOption(args);
+  if (!asked.ok()) return sternwerk::Outcome<sternwerk::Language>::Failure(asked.error());
+  return sternwerk::Outcome<sternwerk::Language>::Success(
+      asked.value().value_or(sternwerk::SystemLanguage()));
+}
+
 int main(int argc, char** argv) {
-  const sternwerk::Outcome<int> status =
-      sternwerk::Run(std::vector<std::string>(argv + 1, argv + argc), argv[0]);
+  std::vector<std::string> args(argv + 1, argv + argc);
+  const sternwerk::Outcome<sternwerk::Language> language = ChooseLanguage(args);
+  if (!language.ok()) {
+    std::cerr << "sternwerk-sky: " << language.error() << " (--help zeigt den Aufruf)\n";
+    return sternwerk::kExitUsage;
+  }
+  const sternwerk::ProgramTranslation translation(language.value());
+  if (!translation.status().ok())
+    std::cerr << "sternwerk-sky: " << translation.status().error() << '\n';
+  const sternwerk::Outcome<int> status = sternwerk::Run(std::move(args), argv[0]);
   if (status.ok()) return status.value();
-  std::cerr << "sternwerk-sky: " << status.error() << " (--help zeigt den Aufruf)\n";
+  std::cerr << "sternwerk-sky: " << status.error()
+            << sternwerk::ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", " (--help zeigt den Aufruf)"))
+            << '\n';
   return sternwerk::kExitUsage;
 }

@@ -6,6 +6,7 @@
 #include "engine/calendar.h"
 #include "tools/sky_arguments.h"
 #include "tools/sky_report.h"
+#include "tools/tool_text.h"
 
 namespace sternwerk {
 namespace {
@@ -32,8 +33,10 @@ Outcome<SkyState> ReadTsvInput(const std::string& line) {
   const std::vector<std::string> fields = Fields(line);
   if (fields.size() != kFields) {
     return Outcome<SkyState>::Failure(
-        "erwartet 6 Felder \"Tag Monat Jahr Stunden Länge Breite\", nicht " +
-        std::to_string(fields.size()));
+        WithArguments(ToolText(QT_TRANSLATE_NOOP(
+                          "sternwerk-sky",
+                          "erwartet 6 Felder \"Tag Monat Jahr Stunden Länge Breite\", nicht %1")),
+                      {std::to_string(fields.size())}));
   }
   const Outcome<int> day = ReadWholeNumber(fields[0], kArgumentNumber);
   const Outcome<int> month = ReadWholeNumber(fields[1], kArgumentNumber);
@@ -42,15 +45,23 @@ Outcome<SkyState> ReadTsvInput(const std::string& line) {
   if (!numbers || !IsCalendarDate(day.value(), month.value(), year.value())) {
     const bool yearOutside =
         numbers && (year.value() < kFirstCalendarYear || year.value() > kLastCalendarYear);
+    const std::string date = Printable(fields[0] + "." + fields[1] + "." + fields[2]);
+    const std::string first = std::to_string(kFirstCalendarYear);
+    const std::string last = std::to_string(kLastCalendarYear);
     return Outcome<SkyState>::Failure(
-        Printable(fields[0] + "." + fields[1] + "." + fields[2]) + " ist kein gültiges Datum" +
-        (yearOutside ? " (Jahre " + std::to_string(kFirstCalendarYear) + " bis " +
-                           std::to_string(kLastCalendarYear) + ")"
-                     : ""));
+        yearOutside
+            ? WithArguments(ToolText(QT_TRANSLATE_NOOP(
+                                "sternwerk-sky", "%1 ist kein gültiges Datum (Jahre %2 bis %3)")),
+                            {date, first, last})
+            : WithArguments(
+                  ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "%1 ist kein gültiges Datum")),
+                  {date}));
   }
-  const Outcome<double> hours = fields[3].find(':') == std::string::npos
-                                    ? ParseDegrees(fields[3], "Stunden", 0, kHoursPerDay)
-                                    : ParseClockTime(fields[3]);
+  const Outcome<double> hours =
+      fields[3].find(':') == std::string::npos
+          ? ParseDegrees(fields[3], ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "Stunden")), 0,
+                         kHoursPerDay)
+          : ParseClockTime(fields[3]);
   if (!hours.ok()) return Outcome<SkyState>::Failure(hours.error());
   const Outcome<Place> place = ParsePlace(fields[4], fields[5]);
   if (!place.ok()) return Outcome<SkyState>::Failure(place.error());

@@ -99,8 +99,8 @@ void MainWindow::CreateInstantPanel() {
   timeLabel = MakeLabel(instantPanel, QString(), {108, 4, 122, 16});
   timeLabel->setFont(PointFont(kSansSerif, 8, true));
   placeLabel = MakeLabel(instantPanel, QString(), {6, 22, 221, 16});
-  dateTimePlaceButton = MakeButton(instantPanel, "&Datum/Zeit/Ort", {6, 40, 108, 23});
-  intervalButton = MakeButton(instantPanel, "&Intervall", {119, 40, 108, 23});
+  dateTimePlaceButton = MakeButton(instantPanel, tr("&Datum/Zeit/Ort"), {6, 40, 108, 23});
+  intervalButton = MakeButton(instantPanel, tr("&Intervall"), {119, 40, 108, 23});
   intervalLabel = MakeLabel(instantPanel, QString(), {6, 68, 100, 16});
   speedLabel = MakeLabel(instantPanel, QString(), {112, 68, 80, 16});
   rateLabel = MakeLabel(instantPanel, "1", {196, 68, 31, 16});
@@ -108,15 +108,15 @@ void MainWindow::CreateInstantPanel() {
   rateSlider->setGeometry(6, 86, 221, 17);
   rateSlider->setRange(0, kSliderRange);
   rateSlider->setValue(SliderPositionFromRate(1));
-  realTimeButton = MakeButton(instantPanel, "&Real Time  ", {6, 110, 108, 27});
+  realTimeButton = MakeButton(instantPanel, tr("&Real Time  "), {6, 110, 108, 27});
   realTimeButton->setIcon(RealTimePicture());
   realTimeButton->setLayoutDirection(Qt::RightToLeft);  // picture right of the caption
-  lastInstantButton = MakeButton(instantPanel, "Alt-Datum/&Zeit", {119, 110, 108, 27});
+  lastInstantButton = MakeButton(instantPanel, tr("Alt-Datum/&Zeit"), {119, 110, 108, 27});
 }
 
 void MainWindow::CreateSearchPanel() {
   searchPanel = MakePanel(this, {529, 154, 232, 91}, kNavy);
-  haltButton = MakeButton(searchPanel, "&Halt", {6, 6, 104, 38});
+  haltButton = MakeButton(searchPanel, tr("&Halt"), {6, 6, 104, 38});
   haltButton->setFont(PixelFont(kSansSerif, 16, true));
   haltButton->setDefault(true);
   haltButton->setAutoDefault(true);
@@ -125,9 +125,9 @@ void MainWindow::CreateSearchPanel() {
   fullMoonButton->setIcon(FullMoonPicture());
   newMoonButton->setIcon(NewMoonPicture());
   for (QPushButton* moon : {fullMoonButton, newMoonButton}) moon->setIconSize({24, 24});
-  riseButton = MakeButton(searchPanel, "&Aufgang", {6, 52, 71, 31});
-  culminationButton = MakeButton(searchPanel, "&Kulminat.", {81, 52, 71, 31});
-  setButton = MakeButton(searchPanel, "&Unterg.", {156, 52, 71, 31});
+  riseButton = MakeButton(searchPanel, tr("&Aufgang"), {6, 52, 71, 31});
+  culminationButton = MakeButton(searchPanel, tr("&Kulminat."), {81, 52, 71, 31});
+  setButton = MakeButton(searchPanel, tr("&Unterg."), {156, 52, 71, 31});
 }
 
 void MainWindow::CreatePositionPanel() {
@@ -139,11 +139,11 @@ void MainWindow::CreatePositionPanel() {
 
 void MainWindow::CreateInfoPanel() {
   infoPanel = MakePanel(this, {529, 486, 233, 62}, kTeal);
-  sourceButton = MakeButton(infoPanel, "&Quell-Information", {4, 4, 113, 25});
-  introductionButton = MakeButton(infoPanel, "Progr.&Einführung", {120, 4, 109, 25});
+  sourceButton = MakeButton(infoPanel, tr("&Quell-Information"), {4, 4, 113, 25});
+  introductionButton = MakeButton(infoPanel, tr("Progr.&Einführung"), {120, 4, 109, 25});
   introductionButton->setEnabled(false);
-  legendButton = MakeButton(infoPanel, "Zeiche&n", {4, 33, 70, 25});
-  endButton = MakeButton(infoPanel, "&Beenden", {120, 33, 109, 25});
+  legendButton = MakeButton(infoPanel, tr("Zeiche&n"), {4, 33, 70, 25});
+  endButton = MakeButton(infoPanel, tr("&Beenden"), {120, 33, 109, 25});
   endButton->setFont(PixelFont(kSansSerif, 13, true));
   searchProgress = new QProgressBar(infoPanel);
   searchProgress->setGeometry(4, 33, 225, 25);
@@ -167,7 +167,7 @@ void MainWindow::CreateDialControls() {
   SetColours(searchProgressLabel, kNavy, kYellow);
   searchProgressLabel->hide();
   enlargeButton =
-      MakeButton(this, "&Vergrößern  (Diagramm Drucken / Speichern)", {132, 528, 261, 22});
+      MakeButton(this, tr("&Vergrößern  (Diagramm Drucken / Speichern)"), {132, 528, 261, 22});
   placeTimeLabel = MakeLabel(this, QString(), kPlaceTimeBottomRight);
   SetColours(placeTimeLabel, kNavy, kYellow);
   placeTimeLabel->hide();
@@ -219,14 +219,14 @@ void MainWindow::CreateSourcePanel() {
   sourcePanel = MakePanel(this, {77, 208, 364, 149}, kMoneyGreen);
   sourceText = MakeTextBox(sourcePanel, {4, 4, 356, 76});
   sourceText->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-  sourceText->setPlainText(QString::fromUtf8(main_window_texts::kSourceInformation));
-  preciseBox = new QCheckBox(QString::fromUtf8(main_window_texts::kPreciseChoice), sourcePanel);
+  sourceText->setPlainText(tr(main_window_texts::kSourceInformation));
+  preciseBox = new QCheckBox(tr(main_window_texts::kPreciseChoice), sourcePanel);
   preciseBox->setGeometry(4, 82, 356, 20);
   connect(preciseBox, &QCheckBox::toggled, this, &MainWindow::ChooseComputation);
-  horizonBox = new QCheckBox(QString::fromUtf8(main_window_texts::kHorizonChoice), sourcePanel);
+  horizonBox = new QCheckBox(tr(main_window_texts::kHorizonChoice), sourcePanel);
   horizonBox->setGeometry(4, 104, 356, 20);
   connect(horizonBox, &QCheckBox::toggled, this, &MainWindow::ChooseHorizonSearch);
-  factorSetBox = new QCheckBox(QString::fromUtf8(main_window_texts::kFactorSetChoice), sourcePanel);
+  factorSetBox = new QCheckBox(tr(main_window_texts::kFactorSetChoice), sourcePanel);
   factorSetBox->setGeometry(4, 126, 356, 20);
   connect(factorSetBox, &QCheckBox::toggled, this, &MainWindow::ChooseFactorSet);
   sourcePanel->hide();
@@ -252,7 +252,7 @@ void MainWindow::SetHints() {
                                                     {newMoonButton, t::kNewMoonHint},
                                                     {positionList, t::kPositionListHint}};
   for (const auto& [widget, hint] : hints) {
-    widget->setToolTip(QString::fromUtf8(hint));
+    widget->setToolTip(tr(hint));
     widget->setToolTipDuration(kHintMilliseconds);
   }
   QPalette tips = QToolTip::palette();
@@ -322,11 +322,11 @@ void MainWindow::ShowRunState() {
     tickTimer->start(clock_.timerInterval());
   }
   ShowStatus(running);
-  haltButton->setText(running ? "&Halt" : "&Weiter");
+  haltButton->setText(running ? tr("&Halt") : tr("&Weiter"));
 }
 
 void MainWindow::ShowStatus(bool running) {
-  const QString status = running ? " Diagramm dreht " : " Diagramm steht ";
+  const QString status = running ? tr(" Diagramm dreht ") : tr(" Diagramm steht ");
   if (statusLabel->text() == status) return;
   SetTextColour(statusLabel, running ? kLime : kRed);
   statusLabel->setText(status);

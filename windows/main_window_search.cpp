@@ -63,7 +63,7 @@ void MainWindow::CreateSearchControls() {
   // The bar leaves room for the cancel button; together they cover the
   // buttons beneath them.
   searchProgress->setGeometry(4, 33, 152, 25);
-  searchCancelButton = new QPushButton("Abbrechen", infoPanel);
+  searchCancelButton = new QPushButton(tr("Abbrechen"), infoPanel);
   searchCancelButton->setGeometry(156, 33, 73, 25);
   searchCancelButton->hide();
   connect(riseButton, &QPushButton::clicked, this, [this] { SearchFactorEvent(EventKind::kRise); });

@@ -4,6 +4,7 @@
 #include <QSignalBlocker>
 #include <QTimer>
 
+#include "build_info.h"
 #include "windows/computation_setting.h"
 #include "windows/main_window.h"
 #include "windows/place_setting.h"
@@ -27,7 +28,8 @@ void MainWindow::StartUp() {
     preciseBox->setChecked(mode == ComputationMode::kPrecise);
   }
   horizonBox->setChecked(LoadHorizonSearch());
-  setWindowTitle("  " + services_.versionText + QString::fromStdString(start_texts::TitleEnd()));
+  setWindowTitle("  " + services_.versionText +
+                 tr(start_texts::kTitleEnd).arg(QString::fromUtf8(build_info::kVersion)));
 
   // The instant panel is filled while the clock still stands; the halt
   // button keeps its caption until the clock runs.
@@ -39,7 +41,7 @@ void MainWindow::StartUp() {
 
   clock_.display().symbolFontPresent = services_.symbolFontInstalled();
   if (!clock_.display().symbolFontPresent)
-    services_.messages.Information(QString::fromUtf8(start_texts::kFontMissing));
+    services_.messages.Information(tr(start_texts::kFontMissing));
 
   clock_.StartRunning();
   ShowClock();
@@ -58,9 +60,8 @@ void MainWindow::StartUp() {
 // when the user ticks "Nicht mehr fragen".
 bool MainWindow::FactorSetAnswer() {
   if (const std::optional<bool> kept = LoadFactorSetAnswer()) return *kept;
-  const Messages::Answer answer =
-      services_.messages.ConfirmWithChoice(QString::fromUtf8(start_texts::kFactorSetQuestion),
-                                           QString::fromUtf8(start_texts::kDoNotAskAgain));
+  const Messages::Answer answer = services_.messages.ConfirmWithChoice(
+      tr(start_texts::kFactorSetQuestion), tr(start_texts::kDoNotAskAgain));
   if (answer.choiceTicked) SaveFactorSetAnswer(answer.yes);
   return answer.yes;
 }
@@ -74,9 +75,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   // chooses to end without it: otherwise an unwritable working directory
   // would leave no way to end the program.
   const Status written = clock_.SaveState();
-  if (!written.ok() &&
-      !services_.messages.Confirm(QString::fromStdString(written.error()) +
-                                  QString::fromUtf8(start_texts::kEndWithoutSaving))) {
+  if (!written.ok() && !services_.messages.Confirm(QString::fromStdString(written.error()) +
+                                                   tr(start_texts::kEndWithoutSaving))) {
     event->ignore();
     return;
   }

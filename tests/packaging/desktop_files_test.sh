@@ -36,5 +36,20 @@ status=$?
 [ "$status" -eq 2 ] || fail "sternwerk --bunt exited $status, not 2"
 grep -q 'unbekannte Option "--bunt"' <<<"$message" || fail "sternwerk --bunt: $message"
 
+# The language: the desktop's, or --language; the options also without a
+# display, a bad language a usage error in German.
+english_help=$(LANGUAGE=en "$build/app/sternwerk" --help | head -n 1)
+[ "$english_help" = "Usage: sternwerk [--documents-folder] [--language de|en]" ] ||
+  fail "sternwerk --help on an English desktop: $english_help"
+german_help=$(LANGUAGE=en "$build/app/sternwerk" --help --language de | head -n 1)
+[ "$german_help" = "Aufruf: sternwerk [--documents-folder] [--language de|en]" ] ||
+  fail "sternwerk --language de --help: $german_help"
+message=$(LANGUAGE=de timeout 10 "$build/app/sternwerk" --language en --bunt 2>&1)
+grep -q 'unknown option "--bunt"' <<<"$message" || fail "sternwerk --language en --bunt: $message"
+message=$(timeout 10 "$build/app/sternwerk" --language fr 2>&1)
+status=$?
+[ "$status" -eq 2 ] || fail "sternwerk --language fr exited $status, not 2"
+grep -q 'Sprache "fr": erwartet de oder en' <<<"$message" || fail "sternwerk --language fr: $message"
+
 [ "$failures" -eq 0 ] && echo "desktop files test passed"
 exit $((failures > 0))

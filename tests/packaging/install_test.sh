@@ -24,13 +24,17 @@ cmake --install "$build" --prefix "$prefix" >"$work/install.log" || { cat "$work
 for file in bin/sternwerk bin/sternwerk-sky share/sternwerk/start_picture.jpg \
   share/fonts/truetype/sternwerk/Roradoza.TTF share/applications/$app_id.desktop \
   share/metainfo/$app_id.metainfo.xml share/icons/hicolor/scalable/apps/$app_id.svg \
-  share/icons/hicolor/16x16/apps/$app_id.png share/man/man1/sternwerk.1.gz; do
+  share/icons/hicolor/16x16/apps/$app_id.png share/man/man1/sternwerk.1.gz \
+  share/sternwerk/translations/sternwerk_en.qm; do
   [ -f "$prefix/$file" ] || fail "not installed: $file"
 done
 
 sky=$prefix/bin/sternwerk-sky
 "$sky" 08.12.2026 12:00 13.4 52.5 >"$work/list.txt" || fail "sternwerk-sky list failed"
 grep -q "^ MC " "$work/list.txt" || fail "sternwerk-sky list lacks the MC line"
+# The installed translation is found relative to the installed program.
+[ "$("$sky" --language en --help | head -n 1)" = "Usage:" ] ||
+  fail "the installed sternwerk-sky finds no English"
 "$sky" --chart "$work/x.png" 08.12.2026 12:00 || fail "sternwerk-sky --chart failed"
 "$sky" --chart "$work/letters.png" 08.12.2026 12:00 --no-symbols
 [ "$(file -b --mime-type "$work/x.png")" = image/png ] || fail "--chart x.png wrote no PNG"
@@ -82,6 +86,26 @@ shot blocked-0-error
 xdotool key Return
 run_to_end blocked
 [ -f "$work/blocked-start/ALT.DAT" ] || fail "with the folder blocked, no ALT.DAT in the start folder"
+
+# On an English desktop the clock speaks English and ends with its English
+# key; the German run after it reads the ALT.DAT it wrote.
+readonly english_title="  Sternwerk, Version 2.3$"
+export LANGUAGE=en
+start_from_menu english
+export LANGUAGE=de
+sleep 3
+xdotool key Escape
+sleep 2
+xdotool key Return                # the question: "Yes"
+wait_window "$english_title" >/dev/null || fail "English: no main window in English"
+sleep 1
+shot english-main-window
+keys_to "$english_title" alt+x    # "E&xit"
+wait_end english
+[ -f "$work/english/Documents/Sternwerk/ALT.DAT" ] || fail "English: no ALT.DAT"
+start_from_menu english
+run_to_end english-read-in-german
+grep -q "^sternwerk:" "$work/english.log" && fail "German run of the English ALT.DAT: $(cat "$work/english.log")"
 
 [ "$failures" -eq 0 ] && echo "install test passed"
 [ "$failures" -eq 0 ] || cat "$work"/*.log

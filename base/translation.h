@@ -1,0 +1,34 @@
+// The one door through which the Qt-free layers (base, engine, clock,
+// charts, tools) reach the program's translation. The program installs a
+// translator at start; until then, and in every test that installs none,
+// each text stays the German source text it is given.
+//
+// Encoding: source and result are UTF-8. lupdate reads the marked literals
+// as UTF-8, so a text marked with QT_TRANSLATE_NOOP is written as a UTF-8
+// literal ("Länge", not "L\xE4nge"). A caller that keeps its texts in
+// Windows-1252 converts the result to it itself.
+#pragma once
+
+#include <string>
+
+// lupdate finds the texts to translate by this macro's name in the source;
+// Qt's definition is the same where Qt's headers come first.
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(context, sourceText) sourceText
+#endif
+
+namespace sternwerk {
+
+// Maps a context (the group of texts, as lupdate names it) and a UTF-8
+// source text to the UTF-8 text shown; returns the source text where it has
+// no translation.
+using TextTranslator = std::string (*)(const char* context, const char* sourceText);
+
+// Installs the translator for the rest of the run; nullptr restores the
+// identity.
+void InstallTextTranslator(TextTranslator translator);
+
+// The text shown for a marked source text.
+std::string Translated(const char* context, const char* sourceText);
+
+}  // namespace sternwerk

@@ -1,0 +1,95 @@
+// The choice of the language from the desktop and the command line, and the
+// translation hook of the Qt-free layers.
+#include "base/language.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "base/translation.h"
+
+namespace sternwerk {
+namespace {
+
+using Args = std::vector<std::string>;
+
+TEST(LanguageChoice, EnglishOnlyWhenTheDesktopsFirstLanguageIsEnglish) {
+  const struct {
+    std::vector<std::string> uiLanguages;
+    Language expected;
+  } cases[] = {
+      {{"en-US"}, Language::kEnglish},
+      {{"en"}, Language::kEnglish},
+      {{"en-GB", "de-DE"}, Language::kEnglish},
+      {{"de-DE", "en"}, Language::kGerman},
+      {{"C"}, Language::kGerman},
+      {{"POSIX"}, Language::kGerman},
+      {{"fr"}, Language::kGerman},
+      {{}, Language::kGerman},
+  };
+  for (const auto& [uiLanguages, expected] : cases) {
+    EXPECT_EQ(LanguageOfUiLanguages(uiLanguages), expected)
+        << (uiLanguages.empty() ? "(none)" : uiLanguages.front());
+  }
+}
+
+TEST(LanguageChoice, NamesReadBackAsTheirLanguage) {
+  for (const Language language : {Language::kGerman, Language::kEnglish}) {
+    const Outcome<Language> read = ReadLanguageName(LanguageName(language));
+    ASSERT_TRUE(read.ok());
+    EXPECT_EQ(read.value(), language);
+  }
+  for (const char* unknown : {"", "EN", "english", "fr", "de-DE"}) {
+    const Outcome<Language> read = ReadLanguageName(unknown);
+    ASSERT_FALSE(read.ok()) << unknown;
+    EXPECT_NE(read.error().find("de oder en"), std::string::npos) << read.error();
+  }
+}
+
+TEST(LanguageOption, IsTakenOutWhereverItStands) {
+  Args args{"--search", "--language", "en", "vollmond", "01.01.2024"};
+  const Outcome<std::optional<Language>> taken = TakeLanguageOption(args);
+  ASSERT_TRUE(taken.ok());
+  EXPECT_EQ(taken.value(), Language::kEnglish);
+  EXPECT_EQ(args, (Args{"--search", "vollmond", "01.01.2024"}));
+
+  Args without{"--help"};
+  const Outcome<std::optional<Language>> none = TakeLanguageOption(without);
+  ASSERT_TRUE(none.ok());
+  EXPECT_FALSE(none.value().has_value());
+  EXPECT_EQ(without, Args{"--help"});
+}
+
+TEST(LanguageOption, RefusesAMissingOrUnknownValueAndASecondOption) {
+  const struct {
+    Args args;
+    const char* named;  // what the message names
+  } cases[] = {
+      {{"--language"}, "--language"},
+      {{"--language", "fr"}, "\"fr\""},
+      {{"--language", "de", "--language", "en"}, "--language"},
+  };
+  for (auto [args, named] : cases) {
+    const Outcome<std::optional<Language>> taken = TakeLanguageOption(args);
+    ASSERT_FALSE(taken.ok()) << named;
+    EXPECT_NE(taken.error().find(named), std::string::npos) << taken.error();
+  }
+}
+
+// A translator that marks what it was asked, to see the hook pass context
+// and text through.
+std::string Marked(const char* context, const char* sourceText) {
+  return std::string(context) + "|" + sourceText;
+}
+
+TEST(TranslationHook, KeepsTheSourceTextUntilATranslatorIsInstalled) {
+  EXPECT_EQ(Translated("ctx", "Länge"), "Länge");
+  InstallTextTranslator(Marked);
+  EXPECT_EQ(Translated("ctx", "Länge"), "ctx|Länge");
+  InstallTextTranslator(nullptr);
+  EXPECT_EQ(Translated("ctx", "Länge"), "Länge");
+}
+
+}  // namespace
+}  // namespace sternwerk

@@ -1,0 +1,84 @@
+#!/usr/bin/env bash
+# sternwerk-sky in both languages: the desktop's language or --language
+# chooses the usage and the messages, the search kinds of both languages
+# find the same event, and the --tsv output is the same in both.
+set -u
+sky=$1
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+german() { LANGUAGE= LC_ALL= LC_MESSAGES= LANG=C.UTF-8 "$sky" "$@"; }
+english() { LANGUAGE= LC_ALL= LC_MESSAGES= LANG=en_US.UTF-8 "$sky" "$@"; }
+
+# The first line of --help names the language the run speaks.
+first_help_line() { "$@" --help | head -n 1; }
+[ "$(first_help_line german)" = "Aufruf:" ] || fail "C locale: $(first_help_line german)"
+[ "$(first_help_line english)" = "Usage:" ] || fail "en_US: $(first_help_line english)"
+[ "$(first_help_line english --language de)" = "Aufruf:" ] || fail "--language de on English"
+[ "$(first_help_line german --language en)" = "Usage:" ] || fail "--language en on German"
+french=$(LANGUAGE= LC_ALL= LANG=fr_FR.UTF-8 "$sky" --help | head -n 1)
+[ "$french" = "Aufruf:" ] || fail "French desktop: $french"
+help_en=$(english --help)
+grep -q -- "--language de|en" <<<"$help_en" || fail "English usage lacks --language"
+grep -q "fullmoon|newmoon" <<<"$help_en" || fail "English usage lacks the English kinds"
+
+# A bad --language is a usage error, told in German whatever the desktop.
+message=$(english --language fr 2>&1 >/dev/null)
+status=$?
+[ $status -eq 2 ] || fail "--language fr exited $status"
+[ "$message" = 'sternwerk-sky: Sprache "fr": erwartet de oder en (--help zeigt den Aufruf)' ] ||
+  fail "--language fr: $message"
+english --language 2>/dev/null
+[ $? -eq 2 ] || fail "--language without a value"
+
+# Messages of the tool follow the language; the status stays.
+de=$(german --frobnicate 2>&1 >/dev/null)
+en=$(english --frobnicate 2>&1 >/dev/null)
+[ "$de" = 'sternwerk-sky: unbekannte Option "--frobnicate" (--help zeigt den Aufruf)' ] ||
+  fail "German message: $de"
+[ "$en" != "$de" ] && grep -q -- '"--frobnicate"' <<<"$en" || fail "English message: $en"
+# The arguments' messages too, with the value where English puts it.
+pairs=(
+  "31.02.2026 12:00|Datum \"31.02.2026\": diesen Tag gibt es nicht|date \"31.02.2026\": there is no such day"
+  "01.01.2026 12:00 200 50|Länge \"200\": muss zwischen -180 und 180 liegen|longitude \"200\": must lie between -180 and 180"
+  "--dial|--dial erwartet zuerst den Namen der Bilddatei|--dial needs the name of the picture file first"
+)
+for pair in "${pairs[@]}"; do
+  IFS='|' read -r arguments want_de want_en <<<"$pair"
+  read -ra words <<<"$arguments"
+  de=$(german "${words[@]}" 2>&1 >/dev/null)
+  en=$(english "${words[@]}" 2>&1 >/dev/null)
+  [ "$de" = "sternwerk-sky: $want_de (--help zeigt den Aufruf)" ] || fail "German: $de"
+  [ "$en" = "sternwerk-sky: $want_en (--help shows the usage)" ] || fail "English: $en"
+done
+tsv_en=$(english --tsv <<<"1 13 2024 1 1 1" 2>&1 >/dev/null)
+[ "$tsv_en" = "sternwerk-sky: line 1: 1.13.2024 is not a valid date" ] || fail "--tsv: $tsv_en"
+for kind in neu fullmon; do
+  english --search $kind 01.01.2024 2>/dev/null
+  [ $? -eq 2 ] || fail "--search $kind is not refused"
+done
+
+# Every kind has its German and English names; each finds the same event.
+same_event() {  # the German kind, then its English names
+  local want
+  want=$(german --search "$1" "${@:5}" 2>&1)
+  local kind
+  for kind in "${@:2:3}"; do
+    [ -n "$kind" ] || continue
+    [ "$(german --search "$kind" "${@:5}" 2>&1)" = "$want" ] || fail "$kind differs from $1"
+    [ "$(english --search "$kind" "${@:5}" 2>&1)" = "$want" ] || fail "$kind in English differs"
+  done
+}
+same_event vollmond fullmoon full-moon FullMoon 01.01.2024
+same_event neumond newmoon new-moon "" 01.01.2024
+same_event aufgang rise RISE "" MA 01.01.2024
+same_event untergang set "" "" MA 01.01.2024
+same_event kulmination culmination "" "" MA 01.01.2024
+
+# --tsv is for scripts: the same bytes in both languages.
+input=$'1 1 2024 12.5 10 50\n24 6 1999 0 -73.5 -33.25\n'
+tsv_de=$(german --tsv --header <<<"$input")
+tsv_en=$(english --tsv --header <<<"$input")
+[ -n "$tsv_de" ] && [ "$tsv_de" = "$tsv_en" ] || fail "--tsv differs between the languages"
+
+[ $failures -eq 0 ] && echo "all passed"
+exit $((failures > 0))

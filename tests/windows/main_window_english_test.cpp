@@ -1,0 +1,150 @@
+// The clock window in English: every caption, hint and start text is
+// translated, no caption is wider than its button or check box, each
+// caption's key stays its own, and German returns with the translation gone.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <map>
+#include <memory>
+
+#include "build_info.h"
+#include "clock/clock.h"
+#include "platform/program_language.h"
+#include "platform/recording_messages.h"
+#include "tests/support/fake_system_clock.h"
+#include "tests/support/fixture_atlas.h"
+#include "tests/support/temporary_directory.h"
+#include "tests/support/widget_lookup.h"
+#include "windows/main_window.h"
+
+namespace sternwerk {
+namespace {
+
+using testing::Child;
+using testing::FakeSystemClock;
+using testing::TemporaryDirectory;
+using testing::UtcTime;
+
+struct Caption {
+  QString text;
+  QString hint;
+};
+
+class EnglishClockWindow : public ::testing::Test {
+ protected:
+  std::unique_ptr<MainWindow> Open() {
+    clock = std::make_unique<Clock>(systemClock, directory.path());
+    auto form =
+        std::make_unique<MainWindow>(*clock,
+                                     MainWindowServices{messages, "TestOS", QSize(5000, 7100),
+                                                        [] { return true; }, [] {}, atlas},
+                                     SecondaryWindows{});
+    form->StartUp();
+    return form;
+  }
+
+  // The caption and hint of every named button and check box.
+  static std::map<QString, Caption> Captions(const MainWindow& form) {
+    std::map<QString, Caption> captions;
+    for (const QAbstractButton* button : form.findChildren<QAbstractButton*>()) {
+      if (!button->objectName().isEmpty())
+        captions[button->objectName()] = {button->text(), button->toolTip()};
+    }
+    return captions;
+  }
+
+  TemporaryDirectory directory;
+  RecordingMessages messages;
+  FakeSystemClock systemClock{UtcTime(2026, 12, 8, 9, 30, 15)};
+  const PlaceAtlas atlas = FixtureAtlas();
+  std::unique_ptr<Clock> clock;
+};
+
+TEST_F(EnglishClockWindow, TranslatesEveryCaptionAndHintAndGermanReturnsAfterwards) {
+  const std::map<QString, Caption> german = Captions(*Open());
+  std::map<QString, Caption> english;
+  {
+    const ProgramTranslation translation(Language::kEnglish);
+    ASSERT_TRUE(translation.status().ok()) << translation.status().error();
+    english = Captions(*Open());
+  }
+  ASSERT_EQ(english.size(), german.size());
+  int captioned = 0;
+  for (const auto& [name, caption] : german) {
+    const Caption& translated = english.at(name);
+    if (!caption.text.isEmpty()) {
+      ++captioned;
+      EXPECT_NE(translated.text, caption.text) << name.toStdString();
+    }
+    if (!caption.hint.isEmpty()) {
+      EXPECT_NE(translated.hint, caption.hint) << name.toStdString();
+    }
+  }
+  EXPECT_GE(captioned, 15);
+  EXPECT_EQ(Captions(*Open()).at("haltButton").text, german.at("haltButton").text);
+}
+
+TEST_F(EnglishClockWindow, NoCaptionIsWiderThanItsButtonOrCheckBox) {
+  const ProgramTranslation translation(Language::kEnglish);
+  ASSERT_TRUE(translation.status().ok()) << translation.status().error();
+  const std::unique_ptr<MainWindow> form = Open();
+  for (const QAbstractButton* button : form->findChildren<QAbstractButton*>()) {
+    if (button->text().isEmpty()) continue;
+    const QString shown = QString(button->text()).remove('&');
+    int room = button->width();
+    if (!button->icon().isNull()) room -= button->iconSize().width();
+    if (qobject_cast<const QCheckBox*>(button) != nullptr)
+      room -= button->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, button);
+    EXPECT_LE(button->fontMetrics().horizontalAdvance(shown), room)
+        << shown.toStdString() << " in " << button->objectName().toStdString();
+  }
+}
+
+// The letters after '&' in the window's captions, each with the captions
+// that use it.
+std::map<QChar, QStringList> Mnemonics(const MainWindow& form) {
+  std::map<QChar, QStringList> mnemonics;
+  for (const QAbstractButton* button : form.findChildren<QAbstractButton*>()) {
+    const QString text = button->text();
+    const qsizetype mark = text.indexOf('&');
+    if (mark >= 0 && mark + 1 < text.size()) mnemonics[text[mark + 1].toLower()] << text;
+  }
+  return mnemonics;
+}
+
+TEST_F(EnglishClockWindow, EveryKeyOfACaptionReachesOneControlInBothLanguages) {
+  const auto expectDistinct = [](const std::map<QChar, QStringList>& mnemonics) {
+    EXPECT_GE(mnemonics.size(), 15u);
+    for (const auto& [letter, captions] : mnemonics)
+      EXPECT_EQ(captions.size(), 1) << captions.join(", ").toStdString();
+  };
+  expectDistinct(Mnemonics(*Open()));
+  const ProgramTranslation translation(Language::kEnglish);
+  ASSERT_TRUE(translation.status().ok()) << translation.status().error();
+  expectDistinct(Mnemonics(*Open()));
+}
+
+TEST_F(EnglishClockWindow, TitleQuestionHaltAndStatusFollowTheLanguage) {
+  const ProgramTranslation translation(Language::kEnglish);
+  ASSERT_TRUE(translation.status().ok()) << translation.status().error();
+  const std::unique_ptr<MainWindow> form = Open();
+  EXPECT_TRUE(form->windowTitle().endsWith(QString("Sternwerk, Version ") + build_info::kVersion))
+      << form->windowTitle().toStdString();
+  EXPECT_FALSE(form->windowTitle().contains("Die"));
+  ASSERT_FALSE(messages.shown().empty());
+  EXPECT_TRUE(messages.shown().back().text.startsWith("Should Sternwerk"))
+      << messages.shown().back().text.toStdString();
+  QPushButton* halt = Child<QPushButton>(*form, "haltButton");
+  const QString running = halt->text();
+  halt->click();
+  EXPECT_EQ(halt->text(), "&Continue");
+  EXPECT_EQ(Child<QLabel>(*form, "statusLabel")->text(), " Chart stopped ");
+  halt->click();
+  EXPECT_EQ(halt->text(), running);
+}
+
+}  // namespace
+}  // namespace sternwerk
