@@ -218,7 +218,7 @@ void DrawHeader(Canvas& canvas, const SkyState& sky, const ChartTexts& texts) {
 
 std::string ChartInstantText(const SkyState& sky) {
   return "Datum / Zeit: " + WeekdayName(sky.year, sky.month, sky.day) + ", " + sky.dateText +
-         " / " + FormatHours(sky.hours) + " WZ/GMT";
+         " / " + FormatUniversalHours(sky.hours);
 }
 
 void DrawEnlargedChart(const SkyState& sky, const DisplayOptions& options, const ChartTexts& texts,

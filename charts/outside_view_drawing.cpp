@@ -218,7 +218,7 @@ void DrawSignScale(Canvas& canvas, const SkyState& sky, const DisplayOptions& op
 
 std::string OutsideViewTitleSuffix(const SkyState& sky) {
   return "  am " + WeekdayName(sky.year, sky.month, sky.day) + ", " + sky.dateText + "  um " +
-         FormatHours(sky.hours) + " WZ/GMT";
+         FormatUniversalHours(sky.hours);
 }
 
 void DrawOutsideView(const SkyState& sky, const DisplayOptions& options, Canvas& canvas) {

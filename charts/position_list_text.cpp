@@ -5,7 +5,9 @@
 
 namespace sternwerk {
 
-std::string PositionListHeading(ComputationUsed computation) {
+namespace {
+
+const char* HeadingSource(ComputationUsed computation) {
   switch (computation) {
     case ComputationUsed::kOwn:
       return kPositionListHeading;
@@ -16,6 +18,12 @@ std::string PositionListHeading(ComputationUsed computation) {
       return kFallbackListHeading;
   }
   return kPositionListHeading;
+}
+
+}  // namespace
+
+std::string PositionListHeading(ComputationUsed computation) {
+  return Translated("sternwerk::PositionList", HeadingSource(computation));
 }
 
 std::vector<std::string> PositionListLines(const SkyState& sky, const DisplayOptions& options) {

@@ -4,19 +4,24 @@
 #include <string>
 #include <vector>
 
+#include "base/translation.h"
 #include "charts/display_options.h"
 #include "engine/sky_state.h"
 
 namespace sternwerk {
 
-inline constexpr const char* kPositionListHeading = " Die Planeten-Positionen:";
+inline constexpr const char* kPositionListHeading =
+    QT_TRANSLATE_NOOP("sternwerk::PositionList", " Die Planeten-Positionen:");
 // The precise mode, from the files or the analytical theory (both to
 // arcseconds), and the own computation standing in for it. Short enough for
 // the list's width.
-inline constexpr const char* kPreciseListHeading = " Die Positionen (genau):";
-inline constexpr const char* kFallbackListHeading = " Positionen (nur eigene):";
+inline constexpr const char* kPreciseListHeading =
+    QT_TRANSLATE_NOOP("sternwerk::PositionList", " Die Positionen (genau):");
+inline constexpr const char* kFallbackListHeading =
+    QT_TRANSLATE_NOOP("sternwerk::PositionList", " Positionen (nur eigene):");
 
-// The heading, naming the computation unless the own one was chosen.
+// The heading in the language shown, naming the computation unless the own
+// one was chosen.
 std::string PositionListHeading(ComputationUsed computation);
 
 // The heading, then one line per factor of the sky's factor set in ascending

@@ -37,7 +37,7 @@ std::string Clock::DateLine() const {
 }
 
 std::string Clock::TimeLine() const {
-  return FormatHours(sky_.hours) + " WZ/GMT";
+  return FormatUniversalHours(sky_.hours);
 }
 
 std::string Clock::IntervalLine() const {

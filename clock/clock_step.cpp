@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "base/translation.h"
 #include "engine/calendar.h"
 
 namespace sternwerk {
@@ -51,6 +52,11 @@ std::string WholeMinutesText(double minutes) {
   return std::to_string(static_cast<long long>(minutes));
 }
 
+// A text of the interval and speed lines in the language shown.
+std::string Shown(const char* sourceText) {
+  return Translated("sternwerk::ClockStep", sourceText);
+}
+
 }  // namespace
 
 void StepInstant(SkyState& sky, const ClockSettings& clock) {
@@ -83,23 +89,25 @@ void StepSeconds(SkyState& sky, std::int64_t seconds) {
 std::string IntervalText(const ClockSettings& clock) {
   switch (clock.stepMode) {
     case StepMode::kDay:
-      return "1 Tag";
+      return Shown(QT_TRANSLATE_NOOP("sternwerk::ClockStep", "1 Tag"));
     case StepMode::kWeek:
-      return "1 Woche";
+      return Shown(QT_TRANSLATE_NOOP("sternwerk::ClockStep", "1 Woche"));
     case StepMode::kMonth:
-      return "1 Monat";
+      return Shown(QT_TRANSLATE_NOOP("sternwerk::ClockStep", "1 Monat"));
     case StepMode::kYear:
-      return "1 Jahr";
+      return Shown(QT_TRANSLATE_NOOP("sternwerk::ClockStep", "1 Jahr"));
     case StepMode::kMinutes:
-      return "Min/Takt:" + WholeMinutesText(clock.intervalMinutes);
+      return Shown(QT_TRANSLATE_NOOP("sternwerk::ClockStep", "Min/Takt:")) +
+             WholeMinutesText(clock.intervalMinutes);
     case StepMode::kRealTime:
-      return "Sek/Takt:1";
+      return Shown(QT_TRANSLATE_NOOP("sternwerk::ClockStep", "Sek/Takt:1"));
   }
   return {};
 }
 
 std::string SpeedText(int ticksPerSecond) {
-  return "Takte/Sek:" + std::to_string(std::abs(ticksPerSecond));
+  return Shown(QT_TRANSLATE_NOOP("sternwerk::ClockStep", "Takte/Sek:")) +
+         std::to_string(std::abs(ticksPerSecond));
 }
 
 int TimerInterval(int ticksPerSecond) {

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "base/translation.h"
 #include "engine/arithmetic.h"
 #include "engine/state_texts.h"
 #include "engine/text_forms.h"
@@ -184,14 +185,21 @@ ClockReading ReadingOf(ClockSeconds seconds) {
 }
 
 std::string WeekdayName(int year, int month, int day) {
-  static constexpr std::array<const char*, 7> kNames = {"So", "Mo", "Di", "Mi", "Do", "Fr", "Sa"};
+  static constexpr std::array<const char*, 7> kNames = {
+      QT_TRANSLATE_NOOP("sternwerk::Weekdays", "So"),
+      QT_TRANSLATE_NOOP("sternwerk::Weekdays", "Mo"),
+      QT_TRANSLATE_NOOP("sternwerk::Weekdays", "Di"),
+      QT_TRANSLATE_NOOP("sternwerk::Weekdays", "Mi"),
+      QT_TRANSLATE_NOOP("sternwerk::Weekdays", "Do"),
+      QT_TRANSLATE_NOOP("sternwerk::Weekdays", "Fr"),
+      QT_TRANSLATE_NOOP("sternwerk::Weekdays", "Sa")};
   using u16 = std::uint16_t;
   const u16 d = month < 3 ? u16(u16(year) - 1) : u16(year);
   const u16 m = month < 3 ? u16(month + 10) : u16(month - 2);
   const u16 e = d % 100;
   const u16 sum =
       u16(u16(u16(13 * m - 1) / 5) + u16(e / 4) + u16(d / 400) + e + u16(day) + u16(5 * (d / 100)));
-  return kNames[sum % 7];
+  return Translated("sternwerk::Weekdays", kNames[sum % 7]);
 }
 
 }  // namespace sternwerk

@@ -82,7 +82,8 @@ struct ClockReading {
 ClockSeconds ClockSecondsOf(int day, int month, int year, double hours);
 ClockReading ReadingOf(ClockSeconds seconds);
 
-// Two-letter German weekday, "Mo" to "So".
+// The weekday's short name in the language shown: "Mo" to "So", in
+// English "Mon" to "Sun".
 std::string WeekdayName(int year, int month, int day);
 
 }  // namespace sternwerk

@@ -26,7 +26,7 @@ int CharacterCount(std::string_view text) {
 // The number of the first equal code; the unused last slot when none is.
 int FactorOfCode(std::string_view code) {
   for (int factor = 0; factor < kFactorSlots; ++factor) {
-    if (kFactorCodes[static_cast<std::size_t>(factor)] == code) return factor;
+    if (ShownFactorCode(factor) == code) return factor;
   }
   return kUnusedSlot;
 }
@@ -38,6 +38,11 @@ bool Choosable(int factor, bool transplutonian, bool atHorizon) {
   return !atHorizon || HasHorizonRise(factor);
 }
 
+// A message of this file in the language shown.
+std::string Message(std::string_view source) {
+  return Translated("sternwerk::FactorCode", source.data());
+}
+
 }  // namespace
 
 std::string ValidFactorCodes(bool transplutonian, bool atHorizon) {
@@ -45,30 +50,32 @@ std::string ValidFactorCodes(bool transplutonian, bool atHorizon) {
   for (int factor = 0; factor <= kLastOfAll; ++factor) {
     if (!Choosable(factor, transplutonian, atHorizon)) continue;
     if (!codes.empty()) codes += ", ";
-    codes += kFactorCodes[static_cast<std::size_t>(factor)];
+    codes += ShownFactorCode(factor);
   }
   return codes;
 }
 
-std::string_view FactorRangeHint(bool transplutonian) {
-  return transplutonian ? "SO, MO, ME, VE...PO" : "SO, MO, ME, VE...PL";
+std::string FactorRangeHint(bool transplutonian) {
+  return ShownFactorCode(kSun) + ", " + ShownFactorCode(kMoon) + ", " + ShownFactorCode(kMercury) +
+         ", " + ShownFactorCode(kVenus) + "..." +
+         ShownFactorCode(transplutonian ? kLastOfAll : kLastOfTwelve);
 }
 
 FactorCodeCheck CheckFactorCode(std::string_view text, bool transplutonian, bool atHorizon) {
   if (text == kCancelCode) return {FactorCodeVerdict::kCancelled, 0, {}};
   if (CharacterCount(text) != kCodeLength) return {};
   const int factor = FactorOfCode(text);
-  if (IsParadox(factor)) return {FactorCodeVerdict::kRefused, 0, std::string(kParadoxMessage)};
+  if (IsParadox(factor)) return {FactorCodeVerdict::kRefused, 0, Message(kParadoxMessage)};
   if (factor > kLastOfAll) {
     return {FactorCodeVerdict::kRefused, 0,
-            std::string(text) + std::string(kNotAFactorSuffix) + ". Gültig sind " +
+            std::string(text) + Message(kNotAFactorSuffix) + Message(kValidCodesIntroduction) +
                 ValidFactorCodes(transplutonian, atHorizon) + "."};
   }
   if (factor > kLastOfTwelve && !transplutonian) {
-    return {FactorCodeVerdict::kRefused, 0, std::string(text) + std::string(kNotOfTwelveSuffix)};
+    return {FactorCodeVerdict::kRefused, 0, std::string(text) + Message(kNotOfTwelveSuffix)};
   }
   if (atHorizon && !HasHorizonRise(factor)) {
-    return {FactorCodeVerdict::kRefused, 0, std::string(text) + std::string(kNoHorizonRiseSuffix)};
+    return {FactorCodeVerdict::kRefused, 0, std::string(text) + Message(kNoHorizonRiseSuffix)};
   }
   return {FactorCodeVerdict::kChosen, factor, {}};
 }

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/translation.h"
+
 namespace sternwerk {
 
 enum class FactorCodeVerdict {
@@ -21,28 +23,34 @@ struct FactorCodeCheck {
 };
 
 inline constexpr std::string_view kCancelCode = "##";
-inline constexpr std::string_view kParadoxMessage =
-    "MC, WI, AS und KN sind paradoxe Faktoren für Auf-/Untergang";
+// The messages' German source texts; CheckFactorCode gives them in the
+// language shown.
+inline constexpr std::string_view kParadoxMessage = QT_TRANSLATE_NOOP(
+    "sternwerk::FactorCode", "MC, WI, AS und KN sind paradoxe Faktoren für Auf-/Untergang");
 // After the code that is no factor; the valid codes of the set follow.
-inline constexpr std::string_view kNotAFactorSuffix = " ist kein gültiger Faktor";
+inline constexpr std::string_view kNotAFactorSuffix =
+    QT_TRANSLATE_NOOP("sternwerk::FactorCode", " ist kein gültiger Faktor");
+// Between that message and the valid codes.
+inline constexpr std::string_view kValidCodesIntroduction =
+    QT_TRANSLATE_NOOP("sternwerk::FactorCode", ". Gültig sind ");
 // After the code of a factor that rises in a chart but not over the horizon.
-inline constexpr std::string_view kNoHorizonRiseSuffix =
-    " hat keinen Aufgang am Horizont (nur SO, MO, ME...PL)";
+inline constexpr std::string_view kNoHorizonRiseSuffix = QT_TRANSLATE_NOOP(
+    "sternwerk::FactorCode", " hat keinen Aufgang am Horizont (nur SO, MO, ME...PL)");
 // After the code of a factor that exists but lies outside the twelve chosen.
-inline constexpr std::string_view kNotOfTwelveSuffix =
-    " gehört nicht zu den zwölf gewählten Faktoren (SO, MO, ME, VE...PL)";
+inline constexpr std::string_view kNotOfTwelveSuffix = QT_TRANSLATE_NOOP(
+    "sternwerk::FactorCode", " gehört nicht zu den zwölf gewählten Faktoren (SO, MO, ME, VE...PL)");
 
-// The factor range hint beside the field.
-std::string_view FactorRangeHint(bool transplutonian);
+// The factor range hint beside the field, in the language shown.
+std::string FactorRangeHint(bool transplutonian);
 
-// The codes that choose a factor, as the message on a code that is no
+// The codes that choose a factor, in the language shown, as the message on a code that is no
 // factor lists them: "SO, MO, ME, VE, MA, JU, SA, UR, NE, PL", with all
 // factors then "CU, HA, ZE, KR, AP, AD, VU, PO"; at the horizon the bodies
 // only.
 std::string ValidFactorCodes(bool transplutonian, bool atHorizon);
 
 // Checks the text of the field (letters already in capitals, UTF-8). A code
-// is compared exactly with the factor codes; MC, WI, AS and KN are refused as
+// is compared exactly with the factor codes of the language shown; MC, WI, AS and KN are refused as
 // paradox, a factor beyond Pluto with twelve factors chosen as not of the
 // set, a hypothetical point as without a horizon rise when `atHorizon`, and
 // any other text as no factor ("XY ist kein gültiger Faktor. Gültig sind

@@ -5,6 +5,7 @@
 #include <array>
 #include <cmath>
 
+#include "base/translation.h"
 #include "engine/calendar.h"
 #include "engine/factors.h"
 #include "engine/library_bodies.h"
@@ -45,14 +46,18 @@ bool HasHorizonRise(int factor) {
 }
 
 std::string HorizonEventName(EventKind kind, int factor) {
-  const std::string code(kFactorCodes[static_cast<std::size_t>(factor)]);
+  const std::string code = ShownFactorCode(factor);
+  constexpr const char* kContext = "sternwerk::HorizonEvents";
   switch (kind) {
     case EventKind::kRise:
-      return code + "-Aufgang am Horizont";
+      return code + Translated(kContext, QT_TRANSLATE_NOOP("sternwerk::HorizonEvents",
+                                                           "-Aufgang am Horizont"));
     case EventKind::kSet:
-      return code + "-Untergang am Horizont";
+      return code + Translated(kContext, QT_TRANSLATE_NOOP("sternwerk::HorizonEvents",
+                                                           "-Untergang am Horizont"));
     default:
-      return code + "-Meridiandurchgang";
+      return code + Translated(kContext,
+                               QT_TRANSLATE_NOOP("sternwerk::HorizonEvents", "-Meridiandurchgang"));
   }
 }
 

@@ -9,18 +9,17 @@ namespace {
 
 // The sign abbreviation of Trunc(longitude / 30); empty for a longitude
 // outside [0, 360), such as the Sun's or the Moon's just past 360.
-std::string_view ListedSign(double longitude) {
+std::string ListedSign(double longitude) {
   const double sign = longitude / 30;
   if (!(sign >= 0 && sign < 12)) return "";
-  return kSignAbbreviations[static_cast<int>(sign)];
+  return ShownSignAbbreviation(static_cast<int>(sign));
 }
 
 }  // namespace
 
 std::string PositionListLine(int factor, double longitude) {
-  return " " + std::string(kFactorCodes.at(factor)) + " " +
-         FormatAngle(3, AngleMode::kFull, longitude) + "=" +
-         FormatAngle(2, AngleMode::kWithinSign, longitude) + std::string(ListedSign(longitude));
+  return " " + ShownFactorCode(factor) + " " + FormatAngle(3, AngleMode::kFull, longitude) + "=" +
+         FormatAngle(2, AngleMode::kWithinSign, longitude) + ListedSign(longitude);
 }
 
 }  // namespace sternwerk

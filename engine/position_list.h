@@ -5,8 +5,9 @@
 
 namespace sternwerk {
 
-// For example " SO 255°30'12\"=15°30'SCH" (Windows-1252). A longitude past
-// 360 is listed without a sign.
+// For example " SO 255°30'12\"=15°30'SCH" (Windows-1252), with the
+// code and sign of the language shown. A longitude past 360 is listed
+// without a sign.
 std::string PositionListLine(int factor, double longitude);
 
 }  // namespace sternwerk

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "base/translation.h"
 #include "engine/arithmetic.h"
 
 namespace sternwerk {
@@ -87,6 +88,11 @@ std::string FormatHours(double hours) {
   const std::int64_t seconds = total % 3600;
   return Cut(ZeroPad(total / 3600, 2), 2) + ":" + Cut(ZeroPad(seconds / 60, 2), 2) + ":" +
          Cut(ZeroPad(seconds % 60, 2), 2);
+}
+
+std::string FormatUniversalHours(double hours) {
+  return FormatHours(hours) +
+         Translated("sternwerk::TextForms", QT_TRANSLATE_NOOP("sternwerk::TextForms", " WZ/GMT"));
 }
 
 std::string FormatPlace(double longitude, double latitude, bool isWest, bool isSouth) {

@@ -31,6 +31,10 @@ std::string FormatCoordinate(bool withSeconds, double x);
 // Decimal hours as "hh:mm:ss"; seconds truncate.
 std::string FormatHours(double hours);
 
+// Decimal hours followed by the name of Universal Time in the language
+// shown: "14:05:09 WZ/GMT", in English "14:05:09 UT".
+std::string FormatUniversalHours(double hours);
+
 // The place as the main window shows it, e.g. "010°00' E, 50°00' N".
 std::string FormatPlace(double longitude, double latitude, bool isWest, bool isSouth);
 

@@ -38,8 +38,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       case FactorCodeVerdict::kRefused:
         FUZZ_CHECK(check.message == kParadoxMessage ||
                    check.message == std::string(text) + std::string(kNotAFactorSuffix) +
-                                        ". Gültig sind " + ValidFactorCodes(transplutonian, false) +
-                                        "." ||
+                                        std::string(kValidCodesIntroduction) +
+                                        ValidFactorCodes(transplutonian, false) + "." ||
                    (!transplutonian &&
                     check.message == std::string(text) + std::string(kNotOfTwelveSuffix)));
         break;

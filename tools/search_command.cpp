@@ -73,13 +73,24 @@ Outcome<KindName> ParseKind(const std::string& text) {
       {text}));
 }
 
+// A German code as the language shown spells it, so that a script's codes
+// keep working in English (the codes of the two languages never clash);
+// any other text as it is.
+std::string ShownCodeOf(const std::string& code) {
+  for (int factor = 0; factor < kFactorSlots; ++factor) {
+    if (kFactorCodes[static_cast<std::size_t>(factor)] == code) return ShownFactorCode(factor);
+  }
+  return code;
+}
+
 Outcome<int> ParseFactor(std::string code, bool atHorizon) {
   std::transform(code.begin(), code.end(), code.begin(),
                  [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-  const FactorCodeCheck check = CheckFactorCode(code, true, atHorizon);
+  const FactorCodeCheck check = CheckFactorCode(ShownCodeOf(code), true, atHorizon);
   if (check.verdict == FactorCodeVerdict::kChosen) return Outcome<int>::Success(check.factor);
   if (check.verdict == FactorCodeVerdict::kRefused) {
-    return Outcome<int>::Failure("Faktor: " + check.message);
+    return Outcome<int>::Failure(
+        WithArguments(ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "Faktor: %1")), {check.message}));
   }
   return Outcome<int>::Failure(WithArguments(
       ToolText(QT_TRANSLATE_NOOP("sternwerk-sky",
@@ -191,7 +202,7 @@ Outcome<int> SearchAtHorizon(const SearchRequest& request, LocatedSky& located, 
   if (IsLunation(request.kind.kind))
     return Outcome<int>::Failure(ToolText(
         QT_TRANSLATE_NOOP("sternwerk-sky", "--horizon sucht Aufgang, Untergang oder Kulmination")));
-  const std::string code(kFactorCodes[static_cast<std::size_t>(request.factor)]);
+  const std::string code = ShownFactorCode(request.factor);
   const std::string event = EventName(request, true);
   const Outcome<SearchStatus> status =
       SearchHorizonEvent(located.sky, request.kind.kind, request.factor, mode, fromHours);

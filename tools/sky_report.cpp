@@ -42,7 +42,7 @@ Outcome<SkyState> SkyForArguments(const std::vector<std::string>& args) {
 std::vector<std::string> SkyReport(const SkyState& sky, ComputationUsed computation) {
   std::vector<std::string> lines = {
       WeekdayName(sky.year, sky.month, sky.day) + ", " + sky.dateText,
-      FormatHours(sky.hours) + " WZ/GMT",
+      FormatUniversalHours(sky.hours),
       FormatPlace(sky.longitude, sky.latitude, sky.isWest, sky.isSouth),
   };
   if (computation != ComputationUsed::kOwn) {

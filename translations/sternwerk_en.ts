@@ -357,6 +357,229 @@ More in man sternwerk.
         <source>; es gilt die eigene Berechnung</source>
         <translation>; the own computation applies</translation>
     </message>
+    <message>
+        <source>Faktor: %1</source>
+        <translation>factor: %1</translation>
+    </message>
+</context>
+<context>
+    <name>sternwerk::ClockStep</name>
+    <message>
+        <source>1 Tag</source>
+        <translation>1 day</translation>
+    </message>
+    <message>
+        <source>1 Woche</source>
+        <translation>1 week</translation>
+    </message>
+    <message>
+        <source>1 Monat</source>
+        <translation>1 month</translation>
+    </message>
+    <message>
+        <source>1 Jahr</source>
+        <translation>1 year</translation>
+    </message>
+    <message>
+        <source>Min/Takt:</source>
+        <translation>Min/tick:</translation>
+    </message>
+    <message>
+        <source>Sek/Takt:1</source>
+        <translation>Sec/tick:1</translation>
+    </message>
+    <message>
+        <source>Takte/Sek:</source>
+        <translation>Ticks/sec:</translation>
+    </message>
+</context>
+<context>
+    <name>sternwerk::FactorChoiceDialog</name>
+    <message>
+        <source> Geben Sie hier die Abkürzung des</source>
+        <translation> Type the two-letter code of the</translation>
+    </message>
+    <message>
+        <source> gewünschten Faktors ein.</source>
+        <translation> factor you want here.</translation>
+    </message>
+    <message>
+        <source> Sie dürfen Kleinbuchstaben für die</source>
+        <translation> Lower-case letters are accepted</translation>
+    </message>
+    <message>
+        <source> Eingabe verwenden.</source>
+        <translation> as well.</translation>
+    </message>
+    <message>
+        <source> Betätigen von Enter / Return ist</source>
+        <translation> There is no need to press Enter</translation>
+    </message>
+    <message>
+        <source> nicht erforderlich: das Programm</source>
+        <translation> or Return: after two letters the</translation>
+    </message>
+    <message>
+        <source> prüft nach zwei Buchstaben die</source>
+        <translation> program checks the code and, if</translation>
+    </message>
+    <message>
+        <source> Gültigkeit und schaltet, wenn die</source>
+        <translation> it is valid, goes straight back</translation>
+    </message>
+    <message>
+        <source> Abkürzung korrekt ist, sofort auf</source>
+        <translation> to the main window.</translation>
+    </message>
+    <message>
+        <source> das Hauptbild zurück.</source>
+        <translation> </translation>
+    </message>
+    <message>
+        <source> Haben Sie diesen Eingabedialog</source>
+        <translation> If you opened this dialog by</translation>
+    </message>
+    <message>
+        <source> versehentlich geöffnet, schließen</source>
+        <translation> mistake, close it again with</translation>
+    </message>
+    <message>
+        <source> Sie ihn mit der Taste ´ESC´. </source>
+        <translation> the ´ESC´ key. </translation>
+    </message>
+</context>
+<context>
+    <name>sternwerk::FactorCode</name>
+    <message>
+        <source>MC, WI, AS und KN sind paradoxe Faktoren für Auf-/Untergang</source>
+        <translation>MC, AR, AS and NN are paradoxical factors for rising and setting</translation>
+    </message>
+    <message>
+        <source> ist kein gültiger Faktor</source>
+        <translation> is not a valid factor</translation>
+    </message>
+    <message>
+        <source>. Gültig sind </source>
+        <translation>. Valid codes are </translation>
+    </message>
+    <message>
+        <source> hat keinen Aufgang am Horizont (nur SO, MO, ME...PL)</source>
+        <translation> does not rise at the horizon (only SU, MO, ME...PL)</translation>
+    </message>
+    <message>
+        <source> gehört nicht zu den zwölf gewählten Faktoren (SO, MO, ME, VE...PL)</source>
+        <translation> is not one of the twelve chosen factors (SU, MO, ME, VE...PL)</translation>
+    </message>
+</context>
+<context>
+    <name>sternwerk::FactorCodes</name>
+    <message>
+        <source>MC</source>
+        <translation>MC</translation>
+    </message>
+    <message>
+        <source>WI</source>
+        <translation>AR</translation>
+    </message>
+    <message>
+        <source>SO</source>
+        <translation>SU</translation>
+    </message>
+    <message>
+        <source>AS</source>
+        <translation>AS</translation>
+    </message>
+    <message>
+        <source>MO</source>
+        <translation>MO</translation>
+    </message>
+    <message>
+        <source>KN</source>
+        <translation>NN</translation>
+    </message>
+    <message>
+        <source>ME</source>
+        <translation>ME</translation>
+    </message>
+    <message>
+        <source>VE</source>
+        <translation>VE</translation>
+    </message>
+    <message>
+        <source>MA</source>
+        <translation>MA</translation>
+    </message>
+    <message>
+        <source>JU</source>
+        <translation>JU</translation>
+    </message>
+    <message>
+        <source>SA</source>
+        <translation>SA</translation>
+    </message>
+    <message>
+        <source>UR</source>
+        <translation>UR</translation>
+    </message>
+    <message>
+        <source>NE</source>
+        <translation>NE</translation>
+    </message>
+    <message>
+        <source>PL</source>
+        <translation>PL</translation>
+    </message>
+    <message>
+        <source>CU</source>
+        <translation>CU</translation>
+    </message>
+    <message>
+        <source>HA</source>
+        <translation>HA</translation>
+    </message>
+    <message>
+        <source>ZE</source>
+        <translation>ZE</translation>
+    </message>
+    <message>
+        <source>KR</source>
+        <translation>KR</translation>
+    </message>
+    <message>
+        <source>AP</source>
+        <translation>AP</translation>
+    </message>
+    <message>
+        <source>AD</source>
+        <translation>AD</translation>
+    </message>
+    <message>
+        <source>VU</source>
+        <translation>VU</translation>
+    </message>
+    <message>
+        <source>PO</source>
+        <translation>PO</translation>
+    </message>
+    <message>
+        <source>GZ</source>
+        <translation>GC</translation>
+    </message>
+</context>
+<context>
+    <name>sternwerk::HorizonEvents</name>
+    <message>
+        <source>-Aufgang am Horizont</source>
+        <translation> rise at the horizon</translation>
+    </message>
+    <message>
+        <source>-Untergang am Horizont</source>
+        <translation> set at the horizon</translation>
+    </message>
+    <message>
+        <source>-Meridiandurchgang</source>
+        <translation> meridian transit</translation>
+    </message>
 </context>
 <context>
     <name>sternwerk::MainWindow</name>
@@ -627,6 +850,223 @@ Trotzdem beenden? Datum, Zeit und Ort dieser Sitzung werden dann nicht gespeiche
         <translation>
 
 End anyway? The date, time and place of this session will then not be saved.</translation>
+    </message>
+</context>
+<context>
+    <name>sternwerk::PositionList</name>
+    <message>
+        <source> Die Planeten-Positionen:</source>
+        <translation> Planetary positions:</translation>
+    </message>
+    <message>
+        <source> Die Positionen (genau):</source>
+        <translation> Positions (precise):</translation>
+    </message>
+    <message>
+        <source> Positionen (nur eigene):</source>
+        <translation> Positions (own only):</translation>
+    </message>
+</context>
+<context>
+    <name>sternwerk::SearchTexts</name>
+    <message>
+        <source>            Aufgangs-Faktor</source>
+        <translation>            Factor to rise</translation>
+    </message>
+    <message>
+        <source>     Heutiger </source>
+        <translation>     Searching for today&apos;s </translation>
+    </message>
+    <message>
+        <source>-Aufgang wird gesucht          </source>
+        <translation> rise          </translation>
+    </message>
+    <message>
+        <source>-Aufgang </source>
+        <translation> rise </translation>
+    </message>
+    <message>
+        <source>-Aufgang</source>
+        <translation> rise</translation>
+    </message>
+    <message>
+        <source>           Untergangs-Faktor</source>
+        <translation>           Factor to set</translation>
+    </message>
+    <message>
+        <source>   Heutiger </source>
+        <translation>   Searching for today&apos;s </translation>
+    </message>
+    <message>
+        <source>-Untergang wird gesucht      </source>
+        <translation> set      </translation>
+    </message>
+    <message>
+        <source>-Untergang </source>
+        <translation> set </translation>
+    </message>
+    <message>
+        <source>-Untergang</source>
+        <translation> set</translation>
+    </message>
+    <message>
+        <source>           Kulminations-Faktor</source>
+        <translation>           Factor to culminate</translation>
+    </message>
+    <message>
+        <source>   Heutige </source>
+        <translation>   Searching for today&apos;s </translation>
+    </message>
+    <message>
+        <source>-Kulmination wird gesucht      </source>
+        <translation> culmination      </translation>
+    </message>
+    <message>
+        <source>-Kulmination </source>
+        <translation> culmination </translation>
+    </message>
+    <message>
+        <source>-Kulmination</source>
+        <translation> culmination</translation>
+    </message>
+    <message>
+        <source>      Nächster Vollmond wird gesucht           </source>
+        <translation>      Searching for the next full moon           </translation>
+    </message>
+    <message>
+        <source> Vollmond </source>
+        <translation> Full moon </translation>
+    </message>
+    <message>
+        <source>Vollmond</source>
+        <translation>Full moon</translation>
+    </message>
+    <message>
+        <source>      Nächster Neumond wird gesucht          </source>
+        <translation>      Searching for the next new moon          </translation>
+    </message>
+    <message>
+        <source> Neumond </source>
+        <translation> New moon </translation>
+    </message>
+    <message>
+        <source>Neumond</source>
+        <translation>New moon</translation>
+    </message>
+    <message>
+        <source> wird gesucht          </source>
+        <translation>          </translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+Datum und Zeit bleiben unverändert.</source>
+        <translation><byte value="xd"/>
+Date and time stay as they were.</translation>
+    </message>
+    <message>
+        <source> nicht gefunden: </source>
+        <translation> not found: </translation>
+    </message>
+    <message>
+        <source> geht an diesem Ort zur Zeit weder auf noch unter (Polartag oder Polarnacht).</source>
+        <translation> neither rises nor sets at this place now (polar day or polar night).</translation>
+    </message>
+    <message>
+        <source> in den nächsten </source>
+        <translation> not found in the next </translation>
+    </message>
+    <message>
+        <source> Tagen nicht gefunden.</source>
+        <translation> days.</translation>
+    </message>
+</context>
+<context>
+    <name>sternwerk::SignAbbreviations</name>
+    <message>
+        <source>WID</source>
+        <translation>ARI</translation>
+    </message>
+    <message>
+        <source>STI</source>
+        <translation>TAU</translation>
+    </message>
+    <message>
+        <source>ZWI</source>
+        <translation>GEM</translation>
+    </message>
+    <message>
+        <source>KRE</source>
+        <translation>CAN</translation>
+    </message>
+    <message>
+        <source>LOE</source>
+        <translation>LEO</translation>
+    </message>
+    <message>
+        <source>JUN</source>
+        <translation>VIR</translation>
+    </message>
+    <message>
+        <source>WAA</source>
+        <translation>LIB</translation>
+    </message>
+    <message>
+        <source>SKO</source>
+        <translation>SCO</translation>
+    </message>
+    <message>
+        <source>SCH</source>
+        <translation>SAG</translation>
+    </message>
+    <message>
+        <source>STE</source>
+        <translation>CAP</translation>
+    </message>
+    <message>
+        <source>WAS</source>
+        <translation>AQU</translation>
+    </message>
+    <message>
+        <source>FIS</source>
+        <translation>PIS</translation>
+    </message>
+</context>
+<context>
+    <name>sternwerk::TextForms</name>
+    <message>
+        <source> WZ/GMT</source>
+        <translation> UT</translation>
+    </message>
+</context>
+<context>
+    <name>sternwerk::Weekdays</name>
+    <message>
+        <source>So</source>
+        <translation>Sun</translation>
+    </message>
+    <message>
+        <source>Mo</source>
+        <translation>Mon</translation>
+    </message>
+    <message>
+        <source>Di</source>
+        <translation>Tue</translation>
+    </message>
+    <message>
+        <source>Mi</source>
+        <translation>Wed</translation>
+    </message>
+    <message>
+        <source>Do</source>
+        <translation>Thu</translation>
+    </message>
+    <message>
+        <source>Fr</source>
+        <translation>Fri</translation>
+    </message>
+    <message>
+        <source>Sa</source>
+        <translation>Sat</translation>
     </message>
 </context>
 </TS>

@@ -18,13 +18,19 @@ constexpr int kCodeLength = 2;
 constexpr QChar kEscape(27);
 
 constexpr const char* kInstructions[] = {
-    " Geben Sie hier die Abkürzung des",   " gewünschten Faktors ein.",
-    " Sie dürfen Kleinbuchstaben für die", " Eingabe verwenden.",
-    " Betätigen von Enter / Return ist",   " nicht erforderlich: das Programm",
-    " prüft nach zwei Buchstaben die",     " Gültigkeit und schaltet, wenn die",
-    " Abkürzung korrekt ist, sofort auf",  " das Hauptbild zurück.",
-    " Haben Sie diesen Eingabedialog",     " versehentlich geöffnet, schließen",
-    " Sie ihn mit der Taste ´ESC´. "};
+    QT_TRANSLATE_NOOP("sternwerk::FactorChoiceDialog", " Geben Sie hier die Abkürzung des"),
+    QT_TRANSLATE_NOOP("sternwerk::FactorChoiceDialog", " gewünschten Faktors ein."),
+    QT_TRANSLATE_NOOP("sternwerk::FactorChoiceDialog", " Sie dürfen Kleinbuchstaben für die"),
+    QT_TRANSLATE_NOOP("sternwerk::FactorChoiceDialog", " Eingabe verwenden."),
+    QT_TRANSLATE_NOOP("sternwerk::FactorChoiceDialog", " Betätigen von Enter / Return ist"),
+    QT_TRANSLATE_NOOP("sternwerk::FactorChoiceDialog", " nicht erforderlich: das Programm"),
+    QT_TRANSLATE_NOOP("sternwerk::FactorChoiceDialog", " prüft nach zwei Buchstaben die"),
+    QT_TRANSLATE_NOOP("sternwerk::FactorChoiceDialog", " Gültigkeit und schaltet, wenn die"),
+    QT_TRANSLATE_NOOP("sternwerk::FactorChoiceDialog", " Abkürzung korrekt ist, sofort auf"),
+    QT_TRANSLATE_NOOP("sternwerk::FactorChoiceDialog", " das Hauptbild zurück."),
+    QT_TRANSLATE_NOOP("sternwerk::FactorChoiceDialog", " Haben Sie diesen Eingabedialog"),
+    QT_TRANSLATE_NOOP("sternwerk::FactorChoiceDialog", " versehentlich geöffnet, schließen"),
+    QT_TRANSLATE_NOOP("sternwerk::FactorChoiceDialog", " Sie ihn mit der Taste ´ESC´. ")};
 
 // Turns letters into capitals as they are typed or pasted.
 class CapitalLetters : public QValidator {
@@ -63,7 +69,7 @@ FactorChoiceDialog::FactorChoiceDialog(SearchState& search, const DisplayOptions
   instructions = MakeTextBox(this, {2, 1, 214, 216}, {.readOnly = false});
   instructions->setFont(PixelFont(kArialFace, 13));
   instructions->document()->setDocumentMargin(1);
-  for (const char* line : kInstructions) instructions->appendPlainText(QString::fromUtf8(line));
+  for (const char* line : kInstructions) instructions->appendPlainText(tr(line));
   instructions->moveCursor(QTextCursor::Start);
   setTabOrder(codeEdit, instructions);
 
