@@ -77,6 +77,19 @@ same_event aufgang rise RISE "" MA 01.01.2024
 same_event untergang set "" "" MA 01.01.2024
 same_event kulmination culmination "" "" MA 01.01.2024
 
+# The list: English weekday, UT, codes and signs; the same angles.
+list_de=$(german 09.12.2026 12:00 10 50)
+list_en=$(english 09.12.2026 12:00 10 50)
+[ "$(head -n 2 <<<"$list_en")" = $'Wed, 09.12.2026\n12:00:00 UT' ] || fail "English list head"
+grep -q "^ SU " <<<"$list_en" && ! grep -q "^ SO " <<<"$list_en" || fail "English list codes"
+grep -q "^ SO " <<<"$list_de" && grep -q "WZ/GMT" <<<"$list_de" || fail "German list"
+angles() { tail -n +4 | cut -c4-21; }
+[ "$(angles <<<"$list_en")" = "$(angles <<<"$list_de")" ] || fail "the list's angles differ"
+[ "$(grep -c "SAG$" <<<"$list_en")" = "$(grep -c "SCH$" <<<"$list_de")" ] || fail "English signs"
+# A script's German factor code still finds the event in English.
+[ "$(english --search aufgang SO 01.01.2024)" = "$(english --search aufgang SU 01.01.2024)" ] ||
+  fail "the German code in English"
+
 # --tsv is for scripts: the same bytes in both languages.
 input=$'1 1 2024 12.5 10 50\n24 6 1999 0 -73.5 -33.25\n'
 tsv_de=$(german --tsv --header <<<"$input")

@@ -1,0 +1,164 @@
+// The texts of the layers below the windows in English: factor codes and
+// signs, the clock's lines, the search texts, the factor choice dialog, and
+// ALT.DAT, which stays the same whatever the language.
+#include <gtest/gtest.h>
+
+#include <QTest>
+#include <QTimer>
+#include <fstream>
+#include <iterator>
+#include <set>
+
+#include "charts/enlarged_chart_drawing.h"
+#include "charts/position_list_text.h"
+#include "clock/clock_step.h"
+#include "clock/search_texts.h"
+#include "clock/state_file.h"
+#include "engine/calendar.h"
+#include "engine/factor_code.h"
+#include "engine/factors.h"
+#include "engine/position_list.h"
+#include "engine/text_forms.h"
+#include "platform/program_language.h"
+#include "platform/recording_messages.h"
+#include "tests/support/sky_at.h"
+#include "tests/support/temporary_directory.h"
+#include "windows/factor_choice_dialog.h"
+
+namespace sternwerk {
+namespace {
+
+using testing::SkyAt;
+
+// Lists every drawn factor's shown code.
+std::vector<std::string> ShownCodes() {
+  std::vector<std::string> codes;
+  for (int factor = 0; factor < kDrawnFactors; ++factor) codes.push_back(ShownFactorCode(factor));
+  codes.push_back(ShownFactorCode(kGZ));
+  return codes;
+}
+
+TEST(EnglishCodes, AreTwoLettersOwnOneFactorEachAndChooseItBack) {
+  const ProgramTranslation translation(Language::kEnglish);
+  ASSERT_TRUE(translation.status().ok()) << translation.status().error();
+  const std::vector<std::string> codes = ShownCodes();
+  EXPECT_EQ(std::set<std::string>(codes.begin(), codes.end()).size(), codes.size());
+  for (int factor = kSun; factor <= kPoseidon; ++factor) {
+    const std::string code = ShownFactorCode(factor);
+    EXPECT_EQ(code.size(), 2u) << code;
+    const FactorCodeCheck check = CheckFactorCode(code, true);
+    if (factor == kAscendant || factor == kLunarNode) {
+      EXPECT_EQ(check.verdict, FactorCodeVerdict::kRefused) << code;
+    } else {
+      EXPECT_EQ(check.verdict, FactorCodeVerdict::kChosen) << code;
+      EXPECT_EQ(check.factor, factor) << code;
+    }
+  }
+  EXPECT_EQ(ShownFactorCode(kSun), "SU");
+  EXPECT_EQ(ShownSignAbbreviation(SignIndex(255)), "SAG");
+}
+
+TEST(EnglishCodes, GermanCodesAreRefusedInEnglishAndChooseAgainInGerman) {
+  {
+    const ProgramTranslation translation(Language::kEnglish);
+    ASSERT_TRUE(translation.status().ok()) << translation.status().error();
+    const FactorCodeCheck sunInGerman = CheckFactorCode("SO", false);
+    EXPECT_EQ(sunInGerman.verdict, FactorCodeVerdict::kRefused);
+    EXPECT_NE(sunInGerman.message.find(ValidFactorCodes(false, false)), std::string::npos);
+    EXPECT_EQ(sunInGerman.message.find("Faktor"), std::string::npos) << sunInGerman.message;
+    EXPECT_EQ(ValidFactorCodes(false, false).substr(0, 2), "SU");
+    EXPECT_EQ(FactorRangeHint(false).substr(0, 2), "SU");
+  }
+  EXPECT_EQ(CheckFactorCode("SO", false).factor, kSun);
+  EXPECT_EQ(FactorRangeHint(false), "SO, MO, ME, VE...PL");
+}
+
+TEST(EnglishPositionList, KeepsTheAnglesAndChangesOnlyCodeSignAndHeading) {
+  const std::string german = PositionListLine(kSun, 255.5);
+  const std::string germanHeading = PositionListHeading(ComputationUsed::kOwn);
+  const ProgramTranslation translation(Language::kEnglish);
+  ASSERT_TRUE(translation.status().ok()) << translation.status().error();
+  const std::string english = PositionListLine(kSun, 255.5);
+  EXPECT_EQ(english.substr(0, 4), " " + ShownFactorCode(kSun) + " ");
+  EXPECT_EQ(english.substr(4, english.size() - 7), german.substr(4, german.size() - 7));
+  EXPECT_EQ(english.substr(english.size() - 3), ShownSignAbbreviation(SignIndex(255.5)));
+  EXPECT_NE(PositionListHeading(ComputationUsed::kOwn), germanHeading);
+}
+
+TEST(EnglishClockLines, WeekdayUniversalTimeIntervalAndSpeed) {
+  // 9 December 2026 is a Wednesday.
+  ClockSettings settings;
+  settings.ticksPerSecond = -5;
+  const std::string germanInterval = IntervalText(settings);
+  const ProgramTranslation translation(Language::kEnglish);
+  ASSERT_TRUE(translation.status().ok()) << translation.status().error();
+  EXPECT_EQ(WeekdayName(2026, 12, 9), "Wed");
+  EXPECT_EQ(FormatUniversalHours(14.5), FormatHours(14.5) + " UT");
+  EXPECT_NE(IntervalText(settings), germanInterval);
+  EXPECT_EQ(SpeedText(settings.ticksPerSecond), "Ticks/sec:5");
+  const SkyState sky = SkyAt(9, 12, 2026, 14.5);
+  const std::string instant = ChartInstantText(sky);
+  EXPECT_NE(instant.find("Wed, " + sky.dateText), std::string::npos) << instant;
+  EXPECT_NE(instant.find(FormatUniversalHours(14.5)), std::string::npos) << instant;
+}
+
+TEST(EnglishSearchTexts, NameTheEventWithTheEnglishCode) {
+  const ProgramTranslation translation(Language::kEnglish);
+  ASSERT_TRUE(translation.status().ok()) << translation.status().error();
+  EXPECT_EQ(SearchResultText(EventKind::kRise, kSun, false), " SU rise ");
+  const std::string notFound = SearchNotFoundText(EventKind::kSet, kMars, true);
+  EXPECT_EQ(notFound.rfind(HorizonEventName(EventKind::kSet, kMars) + " not found: MA", 0), 0u)
+      << notFound;
+  EXPECT_NE(SearchProgressText(EventKind::kFullMoon, kSun, false).find("full moon"),
+            std::string::npos);
+}
+
+TEST(EnglishFactorChoice, TheDialogTakesTheEnglishCode) {
+  const ProgramTranslation translation(Language::kEnglish);
+  ASSERT_TRUE(translation.status().ok()) << translation.status().error();
+  RecordingMessages messages;
+  SearchState search;
+  DisplayOptions display;
+  FactorChoiceDialog dialog{search, display, messages};
+  QTimer::singleShot(0, [&] {
+    QTest::keyClicks(dialog.codeEdit, "so");
+    QTest::keyClicks(dialog.codeEdit, "su");
+    if (dialog.isVisible()) dialog.close();
+  });
+  EXPECT_EQ(dialog.exec(), QDialog::Accepted);
+  EXPECT_EQ(search.factor, kSun);
+  ASSERT_EQ(messages.shown().size(), 1u);
+  EXPECT_TRUE(messages.shown().front().text.startsWith("SO is not a valid factor"))
+      << messages.shown().front().text.toStdString();
+}
+
+std::string Content(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+TEST(StateFileLanguages, EnglishWritesWhatGermanWritesAndEachReadsTheOther) {
+  const testing::TemporaryDirectory germanRun, englishRun;
+  SkyState written = SkyAt(9, 12, 2026, 14 + 5 / 60.0 + 9 / 3600.0, -8.5, 47.25);
+  ASSERT_TRUE(WriteStateFile(germanRun.path(), written).ok());
+  SkyState readInEnglish;
+  {
+    const ProgramTranslation translation(Language::kEnglish);
+    ASSERT_TRUE(translation.status().ok()) << translation.status().error();
+    ASSERT_TRUE(WriteStateFile(englishRun.path(), written).ok());
+    ASSERT_TRUE(ReadStateFile(germanRun.path(), readInEnglish).ok());
+  }
+  EXPECT_EQ(Content(englishRun.path() / kStateFileName),
+            Content(germanRun.path() / kStateFileName));
+  SkyState readInGerman;
+  ASSERT_TRUE(ReadStateFile(englishRun.path(), readInGerman).ok());
+  for (const SkyState* read : {&readInEnglish, &readInGerman}) {
+    EXPECT_EQ(read->dateText, written.dateText);
+    EXPECT_EQ(read->timeText, written.timeText);
+    EXPECT_EQ(read->longitudeText, written.longitudeText);
+    EXPECT_EQ(read->latitudeText, written.latitudeText);
+  }
+}
+
+}  // namespace
+}  // namespace sternwerk
