@@ -7,6 +7,7 @@
 #include <cctype>
 
 #include "base/failure_text.h"
+#include "base/translation.h"
 #include "charts/chart_printing.h"
 #include "platform/printing.h"
 
@@ -37,7 +38,11 @@ Status SaveChartPdf(std::shared_ptr<const Picture> chart, const SkyState& sky,
 // A failure unless the path ends in one of the four formats' extensions.
 Status RequireKnownFormat(const std::string& path) {
   if (NamesPdf(path) || PictureFormatOf(path)) return Status::Success();
-  return Status::Failure("Die Datei " + path + " hat keine der Endungen .png, .svg, .pdf, .wmf.");
+  return Status::Failure(
+      Translated("sternwerk::Charts", QT_TRANSLATE_NOOP("sternwerk::Charts", "Die Datei ")) + path +
+      Translated("sternwerk::Charts",
+                 QT_TRANSLATE_NOOP("sternwerk::Charts",
+                                   " hat keine der Endungen .png, .svg, .pdf, .wmf.")));
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "base/translation.h"
 #include "engine/factors.h"
 #include "engine/text_forms.h"
 #include "platform/canvas.h"
@@ -33,16 +34,16 @@ constexpr int kTwelveFactorsLast = kPluto;
 constexpr int kSingleColumnLeft = 35;
 
 // The sign's abbreviation, empty for a longitude of 360 or more.
-std::string_view SignOf(double longitude) {
+std::string SignOf(double longitude) {
   const int sign = static_cast<int>(std::trunc(longitude / 30));
   if (sign < 0 || sign >= static_cast<int>(kSignAbbreviations.size())) return {};
-  return kSignAbbreviations[static_cast<std::size_t>(sign)];
+  return ShownSignAbbreviation(sign);
 }
 
 // "   SO 15°23'45  STI", " R ME   03°07'  STE": every entry 19 characters.
 std::string AllFactorsEntry(const SkyState& sky, int factor) {
   const double longitude = sky.longitudes[static_cast<std::size_t>(factor)];
-  const std::string code(kFactorCodes[static_cast<std::size_t>(factor)]);
+  const std::string code = ShownFactorCode(factor);
   const double withinSign = SignDegrees(longitude);
   std::string entry;
   if (factor == kSun) {
@@ -52,7 +53,7 @@ std::string AllFactorsEntry(const SkyState& sky, int factor) {
     entry = (retrograde ? " R " : "   ") + code + "   " +
             FormatCoordinate(false, withinSign).substr(1, 6);
   }
-  return entry + "  " + std::string(SignOf(longitude));
+  return entry + "  " + SignOf(longitude);
 }
 
 }  // namespace
@@ -70,7 +71,7 @@ std::vector<PrintListEntry> PrintListEntries(const SkyState& sky, const DisplayO
     Point at{kSingleColumnLeft, kListTop};
     for (int factor = 0; factor <= kTwelveFactorsLast; ++factor) {
       if (factor == kLunarNode) continue;
-      entries.push_back({at, std::string(kFactorCodes[static_cast<std::size_t>(factor)]) + "  " +
+      entries.push_back({at, ShownFactorCode(factor) + "  " +
                                  FormatAngle(3, AngleMode::kFull,
                                              sky.longitudes[static_cast<std::size_t>(factor)])});
       at.y += kLineHeight;
@@ -87,8 +88,10 @@ Picture ChartPrintPicture(std::shared_ptr<const Picture> chart, const SkyState& 
   canvas.brush = Brush{kWhite, true};
   canvas.font = Font{kListFace, kListFontSize, false, kBlack, 0};
   if (options.computation != ComputationUsed::kOwn) {
-    canvas.TextOut(kComputationCorner.x, kComputationCorner.y,
-                   "Positionen: " + std::string(ComputationName(options.computation)));
+    canvas.TextOut(
+        kComputationCorner.x, kComputationCorner.y,
+        Translated("sternwerk::Charts", QT_TRANSLATE_NOOP("sternwerk::Charts", "Positionen: ")) +
+            ComputationName(options.computation));
   }
   if (!texts.placeTime.empty()) {
     canvas.TextOut(kPlaceTimeCorner.x, kPlaceTimeCorner.y, texts.placeTime);

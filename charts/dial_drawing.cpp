@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "base/translation.h"
 #include "charts/earth_icon.h"
 #include "charts/factor_legend.h"
 #include "charts/label_stack.h"
@@ -129,7 +130,7 @@ void DrawSignLabels(Canvas& canvas, double mc, bool symbolFont) {
       canvas.font.face = kTextFace;
       canvas.font.size = kSignTextSize;
       const Point at = OnCircle(kSignTextOrigin, kSignTextRadius, psi);
-      canvas.TextOut(at.x, at.y, kSignAbbreviations[sign]);
+      canvas.TextOut(at.x, at.y, ShownSignAbbreviation(sign));
     }
   }
 }
@@ -200,7 +201,7 @@ void DrawFactors(Canvas& canvas, const SkyState& sky, const DisplayOptions& opti
     if (options.symbolFontPresent) {
       canvas.TextOut(label.x, label.y, std::string(1, FactorGlyph(factor)));
     } else {
-      canvas.TextOut(label.x + kCodeOffset.x, label.y + kCodeOffset.y, kFactorCodes[factor]);
+      canvas.TextOut(label.x + kCodeOffset.x, label.y + kCodeOffset.y, ShownFactorCode(factor));
     }
   }
 }
@@ -210,9 +211,13 @@ void DrawCaptions(Canvas& canvas) {
   canvas.font.face = kCaptionFace;
   canvas.font.escapement = 0;
   canvas.font.color = kGreen;
-  canvas.TextOut(232, 170, "Meridian");
+  canvas.TextOut(
+      232, 170,
+      Translated("sternwerk::Charts", QT_TRANSLATE_NOOP("sternwerk::Charts", "Meridian")));
   canvas.font.color = kNavy;
-  canvas.TextOut(205, 225, "Nordpol der Erde");
+  canvas.TextOut(
+      205, 225,
+      Translated("sternwerk::Charts", QT_TRANSLATE_NOOP("sternwerk::Charts", "Nordpol der Erde")));
   canvas.Line({260, 240}, {260, 260});
 }
 

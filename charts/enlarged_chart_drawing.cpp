@@ -5,6 +5,7 @@
 #include <cmath>
 #include <string_view>
 
+#include "base/translation.h"
 #include "charts/earth_icon.h"
 #include "charts/factor_legend.h"
 #include "charts/label_stack.h"
@@ -205,9 +206,14 @@ void DrawHeader(Canvas& canvas, const SkyState& sky, const ChartTexts& texts) {
   canvas.font = Font{kHeaderFace, kHeaderFontSize, false, kBlack, 0};
   const std::string instant = ChartInstantText(sky);
   canvas.TextOut(kInstantCorner.x, kInstantCorner.y, instant);
-  canvas.TextOut(PlaceLeft(instant), kPlaceCorner.y, "Ort: " + texts.place);
+  canvas.TextOut(PlaceLeft(instant), kPlaceCorner.y,
+                 Translated("sternwerk::Charts", QT_TRANSLATE_NOOP("sternwerk::Charts", "Ort: ")) +
+                     texts.place);
   if (!texts.searchResult.empty()) {
-    canvas.TextOut(kEventCorner.x, kEventCorner.y, "Ereignis: " + texts.searchResult);
+    canvas.TextOut(
+        kEventCorner.x, kEventCorner.y,
+        Translated("sternwerk::Charts", QT_TRANSLATE_NOOP("sternwerk::Charts", "Ereignis: ")) +
+            texts.searchResult);
   }
   if (!texts.placeTime.empty()) {
     canvas.TextOut(kPlaceTimeCorner.x, kPlaceTimeCorner.y, texts.placeTime);
@@ -217,8 +223,9 @@ void DrawHeader(Canvas& canvas, const SkyState& sky, const ChartTexts& texts) {
 }  // namespace
 
 std::string ChartInstantText(const SkyState& sky) {
-  return "Datum / Zeit: " + WeekdayName(sky.year, sky.month, sky.day) + ", " + sky.dateText +
-         " / " + FormatUniversalHours(sky.hours);
+  return Translated("sternwerk::Charts", QT_TRANSLATE_NOOP("sternwerk::Charts", "Datum / Zeit: ")) +
+         WeekdayName(sky.year, sky.month, sky.day) + ", " + sky.dateText + " / " +
+         FormatUniversalHours(sky.hours);
 }
 
 void DrawEnlargedChart(const SkyState& sky, const DisplayOptions& options, const ChartTexts& texts,

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "base/translation.h"
 #include "charts/label_stack.h"
 #include "engine/calendar.h"
 #include "engine/factors.h"
@@ -58,7 +59,7 @@ constexpr int kDistanceTextOffset = 3;
 
 constexpr Point kLeftDistanceCorner{5, 217};
 constexpr Point kRightDistanceCorner{665, 217};
-constexpr const char* kDistanceCaption = "Abstand zu MC: ";
+constexpr const char* kDistanceCaption = QT_TRANSLATE_NOOP("sternwerk::Charts", "Abstand zu MC: ");
 constexpr const char* kDegreeSign = "\xB0";
 
 // The sign scale along the bottom, with all 22 factors only.
@@ -170,9 +171,10 @@ void DrawHorizonDistances(Canvas& canvas, const SkyState& sky) {
   while (fromEast < 0) fromEast += kDegreesPerCircle;
   while (fromEast > kHalfCircle) fromEast -= kHalfCircle;
   canvas.TextOut(kLeftDistanceCorner.x, kLeftDistanceCorner.y,
-                 kDistanceCaption + Degrees(fromEast));
-  canvas.TextOut(kRightDistanceCorner.x, kRightDistanceCorner.y,
-                 kDistanceCaption + Degrees(kHalfCircle - fromEast));
+                 Translated("sternwerk::Charts", kDistanceCaption) + Degrees(fromEast));
+  canvas.TextOut(
+      kRightDistanceCorner.x, kRightDistanceCorner.y,
+      Translated("sternwerk::Charts", kDistanceCaption) + Degrees(kHalfCircle - fromEast));
 }
 
 // Sign boundaries in the factors' scale, and each sign's glyph about the
@@ -217,7 +219,9 @@ void DrawSignScale(Canvas& canvas, const SkyState& sky, const DisplayOptions& op
 }  // namespace
 
 std::string OutsideViewTitleSuffix(const SkyState& sky) {
-  return "  am " + WeekdayName(sky.year, sky.month, sky.day) + ", " + sky.dateText + "  um " +
+  return Translated("sternwerk::Charts", QT_TRANSLATE_NOOP("sternwerk::Charts", "  am ")) +
+         WeekdayName(sky.year, sky.month, sky.day) + ", " + sky.dateText +
+         Translated("sternwerk::Charts", QT_TRANSLATE_NOOP("sternwerk::Charts", "  um ")) +
          FormatUniversalHours(sky.hours);
 }
 

@@ -1,19 +1,29 @@
 #include "engine/computation_mode.h"
 
+#include "base/translation.h"
+
 namespace sternwerk {
 
-std::string_view ComputationName(ComputationUsed used) {
+namespace {
+
+const char* NameSource(ComputationUsed used) {
   switch (used) {
     case ComputationUsed::kOwn:
-      return "eigene";
+      return QT_TRANSLATE_NOOP("sternwerk::ComputationMode", "eigene");
     case ComputationUsed::kEphemerisFiles:
-      return "genau";
+      return QT_TRANSLATE_NOOP("sternwerk::ComputationMode", "genau");
     case ComputationUsed::kAnalyticalTheory:
-      return "genau, analytisch";
+      return QT_TRANSLATE_NOOP("sternwerk::ComputationMode", "genau, analytisch");
     case ComputationUsed::kOwnAfterFailure:
-      return "eigene statt genau";
+      return QT_TRANSLATE_NOOP("sternwerk::ComputationMode", "eigene statt genau");
   }
-  return {};
+  return "";
+}
+
+}  // namespace
+
+std::string ComputationName(ComputationUsed used) {
+  return Translated("sternwerk::ComputationMode", NameSource(used));
 }
 
 }  // namespace sternwerk

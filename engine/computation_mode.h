@@ -1,6 +1,7 @@
 // Which computation fills the positions of the sky state.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace sternwerk {
@@ -22,6 +23,6 @@ enum class ComputationUsed {
 
 // Short German name for list headings: "genau", "eigene statt genau", ...
 // (ASCII).
-std::string_view ComputationName(ComputationUsed used);
+std::string ComputationName(ComputationUsed used);
 
 }  // namespace sternwerk

@@ -46,7 +46,8 @@ std::vector<std::string> SkyReport(const SkyState& sky, ComputationUsed computat
       FormatPlace(sky.longitude, sky.latitude, sky.isWest, sky.isSouth),
   };
   if (computation != ComputationUsed::kOwn) {
-    lines.push_back("Berechnung: " + std::string(ComputationName(computation)));
+    lines.push_back(ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "Berechnung: ")) +
+                    ComputationName(computation));
   }
   for (int factor = 0; factor <= kGZ; ++factor) {
     lines.push_back(PositionListLine(factor, sky.longitudes[factor]));

@@ -361,6 +361,57 @@ More in man sternwerk.
         <source>Faktor: %1</source>
         <translation>factor: %1</translation>
     </message>
+    <message>
+        <source>Berechnung: </source>
+        <translation>Computation: </translation>
+    </message>
+</context>
+<context>
+    <name>sternwerk::Charts</name>
+    <message>
+        <source>Die Datei </source>
+        <translation>The file </translation>
+    </message>
+    <message>
+        <source> hat keine der Endungen .png, .svg, .pdf, .wmf.</source>
+        <translation> ends in none of .png, .svg, .pdf, .wmf.</translation>
+    </message>
+    <message>
+        <source>Positionen: </source>
+        <translation>Positions: </translation>
+    </message>
+    <message>
+        <source>Meridian</source>
+        <translation>Meridian</translation>
+    </message>
+    <message>
+        <source>Nordpol der Erde</source>
+        <translation>North Pole</translation>
+    </message>
+    <message>
+        <source>Ort: </source>
+        <translation>Place: </translation>
+    </message>
+    <message>
+        <source>Ereignis: </source>
+        <translation>Event: </translation>
+    </message>
+    <message>
+        <source>Datum / Zeit: </source>
+        <translation>Date / time: </translation>
+    </message>
+    <message>
+        <source>Abstand zu MC: </source>
+        <translation>From MC: </translation>
+    </message>
+    <message>
+        <source>  am </source>
+        <translation>  on </translation>
+    </message>
+    <message>
+        <source>  um </source>
+        <translation>  at </translation>
+    </message>
 </context>
 <context>
     <name>sternwerk::ClockStep</name>
@@ -391,6 +442,25 @@ More in man sternwerk.
     <message>
         <source>Takte/Sek:</source>
         <translation>Ticks/sec:</translation>
+    </message>
+</context>
+<context>
+    <name>sternwerk::ComputationMode</name>
+    <message>
+        <source>eigene</source>
+        <translation>own</translation>
+    </message>
+    <message>
+        <source>genau</source>
+        <translation>precise</translation>
+    </message>
+    <message>
+        <source>genau, analytisch</source>
+        <translation>precise, analytical</translation>
+    </message>
+    <message>
+        <source>eigene statt genau</source>
+        <translation>own instead of precise</translation>
     </message>
 </context>
 <context>

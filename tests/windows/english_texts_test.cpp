@@ -9,7 +9,9 @@
 #include <iterator>
 #include <set>
 
+#include "charts/chart_print_page.h"
 #include "charts/enlarged_chart_drawing.h"
+#include "charts/outside_view_drawing.h"
 #include "charts/position_list_text.h"
 #include "clock/clock_step.h"
 #include "clock/search_texts.h"
@@ -21,6 +23,7 @@
 #include "engine/text_forms.h"
 #include "platform/program_language.h"
 #include "platform/recording_messages.h"
+#include "tests/support/dial_test_support.h"
 #include "tests/support/sky_at.h"
 #include "tests/support/temporary_directory.h"
 #include "windows/factor_choice_dialog.h"
@@ -130,6 +133,32 @@ TEST(EnglishFactorChoice, TheDialogTakesTheEnglishCode) {
   ASSERT_EQ(messages.shown().size(), 1u);
   EXPECT_TRUE(messages.shown().front().text.startsWith("SO is not a valid factor"))
       << messages.shown().front().text.toStdString();
+}
+
+TEST(EnglishCharts, DialTextsStandWhereTheGermanOnesStandInEnglish) {
+  const testing::ShownSky sky = testing::SkyWith({{kSun, 100}, {kMoon, 200}});
+  const std::vector<TextOp> german = testing::DialOf(sky).Texts();
+  std::vector<TextOp> english;
+  {
+    const ProgramTranslation translation(Language::kEnglish);
+    ASSERT_TRUE(translation.status().ok()) << translation.status().error();
+    english = testing::DialOf(sky).Texts();
+    EXPECT_EQ(
+        OutsideViewTitleSuffix(sky).rfind("  on " + WeekdayName(sky.year, sky.month, sky.day)), 0u);
+    const std::vector<PrintListEntry> list = PrintListEntries(sky, sky.options);
+    ASSERT_FALSE(list.empty());
+    EXPECT_EQ(list.front().text.substr(0, 4), ShownFactorCode(kMC) + "  ");
+  }
+  ASSERT_EQ(english.size(), german.size());
+  int translated = 0;
+  for (std::size_t i = 0; i < german.size(); ++i) {
+    EXPECT_EQ(english[i].at, german[i].at) << german[i].text;
+    if (english[i].text != german[i].text) ++translated;
+    EXPECT_NE(english[i].text, "Nordpol der Erde");
+    EXPECT_NE(english[i].text, "SO");
+    EXPECT_NE(english[i].text, "WID");
+  }
+  EXPECT_GE(translated, 12 + 1);  // the signs, the pole and the codes that differ
 }
 
 std::string Content(const std::filesystem::path& file) {
