@@ -12,6 +12,9 @@
 
 #include "build_info.h"
 #include "clock/clock.h"
+#include "clock/clock_step.h"
+#include "engine/calendar.h"
+#include "engine/text_forms.h"
 #include "platform/program_language.h"
 #include "platform/recording_messages.h"
 #include "tests/support/fake_system_clock.h"
@@ -144,6 +147,30 @@ TEST_F(EnglishClockWindow, TitleQuestionHaltAndStatusFollowTheLanguage) {
   EXPECT_EQ(Child<QLabel>(*form, "statusLabel")->text(), " Chart stopped ");
   halt->click();
   EXPECT_EQ(halt->text(), running);
+}
+
+TEST_F(EnglishClockWindow, EveryWeekdayIntervalAndSpeedLineFitsItsLabel) {
+  const ProgramTranslation translation(Language::kEnglish);
+  ASSERT_TRUE(translation.status().ok()) << translation.status().error();
+  const std::unique_ptr<MainWindow> form = Open();
+  const auto expectFits = [&](const char* name, const std::string& text) {
+    const QLabel* label = Child<QLabel>(*form, name);
+    EXPECT_LE(label->fontMetrics().horizontalAdvance(QString::fromLatin1(text)), label->width())
+        << text << " in " << name;
+  };
+  EXPECT_TRUE(Child<QLabel>(*form, "timeLabel")->text().endsWith(" UT"));
+  for (int day = 7; day < 14; ++day) {  // 7 to 13 December 2026: every weekday
+    expectFits("dateLabel", WeekdayName(2026, 12, day) + ", " + DateText(day, 12, 2026));
+  }
+  expectFits("timeLabel", FormatUniversalHours(23 + 59 / 60.0));
+  ClockSettings settings;
+  settings.intervalMinutes = 1439;
+  for (StepMode mode : {StepMode::kRealTime, StepMode::kMinutes, StepMode::kDay, StepMode::kWeek,
+                        StepMode::kMonth, StepMode::kYear}) {
+    settings.stepMode = mode;
+    expectFits("intervalLabel", IntervalText(settings));
+  }
+  expectFits("speedLabel", SpeedText(-20));
 }
 
 }  // namespace
