@@ -945,7 +945,7 @@ End anyway? The date, time and place of this session will then not be saved.</tr
     </message>
     <message>
         <source>     Heutiger </source>
-        <translation>     Searching for today&apos;s </translation>
+        <translation>     Finding today&apos;s </translation>
     </message>
     <message>
         <source>-Aufgang wird gesucht          </source>
@@ -965,7 +965,7 @@ End anyway? The date, time and place of this session will then not be saved.</tr
     </message>
     <message>
         <source>   Heutiger </source>
-        <translation>   Searching for today&apos;s </translation>
+        <translation>   Finding today&apos;s </translation>
     </message>
     <message>
         <source>-Untergang wird gesucht      </source>
@@ -985,7 +985,7 @@ End anyway? The date, time and place of this session will then not be saved.</tr
     </message>
     <message>
         <source>   Heutige </source>
-        <translation>   Searching for today&apos;s </translation>
+        <translation>   Finding today&apos;s </translation>
     </message>
     <message>
         <source>-Kulmination wird gesucht      </source>
@@ -1001,7 +1001,7 @@ End anyway? The date, time and place of this session will then not be saved.</tr
     </message>
     <message>
         <source>      Nächster Vollmond wird gesucht           </source>
-        <translation>      Searching for the next full moon           </translation>
+        <translation>      Finding the next full moon           </translation>
     </message>
     <message>
         <source> Vollmond </source>
@@ -1013,7 +1013,7 @@ End anyway? The date, time and place of this session will then not be saved.</tr
     </message>
     <message>
         <source>      Nächster Neumond wird gesucht          </source>
-        <translation>      Searching for the next new moon          </translation>
+        <translation>      Finding the next new moon          </translation>
     </message>
     <message>
         <source> Neumond </source>

@@ -13,6 +13,7 @@
 #include "build_info.h"
 #include "clock/clock.h"
 #include "clock/clock_step.h"
+#include "clock/search_texts.h"
 #include "engine/calendar.h"
 #include "engine/text_forms.h"
 #include "platform/program_language.h"
@@ -171,6 +172,25 @@ TEST_F(EnglishClockWindow, EveryWeekdayIntervalAndSpeedLineFitsItsLabel) {
     expectFits("intervalLabel", IntervalText(settings));
   }
   expectFits("speedLabel", SpeedText(-20));
+}
+
+TEST_F(EnglishClockWindow, NoEnglishSearchBannerIsWiderThanTheGermanOne) {
+  const std::unique_ptr<MainWindow> form = Open();
+  const QFontMetrics metrics = Child<QLabel>(*form, "searchProgressLabel")->fontMetrics();
+  const auto width = [&](EventKind kind, bool atHorizon) {
+    return metrics.horizontalAdvance(
+        QString::fromStdString(SearchProgressText(kind, kSaturn, atHorizon)));
+  };
+  const std::vector<EventKind> kinds = {EventKind::kRise, EventKind::kSet, EventKind::kCulmination,
+                                        EventKind::kFullMoon, EventKind::kNewMoon};
+  std::vector<int> german;
+  for (EventKind kind : kinds) german.push_back(std::max(width(kind, false), width(kind, true)));
+  const ProgramTranslation translation(Language::kEnglish);
+  ASSERT_TRUE(translation.status().ok()) << translation.status().error();
+  for (std::size_t i = 0; i < kinds.size(); ++i) {
+    EXPECT_LE(width(kinds[i], false), german[i]) << SearchProgressText(kinds[i], kSaturn, false);
+    EXPECT_LE(width(kinds[i], true), german[i]) << SearchProgressText(kinds[i], kSaturn, true);
+  }
 }
 
 }  // namespace
