@@ -21,8 +21,10 @@ ChartHelpWindow::ChartHelpWindow(Messages& messages, QWidget* parent)
     : HelpWindow(messages, kClientSize, QLatin1Char('?'), parent) {
   setWindowTitle(kCaption);
   const QFont textFont = PixelFont(kArialFace, kTextFontPixels);
-  helpText = TextBox({1, 2, 616, 535}, kWhite, kBlack, textFont, kChartHelpText);
-  materialText = TextBox({1, 537, 616, 103}, kWhite, kBlack, textFont, kChartHelpMaterial);
+  helpText =
+      TextBox({1, 2, 616, 535}, kWhite, kBlack, textFont, HelpLines(help_texts::kChartHelpText));
+  materialText = TextBox({1, 537, 616, 103}, kWhite, kBlack, textFont,
+                         HelpLines(help_texts::kChartHelpMaterial));
   PlaceButtons({224, 642, 75, 22}, {318, 642, 75, 22}, font());
 }
 
@@ -31,7 +33,9 @@ void ChartHelpWindow::SetInitialFocus() {
 }
 
 QStringList ChartHelpWindow::PrintLines() const {
-  return HelpPrintLines({{3, 8, kChartHelpText}, {3, 9, kChartHelpMaterial}}, 1);
+  return HelpPrintLines({{3, 8, HelpLines(help_texts::kChartHelpText)},
+                         {3, 9, HelpLines(help_texts::kChartHelpMaterial)}},
+                        1);
 }
 
 void ChartHelpWindow::showEvent(QShowEvent* event) {

@@ -14,6 +14,7 @@
 #include "platform/ui_style.h"
 #include "windows/date_time_place_texts.h"
 #include "windows/date_time_place_time_rules.h"
+#include "windows/help_texts.h"
 
 namespace sternwerk {
 namespace {
@@ -123,9 +124,7 @@ DateTimePlaceDialog::DateTimePlaceDialog(SkyState& sky, Messages& messages, cons
   // Arial's narrower, smaller letters let all 27 lines show at once.
   helpText->setFont(PixelFont(kArialFace, 10));
   helpText->document()->setDocumentMargin(2);
-  QStringList help;
-  for (const char* line : date_time_place_texts::kHelpLines) help << QString::fromUtf8(line);
-  helpText->setPlainText(help.join('\n'));
+  helpText->setPlainText(HelpLines(date_time_place_texts::kHelp).join('\n'));
 
   CreateLabels();
   CreateFields();

@@ -8,6 +8,7 @@
 #include "platform/controls.h"
 #include "platform/faces.h"
 #include "platform/ui_style.h"
+#include "windows/help_texts.h"
 #include "windows/interval_texts.h"
 
 namespace sternwerk {
@@ -46,9 +47,7 @@ IntervalDialog::IntervalDialog(ClockSettings& clock, Messages& messages, QWidget
   explanation->setFont(PixelFont(kArialFace, 10));
   explanation->document()->setDocumentMargin(2);
   SetColours(explanation, kCream);
-  QStringList lines;
-  for (const char* line : interval_texts::kExplanationLines) lines << QString::fromUtf8(line);
-  explanation->setPlainText(lines.join('\n'));
+  explanation->setPlainText(HelpLines(interval_texts::kExplanation).join('\n'));
 
   dayButton = StepButton(QStringLiteral("1 Tag"), 8, StepMode::kDay);
   weekButton = StepButton(QStringLiteral("7 Tage"), 64, StepMode::kWeek);
