@@ -359,6 +359,61 @@ More in man sternwerk.
     </message>
 </context>
 <context>
+    <name>sternwerk::EnlargedChartWindow</name>
+    <message>
+        <source>Diagramm-Vergrößerung</source>
+        <translation>Enlarged Chart</translation>
+    </message>
+    <message>
+        <source> Speichert in einem Programmlauf auch mehrere Diagramme nacheinander mit fortlaufenden Nummern als Metafile (*.WMF) </source>
+        <translation> Saves one chart after another in a run, numbered in turn, as metafiles (*.WMF) </translation>
+    </message>
+    <message>
+        <source> Speichert das Diagramm unter einem frei gewählten Namen als PNG, SVG, PDF (mit Faktorenliste, wie gedruckt) oder WMF </source>
+        <translation> Saves the chart under a name of your choice as PNG, SVG, PDF (with the list of factors, as printed) or WMF </translation>
+    </message>
+    <message>
+        <source> Druckt das Diagramm in der dargestellten Form sowie die aktuelle Faktorenliste </source>
+        <translation> Prints the chart as shown, with the current list of factors </translation>
+    </message>
+    <message>
+        <source> Zeigt den Blick nach Süden mit MC sowie Ost- und West-Horizont </source>
+        <translation> Shows the view south, with MC and the eastern and western horizons </translation>
+    </message>
+    <message>
+        <source>Drucker-Hilfe</source>
+        <translation>Printer Help</translation>
+    </message>
+    <message>
+        <source>Draußen-&amp;Ansicht</source>
+        <translation>&amp;Outside View</translation>
+    </message>
+    <message>
+        <source>&amp;Hilfe</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;Drucken</source>
+        <translation>&amp;Print</translation>
+    </message>
+    <message>
+        <source>&amp;Speichern</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>&amp;Exportieren …</source>
+        <translation>&amp;Export …</translation>
+    </message>
+    <message>
+        <source>&amp;Zurück</source>
+        <translation>&amp;Back</translation>
+    </message>
+    <message>
+        <source>Das Diagramm wurde als Windows-Metafile gespeichert in  %1  im Ordner  %2.</source>
+        <translation>The chart was saved as a Windows metafile in  %1  in the folder  %2.</translation>
+    </message>
+</context>
+<context>
     <name>sternwerk::HelpTexts</name>
     <message>
         <source> Das Programm startet mit Datum und Uhrzeit
@@ -1027,6 +1082,91 @@ Trotzdem beenden? Datum, Zeit und Ort dieser Sitzung werden dann nicht gespeiche
         <translation>
 
 End anyway? The date, time and place of this session will then not be saved.</translation>
+    </message>
+</context>
+<context>
+    <name>sternwerk::OutsideViewWindow</name>
+    <message>
+        <source>Der Blick nach draußen </source>
+        <translation>The View Outside </translation>
+    </message>
+    <message>
+        <source>&amp;Exportieren …</source>
+        <translation>&amp;Export …</translation>
+    </message>
+    <message>
+        <source>&amp;Drucken</source>
+        <translation>&amp;Print</translation>
+    </message>
+    <message>
+        <source>&amp;Hilfe</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;Zurück</source>
+        <translation>&amp;Back</translation>
+    </message>
+    <message>
+        <source> Öffnet und schließt das Hilfe-Fenster </source>
+        <translation> Opens and closes the help </translation>
+    </message>
+    <message>
+        <source> Speichert die Ansicht unter einem frei gewählten Namen als PNG, SVG, PDF oder WMF </source>
+        <translation> Saves the view under a name of your choice as PNG, SVG, PDF or WMF </translation>
+    </message>
+    <message>
+        <source>Draußen-Ansicht</source>
+        <translation>Outside View</translation>
+    </message>
+</context>
+<context>
+    <name>sternwerk::PrinterAdvice</name>
+    <message>
+        <source>       Falls das Diagramm nicht seitenfüllend oder zu groß gedruckt wird:</source>
+        <translation>       If the chart does not fill the page or prints too large:</translation>
+    </message>
+    <message>
+        <source>Ihr Drucker ist eingestellt auf %1 Pixel
+Papierbreite = %2 Pixel pro Inch.
+
+Betätigen Sie nach der Taste  ´Drucken´  im dann
+erscheinenden Dialog bitte die Taste ´Eigenschaften´
+neben dem Namen des Druckers.
+
+Auf der Registerkarte  ´Erweitert´  können Sie je nach
+Drucker unter  Resolution/Auflösung  zwischen
+300/600/1200 Pixel pro Inch für den aktuellen Druck
+wählen.
+Stellen sie hier bitte den gleichen Wert wie oben
+angezeigt ein.
+
+Wählen Sie dann zuerst den Drucker  ´In PDF-Datei
+drucken´, so haben Sie vor jedem Druck die Möglichkeit,
+das Aussehen zu kontrollieren.</source>
+        <translation>Your printer is set to %1 pixels across the paper
+= %2 pixels per inch.
+
+After pressing  ´Print´,  press the button
+´Properties´ beside the printer&apos;s name in the
+dialog that follows.
+
+On the tab  ´Advanced´  you can choose, depending
+on the printer, between 300/600/1200 pixels per
+inch for this printout under  Resolution.
+Please set the same value there as shown above.
+
+If you first choose the printer  ´Print to File
+(PDF)´,  you can check how the page looks before
+every printout.</translation>
+    </message>
+    <message>
+        <source>(Notfalls stellen Sie die Druckereigenschaften des
+ Systems auf 300 PpI (CUPS: http://localhost:631),
+ dieses aber bevor Sie dieses Programm starten bzw.
+ nach dessen Beendigung.)</source>
+        <translation>(If need be, set the system&apos;s printer properties
+ to 300 ppi (CUPS: http://localhost:631), but do so
+ before you start this program or after it ends.)</translation>
     </message>
 </context>
 </TS>

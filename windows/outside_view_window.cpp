@@ -17,7 +17,9 @@ namespace sternwerk {
 
 namespace {
 
-const QString kTitle = QString(44, QLatin1Char(' ')) + QStringLiteral("Der Blick nach draußen ");
+constexpr int kTitleIndent = 44;
+constexpr const char* kTitle =
+    QT_TRANSLATE_NOOP("sternwerk::OutsideViewWindow", "Der Blick nach draußen ");
 // A title this long already carries the instant.
 constexpr int kCompleteTitleLength = 70;
 // The client area of a window 800 x 260 pixels in outer size.
@@ -66,16 +68,15 @@ OutsideViewWindow::OutsideViewWindow(const SkyState& sky, const DisplayOptions& 
                                      QWidget* parent)
     : SkyPictureWindow(sky, display, messages, parent),
       file_(std::move(workingDirectory) / kOutsideViewFile) {
-  setWindowTitle(kTitle);
+  setWindowTitle(QString(kTitleIndent, QLatin1Char(' ')) + tr(kTitle));
   setFixedSize(kClientSize);
   SetColours(this, kNavy);
 
-  exportButton = MakeButton(this, QStringLiteral("&Exportieren …"),
+  exportButton = MakeButton(this, tr("&Exportieren …"),
                             {QPoint(188, kButtonTop), QSize(95, kButtonSize.height())});
-  printButton =
-      MakeButton(this, QStringLiteral("&Drucken"), {QPoint(288, kButtonTop), kButtonSize});
-  helpButton = MakeButton(this, QStringLiteral("&Hilfe"), {QPoint(364, kButtonTop), kButtonSize});
-  backButton = MakeButton(this, QStringLiteral("&Zurück"), {QPoint(438, kButtonTop), kButtonSize});
+  printButton = MakeButton(this, tr("&Drucken"), {QPoint(288, kButtonTop), kButtonSize});
+  helpButton = MakeButton(this, tr("&Hilfe"), {QPoint(364, kButtonTop), kButtonSize});
+  backButton = MakeButton(this, tr("&Zurück"), {QPoint(438, kButtonTop), kButtonSize});
   for (QPushButton* button : {exportButton, printButton, helpButton, backButton}) {
     button->setAutoDefault(false);
   }
@@ -83,9 +84,9 @@ OutsideViewWindow::OutsideViewWindow(const SkyState& sky, const DisplayOptions& 
     return ChooseExportFile(
         this, QString::fromStdString(std::filesystem::absolute(folder / kExportName).string()));
   };
-  helpButton->setToolTip(QStringLiteral(" Öffnet und schließt das Hilfe-Fenster "));
-  exportButton->setToolTip(QStringLiteral(
-      " Speichert die Ansicht unter einem frei gewählten Namen als PNG, SVG, PDF oder WMF "));
+  helpButton->setToolTip(tr(" Öffnet und schließt das Hilfe-Fenster "));
+  exportButton->setToolTip(
+      tr(" Speichert die Ansicht unter einem frei gewählten Namen als PNG, SVG, PDF oder WMF "));
   backButton->setDefault(true);
 
   helpText = MakeTextBox(this, kHelpArea, {.linesAsWritten = false});
@@ -130,7 +131,7 @@ void OutsideViewWindow::ToggleHelp() {
 void OutsideViewWindow::Print() {
   if (!view_) UpdateView();
   QPrinter printer(QPrinter::HighResolution);
-  printer.setDocName(PrintJobName(QStringLiteral("Draußen-Ansicht"), InstantOf(sky_)));
+  printer.setDocName(PrintJobName(tr("Draußen-Ansicht"), InstantOf(sky_)));
   PrintOnChosenPrinter(printer, [this](QPrinter& chosen) {
     const int width = PrintableWidth(chosen);
     return PrintPicture(chosen, OutsideViewPrintPicture(view_, sky_, handOver.texts),
