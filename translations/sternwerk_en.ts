@@ -359,6 +359,76 @@ More in man sternwerk.
     </message>
 </context>
 <context>
+    <name>sternwerk::BoxMessages</name>
+    <message>
+        <source>Fehler</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Informationen</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Bestätigung</source>
+        <translation>Confirmation</translation>
+    </message>
+</context>
+<context>
+    <name>sternwerk::DateTimePlaceDialog</name>
+    <message>
+        <source>WZ/GMT</source>
+        <translation>UT/GMT</translation>
+    </message>
+    <message>
+        <source>Ortszeit</source>
+        <translation>Local time</translation>
+    </message>
+    <message>
+        <source>Kein Ort gefunden.</source>
+        <translation>No place found.</translation>
+    </message>
+    <message>
+        <source>Deutsche Ortsnamen fehlen, nur englische werden gefunden.</source>
+        <translation>German place names are missing; English ones are found as usual.</translation>
+    </message>
+    <message>
+        <source>O</source>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>Datum / Zeit / Ort </source>
+        <translation>Date / Time / Place </translation>
+    </message>
+    <message>
+        <source>&amp;Ortszeit</source>
+        <translation>L&amp;ocal time</translation>
+    </message>
+    <message>
+        <source>Ort &amp;suchen ...  F3</source>
+        <translation>&amp;Find place ...  F3</translation>
+    </message>
+    <message>
+        <source>Ort suchen: die ersten Buchstaben des Namens (deutsch oder englisch) eingeben, mit den Pfeiltasten wählen, Enter übernimmt, ESC schließt.</source>
+        <translation>Find place: type the first letters of the name (English or German), choose with the arrow keys, Enter takes it, ESC closes.</translation>
+    </message>
+    <message>
+        <source>Ort: </source>
+        <translation>Place: </translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Länge</source>
+        <translation>Longitude</translation>
+    </message>
+    <message>
+        <source>Breite</source>
+        <translation>Latitude</translation>
+    </message>
+</context>
+<context>
     <name>sternwerk::EnlargedChartWindow</name>
     <message>
         <source>Diagramm-Vergrößerung</source>
@@ -814,6 +884,37 @@ More in man sternwerk.
     </message>
 </context>
 <context>
+    <name>sternwerk::IntervalDialog</name>
+    <message>
+        <source>Die Schrittweite pro Takt</source>
+        <translation>How far each step goes</translation>
+    </message>
+    <message>
+        <source>1 Tag</source>
+        <translation>1 day</translation>
+    </message>
+    <message>
+        <source>7 Tage</source>
+        <translation>7 days</translation>
+    </message>
+    <message>
+        <source>30 Tage</source>
+        <translation>30 days</translation>
+    </message>
+    <message>
+        <source>1 Jahr</source>
+        <translation>1 year</translation>
+    </message>
+    <message>
+        <source>Minuten</source>
+        <translation>minutes</translation>
+    </message>
+    <message>
+        <source>Bitte die Minuten pro Takt als Zahl größer als 0 eingeben, Dezimalstellen mit Punkt oder Komma (z. B. 1,5 oder 1440).</source>
+        <translation>Please enter the minutes per step as a number greater than 0, with a decimal point or comma if needed (e.g. 1.5 or 1440).</translation>
+    </message>
+</context>
+<context>
     <name>sternwerk::MainWindow</name>
     <message>
         <source>&amp;Datum/Zeit/Ort</source>
@@ -1117,6 +1218,13 @@ End anyway? The date, time and place of this session will then not be saved.</tr
     <message>
         <source>Draußen-Ansicht</source>
         <translation>Outside View</translation>
+    </message>
+</context>
+<context>
+    <name>sternwerk::PictureWindow</name>
+    <message>
+        <source>weiter</source>
+        <translation>go on</translation>
     </message>
 </context>
 <context>

@@ -31,8 +31,9 @@ inline constexpr const char* kExplanation =
                       " Sie können auch die Tasten als Eingabe verwenden.");
 
 // Shown when Enter or a full field finds no positive number of minutes.
-inline constexpr const char* kMinutesRefused =
+inline constexpr const char* kMinutesRefused = QT_TRANSLATE_NOOP(
+    "sternwerk::IntervalDialog",
     "Bitte die Minuten pro Takt als Zahl größer als 0 eingeben, Dezimalstellen mit Punkt oder "
-    "Komma (z. B. 1,5 oder 1440).";
+    "Komma (z. B. 1,5 oder 1440).");
 
 }  // namespace sternwerk::interval_texts
