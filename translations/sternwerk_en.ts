@@ -429,6 +429,81 @@ More in man sternwerk.
     </message>
 </context>
 <context>
+    <name>sternwerk::DateTimePlaceLogic</name>
+    <message>
+        <source>Das ist kein gültiges Datum!</source>
+        <translation>That is not a valid date!</translation>
+    </message>
+    <message>
+        <source>Das ist kein gültiges Datum! Jahre vor 1600 werden nicht berechnet.</source>
+        <translation>That is not a valid date! Years before 1600 are not computed.</translation>
+    </message>
+    <message>
+        <source>Das ist keine gültige Zeit!</source>
+        <translation>That is not a valid time!</translation>
+    </message>
+    <message>
+        <source>Bitte + für östliche oder - für westliche Länge eingeben</source>
+        <translation>Please enter + for eastern or - for western longitude</translation>
+    </message>
+    <message>
+        <source>Bitte + für nördliche oder - für südliche Breite eingeben</source>
+        <translation>Please enter + for northern or - for southern latitude</translation>
+    </message>
+    <message>
+        <source>Das ist keine gültige Länge!</source>
+        <translation>That is not a valid longitude!</translation>
+    </message>
+    <message>
+        <source>Das ist keine gültige Breite!</source>
+        <translation>That is not a valid latitude!</translation>
+    </message>
+    <message>
+        <source>Die Länge reicht von 0 bis 180 Grad.</source>
+        <translation>Longitude runs from 0 to 180 degrees.</translation>
+    </message>
+    <message>
+        <source>Die Breite reicht von 0 bis 90 Grad.</source>
+        <translation>Latitude runs from 0 to 90 degrees.</translation>
+    </message>
+    <message>
+        <source>Bitte die Grad nur mit Ziffern eingeben.</source>
+        <translation>Please enter the degrees in digits only.</translation>
+    </message>
+    <message>
+        <source>WZ/GMT</source>
+        <translation>UT/GMT</translation>
+    </message>
+    <message>
+        <source>nur mittlere Ortszeit</source>
+        <translation>local mean time only</translation>
+    </message>
+    <message>
+        <source>eingegebene Koordinaten</source>
+        <translation>coordinates as entered</translation>
+    </message>
+    <message>
+        <source> oder </source>
+        <translation> or </translation>
+    </message>
+    <message>
+        <source>gibt es dort nicht (Zeitumstellung)</source>
+        <translation>does not exist there (clocks changed)</translation>
+    </message>
+    <message>
+        <source>Die Ortszeit %1 gibt es hier nicht: Die Uhren wurden über diese Zeit hinweg vorgestellt. Bitte eine andere Zeit eingeben.</source>
+        <translation>The local time %1 does not exist here: the clocks were put forward past it. Please enter another time.</translation>
+    </message>
+    <message>
+        <source>Die Ortszeit %1 gibt es hier zweimal: zuerst als Sommerzeit (%2), danach als Normalzeit (%3).
+
+Ist die Sommerzeit (%2) gemeint? Mit Nein gilt die Normalzeit (%3).</source>
+        <translation>The local time %1 occurs twice here: first as summer time (%2), then as standard time (%3).
+
+Do you mean summer time (%2)? No takes standard time (%3).</translation>
+    </message>
+</context>
+<context>
     <name>sternwerk::EnlargedChartWindow</name>
     <message>
         <source>Diagramm-Vergrößerung</source>
