@@ -374,6 +374,13 @@ More in man sternwerk.
     </message>
 </context>
 <context>
+    <name>sternwerk::ChartHelpWindow</name>
+    <message>
+        <source>Hilfen zur vergrößerten Diagramm-Anzeige</source>
+        <translation>Help on the Enlarged Chart</translation>
+    </message>
+</context>
+<context>
     <name>sternwerk::DateTimePlaceDialog</name>
     <message>
         <source>WZ/GMT</source>
@@ -559,6 +566,29 @@ Do you mean summer time (%2)? No takes standard time (%3).</translation>
     </message>
 </context>
 <context>
+    <name>sternwerk::ExportFileDialog</name>
+    <message>
+        <source>Exportieren</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>PNG-Bild (*.png)</source>
+        <translation>PNG image (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG-Grafik (*.svg)</source>
+        <translation>SVG graphic (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF-Dokument (*.pdf)</source>
+        <translation>PDF document (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Windows-Metafile (*.wmf)</source>
+        <translation>Windows metafile (*.wmf)</translation>
+    </message>
+</context>
+<context>
     <name>sternwerk::HelpTexts</name>
     <message>
         <source> Das Programm startet mit Datum und Uhrzeit
@@ -677,9 +707,8 @@ Do you mean summer time (%2)? No takes standard time (%3).</translation>
   - heller Kreis: nächster Vollmond
   - dunkler Kreis: nächster Neumond</source>
         <translation>  After ´Stop´ these become active:
-  - Rise              )  each of these
-  - Culmination   )  opens a window
-  - Set                )  to choose a factor
+  - Rise, Culmin. and Set: each
+    opens a window to choose a factor
   - light circle: next full moon
   - dark circle: next new moon</translation>
     </message>
@@ -959,6 +988,17 @@ Do you mean summer time (%2)? No takes standard time (%3).</translation>
     </message>
 </context>
 <context>
+    <name>sternwerk::HelpWindow</name>
+    <message>
+        <source>&amp;Drucken</source>
+        <translation>&amp;Print</translation>
+    </message>
+    <message>
+        <source>&amp;Zurück</source>
+        <translation>&amp;Back</translation>
+    </message>
+</context>
+<context>
     <name>sternwerk::IntervalDialog</name>
     <message>
         <source>Die Schrittweite pro Takt</source>
@@ -987,6 +1027,13 @@ Do you mean summer time (%2)? No takes standard time (%3).</translation>
     <message>
         <source>Bitte die Minuten pro Takt als Zahl größer als 0 eingeben, Dezimalstellen mit Punkt oder Komma (z. B. 1,5 oder 1440).</source>
         <translation>Please enter the minutes per step as a number greater than 0, with a decimal point or comma if needed (e.g. 1.5 or 1440).</translation>
+    </message>
+</context>
+<context>
+    <name>sternwerk::IntroductionWindow</name>
+    <message>
+        <source>Einige einführende Hinweise zu diesem Programm und zum Diagramm</source>
+        <translation>An Introduction to the Program and Its Chart</translation>
     </message>
 </context>
 <context>

@@ -9,8 +9,9 @@ namespace sternwerk {
 
 namespace {
 
-const QString kCaption =
-    QString(35, QLatin1Char(' ')) + QStringLiteral("Hilfen zur vergrößerten Diagramm-Anzeige");
+constexpr int kCaptionIndent = 35;
+constexpr const char* kCaption =
+    QT_TRANSLATE_NOOP("sternwerk::ChartHelpWindow", "Hilfen zur vergrößerten Diagramm-Anzeige");
 // The client area of a window 627 x 692 pixels in outer size.
 constexpr QSize kClientSize{619, 665};
 constexpr int kTextFontPixels = 13;
@@ -19,7 +20,7 @@ constexpr int kTextFontPixels = 13;
 
 ChartHelpWindow::ChartHelpWindow(Messages& messages, QWidget* parent)
     : HelpWindow(messages, kClientSize, QLatin1Char('?'), parent) {
-  setWindowTitle(kCaption);
+  setWindowTitle(QString(kCaptionIndent, QLatin1Char(' ')) + tr(kCaption));
   const QFont textFont = PixelFont(kArialFace, kTextFontPixels);
   helpText =
       TextBox({1, 2, 616, 535}, kWhite, kBlack, textFont, HelpLines(help_texts::kChartHelpText));

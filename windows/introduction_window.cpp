@@ -9,10 +9,10 @@ namespace sternwerk {
 
 namespace {
 
-const QString kCaption =
-    QString(33, QLatin1Char(' ')) + QStringLiteral(
-                                        "Einige einführende Hinweise zu diesem Programm und zum "
-                                        "Diagramm");
+constexpr int kCaptionIndent = 33;
+constexpr const char* kCaption =
+    QT_TRANSLATE_NOOP("sternwerk::IntroductionWindow",
+                      "Einige einführende Hinweise zu diesem Programm und zum Diagramm");
 // The client area of a window 800 x 577 pixels in outer size.
 constexpr QSize kClientSize{792, 550};
 constexpr int kTextFontPixels = 13;
@@ -21,7 +21,7 @@ constexpr int kTextFontPixels = 13;
 
 IntroductionWindow::IntroductionWindow(Messages& messages, QWidget* parent)
     : HelpWindow(messages, kClientSize, QLatin1Char('i'), parent) {
-  setWindowTitle(kCaption);
+  setWindowTitle(QString(kCaptionIndent, QLatin1Char(' ')) + tr(kCaption));
   const QFont boxFont = PixelFont(kSansSerifFace, kTextFontPixels, true);
   summaryText = TextBox({0, 1, 792, 55}, kCream, kBlack, boxFont,
                         HelpLines(help_texts::kIntroductionSummary));

@@ -1,5 +1,5 @@
-// The date/time/place and interval dialogs and the picture window in
-// English: every caption translated, no wider than its control, each key of
+// The date/time/place and interval dialogs, the picture window and the
+// help windows in English: every caption translated, no wider than its control, each key of
 // a caption its own; the search's notes and the refused minutes in English.
 #include <gtest/gtest.h>
 
@@ -12,8 +12,10 @@
 #include "platform/recording_messages.h"
 #include "tests/support/fixture_atlas.h"
 #include "tests/windows/caption_measures.h"
+#include "windows/chart_help_window.h"
 #include "windows/date_time_place_dialog.h"
 #include "windows/interval_dialog.h"
+#include "windows/introduction_window.h"
 #include "windows/picture_window.h"
 
 namespace sternwerk {
@@ -54,7 +56,10 @@ TEST(EnglishDialogs, EveryCaptionIsTranslatedFitsAndKeepsItsOwnKey) {
     DateTimePlaceDialog dateTimePlace(sky, messages, atlas);
     IntervalDialog interval(settings, messages);
     PictureWindow picture;
-    for (QWidget* window : std::initializer_list<QWidget*>{&dateTimePlace, &interval, &picture}) {
+    IntroductionWindow introduction(messages);
+    ChartHelpWindow chartHelp(messages);
+    for (QWidget* window : std::initializer_list<QWidget*>{&dateTimePlace, &interval, &picture,
+                                                           &introduction, &chartHelp}) {
       const std::string name = window->metaObject()->className();
       const QStringList shown = CheckedCaptions(*window);
       if (language == Language::kGerman) {
