@@ -1,14 +1,23 @@
 #include "platform/box_messages.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 
 namespace sternwerk {
 
 namespace {
 
-const QString kErrorTitle = "Fehler";
-const QString kInformationTitle = "Informationen";
-const QString kConfirmationTitle = "Bestätigung";
+constexpr const char* kContext = "sternwerk::BoxMessages";
+constexpr const char* kErrorTitle = QT_TRANSLATE_NOOP("sternwerk::BoxMessages", "Fehler");
+constexpr const char* kInformationTitle =
+    QT_TRANSLATE_NOOP("sternwerk::BoxMessages", "Informationen");
+constexpr const char* kConfirmationTitle =
+    QT_TRANSLATE_NOOP("sternwerk::BoxMessages", "Bestätigung");
+
+// A box's title in the program's language.
+QString Title(const char* title) {
+  return QCoreApplication::translate(kContext, title);
+}
 
 QString WithLineFeeds(QString text) {
   text.replace("\r\n", "\n");
@@ -48,21 +57,21 @@ std::unique_ptr<QMessageBox> BoxMessages::MakeBox(MessageKind kind, const QStrin
 }
 
 void BoxMessages::Error(const QString& text) {
-  MakeBox(MessageKind::kError, kErrorTitle, text, parent_)->exec();
+  MakeBox(MessageKind::kError, Title(kErrorTitle), text, parent_)->exec();
 }
 
 void BoxMessages::Information(const QString& text) {
-  MakeBox(MessageKind::kInformation, kInformationTitle, text, parent_)->exec();
+  MakeBox(MessageKind::kInformation, Title(kInformationTitle), text, parent_)->exec();
 }
 
 bool BoxMessages::Confirm(const QString& text) {
-  return MakeBox(MessageKind::kConfirmation, kConfirmationTitle, text, parent_)->exec() ==
+  return MakeBox(MessageKind::kConfirmation, Title(kConfirmationTitle), text, parent_)->exec() ==
          QMessageBox::Yes;
 }
 
 Messages::Answer BoxMessages::ConfirmWithChoice(const QString& text, const QString& choice) {
   const std::unique_ptr<QMessageBox> box =
-      MakeBox(MessageKind::kConfirmation, kConfirmationTitle, text, parent_);
+      MakeBox(MessageKind::kConfirmation, Title(kConfirmationTitle), text, parent_);
   box->setCheckBox(new QCheckBox(choice));  // the box owns it
   const bool yes = box->exec() == QMessageBox::Yes;
   return {yes, box->checkBox()->isChecked()};

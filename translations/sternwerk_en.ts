@@ -367,6 +367,28 @@ More in man sternwerk.
     </message>
 </context>
 <context>
+    <name>sternwerk::BoxMessages</name>
+    <message>
+        <source>Fehler</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Informationen</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Bestätigung</source>
+        <translation>Confirmation</translation>
+    </message>
+</context>
+<context>
+    <name>sternwerk::ChartHelpWindow</name>
+    <message>
+        <source>Hilfen zur vergrößerten Diagramm-Anzeige</source>
+        <translation>Help on the Enlarged Chart</translation>
+    </message>
+</context>
+<context>
     <name>sternwerk::Charts</name>
     <message>
         <source>Die Datei </source>
@@ -461,6 +483,214 @@ More in man sternwerk.
     <message>
         <source>eigene statt genau</source>
         <translation>own instead of precise</translation>
+    </message>
+</context>
+<context>
+    <name>sternwerk::DateTimePlaceDialog</name>
+    <message>
+        <source>WZ/GMT</source>
+        <translation>UT/GMT</translation>
+    </message>
+    <message>
+        <source>Ortszeit</source>
+        <translation>Local time</translation>
+    </message>
+    <message>
+        <source>Kein Ort gefunden.</source>
+        <translation>No place found.</translation>
+    </message>
+    <message>
+        <source>Deutsche Ortsnamen fehlen, nur englische werden gefunden.</source>
+        <translation>German place names are missing; English ones are found as usual.</translation>
+    </message>
+    <message>
+        <source>O</source>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>Datum / Zeit / Ort </source>
+        <translation>Date / Time / Place </translation>
+    </message>
+    <message>
+        <source>&amp;Ortszeit</source>
+        <translation>L&amp;ocal time</translation>
+    </message>
+    <message>
+        <source>Ort &amp;suchen ...  F3</source>
+        <translation>&amp;Find place ...  F3</translation>
+    </message>
+    <message>
+        <source>Ort suchen: die ersten Buchstaben des Namens (deutsch oder englisch) eingeben, mit den Pfeiltasten wählen, Enter übernimmt, ESC schließt.</source>
+        <translation>Find place: type the first letters of the name (English or German), choose with the arrow keys, Enter takes it, ESC closes.</translation>
+    </message>
+    <message>
+        <source>Ort: </source>
+        <translation>Place: </translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Länge</source>
+        <translation>Longitude</translation>
+    </message>
+    <message>
+        <source>Breite</source>
+        <translation>Latitude</translation>
+    </message>
+</context>
+<context>
+    <name>sternwerk::DateTimePlaceLogic</name>
+    <message>
+        <source>Das ist kein gültiges Datum!</source>
+        <translation>That is not a valid date!</translation>
+    </message>
+    <message>
+        <source>Das ist kein gültiges Datum! Jahre vor 1600 werden nicht berechnet.</source>
+        <translation>That is not a valid date! Years before 1600 are not computed.</translation>
+    </message>
+    <message>
+        <source>Das ist keine gültige Zeit!</source>
+        <translation>That is not a valid time!</translation>
+    </message>
+    <message>
+        <source>Bitte + für östliche oder - für westliche Länge eingeben</source>
+        <translation>Please enter + for eastern or - for western longitude</translation>
+    </message>
+    <message>
+        <source>Bitte + für nördliche oder - für südliche Breite eingeben</source>
+        <translation>Please enter + for northern or - for southern latitude</translation>
+    </message>
+    <message>
+        <source>Das ist keine gültige Länge!</source>
+        <translation>That is not a valid longitude!</translation>
+    </message>
+    <message>
+        <source>Das ist keine gültige Breite!</source>
+        <translation>That is not a valid latitude!</translation>
+    </message>
+    <message>
+        <source>Die Länge reicht von 0 bis 180 Grad.</source>
+        <translation>Longitude runs from 0 to 180 degrees.</translation>
+    </message>
+    <message>
+        <source>Die Breite reicht von 0 bis 90 Grad.</source>
+        <translation>Latitude runs from 0 to 90 degrees.</translation>
+    </message>
+    <message>
+        <source>Bitte die Grad nur mit Ziffern eingeben.</source>
+        <translation>Please enter the degrees in digits only.</translation>
+    </message>
+    <message>
+        <source>WZ/GMT</source>
+        <translation>UT/GMT</translation>
+    </message>
+    <message>
+        <source>nur mittlere Ortszeit</source>
+        <translation>local mean time only</translation>
+    </message>
+    <message>
+        <source>eingegebene Koordinaten</source>
+        <translation>coordinates as entered</translation>
+    </message>
+    <message>
+        <source> oder </source>
+        <translation> or </translation>
+    </message>
+    <message>
+        <source>gibt es dort nicht (Zeitumstellung)</source>
+        <translation>does not exist there (clocks changed)</translation>
+    </message>
+    <message>
+        <source>Die Ortszeit %1 gibt es hier nicht: Die Uhren wurden über diese Zeit hinweg vorgestellt. Bitte eine andere Zeit eingeben.</source>
+        <translation>The local time %1 does not exist here: the clocks were put forward past it. Please enter another time.</translation>
+    </message>
+    <message>
+        <source>Die Ortszeit %1 gibt es hier zweimal: zuerst als Sommerzeit (%2), danach als Normalzeit (%3).
+
+Ist die Sommerzeit (%2) gemeint? Mit Nein gilt die Normalzeit (%3).</source>
+        <translation>The local time %1 occurs twice here: first as summer time (%2), then as standard time (%3).
+
+Do you mean summer time (%2)? No takes standard time (%3).</translation>
+    </message>
+</context>
+<context>
+    <name>sternwerk::EnlargedChartWindow</name>
+    <message>
+        <source>Diagramm-Vergrößerung</source>
+        <translation>Enlarged Chart</translation>
+    </message>
+    <message>
+        <source> Speichert in einem Programmlauf auch mehrere Diagramme nacheinander mit fortlaufenden Nummern als Metafile (*.WMF) </source>
+        <translation> Saves one chart after another in a run, numbered in turn, as metafiles (*.WMF) </translation>
+    </message>
+    <message>
+        <source> Speichert das Diagramm unter einem frei gewählten Namen als PNG, SVG, PDF (mit Faktorenliste, wie gedruckt) oder WMF </source>
+        <translation> Saves the chart under a name of your choice as PNG, SVG, PDF (with the list of factors, as printed) or WMF </translation>
+    </message>
+    <message>
+        <source> Druckt das Diagramm in der dargestellten Form sowie die aktuelle Faktorenliste </source>
+        <translation> Prints the chart as shown, with the current list of factors </translation>
+    </message>
+    <message>
+        <source> Zeigt den Blick nach Süden mit MC sowie Ost- und West-Horizont </source>
+        <translation> Shows the view south, with MC and the eastern and western horizons </translation>
+    </message>
+    <message>
+        <source>Drucker-Hilfe</source>
+        <translation>Printer Help</translation>
+    </message>
+    <message>
+        <source>Draußen-&amp;Ansicht</source>
+        <translation>&amp;Outside View</translation>
+    </message>
+    <message>
+        <source>&amp;Hilfe</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;Drucken</source>
+        <translation>&amp;Print</translation>
+    </message>
+    <message>
+        <source>&amp;Speichern</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>&amp;Exportieren …</source>
+        <translation>&amp;Export …</translation>
+    </message>
+    <message>
+        <source>&amp;Zurück</source>
+        <translation>&amp;Back</translation>
+    </message>
+    <message>
+        <source>Das Diagramm wurde als Windows-Metafile gespeichert in  %1  im Ordner  %2.</source>
+        <translation>The chart was saved as a Windows metafile in  %1  in the folder  %2.</translation>
+    </message>
+</context>
+<context>
+    <name>sternwerk::ExportFileDialog</name>
+    <message>
+        <source>Exportieren</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>PNG-Bild (*.png)</source>
+        <translation>PNG image (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG-Grafik (*.svg)</source>
+        <translation>SVG graphic (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF-Dokument (*.pdf)</source>
+        <translation>PDF document (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Windows-Metafile (*.wmf)</source>
+        <translation>Windows metafile (*.wmf)</translation>
     </message>
 </context>
 <context>
@@ -637,6 +867,416 @@ More in man sternwerk.
     </message>
 </context>
 <context>
+    <name>sternwerk::HelpTexts</name>
+    <message>
+        <source> Das Programm startet mit Datum und Uhrzeit
+ des Systems im Echtzeit-Tempo: ein Takt pro
+ Sekunde, eine Schrittweite von einer Sekunde
+ pro Takt, und mit den zuletzt benutzten
+ Koordinaten.
+
+ Dieses Fenster ändert diese Werte der Uhr,
+ ohne Datum und Zeit des Systems selbst an-
+ zutasten. Bei &apos;Beenden&apos; wird der erreichte
+ Stand gespeichert; im nächsten Lauf holt ihn
+ die Taste &apos;Alt-Datum/Zeit&apos; (kurz &apos;Alt&apos;)
+ wieder zurück.
+
+ Die Taste &apos;Real Time&apos; (RT) setzt das
+ Diagramm jederzeit auf Datum und Zeit des
+ Systems zurück.
+
+ Für alle Eingabe-Fenster gilt: Ein Fenster,
+ das durch einen Fehlklick auf &apos;Intervall&apos;
+ oder &apos;Datum/Zeit/Ort&apos; geöffnet wurde, ver-
+ lassen Sie ohne Änderung mit der ESC-Taste.
+
+ Der Tempo-Regler wird aktiv (er blinkt), so-
+ bald sein Schieber oder einer seiner Pfeile
+ angeklickt wurde; danach ändern ihn auch die
+ Cursor-Tasten links und rechts. Jede Ände-
+ rung steht sofort unter dem Regler.
+
+ Ort suchen (F3): Die ersten Buchstaben des
+ Ortsnamens eingeben, deutsch oder englisch,
+ Umlaute auch als ae, oe, ue. Die Liste zeigt
+ Land, Koordinaten und Zeitzone; Pfeiltasten
+ wählen, Enter übernimmt den Ort in die Felder
+ Länge und Breite, ESC schließt die Suche.
+ Mit Enter durch Länge und Breite gilt der Ort.
+
+ Ortszeit (Alt+O): Datum und Zeit gelten dann
+ als Uhrzeit des Ortes, mit Sommerzeit und, vor
+ Einführung der Zonenzeit, als mittlere Orts-
+ zeit. Daneben steht dieselbe Zeit in WZ/GMT.
+ Eine Zeit, die es wegen der Zeitumstellung
+ nicht gibt, wird abgewiesen; gibt es sie
+ zweimal, fragt das Programm nach.</source>
+        <translation> The program starts with the system&apos;s date and
+ time at real-time speed: one step a second, a
+ step size of one second per step, and the
+ coordinates used last.
+
+ This window changes these values of the clock
+ without touching the system&apos;s own date and
+ time. &apos;Exit&apos; saves where the clock has got to;
+ in the next run the button &apos;Last Session&apos;
+ brings it back.
+
+ The button &apos;Real Time&apos; resets the chart to the
+ system&apos;s date and time at any moment.
+
+ In every input window: if you opened it by a
+ stray click on &apos;Interval&apos; or &apos;Date/Time/Place&apos;,
+ leave it unchanged with the ESC key.
+
+ The speed slider becomes active (it flashes) as
+ soon as you click its handle or one of its
+ arrows; after that the left and right cursor
+ keys change it too. Every change shows at once
+ below the slider.
+
+ Find place (F3): type the first letters of the
+ place&apos;s name, in English or German; umlauts
+ may be typed as ae, oe, ue. The list shows
+ country, coordinates and time zone; the arrow
+ keys choose, Enter puts the place into the
+ longitude and latitude fields, ESC closes the
+ search. Press Enter through longitude and
+ latitude to make the place count.
+
+ Local time (Alt+O): the date and time are then
+ the clock time of the place, with summer time
+ and, before zone time was introduced, as local
+ mean time. Beside it stands the same time in
+ UT/GMT. A time that does not exist because the
+ clocks changed is refused; if it happens twice,
+ the program asks which one you mean.</translation>
+    </message>
+    <message>
+        <source> Die Sternwerk zeigt im 360°-Diagramm außen 12 Faktoren/Planeten von MC bis Pluto - astrologisch 14 + 8 innen.
+ Nach Betätigung der Taste  ´Halt´  können Sie das Diagramm vergrößern, drucken und als  WMF-Datei speichern.
+ Die Uhr arbeitet mit Greenwich/Weltzeit: MEZ/MESZ (Mittel-Europ.(Sommer)-Zeit sind also 1 bzw 2 Stunden weiter.</source>
+        <translation> Sternwerk&apos;s 360° chart shows 12 factors/planets around the outside, from MC to Pluto - astrologically 14, plus 8 inside.
+ Once you have pressed  ´Stop´  you can enlarge the chart, print it and save it as a  WMF file.
+ The clock runs on Greenwich/Universal Time: CET/CEST (Central European (Summer) Time) is 1 or 2 hours ahead.</translation>
+    </message>
+    <message>
+        <source>  Die Arbeitsbedingungen der Uhr sind jederzeit änderbar:
+  - Start-Datum, -Zeit  (WZ/GMT) und -Ort sind frei wählbar (Datum/Zeit/Ort)
+  - die Schrittweite ist mit Interval einstellbar
+  - die Geschwindigkeit ist zwischen +/-20 Takten pro Sekunde regelbar
+    (das bedeutet, die Uhr kann auch rückwärts laufen)
+  - ´Real-Time´ setzt Datum und Uhrzeit auf System-Datum und -Zeit
+  - Mit ´Alt-Datum/Zeit´ werden die Werte der letzten Sitzung aufgerufen</source>
+        <translation>  You can change how the clock runs at any time:
+  - choose any start date, time (UT/GMT) and place (Date/Time/Place)
+  - set the step size with Interval
+  - set the speed anywhere between +/-20 steps per second
+    (so the clock can also run backwards)
+  - ´Real Time´ sets the date and time to the system&apos;s date and time
+  - ´Last Session´ brings back the values of your last session</translation>
+    </message>
+    <message>
+        <source>  Nach ´Halt´ werden aktiv:
+  - Aufgang      )  diese drei Tasten 
+  - Kulmination )  öffnen ein Fenster 
+  - Untergang   )  für die Faktorwahl
+  - heller Kreis: nächster Vollmond
+  - dunkler Kreis: nächster Neumond</source>
+        <translation>  After ´Stop´ these become active:
+  - Rise, Culmin. and Set: each
+    opens a window to choose a factor
+  - light circle: next full moon
+  - dark circle: next new moon</translation>
+    </message>
+    <message>
+        <source>  Was zeigt das Kreis-Diagramm?     (Wir empfehlen  ´Drucken´  für die weitere Anwendung mit dem Programm)  
+
+  In der Mitte des Diagramms sehen Sie die Erde von oben, mit ihrem Nordpol im Zentrum und ihrer Drehung von
+  West nach Ost. Um sie herum liegen die zwölf Tierkreiszeichen von Widder bis Fische. Ganz außen stehen
+  Sonne, Mond und Planeten in Dunkelblau, MC in Grün und AS in Rot.
+
+  Weil sich die Erde entgegen dem Uhrzeigersinn dreht, scheint sich der Himmel von Ost nach West zu drehen,
+  und mit ihm das Diagramm. Die grüne Linie ist die Projektion des augenblicklichen Meridians an den Himmel,
+  MC ihr Schnittpunkt mit der Ekliptik, der Kulminationspunkt (der höchste Punkt am Südhimmel): Wer genau
+  nach Süden blickt, schaut entlang der grünen Linie und sieht dort mittags die Sonne, um Mitternacht einmal
+  in 28 Tagen den Vollmond.
+
+  Ort, Tag und Uhrzeit lassen sich beliebig einstellen. Das Diagramm, seine Vergrößerung und vor allem die
+  Draußen-Ansicht zeigen dann, wo Sonne, Mond und Planeten stehen - oder dass sie gerade nicht zu sehen
+  sind.
+  Dazu dienen die Tasten ´Datum/Zeit/Ort´, ´Real-Time´ und ´Alt-Datum/Zeit´.
+
+  Ein Beispiel zum Einstieg: Stellen Sie unter ´Datum/Zeit/Ort´ den 21.03.2000, 12:00 Uhr, die Länge 013°22
+  und die Breite 52°33 (Berlin) ein. Die Sonne steht dann auf 1°10´ Widder, nahe dem Frühlingspunkt, der
+  Mond kurz nach Vollmond auf 197°19´ = 17°19´ Waage, und die Planeten verteilen sich rund um den Kreis.
+  Alle Positionen stehen unten rechts in der Liste, in 360-Grad-Form und innerhalb ihres Zeichens.
+
+  Stellen Sie nun mit ´Intervall´ 10 Minuten pro Takt ein und den Regler auf 2 Takte pro Sekunde: Dann
+  vergeht ein ganzer Tag in 72 Sekunden, und der Himmel dreht sich einmal von Ost nach West um die Erde.
+
+  Bei 20 Takten pro Sekunde können Sie dem Mond folgen: durch den Schützen an Pluto vorbei, durch den
+  Wassermann an Neptun und Uranus vorbei, auf die Sonne und den Neumond zu. Einige Tage steht er in den
+  Fischen neben Merkur und Venus, westlich der Sonne, und geht kurz vor ihr unter und auf. Neumond ist am
+  04.04.2000 um 18:13 erreicht, Sonne und Mond stehen dann auf 15°16´ Widder. Um ihn genau zu treffen,
+  verringern Sie die Geschwindigkeit, wenn sich der Mond der Sonne nähert, und halten dort an.
+
+  Die Gradzahlen gehören zum Tierkreis und beginnen bei 0° Widder; für die Beobachtung sind sie in Winkel
+  zum MC (immer genau im Süden) umzurechnen. Im Beispiel (04.04.2000, 18:13) steht MC auf 117°, Sonne und
+  Mond stehen auf 15°, also mehr als 100° westlich von MC: Sonne und Neumond sind untergegangen, Saturn,
+  Mars und Jupiter aber sind zu sehen.
+
+  Die Vergrößerung zeigt statt des erdfesten das tierkreisfeste Bild: Der Widder steht rechts und beginnt
+  bei 0°, und MC steht in seinem wahren Winkel, im Beispiel 117° = 27° Krebs. Die Vergrößerung hat eine
+  eigene Hilfe.
+
+  Die rote Linie des Aszendenten zeigt, wo Ost- und West-Horizont die Ekliptik schneiden; das hängt von der
+  geographischen Breite ab. Auf der AS-Seite (Osten) gehen die Gestirne auf, auf der Westseite unter. Die
+  grüne MC-Linie zeigt immer nach Süden.
+  Je weiter nördlich ein Ort liegt, desto stärker schwankt die Lage der AS-Linie im Laufe eines Tages.
+
+  Die Taste ´Draußen-Ansicht´ zeigt am Südhimmel zwischen Ost- und West-Horizont die Stellung von Sonne,
+  Mond und allen Planeten, die zwischen Auf- und Untergang stehen (oder knapp außerhalb). Auch sie hat eine
+  eigene Hilfe.
+
+  Unter ´Quell-Information´ stehen zwei Kästchen nebeneinander: ´Genaue Positionen (Swiss Ephemeris)´ nimmt
+  die Positionen aus der Swiss Ephemeris statt aus der eigenen Berechnung. ´Auf-/Untergang am Horizont (wie
+  im Almanach)´ bestimmt, was ´Aufgang´, ´Kulmination´ und ´Untergang´ suchen: Ohne das Kästchen den
+  astrologischen Aufgang, den Augenblick, in dem der Faktor in der Ekliptik AS, MC oder DE erreicht; mit
+  ihm für Sonne, Mond und Planeten den Auf- und Untergang des oberen Randes am Horizont mit Refraktion und
+  die Kulmination als Meridiandurchgang, wie ein Almanach sie nennt. Bei der Sonne liegen beide einige
+  Minuten auseinander.</source>
+        <translation>  What does the circular chart show?     (We suggest  ´Print´  to keep it at hand while you use the program)  
+
+  In the middle of the chart you see the Earth from above, its North Pole at the centre, turning from west
+  to east. Around it lie the twelve signs of the zodiac, from Aries to Pisces. On the outside stand the Sun,
+  the Moon and the planets in dark blue, MC in green and AS in red.
+
+  Because the Earth turns anticlockwise, the sky seems to turn from east to west, and the chart turns with it.
+  The green line is the present meridian projected onto the sky, and MC is where it crosses the ecliptic:
+  the culmination point, the highest point of the southern sky. Look due south and you are looking along
+  the green line; that is where you see the Sun at noon and, once every 28 days, the full moon at midnight.
+
+  You can set any place, day and time. The chart, its enlargement and above all the outside view then show
+  where the Sun, the Moon and the planets stand - or that they cannot be seen just now.
+  The buttons ´Date/Time/Place´, ´Real Time´ and ´Last Session´ are there for this.
+
+  An example to start with: under ´Date/Time/Place´ enter 21.03.2000, 12:00, longitude 013°22 and
+  latitude 52°33 (Berlin). The Sun then stands at 1°10´ Aries, close to the vernal equinox, the Moon,
+  just past full, at 197°19´ = 17°19´ Libra, and the planets are spread around the circle.
+  The list at the bottom right gives every position, both in 360° form and within its sign.
+
+  Now set 10 minutes per step with ´Interval´ and the slider to 2 steps per second: a whole day then
+  passes in 72 seconds, and the sky turns once round the Earth from east to west.
+
+  At 20 steps per second you can follow the Moon: through Sagittarius past Pluto, through Aquarius
+  past Neptune and Uranus, on towards the Sun and the new moon. For a few days it stands in Pisces
+  beside Mercury and Venus, west of the Sun, and sets and rises shortly before it. New moon comes on
+  04.04.2000 at 18:13, with the Sun and the Moon both at 15°16´ Aries. To hit it exactly, slow down
+  as the Moon nears the Sun and stop there.
+
+  The degrees belong to the zodiac and start at 0° Aries; to observe, turn them into angles from MC
+  (always due south). In the example (04.04.2000, 18:13) MC is at 117° and the Sun and the Moon
+  at 15°, more than 100° west of MC: the Sun and the new moon have set, but Saturn, Mars and
+  Jupiter can be seen.
+
+  The enlargement shows the picture fixed to the zodiac instead of to the Earth: Aries is on the right
+  and starts at 0°, and MC stands at its true angle, in the example 117° = 27° Cancer. The enlargement
+  has help of its own.
+
+  The red line of the ascendant shows where the eastern and western horizons cross the ecliptic; that
+  depends on the latitude. On the AS side (east) the Sun, Moon and planets rise, on the western side
+  they set. The green MC line always points south.
+  The further north a place lies, the more the AS line swings back and forth in the course of a day.
+
+  The button ´Outside View´ shows the southern sky between the eastern and western horizons, with the
+  Sun, the Moon and every planet that stands between rising and setting (or just outside). It too has
+  help of its own.
+
+  ´Source Info´ has two check boxes side by side. ´Precise positions (Swiss Ephemeris)´ takes the
+  positions from the Swiss Ephemeris instead of the program&apos;s own computation. ´Rise/set at the
+  horizon (as in the almanac)´ decides what ´Rise´, ´Culmin.´ and ´Set´ search for: without it, the
+  astrological rising, the moment the factor reaches AS, MC or DE in the ecliptic; with it, for the Sun,
+  the Moon and the planets, the rising and setting of the upper limb at the horizon, with refraction,
+  and the culmination as the transit of the meridian, as an almanac gives them. For the Sun the two
+  differ by a few minutes.</translation>
+    </message>
+    <message>
+        <source>  Dieses Bild sieht anders aus als das laufende oder angehaltene kleine Diagramm: MC
+  steht an beliebiger Stelle, nicht wie im kleinen, erdbezogenen Diagramm immer oben. Es
+  bezeichnet aber stets den Süden, denn es ist an den Meridian gebunden.
+
+  Hier steht der Tierkreis still: 0° Widder liegt zu jeder Jahres- und Tageszeit rechts.
+  Im kleinen Diagramm dagegen dreht sich der Tierkreis an einem Tag etwas mehr als einmal
+  um die Erde, während die Faktoren in ihm weiterwandern.
+
+  Das Zeichen der Sonne zeigt die Jahreszeit: Frühling in Widder, Stier und Zwillinge,
+  Sommer in Krebs, Löwe und Jungfrau, Herbst in Waage, Skorpion und Schütze, Winter in
+  Steinbock, Wassermann und Fische. Sonne, Mond und Planeten wandern entgegen dem
+  Uhrzeigersinn durch den Tierkreis und folgen so dem jährlichen Lauf der Erde um die
+  Sonne.
+
+  Die tägliche Drehung der Erde zeigt sich in der Lage von MC: Der Meridian, die Richtung
+  genau nach Süden, dreht sich einmal am Tag durch den Tierkreis. Betrachten Sie die
+  Vergrößerung zu verschiedenen Zeiten eines Tages (Sonnenaufgang, Kulmination,
+  Sonnenuntergang): Sonne, Mond und Planeten stehen fast still, während MC und AS
+  weiterrücken.
+
+  Den jährlichen Lauf erkennen Sie beim Vergleich von Vollmond und Neumond, die Sie mit
+  den Tasten mit dem hellen und dem dunklen Kreis finden: In 14 Tagen ist der Mond etwa
+  180° durch den Tierkreis gewandert, Sonne und Planeten nur wenige Grad.
+
+  &gt;&gt; Drucken &lt;&lt;
+  Der Druck gibt das gezeigte Diagramm wieder, dazu eine Tabelle der Faktoren und die
+  Angaben zu Zeit und Ort. Besondere Ereignisse (Aufgang, Kulmination, Untergang,
+  Vollmond, Neumond) stehen oben links im Ausdruck.
+
+  &gt;&gt; Speichern &lt;&lt;
+  Speichern legt im aktuellen Programmverzeichnis eine WMF-Datei ´RURed...´ mit
+  fortlaufender Nummer an, so dass Sie in jedem Programmlauf mehrere Diagramme
+  verschiedener Zeiten oder Orte speichern können; der gewählte Dateiname wird angezeigt.
+
+  &gt;&gt; Exportieren … &lt;&lt;
+  Exportieren fragt nach Ordner und Dateinamen und schreibt das Diagramm als Bild (PNG,
+  SVG, WMF) oder als Druckseite mit Tabelle (PDF), die andere Programme öffnen können.</source>
+        <translation>  This picture looks different from the small chart, running or stopped: MC can stand
+  anywhere, not always at the top as in the small chart, which is tied to the Earth. But it
+  always marks the south, because it is bound to the meridian.
+
+  Here the zodiac stands still: 0° Aries lies on the right at every time of year and day.
+  In the small chart, by contrast, the zodiac turns round the Earth a little more than once
+  a day, while the factors move on through it.
+
+  The sign of the Sun shows the season: spring in Aries, Taurus and Gemini, summer in
+  Cancer, Leo and Virgo, autumn in Libra, Scorpio and Sagittarius, winter in Capricorn,
+  Aquarius and Pisces. The Sun, the Moon and the planets move anticlockwise through the
+  zodiac and so follow the Earth&apos;s yearly course round the Sun.
+
+  The Earth&apos;s daily turn shows in where MC stands: the meridian, the direction due south,
+  turns once a day through the zodiac. Look at the enlargement at different times of one
+  day (sunrise, culmination, sunset): the Sun, the Moon and the planets hardly move, while
+  MC and AS move on.
+
+  You see the yearly course when you compare full moon and new moon, which the buttons
+  with the light and the dark circle find: in 14 days the Moon has moved about 180°
+  through the zodiac, the Sun and the planets only a few degrees.
+
+  &gt;&gt; Print &lt;&lt;
+  The printout shows the chart on screen, with a table of the factors and the time and
+  place. Special events (rise, culmination, set, full moon, new moon) stand at the top
+  left of the page.
+
+  &gt;&gt; Save &lt;&lt;
+  Save writes a WMF file ´RURed...´ with a running number into the program&apos;s current
+  folder, so that in every run you can save several charts of different times or places;
+  the name of the file is shown.
+
+  &gt;&gt; Export … &lt;&lt;
+  Export asks for a folder and a file name and writes the chart as a picture (PNG, SVG,
+  WMF) or as a printed page with its table (PDF), which other programs can open.</translation>
+    </message>
+    <message>
+        <source>  Wer tiefer in das Thema einsteigen möchte, findet weiterführendes Material:
+  - Ephemeriden-Tabellen mit den täglichen Positionen von Sonne, Mond und Planeten,
+  - eine drehbare Sternkarte für die eigene geographische Breite,
+  - Einführungen in die sphärische Astronomie und die Bewegungen der Himmelskörper.
+  Sie erhalten es im Buchhandel und in öffentlichen Bibliotheken; Volkssternwarten und
+  astronomische Vereine bieten außerdem Führungen, Vorträge und Kurse an.</source>
+        <translation>  If you want to go deeper into the subject, there is plenty to read:
+  - ephemeris tables with the daily positions of the Sun, the Moon and the planets,
+  - a planisphere (a rotating star chart) for your own latitude,
+  - introductions to spherical astronomy and the motions of the heavenly bodies.
+  Bookshops and public libraries have them; public observatories and astronomical
+  societies also offer guided tours, talks and courses.</translation>
+    </message>
+    <message>
+        <source> Beim Start des Programmes läuft dessen Uhr - wie eine
+ &apos;echte&apos; - mit einem Takt pro Sekunde und einem Intervall,
+ einer Schrittweite, für die astronomischen Berechnungen
+ von 1 Sekunde pro Takt, also als  &apos;Echtzeit&apos; -Uhr: 
+ Das Diagramm dreht in astronomischer &apos;Echtzeit&apos;. 
+
+ Hier können Sie nun eingeben, wie weit  - in Minuten -
+ jeder Intervallschritt für die Berechnungen gehen soll.
+ Ein Tag Fortschritt pro Takt erfordert 1440 Minuten, eine 
+ Woche 10080 Minuten als Eingabe.
+ Dezimalstellen sind mit Punkt oder Komma möglich: 1,5.
+ Das Programm rechnet trotz dieser gerundeten Zahlen
+ korrekt; sie können dies an der mitlaufenden Uhrzeit und
+ den Tagesübergängen feststellen. 
+ Intervalle zwischen mehr als 4 Stunden (&gt;240 Minuten) 
+ und einem Tag (&lt; 1440 Minuten) sind nicht angebracht,
+ da  MC hierbei  &apos;zu große Sprünge&apos;  macht.   Und wenn  
+ Sie Intervalle von knapp einem Tag verwenden, scheint
+ MC verwirrend(?) rückwärts zu laufen.
+  
+ Sie können auch die Tasten als Eingabe verwenden.</source>
+        <translation> When the program starts, its clock runs like a &apos;real&apos;
+ one: one step a second and an interval, a step size
+ for the astronomical computation, of 1 second per step,
+ so it is a  &apos;real-time&apos;  clock: 
+ the chart turns in astronomical &apos;real time&apos;. 
+
+ Here you can enter how far  - in minutes -  each
+ interval step of the computation should go.
+ One day per step takes 1440 minutes, one week
+ 10080 minutes.
+ Decimals may have a point or a comma: 1.5.
+ The program still computes exactly despite these
+ rounded numbers; you can see it in the running time
+ and in the changes of day. 
+ Intervals between more than 4 hours (&gt;240 minutes) 
+ and one day (&lt; 1440 minutes) are not advisable,
+ as MC then makes  &apos;too big jumps&apos;.  And if you use
+ intervals of just under a day, MC seems confusingly
+ to run backwards.
+  
+ You can also use the buttons to enter it.</translation>
+    </message>
+    <message>
+        <source> Auch in dieser Darstellung ist die grüne Linie die Verlängerung des Längengrades, MC der Schnittpunkt mit der Ekliptik = Blickrichtung nach Süden.
+ Die linke rote Linie stellt den Ost-Horizont dar = Aufgangs-Linie (Ascendent) und die rechte den West-Horizont = Untergangs-Linie (Decendent). 
+ Da beide also die Sichtbarkeitsgrenzen für Sonne, Mond und Planeten bilden, sind sie hier auch die festen Bild- oder Darstellungs-Grenzen.
+
+ Wie an den beiden Kreisdiagrammen zu erkennen, verändert die rote AS-Linie im Laufe eines Tages ihre Lage gegenüber MC  -Drehung der Erde
+ um ihre Achse-  und ebenso auch abhängig von der Jahreszeit  -mit der Bewegung der Erde um die Sonne. 
+ Wegen der Fixierung der Horizontlinien als Bildgrenzen steht MC in dieser Darstellung also nicht fest in der Bildmitte, repräsentiert aber immer Süd.
+
+ Die Tagesbewegung erkennen Sie gut beim Vergleich von Sonnen-Aufgang und -Untergang; den Jahreszeit-Unterschied bei einem Vergleich der
+ relativen Lage von AS z.B. bei Sonnenaufgängen im Juni und Dezember: AS bei Sonnenaufgang im Sommer weit von MC, im Winter sehr nah.
+
+ Die Gradmarken: Von links nach rechts ist die Länge in der Ekliptik aufgetragen, 4 Bildpunkte je Grad; die kurzen roten Striche oben stehen alle 10° ab AS (10° bis 170°), der West-Horizont DE bei 180°.
+ Die grüne Zahl über Sonne und Mond ist ihr Abstand von MC in Grad (0° bis 180°, gleich auf welcher Seite); unten links steht der Abstand von MC zum Ost-Horizont, unten rechts zum West-Horizont.
+ Mit 22 Faktoren zeigt die Skala ganz unten die Zeichengrenzen (hellblaue Striche alle 30°) und das Zeichen jedes Abschnitts.</source>
+        <translation> Here too the green line is the extension of the meridian, and MC its crossing with the ecliptic = the direction due south.
+ The red line on the left is the eastern horizon = the rising line (ascendant), the one on the right the western horizon = the setting line (descendant). 
+ As the two mark the limits of what can be seen of the Sun, the Moon and the planets, they are also the fixed edges of the picture.
+
+ As the two circular charts show, the red AS line changes its position against MC in the course of a day  - the Earth turning
+ on its axis -  and also with the season  - the Earth moving round the Sun. 
+ Because the horizon lines are fixed as the edges of the picture, MC does not stay in the middle here, but it always stands for south.
+
+ You see the daily motion well when you compare sunrise and sunset; the seasonal difference when you compare the
+ position of AS, for example at sunrises in June and December: at sunrise AS is far from MC in summer, very close in winter.
+
+ The degree marks: the longitude in the ecliptic runs from left to right, 4 pixels per degree; the short red ticks at the top stand every 10° from AS (10° to 170°), the western horizon DE at 180°.
+ The green number above the Sun and the Moon is their distance from MC in degrees (0° to 180°, whichever side); at the bottom left is the distance from MC to the eastern horizon, at the bottom right to the western horizon.
+ With 22 factors the scale at the very bottom shows the sign boundaries (light blue ticks every 30°) and the sign of each section.</translation>
+    </message>
+</context>
+<context>
+    <name>sternwerk::HelpWindow</name>
+    <message>
+        <source>&amp;Drucken</source>
+        <translation>&amp;Print</translation>
+    </message>
+    <message>
+        <source>&amp;Zurück</source>
+        <translation>&amp;Back</translation>
+    </message>
+</context>
+<context>
     <name>sternwerk::HorizonEvents</name>
     <message>
         <source>-Aufgang am Horizont</source>
@@ -649,6 +1289,44 @@ More in man sternwerk.
     <message>
         <source>-Meridiandurchgang</source>
         <translation> meridian transit</translation>
+    </message>
+</context>
+<context>
+    <name>sternwerk::IntervalDialog</name>
+    <message>
+        <source>Die Schrittweite pro Takt</source>
+        <translation>How far each step goes</translation>
+    </message>
+    <message>
+        <source>1 Tag</source>
+        <translation>1 day</translation>
+    </message>
+    <message>
+        <source>7 Tage</source>
+        <translation>7 days</translation>
+    </message>
+    <message>
+        <source>30 Tage</source>
+        <translation>30 days</translation>
+    </message>
+    <message>
+        <source>1 Jahr</source>
+        <translation>1 year</translation>
+    </message>
+    <message>
+        <source>Minuten</source>
+        <translation>minutes</translation>
+    </message>
+    <message>
+        <source>Bitte die Minuten pro Takt als Zahl größer als 0 eingeben, Dezimalstellen mit Punkt oder Komma (z. B. 1,5 oder 1440).</source>
+        <translation>Please enter the minutes per step as a number greater than 0, with a decimal point or comma if needed (e.g. 1.5 or 1440).</translation>
+    </message>
+</context>
+<context>
+    <name>sternwerk::IntroductionWindow</name>
+    <message>
+        <source>Einige einführende Hinweise zu diesem Programm und zum Diagramm</source>
+        <translation>An Introduction to the Program and Its Chart</translation>
     </message>
 </context>
 <context>
@@ -923,6 +1601,48 @@ End anyway? The date, time and place of this session will then not be saved.</tr
     </message>
 </context>
 <context>
+    <name>sternwerk::OutsideViewWindow</name>
+    <message>
+        <source>Der Blick nach draußen </source>
+        <translation>The View Outside </translation>
+    </message>
+    <message>
+        <source>&amp;Exportieren …</source>
+        <translation>&amp;Export …</translation>
+    </message>
+    <message>
+        <source>&amp;Drucken</source>
+        <translation>&amp;Print</translation>
+    </message>
+    <message>
+        <source>&amp;Hilfe</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;Zurück</source>
+        <translation>&amp;Back</translation>
+    </message>
+    <message>
+        <source> Öffnet und schließt das Hilfe-Fenster </source>
+        <translation> Opens and closes the help </translation>
+    </message>
+    <message>
+        <source> Speichert die Ansicht unter einem frei gewählten Namen als PNG, SVG, PDF oder WMF </source>
+        <translation> Saves the view under a name of your choice as PNG, SVG, PDF or WMF </translation>
+    </message>
+    <message>
+        <source>Draußen-Ansicht</source>
+        <translation>Outside View</translation>
+    </message>
+</context>
+<context>
+    <name>sternwerk::PictureWindow</name>
+    <message>
+        <source>weiter</source>
+        <translation>go on</translation>
+    </message>
+</context>
+<context>
     <name>sternwerk::PositionList</name>
     <message>
         <source> Die Planeten-Positionen:</source>
@@ -935,6 +1655,56 @@ End anyway? The date, time and place of this session will then not be saved.</tr
     <message>
         <source> Positionen (nur eigene):</source>
         <translation> Positions (own only):</translation>
+    </message>
+</context>
+<context>
+    <name>sternwerk::PrinterAdvice</name>
+    <message>
+        <source>       Falls das Diagramm nicht seitenfüllend oder zu groß gedruckt wird:</source>
+        <translation>       If the chart does not fill the page or prints too large:</translation>
+    </message>
+    <message>
+        <source>Ihr Drucker ist eingestellt auf %1 Pixel
+Papierbreite = %2 Pixel pro Inch.
+
+Betätigen Sie nach der Taste  ´Drucken´  im dann
+erscheinenden Dialog bitte die Taste ´Eigenschaften´
+neben dem Namen des Druckers.
+
+Auf der Registerkarte  ´Erweitert´  können Sie je nach
+Drucker unter  Resolution/Auflösung  zwischen
+300/600/1200 Pixel pro Inch für den aktuellen Druck
+wählen.
+Stellen sie hier bitte den gleichen Wert wie oben
+angezeigt ein.
+
+Wählen Sie dann zuerst den Drucker  ´In PDF-Datei
+drucken´, so haben Sie vor jedem Druck die Möglichkeit,
+das Aussehen zu kontrollieren.</source>
+        <translation>Your printer is set to %1 pixels across the paper
+= %2 pixels per inch.
+
+After pressing  ´Print´,  press the button
+´Properties´ beside the printer&apos;s name in the
+dialog that follows.
+
+On the tab  ´Advanced´  you can choose, depending
+on the printer, between 300/600/1200 pixels per
+inch for this printout under  Resolution.
+Please set the same value there as shown above.
+
+If you first choose the printer  ´Print to File
+(PDF)´,  you can check how the page looks before
+every printout.</translation>
+    </message>
+    <message>
+        <source>(Notfalls stellen Sie die Druckereigenschaften des
+ Systems auf 300 PpI (CUPS: http://localhost:631),
+ dieses aber bevor Sie dieses Programm starten bzw.
+ nach dessen Beendigung.)</source>
+        <translation>(If need be, set the system&apos;s printer properties
+ to 300 ppi (CUPS: http://localhost:631), but do so
+ before you start this program or after it ends.)</translation>
     </message>
 </context>
 <context>

@@ -9,8 +9,9 @@ namespace sternwerk {
 
 namespace {
 
-const QString kCaption =
-    QString(35, QLatin1Char(' ')) + QStringLiteral("Hilfen zur vergrößerten Diagramm-Anzeige");
+constexpr int kCaptionIndent = 35;
+constexpr const char* kCaption =
+    QT_TRANSLATE_NOOP("sternwerk::ChartHelpWindow", "Hilfen zur vergrößerten Diagramm-Anzeige");
 // The client area of a window 627 x 692 pixels in outer size.
 constexpr QSize kClientSize{619, 665};
 constexpr int kTextFontPixels = 13;
@@ -19,10 +20,12 @@ constexpr int kTextFontPixels = 13;
 
 ChartHelpWindow::ChartHelpWindow(Messages& messages, QWidget* parent)
     : HelpWindow(messages, kClientSize, QLatin1Char('?'), parent) {
-  setWindowTitle(kCaption);
+  setWindowTitle(QString(kCaptionIndent, QLatin1Char(' ')) + tr(kCaption));
   const QFont textFont = PixelFont(kArialFace, kTextFontPixels);
-  helpText = TextBox({1, 2, 616, 535}, kWhite, kBlack, textFont, kChartHelpText);
-  materialText = TextBox({1, 537, 616, 103}, kWhite, kBlack, textFont, kChartHelpMaterial);
+  helpText =
+      TextBox({1, 2, 616, 535}, kWhite, kBlack, textFont, HelpLines(help_texts::kChartHelpText));
+  materialText = TextBox({1, 537, 616, 103}, kWhite, kBlack, textFont,
+                         HelpLines(help_texts::kChartHelpMaterial));
   PlaceButtons({224, 642, 75, 22}, {318, 642, 75, 22}, font());
 }
 
@@ -31,7 +34,9 @@ void ChartHelpWindow::SetInitialFocus() {
 }
 
 QStringList ChartHelpWindow::PrintLines() const {
-  return HelpPrintLines({{3, 8, kChartHelpText}, {3, 9, kChartHelpMaterial}}, 1);
+  return HelpPrintLines({{3, 8, HelpLines(help_texts::kChartHelpText)},
+                         {3, 9, HelpLines(help_texts::kChartHelpMaterial)}},
+                        1);
 }
 
 void ChartHelpWindow::showEvent(QShowEvent* event) {

@@ -14,6 +14,7 @@
 #include "platform/ui_style.h"
 #include "windows/date_time_place_texts.h"
 #include "windows/date_time_place_time_rules.h"
+#include "windows/help_texts.h"
 
 namespace sternwerk {
 namespace {
@@ -27,11 +28,17 @@ const QString kSansSerif = kSansSerifFace;
 const QRect kHelpTextPlace(4, 3, 275, 346);
 constexpr std::size_t kMostMatches = 20;
 constexpr int kMinutesPerDegree = 60;
-const QString kUniversalTimeLabel = QStringLiteral("WZ/GMT");
-const QString kLocalTimeLabel = QStringLiteral("Ortszeit");
-const QString kNoPlaceFound = QStringLiteral("Kein Ort gefunden.");
-const QString kGermanNamesMissing =
-    QStringLiteral("Deutsche Ortsnamen fehlen, nur englische werden gefunden.");
+constexpr int kTitleIndent = 20;
+constexpr const char* kUniversalTimeLabel =
+    QT_TRANSLATE_NOOP("sternwerk::DateTimePlaceDialog", "WZ/GMT");
+constexpr const char* kLocalTimeLabel =
+    QT_TRANSLATE_NOOP("sternwerk::DateTimePlaceDialog", "Ortszeit");
+constexpr const char* kNoPlaceFound =
+    QT_TRANSLATE_NOOP("sternwerk::DateTimePlaceDialog", "Kein Ort gefunden.");
+constexpr const char* kGermanNamesMissing = QT_TRANSLATE_NOOP(
+    "sternwerk::DateTimePlaceDialog", "Deutsche Ortsnamen fehlen, nur englische werden gefunden.");
+// The letter of eastern longitudes in the search's list.
+constexpr const char* kEast = QT_TRANSLATE_NOOP("sternwerk::DateTimePlaceDialog", "O");
 
 struct FieldPlace {
   int left;
@@ -78,7 +85,8 @@ QString CoordinatesText(const AtlasPlace& place) {
         .arg(size % kMinutesPerDegree, 2, 10, QChar('0'))
         .arg(minutes < 0 ? negative : positive);
   };
-  return part(place.latitude, 2, 'N', 'S') + "  " + part(place.longitude, 3, 'O', 'W');
+  return part(place.latitude, 2, 'N', 'S') + "  " +
+         part(place.longitude, 3, DateTimePlaceDialog::tr(kEast).at(0), 'W');
 }
 
 // Two lines: name, region, country; coordinates and time zone.
@@ -108,7 +116,7 @@ DateTimePlaceDialog::DateTimePlaceDialog(SkyState& sky, Messages& messages, cons
                         .ask = [&messages](std::string_view question) {
                           return messages.Confirm(FromUtf8(question));
                         }}) {
-  setWindowTitle(QStringLiteral("                    Datum / Zeit / Ort "));
+  setWindowTitle(QString(kTitleIndent, QLatin1Char(' ')) + tr("Datum / Zeit / Ort "));
   setFixedSize(kClientWidth, kClientHeight);
   SetColours(this, kYellow);
   setAutoFillBackground(true);
@@ -123,9 +131,7 @@ DateTimePlaceDialog::DateTimePlaceDialog(SkyState& sky, Messages& messages, cons
   // Arial's narrower, smaller letters let all 27 lines show at once.
   helpText->setFont(PixelFont(kArialFace, 10));
   helpText->document()->setDocumentMargin(2);
-  QStringList help;
-  for (const char* line : date_time_place_texts::kHelpLines) help << QString::fromUtf8(line);
-  helpText->setPlainText(help.join('\n'));
+  helpText->setPlainText(HelpLines(date_time_place_texts::kHelp).join('\n'));
 
   CreateLabels();
   CreateFields();
@@ -142,19 +148,19 @@ void DateTimePlaceDialog::CreatePlaceControls() {
   const QFont font = PixelFont(kSansSerif, 12);
   // Neither control takes the focus from the fields: they are reached by
   // their keys (Alt+O, F3 or Alt+S) and by the mouse.
-  localTimeBox = new QCheckBox(QStringLiteral("&Ortszeit"), this);
+  localTimeBox = new QCheckBox(tr("&Ortszeit"), this);
   localTimeBox->setGeometry(4, 450, 86, 22);
   localTimeBox->setFocusPolicy(Qt::NoFocus);
   connect(localTimeBox, &QCheckBox::toggled, this, [this](bool local) {
     logic_.SetLocalReading(local);
-    timeLabel->setText(logic_.LocalReading() ? kLocalTimeLabel : kUniversalTimeLabel);
+    timeLabel->setText(tr(logic_.LocalReading() ? kLocalTimeLabel : kUniversalTimeLabel));
     timeLabel->adjustSize();
     ShowPlaceAndReading();
   });
   otherReadingLabel = MakeLabel(this, QString(), QRect(92, 450, 188, 22));
   placeLabel = MakeLabel(this, QString(), QRect(4, 474, 276, 30));
   placeLabel->setWordWrap(true);
-  searchButton = MakeButton(this, QStringLiteral("Ort &suchen ...  F3"), QRect(4, 508, 130, 25));
+  searchButton = MakeButton(this, tr("Ort &suchen ...  F3"), QRect(4, 508, 130, 25));
   searchButton->setFocusPolicy(Qt::NoFocus);
   connect(searchButton, &QPushButton::clicked, this, &DateTimePlaceDialog::OpenSearch);
   auto* searchKey = new QShortcut(QKeySequence(Qt::Key_F3), this);
@@ -168,11 +174,11 @@ void DateTimePlaceDialog::CreatePlaceControls() {
 
 void DateTimePlaceDialog::CreateSearchPanel() {
   searchPanel = MakePanel(this, kHelpTextPlace, kCream);
-  auto* caption = MakeLabel(
-      searchPanel,
-      QStringLiteral("Ort suchen: die ersten Buchstaben des Namens (deutsch oder englisch) "
-                     "eingeben, mit den Pfeiltasten wählen, Enter übernimmt, ESC schließt."),
-      QRect(4, 2, 267, 44));
+  auto* caption =
+      MakeLabel(searchPanel,
+                tr("Ort suchen: die ersten Buchstaben des Namens (deutsch oder englisch) "
+                   "eingeben, mit den Pfeiltasten wählen, Enter übernimmt, ESC schließt."),
+                QRect(4, 2, 267, 44));
   caption->setWordWrap(true);
   searchEdit = new QLineEdit(searchPanel);
   searchEdit->setGeometry(4, 48, 267, kFieldHeight);
@@ -215,8 +221,8 @@ void DateTimePlaceDialog::ListMatches(const QString& typed) {
   for (const AtlasPlace* place : matches_) searchList->addItem(MatchText(*place));
   if (!matches_.empty()) searchList->setCurrentRow(0);
   QStringList notes;
-  if (!germanNamesMissing_.empty()) notes << kGermanNamesMissing;
-  if (matches_.empty() && !typed.trimmed().isEmpty()) notes << kNoPlaceFound;
+  if (!germanNamesMissing_.empty()) notes << tr(kGermanNamesMissing);
+  if (matches_.empty() && !typed.trimmed().isEmpty()) notes << tr(kNoPlaceFound);
   searchNote->setText(notes.join(' '));
 }
 
@@ -254,7 +260,7 @@ bool DateTimePlaceDialog::HandleSearchKey(QKeyEvent* event) {
 }
 
 void DateTimePlaceDialog::ShowPlaceAndReading() {
-  placeLabel->setText(QStringLiteral("Ort: ") + FromUtf8(logic_.PlaceLine()));
+  placeLabel->setText(tr("Ort: ") + FromUtf8(logic_.PlaceLine()));
   otherReadingLabel->setText(FromUtf8(logic_.OtherReadingLine()));
 }
 
@@ -295,10 +301,10 @@ void DateTimePlaceDialog::CreateFields() {
 
 void DateTimePlaceDialog::CreateLabels() {
   const QFont labelFont = PixelFont(kSansSerif, 13);
-  dateLabel = MakeLabel(this, QStringLiteral("Datum"), QPoint(56, 379));
-  timeLabel = MakeLabel(this, kUniversalTimeLabel, QPoint(168, 379));
-  longitudeLabel = MakeLabel(this, QStringLiteral("Länge"), QPoint(56, 428));
-  latitudeLabel = MakeLabel(this, QStringLiteral("Breite"), QPoint(168, 428));
+  dateLabel = MakeLabel(this, tr("Datum"), QPoint(56, 379));
+  timeLabel = MakeLabel(this, tr(kUniversalTimeLabel), QPoint(168, 379));
+  longitudeLabel = MakeLabel(this, tr("Länge"), QPoint(56, 428));
+  latitudeLabel = MakeLabel(this, tr("Breite"), QPoint(168, 428));
   for (QLabel* label : {dateLabel, timeLabel, longitudeLabel, latitudeLabel}) {
     label->setFont(labelFont);
     label->adjustSize();

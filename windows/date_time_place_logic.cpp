@@ -4,9 +4,11 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdlib>
+#include <initializer_list>
 #include <optional>
 
 #include "base/number_reading.h"
+#include "base/translation.h"
 #include "engine/calendar.h"
 #include "engine/state_texts.h"
 #include "engine/text_forms.h"
@@ -35,24 +37,57 @@ constexpr NumberRules kUnsignedField{.leadingBlanks = true};
 
 constexpr std::array<int, kDateFieldCount> kMaxLengths = {2, 2, 4, 2, 2, 1, 3, 2, 1, 2, 2};
 
-constexpr std::string_view kInvalidDate = "Das ist kein gültiges Datum!";
-constexpr std::string_view kBeforeCalendar =
-    "Das ist kein gültiges Datum! Jahre vor 1600 werden nicht berechnet.";
-constexpr std::string_view kInvalidTime = "Das ist keine gültige Zeit!";
-constexpr std::string_view kInvalidLongitudeSign =
-    "Bitte + für östliche oder - für westliche Länge eingeben";
-constexpr std::string_view kInvalidLatitudeSign =
-    "Bitte + für nördliche oder - für südliche Breite eingeben";
-constexpr std::string_view kInvalidLongitude = "Das ist keine gültige Länge!";
-constexpr std::string_view kInvalidLatitude = "Das ist keine gültige Breite!";
-constexpr std::string_view kLongitudeDegreesRange = "Die Länge reicht von 0 bis 180 Grad.";
-constexpr std::string_view kLatitudeDegreesRange = "Die Breite reicht von 0 bis 90 Grad.";
-constexpr std::string_view kDegreesNotANumber = "Bitte die Grad nur mit Ziffern eingeben.";
-constexpr std::string_view kUniversalTimeText = "WZ/GMT";
-constexpr std::string_view kMeanLocalTimeOnly = "nur mittlere Ortszeit";
-constexpr std::string_view kTypedPlace = "eingegebene Koordinaten";
+constexpr const char* kContext = "sternwerk::DateTimePlaceLogic";
+constexpr const char* kInvalidDate =
+    QT_TRANSLATE_NOOP("sternwerk::DateTimePlaceLogic", "Das ist kein gültiges Datum!");
+constexpr const char* kBeforeCalendar =
+    QT_TRANSLATE_NOOP("sternwerk::DateTimePlaceLogic",
+                      "Das ist kein gültiges Datum! Jahre vor 1600 werden nicht berechnet.");
+constexpr const char* kInvalidTime =
+    QT_TRANSLATE_NOOP("sternwerk::DateTimePlaceLogic", "Das ist keine gültige Zeit!");
+constexpr const char* kInvalidLongitudeSign = QT_TRANSLATE_NOOP(
+    "sternwerk::DateTimePlaceLogic", "Bitte + für östliche oder - für westliche Länge eingeben");
+constexpr const char* kInvalidLatitudeSign = QT_TRANSLATE_NOOP(
+    "sternwerk::DateTimePlaceLogic", "Bitte + für nördliche oder - für südliche Breite eingeben");
+constexpr const char* kInvalidLongitude =
+    QT_TRANSLATE_NOOP("sternwerk::DateTimePlaceLogic", "Das ist keine gültige Länge!");
+constexpr const char* kInvalidLatitude =
+    QT_TRANSLATE_NOOP("sternwerk::DateTimePlaceLogic", "Das ist keine gültige Breite!");
+constexpr const char* kLongitudeDegreesRange =
+    QT_TRANSLATE_NOOP("sternwerk::DateTimePlaceLogic", "Die Länge reicht von 0 bis 180 Grad.");
+constexpr const char* kLatitudeDegreesRange =
+    QT_TRANSLATE_NOOP("sternwerk::DateTimePlaceLogic", "Die Breite reicht von 0 bis 90 Grad.");
+constexpr const char* kDegreesNotANumber =
+    QT_TRANSLATE_NOOP("sternwerk::DateTimePlaceLogic", "Bitte die Grad nur mit Ziffern eingeben.");
+constexpr const char* kUniversalTimeText =
+    QT_TRANSLATE_NOOP("sternwerk::DateTimePlaceLogic", "WZ/GMT");
+constexpr const char* kMeanLocalTimeOnly =
+    QT_TRANSLATE_NOOP("sternwerk::DateTimePlaceLogic", "nur mittlere Ortszeit");
+constexpr const char* kTypedPlace =
+    QT_TRANSLATE_NOOP("sternwerk::DateTimePlaceLogic", "eingegebene Koordinaten");
 constexpr std::string_view kPlaceSeparator = " · ";
-constexpr std::string_view kSkippedHere = "gibt es dort nicht (Zeitumstellung)";
+// Between the two universal readings of a local time given twice.
+constexpr const char* kOr = QT_TRANSLATE_NOOP("sternwerk::DateTimePlaceLogic", " oder ");
+constexpr const char* kSkippedHere =
+    QT_TRANSLATE_NOOP("sternwerk::DateTimePlaceLogic", "gibt es dort nicht (Zeitumstellung)");
+
+// A text of this dialog in the program's language.
+std::string Said(const char* text) {
+  return Translated(kContext, text);
+}
+
+// The text with every "%n" replaced by the n-th argument.
+std::string WithArguments(std::string text, std::initializer_list<std::string_view> arguments) {
+  int index = 1;
+  for (const std::string_view argument : arguments) {
+    const std::string mark = "%" + std::to_string(index++);
+    for (std::size_t at = text.find(mark); at != std::string::npos;
+         at = text.find(mark, at + argument.size())) {
+      text.replace(at, mark.size(), argument);
+    }
+  }
+  return text;
+}
 
 int Index(DateField field) {
   return static_cast<int>(field);
@@ -117,18 +152,22 @@ std::string TypedReadingText(ClockSeconds seconds) {
 }
 
 std::string SkippedMessage(ClockSeconds local) {
-  return "Die Ortszeit " + TypedReadingText(local) +
-         " gibt es hier nicht: Die Uhren wurden über diese Zeit hinweg vorgestellt. Bitte eine "
-         "andere Zeit eingeben.";
+  return WithArguments(
+      Said(QT_TRANSLATE_NOOP("sternwerk::DateTimePlaceLogic",
+                             "Die Ortszeit %1 gibt es hier nicht: Die Uhren wurden über diese Zeit "
+                             "hinweg vorgestellt. Bitte eine andere Zeit eingeben.")),
+      {TypedReadingText(local)});
 }
 
 std::string RepeatedQuestion(ClockSeconds local, const ZoneReading& reading) {
   const std::string& first = reading.instants[0].zoneText;
   const std::string& second = reading.instants[1].zoneText;
-  return "Die Ortszeit " + TypedReadingText(local) + " gibt es hier zweimal: zuerst als " +
-         "Sommerzeit (" + first + "), danach als Normalzeit (" + second +
-         ").\n\nIst die Sommerzeit (" + first + ") gemeint? Mit Nein gilt die Normalzeit (" +
-         second + ").";
+  return WithArguments(
+      Said(QT_TRANSLATE_NOOP("sternwerk::DateTimePlaceLogic",
+                             "Die Ortszeit %1 gibt es hier zweimal: zuerst als Sommerzeit (%2), "
+                             "danach als Normalzeit (%3).\n\nIst die Sommerzeit (%2) gemeint? Mit "
+                             "Nein gilt die Normalzeit (%3).")),
+      {TypedReadingText(local), first, second});
 }
 
 long WholeMinutes(double degrees) {
@@ -285,19 +324,20 @@ void DateTimePlaceLogic::CheckLeftField(DateField left) {
       CommitTime();
       break;
     case DateField::kLongitudeSign:
-      CheckSign(DateField::kLongitudeSign, kInvalidLongitudeSign);
+      CheckSign(DateField::kLongitudeSign, Said(kInvalidLongitudeSign));
       break;
     case DateField::kLongitudeDegrees:
-      CheckDegrees(DateField::kLongitudeDegrees, kMaxLongitudeDegrees, kLongitudeDegreesRange);
+      CheckDegrees(DateField::kLongitudeDegrees, kMaxLongitudeDegrees,
+                   Said(kLongitudeDegreesRange));
       break;
     case DateField::kLongitudeMinutes:
       CommitLongitude();
       break;
     case DateField::kLatitudeSign:
-      CheckSign(DateField::kLatitudeSign, kInvalidLatitudeSign);
+      CheckSign(DateField::kLatitudeSign, Said(kInvalidLatitudeSign));
       break;
     case DateField::kLatitudeDegrees:
-      CheckDegrees(DateField::kLatitudeDegrees, kMaxLatitudeDegrees, kLatitudeDegreesRange);
+      CheckDegrees(DateField::kLatitudeDegrees, kMaxLatitudeDegrees, Said(kLatitudeDegreesRange));
       break;
     case DateField::kLatitudeMinutes:
       CommitLatitude();
@@ -320,12 +360,12 @@ void DateTimePlaceLogic::CommitDate() {
   sky_.monthLength[kFebruary] =
       DaysInMonth(kFebruary, year.ok() ? year.value() : kYearWithoutLeapDay);
 
-  if (!day.ok() || !month.ok() || !year.ok()) return Fail(kInvalidDate, DateField::kDay);
+  if (!day.ok() || !month.ok() || !year.ok()) return Fail(Said(kInvalidDate), DateField::kDay);
   if (!IsCalendarDate(day.value(), month.value(), year.value())) {
     const bool dayOfAnEarlierYear = year.value() < kFirstCalendarYear && month.value() >= 1 &&
                                     month.value() <= kMonthsPerYear && day.value() >= 1 &&
                                     day.value() <= DaysInMonth(month.value(), year.value());
-    return Fail(dayOfAnEarlierYear ? kBeforeCalendar : kInvalidDate, DateField::kDay);
+    return Fail(Said(dayOfAnEarlierYear ? kBeforeCalendar : kInvalidDate), DateField::kDay);
   }
   if (localReading_) {
     // The local date alone names no instant: it is committed with the time
@@ -347,11 +387,11 @@ void DateTimePlaceLogic::CommitTime() {
   const Outcome<int> minute = ReadWholeNumber(Field(DateField::kMinute), kUnsignedField);
   if (!hour.ok() || !minute.ok() || hour.value() > kMaxHour || minute.value() > kMaxMinute ||
       hour.value() * 100 + minute.value() > kLatestTime) {
-    return Fail(kInvalidTime, DateField::kHour);
+    return Fail(Said(kInvalidTime), DateField::kHour);
   }
   if (localReading_) {
     const auto local = EnteredReading();
-    if (!local) return Fail(kInvalidDate, DateField::kDay);
+    if (!local) return Fail(Said(kInvalidDate), DateField::kDay);
     return CommitLocalReading(*local, true);
   }
   committedLocal_.reset();
@@ -365,7 +405,7 @@ void DateTimePlaceLogic::CheckSign(DateField sign, std::string_view message) {
 
 void DateTimePlaceLogic::CheckDegrees(DateField degrees, int limit, std::string_view range) {
   const Outcome<int> value = ReadWholeNumber(Field(degrees), kSignedField);
-  if (!value.ok()) return Fail(std::string(kDegreesNotANumber) + " " + std::string(range), degrees);
+  if (!value.ok()) return Fail(Said(kDegreesNotANumber) + " " + std::string(range), degrees);
   if (value.value() < 0 || value.value() > limit) Fail(range, degrees);
 }
 
@@ -374,7 +414,7 @@ void DateTimePlaceLogic::CommitLongitude() {
   const auto entry =
       ReadPlace(Field(DateField::kLongitudeDegrees), Field(DateField::kLongitudeMinutes),
                 kMaxLongitudeDegrees, kLongitudeLimit);
-  if (!entry) return Fail(kInvalidLongitude, DateField::kLongitudeSign);
+  if (!entry) return Fail(Said(kInvalidLongitude), DateField::kLongitudeSign);
   sky_.longitude = EnteredValue(west, entry->degrees, entry->minutes);
   sky_.isWest = west;
   sky_.longitudeText = PlaceText(west, entry->degrees, 3, entry->minutes);
@@ -386,7 +426,7 @@ void DateTimePlaceLogic::CommitLatitude() {
   const auto entry =
       ReadPlace(Field(DateField::kLatitudeDegrees), Field(DateField::kLatitudeMinutes),
                 kMaxLatitudeDegrees, kLatitudeLimit);
-  if (!entry) return Fail(kInvalidLatitude, DateField::kLatitudeSign);
+  if (!entry) return Fail(Said(kInvalidLatitude), DateField::kLatitudeSign);
   sky_.latitude = EnteredValue(south, entry->degrees, entry->minutes);
   sky_.isSouth = south;
   sky_.latitudeText = PlaceText(south, entry->degrees, 2, entry->minutes);
@@ -439,12 +479,12 @@ PlaceIdentity DateTimePlaceLogic::ShownPlace() const {
 
 std::string DateTimePlaceLogic::PlaceLine() const {
   const PlaceIdentity place = ShownPlace();
-  std::string line(place.name.empty() ? kTypedPlace : place.name);
+  std::string line(place.name.empty() ? Said(kTypedPlace) : place.name);
   for (const std::string* part : {&place.region, &place.country}) {
     if (!place.name.empty() && !part->empty()) line += ", " + *part;
   }
   line += kPlaceSeparator;
-  line += place.timeZone.empty() ? std::string(kMeanLocalTimeOnly) : place.timeZone;
+  line += place.timeZone.empty() ? Said(kMeanLocalTimeOnly) : place.timeZone;
   return line;
 }
 
@@ -460,13 +500,13 @@ std::string DateTimePlaceLogic::OtherReadingLine() const {
            local.instants.front().zoneText;
   }
   const ZoneReading universal = services_.rules.universalOf(place, longitude, *entered);
-  if (universal.instants.empty()) return "= " + std::string(kSkippedHere);
+  if (universal.instants.empty()) return "= " + Said(kSkippedHere);
   std::string line = "=";
   for (const ZoneInstant& instant : universal.instants) {
-    line += (&instant == &universal.instants.front() ? " " : " oder ") +
+    line += (&instant == &universal.instants.front() ? " " : Said(kOr)) +
             ReadingText(instant.seconds, *entered);
   }
-  return line + " " + std::string(kUniversalTimeText);
+  return line + " " + Said(kUniversalTimeText);
 }
 
 void DateTimePlaceLogic::FillLocalReading() {
@@ -507,7 +547,7 @@ void DateTimePlaceLogic::CommitLocalReading(ClockSeconds local, bool asking) {
     choice = !services_.ask || services_.ask(RepeatedQuestion(local, reading)) ? 0 : 1;
   }
   if (!WriteUniversal(reading.instants[choice].seconds)) {
-    return Fail(kBeforeCalendar, DateField::kDay);
+    return Fail(Said(kBeforeCalendar), DateField::kDay);
   }
   committedLocal_ = LocalEntry{local, choice};
 }

@@ -3,52 +3,54 @@
 // on the place search and the local time, scrolled to.
 #pragma once
 
+#include <QtGlobal>
+
 namespace sternwerk::date_time_place_texts {
 
-inline constexpr const char* kHelpLines[] = {
-    " Das Programm startet mit Datum und Uhrzeit",
-    " des Systems im Echtzeit-Tempo: ein Takt pro",
-    " Sekunde, eine Schrittweite von einer Sekunde",
-    " pro Takt, und mit den zuletzt benutzten",
-    " Koordinaten.",
-    "",
-    " Dieses Fenster ändert diese Werte der Uhr,",
-    " ohne Datum und Zeit des Systems selbst an-",
-    " zutasten. Bei 'Beenden' wird der erreichte",
-    " Stand gespeichert; im nächsten Lauf holt ihn",
-    " die Taste 'Alt-Datum/Zeit' (kurz 'Alt')",
-    " wieder zurück.",
-    "",
-    " Die Taste 'Real Time' (RT) setzt das",
-    " Diagramm jederzeit auf Datum und Zeit des",
-    " Systems zurück.",
-    "",
-    " Für alle Eingabe-Fenster gilt: Ein Fenster,",
-    " das durch einen Fehlklick auf 'Intervall'",
-    " oder 'Datum/Zeit/Ort' geöffnet wurde, ver-",
-    " lassen Sie ohne Änderung mit der ESC-Taste.",
-    "",
-    " Der Tempo-Regler wird aktiv (er blinkt), so-",
-    " bald sein Schieber oder einer seiner Pfeile",
-    " angeklickt wurde; danach ändern ihn auch die",
-    " Cursor-Tasten links und rechts. Jede Ände-",
-    " rung steht sofort unter dem Regler.",
-    "",
-    " Ort suchen (F3): Die ersten Buchstaben des",
-    " Ortsnamens eingeben, deutsch oder englisch,",
-    " Umlaute auch als ae, oe, ue. Die Liste zeigt",
-    " Land, Koordinaten und Zeitzone; Pfeiltasten",
-    " wählen, Enter übernimmt den Ort in die Felder",
-    " Länge und Breite, ESC schließt die Suche.",
-    " Mit Enter durch Länge und Breite gilt der Ort.",
-    "",
-    " Ortszeit (Alt+O): Datum und Zeit gelten dann",
-    " als Uhrzeit des Ortes, mit Sommerzeit und, vor",
-    " Einführung der Zonenzeit, als mittlere Orts-",
-    " zeit. Daneben steht dieselbe Zeit in WZ/GMT.",
-    " Eine Zeit, die es wegen der Zeitumstellung",
-    " nicht gibt, wird abgewiesen; gibt es sie",
-    " zweimal, fragt das Programm nach.",
-};
+inline constexpr const char* kHelp =
+    QT_TRANSLATE_NOOP("sternwerk::HelpTexts",
+                      " Das Programm startet mit Datum und Uhrzeit\n"
+                      " des Systems im Echtzeit-Tempo: ein Takt pro\n"
+                      " Sekunde, eine Schrittweite von einer Sekunde\n"
+                      " pro Takt, und mit den zuletzt benutzten\n"
+                      " Koordinaten.\n"
+                      "\n"
+                      " Dieses Fenster ändert diese Werte der Uhr,\n"
+                      " ohne Datum und Zeit des Systems selbst an-\n"
+                      " zutasten. Bei 'Beenden' wird der erreichte\n"
+                      " Stand gespeichert; im nächsten Lauf holt ihn\n"
+                      " die Taste 'Alt-Datum/Zeit' (kurz 'Alt')\n"
+                      " wieder zurück.\n"
+                      "\n"
+                      " Die Taste 'Real Time' (RT) setzt das\n"
+                      " Diagramm jederzeit auf Datum und Zeit des\n"
+                      " Systems zurück.\n"
+                      "\n"
+                      " Für alle Eingabe-Fenster gilt: Ein Fenster,\n"
+                      " das durch einen Fehlklick auf 'Intervall'\n"
+                      " oder 'Datum/Zeit/Ort' geöffnet wurde, ver-\n"
+                      " lassen Sie ohne Änderung mit der ESC-Taste.\n"
+                      "\n"
+                      " Der Tempo-Regler wird aktiv (er blinkt), so-\n"
+                      " bald sein Schieber oder einer seiner Pfeile\n"
+                      " angeklickt wurde; danach ändern ihn auch die\n"
+                      " Cursor-Tasten links und rechts. Jede Ände-\n"
+                      " rung steht sofort unter dem Regler.\n"
+                      "\n"
+                      " Ort suchen (F3): Die ersten Buchstaben des\n"
+                      " Ortsnamens eingeben, deutsch oder englisch,\n"
+                      " Umlaute auch als ae, oe, ue. Die Liste zeigt\n"
+                      " Land, Koordinaten und Zeitzone; Pfeiltasten\n"
+                      " wählen, Enter übernimmt den Ort in die Felder\n"
+                      " Länge und Breite, ESC schließt die Suche.\n"
+                      " Mit Enter durch Länge und Breite gilt der Ort.\n"
+                      "\n"
+                      " Ortszeit (Alt+O): Datum und Zeit gelten dann\n"
+                      " als Uhrzeit des Ortes, mit Sommerzeit und, vor\n"
+                      " Einführung der Zonenzeit, als mittlere Orts-\n"
+                      " zeit. Daneben steht dieselbe Zeit in WZ/GMT.\n"
+                      " Eine Zeit, die es wegen der Zeitumstellung\n"
+                      " nicht gibt, wird abgewiesen; gibt es sie\n"
+                      " zweimal, fragt das Programm nach.");
 
 }  // namespace sternwerk::date_time_place_texts

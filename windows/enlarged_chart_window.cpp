@@ -20,24 +20,30 @@ namespace sternwerk {
 
 namespace {
 
-const QString kCaption = QString(66, QLatin1Char(' ')) + QStringLiteral("Diagramm-Vergrößerung");
+constexpr int kCaptionIndent = 66;
+constexpr const char* kCaption =
+    QT_TRANSLATE_NOOP("sternwerk::EnlargedChartWindow", "Diagramm-Vergrößerung");
 constexpr QPoint kScreenPosition{1, 0};
 constexpr int kButtonTop = 688;
 constexpr int kButtonHeight = 22;
 constexpr int kButtonFontPixels = 11;
 const QString kButtonFace = kSansSerifFace;
 
-const QString kSaveHint = QStringLiteral(
+constexpr const char* kSaveHint = QT_TRANSLATE_NOOP(
+    "sternwerk::EnlargedChartWindow",
     " Speichert in einem Programmlauf auch mehrere Diagramme nacheinander mit fortlaufenden "
     "Nummern als Metafile (*.WMF) ");
-const QString kExportHint = QStringLiteral(
+constexpr const char* kExportHint = QT_TRANSLATE_NOOP(
+    "sternwerk::EnlargedChartWindow",
     " Speichert das Diagramm unter einem frei gewählten Namen als PNG, SVG, PDF (mit "
     "Faktorenliste, wie gedruckt) oder WMF ");
 constexpr const char* kExportName = "diagramm.png";  // the file dialog's suggestion
-const QString kPrintHint = QStringLiteral(
+constexpr const char* kPrintHint = QT_TRANSLATE_NOOP(
+    "sternwerk::EnlargedChartWindow",
     " Druckt das Diagramm in der dargestellten Form sowie die aktuelle Faktorenliste ");
-const QString kOutsideHint =
-    QStringLiteral(" Zeigt den Blick nach Süden mit MC sowie Ost- und West-Horizont ");
+constexpr const char* kOutsideHint =
+    QT_TRANSLATE_NOOP("sternwerk::EnlargedChartWindow",
+                      " Zeigt den Blick nach Süden mit MC sowie Ost- und West-Horizont ");
 
 // A button of the row below the chart.
 QRect ButtonPlace(int left, int width) {
@@ -50,28 +56,28 @@ EnlargedChartWindow::EnlargedChartWindow(const SkyState& sky, const DisplayOptio
                                          Messages& messages, std::filesystem::path workingDirectory,
                                          QWidget* parent)
     : SkyPictureWindow(sky, display, messages, parent), files_(std::move(workingDirectory)) {
-  setWindowTitle(kCaption);
+  setWindowTitle(QString(kCaptionIndent, QLatin1Char(' ')) + tr(kCaption));
   setFixedSize(kChartSize, kChartSize);
   move(kScreenPosition);
   SetColours(this, kWhite);
 
-  printerHelpButton = MakeButton(this, QStringLiteral("Drucker-Hilfe"), ButtonPlace(8, 89));
-  outsideViewButton = MakeButton(this, QStringLiteral("Draußen-&Ansicht"), ButtonPlace(186, 105));
-  helpButton = MakeButton(this, QStringLiteral("&Hilfe"), ButtonPlace(296, 75));
-  printButton = MakeButton(this, QStringLiteral("&Drucken"), ButtonPlace(376, 75));
-  saveButton = MakeButton(this, QStringLiteral("&Speichern"), ButtonPlace(456, 75));
-  exportButton = MakeButton(this, QStringLiteral("&Exportieren …"), ButtonPlace(536, 95));
-  backButton = MakeButton(this, QStringLiteral("&Zurück"), ButtonPlace(648, 75));
+  printerHelpButton = MakeButton(this, tr("Drucker-Hilfe"), ButtonPlace(8, 89));
+  outsideViewButton = MakeButton(this, tr("Draußen-&Ansicht"), ButtonPlace(186, 105));
+  helpButton = MakeButton(this, tr("&Hilfe"), ButtonPlace(296, 75));
+  printButton = MakeButton(this, tr("&Drucken"), ButtonPlace(376, 75));
+  saveButton = MakeButton(this, tr("&Speichern"), ButtonPlace(456, 75));
+  exportButton = MakeButton(this, tr("&Exportieren …"), ButtonPlace(536, 95));
+  backButton = MakeButton(this, tr("&Zurück"), ButtonPlace(648, 75));
   for (QPushButton* button : {printerHelpButton, outsideViewButton, helpButton, printButton,
                               saveButton, exportButton, backButton}) {
     button->setFont(PixelFont(kButtonFace, kButtonFontPixels));
     button->setAutoDefault(false);
   }
   backButton->setFont(PixelFont(kButtonFace, kButtonFontPixels, true));
-  outsideViewButton->setToolTip(kOutsideHint);
-  printButton->setToolTip(kPrintHint);
-  saveButton->setToolTip(kSaveHint);
-  exportButton->setToolTip(kExportHint);
+  outsideViewButton->setToolTip(tr(kOutsideHint));
+  printButton->setToolTip(tr(kPrintHint));
+  saveButton->setToolTip(tr(kSaveHint));
+  exportButton->setToolTip(tr(kExportHint));
   exportChooser = [this] {
     return ChooseExportFile(this, QString::fromStdString((files_.folder() / kExportName).string()));
   };
@@ -110,10 +116,10 @@ void EnlargedChartWindow::SaveCopy() {
     messages_.Error(QString::fromStdString(saved.error()));
     return;
   }
-  messages_.Information(QStringLiteral("Das Diagramm wurde als Windows-Metafile gespeichert in  ") +
-                        QString::fromStdString(saved.value()) + QStringLiteral("  im Ordner  ") +
-                        QString::fromStdString(files_.folder().lexically_normal().string()) +
-                        QStringLiteral("."));
+  messages_.Information(
+      tr("Das Diagramm wurde als Windows-Metafile gespeichert in  %1  im Ordner  %2.")
+          .arg(QString::fromStdString(saved.value()),
+               QString::fromStdString(files_.folder().lexically_normal().string())));
 }
 
 void EnlargedChartWindow::Export() {
@@ -147,7 +153,7 @@ void EnlargedChartWindow::ShowPrinterAdvice() {
   // resolution CUPS reports; the start's page width without a printer.
   const PrinterAdviceText advice =
       PrinterAdvice(PrinterPageWidth(chosenPrinter_).value_or(handOver.printPageWidth));
-  messages_.Plain(FromWindows1252(advice.title), FromWindows1252(advice.text));
+  messages_.Plain(QString::fromStdString(advice.title), QString::fromStdString(advice.text));
 }
 
 void EnlargedChartWindow::ShowHelp() {

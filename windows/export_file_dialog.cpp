@@ -1,5 +1,6 @@
 #include "windows/export_file_dialog.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -9,10 +10,13 @@ namespace sternwerk {
 
 namespace {
 
-const QString kTitle = QStringLiteral("Exportieren");
-const QStringList kFilters = {
-    QStringLiteral("PNG-Bild (*.png)"), QStringLiteral("SVG-Grafik (*.svg)"),
-    QStringLiteral("PDF-Dokument (*.pdf)"), QStringLiteral("Windows-Metafile (*.wmf)")};
+constexpr const char* kContext = "sternwerk::ExportFileDialog";
+constexpr const char* kTitle = QT_TRANSLATE_NOOP("sternwerk::ExportFileDialog", "Exportieren");
+constexpr const char* kFilters[] = {
+    QT_TRANSLATE_NOOP("sternwerk::ExportFileDialog", "PNG-Bild (*.png)"),
+    QT_TRANSLATE_NOOP("sternwerk::ExportFileDialog", "SVG-Grafik (*.svg)"),
+    QT_TRANSLATE_NOOP("sternwerk::ExportFileDialog", "PDF-Dokument (*.pdf)"),
+    QT_TRANSLATE_NOOP("sternwerk::ExportFileDialog", "Windows-Metafile (*.wmf)")};
 
 // ".png" of "PNG-Bild (*.png)".
 QString ExtensionOf(const QString& filter) {
@@ -24,9 +28,12 @@ QString ExtensionOf(const QString& filter) {
 }  // namespace
 
 QString ChooseExportFile(QWidget* parent, const QString& suggestedPath) {
-  QString chosenFilter = kFilters.front();
-  QString path = QFileDialog::getSaveFileName(parent, kTitle, suggestedPath,
-                                              kFilters.join(QStringLiteral(";;")), &chosenFilter);
+  QStringList filters;
+  for (const char* filter : kFilters) filters << QCoreApplication::translate(kContext, filter);
+  QString chosenFilter = filters.front();
+  QString path = QFileDialog::getSaveFileName(parent, QCoreApplication::translate(kContext, kTitle),
+                                              suggestedPath, filters.join(QStringLiteral(";;")),
+                                              &chosenFilter);
   if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty()) path += ExtensionOf(chosenFilter);
   return path;
 }

@@ -35,8 +35,8 @@ HelpWindow::HelpWindow(Messages& messages, QSize clientSize, QChar iconMark, QWi
   setFixedSize(clientSize);
   setWindowIcon(HelpIcon(iconMark));
   SetColours(this, kMaroon);
-  printButton = new QPushButton(QStringLiteral("&Drucken"), this);
-  backButton = new QPushButton(QStringLiteral("&Zurück"), this);
+  printButton = new QPushButton(tr("&Drucken"), this);
+  backButton = new QPushButton(tr("&Zurück"), this);
   for (QPushButton* button : {printButton, backButton}) button->setAutoDefault(false);
   connect(backButton, &QPushButton::clicked, this, &HelpWindow::Back);
   connect(printButton, &QPushButton::clicked, this, &HelpWindow::Print);

@@ -8,11 +8,13 @@
 #include "platform/controls.h"
 #include "platform/faces.h"
 #include "platform/ui_style.h"
+#include "windows/help_texts.h"
 #include "windows/interval_texts.h"
 
 namespace sternwerk {
 namespace {
 
+constexpr int kTitleIndent = 16;
 constexpr int kClientWidth = 305;
 constexpr int kClientHeight = 348;
 constexpr int kMinutesLength = 6;
@@ -25,7 +27,7 @@ IntervalDialog::IntervalDialog(ClockSettings& clock, Messages& messages, QWidget
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       clock_(clock),
       messages_(messages) {
-  setWindowTitle(QStringLiteral("                Die Schrittweite pro Takt"));
+  setWindowTitle(QString(kTitleIndent, QLatin1Char(' ')) + tr("Die Schrittweite pro Takt"));
   setFixedSize(kClientWidth, kClientHeight);
   SetColours(this, kYellow);
   setAutoFillBackground(true);
@@ -46,16 +48,14 @@ IntervalDialog::IntervalDialog(ClockSettings& clock, Messages& messages, QWidget
   explanation->setFont(PixelFont(kArialFace, 10));
   explanation->document()->setDocumentMargin(2);
   SetColours(explanation, kCream);
-  QStringList lines;
-  for (const char* line : interval_texts::kExplanationLines) lines << QString::fromUtf8(line);
-  explanation->setPlainText(lines.join('\n'));
+  explanation->setPlainText(HelpLines(interval_texts::kExplanation).join('\n'));
 
-  dayButton = StepButton(QStringLiteral("1 Tag"), 8, StepMode::kDay);
-  weekButton = StepButton(QStringLiteral("7 Tage"), 64, StepMode::kWeek);
-  monthButton = StepButton(QStringLiteral("30 Tage"), 120, StepMode::kMonth);
-  yearButton = StepButton(QStringLiteral("1 Jahr"), 176, StepMode::kYear);
+  dayButton = StepButton(tr("1 Tag"), 8, StepMode::kDay);
+  weekButton = StepButton(tr("7 Tage"), 64, StepMode::kWeek);
+  monthButton = StepButton(tr("30 Tage"), 120, StepMode::kMonth);
+  yearButton = StepButton(tr("1 Jahr"), 176, StepMode::kYear);
 
-  minutesLabel = MakeLabel(this, QStringLiteral("Minuten"), QPoint(240, 328));
+  minutesLabel = MakeLabel(this, tr("Minuten"), QPoint(240, 328));
   escLabel = MakeLabel(this, QStringLiteral("  ESC  "), QPoint(2, 333));
   escLabel->setAutoFillBackground(true);
   SetColours(escLabel, kSilver);
@@ -108,7 +108,7 @@ bool IntervalDialog::ApplyMinutes() {
 
 void IntervalDialog::EnterMinutes() {
   if (ApplyMinutes()) return;
-  messages_.Error(QString::fromUtf8(interval_texts::kMinutesRefused));
+  messages_.Error(tr(interval_texts::kMinutesRefused));
   minutesEdit->setFocus(Qt::OtherFocusReason);
   minutesEdit->selectAll();
 }

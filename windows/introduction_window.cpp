@@ -9,10 +9,10 @@ namespace sternwerk {
 
 namespace {
 
-const QString kCaption =
-    QString(33, QLatin1Char(' ')) + QStringLiteral(
-                                        "Einige einführende Hinweise zu diesem Programm und zum "
-                                        "Diagramm");
+constexpr int kCaptionIndent = 33;
+constexpr const char* kCaption =
+    QT_TRANSLATE_NOOP("sternwerk::IntroductionWindow",
+                      "Einige einführende Hinweise zu diesem Programm und zum Diagramm");
 // The client area of a window 800 x 577 pixels in outer size.
 constexpr QSize kClientSize{792, 550};
 constexpr int kTextFontPixels = 13;
@@ -21,13 +21,17 @@ constexpr int kTextFontPixels = 13;
 
 IntroductionWindow::IntroductionWindow(Messages& messages, QWidget* parent)
     : HelpWindow(messages, kClientSize, QLatin1Char('i'), parent) {
-  setWindowTitle(kCaption);
+  setWindowTitle(QString(kCaptionIndent, QLatin1Char(' ')) + tr(kCaption));
   const QFont boxFont = PixelFont(kSansSerifFace, kTextFontPixels, true);
-  summaryText = TextBox({0, 1, 792, 55}, kCream, kBlack, boxFont, kIntroductionSummary);
-  settingsText = TextBox({0, 56, 520, 103}, kCream, kNavy, boxFont, kIntroductionSettings);
-  haltedText = TextBox({519, 56, 273, 103}, kWhite, kNavy, boxFont, kIntroductionHalted);
-  introductionText = TextBox({0, 159, 792, 363}, kCream, kMaroon,
-                             PixelFont(kArialFace, kTextFontPixels, true), kIntroductionText, true);
+  summaryText = TextBox({0, 1, 792, 55}, kCream, kBlack, boxFont,
+                        HelpLines(help_texts::kIntroductionSummary));
+  settingsText = TextBox({0, 56, 520, 103}, kCream, kNavy, boxFont,
+                         HelpLines(help_texts::kIntroductionSettings));
+  haltedText = TextBox({519, 56, 273, 103}, kWhite, kNavy, boxFont,
+                       HelpLines(help_texts::kIntroductionHalted));
+  introductionText =
+      TextBox({0, 159, 792, 363}, kCream, kMaroon, PixelFont(kArialFace, kTextFontPixels, true),
+              HelpLines(help_texts::kIntroductionText), true);
   introductionText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   PlaceButtons({288, 526, 75, 22}, {424, 526, 70, 22}, font());
   setTabOrder(backButton, introductionText);
@@ -39,10 +43,10 @@ void IntroductionWindow::SetInitialFocus() {
 }
 
 QStringList IntroductionWindow::PrintLines() const {
-  return HelpPrintLines({{3, 8, kIntroductionSummary},
-                         {1, 17, kIntroductionSettings},
-                         {1, 17, kIntroductionHalted},
-                         {2, 8, kIntroductionText}},
+  return HelpPrintLines({{3, 8, HelpLines(help_texts::kIntroductionSummary)},
+                         {1, 17, HelpLines(help_texts::kIntroductionSettings)},
+                         {1, 17, HelpLines(help_texts::kIntroductionHalted)},
+                         {2, 8, HelpLines(help_texts::kIntroductionText)}},
                         0);
 }
 

@@ -11,12 +11,15 @@
 #include "platform/ui_style.h"
 #include "platform/wmf_writer.h"
 #include "windows/export_file_dialog.h"
+#include "windows/help_texts.h"
 
 namespace sternwerk {
 
 namespace {
 
-const QString kTitle = QString(44, QLatin1Char(' ')) + QStringLiteral("Der Blick nach draußen ");
+constexpr int kTitleIndent = 44;
+constexpr const char* kTitle =
+    QT_TRANSLATE_NOOP("sternwerk::OutsideViewWindow", "Der Blick nach draußen ");
 // A title this long already carries the instant.
 constexpr int kCompleteTitleLength = 70;
 // The client area of a window 800 x 260 pixels in outer size.
@@ -28,37 +31,35 @@ constexpr QRect kHelpArea{40, 4, 705, 205};
 constexpr int kHelpFontPixels = 10;
 constexpr const char* kExportName = "draussen.png";  // the file dialog's suggestion
 
-const QStringList kHelpLines = {
-    QStringLiteral(" Auch in dieser Darstellung ist die grüne Linie die Verlängerung des "
-                   "Längengrades, MC der Schnittpunkt mit der Ekliptik = Blickrichtung nach "
-                   "Süden."),
-    QStringLiteral(" Die linke rote Linie stellt den Ost-Horizont dar = Aufgangs-Linie "
-                   "(Ascendent) und die rechte den West-Horizont = Untergangs-Linie (Decendent). "),
-    QStringLiteral(" Da beide also die Sichtbarkeitsgrenzen für Sonne, Mond und Planeten bilden, "
-                   "sind sie hier auch die festen Bild- oder Darstellungs-Grenzen."),
-    QString(),
-    QStringLiteral(" Wie an den beiden Kreisdiagrammen zu erkennen, verändert die rote AS-Linie im "
-                   "Laufe eines Tages ihre Lage gegenüber MC  -Drehung der Erde"),
-    QStringLiteral(
-        " um ihre Achse-  und ebenso auch abhängig von der Jahreszeit  -mit der Bewegung "
-        "der Erde um die Sonne. "),
-    QStringLiteral(" Wegen der Fixierung der Horizontlinien als Bildgrenzen steht MC in dieser "
-                   "Darstellung also nicht fest in der Bildmitte, repräsentiert aber immer Süd."),
-    QString(),
-    QStringLiteral(" Die Tagesbewegung erkennen Sie gut beim Vergleich von Sonnen-Aufgang und "
-                   "-Untergang; den Jahreszeit-Unterschied bei einem Vergleich der"),
-    QStringLiteral(" relativen Lage von AS z.B. bei Sonnenaufgängen im Juni und Dezember: AS bei "
-                   "Sonnenaufgang im Sommer weit von MC, im Winter sehr nah."),
-    QString(),
-    QStringLiteral(" Die Gradmarken: Von links nach rechts ist die Länge in der Ekliptik "
-                   "aufgetragen, 4 Bildpunkte je Grad; die kurzen roten Striche oben stehen alle "
-                   "10° ab AS (10° bis 170°), der West-Horizont DE bei 180°."),
-    QStringLiteral(" Die grüne Zahl über Sonne und Mond ist ihr Abstand von MC in Grad (0° bis "
-                   "180°, gleich auf welcher Seite); unten links steht der Abstand von MC zum "
-                   "Ost-Horizont, unten rechts zum West-Horizont."),
-    QStringLiteral(" Mit 22 Faktoren zeigt die Skala ganz unten die Zeichengrenzen (hellblaue "
-                   "Striche alle 30°) und das Zeichen jedes Abschnitts."),
-};
+constexpr const char* kHelp = QT_TRANSLATE_NOOP(
+    "sternwerk::HelpTexts",
+    " Auch in dieser Darstellung ist die grüne Linie die Verlängerung des Längengrades, MC der "
+    "Schnittpunkt mit der Ekliptik = Blickrichtung nach Süden.\n"
+    " Die linke rote Linie stellt den Ost-Horizont dar = Aufgangs-Linie (Ascendent) und die rechte "
+    "den West-Horizont = Untergangs-Linie (Decendent). \n"
+    " Da beide also die Sichtbarkeitsgrenzen für Sonne, Mond und Planeten bilden, sind sie hier "
+    "auch die festen Bild- oder Darstellungs-Grenzen.\n"
+    "\n"
+    " Wie an den beiden Kreisdiagrammen zu erkennen, verändert die rote AS-Linie im Laufe eines "
+    "Tages ihre Lage gegenüber MC  -Drehung der Erde\n"
+    " um ihre Achse-  und ebenso auch abhängig von der Jahreszeit  -mit der Bewegung der Erde um "
+    "die Sonne. \n"
+    " Wegen der Fixierung der Horizontlinien als Bildgrenzen steht MC in dieser Darstellung also "
+    "nicht fest in der Bildmitte, repräsentiert aber immer Süd.\n"
+    "\n"
+    " Die Tagesbewegung erkennen Sie gut beim Vergleich von Sonnen-Aufgang und -Untergang; den "
+    "Jahreszeit-Unterschied bei einem Vergleich der\n"
+    " relativen Lage von AS z.B. bei Sonnenaufgängen im Juni und Dezember: AS bei Sonnenaufgang im "
+    "Sommer weit von MC, im Winter sehr nah.\n"
+    "\n"
+    " Die Gradmarken: Von links nach rechts ist die Länge in der Ekliptik aufgetragen, 4 "
+    "Bildpunkte je Grad; die kurzen roten Striche oben stehen alle 10° ab AS (10° bis 170°), der "
+    "West-Horizont DE bei 180°.\n"
+    " Die grüne Zahl über Sonne und Mond ist ihr Abstand von MC in Grad (0° bis 180°, gleich auf "
+    "welcher Seite); unten links steht der Abstand von MC zum Ost-Horizont, unten rechts zum "
+    "West-Horizont.\n"
+    " Mit 22 Faktoren zeigt die Skala ganz unten die Zeichengrenzen (hellblaue Striche alle 30°) "
+    "und das Zeichen jedes Abschnitts.");
 
 }  // namespace
 
@@ -67,16 +68,15 @@ OutsideViewWindow::OutsideViewWindow(const SkyState& sky, const DisplayOptions& 
                                      QWidget* parent)
     : SkyPictureWindow(sky, display, messages, parent),
       file_(std::move(workingDirectory) / kOutsideViewFile) {
-  setWindowTitle(kTitle);
+  setWindowTitle(QString(kTitleIndent, QLatin1Char(' ')) + tr(kTitle));
   setFixedSize(kClientSize);
   SetColours(this, kNavy);
 
-  exportButton = MakeButton(this, QStringLiteral("&Exportieren …"),
+  exportButton = MakeButton(this, tr("&Exportieren …"),
                             {QPoint(188, kButtonTop), QSize(95, kButtonSize.height())});
-  printButton =
-      MakeButton(this, QStringLiteral("&Drucken"), {QPoint(288, kButtonTop), kButtonSize});
-  helpButton = MakeButton(this, QStringLiteral("&Hilfe"), {QPoint(364, kButtonTop), kButtonSize});
-  backButton = MakeButton(this, QStringLiteral("&Zurück"), {QPoint(438, kButtonTop), kButtonSize});
+  printButton = MakeButton(this, tr("&Drucken"), {QPoint(288, kButtonTop), kButtonSize});
+  helpButton = MakeButton(this, tr("&Hilfe"), {QPoint(364, kButtonTop), kButtonSize});
+  backButton = MakeButton(this, tr("&Zurück"), {QPoint(438, kButtonTop), kButtonSize});
   for (QPushButton* button : {exportButton, printButton, helpButton, backButton}) {
     button->setAutoDefault(false);
   }
@@ -84,16 +84,16 @@ OutsideViewWindow::OutsideViewWindow(const SkyState& sky, const DisplayOptions& 
     return ChooseExportFile(
         this, QString::fromStdString(std::filesystem::absolute(folder / kExportName).string()));
   };
-  helpButton->setToolTip(QStringLiteral(" Öffnet und schließt das Hilfe-Fenster "));
-  exportButton->setToolTip(QStringLiteral(
-      " Speichert die Ansicht unter einem frei gewählten Namen als PNG, SVG, PDF oder WMF "));
+  helpButton->setToolTip(tr(" Öffnet und schließt das Hilfe-Fenster "));
+  exportButton->setToolTip(
+      tr(" Speichert die Ansicht unter einem frei gewählten Namen als PNG, SVG, PDF oder WMF "));
   backButton->setDefault(true);
 
   helpText = MakeTextBox(this, kHelpArea, {.linesAsWritten = false});
   helpText->setFocusPolicy(Qt::NoFocus);
   helpText->setFont(PixelFont(kArialFace, kHelpFontPixels));
   SetColours(helpText, kWhite, kBlack);
-  helpText->setPlainText(kHelpLines.join(QLatin1Char('\n')));
+  helpText->setPlainText(HelpLines(kHelp).join(QLatin1Char('\n')));
   helpText->hide();
 
   connect(backButton, &QPushButton::clicked, this, &OutsideViewWindow::Back);
@@ -131,7 +131,7 @@ void OutsideViewWindow::ToggleHelp() {
 void OutsideViewWindow::Print() {
   if (!view_) UpdateView();
   QPrinter printer(QPrinter::HighResolution);
-  printer.setDocName(PrintJobName(QStringLiteral("Draußen-Ansicht"), InstantOf(sky_)));
+  printer.setDocName(PrintJobName(tr("Draußen-Ansicht"), InstantOf(sky_)));
   PrintOnChosenPrinter(printer, [this](QPrinter& chosen) {
     const int width = PrintableWidth(chosen);
     return PrintPicture(chosen, OutsideViewPrintPicture(view_, sky_, handOver.texts),

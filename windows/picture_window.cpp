@@ -17,7 +17,7 @@ PictureWindow::PictureWindow(QWidget* parent)
   pictureLabel = new QLabel(this);
   pictureLabel->setGeometry(0, 0, kWidth, kHeight);
   pictureLabel->setScaledContents(true);
-  continueButton = new QPushButton(QStringLiteral("weiter"), this);
+  continueButton = new QPushButton(tr("weiter"), this);
   continueButton->setGeometry(712, 547, 49, 20);
   // "weiter" is the cancel button: Escape closes the window like a click.
   connect(continueButton, &QPushButton::clicked, this, &QDialog::reject);

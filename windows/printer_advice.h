@@ -10,8 +10,8 @@ namespace sternwerk {
 // 9000, 600 above 2500, otherwise 300.
 int ResolutionClass(int pageWidth);
 
-// Title and text of the advice box (Windows-1252; lines end in a carriage
-// return alone).
+// Title and text of the advice box in the program's language (UTF-8; lines
+// end in a carriage return alone).
 struct PrinterAdviceText {
   std::string title;
   std::string text;

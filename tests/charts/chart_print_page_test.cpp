@@ -121,16 +121,14 @@ TEST(PrinterAdvice, ResolutionClassAndNoteFollowThePageWidth) {
     EXPECT_TRUE(advice.text.starts_with(line)) << c.width;
     EXPECT_EQ(advice.text.find("(Notfalls") != std::string::npos, c.note) << c.width;
     EXPECT_EQ(advice.title,
-              "       Falls das Diagramm nicht seitenf\xFC"
-              "llend oder zu gro\xDF gedruckt wird:");
+              "       Falls das Diagramm nicht seitenfüllend oder zu groß gedruckt wird:");
   }
   const std::string withNote = PrinterAdvice(5000).text;
   EXPECT_NE(withNote.find("kontrollieren.\r\r                            (Notfalls stellen Sie die "
                           "Druckereigenschaften des\r"),
             std::string::npos);
   EXPECT_NE(withNote.find("\r                            erscheinenden Dialog bitte die Taste "
-                          "\xB4"
-                          "Eigenschaften\xB4\r"),
+                          "´Eigenschaften´\r"),
             std::string::npos);
   EXPECT_TRUE(PrinterAdvice(300).text.ends_with("das Aussehen zu kontrollieren.\r\r"));
 }

@@ -7,6 +7,7 @@
 #include <QTime>
 #include <cmath>
 
+#include "platform/program_language.h"
 #include "platform/recording_messages.h"
 #include "tests/support/fixture_atlas.h"
 #include "windows/date_time_place_dialog.h"
@@ -187,6 +188,41 @@ TEST_F(DateTimePlaceSearch, LocalTimeRefusesTheSkippedHourAndAsksForTheRepeatedO
   Click(dialog.hourEdit);
   Type("0230");
   EXPECT_EQ(Instant(), "25.10.2026 " + Less("02:30", 3600)) << "no: standard time";
+}
+
+TEST_F(DateTimePlaceSearch, LocalTimeLabelsMessagesAndQuestionInEnglish) {
+  const ProgramTranslation translation(Language::kEnglish);
+  ASSERT_TRUE(translation.status().ok()) << translation.status().error();
+  Open(dialog);
+  SwitchToLocalTime(dialog);
+  EXPECT_EQ(dialog.timeLabel->text(), "Local time");
+  EXPECT_EQ(dialog.otherReadingLabel->text(), "= 08:30:00 UT/GMT");
+  Type(
+      "29032026"
+      "0230");
+  ASSERT_EQ(messages.shown().size(), 1u);
+  EXPECT_TRUE(
+      messages.shown()[0].text.startsWith("The local time 29.03.2026 02:30 does not exist here"))
+      << messages.shown()[0].text.toStdString();
+
+  messages.Clear();
+  messages.ScriptAnswers({true});
+  Click(dialog.dayEdit);
+  Type(
+      "25102026"
+      "0230");
+  ASSERT_EQ(messages.shown().size(), 1u);
+  EXPECT_TRUE(messages.shown()[0].text.contains("occurs twice here: first as summer time ("))
+      << messages.shown()[0].text.toStdString();
+  EXPECT_EQ(Instant(), "25.10.2026 " + Less("02:30", 2 * 3600));
+
+  messages.Clear();
+  Click(dialog.dayEdit);
+  Type(
+      "31022026"
+      "0230");
+  ASSERT_FALSE(messages.shown().empty());
+  EXPECT_EQ(messages.shown()[0].text, "That is not a valid date!");
 }
 
 TEST_F(DateTimePlaceSearch, LocalTimeBeforeStandardTimeAndAfterAChangeOfPlace) {

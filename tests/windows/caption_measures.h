@@ -1,0 +1,50 @@
+// Measures of the captions of a window's buttons, check boxes and labels:
+// how far a caption reaches beyond its control, and the keys after '&'.
+#pragma once
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QLabel>
+#include <QStyle>
+#include <QWidget>
+#include <map>
+
+namespace sternwerk::testing {
+
+// How many pixels a caption needs beyond its control's room (<= 0: it fits).
+inline int CaptionOverhang(const QWidget& control, const QString& caption) {
+  const QString shown = QString(caption).remove('&');
+  int room = control.width();
+  if (const auto* button = qobject_cast<const QAbstractButton*>(&control)) {
+    if (!button->icon().isNull()) room -= button->iconSize().width();
+    if (qobject_cast<const QCheckBox*>(button) != nullptr)
+      room -= button->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, button);
+  }
+  int widest = 0;
+  for (const QString& line : shown.split('\n'))
+    widest = std::max(widest, control.fontMetrics().horizontalAdvance(line));
+  return widest - room;
+}
+
+// The captions of a window's buttons and of its one-line labels, by control.
+inline std::map<const QWidget*, QString> Captions(const QWidget& window) {
+  std::map<const QWidget*, QString> captions;
+  for (const QAbstractButton* button : window.findChildren<QAbstractButton*>())
+    if (!button->text().isEmpty()) captions[button] = button->text();
+  for (const QLabel* label : window.findChildren<QLabel*>())
+    if (!label->text().isEmpty() && !label->wordWrap()) captions[label] = label->text();
+  return captions;
+}
+
+// The letters after '&' in the captions, each with the captions using it.
+inline std::map<QChar, QStringList> Mnemonics(const QWidget& window) {
+  std::map<QChar, QStringList> mnemonics;
+  for (const auto& [control, caption] : Captions(window)) {
+    const qsizetype mark = caption.indexOf('&');
+    if (mark >= 0 && mark + 1 < caption.size() && caption[mark + 1] != '&')
+      mnemonics[caption[mark + 1].toLower()] << caption;
+  }
+  return mnemonics;
+}
+
+}  // namespace sternwerk::testing
