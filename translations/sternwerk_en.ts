@@ -134,7 +134,7 @@ More in man sternwerk.
       instead of the program&apos;s own computation; the list names the one used.
   sternwerk-sky --horizon [--precise] --search KIND FACTOR DD.MM.YYYY [LONGITUDE LATITUDE]
       rise and set of the upper limb at the horizon, with refraction, and the
-      culmination as the meridian transit, as an almanac gives them (SO, MO,
+      culmination as the meridian transit, as an almanac gives them (SU, MO,
       ME to PL).
   sternwerk-sky DD.MM.YYYY HH:MM[:SS] [LONGITUDE LATITUDE]
       positions for the instant (Universal Time) and place (decimal degrees,
@@ -155,7 +155,7 @@ More in man sternwerk.
   sternwerk-sky --search rise|set|culmination FACTOR DD.MM.YYYY [LONGITUDE LATITUDE]
   sternwerk-sky --search fullmoon|newmoon DD.MM.YYYY [LONGITUDE LATITUDE]
       searches from 00:00:00 on that date for the rise, set or culmination of
-      a factor (FACTOR required, e.g. SO, MO) or for the next full or new
+      a factor (FACTOR required, e.g. SU, MO) or for the next full or new
       moon; writes the instant (Universal Time), the event and the positions.
       The German kinds (aufgang, untergang, kulmination, vollmond, neumond)
       work as well.
