@@ -3,28 +3,61 @@
 #pragma once
 
 #include <array>
-#include <string_view>
 
+#include "base/translation.h"
 #include "engine/factors.h"
 #include "platform/colors.h"
 
 namespace sternwerk {
 
-// Legend lines of factors 0..21, trailing blanks as shown in the legend.
-inline constexpr std::array<std::string_view, kDrawnFactors> kLegendNames = {
-    "Medium Coeli", "Widder   ", "Sonne",     "Ascendent", "Mond",   "Mond-Knoten ",
-    "Merkur",       "Venus",     "Mars",      "Jupiter",   "Saturn", "Uranus",
-    "Neptun",       "Pluto",     "Cupido ",   "Hades ",    "Zeus ",  "Kronos ",
-    "Apollon ",     "Admetos ",  "Vulkanus ", "Poseidon "};
+// The legend's texts, UTF-8 German source texts of the translation
+// context kLegendContext (see base/translation.h).
+inline constexpr const char* kLegendContext = "sternwerk::Legend";
 
-// The signs' names, Aries to Pisces, beside their abbreviations
-// (kSignAbbreviations) in the legend.
-inline constexpr std::array<std::string_view, 12> kSignNames = {
-    "Widder", "Stier",    "Zwillinge",  "Krebs",     "L\xF6we",    "Jungfrau",
-    "Waage",  "Skorpion", "Sch\xFCtze", "Steinbock", "Wassermann", "Fische"};
+// Legend lines of factors 0..21, trailing blanks as shown in the legend.
+inline constexpr std::array<const char*, kDrawnFactors> kLegendNames = {
+    QT_TRANSLATE_NOOP("sternwerk::Legend", "Medium Coeli"),
+    QT_TRANSLATE_NOOP("sternwerk::Legend", "Widder   "),
+    QT_TRANSLATE_NOOP("sternwerk::Legend", "Sonne"),
+    QT_TRANSLATE_NOOP("sternwerk::Legend", "Ascendent"),
+    QT_TRANSLATE_NOOP("sternwerk::Legend", "Mond"),
+    QT_TRANSLATE_NOOP("sternwerk::Legend", "Mond-Knoten "),
+    QT_TRANSLATE_NOOP("sternwerk::Legend", "Merkur"),
+    QT_TRANSLATE_NOOP("sternwerk::Legend", "Venus"),
+    QT_TRANSLATE_NOOP("sternwerk::Legend", "Mars"),
+    QT_TRANSLATE_NOOP("sternwerk::Legend", "Jupiter"),
+    QT_TRANSLATE_NOOP("sternwerk::Legend", "Saturn"),
+    QT_TRANSLATE_NOOP("sternwerk::Legend", "Uranus"),
+    QT_TRANSLATE_NOOP("sternwerk::Legend", "Neptun"),
+    QT_TRANSLATE_NOOP("sternwerk::Legend", "Pluto"),
+    QT_TRANSLATE_NOOP("sternwerk::Legend", "Cupido "),
+    QT_TRANSLATE_NOOP("sternwerk::Legend", "Hades "),
+    QT_TRANSLATE_NOOP("sternwerk::Legend", "Zeus "),
+    QT_TRANSLATE_NOOP("sternwerk::Legend", "Kronos "),
+    QT_TRANSLATE_NOOP("sternwerk::Legend", "Apollon "),
+    QT_TRANSLATE_NOOP("sternwerk::Legend", "Admetos "),
+    QT_TRANSLATE_NOOP("sternwerk::Legend", "Vulkanus "),
+    QT_TRANSLATE_NOOP("sternwerk::Legend", "Poseidon ")};
+
+// The signs' names, Aries to Pisces, beside their abbreviations in the
+// legend.
+inline constexpr std::array<const char*, 12> kSignNames = {
+    QT_TRANSLATE_NOOP("sternwerk::Legend", "Widder"),
+    QT_TRANSLATE_NOOP("sternwerk::Legend", "Stier"),
+    QT_TRANSLATE_NOOP("sternwerk::Legend", "Zwillinge"),
+    QT_TRANSLATE_NOOP("sternwerk::Legend", "Krebs"),
+    QT_TRANSLATE_NOOP("sternwerk::Legend", "Löwe"),
+    QT_TRANSLATE_NOOP("sternwerk::Legend", "Jungfrau"),
+    QT_TRANSLATE_NOOP("sternwerk::Legend", "Waage"),
+    QT_TRANSLATE_NOOP("sternwerk::Legend", "Skorpion"),
+    QT_TRANSLATE_NOOP("sternwerk::Legend", "Schütze"),
+    QT_TRANSLATE_NOOP("sternwerk::Legend", "Steinbock"),
+    QT_TRANSLATE_NOOP("sternwerk::Legend", "Wassermann"),
+    QT_TRANSLATE_NOOP("sternwerk::Legend", "Fische")};
 
 // GZ has no glyph; the legend spells out its code.
-inline constexpr std::string_view kGZName = "Galaktisches Zentrum";
+inline constexpr const char* kGZName =
+    QT_TRANSLATE_NOOP("sternwerk::Legend", "Galaktisches Zentrum");
 
 // Pen and text colour of a factor on the main dial.
 constexpr Rgb DialColour(int factor) {

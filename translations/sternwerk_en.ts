@@ -1330,6 +1330,149 @@ Do you mean summer time (%2)? No takes standard time (%3).</translation>
     </message>
 </context>
 <context>
+    <name>sternwerk::Legend</name>
+    <message>
+        <source>Medium Coeli</source>
+        <translation>Medium Coeli</translation>
+    </message>
+    <message>
+        <source>Widder   </source>
+        <translation>Aries point</translation>
+    </message>
+    <message>
+        <source>Sonne</source>
+        <translation>Sun</translation>
+    </message>
+    <message>
+        <source>Ascendent</source>
+        <translation>Ascendant</translation>
+    </message>
+    <message>
+        <source>Mond</source>
+        <translation>Moon</translation>
+    </message>
+    <message>
+        <source>Mond-Knoten </source>
+        <translation>Lunar node</translation>
+    </message>
+    <message>
+        <source>Merkur</source>
+        <translation>Mercury</translation>
+    </message>
+    <message>
+        <source>Venus</source>
+        <translation>Venus</translation>
+    </message>
+    <message>
+        <source>Mars</source>
+        <translation>Mars</translation>
+    </message>
+    <message>
+        <source>Jupiter</source>
+        <translation>Jupiter</translation>
+    </message>
+    <message>
+        <source>Saturn</source>
+        <translation>Saturn</translation>
+    </message>
+    <message>
+        <source>Uranus</source>
+        <translation>Uranus</translation>
+    </message>
+    <message>
+        <source>Neptun</source>
+        <translation>Neptune</translation>
+    </message>
+    <message>
+        <source>Pluto</source>
+        <translation>Pluto</translation>
+    </message>
+    <message>
+        <source>Cupido </source>
+        <translation>Cupido</translation>
+    </message>
+    <message>
+        <source>Hades </source>
+        <translation>Hades</translation>
+    </message>
+    <message>
+        <source>Zeus </source>
+        <translation>Zeus</translation>
+    </message>
+    <message>
+        <source>Kronos </source>
+        <translation>Kronos</translation>
+    </message>
+    <message>
+        <source>Apollon </source>
+        <translation>Apollon</translation>
+    </message>
+    <message>
+        <source>Admetos </source>
+        <translation>Admetos</translation>
+    </message>
+    <message>
+        <source>Vulkanus </source>
+        <translation>Vulkanus</translation>
+    </message>
+    <message>
+        <source>Poseidon </source>
+        <translation>Poseidon</translation>
+    </message>
+    <message>
+        <source>Widder</source>
+        <translation>Aries</translation>
+    </message>
+    <message>
+        <source>Stier</source>
+        <translation>Taurus</translation>
+    </message>
+    <message>
+        <source>Zwillinge</source>
+        <translation>Gemini</translation>
+    </message>
+    <message>
+        <source>Krebs</source>
+        <translation>Cancer</translation>
+    </message>
+    <message>
+        <source>Löwe</source>
+        <translation>Leo</translation>
+    </message>
+    <message>
+        <source>Jungfrau</source>
+        <translation>Virgo</translation>
+    </message>
+    <message>
+        <source>Waage</source>
+        <translation>Libra</translation>
+    </message>
+    <message>
+        <source>Skorpion</source>
+        <translation>Scorpio</translation>
+    </message>
+    <message>
+        <source>Schütze</source>
+        <translation>Sagittarius</translation>
+    </message>
+    <message>
+        <source>Steinbock</source>
+        <translation>Capricorn</translation>
+    </message>
+    <message>
+        <source>Wassermann</source>
+        <translation>Aquarius</translation>
+    </message>
+    <message>
+        <source>Fische</source>
+        <translation>Pisces</translation>
+    </message>
+    <message>
+        <source>Galaktisches Zentrum</source>
+        <translation>Galactic Centre</translation>
+    </message>
+</context>
+<context>
     <name>sternwerk::MainWindow</name>
     <message>
         <source>&amp;Datum/Zeit/Ort</source>

@@ -1,5 +1,6 @@
 #include "windows/main_window.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QSignalBlocker>
 #include <QToolTip>
@@ -43,17 +44,22 @@ constexpr QPoint kAllFactorLegendCorner{8, 160};
 constexpr QPoint kTwelveFactorLegendCorner{392, 320};
 constexpr int kLegendGap = 4;  // between a factor legend and its sign legend
 
+QString LegendText(const char* germanText) {
+  return QCoreApplication::translate(kLegendContext, germanText);
+}
+
 // The sign legend's lines: each sign's glyph beside its abbreviation and
 // name, then GZ, which has no glyph, spelled out.
 std::pair<QStringList, QStringList> SignLegendLines() {
   QStringList glyphs, names;
   for (std::size_t sign = 0; sign < kSignNames.size(); ++sign) {
     glyphs << FromWindows1252(kSignGlyphs.substr(sign, 1));
-    names << FromWindows1252(kSignAbbreviations[sign]) + QStringLiteral("  ") +
-                 FromWindows1252(kSignNames[sign]);
+    names << QString::fromStdString(ShownSignAbbreviation(static_cast<int>(sign))) +
+                 QStringLiteral("  ") + LegendText(kSignNames[sign]);
   }
   glyphs << QString();
-  names << FromWindows1252(kFactorCodes[kGZ]) + QStringLiteral("   ") + FromWindows1252(kGZName);
+  names << QString::fromStdString(ShownFactorCode(kGZ)) + QStringLiteral("   ") +
+               LegendText(kGZName);
   return {glyphs, names};
 }
 
@@ -181,7 +187,7 @@ void MainWindow::CreateLegends() {
   QStringList allGlyphs, allNames, twelveGlyphs, twelveNames;
   for (int factor = 0; factor < kDrawnFactors; ++factor) {
     const QString glyph(QChar(FactorGlyph(factor)));
-    const QString name = FromWindows1252(kLegendNames[factor]);
+    const QString name = LegendText(kLegendNames[factor]);
     allGlyphs << glyph;
     allNames << name;
     if (InFactorSet(factor, false)) {

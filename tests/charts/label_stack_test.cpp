@@ -72,9 +72,9 @@ TEST(LabelStack, OutsideViewColumnsStackLabelsInOnePlace) {
 }
 
 TEST(FactorLegend, NamesAndDialColours) {
-  EXPECT_EQ(kLegendNames[kAriesPoint], "Widder   ");
-  EXPECT_EQ(kLegendNames[kLunarNode], "Mond-Knoten ");
-  EXPECT_EQ(kLegendNames[kCupido], "Cupido ");
+  EXPECT_STREQ(kLegendNames[kAriesPoint], "Widder   ");
+  EXPECT_STREQ(kLegendNames[kLunarNode], "Mond-Knoten ");
+  EXPECT_STREQ(kLegendNames[kCupido], "Cupido ");
   EXPECT_EQ(DialColour(kMC), (Rgb{0, 128, 0}));
   EXPECT_EQ(DialColour(kAscendant), (Rgb{255, 0, 0}));
   EXPECT_EQ(DialColour(kMoon), (Rgb{0, 0, 128}));

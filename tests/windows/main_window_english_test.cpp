@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
+#include <QTextEdit>
 #include <map>
 #include <memory>
 
@@ -15,6 +16,7 @@
 #include "clock/clock_step.h"
 #include "clock/search_texts.h"
 #include "engine/calendar.h"
+#include "engine/factors.h"
 #include "engine/text_forms.h"
 #include "platform/program_language.h"
 #include "platform/recording_messages.h"
@@ -191,6 +193,37 @@ TEST_F(EnglishClockWindow, NoEnglishSearchBannerIsWiderThanTheGermanOne) {
     EXPECT_LE(width(kinds[i], false), german[i]) << SearchProgressText(kinds[i], kSaturn, false);
     EXPECT_LE(width(kinds[i], true), german[i]) << SearchProgressText(kinds[i], kSaturn, true);
   }
+}
+
+// The legends name factors and signs in English, the signs by the codes
+// the English position list shows, and stay clear of each other.
+TEST_F(EnglishClockWindow, LegendsNameFactorsAndSignsInEnglishSideBySide) {
+  const ProgramTranslation translation(Language::kEnglish);
+  ASSERT_TRUE(translation.status().ok()) << translation.status().error();
+  messages.SetDefaultAnswer(true);  // all 22 factors
+  const std::unique_ptr<MainWindow> form = Open();
+  const auto memoLines = [&](const char* name) {
+    return Child<QTextEdit>(*form, name)->toPlainText().split('\n');
+  };
+  const QStringList factors = memoLines("allFactorNames");
+  EXPECT_TRUE(factors.contains("Neptune"));
+  EXPECT_TRUE(factors.contains("Lunar node"));
+  const QStringList signs = memoLines("allSignNames");
+  ASSERT_EQ(signs.size(), 13);
+  for (int sign = 0; sign < 12; ++sign) {
+    EXPECT_TRUE(signs[sign].startsWith(QString::fromStdString(ShownSignAbbreviation(sign)) + " "))
+        << signs[sign].toStdString();
+  }
+  EXPECT_EQ(signs[0], "ARI  Aries");
+  EXPECT_EQ(signs[12].simplified(), "GC Galactic Centre");
+  const QRect factorArea = Child<QTextEdit>(*form, "allFactorGlyphs")
+                               ->geometry()
+                               .united(Child<QTextEdit>(*form, "allFactorNames")->geometry());
+  const QRect signArea = Child<QTextEdit>(*form, "allSignGlyphs")
+                             ->geometry()
+                             .united(Child<QTextEdit>(*form, "allSignNames")->geometry());
+  EXPECT_FALSE(factorArea.intersects(signArea));
+  EXPECT_TRUE(form->rect().contains(signArea));
 }
 
 }  // namespace
