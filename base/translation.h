@@ -11,6 +11,8 @@
 
 #include <string>
 
+#include "base/language.h"
+
 // lupdate finds the texts to translate by this macro's name in the source;
 // Qt's definition is the same where Qt's headers come first.
 #ifndef QT_TRANSLATE_NOOP
@@ -24,9 +26,12 @@ namespace sternwerk {
 // no translation.
 using TextTranslator = std::string (*)(const char* context, const char* sourceText);
 
-// Installs the translator for the rest of the run; nullptr restores the
-// identity.
-void InstallTextTranslator(TextTranslator translator);
+// Installs the translator of `language` for the rest of the run; nullptr
+// restores the identity and German.
+void InstallTextTranslator(TextTranslator translator, Language language);
+
+// The language the installed translator speaks: German without one.
+Language ShownLanguage();
 
 // The text shown for a marked source text.
 std::string Translated(const char* context, const char* sourceText);

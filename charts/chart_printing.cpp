@@ -1,12 +1,15 @@
 #include "charts/chart_printing.h"
 
+#include "base/translation.h"
 #include "charts/chart_print_page.h"
 #include "platform/printing.h"
 
 namespace sternwerk {
 
 QString ChartJobName(const SkyState& sky) {
-  return PrintJobName(QStringLiteral("Diagramm"), InstantOf(sky));
+  return PrintJobName(QString::fromStdString(Translated(
+                          "sternwerk::Charts", QT_TRANSLATE_NOOP("sternwerk::Charts", "Diagramm"))),
+                      InstantOf(sky));
 }
 
 Status PaintChartPage(QPaintDevice& device, std::shared_ptr<const Picture> chart,

@@ -88,7 +88,9 @@ void DrawCompass(Canvas& canvas) {
   canvas.font.bold = true;
   canvas.Line({255, 15}, {200, 15});
   canvas.Line({265, 15}, {320, 15});
-  canvas.TextOut(179, 7, "O <");
+  //: "O" is the east point; the arrow points away from south.
+  canvas.TextOut(179, 7,
+                 Translated("sternwerk::Charts", QT_TRANSLATE_NOOP("sternwerk::Charts", "O <")));
   canvas.TextOut(256, 7, "S");
   canvas.TextOut(321, 7, "> W");
 }

@@ -122,8 +122,9 @@ void DrawSignLabels(Canvas& canvas, bool symbolFont) {
     const double offset = symbolFont ? kSignGlyphOffset : kSignTextOffset;
     const Point at = OnCircle(kSignRingCentre, kSignRingRadius, sign * kSignWidth + offset);
     canvas.TextOut(at.x, at.y,
-                   symbolFont ? kChartSignGlyphs.substr(static_cast<std::size_t>(sign), 1)
-                              : kSignAbbreviations[static_cast<std::size_t>(sign)]);
+                   symbolFont
+                       ? std::string(kChartSignGlyphs.substr(static_cast<std::size_t>(sign), 1))
+                       : ShownSignAbbreviation(sign));
   }
 }
 

@@ -115,7 +115,8 @@ void DrawHorizons(Canvas& canvas, int column) {
   }
   canvas.font.color = kRed;
   canvas.font.size = kHorizonLabelSize;
-  canvas.TextOut(column + kDescendantLabelOffset.x, kDescendantLabelOffset.y, "DE");
+  canvas.TextOut(column + kDescendantLabelOffset.x, kDescendantLabelOffset.y,
+                 Translated("sternwerk::Charts", QT_TRANSLATE_NOOP("sternwerk::Charts", "DE")));
 }
 
 // Sun or Moon: a tick and the body's distance from the MC, folded into
@@ -208,7 +209,7 @@ void DrawSignScale(Canvas& canvas, const SkyState& sky, const DisplayOptions& op
       if (options.symbolFontPresent) {
         canvas.TextOut(column, kSignGlyphTop, kSignGlyphs.substr(index, 1));
       } else {
-        canvas.TextOut(column + nameShift, kSignGlyphTop, std::string(kSignAbbreviations[index]));
+        canvas.TextOut(column + nameShift, kSignGlyphTop, ShownSignAbbreviation(sign));
       }
     }
     glyphDegree += kSignWidth;

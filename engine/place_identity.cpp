@@ -3,15 +3,17 @@
 namespace sternwerk {
 namespace {
 
-const std::string& GermanFirst(const std::string& german, const std::string& english) {
-  return german.empty() ? english : german;
+const std::string& ShownText(const std::string& english, const std::string& german,
+                             Language shown) {
+  return shown == Language::kGerman && !german.empty() ? german : english;
 }
 
 }  // namespace
 
-PlaceIdentity IdentityOf(const AtlasPlace& place) {
-  return {GermanFirst(place.germanName, place.name), GermanFirst(place.germanRegion, place.region),
-          GermanFirst(place.germanCountry, place.country), place.timeZone};
+PlaceIdentity IdentityOf(const AtlasPlace& place, Language shown) {
+  return {ShownText(place.name, place.germanName, shown),
+          ShownText(place.region, place.germanRegion, shown),
+          ShownText(place.country, place.germanCountry, shown), place.timeZone};
 }
 
 PlaceIdentity TypedPlaceIdentity(const PlaceAtlas& atlas, double longitude, double latitude) {

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "base/language.h"
 #include "engine/place_atlas.h"
 
 namespace sternwerk {
@@ -18,8 +19,9 @@ struct PlaceIdentity {
   bool operator==(const PlaceIdentity&) const = default;
 };
 
-// The atlas place as it is shown: its German texts where it has them.
-PlaceIdentity IdentityOf(const AtlasPlace& place);
+// The atlas place as it is shown in `shown`: its English (GeoNames) texts
+// in English; in German its German texts where it has them.
+PlaceIdentity IdentityOf(const AtlasPlace& place, Language shown);
 
 // A place typed by its coordinates: no name, the zone of the nearest atlas
 // place within kNearestZoneKm, else none.

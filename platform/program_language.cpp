@@ -51,7 +51,7 @@ ProgramTranslation::ProgramTranslation(Language language) {
     programLoaded_ = program_.load(path);
     if (programLoaded_) {
       hookTranslator = &program_;
-      InstallTextTranslator(TranslateWithQt);
+      InstallTextTranslator(TranslateWithQt, language);
     } else {
       status_ = Status::Failure("Die Übersetzung " + path.toStdString() + " fehlt");
     }
@@ -66,7 +66,7 @@ void ProgramTranslation::InstallIntoApplication() {
 
 ProgramTranslation::~ProgramTranslation() {
   if (hookTranslator == &program_) {
-    InstallTextTranslator(nullptr);
+    InstallTextTranslator(nullptr, Language::kGerman);
     hookTranslator = nullptr;
   }
   if (QCoreApplication::instance() == nullptr) return;

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <iostream>
 
+#include "base/translation.h"
 #include "engine/state_texts.h"
 #include "platform/civil_time.h"
 #include "platform/geonames_atlas.h"
@@ -101,7 +102,7 @@ Outcome<LocatedSky> LocatePlace(const std::vector<std::string>& coordinates,
                         {Printable(*options.name)}));
     }
     place = {matches.front()->longitude, matches.front()->latitude};
-    located.place = IdentityOf(*matches.front());
+    located.place = IdentityOf(*matches.front(), ShownLanguage());
   } else if (!coordinates.empty()) {
     const Outcome<Place> typed = ParsePlace(coordinates[0], coordinates[1]);
     if (!typed.ok()) return Outcome<LocatedSky>::Failure(typed.error());

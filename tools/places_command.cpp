@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "base/translation.h"
 #include "engine/place_identity.h"
 #include "tools/located_sky.h"
 #include "tools/tool_text.h"
@@ -22,7 +23,7 @@ std::string Degrees(double value) {
 std::vector<std::string> PlaceListLines(const PlaceAtlas& atlas, std::string_view typed) {
   std::vector<std::string> lines;
   for (const AtlasPlace* match : atlas.Find(typed, kPlacesListed)) {
-    const PlaceIdentity shown = IdentityOf(*match);
+    const PlaceIdentity shown = IdentityOf(*match, ShownLanguage());
     lines.push_back(shown.name + '\t' + shown.region + '\t' + shown.country + '\t' +
                     Degrees(match->latitude) + '\t' + Degrees(match->longitude) + '\t' +
                     shown.timeZone);

@@ -434,6 +434,19 @@ More in man sternwerk.
         <source>  um </source>
         <translation>  at </translation>
     </message>
+    <message>
+        <source>Diagramm</source>
+        <translation>Chart</translation>
+    </message>
+    <message>
+        <source>O &lt;</source>
+        <extracomment>&quot;O&quot; is the east point; the arrow points away from south.</extracomment>
+        <translation>E &lt;</translation>
+    </message>
+    <message>
+        <source>DE</source>
+        <translation>DC</translation>
+    </message>
 </context>
 <context>
     <name>sternwerk::ClockStep</name>
@@ -668,6 +681,10 @@ Do you mean summer time (%2)? No takes standard time (%3).</translation>
     <message>
         <source>Das Diagramm wurde als Windows-Metafile gespeichert in  %1  im Ordner  %2.</source>
         <translation>The chart was saved as a Windows metafile in  %1  in the folder  %2.</translation>
+    </message>
+    <message>
+        <source>diagramm.png</source>
+        <translation>chart.png</translation>
     </message>
 </context>
 <context>
@@ -1776,6 +1793,10 @@ End anyway? The date, time and place of this session will then not be saved.</tr
     <message>
         <source>Draußen-Ansicht</source>
         <translation>Outside View</translation>
+    </message>
+    <message>
+        <source>draussen.png</source>
+        <translation>outside-view.png</translation>
     </message>
 </context>
 <context>

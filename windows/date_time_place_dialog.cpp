@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "base/translation.h"
 #include "platform/controls.h"
 #include "platform/faces.h"
 #include "platform/qt_text.h"
@@ -91,7 +92,7 @@ QString CoordinatesText(const AtlasPlace& place) {
 
 // Two lines: name, region, country; coordinates and time zone.
 QString MatchText(const AtlasPlace& place) {
-  const PlaceIdentity identity = IdentityOf(place);
+  const PlaceIdentity identity = IdentityOf(place, ShownLanguage());
   QStringList names{FromUtf8(identity.name)};
   for (const std::string* part : {&identity.region, &identity.country}) {
     if (!part->empty()) names << FromUtf8(*part);

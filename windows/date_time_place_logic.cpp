@@ -277,7 +277,7 @@ void DateTimePlaceLogic::PressEnter() {
 
 void DateTimePlaceLogic::ChoosePlace(const AtlasPlace& place) {
   if (closed_) return;
-  const KnownPlace chosen{IdentityOf(place), WholeMinutes(place.longitude),
+  const KnownPlace chosen{IdentityOf(place, ShownLanguage()), WholeMinutes(place.longitude),
                           WholeMinutes(place.latitude)};
   // Sign, degrees and minutes follow each other in the tab order.
   const auto fill = [this](long minutes, DateField sign, int degreeWidth) {

@@ -37,7 +37,9 @@ constexpr const char* kExportHint = QT_TRANSLATE_NOOP(
     "sternwerk::EnlargedChartWindow",
     " Speichert das Diagramm unter einem frei gewählten Namen als PNG, SVG, PDF (mit "
     "Faktorenliste, wie gedruckt) oder WMF ");
-constexpr const char* kExportName = "diagramm.png";  // the file dialog's suggestion
+// The file dialog's suggestion.
+constexpr const char* kExportName =
+    QT_TRANSLATE_NOOP("sternwerk::EnlargedChartWindow", "diagramm.png");
 constexpr const char* kPrintHint = QT_TRANSLATE_NOOP(
     "sternwerk::EnlargedChartWindow",
     " Druckt das Diagramm in der dargestellten Form sowie die aktuelle Faktorenliste ");
@@ -79,7 +81,8 @@ EnlargedChartWindow::EnlargedChartWindow(const SkyState& sky, const DisplayOptio
   saveButton->setToolTip(tr(kSaveHint));
   exportButton->setToolTip(tr(kExportHint));
   exportChooser = [this] {
-    return ChooseExportFile(this, QString::fromStdString((files_.folder() / kExportName).string()));
+    return ChooseExportFile(
+        this, QString::fromStdString((files_.folder() / tr(kExportName).toStdString()).string()));
   };
 
   connect(backButton, &QPushButton::clicked, this, &EnlargedChartWindow::Back);

@@ -29,7 +29,9 @@ constexpr QSize kButtonSize{55, 20};
 // Down to the buttons, and high enough for every line of the help.
 constexpr QRect kHelpArea{40, 4, 705, 205};
 constexpr int kHelpFontPixels = 10;
-constexpr const char* kExportName = "draussen.png";  // the file dialog's suggestion
+// The file dialog's suggestion.
+constexpr const char* kExportName =
+    QT_TRANSLATE_NOOP("sternwerk::OutsideViewWindow", "draussen.png");
 
 constexpr const char* kHelp = QT_TRANSLATE_NOOP(
     "sternwerk::HelpTexts",
@@ -82,7 +84,8 @@ OutsideViewWindow::OutsideViewWindow(const SkyState& sky, const DisplayOptions& 
   }
   exportChooser = [this, folder = file_.parent_path()] {
     return ChooseExportFile(
-        this, QString::fromStdString(std::filesystem::absolute(folder / kExportName).string()));
+        this, QString::fromStdString(
+                  std::filesystem::absolute(folder / tr(kExportName).toStdString()).string()));
   };
   helpButton->setToolTip(tr(" Öffnet und schließt das Hilfe-Fenster "));
   exportButton->setToolTip(

@@ -83,12 +83,15 @@ std::string Marked(const char* context, const char* sourceText) {
   return std::string(context) + "|" + sourceText;
 }
 
-TEST(TranslationHook, KeepsTheSourceTextUntilATranslatorIsInstalled) {
+TEST(TranslationHook, KeepsTheSourceTextAndGermanUntilATranslatorIsInstalled) {
   EXPECT_EQ(Translated("ctx", "Länge"), "Länge");
-  InstallTextTranslator(Marked);
+  EXPECT_EQ(ShownLanguage(), Language::kGerman);
+  InstallTextTranslator(Marked, Language::kEnglish);
   EXPECT_EQ(Translated("ctx", "Länge"), "ctx|Länge");
-  InstallTextTranslator(nullptr);
+  EXPECT_EQ(ShownLanguage(), Language::kEnglish);
+  InstallTextTranslator(nullptr, Language::kEnglish);
   EXPECT_EQ(Translated("ctx", "Länge"), "Länge");
+  EXPECT_EQ(ShownLanguage(), Language::kGerman) << "no translator speaks German";
 }
 
 }  // namespace

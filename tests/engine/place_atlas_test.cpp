@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/place_identity.h"
 #include "engine/place_name_folding.h"
 
 namespace sternwerk {
@@ -71,6 +72,22 @@ TEST(PlaceAtlas, ExactNamesComeFirstThenTheLargerPlaces) {
   ASSERT_EQ(vienna.size(), 2u);
   EXPECT_GT(vienna[0]->population, vienna[1]->population);
   EXPECT_EQ(atlas.Find("m", 2).size(), 2u);
+}
+
+TEST(PlaceIdentity, ShowsThePlaceInTheLanguageShown) {
+  AtlasPlace munich = Place("Munich", "München", 1260391, 11.575, 48.137);
+  munich.region = "Bavaria";
+  munich.germanRegion = "Bayern";
+  munich.country = "Germany";
+  munich.germanCountry = "Deutschland";
+  munich.timeZone = "Europe/Berlin";
+  EXPECT_EQ(IdentityOf(munich, Language::kGerman),
+            (PlaceIdentity{"München", "Bayern", "Deutschland", "Europe/Berlin"}));
+  EXPECT_EQ(IdentityOf(munich, Language::kEnglish),
+            (PlaceIdentity{"Munich", "Bavaria", "Germany", "Europe/Berlin"}));
+  munich.germanRegion.clear();
+  EXPECT_EQ(IdentityOf(munich, Language::kGerman).region, "Bavaria")
+      << "the English text where the German catalogue has none";
 }
 
 TEST(PlaceAtlas, NothingTypedOrNothingMatchingFindsNothing) {

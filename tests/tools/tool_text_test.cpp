@@ -29,9 +29,9 @@ std::string Context(const char* context, const char* sourceText) {
 
 TEST(ToolTextTranslation, AsksTheHookWithTheToolsContext) {
   EXPECT_EQ(ToolText("Zeile %1"), "Zeile %1");
-  InstallTextTranslator(Context);
+  InstallTextTranslator(Context, Language::kEnglish);
   EXPECT_EQ(ToolText("Zeile %1"), "sternwerk-sky:Zeile %1");
-  InstallTextTranslator(nullptr);
+  InstallTextTranslator(nullptr, Language::kGerman);
 }
 
 }  // namespace

@@ -31,7 +31,7 @@ class DateTimePlaceSearch : public ::testing::Test {
     sky.latitudeText =
         "+52\xB0"
         "31'";
-    dialog.SetPlaceIdentity(IdentityOf(*atlas.Find("Berlin", 1).front()));
+    dialog.SetPlaceIdentity(IdentityOf(*atlas.Find("Berlin", 1).front(), Language::kGerman));
   }
 
   static void Open(DateTimePlaceDialog& window) {
@@ -114,7 +114,8 @@ TEST_F(DateTimePlaceSearch, AChosenPlaceFillsTheFieldsAndIsCommittedAsTyped) {
   EXPECT_NEAR(sky.longitude, 11 + 35 / 60.0 + kEntered, 1e-9);
   EXPECT_NEAR(sky.latitude, 48 + 8 / 60.0 + kEntered, 1e-9);
   EXPECT_EQ(Instant(), "01.07.2026 12:00:00") << "the fields read Universal Time";
-  EXPECT_EQ(dialog.placeIdentity(), IdentityOf(*atlas.Find("Munich", 1).front()));
+  EXPECT_EQ(dialog.placeIdentity(),
+            IdentityOf(*atlas.Find("Munich", 1).front(), Language::kGerman));
   EXPECT_TRUE(messages.shown().empty());
 }
 
