@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Checks the menu entry, the AppStream metainfo and the manual pages as the
-# desktop and Debian's tools read them, and the command lines that need no
+# Checks the menu entry, the AppStream metainfo and the manual pages of both
+# languages as the desktop, man and Debian's tools read them, and the
+# command lines that need no
 # display: --help and --version, and an unknown option (exit status 2, a
 # German message, no window).
 # Arguments: the build tree.
@@ -65,6 +66,12 @@ for program in app/sternwerk tools/sternwerk-sky; do
   page=$(basename "$program").1.gz
   check_manual "$packaging/man/man1/$page" "$build/$program" en NAME
   check_manual "$packaging/man/de/man1/$page" "$build/$program" de BEZEICHNUNG
+done
+# man finds the page of the reader's language in that layout.
+for language in de en; do
+  found=$(LC_ALL=C.UTF-8 LANGUAGE=$language MANPATH=$packaging/man man -w sternwerk 2>&1)
+  expected=$(realpath "$packaging/man/$([ "$language" = de ] && echo de/)man1/sternwerk.1")
+  [ "$(realpath -m "${found%.gz}")" = "$expected" ] || fail "man for LANGUAGE=$language finds $found, not $expected"
 done
 
 # Without a display: the options are read before any window system is used.
