@@ -1,9 +1,8 @@
 #!/usr/bin/env bash
 # Checks the menu entry, the AppStream metainfo and the manual pages of both
 # languages as the desktop, man and Debian's tools read them, and the
-# command lines that need no
-# display: --help and --version, and an unknown option (exit status 2, a
-# German message, no window).
+# command lines that need no display: --help and --version, and an unknown
+# option (exit status 2, a German message, no window).
 # Arguments: the build tree.
 set -u
 build=$1
