@@ -27,7 +27,8 @@ set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
 of a place on the dial of a clock that runs in real time or faster, forwards
 or backwards, all times in Universal Time. It finds rises, settings,
 culminations, full and new moons, draws an enlarged chart and the view to
-the south, and saves and prints them. The user interface is in German.
+the south, and saves and prints them. The user interface is in English
+and German.
 .
 The command-line tool sternwerk-sky gives the same positions and pictures
 for scripts. The package installs the symbol font of the charts as a system

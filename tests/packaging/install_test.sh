@@ -25,6 +25,7 @@ for file in bin/sternwerk bin/sternwerk-sky share/sternwerk/start_picture.jpg \
   share/fonts/truetype/sternwerk/Roradoza.TTF share/applications/$app_id.desktop \
   share/metainfo/$app_id.metainfo.xml share/icons/hicolor/scalable/apps/$app_id.svg \
   share/icons/hicolor/16x16/apps/$app_id.png share/man/man1/sternwerk.1.gz \
+  share/man/man1/sternwerk-sky.1.gz share/man/de/man1/sternwerk.1.gz share/man/de/man1/sternwerk-sky.1.gz \
   share/sternwerk/translations/sternwerk_en.qm; do
   [ -f "$prefix/$file" ] || fail "not installed: $file"
 done

@@ -25,6 +25,7 @@ for file in /usr/bin/sternwerk /usr/bin/sternwerk-sky /usr/share/sternwerk/start
   /usr/share/metainfo/de.sternwerk.Sternwerk.metainfo.xml \
   /usr/share/icons/hicolor/256x256/apps/de.sternwerk.Sternwerk.png \
   /usr/share/man/man1/sternwerk.1.gz /usr/share/man/man1/sternwerk-sky.1.gz \
+  /usr/share/man/de/man1/sternwerk.1.gz /usr/share/man/de/man1/sternwerk-sky.1.gz \
   /usr/share/doc/sternwerk/copyright /usr/share/doc/sternwerk/changelog.gz; do
   grep -qx "$file" "$work/contents.txt" || fail "the package lacks $file"
 done
@@ -42,9 +43,14 @@ grep -q '^E: ' "$work/lintian.txt" && fail "lintian reports errors"
 
 dpkg-deb -x "$deb" "$work/root"
 "$work/root/usr/bin/sternwerk" --version >/dev/null || fail "the packaged sternwerk --version failed"
-for page in sternwerk sternwerk-sky; do
-  zcat "$work/root/usr/share/man/man1/$page.1.gz" | grep -q "^\.TH .* \"Sternwerk $version\" " ||
-    fail "the manual page $page.1 does not carry the version $version"
+# The manual pages of both languages carry the version and render without a
+# warning from the package as well.
+for page in "$work"/root/usr/share/man/{,de/}man1/sternwerk{,-sky}.1.gz; do
+  name=${page#"$work/root"}
+  zcat "$page" | grep -q "^\.TH .* \"Sternwerk $version\" " ||
+    fail "the manual page $name does not carry the version $version"
+  warnings=$(zcat "$page" | LC_ALL=C.UTF-8 groff -man -Tutf8 -ww -K utf8 -z 2>&1)
+  [ -z "$warnings" ] || fail "groff $name: $warnings"
 done
 grep -q "<release version=\"$version\"" "$work/root/usr/share/metainfo/de.sternwerk.Sternwerk.metainfo.xml" ||
   fail "the metainfo's release is not the version $version"
