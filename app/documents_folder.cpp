@@ -15,25 +15,25 @@ namespace {
 constexpr const char* kContext = "sternwerk::DocumentsFolder";
 constexpr const char* kNotEntered = QT_TRANSLATE_NOOP(
     "sternwerk::FailureText", "Der Arbeitsordner %1 kann nicht angelegt oder geöffnet werden: %2");
+// %1 is the folder the program works in instead.
+constexpr const char* kWorkingHere = QT_TRANSLATE_NOOP(
+    "sternwerk::DocumentsFolder", ".\nSternwerk arbeitet im aktuellen Verzeichnis %1.");
+constexpr const char* kDocumentsName =
+    QT_TRANSLATE_NOOP("sternwerk::DocumentsFolder", "Dokumente/Sternwerk");
+constexpr const char* kNoDocuments =
+    QT_TRANSLATE_NOOP("sternwerk::DocumentsFolder", "kein Dokumente-Ordner bekannt");
 
 Status CannotEnter(const std::string& folder, const std::string& reason) {
   return Status::Failure(
       FailureText(folder, kNotEntered, reason) +
-      WithArguments(Translated(kContext, QT_TRANSLATE_NOOP("sternwerk::DocumentsFolder",
-                                                           ".\nSternwerk arbeitet im aktuellen "
-                                                           "Verzeichnis %1.")),
-                    {QDir::currentPath().toStdString()}));
+      WithArguments(Translated(kContext, kWorkingHere), {QDir::currentPath().toStdString()}));
 }
 
 }  // namespace
 
 Status EnterWorkingFolder(const QString& folder) {
-  if (folder.isEmpty()) {
-    return CannotEnter(Translated(kContext, QT_TRANSLATE_NOOP("sternwerk::DocumentsFolder",
-                                                              "Dokumente/Sternwerk")),
-                       Translated(kContext, QT_TRANSLATE_NOOP("sternwerk::DocumentsFolder",
-                                                              "kein Dokumente-Ordner bekannt")));
-  }
+  if (folder.isEmpty())
+    return CannotEnter(Translated(kContext, kDocumentsName), Translated(kContext, kNoDocuments));
   const std::filesystem::path path = folder.toStdString();
   std::error_code error;
   std::filesystem::create_directories(path, error);
