@@ -44,7 +44,7 @@ int WriteAll(int fd, std::string_view content) {
 }
 
 Status CannotWrite(const std::filesystem::path& file, int error) {
-  return Status::Failure(FileFailureText(file.string(), kWritten, SystemErrorText(error)));
+  return Status::Failure(FailureText(file.string(), kWritten, SystemErrorText(error)));
 }
 
 }  // namespace

@@ -21,6 +21,13 @@ constexpr std::uint32_t kMagicSwapped = 0xde120495;
 constexpr std::size_t kHeaderBytes = 20;
 constexpr std::size_t kTableEntryBytes = 8;  // length, offset
 constexpr std::size_t kReadChunk = 65536;
+constexpr const char* kContext = "sternwerk::MessageCatalogue";
+constexpr const char* kNoCatalogue =
+    QT_TRANSLATE_NOOP("sternwerk::MessageCatalogue", "Das ist kein Übersetzungskatalog.");
+constexpr const char* kDamaged =
+    QT_TRANSLATE_NOOP("sternwerk::MessageCatalogue", "Der Übersetzungskatalog ist beschädigt.");
+constexpr const char* kCatalogueUnreadable = QT_TRANSLATE_NOOP(
+    "sternwerk::FailureText", "Der Übersetzungskatalog %1 kann nicht gelesen werden: %2");
 
 class CatalogueBytes {
  public:
@@ -63,7 +70,7 @@ class CatalogueBytes {
 Outcome<MessageCatalogue> ParseMessageCatalogue(std::string_view bytes) {
   CatalogueBytes catalogue(bytes);
   if (bytes.size() < kHeaderBytes || !catalogue.ReadByteOrder())
-    return Outcome<MessageCatalogue>::Failure("Das ist kein Übersetzungskatalog.");
+    return Outcome<MessageCatalogue>::Failure(Translated(kContext, kNoCatalogue));
   const std::uint32_t count = *catalogue.Word(8);
   const std::uint32_t originals = *catalogue.Word(12);
   const std::uint32_t translations = *catalogue.Word(16);
@@ -72,7 +79,7 @@ Outcome<MessageCatalogue> ParseMessageCatalogue(std::string_view bytes) {
     std::optional<std::string> original = catalogue.String(originals, index);
     std::optional<std::string> translation = catalogue.String(translations, index);
     if (!original || !translation)
-      return Outcome<MessageCatalogue>::Failure("Der Übersetzungskatalog ist beschädigt.");
+      return Outcome<MessageCatalogue>::Failure(Translated(kContext, kDamaged));
     if (!original->empty()) entries.emplace(std::move(*original), std::move(*translation));
   }
   return Outcome<MessageCatalogue>::Success(std::move(entries));
@@ -81,7 +88,7 @@ Outcome<MessageCatalogue> ParseMessageCatalogue(std::string_view bytes) {
 Outcome<MessageCatalogue> ReadMessageCatalogue(const std::filesystem::path& file) {
   const auto unreadable = [&file](int error) {
     return Outcome<MessageCatalogue>::Failure(
-        FailureText("Der Übersetzungskatalog " + file.string(), kRead, SystemErrorText(error)));
+        FailureText(file.string(), kCatalogueUnreadable, SystemErrorText(error)));
   };
   const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return unreadable(errno);

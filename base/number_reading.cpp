@@ -3,10 +3,12 @@
 #include <charconv>
 #include <string>
 
+#include "base/translation.h"
+
 namespace sternwerk {
 namespace {
 
-constexpr const char* kNoNumber = "keine Zahl";
+constexpr const char* kNoNumber = QT_TRANSLATE_NOOP("sternwerk::NumberReading", "keine Zahl");
 
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';
@@ -60,7 +62,8 @@ Outcome<T> Converted(const std::string& number) {
   T value{};
   const char* end = number.data() + number.size();
   const auto [rest, error] = std::from_chars(number.data(), end, value);
-  if (error != std::errc() || rest != end) return Outcome<T>::Failure(kNoNumber);
+  if (error != std::errc() || rest != end)
+    return Outcome<T>::Failure(Translated("sternwerk::NumberReading", kNoNumber));
   return Outcome<T>::Success(value);
 }
 

@@ -2,55 +2,71 @@
 
 #include <cerrno>
 
+#include "base/translation.h"
+
 namespace sternwerk {
+namespace {
+
+// The reason in the language of the run.
+std::string Said(const char* text) {
+  return Translated("sternwerk::SystemErrorText", text);
+}
+
+}  // namespace
 
 std::string SystemErrorText(int error) {
   switch (error) {
     case ENOENT:
-      return "Datei oder Verzeichnis nicht gefunden";
+      return Said(
+          QT_TRANSLATE_NOOP("sternwerk::SystemErrorText", "Datei oder Verzeichnis nicht gefunden"));
     case EACCES:
-      return "Keine Berechtigung";
+      return Said(QT_TRANSLATE_NOOP("sternwerk::SystemErrorText", "Keine Berechtigung"));
     case EPERM:
-      return "Vorgang nicht erlaubt";
+      return Said(QT_TRANSLATE_NOOP("sternwerk::SystemErrorText", "Vorgang nicht erlaubt"));
     case ENOSPC:
-      return "Kein Speicherplatz mehr auf dem Gerät";
+      return Said(
+          QT_TRANSLATE_NOOP("sternwerk::SystemErrorText", "Kein Speicherplatz mehr auf dem Gerät"));
     case EDQUOT:
-      return "Speicherplatz-Kontingent überschritten";
+      return Said(QT_TRANSLATE_NOOP("sternwerk::SystemErrorText",
+                                    "Speicherplatz-Kontingent überschritten"));
     case EROFS:
-      return "Dateisystem ist nur lesbar";
+      return Said(QT_TRANSLATE_NOOP("sternwerk::SystemErrorText", "Dateisystem ist nur lesbar"));
     case EISDIR:
-      return "Ist ein Verzeichnis";
+      return Said(QT_TRANSLATE_NOOP("sternwerk::SystemErrorText", "Ist ein Verzeichnis"));
     case ENOTDIR:
-      return "Ist kein Verzeichnis";
+      return Said(QT_TRANSLATE_NOOP("sternwerk::SystemErrorText", "Ist kein Verzeichnis"));
     case EEXIST:
-      return "Datei existiert bereits";
+      return Said(QT_TRANSLATE_NOOP("sternwerk::SystemErrorText", "Datei existiert bereits"));
     case EFBIG:
-      return "Datei zu groß";
+      return Said(QT_TRANSLATE_NOOP("sternwerk::SystemErrorText", "Datei zu groß"));
     case ENAMETOOLONG:
-      return "Dateiname zu lang";
+      return Said(QT_TRANSLATE_NOOP("sternwerk::SystemErrorText", "Dateiname zu lang"));
     case ELOOP:
-      return "Zu viele Ebenen symbolischer Verknüpfungen";
+      return Said(QT_TRANSLATE_NOOP("sternwerk::SystemErrorText",
+                                    "Zu viele Ebenen symbolischer Verknüpfungen"));
     case EMFILE:
     case ENFILE:
-      return "Zu viele offene Dateien";
+      return Said(QT_TRANSLATE_NOOP("sternwerk::SystemErrorText", "Zu viele offene Dateien"));
     case EIO:
-      return "Ein-/Ausgabefehler";
+      return Said(QT_TRANSLATE_NOOP("sternwerk::SystemErrorText", "Ein-/Ausgabefehler"));
     case EBUSY:
     case ETXTBSY:
-      return "Datei oder Gerät ist belegt";
+      return Said(QT_TRANSLATE_NOOP("sternwerk::SystemErrorText", "Datei oder Gerät ist belegt"));
     case ENXIO:
     case ENODEV:
-      return "Gerät nicht gefunden";
+      return Said(QT_TRANSLATE_NOOP("sternwerk::SystemErrorText", "Gerät nicht gefunden"));
     case ENOMEM:
-      return "Nicht genügend Hauptspeicher";
+      return Said(QT_TRANSLATE_NOOP("sternwerk::SystemErrorText", "Nicht genügend Hauptspeicher"));
     case EINVAL:
-      return "Ungültiges Argument";
+      return Said(QT_TRANSLATE_NOOP("sternwerk::SystemErrorText", "Ungültiges Argument"));
     case EINTR:
-      return "Unterbrochener Systemaufruf";
+      return Said(QT_TRANSLATE_NOOP("sternwerk::SystemErrorText", "Unterbrochener Systemaufruf"));
     case EAGAIN:
-      return "Ressource vorübergehend nicht verfügbar";
+      return Said(QT_TRANSLATE_NOOP("sternwerk::SystemErrorText",
+                                    "Ressource vorübergehend nicht verfügbar"));
     default:
-      return "Systemfehler " + std::to_string(error);
+      return WithArguments(Said(QT_TRANSLATE_NOOP("sternwerk::SystemErrorText", "Systemfehler %1")),
+                           {std::to_string(error)});
   }
 }
 

@@ -9,7 +9,9 @@
 // Windows-1252 converts the result to it itself.
 #pragma once
 
+#include <initializer_list>
 #include <string>
+#include <string_view>
 
 #include "base/language.h"
 
@@ -35,5 +37,10 @@ Language ShownLanguage();
 
 // The text shown for a marked source text.
 std::string Translated(const char* context, const char* sourceText);
+
+// The text with "%1" to "%9" replaced by the first to ninth argument, so that
+// a translation may place each where its language wants it. Marks within
+// the arguments stay as they are; a mark without its argument stays too.
+std::string WithArguments(std::string_view text, std::initializer_list<std::string_view> arguments);
 
 }  // namespace sternwerk

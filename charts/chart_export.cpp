@@ -31,7 +31,7 @@ Status SaveChartPdf(std::shared_ptr<const Picture> chart, const SkyState& sky,
   pdf.setCreator(printer.creator());
   pdf.setTitle(ChartJobName(sky));
   const Status painted = PaintChartPage(pdf, std::move(chart), sky, options, texts, pageWidth);
-  if (!painted.ok()) return Status::Failure(FileFailureText(path, kWritten, painted.error()));
+  if (!painted.ok()) return Status::Failure(FailureText(path, kWritten, painted.error()));
   return ReplaceFileWith(path, buffer.data());
 }
 

@@ -96,8 +96,11 @@ Picture ChartPrintPicture(std::shared_ptr<const Picture> chart, const SkyState& 
   if (!texts.placeTime.empty()) {
     canvas.TextOut(kPlaceTimeCorner.x, kPlaceTimeCorner.y, texts.placeTime);
   }
-  canvas.TextOut(kHeaderCorner.x, kHeaderCorner.y,
-                 ChartInstantText(sky) + "   Ort: " + texts.place);
+  canvas.TextOut(
+      kHeaderCorner.x, kHeaderCorner.y,
+      ChartInstantText(sky) + "   " +
+          Translated("sternwerk::Charts", QT_TRANSLATE_NOOP("sternwerk::Charts", "Ort: ")) +
+          texts.place);
   for (const PrintListEntry& entry : PrintListEntries(sky, options)) {
     canvas.TextOut(entry.at.x, entry.at.y, entry.text);
   }

@@ -241,8 +241,11 @@ Picture OutsideViewPrintPicture(std::shared_ptr<const Picture> view, const SkySt
       {kPrintViewTopLeft.x, kPrintViewTopLeft.y, kPrintViewBottomRight.x, kPrintViewBottomRight.y},
       std::move(view));
   canvas.font = Font{kPrintFace, kPrintTextSize, false, kBlack, 0};
-  canvas.TextOut(kPrintHeaderCorner.x, kPrintHeaderCorner.y,
-                 ChartInstantText(sky) + "    Ort: " + texts.place);
+  canvas.TextOut(
+      kPrintHeaderCorner.x, kPrintHeaderCorner.y,
+      ChartInstantText(sky) + "    " +
+          Translated("sternwerk::Charts", QT_TRANSLATE_NOOP("sternwerk::Charts", "Ort: ")) +
+          texts.place);
   if (!texts.searchResult.empty()) {
     canvas.TextOut(kPrintEventCorner.x, kPrintEventCorner.y, texts.searchResult);
   }

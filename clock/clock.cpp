@@ -1,5 +1,6 @@
 #include "clock/clock.h"
 
+#include "base/translation.h"
 #include "clock/clock_step.h"
 #include "clock/clock_tick.h"
 #include "clock/state_file.h"
@@ -11,12 +12,14 @@
 namespace sternwerk {
 namespace {
 
-constexpr const char* kPreciseFallbackBefore =
-    "Die Swiss Ephemeris kann diesen Zeitpunkt nicht genau berechnen (";
-constexpr const char* kPreciseFallbackAfter =
-    "); die Positionen kommen aus der eigenen Berechnung.";
-constexpr const char* kCalendarEnd =
-    "Die Uhr hält an: Ihr Kalender reicht vom Jahr 0001 bis zum Jahr 9999.";
+constexpr const char* kContext = "sternwerk::Clock";
+// %1 is the library's reason.
+constexpr const char* kPreciseFallback =
+    QT_TRANSLATE_NOOP("sternwerk::Clock",
+                      "Die Swiss Ephemeris kann diesen Zeitpunkt nicht genau berechnen (%1); die "
+                      "Positionen kommen aus der eigenen Berechnung.");
+constexpr const char* kCalendarEnd = QT_TRANSLATE_NOOP(
+    "sternwerk::Clock", "Die Uhr hält an: Ihr Kalender reicht vom Jahr 0001 bis zum Jahr 9999.");
 // Longitudes below this count as Greenwich or west of it.
 constexpr double kGreenwichBound = 0.0002;
 
@@ -83,13 +86,14 @@ Status Clock::Recompute() {
   const SkyComputation computed = ComputeSky(sky_, computation_);
   display_.computation = computed.used;
   if (computed.used != ComputationUsed::kOwnAfterFailure) return Status::Success();
-  return Status::Failure(kPreciseFallbackBefore + computed.fallbackReason + kPreciseFallbackAfter);
+  return Status::Failure(
+      WithArguments(Translated(kContext, kPreciseFallback), {computed.fallbackReason}));
 }
 
 Status Clock::Tick() {
   if (!StepTick(sky_, settings_, pacer_)) {
     Halt();
-    return Status::Failure(kCalendarEnd);
+    return Status::Failure(Translated(kContext, kCalendarEnd));
   }
   ClearSearchResult();
   return Status::Success();

@@ -1,5 +1,6 @@
 // The clock's searches: the factor chosen, or the Moon, searched in the
 // chosen computation; a found event becomes the result on the dial.
+#include "base/translation.h"
 #include "clock/clock.h"
 #include "clock/search_texts.h"
 #include "engine/factors.h"
@@ -19,8 +20,10 @@ Outcome<SearchStatus> Clock::Search(EventKind kind, const SearchProgress& progre
                 : Outcome<SearchStatus>::Success(
                       SearchEvent(sky_, kind, factor, progress, std::nullopt, computation_));
   if (!status.ok()) {
-    return Outcome<SearchStatus>::Failure(HorizonEventName(kind, factor) +
-                                          " nicht berechenbar: " + status.error());
+    return Outcome<SearchStatus>::Failure(
+        WithArguments(Translated("sternwerk::Clock",
+                                 QT_TRANSLATE_NOOP("sternwerk::Clock", "%1 nicht berechenbar: %2")),
+                      {HorizonEventName(kind, factor), status.error()}));
   }
   if (status.value() == SearchStatus::kFound)
     search_.resultText = SearchResultText(kind, factor, atHorizon);

@@ -40,7 +40,8 @@ class InputFile {
     } else if (S_ISDIR(status.st_mode)) {
       reason_ = SystemErrorText(EISDIR);
     } else if (!S_ISREG(status.st_mode)) {
-      reason_ = "keine gew\xC3\xB6hnliche Datei";
+      reason_ = Translated("sternwerk::StateFile",
+                           QT_TRANSLATE_NOOP("sternwerk::StateFile", "keine gewöhnliche Datei"));
     }
   }
   ~InputFile() {
@@ -92,7 +93,7 @@ Status ReadStartupPlace(const std::filesystem::path& directory, SkyState& sky) {
   const std::filesystem::path file = directory / kStateFileName;
   const StateLines lines = ReadLines(file);
   if (!lines.failure.empty())
-    return Status::Failure(FileFailureText(file.string(), kRead, lines.failure));
+    return Status::Failure(FailureText(file.string(), kRead, lines.failure));
   sky.longitudeText = lines.texts[kLongitudeLine];
   sky.latitudeText = lines.texts[kLatitudeLine];
   SetPlaceFromTexts(sky);
@@ -103,7 +104,7 @@ Status ReadStateFile(const std::filesystem::path& directory, SkyState& sky) {
   const std::filesystem::path file = directory / kStateFileName;
   const StateLines lines = ReadLines(file);
   if (!lines.failure.empty())
-    return Status::Failure(FileFailureText(file.string(), kRead, lines.failure));
+    return Status::Failure(FailureText(file.string(), kRead, lines.failure));
   sky.dateText = lines.texts[kDateLine];
   sky.timeText = lines.texts[kTimeLine];
   sky.longitudeText = lines.texts[kLongitudeLine];

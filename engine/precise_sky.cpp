@@ -4,6 +4,7 @@
 
 #include <array>
 
+#include "base/translation.h"
 #include "engine/arithmetic.h"
 #include "engine/calendar.h"
 #include "engine/library_bodies.h"
@@ -20,8 +21,11 @@ constexpr int kAscmcMC = 1;
 constexpr int kAscmcArmc = 2;
 // swe_houses_ex gives no text of its own, and a failed swe_calc_ut may leave
 // its text empty.
-constexpr const char* kAxesFailed = "MC und AS nicht berechenbar";
-constexpr const char* kNoReasonGiven = "Fehler ohne Angabe eines Grundes";
+constexpr const char* kContext = "sternwerk::PreciseSky";
+constexpr const char* kAxesFailed =
+    QT_TRANSLATE_NOOP("sternwerk::PreciseSky", "MC und AS nicht berechenbar");
+constexpr const char* kNoReasonGiven =
+    QT_TRANSLATE_NOOP("sternwerk::PreciseSky", "Fehler ohne Angabe eines Grundes");
 
 // The factors the library computes, in the order they are computed.
 constexpr std::array<int, 11> kLibraryFactors = {
@@ -37,7 +41,8 @@ bool IsPlanet(int factor) {
 
 // The library's error text as a failure.
 Status LibraryFailure(const std::array<char, AS_MAXCH>& error) {
-  return Status::Failure(error.front() != '\0' ? error.data() : kNoReasonGiven);
+  return Status::Failure(error.front() != '\0' ? std::string(error.data())
+                                               : Translated(kContext, kNoReasonGiven));
 }
 
 // One factor the library computes into the sky state, or the library's
@@ -62,7 +67,7 @@ Status ComputePreciseAxes(SkyState& sky, double jdUT) {
   std::array<double, 10> ascmc{};
   if (swe_houses_ex(jdUT, 0, sky.latitude, sky.longitude, kHouseSystem, cusps.data(),
                     ascmc.data()) < 0) {
-    return Status::Failure(kAxesFailed);
+    return Status::Failure(Translated(kContext, kAxesFailed));
   }
   std::array<double, 6> nutation{};
   std::array<char, AS_MAXCH> error{};

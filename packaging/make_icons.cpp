@@ -32,7 +32,7 @@ Status WritePng(int size, const std::string& path) {
   QBuffer buffer;
   buffer.open(QIODevice::WriteOnly);
   if (!icon.save(&buffer, "PNG")) {
-    return Status::Failure(FileFailureText(path, kWritten, "PNG-Kodierung fehlgeschlagen"));
+    return Status::Failure(FailureText(path, kWritten, "PNG-Kodierung fehlgeschlagen"));
   }
   return ReplaceFileWith(path, buffer.data());
 }

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "base/translation.h"
+
 namespace sternwerk {
 namespace {
 
@@ -15,8 +17,12 @@ constexpr const char* kTzdataMeanTime = "LMT";
 Outcome<QTimeZone> KnownZone(const std::string& zone) {
   const QTimeZone known(QByteArray::fromStdString(zone));
   if (zone.empty() || !known.isValid()) {
-    return Outcome<QTimeZone>::Failure("Die Zeitzone " + zone +
-                                       " ist in den Zeitzonendaten dieses Rechners unbekannt.");
+    return Outcome<QTimeZone>::Failure(WithArguments(
+        Translated("sternwerk::CivilTime",
+                   QT_TRANSLATE_NOOP("sternwerk::CivilTime",
+                                     "Die Zeitzone %1 ist in den Zeitzonendaten dieses Rechners "
+                                     "unbekannt.")),
+        {zone}));
   }
   return Outcome<QTimeZone>::Success(known);
 }

@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <csetjmp>
 #include <cstdio>
+#include <string>
 // jpeglib.h needs FILE and size_t declared first.
 #include <jpeglib.h>
 // After jpeglib.h, which it needs.
@@ -21,6 +22,33 @@ namespace {
 // Larger pictures are refused as damaged rather than allocated.
 constexpr unsigned long kMaxPixels = 64ul * 1024 * 1024;
 
+constexpr const char* kContext = "sternwerk::JpegDecoder";
+constexpr const char* kEmpty =
+    QT_TRANSLATE_NOOP("sternwerk::JpegDecoder", "Die JPEG-Datei ist leer.");
+constexpr const char* kUnreadable =
+    QT_TRANSLATE_NOOP("sternwerk::JpegDecoder", "Das JPEG-Bild kann nicht gelesen werden: %1");
+constexpr const char* kDamaged =
+    QT_TRANSLATE_NOOP("sternwerk::JpegDecoder", "Das JPEG-Bild ist beschädigt: %1");
+// %1 is the reason, %2 the library's message number.
+constexpr const char* kLibraryMessage =
+    QT_TRANSLATE_NOOP("sternwerk::JpegDecoder", "%1 (libjpeg-Meldung %2)");
+constexpr const char* kNoJpeg =
+    QT_TRANSLATE_NOOP("sternwerk::JpegDecoder", "Die Daten sind kein JPEG-Bild");
+constexpr const char* kFaulty =
+    QT_TRANSLATE_NOOP("sternwerk::JpegDecoder", "Die Daten sind fehlerhaft");
+constexpr const char* kIncomplete =
+    QT_TRANSLATE_NOOP("sternwerk::JpegDecoder", "Die Daten sind unvollständig oder fehlerhaft");
+// %1 by %2 picture elements.
+constexpr const char* kTooManyPixels =
+    QT_TRANSLATE_NOOP("sternwerk::JpegDecoder", "%1x%2 Bildpunkte sind zu viele");
+constexpr const char* kOutOfMemory =
+    QT_TRANSLATE_NOOP("sternwerk::JpegDecoder", "zu wenig Speicher");
+
+// A text of the decoder in the language of the run.
+std::string Said(const char* text) {
+  return Translated(kContext, text);
+}
+
 // libjpeg's error manager extended with the way back to the decoder: on an
 // error the library calls error_exit, which must not return; it jumps back
 // instead of ending the program as the library's default does.
@@ -31,18 +59,25 @@ struct ErrorManager {
   bool warned = false;
 };
 
-// The library's own texts are English; the reason is told in German, with
-// the library's message number for anything but a file that is no JPEG.
+// The library's own texts are English whatever the language of the run; the
+// reason is told in that language, with the library's message number.
 void KeepReason(j_common_ptr info, const char* reason) {
   auto* errors = reinterpret_cast<ErrorManager*>(info->err);
-  if (info->err->msg_code == JERR_NO_SOI) reason = "Die Daten sind kein JPEG-Bild";
-  std::snprintf(errors->message, sizeof errors->message, "%s (libjpeg-Meldung %d)", reason,
-                info->err->msg_code);
+  if (info->err->msg_code == JERR_NO_SOI) reason = kNoJpeg;
+  const std::string text =
+      WithArguments(Said(kLibraryMessage), {Said(reason), std::to_string(info->err->msg_code)});
+  std::snprintf(errors->message, sizeof errors->message, "%s", text.c_str());
 }
 
 void JumpBack(j_common_ptr info) {
-  KeepReason(info, "Die Daten sind fehlerhaft");
+  KeepReason(info, kFaulty);
   std::longjmp(reinterpret_cast<ErrorManager*>(info->err)->way_back, 1);
+}
+
+void KeepTooManyPixels(ErrorManager& errors, JDIMENSION width, JDIMENSION height) {
+  const std::string text =
+      WithArguments(Said(kTooManyPixels), {std::to_string(width), std::to_string(height)});
+  std::snprintf(errors.message, sizeof errors.message, "%s", text.c_str());
 }
 
 // Keeps the first warning (corrupt or missing data) instead of printing it.
@@ -50,7 +85,7 @@ void NoteWarning(j_common_ptr info, int level) {
   auto* errors = reinterpret_cast<ErrorManager*>(info->err);
   if (level < 0 && !errors->warned) {
     errors->warned = true;
-    KeepReason(info, "Die Daten sind unvollständig oder fehlerhaft");
+    KeepReason(info, kIncomplete);
   }
 }
 
@@ -65,8 +100,7 @@ bool Decompress(jpeg_decompress_struct& info, ErrorManager& errors,
   // Checked before the decompression starts, which for a progressive picture
   // allocates buffers for the whole picture.
   if (static_cast<unsigned long>(info.image_width) * info.image_height > kMaxPixels) {
-    std::snprintf(errors.message, sizeof errors.message, "%ux%u Bildpunkte sind zu viele",
-                  info.image_width, info.image_height);
+    KeepTooManyPixels(errors, info.image_width, info.image_height);
     return false;
   }
   info.out_color_space = JCS_RGB;
@@ -85,7 +119,7 @@ bool Decompress(jpeg_decompress_struct& info, ErrorManager& errors,
 }  // namespace
 
 Outcome<QImage> DecodeJpeg(std::span<const std::uint8_t> bytes) {
-  if (bytes.empty()) return Outcome<QImage>::Failure("Die JPEG-Datei ist leer.");
+  if (bytes.empty()) return Outcome<QImage>::Failure(Said(kEmpty));
   jpeg_decompress_struct info;
   ErrorManager errors;
   info.err = jpeg_std_error(&errors.library);
@@ -96,16 +130,11 @@ Outcome<QImage> DecodeJpeg(std::span<const std::uint8_t> bytes) {
   const bool decoded = Decompress(info, errors, bytes, image);
   jpeg_destroy_decompress(&info);
   if (!decoded) {
-    const QString reason =
-        errors.message[0] ? QString::fromUtf8(errors.message) : QString("zu wenig Speicher");
-    return Outcome<QImage>::Failure(
-        QString("Das JPEG-Bild kann nicht gelesen werden: %1").arg(reason).toStdString());
+    const std::string reason = errors.message[0] ? errors.message : Said(kOutOfMemory);
+    return Outcome<QImage>::Failure(WithArguments(Said(kUnreadable), {reason}));
   }
-  if (errors.warned) {
-    return Outcome<QImage>::Failure(QString("Das JPEG-Bild ist beschädigt: %1")
-                                        .arg(QString::fromUtf8(errors.message))
-                                        .toStdString());
-  }
+  if (errors.warned)
+    return Outcome<QImage>::Failure(WithArguments(Said(kDamaged), {errors.message}));
   return Outcome<QImage>::Success(image);
 }
 
@@ -114,7 +143,7 @@ Outcome<QImage> LoadJpegFile(const QString& path) {
   const int fd = open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) {
     return Outcome<QImage>::Failure(
-        FileFailureText(path.toStdString(), kOpened, SystemErrorText(errno)) + ".");
+        FailureText(path.toStdString(), kOpened, SystemErrorText(errno)) + ".");
   }
   QFile file;
   file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);

@@ -4,12 +4,16 @@
 #include <cstdlib>
 #include <map>
 
+#include "base/translation.h"
+
 namespace sternwerk {
 namespace {
 
 constexpr int kSecondsPerHour = 3600;
 constexpr int kSecondsPerMinute = 60;
-constexpr const char* kMeanLocalTimeText = "mittlere Ortszeit";
+constexpr const char* kContext = "sternwerk::LocalTime";
+constexpr const char* kMeanLocalTimeText =
+    QT_TRANSLATE_NOOP("sternwerk::LocalTime", "mittlere Ortszeit");
 
 struct OffsetParts {
   char sign;
@@ -42,12 +46,20 @@ LocalTime LocalTimeAt(const PlaceIdentity& place, double longitude, ClockSeconds
 }
 
 std::string ZoneAbbreviationText(const CivilOffset& offset) {
-  static const std::map<std::string, std::string> kGermanNames = {
-      {"CET", "MEZ"}, {"CEST", "MESZ"}, {"CEMT", "MEHSZ"}, {"WET", "WEZ"},  {"WEST", "WESZ"},
-      {"EET", "OEZ"}, {"EEST", "OESZ"}, {"MET", "MEZ"},    {"MEST", "MESZ"}};
-  if (offset.meanLocalTime) return kMeanLocalTimeText;
+  // The European zones' own names; translated back to tzdata's in English.
+  static const std::map<std::string, const char*> kGermanNames = {
+      {"CET", QT_TRANSLATE_NOOP("sternwerk::LocalTime", "MEZ")},
+      {"CEST", QT_TRANSLATE_NOOP("sternwerk::LocalTime", "MESZ")},
+      {"CEMT", QT_TRANSLATE_NOOP("sternwerk::LocalTime", "MEHSZ")},
+      {"WET", QT_TRANSLATE_NOOP("sternwerk::LocalTime", "WEZ")},
+      {"WEST", QT_TRANSLATE_NOOP("sternwerk::LocalTime", "WESZ")},
+      {"EET", QT_TRANSLATE_NOOP("sternwerk::LocalTime", "OEZ")},
+      {"EEST", QT_TRANSLATE_NOOP("sternwerk::LocalTime", "OESZ")},
+      {"MET", QT_TRANSLATE_NOOP("sternwerk::LocalTime", "MEZ")},
+      {"MEST", QT_TRANSLATE_NOOP("sternwerk::LocalTime", "MESZ")}};
+  if (offset.meanLocalTime) return Translated(kContext, kMeanLocalTimeText);
   const auto german = kGermanNames.find(offset.abbreviation);
-  return german == kGermanNames.end() ? offset.abbreviation : german->second;
+  return german == kGermanNames.end() ? offset.abbreviation : Translated(kContext, german->second);
 }
 
 std::string ShortOffsetText(int seconds) {

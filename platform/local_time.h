@@ -23,8 +23,9 @@ struct LocalTime {
 // the place's mean time where it has no zone or the zone is unknown here.
 LocalTime LocalTimeAt(const PlaceIdentity& place, double longitude, ClockSeconds universal);
 
-// "MEZ", "MESZ", "WEZ", "OEZ" and their summer forms for the European
-// zones, "mittlere Ortszeit" for the place's mean time, else the
+// In German "MEZ", "MESZ", "WEZ", "OEZ" and their summer forms for the
+// European zones, "mittlere Ortszeit" for the place's mean time; in English
+// "CET", "CEST", ... and "local mean time". Any other zone keeps the
 // abbreviation of the time-zone data ("PMT", "EST", "+0545").
 std::string ZoneAbbreviationText(const CivilOffset& offset);
 

@@ -25,6 +25,17 @@ namespace sternwerk {
 namespace {
 
 constexpr int kScreenDpi = 96;  // picture pixels are screen pixels at 96 dpi
+constexpr const char* kNoPdfPage =
+    QT_TRANSLATE_NOOP("sternwerk::PictureFile", "die PDF-Seite kann nicht beginnen");
+constexpr const char* kUnknownEnding = QT_TRANSLATE_NOOP(
+    "sternwerk::PictureFile", "Die Datei %1 hat keine der Endungen .wmf, .svg, .png.");
+constexpr const char* kUnknownFormat =
+    QT_TRANSLATE_NOOP("sternwerk::PictureFile", "Die Datei %1 hat ein unbekanntes Format.");
+
+// A text of the picture files in the language of the run.
+std::string Said(const char* text) {
+  return Translated("sternwerk::PictureFile", text);
+}
 
 std::string Lowercase(std::string_view text) {
   std::string lower(text);
@@ -101,7 +112,7 @@ Status WritePng(const Picture& picture, PictureExtent extent, const std::string&
   buffer.open(QIODevice::WriteOnly);
   QImageWriter writer(&buffer, "png");
   if (!writer.write(image)) {
-    return Status::Failure(FileFailureText(path, kWritten, writer.errorString().toStdString()));
+    return Status::Failure(FailureText(path, kWritten, writer.errorString().toStdString()));
   }
   return ReplaceFileWith(path, buffer.data());
 }
@@ -123,7 +134,7 @@ Status WritePicturePdf(const Picture& picture, PictureExtent extent, const std::
     pdf.setPageMargins(QMarginsF());
     QPainter painter;
     if (!painter.begin(&pdf)) {
-      return Status::Failure(FileFailureText(path, kWritten, "die PDF-Seite kann nicht beginnen"));
+      return Status::Failure(FailureText(path, kWritten, Said(kNoPdfPage)));
     }
     PaintBackground(painter, extent, background);
     PaintPicture(painter, picture);
@@ -148,7 +159,7 @@ Status WritePictureFile(const Picture& picture, PictureExtent extent, const std:
                         std::optional<Rgb> background) {
   const std::optional<PictureFormat> format = PictureFormatOf(path);
   if (!format) {
-    return Status::Failure("Die Datei " + path + " hat keine der Endungen .wmf, .svg, .png.");
+    return Status::Failure(WithArguments(Said(kUnknownEnding), {path}));
   }
   switch (*format) {
     case PictureFormat::kWmf:
@@ -158,7 +169,7 @@ Status WritePictureFile(const Picture& picture, PictureExtent extent, const std:
     case PictureFormat::kPng:
       return WritePng(picture, extent, path, background);
   }
-  return Status::Failure("Die Datei " + path + " hat ein unbekanntes Format.");
+  return Status::Failure(WithArguments(Said(kUnknownFormat), {path}));
 }
 
 }  // namespace sternwerk

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "base/text_encoding.h"
+#include "base/translation.h"
 #include "engine/calendar.h"
 #include "engine/text_forms.h"
 #include "platform/local_time.h"
@@ -16,7 +17,11 @@ constexpr int kSecondsPerHour = 3600;
 // FormatHours shows the second a time lies in, with this slack for times
 // stored a hair below their second; the local time shows the same second.
 constexpr double kSlackSeconds = 1e-6;
-constexpr const char* kZoneFallback = " Es gilt die mittlere Ortszeit des Ortes.";
+constexpr const char* kContext = "sternwerk::PlaceTime";
+constexpr const char* kZoneFallback =
+    QT_TRANSLATE_NOOP("sternwerk::PlaceTime", " Es gilt die mittlere Ortszeit des Ortes.");
+// %1 is the place's name.
+constexpr const char* kChartPlaceTime = QT_TRANSLATE_NOOP("sternwerk::PlaceTime", "Ortszeit %1: ");
 constexpr char32_t kFirstUpperByte = 0x80;
 constexpr char kUnwritable = '?';
 
@@ -55,7 +60,8 @@ std::string Windows1252Of(const std::string& utf8) {
 PlaceTimeParts PlaceTimeAt(const PlaceIdentity& place, const SkyState& sky) {
   const LocalTime local = LocalTimeAt(place, sky.longitude, ShownUniversalTime(sky));
   PlaceTimeParts parts{place.name, Windows1252ToUtf8(TimeText(local)), {}};
-  if (!local.zoneProblem.empty()) parts.zoneProblem = local.zoneProblem + kZoneFallback;
+  if (!local.zoneProblem.empty())
+    parts.zoneProblem = local.zoneProblem + Translated(kContext, kZoneFallback);
   return parts;
 }
 
@@ -63,7 +69,8 @@ std::string ChartPlaceTimeText(const PlaceIdentity& place, const SkyState& sky) 
   if (place.name.empty()) return {};
   const LocalTime local = LocalTimeAt(place, sky.longitude, ShownUniversalTime(sky));
   const ClockReading reading = ReadingOf(local.reading);
-  return "Ortszeit " + Windows1252Of(place.name) + ": " +
+  return WithArguments(Windows1252Of(Translated(kContext, kChartPlaceTime)),
+                       {Windows1252Of(place.name)}) +
          WeekdayName(reading.year, reading.month, reading.day) + ", " +
          DateText(reading.day, reading.month, reading.year) + " / " + TimeText(local);
 }

@@ -9,6 +9,7 @@
 #include "engine/text_forms.h"
 #include "platform/picture_painter.h"
 #include "platform/printer_resolution.h"
+#include "platform/printing_failures.h"
 
 namespace sternwerk {
 
@@ -73,9 +74,9 @@ bool PdfFileChoice::Choose(QPrinter& printer) {
 
 Status PrintPicture(QPaintDevice& printer, const Picture& picture, const QRectF& target) {
   QPainter painter;
-  if (!painter.begin(&printer)) return Status::Failure("Der Druck kann nicht beginnen.");
+  if (!painter.begin(&printer)) return Status::Failure(PrintingText(kPrintNotStarted));
   PaintPictureScaled(painter, picture, target);
-  if (!painter.end()) return Status::Failure("Der Druck ist fehlgeschlagen.");
+  if (!painter.end()) return Status::Failure(PrintingText(kPrintFailed));
   return Status::Success();
 }
 

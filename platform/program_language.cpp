@@ -53,7 +53,9 @@ ProgramTranslation::ProgramTranslation(Language language) {
       hookTranslator = &program_;
       InstallTextTranslator(TranslateWithQt, language);
     } else {
-      status_ = Status::Failure("Die Übersetzung " + path.toStdString() + " fehlt");
+      // Told in English: the language asked for is not German, and its
+      // translation is what is missing.
+      status_ = Status::Failure("The translation " + path.toStdString() + " is missing");
     }
   }
   if (QCoreApplication::instance() != nullptr) InstallIntoApplication();

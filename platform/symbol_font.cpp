@@ -13,13 +13,17 @@
 namespace sternwerk {
 namespace {
 
+constexpr const char* kNotLoadedAsFont = QT_TRANSLATE_NOOP(
+    "sternwerk::FailureText", "Die Datei %1 kann nicht als Schrift geladen werden: %2");
+
 // Why a font file was not added: the system's reason when it cannot be
 // opened, else that it holds no font.
 std::string NotAddedReason(const QString& path) {
   const int fd = open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return SystemErrorText(errno);
   close(fd);
-  return "keine lesbare Schriftdatei";
+  return Translated("sternwerk::SymbolFont",
+                    QT_TRANSLATE_NOOP("sternwerk::SymbolFont", "keine lesbare Schriftdatei"));
 }
 
 }  // namespace
@@ -27,8 +31,8 @@ std::string NotAddedReason(const QString& path) {
 ApplicationFont::ApplicationFont(const QString& path)
     : id_(QFontDatabase::addApplicationFont(path)) {
   if (id_ < 0) {
-    status_ = Status::Failure(FailureText("Die Datei " + path.toStdString(), "als Schrift geladen",
-                                          NotAddedReason(path)));
+    status_ =
+        Status::Failure(FailureText(path.toStdString(), kNotLoadedAsFont, NotAddedReason(path)));
   }
 }
 

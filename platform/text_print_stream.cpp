@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 
 #include "platform/faces.h"
+#include "platform/printing_failures.h"
 
 namespace sternwerk {
 
@@ -30,9 +31,9 @@ void TextPrintStream::WriteLine(const QString& line) {
 }
 
 Status TextPrintStream::Close() {
-  if (!started_) return Status::Failure("Der Druck kann nicht beginnen.");
+  if (!started_) return Status::Failure(PrintingText(kPrintNotStarted));
   started_ = false;
-  if (!painter_.end()) return Status::Failure("Der Druck ist fehlgeschlagen.");
+  if (!painter_.end()) return Status::Failure(PrintingText(kPrintFailed));
   return Status::Success();
 }
 

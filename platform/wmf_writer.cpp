@@ -18,6 +18,17 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
+constexpr const char* kTextTooLong = QT_TRANSLATE_NOOP("sternwerk::WmfWriter", "Text zu lang");
+constexpr const char* kBadImageSize =
+    QT_TRANSLATE_NOOP("sternwerk::WmfWriter", "Bild mit ungültiger Größe");
+constexpr const char* kCoordinateTooLarge = QT_TRANSLATE_NOOP(
+    "sternwerk::WmfWriter", "Koordinate %1 passt nicht in eine Windows-Metadatei");
+
+// Why a picture cannot be written, in the language of the run.
+std::string Said(const char* text) {
+  return Translated("sternwerk::WmfWriter", text);
+}
+
 // Maps the pixels of a (possibly nested) picture onto the written picture.
 struct Transform {
   double scaleX = 1, scaleY = 1;
@@ -99,7 +110,7 @@ class WmfEncoder {
     if (background_mode_ != mode) Record(wmf::kSetBkMode, {mode});
     background_mode_ = mode;
 
-    if (op.text.size() > std::numeric_limits<std::uint16_t>::max()) Fail("Text zu lang");
+    if (op.text.size() > std::numeric_limits<std::uint16_t>::max()) Fail(Said(kTextTooLong));
     Bytes params;
     AppendU16(params, static_cast<std::uint16_t>(op.text.size()));
     params.insert(params.end(), op.text.begin(), op.text.end());
@@ -114,7 +125,7 @@ class WmfEncoder {
     const Image& image = op.image;
     if (image.width <= 0 || image.height <= 0 ||
         image.pixels.size() != std::size_t(image.width) * image.height) {
-      return Fail("Bild mit ungültiger Größe");
+      return Fail(Said(kBadImageSize));
     }
     const Rect target = t.Map(op.target);
     Bytes params;
@@ -232,7 +243,7 @@ class WmfEncoder {
   std::uint16_t Word(int value) {
     if (value < std::numeric_limits<std::int16_t>::min() ||
         value > std::numeric_limits<std::int16_t>::max()) {
-      Fail("Koordinate " + std::to_string(value) + " passt nicht in eine Windows-Metadatei");
+      Fail(WithArguments(Said(kCoordinateTooLarge), {std::to_string(value)}));
     }
     return static_cast<std::uint16_t>(value);
   }
@@ -302,7 +313,7 @@ Outcome<Bytes> EncodeWmf(const Picture& picture) {
 
 Status SaveWmfFile(const Picture& picture, const std::string& path) {
   const Outcome<Bytes> bytes = EncodeWmf(picture);
-  if (!bytes.ok()) return Status::Failure(FileFailureText(path, kWritten, bytes.error()));
+  if (!bytes.ok()) return Status::Failure(FailureText(path, kWritten, bytes.error()));
   return ReplaceFileContent(
       path,
       std::string_view(reinterpret_cast<const char*>(bytes.value().data()), bytes.value().size()));

@@ -19,7 +19,8 @@ constexpr int kExitSkippedTime = 2;
 constexpr int kSecondsPerHour = 3600;
 constexpr int kSecondsPerMinute = 60;
 constexpr int kSecondsPerDay = 86400;
-constexpr const char* kTwiceNote = " (doppelt: es gilt die frühere)";
+constexpr const char* kTwiceNote =
+    QT_TRANSLATE_NOOP("sternwerk-sky", " (doppelt: es gilt die frühere)");
 
 // "DD.MM.YYYY HH:MM:SS" of a clock reading.
 std::string ReadingText(ClockSeconds seconds) {
@@ -144,7 +145,7 @@ Outcome<LocatedSky> AtLocalOrUniversalTime(LocatedSky located, const CalendarDat
                                                  "wurden über diese Stunde vorgestellt")),
                       {ReadingText(reading), located.timeZone.timeZone}));
   }
-  if (offsets.size() > 1) located.twice = kTwiceNote;
+  if (offsets.size() > 1) located.twice = ToolText(kTwiceNote);
   const ClockReading universal = ReadingOf(reading - offsets.front().seconds);
   if (universal.year < kFirstCalendarYear || universal.year > kLastCalendarYear) {
     return Outcome<LocatedSky>::Failure(WithArguments(
@@ -192,11 +193,12 @@ std::vector<std::string> PlaceLines(const LocatedSky& located, ClockSeconds univ
     if (part->empty()) continue;
     parts += (parts.empty() ? "" : ", ") + *part;
   }
-  if (!parts.empty()) lines.push_back("Ort: " + parts);
+  if (!parts.empty())
+    lines.push_back(ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "Ort: ")) + parts);
   const LocalTime local = LocalTimeAt(located.timeZone, located.sky.longitude, universal);
-  lines.push_back("Ortszeit: " + ReadingText(local.reading) + " " +
-                  ZoneAbbreviationText(local.offset) + " (" + FullOffsetText(local.offset.seconds) +
-                  ")" + note);
+  lines.push_back(ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "Ortszeit: ")) +
+                  ReadingText(local.reading) + " " + ZoneAbbreviationText(local.offset) + " (" +
+                  FullOffsetText(local.offset.seconds) + ")" + note);
   return lines;
 }
 

@@ -365,6 +365,18 @@ More in man sternwerk.
         <source>Berechnung: </source>
         <translation>Computation: </translation>
     </message>
+    <message>
+        <source> (doppelt: es gilt die frühere)</source>
+        <translation> (occurs twice: the earlier one is used)</translation>
+    </message>
+    <message>
+        <source>Ort: </source>
+        <translation>Place: </translation>
+    </message>
+    <message>
+        <source>Ortszeit: </source>
+        <translation>Local time: </translation>
+    </message>
 </context>
 <context>
     <name>sternwerk::BoxMessages</name>
@@ -446,6 +458,28 @@ More in man sternwerk.
     <message>
         <source>DE</source>
         <translation>DC</translation>
+    </message>
+</context>
+<context>
+    <name>sternwerk::CivilTime</name>
+    <message>
+        <source>Die Zeitzone %1 ist in den Zeitzonendaten dieses Rechners unbekannt.</source>
+        <translation>The time zone %1 is unknown to this computer&apos;s time-zone data.</translation>
+    </message>
+</context>
+<context>
+    <name>sternwerk::Clock</name>
+    <message>
+        <source>Die Swiss Ephemeris kann diesen Zeitpunkt nicht genau berechnen (%1); die Positionen kommen aus der eigenen Berechnung.</source>
+        <translation>The Swiss Ephemeris cannot compute this moment precisely (%1); the positions come from the program&apos;s own computation.</translation>
+    </message>
+    <message>
+        <source>Die Uhr hält an: Ihr Kalender reicht vom Jahr 0001 bis zum Jahr 9999.</source>
+        <translation>The clock stops: its calendar runs from the year 0001 to the year 9999.</translation>
+    </message>
+    <message>
+        <source>%1 nicht berechenbar: %2</source>
+        <translation>%1 cannot be computed: %2</translation>
     </message>
 </context>
 <context>
@@ -626,6 +660,27 @@ Ist die Sommerzeit (%2) gemeint? Mit Nein gilt die Normalzeit (%3).</source>
         <translation>The local time %1 occurs twice here: first as summer time (%2), then as standard time (%3).
 
 Do you mean summer time (%2)? No takes standard time (%3).</translation>
+    </message>
+    <message>
+        <source> Es gilt die mittlere Ortszeit des Ortes.</source>
+        <translation> The place&apos;s local mean time applies.</translation>
+    </message>
+</context>
+<context>
+    <name>sternwerk::DocumentsFolder</name>
+    <message>
+        <source>.
+Sternwerk arbeitet im aktuellen Verzeichnis %1.</source>
+        <translation>.
+Sternwerk works in the current directory %1.</translation>
+    </message>
+    <message>
+        <source>Dokumente/Sternwerk</source>
+        <translation>Documents/Sternwerk</translation>
+    </message>
+    <message>
+        <source>kein Dokumente-Ordner bekannt</source>
+        <translation>no Documents folder known</translation>
     </message>
 </context>
 <context>
@@ -881,6 +936,33 @@ Do you mean summer time (%2)? No takes standard time (%3).</translation>
     <message>
         <source>GZ</source>
         <translation>GC</translation>
+    </message>
+</context>
+<context>
+    <name>sternwerk::FailureText</name>
+    <message>
+        <source>Der Arbeitsordner %1 kann nicht angelegt oder geöffnet werden: %2</source>
+        <translation>The working folder %1 cannot be created or opened: %2</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht geschrieben werden: %2</source>
+        <translation>The file %1 cannot be written: %2</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht gelesen werden: %2</source>
+        <translation>The file %1 cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht geöffnet werden: %2</source>
+        <translation>The file %1 cannot be opened: %2</translation>
+    </message>
+    <message>
+        <source>Der Übersetzungskatalog %1 kann nicht gelesen werden: %2</source>
+        <translation>The translation catalogue %1 cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht als Schrift geladen werden: %2</source>
+        <translation>The file %1 cannot be loaded as a font: %2</translation>
     </message>
 </context>
 <context>
@@ -1347,6 +1429,45 @@ Do you mean summer time (%2)? No takes standard time (%3).</translation>
     </message>
 </context>
 <context>
+    <name>sternwerk::JpegDecoder</name>
+    <message>
+        <source>Die JPEG-Datei ist leer.</source>
+        <translation>The JPEG file is empty.</translation>
+    </message>
+    <message>
+        <source>Das JPEG-Bild kann nicht gelesen werden: %1</source>
+        <translation>The JPEG picture cannot be read: %1</translation>
+    </message>
+    <message>
+        <source>Das JPEG-Bild ist beschädigt: %1</source>
+        <translation>The JPEG picture is damaged: %1</translation>
+    </message>
+    <message>
+        <source>%1 (libjpeg-Meldung %2)</source>
+        <translation>%1 (libjpeg message %2)</translation>
+    </message>
+    <message>
+        <source>Die Daten sind kein JPEG-Bild</source>
+        <translation>The data is not a JPEG picture</translation>
+    </message>
+    <message>
+        <source>Die Daten sind fehlerhaft</source>
+        <translation>The data is corrupt</translation>
+    </message>
+    <message>
+        <source>Die Daten sind unvollständig oder fehlerhaft</source>
+        <translation>The data is incomplete or corrupt</translation>
+    </message>
+    <message>
+        <source>%1x%2 Bildpunkte sind zu viele</source>
+        <translation>%1x%2 pixels are too many</translation>
+    </message>
+    <message>
+        <source>zu wenig Speicher</source>
+        <translation>out of memory</translation>
+    </message>
+</context>
+<context>
     <name>sternwerk::Legend</name>
     <message>
         <source>Medium Coeli</source>
@@ -1487,6 +1608,41 @@ Do you mean summer time (%2)? No takes standard time (%3).</translation>
     <message>
         <source>Galaktisches Zentrum</source>
         <translation>Galactic Centre</translation>
+    </message>
+</context>
+<context>
+    <name>sternwerk::LocalTime</name>
+    <message>
+        <source>mittlere Ortszeit</source>
+        <translation>local mean time</translation>
+    </message>
+    <message>
+        <source>MEZ</source>
+        <translation>CET</translation>
+    </message>
+    <message>
+        <source>MESZ</source>
+        <translation>CEST</translation>
+    </message>
+    <message>
+        <source>MEHSZ</source>
+        <translation>CEMT</translation>
+    </message>
+    <message>
+        <source>WEZ</source>
+        <translation>WET</translation>
+    </message>
+    <message>
+        <source>WESZ</source>
+        <translation>WEST</translation>
+    </message>
+    <message>
+        <source>OEZ</source>
+        <translation>EET</translation>
+    </message>
+    <message>
+        <source>OESZ</source>
+        <translation>EEST</translation>
     </message>
 </context>
 <context>
@@ -1761,6 +1917,24 @@ End anyway? The date, time and place of this session will then not be saved.</tr
     </message>
 </context>
 <context>
+    <name>sternwerk::MessageCatalogue</name>
+    <message>
+        <source>Das ist kein Übersetzungskatalog.</source>
+        <translation>This is not a translation catalogue.</translation>
+    </message>
+    <message>
+        <source>Der Übersetzungskatalog ist beschädigt.</source>
+        <translation>The translation catalogue is damaged.</translation>
+    </message>
+</context>
+<context>
+    <name>sternwerk::NumberReading</name>
+    <message>
+        <source>keine Zahl</source>
+        <translation>not a number</translation>
+    </message>
+</context>
+<context>
     <name>sternwerk::OutsideViewWindow</name>
     <message>
         <source>Der Blick nach draußen </source>
@@ -1800,10 +1974,36 @@ End anyway? The date, time and place of this session will then not be saved.</tr
     </message>
 </context>
 <context>
+    <name>sternwerk::PictureFile</name>
+    <message>
+        <source>die PDF-Seite kann nicht beginnen</source>
+        <translation>the PDF page cannot be started</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 hat keine der Endungen .wmf, .svg, .png.</source>
+        <translation>The file %1 does not end in .wmf, .svg or .png.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 hat ein unbekanntes Format.</source>
+        <translation>The file %1 has an unknown format.</translation>
+    </message>
+</context>
+<context>
     <name>sternwerk::PictureWindow</name>
     <message>
         <source>weiter</source>
         <translation>go on</translation>
+    </message>
+</context>
+<context>
+    <name>sternwerk::PlaceTime</name>
+    <message>
+        <source> Es gilt die mittlere Ortszeit des Ortes.</source>
+        <translation> The place&apos;s local mean time applies.</translation>
+    </message>
+    <message>
+        <source>Ortszeit %1: </source>
+        <translation>Local time in %1: </translation>
     </message>
 </context>
 <context>
@@ -1819,6 +2019,17 @@ End anyway? The date, time and place of this session will then not be saved.</tr
     <message>
         <source> Positionen (nur eigene):</source>
         <translation> Positions (own only):</translation>
+    </message>
+</context>
+<context>
+    <name>sternwerk::PreciseSky</name>
+    <message>
+        <source>MC und AS nicht berechenbar</source>
+        <translation>MC and AS cannot be computed</translation>
+    </message>
+    <message>
+        <source>Fehler ohne Angabe eines Grundes</source>
+        <translation>error without a reason given</translation>
     </message>
 </context>
 <context>
@@ -1869,6 +2080,17 @@ every printout.</translation>
         <translation>(If need be, set the system&apos;s printer properties
  to 300 ppi (CUPS: http://localhost:631), but do so
  before you start this program or after it ends.)</translation>
+    </message>
+</context>
+<context>
+    <name>sternwerk::Printing</name>
+    <message>
+        <source>Der Druck kann nicht beginnen.</source>
+        <translation>Printing cannot start.</translation>
+    </message>
+    <message>
+        <source>Der Druck ist fehlgeschlagen.</source>
+        <translation>Printing failed.</translation>
     </message>
 </context>
 <context>
@@ -2036,6 +2258,107 @@ Date and time stay as they were.</translation>
     </message>
 </context>
 <context>
+    <name>sternwerk::StateFile</name>
+    <message>
+        <source>keine gewöhnliche Datei</source>
+        <translation>not a regular file</translation>
+    </message>
+</context>
+<context>
+    <name>sternwerk::SymbolFont</name>
+    <message>
+        <source>keine lesbare Schriftdatei</source>
+        <translation>not a readable font file</translation>
+    </message>
+</context>
+<context>
+    <name>sternwerk::SystemErrorText</name>
+    <message>
+        <source>Datei oder Verzeichnis nicht gefunden</source>
+        <translation>No such file or directory</translation>
+    </message>
+    <message>
+        <source>Keine Berechtigung</source>
+        <translation>Permission denied</translation>
+    </message>
+    <message>
+        <source>Vorgang nicht erlaubt</source>
+        <translation>Operation not permitted</translation>
+    </message>
+    <message>
+        <source>Kein Speicherplatz mehr auf dem Gerät</source>
+        <translation>No space left on device</translation>
+    </message>
+    <message>
+        <source>Speicherplatz-Kontingent überschritten</source>
+        <translation>Disk quota exceeded</translation>
+    </message>
+    <message>
+        <source>Dateisystem ist nur lesbar</source>
+        <translation>Read-only file system</translation>
+    </message>
+    <message>
+        <source>Ist ein Verzeichnis</source>
+        <translation>Is a directory</translation>
+    </message>
+    <message>
+        <source>Ist kein Verzeichnis</source>
+        <translation>Not a directory</translation>
+    </message>
+    <message>
+        <source>Datei existiert bereits</source>
+        <translation>File exists</translation>
+    </message>
+    <message>
+        <source>Datei zu groß</source>
+        <translation>File too large</translation>
+    </message>
+    <message>
+        <source>Dateiname zu lang</source>
+        <translation>File name too long</translation>
+    </message>
+    <message>
+        <source>Zu viele Ebenen symbolischer Verknüpfungen</source>
+        <translation>Too many levels of symbolic links</translation>
+    </message>
+    <message>
+        <source>Zu viele offene Dateien</source>
+        <translation>Too many open files</translation>
+    </message>
+    <message>
+        <source>Ein-/Ausgabefehler</source>
+        <translation>Input/output error</translation>
+    </message>
+    <message>
+        <source>Datei oder Gerät ist belegt</source>
+        <translation>Device or resource busy</translation>
+    </message>
+    <message>
+        <source>Gerät nicht gefunden</source>
+        <translation>No such device</translation>
+    </message>
+    <message>
+        <source>Nicht genügend Hauptspeicher</source>
+        <translation>Cannot allocate memory</translation>
+    </message>
+    <message>
+        <source>Ungültiges Argument</source>
+        <translation>Invalid argument</translation>
+    </message>
+    <message>
+        <source>Unterbrochener Systemaufruf</source>
+        <translation>Interrupted system call</translation>
+    </message>
+    <message>
+        <source>Ressource vorübergehend nicht verfügbar</source>
+        <translation>Resource temporarily unavailable</translation>
+    </message>
+    <message>
+        <source>Systemfehler %1</source>
+        <translation>Unknown error %1</translation>
+    </message>
+</context>
+<context>
     <name>sternwerk::TextForms</name>
     <message>
         <source> WZ/GMT</source>
@@ -2071,6 +2394,21 @@ Date and time stay as they were.</translation>
     <message>
         <source>Sa</source>
         <translation>Sat</translation>
+    </message>
+</context>
+<context>
+    <name>sternwerk::WmfWriter</name>
+    <message>
+        <source>Text zu lang</source>
+        <translation>Text too long</translation>
+    </message>
+    <message>
+        <source>Bild mit ungültiger Größe</source>
+        <translation>Picture of invalid size</translation>
+    </message>
+    <message>
+        <source>Koordinate %1 passt nicht in eine Windows-Metadatei</source>
+        <translation>Coordinate %1 does not fit in a Windows metafile</translation>
     </message>
 </context>
 </TS>

@@ -76,19 +76,6 @@ std::string Said(const char* text) {
   return Translated(kContext, text);
 }
 
-// The text with every "%n" replaced by the n-th argument.
-std::string WithArguments(std::string text, std::initializer_list<std::string_view> arguments) {
-  int index = 1;
-  for (const std::string_view argument : arguments) {
-    const std::string mark = "%" + std::to_string(index++);
-    for (std::size_t at = text.find(mark); at != std::string::npos;
-         at = text.find(mark, at + argument.size())) {
-      text.replace(at, mark.size(), argument);
-    }
-  }
-  return text;
-}
-
 int Index(DateField field) {
   return static_cast<int>(field);
 }
@@ -581,7 +568,8 @@ bool DateTimePlaceLogic::WriteUniversal(ClockSeconds universal) {
 void DateTimePlaceLogic::ReportZoneProblem(const std::string& problem) {
   if (problem.empty() || problem == reportedZoneProblem_) return;
   reportedZoneProblem_ = problem;
-  showError_(problem + " Es gilt die mittlere Ortszeit des Ortes.");
+  showError_(problem + Said(QT_TRANSLATE_NOOP("sternwerk::DateTimePlaceLogic",
+                                              " Es gilt die mittlere Ortszeit des Ortes.")));
 }
 
 }  // namespace sternwerk

@@ -14,13 +14,14 @@ namespace sternwerk {
 namespace {
 
 TEST(FailureText, NamesWhatWhatFailedAndWhy) {
-  EXPECT_EQ(FileFailureText("/tmp/x.svg", kWritten, "Kein Speicherplatz mehr auf dem Gerät"),
+  EXPECT_EQ(FailureText("/tmp/x.svg", kWritten, "Kein Speicherplatz mehr auf dem Gerät"),
             "Die Datei /tmp/x.svg kann nicht geschrieben werden: "
             "Kein Speicherplatz mehr auf dem Gerät");
-  EXPECT_EQ(FileFailureText("ALT.DAT", kRead, "Keine Berechtigung"),
+  EXPECT_EQ(FailureText("ALT.DAT", kRead, "Keine Berechtigung"),
             "Die Datei ALT.DAT kann nicht gelesen werden: Keine Berechtigung");
-  EXPECT_EQ(FailureText("Der Arbeitsordner /a", "angelegt oder geöffnet", "Keine Berechtigung"),
-            "Der Arbeitsordner /a kann nicht angelegt oder geöffnet werden: Keine Berechtigung");
+  // A name that looks like a mark of the sentence is put in as it is.
+  EXPECT_EQ(FailureText("/tmp/100%2.wmf", kOpened, "Ist ein Verzeichnis"),
+            "Die Datei /tmp/100%2.wmf kann nicht geöffnet werden: Ist ein Verzeichnis");
 }
 
 // A read that fails is told by the system's reason, and ends the lines.

@@ -94,5 +94,19 @@ TEST(TranslationHook, KeepsTheSourceTextAndGermanUntilATranslatorIsInstalled) {
   EXPECT_EQ(ShownLanguage(), Language::kGerman) << "no translator speaks German";
 }
 
+TEST(TextArguments, GoWhereTheTextPlacesThemInAnyOrder) {
+  EXPECT_EQ(WithArguments("Datum %1: %2", {"\"x\"", "falsch"}), "Datum \"x\": falsch");
+  EXPECT_EQ(WithArguments("%2 before %1", {"one", "two"}), "two before one");
+  EXPECT_EQ(WithArguments("%1 and %1", {"it"}), "it and it");
+}
+
+TEST(TextArguments, MarksInsideAnArgumentOrWithoutOneStay) {
+  // A typed value may hold what looks like a mark; it is not filled again.
+  EXPECT_EQ(WithArguments("%1 %2: between %3 and %4", {"lon", "\"%3%4\"", "-180", "180"}),
+            "lon \"%3%4\": between -180 and 180");
+  EXPECT_EQ(WithArguments("100% of %1, %2 missing", {"all"}), "100% of all, %2 missing");
+  EXPECT_EQ(WithArguments("ends in %", {"x"}), "ends in %");
+}
+
 }  // namespace
 }  // namespace sternwerk

@@ -57,6 +57,28 @@ for kind in neu fullmon; do
   [ $? -eq 2 ] || fail "--search $kind is not refused"
 done
 
+# A file that cannot be written: one sentence with the system's reason, in
+# the language of the run.
+for kind in --dial --chart; do
+  target=/nonexistent/folder/picture.wmf
+  de=$(german $kind $target 01.01.2026 12:00 2>&1 >/dev/null)
+  en=$(english $kind $target 01.01.2026 12:00 2>&1 >/dev/null)
+  [ "$de" = "sternwerk-sky: Die Datei $target kann nicht geschrieben werden: Datei oder Verzeichnis nicht gefunden" ] ||
+    fail "German $kind failure: $de"
+  [ "$en" = "sternwerk-sky: The file $target cannot be written: No such file or directory" ] ||
+    fail "English $kind failure: $en"
+done
+
+# A place's local time with the English zone names and notes.
+out=$(english --local --place Berlin 25.10.2026 02:30)
+grep -qx "Place: Berlin, .*, Europe/Berlin" <<<"$out" || fail "English place line: $out"
+grep -qx "Local time: 25.10.2026 02:30:00 CEST (UT+2:00:00) (occurs twice: the earlier one is used)" \
+  <<<"$out" || fail "English repeated hour: $out"
+grep -qx "Local time: 07.12.2026 12:00:00 CET (UT+1:00:00)" <<<"$(english --local --place Berlin 07.12.2026 12:00)" ||
+  fail "English winter time in Berlin"
+grep -qx "Local time: 14.03.1879 11:30:00 local mean time (UT+0:39:58)" \
+  <<<"$(english --local --place Ulm 14.03.1879 11:30)" || fail "English mean time in Ulm"
+
 # Every kind has its German and English names; each finds the same event,
 # told in the language of the run at the same instant.
 same_event() {  # the German kind, then its English names

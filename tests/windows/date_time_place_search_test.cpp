@@ -213,7 +213,8 @@ TEST_F(DateTimePlaceSearch, LocalTimeLabelsMessagesAndQuestionInEnglish) {
       "25102026"
       "0230");
   ASSERT_EQ(messages.shown().size(), 1u);
-  EXPECT_TRUE(messages.shown()[0].text.contains("occurs twice here: first as summer time ("))
+  EXPECT_TRUE(messages.shown()[0].text.contains(
+      "occurs twice here: first as summer time (CEST), then as standard time (CET)."))
       << messages.shown()[0].text.toStdString();
   EXPECT_EQ(Instant(), "25.10.2026 " + Less("02:30", 2 * 3600));
 
@@ -224,6 +225,21 @@ TEST_F(DateTimePlaceSearch, LocalTimeLabelsMessagesAndQuestionInEnglish) {
       "0230");
   ASSERT_FALSE(messages.shown().empty());
   EXPECT_EQ(messages.shown()[0].text, "That is not a valid date!");
+}
+
+TEST_F(DateTimePlaceSearch, AnUnknownZoneIsSaidInEnglish) {
+  const ProgramTranslation translation(Language::kEnglish);
+  DateTimePlaceDialog other{sky, messages, atlas};
+  other.SetPlaceIdentity({"", "", "", "Mars/Olympus"});
+  Open(other);
+  SwitchToLocalTime(other);
+  Type(
+      "07122026"
+      "1200");
+  ASSERT_EQ(messages.shown().size(), 1u);
+  EXPECT_EQ(messages.shown()[0].text.toStdString(),
+            "The time zone Mars/Olympus is unknown to this computer's time-zone data. The place's "
+            "local mean time applies.");
 }
 
 TEST_F(DateTimePlaceSearch, LocalTimeBeforeStandardTimeAndAfterAChangeOfPlace) {
