@@ -1,5 +1,6 @@
 // Measures of the captions of a window's buttons, check boxes and labels:
-// how far a caption reaches beyond its control, and the keys after '&'.
+// how far a caption or a label's text reaches beyond its control, and the
+// keys after '&'.
 #pragma once
 
 #include <QAbstractButton>
@@ -24,6 +25,13 @@ inline int CaptionOverhang(const QWidget& control, const QString& caption) {
   for (const QString& line : shown.split('\n'))
     widest = std::max(widest, control.fontMetrics().horizontalAdvance(line));
   return widest - room;
+}
+
+// How far a label's text reaches beyond the label (<= 0: it fits): across
+// for a label of set lines, down for one that wraps its text.
+inline int LabelOverhang(const QLabel& label) {
+  if (!label.wordWrap()) return CaptionOverhang(label, label.text());
+  return label.heightForWidth(label.width()) - label.height();
 }
 
 // The captions of a window's buttons and of its one-line labels, by control.
