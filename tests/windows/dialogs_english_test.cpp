@@ -1,6 +1,8 @@
 // The date/time/place and interval dialogs, the picture window and the
-// help windows in English: every caption translated, no wider than its control, each key of
-// a caption its own; the search's notes and the refused minutes in English.
+// help windows in English: every caption translated, no wider than its
+// control, each key of a caption its own; the date/time/place dialog's
+// lines and place list within their room whatever they say; the search's
+// notes and the refused minutes in English.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -181,6 +183,14 @@ TEST_F(EnglishDateTimePlaceLines, FitTheirLabelsWhateverTheySay) {
       "-10");  // the open Atlantic: no place, no zone
   ExpectEveryLabelFits(dialog, "typed coordinates");
   Press(Qt::Key_F3);
+  for (const char* name : {"Berlin", "Munich", "Ulm", "Paris", "New York City", "Sydney"}) {
+    dialog.searchEdit->clear();
+    Type(name);
+    ASSERT_EQ(dialog.searchList->count(), 1) << name;
+    const QString match = dialog.searchList->item(0)->text();
+    EXPECT_LE(CaptionOverhang(*dialog.searchList->viewport(), match), 0) << match.toStdString();
+  }
+  dialog.searchEdit->clear();
   Type("xyz");
   ExpectEveryLabelFits(dialog, "nothing found");
 
