@@ -647,7 +647,7 @@ More in man sternwerk.
     </message>
     <message>
         <source>gibt es dort nicht (Zeitumstellung)</source>
-        <translation>does not exist there (clocks changed)</translation>
+        <translation>does not exist (clocks changed)</translation>
     </message>
     <message>
         <source>Die Ortszeit %1 gibt es hier nicht: Die Uhren wurden über diese Zeit hinweg vorgestellt. Bitte eine andere Zeit eingeben.</source>

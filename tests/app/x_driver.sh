@@ -35,7 +35,9 @@ keys_to() {  # window-name key...
   xdotool key --delay 150 "$@"
 }
 
-readonly main_title="Die Sternwerk, Version 2.3"
+# The clock window's title: its words before the version follow the
+# language (German unless the sourcing script sets title_words first).
+readonly main_title="${title_words:-Die Sternwerk}, Version 2.3"
 
 # Waits for the program to end by itself, up to 10 s; kills it otherwise.
 wait_end() {  # label

@@ -1,12 +1,16 @@
-// Measures of the captions of a window's buttons, check boxes and labels:
-// how far a caption reaches beyond its control, and the keys after '&'.
+// Measures of the texts of a window's buttons, check boxes, labels, text
+// boxes and messages: how far a text reaches beyond its room, and the keys
+// after '&'.
 #pragma once
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QStyle>
 #include <QWidget>
+#include <algorithm>
 #include <map>
 
 namespace sternwerk::testing {
@@ -23,6 +27,38 @@ inline int CaptionOverhang(const QWidget& control, const QString& caption) {
   int widest = 0;
   for (const QString& line : shown.split('\n'))
     widest = std::max(widest, control.fontMetrics().horizontalAdvance(line));
+  return widest - room;
+}
+
+// How far a label's text reaches beyond the label (<= 0: it fits): across
+// for a label of set lines, down for one that wraps its text.
+inline int LabelOverhang(const QLabel& label) {
+  if (!label.wordWrap()) return CaptionOverhang(label, label.text());
+  return label.heightForWidth(label.width()) - label.height();
+}
+
+// A message box re-wraps a line wider than about 500 pixels less its
+// margins; lines this wide stand as written.
+inline constexpr int kWidestUnwrappedMessageLine = 460;
+
+// How far the widest line of a message reaches beyond what a message box
+// keeps on one line (<= 0: every line stands as written).
+inline int MessageOverhang(const QString& text) {
+  const QFontMetrics metrics(QApplication::font("QMessageBox"));
+  int widest = 0;
+  for (const QString& line :
+       QString(text).replace(QLatin1Char('\r'), QLatin1Char('\n')).split('\n'))
+    widest = std::max(widest, metrics.horizontalAdvance(line));
+  return widest - kWidestUnwrappedMessageLine;
+}
+
+// The widest line of a text box less the room its text has (<= 0: no line
+// is wrapped).
+inline int TextBoxOverhang(const QPlainTextEdit& box) {
+  const int room = box.viewport()->width() - 2 * static_cast<int>(box.document()->documentMargin());
+  int widest = 0;
+  for (const QString& line : box.toPlainText().split(QLatin1Char('\n')))
+    widest = std::max(widest, box.fontMetrics().horizontalAdvance(line));
   return widest - room;
 }
 

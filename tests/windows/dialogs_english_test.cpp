@@ -1,8 +1,11 @@
 // The date/time/place and interval dialogs, the picture window and the
-// help windows in English: every caption translated, no wider than its control, each key of
-// a caption its own; the search's notes and the refused minutes in English.
+// help windows in English: every caption translated, no wider than its
+// control, each key of a caption its own; the date/time/place dialog's
+// lines and place list within their room whatever they say; the search's
+// notes and the refused minutes in English.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QRegularExpression>
 #include <QTest>
 #include <map>
@@ -23,6 +26,7 @@ namespace {
 
 using testing::CaptionOverhang;
 using testing::Captions;
+using testing::LabelOverhang;
 using testing::Mnemonics;
 
 // The title and captions of a window, in the order of its controls.
@@ -91,6 +95,111 @@ TEST(EnglishDialogs, TheDateTimePlaceDialogSpeaksEnglish) {
   EXPECT_EQ(dialog.searchButton->text(), "&Find place ...  F3");
   EXPECT_TRUE(dialog.placeLabel->text().startsWith("Place: "))
       << dialog.placeLabel->text().toStdString();
+}
+
+// Checks that every shown label of a window keeps its text within itself.
+void ExpectEveryLabelFits(const QWidget& window, const char* shown) {
+  for (const QLabel* label : window.findChildren<QLabel*>()) {
+    if (label->isVisibleTo(&window) && !label->text().isEmpty()) {
+      EXPECT_LE(LabelOverhang(*label), 0) << label->text().toStdString() << " (" << shown << ")";
+    }
+  }
+}
+
+// The date/time/place dialog driven with keys through what its lines say:
+// the other reading in both directions, across a day, in the skipped and
+// the repeated hour, the place lines of named and typed places, and the
+// search's notes.
+class EnglishDateTimePlaceLines : public ::testing::Test {
+ protected:
+  EnglishDateTimePlaceLines() {
+    sky.dateText = "07.12.2026";
+    sky.timeText = "09:30:00";
+    sky.hours = 9.5;
+    sky.longitudeText =
+        "+013\xB0"
+        "25'";
+    sky.latitudeText =
+        "+52\xB0"
+        "31'";
+  }
+
+  void Open(DateTimePlaceDialog& dialog) {
+    dialog.SetPlaceIdentity(IdentityOf(*atlas.Find("Berlin", 1).front()));
+    dialog.show();
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+  }
+  static void Type(const QString& keys) {
+    for (const QChar key : keys) QTest::keyClicks(QApplication::focusWidget(), key);
+  }
+  static void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+  }
+  static void Choose(const QString& name) {
+    Press(Qt::Key_F3);
+    Type(name);
+    Press(Qt::Key_Return);
+  }
+
+  const ProgramTranslation translation{Language::kEnglish};
+  const PlaceAtlas atlas = FixtureAtlas();
+  SkyState sky;
+  RecordingMessages messages;
+};
+
+TEST_F(EnglishDateTimePlaceLines, FitTheirLabelsWhateverTheySay) {
+  ASSERT_TRUE(translation.status().ok()) << translation.status().error();
+  DateTimePlaceDialog dialog(sky, messages, atlas);
+  Open(dialog);
+  ExpectEveryLabelFits(dialog, "opened in Berlin");
+  Choose("new y");
+  ExpectEveryLabelFits(dialog, "New York City");
+  Choose("Sydney");
+  dialog.hourEdit->setFocus(Qt::MouseFocusReason);
+  Type("2000");
+  ASSERT_TRUE(dialog.otherReadingLabel->text().startsWith("= 08.12.2026 "))
+      << dialog.otherReadingLabel->text().toStdString();
+  ExpectEveryLabelFits(dialog, "local time on the next day");
+  Choose("Berlin");
+  Press(Qt::Key_O, Qt::AltModifier);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.localTimeBox->isChecked(); }));
+  dialog.dayEdit->setFocus(Qt::MouseFocusReason);
+  Type(
+      "29032026"
+      "0230");  // Berlin's clocks skipped 02:00 to 03:00
+  ASSERT_EQ(messages.shown().size(), 1u) << messages.shown().front().text.toStdString();
+  ExpectEveryLabelFits(dialog, "the skipped hour");
+  messages.SetDefaultAnswer(true);
+  dialog.dayEdit->setFocus(Qt::MouseFocusReason);
+  Type(
+      "25102026"
+      "0230");  // and went from 03:00 back to 02:00
+  ASSERT_TRUE(dialog.otherReadingLabel->text().contains(" or "));
+  ExpectEveryLabelFits(dialog, "the repeated hour");
+  dialog.longitudeSignEdit->setFocus(Qt::MouseFocusReason);
+  Type(
+      "-03000"
+      "-10");  // the open Atlantic: no place, no zone
+  ExpectEveryLabelFits(dialog, "typed coordinates");
+  Press(Qt::Key_F3);
+  for (const char* name : {"Berlin", "Munich", "Ulm", "Paris", "New York City", "Sydney"}) {
+    dialog.searchEdit->clear();
+    Type(name);
+    ASSERT_EQ(dialog.searchList->count(), 1) << name;
+    const QString match = dialog.searchList->item(0)->text();
+    EXPECT_LE(CaptionOverhang(*dialog.searchList->viewport(), match), 0) << match.toStdString();
+  }
+  dialog.searchEdit->clear();
+  Type("xyz");
+  ExpectEveryLabelFits(dialog, "nothing found");
+
+  DateTimePlaceDialog withoutGermanNames(sky, messages, atlas, "geonames.mo is missing");
+  Open(withoutGermanNames);
+  Press(Qt::Key_F3);
+  Type("xyz");
+  ASSERT_FALSE(withoutGermanNames.searchNote->text().isEmpty());
+  ExpectEveryLabelFits(withoutGermanNames, "German names missing, nothing found");
 }
 
 TEST(EnglishDialogs, RefusedMinutesAreExplainedInEnglish) {

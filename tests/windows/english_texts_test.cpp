@@ -3,6 +3,7 @@
 // ALT.DAT, which stays the same whatever the language.
 #include <gtest/gtest.h>
 
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 #include <fstream>
@@ -26,6 +27,7 @@
 #include "tests/support/dial_test_support.h"
 #include "tests/support/sky_at.h"
 #include "tests/support/temporary_directory.h"
+#include "tests/windows/caption_measures.h"
 #include "windows/factor_choice_dialog.h"
 
 namespace sternwerk {
@@ -133,6 +135,28 @@ TEST(EnglishFactorChoice, TheDialogTakesTheEnglishCode) {
   ASSERT_EQ(messages.shown().size(), 1u);
   EXPECT_TRUE(messages.shown().front().text.startsWith("SO is not a valid factor"))
       << messages.shown().front().text.toStdString();
+}
+
+// The instructions keep their lines and show whole without scrolling; the
+// range of codes stands inside the dialog with either set of factors.
+TEST(EnglishFactorChoice, InstructionsAndRangeStandWholeInTheDialog) {
+  const ProgramTranslation translation(Language::kEnglish);
+  ASSERT_TRUE(translation.status().ok()) << translation.status().error();
+  for (const bool transplutonian : {false, true}) {
+    RecordingMessages messages;
+    SearchState search;
+    DisplayOptions display;
+    display.transplutonian = transplutonian;
+    FactorChoiceDialog dialog{search, display, messages};
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    EXPECT_TRUE(dialog.instructions->toPlainText().startsWith(" Type the two-letter code"));
+    EXPECT_LE(testing::TextBoxOverhang(*dialog.instructions), 0);
+    EXPECT_EQ(dialog.instructions->verticalScrollBar()->maximum(), 0);
+    EXPECT_LE(testing::LabelOverhang(*dialog.rangeLabel), 0);
+    EXPECT_TRUE(dialog.rect().contains(dialog.rangeLabel->geometry()))
+        << dialog.rangeLabel->text().toStdString();
+  }
 }
 
 TEST(EnglishCharts, DialTextsStandWhereTheGermanOnesStandInEnglish) {

@@ -21,6 +21,7 @@
 #include "platform/program_language.h"
 #include "platform/recording_messages.h"
 #include "tests/support/temporary_directory.h"
+#include "tests/windows/caption_measures.h"
 #include "windows/chart_help_window.h"
 #include "windows/date_time_place_dialog.h"
 #include "windows/interval_dialog.h"
@@ -71,15 +72,6 @@ class HelpWindows {
   IntervalDialog interval_{settings_, messages_};
 };
 
-// The widest line of a box less the room its text has.
-int Overhang(const QPlainTextEdit& box) {
-  const int room = box.viewport()->width() - 2 * static_cast<int>(box.document()->documentMargin());
-  int widest = 0;
-  for (const QString& line : box.toPlainText().split(QLatin1Char('\n')))
-    widest = std::max(widest, box.fontMetrics().horizontalAdvance(line));
-  return widest - room;
-}
-
 // The boxes' texts in a language, by box.
 std::map<std::string, QString> TextsIn(Language language) {
   const ProgramTranslation translation(language);
@@ -108,7 +100,7 @@ TEST(HelpTextWidths, EveryLineFitsItsBoxAndTheOutsideViewHelpNeedsNoScrollingInB
       const std::string where = std::string(name) + (language == Language::kGerman ? " de" : " en");
       // The outside view's lines are paragraphs that the box wraps.
       if (std::string(name) != "outside view")
-        EXPECT_LE(Overhang(*box), 0) << where;
+        EXPECT_LE(testing::TextBoxOverhang(*box), 0) << where;
       else
         EXPECT_EQ(box->verticalScrollBar()->maximum(), 0) << where;
     }

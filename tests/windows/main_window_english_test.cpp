@@ -1,6 +1,7 @@
 // The clock window in English: every caption, hint and start text is
-// translated, no caption is wider than its button or check box, each
-// caption's key stays its own, and German returns with the translation gone.
+// translated, no caption is wider than its button or check box, the start
+// messages keep their lines in a message box, each caption's key stays its
+// own, and German returns with the translation gone.
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
@@ -24,7 +25,9 @@
 #include "tests/support/fixture_atlas.h"
 #include "tests/support/temporary_directory.h"
 #include "tests/support/widget_lookup.h"
+#include "tests/windows/caption_measures.h"
 #include "windows/main_window.h"
+#include "windows/start_texts.h"
 
 namespace sternwerk {
 namespace {
@@ -150,6 +153,19 @@ TEST_F(EnglishClockWindow, TitleQuestionHaltAndStatusFollowTheLanguage) {
   EXPECT_EQ(Child<QLabel>(*form, "statusLabel")->text(), " Chart stopped ");
   halt->click();
   EXPECT_EQ(halt->text(), running);
+}
+
+// The start's question and font message are set in lines of their own; a
+// message box must not break them again.
+TEST_F(EnglishClockWindow, StartMessagesKeepTheirLinesInAMessageBox) {
+  const ProgramTranslation translation(Language::kEnglish);
+  ASSERT_TRUE(translation.status().ok()) << translation.status().error();
+  const std::unique_ptr<MainWindow> form = Open();
+  ASSERT_FALSE(messages.shown().empty());
+  const QString fontMessage = MainWindow::tr(start_texts::kFontMissing);
+  EXPECT_TRUE(fontMessage.startsWith("The file  Roradoza.TTF")) << fontMessage.toStdString();
+  for (const QString& message : {messages.shown().back().text, fontMessage})
+    EXPECT_LE(testing::MessageOverhang(message), 0) << message.toStdString();
 }
 
 TEST_F(EnglishClockWindow, EveryWeekdayIntervalAndSpeedLineFitsItsLabel) {
