@@ -86,7 +86,7 @@ void DrawFrame(Canvas& canvas) {
   canvas.font = Font{kFrameFace, kFrameFontSize, false, kBlack, 0};
   canvas.pen = Pen{kBlack, 1};
   canvas.Rectangle(0, 0, kChartSize, kChartSize);
-  canvas.TextOut(675, 363, "0\xB0 WI");
+  canvas.TextOut(675, 363, "0\xB0 " + ShownFactorCode(kAriesPoint));
   canvas.TextOut(363, 60, "90\xB0");
   canvas.TextOut(45, 363, "180\xB0");
   canvas.TextOut(361, 675, "270\xB0");

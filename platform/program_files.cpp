@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "base/translation.h"
 #include "build_info.h"
 
 namespace sternwerk {
@@ -33,7 +34,9 @@ QString SymbolFontPath() {
 }
 
 QString StartPicturePath() {
-  return FindProgramFile(kStartPictureFile, build_info::kDataFromProgram);
+  return FindProgramFile(
+      QString::fromStdString(Translated("sternwerk::ProgramFiles", kStartPictureFile)),
+      build_info::kDataFromProgram);
 }
 
 }  // namespace sternwerk

@@ -3,12 +3,15 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 #include <string>
 
 namespace sternwerk {
 
 inline const QString kSymbolFontFile = "Roradoza.TTF";
-inline const QString kStartPictureFile = "start_picture.jpg";
+// The start picture carries words, so each language has its own.
+inline constexpr const char* kStartPictureFile =
+    QT_TRANSLATE_NOOP("sternwerk::ProgramFiles", "start_picture.jpg");
 
 // `file` beside the program when it is there, else in `installFolder`
 // (relative to the program's folder). When neither exists, the path beside
@@ -19,8 +22,8 @@ QString FindProgramFile(const QString& file, const std::string& installFolder);
 // The symbol font file: beside the program, else the installed system font.
 QString SymbolFontPath();
 
-// The picture of the picture window: beside the program, else in the
-// program's installed data folder.
+// The picture of the picture window in the language shown: beside the
+// program, else in the program's installed data folder.
 QString StartPicturePath();
 
 }  // namespace sternwerk

@@ -1,17 +1,23 @@
 #!/usr/bin/python3
 """Draws start_picture.jpg, the picture shown at program start: a night sky
 with a band of faint stars, a few bright stars with a glow, and the program's
-name. Needs ImageMagick's `convert`.
+name; with the argument "en" the English one, start_picture_en.jpg. Needs
+ImageMagick's `convert`.
 
-  /usr/bin/python3 resources/make_start_picture.py
+  /usr/bin/python3 resources/make_start_picture.py [en]
 """
 
 import random
 import subprocess
+import sys
 from pathlib import Path
 
 WIDTH, HEIGHT = 765, 569
-OUTPUT = Path(__file__).with_name("start_picture.jpg")
+# Language: the picture's file and the words under the name.
+PICTURES = {
+    "de": ("start_picture.jpg", "Planetarium-Uhr"),
+    "en": ("start_picture_en.jpg", "Planetarium Clock"),
+}
 TITLE_FONT = "/usr/share/fonts/truetype/dejavu/DejaVuSerif-Bold.ttf"
 TEXT_FONT = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf"
 SEED = 2026
@@ -36,6 +42,7 @@ def star_commands(rng):
 
 
 def main():
+    output, subtitle = PICTURES[sys.argv[1] if len(sys.argv) > 1 else "de"]
     rng = random.Random(SEED)
     subprocess.run([
         "convert", "-size", f"{WIDTH}x{HEIGHT}", "gradient:#0a0f35-#000008",
@@ -43,8 +50,8 @@ def main():
         "-font", TITLE_FONT, "-pointsize", "64", "-fill", "#f3e6a0", "-gravity", "center",
         "-annotate", "+0-40", "Sternwerk",
         "-font", TEXT_FONT, "-pointsize", "20", "-fill", "#b8c4f0",
-        "-annotate", "+0+30", "Planetarium-Uhr",
-        "-strip", "-quality", "90", str(OUTPUT)], check=True)
+        "-annotate", "+0+30", subtitle,
+        "-strip", "-quality", "90", str(Path(__file__).with_name(output))], check=True)
 
 
 if __name__ == "__main__":

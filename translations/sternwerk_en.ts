@@ -2094,6 +2094,13 @@ every printout.</translation>
     </message>
 </context>
 <context>
+    <name>sternwerk::ProgramFiles</name>
+    <message>
+        <source>start_picture.jpg</source>
+        <translation>start_picture_en.jpg</translation>
+    </message>
+</context>
+<context>
     <name>sternwerk::SearchTexts</name>
     <message>
         <source>            Aufgangs-Faktor</source>

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/program_files.h"
+#include "platform/program_language.h"
 
 namespace sternwerk {
 namespace {
@@ -55,6 +56,23 @@ TEST(JpegDecoder, TheStartPictureFillsThePictureWindow) {
     for (int x = 0; x < 765; ++x) bright += qGray(image.value().pixel(x, y)) > 180;
   }
   EXPECT_GT(bright, 1000);
+}
+
+// The English picture is a picture of its own (its words differ), of the
+// same sky and size.
+TEST(JpegDecoder, EnglishHasAStartPictureOfItsOwn) {
+  const QString german = StartPicturePath();
+  const ProgramTranslation translation(Language::kEnglish);
+  ASSERT_TRUE(translation.status().ok()) << translation.status().error();
+  const QString english = StartPicturePath();
+  ASSERT_NE(english, german);
+  const Outcome<QImage> englishImage = LoadJpegFile(english);
+  const Outcome<QImage> germanImage = LoadJpegFile(german);
+  ASSERT_TRUE(englishImage.ok()) << englishImage.error();
+  ASSERT_TRUE(germanImage.ok()) << germanImage.error();
+  EXPECT_EQ(englishImage.value().size(), germanImage.value().size());
+  EXPECT_NE(englishImage.value(), germanImage.value());
+  EXPECT_EQ(englishImage.value().pixel(0, 0), germanImage.value().pixel(0, 0));
 }
 
 TEST(JpegDecoder, AgreesWithQtsOwnReader) {

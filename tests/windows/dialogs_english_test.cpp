@@ -125,7 +125,7 @@ class EnglishDateTimePlaceLines : public ::testing::Test {
   }
 
   void Open(DateTimePlaceDialog& dialog) {
-    dialog.SetPlaceIdentity(IdentityOf(*atlas.Find("Berlin", 1).front()));
+    dialog.SetPlaceIdentity(IdentityOf(*atlas.Find("Berlin", 1).front(), Language::kEnglish));
     dialog.show();
     dialog.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));

@@ -181,8 +181,41 @@ TEST(EnglishCharts, DialTextsStandWhereTheGermanOnesStandInEnglish) {
     EXPECT_NE(english[i].text, "Nordpol der Erde");
     EXPECT_NE(english[i].text, "SO");
     EXPECT_NE(english[i].text, "WID");
+    EXPECT_NE(english[i].text, "O <") << "the compass's east point";
   }
   EXPECT_GE(translated, 12 + 1);  // the signs, the pole and the codes that differ
+}
+
+// Without the symbol font the enlarged chart and the outside view write the
+// signs' names; in English those, the Aries point and the descendant are
+// English, and none of the German ones is left.
+TEST(EnglishCharts, SignNamesAndAxesOfChartAndOutsideViewWithoutSymbolFont) {
+  const testing::ShownSky sky = testing::SkyWith({{kSun, 100}, {kMoon, 200}});
+  DisplayOptions textSigns = sky.options;
+  textSigns.symbolFontPresent = false;
+  const ProgramTranslation translation(Language::kEnglish);
+  ASSERT_TRUE(translation.status().ok()) << translation.status().error();
+  Picture chart(kChartSize, kChartSize);
+  Canvas chartCanvas(chart);
+  DrawEnlargedChart(sky, textSigns, ChartTexts{}, chartCanvas);
+  Picture view(kOutsideViewWidth, kOutsideViewHeight);
+  Canvas viewCanvas(view);
+  DrawOutsideView(sky, textSigns, viewCanvas);
+  std::set<std::string> written;
+  for (const Picture* picture : {&chart, &view})
+    for (const TextOp& text : picture->Texts()) written.insert(text.text);
+  const int signs = static_cast<int>(kSignAbbreviations.size());
+  int englishSigns = 0;
+  for (int sign = 0; sign < signs; ++sign) {
+    const std::string german(kSignAbbreviations[static_cast<std::size_t>(sign)]);
+    EXPECT_FALSE(written.contains(german)) << german;
+    if (written.contains(ShownSignAbbreviation(sign))) ++englishSigns;
+  }
+  EXPECT_EQ(englishSigns, signs) << "the chart writes every sign";
+  EXPECT_TRUE(written.contains("0\xB0 AR"));
+  EXPECT_TRUE(written.contains("DC"));
+  EXPECT_FALSE(written.contains("0\xB0 WI"));
+  EXPECT_FALSE(written.contains("DE"));
 }
 
 std::string Content(const std::filesystem::path& file) {
