@@ -180,10 +180,13 @@ wait_end english
 # What the program wrote is in English too: the chart's header names the
 # date, the event and the place chosen in the dialog.
 if [ -f RURed-01.WMF ]; then
-  for text in "Date / time: " "Event:  Full moon" "$(printf 'Place: 011\26035%s E, 48\26008%s N' "'" "'")"; do
+  for text in "Date / time: " "Event:  Full moon" "$(printf 'Place: 011\26035%s E, 48\26008%s N' "'" "'")" \
+    "Local time in Munich: " "$(printf '0\260 AR')"; do
     grep -aq "$text" RURed-01.WMF || fail "the saved chart lacks \"$text\""
   done
-  grep -aq "Ereignis: " RURed-01.WMF && fail "the saved chart is German"
+  for german in "Ereignis: " "Ortszeit" "$(printf 'M\374nchen')" "MEZ"; do
+    grep -aq "$german" RURed-01.WMF && fail "the saved chart has the German \"$german\""
+  done
 else
   fail "no saved chart RURed-01.WMF"
 fi
