@@ -4,6 +4,7 @@
 #include <QSignalBlocker>
 #include <QTimer>
 
+#include "base/translation.h"
 #include "build_info.h"
 #include "windows/computation_setting.h"
 #include "windows/main_window.h"
@@ -67,7 +68,8 @@ bool MainWindow::FactorSetAnswer() {
 }
 
 void MainWindow::TakeKeptPlace() {
-  clock_.SetPlaceIdentity(IdentityForSkyPlace(LoadKeptPlace(), clock_.sky(), services_.atlas));
+  clock_.SetPlaceIdentity(
+      IdentityForSkyPlace(LoadKeptPlace(), clock_.sky(), services_.atlas, ShownLanguage()));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -17,6 +17,9 @@ constexpr const char* kZoneKey = "zeitzone";
 constexpr const char* kLongitudeKey = "laenge";
 constexpr const char* kLatitudeKey = "breite";
 constexpr double kMinutesPerDegree = 60;
+// Kept coordinates are an atlas place's rounded to the minute, which moves
+// them by less than a minute of arc of latitude, 1.85 km.
+constexpr double kKeptPlaceKm = 2.0;
 
 bool SameMinute(double a, double b) {
   return std::llround(a * kMinutesPerDegree) == std::llround(b * kMinutesPerDegree);
@@ -24,6 +27,16 @@ bool SameMinute(double a, double b) {
 
 std::string Utf8Value(const QSettings& settings, const char* key) {
   return settings.value(key).toString().toStdString();
+}
+
+// The kept place named in `shown`: the atlas place at the kept coordinates
+// that bears the kept name in either language; the kept texts where there
+// is none (a place of another atlas).
+PlaceIdentity ShownIdentity(const KeptPlace& kept, const PlaceAtlas& atlas, Language shown) {
+  const AtlasPlace* place = atlas.Nearest(kept.longitude, kept.latitude, kKeptPlaceKm);
+  const bool same = place != nullptr && place->timeZone == kept.identity.timeZone &&
+                    (place->name == kept.identity.name || place->germanName == kept.identity.name);
+  return same ? IdentityOf(*place, shown) : kept.identity;
 }
 
 }  // namespace
@@ -56,10 +69,10 @@ void SaveKeptPlace(const KeptPlace& place) {
 }
 
 PlaceIdentity IdentityForSkyPlace(const std::optional<KeptPlace>& kept, const SkyState& sky,
-                                  const PlaceAtlas& atlas) {
+                                  const PlaceAtlas& atlas, Language shown) {
   if (kept && SameMinute(kept->longitude, sky.longitude) &&
       SameMinute(kept->latitude, sky.latitude)) {
-    return kept->identity;
+    return ShownIdentity(*kept, atlas, shown);
   }
   return TypedPlaceIdentity(atlas, sky.longitude, sky.latitude);
 }

@@ -23,8 +23,9 @@ void SaveKeptPlace(const KeptPlace& place);
 
 // The identity of the sky's place: the kept one where the kept coordinates
 // are the sky's to the minute, else that of a place typed by its
-// coordinates.
+// coordinates. A kept atlas place is named in `shown`, whatever language it
+// was kept in.
 PlaceIdentity IdentityForSkyPlace(const std::optional<KeptPlace>& kept, const SkyState& sky,
-                                  const PlaceAtlas& atlas);
+                                  const PlaceAtlas& atlas, Language shown);
 
 }  // namespace sternwerk

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <algorithm>
+#include <cmath>
 #include <fstream>
 #include <memory>
 
@@ -114,6 +115,25 @@ TEST_F(PlaceTimeWindow, TheKeptNameIsTakenOnlyForItsOwnCoordinates) {
   form.reset();
   Start(false);
   EXPECT_EQ(clock->placeIdentity(), kBerlin);
+}
+
+// A place chosen from the atlas keeps its rounded coordinates and the names
+// of the language it was chosen in; the next run names it in its own.
+TEST(KeptPlace, IsNamedInTheLanguageShownWhateverItWasKeptIn) {
+  const PlaceAtlas atlas = FixtureAtlas();
+  const AtlasPlace& munich = *atlas.Find("Munich", 1).front();
+  const auto toMinute = [](double degrees) { return std::round(degrees * 60) / 60; };
+  SkyState sky;
+  sky.longitude = toMinute(munich.longitude);
+  sky.latitude = toMinute(munich.latitude);
+  for (const Language kept : {Language::kGerman, Language::kEnglish}) {
+    const KeptPlace place{IdentityOf(munich, kept), sky.longitude, sky.latitude};
+    for (const Language shown : {Language::kGerman, Language::kEnglish})
+      EXPECT_EQ(IdentityForSkyPlace(place, sky, atlas, shown), IdentityOf(munich, shown));
+  }
+  const KeptPlace olymp{{"Olymp", "", "", "Mars/Olympus_Mons"}, sky.longitude, sky.latitude};
+  EXPECT_EQ(IdentityForSkyPlace(olymp, sky, atlas, Language::kEnglish), olymp.identity)
+      << "a name the atlas does not give the place there stays as it was kept";
 }
 
 // The mean time, the longest line, fits the dial's corner clear of the
