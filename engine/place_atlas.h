@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "base/language.h"
+
 namespace sternwerk {
 
 // One place; texts UTF-8. The German texts are empty where the German
@@ -36,8 +38,11 @@ class PlaceAtlas {
   // The places whose German or English name begins with `typed`, folded as
   // FoldPlaceName folds both (case, accents, umlauts typed as "ue" or "u"):
   // the places whose name is `typed` itself first, then by population, at
-  // most `limit`. An empty or blank `typed` finds nothing.
-  std::vector<const AtlasPlace*> Find(std::string_view typed, std::size_t limit) const;
+  // most `limit`. In English, where places are shown by their English names,
+  // those found by them come before those found only by a German name.
+  // An empty or blank `typed` finds nothing.
+  std::vector<const AtlasPlace*> Find(std::string_view typed, std::size_t limit,
+                                      Language shown = Language::kGerman) const;
 
   // The place nearest to the point on the sphere, if one lies within
   // `withinKm` kilometres; else nullptr.
@@ -47,6 +52,7 @@ class PlaceAtlas {
   struct NameKey {
     std::string folded;
     std::uint32_t place;
+    bool english;  // a folding of the English name
   };
   std::vector<AtlasPlace> places_;
   std::vector<NameKey> keys_;  // sorted by folded name

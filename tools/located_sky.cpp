@@ -95,7 +95,7 @@ Outcome<LocatedSky> LocatePlace(const std::vector<std::string>& coordinates,
     if (!coordinates.empty())
       return Outcome<LocatedSky>::Failure(ToolText(QT_TRANSLATE_NOOP(
           "sternwerk-sky", "--place steht statt Länge und Breite, nicht mit ihnen")));
-    const std::vector<const AtlasPlace*> matches = atlas->Find(*options.name, 1);
+    const std::vector<const AtlasPlace*> matches = atlas->Find(*options.name, 1, ShownLanguage());
     if (matches.empty()) {
       return Refusing(
           kExitNoPlace,

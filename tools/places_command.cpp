@@ -22,7 +22,7 @@ std::string Degrees(double value) {
 
 std::vector<std::string> PlaceListLines(const PlaceAtlas& atlas, std::string_view typed) {
   std::vector<std::string> lines;
-  for (const AtlasPlace* match : atlas.Find(typed, kPlacesListed)) {
+  for (const AtlasPlace* match : atlas.Find(typed, kPlacesListed, ShownLanguage())) {
     const PlaceIdentity shown = IdentityOf(*match, ShownLanguage());
     lines.push_back(shown.name + '\t' + shown.region + '\t' + shown.country + '\t' +
                     Degrees(match->latitude) + '\t' + Degrees(match->longitude) + '\t' +

@@ -217,7 +217,7 @@ void DateTimePlaceDialog::CloseSearch() {
 }
 
 void DateTimePlaceDialog::ListMatches(const QString& typed) {
-  matches_ = atlas_.Find(typed.toStdString(), kMostMatches);
+  matches_ = atlas_.Find(typed.toStdString(), kMostMatches, ShownLanguage());
   searchList->clear();
   for (const AtlasPlace* place : matches_) searchList->addItem(MatchText(*place));
   if (!matches_.empty()) searchList->setCurrentRow(0);

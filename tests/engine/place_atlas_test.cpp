@@ -36,6 +36,7 @@ PlaceAtlas Fixture() {
       Place("Ulm", "", 120451, 9.99, 48.398),
       Place("Ulmen Heights", "", 500000, 0, 0),
       Place("Saint-Étienne", "", 176280, 4.39, 45.43),
+      Place("Koblenz", "", 112586, 7.59, 50.36),
   });
 }
 
@@ -72,6 +73,24 @@ TEST(PlaceAtlas, ExactNamesComeFirstThenTheLargerPlaces) {
   ASSERT_EQ(vienna.size(), 2u);
   EXPECT_GT(vienna[0]->population, vienna[1]->population);
   EXPECT_EQ(atlas.Find("m", 2).size(), 2u);
+}
+
+// English shows places by their English names, so a place found only by its
+// German name would puzzle there: it comes after those found by theirs.
+TEST(PlaceAtlas, InEnglishThePlacesFoundByTheirEnglishNamesComeFirst) {
+  const PlaceAtlas atlas = Fixture();
+  const auto german = atlas.Find("Ko", 5);
+  const auto english = atlas.Find("Ko", 5, Language::kEnglish);
+  ASSERT_EQ(german.size(), 2u);
+  ASSERT_EQ(english.size(), 2u);
+  EXPECT_EQ(german[0]->name, "Cologne") << "in German the larger place, Köln";
+  EXPECT_EQ(english[0]->name, "Koblenz") << "Cologne is found only by its German name";
+  EXPECT_EQ(atlas.Find("Koln", 1, Language::kEnglish).at(0)->name, "Cologne");
+  const auto vienna = atlas.Find("Vienna", 5, Language::kEnglish);
+  ASSERT_EQ(vienna.size(), 2u);
+  EXPECT_EQ(vienna[0]->germanName, "Wien") << "then by population, as in German";
+  EXPECT_EQ(atlas.Find("Wien", 1, Language::kEnglish).at(0)->germanName, "Wien")
+      << "an exact name comes first whichever language it is in";
 }
 
 TEST(PlaceIdentity, ShowsThePlaceInTheLanguageShown) {

@@ -148,6 +148,17 @@ class EnglishDateTimePlaceLines : public ::testing::Test {
   RecordingMessages messages;
 };
 
+// The place search takes German names in English too, and shows the place
+// by its English names.
+TEST_F(EnglishDateTimePlaceLines, APlaceTypedByItsGermanNameIsShownByItsEnglishOne) {
+  ASSERT_TRUE(translation.status().ok()) << translation.status().error();
+  DateTimePlaceDialog dialog(sky, messages, atlas);
+  Open(dialog);
+  Choose("Muenchen");
+  EXPECT_TRUE(dialog.placeLabel->text().contains("Munich, Bavaria, Germany"))
+      << dialog.placeLabel->text().toStdString();
+}
+
 TEST_F(EnglishDateTimePlaceLines, FitTheirLabelsWhateverTheySay) {
   ASSERT_TRUE(translation.status().ok()) << translation.status().error();
   DateTimePlaceDialog dialog(sky, messages, atlas);
