@@ -10,10 +10,15 @@
 #include "platform/program_language.h"
 #include "platform/recording_messages.h"
 #include "tests/support/fixture_atlas.h"
+#include "tests/windows/focused_keys.h"
 #include "windows/date_time_place_dialog.h"
 
 namespace sternwerk {
 namespace {
+
+using testing::ChoosePlace;
+using testing::PressKey;
+using testing::TypeKeys;
 
 constexpr double kEntered = 0.0001;           // what a committed place adds to its degrees
 constexpr int kSecondsPerDegreeOfTime = 240;  // a mean time: longitude / 15 hours
@@ -39,22 +44,21 @@ class DateTimePlaceSearch : public ::testing::Test {
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
   }
-  static void Type(const QString& keys) {
-    for (const QChar key : keys) QTest::keyClicks(QApplication::focusWidget(), key);
-  }
-  static void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    QTest::keyClick(QApplication::focusWidget(), key, modifiers);
-  }
-  static void Choose(const QString& name) {
-    Press(Qt::Key_F3);
-    Type(name);
-    Press(Qt::Key_Return);
-  }
   static void SwitchToLocalTime(DateTimePlaceDialog& window) {
-    Press(Qt::Key_O, Qt::AltModifier);
+    PressKey(Qt::Key_O, Qt::AltModifier);
     ASSERT_TRUE(QTest::qWaitFor([&] { return window.localTimeBox->isChecked(); }));
   }
   static void Click(QWidget* field) { field->setFocus(Qt::MouseFocusReason); }
+  // Opens `window` at a place of a zone no computer knows, in local time,
+  // and types an instant.
+  static void TypeAtUnknownZone(DateTimePlaceDialog& window) {
+    window.SetPlaceIdentity({"", "", "", "Mars/Olympus"});
+    Open(window);
+    SwitchToLocalTime(window);
+    TypeKeys(
+        "07122026"
+        "1200");
+  }
 
   QStringList PlaceFields() const {
     QStringList texts;
@@ -79,21 +83,21 @@ class DateTimePlaceSearch : public ::testing::Test {
 
 TEST_F(DateTimePlaceSearch, AChosenPlaceFillsTheFieldsAndIsCommittedAsTyped) {
   Open(dialog);
-  Press(Qt::Key_F3);
+  PressKey(Qt::Key_F3);
   ASSERT_TRUE(dialog.searchPanel->isVisible());
   EXPECT_EQ(QApplication::focusWidget(), dialog.searchEdit);
   EXPECT_EQ(dialog.searchList->count(), 0);
   EXPECT_TRUE(dialog.searchNote->text().isEmpty()) << "an empty search says nothing";
-  Type("xyz");
+  TypeKeys("xyz");
   EXPECT_EQ(dialog.searchList->count(), 0);
   EXPECT_EQ(dialog.searchNote->text(), "Kein Ort gefunden.");
   dialog.searchEdit->clear();
-  Type("muen");
+  TypeKeys("muen");
   ASSERT_EQ(dialog.searchList->count(), 1);
   const QString match = dialog.searchList->item(0)->text();
   EXPECT_TRUE(match.startsWith("München, Bavaria, Deutschland\n")) << match.toStdString();
   EXPECT_TRUE(match.contains("48°08' N  011°35' O") && match.contains("Europe/Berlin"));
-  Press(Qt::Key_Return);
+  PressKey(Qt::Key_Return);
 
   EXPECT_FALSE(dialog.searchPanel->isVisible());
   EXPECT_EQ(QApplication::focusWidget(), dialog.dayEdit) << "searched from the day, typed on there";
@@ -105,11 +109,11 @@ TEST_F(DateTimePlaceSearch, AChosenPlaceFillsTheFieldsAndIsCommittedAsTyped) {
       << "filling commits nothing";
   EXPECT_EQ(dialog.placeLabel->text(), "Ort: München, Bavaria, Deutschland · Europe/Berlin");
 
-  Type(
+  TypeKeys(
       "01072026"
       "1200");
   EXPECT_EQ(QApplication::focusWidget(), dialog.longitudeSignEdit);
-  for (int field = 0; field < 6; ++field) Press(Qt::Key_Return);
+  for (int field = 0; field < 6; ++field) PressKey(Qt::Key_Return);
   EXPECT_FALSE(dialog.isVisible()) << "the latitude's commit closes the dialog";
   EXPECT_NEAR(sky.longitude, 11 + 35 / 60.0 + kEntered, 1e-9);
   EXPECT_NEAR(sky.latitude, 48 + 8 / 60.0 + kEntered, 1e-9);
@@ -122,10 +126,10 @@ TEST_F(DateTimePlaceSearch, AChosenPlaceFillsTheFieldsAndIsCommittedAsTyped) {
 TEST_F(DateTimePlaceSearch, TypedCoordinatesHaveNoNameAndTheNearestZoneWithin150Km) {
   Open(dialog);
   Click(dialog.latitudeDegreesEdit);
-  Choose("Paris");
+  ChoosePlace("Paris");
   EXPECT_EQ(QApplication::focusWidget(), dialog.longitudeSignEdit)
       << "from the place fields, back to the first of them";
-  Type(
+  TypeKeys(
       "+01330"
       "+5300");  // 55 km north of Berlin
   ASSERT_FALSE(dialog.isVisible());
@@ -134,21 +138,21 @@ TEST_F(DateTimePlaceSearch, TypedCoordinatesHaveNoNameAndTheNearestZoneWithin150
   dialog.SetPlaceIdentity(dialog.placeIdentity());
   Open(dialog);
   Click(dialog.longitudeSignEdit);
-  Type(
+  TypeKeys(
       "+00000"
       "+00");
   EXPECT_EQ(dialog.placeLabel->text(), "Ort: eingegebene Koordinaten · nur mittlere Ortszeit");
-  Type("00");
+  TypeKeys("00");
   EXPECT_EQ(dialog.placeIdentity(), PlaceIdentity{});
 }
 
 TEST_F(DateTimePlaceSearch, EscapeAfterChoosingKeepsTheGroupsCommittedBefore) {
   Open(dialog);
-  Type("24122027");
-  Choose("new y");
+  TypeKeys("24122027");
+  ChoosePlace("new y");
   EXPECT_EQ(QApplication::focusWidget(), dialog.hourEdit);
   EXPECT_EQ(PlaceFields()[1], "074");
-  Press(Qt::Key_Escape);
+  PressKey(Qt::Key_Escape);
   EXPECT_FALSE(dialog.isVisible());
   EXPECT_EQ(sky.dateText, "24.12.2027");
   EXPECT_EQ(sky.longitudeText,
@@ -166,7 +170,7 @@ TEST_F(DateTimePlaceSearch, LocalTimeRefusesTheSkippedHourAndAsksForTheRepeatedO
   EXPECT_EQ(QApplication::focusWidget(), dialog.dayEdit) << "the switch keeps the focus";
 
   // 29.03.2026: Berlin's clocks went from 02:00 MEZ to 03:00 MESZ.
-  Type(
+  TypeKeys(
       "29032026"
       "0230");
   ASSERT_EQ(messages.shown().size(), 1u);
@@ -179,7 +183,7 @@ TEST_F(DateTimePlaceSearch, LocalTimeRefusesTheSkippedHourAndAsksForTheRepeatedO
   messages.Clear();
   messages.ScriptAnswers({true, false});
   Click(dialog.dayEdit);
-  Type(
+  TypeKeys(
       "25102026"
       "0230");
   ASSERT_EQ(messages.shown().size(), 1u) << "one question, none at the date's commit";
@@ -187,7 +191,7 @@ TEST_F(DateTimePlaceSearch, LocalTimeRefusesTheSkippedHourAndAsksForTheRepeatedO
   EXPECT_TRUE(messages.shown()[0].text.contains("Sommerzeit (MESZ)"));
   EXPECT_EQ(Instant(), "25.10.2026 " + Less("02:30", 2 * 3600));
   Click(dialog.hourEdit);
-  Type("0230");
+  TypeKeys("0230");
   EXPECT_EQ(Instant(), "25.10.2026 " + Less("02:30", 3600)) << "no: standard time";
 }
 
@@ -198,7 +202,7 @@ TEST_F(DateTimePlaceSearch, LocalTimeLabelsMessagesAndQuestionInEnglish) {
   SwitchToLocalTime(dialog);
   EXPECT_EQ(dialog.timeLabel->text(), "Local time");
   EXPECT_EQ(dialog.otherReadingLabel->text(), "= 08:30:00 UT/GMT");
-  Type(
+  TypeKeys(
       "29032026"
       "0230");
   ASSERT_EQ(messages.shown().size(), 1u);
@@ -209,7 +213,7 @@ TEST_F(DateTimePlaceSearch, LocalTimeLabelsMessagesAndQuestionInEnglish) {
   messages.Clear();
   messages.ScriptAnswers({true});
   Click(dialog.dayEdit);
-  Type(
+  TypeKeys(
       "25102026"
       "0230");
   ASSERT_EQ(messages.shown().size(), 1u);
@@ -220,7 +224,7 @@ TEST_F(DateTimePlaceSearch, LocalTimeLabelsMessagesAndQuestionInEnglish) {
 
   messages.Clear();
   Click(dialog.dayEdit);
-  Type(
+  TypeKeys(
       "31022026"
       "0230");
   ASSERT_FALSE(messages.shown().empty());
@@ -230,12 +234,7 @@ TEST_F(DateTimePlaceSearch, LocalTimeLabelsMessagesAndQuestionInEnglish) {
 TEST_F(DateTimePlaceSearch, AnUnknownZoneIsSaidInEnglish) {
   const ProgramTranslation translation(Language::kEnglish);
   DateTimePlaceDialog other{sky, messages, atlas};
-  other.SetPlaceIdentity({"", "", "", "Mars/Olympus"});
-  Open(other);
-  SwitchToLocalTime(other);
-  Type(
-      "07122026"
-      "1200");
+  TypeAtUnknownZone(other);
   ASSERT_EQ(messages.shown().size(), 1u);
   EXPECT_EQ(messages.shown()[0].text.toStdString(),
             "The time zone Mars/Olympus is unknown to this computer's time-zone data. The place's "
@@ -244,16 +243,16 @@ TEST_F(DateTimePlaceSearch, AnUnknownZoneIsSaidInEnglish) {
 
 TEST_F(DateTimePlaceSearch, LocalTimeBeforeStandardTimeAndAfterAChangeOfPlace) {
   Open(dialog);
-  Choose("Ulm");
+  ChoosePlace("Ulm");
   SwitchToLocalTime(dialog);
-  Type(
+  TypeKeys(
       "14031879"
       "1130");
   // Ulm's 9.99155° E is 9°59' in the fields: its mean time is UT + 9°59' / 15.
   const int ulmMeanTime = static_cast<int>(std::lround((9 + 59 / 60.0) * kSecondsPerDegreeOfTime));
   EXPECT_EQ(dialog.otherReadingLabel->text().toStdString(),
             "= " + Less("11:30", ulmMeanTime) + " WZ/GMT");
-  for (int field = 0; field < 6; ++field) Press(Qt::Key_Return);
+  for (int field = 0; field < 6; ++field) PressKey(Qt::Key_Return);
   EXPECT_EQ(Instant(), "14.03.1879 " + Less("11:30", ulmMeanTime));
 
   // The local time stays as typed when the place changes after it: New York
@@ -261,11 +260,11 @@ TEST_F(DateTimePlaceSearch, LocalTimeBeforeStandardTimeAndAfterAChangeOfPlace) {
   dialog.SetPlaceIdentity(dialog.placeIdentity());
   Open(dialog);
   EXPECT_EQ(dialog.hourEdit->text() + dialog.minuteEdit->text(), "1130") << "opened in Ortszeit";
-  Type(
+  TypeKeys(
       "01072026"
       "1200");
-  Choose("new y");
-  for (int field = 0; field < 6; ++field) Press(Qt::Key_Return);
+  ChoosePlace("new y");
+  for (int field = 0; field < 6; ++field) PressKey(Qt::Key_Return);
   EXPECT_EQ(Instant(), "01.07.2026 " + Less("12:00", -4 * 3600));
   EXPECT_EQ(dialog.placeIdentity().name, "New York City");
   EXPECT_TRUE(messages.shown().empty());
@@ -273,23 +272,18 @@ TEST_F(DateTimePlaceSearch, LocalTimeBeforeStandardTimeAndAfterAChangeOfPlace) {
 
 TEST_F(DateTimePlaceSearch, AnUnknownZoneIsSaidOnceAndMissingGermanNamesInTheSearch) {
   DateTimePlaceDialog other{sky, messages, atlas, "geonames.mo fehlt"};
-  other.SetPlaceIdentity({"", "", "", "Mars/Olympus"});
-  Open(other);
-  SwitchToLocalTime(other);
-  Type(
-      "07122026"
-      "1200");
+  TypeAtUnknownZone(other);
   ASSERT_EQ(messages.shown().size(), 1u) << "said once for the date's and the time's commit";
   EXPECT_TRUE(messages.shown()[0].text.contains("Mars/Olympus"));
   // The mean time of 13°25' E stands in for the unknown zone.
   const int meanTime = static_cast<int>(std::lround((13 + 25 / 60.0) * kSecondsPerDegreeOfTime));
   EXPECT_EQ(Instant(), "07.12.2026 " + Less("12:00", meanTime));
 
-  Press(Qt::Key_F3);
+  PressKey(Qt::Key_F3);
   EXPECT_TRUE(other.searchNote->text().startsWith("Deutsche Ortsnamen fehlen"));
-  Type("Munich");
+  TypeKeys("Munich");
   EXPECT_EQ(other.searchList->count(), 1) << "English names are found all the same";
-  Press(Qt::Key_Escape);
+  PressKey(Qt::Key_Escape);
   EXPECT_FALSE(other.searchPanel->isVisible());
   EXPECT_EQ(QApplication::focusWidget(), other.longitudeSignEdit);
   EXPECT_EQ(other.longitudeDegreesEdit->text(), "013") << "ESC chooses nothing";

@@ -15,6 +15,7 @@
 #include "platform/recording_messages.h"
 #include "tests/support/fixture_atlas.h"
 #include "tests/windows/caption_measures.h"
+#include "tests/windows/focused_keys.h"
 #include "windows/chart_help_window.h"
 #include "windows/date_time_place_dialog.h"
 #include "windows/interval_dialog.h"
@@ -26,8 +27,11 @@ namespace {
 
 using testing::CaptionOverhang;
 using testing::Captions;
+using testing::ChoosePlace;
 using testing::LabelOverhang;
 using testing::Mnemonics;
+using testing::PressKey;
+using testing::TypeKeys;
 
 // The title and captions of a window, in the order of its controls.
 QStringList Shown(const QWidget& window) {
@@ -130,17 +134,6 @@ class EnglishDateTimePlaceLines : public ::testing::Test {
     dialog.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
   }
-  static void Type(const QString& keys) {
-    for (const QChar key : keys) QTest::keyClicks(QApplication::focusWidget(), key);
-  }
-  static void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    QTest::keyClick(QApplication::focusWidget(), key, modifiers);
-  }
-  static void Choose(const QString& name) {
-    Press(Qt::Key_F3);
-    Type(name);
-    Press(Qt::Key_Return);
-  }
 
   const ProgramTranslation translation{Language::kEnglish};
   const PlaceAtlas atlas = FixtureAtlas();
@@ -154,7 +147,7 @@ TEST_F(EnglishDateTimePlaceLines, APlaceTypedByItsGermanNameIsShownByItsEnglishO
   ASSERT_TRUE(translation.status().ok()) << translation.status().error();
   DateTimePlaceDialog dialog(sky, messages, atlas);
   Open(dialog);
-  Choose("Muenchen");
+  ChoosePlace("Muenchen");
   EXPECT_TRUE(dialog.placeLabel->text().contains("Munich, Bavaria, Germany"))
       << dialog.placeLabel->text().toStdString();
 }
@@ -164,51 +157,51 @@ TEST_F(EnglishDateTimePlaceLines, FitTheirLabelsWhateverTheySay) {
   DateTimePlaceDialog dialog(sky, messages, atlas);
   Open(dialog);
   ExpectEveryLabelFits(dialog, "opened in Berlin");
-  Choose("new y");
+  ChoosePlace("new y");
   ExpectEveryLabelFits(dialog, "New York City");
-  Choose("Sydney");
+  ChoosePlace("Sydney");
   dialog.hourEdit->setFocus(Qt::MouseFocusReason);
-  Type("2000");
+  TypeKeys("2000");
   ASSERT_TRUE(dialog.otherReadingLabel->text().startsWith("= 08.12.2026 "))
       << dialog.otherReadingLabel->text().toStdString();
   ExpectEveryLabelFits(dialog, "local time on the next day");
-  Choose("Berlin");
-  Press(Qt::Key_O, Qt::AltModifier);
+  ChoosePlace("Berlin");
+  PressKey(Qt::Key_O, Qt::AltModifier);
   ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.localTimeBox->isChecked(); }));
   dialog.dayEdit->setFocus(Qt::MouseFocusReason);
-  Type(
+  TypeKeys(
       "29032026"
       "0230");  // Berlin's clocks skipped 02:00 to 03:00
   ASSERT_EQ(messages.shown().size(), 1u) << messages.shown().front().text.toStdString();
   ExpectEveryLabelFits(dialog, "the skipped hour");
   messages.SetDefaultAnswer(true);
   dialog.dayEdit->setFocus(Qt::MouseFocusReason);
-  Type(
+  TypeKeys(
       "25102026"
       "0230");  // and went from 03:00 back to 02:00
   ASSERT_TRUE(dialog.otherReadingLabel->text().contains(" or "));
   ExpectEveryLabelFits(dialog, "the repeated hour");
   dialog.longitudeSignEdit->setFocus(Qt::MouseFocusReason);
-  Type(
+  TypeKeys(
       "-03000"
       "-10");  // the open Atlantic: no place, no zone
   ExpectEveryLabelFits(dialog, "typed coordinates");
-  Press(Qt::Key_F3);
+  PressKey(Qt::Key_F3);
   for (const char* name : {"Berlin", "Munich", "Ulm", "Paris", "New York City", "Sydney"}) {
     dialog.searchEdit->clear();
-    Type(name);
+    TypeKeys(name);
     ASSERT_EQ(dialog.searchList->count(), 1) << name;
     const QString match = dialog.searchList->item(0)->text();
     EXPECT_LE(CaptionOverhang(*dialog.searchList->viewport(), match), 0) << match.toStdString();
   }
   dialog.searchEdit->clear();
-  Type("xyz");
+  TypeKeys("xyz");
   ExpectEveryLabelFits(dialog, "nothing found");
 
   DateTimePlaceDialog withoutGermanNames(sky, messages, atlas, "geonames.mo is missing");
   Open(withoutGermanNames);
-  Press(Qt::Key_F3);
-  Type("xyz");
+  PressKey(Qt::Key_F3);
+  TypeKeys("xyz");
   ASSERT_FALSE(withoutGermanNames.searchNote->text().isEmpty());
   ExpectEveryLabelFits(withoutGermanNames, "German names missing, nothing found");
 }
