@@ -4,7 +4,6 @@
 #include <QDir>
 #include <filesystem>
 #include <iostream>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -116,14 +115,13 @@ int RunProgram(QApplication& application, const ProgramOptions& options,
 int main(int argc, char** argv) {
   using sternwerk::ProgramOptions;
   std::vector<std::string> args(argv + 1, argv + argc);
-  const sternwerk::Outcome<std::optional<sternwerk::Language>> language =
-      sternwerk::TakeLanguageOption(args);
+  const sternwerk::Outcome<sternwerk::Language> language = sternwerk::ChosenLanguage(args);
   if (!language.ok()) {
-    std::cerr << "sternwerk: " << language.error() << " (--help zeigt den Aufruf)\n";
+    std::cerr << "sternwerk: " << language.error() << '\n';
     return sternwerk::kExitUsage;
   }
   // Chosen once, before any text is written.
-  sternwerk::ProgramTranslation translation(language.value().value_or(sternwerk::SystemLanguage()));
+  sternwerk::ProgramTranslation translation(language.value());
   if (!translation.status().ok())
     std::cerr << "sternwerk: " << translation.status().error() << '\n';
   const ProgramOptions options = sternwerk::ReadProgramOptions(args);

@@ -28,8 +28,8 @@ Outcome<Language> ReadLanguageName(std::string_view name);
 std::string_view LanguageName(Language language);
 
 // Takes "--language VALUE" out of the arguments, wherever it stands: the
-// language asked for, none when the option is absent, or a failure (German)
-// for a missing or unknown value or a second --language.
+// language asked for, none when the option is absent, or a failure for a
+// missing or unknown value or a second --language.
 Outcome<std::optional<Language>> TakeLanguageOption(std::vector<std::string>& args);
 
 }  // namespace sternwerk

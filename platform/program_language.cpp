@@ -15,6 +15,8 @@ namespace {
 
 constexpr const char* kTranslationsFolder = "/translations";
 constexpr const char* kQtTranslation = "qtbase";
+constexpr const char* kHelpHint =
+    QT_TRANSLATE_NOOP("sternwerk::Language", " (--help zeigt den Aufruf)");
 
 // The program's translation the hook of the Qt-free layers asks; one run has
 // one.
@@ -36,6 +38,15 @@ Language SystemLanguage() {
   for (const QString& name : QLocale::system().uiLanguages())
     uiLanguages.push_back(name.toStdString());
   return LanguageOfUiLanguages(uiLanguages);
+}
+
+Outcome<Language> ChosenLanguage(std::vector<std::string>& args) {
+  const Language desktop = SystemLanguage();
+  const ProgramTranslation refusalTexts(desktop);
+  const Outcome<std::optional<Language>> asked = TakeLanguageOption(args);
+  if (!asked.ok())
+    return Outcome<Language>::Failure(asked.error() + Translated("sternwerk::Language", kHelpHint));
+  return Outcome<Language>::Success(asked.value().value_or(desktop));
 }
 
 QString ProgramTranslationPath(Language language) {

@@ -4,6 +4,8 @@
 
 #include <QString>
 #include <QTranslator>
+#include <string>
+#include <vector>
 
 #include "base/language.h"
 #include "base/outcome.h"
@@ -14,6 +16,11 @@ namespace sternwerk {
 // follows LANGUAGE, LC_ALL, LC_MESSAGES and LANG) as LanguageOfUiLanguages
 // reads them.
 Language SystemLanguage();
+
+// The language of a run: the one "--language" asks for, taken out of `args`,
+// else the desktop's. A missing, unknown or repeated value is a failure told
+// in the desktop's language, with a hint at --help.
+Outcome<Language> ChosenLanguage(std::vector<std::string>& args);
 
 // The translation file of the program for a language other than German
 // (sternwerk_en.qm): beside the program, else in the installed data folder's

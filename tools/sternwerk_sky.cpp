@@ -1,7 +1,6 @@
 // sternwerk-sky: positions of the Sun, Moon, planets, axes and hypothetical
 // points for an instant and place, for people and for scripts.
 #include <iostream>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -184,21 +183,11 @@ Outcome<int> Run(std::vector<std::string> args, char* programPath) {
 }  // namespace
 }  // namespace sternwerk
 
-// The language asked for with --language, else the desktop's; the option is
-// taken out of the arguments.
-sternwerk::Outcome<sternwerk::Language> ChooseLanguage(std::vector<std::string>& args) {
-  const sternwerk::Outcome<std::optional<sternwerk::Language>> asked =
-      sternwerk::TakeLanguageOption(args);
-  if (!asked.ok()) return sternwerk::Outcome<sternwerk::Language>::Failure(asked.error());
-  return sternwerk::Outcome<sternwerk::Language>::Success(
-      asked.value().value_or(sternwerk::SystemLanguage()));
-}
-
 int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
-  const sternwerk::Outcome<sternwerk::Language> language = ChooseLanguage(args);
+  const sternwerk::Outcome<sternwerk::Language> language = sternwerk::ChosenLanguage(args);
   if (!language.ok()) {
-    std::cerr << "sternwerk-sky: " << language.error() << " (--help zeigt den Aufruf)\n";
+    std::cerr << "sternwerk-sky: " << language.error() << '\n';
     return sternwerk::kExitUsage;
   }
   const sternwerk::ProgramTranslation translation(language.value());

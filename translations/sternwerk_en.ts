@@ -1468,6 +1468,25 @@ Sternwerk works in the current directory %1.</translation>
     </message>
 </context>
 <context>
+    <name>sternwerk::Language</name>
+    <message>
+        <source>Sprache &quot;%1&quot;: erwartet de oder en</source>
+        <translation>language &quot;%1&quot;: expected de or en</translation>
+    </message>
+    <message>
+        <source>%1: erwartet de oder en</source>
+        <translation>%1: expected de or en</translation>
+    </message>
+    <message>
+        <source>%1 steht zweimal</source>
+        <translation>%1 given twice</translation>
+    </message>
+    <message>
+        <source> (--help zeigt den Aufruf)</source>
+        <translation> (--help shows the usage)</translation>
+    </message>
+</context>
+<context>
     <name>sternwerk::Legend</name>
     <message>
         <source>Medium Coeli</source>

@@ -98,10 +98,13 @@ german_help=$(LANGUAGE=en "$build/app/sternwerk" --help --language de | head -n 
   fail "sternwerk --language de --help: $german_help"
 message=$(LANGUAGE=de timeout 10 "$build/app/sternwerk" --language en --bunt 2>&1)
 grep -q 'unknown option "--bunt"' <<<"$message" || fail "sternwerk --language en --bunt: $message"
-message=$(timeout 10 "$build/app/sternwerk" --language fr 2>&1)
+message=$(LANGUAGE=de timeout 10 "$build/app/sternwerk" --language fr 2>&1)
 status=$?
 [ "$status" -eq 2 ] || fail "sternwerk --language fr exited $status, not 2"
 grep -q 'Sprache "fr": erwartet de oder en' <<<"$message" || fail "sternwerk --language fr: $message"
+message=$(LANGUAGE=en timeout 10 "$build/app/sternwerk" --language fr 2>&1)
+grep -q 'language "fr": expected de or en' <<<"$message" ||
+  fail "sternwerk --language fr on English: $message"
 
 [ "$failures" -eq 0 ] && echo "desktop files test passed"
 exit $((failures > 0))

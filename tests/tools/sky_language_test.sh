@@ -21,12 +21,18 @@ help_en=$(english --help)
 grep -q -- "--language de|en" <<<"$help_en" || fail "English usage lacks --language"
 grep -q "fullmoon|newmoon" <<<"$help_en" || fail "English usage lacks the English kinds"
 
-# A bad --language is a usage error, told in German whatever the desktop.
+# A bad --language is a usage error, told in the desktop's language.
 message=$(english --language fr 2>&1 >/dev/null)
 status=$?
 [ $status -eq 2 ] || fail "--language fr exited $status"
+[ "$message" = 'sternwerk-sky: language "fr": expected de or en (--help shows the usage)' ] ||
+  fail "--language fr on English: $message"
+message=$(german --language fr 2>&1 >/dev/null)
 [ "$message" = 'sternwerk-sky: Sprache "fr": erwartet de oder en (--help zeigt den Aufruf)' ] ||
-  fail "--language fr: $message"
+  fail "--language fr on German: $message"
+message=$(english --language en --language de 2>&1 >/dev/null)
+[ $? -eq 2 ] && [ "$message" = 'sternwerk-sky: --language given twice (--help shows the usage)' ] ||
+  fail "--language twice on English: $message"
 english --language 2>/dev/null
 [ $? -eq 2 ] || fail "--language without a value"
 
