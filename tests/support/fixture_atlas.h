@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/place_atlas.h"
+#include "engine/sky_state.h"
 
 namespace sternwerk {
 
@@ -38,6 +39,22 @@ inline PlaceAtlas FixtureAtlas() {
       FixturePlace("Sydney", "", "New South Wales", "Australia", "Australia/Sydney", 151.20732,
                    -33.86785, 4627345),
   });
+}
+
+// 07.12.2026 09:30 UT at Berlin as the place search fills the fields: its
+// 13.41053° E, 52.52437° N in whole minutes.
+inline SkyState SkyAtChosenBerlin() {
+  SkyState sky;
+  sky.dateText = "07.12.2026";
+  sky.timeText = "09:30:00";
+  sky.hours = 9.5;
+  sky.longitudeText =
+      "+013\xB0"
+      "25'";
+  sky.latitudeText =
+      "+52\xB0"
+      "31'";
+  return sky;
 }
 
 }  // namespace sternwerk

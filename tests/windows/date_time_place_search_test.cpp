@@ -26,16 +26,6 @@ constexpr int kSecondsPerDegreeOfTime = 240;  // a mean time: longitude / 15 hou
 class DateTimePlaceSearch : public ::testing::Test {
  protected:
   DateTimePlaceSearch() {
-    sky.dateText = "07.12.2026";
-    sky.timeText = "09:30:00";
-    sky.hours = 9.5;
-    // Berlin (13.41053° E, 52.52437° N) in whole minutes, as it was chosen.
-    sky.longitudeText =
-        "+013\xB0"
-        "25'";
-    sky.latitudeText =
-        "+52\xB0"
-        "31'";
     dialog.SetPlaceIdentity(IdentityOf(*atlas.Find("Berlin", 1).front(), Language::kGerman));
   }
 
@@ -76,7 +66,7 @@ class DateTimePlaceSearch : public ::testing::Test {
   }
 
   const PlaceAtlas atlas = FixtureAtlas();
-  SkyState sky;
+  SkyState sky = SkyAtChosenBerlin();
   RecordingMessages messages;
   DateTimePlaceDialog dialog{sky, messages, atlas};
 };

@@ -116,18 +116,6 @@ void ExpectEveryLabelFits(const QWidget& window, const char* shown) {
 // search's notes.
 class EnglishDateTimePlaceLines : public ::testing::Test {
  protected:
-  EnglishDateTimePlaceLines() {
-    sky.dateText = "07.12.2026";
-    sky.timeText = "09:30:00";
-    sky.hours = 9.5;
-    sky.longitudeText =
-        "+013\xB0"
-        "25'";
-    sky.latitudeText =
-        "+52\xB0"
-        "31'";
-  }
-
   void Open(DateTimePlaceDialog& dialog) {
     dialog.SetPlaceIdentity(IdentityOf(*atlas.Find("Berlin", 1).front(), Language::kEnglish));
     dialog.show();
@@ -137,7 +125,7 @@ class EnglishDateTimePlaceLines : public ::testing::Test {
 
   const ProgramTranslation translation{Language::kEnglish};
   const PlaceAtlas atlas = FixtureAtlas();
-  SkyState sky;
+  SkyState sky = SkyAtChosenBerlin();
   RecordingMessages messages;
 };
 
