@@ -37,7 +37,24 @@ PlaceAtlas Fixture() {
       Place("Ulmen Heights", "", 500000, 0, 0),
       Place("Saint-Étienne", "", 176280, 4.39, 45.43),
       Place("Koblenz", "", 112586, 7.59, 50.36),
+      // For the ranking only: placed where the nearest-place test looks not.
+      Place("Neu-Ulm", "", 58707, 0, 0),
+      Place("Wittenberg", "Lutherstadt Wittenberg", 30000, 0, 0),
+      Place("Wittenberge", "", 20171, 0, 0),
+      Place("Frankfurt am Main", "", 650000, 0, 0),
+      Place("Frankfurt (Oder)", "", 57015, 0, 0),
+      Place("Bad Homburg", "", 54248, 0, 0),
+      Place("Homburg", "", 41811, 0, 0),
+      Place("Da Nang", "Đà Nẵng", 752493, 0, 0),
   });
+}
+
+// The English names of what `typed` finds, best first.
+std::vector<std::string> NamesFound(const PlaceAtlas& atlas, const std::string& typed,
+                                    Language shown = Language::kGerman) {
+  std::vector<std::string> names;
+  for (const AtlasPlace* place : atlas.Find(typed, 5, shown)) names.push_back(place->name);
+  return names;
 }
 
 std::string FirstFound(const PlaceAtlas& atlas, const std::string& typed) {
@@ -65,10 +82,11 @@ TEST(PlaceAtlas, ExactNamesComeFirstThenTheLargerPlaces) {
   ASSERT_EQ(wien.size(), 2u);
   EXPECT_EQ(wien[1]->name, "Wiener Neustadt");
   const auto m = atlas.Find("m", 5);
-  ASSERT_EQ(m.size(), 3u) << "Munich counted once for its two names";
+  ASSERT_EQ(m.size(), 4u) << "Munich counted once for its two names";
   EXPECT_EQ(m[0]->name, "Munich");
-  EXPECT_EQ(m[1]->name, "Münster");
-  EXPECT_EQ(m[2]->name, "Mühlhausen");
+  EXPECT_EQ(m[1]->name, "Frankfurt am Main") << "found by its later word";
+  EXPECT_EQ(m[2]->name, "Münster");
+  EXPECT_EQ(m[3]->name, "Mühlhausen");
   const auto vienna = atlas.Find("Vienna", 5);
   ASSERT_EQ(vienna.size(), 2u);
   EXPECT_GT(vienna[0]->population, vienna[1]->population);
@@ -91,6 +109,58 @@ TEST(PlaceAtlas, InEnglishThePlacesFoundByTheirEnglishNamesComeFirst) {
   EXPECT_EQ(vienna[0]->germanName, "Wien") << "then by population, as in German";
   EXPECT_EQ(atlas.Find("Wien", 1, Language::kEnglish).at(0)->germanName, "Wien")
       << "an exact name comes first whichever language it is in";
+}
+
+// A whole name, then whole words of a name (first or later words), then
+// names and later words that begin with the text; within each the larger
+// place first, in either language.
+TEST(PlaceAtlas, WholeNamesThenWholeWordsThenWordStarts) {
+  const PlaceAtlas atlas = Fixture();
+  const struct {
+    const char* typed;
+    Language shown;
+    std::vector<std::string> found;
+  } cases[] = {
+      {"Munich", Language::kGerman, {"Munich"}},
+      {"München", Language::kEnglish, {"Munich"}},
+      {"Cologne", Language::kGerman, {"Cologne"}},
+      {"Koeln", Language::kEnglish, {"Cologne"}},
+      {"Ulm", Language::kGerman, {"Ulm", "Neu-Ulm", "Ulmen Heights"}},
+      {"ulm ", Language::kEnglish, {"Ulm", "Neu-Ulm", "Ulmen Heights"}},
+      {"Wittenberg", Language::kGerman, {"Wittenberg", "Wittenberge"}},
+      {"Lutherstadt", Language::kGerman, {"Wittenberg"}},
+      {"Witt", Language::kGerman, {"Wittenberg", "Wittenberge"}},
+      {"Homburg", Language::kGerman, {"Homburg", "Bad Homburg"}},
+      {"Hom", Language::kGerman, {"Bad Homburg", "Homburg"}},
+      {"Frankfurt", Language::kGerman, {"Frankfurt am Main", "Frankfurt (Oder)"}},
+      {"frankfurt oder", Language::kGerman, {"Frankfurt (Oder)"}},
+      {"Oder", Language::kEnglish, {"Frankfurt (Oder)"}},
+      {"am main", Language::kGerman, {"Frankfurt am Main"}},
+      {"nang", Language::kGerman, {"Da Nang"}},
+      {"Nẵng", Language::kGerman, {"Da Nang"}},
+  };
+  for (const auto& test : cases)
+    EXPECT_EQ(NamesFound(atlas, test.typed, test.shown), test.found) << test.typed;
+
+  const PlaceSearch vienna = atlas.Search("Vienna", 5);
+  ASSERT_EQ(vienna.found.size(), 2u);
+  EXPECT_EQ(vienna.found[1].match, NameMatch::kWholeName) << "both places equally well";
+  const PlaceSearch wittenberg = atlas.Search("Wittenberg", 5);
+  EXPECT_EQ(wittenberg.found[1].match, NameMatch::kWordStart);
+}
+
+// The atlas's names are in Latin letters: text in another script finds
+// nothing and says so; letters beyond the folded ones that a name holds are
+// found.
+TEST(PlaceAtlas, TextInAScriptNoNameHoldsIsTold) {
+  const PlaceAtlas atlas = Fixture();
+  for (const char* typed : {"東京", "Москва", "Tokyo 東京"}) {
+    const PlaceSearch search = atlas.Search(typed, 5);
+    EXPECT_TRUE(search.found.empty()) << typed;
+    EXPECT_TRUE(search.foreignScript) << typed;
+  }
+  for (const char* typed : {"Tokyo", "Nẵng", "Mün\xc3", "   "})
+    EXPECT_FALSE(atlas.Search(typed, 5).foreignScript) << typed;
 }
 
 TEST(PlaceIdentity, ShowsThePlaceInTheLanguageShown) {
@@ -134,6 +204,9 @@ TEST(PlaceNameFolding, UmlautsAccentsAndLigatures) {
   EXPECT_EQ(FoldPlaceName("Łódź"), "lodz");
   EXPECT_EQ(FoldPlaceName("Ærøskøbing", Folding::kTransliterated), "aeroskobing");
   EXPECT_EQ(FoldPlaceName("Clermont-Ferrand"), "clermont ferrand");
+  EXPECT_EQ(FoldPlaceName(" Frankfurt  (Oder) "), "frankfurt oder");
+  EXPECT_EQ(FoldPlaceName("St. Gallen"), "st gallen");
+  EXPECT_EQ(FoldPlaceName("Schwarzenberg/Erzgeb."), "schwarzenberg erzgeb");
   EXPECT_EQ(FoldPlaceName("Москва"), "Москва") << "other scripts pass unchanged";
 }
 

@@ -3,13 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QInputMethodEvent>
 #include <QTest>
 #include <QTime>
 #include <cmath>
 
+#include "platform/geonames_atlas.h"
 #include "platform/program_language.h"
 #include "platform/recording_messages.h"
 #include "tests/support/fixture_atlas.h"
+#include "tests/support/german_locale.h"
 #include "tests/windows/focused_keys.h"
 #include "windows/date_time_place_dialog.h"
 
@@ -277,6 +280,45 @@ TEST_F(DateTimePlaceSearch, AnUnknownZoneIsSaidOnceAndMissingGermanNamesInTheSea
   EXPECT_FALSE(other.searchPanel->isVisible());
   EXPECT_EQ(QApplication::focusWidget(), other.longitudeSignEdit);
   EXPECT_EQ(other.longitudeDegreesEdit->text(), "013") << "ESC chooses nothing";
+}
+
+// On a German desktop the GeoNames library names its places in German; the
+// search finds them by their English names and by a later word all the same.
+TEST_F(DateTimePlaceSearch, OnAGermanDesktopEnglishNamesAndLaterWordsAreFound) {
+  std::vector<AtlasPlace> places;
+  {
+    const testing::GermanLocale german;
+    if (!german.active()) GTEST_SKIP() << "no German locale here (Debian's locales package)";
+    places = LoadGeoNamesAtlas().places;
+  }
+  const PlaceAtlas installed(std::move(places));
+  DateTimePlaceDialog other{sky, messages, installed};
+  Open(other);
+  PressKey(Qt::Key_F3);
+  const std::pair<QString, QString> firstFound[] = {
+      {"Munich", "München, Bayern, Deutschland"},
+      {"Cologne", "Köln, Nordrhein-Westfalen, Deutschland"},
+      {"Wittenberg", "Lutherstadt Wittenberg, Sachsen-Anhalt, Deutschland"},
+  };
+  for (const auto& [typed, first] : firstFound) {
+    other.searchEdit->clear();
+    TypeKeys(typed);
+    ASSERT_GT(other.searchList->count(), 0) << typed.toStdString();
+    EXPECT_TRUE(other.searchList->item(0)->text().startsWith(first + "\n"))
+        << other.searchList->item(0)->text().toStdString();
+  }
+  PressKey(Qt::Key_Return);
+  EXPECT_EQ(other.placeLabel->text(),
+            "Ort: Lutherstadt Wittenberg, Sachsen-Anhalt, Deutschland · Europe/Berlin");
+
+  // Tokyo written in its own script, as an input method commits it.
+  PressKey(Qt::Key_F3);
+  other.searchEdit->clear();
+  QInputMethodEvent tokyo;
+  tokyo.setCommitString("東京");
+  QApplication::sendEvent(other.searchEdit, &tokyo);
+  EXPECT_EQ(other.searchList->count(), 0);
+  EXPECT_EQ(other.searchNote->text(), "Ortsnamen werden in lateinischen Buchstaben gesucht.");
 }
 
 }  // namespace
