@@ -5,9 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <utility>
-
-#include "tests/support/german_locale.h"
 
 namespace sternwerk {
 namespace {
@@ -41,38 +38,6 @@ TEST(GeoNamesAtlas, WithoutTheGermanCatalogueEnglishNamesAreStillFound) {
   const PlaceAtlas atlas(loaded.places);
   EXPECT_EQ(atlas.Find("Munich", 1).at(0)->germanName, "");
   EXPECT_TRUE(atlas.Find("München", 1).empty() || atlas.Find("München", 1).at(0)->name != "Munich");
-}
-
-// The library's getters name the places in the language of the process's
-// locale; the atlas keeps the English names, and the German ones beside
-// them, on a German desktop too.
-TEST(GeoNamesAtlas, OnAGermanDesktopTheEnglishNamesAreKept) {
-  std::vector<AtlasPlace> places;
-  {
-    const testing::GermanLocale german;
-    if (!german.active()) GTEST_SKIP() << "no German locale here (Debian's locales package)";
-    places = LoadGeoNamesAtlas().places;
-  }
-  const PlaceAtlas atlas(std::move(places));
-  const struct {
-    const char* typed;
-    const char* name;
-    const char* germanName;
-    const char* region;
-  } cases[] = {
-      {"Munich", "Munich", "München", "Bavaria"},
-      {"Köln", "Cologne", "Köln", "North Rhine-Westphalia"},
-      {"Wittenberg", "Wittenberg", "Lutherstadt Wittenberg", "Saxony-Anhalt"},
-  };
-  for (const auto& test : cases) {
-    const std::vector<const AtlasPlace*> found = atlas.Find(test.typed, 1);
-    ASSERT_EQ(found.size(), 1u) << test.typed;
-    EXPECT_EQ(found[0]->name, test.name);
-    EXPECT_EQ(found[0]->germanName, test.germanName);
-    EXPECT_EQ(found[0]->region, test.region);
-    EXPECT_EQ(found[0]->country, "Germany");
-  }
-  EXPECT_EQ(atlas.Find("Wittenberg", 2).at(1)->name, "Wittenberge");
 }
 
 }  // namespace
