@@ -377,6 +377,14 @@ More in man sternwerk.
         <source>Ortszeit: </source>
         <translation>Local time: </translation>
     </message>
+    <message>
+        <source>Kein Ort beginnt mit &quot;%1&quot;: Ortsnamen werden in lateinischen Buchstaben gesucht</source>
+        <translation>No place begins with &quot;%1&quot;: place names are searched in Latin letters</translation>
+    </message>
+    <message>
+        <source>--place &quot;%1&quot;: genommen ist %2 (Breite %3, Länge %4); andere Orte passen ebenso gut, sternwerk-sky --places &quot;%1&quot; listet sie</source>
+        <translation>--place &quot;%1&quot;: took %2 (latitude %3, longitude %4); other places match as well, sternwerk-sky --places &quot;%1&quot; lists them</translation>
+    </message>
 </context>
 <context>
     <name>sternwerk::BoxMessages</name>
@@ -585,6 +593,10 @@ More in man sternwerk.
     <message>
         <source>Breite</source>
         <translation>Latitude</translation>
+    </message>
+    <message>
+        <source>Ortsnamen werden in lateinischen Buchstaben gesucht.</source>
+        <translation>Place names are searched in Latin letters.</translation>
     </message>
 </context>
 <context>
