@@ -474,12 +474,16 @@ More in man sternwerk.
         <translation>The Swiss Ephemeris cannot compute this moment precisely (%1); the positions come from the program&apos;s own computation.</translation>
     </message>
     <message>
-        <source>Die Uhr hält an: Ihr Kalender reicht vom Jahr 0001 bis zum Jahr 9999.</source>
-        <translation>The clock stops: its calendar runs from the year 0001 to the year 9999.</translation>
-    </message>
-    <message>
         <source>%1 nicht berechenbar: %2</source>
         <translation>%1 cannot be computed: %2</translation>
+    </message>
+    <message>
+        <source>Die Uhr hält an: Ihr Kalender reicht vom 01.01.1600 bis zum 31.12.9999.</source>
+        <translation>The clock stops: its calendar runs from 01.01.1600 to 31.12.9999.</translation>
+    </message>
+    <message>
+        <source>Die Uhr beginnt in der Gegenwart, am Ort aus dieser Datei; ´Alt-Datum/Zeit´ bleibt in diesem Lauf gesperrt.</source>
+        <translation>The clock starts at the present, at the place from this file; ´Last Session´ stays unavailable in this run.</translation>
     </message>
 </context>
 <context>
@@ -2288,6 +2292,10 @@ Date and time stay as they were.</translation>
     <message>
         <source>keine gewöhnliche Datei</source>
         <translation>not a regular file</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 enthält das Datum %2; der Kalender der Uhr reicht vom 01.01.1600 bis zum 31.12.9999. Datum und Zeit der Datei werden nicht übernommen.</source>
+        <translation>The file %1 holds the date %2; the clock&apos;s calendar runs from 01.01.1600 to 31.12.9999. The file&apos;s date and time are not taken.</translation>
     </message>
 </context>
 <context>

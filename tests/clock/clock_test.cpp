@@ -31,7 +31,7 @@ class ClockTest : public ::testing::Test {
  protected:
   // The start-up as the window runs it, the factor question answered.
   void Start(bool transplutonian = false) {
-    clock.PrepareStart(ComputationMode::kOwn);
+    started = clock.PrepareStart(ComputationMode::kOwn);
     clock.StartRunning();
     clock.FinishStart(transplutonian);
   }
@@ -50,10 +50,11 @@ class ClockTest : public ::testing::Test {
   FakeSystemClock systemClock{UtcTime(2026, 12, 8, 9, 30, 15)};
   Clock clock{systemClock, directory.path()};
   SkyState& sky = clock.sky();
+  Status started = Status::Success();
 };
 
 TEST_F(ClockTest, StartUpWithoutStateFileRunsAtTheDefaultPlace) {
-  clock.PrepareStart(ComputationMode::kPrecise);
+  EXPECT_TRUE(clock.PrepareStart(ComputationMode::kPrecise).ok());
   EXPECT_FALSE(clock.running());
   EXPECT_FALSE(clock.controlsEnabled());
   EXPECT_FALSE(clock.searchesEnabled());
@@ -139,19 +140,23 @@ TEST_F(ClockTest, ATickClearsTheSearchResult) {
   EXPECT_TRUE(clock.search().resultText.empty());
 }
 
-TEST_F(ClockTest, TheEndOfTheCalendarHaltsTheClockWithTheMessage) {
+TEST_F(ClockTest, TheEndsOfTheCalendarHaltTheClockWithTheMessage) {
   Start();
   clock.settings().stepMode = StepMode::kDay;
-  SetInstant(sky, 31, 12, 9999, 12);
-  clock.search().resultText = " Neumond ";
-  const Status stepped = TickAfterOneSecond();
-  ASSERT_FALSE(stepped.ok());
-  EXPECT_EQ(stepped.error(),
-            "Die Uhr hält an: Ihr Kalender reicht vom Jahr 0001 bis zum Jahr 9999.");
-  EXPECT_EQ(sky.dateText, "31.12.9999");
-  EXPECT_FALSE(clock.running());
-  EXPECT_TRUE(clock.searchesEnabled());
-  EXPECT_EQ(clock.search().resultText, " Neumond ") << "the instant of the result stays";
+  for (const int rate : {1, -1}) {
+    clock.ChangeRate(SliderPositionFromRate(rate));
+    SetInstant(sky, rate > 0 ? 31 : 1, rate > 0 ? 12 : 1, rate > 0 ? 9999 : 1600, 12);
+    clock.search().resultText = " Neumond ";
+    const Status stepped = TickAfterOneSecond();
+    ASSERT_FALSE(stepped.ok());
+    EXPECT_EQ(stepped.error(),
+              "Die Uhr hält an: Ihr Kalender reicht vom 01.01.1600 bis zum 31.12.9999.");
+    EXPECT_EQ(clock.DateLine(), rate > 0 ? "Fr, 31.12.9999" : "Sa, 01.01.1600");
+    EXPECT_EQ(clock.TimeLine(), rate > 0 ? "12:00:00 WZ/GMT" : "00:00:00 WZ/GMT");
+    EXPECT_FALSE(clock.running());
+    EXPECT_TRUE(clock.searchesEnabled());
+    EXPECT_EQ(clock.search().resultText, " Neumond ") << "the instant of the result stays";
+  }
 }
 
 TEST_F(ClockTest, TheSliderSetsRateIntervalAndRunState) {
@@ -249,6 +254,24 @@ TEST_F(ClockTest, AMissingStateFileIsReportedAndChangesNothingButTheRunState) {
   EXPECT_EQ(clock.settings().stepMode, StepMode::kYear);
   EXPECT_FALSE(clock.running());
   EXPECT_TRUE(clock.searchesEnabled());
+}
+
+// A state file from a run that stepped before 1600 gives its place at
+// start, but its instant is neither offered nor reloaded.
+TEST_F(ClockTest, AStateFileDatedBefore1600IsRefusedAtStartAndReload) {
+  WriteStateFile("14.03.1329" + kStateFile.substr(10));
+  Start();
+  ASSERT_FALSE(started.ok());
+  EXPECT_NE(started.error().find("14.03.1329"), std::string::npos) << started.error();
+  EXPECT_NE(started.error().find("beginnt in der Gegenwart"), std::string::npos);
+  EXPECT_EQ(clock.DateLine(), "Di, 08.12.2026");
+  EXPECT_NEAR(sky.longitude, -8.5001, 1e-12);
+  EXPECT_FALSE(clock.lastInstantEnabled());
+
+  const Status reloaded = clock.ReloadLastInstant();
+  ASSERT_FALSE(reloaded.ok());
+  EXPECT_NE(reloaded.error().find("01.01.1600 bis zum 31.12.9999"), std::string::npos);
+  EXPECT_EQ(clock.DateLine(), "Di, 08.12.2026");
 }
 
 TEST_F(ClockTest, TheSavedStateIsWhatTheReloadReads) {
