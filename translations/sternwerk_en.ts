@@ -452,7 +452,7 @@ More in man sternwerk.
     </message>
     <message>
         <source>O &lt;</source>
-        <extracomment>&quot;O&quot; is the east point; the arrow points away from south.</extracomment>
+        <extracomment>&quot;O&quot; is the east point; the arrow points away from the MC&apos;s direction, &quot;S&quot; or &quot;N&quot;.</extracomment>
         <translation>E &lt;</translation>
     </message>
     <message>
@@ -1365,6 +1365,36 @@ Sternwerk works in the current directory %1.</translation>
 
  The degree marks: the longitude in the ecliptic runs from left to right, 4 pixels per degree; the short red ticks at the top stand every 10° from AS (10° to 170°), the western horizon DE at 180°.
  The green number above the Sun and the Moon is their distance from MC in degrees (0° to 180°, whichever side); at the bottom left is the distance from MC to the eastern horizon, at the bottom right to the western horizon.
+ With 22 factors the scale at the very bottom shows the sign boundaries (light blue ticks every 30°) and the sign of each section.</translation>
+    </message>
+    <message>
+        <source> Auch in dieser Darstellung ist die grüne Linie die Verlängerung des Längengrades, MC der Schnittpunkt mit der Ekliptik = Blickrichtung nach Norden.
+ Die rechte rote Linie stellt den Ost-Horizont dar = Aufgangs-Linie (Ascendent) und die linke den West-Horizont = Untergangs-Linie (Decendent). 
+ Da beide also die Sichtbarkeitsgrenzen für Sonne, Mond und Planeten bilden, sind sie hier auch die festen Bild- oder Darstellungs-Grenzen.
+
+ Wie an den beiden Kreisdiagrammen zu erkennen, verändert die rote AS-Linie im Laufe eines Tages ihre Lage gegenüber MC  -Drehung der Erde
+ um ihre Achse-  und ebenso auch abhängig von der Jahreszeit  -mit der Bewegung der Erde um die Sonne. 
+ Wegen der Fixierung der Horizontlinien als Bildgrenzen steht MC in dieser Darstellung also nicht fest in der Bildmitte, repräsentiert aber hier Nord.
+
+ Die Tagesbewegung erkennen Sie gut beim Vergleich von Sonnen-Aufgang und -Untergang; den Jahreszeit-Unterschied bei einem Vergleich der
+ relativen Lage von AS z.B. bei Sonnenaufgängen im Juni und Dezember: AS bei Sonnenaufgang im Sommer weit von MC, im Winter sehr nah.
+
+ Die Gradmarken: Von rechts nach links ist die Länge in der Ekliptik aufgetragen, 4 Bildpunkte je Grad; die kurzen roten Striche oben stehen alle 10° ab AS (10° bis 170°), der West-Horizont DE bei 180°.
+ Die grüne Zahl über Sonne und Mond ist ihr Abstand von MC in Grad (0° bis 180°, gleich auf welcher Seite); unten rechts steht der Abstand von MC zum Ost-Horizont, unten links zum West-Horizont.
+ Mit 22 Faktoren zeigt die Skala ganz unten die Zeichengrenzen (hellblaue Striche alle 30°) und das Zeichen jedes Abschnitts.</source>
+        <translation> Here too the green line is the extension of the meridian, and MC its crossing with the ecliptic = the direction due north.
+ The red line on the right is the eastern horizon = the rising line (ascendant), the one on the left the western horizon = the setting line (descendant). 
+ As the two mark the limits of what can be seen of the Sun, the Moon and the planets, they are also the fixed edges of the picture.
+
+ As the two circular charts show, the red AS line changes its position against MC in the course of a day  - the Earth turning
+ on its axis -  and also with the season  - the Earth moving round the Sun. 
+ Because the horizon lines are fixed as the edges of the picture, MC does not stay in the middle here, but here it stands for north.
+
+ You see the daily motion well when you compare sunrise and sunset; the seasonal difference when you compare the
+ position of AS, for example at sunrises in June and December: at sunrise AS is far from MC in summer, very close in winter.
+
+ The degree marks: the longitude in the ecliptic runs from right to left, 4 pixels per degree; the short red ticks at the top stand every 10° from AS (10° to 170°), the western horizon DE at 180°.
+ The green number above the Sun and the Moon is their distance from MC in degrees (0° to 180°, whichever side); at the bottom right is the distance from MC to the eastern horizon, at the bottom left to the western horizon.
  With 22 factors the scale at the very bottom shows the sign boundaries (light blue ticks every 30°) and the sign of each section.</translation>
     </message>
 </context>

@@ -6,9 +6,11 @@
 #include <algorithm>
 #include <set>
 #include <string>
+#include <tuple>
 
 #include "platform/colors.h"
 #include "tests/support/dial_test_support.h"
+#include "tests/support/sky_at.h"
 
 namespace sternwerk::testing {
 namespace {
@@ -151,6 +153,25 @@ TEST(DialFonts, WithoutTheSymbolFontEverythingIsText) {
       EXPECT_EQ(label.font.face, symbols ? kSymbolFace : "Ariel");
       EXPECT_EQ(label.font.size, symbols ? 10 : 9);
     }
+  }
+}
+
+// The compass line names the direction in which the MC stands at the same
+// instant: south in Munich, north in Sydney, east left of it and west right.
+TEST(DialCompass, NamesTheDirectionOfTheMc) {
+  for (const auto& [latitude, shown, hidden] :
+       {std::tuple{48.14, "S", "N"}, std::tuple{-33.87, "N", "S"}}) {
+    ShownSky sky;
+    static_cast<SkyState&>(sky) = ComputedSkyAt(9, 12, 2026, 10, 11.58, latitude);
+    const Picture dial = DialOf(sky);
+    const std::optional<TextOp> direction = TextNamed(dial, shown);
+    const std::optional<TextOp> east = TextNamed(dial, "O <");
+    const std::optional<TextOp> west = TextNamed(dial, "> W");
+    ASSERT_TRUE(direction && east && west) << shown;
+    EXPECT_FALSE(TextNamed(dial, hidden)) << shown;
+    EXPECT_EQ(direction->at, (Point{256, 7}));
+    EXPECT_LT(east->at.x, direction->at.x);
+    EXPECT_GT(west->at.x, direction->at.x);
   }
 }
 

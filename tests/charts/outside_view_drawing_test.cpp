@@ -7,6 +7,8 @@
 
 #include <cmath>
 #include <initializer_list>
+#include <set>
+#include <tuple>
 #include <utility>
 
 #include "platform/colors.h"
@@ -138,6 +140,36 @@ TEST(OutsideViewLines, MeridianHorizonsTicksAndDescendantLabel) {
   EXPECT_EQ(descendant->at, (Point{739, 3}));
   EXPECT_EQ(descendant->font.color, kRed);
   EXPECT_EQ(descendant->font.size, 16);
+}
+
+// Where the MC stands north of the zenith (Sydney) the view faces north:
+// its axes, horizon marks and sign boundaries are those facing south
+// mirrored, the eastern horizon at the right; labels keep their places left
+// of their lines, and each horizon distance goes to its horizon's side.
+TEST(OutsideViewLines, FacingNorthTheEasternHorizonStandsAtTheRight) {
+  testing::ShownSky south = SkyBehindAscendant({{kMC, 71.3}, {kSun, 45.7}}, true);
+  south.negativeObliquity = -0.4091;  // 23.44 degrees
+  testing::ShownSky north = south;
+  north.latitude = -33.87;
+  const Picture southView = ViewOf(south), northView = ViewOf(north);
+  const auto axesAndMarks = [](const Picture& view, bool mirrored) {
+    std::multiset<std::tuple<int, int, int, int>> lines;
+    for (const LineOp& line : view.Lines()) {
+      if (line.pen.color == kLime && line.pen.width == 1) continue;  // a distance's tick
+      const int x = mirrored ? kOutsideViewWidth - line.from.x : line.from.x;
+      lines.insert({x, line.from.y, line.to.y,
+                    line.pen.color.r << 16 | line.pen.color.g << 8 | line.pen.color.b});
+    }
+    return lines;
+  };
+  EXPECT_EQ(axesAndMarks(northView, true), axesAndMarks(southView, false));
+  EXPECT_TRUE(HasLine(northView, {757, 10}, {757, 213}, kRed));
+  EXPECT_EQ(LabelAt(northView, "AS"), (Point{747, 3}));
+  EXPECT_EQ(LabelAt(northView, "MC").x + 10, 790 - 317);
+  EXPECT_EQ(LabelAt(northView, "DE"), (Point{23, 3}));
+  EXPECT_EQ(LabelAt(northView, "SO").x, 790 - (4 * 45 + 23) - 20);
+  EXPECT_EQ(LabelAt(northView, "Abstand zu MC: 109\xB0"), (Point{5, 217}));
+  EXPECT_EQ(LabelAt(northView, "Abstand zu MC: 71\xB0"), (Point{665, 217}));
 }
 
 TEST(OutsideViewLines, EveryTextStandsOnAnOpaqueNavyBox) {

@@ -6,6 +6,7 @@
 
 #include "engine/arithmetic.h"
 #include "engine/factors.h"
+#include "engine/meridian_direction.h"
 #include "tests/support/sky_at.h"
 
 namespace sternwerk {
@@ -76,6 +77,36 @@ TEST(AxesProperty, FiniteAtThePoles) {
     EXPECT_TRUE(std::isfinite(sky.longitudes[kAscendant])) << latitude;
     EXPECT_GE(sky.longitudes[kAscendant], 0);
     EXPECT_LT(sky.longitudes[kAscendant], 360);
+  }
+}
+
+// The MC stands north of the zenith where its declination exceeds the
+// latitude; the declination here comes from the RAMC instead (the ecliptic
+// point of right ascension RAMC: tan dec = sin ramc tan eps). Over a
+// sidereal day Munich always looks south, Sydney always north, and in the
+// tropics and on the equator the side changes with the sidereal time.
+TEST(MeridianDirection, FollowsTheDeclinationOfTheMcAgainstTheLatitude) {
+  struct Place {
+    const char* name;
+    double longitude, latitude;
+    bool everSouth, everNorth;
+  };
+  for (const Place& place :
+       {Place{"Munich", 11.58, 48.14, true, false}, Place{"Sydney", 151.21, -33.87, false, true},
+        Place{"Honolulu", -157.86, 21.31, true, true}, Place{"Equator", 0, 0, true, true}}) {
+    bool south = false, north = false;
+    for (int minutes = 0; minutes < 24 * 60; minutes += 4) {
+      const SkyState sky =
+          ComputedSkyAt(21, 3, 2026, minutes / 60.0, place.longitude, place.latitude);
+      const double declination =
+          Degrees(std::atan(std::sin(sky.ramc) * std::tan(-sky.negativeObliquity)));
+      const MeridianDirection direction = MeridianDirectionOf(sky);
+      ASSERT_EQ(direction == MeridianDirection::kNorth, declination > place.latitude)
+          << place.name << " " << minutes << " min, MC " << sky.longitudes[kMC];
+      (direction == MeridianDirection::kNorth ? north : south) = true;
+    }
+    EXPECT_EQ(south, place.everSouth) << place.name;
+    EXPECT_EQ(north, place.everNorth) << place.name;
   }
 }
 
