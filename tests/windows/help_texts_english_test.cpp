@@ -20,6 +20,7 @@
 #include "engine/text_forms.h"
 #include "platform/program_language.h"
 #include "platform/recording_messages.h"
+#include "tests/support/sky_at.h"
 #include "tests/support/temporary_directory.h"
 #include "tests/windows/caption_measures.h"
 #include "windows/chart_help_window.h"
@@ -45,23 +46,19 @@ class HelpWindows {
     outside_.helpButton->click();
     outsideNorth_.helpButton->click();
     for (QWidget* window : std::initializer_list<QWidget*>{
-             &introduction_, &chartHelp_, &outside_, &outsideNorth_, &dateTimePlace_, &interval_}) {
+             &introduction_, &chartHelp_, &outside_, &dateTimePlace_, &interval_, &outsideNorth_}) {
       window->show();
       EXPECT_TRUE(QTest::qWaitForWindowExposed(window));
     }
   }
 
   std::vector<HelpBox> Boxes() const {
-    return {{"summary", introduction_.summaryText},
-            {"settings", introduction_.settingsText},
-            {"halted", introduction_.haltedText},
-            {"introduction", introduction_.introductionText},
-            {"chart help", chartHelp_.helpText},
-            {"material", chartHelp_.materialText},
-            {"outside view", outside_.helpText},
-            {"outside view north", outsideNorth_.helpText},
-            {"date/time/place", dateTimePlace_.helpText},
-            {"interval", interval_.explanation}};
+    return {
+        {"summary", introduction_.summaryText}, {"settings", introduction_.settingsText},
+        {"halted", introduction_.haltedText},   {"introduction", introduction_.introductionText},
+        {"chart help", chartHelp_.helpText},    {"material", chartHelp_.materialText},
+        {"outside view", outside_.helpText},    {"date/time/place", dateTimePlace_.helpText},
+        {"interval", interval_.explanation},    {"outside view north", outsideNorth_.helpText}};
   }
 
  private:
@@ -73,12 +70,7 @@ class HelpWindows {
   IntroductionWindow introduction_{messages_};
   ChartHelpWindow chartHelp_{messages_};
   OutsideViewWindow outside_;
-  // In Sydney, where the MC stands north of the zenith.
-  SkyState southernSky_ = [] {
-    SkyState sky;
-    sky.latitude = -33.87;
-    return sky;
-  }();
+  SkyState southernSky_ = testing::SkyAt(1, 1, 2000, 0, 151.2, -33.87);  // the MC stands north
   OutsideViewWindow outsideNorth_{southernSky_, display_, messages_, directory_.path()};
   DateTimePlaceDialog dateTimePlace_{sky_, messages_};
   IntervalDialog interval_{settings_, messages_};
@@ -125,6 +117,7 @@ TEST(EnglishHelpTexts, SayTheSameWithTheSameNumbersInEnglishWords) {
   const QRegularExpression germanWord("\\b(und|der|die|das|nicht|mit|Sie)\\b");
   const QRegularExpression englishWord("\\b(the|and|of)\\b");
   ASSERT_EQ(english.size(), german.size());
+  EXPECT_NE(german.at("outside view north"), german.at("outside view")) << "facing north";
   for (const auto& [name, text] : english) {
     EXPECT_FALSE(text.contains(germanWord)) << name << ": " << text.toStdString();
     EXPECT_TRUE(text.contains(englishWord)) << name;

@@ -96,26 +96,6 @@ TEST_F(OutsideView, OpensWithTheChartsButtonsHeldBackAndCleansUpWhenClosed) {
   EXPECT_TRUE(messages.shown().empty());
 }
 
-// Where the MC stands north of the zenith the view faces north on screen
-// and in draus.wmf, the eastern horizon at the right, and the help says so.
-TEST_F(OutsideView, FacesNorthWhereTheMcStandsNorthOfTheZenith) {
-  sky.latitude = -33.87;
-  sky.negativeObliquity = -0.4091;  // 23.44 degrees
-  OpenOutsideView([&] {
-    const Outcome<Picture> file = LoadWmfFile(File("draus.wmf").string());
-    ASSERT_TRUE(file.ok()) << file.error();
-    std::vector<int> horizons;
-    for (const LineOp& line : file.value().Lines()) {
-      if (line.pen == Pen{kRed, 3}) horizons.push_back(line.from.x);
-    }
-    EXPECT_EQ(horizons, (std::vector<int>{757, 37})) << "the AS first";
-    const QImage shown = outside.grab().toImage();
-    EXPECT_EQ(shown.pixelColor(757, 150), QColor(255, 0, 0));
-    EXPECT_TRUE(outside.helpText->toPlainText().contains("Blickrichtung nach Norden"));
-    EXPECT_TRUE(outside.helpText->toPlainText().contains("Die rechte rote Linie"));
-  });
-}
-
 TEST_F(OutsideView, HelpTextIsShownAndHiddenAndStaysSoForTheNextOpening) {
   EXPECT_EQ(outside.helpText->toPlainText().split('\n').mid(0, kOutsideViewHelp.size()),
             kOutsideViewHelp);
