@@ -102,8 +102,12 @@ Status Clock::Recompute() {
 }
 
 Status Clock::Tick() {
+  const std::string dateBefore = sky_.dateText;
+  const double hoursBefore = sky_.hours;
   if (!StepTick(sky_, settings_, pacer_)) {
     Halt();
+    // The result stays with its instant, which a stop at 01.01.1600 leaves.
+    if (sky_.dateText != dateBefore || sky_.hours != hoursBefore) ClearSearchResult();
     return Status::Failure(Translated(kContext, kCalendarBounds));
   }
   ClearSearchResult();

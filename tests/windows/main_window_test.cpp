@@ -387,6 +387,9 @@ TEST_F(ClockWindow, EveryStepModeHaltsAtTheEndsOfTheCalendar) {
       EXPECT_EQ(Button("haltButton")->text(), "&Weiter");
       ASSERT_EQ(messages.shown().size(), 1u);
       EXPECT_TRUE(messages.shown()[0].text.contains("9999"));
+      SkyState halted = sky();
+      ComputeTime(halted);
+      EXPECT_EQ(sky().centuries, halted.centuries) << "the dial shows where the clock halted";
       for (const double longitude : sky().longitudes) EXPECT_TRUE(std::isfinite(longitude));
       EXPECT_EQ(TextBox("positionList")->toPlainText().count('\n'), 22);
     }
