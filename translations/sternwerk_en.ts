@@ -460,7 +460,7 @@ More in man sternwerk.
     </message>
     <message>
         <source>O &lt;</source>
-        <extracomment>&quot;O&quot; is the east point; the arrow points away from south.</extracomment>
+        <extracomment>&quot;O&quot; is the east point; the arrow points away from the MC&apos;s direction, &quot;S&quot; or &quot;N&quot;.</extracomment>
         <translation>E &lt;</translation>
     </message>
     <message>
@@ -482,12 +482,16 @@ More in man sternwerk.
         <translation>The Swiss Ephemeris cannot compute this moment precisely (%1); the positions come from the program&apos;s own computation.</translation>
     </message>
     <message>
-        <source>Die Uhr hält an: Ihr Kalender reicht vom Jahr 0001 bis zum Jahr 9999.</source>
-        <translation>The clock stops: its calendar runs from the year 0001 to the year 9999.</translation>
-    </message>
-    <message>
         <source>%1 nicht berechenbar: %2</source>
         <translation>%1 cannot be computed: %2</translation>
+    </message>
+    <message>
+        <source>Die Uhr hält an: Ihr Kalender reicht vom 01.01.1600 bis zum 31.12.9999.</source>
+        <translation>The clock stops: its calendar runs from 01.01.1600 to 31.12.9999.</translation>
+    </message>
+    <message>
+        <source>Die Uhr beginnt in der Gegenwart, am Ort aus dieser Datei; ´Alt-Datum/Zeit´ bleibt in diesem Lauf gesperrt.</source>
+        <translation>The clock starts at the present, at the place from this file; ´Last Session´ stays unavailable in this run.</translation>
     </message>
 </context>
 <context>
@@ -1373,6 +1377,36 @@ Sternwerk works in the current directory %1.</translation>
 
  The degree marks: the longitude in the ecliptic runs from left to right, 4 pixels per degree; the short red ticks at the top stand every 10° from AS (10° to 170°), the western horizon DE at 180°.
  The green number above the Sun and the Moon is their distance from MC in degrees (0° to 180°, whichever side); at the bottom left is the distance from MC to the eastern horizon, at the bottom right to the western horizon.
+ With 22 factors the scale at the very bottom shows the sign boundaries (light blue ticks every 30°) and the sign of each section.</translation>
+    </message>
+    <message>
+        <source> Auch in dieser Darstellung ist die grüne Linie die Verlängerung des Längengrades, MC der Schnittpunkt mit der Ekliptik = Blickrichtung nach Norden.
+ Die rechte rote Linie stellt den Ost-Horizont dar = Aufgangs-Linie (Ascendent) und die linke den West-Horizont = Untergangs-Linie (Decendent). 
+ Da beide also die Sichtbarkeitsgrenzen für Sonne, Mond und Planeten bilden, sind sie hier auch die festen Bild- oder Darstellungs-Grenzen.
+
+ Wie an den beiden Kreisdiagrammen zu erkennen, verändert die rote AS-Linie im Laufe eines Tages ihre Lage gegenüber MC  -Drehung der Erde
+ um ihre Achse-  und ebenso auch abhängig von der Jahreszeit  -mit der Bewegung der Erde um die Sonne. 
+ Wegen der Fixierung der Horizontlinien als Bildgrenzen steht MC in dieser Darstellung also nicht fest in der Bildmitte, repräsentiert aber hier Nord.
+
+ Die Tagesbewegung erkennen Sie gut beim Vergleich von Sonnen-Aufgang und -Untergang; den Jahreszeit-Unterschied bei einem Vergleich der
+ relativen Lage von AS z.B. bei Sonnenaufgängen im Juni und Dezember: AS bei Sonnenaufgang im Sommer weit von MC, im Winter sehr nah.
+
+ Die Gradmarken: Von rechts nach links ist die Länge in der Ekliptik aufgetragen, 4 Bildpunkte je Grad; die kurzen roten Striche oben stehen alle 10° ab AS (10° bis 170°), der West-Horizont DE bei 180°.
+ Die grüne Zahl über Sonne und Mond ist ihr Abstand von MC in Grad (0° bis 180°, gleich auf welcher Seite); unten rechts steht der Abstand von MC zum Ost-Horizont, unten links zum West-Horizont.
+ Mit 22 Faktoren zeigt die Skala ganz unten die Zeichengrenzen (hellblaue Striche alle 30°) und das Zeichen jedes Abschnitts.</source>
+        <translation> Here too the green line is the extension of the meridian, and MC its crossing with the ecliptic = the direction due north.
+ The red line on the right is the eastern horizon = the rising line (ascendant), the one on the left the western horizon = the setting line (descendant). 
+ As the two mark the limits of what can be seen of the Sun, the Moon and the planets, they are also the fixed edges of the picture.
+
+ As the two circular charts show, the red AS line changes its position against MC in the course of a day  - the Earth turning
+ on its axis -  and also with the season  - the Earth moving round the Sun. 
+ Because the horizon lines are fixed as the edges of the picture, MC does not stay in the middle here, but here it stands for north.
+
+ You see the daily motion well when you compare sunrise and sunset; the seasonal difference when you compare the
+ position of AS, for example at sunrises in June and December: at sunrise AS is far from MC in summer, very close in winter.
+
+ The degree marks: the longitude in the ecliptic runs from right to left, 4 pixels per degree; the short red ticks at the top stand every 10° from AS (10° to 170°), the western horizon DE at 180°.
+ The green number above the Sun and the Moon is their distance from MC in degrees (0° to 180°, whichever side); at the bottom right is the distance from MC to the eastern horizon, at the bottom left to the western horizon.
  With 22 factors the scale at the very bottom shows the sign boundaries (light blue ticks every 30°) and the sign of each section.</translation>
     </message>
 </context>
@@ -2300,6 +2334,10 @@ Date and time stay as they were.</translation>
     <message>
         <source>keine gewöhnliche Datei</source>
         <translation>not a regular file</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 enthält das Datum %2; der Kalender der Uhr reicht vom 01.01.1600 bis zum 31.12.9999. Datum und Zeit der Datei werden nicht übernommen.</source>
+        <translation>The file %1 holds the date %2; the clock&apos;s calendar runs from 01.01.1600 to 31.12.9999. The file&apos;s date and time are not taken.</translation>
     </message>
 </context>
 <context>

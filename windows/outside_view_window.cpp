@@ -62,6 +62,37 @@ constexpr const char* kHelp = QT_TRANSLATE_NOOP(
     "West-Horizont.\n"
     " Mit 22 Faktoren zeigt die Skala ganz unten die Zeichengrenzen (hellblaue Striche alle 30°) "
     "und das Zeichen jedes Abschnitts.");
+// The same for the view facing north, where the MC stands north of the
+// zenith.
+constexpr const char* kHelpFacingNorth = QT_TRANSLATE_NOOP(
+    "sternwerk::HelpTexts",
+    " Auch in dieser Darstellung ist die grüne Linie die Verlängerung des Längengrades, MC der "
+    "Schnittpunkt mit der Ekliptik = Blickrichtung nach Norden.\n"
+    " Die rechte rote Linie stellt den Ost-Horizont dar = Aufgangs-Linie (Ascendent) und die linke "
+    "den West-Horizont = Untergangs-Linie (Decendent). \n"
+    " Da beide also die Sichtbarkeitsgrenzen für Sonne, Mond und Planeten bilden, sind sie hier "
+    "auch die festen Bild- oder Darstellungs-Grenzen.\n"
+    "\n"
+    " Wie an den beiden Kreisdiagrammen zu erkennen, verändert die rote AS-Linie im Laufe eines "
+    "Tages ihre Lage gegenüber MC  -Drehung der Erde\n"
+    " um ihre Achse-  und ebenso auch abhängig von der Jahreszeit  -mit der Bewegung der Erde um "
+    "die Sonne. \n"
+    " Wegen der Fixierung der Horizontlinien als Bildgrenzen steht MC in dieser Darstellung also "
+    "nicht fest in der Bildmitte, repräsentiert aber hier Nord.\n"
+    "\n"
+    " Die Tagesbewegung erkennen Sie gut beim Vergleich von Sonnen-Aufgang und -Untergang; den "
+    "Jahreszeit-Unterschied bei einem Vergleich der\n"
+    " relativen Lage von AS z.B. bei Sonnenaufgängen im Juni und Dezember: AS bei Sonnenaufgang im "
+    "Sommer weit von MC, im Winter sehr nah.\n"
+    "\n"
+    " Die Gradmarken: Von rechts nach links ist die Länge in der Ekliptik aufgetragen, 4 "
+    "Bildpunkte je Grad; die kurzen roten Striche oben stehen alle 10° ab AS (10° bis 170°), der "
+    "West-Horizont DE bei 180°.\n"
+    " Die grüne Zahl über Sonne und Mond ist ihr Abstand von MC in Grad (0° bis 180°, gleich auf "
+    "welcher Seite); unten rechts steht der Abstand von MC zum Ost-Horizont, unten links zum "
+    "West-Horizont.\n"
+    " Mit 22 Faktoren zeigt die Skala ganz unten die Zeichengrenzen (hellblaue Striche alle 30°) "
+    "und das Zeichen jedes Abschnitts.");
 
 }  // namespace
 
@@ -96,7 +127,7 @@ OutsideViewWindow::OutsideViewWindow(const SkyState& sky, const DisplayOptions& 
   helpText->setFocusPolicy(Qt::NoFocus);
   helpText->setFont(PixelFont(kArialFace, kHelpFontPixels));
   SetColours(helpText, kWhite, kBlack);
-  helpText->setPlainText(HelpLines(kHelp).join(QLatin1Char('\n')));
+  ShowHelpFacing(MeridianDirectionOf(sky_));
   helpText->hide();
 
   connect(backButton, &QPushButton::clicked, this, &OutsideViewWindow::Back);
@@ -116,10 +147,18 @@ void OutsideViewWindow::UpdateView() {
   auto view = std::make_shared<Picture>(kOutsideViewWidth, kOutsideViewHeight);
   Canvas canvas(*view);
   DrawOutsideView(sky_, display_, canvas);
+  ShowHelpFacing(MeridianDirectionOf(sky_));
   view_ = view;
   if (Publish(*view_, [this] { return SaveWmfFile(*view_, file_.string()); }).ok()) {
     fileWritten_ = true;
   }
+}
+
+void OutsideViewWindow::ShowHelpFacing(MeridianDirection meridian) {
+  if (helpFacing_ == meridian) return;
+  helpFacing_ = meridian;
+  const char* help = meridian == MeridianDirection::kNorth ? kHelpFacingNorth : kHelp;
+  helpText->setPlainText(HelpLines(help).join(QLatin1Char('\n')));
 }
 
 void OutsideViewWindow::Back() {
