@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "charts/factor_legend.h"
+#include "charts/position_list_text.h"
 #include "clock/clock_step.h"
 #include "engine/calendar.h"
 #include "engine/text_forms.h"
@@ -61,6 +62,14 @@ std::pair<QStringList, QStringList> SignLegendLines() {
   names << QString::fromStdString(ShownFactorCode(kGZ)) + QStringLiteral("   ") +
                LegendText(kGZName);
   return {glyphs, names};
+}
+
+// A heading of the position list as the source information quotes it,
+// without its leading blank and colon: "Die Positionen (genau)".
+QString QuotedHeading(ComputationUsed computation) {
+  QString heading = QString::fromStdString(PositionListHeading(computation)).trimmed();
+  if (heading.endsWith(QLatin1Char(':'))) heading.chop(1);
+  return heading;
 }
 
 }  // namespace
@@ -225,7 +234,9 @@ void MainWindow::CreateSourcePanel() {
   sourcePanel = MakePanel(this, {77, 208, 364, 149}, kMoneyGreen);
   sourceText = MakeTextBox(sourcePanel, {4, 4, 356, 76});
   sourceText->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-  sourceText->setPlainText(tr(main_window_texts::kSourceInformation));
+  sourceText->setPlainText(tr(main_window_texts::kSourceInformation)
+                               .arg(QuotedHeading(ComputationUsed::kEphemerisFiles),
+                                    QuotedHeading(ComputationUsed::kOwnAfterFailure)));
   preciseBox = new QCheckBox(tr(main_window_texts::kPreciseChoice), sourcePanel);
   preciseBox->setGeometry(4, 82, 356, 20);
   connect(preciseBox, &QCheckBox::toggled, this, &MainWindow::ChooseComputation);

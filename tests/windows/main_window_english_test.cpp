@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStyle>
 #include <QTextEdit>
@@ -209,6 +210,18 @@ TEST_F(EnglishClockWindow, NoEnglishSearchBannerIsWiderThanTheGermanOne) {
     EXPECT_LE(width(kinds[i], false), german[i]) << SearchProgressText(kinds[i], kSaturn, false);
     EXPECT_LE(width(kinds[i], true), german[i]) << SearchProgressText(kinds[i], kSaturn, true);
   }
+}
+
+// The source information quotes the position list's headings as the
+// English list shows them.
+TEST_F(EnglishClockWindow, SourceInformationQuotesTheEnglishHeadings) {
+  const ProgramTranslation translation(Language::kEnglish);
+  ASSERT_TRUE(translation.status().ok()) << translation.status().error();
+  const std::unique_ptr<MainWindow> form = Open();
+  const QString text = Child<QPlainTextEdit>(*form, "sourceText")->toPlainText();
+  EXPECT_TRUE(text.contains("\"Positions (precise)\" or \"Positions (own only)\""))
+      << text.toStdString();
+  EXPECT_FALSE(text.contains("Positionen")) << text.toStdString();
 }
 
 // The legends name factors and signs in English, the signs by the codes
