@@ -559,11 +559,30 @@ TEST_F(ClockWindow, LegendsShowEveryLineWholeEachGlyphBesideItsName) {
       EXPECT_LE(glyphs->geometry().right(), names->x());
       const QRect area = glyphs->geometry().united(names->geometry());
       EXPECT_TRUE(f.rect().contains(area)) << kind.toStdString();
+      EXPECT_FALSE(area.intersects(Label("placeTimeLabel")->geometry())) << kind.toStdString();
       legendAreas[kind == "Sign"] = area;
     }
     EXPECT_FALSE(legendAreas[0].intersects(legendAreas[1]));
     EXPECT_EQ(Memo((set + "FactorNames").toLatin1())->document()->blockCount(),
               allFactors ? kDrawnFactors : 12);
+  }
+}
+
+// ESC closes the legend, whether its button or its text has the focus.
+TEST_F(ClockWindow, EscapeClosesTheLegend) {
+  MainWindow& f = Start();
+  f.show();
+  f.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+  for (const char* focused : {"legendButton", "twelveFactorNames"}) {
+    QTest::mouseClick(Button("legendButton"), Qt::LeftButton);
+    ASSERT_FALSE(Memo("twelveFactorGlyphs")->isHidden());
+    if (QString(focused) != "legendButton")
+      QTest::mouseClick(Memo(focused)->viewport(), Qt::LeftButton);
+    ASSERT_EQ(QApplication::focusWidget()->objectName(), focused);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_TRUE(Memo("twelveFactorGlyphs")->isHidden()) << focused;
+    EXPECT_TRUE(Memo("twelveSignNames")->isHidden()) << focused;
   }
 }
 
