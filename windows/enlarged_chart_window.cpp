@@ -12,7 +12,6 @@
 #include "platform/qt_text.h"
 #include "platform/ui_style.h"
 #include "windows/chart_help_window.h"
-#include "windows/export_file_dialog.h"
 #include "windows/outside_view_window.h"
 #include "windows/printer_advice.h"
 
@@ -44,9 +43,8 @@ constexpr const char* kExportHint = QT_TRANSLATE_NOOP(
     "sternwerk::EnlargedChartWindow",
     " Speichert das Diagramm unter einem frei gewählten Namen als PNG, SVG, PDF (mit "
     "Faktorenliste, wie gedruckt) oder WMF ");
-// The file dialog's suggestion.
-constexpr const char* kExportName =
-    QT_TRANSLATE_NOOP("sternwerk::EnlargedChartWindow", "diagramm.png");
+// The file dialog's suggestion: the place and the instant, as a PNG picture.
+constexpr const char* kExportExtension = ".png";
 constexpr const char* kPrintHint = QT_TRANSLATE_NOOP(
     "sternwerk::EnlargedChartWindow",
     " Druckt das Diagramm in der dargestellten Form sowie die aktuelle Faktorenliste ");
@@ -89,10 +87,6 @@ EnlargedChartWindow::EnlargedChartWindow(const SkyState& sky, const DisplayOptio
   printButton->setToolTip(tr(kPrintHint));
   saveButton->setToolTip(tr(kSaveHint));
   exportButton->setToolTip(tr(kExportHint));
-  exportChooser = [this] {
-    return ChooseExportFile(
-        this, QString::fromStdString((files_.folder() / tr(kExportName).toStdString()).string()));
-  };
 
   connect(backButton, &QPushButton::clicked, this, &EnlargedChartWindow::Back);
   connect(saveButton, &QPushButton::clicked, this, &EnlargedChartWindow::SaveCopy);
@@ -136,7 +130,7 @@ void EnlargedChartWindow::SaveCopy() {
 
 void EnlargedChartWindow::Export() {
   if (!chart_) UpdateChart();
-  ExportTo([this](const std::string& path) {
+  ExportTo(files_.folder() / (ExportStem() + kExportExtension), [this](const std::string& path) {
     return SaveChartFile(chart_, sky_, display_, handOver.texts, path);
   });
 }

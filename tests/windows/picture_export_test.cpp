@@ -15,6 +15,7 @@
 
 #include "charts/display_options.h"
 #include "engine/text_forms.h"
+#include "platform/place_time_text.h"
 #include "platform/program_files.h"
 #include "platform/recording_messages.h"
 #include "platform/symbol_font.h"
@@ -51,21 +52,35 @@ class PictureExport : public ::testing::Test {
 
   fs::path File(const std::string& name) const { return directory.path() / name; }
 
-  // Clicks the window's export button with the file dialog answering `path`.
-  void ExportWith(SkyPictureWindow& window, QPushButton* button, const fs::path& path) {
-    window.exportChooser = [path] { return QString::fromStdString(path.string()); };
+  // Clicks the window's export button with the file dialog answering `path`;
+  // returns the path the dialog was to suggest.
+  QString ExportWith(SkyPictureWindow& window, QPushButton* button, const fs::path& path) {
+    QString suggested;
+    window.exportChooser = [&suggested, path](const QString& suggestion) {
+      suggested = suggestion;
+      return QString::fromStdString(path.string());
+    };
     window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
     button->click();
+    return suggested;
   }
 
-  // Exports `stem` in every format and checks each file's first bytes.
+  // Exports `stem` in every format and checks each file's first bytes and
+  // the confirmation naming the file and its folder.
   void ExportEveryFormat(SkyPictureWindow& window, QPushButton* button, const std::string& stem) {
     const std::pair<std::string, QByteArray> magics[] = {
         {".png", "\x89PNG"}, {".svg", "<?xml"}, {".pdf", "%PDF"}, {".wmf", "\xD7\xCD\xC6\x9A"}};
     for (const auto& [extension, magic] : magics) {
+      const std::size_t told = messages.shown().size();
       ExportWith(window, button, File(stem + extension));
       EXPECT_TRUE(Content(File(stem + extension)).startsWith(magic)) << stem + extension;
+      ASSERT_EQ(messages.shown().size(), told + 1);
+      const auto& confirmed = messages.shown().back();
+      EXPECT_EQ(confirmed.kind, MessageKind::kInformation);
+      EXPECT_TRUE(confirmed.text.contains(QString::fromStdString("  " + stem + extension + "  ")) &&
+                  confirmed.text.contains(QString::fromStdString(directory.path().string())))
+          << confirmed.text.toStdString();
     }
   }
 
@@ -96,7 +111,6 @@ TEST_F(PictureExport, ChartInEveryFormatThePngAndThePdfAsTheToolWritesThem) {
   const QString page = testing::PdfText(File("chart.pdf"));
   EXPECT_TRUE(page.contains("MC")) << page.toStdString();
   EXPECT_EQ(page, testing::PdfText(ToolFile("--chart", "tool.pdf")));
-  EXPECT_TRUE(messages.shown().empty());
 }
 
 TEST_F(PictureExport, OutsideViewInEveryFormatThePngAsTheToolWritesIt) {
@@ -104,7 +118,6 @@ TEST_F(PictureExport, OutsideViewInEveryFormatThePngAsTheToolWritesIt) {
   ExportEveryFormat(outside, outside.exportButton, "view");
   EXPECT_EQ(Content(File("view.png")), Content(ToolFile("--outside", "tool.png")));
   EXPECT_TRUE(testing::PdfText(File("view.pdf")).contains("Abstand zu MC"));
-  EXPECT_TRUE(messages.shown().empty());
 }
 
 TEST_F(PictureExport, CancelWritesNothingAndAFailureNamesTheWholePath) {
@@ -124,6 +137,75 @@ TEST_F(PictureExport, CancelWritesNothingAndAFailureNamesTheWholePath) {
   EXPECT_TRUE(messages.shown()[0].text.contains(QString::fromStdString(missing.string())))
       << messages.shown()[0].text.toStdString();
   EXPECT_TRUE(messages.shown()[1].text.contains(".pdf")) << messages.shown()[1].text.toStdString();
+}
+
+// The suggested name: a named place with the local date and time the
+// chart's header gives it, a typed place with its coordinates and UT.
+TEST(PictureFileStem, NamesThePlaceAndTheInstant) {
+  struct Case {
+    PlaceIdentity place;
+    int day, month, year;
+    double universalHours, longitude, latitude;
+    const char* stem;
+  };
+  const PlaceIdentity berlin{"Berlin", "Berlin", "Deutschland", "Europe/Berlin"};
+  const Case cases[] = {
+      // Before standard time, Ulm's own mean time: 39 min 58 s east of UT.
+      {{"Ulm", "Baden-Württemberg", "Deutschland", "Europe/Berlin"},
+       14,
+       3,
+       1879,
+       10 + 50.5 / 60,
+       9.99155,
+       48.39841,
+       "Ulm 1879-03-14 1130"},
+      {berlin, 7, 12, 2026, 23.5, 13.4, 52.5, "Berlin 2026-12-08 0030"},
+      {{"New York", "New York", "USA", "America/New_York"},
+       7,
+       12,
+       2026,
+       3.25,
+       -74.006,
+       40.714,
+       "New York 2026-12-06 2215"},
+      {{"A/B: C?", "", "", "Europe/Berlin"},
+       7,
+       12,
+       2026,
+       12,
+       13.4,
+       52.5,
+       "A_B_ C_ 2026-12-07 1300"},
+      {{"", "", "", "Europe/Berlin"},
+       7,
+       12,
+       2026,
+       21.5,
+       13.4,
+       52.5,
+       "013\u00B024'E 52\u00B030'N 2026-12-07 2130 UT"},
+      {{}, 7, 12, 2026, 21.5, -151.2, -33.87, "151\u00B012'W 33\u00B052'S 2026-12-07 2130 UT"}};
+  for (const Case& c : cases) {
+    SkyState sky =
+        testing::SkyAt(c.day, c.month, c.year, c.universalHours, c.longitude, c.latitude);
+    sky.isWest = c.longitude < 0;
+    sky.isSouth = c.latitude < 0;
+    EXPECT_EQ(PictureFileStem(c.place, sky), c.stem);
+  }
+}
+
+TEST_F(PictureExport, SuggestsThePlaceAndTheInstantAndConfirmsTheWrittenPath) {
+  chart.handOver.place = {"Berlin", "Berlin", "Deutschland", "Europe/Berlin"};
+  const fs::path chartFile = File("Berlin 2026-12-07 2230.png");
+  EXPECT_EQ(ExportWith(chart, chart.exportButton, chartFile),
+            QString::fromStdString(chartFile.string()));
+  ASSERT_EQ(messages.shown().size(), 1u);
+  EXPECT_EQ(messages.shown()[0].text,
+            QString::fromStdString("Gespeichert als  " + chartFile.filename().string() +
+                                   "  im Ordner  " + directory.path().string() + "."));
+  outside.handOver = chart.handOver;
+  EXPECT_EQ(ExportWith(outside, outside.exportButton, {}),
+            QString::fromStdString(File("Berlin 2026-12-07 2230 draussen.png").string()));
 }
 
 // The buttons find a free place in their row, inside the window.
