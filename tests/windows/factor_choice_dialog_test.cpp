@@ -100,11 +100,9 @@ TEST_F(FactorChoice, RefusedCodesAreSelectedAndRetypedUntilAValidOne) {
             "GZ ist kein gültiger Faktor. Gültig sind SO, MO, ME, VE, MA, JU, SA, UR, NE, PL.");
 }
 
-// With the horizon box ticked, a hypothetical point is refused for the
-// event the dialog was opened for, as its title says.
+// At the horizon a hypothetical point is refused for the event searched.
 TEST_F(FactorChoice, AtTheHorizonTheRefusalNamesTheEventSearched) {
-  display.transplutonian = true;
-  search.atHorizon = true;
+  display.transplutonian = search.atHorizon = true;
   dialog.SetSearchedEvent(EventKind::kCulmination);
   Run([&] { QTest::keyClicks(dialog.codeEdit, "cu"); });
   EXPECT_EQ(dialog.windowTitle().trimmed(), "Kulminations-Faktor");

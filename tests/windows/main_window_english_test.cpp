@@ -137,7 +137,7 @@ TEST_F(EnglishClockWindow, EveryKeyOfACaptionReachesOneControlInBothLanguages) {
   expectDistinct(Mnemonics(*Open()));
 }
 
-TEST_F(EnglishClockWindow, TitleQuestionHaltAndStatusFollowTheLanguage) {
+TEST_F(EnglishClockWindow, TitleQuestionHaltStatusAndSourcesFollowTheLanguage) {
   const ProgramTranslation translation(Language::kEnglish);
   ASSERT_TRUE(translation.status().ok()) << translation.status().error();
   const std::unique_ptr<MainWindow> form = Open();
@@ -154,6 +154,9 @@ TEST_F(EnglishClockWindow, TitleQuestionHaltAndStatusFollowTheLanguage) {
   EXPECT_EQ(Child<QLabel>(*form, "statusLabel")->text(), " Chart stopped ");
   halt->click();
   EXPECT_EQ(halt->text(), running);
+  const QString sources = Child<QPlainTextEdit>(*form, "sourceText")->toPlainText();
+  EXPECT_TRUE(sources.contains("\"Positions (precise)\" or \"Positions (own only)\"") &&
+              !sources.contains("Positionen"));
 }
 
 // The start's question and font message are set in lines of their own; a
@@ -210,18 +213,6 @@ TEST_F(EnglishClockWindow, NoEnglishSearchBannerIsWiderThanTheGermanOne) {
     EXPECT_LE(width(kinds[i], false), german[i]) << SearchProgressText(kinds[i], kSaturn, false);
     EXPECT_LE(width(kinds[i], true), german[i]) << SearchProgressText(kinds[i], kSaturn, true);
   }
-}
-
-// The source information quotes the position list's headings as the
-// English list shows them.
-TEST_F(EnglishClockWindow, SourceInformationQuotesTheEnglishHeadings) {
-  const ProgramTranslation translation(Language::kEnglish);
-  ASSERT_TRUE(translation.status().ok()) << translation.status().error();
-  const std::unique_ptr<MainWindow> form = Open();
-  const QString text = Child<QPlainTextEdit>(*form, "sourceText")->toPlainText();
-  EXPECT_TRUE(text.contains("\"Positions (precise)\" or \"Positions (own only)\""))
-      << text.toStdString();
-  EXPECT_FALSE(text.contains("Positionen")) << text.toStdString();
 }
 
 // The legends name factors and signs in English, the signs by the codes
