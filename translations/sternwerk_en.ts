@@ -517,12 +517,12 @@ More in man sternwerk.
         <translation>Min/tick:</translation>
     </message>
     <message>
-        <source>Sek/Takt:1</source>
-        <translation>Sec/tick:1</translation>
-    </message>
-    <message>
         <source>Takte/Sek:</source>
         <translation>Ticks/sec:</translation>
+    </message>
+    <message>
+        <source>Sek/Takt:</source>
+        <translation>Sec/tick:</translation>
     </message>
 </context>
 <context>
@@ -753,10 +753,6 @@ Sternwerk works in the current directory %1.</translation>
         <source>Das Diagramm wurde als Windows-Metafile gespeichert in  %1  im Ordner  %2.</source>
         <translation>The chart was saved as a Windows metafile in  %1  in the folder  %2.</translation>
     </message>
-    <message>
-        <source>diagramm.png</source>
-        <translation>chart.png</translation>
-    </message>
 </context>
 <context>
     <name>sternwerk::ExportFileDialog</name>
@@ -857,6 +853,14 @@ Sternwerk works in the current directory %1.</translation>
     <message>
         <source> gehört nicht zu den zwölf gewählten Faktoren (SO, MO, ME, VE...PL)</source>
         <translation> is not one of the twelve chosen factors (SU, MO, ME, VE...PL)</translation>
+    </message>
+    <message>
+        <source> hat keinen Untergang am Horizont (nur SO, MO, ME...PL)</source>
+        <translation> does not set at the horizon (only SU, MO, ME...PL)</translation>
+    </message>
+    <message>
+        <source> hat keine Kulmination am Meridian (nur SO, MO, ME...PL)</source>
+        <translation> does not culminate at the meridian (only SU, MO, ME...PL)</translation>
     </message>
 </context>
 <context>
@@ -1437,6 +1441,41 @@ Sternwerk works in the current directory %1.</translation>
     </message>
 </context>
 <context>
+    <name>sternwerk::IntervalChoice</name>
+    <message>
+        <source>%1 Sekunde</source>
+        <translation>%1 second</translation>
+    </message>
+    <message>
+        <source>%1 Sekunden</source>
+        <translation>%1 seconds</translation>
+    </message>
+    <message>
+        <source>%1 Minute</source>
+        <translation>%1 minute</translation>
+    </message>
+    <message>
+        <source>%1 Minuten</source>
+        <translation>%1 minutes</translation>
+    </message>
+    <message>
+        <source>1 Tag</source>
+        <translation>1 day</translation>
+    </message>
+    <message>
+        <source>7 Tage</source>
+        <translation>7 days</translation>
+    </message>
+    <message>
+        <source>30 Tage</source>
+        <translation>30 days</translation>
+    </message>
+    <message>
+        <source>1 Jahr</source>
+        <translation>1 year</translation>
+    </message>
+</context>
+<context>
     <name>sternwerk::IntervalDialog</name>
     <message>
         <source>Die Schrittweite pro Takt</source>
@@ -1465,6 +1504,10 @@ Sternwerk works in the current directory %1.</translation>
     <message>
         <source>Bitte die Minuten pro Takt als Zahl größer als 0 eingeben, Dezimalstellen mit Punkt oder Komma (z. B. 1,5 oder 1440).</source>
         <translation>Please enter the minutes per step as a number greater than 0, with a decimal point or comma if needed (e.g. 1.5 or 1440).</translation>
+    </message>
+    <message>
+        <source>Jetzt: %1 pro Takt</source>
+        <translation>Now: %1 per step</translation>
     </message>
 </context>
 <context>
@@ -1845,92 +1888,6 @@ Sternwerk works in the current directory %1.</translation>
         <translation> The longitudes of all factors and planets </translation>
     </message>
     <message>
-        <source> Eigene Berechnung (Voreinstellung): Sternwerk rechnet alle
- Positionen selbst, ohne Ephemeriden-Dateien: Sonne und Mond
- aus mittleren Bahnelementen mit periodischen Störungsreihen
- (71 Glieder für den Mond), die Planeten aus Keplerbahnen mit
- Korrekturreihen für Jupiter bis Pluto, MC und AS aus der
- Sternzeit. Der Mondknoten ist der mittlere Knoten; die acht
- hypothetischen Punkte folgen ihren eigenen Bahnelementen.
-
- Genauigkeit 1900-2100, gemessen an einer modernen
- Ephemeride: Sonne und MC etwa 0,007°, Mond 0,04°, Merkur bis
- Mars 0,07°, Jupiter 0,6°, Saturn bis Neptun 0,35°, Pluto
- 1,8°; weiter von 1900 entfernt mehr (bis 3000: Jupiter 25°).
- Alle Zeiten sind Weltzeit.
-
- Genaue Positionen (Kästchen unten): Sonne, Mond, mittlerer
- Knoten und Merkur bis Pluto aus der Swiss Ephemeris,
- scheinbare Längen auf das wahre Äquinoktium des Datums
- (Lichtzeit, Aberration, Nutation, Delta T), MC und AS aus
- wahrer Sternzeit und Schiefe; genau auf Bogensekunden. Mit
- den Ephemeriden-Dateien 1800-2399, sonst mit der
- analytischen Theorie der Bibliothek bis etwa zum Jahr 3000.
- Für spätere Jahre und bei jedem Fehler der Bibliothek gilt
- die eigene Berechnung. Die Überschrift der Positionsliste
- nennt, welche gezeigt wird: &quot;Die Positionen (genau)&quot; oder
- &quot;Positionen (nur eigene)&quot;. Widderpunkt, hypothetische Punkte
- und GZ stets aus eigener Rechnung.
-
- Auf-/Untergang am Horizont (Kästchen unten): Aufgang und
- Untergang des oberen Randes von Sonne, Mond und Planeten am
- Horizont mit Refraktion, Kulmination als Meridiandurchgang,
- wie im Almanach (Swiss Ephemeris). Ohne das Kästchen sucht
- Sternwerk den Augenblick, in dem der Faktor AS, DC oder MC
- in der Ekliptik erreicht: den astrologischen Aufgang, bei
- der Sonne einige Minuten anders.
-
- Orte nach Namen: die Städte von GeoNames (geonames.org,
- Daten unter CC BY 4.0) über die Bibliothek libgeonames
- (GPL-3), deutsche Namen aus ihrem Katalog. Die Ortszeit
- folgt den Zeitzonendaten des Systems (tzdata); vor der
- Normalzeit einer Zone und für Orte ohne Zone gilt die
- mittlere Ortszeit des Ortes (Länge / 15 Stunden).
-</source>
-        <translation> Own computation (the default): Sternwerk computes every
- position itself, without ephemeris files: the Sun and Moon
- from mean orbital elements with periodic perturbation series
- (71 terms for the Moon), the planets from Kepler orbits with
- correction series for Jupiter to Pluto, MC and AS from
- sidereal time. The lunar node is the mean node; the eight
- hypothetical points follow their own orbital elements.
-
- Accuracy 1900-2100, measured against a modern ephemeris:
- Sun and MC about 0.007°, Moon 0.04°, Mercury to Mars 0.07°,
- Jupiter 0.6°, Saturn to Neptune 0.35°, Pluto 1.8°; more the
- further from 1900 (up to 3000: Jupiter 25°). All times are
- Universal Time.
-
- Precise positions (box below): Sun, Moon, mean node and
- Mercury to Pluto from the Swiss Ephemeris, apparent
- longitudes referred to the true equinox of date (light-time,
- aberration, nutation, Delta T), MC and AS from true sidereal
- time and obliquity; accurate to arc seconds. With the
- ephemeris files for 1800-2399, otherwise with the library&apos;s
- analytical theory up to about the year 3000. For later years
- and whenever the library fails, the own computation is used.
- The heading of the position list says which one is shown:
- &quot;Die Positionen (genau)&quot; (precise) or &quot;Positionen (nur
- eigene)&quot; (own only). The vernal point, the hypothetical
- points and GZ always come from the own computation.
-
- Rise/set at the horizon (box below): rise and set of the
- upper limb of the Sun, Moon and planets at the horizon, with
- refraction, and culmination as the meridian transit, as an
- almanac gives them (Swiss Ephemeris). Without the box
- Sternwerk finds the moment when the factor reaches AS, DC or
- MC along the ecliptic: the astrological rise, a few minutes
- off for the Sun.
-
- Places by name: the cities of GeoNames (geonames.org, data
- under CC BY 4.0) through the libgeonames library (GPL-3),
- German names from its catalogue. Local time follows the
- system&apos;s time-zone data (tzdata); before a zone&apos;s standard
- time and for places without a zone, the place&apos;s local mean
- time applies (longitude / 15 hours).
-</translation>
-    </message>
-    <message>
         <source>&amp;Genaue Positionen (Swiss Ephemeris)</source>
         <translation>&amp;Precise positions (Swiss Ephemeris)</translation>
     </message>
@@ -1979,6 +1936,92 @@ Trotzdem beenden? Datum, Zeit und Ort dieser Sitzung werden dann nicht gespeiche
         <translation>
 
 End anyway? The date, time and place of this session will then not be saved.</translation>
+    </message>
+    <message>
+        <source> Eigene Berechnung (Voreinstellung): Sternwerk rechnet alle
+ Positionen selbst, ohne Ephemeriden-Dateien: Sonne und Mond
+ aus mittleren Bahnelementen mit periodischen Störungsreihen
+ (71 Glieder für den Mond), die Planeten aus Keplerbahnen mit
+ Korrekturreihen für Jupiter bis Pluto, MC und AS aus der
+ Sternzeit. Der Mondknoten ist der mittlere Knoten; die acht
+ hypothetischen Punkte folgen ihren eigenen Bahnelementen.
+
+ Genauigkeit 1900-2100, gemessen an einer modernen
+ Ephemeride: Sonne und MC etwa 0,007°, Mond 0,04°, Merkur bis
+ Mars 0,07°, Jupiter 0,6°, Saturn bis Neptun 0,35°, Pluto
+ 1,8°; weiter von 1900 entfernt mehr (bis 3000: Jupiter 25°).
+ Alle Zeiten sind Weltzeit.
+
+ Genaue Positionen (Kästchen unten): Sonne, Mond, mittlerer
+ Knoten und Merkur bis Pluto aus der Swiss Ephemeris,
+ scheinbare Längen auf das wahre Äquinoktium des Datums
+ (Lichtzeit, Aberration, Nutation, Delta T), MC und AS aus
+ wahrer Sternzeit und Schiefe; genau auf Bogensekunden. Mit
+ den Ephemeriden-Dateien 1800-2399, sonst mit der
+ analytischen Theorie der Bibliothek bis etwa zum Jahr 3000.
+ Für spätere Jahre und bei jedem Fehler der Bibliothek gilt
+ die eigene Berechnung. Die Überschrift der Positionsliste
+ nennt, welche gezeigt wird: &quot;%1&quot; oder
+ &quot;%2&quot;. Widderpunkt, hypothetische Punkte
+ und GZ stets aus eigener Rechnung.
+
+ Auf-/Untergang am Horizont (Kästchen unten): Aufgang und
+ Untergang des oberen Randes von Sonne, Mond und Planeten am
+ Horizont mit Refraktion, Kulmination als Meridiandurchgang,
+ wie im Almanach (Swiss Ephemeris). Ohne das Kästchen sucht
+ Sternwerk den Augenblick, in dem der Faktor AS, DC oder MC
+ in der Ekliptik erreicht: den astrologischen Aufgang, bei
+ der Sonne einige Minuten anders.
+
+ Orte nach Namen: die Städte von GeoNames (geonames.org,
+ Daten unter CC BY 4.0) über die Bibliothek libgeonames
+ (GPL-3), deutsche Namen aus ihrem Katalog. Die Ortszeit
+ folgt den Zeitzonendaten des Systems (tzdata); vor der
+ Normalzeit einer Zone und für Orte ohne Zone gilt die
+ mittlere Ortszeit des Ortes (Länge / 15 Stunden).
+</source>
+        <translation> Own computation (the default): Sternwerk computes every
+ position itself, without ephemeris files: the Sun and Moon
+ from mean orbital elements with periodic perturbation series
+ (71 terms for the Moon), the planets from Kepler orbits with
+ correction series for Jupiter to Pluto, MC and AS from
+ sidereal time. The lunar node is the mean node; the eight
+ hypothetical points follow their own orbital elements.
+
+ Accuracy 1900-2100, measured against a modern ephemeris:
+ Sun and MC about 0.007°, Moon 0.04°, Mercury to Mars 0.07°,
+ Jupiter 0.6°, Saturn to Neptune 0.35°, Pluto 1.8°; more the
+ further from 1900 (up to 3000: Jupiter 25°). All times are
+ Universal Time.
+
+ Precise positions (box below): Sun, Moon, mean node and
+ Mercury to Pluto from the Swiss Ephemeris, apparent
+ longitudes referred to the true equinox of date (light-time,
+ aberration, nutation, Delta T), MC and AS from true sidereal
+ time and obliquity; accurate to arc seconds. With the
+ ephemeris files for 1800-2399, otherwise with the library&apos;s
+ analytical theory up to about the year 3000. For later years
+ and whenever the library fails, the own computation is used.
+ The heading of the position list says which one is shown:
+ &quot;%1&quot; or &quot;%2&quot;. The vernal point, the
+ hypothetical points and GZ always come from the own
+ computation.
+
+ Rise/set at the horizon (box below): rise and set of the
+ upper limb of the Sun, Moon and planets at the horizon, with
+ refraction, and culmination as the meridian transit, as an
+ almanac gives them (Swiss Ephemeris). Without the box
+ Sternwerk finds the moment when the factor reaches AS, DC or
+ MC along the ecliptic: the astrological rise, a few minutes
+ off for the Sun.
+
+ Places by name: the cities of GeoNames (geonames.org, data
+ under CC BY 4.0) through the libgeonames library (GPL-3),
+ German names from its catalogue. Local time follows the
+ system&apos;s time-zone data (tzdata); before a zone&apos;s standard
+ time and for places without a zone, the place&apos;s local mean
+ time applies (longitude / 15 hours).
+</translation>
     </message>
 </context>
 <context>
@@ -2034,8 +2077,8 @@ End anyway? The date, time and place of this session will then not be saved.</tr
         <translation>Outside View</translation>
     </message>
     <message>
-        <source>draussen.png</source>
-        <translation>outside-view.png</translation>
+        <source>%1 draussen.png</source>
+        <translation>%1 outside-view.png</translation>
     </message>
 </context>
 <context>
@@ -2327,6 +2370,13 @@ Date and time stay as they were.</translation>
     <message>
         <source>FIS</source>
         <translation>PIS</translation>
+    </message>
+</context>
+<context>
+    <name>sternwerk::SkyPictureWindow</name>
+    <message>
+        <source>Gespeichert als  %1  im Ordner  %2.</source>
+        <translation>Saved as  %1  in the folder  %2.</translation>
     </message>
 </context>
 <context>

@@ -10,7 +10,6 @@
 #include "platform/picture_painter.h"
 #include "platform/ui_style.h"
 #include "platform/wmf_writer.h"
-#include "windows/export_file_dialog.h"
 #include "windows/help_texts.h"
 
 namespace sternwerk {
@@ -29,9 +28,9 @@ constexpr QSize kButtonSize{55, 20};
 // Down to the buttons, and high enough for every line of the help.
 constexpr QRect kHelpArea{40, 4, 705, 205};
 constexpr int kHelpFontPixels = 10;
-// The file dialog's suggestion.
+// The file dialog's suggestion; %1 is the place and the instant.
 constexpr const char* kExportName =
-    QT_TRANSLATE_NOOP("sternwerk::OutsideViewWindow", "draussen.png");
+    QT_TRANSLATE_NOOP("sternwerk::OutsideViewWindow", "%1 draussen.png");
 
 constexpr const char* kHelp = QT_TRANSLATE_NOOP(
     "sternwerk::HelpTexts",
@@ -113,11 +112,6 @@ OutsideViewWindow::OutsideViewWindow(const SkyState& sky, const DisplayOptions& 
   for (QPushButton* button : {exportButton, printButton, helpButton, backButton}) {
     button->setAutoDefault(false);
   }
-  exportChooser = [this, folder = file_.parent_path()] {
-    return ChooseExportFile(
-        this, QString::fromStdString(
-                  std::filesystem::absolute(folder / tr(kExportName).toStdString()).string()));
-  };
   helpButton->setToolTip(tr(" Öffnet und schließt das Hilfe-Fenster "));
   exportButton->setToolTip(
       tr(" Speichert die Ansicht unter einem frei gewählten Namen als PNG, SVG, PDF oder WMF "));
@@ -183,7 +177,9 @@ void OutsideViewWindow::Print() {
 
 void OutsideViewWindow::Export() {
   if (!view_) UpdateView();
-  ExportTo([this](const std::string& path) { return SaveOutsideViewFile(*view_, path); });
+  const std::string name = tr(kExportName).arg(QString::fromStdString(ExportStem())).toStdString();
+  ExportTo(std::filesystem::absolute(file_.parent_path()) / name,
+           [this](const std::string& path) { return SaveOutsideViewFile(*view_, path); });
 }
 
 void OutsideViewWindow::EndVisit() {

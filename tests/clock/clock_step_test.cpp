@@ -173,8 +173,8 @@ TEST(IntervalText, NamesTheStepOfEachMode) {
   EXPECT_EQ(IntervalText(Clock("07.12.2026", 0, StepMode::kMinutes, 1, 1500).clock),
             "Min/Takt:1500");
   EXPECT_EQ(IntervalText(Clock("07.12.2026", 0, StepMode::kMinutes, 1, 2.9).clock), "Min/Takt:2");
-  EXPECT_EQ(IntervalText(Clock("07.12.2026", 0, StepMode::kMinutes, 1, 1.0 / 60).clock),
-            "Min/Takt:0");
+  // Under a minute the seconds, never "Min/Takt:0".
+  EXPECT_EQ(IntervalText(Clock("07.12.2026", 0, StepMode::kMinutes, 1, 0.5).clock), "Sek/Takt:30");
 }
 
 TEST(SpeedSlider, RatesIntervalsAndTexts) {

@@ -478,7 +478,9 @@ TEST_F(ClockWindow, SourceInformationLinesAreNotCutAtTheRightEdge) {
     EXPECT_LE(metrics.horizontalAdvance(line), room) << line.toStdString();
 }
 
-TEST_F(ClockWindow, EscapeHidesTheSourcePanelAsItsButtonDoes) {
+// ESC hides the source panel as its button does, then the legend, also
+// from the legend's text.
+TEST_F(ClockWindow, EscapeHidesTheSourcePanelAndTheLegend) {
   MainWindow& f = Start();
   f.show();
   f.activateWindow();
@@ -493,6 +495,10 @@ TEST_F(ClockWindow, EscapeHidesTheSourcePanelAsItsButtonDoes) {
   EXPECT_TRUE(Button("haltButton")->isEnabled());
   QTest::keyClick(Button("sourceButton"), Qt::Key_Escape);
   EXPECT_TRUE(Get<QWidget>("sourcePanel")->isHidden()) << "ESC does not show the panel";
+  QTest::mouseClick(Button("legendButton"), Qt::LeftButton);
+  QTest::mouseClick(Memo("twelveFactorNames")->viewport(), Qt::LeftButton);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+  EXPECT_TRUE(Memo("twelveFactorGlyphs")->isHidden() && Memo("twelveSignNames")->isHidden());
 }
 
 TEST_F(ClockWindow, LegendButtonTogglesTheLegendOfTheFactorSet) {
@@ -558,6 +564,7 @@ TEST_F(ClockWindow, LegendsShowEveryLineWholeEachGlyphBesideItsName) {
       EXPECT_LE(glyphs->geometry().right(), names->x());
       const QRect area = glyphs->geometry().united(names->geometry());
       EXPECT_TRUE(f.rect().contains(area)) << kind.toStdString();
+      EXPECT_FALSE(area.intersects(Label("placeTimeLabel")->geometry())) << kind.toStdString();
       legendAreas[kind == "Sign"] = area;
     }
     EXPECT_FALSE(legendAreas[0].intersects(legendAreas[1]));
