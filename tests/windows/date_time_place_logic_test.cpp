@@ -63,6 +63,10 @@ const char* const kBeforeCalendarMessage =
 const char* const kTimeMessage = "Das ist keine gültige Zeit!";
 const char* const kLongitudeMessage = "Das ist keine gültige Länge!";
 const char* const kLatitudeMessage = "Das ist keine gültige Breite!";
+// A field that holds no number is named.
+const char* const kDayDigits = "Der Tag muss aus Ziffern bestehen.";
+const char* const kHourDigits = "Die Stunde muss aus Ziffern bestehen.";
+const char* const kMinuteDigits = "Die Minute muss aus Ziffern bestehen.";
 
 TEST_F(DateTimePlace, ActivationFillsTheFieldsAndDerivesThePlace) {
   sky.longitudeText =
@@ -119,6 +123,7 @@ TEST_F(DateTimePlace, DatesAreCheckedWithTheGregorianLeapYears) {
     const char* typed;
     bool valid;
     const char* message = kDateMessage;  // when refused
+    F field = F::kDay;                   // the field to correct
   };
   const Case cases[] = {{"29022000", true},
                         {"29022024", true},
@@ -130,7 +135,9 @@ TEST_F(DateTimePlace, DatesAreCheckedWithTheGregorianLeapYears) {
                         {"01002024", false},
                         {"00012024", false},
                         {"32012024", false},
-                        {"1a012024", false},
+                        {"1a012024", false, kDayDigits},
+                        {"01 x2024", false, "Der Monat muss aus Ziffern bestehen.", F::kMonth},
+                        {"0101 2-4", false, "Das Jahr muss aus Ziffern bestehen.", F::kYear},
                         {"31129999", true},
                         {"29021600", true},
                         {"29021700", false},
@@ -151,7 +158,7 @@ TEST_F(DateTimePlace, DatesAreCheckedWithTheGregorianLeapYears) {
       EXPECT_EQ(sky.dateText, t.substr(0, 2) + "." + t.substr(2, 2) + "." + t.substr(4));
     } else {
       EXPECT_EQ(messages, std::vector<std::string>{c.message});
-      EXPECT_EQ(logic.Focus(), F::kDay);
+      EXPECT_EQ(logic.Focus(), c.field);
       EXPECT_EQ(sky.dateText, "07.12.2026");
       EXPECT_EQ(sky.day, 7);
       EXPECT_EQ(logic.Text(F::kDay) + logic.Text(F::kMonth) + logic.Text(F::kYear), c.typed)
@@ -174,7 +181,9 @@ TEST_F(DateTimePlace, TimesUpTo2400AreValidAndSignsAreNot) {
   struct Case {
     const char* hour;
     const char* minute;
-    double hours;  // 0 when the time is invalid
+    double hours;                        // 0 when the time is invalid
+    const char* message = kTimeMessage;  // when refused
+    F field = F::kHour;                  // the field to correct
   };
   const Case cases[] = {{"24", "00", 24.0001},
                         {"00", "00", 0.0001},
@@ -182,10 +191,11 @@ TEST_F(DateTimePlace, TimesUpTo2400AreValidAndSignsAreNot) {
                         {"24", "01", 0},
                         {"23", "60", 0},
                         {"25", "00", 0},
-                        {"-1", "00", 0},
-                        {"+1", "00", 0},
-                        {"12", "-5", 0},
-                        {"1x", "00", 0},
+                        {"-1", "00", 0, kHourDigits},
+                        {"+1", "00", 0, kHourDigits},
+                        {"12", "-5", 0, kMinuteDigits, F::kMinute},
+                        {"1x", "00", 0, kHourDigits},
+                        {"1x", "0y", 0, kHourDigits},
                         {" 7", "05", 7 + 5 / 60.0 + 0.0001}};
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.hour) + ":" + c.minute);
@@ -199,8 +209,8 @@ TEST_F(DateTimePlace, TimesUpTo2400AreValidAndSignsAreNot) {
       EXPECT_DOUBLE_EQ(sky.hours, c.hours);
       EXPECT_EQ(logic.Focus(), F::kLongitudeSign);
     } else {
-      EXPECT_EQ(messages, std::vector<std::string>{kTimeMessage});
-      EXPECT_EQ(logic.Focus(), F::kHour);
+      EXPECT_EQ(messages, std::vector<std::string>{c.message});
+      EXPECT_EQ(logic.Focus(), c.field);
       EXPECT_EQ(sky.timeText, "09.30.15");
       EXPECT_DOUBLE_EQ(sky.hours, 9.5);
     }
