@@ -11,7 +11,9 @@
 #include <algorithm>
 #include <cmath>
 #include <fstream>
+#include <iterator>
 #include <memory>
+#include <string>
 
 #include "clock/clock.h"
 #include "engine/calendar.h"
@@ -117,8 +119,34 @@ TEST_F(PlaceTimeWindow, TheKeptNameIsTakenOnlyForItsOwnCoordinates) {
   EXPECT_EQ(clock->placeIdentity(), kBerlin);
 }
 
-// A place chosen from the atlas keeps its rounded coordinates and the names
-// of the language it was chosen in; the next run names it in its own.
+// ALT.DAT keeps whole minutes; the kept place brings back a chosen place's
+// exact coordinates at the start and with Alt-Datum/Zeit, and the end keeps
+// them again.
+TEST_F(PlaceTimeWindow, AChosenPlaceKeepsItsExactCoordinatesBetweenRuns) {
+  const AtlasPlace& berlin = *atlas.Find("Berlin", 1).front();
+  SaveKeptPlace({IdentityOf(berlin, Language::kGerman), berlin.longitude, berlin.latitude});
+  const std::string stateFile =
+      "08.12.2026\r\n09:30:15\r\n+013\xB0"
+      "25'\r\n+52\xB0"
+      "31'\r\n";
+  std::ofstream(directory.path() / "ALT.DAT", std::ios::binary) << stateFile;
+  Start(false);
+  EXPECT_EQ(clock->sky().longitude, berlin.longitude);
+  EXPECT_EQ(clock->sky().latitude, berlin.latitude);
+  clock->sky().longitude = 0;
+  Child<QPushButton>(*form, "lastInstantButton")->click();
+  EXPECT_EQ(clock->sky().longitude, berlin.longitude);
+  ASSERT_TRUE(form->close());
+  std::ifstream written(directory.path() / "ALT.DAT", std::ios::binary);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(written), {}).substr(22),
+            stateFile.substr(22))
+      << "ALT.DAT's place lines as before";
+  EXPECT_EQ(LoadKeptPlace()->latitude, berlin.latitude);
+}
+
+// A place chosen from the atlas, kept with its coordinates rounded to the
+// minute as earlier runs kept them, and the names of the language it was
+// chosen in; the next run names it in its own.
 TEST(KeptPlace, IsNamedInTheLanguageShownWhateverItWasKeptIn) {
   const PlaceAtlas atlas = FixtureAtlas();
   const AtlasPlace& munich = *atlas.Find("Munich", 1).front();
