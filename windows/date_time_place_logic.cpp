@@ -359,6 +359,8 @@ void DateTimePlaceLogic::ChoosePlace(const AtlasPlace& place) {
 }
 
 void DateTimePlaceLogic::SetLocalReading(bool local) {
+  // A local time committed before is no longer what the fields read.
+  if (localReading_ != (local && OffersLocalReading())) committedLocal_.reset();
   localReading_ = local && OffersLocalReading();
 }
 
