@@ -5,24 +5,27 @@
 // mean time (4 minutes a degree).
 #pragma once
 
-#include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "engine/calendar.h"
 #include "windows/date_time_place_logic.h"
 
 namespace sternwerk::testing {
 
+// The offsets a place has, summer time first.
+inline std::vector<ClockSeconds> OffsetsOf(const PlaceIdentity& place, double longitude) {
+  if (place.timeZone == "Europe/Berlin") return {7200, 3600};
+  if (place.timeZone == "Australia/Sydney") return {36000};
+  return {std::lround(longitude * 240)};
+}
+
 inline ClockSeconds FixedOffsetAt(const PlaceIdentity& place, double longitude,
                                   ClockSeconds universal) {
-  constexpr ClockSeconds kHour = 3600;
-  if (place.timeZone == "Europe/Berlin") {
-    const bool summer =
-        universal >= ClockSecondsOf(29, 3, 2026, 1) && universal < ClockSecondsOf(25, 10, 2026, 1);
-    return summer ? 2 * kHour : kHour;
-  }
-  if (place.timeZone == "Australia/Sydney") return 10 * kHour;
-  return std::lround(longitude * 240);
+  const std::vector<ClockSeconds> offsets = OffsetsOf(place, longitude);
+  const bool summer =
+      universal >= ClockSecondsOf(29, 3, 2026, 1) && universal < ClockSecondsOf(25, 10, 2026, 1);
+  return summer ? offsets.front() : offsets.back();
 }
 
 inline LocalTimeRules FixedOffsetRules() {
@@ -31,21 +34,12 @@ inline LocalTimeRules FixedOffsetRules() {
                 return ZoneReading{{{universal + FixedOffsetAt(place, longitude, universal), "ZT"}},
                                    {}};
               },
-          // Every offset that reads `local` at the instant it names, summer
-          // time first.
           .universalOf =
               [](const PlaceIdentity& place, double longitude, ClockSeconds local) {
                 ZoneReading reading;
-                for (const ClockSeconds offset :
-                     {ClockSeconds{7200}, ClockSeconds{3600}, ClockSeconds{36000},
-                      ClockSeconds{std::lround(longitude * 240)}}) {
-                  const ClockSeconds universal = local - offset;
-                  const bool listed = std::any_of(reading.instants.begin(), reading.instants.end(),
-                                                  [universal](const ZoneInstant& instant) {
-                                                    return instant.seconds == universal;
-                                                  });
-                  if (!listed && FixedOffsetAt(place, longitude, universal) == offset)
-                    reading.instants.push_back({universal, "ZT"});
+                for (const ClockSeconds offset : OffsetsOf(place, longitude)) {
+                  if (FixedOffsetAt(place, longitude, local - offset) == offset)
+                    reading.instants.push_back({local - offset, "ZT"});
                 }
                 return reading;
               }};
