@@ -174,7 +174,7 @@ class DateTimePlaceLogic {
   // The closing commit: every group as the fields show it; a refused group
   // keeps the visit open and commits nothing.
   void CommitAndClose();
-  // Write a checked group into the sky state.
+  // Writes a checked group into the sky state.
   void WriteDate();
   void WriteTime();
   void WritePlaceGroup(DateField sign);
@@ -192,6 +192,7 @@ class DateTimePlaceLogic {
   std::optional<KnownPlace> FieldsPlace() const;
   // FieldsPlace, or the committed place while the fields hold none.
   KnownPlace ShownOrCommittedPlace() const;
+  // The place at these coordinates, its whole minutes counted.
   static KnownPlace At(PlaceIdentity identity, double longitude, double latitude);
   // The identity of a typed place at these coordinates.
   const PlaceIdentity& TypedIdentity(long longitudeMinutes, long latitudeMinutes, double longitude,
