@@ -96,9 +96,14 @@ std::string FormatUniversalHours(double hours) {
 }
 
 std::string FormatPlace(double longitude, double latitude, bool isWest, bool isSouth) {
-  const std::string latitudeText = FormatCoordinate(false, std::fabs(latitude));
-  return FormatCoordinate(false, std::fabs(longitude)) + (isWest ? " W" : " E") + ", " +
-         latitudeText.substr(1, 6) + (isSouth ? " S" : " N");
+  // A place chosen by name has its exact coordinates, which may lie less than
+  // half a minute below a whole degree: its 60' are counted to the degree.
+  const auto text = [](double x, int degreeWidth) {
+    const std::int64_t minutes = Trunc(RoundHalfDown(std::fabs(x) * 60));
+    return ZeroPad(minutes / 60, degreeWidth) + kDegreeSign + ZeroPad(minutes % 60, 2) + "'";
+  };
+  return text(longitude, 3) + (isWest ? " W" : " E") + ", " + text(latitude, 2) +
+         (isSouth ? " S" : " N");
 }
 
 }  // namespace sternwerk

@@ -35,7 +35,8 @@ std::string FormatHours(double hours);
 // shown: "14:05:09 WZ/GMT", in English "14:05:09 UT".
 std::string FormatUniversalHours(double hours);
 
-// The place as the main window shows it, e.g. "010°00' E, 50°00' N".
+// The place as the main window shows it, e.g. "010°00' E, 50°00' N", in
+// whole minutes to the nearest.
 std::string FormatPlace(double longitude, double latitude, bool isWest, bool isSouth);
 
 }  // namespace sternwerk

@@ -681,6 +681,26 @@ Do you mean summer time (%2)? No takes standard time (%3).</translation>
         <source> Es gilt die mittlere Ortszeit des Ortes.</source>
         <translation> The place&apos;s local mean time applies.</translation>
     </message>
+    <message>
+        <source>Der Tag muss aus Ziffern bestehen.</source>
+        <translation>The day must consist of digits.</translation>
+    </message>
+    <message>
+        <source>Der Monat muss aus Ziffern bestehen.</source>
+        <translation>The month must consist of digits.</translation>
+    </message>
+    <message>
+        <source>Das Jahr muss aus Ziffern bestehen.</source>
+        <translation>The year must consist of digits.</translation>
+    </message>
+    <message>
+        <source>Die Stunde muss aus Ziffern bestehen.</source>
+        <translation>The hour must consist of digits.</translation>
+    </message>
+    <message>
+        <source>Die Minute muss aus Ziffern bestehen.</source>
+        <translation>The minute must consist of digits.</translation>
+    </message>
 </context>
 <context>
     <name>sternwerk::DocumentsFolder</name>

@@ -36,6 +36,7 @@ constexpr NumberRules kSignedField{.leadingBlanks = true, .sign = true};
 constexpr NumberRules kUnsignedField{.leadingBlanks = true};
 
 constexpr std::array<int, kDateFieldCount> kMaxLengths = {2, 2, 4, 2, 2, 1, 3, 2, 1, 2, 2};
+constexpr int kInstantFieldCount = 5;  // the date and time fields, day to minute
 
 constexpr const char* kContext = "sternwerk::DateTimePlaceLogic";
 constexpr const char* kInvalidDate =
@@ -78,6 +79,59 @@ std::string Said(const char* text) {
 
 int Index(DateField field) {
   return static_cast<int>(field);
+}
+
+// A field of the date or time: what its number may hold and what is said
+// when it holds no number.
+struct NumberField {
+  DateField field;
+  NumberRules rules;
+  const char* notANumber;
+};
+
+// The date takes a sign (a negative day is no date); a negative hour or
+// minute is no time of day.
+constexpr std::array<NumberField, kInstantFieldCount> kNumberFields = {{
+    {DateField::kDay, kSignedField,
+     QT_TRANSLATE_NOOP("sternwerk::DateTimePlaceLogic", "Der Tag muss aus Ziffern bestehen.")},
+    {DateField::kMonth, kSignedField,
+     QT_TRANSLATE_NOOP("sternwerk::DateTimePlaceLogic", "Der Monat muss aus Ziffern bestehen.")},
+    {DateField::kYear, kSignedField,
+     QT_TRANSLATE_NOOP("sternwerk::DateTimePlaceLogic", "Das Jahr muss aus Ziffern bestehen.")},
+    {DateField::kHour, kUnsignedField,
+     QT_TRANSLATE_NOOP("sternwerk::DateTimePlaceLogic", "Die Stunde muss aus Ziffern bestehen.")},
+    {DateField::kMinute, kUnsignedField,
+     QT_TRANSLATE_NOOP("sternwerk::DateTimePlaceLogic", "Die Minute muss aus Ziffern bestehen.")},
+}};
+
+// The numbers of the date and time fields from `first` to `last`, and the
+// first of them that holds no number.
+struct FieldNumbers {
+  std::array<std::optional<int>, kInstantFieldCount> values;
+  const NumberField* notANumber = nullptr;
+
+  int operator[](DateField field) const { return values[Index(field)].value_or(0); }
+};
+
+FieldNumbers ReadFieldNumbers(const std::array<std::string, kDateFieldCount>& texts,
+                              DateField first, DateField last) {
+  FieldNumbers numbers;
+  for (const NumberField& number : kNumberFields) {
+    const int index = Index(number.field);
+    if (index < Index(first) || index > Index(last)) continue;
+    const Outcome<int> value = ReadWholeNumber(texts[index], number.rules);
+    if (value.ok()) {
+      numbers.values[index] = value.value();
+    } else if (numbers.notANumber == nullptr) {
+      numbers.notANumber = &number;
+    }
+  }
+  return numbers;
+}
+
+bool IsTimeOfDay(int hour, int minute) {
+  return hour >= 0 && minute >= 0 && hour <= kMaxHour && minute <= kMaxMinute &&
+         hour * 100 + minute <= kLatestTime;
 }
 
 DateField Next(DateField field) {
@@ -161,45 +215,61 @@ long WholeMinutes(double degrees) {
   return std::lround(degrees * kMinutesPerDegree);
 }
 
-// The signed whole minutes and the value in degrees of a place group's
-// fields, if they hold a valid place.
+bool InCalendar(ClockSeconds seconds) {
+  const ClockReading reading = ReadingOf(seconds);
+  return IsCalendarDate(reading.day, reading.month, reading.year);
+}
+
+// The start of the minute of an instant.
+ClockSeconds MinuteOf(ClockSeconds seconds) {
+  return seconds - ((seconds % kSecondsPerMinute) + kSecondsPerMinute) % kSecondsPerMinute;
+}
+
+// A valid place group of the fields: its sign, degrees and minutes, and its
+// value in signed whole minutes and in degrees.
 struct FieldPlace {
+  bool negative;
+  PlaceEntry entry;
   long minutes;
   double degrees;
 };
 
-std::optional<FieldPlace> ReadFieldPlace(const std::string& sign, const std::string& degreesText,
-                                         const std::string& minutesText, int maxDegrees,
-                                         double limit) {
-  if (sign != "+" && sign != "-") return std::nullopt;
-  const auto entry = ReadPlace(degreesText, minutesText, maxDegrees, limit);
+// The group whose sign is the field `sign` (longitude or latitude), if its
+// fields hold a valid place.
+std::optional<FieldPlace> ReadFieldPlace(const std::array<std::string, kDateFieldCount>& texts,
+                                         DateField sign) {
+  const bool longitude = sign == DateField::kLongitudeSign;
+  const std::string& signText = texts[Index(sign)];
+  if (signText != "+" && signText != "-") return std::nullopt;
+  const auto entry = ReadPlace(texts[Index(sign) + 1], texts[Index(sign) + 2],
+                               longitude ? kMaxLongitudeDegrees : kMaxLatitudeDegrees,
+                               longitude ? kLongitudeLimit : kLatitudeLimit);
   if (!entry) return std::nullopt;
-  const double degrees = EnteredValue(sign == "-", entry->degrees, entry->minutes);
-  return FieldPlace{WholeMinutes(degrees), degrees};
+  const bool negative = signText == "-";
+  const double degrees = EnteredValue(negative, entry->degrees, entry->minutes);
+  return FieldPlace{negative, *entry, WholeMinutes(degrees), degrees};
 }
-
-}  // namespace
-
-namespace {
 
 // The instant the date and time fields name, if they hold a valid one.
 std::optional<ClockSeconds> ReadingOfFields(const std::array<std::string, kDateFieldCount>& texts) {
-  const auto number = [&texts](DateField field, NumberRules rules) {
-    return ReadWholeNumber(texts[Index(field)], rules);
-  };
-  const Outcome<int> day = number(DateField::kDay, kSignedField);
-  const Outcome<int> month = number(DateField::kMonth, kSignedField);
-  const Outcome<int> year = number(DateField::kYear, kSignedField);
-  const Outcome<int> hour = number(DateField::kHour, kUnsignedField);
-  const Outcome<int> minute = number(DateField::kMinute, kUnsignedField);
-  if (!day.ok() || !month.ok() || !year.ok() || !hour.ok() || !minute.ok()) return std::nullopt;
-  if (!IsCalendarDate(day.value(), month.value(), year.value())) return std::nullopt;
-  if (hour.value() > kMaxHour || minute.value() > kMaxMinute ||
-      hour.value() * 100 + minute.value() > kLatestTime) {
-    return std::nullopt;
-  }
-  return ClockSecondsOf(day.value(), month.value(), year.value(),
-                        EnteredValue(false, hour.value(), minute.value()));
+  const FieldNumbers numbers = ReadFieldNumbers(texts, DateField::kDay, DateField::kMinute);
+  if (numbers.notANumber != nullptr) return std::nullopt;
+  const int day = numbers[DateField::kDay];
+  const int month = numbers[DateField::kMonth];
+  const int year = numbers[DateField::kYear];
+  const int hour = numbers[DateField::kHour];
+  const int minute = numbers[DateField::kMinute];
+  if (!IsCalendarDate(day, month, year) || !IsTimeOfDay(hour, minute)) return std::nullopt;
+  return ClockSecondsOf(day, month, year, EnteredValue(false, hour, minute));
+}
+
+// The date and time fields as the sky's texts fill them.
+void FillInstantFields(const SkyState& sky, std::array<std::string, kDateFieldCount>& texts) {
+  texts[Index(DateField::kDay)] = ZeroPad(FixedField(sky.dateText, 1, 2), 2);
+  texts[Index(DateField::kMonth)] = ZeroPad(FixedField(sky.dateText, 4, 5), 2);
+  texts[Index(DateField::kYear)] = ZeroPad(FixedField(sky.dateText, 7, 10), 4);
+  texts[Index(DateField::kHour)] = ZeroPad(FixedField(sky.timeText, 1, 2), 2);
+  texts[Index(DateField::kMinute)] = ZeroPad(FixedField(sky.timeText, 4, 5), 2);
 }
 
 }  // namespace
@@ -211,14 +281,24 @@ int MaxLength(DateField field) {
 DateTimePlaceLogic::DateTimePlaceLogic(SkyState& sky, ErrorSink showError, PlaceServices services)
     : sky_(sky), showError_(std::move(showError)), services_(std::move(services)) {}
 
-void DateTimePlaceLogic::Activate(PlaceIdentity place) {
-  SetPlaceFromTexts(sky_);
+DateTimePlaceLogic::KnownPlace DateTimePlaceLogic::At(PlaceIdentity identity, double longitude,
+                                                      double latitude) {
+  return {std::move(identity), longitude, latitude, WholeMinutes(longitude),
+          WholeMinutes(latitude)};
+}
 
-  Field(DateField::kDay) = ZeroPad(FixedField(sky_.dateText, 1, 2), 2);
-  Field(DateField::kMonth) = ZeroPad(FixedField(sky_.dateText, 4, 5), 2);
-  Field(DateField::kYear) = ZeroPad(FixedField(sky_.dateText, 7, 10), 4);
-  Field(DateField::kHour) = ZeroPad(FixedField(sky_.timeText, 1, 2), 2);
-  Field(DateField::kMinute) = ZeroPad(FixedField(sky_.timeText, 4, 5), 2);
+void DateTimePlaceLogic::Activate(PlaceIdentity place) {
+  const double longitude = sky_.longitude;
+  const double latitude = sky_.latitude;
+  SetPlaceFromTexts(sky_);
+  // The texts keep whole minutes; a named place has its exact coordinates.
+  if (!place.name.empty() && WholeMinutes(longitude) == WholeMinutes(sky_.longitude) &&
+      WholeMinutes(latitude) == WholeMinutes(sky_.latitude)) {
+    sky_.longitude = longitude;
+    sky_.latitude = latitude;
+  }
+
+  FillInstantFields(sky_, texts_);
   Field(DateField::kLongitudeSign) = SignText(sky_.isWest);
   Field(DateField::kLongitudeDegrees) = ZeroPad(FixedField(sky_.longitudeText, 2, 4), 3);
   Field(DateField::kLongitudeMinutes) = ZeroPad(FixedField(sky_.longitudeText, 6, 7), 2);
@@ -229,8 +309,7 @@ void DateTimePlaceLogic::Activate(PlaceIdentity place) {
   focus_ = DateField::kDay;
   closed_ = false;
   place_ = std::move(place);
-  opening_ = KnownPlace{place_, WholeMinutes(sky_.longitude), WholeMinutes(sky_.latitude)};
-  chosen_.reset();
+  known_ = At(place_, sky_.longitude, sky_.latitude);
   committedLocal_.reset();
   reportedZoneProblem_.clear();
   if (localReading_) FillLocalReading();
@@ -239,10 +318,12 @@ void DateTimePlaceLogic::Activate(PlaceIdentity place) {
 void DateTimePlaceLogic::Type(std::string text) {
   if (closed_ || focus_ == DateField::kHelpText) return;
   const DateField typed = focus_;
+  // An edited coordinate makes the place a typed one.
+  if (Index(typed) >= Index(DateField::kLongitudeSign) && text != Field(typed)) known_.reset();
   Field(typed) = std::move(text);
   if (static_cast<int>(Field(typed).size()) < MaxLength(typed)) return;
   if (typed == DateField::kLatitudeMinutes) {
-    CommitLatitude();
+    CommitAndClose();
   } else {
     Leave(Next(typed));
   }
@@ -256,7 +337,7 @@ void DateTimePlaceLogic::MoveFocus(DateField target) {
 void DateTimePlaceLogic::PressEnter() {
   if (closed_ || focus_ == DateField::kHelpText) return;
   if (focus_ == DateField::kLatitudeMinutes) {
-    CommitLatitude();
+    CommitAndClose();
   } else {
     Leave(Next(focus_));
   }
@@ -264,8 +345,7 @@ void DateTimePlaceLogic::PressEnter() {
 
 void DateTimePlaceLogic::ChoosePlace(const AtlasPlace& place) {
   if (closed_) return;
-  const KnownPlace chosen{IdentityOf(place, ShownLanguage()), WholeMinutes(place.longitude),
-                          WholeMinutes(place.latitude)};
+  known_ = At(IdentityOf(place, ShownLanguage()), place.longitude, place.latitude);
   // Sign, degrees and minutes follow each other in the tab order.
   const auto fill = [this](long minutes, DateField sign, int degreeWidth) {
     const long size = std::labs(minutes);
@@ -273,13 +353,14 @@ void DateTimePlaceLogic::ChoosePlace(const AtlasPlace& place) {
     Field(Next(sign)) = ZeroPad(size / kWholeMinutesPerDegree, degreeWidth);
     Field(Next(Next(sign))) = ZeroPad(size % kWholeMinutesPerDegree, 2);
   };
-  fill(chosen.longitudeMinutes, DateField::kLongitudeSign, 3);
-  fill(chosen.latitudeMinutes, DateField::kLatitudeSign, 2);
-  chosen_ = chosen;
+  fill(known_->longitudeMinutes, DateField::kLongitudeSign, 3);
+  fill(known_->latitudeMinutes, DateField::kLatitudeSign, 2);
   if (Index(focus_) > Index(DateField::kMinute)) focus_ = DateField::kLongitudeSign;
 }
 
 void DateTimePlaceLogic::SetLocalReading(bool local) {
+  // A local time committed before is no longer what the fields read.
+  if (localReading_ != (local && OffersLocalReading())) committedLocal_.reset();
   localReading_ = local && OffersLocalReading();
 }
 
@@ -327,7 +408,7 @@ void DateTimePlaceLogic::CheckLeftField(DateField left) {
       CheckDegrees(DateField::kLatitudeDegrees, kMaxLatitudeDegrees, Said(kLatitudeDegreesRange));
       break;
     case DateField::kLatitudeMinutes:
-      CommitLatitude();
+      CommitAndClose();
       break;
     default:
       break;
@@ -339,21 +420,42 @@ void DateTimePlaceLogic::Fail(std::string_view message, DateField focus) {
   focus_ = focus;
 }
 
-void DateTimePlaceLogic::CommitDate() {
-  const Outcome<int> day = ReadWholeNumber(Field(DateField::kDay), kSignedField);
-  const Outcome<int> month = ReadWholeNumber(Field(DateField::kMonth), kSignedField);
-  const Outcome<int> year = ReadWholeNumber(Field(DateField::kYear), kSignedField);
-  InitMonthLengths(sky_);
-  sky_.monthLength[kFebruary] =
-      DaysInMonth(kFebruary, year.ok() ? year.value() : kYearWithoutLeapDay);
-
-  if (!day.ok() || !month.ok() || !year.ok()) return Fail(Said(kInvalidDate), DateField::kDay);
-  if (!IsCalendarDate(day.value(), month.value(), year.value())) {
-    const bool dayOfAnEarlierYear = year.value() < kFirstCalendarYear && month.value() >= 1 &&
-                                    month.value() <= kMonthsPerYear && day.value() >= 1 &&
-                                    day.value() <= DaysInMonth(month.value(), year.value());
-    return Fail(Said(dayOfAnEarlierYear ? kBeforeCalendar : kInvalidDate), DateField::kDay);
+std::optional<DateTimePlaceLogic::Refusal> DateTimePlaceLogic::DateRefusal() const {
+  const FieldNumbers numbers = ReadFieldNumbers(texts_, DateField::kDay, DateField::kYear);
+  if (numbers.notANumber != nullptr) {
+    return Refusal{Said(numbers.notANumber->notANumber), numbers.notANumber->field};
   }
+  const int day = numbers[DateField::kDay];
+  const int month = numbers[DateField::kMonth];
+  const int year = numbers[DateField::kYear];
+  if (IsCalendarDate(day, month, year)) return std::nullopt;
+  const bool dayOfAnEarlierYear = year < kFirstCalendarYear && month >= 1 &&
+                                  month <= kMonthsPerYear && day >= 1 &&
+                                  day <= DaysInMonth(month, year);
+  return Refusal{Said(dayOfAnEarlierYear ? kBeforeCalendar : kInvalidDate), DateField::kDay};
+}
+
+std::optional<DateTimePlaceLogic::Refusal> DateTimePlaceLogic::TimeRefusal() const {
+  const FieldNumbers numbers = ReadFieldNumbers(texts_, DateField::kHour, DateField::kMinute);
+  if (numbers.notANumber != nullptr) {
+    return Refusal{Said(numbers.notANumber->notANumber), numbers.notANumber->field};
+  }
+  if (IsTimeOfDay(numbers[DateField::kHour], numbers[DateField::kMinute])) return std::nullopt;
+  return Refusal{Said(kInvalidTime), DateField::kHour};
+}
+
+std::optional<DateTimePlaceLogic::Refusal> DateTimePlaceLogic::PlaceRefusal(DateField sign) const {
+  if (ReadFieldPlace(texts_, sign)) return std::nullopt;
+  return Refusal{Said(sign == DateField::kLongitudeSign ? kInvalidLongitude : kInvalidLatitude),
+                 sign};
+}
+
+void DateTimePlaceLogic::CommitDate() {
+  // February's length follows the typed year even when the date fails.
+  const std::optional<int> year =
+      ReadFieldNumbers(texts_, DateField::kYear, DateField::kYear).values[Index(DateField::kYear)];
+  KnowFebruaryOf(year.value_or(kYearWithoutLeapDay));
+  if (const auto refusal = DateRefusal()) return Fail(*refusal);
   if (localReading_) {
     // The local date alone names no instant: it is committed with the time
     // fields when they hold a time that occurs once; else the time's own
@@ -362,28 +464,17 @@ void DateTimePlaceLogic::CommitDate() {
     return;
   }
   committedLocal_.reset();
-  sky_.day = day.value();
-  sky_.month = month.value();
-  sky_.year = year.value();
-  sky_.dateText = DateText(sky_.day, sky_.month, sky_.year);
+  WriteDate();
 }
 
 void DateTimePlaceLogic::CommitTime() {
-  // No sign is taken: a negative hour or minute is no time of day.
-  const Outcome<int> hour = ReadWholeNumber(Field(DateField::kHour), kUnsignedField);
-  const Outcome<int> minute = ReadWholeNumber(Field(DateField::kMinute), kUnsignedField);
-  if (!hour.ok() || !minute.ok() || hour.value() > kMaxHour || minute.value() > kMaxMinute ||
-      hour.value() * 100 + minute.value() > kLatestTime) {
-    return Fail(Said(kInvalidTime), DateField::kHour);
-  }
+  if (const auto refusal = TimeRefusal()) return Fail(*refusal);
   if (localReading_) {
-    const auto local = EnteredReading();
-    if (!local) return Fail(Said(kInvalidDate), DateField::kDay);
-    return CommitLocalReading(*local, true);
+    if (const auto refusal = DateRefusal()) return Fail(*refusal);
+    return CommitLocalReading(*EnteredReading(), true);
   }
   committedLocal_.reset();
-  sky_.hours = EnteredValue(false, hour.value(), minute.value());
-  sky_.timeText = ZeroPad(hour.value(), 2) + ":" + ZeroPad(minute.value(), 2) + ":00";
+  WriteTime();
 }
 
 void DateTimePlaceLogic::CheckSign(DateField sign, std::string_view message) {
@@ -397,50 +488,120 @@ void DateTimePlaceLogic::CheckDegrees(DateField degrees, int limit, std::string_
 }
 
 void DateTimePlaceLogic::CommitLongitude() {
-  const bool west = Field(DateField::kLongitudeSign) == "-";
-  const auto entry =
-      ReadPlace(Field(DateField::kLongitudeDegrees), Field(DateField::kLongitudeMinutes),
-                kMaxLongitudeDegrees, kLongitudeLimit);
-  if (!entry) return Fail(Said(kInvalidLongitude), DateField::kLongitudeSign);
-  sky_.longitude = EnteredValue(west, entry->degrees, entry->minutes);
-  sky_.isWest = west;
-  sky_.longitudeText = PlaceText(west, entry->degrees, 3, entry->minutes);
+  if (const auto refusal = PlaceRefusal(DateField::kLongitudeSign)) return Fail(*refusal);
+  WritePlaceGroup(DateField::kLongitudeSign);
   FollowCommittedPlace();
 }
 
-void DateTimePlaceLogic::CommitLatitude() {
-  const bool south = Field(DateField::kLatitudeSign) == "-";
-  const auto entry =
-      ReadPlace(Field(DateField::kLatitudeDegrees), Field(DateField::kLatitudeMinutes),
-                kMaxLatitudeDegrees, kLatitudeLimit);
-  if (!entry) return Fail(Said(kInvalidLatitude), DateField::kLatitudeSign);
-  sky_.latitude = EnteredValue(south, entry->degrees, entry->minutes);
-  sky_.isSouth = south;
-  sky_.latitudeText = PlaceText(south, entry->degrees, 2, entry->minutes);
-  FollowCommittedPlace();
+void DateTimePlaceLogic::CommitAndClose() {
+  for (const std::optional<Refusal>& refusal :
+       {DateRefusal(), TimeRefusal(), PlaceRefusal(DateField::kLongitudeSign),
+        PlaceRefusal(DateField::kLatitudeSign)}) {
+    if (refusal) return Fail(*refusal);
+  }
+  const KnownPlace place = *FieldsPlace();
+  const ClockSeconds entered = *EnteredReading();
+  const bool instantShown = ShowsSkyInstant(place, entered);
+  std::optional<LocalEntry> local;
+  if (localReading_ && !instantShown) {
+    // A local time committed before keeps the answer given for it.
+    const bool answered = committedLocal_ && committedLocal_->seconds == entered;
+    local = LocalAt(entered, place, true,
+                    answered ? std::optional(committedLocal_->choice) : std::nullopt);
+    if (!local) return;
+  }
+  WritePlaceGroup(DateField::kLongitudeSign);
+  WritePlaceGroup(DateField::kLatitudeSign);
+  place_ = place.identity;
+  if (local) {
+    static_cast<void>(WriteUniversal(local->universal));  // LocalAt checked the calendar
+    committedLocal_ = local;
+  } else if (!instantShown) {
+    committedLocal_.reset();
+    WriteDate();
+    WriteTime();
+  }
   closed_ = true;
+}
+
+void DateTimePlaceLogic::WriteDate() {
+  const FieldNumbers numbers = ReadFieldNumbers(texts_, DateField::kDay, DateField::kYear);
+  sky_.day = numbers[DateField::kDay];
+  sky_.month = numbers[DateField::kMonth];
+  sky_.year = numbers[DateField::kYear];
+  KnowFebruaryOf(sky_.year);
+  sky_.dateText = DateText(sky_.day, sky_.month, sky_.year);
+}
+
+void DateTimePlaceLogic::WriteTime() {
+  const FieldNumbers numbers = ReadFieldNumbers(texts_, DateField::kHour, DateField::kMinute);
+  const int hour = numbers[DateField::kHour];
+  const int minute = numbers[DateField::kMinute];
+  sky_.hours = EnteredValue(false, hour, minute);
+  sky_.timeText = ZeroPad(hour, 2) + ":" + ZeroPad(minute, 2) + ":00";
+}
+
+void DateTimePlaceLogic::WritePlaceGroup(DateField sign) {
+  const FieldPlace group = *ReadFieldPlace(texts_, sign);
+  const bool longitude = sign == DateField::kLongitudeSign;
+  // The chosen or opening place's exact coordinates while the fields show it.
+  double value = group.degrees;
+  if (known_ && (longitude ? known_->longitudeMinutes : known_->latitudeMinutes) == group.minutes) {
+    value = longitude ? known_->longitude : known_->latitude;
+  }
+  const std::string text =
+      PlaceText(group.negative, group.entry.degrees, longitude ? 3 : 2, group.entry.minutes);
+  if (longitude) {
+    sky_.longitude = value;
+    sky_.isWest = group.negative;
+    sky_.longitudeText = text;
+  } else {
+    sky_.latitude = value;
+    sky_.isSouth = group.negative;
+    sky_.latitudeText = text;
+  }
 }
 
 std::optional<ClockSeconds> DateTimePlaceLogic::EnteredReading() const {
   return ReadingOfFields(texts_);
 }
 
-std::optional<double> DateTimePlaceLogic::ShownLongitude() const {
-  const auto longitude =
-      ReadFieldPlace(Text(DateField::kLongitudeSign), Text(DateField::kLongitudeDegrees),
-                     Text(DateField::kLongitudeMinutes), kMaxLongitudeDegrees, kLongitudeLimit);
-  if (!longitude) return std::nullopt;
-  return longitude->degrees;
+std::optional<ClockSeconds> DateTimePlaceLogic::SkyInstant() const {
+  std::array<std::string, kDateFieldCount> filled;
+  FillInstantFields(sky_, filled);
+  const std::optional<ClockSeconds> minute = ReadingOfFields(filled);
+  if (!minute) return std::nullopt;
+  return *minute + std::max(0, FixedField(sky_.timeText, 7, 8));
 }
 
-PlaceIdentity DateTimePlaceLogic::PlaceAt(long longitudeMinutes, long latitudeMinutes,
-                                          double longitude, double latitude) const {
-  for (const std::optional<KnownPlace>* known : {&chosen_, &opening_}) {
-    if (*known && (*known)->longitudeMinutes == longitudeMinutes &&
-        (*known)->latitudeMinutes == latitudeMinutes) {
-      return (*known)->identity;
-    }
+bool DateTimePlaceLogic::ShowsSkyInstant(const KnownPlace& place, ClockSeconds entered) const {
+  const std::optional<ClockSeconds> sky = SkyInstant();
+  if (!sky) return false;
+  if (!localReading_) return MinuteOf(*sky) == entered;
+  const ZoneReading local = services_.rules.localOf(place.identity, place.longitude, *sky);
+  return !local.instants.empty() && MinuteOf(local.instants.front().seconds) == entered;
+}
+
+std::optional<DateTimePlaceLogic::KnownPlace> DateTimePlaceLogic::FieldsPlace() const {
+  const auto longitude = ReadFieldPlace(texts_, DateField::kLongitudeSign);
+  const auto latitude = ReadFieldPlace(texts_, DateField::kLatitudeSign);
+  if (!longitude || !latitude) return std::nullopt;
+  if (known_ && known_->longitudeMinutes == longitude->minutes &&
+      known_->latitudeMinutes == latitude->minutes) {
+    return known_;
   }
+  return KnownPlace{
+      TypedIdentity(longitude->minutes, latitude->minutes, longitude->degrees, latitude->degrees),
+      longitude->degrees, latitude->degrees, longitude->minutes, latitude->minutes};
+}
+
+DateTimePlaceLogic::KnownPlace DateTimePlaceLogic::ShownOrCommittedPlace() const {
+  if (auto shown = FieldsPlace()) return std::move(*shown);
+  return At(place_, sky_.longitude, sky_.latitude);
+}
+
+const PlaceIdentity& DateTimePlaceLogic::TypedIdentity(long longitudeMinutes, long latitudeMinutes,
+                                                       double longitude, double latitude) const {
   // The nearest place is looked up once per typed coordinates, not again at
   // each keystroke that leaves them as they are.
   if (!lastTyped_ || lastTyped_->longitudeMinutes != longitudeMinutes ||
@@ -448,20 +609,13 @@ PlaceIdentity DateTimePlaceLogic::PlaceAt(long longitudeMinutes, long latitudeMi
     lastTyped_ = KnownPlace{services_.atlas != nullptr
                                 ? TypedPlaceIdentity(*services_.atlas, longitude, latitude)
                                 : PlaceIdentity{},
-                            longitudeMinutes, latitudeMinutes};
+                            longitude, latitude, longitudeMinutes, latitudeMinutes};
   }
   return lastTyped_->identity;
 }
 
 PlaceIdentity DateTimePlaceLogic::ShownPlace() const {
-  const auto longitude =
-      ReadFieldPlace(Text(DateField::kLongitudeSign), Text(DateField::kLongitudeDegrees),
-                     Text(DateField::kLongitudeMinutes), kMaxLongitudeDegrees, kLongitudeLimit);
-  const auto latitude =
-      ReadFieldPlace(Text(DateField::kLatitudeSign), Text(DateField::kLatitudeDegrees),
-                     Text(DateField::kLatitudeMinutes), kMaxLatitudeDegrees, kLatitudeLimit);
-  if (!longitude || !latitude) return place_;
-  return PlaceAt(longitude->minutes, latitude->minutes, longitude->degrees, latitude->degrees);
+  return ShownOrCommittedPlace().identity;
 }
 
 std::string DateTimePlaceLogic::PlaceLine() const {
@@ -478,15 +632,15 @@ std::string DateTimePlaceLogic::PlaceLine() const {
 std::string DateTimePlaceLogic::OtherReadingLine() const {
   const auto entered = EnteredReading();
   if (!OffersLocalReading() || !entered) return {};
-  const PlaceIdentity place = ShownPlace();
-  const double longitude = ShownLongitude().value_or(sky_.longitude);
+  const KnownPlace place = ShownOrCommittedPlace();
   if (!localReading_) {
-    const ZoneReading local = services_.rules.localOf(place, longitude, *entered);
+    const ZoneReading local = services_.rules.localOf(place.identity, place.longitude, *entered);
     if (local.instants.empty()) return {};
     return "= " + ReadingText(local.instants.front().seconds, *entered) + " " +
            local.instants.front().zoneText;
   }
-  const ZoneReading universal = services_.rules.universalOf(place, longitude, *entered);
+  const ZoneReading universal =
+      services_.rules.universalOf(place.identity, place.longitude, *entered);
   if (universal.instants.empty()) return "= " + Said(kSkippedHere);
   std::string line = "=";
   for (const ZoneInstant& instant : universal.instants) {
@@ -497,12 +651,9 @@ std::string DateTimePlaceLogic::OtherReadingLine() const {
 }
 
 void DateTimePlaceLogic::FillLocalReading() {
-  // The fields as filled read Universal Time to the minute; the seconds of
-  // the time text belong to the same instant.
-  const auto universal = EnteredReading();
+  const std::optional<ClockSeconds> universal = SkyInstant();
   if (!universal) return;
-  const int seconds = std::max(0, FixedField(sky_.timeText, 7, 8));
-  const ZoneReading local = services_.rules.localOf(place_, sky_.longitude, *universal + seconds);
+  const ZoneReading local = services_.rules.localOf(place_, sky_.longitude, *universal);
   ReportZoneProblem(local.zoneProblem);
   if (local.instants.empty()) return;
   const ClockReading reading = ReadingOf(local.instants.front().seconds);
@@ -520,28 +671,45 @@ ZoneReading DateTimePlaceLogic::Convert(ClockSeconds local, const PlaceIdentity&
   return reading;
 }
 
-void DateTimePlaceLogic::CommitLocalReading(ClockSeconds local, bool asking) {
-  const ZoneReading reading =
-      Convert(local, ShownPlace(), ShownLongitude().value_or(sky_.longitude));
+std::optional<DateTimePlaceLogic::LocalEntry> DateTimePlaceLogic::LocalAt(
+    ClockSeconds local, const KnownPlace& place, bool asking, std::optional<std::size_t> answered) {
+  const ZoneReading reading = Convert(local, place.identity, place.longitude);
   if (reading.instants.empty()) {
     if (asking) Fail(SkippedMessage(local), DateField::kHour);
-    return;
+    return std::nullopt;
   }
   std::size_t choice = 0;
   if (reading.instants.size() > 1) {
-    if (!asking) return;
-    // Without anyone to ask, the earlier instant is taken.
-    choice = !services_.ask || services_.ask(RepeatedQuestion(local, reading)) ? 0 : 1;
+    if (answered) {
+      choice = std::min(*answered, reading.instants.size() - 1);
+    } else if (!asking) {
+      return std::nullopt;
+    } else {
+      // Without anyone to ask, the earlier instant is taken.
+      choice = !services_.ask || services_.ask(RepeatedQuestion(local, reading)) ? 0 : 1;
+    }
   }
-  if (!WriteUniversal(reading.instants[choice].seconds)) {
-    return Fail(Said(kBeforeCalendar), DateField::kDay);
+  const ClockSeconds universal = reading.instants[choice].seconds;
+  if (!InCalendar(universal)) {
+    Fail(Said(kBeforeCalendar), DateField::kDay);
+    return std::nullopt;
   }
-  committedLocal_ = LocalEntry{local, choice};
+  return LocalEntry{local, choice, universal};
+}
+
+void DateTimePlaceLogic::CommitLocalReading(ClockSeconds local, bool asking) {
+  if (const auto entry = LocalAt(local, ShownOrCommittedPlace(), asking, std::nullopt)) {
+    static_cast<void>(WriteUniversal(entry->universal));
+    committedLocal_ = entry;
+  }
 }
 
 void DateTimePlaceLogic::FollowCommittedPlace() {
-  place_ = PlaceAt(WholeMinutes(sky_.longitude), WholeMinutes(sky_.latitude), sky_.longitude,
-                   sky_.latitude);
+  const bool known =
+      known_ && known_->longitude == sky_.longitude && known_->latitude == sky_.latitude;
+  place_ = known ? known_->identity
+                 : TypedIdentity(WholeMinutes(sky_.longitude), WholeMinutes(sky_.latitude),
+                                 sky_.longitude, sky_.latitude);
   if (!committedLocal_) return;
   // The local date and time stay as typed; the Universal Time follows the
   // place, with the same choice where the time occurs twice there too.
@@ -551,11 +719,15 @@ void DateTimePlaceLogic::FollowCommittedPlace() {
   static_cast<void>(WriteUniversal(reading.instants[choice].seconds));
 }
 
-bool DateTimePlaceLogic::WriteUniversal(ClockSeconds universal) {
-  const ClockReading reading = ReadingOf(universal);
-  if (!IsCalendarDate(reading.day, reading.month, reading.year)) return false;
+void DateTimePlaceLogic::KnowFebruaryOf(int year) {
   InitMonthLengths(sky_);
-  sky_.monthLength[kFebruary] = DaysInMonth(kFebruary, reading.year);
+  sky_.monthLength[kFebruary] = DaysInMonth(kFebruary, year);
+}
+
+bool DateTimePlaceLogic::WriteUniversal(ClockSeconds universal) {
+  if (!InCalendar(universal)) return false;
+  const ClockReading reading = ReadingOf(universal);
+  KnowFebruaryOf(reading.year);
   sky_.day = reading.day;
   sky_.month = reading.month;
   sky_.year = reading.year;

@@ -2,6 +2,8 @@
 // eleven fields from the sky state, follows the focus through them, checks
 // each of the four groups (date, time, longitude, latitude) when its last
 // field is left and writes a group that passes into the sky state at once.
+// Leaving the latitude, the last group, closes the visit: then every group
+// is committed as the fields show it, or none while one of them fails.
 // The window over it only passes on typed texts, focus moves and keys.
 // A place chosen by name fills the place fields; the date and time fields
 // may be read as the local time of the place instead of Universal Time.
@@ -86,15 +88,17 @@ class DateTimePlaceLogic {
   // Opening the dialog: derives the place from its texts into the sky state,
   // fills the fields from the instant and place texts and focuses the day.
   // `place` is what the sky's coordinates were chosen as; in the local
-  // reading the date and time fields show its local time.
+  // reading the date and time fields show its local time. A named place
+  // keeps the sky's exact coordinates where its texts show them to the
+  // minute.
   void Activate(PlaceIdentity place = {});
 
   // Fills the place fields with the place's coordinates in whole minutes
-  // and takes its name and zone for them. Filling is not typing: nothing is
-  // committed. From the date or time fields the focus stays where it is,
-  // the user goes on to the place fields from there; from anywhere else it
-  // goes to the longitude sign, so that both place groups are committed
-  // with the chosen values as the user passes them.
+  // and takes its name, zone and exact coordinates for them until a
+  // coordinate field is edited; then the fields hold a typed place. Filling
+  // is not typing: nothing is committed. From the date or time fields the
+  // focus stays where it is, the user goes on to the place fields from
+  // there; from anywhere else it goes to the longitude sign.
   void ChoosePlace(const AtlasPlace& place);
   // Whether the date and time fields read as the place's local time.
   void SetLocalReading(bool local);
@@ -102,12 +106,13 @@ class DateTimePlaceLogic {
   bool OffersLocalReading() const { return static_cast<bool>(services_.rules.universalOf); }
 
   // The focused field's text as typing has changed it. A field that becomes
-  // full moves the focus on; the full latitude minutes commit the latitude.
+  // full moves the focus on; the full latitude minutes close the visit.
   void Type(std::string text);
   // The focus moved by the tab key or a mouse click; leaving a group's last
   // field checks it, and a failure sends the focus to the failure's field.
   void MoveFocus(DateField target);
-  // Enter moves to the next field; in the latitude minutes it commits.
+  // Enter moves to the next field; in the latitude minutes it closes the
+  // visit.
   void PressEnter();
   // ESC closes the dialog from any field; groups committed before stay
   // committed, the group being typed is left as it was.
@@ -115,11 +120,11 @@ class DateTimePlaceLogic {
 
   const std::string& Text(DateField field) const;
   DateField Focus() const { return focus_; }
-  // True once ESC or a valid latitude has ended the visit.
+  // True once ESC or the closing commit has ended the visit.
   bool Closed() const { return closed_; }
 
   // The place the committed coordinates belong to: the chosen or the opening
-  // place while the coordinates are still theirs, else a typed place.
+  // place while the coordinates are its exact ones, else a typed place.
   const PlaceIdentity& Place() const { return place_; }
   // The place the fields show as they stand (the committed one while the
   // fields hold no valid place).
@@ -131,49 +136,83 @@ class DateTimePlaceLogic {
   std::string OtherReadingLine() const;
 
  private:
-  // A place the user chose or opened the dialog with, and its coordinates
-  // in whole signed minutes.
+  // A place with its coordinates in degrees and in whole signed minutes.
   struct KnownPlace {
     PlaceIdentity identity;
+    double longitude = 0;
+    double latitude = 0;
     long longitudeMinutes = 0;
     long latitudeMinutes = 0;
+  };
+  // Why a group is refused, and the field to correct it in.
+  struct Refusal {
+    std::string message;
+    DateField field;
   };
   // The committed local reading, which the Universal Time follows when the
   // place changes; choice is which of two instants the user meant.
   struct LocalEntry {
     ClockSeconds seconds = 0;
     std::size_t choice = 0;
+    ClockSeconds universal = 0;  // what it names at the place it was converted at
   };
 
   void Leave(DateField target);
   void CheckLeftField(DateField left);
   void Fail(std::string_view message, DateField focus);
+  void Fail(const Refusal& refusal) { Fail(refusal.message, refusal.field); }
+  // Each group's check of its fields, nothing when they hold a valid value.
+  std::optional<Refusal> DateRefusal() const;
+  std::optional<Refusal> TimeRefusal() const;
+  std::optional<Refusal> PlaceRefusal(DateField sign) const;
   void CommitDate();
   void CommitTime();
   void CheckSign(DateField sign, std::string_view message);
   // A refused degree field keeps the focus and says what is allowed.
   void CheckDegrees(DateField degrees, int limit, std::string_view range);
   void CommitLongitude();
-  void CommitLatitude();
+  // The closing commit: every group as the fields show it; a refused group
+  // keeps the visit open and commits nothing.
+  void CommitAndClose();
+  // Writes a checked group into the sky state.
+  void WriteDate();
+  void WriteTime();
+  void WritePlaceGroup(DateField sign);
   std::string& Field(DateField field);
 
   // The instant the date and time fields name, if they hold a valid one.
   std::optional<ClockSeconds> EnteredReading() const;
-  // The chosen or opening place at these coordinates, else a typed place.
-  PlaceIdentity PlaceAt(long longitudeMinutes, long latitudeMinutes, double longitude,
-                        double latitude) const;
-  // The longitude the fields show, in degrees, if they hold a valid one.
-  std::optional<double> ShownLongitude() const;
+  // The sky's instant to the second, as its texts give it.
+  std::optional<ClockSeconds> SkyInstant() const;
+  // Whether the date and time fields, in their reading at `place`, show
+  // the sky's instant to the minute: then it stays as it is.
+  bool ShowsSkyInstant(const KnownPlace& place, ClockSeconds entered) const;
+  // The place the place fields hold: the chosen or opening place while they
+  // show it, else a typed place; none while a group is not a valid place.
+  std::optional<KnownPlace> FieldsPlace() const;
+  // FieldsPlace, or the committed place while the fields hold none.
+  KnownPlace ShownOrCommittedPlace() const;
+  // The place at these coordinates, its whole minutes counted.
+  static KnownPlace At(PlaceIdentity identity, double longitude, double latitude);
+  // The identity of a typed place at these coordinates.
+  const PlaceIdentity& TypedIdentity(long longitudeMinutes, long latitudeMinutes, double longitude,
+                                     double latitude) const;
   // Rewrites the date and time fields as the local reading of the sky.
   void FillLocalReading();
-  // Commits the Universal Time of the local reading at the shown place. Only
-  // when `asking` does a skipped time fail and a repeated one get asked
-  // about; otherwise both are left to the time's own commit.
+  // The Universal Time a local reading names at the place. A skipped time
+  // fails when `asking`; a repeated one takes `answered` where it is given,
+  // else it is asked about when `asking`; otherwise there is none.
+  std::optional<LocalEntry> LocalAt(ClockSeconds local, const KnownPlace& place, bool asking,
+                                    std::optional<std::size_t> answered);
+  // Commits the Universal Time of the local reading at the shown place, as
+  // LocalAt finds it without an earlier answer.
   void CommitLocalReading(ClockSeconds local, bool asking);
-  // After a place group's commit: the place of the committed coordinates, and
-  // the Universal Time of a committed local reading at it.
+  // After the longitude's commit: the place of the committed coordinates,
+  // and the Universal Time of a committed local reading at it.
   void FollowCommittedPlace();
   ZoneReading Convert(ClockSeconds local, const PlaceIdentity& place, double longitude);
+  // Sets the month lengths of the year, February's with its leap day.
+  void KnowFebruaryOf(int year);
   // Writes the instant into the sky state; false outside the calendar.
   bool WriteUniversal(ClockSeconds universal);
   // A zone this machine does not know is said once per visit.
@@ -183,8 +222,8 @@ class DateTimePlaceLogic {
   ErrorSink showError_;
   PlaceServices services_;
   PlaceIdentity place_;
-  std::optional<KnownPlace> opening_;
-  std::optional<KnownPlace> chosen_;
+  // The chosen or opening place while no coordinate field was edited since.
+  std::optional<KnownPlace> known_;
   mutable std::optional<KnownPlace> lastTyped_;  // the last typed place looked up
   bool localReading_ = false;
   std::optional<LocalEntry> committedLocal_;

@@ -113,8 +113,9 @@ class MainWindow : public QWidget {
   void ShowTexts();
   // The place's name and local civil time; an unknown zone is told once.
   void ShowPlaceTime();
-  // The name and zone of the sky's place after ALT.DAT gave its
-  // coordinates: those kept from the last run where they belong to them.
+  // The name, zone and exact coordinates of the sky's place after ALT.DAT
+  // gave its coordinates: those kept from the last run where they belong
+  // to them.
   void TakeKeptPlace();
   void ShowButtonGroups();
   // Recomputes the sky and redraws the dial and the position list.

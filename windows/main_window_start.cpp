@@ -69,8 +69,10 @@ bool MainWindow::FactorSetAnswer() {
 }
 
 void MainWindow::TakeKeptPlace() {
+  const std::optional<KeptPlace> kept = LoadKeptPlace();
+  TakeKeptCoordinates(kept, clock_.sky());
   clock_.SetPlaceIdentity(
-      IdentityForSkyPlace(LoadKeptPlace(), clock_.sky(), services_.atlas, ShownLanguage()));
+      IdentityForSkyPlace(kept, clock_.sky(), services_.atlas, ShownLanguage()));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

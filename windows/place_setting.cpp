@@ -17,8 +17,8 @@ constexpr const char* kZoneKey = "zeitzone";
 constexpr const char* kLongitudeKey = "laenge";
 constexpr const char* kLatitudeKey = "breite";
 constexpr double kMinutesPerDegree = 60;
-// Kept coordinates are an atlas place's rounded to the minute, which moves
-// them by less than a minute of arc of latitude, 1.85 km.
+// Kept coordinates are an atlas place's, or earlier its rounded to the
+// minute, which moved them by less than a minute of arc of latitude, 1.85 km.
 constexpr double kKeptPlaceKm = 2.0;
 
 bool SameMinute(double a, double b) {
@@ -66,6 +66,15 @@ void SaveKeptPlace(const KeptPlace& place) {
   settings.setValue(kZoneKey, QString::fromStdString(place.identity.timeZone));
   settings.setValue(kLongitudeKey, place.longitude);
   settings.setValue(kLatitudeKey, place.latitude);
+}
+
+void TakeKeptCoordinates(const std::optional<KeptPlace>& kept, SkyState& sky) {
+  if (!kept || !SameMinute(kept->longitude, sky.longitude) ||
+      !SameMinute(kept->latitude, sky.latitude)) {
+    return;
+  }
+  sky.longitude = kept->longitude;
+  sky.latitude = kept->latitude;
 }
 
 PlaceIdentity IdentityForSkyPlace(const std::optional<KeptPlace>& kept, const SkyState& sky,

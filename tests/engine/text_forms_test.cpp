@@ -99,6 +99,8 @@ TEST(FormatPlace, AsTheMainWindowShowsIt) {
   EXPECT_EQ(FormatPlace(10.0, 50.0, false, false), Deg("010", "00' E, ") + Deg("50", "00' N"));
   EXPECT_EQ(FormatPlace(-73.9853, -33.4501, true, true),
             Deg("073", "59' W, ") + Deg("33", "27' S"));
+  EXPECT_EQ(FormatPlace(9.99655, 47.9999, false, false), Deg("010", "00' E, ") + Deg("48", "00' N"))
+      << "an atlas place half a minute below a whole degree";
 }
 
 TEST(PositionList, LinesOfTheMainWindowList) {

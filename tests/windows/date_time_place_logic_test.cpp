@@ -8,6 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/fixed_offset_rules.h"
+#include "tests/support/fixture_atlas.h"
+
 namespace sternwerk {
 namespace {
 
@@ -25,7 +28,12 @@ class DateTimePlace : public ::testing::Test {
   }
 
   // Opens the dialog on the sky state as it stands.
-  void Open() { logic.Activate(); }
+  void Open(PlaceIdentity place = {}) { logic.Activate(std::move(place)); }
+  // Leaves the latitude minutes with Enter, which closes the visit.
+  void Close() {
+    logic.MoveFocus(F::kLatitudeMinutes);
+    logic.PressEnter();
+  }
 
   // Types the keys one by one into whichever field has the focus.
   void TypeKeys(const std::string& keys) {
@@ -49,7 +57,15 @@ class DateTimePlace : public ::testing::Test {
 
   SkyState sky;
   std::vector<std::string> messages;
-  DateTimePlaceLogic logic{sky, [this](std::string_view m) { messages.emplace_back(m); }};
+  std::vector<std::string> questions;  // answered no
+  const PlaceAtlas atlas = FixtureAtlas();
+  DateTimePlaceLogic logic{sky, [this](std::string_view m) { messages.emplace_back(m); },
+                           PlaceServices{.atlas = &atlas,
+                                         .rules = testing::FixedOffsetRules(),
+                                         .ask = [this](std::string_view question) {
+                                           questions.emplace_back(question);
+                                           return false;
+                                         }}};
 
  private:
   F typingIn_ = F::kHelpText;
@@ -63,6 +79,10 @@ const char* const kBeforeCalendarMessage =
 const char* const kTimeMessage = "Das ist keine gültige Zeit!";
 const char* const kLongitudeMessage = "Das ist keine gültige Länge!";
 const char* const kLatitudeMessage = "Das ist keine gültige Breite!";
+// A field that holds no number is named.
+const char* const kDayDigits = "Der Tag muss aus Ziffern bestehen.";
+const char* const kHourDigits = "Die Stunde muss aus Ziffern bestehen.";
+const char* const kMinuteDigits = "Die Minute muss aus Ziffern bestehen.";
 
 TEST_F(DateTimePlace, ActivationFillsTheFieldsAndDerivesThePlace) {
   sky.longitudeText =
@@ -119,6 +139,7 @@ TEST_F(DateTimePlace, DatesAreCheckedWithTheGregorianLeapYears) {
     const char* typed;
     bool valid;
     const char* message = kDateMessage;  // when refused
+    F field = F::kDay;                   // the field to correct
   };
   const Case cases[] = {{"29022000", true},
                         {"29022024", true},
@@ -130,7 +151,9 @@ TEST_F(DateTimePlace, DatesAreCheckedWithTheGregorianLeapYears) {
                         {"01002024", false},
                         {"00012024", false},
                         {"32012024", false},
-                        {"1a012024", false},
+                        {"1a012024", false, kDayDigits},
+                        {"01 x2024", false, "Der Monat muss aus Ziffern bestehen.", F::kMonth},
+                        {"0101 2-4", false, "Das Jahr muss aus Ziffern bestehen.", F::kYear},
                         {"31129999", true},
                         {"29021600", true},
                         {"29021700", false},
@@ -151,7 +174,7 @@ TEST_F(DateTimePlace, DatesAreCheckedWithTheGregorianLeapYears) {
       EXPECT_EQ(sky.dateText, t.substr(0, 2) + "." + t.substr(2, 2) + "." + t.substr(4));
     } else {
       EXPECT_EQ(messages, std::vector<std::string>{c.message});
-      EXPECT_EQ(logic.Focus(), F::kDay);
+      EXPECT_EQ(logic.Focus(), c.field);
       EXPECT_EQ(sky.dateText, "07.12.2026");
       EXPECT_EQ(sky.day, 7);
       EXPECT_EQ(logic.Text(F::kDay) + logic.Text(F::kMonth) + logic.Text(F::kYear), c.typed)
@@ -174,7 +197,9 @@ TEST_F(DateTimePlace, TimesUpTo2400AreValidAndSignsAreNot) {
   struct Case {
     const char* hour;
     const char* minute;
-    double hours;  // 0 when the time is invalid
+    double hours;                        // 0 when the time is invalid
+    const char* message = kTimeMessage;  // when refused
+    F field = F::kHour;                  // the field to correct
   };
   const Case cases[] = {{"24", "00", 24.0001},
                         {"00", "00", 0.0001},
@@ -182,10 +207,11 @@ TEST_F(DateTimePlace, TimesUpTo2400AreValidAndSignsAreNot) {
                         {"24", "01", 0},
                         {"23", "60", 0},
                         {"25", "00", 0},
-                        {"-1", "00", 0},
-                        {"+1", "00", 0},
-                        {"12", "-5", 0},
-                        {"1x", "00", 0},
+                        {"-1", "00", 0, kHourDigits},
+                        {"+1", "00", 0, kHourDigits},
+                        {"12", "-5", 0, kMinuteDigits, F::kMinute},
+                        {"1x", "00", 0, kHourDigits},
+                        {"1x", "0y", 0, kHourDigits},
                         {" 7", "05", 7 + 5 / 60.0 + 0.0001}};
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.hour) + ":" + c.minute);
@@ -199,8 +225,8 @@ TEST_F(DateTimePlace, TimesUpTo2400AreValidAndSignsAreNot) {
       EXPECT_DOUBLE_EQ(sky.hours, c.hours);
       EXPECT_EQ(logic.Focus(), F::kLongitudeSign);
     } else {
-      EXPECT_EQ(messages, std::vector<std::string>{kTimeMessage});
-      EXPECT_EQ(logic.Focus(), F::kHour);
+      EXPECT_EQ(messages, std::vector<std::string>{c.message});
+      EXPECT_EQ(logic.Focus(), c.field);
       EXPECT_EQ(sky.timeText, "09.30.15");
       EXPECT_DOUBLE_EQ(sky.hours, 9.5);
     }
@@ -422,6 +448,64 @@ TEST_F(DateTimePlace, TextsWithoutTheFixedLayoutNeverBreakTheDialog) {
   logic.MoveFocus(F::kYear);
   logic.PressEnter();  // the checks judge what stands in the fields
   EXPECT_EQ(messages, std::vector<std::string>{kBeforeCalendarMessage}) << "07.02.0026";
+}
+
+// A place chosen by name is committed with its exact coordinates until one
+// of them is edited, and a named place keeps them at the next opening; the
+// closing commit writes no group while another is refused, and an instant
+// the fields still show keeps its seconds.
+TEST_F(DateTimePlace, AChosenPlaceIsExactUntilACoordinateIsEdited) {
+  const AtlasPlace& berlin = *atlas.Find("Berlin", 1).front();
+  const struct {
+    const char* edit;
+    F field;
+    const char* text;  // typed into the field; none: nothing is edited
+    bool exact;
+  } cases[] = {{"the minutes typed again", F::kLongitudeMinutes, "25", false},
+               {"the sign typed again", F::kLongitudeSign, "+", true},
+               {"nothing", F::kDay, "", true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.edit);
+    Open();
+    logic.ChoosePlace(berlin);
+    Replace(c.field, c.text);
+    Close();
+    ASSERT_TRUE(logic.Closed());
+    EXPECT_EQ(sky.longitude, c.exact ? berlin.longitude : 13 + 25 / 60.0 + 0.0001);
+    EXPECT_EQ(sky.latitude, c.exact ? berlin.latitude : 52 + 31 / 60.0 + 0.0001);
+    EXPECT_EQ(logic.Place().name, c.exact ? "Berlin" : "");
+    EXPECT_EQ(sky.timeText, "09.30.15");
+  }
+  Open(IdentityOf(berlin, Language::kGerman));
+  logic.ChoosePlace(*atlas.Find("Sydney", 1).front());
+  Replace(F::kDay, "x");
+  Close();
+  EXPECT_EQ(messages, std::vector<std::string>{"Der Tag muss aus Ziffern bestehen."});
+  EXPECT_EQ(logic.Focus(), F::kDay);
+  EXPECT_EQ(sky.longitude, berlin.longitude) << "nothing committed while the day is refused";
+  TypeKeys("07");
+  Close();
+  EXPECT_EQ(logic.PlaceLine(), "Sydney, New South Wales, Australia \u00B7 Australia/Sydney");
+  Open(logic.Place());
+  EXPECT_EQ(sky.latitude, atlas.Find("Sydney", 1).front()->latitude);
+  Open();
+  EXPECT_DOUBLE_EQ(sky.latitude, -(33 + 52 / 60.0 + 0.0001)) << "a typed place is its texts";
+}
+
+// In the local reading the closing commit converts the fields at the place
+// they show, with the answer given for a repeated time.
+TEST_F(DateTimePlace, TheLocalTimeGoesWithThePlaceToTheClose) {
+  logic.SetLocalReading(true);
+  Open(IdentityOf(*atlas.Find("Berlin", 1).front(), Language::kGerman));
+  EXPECT_EQ(logic.Text(F::kHour) + logic.Text(F::kMinute), "1030") << "UT+1 in December";
+  Replace(F::kDay, "251020260230");
+  ASSERT_EQ(questions.size(), 1u);
+  EXPECT_EQ(sky.dateText + " " + sky.timeText, "25.10.2026 01:30:00") << "no: standard time";
+  logic.ChoosePlace(*atlas.Find("Sydney", 1).front());
+  Close();
+  EXPECT_EQ(sky.dateText + " " + sky.timeText, "24.10.2026 16:30:00");
+  EXPECT_EQ(questions.size(), 1u);
+  EXPECT_TRUE(messages.empty());
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <clocale>
 #include <cmath>
 #include <cstdlib>
+#include <functional>
 #include <optional>
 
 #include "platform/geonames_atlas.h"
@@ -25,7 +26,6 @@ using testing::ChoosePlace;
 using testing::PressKey;
 using testing::TypeKeys;
 
-constexpr double kEntered = 0.0001;           // what a committed place adds to its degrees
 constexpr int kSecondsPerDegreeOfTime = 240;  // a mean time: longitude / 15 hours
 
 class DateTimePlaceSearch : public ::testing::Test {
@@ -76,7 +76,7 @@ class DateTimePlaceSearch : public ::testing::Test {
   DateTimePlaceDialog dialog{sky, messages, atlas};
 };
 
-TEST_F(DateTimePlaceSearch, AChosenPlaceFillsTheFieldsAndIsCommittedAsTyped) {
+TEST_F(DateTimePlaceSearch, AChosenPlaceFillsTheFieldsAndIsCommittedExactly) {
   Open(dialog);
   PressKey(Qt::Key_F3);
   ASSERT_TRUE(dialog.searchPanel->isVisible());
@@ -110,12 +110,61 @@ TEST_F(DateTimePlaceSearch, AChosenPlaceFillsTheFieldsAndIsCommittedAsTyped) {
   EXPECT_EQ(QApplication::focusWidget(), dialog.longitudeSignEdit);
   for (int field = 0; field < 6; ++field) PressKey(Qt::Key_Return);
   EXPECT_FALSE(dialog.isVisible()) << "the latitude's commit closes the dialog";
-  EXPECT_NEAR(sky.longitude, 11 + 35 / 60.0 + kEntered, 1e-9);
-  EXPECT_NEAR(sky.latitude, 48 + 8 / 60.0 + kEntered, 1e-9);
+  const AtlasPlace& munich = *atlas.Find("Munich", 1).front();
+  EXPECT_EQ(sky.longitude, munich.longitude) << "the atlas's coordinates, not the fields' minutes";
+  EXPECT_EQ(sky.latitude, munich.latitude);
+  EXPECT_EQ(sky.longitudeText,
+            "+011\xB0"
+            "35'");
   EXPECT_EQ(Instant(), "01.07.2026 12:00:00") << "the fields read Universal Time";
-  EXPECT_EQ(dialog.placeIdentity(),
-            IdentityOf(*atlas.Find("Munich", 1).front(), Language::kGerman));
+  EXPECT_EQ(dialog.placeIdentity(), IdentityOf(munich, Language::kGerman));
   EXPECT_TRUE(messages.shown().empty());
+}
+
+// Sydney committed, then Berlin chosen: however the last field is left, the
+// dialog commits the place its fields and place line show, to the atlas's
+// arcsecond, never Sydney's longitude with Berlin's latitude.
+TEST_F(DateTimePlaceSearch, LeavingTheLastFieldCommitsTheChosenPlaceWhole) {
+  const struct {
+    const char* way;
+    std::function<void()> leave;
+  } ways[] = {
+      {"click into the hour", [this] { QTest::mouseClick(dialog.hourEdit, Qt::LeftButton); }},
+      {"Shift+Tab", [] { PressKey(Qt::Key_Tab, Qt::ShiftModifier); }},
+      {"Tab", [] { PressKey(Qt::Key_Tab); }},
+      {"Enter", [] { PressKey(Qt::Key_Return); }},
+  };
+  const AtlasPlace& berlin = *atlas.Find("Berlin", 1).front();
+  for (const auto& way : ways) {
+    SCOPED_TRACE(way.way);
+    sky = SkyAtChosenBerlin();
+    Open(dialog);
+    ChoosePlace("Sydney");
+    for (int field = 0; field < kDateFieldCount; ++field) PressKey(Qt::Key_Return);
+    ASSERT_FALSE(dialog.isVisible());
+    ASSERT_EQ(dialog.placeIdentity().name, "Sydney");
+
+    dialog.SetPlaceIdentity(dialog.placeIdentity());
+    Open(dialog);
+    ChoosePlace("Berlin");
+    EXPECT_EQ(PlaceFields(), QStringList({"+", "013", "25", "+", "52", "31"}));
+    EXPECT_TRUE(dialog.placeLabel->text().startsWith("Ort: Berlin, "))
+        << dialog.placeLabel->text().toStdString();
+    QTest::mouseClick(dialog.latitudeMinutesEdit, Qt::LeftButton);
+    ASSERT_EQ(QApplication::focusWidget(), dialog.latitudeMinutesEdit);
+    way.leave();
+
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(sky.longitude, berlin.longitude);
+    EXPECT_EQ(sky.latitude, berlin.latitude);
+    EXPECT_EQ(sky.longitudeText + " " + sky.latitudeText,
+              "+013\xB0"
+              "25' +52\xB0"
+              "31'");
+    EXPECT_FALSE(sky.isWest || sky.isSouth);
+    EXPECT_EQ(dialog.placeIdentity(), IdentityOf(berlin, Language::kGerman));
+    EXPECT_TRUE(messages.shown().empty());
+  }
 }
 
 TEST_F(DateTimePlaceSearch, TypedCoordinatesHaveNoNameAndTheNearestZoneWithin150Km) {
@@ -243,8 +292,9 @@ TEST_F(DateTimePlaceSearch, LocalTimeBeforeStandardTimeAndAfterAChangeOfPlace) {
   TypeKeys(
       "14031879"
       "1130");
-  // Ulm's 9.99155° E is 9°59' in the fields: its mean time is UT + 9°59' / 15.
-  const int ulmMeanTime = static_cast<int>(std::lround((9 + 59 / 60.0) * kSecondsPerDegreeOfTime));
+  // Ulm's mean time is UT + 9.99155° / 15, by its exact longitude, not the
+  // fields' 9°59'.
+  const int ulmMeanTime = static_cast<int>(std::lround(9.99155 * kSecondsPerDegreeOfTime));
   EXPECT_EQ(dialog.otherReadingLabel->text().toStdString(),
             "= " + Less("11:30", ulmMeanTime) + " WZ/GMT");
   for (int field = 0; field < 6; ++field) PressKey(Qt::Key_Return);

@@ -117,8 +117,25 @@ TEST_F(PlaceTimeWindow, TheKeptNameIsTakenOnlyForItsOwnCoordinates) {
   EXPECT_EQ(clock->placeIdentity(), kBerlin);
 }
 
-// A place chosen from the atlas keeps its rounded coordinates and the names
-// of the language it was chosen in; the next run names it in its own.
+// ALT.DAT keeps whole minutes; the kept place brings back a chosen place's
+// exact coordinates at the start, and the end keeps them again.
+TEST_F(PlaceTimeWindow, AChosenPlaceKeepsItsExactCoordinatesBetweenRuns) {
+  const AtlasPlace& berlin = *atlas.Find("Berlin", 1).front();
+  SaveKeptPlace({IdentityOf(berlin, Language::kGerman), berlin.longitude, berlin.latitude});
+  std::ofstream(directory.path() / "ALT.DAT", std::ios::binary)
+      << "08.12.2026\r\n09:30:15\r\n+013\xB0"
+         "25'\r\n+52\xB0"
+         "31'\r\n";
+  Start(false);
+  EXPECT_EQ(clock->sky().longitude, berlin.longitude);
+  EXPECT_EQ(clock->sky().latitude, berlin.latitude);
+  ASSERT_TRUE(form->close());
+  EXPECT_EQ(LoadKeptPlace()->latitude, berlin.latitude);
+}
+
+// A place chosen from the atlas, kept with its coordinates rounded to the
+// minute as earlier runs kept them, and the names of the language it was
+// chosen in; the next run names it in its own.
 TEST(KeptPlace, IsNamedInTheLanguageShownWhateverItWasKeptIn) {
   const PlaceAtlas atlas = FixtureAtlas();
   const AtlasPlace& munich = *atlas.Find("Munich", 1).front();
