@@ -109,6 +109,7 @@ class MainWindow : public QWidget {
   void ShowRunState();
   void ShowStatus(bool running);
   void ShowTexts();
+  void ShowTimeLines();
   // The place's name and local civil time; an unknown zone is told once.
   void ShowPlaceTime();
   // The name and zone of the sky's place after ALT.DAT gave its
@@ -147,6 +148,8 @@ class MainWindow : public QWidget {
   QWidget* instantPanel;
   QLabel* dateLabel;
   QLabel* timeLabel;
+  // Below timeLabel where that shows the local time: Universal Time.
+  QLabel* universalTimeLabel;
   QLabel* placeLabel;
   QLabel* intervalLabel;
   QLabel* speedLabel;
