@@ -128,8 +128,8 @@ class Clock {
   Outcome<SearchStatus> Search(EventKind kind, const SearchProgress& progress);
   int SearchedFactor(EventKind kind) const;
   // The search result as the window shows it (Windows-1252): resultText,
-  // with the local time shown first the result followed by the instant's
-  // local and Universal Time.
+  // with the local time shown first followed by the lines of the local and
+  // the Universal Time, " Vollmond \n 04:13:00 MESZ \n 02:13:00 WZ/GMT ".
   std::string SearchResultLine() const;
 
   // A setting dialog (date/time/place, interval) opens: both button groups

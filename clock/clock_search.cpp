@@ -61,7 +61,7 @@ Outcome<SearchStatus> Clock::Search(EventKind kind, const SearchProgress& progre
 
 std::string Clock::SearchResultLine() const {
   if (search_.resultText.empty() || !LocalTimeShownFirst()) return search_.resultText;
-  return search_.resultText + "\n " + TimeLine() + " / " + UniversalTimeLine() + " ";
+  return search_.resultText + "\n " + TimeLine() + " \n " + UniversalTimeLine() + " ";
 }
 
 }  // namespace sternwerk

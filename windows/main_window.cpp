@@ -34,7 +34,7 @@ constexpr int kProgressHours = 24;
 // The place line's width, and the narrower one that leaves the room below
 // the time line to the Universal Time.
 constexpr int kPlaceLineWidth = 221;
-constexpr int kPlaceLineBesideTime = 100;
+constexpr int kPlaceLineBesideTime = 98;
 // The place's local time stands in the dial's lower right corner, below the
 // rings of the factor labels, as the clock status stands in its upper right
 // one; it is as wide as its text, at most kPlaceTimeWidest.
@@ -111,7 +111,7 @@ void MainWindow::CreateInstantPanel() {
   timeLabel = MakeLabel(instantPanel, QString(), {108, 4, 122, 16});
   timeLabel->setFont(PointFont(kSansSerif, 8, true));
   placeLabel = MakeLabel(instantPanel, QString(), {6, 22, kPlaceLineWidth, 16});
-  universalTimeLabel = MakeLabel(instantPanel, QString(), {108, 22, 122, 16});
+  universalTimeLabel = MakeLabel(instantPanel, QString(), {106, 22, 124, 16});
   universalTimeLabel->hide();
   dateTimePlaceButton = MakeButton(instantPanel, tr("&Datum/Zeit/Ort"), {6, 40, 108, 23});
   intervalButton = MakeButton(instantPanel, tr("&Intervall"), {119, 40, 108, 23});
