@@ -25,6 +25,8 @@ void BM_FindAsTyped(benchmark::State& state, std::string name) {
 }
 BENCHMARK_CAPTURE(BM_FindAsTyped, muenchen, std::string("Muenchen"))->DenseRange(1, 8);
 BENCHMARK_CAPTURE(BM_FindAsTyped, san, std::string("San Francisco"))->DenseRange(1, 3);
+// A name found by a later word of it (Lutherstadt Wittenberg).
+BENCHMARK_CAPTURE(BM_FindAsTyped, wittenberg, std::string("Wittenberg"))->Arg(1)->Arg(4)->Arg(10);
 
 void BM_LoadAtlas(benchmark::State& state) {
   for (auto _ : state) {

@@ -9,6 +9,7 @@
 #include "charts/label_stack.h"
 #include "engine/arithmetic.h"
 #include "engine/factors.h"
+#include "engine/meridian_direction.h"
 #include "platform/colors.h"
 #include "platform/faces.h"
 #include "platform/polar_point.h"
@@ -80,18 +81,19 @@ void DrawBackground(Canvas& canvas) {
   Ellipse(canvas, kOuterCircle);
 }
 
-// East, south and west along the top edge, as seen facing south.
-void DrawCompass(Canvas& canvas) {
+// East, the MC's direction and west along the top edge: "O < S > W" as seen
+// facing south, "O < N > W" where the MC stands north of the zenith.
+void DrawCompass(Canvas& canvas, MeridianDirection meridian) {
   canvas.font.face = kCompassFace;
   canvas.font.color = kNavy;
   canvas.font.size = kCompassFontSize;
   canvas.font.bold = true;
   canvas.Line({255, 15}, {200, 15});
   canvas.Line({265, 15}, {320, 15});
-  //: "O" is the east point; the arrow points away from south.
+  //: "O" is the east point; the arrow points away from the MC's direction, "S" or "N".
   canvas.TextOut(179, 7,
                  Translated("sternwerk::Charts", QT_TRANSLATE_NOOP("sternwerk::Charts", "O <")));
-  canvas.TextOut(256, 7, "S");
+  canvas.TextOut(256, 7, meridian == MeridianDirection::kNorth ? "N" : "S");
   canvas.TextOut(321, 7, "> W");
 }
 
@@ -228,7 +230,7 @@ void DrawCaptions(Canvas& canvas) {
 void DrawDial(const SkyState& sky, const DisplayOptions& options, Canvas& canvas) {
   const double mc = sky.longitudes[kMC];
   DrawBackground(canvas);
-  DrawCompass(canvas);
+  DrawCompass(canvas, MeridianDirectionOf(sky));
   DrawSignBoundaries(canvas, mc);
   DrawEarth(canvas);
   DrawCardinalTicks(canvas);

@@ -1,6 +1,8 @@
 // The main dial: the sky of one instant as an observer facing south sees it,
 // the meridian (MC) at the top, the eastern horizon on the left, the Earth
-// seen from above its north pole in the centre.
+// seen from above its north pole in the centre. The compass line at the top
+// names the direction in which the MC stands: south, or north where it
+// stands north of the zenith.
 #pragma once
 
 #include "charts/display_options.h"

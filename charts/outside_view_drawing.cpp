@@ -8,6 +8,7 @@
 #include "charts/label_stack.h"
 #include "engine/calendar.h"
 #include "engine/factors.h"
+#include "engine/meridian_direction.h"
 #include "engine/text_forms.h"
 #include "platform/colors.h"
 #include "platform/faces.h"
@@ -44,7 +45,7 @@ constexpr int kDescendantOffset = kPixelsPerDegree * kHalfCircle;  // from the A
 constexpr int kTickCount = 17;  // every 10 degrees between the horizons
 constexpr int kTickSpacing = 10 * kPixelsPerDegree;
 constexpr int kTickTop = 28, kTickBottom = 45;
-constexpr Point kDescendantLabelOffset{716, 3};  // from the AS column
+constexpr Point kDescendantLabelOffset{-14, 3};  // from the descendant's line
 
 // Label rows: a column's counter chooses the row; the axes share the top row.
 constexpr int kColumns = 811;
@@ -82,6 +83,28 @@ constexpr Point kPrintViewBottomRight{790, 500};
 constexpr Point kPrintHeaderCorner{20, 100};
 constexpr Point kPrintEventCorner{180, 200};
 
+// The view faces the direction in which the MC stands. Everything is laid
+// out as seen facing south, the eastern horizon at the left; facing north
+// the layout is mirrored, the eastern horizon at the right, while each text
+// keeps its place beside its line and reads as ever.
+class Facing {
+ public:
+  explicit Facing(MeridianDirection meridian) : north_(meridian == MeridianDirection::kNorth) {}
+
+  bool north() const { return north_; }
+  // Where a box `width` pixels wide, at `x` facing south, begins.
+  int Left(int x, int width = 0) const { return north_ ? kOutsideViewWidth - x - width : x; }
+  // The way the degrees behind the AS run: +1 rightwards, -1 leftwards.
+  int Onwards() const { return north_ ? -1 : 1; }
+
+ private:
+  bool north_;
+};
+
+// A factor's label and its line, kLineOffset to the right, mirror as one
+// box, so that the line stays right of the label.
+constexpr int kLabelBoxWidth = 2 * kLineOffset;
+
 double Longitude(const SkyState& sky, int factor) {
   return sky.longitudes[static_cast<std::size_t>(factor)];
 }
@@ -102,20 +125,20 @@ void DrawMeridian(Canvas& canvas, int column) {
   canvas.Line({column + kLineOffset, kMeridianTop}, {column + kLineOffset, kMeridianBottom});
 }
 
-void DrawHorizons(Canvas& canvas, int column) {
+void DrawHorizons(Canvas& canvas, int column, Facing facing) {
   const int ascendantLine = column + kLineOffset;
-  const int descendantLine = ascendantLine + kDescendantOffset;
+  const int descendantLine = ascendantLine + facing.Onwards() * kDescendantOffset;
   canvas.pen = Pen{kRed, kAxisPenWidth};
   canvas.Line({ascendantLine, kHorizonTop}, {ascendantLine, kHorizonBottom});
   canvas.Line({descendantLine, kHorizonTop}, {descendantLine, kHorizonBottom});
   canvas.pen.width = 1;
   for (int tickNumber = 1; tickNumber <= kTickCount; ++tickNumber) {
-    const int tick = ascendantLine + tickNumber * kTickSpacing;
+    const int tick = ascendantLine + facing.Onwards() * tickNumber * kTickSpacing;
     canvas.Line({tick, kTickTop}, {tick, kTickBottom});
   }
   canvas.font.color = kRed;
   canvas.font.size = kHorizonLabelSize;
-  canvas.TextOut(column + kDescendantLabelOffset.x, kDescendantLabelOffset.y,
+  canvas.TextOut(descendantLine + kDescendantLabelOffset.x, kDescendantLabelOffset.y,
                  Translated("sternwerk::Charts", QT_TRANSLATE_NOOP("sternwerk::Charts", "DE")));
 }
 
@@ -129,7 +152,8 @@ void DrawDistanceFromMeridian(Canvas& canvas, const SkyState& sky, int factor, i
   canvas.TextOut(column + kDistanceTextOffset, 0, Degrees(TruncToInt(distance)));
 }
 
-void DrawFactors(Canvas& canvas, const SkyState& sky, const DisplayOptions& options) {
+void DrawFactors(Canvas& canvas, const SkyState& sky, const DisplayOptions& options,
+                 Facing facing) {
   LabelStack columns(kColumns - 1, 1, kStackingReach);
   int row = kLabelRows[0];
   for (int factor = 0; factor < kDrawnFactors; ++factor) {
@@ -139,14 +163,15 @@ void DrawFactors(Canvas& canvas, const SkyState& sky, const DisplayOptions& opti
     canvas.font.size = options.symbolFontPresent ? kGlyphSize : kCodeSize;
     canvas.font.color = kYellow;
 
-    const int column = kPixelsPerDegree * DegreesBehindAscendant(sky, factor) + kFirstColumn;
-    if (column >= kBelowHorizonColumn) continue;
+    const int southColumn = kPixelsPerDegree * DegreesBehindAscendant(sky, factor) + kFirstColumn;
+    if (southColumn >= kBelowHorizonColumn) continue;
+    const int column = facing.Left(southColumn, kLabelBoxWidth);
     const bool axis = factor == kMC || factor == kAscendant;
     if (factor == kMC) DrawMeridian(canvas, column);
-    if (factor == kAscendant) DrawHorizons(canvas, column);
+    if (factor == kAscendant) DrawHorizons(canvas, column, facing);
 
     // A crowded column keeps the row of the label before it.
-    const auto labelsInColumn = static_cast<std::size_t>(columns.LabelsAt(column));
+    const auto labelsInColumn = static_cast<std::size_t>(columns.LabelsAt(southColumn));
     if (axis) {
       row = kAxisRow;
     } else if (labelsInColumn < kLabelRows.size()) {
@@ -156,7 +181,7 @@ void DrawFactors(Canvas& canvas, const SkyState& sky, const DisplayOptions& opti
                    options.symbolFontPresent
                        ? std::string(1, FactorGlyph(factor))
                        : std::string(kFactorCodes[static_cast<std::size_t>(factor)]));
-    if (!axis) columns.Place(column);
+    if (!axis) columns.Place(southColumn);
 
     canvas.font = Font{kTextFace, kSmallTextSize, false, kLime, 0};
     canvas.pen = Pen{kLime, 1};
@@ -164,23 +189,26 @@ void DrawFactors(Canvas& canvas, const SkyState& sky, const DisplayOptions& opti
   }
 }
 
-// The MC's distance from the eastern horizon at the left, from the western
-// one at the right.
-void DrawHorizonDistances(Canvas& canvas, const SkyState& sky) {
+// The MC's distance from the horizon on each side: facing south the eastern
+// one at the left, the western one at the right.
+void DrawHorizonDistances(Canvas& canvas, const SkyState& sky, Facing facing) {
   canvas.font = Font{kDistanceFace, kDistanceTextSize, false, kLime, 0};
   int fromEast = TruncToInt(Longitude(sky, kAscendant) - Longitude(sky, kMC));
   while (fromEast < 0) fromEast += kDegreesPerCircle;
   while (fromEast > kHalfCircle) fromEast -= kHalfCircle;
+  const int fromWest = kHalfCircle - fromEast;
   canvas.TextOut(kLeftDistanceCorner.x, kLeftDistanceCorner.y,
-                 Translated("sternwerk::Charts", kDistanceCaption) + Degrees(fromEast));
-  canvas.TextOut(
-      kRightDistanceCorner.x, kRightDistanceCorner.y,
-      Translated("sternwerk::Charts", kDistanceCaption) + Degrees(kHalfCircle - fromEast));
+                 Translated("sternwerk::Charts", kDistanceCaption) +
+                     Degrees(facing.north() ? fromWest : fromEast));
+  canvas.TextOut(kRightDistanceCorner.x, kRightDistanceCorner.y,
+                 Translated("sternwerk::Charts", kDistanceCaption) +
+                     Degrees(facing.north() ? fromEast : fromWest));
 }
 
 // Sign boundaries in the factors' scale, and each sign's glyph about the
 // middle of its stretch.
-void DrawSignScale(Canvas& canvas, const SkyState& sky, const DisplayOptions& options) {
+void DrawSignScale(Canvas& canvas, const SkyState& sky, const DisplayOptions& options,
+                   Facing facing) {
   canvas.pen = Pen{kAqua, 1};
   canvas.font.color = kAqua;
   canvas.font.size = kSignScaleSize;
@@ -191,7 +219,7 @@ void DrawSignScale(Canvas& canvas, const SkyState& sky, const DisplayOptions& op
   if (boundary > kDegreesPerCircle) boundary = ascendant;
   do {
     if (boundary < kLastBoundary) {
-      const int column = kPixelsPerDegree * boundary + kFirstColumn + kLineOffset;
+      const int column = facing.Left(kPixelsPerDegree * boundary + kFirstColumn + kLineOffset);
       canvas.Line({column, kBoundaryTop}, {column, kBoundaryBottom});
     }
     boundary -= kSignWidth;
@@ -200,12 +228,13 @@ void DrawSignScale(Canvas& canvas, const SkyState& sky, const DisplayOptions& op
   canvas.font.face = options.symbolFontPresent ? kSymbolFace : kTextFace;
   const int em = FontPixelHeight(kSignScaleSize);
   const int nameShift = TruncToInt(em * (kSignGlyphWidth - kSignNameWidth) / 2);
+  const int glyphWidth = TruncToInt(em * kSignGlyphWidth);
   int sign = SignIndex(ascendant);
   int glyphDegree = ascendant % kSignWidth - kSignGlyphShift;
   for (int shown = 0; shown < kSignGlyphsShown; ++shown) {
     if (glyphDegree > kSignGlyphLow && glyphDegree < kSignGlyphHigh) {
       const auto index = static_cast<std::size_t>(sign);
-      const int column = kPixelsPerDegree * glyphDegree;
+      const int column = facing.Left(kPixelsPerDegree * glyphDegree, glyphWidth);
       if (options.symbolFontPresent) {
         canvas.TextOut(column, kSignGlyphTop, kSignGlyphs.substr(index, 1));
       } else {
@@ -228,9 +257,10 @@ std::string OutsideViewTitleSuffix(const SkyState& sky) {
 
 void DrawOutsideView(const SkyState& sky, const DisplayOptions& options, Canvas& canvas) {
   canvas.brush = Brush{kNavy, true};
-  DrawFactors(canvas, sky, options);
-  DrawHorizonDistances(canvas, sky);
-  if (options.transplutonian) DrawSignScale(canvas, sky, options);
+  const Facing facing(MeridianDirectionOf(sky));
+  DrawFactors(canvas, sky, options, facing);
+  DrawHorizonDistances(canvas, sky, facing);
+  if (options.transplutonian) DrawSignScale(canvas, sky, options, facing);
 }
 
 Picture OutsideViewPrintPicture(std::shared_ptr<const Picture> view, const SkyState& sky,

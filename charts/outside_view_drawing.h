@@ -2,6 +2,9 @@
 // looking south, the eastern horizon (AS) a fixed line at the left, the
 // western horizon (the descendant) one at the right, and the meridian (MC)
 // somewhere between them. Factors stand by their whole degrees behind the AS.
+// Where the MC stands north of the zenith (the southern hemisphere, at times
+// the tropics) the view looks north as a person there sees it: the eastern
+// horizon at the right, the western one at the left.
 #pragma once
 
 #include <memory>

@@ -20,8 +20,13 @@ constexpr const char* kPreciseFallback =
     QT_TRANSLATE_NOOP("sternwerk::Clock",
                       "Die Swiss Ephemeris kann diesen Zeitpunkt nicht genau berechnen (%1); die "
                       "Positionen kommen aus der eigenen Berechnung.");
-constexpr const char* kCalendarEnd = QT_TRANSLATE_NOOP(
-    "sternwerk::Clock", "Die Uhr hält an: Ihr Kalender reicht vom Jahr 0001 bis zum Jahr 9999.");
+constexpr const char* kCalendarBounds = QT_TRANSLATE_NOOP(
+    "sternwerk::Clock", "Die Uhr hält an: Ihr Kalender reicht vom 01.01.1600 bis zum 31.12.9999.");
+// Follows the state file's refusal of its date at start-up.
+constexpr const char* kStartWithoutLastInstant =
+    QT_TRANSLATE_NOOP("sternwerk::Clock",
+                      "Die Uhr beginnt in der Gegenwart, am Ort aus dieser Datei; "
+                      "´Alt-Datum/Zeit´ bleibt in diesem Lauf gesperrt.");
 // Longitudes below this count as Greenwich or west of it.
 constexpr double kGreenwichBound = 0.0002;
 constexpr double kSecondsPerHour = 3600;
@@ -95,16 +100,22 @@ bool Clock::AtOrWestOfGreenwich() const {
   return sky_.longitude < kGreenwichBound;
 }
 
-void Clock::PrepareStart(ComputationMode mode) {
+Status Clock::PrepareStart(ComputationMode mode) {
   display_.transplutonian = false;
   computation_ = mode;
-  stateFileRead_ = ReadStartupPlace(workingDirectory_, sky_).ok();
+  const bool placeRead = ReadStartupPlace(workingDirectory_, sky_).ok();
   SetInstantFromClock(sky_, systemClock_);
-  if (!stateFileRead_) SetDefaultPlace(sky_);
+  if (!placeRead) SetDefaultPlace(sky_);
   TakePlaceLineFromSky();
   SetStepDefaults(settings_);
   EnableButtonGroups(false);
   running_ = false;
+  // A last instant before the calendar is not offered.
+  const Status lastInstant = CheckStartupDate(workingDirectory_);
+  stateFileRead_ = placeRead && lastInstant.ok();
+  if (lastInstant.ok()) return lastInstant;
+  return Status::Failure(lastInstant.error() + " " +
+                         Translated(kContext, kStartWithoutLastInstant));
 }
 
 void Clock::StartRunning() {
@@ -127,9 +138,13 @@ Status Clock::Recompute() {
 }
 
 Status Clock::Tick() {
+  const std::string dateBefore = sky_.dateText;
+  const double hoursBefore = sky_.hours;
   if (!StepTick(sky_, settings_, pacer_)) {
     Halt();
-    return Status::Failure(Translated(kContext, kCalendarEnd));
+    // The result stays with its instant, which a stop at 01.01.1600 leaves.
+    if (sky_.dateText != dateBefore || sky_.hours != hoursBefore) ClearSearchResult();
+    return Status::Failure(Translated(kContext, kCalendarBounds));
   }
   ClearSearchResult();
   return Status::Success();
@@ -165,7 +180,7 @@ void Clock::GoToRealTime() {
 
 Status Clock::ReloadLastInstant() {
   Halt();
-  const Status read = ReadStateFile(workingDirectory_, sky_);
+  const Status read = ReadLastInstant(workingDirectory_, sky_);
   if (!read.ok()) return read;
   ApplyStepDefaults();
   SetInstantFromTexts(sky_);

@@ -82,8 +82,10 @@ class Clock {
   // The start-up, in three steps. First the clock stands, both button groups
   // disabled, at the system clock's present with the place of ALT.DAT (the
   // default place without it), the step defaults and the computation `mode`;
-  // the twelve factors are shown.
-  void PrepareStart(ComputationMode mode);
+  // the twelve factors are shown. An ALT.DAT dated before the clock's
+  // calendar still gives its place, but "Alt-Datum/Zeit" is not offered,
+  // and the result is a message saying so.
+  Status PrepareStart(ComputationMode mode);
   // Then it runs at the first timer interval.
   void StartRunning();
   // Last, the factor set is chosen and the general group enabled.
@@ -98,7 +100,8 @@ class Clock {
   void ChooseComputation(ComputationMode mode) { computation_ = mode; }
 
   // One tick of the timer. A step out of the clock's calendar halts the
-  // clock with the halted-state group enabled and fails with the message.
+  // clock with the halted-state group enabled, at its last instant or at
+  // 01.01.1600 00:00:00 (see StepTick), and fails with the message.
   Status Tick();
   // The slider's new position: rate 0 halts the clock and enables the
   // halted-state group; any other rate runs it at that rate's interval and
@@ -111,8 +114,9 @@ class Clock {
   // with the step defaults; when that moves the rate, the clock runs.
   void GoToRealTime();
   // Halted with the halted-state group enabled; then the instant and the
-  // place of ALT.DAT with the step defaults. A file that cannot be read
-  // changes nothing more and is reported.
+  // place of ALT.DAT with the step defaults. A file that cannot be read, or
+  // whose date lies outside the clock's calendar, changes nothing more and
+  // is reported.
   Status ReloadLastInstant();
   // The state written at the end of a run: the instant and the place.
   Status SaveState();

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "base/translation.h"
+#include "clock/interval_choice.h"
 #include "engine/calendar.h"
 
 namespace sternwerk {
@@ -14,8 +15,10 @@ constexpr int kDaysPerMonthStep = 30;
 constexpr double kHoursPerDay = 24;
 constexpr double kMinutesPerHour = 60;
 constexpr double kSecondsPerHour = 3600;
+constexpr double kSecondsPerMinute = 60;
 constexpr std::uint64_t kSecondsPerDay = 86400;
 constexpr int kTimerBase = 955;  // ms; divided by the rate
+constexpr int kSecondDecimals = 3;
 
 void StepDays(SkyState& sky, int days, bool forward) {
   for (int i = 0; i < days; ++i) forward ? NextDay(sky) : PreviousDay(sky);
@@ -55,6 +58,12 @@ std::string WholeMinutesText(double minutes) {
 // A text of the interval and speed lines in the language shown.
 std::string Shown(const char* sourceText) {
   return Translated("sternwerk::ClockStep", sourceText);
+}
+
+// "Sek/Takt:" and the seconds, to the millisecond.
+std::string SecondsPerTickText(double seconds) {
+  return Shown(QT_TRANSLATE_NOOP("sternwerk::ClockStep", "Sek/Takt:")) +
+         ShownDecimal(seconds, kSecondDecimals);
 }
 
 }  // namespace
@@ -97,10 +106,12 @@ std::string IntervalText(const ClockSettings& clock) {
     case StepMode::kYear:
       return Shown(QT_TRANSLATE_NOOP("sternwerk::ClockStep", "1 Jahr"));
     case StepMode::kMinutes:
+      if (clock.intervalMinutes < 1)
+        return SecondsPerTickText(clock.intervalMinutes * kSecondsPerMinute);
       return Shown(QT_TRANSLATE_NOOP("sternwerk::ClockStep", "Min/Takt:")) +
              WholeMinutesText(clock.intervalMinutes);
     case StepMode::kRealTime:
-      return Shown(QT_TRANSLATE_NOOP("sternwerk::ClockStep", "Sek/Takt:1"));
+      return SecondsPerTickText(1);
   }
   return {};
 }

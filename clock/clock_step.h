@@ -29,8 +29,8 @@ void StepInstant(SkyState& sky, const ClockSettings& clock);
 void StepSeconds(SkyState& sky, std::int64_t seconds);
 
 // The interval text of the current step mode: "Sek/Takt:1", "Min/Takt:" with
-// the whole minutes of intervalMinutes, "1 Tag", "1 Woche", "1 Monat", "1 Jahr";
-// in the language shown.
+// the whole minutes of intervalMinutes ("Sek/Takt:" with its seconds under a
+// minute), "1 Tag", "1 Woche", "1 Monat", "1 Jahr"; in the language shown.
 std::string IntervalText(const ClockSettings& clock);
 
 // "Takte/Sek:" followed by the ticks per second without sign.

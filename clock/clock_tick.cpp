@@ -3,8 +3,23 @@
 #include <cstdlib>
 
 #include "clock/clock_step.h"
+#include "engine/calendar.h"
 
 namespace sternwerk {
+namespace {
+
+constexpr double kSecondsPerHour = 3600;
+
+// Whether the instant lies before 01.01.1600 00:00:00. A long minute step
+// back may leave the time of day below 0, so the date alone does not say.
+bool BeforeCalendarStart(const SkyState& sky) {
+  if (sky.year < kFirstCalendarYear) return true;
+  const ClockSeconds dayStart = ClockSecondsOf(sky.day, sky.month, sky.year, 0);
+  const ClockSeconds calendarStart = ClockSecondsOf(1, 1, kFirstCalendarYear, 0);
+  return double(dayStart - calendarStart) + sky.hours * kSecondsPerHour < 0;
+}
+
+}  // namespace
 
 bool KeepsPace(const ClockSettings& clock) {
   return clock.stepMode == StepMode::kRealTime && std::abs(clock.ticksPerSecond) == 1;
@@ -22,9 +37,14 @@ bool StepTick(SkyState& sky, const ClockSettings& clock, RealTimePacer& pacer) {
   // Past the calendar's end the four-digit date text no longer holds the
   // year, and a step of several days may read it back as a year far behind.
   const bool forward = clock.ticksPerSecond >= 0;
-  const bool turnedBack = forward ? sky.year < before.year : sky.year > before.year;
-  if (turnedBack || sky.year < kFirstClockYear || sky.year > kLastClockYear) {
+  if (forward && (sky.year < before.year || sky.year > kLastCalendarYear)) {
     sky = before;
+    return false;
+  }
+  // The clock's dates begin where those that can be entered do; a step back
+  // past that stops there.
+  if (BeforeCalendarStart(sky)) {
+    SetInstant(sky, 1, 1, kFirstCalendarYear, 0);
     return false;
   }
   return true;

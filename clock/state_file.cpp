@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 
@@ -11,6 +12,8 @@
 #include "base/file_replacement.h"
 #include "base/line_reader.h"
 #include "base/system_error_text.h"
+#include "base/text_encoding.h"
+#include "engine/calendar.h"
 #include "engine/state_texts.h"
 #include "engine/text_forms.h"
 
@@ -22,6 +25,14 @@ constexpr std::size_t kTextLength = 10;  // characters of a line that are read
 constexpr char kLineEnd[] = "\r\n";
 
 enum Line { kDateLine, kTimeLine, kLongitudeLine, kLatitudeLine };
+
+constexpr const char* kContext = "sternwerk::StateFile";
+// %1 is the file, %2 its date.
+constexpr const char* kDateOutsideCalendar =
+    QT_TRANSLATE_NOOP("sternwerk::StateFile",
+                      "Die Datei %1 enthält das Datum %2; der Kalender der Uhr reicht vom "
+                      "01.01.1600 bis zum 31.12.9999. Datum und Zeit der Datei werden nicht "
+                      "übernommen.");
 
 // A file opened for reading, closed when it goes out of scope. Only a regular
 // file is opened: a directory, pipe or device of that name is refused (and a
@@ -80,6 +91,25 @@ StateLines ReadLines(const std::filesystem::path& file) {
   return lines;
 }
 
+// The date text refused unless it is a day of the clock's calendar.
+Status CheckedDate(const std::filesystem::path& file, const std::string& dateText) {
+  SkyState instant;
+  instant.dateText = dateText;
+  SetInstantFromTexts(instant);
+  if (IsCalendarDate(instant.day, instant.month, instant.year)) return Status::Success();
+  return Status::Failure(WithArguments(Translated(kContext, kDateOutsideCalendar),
+                                       {file.string(), Windows1252ToUtf8(dateText)}));
+}
+
+// Whether the date text holds a four-digit year before the calendar's first.
+bool BeforeCalendar(const std::string& dateText) {
+  constexpr std::size_t kYearStart = 7, kYearEnd = 10;  // characters, counted from 1
+  if (dateText.size() < kYearEnd) return false;
+  const bool digits = std::all_of(dateText.begin() + kYearStart - 1, dateText.begin() + kYearEnd,
+                                  [](char c) { return c >= '0' && c <= '9'; });
+  return digits && FixedField(dateText, kYearStart, kYearEnd) < kFirstCalendarYear;
+}
+
 }  // namespace
 
 Status WriteStateFile(const std::filesystem::path& directory, SkyState& sky) {
@@ -110,6 +140,22 @@ Status ReadStateFile(const std::filesystem::path& directory, SkyState& sky) {
   sky.longitudeText = lines.texts[kLongitudeLine];
   sky.latitudeText = lines.texts[kLatitudeLine];
   return Status::Success();
+}
+
+Status ReadLastInstant(const std::filesystem::path& directory, SkyState& sky) {
+  SkyState read = sky;
+  const Status status = ReadStateFile(directory, read);
+  if (!status.ok()) return status;
+  const Status date = CheckedDate(directory / kStateFileName, read.dateText);
+  if (date.ok()) sky = std::move(read);
+  return date;
+}
+
+Status CheckStartupDate(const std::filesystem::path& directory) {
+  const std::filesystem::path file = directory / kStateFileName;
+  const StateLines lines = ReadLines(file);
+  if (!lines.failure.empty() || !BeforeCalendar(lines.texts[kDateLine])) return Status::Success();
+  return CheckedDate(file, lines.texts[kDateLine]);
 }
 
 }  // namespace sternwerk

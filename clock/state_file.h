@@ -34,4 +34,17 @@ Status ReadStartupPlace(const std::filesystem::path& directory, SkyState& sky);
 // (SetInstantFromTexts, SetPlaceFromTexts). On failure sky is unchanged.
 Status ReadStateFile(const std::filesystem::path& directory, SkyState& sky);
 
+// ReadStateFile for a caller that takes the instant of the file: a date that
+// is not a day of the clock's calendar (01.01.1600 to 31.12.9999), such as a
+// year before 1600 that earlier versions let the clock step into, is refused
+// with a message naming the file, the date and the calendar. On failure sky
+// is unchanged.
+Status ReadLastInstant(const std::filesystem::path& directory, SkyState& sky);
+
+// At start-up: a state file dated before the clock's calendar (a four-digit
+// year below 1600, where earlier versions let the clock step) is refused as
+// ReadLastInstant refuses it. Any other file passes, missing or damaged: it
+// is reported, if at all, when its instant is asked for.
+Status CheckStartupDate(const std::filesystem::path& directory);
+
 }  // namespace sternwerk

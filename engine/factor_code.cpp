@@ -43,6 +43,21 @@ std::string Message(std::string_view source) {
   return Translated("sternwerk::FactorCode", source.data());
 }
 
+// Why a factor without an almanac rise is refused for the event searched.
+std::string_view NoHorizonEventSuffix(EventKind searched) {
+  switch (searched) {
+    case EventKind::kSet:
+      return kNoHorizonSetSuffix;
+    case EventKind::kCulmination:
+      return kNoMeridianTransitSuffix;
+    case EventKind::kRise:
+    case EventKind::kFullMoon:
+    case EventKind::kNewMoon:
+      break;
+  }
+  return kNoHorizonRiseSuffix;
+}
+
 }  // namespace
 
 std::string ValidFactorCodes(bool transplutonian, bool atHorizon) {
@@ -61,7 +76,8 @@ std::string FactorRangeHint(bool transplutonian) {
          ShownFactorCode(transplutonian ? kLastOfAll : kLastOfTwelve);
 }
 
-FactorCodeCheck CheckFactorCode(std::string_view text, bool transplutonian, bool atHorizon) {
+FactorCodeCheck CheckFactorCode(std::string_view text, bool transplutonian, bool atHorizon,
+                                EventKind searched) {
   if (text == kCancelCode) return {FactorCodeVerdict::kCancelled, 0, {}};
   if (CharacterCount(text) != kCodeLength) return {};
   const int factor = FactorOfCode(text);
@@ -75,7 +91,8 @@ FactorCodeCheck CheckFactorCode(std::string_view text, bool transplutonian, bool
     return {FactorCodeVerdict::kRefused, 0, std::string(text) + Message(kNotOfTwelveSuffix)};
   }
   if (atHorizon && !HasHorizonRise(factor)) {
-    return {FactorCodeVerdict::kRefused, 0, std::string(text) + Message(kNoHorizonRiseSuffix)};
+    return {FactorCodeVerdict::kRefused, 0,
+            std::string(text) + Message(NoHorizonEventSuffix(searched))};
   }
   return {FactorCodeVerdict::kChosen, factor, {}};
 }

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "base/translation.h"
+#include "engine/event_search.h"
 
 namespace sternwerk {
 
@@ -33,9 +34,14 @@ inline constexpr std::string_view kNotAFactorSuffix =
 // Between that message and the valid codes.
 inline constexpr std::string_view kValidCodesIntroduction =
     QT_TRANSLATE_NOOP("sternwerk::FactorCode", ". Gültig sind ");
-// After the code of a factor that rises in a chart but not over the horizon.
+// After the code of a factor that meets the axes in a chart but is no body
+// of the sky: it has no rise, set or transit as an almanac gives them.
 inline constexpr std::string_view kNoHorizonRiseSuffix = QT_TRANSLATE_NOOP(
     "sternwerk::FactorCode", " hat keinen Aufgang am Horizont (nur SO, MO, ME...PL)");
+inline constexpr std::string_view kNoHorizonSetSuffix = QT_TRANSLATE_NOOP(
+    "sternwerk::FactorCode", " hat keinen Untergang am Horizont (nur SO, MO, ME...PL)");
+inline constexpr std::string_view kNoMeridianTransitSuffix = QT_TRANSLATE_NOOP(
+    "sternwerk::FactorCode", " hat keine Kulmination am Meridian (nur SO, MO, ME...PL)");
 // After the code of a factor that exists but lies outside the twelve chosen.
 inline constexpr std::string_view kNotOfTwelveSuffix = QT_TRANSLATE_NOOP(
     "sternwerk::FactorCode", " gehört nicht zu den zwölf gewählten Faktoren (SO, MO, ME, VE...PL)");
@@ -52,9 +58,11 @@ std::string ValidFactorCodes(bool transplutonian, bool atHorizon);
 // Checks the text of the field (letters already in capitals, UTF-8). A code
 // is compared exactly with the factor codes of the language shown; MC, WI, AS and KN are refused as
 // paradox, a factor beyond Pluto with twelve factors chosen as not of the
-// set, a hypothetical point as without a horizon rise when `atHorizon`, and
-// any other text as no factor ("XY ist kein gültiger Faktor. Gültig sind
-// " and ValidFactorCodes, ".").
-FactorCodeCheck CheckFactorCode(std::string_view text, bool transplutonian, bool atHorizon = false);
+// set, a hypothetical point when `atHorizon` as without the rise, set or
+// culmination `searched` (rise, set or culmination), and any other text as
+// no factor ("XY ist kein gültiger Faktor. Gültig sind " and
+// ValidFactorCodes, ".").
+FactorCodeCheck CheckFactorCode(std::string_view text, bool transplutonian, bool atHorizon = false,
+                                EventKind searched = EventKind::kRise);
 
 }  // namespace sternwerk

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "engine/arithmetic.h"
 #include "engine/place_name_folding.h"
@@ -21,8 +22,11 @@ double DistanceKm(double longitude1, double latitude1, double longitude2, double
   return 2 * kEarthRadiusKm * std::asin(std::min(1.0, std::sqrt(chord)));
 }
 
-bool IsBlank(std::string_view text) {
-  return text.find_first_not_of(' ') == std::string_view::npos;
+// How the text matched, where a word of a folded name begins with it:
+// `rest` is the name from that word on.
+NameMatch MatchFrom(std::string_view rest, bool nameStart, std::string_view text) {
+  if (rest.size() > text.size() && rest[text.size()] != ' ') return NameMatch::kWordStart;
+  return nameStart && rest.size() == text.size() ? NameMatch::kWholeName : NameMatch::kWholeWords;
 }
 
 }  // namespace
@@ -31,67 +35,103 @@ PlaceAtlas::PlaceAtlas(std::vector<AtlasPlace> places) : places_(std::move(place
   for (std::uint32_t index = 0; index < places_.size(); ++index) {
     const AtlasPlace& place = places_[index];
     for (const std::string* name : {&place.name, &place.germanName}) {
-      if (name->empty()) continue;
-      for (const Folding folding : {Folding::kPlain, Folding::kTransliterated})
-        keys_.push_back({FoldPlaceName(*name, folding), index, name == &place.name});
+      for (const Folding folding : {Folding::kPlain, Folding::kTransliterated}) {
+        std::string folded = FoldPlaceName(*name, folding);
+        if (!folded.empty()) names_.push_back({std::move(folded), index, name == &place.name});
+      }
     }
   }
-  // One key per folded name and place, the English one where both names
+  // One folded name per text and place, the English one where both names
   // fold alike.
-  std::sort(keys_.begin(), keys_.end(), [](const NameKey& a, const NameKey& b) {
-    if (a.folded != b.folded) return a.folded < b.folded;
-    return a.place != b.place ? a.place < b.place : a.english > b.english;
+  std::sort(names_.begin(), names_.end(), [](const FoldedName& a, const FoldedName& b) {
+    if (a.place != b.place) return a.place < b.place;
+    return a.text != b.text ? a.text < b.text : a.english > b.english;
   });
-  keys_.erase(std::unique(keys_.begin(), keys_.end(),
-                          [](const NameKey& a, const NameKey& b) {
-                            return a.folded == b.folded && a.place == b.place;
-                          }),
-              keys_.end());
+  names_.erase(std::unique(names_.begin(), names_.end(),
+                           [](const FoldedName& a, const FoldedName& b) {
+                             return a.place == b.place && a.text == b.text;
+                           }),
+               names_.end());
+
+  for (std::uint32_t name = 0; name < names_.size(); ++name) {
+    const std::string& text = names_[name].text;
+    words_.push_back({name, 0});
+    for (std::size_t blank = text.find(' '); blank != std::string::npos;
+         blank = text.find(' ', blank + 1)) {
+      words_.push_back({name, static_cast<std::uint32_t>(blank + 1)});
+    }
+    heldCharacters_ += CharactersBeyondAscii(text);
+  }
+  std::sort(words_.begin(), words_.end(), [this](const WordStart& a, const WordStart& b) {
+    const std::string_view textA = TextFrom(a);
+    const std::string_view textB = TextFrom(b);
+    return textA != textB ? textA < textB : a.name < b.name;
+  });
+  std::sort(heldCharacters_.begin(), heldCharacters_.end());
+  heldCharacters_.erase(std::unique(heldCharacters_.begin(), heldCharacters_.end()),
+                        heldCharacters_.end());
 }
 
-std::vector<const AtlasPlace*> PlaceAtlas::Find(std::string_view typed, std::size_t limit,
-                                                Language shown) const {
-  const std::string prefix = FoldPlaceName(typed);
-  if (IsBlank(prefix)) return {};
-  struct Match {
-    std::uint32_t place;
-    bool exact;
-    bool byEnglishName;
-  };
-  std::vector<Match> matches;
-  auto key = std::lower_bound(
-      keys_.begin(), keys_.end(), prefix,
-      [](const NameKey& entry, const std::string& wanted) { return entry.folded < wanted; });
-  for (; key != keys_.end() && key->folded.starts_with(prefix); ++key)
-    matches.push_back({key->place, key->folded == prefix, key->english});
+std::string_view PlaceAtlas::TextFrom(const WordStart& word) const {
+  return std::string_view(names_[word.name].text).substr(word.at);
+}
 
-  // A place found by several of its names counts once, with the best of
-  // what they found.
-  std::sort(matches.begin(), matches.end(),
-            [](const Match& a, const Match& b) { return a.place < b.place; });
-  std::vector<Match> places;
-  for (const Match& match : matches) {
-    if (places.empty() || places.back().place != match.place) {
-      places.push_back(match);
-    } else {
-      places.back().exact |= match.exact;
-      places.back().byEnglishName |= match.byEnglishName;
+PlaceSearch PlaceAtlas::Search(std::string_view typed, std::size_t limit, Language shown) const {
+  PlaceSearch search;
+  const std::string text = FoldPlaceName(typed);
+  if (text.empty()) return search;
+  for (const char32_t character : CharactersBeyondAscii(text)) {
+    if (!std::binary_search(heldCharacters_.begin(), heldCharacters_.end(), character)) {
+      search.foreignScript = true;
+      return search;
     }
   }
+
+  struct Match {
+    std::uint32_t place;
+    NameMatch match;
+    bool byOtherLanguage;  // found only by a name in the language not shown
+
+    auto Quality() const { return std::pair(match, byOtherLanguage); }
+  };
   const bool englishFirst = shown == Language::kEnglish;
-  const auto better = [this, englishFirst](const Match& a, const Match& b) {
-    if (a.exact != b.exact) return a.exact;
-    if (englishFirst && a.byEnglishName != b.byEnglishName) return a.byEnglishName;
+  std::vector<Match> matches;
+  auto word = std::lower_bound(
+      words_.begin(), words_.end(), text,
+      [this](const WordStart& entry, std::string_view wanted) { return TextFrom(entry) < wanted; });
+  for (; word != words_.end() && TextFrom(*word).starts_with(text); ++word) {
+    const FoldedName& name = names_[word->name];
+    matches.push_back({name.place, MatchFrom(TextFrom(*word), word->at == 0, text),
+                       englishFirst && !name.english});
+  }
+
+  // A place found by several of its names or words counts once, with the
+  // best of what they found.
+  std::sort(matches.begin(), matches.end(), [](const Match& a, const Match& b) {
+    return a.place != b.place ? a.place < b.place : a.Quality() < b.Quality();
+  });
+  matches.erase(std::unique(matches.begin(), matches.end(),
+                            [](const Match& a, const Match& b) { return a.place == b.place; }),
+                matches.end());
+  const auto better = [this](const Match& a, const Match& b) {
+    if (a.Quality() != b.Quality()) return a.Quality() < b.Quality();
     const std::uint32_t populationA = places_[a.place].population;
     const std::uint32_t populationB = places_[b.place].population;
     return populationA != populationB ? populationA > populationB : a.place < b.place;
   };
-  const std::size_t listed = std::min(limit, places.size());
-  std::partial_sort(places.begin(), places.begin() + static_cast<std::ptrdiff_t>(listed),
-                    places.end(), better);
-  std::vector<const AtlasPlace*> found;
-  for (std::size_t i = 0; i < listed; ++i) found.push_back(&places_[places[i].place]);
-  return found;
+  const std::size_t listed = std::min(limit, matches.size());
+  std::partial_sort(matches.begin(), matches.begin() + static_cast<std::ptrdiff_t>(listed),
+                    matches.end(), better);
+  for (std::size_t i = 0; i < listed; ++i)
+    search.found.push_back({&places_[matches[i].place], matches[i].match});
+  return search;
+}
+
+std::vector<const AtlasPlace*> PlaceAtlas::Find(std::string_view typed, std::size_t limit,
+                                                Language shown) const {
+  std::vector<const AtlasPlace*> places;
+  for (const FoundPlace& found : Search(typed, limit, shown).found) places.push_back(found.place);
+  return places;
 }
 
 const AtlasPlace* PlaceAtlas::Nearest(double longitude, double latitude, double withinKm) const {

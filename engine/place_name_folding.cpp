@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 
 namespace sternwerk {
 namespace {
@@ -24,9 +25,14 @@ constexpr std::string_view kExtendedALetters =
     "ssttttttuuuuuuuu"
     "uuuuwwyyyzzzzzzs";
 
+constexpr char32_t kFirstBeyondAscii = 0x80;
 constexpr char32_t kLatin1First = 0xC0;
 constexpr char32_t kExtendedAFirst = 0x100;
 constexpr char32_t kExtendedAEnd = 0x180;
+
+// The characters that part the words of a name.
+constexpr std::string_view kWordBreaks = " -./()";
+constexpr std::size_t kNone = std::string_view::npos;
 
 // The letters that fold to more than one letter, or differently by folding.
 std::string_view FoldedSpecial(char32_t letter, Folding folding) {
@@ -88,33 +94,56 @@ std::optional<Decoded> DecodeUtf8(std::string_view text, std::size_t at) {
 std::string FoldPlaceName(std::string_view name, Folding folding) {
   std::string folded;
   folded.reserve(name.size());
+  bool wordBreak = false;  // whether words were parted since the last text kept
+  const auto keep = [&](std::string_view text) {
+    if (wordBreak && !folded.empty()) folded += ' ';
+    wordBreak = false;
+    folded += text;
+  };
   for (std::size_t at = 0; at < name.size();) {
     const std::optional<Decoded> decoded = DecodeUtf8(name, at);
     if (!decoded) {
-      folded += name[at++];
+      keep(name.substr(at++, 1));
       continue;
     }
     const char32_t letter = decoded->letter;
+    const std::string_view character = name.substr(at, decoded->length);
+    at += decoded->length;
+    if (letter < kFirstBeyondAscii && kWordBreaks.find(static_cast<char>(letter)) != kNone) {
+      wordBreak = true;
+      continue;
+    }
     char base = '.';
     if (letter >= 'A' && letter <= 'Z') {
       base = static_cast<char>(letter - 'A' + 'a');
-    } else if (letter == '-') {
-      base = ' ';
     } else if (letter >= kLatin1First && letter < kExtendedAFirst) {
       base = kLatin1Letters[letter - kLatin1First];
     } else if (letter >= kExtendedAFirst && letter < kExtendedAEnd) {
       base = kExtendedALetters[letter - kExtendedAFirst];
     }
     if (base == '*') {
-      folded += FoldedSpecial(letter, folding);
+      keep(FoldedSpecial(letter, folding));
     } else if (base != '.') {
-      folded += base;
+      keep({&base, 1});
     } else {
-      folded += name.substr(at, decoded->length);
+      keep(character);
     }
-    at += decoded->length;
   }
   return folded;
+}
+
+std::u32string CharactersBeyondAscii(std::string_view text) {
+  std::u32string characters;
+  for (std::size_t at = 0; at < text.size();) {
+    const std::optional<Decoded> decoded = DecodeUtf8(text, at);
+    if (!decoded) {
+      ++at;
+      continue;
+    }
+    if (decoded->letter >= kFirstBeyondAscii) characters += decoded->letter;
+    at += decoded->length;
+  }
+  return characters;
 }
 
 }  // namespace sternwerk

@@ -71,6 +71,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FUZZ_CHECK(std::abs(startup.longitude) <= 999 + 99 / 60.0 + kEnteredOffset);
   FUZZ_CHECK(std::abs(startup.latitude) <= 99 + 99 / 60.0 + kEnteredOffset);
 
+  // The reload takes only an instant of the clock's calendar.
+  SkyState last = sky;
+  const bool taken = ReadLastInstant(Directory(), last).ok();
+  if (taken) {
+    SetInstantFromTexts(last);
+    FUZZ_CHECK(IsCalendarDate(last.day, last.month, last.year));
+  }
+  FUZZ_CHECK(CheckStartupDate(Directory()).ok() || !taken);  // refused at start, refused later
+
   // What the clock window does with a reloaded file.
   SetInstantFromTexts(sky);
   SetPlaceFromTexts(sky);

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QString>
 #include <cmath>
+#include <string_view>
 
 #include "base/text_encoding.h"
 #include "base/translation.h"
@@ -14,6 +15,7 @@ namespace sternwerk {
 namespace {
 
 constexpr int kSecondsPerHour = 3600;
+constexpr int kSecondsPerMinute = 60;
 // FormatHours shows the second a time lies in, with this slack for times
 // stored a hair below their second; the local time shows the same second.
 constexpr double kSlackSeconds = 1e-6;
@@ -55,6 +57,33 @@ std::string Windows1252Of(const std::string& utf8) {
   return text;
 }
 
+// "2026-12-07 2130": the date and the time to the minute.
+std::string FileDateTime(const ClockReading& reading) {
+  const int hour = reading.secondOfDay / kSecondsPerHour;
+  const int minute = reading.secondOfDay % kSecondsPerHour / kSecondsPerMinute;
+  return ZeroPad(reading.year, 4) + "-" + ZeroPad(reading.month, 2) + "-" +
+         ZeroPad(reading.day, 2) + " " + ZeroPad(hour, 2) + ZeroPad(minute, 2);
+}
+
+// "013°24'E 52°30'N" (UTF-8).
+std::string FileCoordinates(const SkyState& sky) {
+  const std::string latitude = FormatCoordinate(false, std::fabs(sky.latitude));
+  return Windows1252ToUtf8(FormatCoordinate(false, std::fabs(sky.longitude)) +
+                           (sky.isWest ? "W " : "E ") + latitude.substr(1) +
+                           (sky.isSouth ? "S" : "N"));
+}
+
+// The text with every character a file name may not hold, here or on
+// Windows, replaced.
+std::string FileNameSafe(std::string text) {
+  constexpr std::string_view kForbidden = "/\\:*?\"<>|";
+  for (char& c : text) {
+    if (static_cast<unsigned char>(c) < ' ' || kForbidden.find(c) != std::string_view::npos)
+      c = '_';
+  }
+  return text;
+}
+
 }  // namespace
 
 PlaceTimeParts PlaceTimeAt(const PlaceIdentity& place, const SkyState& sky) {
@@ -73,6 +102,14 @@ std::string ChartPlaceTimeText(const PlaceIdentity& place, const SkyState& sky) 
                        {Windows1252Of(place.name)}) +
          WeekdayName(reading.year, reading.month, reading.day) + ", " +
          DateText(reading.day, reading.month, reading.year) + " / " + TimeText(local);
+}
+
+std::string PictureFileStem(const PlaceIdentity& place, const SkyState& sky) {
+  const ClockSeconds universal = ShownUniversalTime(sky);
+  if (place.name.empty())
+    return FileNameSafe(FileCoordinates(sky) + " " + FileDateTime(ReadingOf(universal)) + " UT");
+  const LocalTime local = LocalTimeAt(place, sky.longitude, universal);
+  return FileNameSafe(place.name + " " + FileDateTime(ReadingOf(local.reading)));
 }
 
 }  // namespace sternwerk

@@ -26,4 +26,11 @@ PlaceTimeParts PlaceTimeAt(const PlaceIdentity& place, const SkyState& sky);
 // are written "?".
 std::string ChartPlaceTimeText(const PlaceIdentity& place, const SkyState& sky);
 
+// The name a picture of the sky is suggested under, without extension
+// (UTF-8): a named place's name and the local date and time the chart's
+// header gives it, "Ulm 1879-03-14 1130"; a place typed by its coordinates
+// by them and Universal Time, "013°24'E 52°30'N 2026-12-07 2130 UT".
+// Characters that a file name may not hold become "_".
+std::string PictureFileStem(const PlaceIdentity& place, const SkyState& sky);
+
 }  // namespace sternwerk

@@ -8,13 +8,13 @@
 #include "platform/civil_time.h"
 #include "platform/geonames_atlas.h"
 #include "platform/local_time.h"
+#include "tools/places_command.h"
 #include "tools/sky_report.h"
 #include "tools/tool_text.h"
 
 namespace sternwerk {
 namespace {
 
-constexpr int kExitNoPlace = 1;
 constexpr int kExitSkippedTime = 2;
 constexpr int kSecondsPerHour = 3600;
 constexpr int kSecondsPerMinute = 60;
@@ -95,15 +95,10 @@ Outcome<LocatedSky> LocatePlace(const std::vector<std::string>& coordinates,
     if (!coordinates.empty())
       return Outcome<LocatedSky>::Failure(ToolText(QT_TRANSLATE_NOOP(
           "sternwerk-sky", "--place steht statt Länge und Breite, nicht mit ihnen")));
-    const std::vector<const AtlasPlace*> matches = atlas->Find(*options.name, 1, ShownLanguage());
-    if (matches.empty()) {
-      return Refusing(
-          kExitNoPlace,
-          WithArguments(ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "Kein Ort beginnt mit \"%1\"")),
-                        {Printable(*options.name)}));
-    }
-    place = {matches.front()->longitude, matches.front()->latitude};
-    located.place = IdentityOf(*matches.front(), ShownLanguage());
+    const NamedPlace named = PlaceNamed(*atlas, *options.name, std::cerr);
+    if (named.place == nullptr) return Refusing(named.refusal.exitStatus, named.refusal.message);
+    place = {named.place->longitude, named.place->latitude};
+    located.place = IdentityOf(*named.place, ShownLanguage());
   } else if (!coordinates.empty()) {
     const Outcome<Place> typed = ParsePlace(coordinates[0], coordinates[1]);
     if (!typed.ok()) return Outcome<LocatedSky>::Failure(typed.error());

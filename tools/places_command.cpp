@@ -18,17 +18,33 @@ std::string Degrees(double value) {
   return text;
 }
 
-}  // namespace
+// Why no place matches `typed`.
+Refusal NothingFound(std::string_view typed, const PlaceSearch& search) {
+  const char* message =
+      search.foreignScript
+          ? QT_TRANSLATE_NOOP(
+                "sternwerk-sky",
+                "Kein Ort beginnt mit \"%1\": Ortsnamen werden in lateinischen Buchstaben gesucht")
+          : QT_TRANSLATE_NOOP("sternwerk-sky", "Kein Ort beginnt mit \"%1\"");
+  return {kExitNoPlace, WithArguments(ToolText(message), {Printable(typed)})};
+}
 
-std::vector<std::string> PlaceListLines(const PlaceAtlas& atlas, std::string_view typed) {
+// The lines of --places for what the search found.
+std::vector<std::string> ListLines(const PlaceSearch& search) {
   std::vector<std::string> lines;
-  for (const AtlasPlace* match : atlas.Find(typed, kPlacesListed, ShownLanguage())) {
-    const PlaceIdentity shown = IdentityOf(*match, ShownLanguage());
+  for (const FoundPlace& found : search.found) {
+    const PlaceIdentity shown = IdentityOf(*found.place, ShownLanguage());
     lines.push_back(shown.name + '\t' + shown.region + '\t' + shown.country + '\t' +
-                    Degrees(match->latitude) + '\t' + Degrees(match->longitude) + '\t' +
+                    Degrees(found.place->latitude) + '\t' + Degrees(found.place->longitude) + '\t' +
                     shown.timeZone);
   }
   return lines;
+}
+
+}  // namespace
+
+std::vector<std::string> PlaceListLines(const PlaceAtlas& atlas, std::string_view typed) {
+  return ListLines(atlas.Search(typed, kPlacesListed, ShownLanguage()));
 }
 
 Outcome<int> ListPlaces(const std::vector<std::string>& args, std::ostream& out) {
@@ -42,15 +58,32 @@ Outcome<int> ListPlaces(const std::vector<std::string>& args, std::ostream& out)
     return Outcome<int>::Success(Refuse(
         {kExitNoPlace,
          ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "Kein Ort gesucht: Der Name ist leer"))}));
-  const std::vector<std::string> lines = PlaceListLines(ProgramAtlas(), args[0]);
-  if (lines.empty()) {
-    return Outcome<int>::Success(Refuse(
-        {kExitNoPlace,
-         WithArguments(ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "Kein Ort beginnt mit \"%1\"")),
-                       {Printable(args[0])})}));
-  }
-  for (const std::string& line : lines) out << line << '\n';
+  const PlaceSearch search = ProgramAtlas().Search(args[0], kPlacesListed, ShownLanguage());
+  if (search.found.empty()) return Outcome<int>::Success(Refuse(NothingFound(args[0], search)));
+  for (const std::string& line : ListLines(search)) out << line << '\n';
   return Outcome<int>::Success(0);
+}
+
+NamedPlace PlaceNamed(const PlaceAtlas& atlas, std::string_view typed, std::ostream& warnings) {
+  const PlaceSearch search = atlas.Search(typed, 2, ShownLanguage());
+  if (search.found.empty()) return {nullptr, NothingFound(typed, search)};
+  const FoundPlace& taken = search.found.front();
+  if (search.found.size() > 1 && search.found[1].match == taken.match) {
+    const PlaceIdentity shown = IdentityOf(*taken.place, ShownLanguage());
+    std::string named = shown.name;
+    for (const std::string* part : {&shown.region, &shown.country})
+      if (!part->empty()) named += ", " + *part;
+    warnings << "sternwerk-sky: "
+             << WithArguments(
+                    ToolText(QT_TRANSLATE_NOOP(
+                        "sternwerk-sky",
+                        "--place \"%1\": genommen ist %2 (Breite %3, Länge %4); andere Orte "
+                        "passen ebenso gut, sternwerk-sky --places \"%1\" listet sie")),
+                    {Printable(typed), named, Degrees(taken.place->latitude),
+                     Degrees(taken.place->longitude)})
+             << '\n';
+  }
+  return {taken.place, {}};
 }
 
 }  // namespace sternwerk

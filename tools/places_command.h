@@ -1,4 +1,5 @@
-// sternwerk-sky --places: the atlas's places whose name begins with a text.
+// sternwerk-sky --places: the atlas's places whose name or a word of it
+// begins with a text; --place: the place a text names.
 #pragma once
 
 #include <ostream>
@@ -8,6 +9,7 @@
 
 #include "base/outcome.h"
 #include "engine/place_atlas.h"
+#include "tools/located_sky.h"
 
 namespace sternwerk {
 
@@ -22,5 +24,15 @@ std::vector<std::string> PlaceListLines(const PlaceAtlas& atlas, std::string_vie
 // The arguments after "--places": one text. Writes its lines and gives 0,
 // or says on standard error that no place matches and gives 1.
 Outcome<int> ListPlaces(const std::vector<std::string>& args, std::ostream& out);
+
+// The place "--place TEXT" takes: the best match of the place search, or
+// none and the refusal (exit status 1) saying why. Where other places
+// matched as well (the same NameMatch), `warnings` is told which place was
+// taken and that --places TEXT lists the others.
+struct NamedPlace {
+  const AtlasPlace* place = nullptr;
+  Refusal refusal;
+};
+NamedPlace PlaceNamed(const PlaceAtlas& atlas, std::string_view typed, std::ostream& warnings);
 
 }  // namespace sternwerk

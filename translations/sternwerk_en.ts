@@ -390,6 +390,14 @@ More in man sternwerk.
         <source>Ortszeit: </source>
         <translation>Local time: </translation>
     </message>
+    <message>
+        <source>Kein Ort beginnt mit &quot;%1&quot;: Ortsnamen werden in lateinischen Buchstaben gesucht</source>
+        <translation>No place begins with &quot;%1&quot;: place names are searched in Latin letters</translation>
+    </message>
+    <message>
+        <source>--place &quot;%1&quot;: genommen ist %2 (Breite %3, Länge %4); andere Orte passen ebenso gut, sternwerk-sky --places &quot;%1&quot; listet sie</source>
+        <translation>--place &quot;%1&quot;: took %2 (latitude %3, longitude %4); other places match as well, sternwerk-sky --places &quot;%1&quot; lists them</translation>
+    </message>
 </context>
 <context>
     <name>sternwerk::BoxMessages</name>
@@ -465,7 +473,7 @@ More in man sternwerk.
     </message>
     <message>
         <source>O &lt;</source>
-        <extracomment>&quot;O&quot; is the east point; the arrow points away from south.</extracomment>
+        <extracomment>&quot;O&quot; is the east point; the arrow points away from the MC&apos;s direction, &quot;S&quot; or &quot;N&quot;.</extracomment>
         <translation>E &lt;</translation>
     </message>
     <message>
@@ -487,12 +495,16 @@ More in man sternwerk.
         <translation>The Swiss Ephemeris cannot compute this moment precisely (%1); the positions come from the program&apos;s own computation.</translation>
     </message>
     <message>
-        <source>Die Uhr hält an: Ihr Kalender reicht vom Jahr 0001 bis zum Jahr 9999.</source>
-        <translation>The clock stops: its calendar runs from the year 0001 to the year 9999.</translation>
-    </message>
-    <message>
         <source>%1 nicht berechenbar: %2</source>
         <translation>%1 cannot be computed: %2</translation>
+    </message>
+    <message>
+        <source>Die Uhr hält an: Ihr Kalender reicht vom 01.01.1600 bis zum 31.12.9999.</source>
+        <translation>The clock stops: its calendar runs from 01.01.1600 to 31.12.9999.</translation>
+    </message>
+    <message>
+        <source>Die Uhr beginnt in der Gegenwart, am Ort aus dieser Datei; ´Alt-Datum/Zeit´ bleibt in diesem Lauf gesperrt.</source>
+        <translation>The clock starts at the present, at the place from this file; ´Last Session´ stays unavailable in this run.</translation>
     </message>
 </context>
 <context>
@@ -518,12 +530,12 @@ More in man sternwerk.
         <translation>Min/tick:</translation>
     </message>
     <message>
-        <source>Sek/Takt:1</source>
-        <translation>Sec/tick:1</translation>
-    </message>
-    <message>
         <source>Takte/Sek:</source>
         <translation>Ticks/sec:</translation>
+    </message>
+    <message>
+        <source>Sek/Takt:</source>
+        <translation>Sec/tick:</translation>
     </message>
 </context>
 <context>
@@ -598,6 +610,10 @@ More in man sternwerk.
     <message>
         <source>Breite</source>
         <translation>Latitude</translation>
+    </message>
+    <message>
+        <source>Ortsnamen werden in lateinischen Buchstaben gesucht.</source>
+        <translation>Place names are searched in Latin letters.</translation>
     </message>
 </context>
 <context>
@@ -750,10 +766,6 @@ Sternwerk works in the current directory %1.</translation>
         <source>Das Diagramm wurde als Windows-Metafile gespeichert in  %1  im Ordner  %2.</source>
         <translation>The chart was saved as a Windows metafile in  %1  in the folder  %2.</translation>
     </message>
-    <message>
-        <source>diagramm.png</source>
-        <translation>chart.png</translation>
-    </message>
 </context>
 <context>
     <name>sternwerk::ExportFileDialog</name>
@@ -854,6 +866,14 @@ Sternwerk works in the current directory %1.</translation>
     <message>
         <source> gehört nicht zu den zwölf gewählten Faktoren (SO, MO, ME, VE...PL)</source>
         <translation> is not one of the twelve chosen factors (SU, MO, ME, VE...PL)</translation>
+    </message>
+    <message>
+        <source> hat keinen Untergang am Horizont (nur SO, MO, ME...PL)</source>
+        <translation> does not set at the horizon (only SU, MO, ME...PL)</translation>
+    </message>
+    <message>
+        <source> hat keine Kulmination am Meridian (nur SO, MO, ME...PL)</source>
+        <translation> does not culminate at the meridian (only SU, MO, ME...PL)</translation>
     </message>
 </context>
 <context>
@@ -1376,6 +1396,36 @@ Sternwerk works in the current directory %1.</translation>
  The green number above the Sun and the Moon is their distance from MC in degrees (0° to 180°, whichever side); at the bottom left is the distance from MC to the eastern horizon, at the bottom right to the western horizon.
  With 22 factors the scale at the very bottom shows the sign boundaries (light blue ticks every 30°) and the sign of each section.</translation>
     </message>
+    <message>
+        <source> Auch in dieser Darstellung ist die grüne Linie die Verlängerung des Längengrades, MC der Schnittpunkt mit der Ekliptik = Blickrichtung nach Norden.
+ Die rechte rote Linie stellt den Ost-Horizont dar = Aufgangs-Linie (Ascendent) und die linke den West-Horizont = Untergangs-Linie (Decendent). 
+ Da beide also die Sichtbarkeitsgrenzen für Sonne, Mond und Planeten bilden, sind sie hier auch die festen Bild- oder Darstellungs-Grenzen.
+
+ Wie an den beiden Kreisdiagrammen zu erkennen, verändert die rote AS-Linie im Laufe eines Tages ihre Lage gegenüber MC  -Drehung der Erde
+ um ihre Achse-  und ebenso auch abhängig von der Jahreszeit  -mit der Bewegung der Erde um die Sonne. 
+ Wegen der Fixierung der Horizontlinien als Bildgrenzen steht MC in dieser Darstellung also nicht fest in der Bildmitte, repräsentiert aber hier Nord.
+
+ Die Tagesbewegung erkennen Sie gut beim Vergleich von Sonnen-Aufgang und -Untergang; den Jahreszeit-Unterschied bei einem Vergleich der
+ relativen Lage von AS z.B. bei Sonnenaufgängen im Juni und Dezember: AS bei Sonnenaufgang im Sommer weit von MC, im Winter sehr nah.
+
+ Die Gradmarken: Von rechts nach links ist die Länge in der Ekliptik aufgetragen, 4 Bildpunkte je Grad; die kurzen roten Striche oben stehen alle 10° ab AS (10° bis 170°), der West-Horizont DE bei 180°.
+ Die grüne Zahl über Sonne und Mond ist ihr Abstand von MC in Grad (0° bis 180°, gleich auf welcher Seite); unten rechts steht der Abstand von MC zum Ost-Horizont, unten links zum West-Horizont.
+ Mit 22 Faktoren zeigt die Skala ganz unten die Zeichengrenzen (hellblaue Striche alle 30°) und das Zeichen jedes Abschnitts.</source>
+        <translation> Here too the green line is the extension of the meridian, and MC its crossing with the ecliptic = the direction due north.
+ The red line on the right is the eastern horizon = the rising line (ascendant), the one on the left the western horizon = the setting line (descendant). 
+ As the two mark the limits of what can be seen of the Sun, the Moon and the planets, they are also the fixed edges of the picture.
+
+ As the two circular charts show, the red AS line changes its position against MC in the course of a day  - the Earth turning
+ on its axis -  and also with the season  - the Earth moving round the Sun. 
+ Because the horizon lines are fixed as the edges of the picture, MC does not stay in the middle here, but here it stands for north.
+
+ You see the daily motion well when you compare sunrise and sunset; the seasonal difference when you compare the
+ position of AS, for example at sunrises in June and December: at sunrise AS is far from MC in summer, very close in winter.
+
+ The degree marks: the longitude in the ecliptic runs from right to left, 4 pixels per degree; the short red ticks at the top stand every 10° from AS (10° to 170°), the western horizon DE at 180°.
+ The green number above the Sun and the Moon is their distance from MC in degrees (0° to 180°, whichever side); at the bottom right is the distance from MC to the eastern horizon, at the bottom left to the western horizon.
+ With 22 factors the scale at the very bottom shows the sign boundaries (light blue ticks every 30°) and the sign of each section.</translation>
+    </message>
 </context>
 <context>
     <name>sternwerk::HelpWindow</name>
@@ -1401,6 +1451,41 @@ Sternwerk works in the current directory %1.</translation>
     <message>
         <source>-Meridiandurchgang</source>
         <translation> meridian transit</translation>
+    </message>
+</context>
+<context>
+    <name>sternwerk::IntervalChoice</name>
+    <message>
+        <source>%1 Sekunde</source>
+        <translation>%1 second</translation>
+    </message>
+    <message>
+        <source>%1 Sekunden</source>
+        <translation>%1 seconds</translation>
+    </message>
+    <message>
+        <source>%1 Minute</source>
+        <translation>%1 minute</translation>
+    </message>
+    <message>
+        <source>%1 Minuten</source>
+        <translation>%1 minutes</translation>
+    </message>
+    <message>
+        <source>1 Tag</source>
+        <translation>1 day</translation>
+    </message>
+    <message>
+        <source>7 Tage</source>
+        <translation>7 days</translation>
+    </message>
+    <message>
+        <source>30 Tage</source>
+        <translation>30 days</translation>
+    </message>
+    <message>
+        <source>1 Jahr</source>
+        <translation>1 year</translation>
     </message>
 </context>
 <context>
@@ -1432,6 +1517,10 @@ Sternwerk works in the current directory %1.</translation>
     <message>
         <source>Bitte die Minuten pro Takt als Zahl größer als 0 eingeben, Dezimalstellen mit Punkt oder Komma (z. B. 1,5 oder 1440).</source>
         <translation>Please enter the minutes per step as a number greater than 0, with a decimal point or comma if needed (e.g. 1.5 or 1440).</translation>
+    </message>
+    <message>
+        <source>Jetzt: %1 pro Takt</source>
+        <translation>Now: %1 per step</translation>
     </message>
 </context>
 <context>
@@ -1816,92 +1905,6 @@ Sternwerk works in the current directory %1.</translation>
         <translation> The longitudes of all factors and planets </translation>
     </message>
     <message>
-        <source> Eigene Berechnung (Voreinstellung): Sternwerk rechnet alle
- Positionen selbst, ohne Ephemeriden-Dateien: Sonne und Mond
- aus mittleren Bahnelementen mit periodischen Störungsreihen
- (71 Glieder für den Mond), die Planeten aus Keplerbahnen mit
- Korrekturreihen für Jupiter bis Pluto, MC und AS aus der
- Sternzeit. Der Mondknoten ist der mittlere Knoten; die acht
- hypothetischen Punkte folgen ihren eigenen Bahnelementen.
-
- Genauigkeit 1900-2100, gemessen an einer modernen
- Ephemeride: Sonne und MC etwa 0,007°, Mond 0,04°, Merkur bis
- Mars 0,07°, Jupiter 0,6°, Saturn bis Neptun 0,35°, Pluto
- 1,8°; weiter von 1900 entfernt mehr (bis 3000: Jupiter 25°).
- Alle Zeiten sind Weltzeit.
-
- Genaue Positionen (Kästchen unten): Sonne, Mond, mittlerer
- Knoten und Merkur bis Pluto aus der Swiss Ephemeris,
- scheinbare Längen auf das wahre Äquinoktium des Datums
- (Lichtzeit, Aberration, Nutation, Delta T), MC und AS aus
- wahrer Sternzeit und Schiefe; genau auf Bogensekunden. Mit
- den Ephemeriden-Dateien 1800-2399, sonst mit der
- analytischen Theorie der Bibliothek bis etwa zum Jahr 3000.
- Für spätere Jahre und bei jedem Fehler der Bibliothek gilt
- die eigene Berechnung. Die Überschrift der Positionsliste
- nennt, welche gezeigt wird: &quot;Die Positionen (genau)&quot; oder
- &quot;Positionen (nur eigene)&quot;. Widderpunkt, hypothetische Punkte
- und GZ stets aus eigener Rechnung.
-
- Auf-/Untergang am Horizont (Kästchen unten): Aufgang und
- Untergang des oberen Randes von Sonne, Mond und Planeten am
- Horizont mit Refraktion, Kulmination als Meridiandurchgang,
- wie im Almanach (Swiss Ephemeris). Ohne das Kästchen sucht
- Sternwerk den Augenblick, in dem der Faktor AS, DC oder MC
- in der Ekliptik erreicht: den astrologischen Aufgang, bei
- der Sonne einige Minuten anders.
-
- Orte nach Namen: die Städte von GeoNames (geonames.org,
- Daten unter CC BY 4.0) über die Bibliothek libgeonames
- (GPL-3), deutsche Namen aus ihrem Katalog. Die Ortszeit
- folgt den Zeitzonendaten des Systems (tzdata); vor der
- Normalzeit einer Zone und für Orte ohne Zone gilt die
- mittlere Ortszeit des Ortes (Länge / 15 Stunden).
-</source>
-        <translation> Own computation (the default): Sternwerk computes every
- position itself, without ephemeris files: the Sun and Moon
- from mean orbital elements with periodic perturbation series
- (71 terms for the Moon), the planets from Kepler orbits with
- correction series for Jupiter to Pluto, MC and AS from
- sidereal time. The lunar node is the mean node; the eight
- hypothetical points follow their own orbital elements.
-
- Accuracy 1900-2100, measured against a modern ephemeris:
- Sun and MC about 0.007°, Moon 0.04°, Mercury to Mars 0.07°,
- Jupiter 0.6°, Saturn to Neptune 0.35°, Pluto 1.8°; more the
- further from 1900 (up to 3000: Jupiter 25°). All times are
- Universal Time.
-
- Precise positions (box below): Sun, Moon, mean node and
- Mercury to Pluto from the Swiss Ephemeris, apparent
- longitudes referred to the true equinox of date (light-time,
- aberration, nutation, Delta T), MC and AS from true sidereal
- time and obliquity; accurate to arc seconds. With the
- ephemeris files for 1800-2399, otherwise with the library&apos;s
- analytical theory up to about the year 3000. For later years
- and whenever the library fails, the own computation is used.
- The heading of the position list says which one is shown:
- &quot;Die Positionen (genau)&quot; (precise) or &quot;Positionen (nur
- eigene)&quot; (own only). The vernal point, the hypothetical
- points and GZ always come from the own computation.
-
- Rise/set at the horizon (box below): rise and set of the
- upper limb of the Sun, Moon and planets at the horizon, with
- refraction, and culmination as the meridian transit, as an
- almanac gives them (Swiss Ephemeris). Without the box
- Sternwerk finds the moment when the factor reaches AS, DC or
- MC along the ecliptic: the astrological rise, a few minutes
- off for the Sun.
-
- Places by name: the cities of GeoNames (geonames.org, data
- under CC BY 4.0) through the libgeonames library (GPL-3),
- German names from its catalogue. Local time follows the
- system&apos;s time-zone data (tzdata); before a zone&apos;s standard
- time and for places without a zone, the place&apos;s local mean
- time applies (longitude / 15 hours).
-</translation>
-    </message>
-    <message>
         <source>&amp;Genaue Positionen (Swiss Ephemeris)</source>
         <translation>&amp;Precise positions (Swiss Ephemeris)</translation>
     </message>
@@ -1950,6 +1953,92 @@ Trotzdem beenden? Datum, Zeit und Ort dieser Sitzung werden dann nicht gespeiche
         <translation>
 
 End anyway? The date, time and place of this session will then not be saved.</translation>
+    </message>
+    <message>
+        <source> Eigene Berechnung (Voreinstellung): Sternwerk rechnet alle
+ Positionen selbst, ohne Ephemeriden-Dateien: Sonne und Mond
+ aus mittleren Bahnelementen mit periodischen Störungsreihen
+ (71 Glieder für den Mond), die Planeten aus Keplerbahnen mit
+ Korrekturreihen für Jupiter bis Pluto, MC und AS aus der
+ Sternzeit. Der Mondknoten ist der mittlere Knoten; die acht
+ hypothetischen Punkte folgen ihren eigenen Bahnelementen.
+
+ Genauigkeit 1900-2100, gemessen an einer modernen
+ Ephemeride: Sonne und MC etwa 0,007°, Mond 0,04°, Merkur bis
+ Mars 0,07°, Jupiter 0,6°, Saturn bis Neptun 0,35°, Pluto
+ 1,8°; weiter von 1900 entfernt mehr (bis 3000: Jupiter 25°).
+ Alle Zeiten sind Weltzeit.
+
+ Genaue Positionen (Kästchen unten): Sonne, Mond, mittlerer
+ Knoten und Merkur bis Pluto aus der Swiss Ephemeris,
+ scheinbare Längen auf das wahre Äquinoktium des Datums
+ (Lichtzeit, Aberration, Nutation, Delta T), MC und AS aus
+ wahrer Sternzeit und Schiefe; genau auf Bogensekunden. Mit
+ den Ephemeriden-Dateien 1800-2399, sonst mit der
+ analytischen Theorie der Bibliothek bis etwa zum Jahr 3000.
+ Für spätere Jahre und bei jedem Fehler der Bibliothek gilt
+ die eigene Berechnung. Die Überschrift der Positionsliste
+ nennt, welche gezeigt wird: &quot;%1&quot; oder
+ &quot;%2&quot;. Widderpunkt, hypothetische Punkte
+ und GZ stets aus eigener Rechnung.
+
+ Auf-/Untergang am Horizont (Kästchen unten): Aufgang und
+ Untergang des oberen Randes von Sonne, Mond und Planeten am
+ Horizont mit Refraktion, Kulmination als Meridiandurchgang,
+ wie im Almanach (Swiss Ephemeris). Ohne das Kästchen sucht
+ Sternwerk den Augenblick, in dem der Faktor AS, DC oder MC
+ in der Ekliptik erreicht: den astrologischen Aufgang, bei
+ der Sonne einige Minuten anders.
+
+ Orte nach Namen: die Städte von GeoNames (geonames.org,
+ Daten unter CC BY 4.0) über die Bibliothek libgeonames
+ (GPL-3), deutsche Namen aus ihrem Katalog. Die Ortszeit
+ folgt den Zeitzonendaten des Systems (tzdata); vor der
+ Normalzeit einer Zone und für Orte ohne Zone gilt die
+ mittlere Ortszeit des Ortes (Länge / 15 Stunden).
+</source>
+        <translation> Own computation (the default): Sternwerk computes every
+ position itself, without ephemeris files: the Sun and Moon
+ from mean orbital elements with periodic perturbation series
+ (71 terms for the Moon), the planets from Kepler orbits with
+ correction series for Jupiter to Pluto, MC and AS from
+ sidereal time. The lunar node is the mean node; the eight
+ hypothetical points follow their own orbital elements.
+
+ Accuracy 1900-2100, measured against a modern ephemeris:
+ Sun and MC about 0.007°, Moon 0.04°, Mercury to Mars 0.07°,
+ Jupiter 0.6°, Saturn to Neptune 0.35°, Pluto 1.8°; more the
+ further from 1900 (up to 3000: Jupiter 25°). All times are
+ Universal Time.
+
+ Precise positions (box below): Sun, Moon, mean node and
+ Mercury to Pluto from the Swiss Ephemeris, apparent
+ longitudes referred to the true equinox of date (light-time,
+ aberration, nutation, Delta T), MC and AS from true sidereal
+ time and obliquity; accurate to arc seconds. With the
+ ephemeris files for 1800-2399, otherwise with the library&apos;s
+ analytical theory up to about the year 3000. For later years
+ and whenever the library fails, the own computation is used.
+ The heading of the position list says which one is shown:
+ &quot;%1&quot; or &quot;%2&quot;. The vernal point, the
+ hypothetical points and GZ always come from the own
+ computation.
+
+ Rise/set at the horizon (box below): rise and set of the
+ upper limb of the Sun, Moon and planets at the horizon, with
+ refraction, and culmination as the meridian transit, as an
+ almanac gives them (Swiss Ephemeris). Without the box
+ Sternwerk finds the moment when the factor reaches AS, DC or
+ MC along the ecliptic: the astrological rise, a few minutes
+ off for the Sun.
+
+ Places by name: the cities of GeoNames (geonames.org, data
+ under CC BY 4.0) through the libgeonames library (GPL-3),
+ German names from its catalogue. Local time follows the
+ system&apos;s time-zone data (tzdata); before a zone&apos;s standard
+ time and for places without a zone, the place&apos;s local mean
+ time applies (longitude / 15 hours).
+</translation>
     </message>
 </context>
 <context>
@@ -2005,8 +2094,8 @@ End anyway? The date, time and place of this session will then not be saved.</tr
         <translation>Outside View</translation>
     </message>
     <message>
-        <source>draussen.png</source>
-        <translation>outside-view.png</translation>
+        <source>%1 draussen.png</source>
+        <translation>%1 outside-view.png</translation>
     </message>
 </context>
 <context>
@@ -2301,10 +2390,21 @@ Date and time stay as they were.</translation>
     </message>
 </context>
 <context>
+    <name>sternwerk::SkyPictureWindow</name>
+    <message>
+        <source>Gespeichert als  %1  im Ordner  %2.</source>
+        <translation>Saved as  %1  in the folder  %2.</translation>
+    </message>
+</context>
+<context>
     <name>sternwerk::StateFile</name>
     <message>
         <source>keine gewöhnliche Datei</source>
         <translation>not a regular file</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 enthält das Datum %2; der Kalender der Uhr reicht vom 01.01.1600 bis zum 31.12.9999. Datum und Zeit der Datei werden nicht übernommen.</source>
+        <translation>The file %1 holds the date %2; the clock&apos;s calendar runs from 01.01.1600 to 31.12.9999. The file&apos;s date and time are not taken.</translation>
     </message>
 </context>
 <context>

@@ -36,6 +36,8 @@ constexpr const char* kLocalTimeLabel =
     QT_TRANSLATE_NOOP("sternwerk::DateTimePlaceDialog", "Ortszeit");
 constexpr const char* kNoPlaceFound =
     QT_TRANSLATE_NOOP("sternwerk::DateTimePlaceDialog", "Kein Ort gefunden.");
+constexpr const char* kLatinLettersOnly = QT_TRANSLATE_NOOP(
+    "sternwerk::DateTimePlaceDialog", "Ortsnamen werden in lateinischen Buchstaben gesucht.");
 constexpr const char* kGermanNamesMissing = QT_TRANSLATE_NOOP(
     "sternwerk::DateTimePlaceDialog", "Deutsche Ortsnamen fehlen, nur englische werden gefunden.");
 // The letter of eastern longitudes in the search's list.
@@ -217,13 +219,21 @@ void DateTimePlaceDialog::CloseSearch() {
 }
 
 void DateTimePlaceDialog::ListMatches(const QString& typed) {
-  matches_ = atlas_.Find(typed.toStdString(), kMostMatches, ShownLanguage());
+  const PlaceSearch search = atlas_.Search(typed.toStdString(), kMostMatches, ShownLanguage());
+  matches_.clear();
   searchList->clear();
-  for (const AtlasPlace* place : matches_) searchList->addItem(MatchText(*place));
+  for (const FoundPlace& found : search.found) {
+    matches_.push_back(found.place);
+    searchList->addItem(MatchText(*found.place));
+  }
   if (!matches_.empty()) searchList->setCurrentRow(0);
   QStringList notes;
   if (!germanNamesMissing_.empty()) notes << tr(kGermanNamesMissing);
-  if (matches_.empty() && !typed.trimmed().isEmpty()) notes << tr(kNoPlaceFound);
+  if (search.foreignScript) {
+    notes << tr(kLatinLettersOnly);
+  } else if (matches_.empty() && !typed.trimmed().isEmpty()) {
+    notes << tr(kNoPlaceFound);
+  }
   searchNote->setText(notes.join(' '));
 }
 

@@ -12,7 +12,6 @@
 #include "platform/qt_text.h"
 #include "platform/ui_style.h"
 #include "windows/chart_help_window.h"
-#include "windows/export_file_dialog.h"
 #include "windows/outside_view_window.h"
 #include "windows/printer_advice.h"
 
@@ -24,8 +23,15 @@ constexpr int kCaptionIndent = 66;
 constexpr const char* kCaption =
     QT_TRANSLATE_NOOP("sternwerk::EnlargedChartWindow", "Diagramm-Vergrößerung");
 constexpr QPoint kScreenPosition{1, 0};
-constexpr int kButtonTop = 688;
+// The buttons stand in a column right of the chart, so that none covers a
+// factor drawn near the chart's edge; the lowest one ends where the chart does.
+constexpr int kButtonMargin = 8;
+constexpr int kButtonLeft = kChartSize + kButtonMargin;
+constexpr int kButtonWidth = 110;
 constexpr int kButtonHeight = 22;
+constexpr int kButtonPitch = 28;  // from one button's top to the next one's
+constexpr int kLowestButtonTop = kChartSize - kButtonMargin - kButtonHeight;
+constexpr QSize kWindowSize{kButtonLeft + kButtonWidth + kButtonMargin, kChartSize};
 constexpr int kButtonFontPixels = 11;
 const QString kButtonFace = kSansSerifFace;
 
@@ -37,9 +43,8 @@ constexpr const char* kExportHint = QT_TRANSLATE_NOOP(
     "sternwerk::EnlargedChartWindow",
     " Speichert das Diagramm unter einem frei gewählten Namen als PNG, SVG, PDF (mit "
     "Faktorenliste, wie gedruckt) oder WMF ");
-// The file dialog's suggestion.
-constexpr const char* kExportName =
-    QT_TRANSLATE_NOOP("sternwerk::EnlargedChartWindow", "diagramm.png");
+// The file dialog's suggestion: the place and the instant, as a PNG picture.
+constexpr const char* kExportExtension = ".png";
 constexpr const char* kPrintHint = QT_TRANSLATE_NOOP(
     "sternwerk::EnlargedChartWindow",
     " Druckt das Diagramm in der dargestellten Form sowie die aktuelle Faktorenliste ");
@@ -47,9 +52,9 @@ constexpr const char* kOutsideHint =
     QT_TRANSLATE_NOOP("sternwerk::EnlargedChartWindow",
                       " Zeigt den Blick nach Süden mit MC sowie Ost- und West-Horizont ");
 
-// A button of the row below the chart.
-QRect ButtonPlace(int left, int width) {
-  return {left, kButtonTop, width, kButtonHeight};
+// A button of the column, counted upwards from the lowest (0).
+QRect ButtonPlace(int fromBelow) {
+  return {kButtonLeft, kLowestButtonTop - fromBelow * kButtonPitch, kButtonWidth, kButtonHeight};
 }
 
 }  // namespace
@@ -59,17 +64,19 @@ EnlargedChartWindow::EnlargedChartWindow(const SkyState& sky, const DisplayOptio
                                          QWidget* parent)
     : SkyPictureWindow(sky, display, messages, parent), files_(std::move(workingDirectory)) {
   setWindowTitle(QString(kCaptionIndent, QLatin1Char(' ')) + tr(kCaption));
-  setFixedSize(kChartSize, kChartSize);
+  setFixedSize(kWindowSize);
   move(kScreenPosition);
   SetColours(this, kWhite);
 
-  printerHelpButton = MakeButton(this, tr("Drucker-Hilfe"), ButtonPlace(8, 89));
-  outsideViewButton = MakeButton(this, tr("Draußen-&Ansicht"), ButtonPlace(186, 105));
-  helpButton = MakeButton(this, tr("&Hilfe"), ButtonPlace(296, 75));
-  printButton = MakeButton(this, tr("&Drucken"), ButtonPlace(376, 75));
-  saveButton = MakeButton(this, tr("&Speichern"), ButtonPlace(456, 75));
-  exportButton = MakeButton(this, tr("&Exportieren …"), ButtonPlace(536, 95));
-  backButton = MakeButton(this, tr("&Zurück"), ButtonPlace(648, 75));
+  // Top to bottom: the printer advice apart, the views, the outputs, and
+  // "Zurück" lowest.
+  printerHelpButton = MakeButton(this, tr("Drucker-Hilfe"), ButtonPlace(7));
+  outsideViewButton = MakeButton(this, tr("Draußen-&Ansicht"), ButtonPlace(5));
+  helpButton = MakeButton(this, tr("&Hilfe"), ButtonPlace(4));
+  printButton = MakeButton(this, tr("&Drucken"), ButtonPlace(3));
+  saveButton = MakeButton(this, tr("&Speichern"), ButtonPlace(2));
+  exportButton = MakeButton(this, tr("&Exportieren …"), ButtonPlace(1));
+  backButton = MakeButton(this, tr("&Zurück"), ButtonPlace(0));
   for (QPushButton* button : {printerHelpButton, outsideViewButton, helpButton, printButton,
                               saveButton, exportButton, backButton}) {
     button->setFont(PixelFont(kButtonFace, kButtonFontPixels));
@@ -80,10 +87,6 @@ EnlargedChartWindow::EnlargedChartWindow(const SkyState& sky, const DisplayOptio
   printButton->setToolTip(tr(kPrintHint));
   saveButton->setToolTip(tr(kSaveHint));
   exportButton->setToolTip(tr(kExportHint));
-  exportChooser = [this] {
-    return ChooseExportFile(
-        this, QString::fromStdString((files_.folder() / tr(kExportName).toStdString()).string()));
-  };
 
   connect(backButton, &QPushButton::clicked, this, &EnlargedChartWindow::Back);
   connect(saveButton, &QPushButton::clicked, this, &EnlargedChartWindow::SaveCopy);
@@ -127,7 +130,7 @@ void EnlargedChartWindow::SaveCopy() {
 
 void EnlargedChartWindow::Export() {
   if (!chart_) UpdateChart();
-  ExportTo([this](const std::string& path) {
+  ExportTo(files_.folder() / (ExportStem() + kExportExtension), [this](const std::string& path) {
     return SaveChartFile(chart_, sky_, display_, handOver.texts, path);
   });
 }

@@ -4,6 +4,7 @@
 #include <QScreen>
 #include <QValidator>
 
+#include "clock/search_texts.h"
 #include "engine/factor_code.h"
 #include "platform/controls.h"
 #include "platform/faces.h"
@@ -84,6 +85,11 @@ FactorChoiceDialog::FactorChoiceDialog(SearchState& search, const DisplayOptions
   connect(codeEdit, &QLineEdit::textChanged, this, &FactorChoiceDialog::CheckCode);
 }
 
+void FactorChoiceDialog::SetSearchedEvent(EventKind kind) {
+  searched_ = kind;
+  setWindowTitle(QString::fromStdString(FactorDialogTitle(kind)));
+}
+
 void FactorChoiceDialog::BeginEntry() {
   codeEdit->blockSignals(true);
   codeEdit->clear();
@@ -100,7 +106,7 @@ void FactorChoiceDialog::CancelOnEscape(QChar key) {
 
 void FactorChoiceDialog::CheckCode(const QString& text) {
   const FactorCodeCheck check =
-      CheckFactorCode(text.toStdString(), display_.transplutonian, search_.atHorizon);
+      CheckFactorCode(text.toStdString(), display_.transplutonian, search_.atHorizon, searched_);
   switch (check.verdict) {
     case FactorCodeVerdict::kIncomplete:
       return;

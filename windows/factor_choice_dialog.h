@@ -10,6 +10,7 @@
 
 #include "charts/display_options.h"
 #include "clock/search_state.h"
+#include "engine/event_search.h"
 #include "platform/messages.h"
 
 namespace sternwerk {
@@ -21,6 +22,9 @@ class FactorChoiceDialog : public QDialog {
   FactorChoiceDialog(SearchState& search, const DisplayOptions& display, Messages& messages,
                      QWidget* parent = nullptr);
 
+  // The event the factor is chosen for: the dialog's title and the refusal
+  // of a factor without it. Set before each showing.
+  void SetSearchedEvent(EventKind kind);
   // Empties the field and the answer and sets the range hint; runs each
   // time the dialog is shown.
   void BeginEntry();
@@ -51,6 +55,7 @@ class FactorChoiceDialog : public QDialog {
   SearchState& search_;
   const DisplayOptions& display_;
   Messages& messages_;
+  EventKind searched_ = EventKind::kRise;
 };
 
 }  // namespace sternwerk

@@ -19,6 +19,8 @@ constexpr int kClientWidth = 305;
 constexpr int kClientHeight = 348;
 constexpr int kMinutesLength = 6;
 constexpr int kButtonTop = 304;
+// Right of the ESC label, left of the minutes' unit.
+constexpr QRect kStepLabelPlace{44, 333, 190, 13};
 const QString kSansSerif = kSansSerifFace;
 
 }  // namespace
@@ -59,6 +61,7 @@ IntervalDialog::IntervalDialog(ClockSettings& clock, Messages& messages, QWidget
   escLabel = MakeLabel(this, QStringLiteral("  ESC  "), QPoint(2, 333));
   escLabel->setAutoFillBackground(true);
   SetColours(escLabel, kSilver);
+  stepLabel = MakeLabel(this, QString(), kStepLabelPlace);
 }
 
 QPushButton* IntervalDialog::StepButton(const QString& caption, int left, StepMode mode) {
@@ -74,7 +77,8 @@ QPushButton* IntervalDialog::StepButton(const QString& caption, int left, StepMo
 
 void IntervalDialog::BeginEntry() {
   open_ = true;
-  minutesEdit->selectAll();
+  stepLabel->setText(tr("Jetzt: %1 pro Takt").arg(QString::fromStdString(StepLengthText(clock_))));
+  minutesEdit->clear();
   minutesEdit->setFocus(Qt::OtherFocusReason);
 }
 
@@ -92,6 +96,7 @@ void IntervalDialog::done(int result) {
 
 bool IntervalDialog::ApplyMinutes() {
   if (!open_) return true;
+  if (minutesEdit->text().trimmed().isEmpty()) return false;
   const Outcome<double> minutes = ReadIntervalMinutes(minutesEdit->text().toStdString());
   if (!minutes.ok()) {
     minutesEdit->setFocus(Qt::OtherFocusReason);

@@ -20,7 +20,7 @@ class IntervalDialog : public QDialog {
  public:
   IntervalDialog(ClockSettings& clock, Messages& messages, QWidget* parent = nullptr);
 
-  // Each showing: minutesEdit's text selected and focused.
+  // Each showing: minutesEdit empty and focused, the clock's step shown.
   void BeginEntry();
 
   QPlainTextEdit* explanation;
@@ -31,6 +31,8 @@ class IntervalDialog : public QDialog {
   QLineEdit* minutesEdit;
   QLabel* escLabel;
   QLabel* minutesLabel;
+  // The step the clock takes now, "Jetzt: 1 Sekunde pro Takt".
+  QLabel* stepLabel;
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -40,7 +42,8 @@ class IntervalDialog : public QDialog {
  private:
   // Enter, the sixth character or leaving minutesEdit: a positive number becomes
   // the minutes per tick and closes the dialog; no number keeps the focus in
-  // minutesEdit; zero or less changes nothing. False when the text was refused.
+  // minutesEdit; an empty field, zero or less changes nothing. False when the
+  // text was refused.
   bool ApplyMinutes();
   // Enter or the sixth character: as ApplyMinutes, and a refused text is
   // explained and left selected for retyping.

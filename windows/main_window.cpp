@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "charts/factor_legend.h"
+#include "charts/position_list_text.h"
 #include "clock/clock_step.h"
 #include "engine/calendar.h"
 #include "engine/text_forms.h"
@@ -45,9 +46,11 @@ constexpr const char* kNameSeparator = " \u00B7 ";
 const QString kSansSerif = kSansSerifFace;
 const QString kCourier = kCourierFace;
 
-constexpr QPoint kAllFactorLegendCorner{8, 160};
-constexpr QPoint kTwelveFactorLegendCorner{392, 320};
-constexpr int kLegendGap = 4;  // between a factor legend and its sign legend
+// The legends' left edges; each ends kLegendGap above the place's local
+// time, which stays readable beneath it.
+constexpr int kAllFactorLegendLeft = 8;
+constexpr int kTwelveFactorLegendLeft = 392;
+constexpr int kLegendGap = 4;  // between a factor legend and its sign legend or the time
 
 QString LegendText(const char* germanText) {
   return QCoreApplication::translate(kLegendContext, germanText);
@@ -66,6 +69,14 @@ std::pair<QStringList, QStringList> SignLegendLines() {
   names << QString::fromStdString(ShownFactorCode(kGZ)) + QStringLiteral("   ") +
                LegendText(kGZName);
   return {glyphs, names};
+}
+
+// A heading of the position list as the source information quotes it,
+// without its leading blank and colon: "Die Positionen (genau)".
+QString QuotedHeading(ComputationUsed computation) {
+  QString heading = QString::fromStdString(PositionListHeading(computation)).trimmed();
+  if (heading.endsWith(QLatin1Char(':'))) heading.chop(1);
+  return heading;
 }
 
 }  // namespace
@@ -189,7 +200,7 @@ void MainWindow::CreateDialControls() {
 
 // The 22-factor legend stands at the dial's left edge with the signs to its
 // right; the 12-factor one at the dial's lower right with the signs to its
-// left, both ending at the same height.
+// left; all end at the same height, above the place's local time.
 void MainWindow::CreateLegends() {
   const LegendFonts fonts{PixelFont(kSymbolFontFamily, 13), PixelFont(kSansSerif, 13)};
   QStringList allGlyphs, allNames, twelveGlyphs, twelveNames;
@@ -218,22 +229,25 @@ void MainWindow::CreateLegends() {
     for (QTextEdit* memo : {legend.glyphs, legend.names}) SetColours(memo, kCream, kNavy);
   }
 
-  allFactorLegend.MoveTo(kAllFactorLegendCorner);
-  allSignLegend.MoveTo(kAllFactorLegendCorner +
-                       QPoint(allFactorLegend.size().width() + kLegendGap, 0));
-  twelveFactorLegend.MoveTo(kTwelveFactorLegendCorner);
-  const QSize twelveSize = twelveFactorLegend.size();
-  const QSize signSize = twelveSignLegend.size();
-  twelveSignLegend.MoveTo(
-      kTwelveFactorLegendCorner +
-      QPoint(-signSize.width() - kLegendGap, twelveSize.height() - signSize.height()));
+  const int bottom =
+      kPlaceTimeBottomRight.y() - placeTimeLabel->fontMetrics().height() - kLegendGap;
+  const auto endingAtBottom = [bottom](const LegendMemos& legend, int left) {
+    legend.MoveTo({left, bottom - legend.size().height()});
+  };
+  endingAtBottom(allFactorLegend, kAllFactorLegendLeft);
+  endingAtBottom(allSignLegend, kAllFactorLegendLeft + allFactorLegend.size().width() + kLegendGap);
+  endingAtBottom(twelveFactorLegend, kTwelveFactorLegendLeft);
+  endingAtBottom(twelveSignLegend,
+                 kTwelveFactorLegendLeft - twelveSignLegend.size().width() - kLegendGap);
 }
 
 void MainWindow::CreateSourcePanel() {
   sourcePanel = MakePanel(this, {77, 208, 364, 149}, kMoneyGreen);
   sourceText = MakeTextBox(sourcePanel, {4, 4, 356, 76});
   sourceText->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-  sourceText->setPlainText(tr(main_window_texts::kSourceInformation));
+  sourceText->setPlainText(tr(main_window_texts::kSourceInformation)
+                               .arg(QuotedHeading(ComputationUsed::kEphemerisFiles),
+                                    QuotedHeading(ComputationUsed::kOwnAfterFailure)));
   preciseBox = new QCheckBox(tr(main_window_texts::kPreciseChoice), sourcePanel);
   preciseBox->setGeometry(4, 82, 356, 20);
   connect(preciseBox, &QCheckBox::toggled, this, &MainWindow::ChooseComputation);
@@ -439,8 +453,7 @@ void MainWindow::ChooseHorizonSearch(bool atHorizon) {
 }
 
 void MainWindow::ChooseFactorSet(bool transplutonian) {
-  const bool legendShown =
-      !(clock_.display().transplutonian ? allFactorLegend : twelveFactorLegend).glyphs->isHidden();
+  const bool legendShown = LegendShown();
   if (legendShown) ToggleLegend();
   clock_.display().transplutonian = transplutonian;
   if (legendShown) ToggleLegend();
@@ -466,15 +479,20 @@ void MainWindow::ToggleSourceInformation() {
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Escape && !sourcePanel->isHidden()) return ToggleSourceInformation();
+  if (event->key() == Qt::Key_Escape && LegendShown()) return ToggleLegend();
   QWidget::keyPressEvent(event);
 }
 
 void MainWindow::ToggleLegend() {
   const bool all = clock_.display().transplutonian;
-  const LegendMemos& factors = all ? allFactorLegend : twelveFactorLegend;
-  const bool hidden = !factors.glyphs->isHidden();
-  factors.SetHidden(hidden);
+  const bool hidden = LegendShown();
+  (all ? allFactorLegend : twelveFactorLegend).SetHidden(hidden);
   (all ? allSignLegend : twelveSignLegend).SetHidden(hidden);
+}
+
+bool MainWindow::LegendShown() const {
+  return !(clock_.display().transplutonian ? allFactorLegend : twelveFactorLegend)
+              .glyphs->isHidden();
 }
 
 }  // namespace sternwerk

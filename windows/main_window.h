@@ -68,7 +68,8 @@ class MainWindow : public QWidget {
   void showEvent(QShowEvent* event) override;
   // Writes ALT.DAT; a failed write is reported and keeps the window open.
   void closeEvent(QCloseEvent* event) override;
-  // ESC hides the source-information panel as its button does.
+  // ESC hides the source-information panel as its button does, else the
+  // legend.
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
@@ -91,6 +92,7 @@ class MainWindow : public QWidget {
   void ChooseFactorSet(bool transplutonian);
   bool FactorSetAnswer();
   void ToggleLegend();
+  bool LegendShown() const;
   // Searches (main_window_search.cpp): rise, set, culmination, full and new
   // moon. Rise, set and culmination ask for the factor first.
   void SearchFactorEvent(EventKind kind);

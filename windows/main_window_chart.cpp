@@ -15,7 +15,8 @@ void MainWindow::ShowEnlargedChart() {
   const SkyState& sky = clock_.sky();
   chart.handOver = {{FormatPlace(sky.longitude, sky.latitude, sky.isWest, sky.isSouth),
                      clock_.search().resultText, ChartPlaceTimeText(clock_.placeIdentity(), sky)},
-                    static_cast<std::uint16_t>(services_.printPage.width())};
+                    static_cast<std::uint16_t>(services_.printPage.width()),
+                    clock_.placeIdentity()};
   chart.exec();
   clock_.EnableButtonGroups(true);
   ShowButtonGroups();

@@ -30,7 +30,6 @@ void MainWindow::EditDateTimePlace() {
 void MainWindow::EditInterval() {
   clock_.BeginSetting();
   ShowClock();
-  windows_.interval->minutesEdit->setText(QStringLiteral("0"));
   windows_.interval->exec();
   clock_.EndSetting();
   ShowClock();

@@ -47,6 +47,7 @@ void MainWindow::Tick() {
   const Status stepped = clock_.Tick();
   if (!stepped.ok()) {
     ShowClock();
+    UpdateDial();  // a step back past the calendar's start stops at its first instant
     services_.messages.Information(QString::fromStdString(stepped.error()));
     return;
   }

@@ -76,7 +76,7 @@ void MainWindow::CreateSearchControls() {
 
 void MainWindow::SearchFactorEvent(EventKind kind) {
   FactorChoiceDialog* dialog = windows_.factorChoice;
-  dialog->setWindowTitle(QString::fromUtf8(FactorDialogTitle(kind)));
+  dialog->SetSearchedEvent(kind);
   dialog->exec();
   if (dialog->answer == "##") return;
   RunSearch(kind);

@@ -35,11 +35,12 @@ void MainWindow::StartUp() {
 
   // The instant panel is filled while the clock still stands; the halt
   // button keeps its caption until the clock runs.
-  clock_.PrepareStart(mode);
+  const Status prepared = clock_.PrepareStart(mode);
   TakeKeptPlace();
   ShowTexts();
   ShowButtonGroups();
   ShowStatus(false);
+  if (!prepared.ok()) services_.messages.Information(QString::fromStdString(prepared.error()));
 
   clock_.display().symbolFontPresent = services_.symbolFontInstalled();
   if (!clock_.display().symbolFontPresent)

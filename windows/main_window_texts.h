@@ -53,7 +53,8 @@ inline constexpr const char* kNewMoonHint =
 inline constexpr const char* kPositionListHint = QT_TRANSLATE_NOOP(
     "sternwerk::MainWindow", " Hier sehen Sie die Winkel aller Faktoren/Planeten ");
 
-// The source-information panel.
+// The source-information panel; %1 and %2 are the position list's headings
+// of the precise positions and of the own computation standing in for them.
 inline constexpr const char* kSourceInformation =
     QT_TRANSLATE_NOOP("sternwerk::MainWindow",
                       " Eigene Berechnung (Voreinstellung): Sternwerk rechnet alle\n"
@@ -79,8 +80,8 @@ inline constexpr const char* kSourceInformation =
                       " analytischen Theorie der Bibliothek bis etwa zum Jahr 3000.\n"
                       " Für spätere Jahre und bei jedem Fehler der Bibliothek gilt\n"
                       " die eigene Berechnung. Die Überschrift der Positionsliste\n"
-                      " nennt, welche gezeigt wird: \"Die Positionen (genau)\" oder\n"
-                      " \"Positionen (nur eigene)\". Widderpunkt, hypothetische Punkte\n"
+                      " nennt, welche gezeigt wird: \"%1\" oder\n"
+                      " \"%2\". Widderpunkt, hypothetische Punkte\n"
                       " und GZ stets aus eigener Rechnung.\n"
                       "\n"
                       " Auf-/Untergang am Horizont (Kästchen unten): Aufgang und\n"

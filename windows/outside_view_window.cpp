@@ -10,7 +10,6 @@
 #include "platform/picture_painter.h"
 #include "platform/ui_style.h"
 #include "platform/wmf_writer.h"
-#include "windows/export_file_dialog.h"
 #include "windows/help_texts.h"
 
 namespace sternwerk {
@@ -29,9 +28,9 @@ constexpr QSize kButtonSize{55, 20};
 // Down to the buttons, and high enough for every line of the help.
 constexpr QRect kHelpArea{40, 4, 705, 205};
 constexpr int kHelpFontPixels = 10;
-// The file dialog's suggestion.
+// The file dialog's suggestion; %1 is the place and the instant.
 constexpr const char* kExportName =
-    QT_TRANSLATE_NOOP("sternwerk::OutsideViewWindow", "draussen.png");
+    QT_TRANSLATE_NOOP("sternwerk::OutsideViewWindow", "%1 draussen.png");
 
 constexpr const char* kHelp = QT_TRANSLATE_NOOP(
     "sternwerk::HelpTexts",
@@ -62,6 +61,37 @@ constexpr const char* kHelp = QT_TRANSLATE_NOOP(
     "West-Horizont.\n"
     " Mit 22 Faktoren zeigt die Skala ganz unten die Zeichengrenzen (hellblaue Striche alle 30°) "
     "und das Zeichen jedes Abschnitts.");
+// The same for the view facing north, where the MC stands north of the
+// zenith.
+constexpr const char* kHelpFacingNorth = QT_TRANSLATE_NOOP(
+    "sternwerk::HelpTexts",
+    " Auch in dieser Darstellung ist die grüne Linie die Verlängerung des Längengrades, MC der "
+    "Schnittpunkt mit der Ekliptik = Blickrichtung nach Norden.\n"
+    " Die rechte rote Linie stellt den Ost-Horizont dar = Aufgangs-Linie (Ascendent) und die linke "
+    "den West-Horizont = Untergangs-Linie (Decendent). \n"
+    " Da beide also die Sichtbarkeitsgrenzen für Sonne, Mond und Planeten bilden, sind sie hier "
+    "auch die festen Bild- oder Darstellungs-Grenzen.\n"
+    "\n"
+    " Wie an den beiden Kreisdiagrammen zu erkennen, verändert die rote AS-Linie im Laufe eines "
+    "Tages ihre Lage gegenüber MC  -Drehung der Erde\n"
+    " um ihre Achse-  und ebenso auch abhängig von der Jahreszeit  -mit der Bewegung der Erde um "
+    "die Sonne. \n"
+    " Wegen der Fixierung der Horizontlinien als Bildgrenzen steht MC in dieser Darstellung also "
+    "nicht fest in der Bildmitte, repräsentiert aber hier Nord.\n"
+    "\n"
+    " Die Tagesbewegung erkennen Sie gut beim Vergleich von Sonnen-Aufgang und -Untergang; den "
+    "Jahreszeit-Unterschied bei einem Vergleich der\n"
+    " relativen Lage von AS z.B. bei Sonnenaufgängen im Juni und Dezember: AS bei Sonnenaufgang im "
+    "Sommer weit von MC, im Winter sehr nah.\n"
+    "\n"
+    " Die Gradmarken: Von rechts nach links ist die Länge in der Ekliptik aufgetragen, 4 "
+    "Bildpunkte je Grad; die kurzen roten Striche oben stehen alle 10° ab AS (10° bis 170°), der "
+    "West-Horizont DE bei 180°.\n"
+    " Die grüne Zahl über Sonne und Mond ist ihr Abstand von MC in Grad (0° bis 180°, gleich auf "
+    "welcher Seite); unten rechts steht der Abstand von MC zum Ost-Horizont, unten links zum "
+    "West-Horizont.\n"
+    " Mit 22 Faktoren zeigt die Skala ganz unten die Zeichengrenzen (hellblaue Striche alle 30°) "
+    "und das Zeichen jedes Abschnitts.");
 
 }  // namespace
 
@@ -82,11 +112,6 @@ OutsideViewWindow::OutsideViewWindow(const SkyState& sky, const DisplayOptions& 
   for (QPushButton* button : {exportButton, printButton, helpButton, backButton}) {
     button->setAutoDefault(false);
   }
-  exportChooser = [this, folder = file_.parent_path()] {
-    return ChooseExportFile(
-        this, QString::fromStdString(
-                  std::filesystem::absolute(folder / tr(kExportName).toStdString()).string()));
-  };
   helpButton->setToolTip(tr(" Öffnet und schließt das Hilfe-Fenster "));
   exportButton->setToolTip(
       tr(" Speichert die Ansicht unter einem frei gewählten Namen als PNG, SVG, PDF oder WMF "));
@@ -96,7 +121,7 @@ OutsideViewWindow::OutsideViewWindow(const SkyState& sky, const DisplayOptions& 
   helpText->setFocusPolicy(Qt::NoFocus);
   helpText->setFont(PixelFont(kArialFace, kHelpFontPixels));
   SetColours(helpText, kWhite, kBlack);
-  helpText->setPlainText(HelpLines(kHelp).join(QLatin1Char('\n')));
+  ShowHelpFacing(MeridianDirectionOf(sky_));
   helpText->hide();
 
   connect(backButton, &QPushButton::clicked, this, &OutsideViewWindow::Back);
@@ -116,10 +141,18 @@ void OutsideViewWindow::UpdateView() {
   auto view = std::make_shared<Picture>(kOutsideViewWidth, kOutsideViewHeight);
   Canvas canvas(*view);
   DrawOutsideView(sky_, display_, canvas);
+  ShowHelpFacing(MeridianDirectionOf(sky_));
   view_ = view;
   if (Publish(*view_, [this] { return SaveWmfFile(*view_, file_.string()); }).ok()) {
     fileWritten_ = true;
   }
+}
+
+void OutsideViewWindow::ShowHelpFacing(MeridianDirection meridian) {
+  if (helpFacing_ == meridian) return;
+  helpFacing_ = meridian;
+  const char* help = meridian == MeridianDirection::kNorth ? kHelpFacingNorth : kHelp;
+  helpText->setPlainText(HelpLines(help).join(QLatin1Char('\n')));
 }
 
 void OutsideViewWindow::Back() {
@@ -144,7 +177,9 @@ void OutsideViewWindow::Print() {
 
 void OutsideViewWindow::Export() {
   if (!view_) UpdateView();
-  ExportTo([this](const std::string& path) { return SaveOutsideViewFile(*view_, path); });
+  const std::string name = tr(kExportName).arg(QString::fromStdString(ExportStem())).toStdString();
+  ExportTo(std::filesystem::absolute(file_.parent_path()) / name,
+           [this](const std::string& path) { return SaveOutsideViewFile(*view_, path); });
 }
 
 void OutsideViewWindow::EndVisit() {

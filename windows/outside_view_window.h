@@ -1,6 +1,7 @@
 // The window "Der Blick nach draußen": the outside view shown 1:1 on
 // navy, put on the clipboard and written to draus.wmf at every drawing, with
-// a help text to show and hide, the view's print and its export.
+// a help text to show and hide, the view's print and its export. View and
+// help face the direction in which the MC stands, south or north.
 #pragma once
 
 #include <QDialog>
@@ -9,9 +10,11 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <optional>
 
 #include "charts/display_options.h"
 #include "charts/enlarged_chart_drawing.h"
+#include "engine/meridian_direction.h"
 #include "engine/sky_state.h"
 #include "platform/messages.h"
 #include "platform/picture.h"
@@ -65,9 +68,13 @@ class OutsideViewWindow : public SkyPictureWindow {
   void done(int result) override;
 
  private:
+  // The help for the view facing south or north.
+  void ShowHelpFacing(MeridianDirection meridian);
+
   std::filesystem::path file_;
   std::shared_ptr<const Picture> view_;
   bool fileWritten_ = false;
+  std::optional<MeridianDirection> helpFacing_;
 };
 
 }  // namespace sternwerk

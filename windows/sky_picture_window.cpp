@@ -1,6 +1,11 @@
 #include "windows/sky_picture_window.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 #include "platform/clipboard.h"
+#include "platform/place_time_text.h"
+#include "windows/export_file_dialog.h"
 
 namespace sternwerk {
 
@@ -8,6 +13,8 @@ SkyPictureWindow::SkyPictureWindow(const SkyState& sky, const DisplayOptions& di
                                    Messages& messages, QWidget* parent)
     : QDialog(parent),
       printerChoice(std::make_unique<PrintDialogChoice>(this)),
+      exportChooser(
+          [this](const QString& suggestedPath) { return ChooseExportFile(this, suggestedPath); }),
       sky_(sky),
       display_(display),
       messages_(messages) {}
@@ -19,11 +26,22 @@ void SkyPictureWindow::PrintOnChosenPrinter(QPrinter& printer,
   if (!printed.ok()) messages_.Error(QString::fromStdString(printed.error()));
 }
 
-void SkyPictureWindow::ExportTo(const std::function<Status(const std::string&)>& write) {
-  const QString path = exportChooser();
+void SkyPictureWindow::ExportTo(const std::filesystem::path& suggested,
+                                const std::function<Status(const std::string&)>& write) {
+  const QString path = exportChooser(QString::fromStdString(suggested.string()));
   if (path.isEmpty()) return;
   const Status written = write(path.toStdString());
-  if (!written.ok()) messages_.Error(QString::fromStdString(written.error()));
+  if (!written.ok()) {
+    messages_.Error(QString::fromStdString(written.error()));
+    return;
+  }
+  const QFileInfo file(path);
+  messages_.Information(tr("Gespeichert als  %1  im Ordner  %2.")
+                            .arg(file.fileName(), QDir::toNativeSeparators(file.absolutePath())));
+}
+
+std::string SkyPictureWindow::ExportStem() const {
+  return PictureFileStem(handOver.place, sky_);
 }
 
 Status SkyPictureWindow::Publish(const Picture& picture, const std::function<Status()>& writeFile) {

@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QPrinter>
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
@@ -14,6 +15,7 @@
 #include "base/outcome.h"
 #include "charts/display_options.h"
 #include "charts/enlarged_chart_drawing.h"
+#include "engine/place_identity.h"
 #include "engine/sky_state.h"
 #include "platform/messages.h"
 #include "platform/picture.h"
@@ -23,10 +25,12 @@
 namespace sternwerk {
 
 // Handed from window to window: the clock window's place line and last
-// search result, and the default printer's page width in printer pixels.
+// search result, the default printer's page width in printer pixels, and the
+// place's name and zone, which name an exported file.
 struct PictureHandOver {
   ChartTexts texts;
   std::uint16_t printPageWidth = 0;
+  PlaceIdentity place;
 };
 
 class SkyPictureWindow : public QDialog {
@@ -37,9 +41,9 @@ class SkyPictureWindow : public QDialog {
   std::unique_ptr<PrinterChoice> printerChoice;
   // Set by the window that opens this one, before each showing.
   PictureHandOver handOver;
-  // Chooses the file for "Exportieren …" (empty: cancelled); each window
-  // sets the standard file dialog.
-  std::function<QString()> exportChooser;
+  // Chooses the file for "Exportieren …", starting from the suggested path
+  // (empty: cancelled); the standard file dialog unless replaced.
+  std::function<QString(const QString& suggestedPath)> exportChooser;
 
  protected:
   // Errors and confirmations go to `messages`; it, the sky and the display
@@ -53,8 +57,13 @@ class SkyPictureWindow : public QDialog {
   void PrintOnChosenPrinter(QPrinter& printer, const std::function<Status(QPrinter&)>& print);
 
   // Writes what the window shows with `write` to the file exportChooser
-  // names, and reports a failed write; nothing when the choice is cancelled.
-  void ExportTo(const std::function<Status(const std::string&)>& write);
+  // names, suggesting `suggested`, and confirms the written path or reports
+  // the failure; nothing when the choice is cancelled.
+  void ExportTo(const std::filesystem::path& suggested,
+                const std::function<Status(const std::string&)>& write);
+  // The suggested export's name without extension: the place and the
+  // instant (PictureFileStem).
+  std::string ExportStem() const;
 
   // Publishes a drawn picture: puts it on the clipboard and writes its file
   // with `writeFile`; a failed write is reported once per showing.

@@ -157,8 +157,9 @@ enlarged_chart() {
   keys_to "$chart" alt+e           # "&Export …"
   titled Export 19-export && xdotool type --delay 100 "$work/chart.svg" && xdotool key Return
   wait_gone "^ *Export *$" || fail "the export dialog stayed open"
+  titled Information 19-chart-exported && keys_to Information Return
 
-  click_in "$chart" 52 699         # "Printer Help": no key of its own
+  click_in "$chart" 803 525        # "Printer Help": no key of its own
   titled "If the chart does not fill the page or prints too large:" 20-printer-advice &&
     keys_to "If the chart does not fill" Return
 

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <set>
 #include <string>
+#include <tuple>
 
 #include "platform/colors.h"
 #include "tests/support/dial_test_support.h"
@@ -151,6 +152,19 @@ TEST(DialFonts, WithoutTheSymbolFontEverythingIsText) {
       EXPECT_EQ(label.font.face, symbols ? kSymbolFace : "Ariel");
       EXPECT_EQ(label.font.size, symbols ? 10 : 9);
     }
+  }
+}
+
+// The compass names the MC's direction: south in Munich, north in Sydney.
+TEST(DialCompass, NamesTheDirectionOfTheMc) {
+  ShownSky sky = SkyWith({{kMC, 90}});
+  sky.negativeObliquity = -0.4091;  // 23.44 degrees
+  for (const auto& [latitude, shown, hidden] :
+       {std::tuple{48.14, "S", "N"}, std::tuple{-33.87, "N", "S"}}) {
+    sky.latitude = latitude;
+    const Picture dial = DialOf(sky);
+    EXPECT_EQ(TextNamed(dial, shown).value_or(TextOp{}).at, (Point{256, 7})) << shown;
+    EXPECT_FALSE(TextNamed(dial, hidden)) << shown;
   }
 }
 

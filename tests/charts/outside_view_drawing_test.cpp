@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <initializer_list>
+#include <set>
 #include <utility>
 
 #include "platform/colors.h"
@@ -138,6 +139,31 @@ TEST(OutsideViewLines, MeridianHorizonsTicksAndDescendantLabel) {
   EXPECT_EQ(descendant->at, (Point{739, 3}));
   EXPECT_EQ(descendant->font.color, kRed);
   EXPECT_EQ(descendant->font.size, 16);
+}
+
+// Where the MC stands north of the zenith (Sydney) the view faces north:
+// axes and marks mirrored, the AS at the right, labels still left of their
+// lines, each horizon distance on its horizon's side.
+TEST(OutsideViewLines, FacingNorthTheEasternHorizonStandsAtTheRight) {
+  testing::ShownSky south = SkyBehindAscendant({{kMC, 71.3}, {kSun, 45.7}}, true);
+  south.negativeObliquity = -0.4091;  // 23.44 degrees
+  testing::ShownSky north = south;
+  north.latitude = -33.87;
+  const Picture southView = ViewOf(south), northView = ViewOf(north);
+  // Every line but the Sun's distance tick, by its distance from `edge`.
+  const auto axesAndMarks = [](const Picture& view, int edge) {
+    std::multiset<std::pair<int, int>> lines;
+    for (const LineOp& line : view.Lines()) {
+      if (line.pen != Pen{kLime, 1}) lines.insert({std::abs(edge - line.from.x), line.from.y});
+    }
+    return lines;
+  };
+  EXPECT_EQ(axesAndMarks(northView, kOutsideViewWidth), axesAndMarks(southView, 0));
+  EXPECT_EQ(LabelAt(northView, "AS"), (Point{747, 3}));
+  EXPECT_EQ(LabelAt(northView, "DE"), (Point{23, 3}));
+  EXPECT_EQ(LabelAt(northView, "SO").x, 790 - (4 * 45 + 23) - 20);
+  EXPECT_EQ(LabelAt(northView, "Abstand zu MC: 109\xB0"), (Point{5, 217}));
+  EXPECT_EQ(LabelAt(northView, "Abstand zu MC: 71\xB0"), (Point{665, 217}));
 }
 
 TEST(OutsideViewLines, EveryTextStandsOnAnOpaqueNavyBox) {

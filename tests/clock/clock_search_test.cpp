@@ -70,7 +70,7 @@ class ClockSearch : public ::testing::Test {
  protected:
   // Started on 08.12.2026 09:30:15 at 10 E, 50 N and halted.
   ClockSearch() {
-    clock.PrepareStart(ComputationMode::kOwn);
+    EXPECT_TRUE(clock.PrepareStart(ComputationMode::kOwn).ok());
     clock.StartRunning();
     clock.FinishStart(false);
     EXPECT_TRUE(clock.Recompute().ok());

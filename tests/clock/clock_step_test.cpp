@@ -5,8 +5,11 @@
 #include <cmath>
 #include <cstdio>
 #include <string>
+#include <tuple>
 
+#include "clock/clock_tick.h"
 #include "engine/calendar.h"
+#include "tests/support/fake_system_clock.h"
 
 namespace sternwerk {
 namespace {
@@ -132,6 +135,25 @@ TEST(StepInstant, EveryModeStepsAtTheEndsOfTheCalendar) {
   }
 }
 
+// Stepping back past 01.01.1600 00:00:00 a tick stops exactly there, past
+// 31.12.9999 it keeps its last instant; the steps before are taken in full.
+TEST(StepTick, HaltsAtTheEndsOfTheCalendar) {
+  testing::FakeSystemClock system(testing::UtcTime(2026, 12, 8, 9, 30, 15));
+  for (const auto& [mode, rate, from, hours, halted] :
+       {std::tuple{StepMode::kYear, -1, "14.03.1601", 12.0, "01.01.1600 00:00:00"},
+        std::tuple{StepMode::kMinutes, -5, "05.01.1600", 6.0, "01.01.1600 00:00:00"},
+        std::tuple{StepMode::kRealTime, -1, "01.01.1600", Hms(0, 0, 3), "01.01.1600 00:00:00"},
+        std::tuple{StepMode::kMinutes, 5, "30.12.9999", 12.0, "31.12.9999 13:00:00"}}) {
+    ClockedSky sky = Clock(from, hours, mode, rate, 1500);  // 25 h a minute step
+    RealTimePacer pacer(system);
+    for (int ticks = 0; system.Advance(std::chrono::seconds(1)), StepTick(sky, sky.clock, pacer);) {
+      ASSERT_GE(sky.year, kFirstCalendarYear) << from;
+      ASSERT_LT(++ticks, 10) << from << " never halts";
+    }
+    EXPECT_EQ(Shown(sky), halted) << from;
+  }
+}
+
 TEST(StepSeconds, CarriesEveryDayItPasses) {
   ClockedSky sky = Clock("30.12.2026", Hms(23, 0, 0), StepMode::kRealTime);
   StepSeconds(sky, 3 * 86400 + 3600 + 5);
@@ -151,8 +173,8 @@ TEST(IntervalText, NamesTheStepOfEachMode) {
   EXPECT_EQ(IntervalText(Clock("07.12.2026", 0, StepMode::kMinutes, 1, 1500).clock),
             "Min/Takt:1500");
   EXPECT_EQ(IntervalText(Clock("07.12.2026", 0, StepMode::kMinutes, 1, 2.9).clock), "Min/Takt:2");
-  EXPECT_EQ(IntervalText(Clock("07.12.2026", 0, StepMode::kMinutes, 1, 1.0 / 60).clock),
-            "Min/Takt:0");
+  // Under a minute the seconds, never "Min/Takt:0".
+  EXPECT_EQ(IntervalText(Clock("07.12.2026", 0, StepMode::kMinutes, 1, 0.5).clock), "Sek/Takt:30");
 }
 
 TEST(SpeedSlider, RatesIntervalsAndTexts) {

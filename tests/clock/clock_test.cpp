@@ -31,7 +31,7 @@ class ClockTest : public ::testing::Test {
  protected:
   // The start-up as the window runs it, the factor question answered.
   void Start(bool transplutonian = false) {
-    clock.PrepareStart(ComputationMode::kOwn);
+    started = clock.PrepareStart(ComputationMode::kOwn);
     clock.StartRunning();
     clock.FinishStart(transplutonian);
   }
@@ -50,10 +50,11 @@ class ClockTest : public ::testing::Test {
   FakeSystemClock systemClock{UtcTime(2026, 12, 8, 9, 30, 15)};
   Clock clock{systemClock, directory.path()};
   SkyState& sky = clock.sky();
+  Status started = Status::Success();
 };
 
 TEST_F(ClockTest, StartUpWithoutStateFileRunsAtTheDefaultPlace) {
-  clock.PrepareStart(ComputationMode::kPrecise);
+  EXPECT_TRUE(clock.PrepareStart(ComputationMode::kPrecise).ok());
   EXPECT_FALSE(clock.running());
   EXPECT_FALSE(clock.controlsEnabled());
   EXPECT_FALSE(clock.searchesEnabled());
@@ -147,7 +148,7 @@ TEST_F(ClockTest, TheEndOfTheCalendarHaltsTheClockWithTheMessage) {
   const Status stepped = TickAfterOneSecond();
   ASSERT_FALSE(stepped.ok());
   EXPECT_EQ(stepped.error(),
-            "Die Uhr hält an: Ihr Kalender reicht vom Jahr 0001 bis zum Jahr 9999.");
+            "Die Uhr hält an: Ihr Kalender reicht vom 01.01.1600 bis zum 31.12.9999.");
   EXPECT_EQ(sky.dateText, "31.12.9999");
   EXPECT_FALSE(clock.running());
   EXPECT_TRUE(clock.searchesEnabled());
@@ -249,6 +250,19 @@ TEST_F(ClockTest, AMissingStateFileIsReportedAndChangesNothingButTheRunState) {
   EXPECT_EQ(clock.settings().stepMode, StepMode::kYear);
   EXPECT_FALSE(clock.running());
   EXPECT_TRUE(clock.searchesEnabled());
+}
+
+// A state file dated before 1600 gives its place at start, but its instant
+// is neither offered nor reloaded.
+TEST_F(ClockTest, AStateFileDatedBefore1600IsRefusedAtStartAndReload) {
+  WriteStateFile("14.03.1329" + kStateFile.substr(10));
+  Start();
+  EXPECT_NE(started.error().find("14.03.1329"), std::string::npos) << started.error();
+  EXPECT_EQ(clock.DateLine(), "Di, 08.12.2026");
+  EXPECT_NEAR(sky.longitude, -8.5001, 1e-12);
+  EXPECT_FALSE(clock.lastInstantEnabled());
+  EXPECT_FALSE(clock.ReloadLastInstant().ok());
+  EXPECT_EQ(clock.DateLine(), "Di, 08.12.2026");
 }
 
 TEST_F(ClockTest, TheSavedStateIsWhatTheReloadReads) {

@@ -41,5 +41,16 @@ TEST(ReadIntervalMinutes, MalformedTextIsNoNumber) {
   }
 }
 
+// The clock's step in seconds under a minute, the singular for 1 only.
+TEST(StepLengthText, NamesTheStepInSecondsUnderAMinute) {
+  const std::pair<ClockSettings, const char*> cases[] = {
+      {{.stepMode = StepMode::kRealTime}, "1 Sekunde"},
+      {{.stepMode = StepMode::kMinutes, .intervalMinutes = 0.0167}, "1,002 Sekunden"},
+      {{.stepMode = StepMode::kMinutes, .intervalMinutes = 1.5}, "1,5 Minuten"},
+      {{.stepMode = StepMode::kMinutes, .intervalMinutes = 9e99}, "9e+99 Minuten"},
+      {{.stepMode = StepMode::kWeek, .intervalMinutes = 0.5}, "7 Tage"}};
+  for (const auto& [settings, text] : cases) EXPECT_EQ(StepLengthText(settings), text);
+}
+
 }  // namespace
 }  // namespace sternwerk

@@ -12,6 +12,7 @@
 #include <random>
 #include <string>
 
+#include "base/text_encoding.h"
 #include "engine/calendar.h"
 #include "engine/state_texts.h"
 #include "tests/support/place_text.h"
@@ -135,6 +136,24 @@ TEST_F(StateFileTest, ReloadRestoresInstantAndPlaceOfTheLastRun) {
   EXPECT_DOUBLE_EQ(sky.latitude, 47.2501);
   EXPECT_EQ(PlaceLabelFromTexts(sky),
             PlaceText("008", "30") + " W, " + PlaceText("47", "15") + " N");
+}
+
+// Only a date of the clock's calendar is taken; another is refused, naming
+// file and date, the sky unchanged. At start only one before 1600 is.
+TEST_F(StateFileTest, TheLastInstantIsTakenOnlyWithinTheCalendar) {
+  for (const auto& [date, taken, early] :
+       {std::tuple{"01.01.1600", true, false}, std::tuple{"31.12.9999", true, false},
+        std::tuple{"14.03.1329", false, true}, std::tuple{"29.02.2100", false, false},
+        std::tuple{"07.12.\xB0\xB0", false, false}}) {
+    WriteFile(File(), date + kExampleFile.substr(10));
+    SkyState sky = ExampleRun();
+    const Status read = ReadLastInstant(directory.path(), sky);
+    EXPECT_EQ(sky.dateText, taken ? date : "07.12.2026");
+    const std::string refusal =
+        "Die Datei " + File().string() + " enthält das Datum " + Windows1252ToUtf8(date) + ";";
+    EXPECT_EQ(read.error().starts_with(refusal), !taken) << read.error();
+    EXPECT_EQ(CheckStartupDate(directory.path()).ok(), !early) << date;
+  }
 }
 
 TEST_F(StateFileTest, AMissingFileLeavesTheSkyUnchanged) {

@@ -3,9 +3,13 @@
 
 #include <cmath>
 #include <random>
+#include <set>
+#include <string>
+#include <tuple>
 
 #include "engine/arithmetic.h"
 #include "engine/factors.h"
+#include "engine/meridian_direction.h"
 #include "tests/support/sky_at.h"
 
 namespace sternwerk {
@@ -76,6 +80,26 @@ TEST(AxesProperty, FiniteAtThePoles) {
     EXPECT_TRUE(std::isfinite(sky.longitudes[kAscendant])) << latitude;
     EXPECT_GE(sky.longitudes[kAscendant], 0);
     EXPECT_LT(sky.longitudes[kAscendant], 360);
+  }
+}
+
+// The MC stands north where its declination, here from the RAMC (tan dec =
+// sin ramc tan eps), exceeds the latitude. Over a day: Munich only south,
+// Sydney only north, the tropics and the equator both.
+TEST(MeridianDirection, FollowsTheDeclinationOfTheMcAgainstTheLatitude) {
+  for (const auto& [longitude, latitude, sides] :
+       {std::tuple{11.58, 48.14, "S"}, std::tuple{151.21, -33.87, "N"},
+        std::tuple{-157.86, 21.31, "SN"}, std::tuple{0.0, 0.0, "SN"}}) {
+    std::set<char> seen;
+    for (int minutes = 0; minutes < 24 * 60; minutes += 4) {
+      const SkyState sky = ComputedSkyAt(21, 3, 2026, minutes / 60.0, longitude, latitude);
+      const bool north = MeridianDirectionOf(sky) == MeridianDirection::kNorth;
+      ASSERT_EQ(north, Degrees(std::atan(std::sin(sky.ramc) * std::tan(-sky.negativeObliquity))) >
+                           latitude)
+          << latitude << " at " << minutes << " min";
+      seen.insert(north ? 'N' : 'S');
+    }
+    EXPECT_EQ(std::string(seen.rbegin(), seen.rend()), sides) << latitude;
   }
 }
 

@@ -35,11 +35,13 @@ TEST(FactorCode, HypotheticalPointsOnlyWithAllFactors) {
 }
 
 // Searched at the horizon only the bodies rise: the hypothetical points are
-// refused, the planets chosen as before.
+// refused naming the event searched, the planets chosen as before.
 TEST(FactorCode, AtTheHorizonOnlyBodiesAreChosen) {
   const FactorCodeCheck cupido = CheckFactorCode("CU", true, true);
   EXPECT_EQ(cupido.verdict, FactorCodeVerdict::kRefused);
   EXPECT_EQ(cupido.message, "CU hat keinen Aufgang am Horizont (nur SO, MO, ME...PL)");
+  EXPECT_EQ(CheckFactorCode("CU", true, true, EventKind::kSet).message,
+            "CU hat keinen Untergang am Horizont (nur SO, MO, ME...PL)");
   EXPECT_EQ(CheckFactorCode("PL", true, true).factor, kPluto);
   EXPECT_EQ(CheckFactorCode("KN", true, true).message, kParadoxMessage);
   EXPECT_EQ(CheckFactorCode("XY", true, true).message,

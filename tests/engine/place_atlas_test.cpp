@@ -37,6 +37,13 @@ PlaceAtlas Fixture() {
       Place("Ulmen Heights", "", 500000, 0, 0),
       Place("Saint-Étienne", "", 176280, 4.39, 45.43),
       Place("Koblenz", "", 112586, 7.59, 50.36),
+      // For the ranking only: placed where the nearest-place test looks not.
+      Place("Neu-Ulm", "", 58707, 0, 0),
+      Place("Wittenberg", "Lutherstadt Wittenberg", 30000, 0, 0),
+      Place("Wittenberge", "", 20171, 0, 0),
+      Place("Bad Homburg", "", 54248, 0, 0),
+      Place("Homburg", "", 41811, 0, 0),
+      Place("Da Nang", "Đà Nẵng", 752493, 0, 0),
   });
 }
 
@@ -93,6 +100,38 @@ TEST(PlaceAtlas, InEnglishThePlacesFoundByTheirEnglishNamesComeFirst) {
       << "an exact name comes first whichever language it is in";
 }
 
+// A whole name, then whole words of a name (first or later words), then
+// names and later words that begin with the text, the larger place first
+// within each. The names are in Latin letters: text in another script
+// finds nothing and is told so.
+TEST(PlaceAtlas, WholeNamesThenWholeWordsThenWordStartsInLatinLetters) {
+  const PlaceAtlas atlas = Fixture();
+  const struct {
+    const char* typed;
+    std::vector<std::string> found;
+    bool foreignScript = false;
+  } cases[] = {
+      {"Ulm ", {"Ulm", "Neu-Ulm", "Ulmen Heights"}},
+      {"Wittenberg", {"Wittenberg", "Wittenberge"}},
+      {"Lutherstadt witt", {"Wittenberg"}},
+      {"Homburg", {"Homburg", "Bad Homburg"}},
+      {"Hom", {"Bad Homburg", "Homburg"}},
+      {"Nẵng", {"Da Nang"}},
+      {"Tokyo", {}},
+      {"東京", {}, true},
+      {"Tokyo 東京", {}, true},
+  };
+  for (const auto& test : cases) {
+    const PlaceSearch search = atlas.Search(test.typed, 5);
+    std::vector<std::string> found;
+    for (const FoundPlace& place : search.found) found.push_back(place.place->name);
+    EXPECT_EQ(found, test.found) << test.typed;
+    EXPECT_EQ(search.foreignScript, test.foreignScript) << test.typed;
+  }
+  EXPECT_EQ(atlas.Search("Vienna", 2).found.at(1).match, NameMatch::kWholeName)
+      << "two places equally well";
+}
+
 TEST(PlaceIdentity, ShowsThePlaceInTheLanguageShown) {
   AtlasPlace munich = Place("Munich", "München", 1260391, 11.575, 48.137);
   munich.region = "Bavaria";
@@ -134,6 +173,9 @@ TEST(PlaceNameFolding, UmlautsAccentsAndLigatures) {
   EXPECT_EQ(FoldPlaceName("Łódź"), "lodz");
   EXPECT_EQ(FoldPlaceName("Ærøskøbing", Folding::kTransliterated), "aeroskobing");
   EXPECT_EQ(FoldPlaceName("Clermont-Ferrand"), "clermont ferrand");
+  EXPECT_EQ(FoldPlaceName(" Frankfurt  (Oder) "), "frankfurt oder");
+  EXPECT_EQ(FoldPlaceName("St. Gallen"), "st gallen");
+  EXPECT_EQ(FoldPlaceName("Schwarzenberg/Erzgeb."), "schwarzenberg erzgeb");
   EXPECT_EQ(FoldPlaceName("Москва"), "Москва") << "other scripts pass unchanged";
 }
 

@@ -14,6 +14,17 @@ for name in münchen muenchen MUNCHEN munich; do
 done
 [ "$("$sky" --places b | wc -l)" -eq 20 ] || fail "--places lists at most 20"
 "$sky" --places köln | head -n1 | grep -q "^Köln	" || fail "--places köln"
+# A later word of a name; a whole word before a longer name; Latin letters.
+out=$("$sky" --places Wittenberg | cut -f1)
+[ "$out" = "$(printf 'Lutherstadt Wittenberg\nWittenberge')" ] || fail "--places Wittenberg: $out"
+message=$("$sky" --places 東京 2>&1 >/dev/null)
+[ $? -eq 1 ] && grep -q ": Ortsnamen werden in lateinischen Buchstaben gesucht$" <<<"$message" ||
+  fail "--places 東京: $message"
+# --place names the place it took where others matched as well.
+message=$("$sky" --place Paris 01.07.2026 12:00 2>&1 >/dev/null)
+grep -qx 'sternwerk-sky: --place "Paris": genommen ist Paris, Île-de-France, Frankreich (Breite 48.85341, Länge 2.34880); andere Orte passen ebenso gut, sternwerk-sky --places "Paris" listet sie' \
+  <<<"$message" || fail "--place Paris: $message"
+[ -z "$("$sky" --place Wittenberg 01.07.2026 12:00 2>&1 >/dev/null)" ] || fail "--place Wittenberg"
 for name in xyzxyz "" " "; do
   message=$("$sky" --places "$name" 2>&1 >/dev/null)
   status=$?

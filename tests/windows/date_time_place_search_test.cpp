@@ -5,11 +5,16 @@
 #include <QApplication>
 #include <QTest>
 #include <QTime>
+#include <clocale>
 #include <cmath>
+#include <cstdlib>
+#include <optional>
 
+#include "platform/geonames_atlas.h"
 #include "platform/program_language.h"
 #include "platform/recording_messages.h"
 #include "tests/support/fixture_atlas.h"
+#include "tests/support/temporary_directory.h"
 #include "tests/windows/focused_keys.h"
 #include "windows/date_time_place_dialog.h"
 
@@ -277,6 +282,45 @@ TEST_F(DateTimePlaceSearch, AnUnknownZoneIsSaidOnceAndMissingGermanNamesInTheSea
   EXPECT_FALSE(other.searchPanel->isVisible());
   EXPECT_EQ(QApplication::focusWidget(), other.longitudeSignEdit);
   EXPECT_EQ(other.longitudeDegreesEdit->text(), "013") << "ESC chooses nothing";
+}
+
+// The atlas as the program loads it on a German desktop, in the locale
+// de_DE.UTF-8 (built with localedef where the system has none), if it can
+// be made here.
+std::optional<PlaceAtlas> AtlasOfAGermanDesktop() {
+  const std::string before = std::setlocale(LC_ALL, nullptr);
+  const testing::TemporaryDirectory built;
+  const std::string make =
+      "localedef -i de_DE -f UTF-8 " + built.path().string() + "/de_DE.UTF-8 >/dev/null 2>&1";
+  if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr && std::system(make.c_str()) == 0) {
+    setenv("LOCPATH", built.path().c_str(), 1);
+    std::setlocale(LC_ALL, "de_DE.UTF-8");
+  }
+  std::optional<PlaceAtlas> atlas;
+  if (std::setlocale(LC_ALL, nullptr) == std::string("de_DE.UTF-8"))
+    atlas.emplace(LoadGeoNamesAtlas().places);
+  std::setlocale(LC_ALL, before.c_str());
+  unsetenv("LOCPATH");
+  return atlas;
+}
+
+// There the GeoNames library names its places in German; they are found by
+// their English names and by a later word all the same.
+TEST_F(DateTimePlaceSearch, OnAGermanDesktopEnglishNamesAndLaterWordsAreFound) {
+  const std::optional<PlaceAtlas> installed = AtlasOfAGermanDesktop();
+  if (!installed) GTEST_SKIP() << "no German locale here (Debian's locales package)";
+  DateTimePlaceDialog other{sky, messages, *installed};
+  Open(other);
+  PressKey(Qt::Key_F3);
+  for (const char* typed : {"Munich", "Cologne", "Wittenberg"}) {
+    other.searchEdit->clear();
+    TypeKeys(typed);
+    ASSERT_GT(other.searchList->count(), 0) << typed;
+    EXPECT_TRUE(other.searchList->item(0)->text().contains(", Deutschland\n")) << typed;
+  }
+  PressKey(Qt::Key_Return);
+  EXPECT_EQ(other.placeLabel->text(),
+            "Ort: Lutherstadt Wittenberg, Sachsen-Anhalt, Deutschland · Europe/Berlin");
 }
 
 }  // namespace

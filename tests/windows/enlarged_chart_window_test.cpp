@@ -18,6 +18,7 @@
 
 #include "charts/chart_printing.h"
 #include "platform/clipboard.h"
+#include "platform/operation_bounds.h"
 #include "platform/recording_messages.h"
 #include "tests/support/chart_test_support.h"
 #include "tests/support/temporary_directory.h"
@@ -35,6 +36,10 @@ class ChartWindow : public ::testing::Test {
  protected:
   void Open(bool allFactors = false) {
     sky = testing::ChartSkyWith({{kSun, 45.396}}, allFactors);
+    Show();
+  }
+  // Shows the window over the sky as it is.
+  void Show() {
     window = std::make_unique<EnlargedChartWindow>(sky, sky.options, messages, directory.path());
     window->handOver.texts = {
         "010\xB0"
@@ -57,7 +62,7 @@ class ChartWindow : public ::testing::Test {
 TEST_F(ChartWindow, ShowsTheChartOnTheClipboardAndInTheWorkingFile) {
   Open();
   EXPECT_EQ(window->windowTitle(), QString(66, ' ') + "Diagramm-Vergrößerung");
-  EXPECT_EQ(window->size(), QSize(740, 740));
+  EXPECT_EQ(window->size(), QSize(866, 740));
   ASSERT_TRUE(window->chart());
   const Outcome<Picture> file = LoadWmfFile((directory.path() / "img.wmf").string());
   ASSERT_TRUE(file.ok()) << file.error();
@@ -80,11 +85,27 @@ TEST_F(ChartWindow, ButtonsCaptionsAndHints) {
   EXPECT_EQ(window->outsideViewButton->text(), "Draußen-&Ansicht");
   EXPECT_EQ(window->printerHelpButton->text(), "Drucker-Hilfe");
   EXPECT_EQ(window->helpButton->text(), "&Hilfe");
-  EXPECT_EQ(window->saveButton->geometry(), QRect(456, 688, 75, 22));
   EXPECT_TRUE(window->backButton->toolTip().isEmpty());
   EXPECT_TRUE(window->printerHelpButton->toolTip().isEmpty());
   EXPECT_EQ(window->printButton->toolTip(),
             " Druckt das Diagramm in der dargestellten Form sowie die aktuelle Faktorenliste ");
+}
+
+// The Moon at 270 degrees, the chart's bottom, with every other factor
+// crowded about it so that the labels fill every ring there: no button
+// covers a label, in letters or in glyphs, nor anything else of the chart.
+TEST_F(ChartWindow, NoButtonCoversAFactorDrawnAtTheChartsBottom) {
+  for (const bool symbols : {false, true}) {
+    sky = testing::ChartSkyWith({}, true, symbols);
+    for (int factor = 0; factor < kFactorSlots; ++factor)
+      sky.longitudes[factor] = factor == kMoon ? 270 : 262 + factor % 9 * 2;
+    Show();
+    for (const QPushButton* button : window->findChildren<QPushButton*>()) {
+      EXPECT_FALSE(button->geometry().intersects({0, 0, kChartSize, kChartSize}));
+      for (const TextOp& label : testing::FactorLabels(*window->chart()))
+        EXPECT_FALSE(button->geometry().intersects(OperationBounds(label))) << label.text;
+    }
+  }
 }
 
 TEST_F(ChartWindow, SavesNumberedCopiesAndCleansUpWhenClosedByEscape) {

@@ -100,6 +100,16 @@ TEST_F(FactorChoice, RefusedCodesAreSelectedAndRetypedUntilAValidOne) {
             "GZ ist kein gültiger Faktor. Gültig sind SO, MO, ME, VE, MA, JU, SA, UR, NE, PL.");
 }
 
+// At the horizon a hypothetical point is refused for the event searched.
+TEST_F(FactorChoice, AtTheHorizonTheRefusalNamesTheEventSearched) {
+  display.transplutonian = search.atHorizon = true;
+  dialog.SetSearchedEvent(EventKind::kCulmination);
+  Run([&] { QTest::keyClicks(dialog.codeEdit, "cu"); });
+  EXPECT_EQ(dialog.windowTitle().trimmed(), "Kulminations-Faktor");
+  ASSERT_EQ(messages.shown().size(), 1u);
+  EXPECT_EQ(messages.shown()[0].text, "CU hat keine Kulmination am Meridian (nur SO, MO, ME...PL)");
+}
+
 TEST_F(FactorChoice, AThirdCharacterStartsTheCodeAgain) {
   display.transplutonian = true;
   QString field;

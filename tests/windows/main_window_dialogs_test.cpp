@@ -195,7 +195,8 @@ TEST_F(ClockDialogs, AWrongTimeIsReportedAndEscapeKeepsTheOldTime) {
 TEST_F(ClockDialogs, MinutesTypedWithEnterBecomeTheStep) {
   ClickAndUse(Button("intervalButton"), interval, [&] {
     ExpectInDialog();
-    EXPECT_EQ(interval.minutesEdit->text(), "0");
+    EXPECT_EQ(interval.minutesEdit->text(), "");
+    EXPECT_EQ(interval.stepLabel->text(), "Jetzt: 1 Sekunde pro Takt");
     EXPECT_EQ(QApplication::focusWidget(), interval.minutesEdit);
     Type("15");
     Press(Qt::Key_Return);
@@ -218,7 +219,8 @@ TEST_F(ClockDialogs, SixCharactersApplyAtOnceAndLeavingTheFieldApplies) {
   EXPECT_DOUBLE_EQ(clock.settings().intervalMinutes, 1.5);
   EXPECT_EQ(Label("intervalLabel")->text(), "Min/Takt:1");
 
-  ClickAndUse(Button("intervalButton"), interval, [] {
+  ClickAndUse(Button("intervalButton"), interval, [&] {
+    EXPECT_EQ(interval.stepLabel->text(), "Jetzt: 1,5 Minuten pro Takt");
     Type("2,25");
     Press(Qt::Key_Return);
   });

@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStyle>
 #include <QTextEdit>
@@ -136,7 +137,7 @@ TEST_F(EnglishClockWindow, EveryKeyOfACaptionReachesOneControlInBothLanguages) {
   expectDistinct(Mnemonics(*Open()));
 }
 
-TEST_F(EnglishClockWindow, TitleQuestionHaltAndStatusFollowTheLanguage) {
+TEST_F(EnglishClockWindow, TitleQuestionHaltStatusAndSourcesFollowTheLanguage) {
   const ProgramTranslation translation(Language::kEnglish);
   ASSERT_TRUE(translation.status().ok()) << translation.status().error();
   const std::unique_ptr<MainWindow> form = Open();
@@ -153,6 +154,9 @@ TEST_F(EnglishClockWindow, TitleQuestionHaltAndStatusFollowTheLanguage) {
   EXPECT_EQ(Child<QLabel>(*form, "statusLabel")->text(), " Chart stopped ");
   halt->click();
   EXPECT_EQ(halt->text(), running);
+  const QString sources = Child<QPlainTextEdit>(*form, "sourceText")->toPlainText();
+  EXPECT_TRUE(sources.contains("\"Positions (precise)\" or \"Positions (own only)\"") &&
+              !sources.contains("Positionen"));
 }
 
 // The start's question and font message are set in lines of their own; a

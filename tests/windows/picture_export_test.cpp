@@ -15,6 +15,7 @@
 
 #include "charts/display_options.h"
 #include "engine/text_forms.h"
+#include "platform/place_time_text.h"
 #include "platform/program_files.h"
 #include "platform/recording_messages.h"
 #include "platform/symbol_font.h"
@@ -51,9 +52,13 @@ class PictureExport : public ::testing::Test {
 
   fs::path File(const std::string& name) const { return directory.path() / name; }
 
-  // Clicks the window's export button with the file dialog answering `path`.
+  // Clicks the window's export button with the file dialog answering `path`
+  // and keeping the path it was to suggest.
   void ExportWith(SkyPictureWindow& window, QPushButton* button, const fs::path& path) {
-    window.exportChooser = [path] { return QString::fromStdString(path.string()); };
+    window.exportChooser = [this, path](const QString& suggestion) {
+      suggested = suggestion;
+      return QString::fromStdString(path.string());
+    };
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     button->click();
@@ -83,6 +88,7 @@ class PictureExport : public ::testing::Test {
   const ApplicationFont symbolFont{SymbolFontPath()};
   testing::TemporaryDirectory directory;
   RecordingMessages messages;
+  QString suggested;
   testing::ShownSky sky;
   OutsideViewWindow outside{sky, sky.options, messages, directory.path()};
   EnlargedChartWindow chart{sky, sky.options, messages, directory.path()};
@@ -96,7 +102,6 @@ TEST_F(PictureExport, ChartInEveryFormatThePngAndThePdfAsTheToolWritesThem) {
   const QString page = testing::PdfText(File("chart.pdf"));
   EXPECT_TRUE(page.contains("MC")) << page.toStdString();
   EXPECT_EQ(page, testing::PdfText(ToolFile("--chart", "tool.pdf")));
-  EXPECT_TRUE(messages.shown().empty());
 }
 
 TEST_F(PictureExport, OutsideViewInEveryFormatThePngAsTheToolWritesIt) {
@@ -104,7 +109,6 @@ TEST_F(PictureExport, OutsideViewInEveryFormatThePngAsTheToolWritesIt) {
   ExportEveryFormat(outside, outside.exportButton, "view");
   EXPECT_EQ(Content(File("view.png")), Content(ToolFile("--outside", "tool.png")));
   EXPECT_TRUE(testing::PdfText(File("view.pdf")).contains("Abstand zu MC"));
-  EXPECT_TRUE(messages.shown().empty());
 }
 
 TEST_F(PictureExport, CancelWritesNothingAndAFailureNamesTheWholePath) {
@@ -124,6 +128,44 @@ TEST_F(PictureExport, CancelWritesNothingAndAFailureNamesTheWholePath) {
   EXPECT_TRUE(messages.shown()[0].text.contains(QString::fromStdString(missing.string())))
       << messages.shown()[0].text.toStdString();
   EXPECT_TRUE(messages.shown()[1].text.contains(".pdf")) << messages.shown()[1].text.toStdString();
+}
+
+// The suggested name: a named place with the local date and time the
+// chart's header gives it, else the coordinates and UT.
+TEST(PictureFileStem, NamesThePlaceAndTheInstant) {
+  const auto stem = [](const PlaceIdentity& place, int day, int month, int year, double hours,
+                       double longitude, double latitude) {
+    SkyState sky = testing::SkyAt(day, month, year, hours, longitude, latitude);
+    sky.isWest = longitude < 0;
+    sky.isSouth = latitude < 0;
+    return PictureFileStem(place, sky);
+  };
+  // Before standard time, Ulm's own mean time: 39 min 58 s east of UT.
+  EXPECT_EQ(stem({"Ulm", "", "", "Europe/Berlin"}, 14, 3, 1879, 10 + 50.5 / 60, 9.99155, 48.4),
+            "Ulm 1879-03-14 1130");
+  EXPECT_EQ(stem({"Berlin", "", "", "Europe/Berlin"}, 7, 12, 2026, 23.5, 13.4, 52.5),
+            "Berlin 2026-12-08 0030");
+  EXPECT_EQ(stem({"A/B: C?", "", "", "Europe/Berlin"}, 7, 12, 2026, 12, 13.4, 52.5),
+            "A_B_ C_ 2026-12-07 1300");
+  EXPECT_EQ(stem({"", "", "", "Europe/Berlin"}, 7, 12, 2026, 21.5, 13.4, 52.5),
+            "013\u00B024'E 52\u00B030'N 2026-12-07 2130 UT");
+  EXPECT_EQ(stem({}, 7, 12, 2026, 21.5, -151.2, -33.87),
+            "151\u00B012'W 33\u00B052'S 2026-12-07 2130 UT");
+}
+
+TEST_F(PictureExport, SuggestsThePlaceAndTheInstantAndConfirmsTheWrittenPath) {
+  chart.handOver.place = {"Berlin", "", "", "Europe/Berlin"};
+  const fs::path chartFile = File("Berlin 2026-12-07 2230.png");
+  ExportWith(chart, chart.exportButton, chartFile);
+  EXPECT_EQ(suggested, QString::fromStdString(chartFile.string()));
+  ASSERT_EQ(messages.shown().size(), 1u);
+  EXPECT_EQ(messages.shown()[0].text.toStdString(),
+            "Gespeichert als  " + chartFile.filename().string() + "  im Ordner  " +
+                directory.path().string() + ".");
+  outside.handOver = chart.handOver;
+  ExportWith(outside, outside.exportButton, {});
+  EXPECT_EQ(suggested,
+            QString::fromStdString(File("Berlin 2026-12-07 2230 draussen.png").string()));
 }
 
 // The buttons find a free place in their row, inside the window.
