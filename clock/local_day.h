@@ -15,8 +15,8 @@
 
 namespace sternwerk {
 
-// A local date and time and the name of its zone ("MEZ", "mittlere
-// Ortszeit"; Windows-1252).
+// A local date and time and the short name of its zone ("MEZ", "MOZ" for
+// the place's mean time; Windows-1252).
 struct ZonedReading {
   ClockSeconds reading = 0;
   std::string zoneText;
