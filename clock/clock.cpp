@@ -1,5 +1,7 @@
 #include "clock/clock.h"
 
+#include <cmath>
+
 #include "base/translation.h"
 #include "clock/clock_step.h"
 #include "clock/clock_tick.h"
@@ -27,6 +29,12 @@ constexpr const char* kStartWithoutLastInstant =
                       "´Alt-Datum/Zeit´ bleibt in diesem Lauf gesperrt.");
 // Longitudes below this count as Greenwich or west of it.
 constexpr double kGreenwichBound = 0.0002;
+constexpr double kSecondsPerHour = 3600;
+// The time line shows the second a time lies in, with this slack for times
+// stored a hair below their second.
+constexpr double kSlackSeconds = 1e-6;
+// "dd.mm." of a date text.
+constexpr std::size_t kDayAndMonth = 6;
 
 }  // namespace
 
@@ -40,12 +48,40 @@ int Clock::sliderPosition() const {
   return SliderPositionFromRate(settings_.ticksPerSecond);
 }
 
+bool Clock::LocalTimeShownFirst() const {
+  return localTimeFirst_ && HasLocalTime(placeTimeRules_, placeIdentity_);
+}
+
+ClockSeconds Clock::ShownInstant() const {
+  return ClockSecondsOf(sky_.day, sky_.month, sky_.year, 0) +
+         static_cast<ClockSeconds>(std::floor(sky_.hours * kSecondsPerHour + kSlackSeconds));
+}
+
+ZonedReading Clock::LocalReading() const {
+  return placeTimeRules_.localOf(placeIdentity_, sky_.longitude, ShownInstant());
+}
+
 std::string Clock::DateLine() const {
-  return WeekdayName(sky_.year, sky_.month, sky_.day) + ", " + sky_.dateText;
+  if (!LocalTimeShownFirst())
+    return WeekdayName(sky_.year, sky_.month, sky_.day) + ", " + sky_.dateText;
+  const ClockReading local = ReadingOf(LocalReading().reading);
+  return WeekdayName(local.year, local.month, local.day) + ", " +
+         DateText(local.day, local.month, local.year);
 }
 
 std::string Clock::TimeLine() const {
-  return FormatUniversalHours(sky_.hours);
+  if (!LocalTimeShownFirst()) return FormatUniversalHours(sky_.hours);
+  const ZonedReading local = LocalReading();
+  return FormatHours(ReadingOf(local.reading).secondOfDay / kSecondsPerHour) + " " + local.zoneText;
+}
+
+// The Universal date only where it is not the local one: "20.06.".
+std::string Clock::UniversalTimeLine() const {
+  if (!LocalTimeShownFirst()) return {};
+  const ClockReading local = ReadingOf(LocalReading().reading);
+  const std::string time = FormatUniversalHours(sky_.hours);
+  if (local.day == sky_.day && local.month == sky_.month && local.year == sky_.year) return time;
+  return sky_.dateText.substr(0, kDayAndMonth) + " " + time;
 }
 
 std::string Clock::IntervalLine() const {

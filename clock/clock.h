@@ -12,6 +12,7 @@
 #include "base/outcome.h"
 #include "charts/display_options.h"
 #include "clock/clock_settings.h"
+#include "clock/local_day.h"
 #include "clock/real_time_pacer.h"
 #include "clock/search_state.h"
 #include "clock/system_clock.h"
@@ -41,6 +42,14 @@ class Clock {
   // or lies near a named place; the window sets it with the place.
   const PlaceIdentity& placeIdentity() const { return placeIdentity_; }
   void SetPlaceIdentity(PlaceIdentity identity) { placeIdentity_ = std::move(identity); }
+  // The civil time of places, which the window reads from the system's
+  // time-zone data; without it the clock knows Universal Time only.
+  void SetPlaceTimeRules(PlaceTimeRules rules) { placeTimeRules_ = std::move(rules); }
+  // Whether the instant panel and the search result give the place's local
+  // time first ("Ortszeit" in the date/time/place dialog); they do where
+  // the place has a time zone.
+  void ShowLocalTimeFirst(bool on) { localTimeFirst_ = on; }
+  bool LocalTimeShownFirst() const;
 
   // Whether the clock runs, and the timer interval of its ticks in ms.
   bool running() const { return running_; }
@@ -56,8 +65,12 @@ class Clock {
 
   // The instant panel's lines (Windows-1252): "Di, 08.12.2026",
   // "09:30:15 WZ/GMT", the place, the interval, the speed and the rate.
+  // With the local time shown first, the date and time lines are the
+  // local ones ("Di, 08.12.2026", "10:30:15 MEZ") and the Universal Time
+  // line follows them ("09:30:15 WZ/GMT"; else it is empty).
   std::string DateLine() const;
   std::string TimeLine() const;
+  std::string UniversalTimeLine() const;
   const std::string& PlaceLine() const { return placeLine_; }
   std::string IntervalLine() const;
   std::string SpeedLine() const;
@@ -108,13 +121,20 @@ class Clock {
   // The state written at the end of a run: the instant and the place.
   Status SaveState();
 
-  // Searches the event from the sky's date (see SearchEvent; with the
-  // search's atHorizon, rise, set and culmination as SearchHorizonEvent
-  // finds them, which fails with the library's message where it cannot
-  // compute the date); a found event becomes the search result. Rise, set
-  // and culmination concern the chosen factor, the lunations the Moon.
+  // Searches the event (see SearchEvent; with the search's atHorizon,
+  // rise, set and culmination as SearchHorizonEvent finds them, which fails
+  // with the library's message where it cannot compute the date); a found
+  // event becomes the search result. Rise, set and culmination concern the
+  // chosen factor and are searched from the start of the local day the
+  // clock shows (LocalDayStart), the lunations concern the Moon and are
+  // searched from the clock's instant on. The progress is told the hours
+  // scanned of each day, from 0. Not found, the sky stays as it was.
   Outcome<SearchStatus> Search(EventKind kind, const SearchProgress& progress);
   int SearchedFactor(EventKind kind) const;
+  // The search result as the window shows it (Windows-1252): resultText,
+  // with the local time shown first followed by the lines of the local and
+  // the Universal Time, " Vollmond \n 04:13:00 MESZ \n 02:13:00 WZ/GMT ".
+  std::string SearchResultLine() const;
 
   // A setting dialog (date/time/place, interval) opens: both button groups
   // disabled, the clock halted, the search result gone.
@@ -136,11 +156,19 @@ class Clock {
   void Run();
   void ApplyStepDefaults();
   void ClearSearchResult() { search_.resultText.clear(); }
+  // The instant the time line shows, to the second.
+  ClockSeconds ShownInstant() const;
+  ZonedReading LocalReading() const;
+  // Moves the sky's date to the Universal date of the search's start and
+  // returns the start's hour of that date.
+  double MoveToSearchStart(EventKind kind);
 
   const SystemClock& systemClock_;
   std::filesystem::path workingDirectory_;
   SkyState sky_;
   PlaceIdentity placeIdentity_;
+  PlaceTimeRules placeTimeRules_;
+  bool localTimeFirst_ = false;
   ClockSettings settings_;
   DisplayOptions display_;
   SearchState search_;

@@ -185,10 +185,19 @@ SearchStatus SearchEvent(SkyState& sky, EventKind kind, int factor, const Search
   const int window =
       kind == EventKind::kRise || kind == EventKind::kSet ? kAscendantWindowSteps : stepsPerDay;
   const int days = maxDays.value_or(DefaultSearchDays(kind));
+  const int startStep = static_cast<int>(std::ceil(fromHours * scan.stepsPerHour));
   // A lunation's band lasts some twenty minutes; the step of the run of
-  // steps inside it with the smallest difference is the one reported.
+  // steps inside it with the smallest difference is the one reported. A
+  // scan that starts inside the band reports a step only where it comes
+  // closer than the step before the start: else the Moon met the target
+  // before the start, and the next lunation is the one searched for.
+  constexpr double kFar = std::numeric_limits<double>::infinity();
   std::optional<SkyState> closest;
-  double closestDistance = std::numeric_limits<double>::infinity();
+  double closestDistance = kFar;
+  if (IsLunation(kind) && startStep > 0) {
+    sky.hours = static_cast<double>(startStep - 1) / scan.stepsPerHour;
+    closestDistance = std::fabs(Difference(sky, kind, factor, mode));
+  }
   const auto found = [&sky, mode](const SkyState& at) {
     sky = at;
     ComputeSky(sky, mode);
@@ -198,7 +207,7 @@ SearchStatus SearchEvent(SkyState& sky, EventKind kind, int factor, const Search
   for (int day = 0; day < days; ++day) {
     if (day > 0) NextDay(sky);
     if (sky.year > kLastCalendarYear) break;  // the scan ends with the calendar
-    const int firstStep = day == 0 ? static_cast<int>(std::ceil(fromHours * scan.stepsPerHour)) : 0;
+    const int firstStep = day == 0 ? startStep : 0;
     for (int step = firstStep; step < stepsPerDay;) {
       const int hour = step / scan.stepsPerHour;
       if (hour != shownHour) {
@@ -221,6 +230,7 @@ SearchStatus SearchEvent(SkyState& sky, EventKind kind, int factor, const Search
         continue;
       }
       if (closest) return found(*closest);
+      closestDistance = kFar;
       const double rate = DifferenceRatePerStep(sky, kind, scan.stepsPerHour, window);
       step += 1 + MissedSteps(difference, scan.tolerance, rate, window);
     }

@@ -67,7 +67,8 @@ double EventTargetLongitude(const SkyState& sky, EventKind kind);
 //
 // `fromHours` starts the scan later on the first day, at the first step at
 // or after that hour of Universal Time; the steps stay those counted from
-// midnight.
+// midnight. A lunation whose closest step lies before that start is passed
+// over: the next one is found.
 SearchStatus SearchEvent(SkyState& sky, EventKind kind, int factor,
                          const SearchProgress& progress = {},
                          std::optional<int> maxDays = std::nullopt,

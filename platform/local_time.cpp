@@ -62,6 +62,11 @@ std::string ZoneAbbreviationText(const CivilOffset& offset) {
   return german == kGermanNames.end() ? offset.abbreviation : Translated(kContext, german->second);
 }
 
+std::string ShortZoneAbbreviationText(const CivilOffset& offset) {
+  if (!offset.meanLocalTime) return ZoneAbbreviationText(offset);
+  return Translated(kContext, QT_TRANSLATE_NOOP("sternwerk::LocalTime", "MOZ"));
+}
+
 std::string ShortOffsetText(int seconds) {
   const OffsetParts parts = PartsOf(seconds);
   char text[24];

@@ -29,6 +29,10 @@ LocalTime LocalTimeAt(const PlaceIdentity& place, double longitude, ClockSeconds
 // abbreviation of the time-zone data ("PMT", "EST", "+0545").
 std::string ZoneAbbreviationText(const CivilOffset& offset);
 
+// As ZoneAbbreviationText, but the place's mean time as short as the
+// zones' names: "MOZ", in English "LMT".
+std::string ShortZoneAbbreviationText(const CivilOffset& offset);
+
 // The offset from Universal Time: "UT+1", "UT-3:30", "UT+0:39:52" (minutes
 // and seconds only where they are not zero), and "UT+1:00:00" in full.
 std::string ShortOffsetText(int seconds);

@@ -104,7 +104,7 @@ Outcome<LocatedSky> LocatePlace(const std::vector<std::string>& coordinates,
     if (!typed.ok()) return Outcome<LocatedSky>::Failure(typed.error());
     place = typed.value();
   }
-  if (!options.name && options.local)
+  if (!options.name && atlas != nullptr)
     located.place = TypedPlaceIdentity(*atlas, place.longitude, place.latitude);
   located.timeZone = WithKnownZone(located.place, place.longitude);
   located.sky = SkyFor(1, 1, kFirstCalendarYear, 0, place.longitude, place.latitude);
@@ -164,18 +164,15 @@ Outcome<LocatedSky> LocateArguments(const std::vector<std::string>& args,
     located.sky = std::move(plain).value();
     return Found(std::move(located));
   }
-  if (args.size() != 2 && args.size() != 4) {
-    return Outcome<LocatedSky>::Failure(ToolText(QT_TRANSLATE_NOOP(
-        "sternwerk-sky", "erwartet Datum und Zeit, dazu wahlweise Länge und Breite")));
-  }
-  const Outcome<CalendarDate> date = ParseDate(args[0]);
-  if (!date.ok()) return Outcome<LocatedSky>::Failure(date.error());
-  const Outcome<double> hours = ParseTime(args[1]);
-  if (!hours.ok()) return Outcome<LocatedSky>::Failure(hours.error());
-  Outcome<LocatedSky> place = LocatePlace({args.begin() + 2, args.end()}, options, &ProgramAtlas());
+  const Status counted = CheckInstantAndPlaceCount(args);
+  if (!counted.ok()) return Outcome<LocatedSky>::Failure(counted.error());
+  const Outcome<ArgumentInstant> instant = ParseInstant(args, true);
+  if (!instant.ok()) return Outcome<LocatedSky>::Failure(instant.error());
+  const auto coordinates = args.begin() + static_cast<std::ptrdiff_t>(InstantArgumentCount(args));
+  Outcome<LocatedSky> place = LocatePlace({coordinates, args.end()}, options, &ProgramAtlas());
   if (!place.ok() || place.value().refusal.exitStatus != 0) return place;
-  return AtLocalOrUniversalTime(std::move(place).value(), date.value(), hours.value(),
-                                options.local);
+  return AtLocalOrUniversalTime(std::move(place).value(), instant.value().date,
+                                instant.value().hours, options.local && !instant.value().present);
 }
 
 std::vector<std::string> PlaceLines(const LocatedSky& located, ClockSeconds universal,
@@ -190,11 +187,16 @@ std::vector<std::string> PlaceLines(const LocatedSky& located, ClockSeconds univ
   }
   if (!parts.empty())
     lines.push_back(ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "Ort: ")) + parts);
-  const LocalTime local = LocalTimeAt(located.timeZone, located.sky.longitude, universal);
-  lines.push_back(ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "Ortszeit: ")) +
-                  ReadingText(local.reading) + " " + ZoneAbbreviationText(local.offset) + " (" +
-                  FullOffsetText(local.offset.seconds) + ")" + note);
+  lines.push_back(LocalTimeLine(located, universal, note));
   return lines;
+}
+
+std::string LocalTimeLine(const LocatedSky& located, ClockSeconds universal,
+                          const std::string& note) {
+  const LocalTime local = LocalTimeAt(located.timeZone, located.sky.longitude, universal);
+  return ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "Ortszeit: ")) + ReadingText(local.reading) +
+         " " + ZoneAbbreviationText(local.offset) + " (" + FullOffsetText(local.offset.seconds) +
+         ")" + note;
 }
 
 ClockSeconds UniversalSeconds(const SkyState& sky) {

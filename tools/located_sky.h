@@ -50,7 +50,8 @@ bool Refused(const LocatedSky& located, int& status);
 // or nothing (the default place, or the place named by --place, which
 // takes no coordinates); a failure names a bad argument. The named place
 // and the zone of typed coordinates are found in `atlas`, which may be
-// null where the options name no place and ask no local time.
+// null where the options name no place: then typed coordinates have no
+// zone.
 Outcome<LocatedSky> LocatePlace(const std::vector<std::string>& coordinates,
                                 const PlaceOptions& options, const PlaceAtlas* atlas);
 
@@ -77,6 +78,9 @@ Outcome<LocatedSky> LocateArguments(const std::vector<std::string>& args,
 // ABBREVIATION (UT+H:MM:SS)" with `note` after it; none unless `shown`.
 std::vector<std::string> PlaceLines(const LocatedSky& located, ClockSeconds universal,
                                     const std::string& note = {});
+// The second of them, whether shown or not.
+std::string LocalTimeLine(const LocatedSky& located, ClockSeconds universal,
+                          const std::string& note = {});
 
 // The Universal Time of the located sky's instant, to the second.
 ClockSeconds UniversalSeconds(const SkyState& sky);

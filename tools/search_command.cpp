@@ -52,7 +52,8 @@ constexpr std::array<KindName, 12> kKinds = {{
 struct SearchRequest {
   KindName kind;
   int factor = kMoon;
-  CalendarDate date{};
+  ArgumentInstant start;  // hours 0 where no time was given
+  bool timeGiven = false;
   std::vector<std::string> coordinates;  // LONGITUDE LATITUDE, or none
 };
 
@@ -101,7 +102,7 @@ Outcome<int> ParseFactor(std::string code, bool atHorizon) {
 // The factor a rise, set or culmination needs, which stands before the
 // date: a missing one is named with the codes to choose from.
 Outcome<int> ParseRequiredFactor(const std::vector<std::string>& args, bool atHorizon) {
-  const bool missing = args.size() < 2 || ParseDate(args[1]).ok();
+  const bool missing = args.size() < 2 || ParseDate(args[1]).ok() || IsNow(args[1]);
   if (missing) {
     return Outcome<int>::Failure(
         WithArguments(ToolText(QT_TRANSLATE_NOOP(
@@ -119,7 +120,7 @@ Outcome<SearchRequest> ParseSearchArguments(const std::vector<std::string>& args
         ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "--search erwartet die Art des Ereignisses")));
   const Outcome<KindName> kind = ParseKind(args[0]);
   if (!kind.ok()) return Result::Failure(kind.error());
-  SearchRequest request{kind.value(), kMoon, {}, {}};
+  SearchRequest request{kind.value(), kMoon, {}, false, {}};
   std::size_t next = 1;
   if (!IsLunation(request.kind.kind)) {
     const Outcome<int> factor = ParseRequiredFactor(args, atHorizon);
@@ -127,26 +128,37 @@ Outcome<SearchRequest> ParseSearchArguments(const std::vector<std::string>& args
     request.factor = factor.value();
     ++next;
   }
+  // DATE or "jetzt", DATE TIME, each with or without LONGITUDE LATITUDE.
   const std::size_t rest = args.size() - next;
-  if (rest != 1 && rest != 3) {
-    return Result::Failure(ToolText(QT_TRANSLATE_NOOP(
-        "sternwerk-sky", "--search erwartet ein Datum, dazu wahlweise Länge und Breite")));
+  const bool now = rest > 0 && IsNow(args[next]);
+  request.timeGiven = rest % 2 == 0;
+  if (rest == 0 || rest > 4 || (now && request.timeGiven)) {
+    return Result::Failure(
+        ToolText(QT_TRANSLATE_NOOP("sternwerk-sky",
+                                   "--search erwartet ein Datum mit wahlweise einer Zeit "
+                                   "oder jetzt, dazu wahlweise Länge und Breite")));
   }
-  const Outcome<CalendarDate> date = ParseDate(args[next]);
-  if (!date.ok()) return Result::Failure(date.error());
-  request.date = date.value();
-  request.coordinates.assign(args.begin() + static_cast<std::ptrdiff_t>(next) + 1, args.end());
+  const std::span<const std::string> instant(args.begin() + static_cast<std::ptrdiff_t>(next),
+                                             args.end());
+  const Outcome<ArgumentInstant> start = ParseInstant(instant, request.timeGiven);
+  if (!start.ok()) return Result::Failure(start.error());
+  request.start = start.value();
+  request.coordinates.assign(instant.begin() + (request.timeGiven ? 2 : 1), instant.end());
   return Result::Success(request);
 }
 
-// The sky at midnight of the request's date where the search starts, in
-// Universal Time, or with --local at the place's local midnight.
+// The sky where the search starts: at the request's time, or midnight, of
+// its date in Universal Time, or with --local in the place's local time
+// (a skipped midnight is the first instant of the day, a skipped time
+// given is refused); at the present instant for "jetzt". The place has the
+// zone of a named place or of the atlas place near its coordinates.
 Outcome<LocatedSky> SearchStart(const SearchRequest& request, const PlaceOptions& placeOptions) {
-  Outcome<LocatedSky> place = LocatePlace(request.coordinates, placeOptions,
-                                          placeOptions.any() ? &ProgramAtlas() : nullptr);
+  Outcome<LocatedSky> place = LocatePlace(request.coordinates, placeOptions, &ProgramAtlas());
   if (!place.ok() || place.value().refusal.exitStatus != 0) return place;
-  return AtLocalOrUniversalTime(std::move(place).value(), request.date, 0, placeOptions.local,
-                                SkippedTime::kInstantAfter);
+  return AtLocalOrUniversalTime(
+      std::move(place).value(), request.start.date, request.start.hours,
+      placeOptions.local && !request.start.present,
+      request.timeGiven ? SkippedTime::kRefused : SkippedTime::kInstantAfter);
 }
 
 // The event as the clock's search result names it (UTF-8): "SO-Aufgang",
@@ -184,7 +196,8 @@ bool ReachesTheCalendarEnd(const SkyState& sky, int days) {
 }
 
 // The found instant, the event, the factor's line and, for a search along
-// the ecliptic, the line of what it meets; then the place lines.
+// the ecliptic, the line of what it meets; then the place lines, or where
+// they are not asked for the local time of a place with a zone.
 void WriteFound(const SearchRequest& request, const LocatedSky& found, bool atHorizon,
                 std::ostream& out) {
   const SkyState& sky = found.sky;
@@ -193,7 +206,10 @@ void WriteFound(const SearchRequest& request, const LocatedSky& found, bool atHo
       << Windows1252ToUtf8(PositionListLine(request.factor, sky.longitudes[request.factor]))
       << '\n';
   if (!atHorizon) out << Windows1252ToUtf8(TargetLine(sky, request.kind.kind)) << '\n';
-  for (const std::string& line : PlaceLines(found, UniversalSeconds(sky))) out << line << '\n';
+  std::vector<std::string> placeLines = PlaceLines(found, UniversalSeconds(sky));
+  if (!found.shown && !found.place.timeZone.empty())
+    placeLines.push_back(LocalTimeLine(found, UniversalSeconds(sky)));
+  for (const std::string& line : placeLines) out << line << '\n';
 }
 
 // The almanac's rise, set or transit of the request's body.

@@ -1,5 +1,5 @@
 // sternwerk-sky --search: the next rise, set or culmination of a factor, or
-// the next full or new moon, from midnight of a date at a place.
+// the next full or new moon, from midnight or a time of a date at a place.
 #pragma once
 
 #include <ostream>
@@ -12,13 +12,17 @@
 
 namespace sternwerk {
 
-// The arguments after "--search": KIND [CODE] DD.MM.YYYY [LONGITUDE
-// LATITUDE]. KIND is aufgang, untergang or kulmination with the factor code
-// (required) of the 22-factor set, or vollmond or neumond. Writes the found
-// date and time (Universal Time), the event as the clock names it
-// ("SO-Aufgang", "Vollmond") and the longitudes of the factor and of what it
-// meets; returns 0, or 1 when nothing is found within the bound; a bad
-// argument is a failure naming it.
+// The arguments after "--search": KIND [CODE] DD.MM.YYYY [HH:MM[:SS]]
+// [LONGITUDE LATITUDE], or "jetzt" ("now") for the date and time. KIND is
+// aufgang, untergang or kulmination with the factor code (required) of the
+// 22-factor set, or vollmond or neumond. The scan starts at the time given,
+// else at midnight of the date, or at the present. Writes the found date
+// and time (Universal Time), the event as the clock names it ("SO-Aufgang",
+// "Vollmond") and the longitudes of the factor and of what it meets, then,
+// where the place has a time zone (a named place, or typed coordinates
+// near an atlas place), the "Ortszeit:" line of the instant found; returns
+// 0, or 1 when nothing is found within the bound; a bad argument is a
+// failure naming it.
 //
 // With `atHorizon` rise, set and culmination are those of an almanac (see
 // SearchHorizonEvent) for the Sun, the Moon and Mercury to Pluto: writes the
@@ -27,9 +31,9 @@ namespace sternwerk {
 // body neither rises nor sets there (polar day or night), 2 with the
 // library's message where it cannot compute the date.
 //
-// With --place or --local the place lines of the found instant follow
-// (PlaceLines); with --local the search starts at the place's local
-// midnight of the date instead of 00:00 Universal Time.
+// With --place or --local both place lines of the found instant follow
+// (PlaceLines); with --local the date and time given are the place's local
+// time, the search starting at its local midnight where no time is given.
 Outcome<int> SearchFromArguments(const std::vector<std::string>& args, std::ostream& out,
                                  ComputationMode mode = ComputationMode::kOwn,
                                  bool atHorizon = false, const PlaceOptions& placeOptions = {});

@@ -1,6 +1,8 @@
 #include "tools/sky_arguments.h"
 
 #include <algorithm>
+#include <cctype>
+#include <chrono>
 #include <optional>
 
 #include "engine/calendar.h"
@@ -16,6 +18,7 @@ constexpr int kLastMinute = 59;
 constexpr int kLastHour = 24;
 constexpr double kMaxLongitude = 180;
 constexpr double kMaxLatitude = 90;
+constexpr double kSecondsPerHour = 3600;
 
 std::string Quoted(std::string_view text) {
   return "\"" + Printable(text) + "\"";
@@ -195,6 +198,31 @@ Outcome<double> ParseTime(std::string_view text) {
   if (!hours.ok()) return hours;
   // as the date dialog stores a typed time
   return Outcome<double>::Success(hours.value() + kEnteredOffset);
+}
+
+bool IsNow(std::string_view text) {
+  std::string lower(text);
+  std::transform(lower.begin(), lower.end(), lower.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return lower == "jetzt" || lower == "now";
+}
+
+Outcome<ArgumentInstant> ParseInstant(std::span<const std::string> args, bool withTime) {
+  using Result = Outcome<ArgumentInstant>;
+  if (IsNow(args.front())) {
+    const ClockReading now =
+        ReadingOf(std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now())
+                      .time_since_epoch()
+                      .count());
+    return Result::Success(
+        {{now.day, now.month, now.year}, now.secondOfDay / kSecondsPerHour, true});
+  }
+  const Outcome<CalendarDate> date = ParseDate(args.front());
+  if (!date.ok()) return Result::Failure(date.error());
+  if (!withTime) return Result::Success({date.value(), 0, false});
+  const Outcome<double> hours = ParseTime(args[1]);
+  if (!hours.ok()) return Result::Failure(hours.error());
+  return Result::Success({date.value(), hours.value(), false});
 }
 
 Outcome<double> ParseDegrees(std::string_view text, std::string_view name, double low,

@@ -2,6 +2,7 @@
 // argument is a failure whose message names it.
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -32,6 +33,23 @@ Outcome<double> ParseTime(std::string_view text);
 
 // "HH:MM" or "HH:MM:SS" up to 24:00:00 as exact decimal hours.
 Outcome<double> ParseClockTime(std::string_view text);
+
+// An instant of the command line: a date and decimal hours, or the present.
+struct ArgumentInstant {
+  CalendarDate date;
+  double hours = 0;
+  // "jetzt" or "now": the system clock's present, Universal Time always.
+  bool present = false;
+};
+
+// "jetzt" or "now", in either language and any case.
+bool IsNow(std::string_view text);
+
+// The instant `args` begin with: "jetzt" or "now" (one argument), the
+// present read from the system clock to the second; else DD.MM.YYYY
+// (ParseDate) and, where `withTime`, HH:MM[:SS] (ParseTime) after it.
+// `args` holds as many arguments as are read.
+Outcome<ArgumentInstant> ParseInstant(std::span<const std::string> args, bool withTime);
 
 // A decimal number within [low, high]; name says which argument it is in
 // the message.

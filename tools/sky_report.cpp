@@ -22,20 +22,28 @@ SkyState SkyFor(int day, int month, int year, double hours, double longitude, do
   return sky;
 }
 
+std::size_t InstantArgumentCount(const std::vector<std::string>& args) {
+  return !args.empty() && IsNow(args[0]) ? 1 : 2;
+}
+
+Status CheckInstantAndPlaceCount(const std::vector<std::string>& args) {
+  const std::size_t instant = InstantArgumentCount(args);
+  if (args.size() == instant || args.size() == instant + 2) return Status::Success();
+  return Status::Failure(ToolText(QT_TRANSLATE_NOOP(
+      "sternwerk-sky", "erwartet Datum und Zeit oder jetzt, dazu wahlweise Länge und Breite")));
+}
+
 Outcome<SkyState> SkyForArguments(const std::vector<std::string>& args) {
-  if (args.size() != 2 && args.size() != 4) {
-    return Outcome<SkyState>::Failure(ToolText(QT_TRANSLATE_NOOP(
-        "sternwerk-sky", "erwartet Datum und Zeit, dazu wahlweise Länge und Breite")));
-  }
-  const Outcome<CalendarDate> date = ParseDate(args[0]);
-  if (!date.ok()) return Outcome<SkyState>::Failure(date.error());
-  const Outcome<double> hours = ParseTime(args[1]);
-  if (!hours.ok()) return Outcome<SkyState>::Failure(hours.error());
-  const Outcome<Place> place =
-      args.size() == 4 ? ParsePlace(args[2], args[3]) : Outcome<Place>::Success(kDefaultPlace);
+  const Status counted = CheckInstantAndPlaceCount(args);
+  if (!counted.ok()) return Outcome<SkyState>::Failure(counted.error());
+  const Outcome<ArgumentInstant> instant = ParseInstant(args, true);
+  if (!instant.ok()) return Outcome<SkyState>::Failure(instant.error());
+  const std::size_t at = InstantArgumentCount(args);
+  const Outcome<Place> place = args.size() > at ? ParsePlace(args[at], args[at + 1])
+                                                : Outcome<Place>::Success(kDefaultPlace);
   if (!place.ok()) return Outcome<SkyState>::Failure(place.error());
-  const CalendarDate& day = date.value();
-  return Outcome<SkyState>::Success(SkyFor(day.day, day.month, day.year, hours.value(),
+  const CalendarDate& day = instant.value().date;
+  return Outcome<SkyState>::Success(SkyFor(day.day, day.month, day.year, instant.value().hours,
                                            place.value().longitude, place.value().latitude));
 }
 

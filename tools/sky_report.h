@@ -14,9 +14,15 @@ namespace sternwerk {
 // A sky state for a date, decimal hours and place (east and north positive).
 SkyState SkyFor(int day, int month, int year, double hours, double longitude, double latitude);
 
+// The arguments of an instant and place, DD.MM.YYYY HH:MM[:SS] or "jetzt"
+// ("now") followed by LONGITUDE LATITUDE or nothing: how many the instant
+// takes, and a failure where there are not as many as that.
+std::size_t InstantArgumentCount(const std::vector<std::string>& args);
+Status CheckInstantAndPlaceCount(const std::vector<std::string>& args);
+
 // A sky state, not yet computed, from the arguments DD.MM.YYYY HH:MM[:SS]
-// [LONGITUDE LATITUDE] (decimal degrees, east and north positive; 10 and 50
-// when left out), or a failure naming a bad argument.
+// or "jetzt" [LONGITUDE LATITUDE] (decimal degrees, east and north
+// positive; 10 and 50 when left out), or a failure naming a bad argument.
 Outcome<SkyState> SkyForArguments(const std::vector<std::string>& args);
 
 // Date line, time line, place line, a line naming the computation unless it

@@ -75,8 +75,8 @@ More in man sternwerk.
         <translation>--search needs the kind of event</translation>
     </message>
     <message>
-        <source>--search erwartet ein Datum, dazu wahlweise Länge und Breite</source>
-        <translation>--search needs a date, optionally followed by longitude and latitude</translation>
+        <source>--search erwartet ein Datum mit wahlweise einer Zeit oder jetzt, dazu wahlweise Länge und Breite</source>
+        <translation>--search needs a date with an optional time, or now, optionally followed by longitude and latitude</translation>
     </message>
     <message>
         <source>--horizon sucht Aufgang, Untergang oder Kulmination</source>
@@ -87,12 +87,13 @@ More in man sternwerk.
   sternwerk-sky --precise AUFRUF
       vor jedem der folgenden Aufrufe: genaue Positionen (Swiss Ephemeris)
       statt der eigenen Berechnung; die Liste nennt die verwendete.
-  sternwerk-sky --horizon [--precise] --search ART FAKTOR TT.MM.JJJJ [LÄNGE BREITE]
+  sternwerk-sky --horizon [--precise] --search ART FAKTOR TT.MM.JJJJ [HH:MM[:SS]] [LÄNGE BREITE]
       Auf- und Untergang des oberen Randes am Horizont mit Refraktion und die
       Kulmination als Meridiandurchgang, wie im Almanach (SO, MO, ME bis PL).
   sternwerk-sky TT.MM.JJJJ HH:MM[:SS] [LÄNGE BREITE]
       Positionen für den Zeitpunkt (Weltzeit) und Ort (Dezimalgrad,
-      Ost und Nord positiv; ohne Angabe 10 und 50).
+      Ost und Nord positiv; ohne Angabe 10 und 50); die ersten Zeilen
+      nennen Datum und Zeit in Weltzeit.
   sternwerk-sky --tsv [--header]
       liest Zeilen &quot;Tag Monat Jahr Stunden Länge Breite&quot; von der
       Standardeingabe und schreibt je eine tabulatorgetrennte Zeile;
@@ -106,22 +107,27 @@ More in man sternwerk.
   sternwerk-sky --outside DATEI TT.MM.JJJJ HH:MM[:SS] [LÄNGE BREITE] [--all] [--no-symbols]
       schreibt den Blick nach draußen (Süden zwischen Ost- und West-Horizont)
       als Bild (.wmf, .svg oder .png).
-  sternwerk-sky --search aufgang|untergang|kulmination FAKTOR TT.MM.JJJJ [LÄNGE BREITE]
-  sternwerk-sky --search vollmond|neumond TT.MM.JJJJ [LÄNGE BREITE]
-      sucht ab 00:00:00 des Datums den Aufgang, Untergang oder die Kulmination
-      eines Faktors (FAKTOR nötig, z.B. SO, MO) oder den nächsten Vollmond
-      oder Neumond; schreibt den Zeitpunkt (Weltzeit), das Ereignis und die
-      Positionen.
+  sternwerk-sky --search aufgang|untergang|kulmination FAKTOR TT.MM.JJJJ [HH:MM[:SS]]
+                [LÄNGE BREITE]
+  sternwerk-sky --search vollmond|neumond TT.MM.JJJJ [HH:MM[:SS]] [LÄNGE BREITE]
+      sucht ab 00:00:00 des Datums oder ab der Zeit den Aufgang, Untergang
+      oder die Kulmination eines Faktors (FAKTOR nötig, z.B. SO, MO) oder den
+      nächsten Vollmond oder Neumond; schreibt den Zeitpunkt (Weltzeit), das
+      Ereignis und die Positionen, dann die Ortszeit, wo der Ort eine
+      Zeitzone hat.
   sternwerk-sky --places TEXT
       listet bis zu 20 Orte, deren Name mit TEXT beginnt (Name, Region, Land,
       Breite, Länge, Zeitzone; tabulatorgetrennt).
   sternwerk-sky --version
       zeigt die Version.
+  jetzt oder now statt Datum und Zeit: der Zeitpunkt jetzt (Weltzeit der
+      Systemuhr); gilt für alle Aufrufe außer --tsv.
   --place ORT statt LÄNGE BREITE: der beste Treffer von --places ORT.
   --local: Datum und Zeit sind die Ortszeit des Ortes (Zeitzone des Ortes
       oder des nächsten Ortes im Umkreis von 150 km, sonst mittlere Ortszeit);
-      eine Suche beginnt um 0 Uhr Ortszeit. Mit --place oder --local nennt die
-      Ausgabe den Ort und die Ortszeit. Beide gelten für alle Aufrufe außer --tsv.
+      eine Suche ohne Zeit beginnt um 0 Uhr Ortszeit. Mit --place oder
+      --local nennt die Ausgabe den Ort und die Ortszeit. Beide gelten für
+      alle Aufrufe außer --tsv.
   LÄNGE und BREITE auch in Grad und Minuten: 9°59&apos; 48°24&apos;N, 9:59 48:24,
       9d59O 48d24N; W und S zählen negativ.
   --language de|en
@@ -132,13 +138,15 @@ More in man sternwerk.
   sternwerk-sky --precise COMMAND
       before any of the commands below: precise positions (Swiss Ephemeris)
       instead of the program&apos;s own computation; the list names the one used.
-  sternwerk-sky --horizon [--precise] --search KIND FACTOR DD.MM.YYYY [LONGITUDE LATITUDE]
+  sternwerk-sky --horizon [--precise] --search KIND FACTOR DD.MM.YYYY [HH:MM[:SS]]
+                [LONGITUDE LATITUDE]
       rise and set of the upper limb at the horizon, with refraction, and the
       culmination as the meridian transit, as an almanac gives them (SU, MO,
       ME to PL).
   sternwerk-sky DD.MM.YYYY HH:MM[:SS] [LONGITUDE LATITUDE]
       positions for the instant (Universal Time) and place (decimal degrees,
-      east and north positive; 10 and 50 when left out).
+      east and north positive; 10 and 50 when left out); the first lines
+      give the date and time in Universal Time.
   sternwerk-sky --tsv [--header]
       reads lines &quot;day month year hours longitude latitude&quot; from standard
       input and writes one tab-separated line for each;
@@ -152,11 +160,14 @@ More in man sternwerk.
   sternwerk-sky --outside FILE DD.MM.YYYY HH:MM[:SS] [LONGITUDE LATITUDE] [--all] [--no-symbols]
       writes the view outside (facing south, from the eastern to the western
       horizon) as a picture (.wmf, .svg or .png).
-  sternwerk-sky --search rise|set|culmination FACTOR DD.MM.YYYY [LONGITUDE LATITUDE]
-  sternwerk-sky --search fullmoon|newmoon DD.MM.YYYY [LONGITUDE LATITUDE]
-      searches from 00:00:00 on that date for the rise, set or culmination of
-      a factor (FACTOR required, e.g. SU, MO) or for the next full or new
-      moon; writes the instant (Universal Time), the event and the positions.
+  sternwerk-sky --search rise|set|culmination FACTOR DD.MM.YYYY [HH:MM[:SS]]
+                [LONGITUDE LATITUDE]
+  sternwerk-sky --search fullmoon|newmoon DD.MM.YYYY [HH:MM[:SS]] [LONGITUDE LATITUDE]
+      searches from 00:00:00 on that date, or from the time, for the rise,
+      set or culmination of a factor (FACTOR required, e.g. SU, MO) or for
+      the next full or new moon; writes the instant (Universal Time), the
+      event and the positions, then the local time where the place has a
+      time zone.
       The German kinds (aufgang, untergang, kulmination, vollmond, neumond)
       work as well.
   sternwerk-sky --places TEXT
@@ -164,12 +175,14 @@ More in man sternwerk.
       country, latitude, longitude, time zone; tab-separated).
   sternwerk-sky --version
       shows the version.
+  now or jetzt instead of the date and time: the present instant (the
+      system clock&apos;s Universal Time); for every command but --tsv.
   --place PLACE instead of LONGITUDE LATITUDE: the best match of --places PLACE.
   --local: date and time are the local time of the place (its time zone, or
       that of the nearest place within 150 km, else local mean time); a
-      search starts at local midnight. With --place or --local the output
-      names the place and its local time. Both apply to every command but
-      --tsv.
+      search without a time starts at local midnight. With --place or
+      --local the output names the place and its local time. Both apply to
+      every command but --tsv.
   LONGITUDE and LATITUDE also in degrees and minutes: 9°59&apos; 48°24&apos;N, 9:59 48:24,
       9d59E 48d24N; W and S count negative.
   --language de|en
@@ -290,8 +303,8 @@ More in man sternwerk.
         <translation>latitude</translation>
     </message>
     <message>
-        <source>erwartet Datum und Zeit, dazu wahlweise Länge und Breite</source>
-        <translation>expected a date and a time, optionally followed by longitude and latitude</translation>
+        <source>erwartet Datum und Zeit oder jetzt, dazu wahlweise Länge und Breite</source>
+        <translation>expected a date and a time, or now, optionally followed by longitude and latitude</translation>
     </message>
     <message>
         <source>erwartet 6 Felder &quot;Tag Monat Jahr Stunden Länge Breite&quot;, nicht %1</source>
@@ -1771,6 +1784,10 @@ Sternwerk works in the current directory %1.</translation>
     <message>
         <source>OESZ</source>
         <translation>EEST</translation>
+    </message>
+    <message>
+        <source>MOZ</source>
+        <translation>LMT</translation>
     </message>
 </context>
 <context>

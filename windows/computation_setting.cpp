@@ -9,6 +9,7 @@ namespace {
 
 constexpr const char* kPreciseKey = "positionen/genau";
 constexpr const char* kHorizonKey = "suche/horizont";
+constexpr const char* kLocalTimeKey = "zeit/ortszeit";
 constexpr const char* kFactorSetKey = "start/transplutonisch";
 
 }  // namespace
@@ -32,6 +33,16 @@ bool LoadHorizonSearch() {
 void SaveHorizonSearch(bool atHorizon) {
   QSettings settings(kSettingsOrganization, kSettingsApplication);
   settings.setValue(kHorizonKey, atHorizon);
+}
+
+bool LoadLocalTimeFirst() {
+  const QSettings settings(kSettingsOrganization, kSettingsApplication);
+  return settings.value(kLocalTimeKey, false).toBool();
+}
+
+void SaveLocalTimeFirst(bool localFirst) {
+  QSettings settings(kSettingsOrganization, kSettingsApplication);
+  settings.setValue(kLocalTimeKey, localFirst);
 }
 
 std::optional<bool> LoadFactorSetAnswer() {

@@ -1,6 +1,6 @@
-// The user's choices of computation and of the kind of rise and set, kept
-// between runs in the user's settings (QSettings), apart from ALT.DAT and
-// its four lines.
+// The user's choices of computation, of the kind of rise and set and of
+// the time shown first, kept between runs in the user's settings
+// (QSettings), apart from ALT.DAT and its four lines.
 #pragma once
 
 #include <optional>
@@ -17,6 +17,11 @@ void SaveComputationMode(ComputationMode mode);
 // false when never saved.
 bool LoadHorizonSearch();
 void SaveHorizonSearch(bool atHorizon);
+
+// Whether the place's local time is shown first and typed in the
+// date/time/place dialog ("Ortszeit"); false when never saved.
+bool LoadLocalTimeFirst();
+void SaveLocalTimeFirst(bool localFirst);
 
 // The answer to the start question about the factor set (true: all 22
 // factors) when the user asked not to be asked again; else none.

@@ -21,6 +21,7 @@
 #include "windows/computation_setting.h"
 #include "windows/dial_view.h"
 #include "windows/main_window_texts.h"
+#include "windows/system_place_time_rules.h"
 
 namespace sternwerk {
 namespace {
@@ -31,6 +32,10 @@ constexpr int kDialWidth = 529;
 constexpr int kSliderRange = 40;
 constexpr int kHintMilliseconds = 15000;
 constexpr int kProgressHours = 24;
+// The place line's width, and the narrower one that leaves the room below
+// the time line to the Universal Time.
+constexpr int kPlaceLineWidth = 221;
+constexpr int kPlaceLineBesideTime = 98;
 // The place's local time stands in the dial's lower right corner, below the
 // rings of the factor labels, as the clock status stands in its upper right
 // one; it is as wide as its text, at most kPlaceTimeWidest.
@@ -79,6 +84,7 @@ QString QuotedHeading(ComputationUsed computation) {
 MainWindow::MainWindow(Clock& clock, MainWindowServices services, SecondaryWindows windows,
                        QWidget* parent)
     : QWidget(parent), clock_(clock), services_(std::move(services)), windows_(windows) {
+  clock_.SetPlaceTimeRules(SystemPlaceTimeRules());
   setFixedSize(kClientWidth, kClientHeight);
   SetColours(this, kCream);
   setFont(PointFont(kSansSerif, 8));
@@ -115,7 +121,9 @@ void MainWindow::CreateInstantPanel() {
   dateLabel = MakeLabel(instantPanel, QString(), {6, 4, 100, 16});
   timeLabel = MakeLabel(instantPanel, QString(), {108, 4, 122, 16});
   timeLabel->setFont(PointFont(kSansSerif, 8, true));
-  placeLabel = MakeLabel(instantPanel, QString(), {6, 22, 221, 16});
+  placeLabel = MakeLabel(instantPanel, QString(), {6, 22, kPlaceLineWidth, 16});
+  universalTimeLabel = MakeLabel(instantPanel, QString(), {106, 22, 124, 16});
+  universalTimeLabel->hide();
   dateTimePlaceButton = MakeButton(instantPanel, tr("&Datum/Zeit/Ort"), {6, 40, 108, 23});
   intervalButton = MakeButton(instantPanel, tr("&Intervall"), {119, 40, 108, 23});
   intervalLabel = MakeLabel(instantPanel, QString(), {6, 68, 100, 16});
@@ -286,6 +294,7 @@ void MainWindow::NameWidgets() {
   const std::pair<QObject*, const char*> names[] = {{instantPanel, "instantPanel"},
                                                     {dateLabel, "dateLabel"},
                                                     {timeLabel, "timeLabel"},
+                                                    {universalTimeLabel, "universalTimeLabel"},
                                                     {placeLabel, "placeLabel"},
                                                     {placeTimeLabel, "placeTimeLabel"},
                                                     {intervalLabel, "intervalLabel"},
@@ -354,9 +363,7 @@ void MainWindow::ShowStatus(bool running) {
 }
 
 void MainWindow::ShowTexts() {
-  dateLabel->setText(FromWindows1252(clock_.DateLine()));
-  SetTextColour(timeLabel, clock_.AtOrWestOfGreenwich() ? kGreen : kMaroon);
-  timeLabel->setText(FromWindows1252(clock_.TimeLine()));
+  ShowTimeLines();
   placeLabel->setText(FromWindows1252(clock_.PlaceLine()));
   ShowPlaceTime();
   intervalLabel->setText(FromWindows1252(clock_.IntervalLine()));
@@ -366,12 +373,25 @@ void MainWindow::ShowTexts() {
     const QSignalBlocker quiet(rateSlider);  // the clock has the rate already
     rateSlider->setValue(clock_.sliderPosition());
   }
-  const QString searchResult = FromWindows1252(clock_.search().resultText);
+  const QString searchResult = FromWindows1252(clock_.SearchResultLine());
   if (searchResultLabel->text() != searchResult) {
     searchResultLabel->setText(searchResult);
     searchResultLabel->adjustSize();
   }
   searchResultLabel->setHidden(searchResult.isEmpty());
+}
+
+// The Universal Time, where the time line shows the local time, stands
+// below it, beside the place's coordinates.
+void MainWindow::ShowTimeLines() {
+  dateLabel->setText(FromWindows1252(clock_.DateLine()));
+  SetTextColour(timeLabel, clock_.AtOrWestOfGreenwich() ? kGreen : kMaroon);
+  timeLabel->setText(FromWindows1252(clock_.TimeLine()));
+  const QString universal = FromWindows1252(clock_.UniversalTimeLine());
+  universalTimeLabel->setText(universal);
+  universalTimeLabel->setHidden(universal.isEmpty());
+  placeLabel->resize(universal.isEmpty() ? kPlaceLineWidth : kPlaceLineBesideTime,
+                     placeLabel->height());
 }
 
 // The time stays whole; a name too long for the rest is cut short, and is

@@ -111,6 +111,7 @@ class MainWindow : public QWidget {
   void ShowRunState();
   void ShowStatus(bool running);
   void ShowTexts();
+  void ShowTimeLines();
   // The place's name and local civil time; an unknown zone is told once.
   void ShowPlaceTime();
   // The name, zone and exact coordinates of the sky's place after ALT.DAT
@@ -150,6 +151,8 @@ class MainWindow : public QWidget {
   QWidget* instantPanel;
   QLabel* dateLabel;
   QLabel* timeLabel;
+  // Below timeLabel where that shows the local time: Universal Time.
+  QLabel* universalTimeLabel;
   QLabel* placeLabel;
   QLabel* intervalLabel;
   QLabel* speedLabel;

@@ -29,6 +29,7 @@ void MainWindow::StartUp() {
     preciseBox->setChecked(mode == ComputationMode::kPrecise);
   }
   horizonBox->setChecked(LoadHorizonSearch());
+  clock_.ShowLocalTimeFirst(LoadLocalTimeFirst());
   setWindowTitle("  " + services_.versionText +
                  tr(start_texts::kTitleEnd).arg(QString::fromUtf8(build_info::kVersion)));
 

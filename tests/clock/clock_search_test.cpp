@@ -3,6 +3,7 @@
 // leaves, and the texts the window shows about it.
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 
 #include "clock/clock.h"
@@ -11,6 +12,7 @@
 #include "engine/factors.h"
 #include "engine/horizon_events.h"
 #include "engine/sky.h"
+#include "engine/text_forms.h"
 #include "tests/support/fake_system_clock.h"
 #include "tests/support/temporary_directory.h"
 
@@ -20,6 +22,49 @@ namespace {
 using testing::FakeSystemClock;
 using testing::TemporaryDirectory;
 using testing::UtcTime;
+
+constexpr int kHour = 3600;
+const PlaceIdentity kZoned{"", "", "", "Test/Zone"};
+
+// Rules of a zone `before` seconds ahead of Universal Time until the
+// instant `change`, then `after`.
+PlaceTimeRules ZoneSwitchingAt(ClockSeconds change, int before, int after) {
+  const auto offsetAt = [=](ClockSeconds universal) { return universal < change ? before : after; };
+  return {.localOf =
+              [=](const PlaceIdentity&, double, ClockSeconds universal) {
+                return ZonedReading{universal + offsetAt(universal), "ZZ"};
+              },
+          .universalOf =
+              [=](const PlaceIdentity&, double, ClockSeconds local) {
+                std::set<ClockSeconds> instants;  // the earlier first
+                for (const int offset : {before, after})
+                  if (offsetAt(local - offset) == offset) instants.insert(local - offset);
+                return std::vector<ClockSeconds>(instants.begin(), instants.end());
+              }};
+}
+
+// Midnight on the Universal day before (Munich) and after (New York), skipped (as in
+// Beirut) and repeated; without a zone the Universal day's.
+TEST(LocalDayStart, IsLocalMidnightSkippedOrRepeatedOrElseUniversalMidnight) {
+  const auto at = [](int day, int month, double hours) {
+    return ClockSecondsOf(day, month, 2026, hours);
+  };
+  const struct {
+    PlaceTimeRules rules;
+    PlaceIdentity place;
+    ClockSeconds instant;
+    ClockSeconds start;
+  } cases[] = {
+      {ZoneSwitchingAt(0, 2 * kHour, 2 * kHour), kZoned, at(20, 6, 23.5), at(20, 6, 22)},
+      {ZoneSwitchingAt(0, -4 * kHour, -4 * kHour), kZoned, at(21, 6, 2), at(20, 6, 4)},
+      {ZoneSwitchingAt(at(28, 3, 22), 2 * kHour, 3 * kHour), kZoned, at(29, 3, 10), at(28, 3, 22)},
+      {ZoneSwitchingAt(at(24, 10, 22), 3 * kHour, 2 * kHour), kZoned, at(25, 10, 10),
+       at(24, 10, 21)},
+      {ZoneSwitchingAt(0, 2 * kHour, 2 * kHour), {}, at(20, 6, 23.5), at(20, 6, 0)},
+  };
+  for (const auto& [rules, place, instant, start] : cases)
+    EXPECT_EQ(LocalDayStart(rules, place, 0, instant), start) << ReadingOf(instant).month;
+}
 
 class ClockSearch : public ::testing::Test {
  protected:
@@ -49,6 +94,18 @@ class ClockSearch : public ::testing::Test {
   TemporaryDirectory directory;
   FakeSystemClock systemClock{UtcTime(2026, 12, 8, 9, 30, 15)};
   Clock clock{systemClock, directory.path()};
+
+  // The clock at a place of a zone `offsetHours` ahead of Universal Time,
+  // at the Universal `hours` of the date.
+  void At(double longitude, double latitude, int offsetHours, int day, int month, int year,
+          double hours) {
+    clock.SetPlaceTimeRules(ZoneSwitchingAt(0, offsetHours * kHour, offsetHours * kHour));
+    clock.SetPlaceIdentity(kZoned);
+    SetInstant(clock.sky(), day, month, year, hours);
+    clock.sky().longitude = longitude;
+    clock.sky().latitude = latitude;
+    ASSERT_TRUE(clock.Recompute().ok());
+  }
 
   // The clock's search, whose failures fail the test.
   SearchStatus Searched(EventKind kind, const SearchProgress& progress = {}) {
@@ -131,6 +188,43 @@ TEST_F(ClockSearch, APreciseFallbackKeepsTheOwnSkyAndTellsTheLibrarysReason) {
   EXPECT_NE(computed.error().find("eigenen Berechnung"), std::string::npos) << computed.error();
   EXPECT_EQ(clock.display().computation, ComputationUsed::kOwnAfterFailure);
   EXPECT_EQ(clock.sky().longitudes, own.longitudes);
+}
+
+// Munich at 01:30 summer time and Sydney at 11:00 on 21 June: the rise and
+// culmination searched, of both kinds, are those of the local date, whose
+// Universal date is the 20th in Munich.
+TEST_F(ClockSearch, RiseAndCulminationAreThoseOfTheLocalDay) {
+  const struct {
+    double longitude, latitude;
+    int offsetHours, day;
+    double hours;
+  } places[] = {{11.57549, 48.13743, 2, 20, 23.5}, {151.20732, -33.86785, 10, 21, 1}};
+  clock.search().factor = kSun;
+  for (const auto& place : places) {
+    for (const EventKind kind : {EventKind::kRise, EventKind::kCulmination}) {
+      for (const bool atHorizon : {false, true}) {
+        At(place.longitude, place.latitude, place.offsetHours, place.day, 6, 2026, place.hours);
+        clock.search().atHorizon = atHorizon;
+        ASSERT_EQ(Searched(kind), SearchStatus::kFound);
+        const ClockReading local = ReadingOf(
+            ClockSecondsOf(clock.sky().day, 6, 2026, clock.sky().hours + place.offsetHours));
+        EXPECT_EQ(local.day, 21) << place.offsetHours << clock.search().resultText;
+      }
+    }
+  }
+}
+
+// The new moon of 09.12.2026 00:52:30 UT is found again from its own
+// instant, but not from three minutes after it, still within the minutes
+// of its band, nor from 07:58: then the next one is.
+TEST_F(ClockSearch, TheLunationFoundIsTheNextFromTheClocksInstant) {
+  for (const auto& [hours, found] : {std::pair{0.875, "09.12.2026 00:52:30"},
+                                     {55 / 60.0, "07.01.2027 20:25:00"},
+                                     {7 + 58 / 60.0, "07.01.2027 20:25:00"}}) {
+    At(10, 50, 1, 9, 12, 2026, hours);
+    ASSERT_EQ(Searched(EventKind::kNewMoon), SearchStatus::kFound);
+    EXPECT_EQ(clock.sky().dateText + " " + FormatHours(clock.sky().hours), found) << hours;
+  }
 }
 
 // The banners and results are checked where the window shows them; the

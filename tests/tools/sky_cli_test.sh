@@ -133,15 +133,37 @@ expect_status 2 --search aufgang SO 31.02.2026
 expect_status 2 --search aufgang SO 01.01.2026 10
 expect_status 2 --search aufgang SO 01.01.2026 10 95
 expect_status 2 --search vollmond SO 01.01.2026
-# The event follows the instant, named as the clock names it.
+# The event follows the instant, named as the clock names it; the default
+# place, in Germany, has its local time told last.
 for search in "aufgang so 08.12.2026:SO-Aufgang" "untergang MO 31.12.2026:MO-Untergang" \
   "kulmination ve 08.12.2026:VE-Kulmination" "vollmond 08.12.2026:Vollmond" \
   "neumond 08.12.2026:Neumond"; do
   # shellcheck disable=SC2086
   out=$("$sky" --search ${search%%:*})
   [ "$(sed -n 2p <<<"$out")" = "${search#*:}" ] || fail "--search ${search%%:*}: event line: $out"
-  [ "$(wc -l <<<"$out")" -eq 4 ] || fail "--search ${search%%:*}: instant, event, two positions: $out"
+  [ "$(wc -l <<<"$out")" -eq 5 ] && grep -q '^Ortszeit: .* MEZ (UT+1:00:00)$' <<<"$out" ||
+    fail "--search ${search%%:*}: instant, event, two positions, local time: $out"
 done
+# A time to scan from: the new moon of 09.12.2026 00:52:30 UT is found from
+# before it, not from three minutes after; then the January one is.
+[ "$("$sky" --search neumond 09.12.2026 00:45 | head -n1)" = "09.12.2026 00:52:30" ] ||
+  fail "--search neumond from 00:45"
+[ "$("$sky" --search neumond 09.12.2026 00:55 | head -n1)" = "07.01.2027 20:25:00" ] ||
+  fail "--search neumond from 00:55"
+# The open Atlantic has no zone, so no local time.
+[ "$("$sky" --search aufgang SO 21.06.2026 -30 0 | wc -l)" -eq 4 ] || fail "--search at sea"
+# "jetzt" and "now" are the present in Universal Time.
+before=$(date -u +%s)
+out=$("$sky" jetzt 13.4 52.5)
+after=$(date -u +%s)
+shown=$(awk 'NR == 1 { split($2, d, "."); printf "%s-%s-%s ", d[3], d[2], d[1] }
+             NR == 2 { print $1 }' <<<"$out")
+shown=$(date -u -d "$shown" +%s)
+[ "$before" -le "$shown" ] && [ "$shown" -le "$after" ] || fail "jetzt is not the present: $out"
+found=$(date -u -d "$("$sky" --search vollmond now | awk 'NR == 1 {
+          split($1, d, "."); print d[3] "-" d[2] "-" d[1] " " $2 }')" +%s)
+[ "$found" -ge "$before" ] || fail "--search vollmond now found a full moon before now"
+expect_status 2 --search vollmond jetzt 12:00
 # A rise without its factor names the codes to choose from.
 message=$("$sky" --search aufgang 08.12.2026 2>&1 >/dev/null)
 grep -q "erwartet vor dem Datum einen Faktor: SO, MO, ME, .*PO" <<<"$message" ||

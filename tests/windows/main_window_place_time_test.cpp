@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSettings>
+#include <QTest>
 #include <algorithm>
 #include <cmath>
 #include <fstream>
@@ -21,6 +22,8 @@
 #include "tests/support/fixture_atlas.h"
 #include "tests/support/temporary_directory.h"
 #include "tests/support/widget_lookup.h"
+#include "windows/computation_setting.h"
+#include "windows/date_time_place_dialog.h"
 #include "windows/main_window.h"
 #include "windows/place_setting.h"
 
@@ -31,6 +34,7 @@ using testing::Child;
 
 const PlaceIdentity kBerlin{"Berlin", "Berlin", "Deutschland", "Europe/Berlin"};
 constexpr double kLongitude = 13.4, kLatitude = 52.5;  // ALT.DAT's place below
+constexpr int kCompassLeft = 179;                      // "O <" on the dial
 constexpr char kStateFile[] =
     "08.12.2026\r\n09:30:15\r\n+013\xB0"
     "24'\r\n+52\xB0"
@@ -58,18 +62,23 @@ TEST(PlaceTime, TheTextsOfNamedAndTypedPlaces) {
 
 class PlaceTimeWindow : public ::testing::Test {
  protected:
-  ~PlaceTimeWindow() override { QSettings("Sternwerk", "sternwerk").remove("ort"); }
+  ~PlaceTimeWindow() override {
+    QSettings("Sternwerk", "sternwerk").remove("ort");
+    SaveLocalTimeFirst(false);
+  }
 
   // Starts with kStateFile, or with the ALT.DAT the last run wrote.
   void Start(bool fresh = true) {
     if (fresh) std::ofstream(directory.path() / "ALT.DAT", std::ios::binary) << kStateFile;
     clock = std::make_unique<Clock>(systemClock, directory.path());
+    dialog = std::make_unique<DateTimePlaceDialog>(clock->sky(), messages, atlas);
     form = std::make_unique<MainWindow>(
         *clock, MainWindowServices{messages, "", {}, [] { return true; }, [] {}, atlas},
-        SecondaryWindows{});
+        SecondaryWindows{.dateTimePlace = dialog.get()});
     form->StartUp();
   }
   QString Shown() const { return Child<QLabel>(*form, "placeTimeLabel")->text(); }
+  QLabel* Label(const char* name) const { return Child<QLabel>(*form, name); }
   void Tick() {
     systemClock.Advance(std::chrono::seconds(1));
     testing::FireTimer(Child<QTimer>(*form, "tickTimer"));
@@ -81,6 +90,7 @@ class PlaceTimeWindow : public ::testing::Test {
   RecordingMessages messages;
   testing::FakeSystemClock systemClock{testing::UtcTime(2026, 3, 29, 0, 59, 59)};
   std::unique_ptr<Clock> clock;
+  std::unique_ptr<DateTimePlaceDialog> dialog;
   std::unique_ptr<MainWindow> form;
 };
 
@@ -91,9 +101,44 @@ TEST_F(PlaceTimeWindow, TheLocalTimeFollowsTheTickAcrossTheChangeToSummerTime) {
   EXPECT_EQ(Shown(), "Berlin \u00B7 01:59:59 MEZ (UT+1)");
   Tick();
   EXPECT_EQ(Child<QLabel>(*form, "timeLabel")->text(), "01:00:00 WZ/GMT");
+  EXPECT_TRUE(Label("universalTimeLabel")->isHidden());
   EXPECT_EQ(Shown(), "Berlin \u00B7 03:00:00 MESZ (UT+2)");
   if (const char* folder = std::getenv("STERNWERK_SCREENSHOTS"))
     form->grab().save(QString::fromLocal8Bit(folder) + "/main_window_named_place.png");
+}
+
+// "Ortszeit" ticked in the dialog is kept: the time line shows Berlin's
+// local date and time first, Universal Time below with its date where that
+// differs, and so does the full moon found. The texts fit their labels.
+TEST_F(PlaceTimeWindow, LocalTimeFirstIsKeptAndShowsUniversalTimeBelow) {
+  SaveKeptPlace({kBerlin, kLongitude, kLatitude});
+  systemClock.Set(testing::UtcTime(2026, 3, 28, 23, 30, 0));
+  Start();
+  QTimer::singleShot(0, dialog.get(), [this] {
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+    QTest::mouseClick(dialog->localTimeBox, Qt::LeftButton);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+  });
+  Child<QPushButton>(*form, "dateTimePlaceButton")->click();
+  form.reset();
+  Start(false);
+  const std::pair<const char*, QString> lines[] = {{"dateLabel", "So, 29.03.2026"},
+                                                   {"timeLabel", "00:30:00 MEZ"},
+                                                   {"universalTimeLabel", "28.03. 23:30:00 WZ/GMT"},
+                                                   {"placeLabel", "013\u00B024' E, 52\u00B030' N"}};
+  for (const auto& [name, text] : lines) {
+    const QLabel* label = Label(name);
+    EXPECT_EQ(label->text(), text) << name;
+    EXPECT_FALSE(label->isHidden()) << name;
+    EXPECT_LE(label->fontMetrics().horizontalAdvance(text), label->width()) << name;
+  }
+  Child<QPushButton>(*form, "haltButton")->click();
+  Child<QPushButton>(*form, "fullMoonButton")->click();
+  EXPECT_TRUE(Label("timeLabel")->text().endsWith(" MESZ")) << "the full moon of 2 April";
+  const QLabel* result = Label("searchResultLabel");
+  EXPECT_EQ(result->text(), " Vollmond \n " + Label("timeLabel")->text() + " \n " +
+                                Label("universalTimeLabel")->text() + " ");
+  EXPECT_LT(result->geometry().right(), kCompassLeft) << "the compass line stays clear";
 }
 
 // Kept coordinates a minute from ALT.DAT's belong to another place: this one
