@@ -83,114 +83,6 @@ More in man sternwerk.
         <translation>--horizon searches for a rise, set or culmination only</translation>
     </message>
     <message>
-        <source>Aufruf:
-  sternwerk-sky --precise AUFRUF
-      vor jedem der folgenden Aufrufe: genaue Positionen (Swiss Ephemeris)
-      statt der eigenen Berechnung; die Liste nennt die verwendete.
-  sternwerk-sky --horizon [--precise] --search ART FAKTOR TT.MM.JJJJ [HH:MM[:SS]] [LÄNGE BREITE]
-      Auf- und Untergang des oberen Randes am Horizont mit Refraktion und die
-      Kulmination als Meridiandurchgang, wie im Almanach (SO, MO, ME bis PL).
-  sternwerk-sky TT.MM.JJJJ HH:MM[:SS] [LÄNGE BREITE]
-      Positionen für den Zeitpunkt (Weltzeit) und Ort (Dezimalgrad,
-      Ost und Nord positiv; ohne Angabe 10 und 50); die ersten Zeilen
-      nennen Datum und Zeit in Weltzeit.
-  sternwerk-sky --tsv [--header]
-      liest Zeilen &quot;Tag Monat Jahr Stunden Länge Breite&quot; von der
-      Standardeingabe und schreibt je eine tabulatorgetrennte Zeile;
-      --header schreibt zuerst eine Zeile mit den Namen der Spalten.
-  sternwerk-sky --dial DATEI TT.MM.JJJJ HH:MM[:SS] [LÄNGE BREITE] [--all] [--no-symbols]
-      schreibt das Zifferblatt des Zeitpunkts als Bild (.wmf, .svg oder .png);
-      --all mit allen 22 Faktoren, --no-symbols ohne die Symbolschrift.
-  sternwerk-sky --chart DATEI TT.MM.JJJJ HH:MM[:SS] [LÄNGE BREITE] [--all] [--no-symbols]
-      schreibt das vergrößerte Diagramm als Bild (.wmf, .svg, .png) oder als
-      Druckseite mit Kopfzeile und Positionsliste (.pdf).
-  sternwerk-sky --outside DATEI TT.MM.JJJJ HH:MM[:SS] [LÄNGE BREITE] [--all] [--no-symbols]
-      schreibt den Blick nach draußen (Süden zwischen Ost- und West-Horizont)
-      als Bild (.wmf, .svg oder .png).
-  sternwerk-sky --search aufgang|untergang|kulmination FAKTOR TT.MM.JJJJ [HH:MM[:SS]]
-                [LÄNGE BREITE]
-  sternwerk-sky --search vollmond|neumond TT.MM.JJJJ [HH:MM[:SS]] [LÄNGE BREITE]
-      sucht ab 00:00:00 des Datums oder ab der Zeit den Aufgang, Untergang
-      oder die Kulmination eines Faktors (FAKTOR nötig, z.B. SO, MO) oder den
-      nächsten Vollmond oder Neumond; schreibt den Zeitpunkt (Weltzeit), das
-      Ereignis und die Positionen, dann die Ortszeit, wo der Ort eine
-      Zeitzone hat.
-  sternwerk-sky --places TEXT
-      listet bis zu 20 Orte, deren Name mit TEXT beginnt (Name, Region, Land,
-      Breite, Länge, Zeitzone; tabulatorgetrennt).
-  sternwerk-sky --version
-      zeigt die Version.
-  jetzt oder now statt Datum und Zeit: der Zeitpunkt jetzt (Weltzeit der
-      Systemuhr); gilt für alle Aufrufe außer --tsv.
-  --place ORT statt LÄNGE BREITE: der beste Treffer von --places ORT.
-  --local: Datum und Zeit sind die Ortszeit des Ortes (Zeitzone des Ortes
-      oder des nächsten Ortes im Umkreis von 150 km, sonst mittlere Ortszeit);
-      eine Suche ohne Zeit beginnt um 0 Uhr Ortszeit. Mit --place oder
-      --local nennt die Ausgabe den Ort und die Ortszeit. Beide gelten für
-      alle Aufrufe außer --tsv.
-  LÄNGE und BREITE auch in Grad und Minuten: 9°59&apos; 48°24&apos;N, 9:59 48:24,
-      9d59O 48d24N; W und S zählen negativ.
-  --language de|en
-      Sprache der Ausgabe; ohne Angabe die des Desktops (Englisch, wenn die
-      erste Sprache des Desktops Englisch ist, sonst Deutsch).
-</source>
-        <translation>Usage:
-  sternwerk-sky --precise COMMAND
-      before any of the commands below: precise positions (Swiss Ephemeris)
-      instead of the program&apos;s own computation; the list names the one used.
-  sternwerk-sky --horizon [--precise] --search KIND FACTOR DD.MM.YYYY [HH:MM[:SS]]
-                [LONGITUDE LATITUDE]
-      rise and set of the upper limb at the horizon, with refraction, and the
-      culmination as the meridian transit, as an almanac gives them (SU, MO,
-      ME to PL).
-  sternwerk-sky DD.MM.YYYY HH:MM[:SS] [LONGITUDE LATITUDE]
-      positions for the instant (Universal Time) and place (decimal degrees,
-      east and north positive; 10 and 50 when left out); the first lines
-      give the date and time in Universal Time.
-  sternwerk-sky --tsv [--header]
-      reads lines &quot;day month year hours longitude latitude&quot; from standard
-      input and writes one tab-separated line for each;
-      --header first writes a line naming the columns.
-  sternwerk-sky --dial FILE DD.MM.YYYY HH:MM[:SS] [LONGITUDE LATITUDE] [--all] [--no-symbols]
-      writes the dial at that instant as a picture (.wmf, .svg or .png);
-      --all with all 22 factors, --no-symbols without the symbol font.
-  sternwerk-sky --chart FILE DD.MM.YYYY HH:MM[:SS] [LONGITUDE LATITUDE] [--all] [--no-symbols]
-      writes the enlarged chart as a picture (.wmf, .svg, .png) or as the
-      printed page with its heading and position list (.pdf).
-  sternwerk-sky --outside FILE DD.MM.YYYY HH:MM[:SS] [LONGITUDE LATITUDE] [--all] [--no-symbols]
-      writes the view outside (facing south, from the eastern to the western
-      horizon) as a picture (.wmf, .svg or .png).
-  sternwerk-sky --search rise|set|culmination FACTOR DD.MM.YYYY [HH:MM[:SS]]
-                [LONGITUDE LATITUDE]
-  sternwerk-sky --search fullmoon|newmoon DD.MM.YYYY [HH:MM[:SS]] [LONGITUDE LATITUDE]
-      searches from 00:00:00 on that date, or from the time, for the rise,
-      set or culmination of a factor (FACTOR required, e.g. SU, MO) or for
-      the next full or new moon; writes the instant (Universal Time), the
-      event and the positions, then the local time where the place has a
-      time zone.
-      The German kinds (aufgang, untergang, kulmination, vollmond, neumond)
-      work as well.
-  sternwerk-sky --places TEXT
-      lists up to 20 places whose name begins with TEXT (name, region,
-      country, latitude, longitude, time zone; tab-separated).
-  sternwerk-sky --version
-      shows the version.
-  now or jetzt instead of the date and time: the present instant (the
-      system clock&apos;s Universal Time); for every command but --tsv.
-  --place PLACE instead of LONGITUDE LATITUDE: the best match of --places PLACE.
-  --local: date and time are the local time of the place (its time zone, or
-      that of the nearest place within 150 km, else local mean time); a
-      search without a time starts at local midnight. With --place or
-      --local the output names the place and its local time. Both apply to
-      every command but --tsv.
-  LONGITUDE and LATITUDE also in degrees and minutes: 9°59&apos; 48°24&apos;N, 9:59 48:24,
-      9d59E 48d24N; W and S count negative.
-  --language de|en
-      the language of the output; without it the desktop&apos;s (English when the
-      desktop&apos;s first language is English, else German).
-</translation>
-    </message>
-    <message>
         <source>Zeile %1</source>
         <translation>line %1</translation>
     </message>
@@ -397,6 +289,115 @@ More in man sternwerk.
     <message>
         <source>--place &quot;%1&quot;: genommen ist %2 (Breite %3, Länge %4); andere Orte passen ebenso gut, sternwerk-sky --places &quot;%1&quot; listet sie</source>
         <translation>--place &quot;%1&quot;: took %2 (latitude %3, longitude %4); other places match as well, sternwerk-sky --places &quot;%1&quot; lists them</translation>
+    </message>
+    <message>
+        <source>Aufruf:
+  sternwerk-sky --precise AUFRUF
+      vor jedem der folgenden Aufrufe: genaue Positionen (Swiss Ephemeris)
+      statt der eigenen Berechnung; die Liste nennt die verwendete.
+  sternwerk-sky --horizon [--precise] --search ART FAKTOR TT.MM.JJJJ [HH:MM[:SS]] [LÄNGE BREITE]
+      Auf- und Untergang des oberen Randes am Horizont mit Refraktion und die
+      Kulmination als Meridiandurchgang, wie im Almanach (SO, MO, ME bis PL).
+  sternwerk-sky TT.MM.JJJJ HH:MM[:SS] [LÄNGE BREITE]
+      Positionen für den Zeitpunkt (Weltzeit) und Ort (Dezimalgrad,
+      Ost und Nord positiv; ohne Angabe 10 und 50); die ersten Zeilen
+      nennen Datum und Zeit in Weltzeit.
+  sternwerk-sky --tsv [--header]
+      liest Zeilen &quot;Tag Monat Jahr Stunden Länge Breite&quot; von der
+      Standardeingabe und schreibt je eine tabulatorgetrennte Zeile;
+      --header schreibt zuerst eine Zeile mit den Namen der Spalten.
+  sternwerk-sky --dial DATEI TT.MM.JJJJ HH:MM[:SS] [LÄNGE BREITE] [--all] [--no-symbols]
+      schreibt das Zifferblatt des Zeitpunkts als Bild (.wmf, .svg oder .png);
+      --all mit allen 22 Faktoren, --no-symbols ohne die Symbolschrift.
+  sternwerk-sky --chart DATEI TT.MM.JJJJ HH:MM[:SS] [LÄNGE BREITE] [--all] [--no-symbols]
+      schreibt das vergrößerte Diagramm als Bild (.wmf, .svg, .png) oder als
+      Druckseite mit Kopfzeile und Positionsliste (.pdf).
+  sternwerk-sky --outside DATEI TT.MM.JJJJ HH:MM[:SS] [LÄNGE BREITE] [--all] [--no-symbols]
+      schreibt den Blick nach draußen (Süden zwischen Ost- und West-Horizont;
+      Norden, wo das MC nördlich des Zenits steht) als Bild (.wmf, .svg, .png).
+  sternwerk-sky --search aufgang|untergang|kulmination FAKTOR TT.MM.JJJJ [HH:MM[:SS]]
+                [LÄNGE BREITE]
+  sternwerk-sky --search vollmond|neumond TT.MM.JJJJ [HH:MM[:SS]] [LÄNGE BREITE]
+      sucht ab 00:00:00 des Datums oder ab der Zeit den Aufgang, Untergang
+      oder die Kulmination eines Faktors (FAKTOR nötig, z.B. SO, MO) oder den
+      nächsten Vollmond oder Neumond; schreibt den Zeitpunkt (Weltzeit), das
+      Ereignis und die Positionen, dann die Ortszeit, wo der Ort eine
+      Zeitzone hat.
+  sternwerk-sky --places TEXT
+      listet bis zu 20 Orte, deren Name oder ein Wort darin mit TEXT beginnt
+      (Name, Region, Land, Breite, Länge, Zeitzone; tabulatorgetrennt).
+  sternwerk-sky --version
+      zeigt die Version.
+  jetzt oder now statt Datum und Zeit: der Zeitpunkt jetzt (Weltzeit der
+      Systemuhr); gilt für alle Aufrufe außer --tsv.
+  --place ORT statt LÄNGE BREITE: der beste Treffer von --places ORT.
+  --local: Datum und Zeit sind die Ortszeit des Ortes (Zeitzone des Ortes
+      oder des nächsten Ortes im Umkreis von 150 km, sonst mittlere Ortszeit);
+      eine Suche ohne Zeit beginnt um 0 Uhr Ortszeit. Mit --place oder
+      --local nennt die Ausgabe den Ort und die Ortszeit. Beide gelten für
+      alle Aufrufe außer --tsv.
+  LÄNGE und BREITE auch in Grad und Minuten: 9°59&apos; 48°24&apos;N, 9:59 48:24,
+      9d59O 48d24N; W und S zählen negativ.
+  --language de|en
+      Sprache der Ausgabe; ohne Angabe die des Desktops (Englisch, wenn die
+      erste Sprache des Desktops Englisch ist, sonst Deutsch).
+</source>
+        <translation>Usage:
+  sternwerk-sky --precise COMMAND
+      before any of the commands below: precise positions (Swiss Ephemeris)
+      instead of the program&apos;s own computation; the list names the one used.
+  sternwerk-sky --horizon [--precise] --search KIND FACTOR DD.MM.YYYY [HH:MM[:SS]]
+                [LONGITUDE LATITUDE]
+      rise and set of the upper limb at the horizon, with refraction, and the
+      culmination as the meridian transit, as an almanac gives them (SU, MO,
+      ME to PL).
+  sternwerk-sky DD.MM.YYYY HH:MM[:SS] [LONGITUDE LATITUDE]
+      positions for the instant (Universal Time) and place (decimal degrees,
+      east and north positive; 10 and 50 when left out); the first lines
+      give the date and time in Universal Time.
+  sternwerk-sky --tsv [--header]
+      reads lines &quot;day month year hours longitude latitude&quot; from standard
+      input and writes one tab-separated line for each;
+      --header first writes a line naming the columns.
+  sternwerk-sky --dial FILE DD.MM.YYYY HH:MM[:SS] [LONGITUDE LATITUDE] [--all] [--no-symbols]
+      writes the dial at that instant as a picture (.wmf, .svg or .png);
+      --all with all 22 factors, --no-symbols without the symbol font.
+  sternwerk-sky --chart FILE DD.MM.YYYY HH:MM[:SS] [LONGITUDE LATITUDE] [--all] [--no-symbols]
+      writes the enlarged chart as a picture (.wmf, .svg, .png) or as the
+      printed page with its heading and position list (.pdf).
+  sternwerk-sky --outside FILE DD.MM.YYYY HH:MM[:SS] [LONGITUDE LATITUDE] [--all] [--no-symbols]
+      writes the view outside (facing south, from the eastern to the western
+      horizon; north where the MC stands north of the zenith) as a picture
+      (.wmf, .svg or .png).
+  sternwerk-sky --search rise|set|culmination FACTOR DD.MM.YYYY [HH:MM[:SS]]
+                [LONGITUDE LATITUDE]
+  sternwerk-sky --search fullmoon|newmoon DD.MM.YYYY [HH:MM[:SS]] [LONGITUDE LATITUDE]
+      searches from 00:00:00 on that date, or from the time, for the rise,
+      set or culmination of a factor (FACTOR required, e.g. SU, MO) or for
+      the next full or new moon; writes the instant (Universal Time), the
+      event and the positions, then the local time where the place has a
+      time zone.
+      The German kinds (aufgang, untergang, kulmination, vollmond, neumond)
+      work as well.
+  sternwerk-sky --places TEXT
+      lists up to 20 places whose name or a word of it begins with TEXT
+      (name, region, country, latitude, longitude, time zone; tab-separated).
+  sternwerk-sky --version
+      shows the version.
+  now or jetzt instead of the date and time: the present instant (the
+      system clock&apos;s Universal Time); for every command but --tsv.
+  --place PLACE instead of LONGITUDE LATITUDE: the best match of --places PLACE.
+  --local: date and time are the local time of the place (its time zone, or
+      that of the nearest place within 150 km, else local mean time); a
+      search without a time starts at local midnight. With --place or
+      --local the output names the place and its local time. Both apply to
+      every command but --tsv.
+  LONGITUDE and LATITUDE also in degrees and minutes: 9°59&apos; 48°24&apos;N, 9:59 48:24,
+      9d59E 48d24N; W and S count negative.
+  --language de|en
+      the language of the output; without it the desktop&apos;s (English when the
+      desktop&apos;s first language is English, else German).
+</translation>
     </message>
 </context>
 <context>
