@@ -8,7 +8,7 @@
 #include <QTimerEvent>
 
 #include "clock/clock.h"
-#include "platform/recording_messages.h"
+#include "tests/support/recording_messages.h"
 #include "windows/main_window.h"
 
 namespace sternwerk {

@@ -9,9 +9,9 @@
 #include <string_view>
 
 #include "base/outcome.h"
-#include "charts/display_options.h"
 #include "charts/enlarged_chart_drawing.h"
 #include "charts/outside_view_drawing.h"
+#include "engine/display_options.h"
 #include "engine/sky_state.h"
 #include "platform/colors.h"
 #include "platform/picture.h"

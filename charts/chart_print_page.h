@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "charts/display_options.h"
 #include "charts/enlarged_chart_drawing.h"
+#include "engine/display_options.h"
 #include "engine/sky_state.h"
 #include "platform/picture.h"
 

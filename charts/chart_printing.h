@@ -5,8 +5,8 @@
 #include <memory>
 
 #include "base/outcome.h"
-#include "charts/display_options.h"
 #include "charts/enlarged_chart_drawing.h"
+#include "engine/display_options.h"
 #include "engine/sky_state.h"
 #include "platform/picture.h"
 

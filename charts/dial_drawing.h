@@ -5,7 +5,7 @@
 // stands north of the zenith.
 #pragma once
 
-#include "charts/display_options.h"
+#include "engine/display_options.h"
 #include "engine/sky_state.h"
 #include "platform/canvas.h"
 

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "charts/display_options.h"
+#include "engine/display_options.h"
 #include "engine/sky_state.h"
 #include "platform/canvas.h"
 

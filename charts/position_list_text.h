@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "base/translation.h"
-#include "charts/display_options.h"
+#include "engine/display_options.h"
 #include "engine/sky_state.h"
 
 namespace sternwerk {

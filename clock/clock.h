@@ -10,13 +10,13 @@
 #include <utility>
 
 #include "base/outcome.h"
-#include "charts/display_options.h"
 #include "clock/clock_settings.h"
 #include "clock/local_day.h"
 #include "clock/real_time_pacer.h"
 #include "clock/search_state.h"
 #include "clock/system_clock.h"
 #include "engine/computation_mode.h"
+#include "engine/display_options.h"
 #include "engine/event_search.h"
 #include "engine/place_identity.h"
 #include "engine/sky_state.h"

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "base/outcome.h"
-#include "charts/display_options.h"
+#include "engine/display_options.h"
 #include "engine/sky_state.h"
 #include "platform/canvas.h"
 #include "platform/picture_file.h"

@@ -11,8 +11,8 @@
 #include <memory>
 
 #include "charts/chart_files.h"
-#include "charts/display_options.h"
 #include "charts/enlarged_chart_drawing.h"
+#include "engine/display_options.h"
 #include "engine/sky_state.h"
 #include "platform/messages.h"
 #include "platform/picture.h"

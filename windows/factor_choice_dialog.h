@@ -8,8 +8,8 @@
 #include <QPlainTextEdit>
 #include <QString>
 
-#include "charts/display_options.h"
 #include "clock/search_state.h"
+#include "engine/display_options.h"
 #include "engine/event_search.h"
 #include "platform/messages.h"
 

@@ -12,8 +12,8 @@
 #include <memory>
 #include <optional>
 
-#include "charts/display_options.h"
 #include "charts/enlarged_chart_drawing.h"
+#include "engine/display_options.h"
 #include "engine/meridian_direction.h"
 #include "engine/sky_state.h"
 #include "platform/messages.h"

@@ -13,8 +13,8 @@
 #include <string>
 
 #include "base/outcome.h"
-#include "charts/display_options.h"
 #include "charts/enlarged_chart_drawing.h"
+#include "engine/display_options.h"
 #include "engine/place_identity.h"
 #include "engine/sky_state.h"
 #include "platform/messages.h"

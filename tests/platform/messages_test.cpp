@@ -7,7 +7,7 @@
 #include <QTimer>
 
 #include "platform/box_messages.h"
-#include "platform/recording_messages.h"
+#include "tests/support/recording_messages.h"
 
 namespace sternwerk {
 namespace {

@@ -2,7 +2,7 @@
 // the drawings build them.
 #pragma once
 
-#include "charts/display_options.h"
+#include "engine/display_options.h"
 #include "engine/sky_state.h"
 
 namespace sternwerk::testing {

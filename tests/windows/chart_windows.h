@@ -10,8 +10,8 @@
 #include <functional>
 #include <string>
 
-#include "platform/recording_messages.h"
 #include "tests/support/chart_test_support.h"
+#include "tests/support/recording_messages.h"
 #include "tests/support/temporary_directory.h"
 #include "windows/chart_help_window.h"
 #include "windows/enlarged_chart_window.h"

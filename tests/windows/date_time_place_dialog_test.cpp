@@ -8,7 +8,7 @@
 #include <QTest>
 #include <array>
 
-#include "platform/recording_messages.h"
+#include "tests/support/recording_messages.h"
 
 namespace sternwerk {
 namespace {

@@ -13,8 +13,8 @@
 
 #include "platform/geonames_atlas.h"
 #include "platform/program_language.h"
-#include "platform/recording_messages.h"
 #include "tests/support/fixture_atlas.h"
+#include "tests/support/recording_messages.h"
 #include "tests/support/temporary_directory.h"
 #include "tests/windows/focused_keys.h"
 #include "windows/date_time_place_dialog.h"

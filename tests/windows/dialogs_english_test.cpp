@@ -12,8 +12,8 @@
 #include <string>
 
 #include "platform/program_language.h"
-#include "platform/recording_messages.h"
 #include "tests/support/fixture_atlas.h"
+#include "tests/support/recording_messages.h"
 #include "tests/windows/caption_measures.h"
 #include "tests/windows/focused_keys.h"
 #include "windows/chart_help_window.h"

@@ -9,7 +9,7 @@
 #include <QTimer>
 #include <functional>
 
-#include "platform/recording_messages.h"
+#include "tests/support/recording_messages.h"
 
 namespace sternwerk {
 namespace {

@@ -12,14 +12,14 @@
 #include <string>
 #include <vector>
 
-#include "charts/display_options.h"
 #include "engine/calendar.h"
+#include "engine/display_options.h"
 #include "engine/event_search.h"
 #include "engine/factors.h"
 #include "engine/sky.h"
 #include "engine/text_forms.h"
 #include "platform/program_language.h"
-#include "platform/recording_messages.h"
+#include "tests/support/recording_messages.h"
 #include "tests/support/sky_at.h"
 #include "tests/support/temporary_directory.h"
 #include "tests/windows/caption_measures.h"

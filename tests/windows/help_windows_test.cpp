@@ -14,7 +14,7 @@
 #include "engine/factors.h"
 #include "engine/sky.h"
 #include "engine/text_forms.h"
-#include "platform/recording_messages.h"
+#include "tests/support/recording_messages.h"
 #include "tests/support/temporary_directory.h"
 #include "tests/windows/pdf_text.h"
 #include "windows/chart_help_window.h"

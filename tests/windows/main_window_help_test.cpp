@@ -9,9 +9,9 @@
 #include <memory>
 
 #include "clock/clock.h"
-#include "platform/recording_messages.h"
 #include "tests/support/fake_system_clock.h"
 #include "tests/support/fixture_atlas.h"
+#include "tests/support/recording_messages.h"
 #include "tests/support/temporary_directory.h"
 #include "tests/support/widget_lookup.h"
 #include "windows/introduction_window.h"

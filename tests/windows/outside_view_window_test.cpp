@@ -19,8 +19,8 @@
 #include <functional>
 #include <vector>
 
-#include "platform/recording_messages.h"
 #include "tests/support/chart_test_support.h"
+#include "tests/support/recording_messages.h"
 #include "tests/support/temporary_directory.h"
 #include "tests/support/wmf_reader.h"
 #include "tests/windows/chart_windows.h"

@@ -13,12 +13,12 @@
 #include <iterator>
 #include <string>
 
-#include "charts/display_options.h"
+#include "engine/display_options.h"
 #include "engine/text_forms.h"
 #include "platform/place_time_text.h"
 #include "platform/program_files.h"
-#include "platform/recording_messages.h"
 #include "platform/symbol_font.h"
+#include "tests/support/recording_messages.h"
 #include "tests/support/shown_sky.h"
 #include "tests/support/sky_at.h"
 #include "tests/support/temporary_directory.h"

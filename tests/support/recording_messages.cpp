@@ -1,4 +1,4 @@
-#include "platform/recording_messages.h"
+#include "tests/support/recording_messages.h"
 
 namespace sternwerk {
 
