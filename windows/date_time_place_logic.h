@@ -9,7 +9,6 @@
 // may be read as the local time of the place instead of Universal Time.
 #pragma once
 
-#include <array>
 #include <functional>
 #include <optional>
 #include <string>
@@ -20,29 +19,9 @@
 #include "engine/place_atlas.h"
 #include "engine/place_identity.h"
 #include "engine/sky_state.h"
+#include "windows/date_time_fields.h"
 
 namespace sternwerk {
-
-// The eleven edit fields in tab order (dayEdit to latitudeMinutesEdit), then the help text,
-// which takes the focus but has no reactions of its own.
-enum class DateField {
-  kDay,
-  kMonth,
-  kYear,
-  kHour,
-  kMinute,
-  kLongitudeSign,
-  kLongitudeDegrees,
-  kLongitudeMinutes,
-  kLatitudeSign,
-  kLatitudeDegrees,
-  kLatitudeMinutes,
-  kHelpText,
-};
-inline constexpr int kDateFieldCount = 11;
-
-// The most characters a field takes.
-int MaxLength(DateField field);
 
 // An instant in one reading of the clock and the name of that reading
 // ("MEZ", "mittlere Ortszeit"; UTF-8).
@@ -144,11 +123,6 @@ class DateTimePlaceLogic {
     long longitudeMinutes = 0;
     long latitudeMinutes = 0;
   };
-  // Why a group is refused, and the field to correct it in.
-  struct Refusal {
-    std::string message;
-    DateField field;
-  };
   // The committed local reading, which the Universal Time follows when the
   // place changes; choice is which of two instants the user meant.
   struct LocalEntry {
@@ -160,11 +134,8 @@ class DateTimePlaceLogic {
   void Leave(DateField target);
   void CheckLeftField(DateField left);
   void Fail(std::string_view message, DateField focus);
-  void Fail(const Refusal& refusal) { Fail(refusal.message, refusal.field); }
-  // Each group's check of its fields, nothing when they hold a valid value.
-  std::optional<Refusal> DateRefusal() const;
-  std::optional<Refusal> TimeRefusal() const;
-  std::optional<Refusal> PlaceRefusal(DateField sign) const;
+  // A group's refusal, said in the program's language.
+  void Fail(const FieldRefusal& refusal);
   void CommitDate();
   void CommitTime();
   void CheckSign(DateField sign, std::string_view message);
@@ -211,8 +182,6 @@ class DateTimePlaceLogic {
   // and the Universal Time of a committed local reading at it.
   void FollowCommittedPlace();
   ZoneReading Convert(ClockSeconds local, const PlaceIdentity& place, double longitude);
-  // Sets the month lengths of the year, February's with its leap day.
-  void KnowFebruaryOf(int year);
   // Writes the instant into the sky state; false outside the calendar.
   bool WriteUniversal(ClockSeconds universal);
   // A zone this machine does not know is said once per visit.
@@ -228,7 +197,7 @@ class DateTimePlaceLogic {
   bool localReading_ = false;
   std::optional<LocalEntry> committedLocal_;
   std::string reportedZoneProblem_;
-  std::array<std::string, kDateFieldCount> texts_;
+  FieldTexts texts_;
   DateField focus_ = DateField::kDay;
   bool closed_ = false;
 };
