@@ -1,9 +1,7 @@
 #include "windows/date_time_place_logic.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstddef>
-#include <cstdlib>
 #include <initializer_list>
 #include <optional>
 
@@ -33,13 +31,10 @@ ClockSeconds MinuteOf(ClockSeconds seconds) {
 }  // namespace
 
 DateTimePlaceLogic::DateTimePlaceLogic(SkyState& sky, ErrorSink showError, PlaceServices services)
-    : sky_(sky), showError_(std::move(showError)), services_(std::move(services)) {}
-
-DateTimePlaceLogic::KnownPlace DateTimePlaceLogic::At(PlaceIdentity identity, double longitude,
-                                                      double latitude) {
-  return {std::move(identity), longitude, latitude, WholeMinutes(longitude),
-          WholeMinutes(latitude)};
-}
+    : sky_(sky),
+      showError_(std::move(showError)),
+      services_(std::move(services)),
+      places_(services_.atlas) {}
 
 void DateTimePlaceLogic::Activate(PlaceIdentity place) {
   const double longitude = sky_.longitude;
@@ -58,7 +53,7 @@ void DateTimePlaceLogic::Activate(PlaceIdentity place) {
   focus_ = DateField::kDay;
   closed_ = false;
   place_ = std::move(place);
-  known_ = At(place_, sky_.longitude, sky_.latitude);
+  places_.Know(KnownPlace::At(place_, sky_.longitude, sky_.latitude));
   committedLocal_.reset();
   reportedZoneProblem_.clear();
   if (localReading_) FillLocalReading();
@@ -68,7 +63,9 @@ void DateTimePlaceLogic::Type(std::string text) {
   if (closed_ || focus_ == DateField::kHelpText) return;
   const DateField typed = focus_;
   // An edited coordinate makes the place a typed one.
-  if (Index(typed) >= Index(DateField::kLongitudeSign) && text != Field(typed)) known_.reset();
+  if (Index(typed) >= Index(DateField::kLongitudeSign) && text != Field(typed)) {
+    places_.Forget();
+  }
   Field(typed) = std::move(text);
   if (static_cast<int>(Field(typed).size()) < MaxLength(typed)) return;
   if (typed == DateField::kLatitudeMinutes) {
@@ -94,9 +91,11 @@ void DateTimePlaceLogic::PressEnter() {
 
 void DateTimePlaceLogic::ChoosePlace(const AtlasPlace& place) {
   if (closed_) return;
-  known_ = At(IdentityOf(place, ShownLanguage()), place.longitude, place.latitude);
-  FillPlaceGroup(known_->longitudeMinutes, DateField::kLongitudeSign, texts_);
-  FillPlaceGroup(known_->latitudeMinutes, DateField::kLatitudeSign, texts_);
+  const KnownPlace known =
+      KnownPlace::At(IdentityOf(place, ShownLanguage()), place.longitude, place.latitude);
+  FillPlaceGroup(known.longitudeMinutes, DateField::kLongitudeSign, texts_);
+  FillPlaceGroup(known.latitudeMinutes, DateField::kLatitudeSign, texts_);
+  places_.Know(known);
   if (Index(focus_) > Index(DateField::kMinute)) focus_ = DateField::kLongitudeSign;
 }
 
@@ -212,7 +211,7 @@ void DateTimePlaceLogic::CommitAndClose() {
         PlaceRefusal(texts_, DateField::kLatitudeSign)}) {
     if (refusal) return Fail(*refusal);
   }
-  const KnownPlace place = *FieldsPlace();
+  const KnownPlace place = *places_.FieldsPlace(texts_);
   const ClockSeconds entered = *EnteredReading();
   const bool instantShown = ShowsSkyInstant(place, entered);
   std::optional<LocalEntry> local;
@@ -254,11 +253,7 @@ void DateTimePlaceLogic::WriteTime() {
 void DateTimePlaceLogic::WritePlaceGroup(DateField sign) {
   PlaceGroup group = *ReadPlaceGroup(texts_, sign);
   const bool longitude = sign == DateField::kLongitudeSign;
-  // The chosen or opening place's exact coordinates while the fields show it.
-  double value = group.degrees;
-  if (known_ && (longitude ? known_->longitudeMinutes : known_->latitudeMinutes) == group.minutes) {
-    value = longitude ? known_->longitude : known_->latitude;
-  }
+  const double value = places_.CommittedValue(group, sign);
   if (longitude) {
     sky_.longitude = value;
     sky_.isWest = group.negative;
@@ -290,36 +285,9 @@ bool DateTimePlaceLogic::ShowsSkyInstant(const KnownPlace& place, ClockSeconds e
   return !local.instants.empty() && MinuteOf(local.instants.front().seconds) == entered;
 }
 
-std::optional<DateTimePlaceLogic::KnownPlace> DateTimePlaceLogic::FieldsPlace() const {
-  const auto longitude = ReadPlaceGroup(texts_, DateField::kLongitudeSign);
-  const auto latitude = ReadPlaceGroup(texts_, DateField::kLatitudeSign);
-  if (!longitude || !latitude) return std::nullopt;
-  if (known_ && known_->longitudeMinutes == longitude->minutes &&
-      known_->latitudeMinutes == latitude->minutes) {
-    return known_;
-  }
-  return KnownPlace{
-      TypedIdentity(longitude->minutes, latitude->minutes, longitude->degrees, latitude->degrees),
-      longitude->degrees, latitude->degrees, longitude->minutes, latitude->minutes};
-}
-
-DateTimePlaceLogic::KnownPlace DateTimePlaceLogic::ShownOrCommittedPlace() const {
-  if (auto shown = FieldsPlace()) return std::move(*shown);
-  return At(place_, sky_.longitude, sky_.latitude);
-}
-
-const PlaceIdentity& DateTimePlaceLogic::TypedIdentity(long longitudeMinutes, long latitudeMinutes,
-                                                       double longitude, double latitude) const {
-  // The nearest place is looked up once per typed coordinates, not again at
-  // each keystroke that leaves them as they are.
-  if (!lastTyped_ || lastTyped_->longitudeMinutes != longitudeMinutes ||
-      lastTyped_->latitudeMinutes != latitudeMinutes) {
-    lastTyped_ = KnownPlace{services_.atlas != nullptr
-                                ? TypedPlaceIdentity(*services_.atlas, longitude, latitude)
-                                : PlaceIdentity{},
-                            longitude, latitude, longitudeMinutes, latitudeMinutes};
-  }
-  return lastTyped_->identity;
+KnownPlace DateTimePlaceLogic::ShownOrCommittedPlace() const {
+  if (auto shown = places_.FieldsPlace(texts_)) return std::move(*shown);
+  return KnownPlace::At(place_, sky_.longitude, sky_.latitude);
 }
 
 PlaceIdentity DateTimePlaceLogic::ShownPlace() const {
@@ -392,11 +360,7 @@ void DateTimePlaceLogic::CommitLocalReading(ClockSeconds local, bool asking) {
 }
 
 void DateTimePlaceLogic::FollowCommittedPlace() {
-  const bool known =
-      known_ && known_->longitude == sky_.longitude && known_->latitude == sky_.latitude;
-  place_ = known ? known_->identity
-                 : TypedIdentity(WholeMinutes(sky_.longitude), WholeMinutes(sky_.latitude),
-                                 sky_.longitude, sky_.latitude);
+  place_ = places_.IdentityAt(sky_.longitude, sky_.latitude);
   if (!committedLocal_) return;
   // The local date and time stay as typed; the Universal Time follows the
   // place, with the same choice where the time occurs twice there too.

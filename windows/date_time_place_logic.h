@@ -20,6 +20,7 @@
 #include "engine/place_identity.h"
 #include "engine/sky_state.h"
 #include "windows/date_time_fields.h"
+#include "windows/date_time_place_tracker.h"
 
 namespace sternwerk {
 
@@ -115,14 +116,6 @@ class DateTimePlaceLogic {
   std::string OtherReadingLine() const;
 
  private:
-  // A place with its coordinates in degrees and in whole signed minutes.
-  struct KnownPlace {
-    PlaceIdentity identity;
-    double longitude = 0;
-    double latitude = 0;
-    long longitudeMinutes = 0;
-    long latitudeMinutes = 0;
-  };
   // The committed local reading, which the Universal Time follows when the
   // place changes; choice is which of two instants the user meant.
   struct LocalEntry {
@@ -158,16 +151,8 @@ class DateTimePlaceLogic {
   // Whether the date and time fields, in their reading at `place`, show
   // the sky's instant to the minute: then it stays as it is.
   bool ShowsSkyInstant(const KnownPlace& place, ClockSeconds entered) const;
-  // The place the place fields hold: the chosen or opening place while they
-  // show it, else a typed place; none while a group is not a valid place.
-  std::optional<KnownPlace> FieldsPlace() const;
-  // FieldsPlace, or the committed place while the fields hold none.
+  // The place the fields hold, or the committed place while they hold none.
   KnownPlace ShownOrCommittedPlace() const;
-  // The place at these coordinates, its whole minutes counted.
-  static KnownPlace At(PlaceIdentity identity, double longitude, double latitude);
-  // The identity of a typed place at these coordinates.
-  const PlaceIdentity& TypedIdentity(long longitudeMinutes, long latitudeMinutes, double longitude,
-                                     double latitude) const;
   // Rewrites the date and time fields as the local reading of the sky.
   void FillLocalReading();
   // The Universal Time a local reading names at the place. A skipped time
@@ -191,9 +176,7 @@ class DateTimePlaceLogic {
   ErrorSink showError_;
   PlaceServices services_;
   PlaceIdentity place_;
-  // The chosen or opening place while no coordinate field was edited since.
-  std::optional<KnownPlace> known_;
-  mutable std::optional<KnownPlace> lastTyped_;  // the last typed place looked up
+  PlaceTracker places_;
   bool localReading_ = false;
   std::optional<LocalEntry> committedLocal_;
   std::string reportedZoneProblem_;
