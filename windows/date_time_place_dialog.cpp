@@ -4,11 +4,7 @@
 #include <QKeyEvent>
 #include <QScreen>
 #include <QShortcut>
-#include <algorithm>
-#include <cmath>
-#include <cstdlib>
 
-#include "base/translation.h"
 #include "platform/controls.h"
 #include "platform/faces.h"
 #include "platform/qt_text.h"
@@ -27,21 +23,11 @@ constexpr int kClientHeight = 538;
 constexpr int kFieldHeight = 24;
 const QString kSansSerif = kSansSerifFace;
 const QRect kHelpTextPlace(4, 3, 275, 346);
-constexpr std::size_t kMostMatches = 20;
-constexpr int kMinutesPerDegree = 60;
 constexpr int kTitleIndent = 20;
 constexpr const char* kUniversalTimeLabel =
     QT_TRANSLATE_NOOP("sternwerk::DateTimePlaceDialog", "WZ/GMT");
 constexpr const char* kLocalTimeLabel =
     QT_TRANSLATE_NOOP("sternwerk::DateTimePlaceDialog", "Ortszeit");
-constexpr const char* kNoPlaceFound =
-    QT_TRANSLATE_NOOP("sternwerk::DateTimePlaceDialog", "Kein Ort gefunden.");
-constexpr const char* kLatinLettersOnly = QT_TRANSLATE_NOOP(
-    "sternwerk::DateTimePlaceDialog", "Ortsnamen werden in lateinischen Buchstaben gesucht.");
-constexpr const char* kGermanNamesMissing = QT_TRANSLATE_NOOP(
-    "sternwerk::DateTimePlaceDialog", "Deutsche Ortsnamen fehlen, nur englische werden gefunden.");
-// The letter of eastern longitudes in the search's list.
-constexpr const char* kEast = QT_TRANSLATE_NOOP("sternwerk::DateTimePlaceDialog", "O");
 
 struct FieldPlace {
   int left;
@@ -78,30 +64,6 @@ const PlaceAtlas& NoPlaces() {
   return atlas;
 }
 
-// "48°08' N  011°35' O" in the whole minutes the fields hold.
-QString CoordinatesText(const AtlasPlace& place) {
-  const auto part = [](double degrees, int width, QChar positive, QChar negative) {
-    const long minutes = std::lround(degrees * kMinutesPerDegree);
-    const long size = std::labs(minutes);
-    return QStringLiteral("%1°%2' %3")
-        .arg(size / kMinutesPerDegree, width, 10, QChar('0'))
-        .arg(size % kMinutesPerDegree, 2, 10, QChar('0'))
-        .arg(minutes < 0 ? negative : positive);
-  };
-  return part(place.latitude, 2, 'N', 'S') + "  " +
-         part(place.longitude, 3, DateTimePlaceDialog::tr(kEast).at(0), 'W');
-}
-
-// Two lines: name, region, country; coordinates and time zone.
-QString MatchText(const AtlasPlace& place) {
-  const PlaceIdentity identity = IdentityOf(place, ShownLanguage());
-  QStringList names{FromUtf8(identity.name)};
-  for (const std::string* part : {&identity.region, &identity.country}) {
-    if (!part->empty()) names << FromUtf8(*part);
-  }
-  return names.join(", ") + "\n   " + CoordinatesText(place) + "   " + FromUtf8(identity.timeZone);
-}
-
 }  // namespace
 
 DateTimePlaceDialog::DateTimePlaceDialog(SkyState& sky, Messages& messages, QWidget* parent)
@@ -110,8 +72,6 @@ DateTimePlaceDialog::DateTimePlaceDialog(SkyState& sky, Messages& messages, QWid
 DateTimePlaceDialog::DateTimePlaceDialog(SkyState& sky, Messages& messages, const PlaceAtlas& atlas,
                                          std::string germanNamesMissing, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      atlas_(atlas),
-      germanNamesMissing_(std::move(germanNamesMissing)),
       logic_(
           sky, [&messages](std::string_view message) { messages.Error(FromUtf8(message)); },
           PlaceServices{.atlas = &atlas,
@@ -139,7 +99,7 @@ DateTimePlaceDialog::DateTimePlaceDialog(SkyState& sky, Messages& messages, cons
   CreateLabels();
   CreateFields();
   CreatePlaceControls();
-  CreateSearchPanel();
+  CreateSearchPanel(atlas, germanNamesMissing);
   // The search, while it is open, is tabbed to after the help text.
   setTabOrder(latitudeMinutesEdit, helpText);
   setTabOrder(helpText, searchEdit);
@@ -165,9 +125,10 @@ void DateTimePlaceDialog::CreatePlaceControls() {
   placeLabel->setWordWrap(true);
   searchButton = MakeButton(this, tr("Ort &suchen ...  F3"), QRect(4, 508, 130, 25));
   searchButton->setFocusPolicy(Qt::NoFocus);
-  connect(searchButton, &QPushButton::clicked, this, &DateTimePlaceDialog::OpenSearch);
+  // The search panel is created after these controls.
+  connect(searchButton, &QPushButton::clicked, this, [this] { searchPanel->Open(); });
   auto* searchKey = new QShortcut(QKeySequence(Qt::Key_F3), this);
-  connect(searchKey, &QShortcut::activated, this, &DateTimePlaceDialog::OpenSearch);
+  connect(searchKey, &QShortcut::activated, this, [this] { searchPanel->Open(); });
   for (QWidget* control :
        {static_cast<QWidget*>(localTimeBox), static_cast<QWidget*>(searchButton),
         static_cast<QWidget*>(otherReadingLabel), static_cast<QWidget*>(placeLabel)}) {
@@ -175,40 +136,14 @@ void DateTimePlaceDialog::CreatePlaceControls() {
   }
 }
 
-void DateTimePlaceDialog::CreateSearchPanel() {
-  searchPanel = MakePanel(this, kHelpTextPlace, kCream);
-  auto* caption =
-      MakeLabel(searchPanel,
-                tr("Ort suchen: die ersten Buchstaben des Namens (deutsch oder englisch) "
-                   "eingeben, mit den Pfeiltasten wählen, Enter übernimmt, ESC schließt."),
-                QRect(4, 2, 267, 44));
-  caption->setWordWrap(true);
-  searchEdit = new QLineEdit(searchPanel);
-  searchEdit->setGeometry(4, 48, 267, kFieldHeight);
-  searchNote = MakeLabel(searchPanel, QString(), QRect(4, 74, 267, 30));
-  searchNote->setWordWrap(true);
-  // Why the German names are missing is too long for the note's two lines.
-  searchNote->setToolTip(FromUtf8(germanNamesMissing_));
-  searchList = new QListWidget(searchPanel);
-  searchList->setGeometry(4, 106, 267, 236);
-  for (QWidget* widget : {static_cast<QWidget*>(caption), static_cast<QWidget*>(searchEdit),
-                          static_cast<QWidget*>(searchNote), static_cast<QWidget*>(searchList)}) {
-    widget->setFont(PixelFont(kSansSerif, 11));
-  }
-  connect(searchEdit, &QLineEdit::textEdited, this, &DateTimePlaceDialog::ListMatches);
-  connect(searchList, &QListWidget::itemActivated, this, &DateTimePlaceDialog::ChooseListedPlace);
-  searchEdit->installEventFilter(this);
-  searchList->installEventFilter(this);
-  searchPanel->hide();
-}
-
-void DateTimePlaceDialog::OpenSearch() {
-  if (searchPanel->isVisible()) return searchEdit->setFocus(Qt::OtherFocusReason);
-  searchPanel->show();
-  searchPanel->raise();
-  ListMatches(searchEdit->text());
-  searchEdit->setFocus(Qt::OtherFocusReason);
-  searchEdit->selectAll();
+void DateTimePlaceDialog::CreateSearchPanel(const PlaceAtlas& atlas,
+                                            const std::string& germanNamesMissing) {
+  searchPanel = new PlaceSearchPanel(atlas, germanNamesMissing, kHelpTextPlace, this);
+  searchEdit = searchPanel->searchEdit;
+  searchNote = searchPanel->searchNote;
+  searchList = searchPanel->searchList;
+  connect(searchPanel, &PlaceSearchPanel::placeChosen, this, &DateTimePlaceDialog::TakeChosenPlace);
+  connect(searchPanel, &PlaceSearchPanel::dismissed, this, &DateTimePlaceDialog::CloseSearch);
 }
 
 void DateTimePlaceDialog::CloseSearch() {
@@ -218,56 +153,13 @@ void DateTimePlaceDialog::CloseSearch() {
   searchPanel->hide();
 }
 
-void DateTimePlaceDialog::ListMatches(const QString& typed) {
-  const PlaceSearch search = atlas_.Search(typed.toStdString(), kMostMatches, ShownLanguage());
-  matches_.clear();
-  searchList->clear();
-  for (const FoundPlace& found : search.found) {
-    matches_.push_back(found.place);
-    searchList->addItem(MatchText(*found.place));
-  }
-  if (!matches_.empty()) searchList->setCurrentRow(0);
-  QStringList notes;
-  if (!germanNamesMissing_.empty()) notes << tr(kGermanNamesMissing);
-  if (search.foreignScript) {
-    notes << tr(kLatinLettersOnly);
-  } else if (matches_.empty() && !typed.trimmed().isEmpty()) {
-    notes << tr(kNoPlaceFound);
-  }
-  searchNote->setText(notes.join(' '));
-}
-
-void DateTimePlaceDialog::ChooseListedPlace() {
-  const int row = searchList->currentRow();
-  if (row < 0 || row >= static_cast<int>(matches_.size())) return;
-  logic_.ChoosePlace(*matches_[static_cast<std::size_t>(row)]);
+void DateTimePlaceDialog::TakeChosenPlace(const AtlasPlace& place) {
+  logic_.ChoosePlace(place);
   for (int index = 0; index < kDateFieldCount; ++index) {
     edits_[index]->setText(FromWindows1252(logic_.Text(static_cast<DateField>(index))));
   }
   ShowPlaceAndReading();
   CloseSearch();
-}
-
-bool DateTimePlaceDialog::HandleSearchKey(QKeyEvent* event) {
-  switch (event->key()) {
-    case Qt::Key_Escape:
-      CloseSearch();
-      return true;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-      ChooseListedPlace();
-      return true;
-    case Qt::Key_Up:
-    case Qt::Key_Down: {
-      if (searchList->count() == 0) return true;
-      const int step = event->key() == Qt::Key_Up ? -1 : 1;
-      searchList->setCurrentRow(
-          std::clamp(searchList->currentRow() + step, 0, searchList->count() - 1));
-      return true;
-    }
-    default:
-      return false;
-  }
 }
 
 void DateTimePlaceDialog::ShowPlaceAndReading() {
@@ -370,10 +262,6 @@ void DateTimePlaceDialog::FollowLogicAfterLeaving(DateField left) {
 }
 
 bool DateTimePlaceDialog::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == searchEdit || watched == searchList) {
-    if (event->type() == QEvent::KeyPress) return HandleSearchKey(static_cast<QKeyEvent*>(event));
-    return QDialog::eventFilter(watched, event);
-  }
   if (event->type() == QEvent::FocusIn && watched == dayEdit && selectDayOnFocus_ &&
       static_cast<QFocusEvent*>(event)->reason() == Qt::ActiveWindowFocusReason) {
     // The day's text selected at the opening may be lost while the window

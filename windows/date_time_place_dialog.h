@@ -2,8 +2,8 @@
 // day (WZ/GMT or the place's local time), longitude and latitude over
 // DateTimePlaceLogic, which checks and commits each group. The window passes
 // typed texts, focus moves, Enter and ESC to the logic and puts the focus
-// where the logic says. F3 opens a search of the atlas over the help text;
-// the chosen place fills the place fields.
+// where the logic says. F3 opens the place search over the help text; the
+// chosen place fills the place fields.
 #pragma once
 
 #include <QCheckBox>
@@ -15,13 +15,13 @@
 #include <QPushButton>
 #include <array>
 #include <string>
-#include <vector>
 
 #include "engine/place_atlas.h"
 #include "engine/place_identity.h"
 #include "engine/sky_state.h"
 #include "platform/messages.h"
 #include "windows/date_time_place_logic.h"
+#include "windows/place_search_panel.h"
 
 namespace sternwerk {
 
@@ -66,8 +66,9 @@ class DateTimePlaceDialog : public QDialog {
   QLabel* otherReadingLabel;
   QLabel* placeLabel;
   QPushButton* searchButton;
-  // The place search, shown over the help text while it is open.
-  QWidget* searchPanel;
+  // The place search, shown over the help text while it is open, and its
+  // controls.
+  PlaceSearchPanel* searchPanel;
   QLineEdit* searchEdit;
   QLabel* searchNote;
   QListWidget* searchList;
@@ -83,12 +84,11 @@ class DateTimePlaceDialog : public QDialog {
   void CreateFields();
   void CreateLabels();
   void CreatePlaceControls();
-  void CreateSearchPanel();
-  void OpenSearch();
+  void CreateSearchPanel(const PlaceAtlas& atlas, const std::string& germanNamesMissing);
+  // Hides the search, the focus back in the logic's field.
   void CloseSearch();
-  void ListMatches(const QString& typed);
-  void ChooseListedPlace();
-  bool HandleSearchKey(QKeyEvent* event);
+  // A place chosen in the search fills the place fields.
+  void TakeChosenPlace(const AtlasPlace& place);
   // The place line and the other reading as the fields stand.
   void ShowPlaceAndReading();
   QWidget* Widget(DateField field) const;
@@ -99,10 +99,7 @@ class DateTimePlaceDialog : public QDialog {
   void FollowLogicAfterLeaving(DateField left);
   void Escape();
 
-  const PlaceAtlas& atlas_;
-  const std::string germanNamesMissing_;
   PlaceIdentity openingPlace_;
-  std::vector<const AtlasPlace*> matches_;
   DateTimePlaceLogic logic_;
   std::array<QLineEdit*, kDateFieldCount> edits_{};
   // Set by an opening before the window is active: dayEdit's text is selected

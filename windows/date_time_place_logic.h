@@ -9,7 +9,6 @@
 // may be read as the local time of the place instead of Universal Time.
 #pragma once
 
-#include <array>
 #include <functional>
 #include <optional>
 #include <string>
@@ -20,29 +19,10 @@
 #include "engine/place_atlas.h"
 #include "engine/place_identity.h"
 #include "engine/sky_state.h"
+#include "windows/date_time_fields.h"
+#include "windows/date_time_place_tracker.h"
 
 namespace sternwerk {
-
-// The eleven edit fields in tab order (dayEdit to latitudeMinutesEdit), then the help text,
-// which takes the focus but has no reactions of its own.
-enum class DateField {
-  kDay,
-  kMonth,
-  kYear,
-  kHour,
-  kMinute,
-  kLongitudeSign,
-  kLongitudeDegrees,
-  kLongitudeMinutes,
-  kLatitudeSign,
-  kLatitudeDegrees,
-  kLatitudeMinutes,
-  kHelpText,
-};
-inline constexpr int kDateFieldCount = 11;
-
-// The most characters a field takes.
-int MaxLength(DateField field);
 
 // An instant in one reading of the clock and the name of that reading
 // ("MEZ", "mittlere Ortszeit"; UTF-8).
@@ -136,19 +116,6 @@ class DateTimePlaceLogic {
   std::string OtherReadingLine() const;
 
  private:
-  // A place with its coordinates in degrees and in whole signed minutes.
-  struct KnownPlace {
-    PlaceIdentity identity;
-    double longitude = 0;
-    double latitude = 0;
-    long longitudeMinutes = 0;
-    long latitudeMinutes = 0;
-  };
-  // Why a group is refused, and the field to correct it in.
-  struct Refusal {
-    std::string message;
-    DateField field;
-  };
   // The committed local reading, which the Universal Time follows when the
   // place changes; choice is which of two instants the user meant.
   struct LocalEntry {
@@ -160,11 +127,8 @@ class DateTimePlaceLogic {
   void Leave(DateField target);
   void CheckLeftField(DateField left);
   void Fail(std::string_view message, DateField focus);
-  void Fail(const Refusal& refusal) { Fail(refusal.message, refusal.field); }
-  // Each group's check of its fields, nothing when they hold a valid value.
-  std::optional<Refusal> DateRefusal() const;
-  std::optional<Refusal> TimeRefusal() const;
-  std::optional<Refusal> PlaceRefusal(DateField sign) const;
+  // A group's refusal, said in the program's language.
+  void Fail(const FieldRefusal& refusal);
   void CommitDate();
   void CommitTime();
   void CheckSign(DateField sign, std::string_view message);
@@ -187,16 +151,8 @@ class DateTimePlaceLogic {
   // Whether the date and time fields, in their reading at `place`, show
   // the sky's instant to the minute: then it stays as it is.
   bool ShowsSkyInstant(const KnownPlace& place, ClockSeconds entered) const;
-  // The place the place fields hold: the chosen or opening place while they
-  // show it, else a typed place; none while a group is not a valid place.
-  std::optional<KnownPlace> FieldsPlace() const;
-  // FieldsPlace, or the committed place while the fields hold none.
+  // The place the fields hold, or the committed place while they hold none.
   KnownPlace ShownOrCommittedPlace() const;
-  // The place at these coordinates, its whole minutes counted.
-  static KnownPlace At(PlaceIdentity identity, double longitude, double latitude);
-  // The identity of a typed place at these coordinates.
-  const PlaceIdentity& TypedIdentity(long longitudeMinutes, long latitudeMinutes, double longitude,
-                                     double latitude) const;
   // Rewrites the date and time fields as the local reading of the sky.
   void FillLocalReading();
   // The Universal Time a local reading names at the place. A skipped time
@@ -211,8 +167,6 @@ class DateTimePlaceLogic {
   // and the Universal Time of a committed local reading at it.
   void FollowCommittedPlace();
   ZoneReading Convert(ClockSeconds local, const PlaceIdentity& place, double longitude);
-  // Sets the month lengths of the year, February's with its leap day.
-  void KnowFebruaryOf(int year);
   // Writes the instant into the sky state; false outside the calendar.
   bool WriteUniversal(ClockSeconds universal);
   // A zone this machine does not know is said once per visit.
@@ -222,13 +176,11 @@ class DateTimePlaceLogic {
   ErrorSink showError_;
   PlaceServices services_;
   PlaceIdentity place_;
-  // The chosen or opening place while no coordinate field was edited since.
-  std::optional<KnownPlace> known_;
-  mutable std::optional<KnownPlace> lastTyped_;  // the last typed place looked up
+  PlaceTracker places_;
   bool localReading_ = false;
   std::optional<LocalEntry> committedLocal_;
   std::string reportedZoneProblem_;
-  std::array<std::string, kDateFieldCount> texts_;
+  FieldTexts texts_;
   DateField focus_ = DateField::kDay;
   bool closed_ = false;
 };
