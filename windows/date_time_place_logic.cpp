@@ -16,8 +16,6 @@
 namespace sternwerk {
 namespace {
 
-constexpr int kFebruary = 2;
-constexpr int kYearWithoutLeapDay = 1;  // February's length while no year is read
 constexpr int kMaxHour = 24;
 constexpr int kMaxMinute = 59;
 constexpr int kLatestTime = 2400;  // hour * 100 + minute
@@ -451,10 +449,6 @@ std::optional<DateTimePlaceLogic::Refusal> DateTimePlaceLogic::PlaceRefusal(Date
 }
 
 void DateTimePlaceLogic::CommitDate() {
-  // February's length follows the typed year even when the date fails.
-  const std::optional<int> year =
-      ReadFieldNumbers(texts_, DateField::kYear, DateField::kYear).values[Index(DateField::kYear)];
-  KnowFebruaryOf(year.value_or(kYearWithoutLeapDay));
   if (const auto refusal = DateRefusal()) return Fail(*refusal);
   if (localReading_) {
     // The local date alone names no instant: it is committed with the time
@@ -529,7 +523,6 @@ void DateTimePlaceLogic::WriteDate() {
   sky_.day = numbers[DateField::kDay];
   sky_.month = numbers[DateField::kMonth];
   sky_.year = numbers[DateField::kYear];
-  KnowFebruaryOf(sky_.year);
   sky_.dateText = DateText(sky_.day, sky_.month, sky_.year);
 }
 
@@ -719,15 +712,9 @@ void DateTimePlaceLogic::FollowCommittedPlace() {
   static_cast<void>(WriteUniversal(reading.instants[choice].seconds));
 }
 
-void DateTimePlaceLogic::KnowFebruaryOf(int year) {
-  InitMonthLengths(sky_);
-  sky_.monthLength[kFebruary] = DaysInMonth(kFebruary, year);
-}
-
 bool DateTimePlaceLogic::WriteUniversal(ClockSeconds universal) {
   if (!InCalendar(universal)) return false;
   const ClockReading reading = ReadingOf(universal);
-  KnowFebruaryOf(reading.year);
   sky_.day = reading.day;
   sky_.month = reading.month;
   sky_.year = reading.year;

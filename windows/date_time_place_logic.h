@@ -211,8 +211,6 @@ class DateTimePlaceLogic {
   // and the Universal Time of a committed local reading at it.
   void FollowCommittedPlace();
   ZoneReading Convert(ClockSeconds local, const PlaceIdentity& place, double longitude);
-  // Sets the month lengths of the year, February's with its leap day.
-  void KnowFebruaryOf(int year);
   // Writes the instant into the sky state; false outside the calendar.
   bool WriteUniversal(ClockSeconds universal);
   // A zone this machine does not know is said once per visit.

@@ -183,16 +183,6 @@ TEST_F(DateTimePlace, DatesAreCheckedWithTheGregorianLeapYears) {
   }
 }
 
-TEST_F(DateTimePlace, FebruaryIsRefreshedForTheTypedYearEvenWhenTheDateFails) {
-  Open();
-  TypeKeys("30022024");
-  EXPECT_EQ(sky.monthLength[2], 29);
-  EXPECT_EQ(sky.monthLength[4], 30);
-  TypeKeys("30021900");
-  EXPECT_EQ(sky.monthLength[2], 28);
-  EXPECT_EQ(messages.size(), 2u);
-}
-
 TEST_F(DateTimePlace, TimesUpTo2400AreValidAndSignsAreNot) {
   struct Case {
     const char* hour;
