@@ -83,7 +83,7 @@ TEST_F(ClockChart, OpensWithEveryButtonDisabledAndGivesThemBack) {
   for (const char* name : {"dateTimePlaceButton", "haltButton", "enlargeButton", "riseButton"}) {
     EXPECT_TRUE(Button(name)->isEnabled()) << name;
   }
-  EXPECT_FALSE(Child<QTimer>(*form, "tickTimer")->isActive());
+  EXPECT_FALSE(Timer()->isActive());
   EXPECT_FALSE(std::filesystem::exists(directory.path() / "img.wmf"));
   ASSERT_EQ(messages.shown().size(), 1u);
   EXPECT_TRUE(messages.shown()[0].text.contains("auf 2600 Pixel"));
