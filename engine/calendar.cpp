@@ -41,8 +41,13 @@ void WriteDate(SkyState& sky, const Date& date) {
   sky.dateText = DateText(date.day, date.month, date.year);
 }
 
-// Days of the month before `month`; a foreign date text's month outside
-// 1..12 counts 30 days.
+// Days of the month; a foreign date text's month outside 1..12 counts 30 days.
+int MonthLength(int month, int year) {
+  if (month < 1 || month > kMonthsPerYear) return kForeignMonthDays;
+  return DaysInMonth(month, year);
+}
+
+// Days of the month before `month`.
 int PreviousMonthLength(int month, int year) {
   if (month < 1 || month > kMonthsPerYear) return kForeignMonthDays;
   return DaysInMonth(month == 1 ? kMonthsPerYear : month - 1, year);
@@ -72,12 +77,6 @@ std::int64_t FloorDivide(std::int64_t a, std::int64_t b) {
 }
 
 }  // namespace
-
-void InitMonthLengths(SkyState& sky) {
-  for (int month = 1; month <= kMonthsPerYear; ++month) {
-    if (month != kFebruary) sky.monthLength[month] = kCommonYearMonthDays[month];
-  }
-}
 
 double JulianDayNumber(int day, int month, int year) {
   // January and February count as months 13 and 14 of the year before.
@@ -113,26 +112,11 @@ bool IsCalendarDate(int day, int month, int year) {
 void NextDay(SkyState& sky) {
   Date date = ReadDateText(sky.dateText);
   ++date.day;
-  if (date.month == 2) {
-    if (date.day == 29 && !IsLeapYear(date.year)) {
-      date.day = 1;
-      ++date.month;
-    }
-    if (date.day == 30 && date.year % 4 == 0) {
-      date.day = 1;
-      ++date.month;
-    }
-  }
-  if ((date.month == 4 || date.month == 6 || date.month == 9 || date.month == 11) &&
-      date.day == 31) {
+  if (date.day > MonthLength(date.month, date.year)) {
     date.day = 1;
     ++date.month;
   }
-  if (date.day == 32) {
-    date.day = 1;
-    ++date.month;
-  }
-  if (date.month == 13) {
+  if (date.month > kMonthsPerYear) {
     date.month = 1;
     ++date.year;
   }

@@ -13,9 +13,6 @@ namespace sternwerk {
 inline constexpr double kEpochJD = 2415020.0;
 inline constexpr double kDaysPerCentury = 36525.0;
 
-// Sets monthLength of every month but February, which the date check sets.
-void InitMonthLengths(SkyState& sky);
-
 // Julian date at 0 h of the day: years before 1582 Julian, from 1582 on Gregorian.
 double JulianDayNumber(int day, int month, int year);
 

@@ -37,7 +37,6 @@ struct SkyState {
   // RAMC, the right ascension of the meridian: the local sidereal time as
   // an angle, radians, in (-2 pi, 2 pi).
   double ramc = 0;
-  std::array<std::int32_t, 13> monthLength{};  // index 1..12; February set by the date check
 
   // Positions, degrees, indexed by factor number.
   std::array<double, kFactorSlots> longitudes{};

@@ -42,11 +42,7 @@ bool IsDigits(std::string_view text) {
 void CheckDate(const SkyState& sky) {
   FUZZ_CHECK(sky.year >= kFirstCalendarYear && sky.year <= kLastCalendarYear);
   FUZZ_CHECK(sky.month >= 1 && sky.month <= 12);
-  SkyState lengths;
-  InitMonthLengths(lengths);
-  const int days =
-      sky.month == 2 ? (IsLeapYear(sky.year) ? 29 : 28) : lengths.monthLength[sky.month];
-  FUZZ_CHECK(sky.day >= 1 && sky.day <= days);
+  FUZZ_CHECK(sky.day >= 1 && sky.day <= DaysInMonth(sky.month, sky.year));
   FUZZ_CHECK(sky.dateText == DateText(sky.day, sky.month, sky.year));
 }
 

@@ -44,14 +44,6 @@ TEST(ComputeTime, ObliquityIsStoredNegatedInRadians) {
   EXPECT_NEAR(sky.negativeObliquity, -DegToRad(23.452294 - 0.0130125 * sky.centuries), 1e-15);
 }
 
-TEST(MonthLengths, InitLeavesFebruaryToTheDateCheck) {
-  SkyState sky;
-  sky.monthLength[2] = 29;
-  InitMonthLengths(sky);
-  const int expected[] = {0, 31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  for (int m = 1; m <= 12; ++m) EXPECT_EQ(sky.monthLength[m], expected[m]) << "month " << m;
-}
-
 TEST(CalendarRule, LeapYearsEveryFourthYearButCenturiesOnlyEveryFourth) {
   for (int year : {1600, 2000, 2024, 9996}) EXPECT_TRUE(IsLeapYear(year)) << year;
   for (int year : {1700, 1800, 1900, 2023, 2100, 9999}) EXPECT_FALSE(IsLeapYear(year)) << year;

@@ -12,43 +12,41 @@
 
 #include "clock/clock.h"
 #include "tests/support/fake_system_clock.h"
-#include "tests/support/fixture_atlas.h"
-#include "tests/support/recording_messages.h"
-#include "tests/support/temporary_directory.h"
-#include "tests/support/widget_lookup.h"
+#include "tests/windows/main_window_fixture.h"
 #include "windows/enlarged_chart_window.h"
 #include "windows/main_window.h"
 
 namespace sternwerk {
 namespace {
 
-using testing::Child;
-using testing::FakeSystemClock;
-using testing::TemporaryDirectory;
 using testing::UtcTime;
 
-class ClockChart : public ::testing::Test {
+class ClockChart : public testing::MainWindowFixture {
  protected:
-  ClockChart() {
-    form->StartUp();
+  ClockChart() : MainWindowFixture(UtcTime(2026, 12, 7, 14, 5, 9)) {
+    printPage = QSize(2600, 3600);
+    fontInstalled = false;
+    StartWindow([this](Clock& started) {
+      chart =
+          Own<EnlargedChartWindow>(started.sky(), started.display(), messages, directory.path());
+      return SecondaryWindows{.enlargedChart = chart};
+    });
     Button("haltButton")->click();  // halt
     messages.Clear();
   }
-
-  QPushButton* Button(const char* name) const { return Child<QPushButton>(*form, name); }
 
   // Clicks enlargeButton and, while the chart is open, runs the checks; then
   // closes it with ESC.
   void OpenChart(const std::function<void()>& whileOpen) {
     bool opened = false;
-    QTimer::singleShot(0, &chart, [&] {
+    QTimer::singleShot(0, chart, [&] {
       opened = true;
-      ASSERT_TRUE(QTest::qWaitForWindowExposed(&chart));
+      ASSERT_TRUE(QTest::qWaitForWindowExposed(chart));
       whileOpen();
-      QTest::keyClick(&chart, Qt::Key_Escape);
-      if (chart.isVisible()) {
+      QTest::keyClick(chart, Qt::Key_Escape);
+      if (chart->isVisible()) {
         ADD_FAILURE() << "ESC left the chart open";
-        chart.reject();
+        chart->reject();
       }
     });
     Button("enlargeButton")->click();
@@ -56,22 +54,13 @@ class ClockChart : public ::testing::Test {
   }
 
   bool HasText(const std::string& text) const {
-    for (const TextOp& op : chart.chart()->Texts()) {
+    for (const TextOp& op : chart->chart()->Texts()) {
       if (op.text == text) return true;
     }
     return false;
   }
 
-  TemporaryDirectory directory;
-  RecordingMessages messages;
-  FakeSystemClock systemClock{UtcTime(2026, 12, 7, 14, 5, 9)};
-  Clock clock{systemClock, directory.path()};
-  const PlaceAtlas atlas = FixtureAtlas();
-  EnlargedChartWindow chart{clock.sky(), clock.display(), messages, directory.path()};
-  std::unique_ptr<MainWindow> form = std::make_unique<MainWindow>(
-      clock,
-      MainWindowServices{messages, "TestOS", QSize(2600, 3600), [] { return false; }, [] {}, atlas},
-      SecondaryWindows{.enlargedChart = &chart});
+  EnlargedChartWindow* chart = nullptr;
 };
 
 TEST_F(ClockChart, OpensWithEveryButtonDisabledAndGivesThemBack) {
@@ -88,13 +77,13 @@ TEST_F(ClockChart, OpensWithEveryButtonDisabledAndGivesThemBack) {
                 "00' E, 50\xB0"
                 "00' N"));
     EXPECT_TRUE(HasText("Datum / Zeit: Mo, 07.12.2026 / 14:05:09 WZ/GMT"));
-    EXPECT_EQ(chart.handOver.printPageWidth, 2600);
-    chart.printerHelpButton->click();
+    EXPECT_EQ(chart->handOver.printPageWidth, 2600);
+    chart->printerHelpButton->click();
   });
   for (const char* name : {"dateTimePlaceButton", "haltButton", "enlargeButton", "riseButton"}) {
     EXPECT_TRUE(Button(name)->isEnabled()) << name;
   }
-  EXPECT_FALSE(Child<QTimer>(*form, "tickTimer")->isActive());
+  EXPECT_FALSE(Timer()->isActive());
   EXPECT_FALSE(std::filesystem::exists(directory.path() / "img.wmf"));
   ASSERT_EQ(messages.shown().size(), 1u);
   EXPECT_TRUE(messages.shown()[0].text.contains("auf 2600 Pixel"));
@@ -103,14 +92,14 @@ TEST_F(ClockChart, OpensWithEveryButtonDisabledAndGivesThemBack) {
 
 TEST_F(ClockChart, TheLastSearchResultIsWrittenAboveTheChart) {
   OpenChart([&] {
-    for (const TextOp& op : chart.chart()->Texts()) EXPECT_FALSE(op.text.starts_with("Ereignis"));
+    for (const TextOp& op : chart->chart()->Texts()) EXPECT_FALSE(op.text.starts_with("Ereignis"));
   });
-  clock.search().resultText = "MO-Aufgang";
+  clock->search().resultText = "MO-Aufgang";
   OpenChart([&] { EXPECT_TRUE(HasText("Ereignis: MO-Aufgang")); });
 }
 
 TEST_F(ClockChart, ANamedPlacesLocalTimeIsWrittenAboveTheChart) {
-  clock.SetPlaceIdentity({"Berlin", "", "", "Europe/Berlin"});
+  clock->SetPlaceIdentity({"Berlin", "", "", "Europe/Berlin"});
   OpenChart([&] { EXPECT_TRUE(HasText("Ortszeit Berlin: Mo, 07.12.2026 / 15:05:09 MEZ (UT+1)")); });
 }
 

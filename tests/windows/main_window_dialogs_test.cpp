@@ -15,11 +15,7 @@
 #include "clock/clock.h"
 #include "engine/calendar.h"
 #include "engine/sky.h"
-#include "tests/support/fake_system_clock.h"
-#include "tests/support/fixture_atlas.h"
-#include "tests/support/recording_messages.h"
-#include "tests/support/temporary_directory.h"
-#include "tests/support/widget_lookup.h"
+#include "tests/windows/main_window_fixture.h"
 #include "windows/date_time_place_dialog.h"
 #include "windows/interval_dialog.h"
 #include "windows/main_window.h"
@@ -27,35 +23,30 @@
 namespace sternwerk {
 namespace {
 
-using testing::Child;
-using testing::FakeSystemClock;
 using testing::FireTimer;
-using testing::TemporaryDirectory;
-using testing::UtcTime;
 
-class ClockDialogs : public ::testing::Test {
+class ClockDialogs : public testing::MainWindowFixture {
  protected:
   ClockDialogs() {
-    form->StartUp();  // the clock runs at one tick per second
+    StartWindow([this](Clock& started) {
+      interval = Own<IntervalDialog>(started.settings(), messages);
+      dateTimePlace = Own<DateTimePlaceDialog>(started.sky(), messages);
+      return SecondaryWindows{.interval = interval, .dateTimePlace = dateTimePlace};
+    });  // the clock runs at one tick per second
     messages.Clear();
   }
 
-  QPushButton* Button(const char* name) const { return Child<QPushButton>(*form, name); }
-  QLabel* Label(const char* name) const { return Child<QLabel>(*form, name); }
-  QTimer* Timer() const { return Child<QTimer>(*form, "tickTimer"); }
-  SkyState& sky() { return clock.sky(); }
-
   // Clicks the button and, while its dialog is open, acts in it as the user.
   // A dialog that the actions leave open is a failure and is closed.
-  void ClickAndUse(QPushButton* button, QDialog& dialog, const std::function<void()>& actions) {
+  void ClickAndUse(QPushButton* button, QDialog* dialog, const std::function<void()>& actions) {
     bool used = false;
-    QTimer::singleShot(0, &dialog, [&] {
+    QTimer::singleShot(0, dialog, [&] {
       used = true;
-      ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+      ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
       actions();
-      if (dialog.isVisible()) {
+      if (dialog->isVisible()) {
         ADD_FAILURE() << "the dialog is still open";
-        dialog.reject();
+        dialog->reject();
       }
     });
     button->click();
@@ -87,17 +78,8 @@ class ClockDialogs : public ::testing::Test {
     }
   }
 
-  TemporaryDirectory directory;
-  RecordingMessages messages;
-  FakeSystemClock systemClock{UtcTime(2026, 12, 8, 9, 30, 15)};
-  Clock clock{systemClock, directory.path()};
-  const PlaceAtlas atlas = FixtureAtlas();
-  IntervalDialog interval{clock.settings(), messages};
-  DateTimePlaceDialog dateTimePlace{clock.sky(), messages};
-  std::unique_ptr<MainWindow> form = std::make_unique<MainWindow>(
-      clock,
-      MainWindowServices{messages, "TestOS", QSize(5000, 7100), [] { return true; }, [] {}, atlas},
-      SecondaryWindows{.interval = &interval, .dateTimePlace = &dateTimePlace});
+  IntervalDialog* interval = nullptr;
+  DateTimePlaceDialog* dateTimePlace = nullptr;
 };
 
 TEST(IntervalDialog, WindowButtonsAndExplanation) {
@@ -136,7 +118,7 @@ TEST(IntervalDialog, WindowButtonsAndExplanation) {
 TEST_F(ClockDialogs, AFullDateTimeAndPlaceIsShownAndDrawnWithTheClockHalted) {
   ClickAndUse(Button("dateTimePlaceButton"), dateTimePlace, [&] {
     ExpectInDialog();
-    EXPECT_EQ(QApplication::focusWidget(), dateTimePlace.dayEdit);
+    EXPECT_EQ(QApplication::focusWidget(), dateTimePlace->dayEdit);
     Type(
         "24122027"
         "1800"
@@ -160,12 +142,12 @@ TEST_F(ClockDialogs, AFullDateTimeAndPlaceIsShownAndDrawnWithTheClockHalted) {
 }
 
 TEST_F(ClockDialogs, EscapeAtRateZeroStartsTheClockAtOneTick) {
-  Child<QScrollBar>(*form, "rateSlider")->setValue(20);
+  Get<QScrollBar>("rateSlider")->setValue(20);
   const std::string dateBefore = sky().dateText;
   ClickAndUse(Button("dateTimePlaceButton"), dateTimePlace, [] { Press(Qt::Key_Escape); });
   EXPECT_EQ(sky().dateText, dateBefore);
-  EXPECT_EQ(clock.settings().ticksPerSecond, 1);
-  EXPECT_EQ(Child<QScrollBar>(*form, "rateSlider")->value(), 21);
+  EXPECT_EQ(clock->settings().ticksPerSecond, 1);
+  EXPECT_EQ(Get<QScrollBar>("rateSlider")->value(), 21);
   EXPECT_EQ(Label("rateLabel")->text(), "1");
   EXPECT_EQ(Label("speedLabel")->text(), "Takte/Sek:1");
   EXPECT_TRUE(Timer()->isActive());
@@ -184,8 +166,8 @@ TEST_F(ClockDialogs, AWrongTimeIsReportedAndEscapeKeepsTheOldTime) {
     ASSERT_EQ(messages.shown().size(), 1u);
     EXPECT_EQ(messages.shown()[0].kind, MessageKind::kError);
     EXPECT_EQ(messages.shown()[0].text, "Das ist keine gültige Zeit!");
-    EXPECT_EQ(QApplication::focusWidget(), dateTimePlace.hourEdit);
-    QTest::mouseClick(dateTimePlace.dayEdit, Qt::LeftButton);
+    EXPECT_EQ(QApplication::focusWidget(), dateTimePlace->hourEdit);
+    QTest::mouseClick(dateTimePlace->dayEdit, Qt::LeftButton);
     Press(Qt::Key_Escape);
   });
   EXPECT_EQ(sky().timeText, timeBefore);
@@ -195,36 +177,36 @@ TEST_F(ClockDialogs, AWrongTimeIsReportedAndEscapeKeepsTheOldTime) {
 TEST_F(ClockDialogs, MinutesTypedWithEnterBecomeTheStep) {
   ClickAndUse(Button("intervalButton"), interval, [&] {
     ExpectInDialog();
-    EXPECT_EQ(interval.minutesEdit->text(), "");
-    EXPECT_EQ(interval.stepLabel->text(), "Jetzt: 1 Sekunde pro Takt");
-    EXPECT_EQ(QApplication::focusWidget(), interval.minutesEdit);
+    EXPECT_EQ(interval->minutesEdit->text(), "");
+    EXPECT_EQ(interval->stepLabel->text(), "Jetzt: 1 Sekunde pro Takt");
+    EXPECT_EQ(QApplication::focusWidget(), interval->minutesEdit);
     Type("15");
     Press(Qt::Key_Return);
   });
-  EXPECT_EQ(clock.settings().stepMode, StepMode::kMinutes);
-  EXPECT_DOUBLE_EQ(clock.settings().intervalMinutes, 15);
+  EXPECT_EQ(clock->settings().stepMode, StepMode::kMinutes);
+  EXPECT_DOUBLE_EQ(clock->settings().intervalMinutes, 15);
   EXPECT_EQ(Label("intervalLabel")->text(), "Min/Takt:15");
   ExpectHaltedWithBothGroups();
 }
 
 TEST_F(ClockDialogs, SixCharactersApplyAtOnceAndLeavingTheFieldApplies) {
   ClickAndUse(Button("intervalButton"), interval, [] { Type("100000"); });
-  EXPECT_DOUBLE_EQ(clock.settings().intervalMinutes, 100000);
+  EXPECT_DOUBLE_EQ(clock->settings().intervalMinutes, 100000);
   EXPECT_EQ(Label("intervalLabel")->text(), "Min/Takt:100000");
 
   ClickAndUse(Button("intervalButton"), interval, [&] {
     Type("1.5");
-    QTest::mouseClick(interval.explanation, Qt::LeftButton);
+    QTest::mouseClick(interval->explanation, Qt::LeftButton);
   });
-  EXPECT_DOUBLE_EQ(clock.settings().intervalMinutes, 1.5);
+  EXPECT_DOUBLE_EQ(clock->settings().intervalMinutes, 1.5);
   EXPECT_EQ(Label("intervalLabel")->text(), "Min/Takt:1");
 
   ClickAndUse(Button("intervalButton"), interval, [&] {
-    EXPECT_EQ(interval.stepLabel->text(), "Jetzt: 1,5 Minuten pro Takt");
+    EXPECT_EQ(interval->stepLabel->text(), "Jetzt: 1,5 Minuten pro Takt");
     Type("2,25");
     Press(Qt::Key_Return);
   });
-  EXPECT_DOUBLE_EQ(clock.settings().intervalMinutes, 2.25);
+  EXPECT_DOUBLE_EQ(clock->settings().intervalMinutes, 2.25);
 }
 
 // Enter on a text that is no positive number of minutes says what is
@@ -234,9 +216,9 @@ TEST_F(ClockDialogs, RefusedMinutesAreExplainedAndSelectedForRetyping) {
     for (const QString text : {"abc", "0", "1,5,5"}) {
       Type(text);
       Press(Qt::Key_Return);
-      EXPECT_TRUE(interval.isVisible()) << text.toStdString();
-      EXPECT_EQ(QApplication::focusWidget(), interval.minutesEdit);
-      EXPECT_EQ(interval.minutesEdit->selectedText(), text);
+      EXPECT_TRUE(interval->isVisible()) << text.toStdString();
+      EXPECT_EQ(QApplication::focusWidget(), interval->minutesEdit);
+      EXPECT_EQ(interval->minutesEdit->selectedText(), text);
     }
     Type("2");
     Press(Qt::Key_Return);
@@ -247,7 +229,7 @@ TEST_F(ClockDialogs, RefusedMinutesAreExplainedAndSelectedForRetyping) {
     EXPECT_TRUE(message.text.contains("größer als 0")) << message.text.toStdString();
     EXPECT_TRUE(message.text.contains("Punkt")) << message.text.toStdString();
   }
-  EXPECT_DOUBLE_EQ(clock.settings().intervalMinutes, 2);
+  EXPECT_DOUBLE_EQ(clock->settings().intervalMinutes, 2);
 }
 
 TEST_F(ClockDialogs, ATickIn1500MinuteStepsMovesOneDayAndOneHour) {
@@ -276,13 +258,13 @@ TEST_F(ClockDialogs, StepButtonsKeepTheMinutes) {
                         {&IntervalDialog::weekButton, "1 Woche", StepMode::kWeek},
                         {&IntervalDialog::monthButton, "1 Monat", StepMode::kMonth},
                         {&IntervalDialog::yearButton, "1 Jahr", StepMode::kYear}};
-  clock.settings().intervalMinutes = 42;
+  clock->settings().intervalMinutes = 42;
   for (const Case& c : cases) {
     ClickAndUse(Button("intervalButton"), interval,
-                [&] { QTest::mouseClick(interval.*c.button, Qt::LeftButton); });
-    EXPECT_EQ(clock.settings().stepMode, c.mode) << c.label;
+                [&] { QTest::mouseClick(interval->*c.button, Qt::LeftButton); });
+    EXPECT_EQ(clock->settings().stepMode, c.mode) << c.label;
     EXPECT_EQ(Label("intervalLabel")->text(), c.label);
-    EXPECT_DOUBLE_EQ(clock.settings().intervalMinutes, 42) << c.label;
+    EXPECT_DOUBLE_EQ(clock->settings().intervalMinutes, 42) << c.label;
   }
 }
 
@@ -290,18 +272,18 @@ TEST_F(ClockDialogs, NoPositiveNumberKeepsTheDialogOpenAndEscapeChangesNothing) 
   ClickAndUse(Button("intervalButton"), interval, [&] {
     Type("-5");
     Press(Qt::Key_Return);
-    EXPECT_TRUE(interval.isVisible());
-    QTest::keyClick(interval.minutesEdit, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_TRUE(interval->isVisible());
+    QTest::keyClick(interval->minutesEdit, Qt::Key_A, Qt::ControlModifier);
     Type("12abc");
     Press(Qt::Key_Return);
-    EXPECT_TRUE(interval.isVisible());
-    EXPECT_EQ(QApplication::focusWidget(), interval.minutesEdit);
-    QTest::keyClick(interval.minutesEdit, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_TRUE(interval->isVisible());
+    EXPECT_EQ(QApplication::focusWidget(), interval->minutesEdit);
+    QTest::keyClick(interval->minutesEdit, Qt::Key_A, Qt::ControlModifier);
     Type("30");
     Press(Qt::Key_Escape);
   });
-  EXPECT_EQ(clock.settings().stepMode, StepMode::kRealTime);
-  EXPECT_DOUBLE_EQ(clock.settings().intervalMinutes, 1.0 / 60.0);
+  EXPECT_EQ(clock->settings().stepMode, StepMode::kRealTime);
+  EXPECT_DOUBLE_EQ(clock->settings().intervalMinutes, 1.0 / 60.0);
   EXPECT_EQ(Label("intervalLabel")->text(), "Sek/Takt:1");
 }
 

@@ -21,12 +21,9 @@
 #include "engine/factors.h"
 #include "engine/text_forms.h"
 #include "platform/program_language.h"
-#include "tests/support/fake_system_clock.h"
-#include "tests/support/fixture_atlas.h"
-#include "tests/support/recording_messages.h"
-#include "tests/support/temporary_directory.h"
 #include "tests/support/widget_lookup.h"
 #include "tests/windows/caption_measures.h"
+#include "tests/windows/main_window_fixture.h"
 #include "windows/main_window.h"
 #include "windows/start_texts.h"
 
@@ -34,52 +31,32 @@ namespace sternwerk {
 namespace {
 
 using testing::Child;
-using testing::FakeSystemClock;
-using testing::TemporaryDirectory;
-using testing::UtcTime;
 
 struct Caption {
   QString text;
   QString hint;
 };
 
-class EnglishClockWindow : public ::testing::Test {
+class EnglishClockWindow : public testing::MainWindowFixture {
  protected:
-  std::unique_ptr<MainWindow> Open() {
-    clock = std::make_unique<Clock>(systemClock, directory.path());
-    auto form =
-        std::make_unique<MainWindow>(*clock,
-                                     MainWindowServices{messages, "TestOS", QSize(5000, 7100),
-                                                        [] { return true; }, [] {}, atlas},
-                                     SecondaryWindows{});
-    form->StartUp();
-    return form;
-  }
-
   // The caption and hint of every named button and check box.
-  static std::map<QString, Caption> Captions(const MainWindow& form) {
+  static std::map<QString, Caption> Captions(const MainWindow& window) {
     std::map<QString, Caption> captions;
-    for (const QAbstractButton* button : form.findChildren<QAbstractButton*>()) {
+    for (const QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
       if (!button->objectName().isEmpty())
         captions[button->objectName()] = {button->text(), button->toolTip()};
     }
     return captions;
   }
-
-  TemporaryDirectory directory;
-  RecordingMessages messages;
-  FakeSystemClock systemClock{UtcTime(2026, 12, 8, 9, 30, 15)};
-  const PlaceAtlas atlas = FixtureAtlas();
-  std::unique_ptr<Clock> clock;
 };
 
 TEST_F(EnglishClockWindow, TranslatesEveryCaptionAndHintAndGermanReturnsAfterwards) {
-  const std::map<QString, Caption> german = Captions(*Open());
+  const std::map<QString, Caption> german = Captions(StartWindow());
   std::map<QString, Caption> english;
   {
     const ProgramTranslation translation(Language::kEnglish);
     ASSERT_TRUE(translation.status().ok()) << translation.status().error();
-    english = Captions(*Open());
+    english = Captions(StartWindow());
   }
   ASSERT_EQ(english.size(), german.size());
   int captioned = 0;
@@ -94,13 +71,13 @@ TEST_F(EnglishClockWindow, TranslatesEveryCaptionAndHintAndGermanReturnsAfterwar
     }
   }
   EXPECT_GE(captioned, 15);
-  EXPECT_EQ(Captions(*Open()).at("haltButton").text, german.at("haltButton").text);
+  EXPECT_EQ(Captions(StartWindow()).at("haltButton").text, german.at("haltButton").text);
 }
 
 TEST_F(EnglishClockWindow, NoCaptionIsWiderThanItsButtonOrCheckBox) {
   const ProgramTranslation translation(Language::kEnglish);
   ASSERT_TRUE(translation.status().ok()) << translation.status().error();
-  const std::unique_ptr<MainWindow> form = Open();
+  StartWindow();
   for (const QAbstractButton* button : form->findChildren<QAbstractButton*>()) {
     if (button->text().isEmpty()) continue;
     const QString shown = QString(button->text()).remove('&');
@@ -131,16 +108,16 @@ TEST_F(EnglishClockWindow, EveryKeyOfACaptionReachesOneControlInBothLanguages) {
     for (const auto& [letter, captions] : mnemonics)
       EXPECT_EQ(captions.size(), 1) << captions.join(", ").toStdString();
   };
-  expectDistinct(Mnemonics(*Open()));
+  expectDistinct(Mnemonics(StartWindow()));
   const ProgramTranslation translation(Language::kEnglish);
   ASSERT_TRUE(translation.status().ok()) << translation.status().error();
-  expectDistinct(Mnemonics(*Open()));
+  expectDistinct(Mnemonics(StartWindow()));
 }
 
 TEST_F(EnglishClockWindow, TitleQuestionHaltStatusAndSourcesFollowTheLanguage) {
   const ProgramTranslation translation(Language::kEnglish);
   ASSERT_TRUE(translation.status().ok()) << translation.status().error();
-  const std::unique_ptr<MainWindow> form = Open();
+  StartWindow();
   EXPECT_TRUE(form->windowTitle().endsWith(QString("Sternwerk, Version ") + build_info::kVersion))
       << form->windowTitle().toStdString();
   EXPECT_FALSE(form->windowTitle().contains("Die"));
@@ -164,7 +141,7 @@ TEST_F(EnglishClockWindow, TitleQuestionHaltStatusAndSourcesFollowTheLanguage) {
 TEST_F(EnglishClockWindow, StartMessagesKeepTheirLinesInAMessageBox) {
   const ProgramTranslation translation(Language::kEnglish);
   ASSERT_TRUE(translation.status().ok()) << translation.status().error();
-  const std::unique_ptr<MainWindow> form = Open();
+  StartWindow();
   ASSERT_FALSE(messages.shown().empty());
   const QString fontMessage = MainWindow::tr(start_texts::kFontMissing);
   EXPECT_TRUE(fontMessage.startsWith("The file  Roradoza.TTF")) << fontMessage.toStdString();
@@ -175,7 +152,7 @@ TEST_F(EnglishClockWindow, StartMessagesKeepTheirLinesInAMessageBox) {
 TEST_F(EnglishClockWindow, EveryWeekdayIntervalAndSpeedLineFitsItsLabel) {
   const ProgramTranslation translation(Language::kEnglish);
   ASSERT_TRUE(translation.status().ok()) << translation.status().error();
-  const std::unique_ptr<MainWindow> form = Open();
+  StartWindow();
   const auto expectFits = [&](const char* name, const std::string& text) {
     const QLabel* label = Child<QLabel>(*form, name);
     EXPECT_LE(label->fontMetrics().horizontalAdvance(QString::fromLatin1(text)), label->width())
@@ -197,7 +174,7 @@ TEST_F(EnglishClockWindow, EveryWeekdayIntervalAndSpeedLineFitsItsLabel) {
 }
 
 TEST_F(EnglishClockWindow, NoEnglishSearchBannerIsWiderThanTheGermanOne) {
-  const std::unique_ptr<MainWindow> form = Open();
+  StartWindow();
   const QFontMetrics metrics = Child<QLabel>(*form, "searchProgressLabel")->fontMetrics();
   const auto width = [&](EventKind kind, bool atHorizon) {
     return metrics.horizontalAdvance(
@@ -221,7 +198,7 @@ TEST_F(EnglishClockWindow, LegendsNameFactorsAndSignsInEnglishSideBySide) {
   const ProgramTranslation translation(Language::kEnglish);
   ASSERT_TRUE(translation.status().ok()) << translation.status().error();
   messages.SetDefaultAnswer(true);  // all 22 factors
-  const std::unique_ptr<MainWindow> form = Open();
+  StartWindow();
   const auto memoLines = [&](const char* name) {
     return Child<QTextEdit>(*form, name)->toPlainText().split('\n');
   };

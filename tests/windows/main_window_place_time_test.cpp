@@ -17,11 +17,8 @@
 #include "clock/clock.h"
 #include "engine/calendar.h"
 #include "platform/place_time_text.h"
-#include "tests/support/fake_system_clock.h"
-#include "tests/support/fixture_atlas.h"
-#include "tests/support/recording_messages.h"
-#include "tests/support/temporary_directory.h"
 #include "tests/support/widget_lookup.h"
+#include "tests/windows/main_window_fixture.h"
 #include "windows/computation_setting.h"
 #include "windows/date_time_place_dialog.h"
 #include "windows/main_window.h"
@@ -60,8 +57,12 @@ TEST(PlaceTime, TheTextsOfNamedAndTypedPlaces) {
   EXPECT_EQ(ChartPlaceTimeText({"", "", "", "Europe/Berlin"}, sky), "");
 }
 
-class PlaceTimeWindow : public ::testing::Test {
+class PlaceTimeWindow : public testing::MainWindowFixture {
  protected:
+  PlaceTimeWindow() : MainWindowFixture(testing::UtcTime(2026, 3, 29, 0, 59, 59)) {
+    versionText = "";
+    printPage = {};
+  }
   ~PlaceTimeWindow() override {
     QSettings("Sternwerk", "sternwerk").remove("ort");
     SaveLocalTimeFirst(false);
@@ -70,28 +71,18 @@ class PlaceTimeWindow : public ::testing::Test {
   // Starts with kStateFile, or with the ALT.DAT the last run wrote.
   void Start(bool fresh = true) {
     if (fresh) std::ofstream(directory.path() / "ALT.DAT", std::ios::binary) << kStateFile;
-    clock = std::make_unique<Clock>(systemClock, directory.path());
-    dialog = std::make_unique<DateTimePlaceDialog>(clock->sky(), messages, atlas);
-    form = std::make_unique<MainWindow>(
-        *clock, MainWindowServices{messages, "", {}, [] { return true; }, [] {}, atlas},
-        SecondaryWindows{.dateTimePlace = dialog.get()});
-    form->StartUp();
+    StartWindow([this](Clock& started) {
+      dialog = Own<DateTimePlaceDialog>(started.sky(), messages, atlas);
+      return SecondaryWindows{.dateTimePlace = dialog};
+    });
   }
-  QString Shown() const { return Child<QLabel>(*form, "placeTimeLabel")->text(); }
-  QLabel* Label(const char* name) const { return Child<QLabel>(*form, name); }
+  QString Shown() const { return Label("placeTimeLabel")->text(); }
   void Tick() {
-    systemClock.Advance(std::chrono::seconds(1));
-    testing::FireTimer(Child<QTimer>(*form, "tickTimer"));
+    MainWindowFixture::Tick();
     QApplication::processEvents();
   }
 
-  const PlaceAtlas atlas = FixtureAtlas();
-  testing::TemporaryDirectory directory;
-  RecordingMessages messages;
-  testing::FakeSystemClock systemClock{testing::UtcTime(2026, 3, 29, 0, 59, 59)};
-  std::unique_ptr<Clock> clock;
-  std::unique_ptr<DateTimePlaceDialog> dialog;
-  std::unique_ptr<MainWindow> form;
+  DateTimePlaceDialog* dialog = nullptr;
 };
 
 // With STERNWERK_SCREENSHOTS set to a folder, the window is saved there.
@@ -114,8 +105,8 @@ TEST_F(PlaceTimeWindow, LocalTimeFirstIsKeptAndShowsUniversalTimeBelow) {
   SaveKeptPlace({kBerlin, kLongitude, kLatitude});
   systemClock.Set(testing::UtcTime(2026, 3, 28, 23, 30, 0));
   Start();
-  QTimer::singleShot(0, dialog.get(), [this] {
-    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+  QTimer::singleShot(0, dialog, [this] {
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
     QTest::mouseClick(dialog->localTimeBox, Qt::LeftButton);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
   });

@@ -23,11 +23,8 @@
 #include "engine/horizon_events.h"
 #include "engine/sky.h"
 #include "engine/text_forms.h"
-#include "tests/support/fake_system_clock.h"
-#include "tests/support/fixture_atlas.h"
-#include "tests/support/recording_messages.h"
-#include "tests/support/temporary_directory.h"
 #include "tests/support/widget_lookup.h"
+#include "tests/windows/main_window_fixture.h"
 #include "windows/computation_setting.h"
 #include "windows/factor_choice_dialog.h"
 #include "windows/main_window.h"
@@ -36,9 +33,6 @@ namespace sternwerk {
 namespace {
 
 using testing::Child;
-using testing::FakeSystemClock;
-using testing::TemporaryDirectory;
-using testing::UtcTime;
 
 // What the window shows while the scan runs, read at its first repaint.
 struct DuringSearch {
@@ -48,28 +42,20 @@ struct DuringSearch {
   bool cancelVisible = false;
 };
 
-class SearchWindow : public ::testing::Test {
+class SearchWindow : public testing::MainWindowFixture {
  protected:
   // The clock started on 08.12.2026 09:30:15 at 10 E, 50 N, then halted.
   MainWindow& StartHalted() {
-    form.reset();
-    dialog.reset();
-    clock = std::make_unique<Clock>(systemClock, directory.path());
-    dialog = std::make_unique<FactorChoiceDialog>(clock->search(), clock->display(), messages);
-    form = std::make_unique<MainWindow>(*clock,
-                                        MainWindowServices{messages, "TestOS", QSize(5000, 7100),
-                                                           [] { return true; }, [] {}, atlas},
-                                        SecondaryWindows{.factorChoice = dialog.get()});
-    form->StartUp();
+    StartWindow([this](Clock& started) {
+      dialog = Own<FactorChoiceDialog>(started.search(), started.display(), messages);
+      return SecondaryWindows{.factorChoice = dialog};
+    });
     Button("haltButton")->click();
     messages.Clear();
     return *form;
   }
 
-  QPushButton* Button(const char* name) const { return Child<QPushButton>(*form, name); }
-  QLabel* Label(const char* name) const { return Child<QLabel>(*form, name); }
-  QPlainTextEdit* List() const { return Child<QPlainTextEdit>(*form, "positionList"); }
-  SkyState& sky() const { return clock->sky(); }
+  QPlainTextEdit* List() const { return Get<QPlainTextEdit>("positionList"); }
 
   // Runs `action` at the first chance the event loop gets: in the factor
   // dialog, or at the search's first repaint.
@@ -107,13 +93,7 @@ class SearchWindow : public ::testing::Test {
     EXPECT_FALSE(Button("searchCancelButton")->isVisible());
   }
 
-  TemporaryDirectory directory;
-  RecordingMessages messages;
-  FakeSystemClock systemClock{UtcTime(2026, 12, 8, 9, 30, 15)};
-  const PlaceAtlas atlas = FixtureAtlas();
-  std::unique_ptr<Clock> clock;
-  std::unique_ptr<FactorChoiceDialog> dialog;
-  std::unique_ptr<MainWindow> form;
+  FactorChoiceDialog* dialog = nullptr;
   DuringSearch during;
 };
 

@@ -41,55 +41,26 @@
 #include "platform/symbol_font.h"
 #include "platform/ui_style.h"
 #include "tests/support/fake_system_clock.h"
-#include "tests/support/fixture_atlas.h"
-#include "tests/support/recording_messages.h"
-#include "tests/support/temporary_directory.h"
-#include "tests/support/widget_lookup.h"
+#include "tests/windows/main_window_fixture.h"
 #include "windows/computation_setting.h"
 #include "windows/dial_view.h"
 
 namespace sternwerk {
 namespace {
 
-using testing::Child;
-using testing::FakeSystemClock;
 using testing::FireTimer;
-using testing::TemporaryDirectory;
 using testing::UtcTime;
 
-class ClockWindow : public ::testing::Test {
+class ClockWindow : public testing::MainWindowFixture {
  protected:
-  const PlaceAtlas atlas = FixtureAtlas();
-
-  MainWindowServices Services() {
-    return {messages,
-            "TestOS",
-            QSize(5000, 7100),
-            [this] { return fontInstalled; },
-            [this] { ++pictureWindowShown; },
-            atlas};
-  }
-
   MainWindow& Start(bool allFactors = false) {
     messages.SetDefaultAnswer(allFactors);
-    form.reset();
-    clock = std::make_unique<Clock>(systemClock, directory.path());
-    form = std::make_unique<MainWindow>(*clock, Services(), SecondaryWindows{});
-    form->StartUp();
-    return *form;
+    return StartWindow();
   }
 
-  template <class T>
-  T* Get(const char* name) const {
-    return Child<T>(*form, name);
-  }
-  QLabel* Label(const char* name) const { return Get<QLabel>(name); }
-  QPushButton* Button(const char* name) const { return Get<QPushButton>(name); }
   QPlainTextEdit* TextBox(const char* name) const { return Get<QPlainTextEdit>(name); }
   QTextEdit* Memo(const char* name) const { return Get<QTextEdit>(name); }
-  QTimer* Timer() const { return Get<QTimer>("tickTimer"); }
   QScrollBar* Slider() const { return Get<QScrollBar>("rateSlider"); }
-  SkyState& sky() const { return clock->sky(); }
 
   void WriteStateFile(const std::string& contents) {
     std::ofstream(directory.path() / "ALT.DAT", std::ios::binary) << contents;
@@ -98,20 +69,6 @@ class ClockWindow : public ::testing::Test {
   // A tick of the real-time clock before the next second: the same instant
   // redrawn.
   void Redraw() { FireTimer(Timer()); }
-
-  // A tick of the timer one second of system time after the last.
-  void Tick() {
-    systemClock.Advance(std::chrono::seconds(1));
-    FireTimer(Timer());
-  }
-
-  TemporaryDirectory directory;
-  RecordingMessages messages;
-  FakeSystemClock systemClock{UtcTime(2026, 12, 8, 9, 30, 15)};
-  bool fontInstalled = true;
-  int pictureWindowShown = 0;
-  std::unique_ptr<Clock> clock;
-  std::unique_ptr<MainWindow> form;
 };
 
 TEST_F(ClockWindow, FirstStartWithoutStateFile) {
