@@ -21,6 +21,7 @@
 #include "windows/computation_setting.h"
 #include "windows/dial_view.h"
 #include "windows/main_window_texts.h"
+#include "windows/position_list_view.h"
 
 namespace sternwerk {
 namespace {
@@ -149,7 +150,8 @@ void MainWindow::CreateSearchPanel() {
 
 void MainWindow::CreatePositionPanel() {
   positionPanel = MakePanel(this, {529, 248, 233, 236}, kCream);
-  positionList = MakeTextBox(positionPanel, {2, 2, 229, 232});
+  positionList = new PositionListView(positionPanel);
+  positionList->setGeometry(2, 2, 229, 232);
   positionList->setFont(PixelFont(kCourier, 13, true));
   SetColours(positionList, kCream, kNavy);
 }
