@@ -13,11 +13,11 @@ namespace sternwerk {
 namespace {
 
 // Qt's plain text layout takes n characters replaced by m at `from` to reach
-// up to from + n + m. For a change near a line's end that lies in the next
-// line, and the layout then lays out both and repaints the whole box. Told
-// only where the new characters stand, it lays out and repaints the one
-// line, as for any change within a line; changes of the line count are
-// handled as before.
+// up to from + n + m - 1. Near a line's end that position lies in the next
+// line, and the layout then lays out both lines and repaints the whole box.
+// Told only where the new characters stand, it lays out and repaints the
+// one changed line, as for any change inside a line; a change of the line
+// count is handled as before.
 class LineLayout : public QPlainTextDocumentLayout {
  public:
   using QPlainTextDocumentLayout::QPlainTextDocumentLayout;
@@ -71,6 +71,8 @@ void PositionListView::ShowLines(const QStringList& lines) {
     for (QTextBlock block = list->begin(); block.isValid(); block = block.next())
       ReplaceLine(block, lines[line++]);
   }
+  // Moving the cursor repaints the first line: only when it is away from
+  // the start, or the list is scrolled, does it go back there.
   const QTextCursor cursor = textCursor();
   if (cursor.position() != 0 || cursor.hasSelection() || verticalScrollBar()->value() != 0 ||
       horizontalScrollBar()->value() != 0) {
