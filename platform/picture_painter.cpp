@@ -4,12 +4,14 @@
 #include <QFontMetrics>
 #include <QLineF>
 #include <QPen>
+#include <QTransform>
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <variant>
 
 #include "platform/drawn_face.h"
+#include "platform/operation_bounds.h"
 #include "platform/qt_text.h"
 #include "platform/ui_style.h"
 
@@ -56,6 +58,23 @@ QFont ToQFont(const Font& font) {
   result.setPixelSize(FontPixelHeight(font.size));
   result.setBold(font.bold);
   return result;
+}
+
+// Pixels around a text's box and ink that antialiasing, a synthetic bold
+// and the rounding of a turned glyph may still touch.
+constexpr int kInkMargin = 3;
+
+QRect TextBounds(const TextOp& op) {
+  const QFontMetrics metrics(ToQFont(op.font));
+  const QString text = FromWindows1252(op.text);
+  const QRect box(0, 0, metrics.horizontalAdvance(text), metrics.height());
+  const QRect ink = metrics.boundingRect(text).translated(0, metrics.ascent());
+  const QRectF own = QRectF(box | ink).adjusted(-kInkMargin, -kInkMargin, kInkMargin, kInkMargin);
+  // Placed as Replay::Draw places it: at its anchor, turned by its escapement.
+  QTransform placement;
+  placement.translate(op.at.x, op.at.y);
+  placement.rotate(-op.font.escapement / kTenthsPerDegree);
+  return placement.mapRect(own).toAlignedRect();
 }
 
 class Replay {
@@ -144,6 +163,11 @@ void PaintPictureScaled(QPainter& painter, const Picture& picture, const QRectF&
   painter.scale(target.width() / picture.width(), target.height() / picture.height());
   Replay(painter).Operations(picture);
   painter.restore();
+}
+
+QRect PaintedBounds(const Operation& operation) {
+  if (const TextOp* text = std::get_if<TextOp>(&operation)) return TextBounds(*text);
+  return OperationBounds(operation);
 }
 
 QImage RenderPicture(const Picture& picture, QColor background) {

@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPoint>
+#include <QRect>
 #include <QRectF>
 
 #include "platform/picture.h"
@@ -21,6 +22,11 @@ void PaintPicture(QPainter& painter, const Picture& picture, QPoint origin = {0,
 // Draws the picture with its nominal area stretched onto `target`; what lies
 // outside the nominal area follows at the same scale.
 void PaintPictureScaled(QPainter& painter, const Picture& picture, const QRectF& target);
+
+// A rectangle holding every pixel that drawing the operation 1:1 paints.
+// Texts are measured in the font they are drawn in, which gives a much
+// tighter rectangle than OperationBounds does.
+QRect PaintedBounds(const Operation& operation);
 
 // The picture drawn 1:1 into an image of its nominal size.
 QImage RenderPicture(const Picture& picture, QColor background = Qt::transparent);

@@ -2,32 +2,20 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <algorithm>
 
 #include "charts/dial_drawing.h"
-#include "platform/operation_bounds.h"
 #include "platform/picture_painter.h"
 #include "platform/ui_style.h"
 
 namespace sternwerk {
 namespace {
 
-// Where the two pictures' operations differ, before and after; empty when
-// they are equal.
-QRect ChangedArea(const Picture& before, const Picture& after) {
-  QRect changed;
-  for (std::size_t i = 0; i < after.operations().size(); ++i) {
-    const Operation& was = before.operations()[i];
-    const Operation& is = after.operations()[i];
-    if (was != is) changed |= OperationBounds(was) | OperationBounds(is);
-  }
-  return changed;
-}
-
 // The operations that may paint inside the area, in drawing order.
-Picture PartWithin(const Picture& picture, const QRect& area) {
+Picture PartWithin(const Picture& picture, const std::vector<QRect>& bounds, const QRegion& area) {
   Picture part(picture.width(), picture.height());
-  for (const Operation& operation : picture.operations()) {
-    if (OperationBounds(operation).intersects(area)) part.Add(operation);
+  for (std::size_t i = 0; i < bounds.size(); ++i) {
+    if (area.intersects(bounds[i])) part.Add(picture.operations()[i]);
   }
   return part;
 }
@@ -35,27 +23,44 @@ Picture PartWithin(const Picture& picture, const QRect& area) {
 }  // namespace
 
 void DialView::SetPicture(const Picture& picture) {
-  QRect area;
-  if (!image_.isNull() && picture.width() == picture_.width() &&
-      picture.height() == picture_.height() &&
-      picture.operations().size() == picture_.operations().size()) {
-    area = ChangedArea(picture_, picture) & image_.rect();
-  } else {  // the first picture, or one drawn otherwise, is painted whole
-    image_ =
-        QImage(kDialBackgroundWidth, kDialBackgroundHeight, QImage::Format_ARGB32_Premultiplied);
-    area = image_.rect();
-  }
+  const QRegion area = Remeasure(picture);
   picture_ = picture;
   if (area.isEmpty()) return;
 
   // Within the area the ground and every operation that reaches into it are
   // painted again, in order, which leaves the pixels a whole redraw leaves.
   QPainter painter(&image_);
-  painter.setClipRect(area);
-  painter.fillRect(area, ToQColor(kNavy));
-  PaintPicture(painter, PartWithin(picture, area));
+  painter.setClipRegion(area);
+  painter.fillRect(area.boundingRect(), ToQColor(kNavy));
+  PaintPicture(painter, PartWithin(picture, bounds_, area));
   painter.end();
   update(area);
+}
+
+QRegion DialView::Remeasure(const Picture& picture) {
+  const std::vector<Operation>& operations = picture.operations();
+  std::vector<QRect> bounds(operations.size());
+  if (image_.isNull() || picture.width() != picture_.width() ||
+      picture.height() != picture_.height() || operations.size() != picture_.operations().size()) {
+    // The first picture, or one drawn otherwise, is painted whole.
+    image_ =
+        QImage(kDialBackgroundWidth, kDialBackgroundHeight, QImage::Format_ARGB32_Premultiplied);
+    std::ranges::transform(operations, bounds.begin(), PaintedBounds);
+    bounds_ = std::move(bounds);
+    return image_.rect();
+  }
+  QRegion changed;
+  for (std::size_t i = 0; i < operations.size(); ++i) {
+    if (operations[i] == picture_.operations()[i]) {
+      bounds[i] = bounds_[i];
+    } else {
+      bounds[i] = PaintedBounds(operations[i]);
+      changed += bounds_[i];
+      changed += bounds[i];
+    }
+  }
+  bounds_ = std::move(bounds);
+  return changed & image_.rect();
 }
 
 void DialView::paintEvent(QPaintEvent* event) {

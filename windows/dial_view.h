@@ -3,7 +3,10 @@
 #pragma once
 
 #include <QImage>
+#include <QRect>
+#include <QRegion>
 #include <QWidget>
+#include <vector>
 
 #include "platform/picture.h"
 
@@ -22,7 +25,14 @@ class DialView : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  // Measures the picture's operations, keeping the last picture's measures
+  // of those that did not change, and gives where the two pictures differ:
+  // before and after each changed operation, or the whole image when the
+  // pictures are not alike.
+  QRegion Remeasure(const Picture& picture);
+
   Picture picture_{0, 0};
+  std::vector<QRect> bounds_;  // of picture_'s operations, by PaintedBounds
   QImage image_;
 };
 

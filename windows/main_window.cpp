@@ -17,6 +17,7 @@
 #include "windows/dial_view.h"
 #include "windows/main_window_layout.h"
 #include "windows/main_window_texts.h"
+#include "windows/position_list_view.h"
 #include "windows/system_place_time_rules.h"
 
 namespace sternwerk {
@@ -69,7 +70,8 @@ MainWindow::MainWindow(Clock& clock, MainWindowServices services, SecondaryWindo
 
 void MainWindow::CreatePositionPanel() {
   positionPanel = MakePanel(this, {529, 248, 233, 236}, kCream);
-  positionList = MakeTextBox(positionPanel, {2, 2, 229, 232});
+  positionList = new PositionListView(positionPanel);
+  positionList->setGeometry(2, 2, 229, 232);
   positionList->setFont(PixelFont(kCourier, 13, true));
   SetColours(positionList, kCream, kNavy);
 }

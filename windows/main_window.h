@@ -24,6 +24,7 @@
 namespace sternwerk {
 
 class DialView;
+class PositionListView;
 class IntervalDialog;
 class DateTimePlaceDialog;
 class EnlargedChartWindow;
@@ -172,7 +173,7 @@ class MainWindow : public QWidget {
   QPushButton* newMoonButton;
   // positionPanel: the position list.
   QWidget* positionPanel;
-  QPlainTextEdit* positionList;
+  PositionListView* positionList;
   // infoPanel: information and end.
   QWidget* infoPanel;
   QPushButton* sourceButton;

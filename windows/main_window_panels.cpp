@@ -18,6 +18,7 @@
 #include "windows/main_window.h"
 #include "windows/main_window_layout.h"
 #include "windows/main_window_texts.h"
+#include "windows/position_list_view.h"
 
 namespace sternwerk {
 namespace {

@@ -1,11 +1,5 @@
 // The clock window's run control: the tick, the slider, halt and continue,
 // real time, the reload of the last instant, and the redraw of the dial.
-#include <QScrollBar>
-#include <QTextBlock>
-#include <QTextCursor>
-#include <QTextDocument>
-#include <algorithm>
-
 #include "charts/dial_drawing.h"
 #include "charts/position_list_text.h"
 #include "platform/canvas.h"
@@ -14,31 +8,13 @@
 #include "platform/ui_style.h"
 #include "windows/dial_view.h"
 #include "windows/main_window.h"
+#include "windows/position_list_view.h"
 
 namespace sternwerk {
 namespace {
 
 constexpr int kListPointsAllFactors = 9;
 constexpr int kListPointsTwelveFactors = 10;
-
-// Replaces only the characters between the parts the old and the new line
-// share at both ends: a small change stays within its line, which the list
-// then lays out and repaints alone.
-void ReplaceLine(const QTextBlock& block, const QString& line) {
-  const QString old = block.text();
-  if (old == line) return;
-  const qsizetype shorter = std::min(old.size(), line.size());
-  qsizetype head = 0;
-  while (head < shorter && old[head] == line[head]) ++head;
-  qsizetype tail = 0;
-  while (tail < shorter - head && old[old.size() - 1 - tail] == line[line.size() - 1 - tail])
-    ++tail;
-  QTextCursor cursor(block);
-  cursor.setPosition(block.position() + static_cast<int>(head));
-  cursor.setPosition(block.position() + static_cast<int>(old.size() - tail),
-                     QTextCursor::KeepAnchor);
-  cursor.insertText(line.mid(head, line.size() - tail - head));
-}
 
 }  // namespace
 
@@ -113,8 +89,7 @@ void MainWindow::ShowDial(Picture dial) {
 }
 
 // Font, scroll bar and lines change only where the factor set or the
-// positions did, so that only changed lines are laid out and repainted; the
-// list always shows its top after a redraw.
+// positions did; the list always shows its top after a redraw.
 void MainWindow::ShowPositionList() {
   const int listPixels =
       PointFont(positionList->font().family(),
@@ -133,14 +108,7 @@ void MainWindow::ShowPositionList() {
   QStringList lines;
   for (const std::string& line : PositionListLines(clock_.sky(), clock_.display()))
     lines << FromWindows1252(line);
-  QTextDocument* list = positionList->document();
-  list->setUndoRedoEnabled(false);  // the edits below are no user's to undo
-  if (list->blockCount() != lines.size()) {
-    positionList->setPlainText(lines.join('\n'));
-  } else {
-    for (int i = 0; i < lines.size(); ++i) ReplaceLine(list->findBlockByNumber(i), lines[i]);
-  }
-  positionList->moveCursor(QTextCursor::Start);
+  positionList->ShowLines(lines);
 }
 
 }  // namespace sternwerk

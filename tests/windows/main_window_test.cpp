@@ -13,6 +13,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
@@ -35,8 +36,10 @@
 #include "engine/position_list.h"
 #include "platform/canvas.h"
 #include "platform/clipboard.h"
+#include "platform/controls.h"
 #include "platform/picture_painter.h"
 #include "platform/program_files.h"
+#include "platform/program_language.h"
 #include "platform/qt_text.h"
 #include "platform/symbol_font.h"
 #include "platform/ui_style.h"
@@ -174,6 +177,40 @@ TEST_F(ClockWindow, TheListFollowsAChangedFactorSet) {
   EXPECT_EQ(TextBox("positionList")->font().pixelSize(), twelveFactorPixels);
   EXPECT_EQ(TextBox("positionList")->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
   EXPECT_EQ(TextBox("positionList")->toPlainText().split('\n').size(), 13);
+}
+
+// What is on screen of a shown widget, as the window last painted it.
+QImage OnScreen(const QWidget& widget) {
+  const QPoint corner = widget.mapTo(widget.window(), QPoint(0, 0));
+  return widget.screen()
+      ->grabWindow(widget.window()->winId(), corner.x(), corner.y(), widget.width(),
+                   widget.height())
+      .toImage();
+}
+
+// What a redraw leaves on screen, tick after tick, is what Qt's own text box
+// shows of the same lines: in both factor sets and both languages.
+TEST_F(ClockWindow, TheListOnScreenIsAPlainTextBoxOfItsLines) {
+  for (const Language language : {Language::kGerman, Language::kEnglish}) {
+    const ProgramTranslation translation(language);
+    for (const bool allFactors : {false, true}) {
+      Start(allFactors).show();
+      clock->settings().stepMode = StepMode::kMinutes;
+      for (int tick = 0; tick < 4; ++tick) {
+        Tick();
+        QCoreApplication::processEvents();
+      }
+      const QPlainTextEdit* list = TextBox("positionList");
+      const std::unique_ptr<QPlainTextEdit> plain(MakeTextBox(nullptr, list->geometry()));
+      plain->setFont(list->font());
+      SetColours(plain.get(), kCream, kNavy);
+      plain->setVerticalScrollBarPolicy(list->verticalScrollBarPolicy());
+      plain->setPlainText(list->toPlainText());
+      plain->show();
+      QCoreApplication::processEvents();
+      EXPECT_EQ(OnScreen(*list), OnScreen(*plain)) << list->toPlainText().toStdString();
+    }
+  }
 }
 
 Picture DialOf(const SkyState& sky, const DisplayOptions& display) {
