@@ -32,6 +32,7 @@
 #include "windows/main_window.h"
 #include "windows/outside_view_window.h"
 #include "windows/picture_window.h"
+#include "windows/settings_kept_place_store.h"
 
 namespace sternwerk {
 namespace {
@@ -78,10 +79,14 @@ int RunProgram(QApplication& application, const ProgramOptions& options,
   const PlaceAtlas atlas(loadedAtlas.places);
   ComputerClock computerClock;
   const std::filesystem::path workingDirectory = QDir::currentPath().toStdString();
-  Clock clock(computerClock, workingDirectory);
+  SettingsKeptPlaceStore keptPlaces;
+  Clock clock(computerClock, workingDirectory, keptPlaces, atlas);
   PictureWindow pictureWindow;
   IntervalDialog interval(clock.settings(), messages);
-  DateTimePlaceDialog dateTimePlace(clock.sky(), messages, atlas, loadedAtlas.germanNamesMissing);
+  // The instant and place the date/time/place dialog edits, from the clock
+  // and back to it.
+  SkyState enteredSky;
+  DateTimePlaceDialog dateTimePlace(enteredSky, messages, atlas, loadedAtlas.germanNamesMissing);
   OutsideViewWindow outsideView(clock.sky(), clock.display(), messages, workingDirectory);
   ChartHelpWindow chartHelp(messages);
   EnlargedChartWindow enlargedChart(clock.sky(), clock.display(), messages, workingDirectory);
@@ -97,7 +102,6 @@ int RunProgram(QApplication& application, const ProgramOptions& options,
           .printPage = PrintPageSize(),
           .symbolFontInstalled = SymbolFontInstalled,
           .showPictureWindow = [&] { ShowPictureWindow(pictureWindow, messages); },
-          .atlas = atlas,
       },
       SecondaryWindows{.interval = &interval,
                        .dateTimePlace = &dateTimePlace,
