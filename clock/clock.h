@@ -84,7 +84,7 @@ class Clock {
 
   // The start-up, in three steps. First the clock stands, both button groups
   // disabled, at the system clock's present with the place of ALT.DAT (the
-  // default place without it) paired with the kept place (TakeKeptPlace),
+  // default place without it) paired with the kept place as at a reload,
   // the step defaults and the computation `mode`; the twelve factors are
   // shown. An ALT.DAT dated before the clock's calendar still gives its
   // place, but "Alt-Datum/Zeit" is not offered, and the result is a message
