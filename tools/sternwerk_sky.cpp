@@ -11,7 +11,9 @@
 #include "platform/program_language.h"
 #include "tools/chart_command.h"
 #include "tools/dial_command.h"
+#include "tools/ephemeris_command.h"
 #include "tools/located_sky.h"
+#include "tools/observe_command.h"
 #include "tools/outside_command.h"
 #include "tools/places_command.h"
 #include "tools/search_command.h"
@@ -154,6 +156,8 @@ Outcome<int> RunCommand(const std::vector<std::string>& args, char* programPath,
   if (command == "--chart") return WriteChartFile(After(args), programPath, mode, place);
   if (command == "--outside") return WriteOutsideViewFile(After(args), programPath, mode, place);
   if (command == "--dial") return WriteDialFile(After(args), programPath, mode, place);
+  if (command == "--observe") return ObserveFromArguments(After(args), std::cout, place);
+  if (command == "--ephemeris") return EphemerisFromArguments(After(args), std::cout, place);
   // A date never begins with a dash; what does is an option not known.
   if (command.starts_with('-'))
     return Outcome<int>::Failure(WithArguments(
