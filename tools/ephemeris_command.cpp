@@ -47,9 +47,13 @@ Outcome<EphemerisRequest> ParseRequest(const std::vector<std::string>& args) {
                            args.begin() + static_cast<std::ptrdiff_t>(at + 1 + length));
       at += length;
     } else if (args[at] == "--step" && !stepGiven && at + 1 < args.size()) {
-      const Outcome<double> minutes =
-          ParseDegrees(args[at + 1], "--step", kLeastStepMinutes, kMostStepMinutes);
+      const Outcome<double> minutes = ParseDegrees(args[at + 1], "--step", 0, kMostStepMinutes);
       if (!minutes.ok()) return Result::Failure(minutes.error());
+      if (minutes.value() < kLeastStepMinutes)
+        return Result::Failure(WithArguments(
+            ToolText(QT_TRANSLATE_NOOP("sternwerk-sky",
+                                       "--step \"%1\": mindestens eine Sekunde (1/60 Minute)")),
+            {Printable(args[at + 1])}));
       request.stepMinutes = minutes.value();
       stepGiven = true;
       ++at;
