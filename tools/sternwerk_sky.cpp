@@ -11,7 +11,9 @@
 #include "platform/program_language.h"
 #include "tools/chart_command.h"
 #include "tools/dial_command.h"
+#include "tools/ephemeris_command.h"
 #include "tools/located_sky.h"
+#include "tools/observe_command.h"
 #include "tools/outside_command.h"
 #include "tools/places_command.h"
 #include "tools/search_command.h"
@@ -65,6 +67,24 @@ constexpr const char* kUsage = QT_TRANSLATE_NOOP(
     "      (Name, Region, Land, Breite, Länge, Zeitzone; tabulatorgetrennt).\n"
     "  sternwerk-sky --version\n"
     "      zeigt die Version.\n"
+    "  sternwerk-sky --observe TT.MM.JJJJ HH:MM[:SS] [LÄNGE BREITE]\n"
+    "      der Himmel vom Ort aus: Höhe, Azimut und Richtung, RA/Dekl., Abstand,\n"
+    "      Helligkeit und Phase der Körper, Auf- und Untergang des Ortstages,\n"
+    "      Mondphase und Dämmerungen (Swiss Ephemeris).\n"
+    "  sternwerk-sky --ephemeris TT.MM.JJJJ HH:MM[:SS] [--until TT.MM.JJJJ HH:MM[:SS]]\n"
+    "                [--step MINUTEN] [LÄNGE BREITE]\n"
+    "      eine tabulatorgetrennte Tabelle für die Tabellenkalkulation: je\n"
+    "      Zeitpunkt und Körper eine Zeile (Spalten utc, local, body, longitude,\n"
+    "      latitude, ra, dec, altitude, azimuth, distance, magnitude,\n"
+    "      illuminated), Schritt 60 Minuten ohne --step.\n"
+    "  sternwerk-sky --search sonnenfinsternis|mondfinsternis TT.MM.JJJJ [HH:MM[:SS]]\n"
+    "                [LÄNGE BREITE]\n"
+    "      die nächste vom Ort aus sichtbare Sonnenfinsternis oder die nächste\n"
+    "      Mondfinsternis: Maximum (Weltzeit), Art, Größe, Kontakte.\n"
+    "  sternwerk-sky --search buergerliche-|nautische-|astronomische-\n"
+    "                morgendaemmerung|abenddaemmerung TT.MM.JJJJ [HH:MM[:SS]] [LÄNGE BREITE]\n"
+    "      die Dämmerung binnen 24 Stunden (Sonnenmitte 6, 12, 18° unter dem\n"
+    "      Horizont); Exit-Status 1, wo die Sonne nicht so tief sinkt.\n"
     "  jetzt oder now statt Datum und Zeit: der Zeitpunkt jetzt (Weltzeit der\n"
     "      Systemuhr); gilt für alle Aufrufe außer --tsv.\n"
     "  --place ORT statt LÄNGE BREITE: der beste Treffer von --places ORT.\n"
@@ -154,6 +174,8 @@ Outcome<int> RunCommand(const std::vector<std::string>& args, char* programPath,
   if (command == "--chart") return WriteChartFile(After(args), programPath, mode, place);
   if (command == "--outside") return WriteOutsideViewFile(After(args), programPath, mode, place);
   if (command == "--dial") return WriteDialFile(After(args), programPath, mode, place);
+  if (command == "--observe") return ObserveFromArguments(After(args), std::cout, place);
+  if (command == "--ephemeris") return EphemerisFromArguments(After(args), std::cout, place);
   // A date never begins with a dash; what does is an option not known.
   if (command.starts_with('-'))
     return Outcome<int>::Failure(WithArguments(

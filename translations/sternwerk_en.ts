@@ -291,6 +291,98 @@ More in man sternwerk.
         <translation>--place &quot;%1&quot;: took %2 (latitude %3, longitude %4); other places match as well, sternwerk-sky --places &quot;%1&quot; lists them</translation>
     </message>
     <message>
+        <source>%1 steht einmal und mit seinem Wert nach dem Zeitpunkt</source>
+        <translation>%1 stands once, with its value, after the instant</translation>
+    </message>
+    <message>
+        <source>--ephemeris erwartet Datum und Zeit oder jetzt</source>
+        <translation>--ephemeris needs a date and time or now</translation>
+    </message>
+    <message>
+        <source>--until erwartet Datum und Zeit oder jetzt</source>
+        <translation>--until needs a date and time or now</translation>
+    </message>
+    <message>
+        <source>--until liegt vor dem ersten Zeitpunkt</source>
+        <translation>--until lies before the first instant</translation>
+    </message>
+    <message>
+        <source>Zeiten: Weltzeit (UT)</source>
+        <translation>Times: Universal Time (UT)</translation>
+    </message>
+    <message>
+        <source>Zeiten: Ortszeit (%1)</source>
+        <translation>Times: local time (%1)</translation>
+    </message>
+    <message>
+        <source> (unter dem Horizont)</source>
+        <translation> (below the horizon)</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <source>Größe: %1</source>
+        <translation>Magnitude: %1</translation>
+    </message>
+    <message>
+        <source>Bedeckung: %1 %</source>
+        <translation>Obscuration: %1 %</translation>
+    </message>
+    <message>
+        <source>Maximum: %1</source>
+        <translation>Maximum: %1</translation>
+    </message>
+    <message>
+        <source>Sonnenhöhe im Maximum: %1</source>
+        <translation>Sun&apos;s altitude at maximum: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2, Sonne %3</source>
+        <translation>%1: %2, Sun %3</translation>
+    </message>
+    <message>
+        <source>Dauer der Totalität: %1</source>
+        <translation>Duration of totality: %1</translation>
+    </message>
+    <message>
+        <source>Dauer der Ringförmigkeit: %1</source>
+        <translation>Duration of annularity: %1</translation>
+    </message>
+    <message>
+        <source>Sonnenaufgang während der Finsternis: %1</source>
+        <translation>Sunrise during the eclipse: %1</translation>
+    </message>
+    <message>
+        <source>Sonnenuntergang während der Finsternis: %1</source>
+        <translation>Sunset during the eclipse: %1</translation>
+    </message>
+    <message>
+        <source>nicht sichtbar</source>
+        <translation>not visible</translation>
+    </message>
+    <message>
+        <source>Größe im Kernschatten: %1</source>
+        <translation>Umbral magnitude: %1</translation>
+    </message>
+    <message>
+        <source>Größe im Halbschatten: %1</source>
+        <translation>Penumbral magnitude: %1</translation>
+    </message>
+    <message>
+        <source>Mondhöhe im Maximum: %1</source>
+        <translation>Moon&apos;s altitude at maximum: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2, Mond %3</source>
+        <translation>%1: %2, Moon %3</translation>
+    </message>
+    <message>
+        <source>%1 nicht gefunden: Die Sonne überschreitet in den 24 Stunden ab %2 nicht %3 unter dem Horizont</source>
+        <translation>%1 not found: the Sun does not cross %3 below the horizon in the 24 hours from %2</translation>
+    </message>
+    <message>
         <source>Aufruf:
   sternwerk-sky --precise AUFRUF
       vor jedem der folgenden Aufrufe: genaue Positionen (Swiss Ephemeris)
@@ -328,6 +420,24 @@ More in man sternwerk.
       (Name, Region, Land, Breite, Länge, Zeitzone; tabulatorgetrennt).
   sternwerk-sky --version
       zeigt die Version.
+  sternwerk-sky --observe TT.MM.JJJJ HH:MM[:SS] [LÄNGE BREITE]
+      der Himmel vom Ort aus: Höhe, Azimut und Richtung, RA/Dekl., Abstand,
+      Helligkeit und Phase der Körper, Auf- und Untergang des Ortstages,
+      Mondphase und Dämmerungen (Swiss Ephemeris).
+  sternwerk-sky --ephemeris TT.MM.JJJJ HH:MM[:SS] [--until TT.MM.JJJJ HH:MM[:SS]]
+                [--step MINUTEN] [LÄNGE BREITE]
+      eine tabulatorgetrennte Tabelle für die Tabellenkalkulation: je
+      Zeitpunkt und Körper eine Zeile (Spalten utc, local, body, longitude,
+      latitude, ra, dec, altitude, azimuth, distance, magnitude,
+      illuminated), Schritt 60 Minuten ohne --step.
+  sternwerk-sky --search sonnenfinsternis|mondfinsternis TT.MM.JJJJ [HH:MM[:SS]]
+                [LÄNGE BREITE]
+      die nächste vom Ort aus sichtbare Sonnenfinsternis oder die nächste
+      Mondfinsternis: Maximum (Weltzeit), Art, Größe, Kontakte.
+  sternwerk-sky --search buergerliche-|nautische-|astronomische-
+                morgendaemmerung|abenddaemmerung TT.MM.JJJJ [HH:MM[:SS]] [LÄNGE BREITE]
+      die Dämmerung binnen 24 Stunden (Sonnenmitte 6, 12, 18° unter dem
+      Horizont); Exit-Status 1, wo die Sonne nicht so tief sinkt.
   jetzt oder now statt Datum und Zeit: der Zeitpunkt jetzt (Weltzeit der
       Systemuhr); gilt für alle Aufrufe außer --tsv.
   --place ORT statt LÄNGE BREITE: der beste Treffer von --places ORT.
@@ -384,6 +494,24 @@ More in man sternwerk.
       (name, region, country, latitude, longitude, time zone; tab-separated).
   sternwerk-sky --version
       shows the version.
+  sternwerk-sky --observe DD.MM.YYYY HH:MM[:SS] [LONGITUDE LATITUDE]
+      the sky from the place: altitude, azimuth and direction, RA/Dec, distance,
+      magnitude and phase of the bodies, rise and set of the local day, the
+      Moon&apos;s phase and the twilights (Swiss Ephemeris).
+  sternwerk-sky --ephemeris DD.MM.YYYY HH:MM[:SS] [--until DD.MM.YYYY HH:MM[:SS]]
+                [--step MINUTES] [LONGITUDE LATITUDE]
+      a tab-separated table for spreadsheets: one line per instant and body
+      (columns utc, local, body, longitude, latitude, ra, dec, altitude,
+      azimuth, distance, magnitude, illuminated), a step of 60 minutes
+      without --step.
+  sternwerk-sky --search solar-eclipse|lunar-eclipse DD.MM.YYYY [HH:MM[:SS]]
+                [LONGITUDE LATITUDE]
+      the next solar eclipse seen from the place or the next lunar eclipse:
+      maximum (Universal Time), kind, magnitude, contacts.
+  sternwerk-sky --search civil-|nautical-|astronomical-dawn|dusk DD.MM.YYYY
+                [HH:MM[:SS]] [LONGITUDE LATITUDE]
+      the twilight within 24 hours (the Sun&apos;s centre 6, 12, 18° below the
+      horizon); exit status 1 where the Sun does not go that deep.
   now or jetzt instead of the date and time: the present instant (the
       system clock&apos;s Universal Time); for every command but --tsv.
   --place PLACE instead of LONGITUDE LATITUDE: the best match of --places PLACE.
@@ -398,6 +526,10 @@ More in man sternwerk.
       the language of the output; without it the desktop&apos;s (English when the
       desktop&apos;s first language is English, else German).
 </translation>
+    </message>
+    <message>
+        <source>--step &quot;%1&quot;: mindestens eine Sekunde (1/60 Minute)</source>
+        <translation>--step &quot;%1&quot;: at least a second (1/60 minute)</translation>
     </message>
 </context>
 <context>
@@ -537,6 +669,73 @@ More in man sternwerk.
     <message>
         <source>Sek/Takt:</source>
         <translation>Sec/tick:</translation>
+    </message>
+</context>
+<context>
+    <name>sternwerk::CompassPoints</name>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>NNO</source>
+        <translation>NNE</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>NE</translation>
+    </message>
+    <message>
+        <source>ONO</source>
+        <translation>ENE</translation>
+    </message>
+    <message>
+        <source>O</source>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>OSO</source>
+        <translation>ESE</translation>
+    </message>
+    <message>
+        <source>SO</source>
+        <translation>SE</translation>
+    </message>
+    <message>
+        <source>SSO</source>
+        <translation>SSE</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>SSW</source>
+        <translation>SSW</translation>
+    </message>
+    <message>
+        <source>SW</source>
+        <translation>SW</translation>
+    </message>
+    <message>
+        <source>WSW</source>
+        <translation>WSW</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>WNW</source>
+        <translation>WNW</translation>
+    </message>
+    <message>
+        <source>NW</source>
+        <translation>NW</translation>
+    </message>
+    <message>
+        <source>NNW</source>
+        <translation>NNW</translation>
     </message>
 </context>
 <context>
@@ -731,6 +930,33 @@ Sternwerk works in the current directory %1.</translation>
     <message>
         <source>kein Dokumente-Ordner bekannt</source>
         <translation>no Documents folder known</translation>
+    </message>
+</context>
+<context>
+    <name>sternwerk::Eclipses</name>
+    <message>
+        <source>Halbschatten-Mondfinsternis</source>
+        <translation>Penumbral lunar eclipse</translation>
+    </message>
+    <message>
+        <source>Partielle Mondfinsternis</source>
+        <translation>Partial lunar eclipse</translation>
+    </message>
+    <message>
+        <source>Totale Mondfinsternis</source>
+        <translation>Total lunar eclipse</translation>
+    </message>
+    <message>
+        <source>Partielle Sonnenfinsternis</source>
+        <translation>Partial solar eclipse</translation>
+    </message>
+    <message>
+        <source>Ringförmige Sonnenfinsternis</source>
+        <translation>Annular solar eclipse</translation>
+    </message>
+    <message>
+        <source>Totale Sonnenfinsternis</source>
+        <translation>Total solar eclipse</translation>
     </message>
 </context>
 <context>
@@ -2074,10 +2300,52 @@ End anyway? The date, time and place of this session will then not be saved.</tr
     </message>
 </context>
 <context>
+    <name>sternwerk::MoonPhase</name>
+    <message>
+        <source>Neumond</source>
+        <translation>New moon</translation>
+    </message>
+    <message>
+        <source>Zunehmende Sichel</source>
+        <translation>Waxing crescent</translation>
+    </message>
+    <message>
+        <source>Erstes Viertel</source>
+        <translation>First quarter</translation>
+    </message>
+    <message>
+        <source>Zunehmender Mond</source>
+        <translation>Waxing gibbous</translation>
+    </message>
+    <message>
+        <source>Vollmond</source>
+        <translation>Full moon</translation>
+    </message>
+    <message>
+        <source>Abnehmender Mond</source>
+        <translation>Waning gibbous</translation>
+    </message>
+    <message>
+        <source>Letztes Viertel</source>
+        <translation>Last quarter</translation>
+    </message>
+    <message>
+        <source>Abnehmende Sichel</source>
+        <translation>Waning crescent</translation>
+    </message>
+</context>
+<context>
     <name>sternwerk::NumberReading</name>
     <message>
         <source>keine Zahl</source>
         <translation>not a number</translation>
+    </message>
+</context>
+<context>
+    <name>sternwerk::Observing</name>
+    <message>
+        <source>Fehler ohne Angabe eines Grundes</source>
+        <translation>error without a reason given</translation>
     </message>
 </context>
 <context>
@@ -2411,6 +2679,93 @@ Date and time stay as they were.</translation>
     </message>
 </context>
 <context>
+    <name>sternwerk::SkyHere</name>
+    <message>
+        <source>immer über</source>
+        <translation>always up</translation>
+    </message>
+    <message>
+        <source>immer unter</source>
+        <translation>always down</translation>
+    </message>
+    <message>
+        <source>über</source>
+        <translation>above</translation>
+    </message>
+    <message>
+        <source>unter</source>
+        <translation>below</translation>
+    </message>
+    <message>
+        <source>Mond: %1, %2 % beleuchtet, %3 Tage alt</source>
+        <translation>Moon: %1, %2 % illuminated, %3 days old</translation>
+    </message>
+    <message>
+        <source>keine</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Alle Werte dieser Tafel berechnet die Swiss Ephemeris, in beiden Rechenarten.</source>
+        <translation>All values of this table come from the Swiss Ephemeris, in both computations.</translation>
+    </message>
+    <message>
+        <source>Körper</source>
+        <translation>Body</translation>
+    </message>
+    <message>
+        <source>Höhe</source>
+        <translation>Altitude</translation>
+    </message>
+    <message>
+        <source>Azimut</source>
+        <translation>Azimuth</translation>
+    </message>
+    <message>
+        <source>Richtung</source>
+        <translation>Direction</translation>
+    </message>
+    <message>
+        <source>Horizont</source>
+        <translation>Horizon</translation>
+    </message>
+    <message>
+        <source>RA</source>
+        <translation>RA</translation>
+    </message>
+    <message>
+        <source>Dekl.</source>
+        <translation>Dec.</translation>
+    </message>
+    <message>
+        <source>Ekl. Breite</source>
+        <translation>Ecl. lat.</translation>
+    </message>
+    <message>
+        <source>Abstand AE</source>
+        <translation>Distance AU</translation>
+    </message>
+    <message>
+        <source>Helligkeit</source>
+        <translation>Magnitude</translation>
+    </message>
+    <message>
+        <source>beleuchtet</source>
+        <translation>Illuminated</translation>
+    </message>
+    <message>
+        <source>Aufgang</source>
+        <translation>Rise</translation>
+    </message>
+    <message>
+        <source>Kulmination</source>
+        <translation>Transit</translation>
+    </message>
+    <message>
+        <source>Untergang</source>
+        <translation>Set</translation>
+    </message>
+</context>
+<context>
     <name>sternwerk::SkyPictureWindow</name>
     <message>
         <source>Gespeichert als  %1  im Ordner  %2.</source>
@@ -2527,6 +2882,33 @@ Date and time stay as they were.</translation>
     <message>
         <source> WZ/GMT</source>
         <translation> UT</translation>
+    </message>
+</context>
+<context>
+    <name>sternwerk::Twilight</name>
+    <message>
+        <source>Bürgerliche Morgendämmerung</source>
+        <translation>Civil dawn</translation>
+    </message>
+    <message>
+        <source>Nautische Morgendämmerung</source>
+        <translation>Nautical dawn</translation>
+    </message>
+    <message>
+        <source>Astronomische Morgendämmerung</source>
+        <translation>Astronomical dawn</translation>
+    </message>
+    <message>
+        <source>Bürgerliche Abenddämmerung</source>
+        <translation>Civil dusk</translation>
+    </message>
+    <message>
+        <source>Nautische Abenddämmerung</source>
+        <translation>Nautical dusk</translation>
+    </message>
+    <message>
+        <source>Astronomische Abenddämmerung</source>
+        <translation>Astronomical dusk</translation>
     </message>
 </context>
 <context>
