@@ -84,8 +84,18 @@ Status CheckChart(const Chart& chart) {
     return Refused(QT_TRANSLATE_NOOP("sternwerk::Collection",
                                      "Die Länge muss zwischen -180 und 180 Grad liegen, die "
                                      "Breite zwischen -90 und 90 Grad."));
+  const int year = ReadingOf(chart.universal).year;
+  if (year < kFirstChartYear || year > kLastChartYear)
+    return Status::Failure(WithArguments(
+        CollectionText(QT_TRANSLATE_NOOP("sternwerk::Collection",
+                                         "Die Weltzeit des Horoskops liegt außerhalb der Jahre "
+                                         "%1 bis %2.")),
+        {std::to_string(kFirstChartYear), std::to_string(kLastChartYear)}));
+  // The typed date may lie a day beyond the years of its Universal Time.
   const ClockReading& typed = chart.typed;
-  if (!IsCalendarDate(typed.day, typed.month, typed.year) || typed.secondOfDay < 0 ||
+  if (typed.year < kFirstChartYear - 1 || typed.year > kLastChartYear + 1 || typed.month < 1 ||
+      typed.month > kMonthsPerYear || typed.day < 1 ||
+      typed.day > DaysInMonth(typed.month, typed.year) || typed.secondOfDay < 0 ||
       typed.secondOfDay >= kSecondsOfDay)
     return Refused(
         QT_TRANSLATE_NOOP("sternwerk::Collection", "Datum oder Zeit des Horoskops gibt es nicht."));
@@ -94,13 +104,6 @@ Status CheckChart(const Chart& chart) {
     return Refused(QT_TRANSLATE_NOOP("sternwerk::Collection",
                                      "Der Abstand der Zeitzone zur Weltzeit ist größer als ein "
                                      "Tag."));
-  const int year = ReadingOf(chart.universal).year;
-  if (year < kFirstChartYear || year > kLastChartYear)
-    return Status::Failure(WithArguments(
-        CollectionText(QT_TRANSLATE_NOOP("sternwerk::Collection",
-                                         "Die Weltzeit des Horoskops liegt außerhalb der Jahre "
-                                         "%1 bis %2.")),
-        {std::to_string(kFirstChartYear), std::to_string(kLastChartYear)}));
   return Status::Success();
 }
 

@@ -370,7 +370,7 @@ std::string ZoneText(const Chart& chart) {
 
 std::string Degrees(double value) {
   char text[32];
-  std::snprintf(text, sizeof text, "%.6f", value);
+  std::snprintf(text, sizeof text, "%.7f", value);  // a centimetre
   return text;
 }
 

@@ -185,6 +185,15 @@ Status CheckIntact(sqlite3* database, const std::filesystem::path& file) {
       {FileName(file), verdict}));
 }
 
+std::string NewerVersion(const std::filesystem::path& file, int version) {
+  return WithArguments(
+      CollectionText(QT_TRANSLATE_NOOP(
+          "sternwerk::Collection",
+          "Die Horoskop-Sammlung %1 stammt von einer neueren Version von Sternwerk "
+          "(Version %2 der Tabellen, diese kennt %3); sie bleibt, wie sie ist.")),
+      {FileName(file), std::to_string(version), std::to_string(kCollectionVersion)});
+}
+
 // Brings the tables to this program's version in one transaction.
 Status UpToDate(sqlite3* database, const std::filesystem::path& file) {
   Outcome<int> version = TableVersion(database, file);
@@ -200,12 +209,7 @@ Status UpToDate(sqlite3* database, const std::filesystem::path& file) {
   }
   if (version.ok() && version.value() > kCollectionVersion) {
     Execute(database, "ROLLBACK");
-    return Status::Failure(WithArguments(
-        CollectionText(QT_TRANSLATE_NOOP(
-            "sternwerk::Collection",
-            "Die Horoskop-Sammlung %1 stammt von einer neueren Version von Sternwerk "
-            "(Version %2 der Tabellen, diese kennt %3); sie bleibt, wie sie ist.")),
-        {FileName(file), std::to_string(version.value()), std::to_string(kCollectionVersion)}));
+    return Status::Failure(NewerVersion(file, version.value()));
   }
   if (code == SQLITE_OK)
     code =
@@ -285,22 +289,28 @@ Outcome<Chart> RowChart(const Statement& row, const std::filesystem::path& file)
 
 }  // namespace
 
-Outcome<ChartStore> ChartStore::Open(const std::filesystem::path& file) {
+Outcome<ChartStore> ChartStore::Open(const std::filesystem::path& file, int busyMilliseconds) {
   sqlite3* database = nullptr;
   const int opened =
       sqlite3_open_v2(file.c_str(), &database, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
   ChartStore store(database, file);
   if (opened != SQLITE_OK)
     return Outcome<ChartStore>::Failure(StoreFailure(database, file, opened));
-  sqlite3_busy_timeout(database, kBusyMilliseconds);
+  sqlite3_busy_timeout(database, busyMilliseconds);
+  // A file that is no collection of ours is only read, never changed.
+  Status ready = CheckIntact(database, file);
+  const Outcome<int> version = ready.ok() ? TableVersion(database, file) : Outcome<int>::Success(0);
+  if (!version.ok()) ready = Status::Failure(version.error());
+  if (ready.ok() && version.value() > kCollectionVersion)
+    ready = Status::Failure(NewerVersion(file, version.value()));
+  if (!ready.ok()) return Outcome<ChartStore>::Failure(ready.error());
   // Write-ahead logging lets readers and one writer work at once; a full
   // sync at every commit keeps each committed chart through a power loss.
   for (const char* setting : {"PRAGMA journal_mode = WAL", "PRAGMA synchronous = FULL"}) {
     const int code = Execute(database, setting);
     if (code != SQLITE_OK) return Outcome<ChartStore>::Failure(StoreFailure(database, file, code));
   }
-  Status ready = CheckIntact(database, file);
-  if (ready.ok()) ready = UpToDate(database, file);
+  ready = UpToDate(database, file);
   if (!ready.ok()) return Outcome<ChartStore>::Failure(ready.error());
   return Outcome<ChartStore>::Success(std::move(store));
 }

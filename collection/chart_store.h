@@ -30,8 +30,10 @@ inline constexpr int kBusyMilliseconds = 10000;
 class ChartStore {
  public:
   // Opens the collection in `file`, creating it (not its folder) where it
-  // does not exist and bringing an older version's tables up to date.
-  static Outcome<ChartStore> Open(const std::filesystem::path& file);
+  // does not exist and bringing an older version's tables up to date. A
+  // change waits up to `busyMilliseconds` for another program's to end.
+  static Outcome<ChartStore> Open(const std::filesystem::path& file,
+                                  int busyMilliseconds = kBusyMilliseconds);
 
   ChartStore(ChartStore&& other) noexcept;
   ChartStore& operator=(ChartStore&& other) noexcept;
