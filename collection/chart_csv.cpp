@@ -174,15 +174,17 @@ struct ZoneField {
   TimeReading reading = TimeReading::kZoneTime;
   std::optional<int> offset;
   std::string zone;  // an IANA id to look up
+  std::string name;  // "UT", "LMT" as given
 };
 ZoneField ReadZoneField(std::string_view text) {
   const std::string small = Small(text);
   if (small == "ut" || small == "utc" || small == "gmt" || small == "wz")
-    return {TimeReading::kUniversal, 0, {}};
-  if (small == "lmt" || small == "moz") return {TimeReading::kMeanTime, std::nullopt, {}};
+    return {TimeReading::kUniversal, 0, {}, std::string(text)};
+  if (small == "lmt" || small == "moz")
+    return {TimeReading::kMeanTime, std::nullopt, {}, std::string(text)};
   if (const std::optional<int> fixed = FixedOffset(text))
-    return {TimeReading::kZoneTime, fixed, {}};
-  return {TimeReading::kZoneTime, std::nullopt, std::string(text)};
+    return {TimeReading::kZoneTime, fixed, {}, {}};
+  return {TimeReading::kZoneTime, std::nullopt, std::string(text), {}};
 }
 
 class RowReader {
@@ -293,6 +295,7 @@ class RowReader {
       if (zone.zone.empty()) zone.reading = TimeReading::kMeanTime;
     }
     chart.reading = zone.reading;
+    chart.zoneName = zone.name;
     if (!zone.zone.empty()) chart.place.timeZone = zone.zone;
     if (zone.reading == TimeReading::kMeanTime)
       zone.offset =
