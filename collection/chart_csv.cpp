@@ -313,6 +313,7 @@ class RowReader {
       }
       chart.universal = *instant;
       chart.offsetSeconds = static_cast<int>(typed - *instant);
+      if (!zone.zone.empty()) chart.zoneName = ZoneName(zone.zone, typed, chart);
       return true;
     }
     if (!zone.offset) {
@@ -335,6 +336,17 @@ class RowReader {
     chart.offsetSeconds = *zone.offset;
     chart.universal = typed - *zone.offset;
     return true;
+  }
+
+  // The abbreviation the zone has at the chart's offset; empty where it
+  // has none such.
+  std::string ZoneName(const std::string& zone, ClockSeconds typed, const Chart& chart) const {
+    const Outcome<std::vector<ZoneOffset>> offsets =
+        places_.Offsets(zone, typed, chart.place.longitude);
+    if (offsets.ok())
+      for (const ZoneOffset& offset : offsets.value())
+        if (offset.seconds == chart.offsetSeconds) return offset.abbreviation;
+    return {};
   }
 
   const std::array<int, kColumns>& at_;

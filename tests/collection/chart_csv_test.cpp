@@ -40,11 +40,13 @@ TEST(ChartCsv, CollectionReadsBackAsWritten) {
   EXPECT_TRUE(read.problems.empty()) << read.problems.front().message;
   ASSERT_EQ(read.charts.size(), charts.size());
   for (std::size_t i = 0; i < charts.size(); ++i) {
-    // The zone column names a zone, not its abbreviation and summer time.
+    // The zone column names a zone, not its summer time; the abbreviation
+    // is the zone's at the offset (the fixture's Berlin has UT+1 before
+    // 2026 and knows no other zone).
     Chart expected = charts[i];
     if (expected.reading == TimeReading::kZoneTime) {
-      expected.zoneName.clear();
       expected.summerSeconds = 0;
+      if (expected.offsetSeconds != 3600) expected.zoneName.clear();
     }
     testing::ExpectSameChart(read.charts[i], expected);
   }
