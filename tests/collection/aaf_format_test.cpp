@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "base/text_encoding.h"
+#include "tests/collection/same_chart.h"
 #include "tests/collection/sample_charts.h"
 
 namespace sternwerk {

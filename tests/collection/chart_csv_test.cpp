@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/collection/same_chart.h"
 #include "tests/collection/sample_charts.h"
 
 namespace sternwerk {

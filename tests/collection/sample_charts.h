@@ -2,8 +2,6 @@
 // time, both hemispheres, umlauts, notes over several lines.
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
 
@@ -65,16 +63,6 @@ inline std::vector<Chart> SampleCharts() {
   chart.zoneName = "BRST";
   charts.push_back(chart);
   return charts;
-}
-
-// The chart read back is the chart written, the coordinates to a
-// centimetre.
-inline void ExpectSameChart(Chart read, const Chart& written) {
-  EXPECT_NEAR(read.place.longitude, written.place.longitude, 1e-7) << written.name;
-  EXPECT_NEAR(read.place.latitude, written.place.latitude, 1e-7) << written.name;
-  read.place.longitude = written.place.longitude;
-  read.place.latitude = written.place.latitude;
-  EXPECT_EQ(read, written) << written.name;
 }
 
 }  // namespace sternwerk::testing
