@@ -10,6 +10,7 @@
 #include "engine/sky.h"
 #include "platform/program_language.h"
 #include "tools/chart_command.h"
+#include "tools/collection_command.h"
 #include "tools/dial_command.h"
 #include "tools/ephemeris_command.h"
 #include "tools/located_sky.h"
@@ -97,7 +98,24 @@ constexpr const char* kUsage = QT_TRANSLATE_NOOP(
     "      9d59O 48d24N; W und S zählen negativ.\n"
     "  --language de|en\n"
     "      Sprache der Ausgabe; ohne Angabe die des Desktops (Englisch, wenn die\n"
-    "      erste Sprache des Desktops Englisch ist, sonst Deutsch).\n");
+    "      erste Sprache des Desktops Englisch ist, sonst Deutsch).\n"
+    "  sternwerk-sky --save-chart NAME TT.MM.JJJJ HH:MM[:SS] [LÄNGE BREITE]\n"
+    "      speichert Zeitpunkt und Ort als Horoskop NAME in der Sammlung (mit\n"
+    "      --place und --local wie oben) und schreibt seine Zeile wie --charts.\n"
+    "  sternwerk-sky --charts [TEXT]\n"
+    "      listet die Horoskope der Sammlung, mit TEXT die, deren Name, Ort oder\n"
+    "      Jahr jedes Wort von TEXT enthält: Name, Art, Datum und Zeit wie\n"
+    "      eingegeben, Zone, Weltzeit, Ort, Region, Land, Breite, Länge;\n"
+    "      tabulatorgetrennt.\n"
+    "  sternwerk-sky --import DATEI\n"
+    "      nimmt die Horoskope einer AAF-Datei (mit #A93:-Zeilen) oder einer\n"
+    "      CSV-Datei mit Kopfzeile (Name, Datum, Zeit, Ort oder Breite und Länge,\n"
+    "      Zone) in die Sammlung auf; fehlerhafte Datensätze werden mit ihrer\n"
+    "      Zeile gemeldet und übersprungen.\n"
+    "  sternwerk-sky --export DATEI\n"
+    "      schreibt die Sammlung als AAF (DATEI.aaf) oder CSV (DATEI.csv).\n"
+    "  --collection DATEI: die Sammlung in DATEI statt horoskope.db im\n"
+    "      aktuellen Ordner.\n");
 
 // The position list; the place lines follow the place line.
 Outcome<int> PrintSky(const std::vector<std::string>& args, ComputationMode mode,
@@ -190,6 +208,8 @@ Outcome<int> Run(std::vector<std::string> args, char* programPath) {
   if (!args.empty() && args[0] == "--places") return ListPlaces(After(args), std::cout);
   const Outcome<PlaceOptions> place = TakePlaceOptions(args);
   if (!place.ok()) return Outcome<int>::Failure(place.error());
+  if (IsCollectionCommand(args))
+    return RunCollectionCommand(std::move(args), place.value(), std::cout);
   ComputationMode mode = ComputationMode::kOwn;
   bool atHorizon = false;
   for (;;) {

@@ -383,6 +383,66 @@ More in man sternwerk.
         <translation>%1 not found: the Sun does not cross %3 below the horizon in the 24 hours from %2</translation>
     </message>
     <message>
+        <source>--step &quot;%1&quot;: mindestens eine Sekunde (1/60 Minute)</source>
+        <translation>--step &quot;%1&quot;: at least a second (1/60 minute)</translation>
+    </message>
+    <message>
+        <source>--save-chart erwartet einen Namen, Datum und Zeit, wenn gewünscht den Ort</source>
+        <translation>--save-chart expects a name, a date and time, and the place if wanted</translation>
+    </message>
+    <message>
+        <source>Name des Horoskops</source>
+        <translation>name of the chart</translation>
+    </message>
+    <message>
+        <source>--save-chart erwartet nach dem Namen Datum und Zeit oder jetzt</source>
+        <translation>--save-chart expects a date and time or now after the name</translation>
+    </message>
+    <message>
+        <source>--charts nimmt höchstens einen Suchtext</source>
+        <translation>--charts takes at most one search text</translation>
+    </message>
+    <message>
+        <source>Kein Horoskop passt zu &quot;%1&quot;</source>
+        <translation>No chart matches &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>--import erwartet einen Dateinamen</source>
+        <translation>--import expects a file name</translation>
+    </message>
+    <message>
+        <source>%1, Zeile %2: %3</source>
+        <translation>%1, line %2: %3</translation>
+    </message>
+    <message>
+        <source>%1 Horoskope aus %2 aufgenommen, %3 Datensätze übersprungen</source>
+        <translation>%1 charts added from %2, %3 records skipped</translation>
+    </message>
+    <message>
+        <source>--export erwartet einen Dateinamen</source>
+        <translation>--export expects a file name</translation>
+    </message>
+    <message>
+        <source>--export schreibt .aaf- oder .csv-Dateien; die Endung des Namens wählt das Format</source>
+        <translation>--export writes .aaf or .csv files; the ending of the name chooses the format</translation>
+    </message>
+    <message>
+        <source>%1 Horoskope nach %2 geschrieben</source>
+        <translation>%1 charts written to %2</translation>
+    </message>
+    <message>
+        <source>--collection erwartet einmal den Namen der Sammlung</source>
+        <translation>--collection expects the name of the collection, once</translation>
+    </message>
+    <message>
+        <source>--collection gilt für --save-chart, --charts, --import und --export</source>
+        <translation>--collection applies to --save-chart, --charts, --import and --export</translation>
+    </message>
+    <message>
+        <source>--place und --local gelten bei der Sammlung nur für --save-chart</source>
+        <translation>with the collection, --place and --local apply to --save-chart only</translation>
+    </message>
+    <message>
         <source>Aufruf:
   sternwerk-sky --precise AUFRUF
       vor jedem der folgenden Aufrufe: genaue Positionen (Swiss Ephemeris)
@@ -451,6 +511,23 @@ More in man sternwerk.
   --language de|en
       Sprache der Ausgabe; ohne Angabe die des Desktops (Englisch, wenn die
       erste Sprache des Desktops Englisch ist, sonst Deutsch).
+  sternwerk-sky --save-chart NAME TT.MM.JJJJ HH:MM[:SS] [LÄNGE BREITE]
+      speichert Zeitpunkt und Ort als Horoskop NAME in der Sammlung (mit
+      --place und --local wie oben) und schreibt seine Zeile wie --charts.
+  sternwerk-sky --charts [TEXT]
+      listet die Horoskope der Sammlung, mit TEXT die, deren Name, Ort oder
+      Jahr jedes Wort von TEXT enthält: Name, Art, Datum und Zeit wie
+      eingegeben, Zone, Weltzeit, Ort, Region, Land, Breite, Länge;
+      tabulatorgetrennt.
+  sternwerk-sky --import DATEI
+      nimmt die Horoskope einer AAF-Datei (mit #A93:-Zeilen) oder einer
+      CSV-Datei mit Kopfzeile (Name, Datum, Zeit, Ort oder Breite und Länge,
+      Zone) in die Sammlung auf; fehlerhafte Datensätze werden mit ihrer
+      Zeile gemeldet und übersprungen.
+  sternwerk-sky --export DATEI
+      schreibt die Sammlung als AAF (DATEI.aaf) oder CSV (DATEI.csv).
+  --collection DATEI: die Sammlung in DATEI statt horoskope.db im
+      aktuellen Ordner.
 </source>
         <translation>Usage:
   sternwerk-sky --precise COMMAND
@@ -525,11 +602,24 @@ More in man sternwerk.
   --language de|en
       the language of the output; without it the desktop&apos;s (English when the
       desktop&apos;s first language is English, else German).
+  sternwerk-sky --save-chart NAME DD.MM.YYYY HH:MM[:SS] [LONGITUDE LATITUDE]
+      saves the instant and place as the chart NAME in the collection (with
+      --place and --local as above) and writes its line as --charts does.
+  sternwerk-sky --charts [TEXT]
+      lists the charts of the collection, with TEXT those whose name, place
+      or year holds every word of TEXT: name, kind, date and time as typed,
+      zone, Universal Time, place, region, country, latitude, longitude;
+      tab-separated.
+  sternwerk-sky --import FILE
+      adds the charts of an AAF file (with #A93: lines) or of a CSV file with
+      a header row (Name, Datum, Zeit, Ort or Breite and Länge, Zone; or the
+      English names) to the collection; records that cannot be read are
+      reported with their line and skipped.
+  sternwerk-sky --export FILE
+      writes the collection as AAF (FILE.aaf) or CSV (FILE.csv).
+  --collection FILE: the collection in FILE instead of horoskope.db in the
+      current folder.
 </translation>
-    </message>
-    <message>
-        <source>--step &quot;%1&quot;: mindestens eine Sekunde (1/60 Minute)</source>
-        <translation>--step &quot;%1&quot;: at least a second (1/60 minute)</translation>
     </message>
 </context>
 <context>
@@ -669,6 +759,153 @@ More in man sternwerk.
     <message>
         <source>Sek/Takt:</source>
         <translation>Sec/tick:</translation>
+    </message>
+</context>
+<context>
+    <name>sternwerk::Collection</name>
+    <message>
+        <source>#A93 braucht sieben Felder (Name, Vorname, Art, Datum, Zeit, Ort, Land), hier sind es %1.</source>
+        <translation>#A93 needs seven fields (name, first name, kind, date, time, place, country); it has %1.</translation>
+    </message>
+    <message>
+        <source>Das Datum &quot;%1&quot; ist nicht lesbar (T.M.JJJJ).</source>
+        <translation>The date &quot;%1&quot; cannot be read (D.M.YYYY).</translation>
+    </message>
+    <message>
+        <source>Die Zeit &quot;%1&quot; ist nicht lesbar (H:MM oder H:MM:SS).</source>
+        <translation>The time &quot;%1&quot; cannot be read (H:MM or H:MM:SS).</translation>
+    </message>
+    <message>
+        <source>Der Ort hat keine Koordinaten: #B93 fehlt.</source>
+        <translation>The place has no coordinates: #B93 is missing.</translation>
+    </message>
+    <message>
+        <source>#B93 braucht fünf Felder (Julianischer Tag, Breite, Länge, Zone, Sommerzeit), hier sind es %1.</source>
+        <translation>#B93 needs five fields (Julian day, latitude, longitude, zone, summer time); it has %1.</translation>
+    </message>
+    <message>
+        <source>Die Koordinate &quot;%1&quot; ist nicht lesbar (z.B. 49n05, 8e11).</source>
+        <translation>The coordinate &quot;%1&quot; cannot be read (e.g. 49n05, 8e11).</translation>
+    </message>
+    <message>
+        <source>Die Zone &quot;%1&quot; ist nicht lesbar (z.B. 1he00, 5hw00, 0e21:48).</source>
+        <translation>The zone &quot;%1&quot; cannot be read (e.g. 1he00, 5hw00, 0e21:48).</translation>
+    </message>
+    <message>
+        <source>Die Sommerzeit &quot;%1&quot; ist nicht lesbar (Stunden, oder L für mittlere Ortszeit).</source>
+        <translation>The summer time &quot;%1&quot; cannot be read (hours, or L for local mean time).</translation>
+    </message>
+    <message>
+        <source>Der Julianische Tag &quot;%1&quot; ist nicht lesbar.</source>
+        <translation>The Julian day &quot;%1&quot; cannot be read.</translation>
+    </message>
+    <message>
+        <source>Der Zeitpunkt ist unbekannt: Es fehlen der Julianische Tag oder Datum, Zeit und Zone.</source>
+        <translation>The instant is unknown: the Julian day, or date, time and zone, are missing.</translation>
+    </message>
+    <message>
+        <source>Die Zeile gehört zu keinem Datensatz: Er beginnt mit #A93.</source>
+        <translation>The line belongs to no record: a record begins with #A93.</translation>
+    </message>
+    <message>
+        <source>Das Horoskop hat keinen Namen.</source>
+        <translation>The chart has no name.</translation>
+    </message>
+    <message>
+        <source>Ein Text des Horoskops ist kein UTF-8 oder enthält Steuerzeichen.</source>
+        <translation>A text of the chart is not UTF-8 or holds control characters.</translation>
+    </message>
+    <message>
+        <source>Die Länge muss zwischen -180 und 180 Grad liegen, die Breite zwischen -90 und 90 Grad.</source>
+        <translation>The longitude must lie between -180 and 180 degrees, the latitude between -90 and 90 degrees.</translation>
+    </message>
+    <message>
+        <source>Die Weltzeit des Horoskops liegt außerhalb der Jahre %1 bis %2.</source>
+        <translation>The Universal Time of the chart lies outside the years %1 to %2.</translation>
+    </message>
+    <message>
+        <source>Datum oder Zeit des Horoskops gibt es nicht.</source>
+        <translation>The date or time of the chart does not exist.</translation>
+    </message>
+    <message>
+        <source>Der Abstand der Zeitzone zur Weltzeit ist größer als ein Tag.</source>
+        <translation>The offset of the time zone from Universal Time is more than a day.</translation>
+    </message>
+    <message>
+        <source>Das Datum &quot;%1&quot; ist nicht lesbar (TT.MM.JJJJ).</source>
+        <translation>The date &quot;%1&quot; cannot be read (DD.MM.YYYY).</translation>
+    </message>
+    <message>
+        <source>Die Zeit &quot;%1&quot; ist nicht lesbar (HH:MM oder HH:MM:SS).</source>
+        <translation>The time &quot;%1&quot; cannot be read (HH:MM or HH:MM:SS).</translation>
+    </message>
+    <message>
+        <source>Breite und Länge &quot;%1&quot; sind nicht lesbar (Dezimalgrad, Nord und Ost positiv).</source>
+        <translation>Latitude and longitude &quot;%1&quot; cannot be read (decimal degrees, north and east positive).</translation>
+    </message>
+    <message>
+        <source>Den Ort &quot;%1&quot; kennt das Ortsverzeichnis nicht; bitte Breite und Länge angeben.</source>
+        <translation>The atlas does not know the place &quot;%1&quot;; please give latitude and longitude.</translation>
+    </message>
+    <message>
+        <source>Die Zeile nennt weder einen Ort noch Breite und Länge.</source>
+        <translation>The line names neither a place nor latitude and longitude.</translation>
+    </message>
+    <message>
+        <source>Die Weltzeit &quot;%1&quot; ist nicht lesbar oder liegt mehr als einen Tag neben Datum und Zeit.</source>
+        <translation>The Universal Time &quot;%1&quot; cannot be read or lies more than a day from the date and time.</translation>
+    </message>
+    <message>
+        <source>Diese Ortszeit gibt es in %1 nicht: Die Uhren wurden über diese Stunde vorgestellt.</source>
+        <translation>This local time does not exist in %1: the clocks were put forward over that hour.</translation>
+    </message>
+    <message>
+        <source>Die erste Zeile muss die Spalten benennen: Name, Datum, Zeit und Ort oder Breite und Länge (dazu wenn gewünscht Zone, Vorname, Art, Region, Land, Weltzeit, Notizen).</source>
+        <translation>The first line must name the columns: Name, Date, Time and Place or Latitude and Longitude (and if wanted Zone, First name, Kind, Region, Country, UT, Notes; or their German names).</translation>
+    </message>
+    <message>
+        <source>Kein Horoskop heißt &quot;%1&quot; oder beginnt so.</source>
+        <translation>No chart is called &quot;%1&quot; or begins so.</translation>
+    </message>
+    <message>
+        <source>%1 Horoskope passen zu &quot;%2&quot;: %3. Bitte den Namen genauer angeben.</source>
+        <translation>%1 charts match &quot;%2&quot;: %3. Please give the name more fully.</translation>
+    </message>
+    <message>
+        <source>Die Horoskop-Sammlung %1 ist gesperrt: Ein anderes Programm schreibt gerade hinein. Bitte etwas später noch einmal versuchen; es ging nichts verloren.</source>
+        <translation>The chart collection %1 is locked: another program is writing to it. Please try again a little later; nothing was lost.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 ist keine Horoskop-Sammlung (keine SQLite-Datenbank); sie bleibt, wie sie ist.</source>
+        <translation>The file %1 is no chart collection (no SQLite database); it is left as it is.</translation>
+    </message>
+    <message>
+        <source>Die Horoskop-Sammlung %1 ist beschädigt (%2). Sie bleibt, wie sie ist; bitte eine Sicherungskopie einsetzen.</source>
+        <translation>The chart collection %1 is damaged (%2). It is left as it is; please put a backup copy in its place.</translation>
+    </message>
+    <message>
+        <source>Die Horoskop-Sammlung %1 kann nicht benutzt werden: %2</source>
+        <translation>The chart collection %1 cannot be used: %2</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 ist eine SQLite-Datenbank, aber keine Horoskop-Sammlung; sie bleibt, wie sie ist.</source>
+        <translation>The file %1 is an SQLite database but no chart collection; it is left as it is.</translation>
+    </message>
+    <message>
+        <source>Die Horoskop-Sammlung %1 stammt von einer neueren Version von Sternwerk (Version %2 der Tabellen, diese kennt %3); sie bleibt, wie sie ist.</source>
+        <translation>The chart collection %1 comes from a newer version of Sternwerk (version %2 of its tables, this one knows %3); it is left as it is.</translation>
+    </message>
+    <message>
+        <source>Die Art der Zeitangabe ist unbekannt.</source>
+        <translation>The way the time was read is unknown.</translation>
+    </message>
+    <message>
+        <source>Das Horoskop Nr. %1 in der Sammlung %2 ist beschädigt: %3</source>
+        <translation>Chart no. %1 in the collection %2 is damaged: %3</translation>
+    </message>
+    <message>
+        <source>Das Horoskop ist nicht mehr in der Sammlung; ein anderes Programm hat es gelöscht.</source>
+        <translation>The chart is no longer in the collection; another program has deleted it.</translation>
     </message>
 </context>
 <context>
