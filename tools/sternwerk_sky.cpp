@@ -9,6 +9,7 @@
 #include "build_info.h"
 #include "engine/sky.h"
 #include "platform/program_language.h"
+#include "tools/astrology_lines.h"
 #include "tools/chart_command.h"
 #include "tools/dial_command.h"
 #include "tools/located_sky.h"
@@ -77,11 +78,19 @@ constexpr const char* kUsage = QT_TRANSLATE_NOOP(
     "      9d59O 48d24N; W und S zählen negativ.\n"
     "  --language de|en\n"
     "      Sprache der Ausgabe; ohne Angabe die des Desktops (Englisch, wenn die\n"
-    "      erste Sprache des Desktops Englisch ist, sonst Deutsch).\n");
+    "      erste Sprache des Desktops Englisch ist, sonst Deutsch).\n"
+    "  --houses BUCHSTABE, --aspects, --midpoints [--all] zu den Positionen:\n"
+    "      Häuserspitzen H1 bis H12 (P Placidus, K Koch, R Regiomontanus, C Campanus,\n"
+    "      E äqual vom AS, W ganze Zeichen, O Porphyrius, X Meridian, T topozentrisch,\n"
+    "      B Alcabitius, M Morinus; wo P und K nicht definiert sind, Porphyrius),\n"
+    "      Aspekte (Faktoren, Aspekt, Orbis, applikativ oder separativ) und\n"
+    "      Halbsummen nach ihrem Ort auf dem 90°-Kreis; mit --all aller 22 Faktoren.\n");
 
 // The position list; the place lines follow the place line.
-Outcome<int> PrintSky(const std::vector<std::string>& args, ComputationMode mode,
+Outcome<int> PrintSky(std::vector<std::string> args, ComputationMode mode,
                       const PlaceOptions& place) {
+  const Outcome<AstrologyRequest> astrology = TakeAstrologyOptions(args);
+  if (!astrology.ok()) return Outcome<int>::Failure(astrology.error());
   Outcome<LocatedSky> instant = LocateArguments(args, place);
   if (!instant.ok()) return Outcome<int>::Failure(instant.error());
   int refusedStatus = 0;
@@ -95,7 +104,12 @@ Outcome<int> PrintSky(const std::vector<std::string>& args, ComputationMode mode
   const std::vector<std::string> placeLines =
       PlaceLines(located, UniversalSeconds(sky), located.twice);
   lines.insert(lines.begin() + kPlaceLinesAt, placeLines.begin(), placeLines.end());
+  const Outcome<AstrologyText> astrologyText = AstrologyTextFor(astrology.value(), sky, mode);
+  if (!astrologyText.ok()) return Outcome<int>::Failure(astrologyText.error());
+  lines.insert(lines.end(), astrologyText.value().lines.begin(), astrologyText.value().lines.end());
   for (const std::string& line : lines) std::cout << line << '\n';
+  for (const std::string& note : astrologyText.value().notes)
+    std::cerr << "sternwerk-sky: " << note << '\n';
   ReportFallback(computed);
   return Outcome<int>::Success(0);
 }
@@ -155,7 +169,7 @@ Outcome<int> RunCommand(const std::vector<std::string>& args, char* programPath,
   if (command == "--outside") return WriteOutsideViewFile(After(args), programPath, mode, place);
   if (command == "--dial") return WriteDialFile(After(args), programPath, mode, place);
   // A date never begins with a dash; what does is an option not known.
-  if (command.starts_with('-'))
+  if (command.starts_with('-') && !IsAstrologyOption(command))
     return Outcome<int>::Failure(WithArguments(
         ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "unbekannte Option \"%1\"")), {command}));
   return PrintSky(args, mode, place);
