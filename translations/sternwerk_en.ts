@@ -2192,6 +2192,13 @@ End anyway? The date, time and place of this session will then not be saved.</tr
     </message>
 </context>
 <context>
+    <name>sternwerk::NinetyDegreeDial</name>
+    <message>
+        <source>Zeiger</source>
+        <translation>Pointer</translation>
+    </message>
+</context>
+<context>
     <name>sternwerk::NumberReading</name>
     <message>
         <source>keine Zahl</source>
