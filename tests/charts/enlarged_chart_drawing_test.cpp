@@ -4,10 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <set>
 #include <string>
 
+#include "astrology/aspects.h"
+#include "charts/chart_astrology_layer.h"
 #include "platform/colors.h"
+#include "platform/polar_point.h"
 #include "platform/text_width_bound.h"
 #include "tests/support/chart_test_support.h"
 
@@ -217,6 +221,51 @@ TEST(EnlargedChartHeader, PlaceTextNeverTouchesTheInstant) {
           << instant->text;
       EXPECT_LE(place->at.x + TextWidthBound(place->text, 9), kChartSize) << instant->text;
     }
+  }
+}
+
+// Houses and aspects are a layer over the chart: the chart's own
+// operations come first and unchanged; equal houses from an AS at 100
+// degrees put their cusps 30 degrees apart and each number mid-house; a
+// square is a red chord, a trine a green one, a conjunction none.
+TEST(EnlargedChartLayer, CuspsAndAspectChordsFollowTheChart) {
+  const testing::ShownSky sky =
+      ChartSkyWith({{kAscendant, 100}, {kSun, 10}, {kMoon, 100.5}, {kVenus, 131}, {kMars, 12}});
+  const Picture plain = ChartOf(sky);
+  Picture layered = ChartOf(sky);
+  Canvas canvas(layered);
+  HouseCusps houses;
+  for (int house = 0; house < kHouses; ++house)
+    houses.cusps[house] = std::fmod(100 + 30 * house, 360);
+  DrawHouseCusps(houses, canvas);
+  const std::vector<ChartPoint> points = {
+      {kSun, 10, 1}, {kMoon, 100.5, 13}, {kVenus, 131, 1.2}, {kMars, 12, 0.6}};
+  DrawAspectLines(points, FindAspects(points, {}), canvas);
+
+  ASSERT_GT(layered.operations().size(), plain.operations().size());
+  EXPECT_TRUE(std::equal(plain.operations().begin(), plain.operations().end(),
+                         layered.operations().begin()));
+  const Point centre{370, 370};
+  for (int house = 0; house < kHouses; ++house) {
+    const double cusp = std::fmod(100 + 30 * house, 360);
+    EXPECT_TRUE(HasLine(layered, OnCircle(centre, 130, cusp), OnCircle(centre, 270, cusp), kTeal))
+        << house + 1;
+    const auto number = TextNamed(layered, std::to_string(house + 1));
+    ASSERT_TRUE(number);
+    const Point middle = OnCircle(centre, 116, cusp + 15);
+    EXPECT_EQ(number->at, (Point{middle.x - 4, middle.y - 6})) << house + 1;
+  }
+  const struct {
+    double from, to;
+    Rgb colour;
+    bool drawn;
+  } chords[] = {{10, 100.5, kRed, true}, {10, 131, kGreen, true},   {12, 100.5, kRed, true},
+                {12, 131, kGreen, true}, {100.5, 131, kRed, false}, {10, 12, kRed, false}};
+  for (const auto& [from, to, colour, drawn] : chords) {
+    const bool found =
+        HasLine(layered, OnCircle(centre, 104, from), OnCircle(centre, 104, to), colour) ||
+        HasLine(layered, OnCircle(centre, 104, to), OnCircle(centre, 104, from), colour);
+    EXPECT_EQ(found, drawn) << from << " " << to;
   }
 }
 
