@@ -18,6 +18,19 @@ SkyState SkyShiftedBy(const SkyState& sky, double hours, ComputationMode mode) {
   return shifted;
 }
 
+// The drawn factors of the set with their longitudes and the given motions.
+std::vector<ChartPoint> ChartPointsWithMotion(const SkyState& sky,
+                                              const std::array<double, kFactorSlots>& motion,
+                                              bool transplutonian) {
+  std::vector<ChartPoint> points;
+  for (int factor = 0; factor < kDrawnFactors; ++factor) {
+    if (!InFactorSet(factor, transplutonian)) continue;
+    const auto slot = static_cast<std::size_t>(factor);
+    points.push_back({factor, FloorMod(360, sky.longitudes[slot]), motion[slot]});
+  }
+  return points;
+}
+
 }  // namespace
 
 double ShortestTurn(double from, double to) {
@@ -34,18 +47,6 @@ std::vector<ChartPoint> ChartPoints(const SkyState& sky, ComputationMode mode,
   for (std::size_t factor = 0; factor < kFactorSlots; ++factor)
     motion[factor] = ShortestTurn(before.longitudes[factor], after.longitudes[factor]) / days;
   return ChartPointsWithMotion(sky, motion, transplutonian);
-}
-
-std::vector<ChartPoint> ChartPointsWithMotion(const SkyState& sky,
-                                              const std::array<double, kFactorSlots>& motion,
-                                              bool transplutonian) {
-  std::vector<ChartPoint> points;
-  for (int factor = 0; factor < kDrawnFactors; ++factor) {
-    if (!InFactorSet(factor, transplutonian)) continue;
-    const auto slot = static_cast<std::size_t>(factor);
-    points.push_back({factor, FloorMod(360, sky.longitudes[slot]), motion[slot]});
-  }
-  return points;
 }
 
 }  // namespace sternwerk

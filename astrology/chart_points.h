@@ -21,20 +21,15 @@ struct ChartPoint {
 //
 // Given:   a computed sky; the mode it was computed in
 // Returned:
-//          each factor's longitude as the sky holds it, its motion from the
-//          sky computed in the same mode half an hour before and after
-//          (the Aries point does not move)
+//          each factor's longitude as the sky holds it (brought into
+//          [0, 360): the Sun's and the Moon's may pass 360), its motion
+//          from the sky computed in the same mode half an hour before and
+//          after (the Aries point does not move)
 //
 // Notes:
 // 1. The sky itself is not changed; the two neighbouring skies are
 //    computed on copies.
 std::vector<ChartPoint> ChartPoints(const SkyState& sky, ComputationMode mode, bool transplutonian);
-
-// The same points with the given motions (degrees per day, by factor
-// number), for callers that know them or have none (all zero).
-std::vector<ChartPoint> ChartPointsWithMotion(const SkyState& sky,
-                                              const std::array<double, kFactorSlots>& motion,
-                                              bool transplutonian);
 
 // The signed shortest turn from `from` to `to`, degrees in (-180, 180].
 double ShortestTurn(double from, double to);

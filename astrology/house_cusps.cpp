@@ -14,8 +14,6 @@ constexpr const char* kContext = "sternwerk::Houses";
 // swe_houses_ex fills cusps[1..12]; cusps[0] is unused.
 constexpr int kLibraryCuspSlots = kHouses + 1;
 constexpr int kAscmcSlots = 10;
-constexpr int kAscmcAscendant = 0;
-constexpr int kAscmcMC = 1;
 constexpr int32 kTropical = 0;
 constexpr HouseSystem kFallbackSystem = HouseSystem::kPorphyry;
 
@@ -69,8 +67,6 @@ std::optional<HouseCusps> LibraryCusps(const SkyState& sky, HouseSystem system) 
   result.system = system;
   for (int house = 0; house < kHouses; ++house)
     result.cusps[static_cast<std::size_t>(house)] = cusps[static_cast<std::size_t>(house) + 1];
-  result.ascendant = ascmc[kAscmcAscendant];
-  result.mc = ascmc[kAscmcMC];
   return result;
 }
 

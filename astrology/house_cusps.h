@@ -49,8 +49,6 @@ struct HouseCusps {
   HouseSystem system = kDefaultHouseSystem;  // the system the cusps are of
   // Longitudes of the cusps of houses 1 to 12, degrees in [0, 360).
   std::array<double, kHouses> cusps{};
-  double ascendant = 0;  // degrees, as the library computes them
-  double mc = 0;
   // Empty, or why another system than the one asked for was used (UTF-8).
   std::string note;
 };
