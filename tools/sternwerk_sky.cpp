@@ -9,6 +9,7 @@
 #include "build_info.h"
 #include "engine/sky.h"
 #include "platform/program_language.h"
+#include "tools/astrology_lines.h"
 #include "tools/chart_command.h"
 #include "tools/collection_command.h"
 #include "tools/dial_command.h"
@@ -115,11 +116,19 @@ constexpr const char* kUsage = QT_TRANSLATE_NOOP(
     "  sternwerk-sky --export DATEI\n"
     "      schreibt die Sammlung als AAF (DATEI.aaf) oder CSV (DATEI.csv).\n"
     "  --collection DATEI: die Sammlung in DATEI statt horoskope.db im\n"
-    "      aktuellen Ordner.\n");
+    "      aktuellen Ordner.\n"
+    "  --houses BUCHSTABE, --aspects, --midpoints [--all] zu den Positionen:\n"
+    "      Häuserspitzen H1 bis H12 (P Placidus, K Koch, R Regiomontanus, C Campanus,\n"
+    "      E äqual vom AS, W ganze Zeichen, O Porphyrius, X Meridian, T topozentrisch,\n"
+    "      B Alcabitius, M Morinus; wo P und K nicht definiert sind, Porphyrius),\n"
+    "      Aspekte (Faktoren, Aspekt, Orbis, applikativ oder separativ) und\n"
+    "      Halbsummen nach ihrem Ort auf dem 90°-Kreis; mit --all aller 22 Faktoren.\n");
 
 // The position list; the place lines follow the place line.
-Outcome<int> PrintSky(const std::vector<std::string>& args, ComputationMode mode,
+Outcome<int> PrintSky(std::vector<std::string> args, ComputationMode mode,
                       const PlaceOptions& place) {
+  const Outcome<AstrologyRequest> astrology = TakeAstrologyOptions(args);
+  if (!astrology.ok()) return Outcome<int>::Failure(astrology.error());
   Outcome<LocatedSky> instant = LocateArguments(args, place);
   if (!instant.ok()) return Outcome<int>::Failure(instant.error());
   int refusedStatus = 0;
@@ -133,7 +142,12 @@ Outcome<int> PrintSky(const std::vector<std::string>& args, ComputationMode mode
   const std::vector<std::string> placeLines =
       PlaceLines(located, UniversalSeconds(sky), located.twice);
   lines.insert(lines.begin() + kPlaceLinesAt, placeLines.begin(), placeLines.end());
+  const Outcome<AstrologyText> astrologyText = AstrologyTextFor(astrology.value(), sky, mode);
+  if (!astrologyText.ok()) return Outcome<int>::Failure(astrologyText.error());
+  lines.insert(lines.end(), astrologyText.value().lines.begin(), astrologyText.value().lines.end());
   for (const std::string& line : lines) std::cout << line << '\n';
+  for (const std::string& note : astrologyText.value().notes)
+    std::cerr << "sternwerk-sky: " << note << '\n';
   ReportFallback(computed);
   return Outcome<int>::Success(0);
 }
@@ -195,7 +209,7 @@ Outcome<int> RunCommand(const std::vector<std::string>& args, char* programPath,
   if (command == "--observe") return ObserveFromArguments(After(args), std::cout, place);
   if (command == "--ephemeris") return EphemerisFromArguments(After(args), std::cout, place);
   // A date never begins with a dash; what does is an option not known.
-  if (command.starts_with('-'))
+  if (command.starts_with('-') && !IsAstrologyOption(command))
     return Outcome<int>::Failure(WithArguments(
         ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "unbekannte Option \"%1\"")), {command}));
   return PrintSky(args, mode, place);

@@ -443,6 +443,26 @@ More in man sternwerk.
         <translation>with the collection, --place and --local apply to --save-chart only</translation>
     </message>
     <message>
+        <source>applikativ</source>
+        <translation>applying</translation>
+    </message>
+    <message>
+        <source>separativ</source>
+        <translation>separating</translation>
+    </message>
+    <message>
+        <source>%1 darf nur einmal stehen</source>
+        <translation>%1 may be given only once</translation>
+    </message>
+    <message>
+        <source>--houses erwartet den Buchstaben eines Häusersystems (%1)</source>
+        <translation>--houses expects the letter of a house system (%1)</translation>
+    </message>
+    <message>
+        <source>--houses: &quot;%1&quot; ist kein Häusersystem (eines von %2)</source>
+        <translation>--houses: &quot;%1&quot; is no house system (one of %2)</translation>
+    </message>
+    <message>
         <source>Aufruf:
   sternwerk-sky --precise AUFRUF
       vor jedem der folgenden Aufrufe: genaue Positionen (Swiss Ephemeris)
@@ -528,6 +548,12 @@ More in man sternwerk.
       schreibt die Sammlung als AAF (DATEI.aaf) oder CSV (DATEI.csv).
   --collection DATEI: die Sammlung in DATEI statt horoskope.db im
       aktuellen Ordner.
+  --houses BUCHSTABE, --aspects, --midpoints [--all] zu den Positionen:
+      Häuserspitzen H1 bis H12 (P Placidus, K Koch, R Regiomontanus, C Campanus,
+      E äqual vom AS, W ganze Zeichen, O Porphyrius, X Meridian, T topozentrisch,
+      B Alcabitius, M Morinus; wo P und K nicht definiert sind, Porphyrius),
+      Aspekte (Faktoren, Aspekt, Orbis, applikativ oder separativ) und
+      Halbsummen nach ihrem Ort auf dem 90°-Kreis; mit --all aller 22 Faktoren.
 </source>
         <translation>Usage:
   sternwerk-sky --precise COMMAND
@@ -619,7 +645,44 @@ More in man sternwerk.
       writes the collection as AAF (FILE.aaf) or CSV (FILE.csv).
   --collection FILE: the collection in FILE instead of horoskope.db in the
       current folder.
+  --houses LETTER, --aspects, --midpoints [--all] with the positions:
+      house cusps H1 to H12 (P Placidus, K Koch, R Regiomontanus, C Campanus,
+      E equal from the AS, W whole sign, O Porphyry, X Meridian, T Topocentric,
+      B Alcabitius, M Morinus; Porphyry where P and K are undefined),
+      aspects (factors, aspect, orb, applying or separating) and midpoints
+      by their place on the 90° dial; with --all of all 22 factors.
 </translation>
+    </message>
+</context>
+<context>
+    <name>sternwerk::Aspects</name>
+    <message>
+        <source>Konjunktion</source>
+        <translation>conjunction</translation>
+    </message>
+    <message>
+        <source>Opposition</source>
+        <translation>opposition</translation>
+    </message>
+    <message>
+        <source>Trigon</source>
+        <translation>trine</translation>
+    </message>
+    <message>
+        <source>Quadrat</source>
+        <translation>square</translation>
+    </message>
+    <message>
+        <source>Sextil</source>
+        <translation>sextile</translation>
+    </message>
+    <message>
+        <source>Halbquadrat</source>
+        <translation>semi-square</translation>
+    </message>
+    <message>
+        <source>Anderthalbquadrat</source>
+        <translation>sesquiquadrate</translation>
     </message>
 </context>
 <context>
@@ -1938,6 +2001,61 @@ Sternwerk works in the current directory %1.</translation>
     </message>
 </context>
 <context>
+    <name>sternwerk::Houses</name>
+    <message>
+        <source>Placidus</source>
+        <translation>Placidus</translation>
+    </message>
+    <message>
+        <source>Koch</source>
+        <translation>Koch</translation>
+    </message>
+    <message>
+        <source>Regiomontanus</source>
+        <translation>Regiomontanus</translation>
+    </message>
+    <message>
+        <source>Campanus</source>
+        <translation>Campanus</translation>
+    </message>
+    <message>
+        <source>Äqual (vom AS)</source>
+        <translation>Equal (from the AS)</translation>
+    </message>
+    <message>
+        <source>Ganze Zeichen</source>
+        <translation>Whole sign</translation>
+    </message>
+    <message>
+        <source>Porphyrius</source>
+        <translation>Porphyry</translation>
+    </message>
+    <message>
+        <source>Meridian (axial)</source>
+        <translation>Meridian (axial)</translation>
+    </message>
+    <message>
+        <source>Topozentrisch</source>
+        <translation>Topocentric</translation>
+    </message>
+    <message>
+        <source>Alcabitius</source>
+        <translation>Alcabitius</translation>
+    </message>
+    <message>
+        <source>Morinus</source>
+        <translation>Morinus</translation>
+    </message>
+    <message>
+        <source>Häuser in dieser Breite nicht berechenbar (%1)</source>
+        <translation>houses cannot be computed at this latitude (%1)</translation>
+    </message>
+    <message>
+        <source>%1 ist in dieser Breite nicht definiert; Häuser nach %2</source>
+        <translation>%1 is undefined at this latitude; houses by %2</translation>
+    </message>
+</context>
+<context>
     <name>sternwerk::IntervalChoice</name>
     <message>
         <source>%1 Sekunde</source>
@@ -2569,6 +2687,13 @@ End anyway? The date, time and place of this session will then not be saved.</tr
     <message>
         <source>Abnehmende Sichel</source>
         <translation>Waning crescent</translation>
+    </message>
+</context>
+<context>
+    <name>sternwerk::NinetyDegreeDial</name>
+    <message>
+        <source>Zeiger</source>
+        <translation>Pointer</translation>
     </message>
 </context>
 <context>
