@@ -7,8 +7,6 @@ namespace sternwerk {
 namespace {
 
 constexpr const char* kCollectionContext = "sternwerk::Collection";
-constexpr double kUnixEpochJulianDay = 2440587.5;
-constexpr double kSecondsPerDay = 86400.0;
 constexpr int kSecondsOfDay = 86400;
 constexpr int kSecondsPerHour = 3600;
 constexpr int kSecondsPerMinute = 60;
@@ -151,15 +149,6 @@ ChartKind KindOfLetter(char letter) {
     default:
       return ChartKind::kUnstated;
   }
-}
-
-double JulianDayOf(ClockSeconds universal) {
-  return kUnixEpochJulianDay + static_cast<double>(universal) / kSecondsPerDay;
-}
-
-ClockSeconds InstantOfJulianDay(double julianDay) {
-  return static_cast<ClockSeconds>(
-      std::llround((julianDay - kUnixEpochJulianDay) * kSecondsPerDay));
 }
 
 std::string ReadingText(const ClockReading& reading) {

@@ -76,11 +76,6 @@ std::string FullName(const Chart& chart);
 char KindLetter(ChartKind kind);
 ChartKind KindOfLetter(char letter);
 
-// The Julian day of an instant and the instant of a Julian day (Universal
-// Time, to the nearest second).
-double JulianDayOf(ClockSeconds universal);
-ClockSeconds InstantOfJulianDay(double julianDay);
-
 // "DD.MM.YYYY HH:MM:SS" of a reading.
 std::string ReadingText(const ClockReading& reading);
 

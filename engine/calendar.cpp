@@ -168,6 +168,18 @@ ClockReading ReadingOf(ClockSeconds seconds) {
           static_cast<int>(seconds - FloorDivide(seconds, kSecondsPerDay) * kSecondsPerDay)};
 }
 
+// JD 2440587.5 is 1970-01-01 00:00:00 UT, where ClockSeconds count from.
+constexpr double kUnixEpochJulianDay = 2440587.5;
+
+double JulianDayOf(ClockSeconds universal) {
+  return kUnixEpochJulianDay + static_cast<double>(universal) / static_cast<double>(kSecondsPerDay);
+}
+
+ClockSeconds InstantOfJulianDay(double julianDay) {
+  return static_cast<ClockSeconds>(
+      std::llround((julianDay - kUnixEpochJulianDay) * static_cast<double>(kSecondsPerDay)));
+}
+
 std::string WeekdayName(int year, int month, int day) {
   static constexpr std::array<const char*, 7> kNames = {
       QT_TRANSLATE_NOOP("sternwerk::Weekdays", "So"),

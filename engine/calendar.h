@@ -81,6 +81,12 @@ struct ClockReading {
 ClockSeconds ClockSecondsOf(int day, int month, int year, double hours);
 ClockReading ReadingOf(ClockSeconds seconds);
 
+// The Julian day (Universal Time) of an instant, and the instant nearest
+// to a Julian day, to the second: the time scale of the Swiss Ephemeris and
+// of exchanged chart files.
+double JulianDayOf(ClockSeconds universal);
+ClockSeconds InstantOfJulianDay(double julianDay);
+
 // The weekday's short name in the language shown: "Mo" to "So", in
 // English "Mon" to "Sun".
 std::string WeekdayName(int year, int month, int day);

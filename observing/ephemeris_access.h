@@ -1,6 +1,5 @@
-// The Swiss Ephemeris as the observing layer calls it: the Julian day of an
-// instant and back, the observer's place for its topocentric positions,
-// and the text of a failed call.
+// The Swiss Ephemeris as the observing layer calls it: the observer's place
+// for its topocentric positions, and the text of a failed call.
 #pragma once
 
 #include <array>
@@ -11,11 +10,6 @@
 #include "observing/observer_place.h"
 
 namespace sternwerk {
-
-// The Julian day (Universal Time) of an instant, and the instant nearest
-// to a Julian day, to the second.
-double JulianDayOf(ClockSeconds instant);
-ClockSeconds InstantOfJulianDay(double julianDayUT);
 
 // The library's error text of a failed call (UTF-8), or a text saying no
 // reason was given where it left the text empty.
