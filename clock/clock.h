@@ -11,15 +11,15 @@
 
 #include "base/outcome.h"
 #include "clock/clock_settings.h"
-#include "clock/local_day.h"
 #include "clock/real_time_pacer.h"
 #include "clock/search_state.h"
 #include "clock/system_clock.h"
 #include "engine/computation_mode.h"
 #include "engine/display_options.h"
 #include "engine/event_search.h"
-#include "engine/place_identity.h"
 #include "engine/sky_state.h"
+#include "places/local_day.h"
+#include "places/place_identity.h"
 
 namespace sternwerk {
 

@@ -5,9 +5,9 @@
 
 #include "base/translation.h"
 #include "engine/state_texts.h"
-#include "platform/civil_time.h"
-#include "platform/geonames_atlas.h"
-#include "platform/local_time.h"
+#include "places/qt/civil_time.h"
+#include "places/qt/geonames_atlas.h"
+#include "places/qt/local_time.h"
 #include "tools/places_command.h"
 #include "tools/sky_report.h"
 #include "tools/tool_text.h"

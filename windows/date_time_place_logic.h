@@ -16,9 +16,9 @@
 #include <vector>
 
 #include "engine/calendar.h"
-#include "engine/place_atlas.h"
-#include "engine/place_identity.h"
 #include "engine/sky_state.h"
+#include "places/place_atlas.h"
+#include "places/place_identity.h"
 #include "windows/date_time_fields.h"
 #include "windows/date_time_place_tracker.h"
 

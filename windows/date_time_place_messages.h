@@ -7,7 +7,7 @@
 
 #include "base/translation.h"
 #include "engine/calendar.h"
-#include "engine/place_identity.h"
+#include "places/place_identity.h"
 
 namespace sternwerk {
 

@@ -1,7 +1,7 @@
 #include "windows/date_time_place_time_rules.h"
 
-#include "platform/civil_time.h"
-#include "platform/local_time.h"
+#include "places/qt/civil_time.h"
+#include "places/qt/local_time.h"
 
 namespace sternwerk {
 namespace {

@@ -15,7 +15,7 @@
 #include <functional>
 
 #include "clock/clock.h"
-#include "engine/place_atlas.h"
+#include "places/place_atlas.h"
 #include "platform/messages.h"
 #include "platform/picture.h"
 #include "platform/report_once.h"

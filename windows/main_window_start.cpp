@@ -6,9 +6,9 @@
 
 #include "base/translation.h"
 #include "build_info.h"
+#include "places/qt/place_setting.h"
 #include "windows/computation_setting.h"
 #include "windows/main_window.h"
-#include "windows/place_setting.h"
 #include "windows/start_texts.h"
 
 namespace sternwerk {

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "platform/local_time.h"
+#include "places/qt/local_time.h"
 #include "windows/date_time_place_time_rules.h"
 
 namespace sternwerk {

@@ -3,7 +3,7 @@
 // by.
 #pragma once
 
-#include "clock/local_day.h"
+#include "places/local_day.h"
 
 namespace sternwerk {
 

@@ -1,4 +1,4 @@
-#include "clock/local_day.h"
+#include "places/local_day.h"
 
 namespace sternwerk {
 namespace {

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "engine/calendar.h"
-#include "engine/place_identity.h"
+#include "places/place_identity.h"
 
 namespace sternwerk {
 

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "engine/calendar.h"
-#include "engine/place_identity.h"
-#include "platform/civil_time.h"
+#include "places/place_identity.h"
+#include "places/qt/civil_time.h"
 
 namespace sternwerk {
 

@@ -1,7 +1,5 @@
-#include "platform/place_time_text.h"
+#include "places/qt/place_time_text.h"
 
-#include <QList>
-#include <QString>
 #include <cmath>
 #include <string_view>
 
@@ -9,7 +7,8 @@
 #include "base/translation.h"
 #include "engine/calendar.h"
 #include "engine/text_forms.h"
-#include "platform/local_time.h"
+#include "places/place_name_folding.h"
+#include "places/qt/local_time.h"
 
 namespace sternwerk {
 namespace {
@@ -52,8 +51,7 @@ char Windows1252Byte(char32_t character) {
 
 std::string Windows1252Of(const std::string& utf8) {
   std::string text;
-  for (const char32_t character : QString::fromStdString(utf8).toUcs4())
-    text += Windows1252Byte(character);
+  for (const char32_t character : Utf8Characters(utf8)) text += Windows1252Byte(character);
   return text;
 }
 

@@ -5,9 +5,9 @@
 
 #include <optional>
 
-#include "engine/place_atlas.h"
-#include "engine/place_identity.h"
 #include "engine/sky_state.h"
+#include "places/place_atlas.h"
+#include "places/place_identity.h"
 
 namespace sternwerk {
 

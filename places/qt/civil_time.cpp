@@ -1,4 +1,4 @@
-#include "platform/civil_time.h"
+#include "places/qt/civil_time.h"
 
 #include <QDateTime>
 #include <QTimeZone>

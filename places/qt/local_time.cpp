@@ -1,4 +1,4 @@
-#include "platform/local_time.h"
+#include "places/qt/local_time.h"
 
 #include <cstdio>
 #include <cstdlib>

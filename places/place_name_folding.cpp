@@ -1,4 +1,4 @@
-#include "engine/place_name_folding.h"
+#include "places/place_name_folding.h"
 
 #include <cstdint>
 #include <optional>
@@ -26,6 +26,7 @@ constexpr std::string_view kExtendedALetters =
     "uuuuwwyyyzzzzzzs";
 
 constexpr char32_t kFirstBeyondAscii = 0x80;
+constexpr char32_t kReplacementCharacter = 0xFFFD;
 constexpr char32_t kLatin1First = 0xC0;
 constexpr char32_t kExtendedAFirst = 0x100;
 constexpr char32_t kExtendedAEnd = 0x180;
@@ -142,6 +143,16 @@ std::u32string CharactersBeyondAscii(std::string_view text) {
     }
     if (decoded->letter >= kFirstBeyondAscii) characters += decoded->letter;
     at += decoded->length;
+  }
+  return characters;
+}
+
+std::u32string Utf8Characters(std::string_view text) {
+  std::u32string characters;
+  for (std::size_t at = 0; at < text.size();) {
+    const std::optional<Decoded> decoded = DecodeUtf8(text, at);
+    characters += decoded ? decoded->letter : kReplacementCharacter;
+    at += decoded ? decoded->length : 1;
   }
   return characters;
 }

@@ -1,6 +1,6 @@
 // The local time of a place at an instant and its texts; the offsets are
 // tzdata's rules for the zones, the mean times longitude / 15 hours.
-#include "platform/local_time.h"
+#include "places/qt/local_time.h"
 
 #include <gtest/gtest.h>
 
