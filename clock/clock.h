@@ -19,6 +19,7 @@
 #include "engine/event_search.h"
 #include "engine/sky_state.h"
 #include "places/local_day.h"
+#include "places/local_time.h"
 #include "places/place_identity.h"
 
 namespace sternwerk {
@@ -158,7 +159,7 @@ class Clock {
   void ClearSearchResult() { search_.resultText.clear(); }
   // The instant the time line shows, to the second.
   ClockSeconds ShownInstant() const;
-  ZonedReading LocalReading() const;
+  LocalTime LocalReading() const;
   // Moves the sky's date to the Universal date of the search's start and
   // returns the start's hour of that date.
   double MoveToSearchStart(EventKind kind);

@@ -5,9 +5,10 @@
 
 #include "base/translation.h"
 #include "engine/state_texts.h"
+#include "places/local_time.h"
 #include "places/qt/civil_time.h"
 #include "places/qt/geonames_atlas.h"
-#include "places/qt/local_time.h"
+#include "places/zone_texts.h"
 #include "tools/places_command.h"
 #include "tools/sky_report.h"
 #include "tools/tool_text.h"
@@ -18,7 +19,6 @@ namespace {
 constexpr int kExitSkippedTime = 2;
 constexpr int kSecondsPerHour = 3600;
 constexpr int kSecondsPerMinute = 60;
-constexpr int kSecondsPerDay = 86400;
 constexpr const char* kTwiceNote =
     QT_TRANSLATE_NOOP("sternwerk-sky", " (doppelt: es gilt die frühere)");
 
@@ -32,18 +32,14 @@ std::string ReadingText(ClockSeconds seconds) {
   return DateText(reading.day, reading.month, reading.year) + time;
 }
 
-// The place without its zone where this machine's time-zone data lack it,
-// which is said on standard error.
-PlaceIdentity WithKnownZone(PlaceIdentity place, double longitude) {
-  if (place.timeZone.empty()) return place;
-  const Outcome<CivilOffset> known = OffsetAt(place.timeZone, 0, longitude);
-  if (!known.ok()) {
-    std::cerr << "sternwerk-sky: " << known.error()
-              << ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", " Es gilt die mittlere Ortszeit."))
-              << '\n';
-    place.timeZone.clear();
-  }
-  return place;
+// Says on standard error where this machine's time-zone data lack the
+// place's zone: then its mean time stands in.
+void SayUnknownZone(const PlaceIdentity& place, double longitude) {
+  const std::string problem = LocalOf(SystemPlaceTimeRules(), place, longitude, 0).zoneProblem;
+  if (problem.empty()) return;
+  std::cerr << "sternwerk-sky: " << problem
+            << ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", " Es gilt die mittlere Ortszeit."))
+            << '\n';
 }
 
 Outcome<LocatedSky> Found(LocatedSky located) {
@@ -106,7 +102,7 @@ Outcome<LocatedSky> LocatePlace(const std::vector<std::string>& coordinates,
   }
   if (!options.name && atlas != nullptr)
     located.place = TypedPlaceIdentity(*atlas, place.longitude, place.latitude);
-  located.timeZone = WithKnownZone(located.place, place.longitude);
+  SayUnknownZone(located.place, place.longitude);
   located.sky = SkyFor(1, 1, kFirstCalendarYear, 0, place.longitude, place.latitude);
   return Found(std::move(located));
 }
@@ -119,29 +115,20 @@ Outcome<LocatedSky> AtLocalOrUniversalTime(LocatedSky located, const CalendarDat
     return Found(std::move(located));
   }
   const ClockSeconds reading = ClockSecondsOf(date.day, date.month, date.year, hours);
-  std::vector<CivilOffset> offsets = {MeanLocalTime(sky.longitude)};
-  if (!located.timeZone.timeZone.empty()) {
-    const Outcome<std::vector<CivilOffset>> inZone =
-        OffsetsOfLocalTime(located.timeZone.timeZone, reading, sky.longitude);
-    if (inZone.ok()) offsets = inZone.value();
-  }
-  if (offsets.empty() && skipped == SkippedTime::kInstantAfter) {
-    // The offset before the gap puts the reading on the instant the clocks
-    // jumped, the first of the new offset.
-    const Outcome<CivilOffset> before =
-        OffsetAt(located.timeZone.timeZone, reading - kSecondsPerDay, sky.longitude);
-    if (before.ok()) offsets = {before.value()};
-  }
-  if (offsets.empty()) {
+  const UniversalTimes instants =
+      UniversalOf(SystemPlaceTimeRules(), located.place, sky.longitude, reading,
+                  skipped == SkippedTime::kInstantAfter ? SkippedReading::kInstantAfter
+                                                        : SkippedReading::kNoInstant);
+  if (instants.instants.empty()) {
     return Refusing(
         kExitSkippedTime,
         WithArguments(ToolText(QT_TRANSLATE_NOOP("sternwerk-sky",
                                                  "Die Ortszeit %1 gibt es in %2 nicht: Die Uhren "
                                                  "wurden über diese Stunde vorgestellt")),
-                      {ReadingText(reading), located.timeZone.timeZone}));
+                      {ReadingText(reading), located.place.timeZone}));
   }
-  if (offsets.size() > 1) located.twice = ToolText(kTwiceNote);
-  const ClockReading universal = ReadingOf(reading - offsets.front().seconds);
+  if (instants.instants.size() > 1) located.twice = ToolText(kTwiceNote);
+  const ClockReading universal = ReadingOf(instants.instants.front().seconds);
   if (universal.year < kFirstCalendarYear || universal.year > kLastCalendarYear) {
     return Outcome<LocatedSky>::Failure(WithArguments(
         ToolText(QT_TRANSLATE_NOOP(
@@ -193,7 +180,8 @@ std::vector<std::string> PlaceLines(const LocatedSky& located, ClockSeconds univ
 
 std::string LocalTimeLine(const LocatedSky& located, ClockSeconds universal,
                           const std::string& note) {
-  const LocalTime local = LocalTimeAt(located.timeZone, located.sky.longitude, universal);
+  const LocalTime local =
+      LocalOf(SystemPlaceTimeRules(), located.place, located.sky.longitude, universal);
   return ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "Ortszeit: ")) + ReadingText(local.reading) +
          " " + ZoneAbbreviationText(local.offset) + " (" + FullOffsetText(local.offset.seconds) +
          ")" + note;

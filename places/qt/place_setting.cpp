@@ -2,7 +2,6 @@
 
 #include <QSettings>
 #include <QString>
-#include <cmath>
 
 #include "platform/settings_file.h"
 
@@ -16,27 +15,9 @@ constexpr const char* kCountryKey = "land";
 constexpr const char* kZoneKey = "zeitzone";
 constexpr const char* kLongitudeKey = "laenge";
 constexpr const char* kLatitudeKey = "breite";
-constexpr double kMinutesPerDegree = 60;
-// Kept coordinates are an atlas place's, or earlier its rounded to the
-// minute, which moved them by less than a minute of arc of latitude, 1.85 km.
-constexpr double kKeptPlaceKm = 2.0;
-
-bool SameMinute(double a, double b) {
-  return std::llround(a * kMinutesPerDegree) == std::llround(b * kMinutesPerDegree);
-}
 
 std::string Utf8Value(const QSettings& settings, const char* key) {
   return settings.value(key).toString().toStdString();
-}
-
-// The kept place named in `shown`: the atlas place at the kept coordinates
-// that bears the kept name in either language; the kept texts where there
-// is none (a place of another atlas).
-PlaceIdentity ShownIdentity(const KeptPlace& kept, const PlaceAtlas& atlas, Language shown) {
-  const AtlasPlace* place = atlas.Nearest(kept.longitude, kept.latitude, kKeptPlaceKm);
-  const bool same = place != nullptr && place->timeZone == kept.identity.timeZone &&
-                    (place->name == kept.identity.name || place->germanName == kept.identity.name);
-  return same ? IdentityOf(*place, shown) : kept.identity;
 }
 
 }  // namespace
@@ -66,24 +47,6 @@ void SaveKeptPlace(const KeptPlace& place) {
   settings.setValue(kZoneKey, QString::fromStdString(place.identity.timeZone));
   settings.setValue(kLongitudeKey, place.longitude);
   settings.setValue(kLatitudeKey, place.latitude);
-}
-
-void TakeKeptCoordinates(const std::optional<KeptPlace>& kept, SkyState& sky) {
-  if (!kept || !SameMinute(kept->longitude, sky.longitude) ||
-      !SameMinute(kept->latitude, sky.latitude)) {
-    return;
-  }
-  sky.longitude = kept->longitude;
-  sky.latitude = kept->latitude;
-}
-
-PlaceIdentity IdentityForSkyPlace(const std::optional<KeptPlace>& kept, const SkyState& sky,
-                                  const PlaceAtlas& atlas, Language shown) {
-  if (kept && SameMinute(kept->longitude, sky.longitude) &&
-      SameMinute(kept->latitude, sky.latitude)) {
-    return ShownIdentity(*kept, atlas, shown);
-  }
-  return TypedPlaceIdentity(atlas, sky.longitude, sky.latitude);
 }
 
 }  // namespace sternwerk
