@@ -13,6 +13,7 @@
 #include "charts/earth_icon.h"
 #include "clock/clock.h"
 #include "places/qt/geonames_atlas.h"
+#include "places/qt/settings_kept_place_store.h"
 #include "platform/box_messages.h"
 #include "platform/canvas.h"
 #include "platform/jpeg_decoder.h"
@@ -78,10 +79,14 @@ int RunProgram(QApplication& application, const ProgramOptions& options,
   const PlaceAtlas atlas(loadedAtlas.places);
   ComputerClock computerClock;
   const std::filesystem::path workingDirectory = QDir::currentPath().toStdString();
-  Clock clock(computerClock, workingDirectory);
+  SettingsKeptPlaceStore keptPlaces;
+  Clock clock(computerClock, workingDirectory, keptPlaces, atlas);
   PictureWindow pictureWindow;
   IntervalDialog interval(clock.settings(), messages);
-  DateTimePlaceDialog dateTimePlace(clock.sky(), messages, atlas, loadedAtlas.germanNamesMissing);
+  // The instant and place the date/time/place dialog edits, from the clock
+  // and back to it.
+  SkyState enteredSky;
+  DateTimePlaceDialog dateTimePlace(enteredSky, messages, atlas, loadedAtlas.germanNamesMissing);
   OutsideViewWindow outsideView(clock.sky(), clock.display(), messages, workingDirectory);
   ChartHelpWindow chartHelp(messages);
   EnlargedChartWindow enlargedChart(clock.sky(), clock.display(), messages, workingDirectory);
@@ -97,7 +102,6 @@ int RunProgram(QApplication& application, const ProgramOptions& options,
           .printPage = PrintPageSize(),
           .symbolFontInstalled = SymbolFontInstalled,
           .showPictureWindow = [&] { ShowPictureWindow(pictureWindow, messages); },
-          .atlas = atlas,
       },
       SecondaryWindows{.interval = &interval,
                        .dateTimePlace = &dateTimePlace,

@@ -8,6 +8,7 @@
 #include <QTimerEvent>
 
 #include "clock/clock.h"
+#include "tests/support/memory_kept_place_store.h"
 #include "tests/support/recording_messages.h"
 #include "windows/main_window.h"
 
@@ -18,18 +19,18 @@ void BM_Tick(benchmark::State& state, bool allFactors) {
   RecordingMessages messages;
   messages.SetDefaultAnswer(allFactors);
   ComputerClock computerClock;
-  Clock clock(computerClock, QDir::tempPath().toStdString());
+  testing::MemoryKeptPlaceStore keptPlaces;
   const PlaceAtlas noPlaces({});
-  MainWindow form(clock,
-                  MainWindowServices{messages, "bench", QSize(5000, 7100), [] { return true; },
-                                     [] {}, noPlaces},
-                  SecondaryWindows{});
+  Clock clock(computerClock, QDir::tempPath().toStdString(), keptPlaces, noPlaces);
+  MainWindow form(
+      clock, MainWindowServices{messages, "bench", QSize(5000, 7100), [] { return true; }, [] {}},
+      SecondaryWindows{});
   form.StartUp();
   // The ticks come from here: each is the timer's timeout, without waiting
   // for its interval.
   QTimer* tickTimer = form.findChild<QTimer*>("tickTimer");
-  clock.settings().stepMode = StepMode::kMinutes;
-  clock.settings().intervalMinutes = 7;  // a fresh instant every tick
+  clock.BeginSetting();
+  clock.EndInterval(StepChoice{StepMode::kMinutes, 7});  // a fresh instant every tick
   for (auto _ : state) {
     QTimerEvent tick(tickTimer->timerId());
     QCoreApplication::sendEvent(tickTimer, &tick);

@@ -22,9 +22,11 @@ namespace sternwerk {
 
 namespace {
 
-constexpr Point kCentre{370, 370};
-constexpr Rect kOuterCircle{100, 100, 640, 640};  // radius 270
-constexpr Rect kInnerCircle{240, 240, 500, 500};  // radius 130
+constexpr Point kCentre = kChartCentre;
+constexpr Rect kOuterCircle{kCentre.x - kChartOuterRadius, kCentre.y - kChartOuterRadius,
+                            kCentre.x + kChartOuterRadius, kCentre.y + kChartOuterRadius};
+constexpr Rect kInnerCircle{kCentre.x - kChartInnerRadius, kCentre.y - kChartInnerRadius,
+                            kCentre.x + kChartInnerRadius, kCentre.y + kChartInnerRadius};
 constexpr Point kEarthIconCorner{356, 354};
 
 // Faces are passed to the font lookup exactly as written here.
@@ -43,7 +45,7 @@ constexpr int kSigns = 12;
 constexpr double kSignWidth = 30;  // degrees
 // Sign boundaries start on the inner circle, one pixel lower for y.
 constexpr double kBoundaryInnerX = 130, kBoundaryInnerY = 131;
-constexpr double kOuterRadius = 270;
+constexpr double kOuterRadius = kChartOuterRadius;
 
 // Sign labels lie on a ring about (357, 357), this far into their sign.
 constexpr Point kSignRingCentre{357, 357};

@@ -13,6 +13,10 @@
 namespace sternwerk {
 
 inline constexpr int kChartSize = 740;  // pixels, square
+// The zodiac's centre and circles, for layers drawn over the chart.
+inline constexpr Point kChartCentre{370, 370};
+inline constexpr int kChartInnerRadius = 130;
+inline constexpr int kChartOuterRadius = 270;
 
 // The texts the chart takes from the clock window (Windows-1252).
 struct ChartTexts {

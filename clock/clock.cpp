@@ -39,9 +39,12 @@ constexpr std::size_t kDayAndMonth = 6;
 
 }  // namespace
 
-Clock::Clock(const SystemClock& systemClock, std::filesystem::path workingDirectory)
+Clock::Clock(const SystemClock& systemClock, std::filesystem::path workingDirectory,
+             KeptPlaceStore& keptPlaces, const PlaceAtlas& atlas)
     : systemClock_(systemClock),
       workingDirectory_(std::move(workingDirectory)),
+      keptPlaces_(keptPlaces),
+      atlas_(atlas),
       pacer_(systemClock),
       timerInterval_(kStartTimerInterval) {}
 
@@ -109,6 +112,7 @@ Status Clock::PrepareStart(ComputationMode mode) {
   SetInstantFromClock(sky_, systemClock_);
   if (!placeRead) SetDefaultPlace(sky_);
   TakePlaceLineFromSky();
+  TakeKeptPlace();
   SetStepDefaults(settings_);
   EnableButtonGroups(false);
   running_ = false;
@@ -188,18 +192,54 @@ Status Clock::ReloadLastInstant() {
   SetInstantFromTexts(sky_);
   SetPlaceFromTexts(sky_);
   placeLine_ = PlaceLabelFromTexts(sky_);
+  TakeKeptPlace();
   ClearSearchResult();
   return read;
 }
 
+// The name and zone go with the coordinates ALT.DAT now holds.
 Status Clock::SaveState() {
-  return WriteStateFile(workingDirectory_, sky_);
+  const Status written = WriteStateFile(workingDirectory_, sky_);
+  if (written.ok()) keptPlaces_.Save({placeIdentity_, sky_.longitude, sky_.latitude});
+  return written;
+}
+
+void Clock::SetInstantAndPlace(const SkyState& entered, PlaceIdentity place) {
+  sky_.day = entered.day;
+  sky_.month = entered.month;
+  sky_.year = entered.year;
+  sky_.hours = entered.hours;
+  sky_.dateText = entered.dateText;
+  sky_.timeText = entered.timeText;
+  sky_.longitude = entered.longitude;
+  sky_.latitude = entered.latitude;
+  sky_.isWest = entered.isWest;
+  sky_.isSouth = entered.isSouth;
+  sky_.longitudeText = entered.longitudeText;
+  sky_.latitudeText = entered.latitudeText;
+  placeIdentity_ = std::move(place);
+  TakePlaceLineFromSky();
+  ClearSearchResult();
 }
 
 void Clock::BeginSetting() {
   EnableButtonGroups(false);
   running_ = false;
   ClearSearchResult();
+}
+
+void Clock::EndDateTimePlace(const SkyState& entered, PlaceIdentity place, bool localTimeFirst) {
+  SetInstantAndPlace(entered, std::move(place));
+  ShowLocalTimeFirst(localTimeFirst);
+  EndSetting();
+}
+
+void Clock::EndInterval(std::optional<StepChoice> chosen) {
+  if (chosen) {
+    settings_.stepMode = chosen->mode;
+    if (chosen->mode == StepMode::kMinutes) settings_.intervalMinutes = chosen->minutes;
+  }
+  EndSetting();
 }
 
 void Clock::EndSetting() {
@@ -209,6 +249,12 @@ void Clock::EndSetting() {
 
 void Clock::TakePlaceLineFromSky() {
   placeLine_ = FormatPlace(sky_.longitude, sky_.latitude, sky_.isWest, sky_.isSouth);
+}
+
+void Clock::TakeKeptPlace() {
+  const std::optional<KeptPlace> kept = keptPlaces_.Load();
+  TakeKeptCoordinates(kept, sky_);
+  placeIdentity_ = IdentityForSkyPlace(kept, sky_, atlas_, ShownLanguage());
 }
 
 void Clock::BeginPause() {

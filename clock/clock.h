@@ -6,6 +6,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -18,31 +19,33 @@
 #include "engine/display_options.h"
 #include "engine/event_search.h"
 #include "engine/sky_state.h"
+#include "places/kept_place.h"
 #include "places/local_day.h"
 #include "places/local_time.h"
+#include "places/place_atlas.h"
 #include "places/place_identity.h"
 
 namespace sternwerk {
 
 class Clock {
  public:
-  // Reads the time from `systemClock`, which must outlive the clock, and
-  // keeps ALT.DAT in `workingDirectory`.
-  Clock(const SystemClock& systemClock, std::filesystem::path workingDirectory);
+  // Reads the time from `systemClock`, keeps ALT.DAT in `workingDirectory`,
+  // the place's name, zone and exact coordinates in `keptPlaces`, and names
+  // places typed by their coordinates from `atlas`; all three must outlive
+  // the clock.
+  Clock(const SystemClock& systemClock, std::filesystem::path workingDirectory,
+        KeptPlaceStore& keptPlaces, const PlaceAtlas& atlas);
 
-  // What the clock owns; the other windows are handed these.
-  SkyState& sky() { return sky_; }
+  // What the clock owns, for the windows to show; they change it only
+  // through the clock's actions below.
   const SkyState& sky() const { return sky_; }
-  ClockSettings& settings() { return settings_; }
-  DisplayOptions& display() { return display_; }
+  const ClockSettings& settings() const { return settings_; }
   const DisplayOptions& display() const { return display_; }
-  SearchState& search() { return search_; }
   const SearchState& search() const { return search_; }
   ComputationMode computation() const { return computation_; }
   // The name and time zone of the sky's place, where it was chosen by name
-  // or lies near a named place; the window sets it with the place.
+  // or lies near a named place.
   const PlaceIdentity& placeIdentity() const { return placeIdentity_; }
-  void SetPlaceIdentity(PlaceIdentity identity) { placeIdentity_ = std::move(identity); }
   // The civil time of places, which the window reads from the system's
   // time-zone data; without it the clock knows Universal Time only.
   void SetPlaceTimeRules(PlaceTimeRules rules) { placeTimeRules_ = std::move(rules); }
@@ -82,15 +85,27 @@ class Clock {
 
   // The start-up, in three steps. First the clock stands, both button groups
   // disabled, at the system clock's present with the place of ALT.DAT (the
-  // default place without it), the step defaults and the computation `mode`;
-  // the twelve factors are shown. An ALT.DAT dated before the clock's
-  // calendar still gives its place, but "Alt-Datum/Zeit" is not offered,
-  // and the result is a message saying so.
+  // default place without it) paired with the kept place as at a reload,
+  // the step defaults and the computation `mode`; the twelve factors are
+  // shown. An ALT.DAT dated before the clock's calendar still gives its
+  // place, but "Alt-Datum/Zeit" is not offered, and the result is a message
+  // saying so.
   Status PrepareStart(ComputationMode mode);
   // Then it runs at the first timer interval.
   void StartRunning();
   // Last, the factor set is chosen and the general group enabled.
   void FinishStart(bool transplutonian);
+
+  // Whether the symbol font is installed: the drawings show its glyphs, else
+  // the factors' and signs' letter codes.
+  void SetSymbolFontPresent(bool present) { display_.symbolFontPresent = present; }
+  // All 22 factors drawn, or the twelve.
+  void ChooseFactorSet(bool transplutonian) { display_.transplutonian = transplutonian; }
+  // Rise, set and culmination searched as an almanac gives them, or as the
+  // factor meeting AS, DC or MC.
+  void ChooseHorizonSearch(bool atHorizon) { search_.atHorizon = atHorizon; }
+  // The factor whose rise, set or culmination the next Search looks for.
+  void ChooseSearchedFactor(FactorChoice choice) { search_.factor = choice.factor; }
 
   // Recomputes the sky in the chosen computation; what it used goes to the
   // display options. Where the precise computation falls back to the own
@@ -115,12 +130,18 @@ class Clock {
   // with the step defaults; when that moves the rate, the clock runs.
   void GoToRealTime();
   // Halted with the halted-state group enabled; then the instant and the
-  // place of ALT.DAT with the step defaults. A file that cannot be read, or
-  // whose date lies outside the clock's calendar, changes nothing more and
-  // is reported.
+  // place of ALT.DAT, paired with the kept place, with the step defaults. A
+  // file that cannot be read, or whose date lies outside the clock's
+  // calendar, changes nothing more and is reported.
   Status ReloadLastInstant();
-  // The state written at the end of a run: the instant and the place.
+  // The state written at the end of a run: the instant and the place in
+  // ALT.DAT, and once that is written, the place's name, zone and exact
+  // coordinates in the kept place.
   Status SaveState();
+  // The date, time and place of `entered` with their texts (what the engine
+  // computed from them is not taken), chosen as `place`; the place line
+  // follows them, and the search result is gone.
+  void SetInstantAndPlace(const SkyState& entered, PlaceIdentity place);
 
   // Searches the event (see SearchEvent; with the search's atHorizon,
   // rise, set and culmination as SearchHorizonEvent finds them, which fails
@@ -138,13 +159,17 @@ class Clock {
   std::string SearchResultLine() const;
 
   // A setting dialog (date/time/place, interval) opens: both button groups
-  // disabled, the clock halted, the search result gone.
+  // disabled, the clock halted, the search result gone. Its end (EndSetting
+  // below) comes with what the dialog leaves: at rate 0 the clock then runs
+  // at one tick per second, and both groups are enabled.
   void BeginSetting();
-  // It closed: at rate 0 the clock runs at one tick per second; both groups
-  // are enabled.
-  void EndSetting();
-  // The date/time/place dialog set the place: the place line follows it.
-  void TakePlaceLineFromSky();
+  // The date/time/place dialog closed, by its last field or by ESC, with
+  // the instant and place it committed (SetInstantAndPlace) and the reading
+  // the time is shown in first.
+  void EndDateTimePlace(const SkyState& entered, PlaceIdentity place, bool localTimeFirst);
+  // The interval dialog closed with the step chosen, or none when ESC left
+  // it; the minutes change only with a step of typed minutes.
+  void EndInterval(std::optional<StepChoice> chosen);
   // A window that halts the clock while it is open (the introduction, the
   // source information): both groups disabled, then enabled again.
   void BeginPause();
@@ -153,6 +178,13 @@ class Clock {
   void EnableButtonGroups(bool on);
 
  private:
+  void EndSetting();
+  // The place line as the sky's coordinates give it.
+  void TakePlaceLineFromSky();
+  // After ALT.DAT gave the sky's coordinates: the kept place's exact
+  // coordinates where they are those to the minute, and the place's name
+  // and zone (IdentityForSkyPlace).
+  void TakeKeptPlace();
   void Halt();
   void Run();
   void ApplyStepDefaults();
@@ -166,6 +198,8 @@ class Clock {
 
   const SystemClock& systemClock_;
   std::filesystem::path workingDirectory_;
+  KeptPlaceStore& keptPlaces_;
+  const PlaceAtlas& atlas_;
   SkyState sky_;
   PlaceIdentity placeIdentity_;
   PlaceTimeRules placeTimeRules_;

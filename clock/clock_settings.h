@@ -1,5 +1,5 @@
 // How the clock runs: its rate and what one tick moves the instant by. Owned
-// by the clock window; the interval dialog sets the step.
+// by the clock; the interval dialog chooses the step.
 #pragma once
 
 #include <cstdint>
@@ -17,6 +17,13 @@ struct ClockSettings {
   StepMode stepMode = StepMode::kRealTime;
   // The step of StepMode::kMinutes, minutes; positive.
   double intervalMinutes = 1.0 / 60.0;
+};
+
+// A step chosen in the interval dialog: the mode, and with
+// StepMode::kMinutes the minutes typed (positive).
+struct StepChoice {
+  StepMode mode = StepMode::kRealTime;
+  double minutes = 0;
 };
 
 }  // namespace sternwerk

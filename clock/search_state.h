@@ -9,6 +9,12 @@
 
 namespace sternwerk {
 
+// A factor chosen in the factor choice dialog for a rise, set or
+// culmination; a cancelled dialog chooses none.
+struct FactorChoice {
+  std::uint8_t factor = 0;
+};
+
 struct SearchState {
   // Rise, set and culmination as an almanac gives them (SearchHorizonEvent)
   // instead of the factor meeting AS, DC or MC.

@@ -73,6 +73,8 @@ struct ClockReading {
   int month = 1;
   int year = 1970;
   int secondOfDay = 0;  // 0 to 86399
+
+  bool operator==(const ClockReading&) const = default;
 };
 
 // The reading's seconds; `hours` (decimal, may pass 24) to the nearest second.

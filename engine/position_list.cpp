@@ -18,7 +18,11 @@ std::string ListedSign(double longitude) {
 }  // namespace
 
 std::string PositionListLine(int factor, double longitude) {
-  return " " + ShownFactorCode(factor) + " " + FormatAngle(3, AngleMode::kFull, longitude) + "=" +
+  return PositionListLine(" " + ShownFactorCode(factor), longitude);
+}
+
+std::string PositionListLine(std::string_view codeColumn, double longitude) {
+  return std::string(codeColumn) + " " + FormatAngle(3, AngleMode::kFull, longitude) + "=" +
          FormatAngle(2, AngleMode::kWithinSign, longitude) + ListedSign(longitude);
 }
 

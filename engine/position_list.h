@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace sternwerk {
 
@@ -9,5 +10,9 @@ namespace sternwerk {
 // code and sign of the language shown. A longitude past 360 is listed
 // without a sign.
 std::string PositionListLine(int factor, double longitude);
+
+// The same form for another list entry, its code column given whole, e.g.
+// "H10 101°38'28\"=11°38'KRE".
+std::string PositionListLine(std::string_view codeColumn, double longitude);
 
 }  // namespace sternwerk

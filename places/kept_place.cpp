@@ -14,6 +14,11 @@ bool SameMinute(double a, double b) {
   return std::llround(a * kMinutesPerDegree) == std::llround(b * kMinutesPerDegree);
 }
 
+bool AtSkyPlace(const std::optional<KeptPlace>& kept, const SkyState& sky) {
+  return kept && SameMinute(kept->longitude, sky.longitude) &&
+         SameMinute(kept->latitude, sky.latitude);
+}
+
 // The kept place named in `shown`: the atlas place at the kept coordinates
 // that bears the kept name in either language; the kept texts where there
 // is none (a place of another atlas).
@@ -27,20 +32,14 @@ PlaceIdentity ShownIdentity(const KeptPlace& kept, const PlaceAtlas& atlas, Lang
 }  // namespace
 
 void TakeKeptCoordinates(const std::optional<KeptPlace>& kept, SkyState& sky) {
-  if (!kept || !SameMinute(kept->longitude, sky.longitude) ||
-      !SameMinute(kept->latitude, sky.latitude)) {
-    return;
-  }
+  if (!AtSkyPlace(kept, sky)) return;
   sky.longitude = kept->longitude;
   sky.latitude = kept->latitude;
 }
 
 PlaceIdentity IdentityForSkyPlace(const std::optional<KeptPlace>& kept, const SkyState& sky,
                                   const PlaceAtlas& atlas, Language shown) {
-  if (kept && SameMinute(kept->longitude, sky.longitude) &&
-      SameMinute(kept->latitude, sky.latitude)) {
-    return ShownIdentity(*kept, atlas, shown);
-  }
+  if (AtSkyPlace(kept, sky)) return ShownIdentity(*kept, atlas, shown);
   return TypedPlaceIdentity(atlas, sky.longitude, sky.latitude);
 }
 

@@ -1,6 +1,6 @@
-// The last place chosen, kept between runs with the exact coordinates its
-// name and time zone belong to (the state file keeps only the coordinates
-// in whole minutes), and how it is paired with the sky's place.
+// The place kept between runs: the name, time zone and exact coordinates of
+// the last place, which ALT.DAT keeps only as coordinates in whole minutes;
+// the store that keeps it, and how it pairs with ALT.DAT's coordinates.
 #pragma once
 
 #include <optional>
@@ -18,9 +18,18 @@ struct KeptPlace {
   double latitude = 0;
 };
 
+// Where the clock keeps its place between runs (the user's settings in the
+// program).
+class KeptPlaceStore {
+ public:
+  virtual ~KeptPlaceStore() = default;
+  // The place saved last; none when none was.
+  virtual std::optional<KeptPlace> Load() const = 0;
+  virtual void Save(const KeptPlace& place) = 0;
+};
+
 // The kept coordinates for the sky's where they are the same to the minute:
-// the state file keeps whole minutes, the kept place a chosen place's exact
-// ones.
+// ALT.DAT keeps whole minutes, the kept place a chosen place's exact ones.
 void TakeKeptCoordinates(const std::optional<KeptPlace>& kept, SkyState& sky);
 
 // The identity of the sky's place: the kept one where the kept coordinates

@@ -32,14 +32,16 @@ std::string ReadingText(ClockSeconds seconds) {
   return DateText(reading.day, reading.month, reading.year) + time;
 }
 
-// Says on standard error where this machine's time-zone data lack the
-// place's zone: then its mean time stands in.
-void SayUnknownZone(const PlaceIdentity& place, double longitude) {
+// The place without its zone where this machine's time-zone data lack it,
+// which is said on standard error: then its mean time stands in.
+PlaceIdentity WithKnownZone(PlaceIdentity place, double longitude) {
   const std::string problem = LocalOf(SystemPlaceTimeRules(), place, longitude, 0).zoneProblem;
-  if (problem.empty()) return;
+  if (problem.empty()) return place;
   std::cerr << "sternwerk-sky: " << problem
             << ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", " Es gilt die mittlere Ortszeit."))
             << '\n';
+  place.timeZone.clear();
+  return place;
 }
 
 Outcome<LocatedSky> Found(LocatedSky located) {
@@ -102,7 +104,7 @@ Outcome<LocatedSky> LocatePlace(const std::vector<std::string>& coordinates,
   }
   if (!options.name && atlas != nullptr)
     located.place = TypedPlaceIdentity(*atlas, place.longitude, place.latitude);
-  SayUnknownZone(located.place, place.longitude);
+  located.timeZone = WithKnownZone(located.place, place.longitude);
   located.sky = SkyFor(1, 1, kFirstCalendarYear, 0, place.longitude, place.latitude);
   return Found(std::move(located));
 }
@@ -116,7 +118,7 @@ Outcome<LocatedSky> AtLocalOrUniversalTime(LocatedSky located, const CalendarDat
   }
   const ClockSeconds reading = ClockSecondsOf(date.day, date.month, date.year, hours);
   const UniversalTimes instants =
-      UniversalOf(SystemPlaceTimeRules(), located.place, sky.longitude, reading,
+      UniversalOf(SystemPlaceTimeRules(), located.timeZone, sky.longitude, reading,
                   skipped == SkippedTime::kInstantAfter ? SkippedReading::kInstantAfter
                                                         : SkippedReading::kNoInstant);
   if (instants.instants.empty()) {
@@ -125,7 +127,7 @@ Outcome<LocatedSky> AtLocalOrUniversalTime(LocatedSky located, const CalendarDat
         WithArguments(ToolText(QT_TRANSLATE_NOOP("sternwerk-sky",
                                                  "Die Ortszeit %1 gibt es in %2 nicht: Die Uhren "
                                                  "wurden über diese Stunde vorgestellt")),
-                      {ReadingText(reading), located.place.timeZone}));
+                      {ReadingText(reading), located.timeZone.timeZone}));
   }
   if (instants.instants.size() > 1) located.twice = ToolText(kTwiceNote);
   const ClockReading universal = ReadingOf(instants.instants.front().seconds);
@@ -181,7 +183,7 @@ std::vector<std::string> PlaceLines(const LocatedSky& located, ClockSeconds univ
 std::string LocalTimeLine(const LocatedSky& located, ClockSeconds universal,
                           const std::string& note) {
   const LocalTime local =
-      LocalOf(SystemPlaceTimeRules(), located.place, located.sky.longitude, universal);
+      LocalOf(SystemPlaceTimeRules(), located.timeZone, located.sky.longitude, universal);
   return ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "Ortszeit: ")) + ReadingText(local.reading) +
          " " + ZoneAbbreviationText(local.offset) + " (" + FullOffsetText(local.offset.seconds) +
          ")" + note;

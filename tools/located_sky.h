@@ -34,11 +34,12 @@ int Refuse(const Refusal& refusal);
 // The sky of a request at its place, or (refusal.exitStatus not 0) why
 // there is none.
 struct LocatedSky {
-  SkyState sky;         // Universal Time and the place's coordinates, not computed
-  PlaceIdentity place;  // the named place, or the zone of a typed one
-  bool shown = false;   // --place or --local: the place lines are written
-  std::string twice;    // after the local time: that it occurs twice
-  Refusal refusal;      // why there is no such sky, where there is none
+  SkyState sky;            // Universal Time and the place's coordinates, not computed
+  PlaceIdentity place;     // the named place, or the zone of a typed one
+  PlaceIdentity timeZone;  // as `place`, the zone dropped where this machine lacks it
+  bool shown = false;      // --place or --local: the place lines are written
+  std::string twice;       // after the local time: that it occurs twice
+  Refusal refusal;         // why there is no such sky, where there is none
 };
 
 // Whether the located sky is refused; then its message is written and

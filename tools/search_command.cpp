@@ -17,6 +17,7 @@
 #include "engine/text_forms.h"
 #include "tools/located_sky.h"
 #include "tools/sky_arguments.h"
+#include "tools/sky_here_search.h"
 #include "tools/sky_report.h"
 #include "tools/tool_text.h"
 
@@ -244,6 +245,7 @@ Outcome<int> SearchAtHorizon(const SearchRequest& request, LocatedSky& located, 
 Outcome<int> SearchFromArguments(const std::vector<std::string>& args, std::ostream& out,
                                  ComputationMode mode, bool atHorizon,
                                  const PlaceOptions& placeOptions) {
+  if (IsSkyHereSearch(args)) return SearchSkyHere(args, out, placeOptions);
   Outcome<SearchRequest> parsed = ParseSearchArguments(args, atHorizon);
   if (!parsed.ok()) return Outcome<int>::Failure(parsed.error());
   const SearchRequest request = std::move(parsed).value();

@@ -9,9 +9,13 @@
 #include "build_info.h"
 #include "engine/sky.h"
 #include "platform/program_language.h"
+#include "tools/astrology_lines.h"
 #include "tools/chart_command.h"
+#include "tools/collection_command.h"
 #include "tools/dial_command.h"
+#include "tools/ephemeris_command.h"
 #include "tools/located_sky.h"
+#include "tools/observe_command.h"
 #include "tools/outside_command.h"
 #include "tools/places_command.h"
 #include "tools/search_command.h"
@@ -65,6 +69,24 @@ constexpr const char* kUsage = QT_TRANSLATE_NOOP(
     "      (Name, Region, Land, Breite, Länge, Zeitzone; tabulatorgetrennt).\n"
     "  sternwerk-sky --version\n"
     "      zeigt die Version.\n"
+    "  sternwerk-sky --observe TT.MM.JJJJ HH:MM[:SS] [LÄNGE BREITE]\n"
+    "      der Himmel vom Ort aus: Höhe, Azimut und Richtung, RA/Dekl., Abstand,\n"
+    "      Helligkeit und Phase der Körper, Auf- und Untergang des Ortstages,\n"
+    "      Mondphase und Dämmerungen (Swiss Ephemeris).\n"
+    "  sternwerk-sky --ephemeris TT.MM.JJJJ HH:MM[:SS] [--until TT.MM.JJJJ HH:MM[:SS]]\n"
+    "                [--step MINUTEN] [LÄNGE BREITE]\n"
+    "      eine tabulatorgetrennte Tabelle für die Tabellenkalkulation: je\n"
+    "      Zeitpunkt und Körper eine Zeile (Spalten utc, local, body, longitude,\n"
+    "      latitude, ra, dec, altitude, azimuth, distance, magnitude,\n"
+    "      illuminated), Schritt 60 Minuten ohne --step.\n"
+    "  sternwerk-sky --search sonnenfinsternis|mondfinsternis TT.MM.JJJJ [HH:MM[:SS]]\n"
+    "                [LÄNGE BREITE]\n"
+    "      die nächste vom Ort aus sichtbare Sonnenfinsternis oder die nächste\n"
+    "      Mondfinsternis: Maximum (Weltzeit), Art, Größe, Kontakte.\n"
+    "  sternwerk-sky --search buergerliche-|nautische-|astronomische-\n"
+    "                morgendaemmerung|abenddaemmerung TT.MM.JJJJ [HH:MM[:SS]] [LÄNGE BREITE]\n"
+    "      die Dämmerung binnen 24 Stunden (Sonnenmitte 6, 12, 18° unter dem\n"
+    "      Horizont); Exit-Status 1, wo die Sonne nicht so tief sinkt.\n"
     "  jetzt oder now statt Datum und Zeit: der Zeitpunkt jetzt (Weltzeit der\n"
     "      Systemuhr); gilt für alle Aufrufe außer --tsv.\n"
     "  --place ORT statt LÄNGE BREITE: der beste Treffer von --places ORT.\n"
@@ -77,11 +99,36 @@ constexpr const char* kUsage = QT_TRANSLATE_NOOP(
     "      9d59O 48d24N; W und S zählen negativ.\n"
     "  --language de|en\n"
     "      Sprache der Ausgabe; ohne Angabe die des Desktops (Englisch, wenn die\n"
-    "      erste Sprache des Desktops Englisch ist, sonst Deutsch).\n");
+    "      erste Sprache des Desktops Englisch ist, sonst Deutsch).\n"
+    "  sternwerk-sky --save-chart NAME TT.MM.JJJJ HH:MM[:SS] [LÄNGE BREITE]\n"
+    "      speichert Zeitpunkt und Ort als Horoskop NAME in der Sammlung (mit\n"
+    "      --place und --local wie oben) und schreibt seine Zeile wie --charts.\n"
+    "  sternwerk-sky --charts [TEXT]\n"
+    "      listet die Horoskope der Sammlung, mit TEXT die, deren Name, Ort oder\n"
+    "      Jahr jedes Wort von TEXT enthält: Name, Art, Datum und Zeit wie\n"
+    "      eingegeben, Zone, Weltzeit, Ort, Region, Land, Breite, Länge;\n"
+    "      tabulatorgetrennt.\n"
+    "  sternwerk-sky --import DATEI\n"
+    "      nimmt die Horoskope einer AAF-Datei (mit #A93:-Zeilen) oder einer\n"
+    "      CSV-Datei mit Kopfzeile (Name, Datum, Zeit, Ort oder Breite und Länge,\n"
+    "      Zone) in die Sammlung auf; fehlerhafte Datensätze werden mit ihrer\n"
+    "      Zeile gemeldet und übersprungen.\n"
+    "  sternwerk-sky --export DATEI\n"
+    "      schreibt die Sammlung als AAF (DATEI.aaf) oder CSV (DATEI.csv).\n"
+    "  --collection DATEI: die Sammlung in DATEI statt horoskope.db im\n"
+    "      aktuellen Ordner.\n"
+    "  --houses BUCHSTABE, --aspects, --midpoints [--all] zu den Positionen:\n"
+    "      Häuserspitzen H1 bis H12 (P Placidus, K Koch, R Regiomontanus, C Campanus,\n"
+    "      E äqual vom AS, W ganze Zeichen, O Porphyrius, X Meridian, T topozentrisch,\n"
+    "      B Alcabitius, M Morinus; wo P und K nicht definiert sind, Porphyrius),\n"
+    "      Aspekte (Faktoren, Aspekt, Orbis, applikativ oder separativ) und\n"
+    "      Halbsummen nach ihrem Ort auf dem 90°-Kreis; mit --all aller 22 Faktoren.\n");
 
 // The position list; the place lines follow the place line.
-Outcome<int> PrintSky(const std::vector<std::string>& args, ComputationMode mode,
+Outcome<int> PrintSky(std::vector<std::string> args, ComputationMode mode,
                       const PlaceOptions& place) {
+  const Outcome<AstrologyRequest> astrology = TakeAstrologyOptions(args);
+  if (!astrology.ok()) return Outcome<int>::Failure(astrology.error());
   Outcome<LocatedSky> instant = LocateArguments(args, place);
   if (!instant.ok()) return Outcome<int>::Failure(instant.error());
   int refusedStatus = 0;
@@ -95,7 +142,12 @@ Outcome<int> PrintSky(const std::vector<std::string>& args, ComputationMode mode
   const std::vector<std::string> placeLines =
       PlaceLines(located, UniversalSeconds(sky), located.twice);
   lines.insert(lines.begin() + kPlaceLinesAt, placeLines.begin(), placeLines.end());
+  const Outcome<AstrologyText> astrologyText = AstrologyTextFor(astrology.value(), sky, mode);
+  if (!astrologyText.ok()) return Outcome<int>::Failure(astrologyText.error());
+  lines.insert(lines.end(), astrologyText.value().lines.begin(), astrologyText.value().lines.end());
   for (const std::string& line : lines) std::cout << line << '\n';
+  for (const std::string& note : astrologyText.value().notes)
+    std::cerr << "sternwerk-sky: " << note << '\n';
   ReportFallback(computed);
   return Outcome<int>::Success(0);
 }
@@ -154,8 +206,10 @@ Outcome<int> RunCommand(const std::vector<std::string>& args, char* programPath,
   if (command == "--chart") return WriteChartFile(After(args), programPath, mode, place);
   if (command == "--outside") return WriteOutsideViewFile(After(args), programPath, mode, place);
   if (command == "--dial") return WriteDialFile(After(args), programPath, mode, place);
+  if (command == "--observe") return ObserveFromArguments(After(args), std::cout, place);
+  if (command == "--ephemeris") return EphemerisFromArguments(After(args), std::cout, place);
   // A date never begins with a dash; what does is an option not known.
-  if (command.starts_with('-'))
+  if (command.starts_with('-') && !IsAstrologyOption(command))
     return Outcome<int>::Failure(WithArguments(
         ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "unbekannte Option \"%1\"")), {command}));
   return PrintSky(args, mode, place);
@@ -168,6 +222,8 @@ Outcome<int> Run(std::vector<std::string> args, char* programPath) {
   if (!args.empty() && args[0] == "--places") return ListPlaces(After(args), std::cout);
   const Outcome<PlaceOptions> place = TakePlaceOptions(args);
   if (!place.ok()) return Outcome<int>::Failure(place.error());
+  if (IsCollectionCommand(args))
+    return RunCollectionCommand(std::move(args), place.value(), std::cout);
   ComputationMode mode = ComputationMode::kOwn;
   bool atHorizon = false;
   for (;;) {

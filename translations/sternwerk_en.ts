@@ -291,6 +291,178 @@ More in man sternwerk.
         <translation>--place &quot;%1&quot;: took %2 (latitude %3, longitude %4); other places match as well, sternwerk-sky --places &quot;%1&quot; lists them</translation>
     </message>
     <message>
+        <source>%1 steht einmal und mit seinem Wert nach dem Zeitpunkt</source>
+        <translation>%1 stands once, with its value, after the instant</translation>
+    </message>
+    <message>
+        <source>--ephemeris erwartet Datum und Zeit oder jetzt</source>
+        <translation>--ephemeris needs a date and time or now</translation>
+    </message>
+    <message>
+        <source>--until erwartet Datum und Zeit oder jetzt</source>
+        <translation>--until needs a date and time or now</translation>
+    </message>
+    <message>
+        <source>--until liegt vor dem ersten Zeitpunkt</source>
+        <translation>--until lies before the first instant</translation>
+    </message>
+    <message>
+        <source>Zeiten: Weltzeit (UT)</source>
+        <translation>Times: Universal Time (UT)</translation>
+    </message>
+    <message>
+        <source>Zeiten: Ortszeit (%1)</source>
+        <translation>Times: local time (%1)</translation>
+    </message>
+    <message>
+        <source> (unter dem Horizont)</source>
+        <translation> (below the horizon)</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <source>Größe: %1</source>
+        <translation>Magnitude: %1</translation>
+    </message>
+    <message>
+        <source>Bedeckung: %1 %</source>
+        <translation>Obscuration: %1 %</translation>
+    </message>
+    <message>
+        <source>Maximum: %1</source>
+        <translation>Maximum: %1</translation>
+    </message>
+    <message>
+        <source>Sonnenhöhe im Maximum: %1</source>
+        <translation>Sun&apos;s altitude at maximum: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2, Sonne %3</source>
+        <translation>%1: %2, Sun %3</translation>
+    </message>
+    <message>
+        <source>Dauer der Totalität: %1</source>
+        <translation>Duration of totality: %1</translation>
+    </message>
+    <message>
+        <source>Dauer der Ringförmigkeit: %1</source>
+        <translation>Duration of annularity: %1</translation>
+    </message>
+    <message>
+        <source>Sonnenaufgang während der Finsternis: %1</source>
+        <translation>Sunrise during the eclipse: %1</translation>
+    </message>
+    <message>
+        <source>Sonnenuntergang während der Finsternis: %1</source>
+        <translation>Sunset during the eclipse: %1</translation>
+    </message>
+    <message>
+        <source>nicht sichtbar</source>
+        <translation>not visible</translation>
+    </message>
+    <message>
+        <source>Größe im Kernschatten: %1</source>
+        <translation>Umbral magnitude: %1</translation>
+    </message>
+    <message>
+        <source>Größe im Halbschatten: %1</source>
+        <translation>Penumbral magnitude: %1</translation>
+    </message>
+    <message>
+        <source>Mondhöhe im Maximum: %1</source>
+        <translation>Moon&apos;s altitude at maximum: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2, Mond %3</source>
+        <translation>%1: %2, Moon %3</translation>
+    </message>
+    <message>
+        <source>%1 nicht gefunden: Die Sonne überschreitet in den 24 Stunden ab %2 nicht %3 unter dem Horizont</source>
+        <translation>%1 not found: the Sun does not cross %3 below the horizon in the 24 hours from %2</translation>
+    </message>
+    <message>
+        <source>--step &quot;%1&quot;: mindestens eine Sekunde (1/60 Minute)</source>
+        <translation>--step &quot;%1&quot;: at least a second (1/60 minute)</translation>
+    </message>
+    <message>
+        <source>--save-chart erwartet einen Namen, Datum und Zeit, wenn gewünscht den Ort</source>
+        <translation>--save-chart expects a name, a date and time, and the place if wanted</translation>
+    </message>
+    <message>
+        <source>Name des Horoskops</source>
+        <translation>name of the chart</translation>
+    </message>
+    <message>
+        <source>--save-chart erwartet nach dem Namen Datum und Zeit oder jetzt</source>
+        <translation>--save-chart expects a date and time or now after the name</translation>
+    </message>
+    <message>
+        <source>--charts nimmt höchstens einen Suchtext</source>
+        <translation>--charts takes at most one search text</translation>
+    </message>
+    <message>
+        <source>Kein Horoskop passt zu &quot;%1&quot;</source>
+        <translation>No chart matches &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>--import erwartet einen Dateinamen</source>
+        <translation>--import expects a file name</translation>
+    </message>
+    <message>
+        <source>%1, Zeile %2: %3</source>
+        <translation>%1, line %2: %3</translation>
+    </message>
+    <message>
+        <source>%1 Horoskope aus %2 aufgenommen, %3 Datensätze übersprungen</source>
+        <translation>%1 charts added from %2, %3 records skipped</translation>
+    </message>
+    <message>
+        <source>--export erwartet einen Dateinamen</source>
+        <translation>--export expects a file name</translation>
+    </message>
+    <message>
+        <source>--export schreibt .aaf- oder .csv-Dateien; die Endung des Namens wählt das Format</source>
+        <translation>--export writes .aaf or .csv files; the ending of the name chooses the format</translation>
+    </message>
+    <message>
+        <source>%1 Horoskope nach %2 geschrieben</source>
+        <translation>%1 charts written to %2</translation>
+    </message>
+    <message>
+        <source>--collection erwartet einmal den Namen der Sammlung</source>
+        <translation>--collection expects the name of the collection, once</translation>
+    </message>
+    <message>
+        <source>--collection gilt für --save-chart, --charts, --import und --export</source>
+        <translation>--collection applies to --save-chart, --charts, --import and --export</translation>
+    </message>
+    <message>
+        <source>--place und --local gelten bei der Sammlung nur für --save-chart</source>
+        <translation>with the collection, --place and --local apply to --save-chart only</translation>
+    </message>
+    <message>
+        <source>applikativ</source>
+        <translation>applying</translation>
+    </message>
+    <message>
+        <source>separativ</source>
+        <translation>separating</translation>
+    </message>
+    <message>
+        <source>%1 darf nur einmal stehen</source>
+        <translation>%1 may be given only once</translation>
+    </message>
+    <message>
+        <source>--houses erwartet den Buchstaben eines Häusersystems (%1)</source>
+        <translation>--houses expects the letter of a house system (%1)</translation>
+    </message>
+    <message>
+        <source>--houses: &quot;%1&quot; ist kein Häusersystem (eines von %2)</source>
+        <translation>--houses: &quot;%1&quot; is no house system (one of %2)</translation>
+    </message>
+    <message>
         <source>Aufruf:
   sternwerk-sky --precise AUFRUF
       vor jedem der folgenden Aufrufe: genaue Positionen (Swiss Ephemeris)
@@ -328,6 +500,24 @@ More in man sternwerk.
       (Name, Region, Land, Breite, Länge, Zeitzone; tabulatorgetrennt).
   sternwerk-sky --version
       zeigt die Version.
+  sternwerk-sky --observe TT.MM.JJJJ HH:MM[:SS] [LÄNGE BREITE]
+      der Himmel vom Ort aus: Höhe, Azimut und Richtung, RA/Dekl., Abstand,
+      Helligkeit und Phase der Körper, Auf- und Untergang des Ortstages,
+      Mondphase und Dämmerungen (Swiss Ephemeris).
+  sternwerk-sky --ephemeris TT.MM.JJJJ HH:MM[:SS] [--until TT.MM.JJJJ HH:MM[:SS]]
+                [--step MINUTEN] [LÄNGE BREITE]
+      eine tabulatorgetrennte Tabelle für die Tabellenkalkulation: je
+      Zeitpunkt und Körper eine Zeile (Spalten utc, local, body, longitude,
+      latitude, ra, dec, altitude, azimuth, distance, magnitude,
+      illuminated), Schritt 60 Minuten ohne --step.
+  sternwerk-sky --search sonnenfinsternis|mondfinsternis TT.MM.JJJJ [HH:MM[:SS]]
+                [LÄNGE BREITE]
+      die nächste vom Ort aus sichtbare Sonnenfinsternis oder die nächste
+      Mondfinsternis: Maximum (Weltzeit), Art, Größe, Kontakte.
+  sternwerk-sky --search buergerliche-|nautische-|astronomische-
+                morgendaemmerung|abenddaemmerung TT.MM.JJJJ [HH:MM[:SS]] [LÄNGE BREITE]
+      die Dämmerung binnen 24 Stunden (Sonnenmitte 6, 12, 18° unter dem
+      Horizont); Exit-Status 1, wo die Sonne nicht so tief sinkt.
   jetzt oder now statt Datum und Zeit: der Zeitpunkt jetzt (Weltzeit der
       Systemuhr); gilt für alle Aufrufe außer --tsv.
   --place ORT statt LÄNGE BREITE: der beste Treffer von --places ORT.
@@ -341,6 +531,29 @@ More in man sternwerk.
   --language de|en
       Sprache der Ausgabe; ohne Angabe die des Desktops (Englisch, wenn die
       erste Sprache des Desktops Englisch ist, sonst Deutsch).
+  sternwerk-sky --save-chart NAME TT.MM.JJJJ HH:MM[:SS] [LÄNGE BREITE]
+      speichert Zeitpunkt und Ort als Horoskop NAME in der Sammlung (mit
+      --place und --local wie oben) und schreibt seine Zeile wie --charts.
+  sternwerk-sky --charts [TEXT]
+      listet die Horoskope der Sammlung, mit TEXT die, deren Name, Ort oder
+      Jahr jedes Wort von TEXT enthält: Name, Art, Datum und Zeit wie
+      eingegeben, Zone, Weltzeit, Ort, Region, Land, Breite, Länge;
+      tabulatorgetrennt.
+  sternwerk-sky --import DATEI
+      nimmt die Horoskope einer AAF-Datei (mit #A93:-Zeilen) oder einer
+      CSV-Datei mit Kopfzeile (Name, Datum, Zeit, Ort oder Breite und Länge,
+      Zone) in die Sammlung auf; fehlerhafte Datensätze werden mit ihrer
+      Zeile gemeldet und übersprungen.
+  sternwerk-sky --export DATEI
+      schreibt die Sammlung als AAF (DATEI.aaf) oder CSV (DATEI.csv).
+  --collection DATEI: die Sammlung in DATEI statt horoskope.db im
+      aktuellen Ordner.
+  --houses BUCHSTABE, --aspects, --midpoints [--all] zu den Positionen:
+      Häuserspitzen H1 bis H12 (P Placidus, K Koch, R Regiomontanus, C Campanus,
+      E äqual vom AS, W ganze Zeichen, O Porphyrius, X Meridian, T topozentrisch,
+      B Alcabitius, M Morinus; wo P und K nicht definiert sind, Porphyrius),
+      Aspekte (Faktoren, Aspekt, Orbis, applikativ oder separativ) und
+      Halbsummen nach ihrem Ort auf dem 90°-Kreis; mit --all aller 22 Faktoren.
 </source>
         <translation>Usage:
   sternwerk-sky --precise COMMAND
@@ -384,6 +597,24 @@ More in man sternwerk.
       (name, region, country, latitude, longitude, time zone; tab-separated).
   sternwerk-sky --version
       shows the version.
+  sternwerk-sky --observe DD.MM.YYYY HH:MM[:SS] [LONGITUDE LATITUDE]
+      the sky from the place: altitude, azimuth and direction, RA/Dec, distance,
+      magnitude and phase of the bodies, rise and set of the local day, the
+      Moon&apos;s phase and the twilights (Swiss Ephemeris).
+  sternwerk-sky --ephemeris DD.MM.YYYY HH:MM[:SS] [--until DD.MM.YYYY HH:MM[:SS]]
+                [--step MINUTES] [LONGITUDE LATITUDE]
+      a tab-separated table for spreadsheets: one line per instant and body
+      (columns utc, local, body, longitude, latitude, ra, dec, altitude,
+      azimuth, distance, magnitude, illuminated), a step of 60 minutes
+      without --step.
+  sternwerk-sky --search solar-eclipse|lunar-eclipse DD.MM.YYYY [HH:MM[:SS]]
+                [LONGITUDE LATITUDE]
+      the next solar eclipse seen from the place or the next lunar eclipse:
+      maximum (Universal Time), kind, magnitude, contacts.
+  sternwerk-sky --search civil-|nautical-|astronomical-dawn|dusk DD.MM.YYYY
+                [HH:MM[:SS]] [LONGITUDE LATITUDE]
+      the twilight within 24 hours (the Sun&apos;s centre 6, 12, 18° below the
+      horizon); exit status 1 where the Sun does not go that deep.
   now or jetzt instead of the date and time: the present instant (the
       system clock&apos;s Universal Time); for every command but --tsv.
   --place PLACE instead of LONGITUDE LATITUDE: the best match of --places PLACE.
@@ -397,7 +628,61 @@ More in man sternwerk.
   --language de|en
       the language of the output; without it the desktop&apos;s (English when the
       desktop&apos;s first language is English, else German).
+  sternwerk-sky --save-chart NAME DD.MM.YYYY HH:MM[:SS] [LONGITUDE LATITUDE]
+      saves the instant and place as the chart NAME in the collection (with
+      --place and --local as above) and writes its line as --charts does.
+  sternwerk-sky --charts [TEXT]
+      lists the charts of the collection, with TEXT those whose name, place
+      or year holds every word of TEXT: name, kind, date and time as typed,
+      zone, Universal Time, place, region, country, latitude, longitude;
+      tab-separated.
+  sternwerk-sky --import FILE
+      adds the charts of an AAF file (with #A93: lines) or of a CSV file with
+      a header row (Name, Datum, Zeit, Ort or Breite and Länge, Zone; or the
+      English names) to the collection; records that cannot be read are
+      reported with their line and skipped.
+  sternwerk-sky --export FILE
+      writes the collection as AAF (FILE.aaf) or CSV (FILE.csv).
+  --collection FILE: the collection in FILE instead of horoskope.db in the
+      current folder.
+  --houses LETTER, --aspects, --midpoints [--all] with the positions:
+      house cusps H1 to H12 (P Placidus, K Koch, R Regiomontanus, C Campanus,
+      E equal from the AS, W whole sign, O Porphyry, X Meridian, T Topocentric,
+      B Alcabitius, M Morinus; Porphyry where P and K are undefined),
+      aspects (factors, aspect, orb, applying or separating) and midpoints
+      by their place on the 90° dial; with --all of all 22 factors.
 </translation>
+    </message>
+</context>
+<context>
+    <name>sternwerk::Aspects</name>
+    <message>
+        <source>Konjunktion</source>
+        <translation>conjunction</translation>
+    </message>
+    <message>
+        <source>Opposition</source>
+        <translation>opposition</translation>
+    </message>
+    <message>
+        <source>Trigon</source>
+        <translation>trine</translation>
+    </message>
+    <message>
+        <source>Quadrat</source>
+        <translation>square</translation>
+    </message>
+    <message>
+        <source>Sextil</source>
+        <translation>sextile</translation>
+    </message>
+    <message>
+        <source>Halbquadrat</source>
+        <translation>semi-square</translation>
+    </message>
+    <message>
+        <source>Anderthalbquadrat</source>
+        <translation>sesquiquadrate</translation>
     </message>
 </context>
 <context>
@@ -537,6 +822,220 @@ More in man sternwerk.
     <message>
         <source>Sek/Takt:</source>
         <translation>Sec/tick:</translation>
+    </message>
+</context>
+<context>
+    <name>sternwerk::Collection</name>
+    <message>
+        <source>#A93 braucht sieben Felder (Name, Vorname, Art, Datum, Zeit, Ort, Land), hier sind es %1.</source>
+        <translation>#A93 needs seven fields (name, first name, kind, date, time, place, country); it has %1.</translation>
+    </message>
+    <message>
+        <source>Das Datum &quot;%1&quot; ist nicht lesbar (T.M.JJJJ).</source>
+        <translation>The date &quot;%1&quot; cannot be read (D.M.YYYY).</translation>
+    </message>
+    <message>
+        <source>Die Zeit &quot;%1&quot; ist nicht lesbar (H:MM oder H:MM:SS).</source>
+        <translation>The time &quot;%1&quot; cannot be read (H:MM or H:MM:SS).</translation>
+    </message>
+    <message>
+        <source>Der Ort hat keine Koordinaten: #B93 fehlt.</source>
+        <translation>The place has no coordinates: #B93 is missing.</translation>
+    </message>
+    <message>
+        <source>#B93 braucht fünf Felder (Julianischer Tag, Breite, Länge, Zone, Sommerzeit), hier sind es %1.</source>
+        <translation>#B93 needs five fields (Julian day, latitude, longitude, zone, summer time); it has %1.</translation>
+    </message>
+    <message>
+        <source>Die Koordinate &quot;%1&quot; ist nicht lesbar (z.B. 49n05, 8e11).</source>
+        <translation>The coordinate &quot;%1&quot; cannot be read (e.g. 49n05, 8e11).</translation>
+    </message>
+    <message>
+        <source>Die Zone &quot;%1&quot; ist nicht lesbar (z.B. 1he00, 5hw00, 0e21:48).</source>
+        <translation>The zone &quot;%1&quot; cannot be read (e.g. 1he00, 5hw00, 0e21:48).</translation>
+    </message>
+    <message>
+        <source>Die Sommerzeit &quot;%1&quot; ist nicht lesbar (Stunden, oder L für mittlere Ortszeit).</source>
+        <translation>The summer time &quot;%1&quot; cannot be read (hours, or L for local mean time).</translation>
+    </message>
+    <message>
+        <source>Der Julianische Tag &quot;%1&quot; ist nicht lesbar.</source>
+        <translation>The Julian day &quot;%1&quot; cannot be read.</translation>
+    </message>
+    <message>
+        <source>Der Zeitpunkt ist unbekannt: Es fehlen der Julianische Tag oder Datum, Zeit und Zone.</source>
+        <translation>The instant is unknown: the Julian day, or date, time and zone, are missing.</translation>
+    </message>
+    <message>
+        <source>Die Zeile gehört zu keinem Datensatz: Er beginnt mit #A93.</source>
+        <translation>The line belongs to no record: a record begins with #A93.</translation>
+    </message>
+    <message>
+        <source>Das Horoskop hat keinen Namen.</source>
+        <translation>The chart has no name.</translation>
+    </message>
+    <message>
+        <source>Ein Text des Horoskops ist kein UTF-8 oder enthält Steuerzeichen.</source>
+        <translation>A text of the chart is not UTF-8 or holds control characters.</translation>
+    </message>
+    <message>
+        <source>Die Länge muss zwischen -180 und 180 Grad liegen, die Breite zwischen -90 und 90 Grad.</source>
+        <translation>The longitude must lie between -180 and 180 degrees, the latitude between -90 and 90 degrees.</translation>
+    </message>
+    <message>
+        <source>Die Weltzeit des Horoskops liegt außerhalb der Jahre %1 bis %2.</source>
+        <translation>The Universal Time of the chart lies outside the years %1 to %2.</translation>
+    </message>
+    <message>
+        <source>Datum oder Zeit des Horoskops gibt es nicht.</source>
+        <translation>The date or time of the chart does not exist.</translation>
+    </message>
+    <message>
+        <source>Der Abstand der Zeitzone zur Weltzeit ist größer als ein Tag.</source>
+        <translation>The offset of the time zone from Universal Time is more than a day.</translation>
+    </message>
+    <message>
+        <source>Das Datum &quot;%1&quot; ist nicht lesbar (TT.MM.JJJJ).</source>
+        <translation>The date &quot;%1&quot; cannot be read (DD.MM.YYYY).</translation>
+    </message>
+    <message>
+        <source>Die Zeit &quot;%1&quot; ist nicht lesbar (HH:MM oder HH:MM:SS).</source>
+        <translation>The time &quot;%1&quot; cannot be read (HH:MM or HH:MM:SS).</translation>
+    </message>
+    <message>
+        <source>Breite und Länge &quot;%1&quot; sind nicht lesbar (Dezimalgrad, Nord und Ost positiv).</source>
+        <translation>Latitude and longitude &quot;%1&quot; cannot be read (decimal degrees, north and east positive).</translation>
+    </message>
+    <message>
+        <source>Den Ort &quot;%1&quot; kennt das Ortsverzeichnis nicht; bitte Breite und Länge angeben.</source>
+        <translation>The atlas does not know the place &quot;%1&quot;; please give latitude and longitude.</translation>
+    </message>
+    <message>
+        <source>Die Zeile nennt weder einen Ort noch Breite und Länge.</source>
+        <translation>The line names neither a place nor latitude and longitude.</translation>
+    </message>
+    <message>
+        <source>Die Weltzeit &quot;%1&quot; ist nicht lesbar oder liegt mehr als einen Tag neben Datum und Zeit.</source>
+        <translation>The Universal Time &quot;%1&quot; cannot be read or lies more than a day from the date and time.</translation>
+    </message>
+    <message>
+        <source>Diese Ortszeit gibt es in %1 nicht: Die Uhren wurden über diese Stunde vorgestellt.</source>
+        <translation>This local time does not exist in %1: the clocks were put forward over that hour.</translation>
+    </message>
+    <message>
+        <source>Die erste Zeile muss die Spalten benennen: Name, Datum, Zeit und Ort oder Breite und Länge (dazu wenn gewünscht Zone, Vorname, Art, Region, Land, Weltzeit, Notizen).</source>
+        <translation>The first line must name the columns: Name, Date, Time and Place or Latitude and Longitude (and if wanted Zone, First name, Kind, Region, Country, UT, Notes; or their German names).</translation>
+    </message>
+    <message>
+        <source>Kein Horoskop heißt &quot;%1&quot; oder beginnt so.</source>
+        <translation>No chart is called &quot;%1&quot; or begins so.</translation>
+    </message>
+    <message>
+        <source>%1 Horoskope passen zu &quot;%2&quot;: %3. Bitte den Namen genauer angeben.</source>
+        <translation>%1 charts match &quot;%2&quot;: %3. Please give the name more fully.</translation>
+    </message>
+    <message>
+        <source>Die Horoskop-Sammlung %1 ist gesperrt: Ein anderes Programm schreibt gerade hinein. Bitte etwas später noch einmal versuchen; es ging nichts verloren.</source>
+        <translation>The chart collection %1 is locked: another program is writing to it. Please try again a little later; nothing was lost.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 ist keine Horoskop-Sammlung (keine SQLite-Datenbank); sie bleibt, wie sie ist.</source>
+        <translation>The file %1 is no chart collection (no SQLite database); it is left as it is.</translation>
+    </message>
+    <message>
+        <source>Die Horoskop-Sammlung %1 ist beschädigt (%2). Sie bleibt, wie sie ist; bitte eine Sicherungskopie einsetzen.</source>
+        <translation>The chart collection %1 is damaged (%2). It is left as it is; please put a backup copy in its place.</translation>
+    </message>
+    <message>
+        <source>Die Horoskop-Sammlung %1 kann nicht benutzt werden: %2</source>
+        <translation>The chart collection %1 cannot be used: %2</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 ist eine SQLite-Datenbank, aber keine Horoskop-Sammlung; sie bleibt, wie sie ist.</source>
+        <translation>The file %1 is an SQLite database but no chart collection; it is left as it is.</translation>
+    </message>
+    <message>
+        <source>Die Horoskop-Sammlung %1 stammt von einer neueren Version von Sternwerk (Version %2 der Tabellen, diese kennt %3); sie bleibt, wie sie ist.</source>
+        <translation>The chart collection %1 comes from a newer version of Sternwerk (version %2 of its tables, this one knows %3); it is left as it is.</translation>
+    </message>
+    <message>
+        <source>Die Art der Zeitangabe ist unbekannt.</source>
+        <translation>The way the time was read is unknown.</translation>
+    </message>
+    <message>
+        <source>Das Horoskop Nr. %1 in der Sammlung %2 ist beschädigt: %3</source>
+        <translation>Chart no. %1 in the collection %2 is damaged: %3</translation>
+    </message>
+    <message>
+        <source>Das Horoskop ist nicht mehr in der Sammlung; ein anderes Programm hat es gelöscht.</source>
+        <translation>The chart is no longer in the collection; another program has deleted it.</translation>
+    </message>
+</context>
+<context>
+    <name>sternwerk::CompassPoints</name>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>NNO</source>
+        <translation>NNE</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>NE</translation>
+    </message>
+    <message>
+        <source>ONO</source>
+        <translation>ENE</translation>
+    </message>
+    <message>
+        <source>O</source>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>OSO</source>
+        <translation>ESE</translation>
+    </message>
+    <message>
+        <source>SO</source>
+        <translation>SE</translation>
+    </message>
+    <message>
+        <source>SSO</source>
+        <translation>SSE</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>SSW</source>
+        <translation>SSW</translation>
+    </message>
+    <message>
+        <source>SW</source>
+        <translation>SW</translation>
+    </message>
+    <message>
+        <source>WSW</source>
+        <translation>WSW</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>WNW</source>
+        <translation>WNW</translation>
+    </message>
+    <message>
+        <source>NW</source>
+        <translation>NW</translation>
+    </message>
+    <message>
+        <source>NNW</source>
+        <translation>NNW</translation>
     </message>
 </context>
 <context>
@@ -731,6 +1230,33 @@ Sternwerk works in the current directory %1.</translation>
     <message>
         <source>kein Dokumente-Ordner bekannt</source>
         <translation>no Documents folder known</translation>
+    </message>
+</context>
+<context>
+    <name>sternwerk::Eclipses</name>
+    <message>
+        <source>Halbschatten-Mondfinsternis</source>
+        <translation>Penumbral lunar eclipse</translation>
+    </message>
+    <message>
+        <source>Partielle Mondfinsternis</source>
+        <translation>Partial lunar eclipse</translation>
+    </message>
+    <message>
+        <source>Totale Mondfinsternis</source>
+        <translation>Total lunar eclipse</translation>
+    </message>
+    <message>
+        <source>Partielle Sonnenfinsternis</source>
+        <translation>Partial solar eclipse</translation>
+    </message>
+    <message>
+        <source>Ringförmige Sonnenfinsternis</source>
+        <translation>Annular solar eclipse</translation>
+    </message>
+    <message>
+        <source>Totale Sonnenfinsternis</source>
+        <translation>Total solar eclipse</translation>
     </message>
 </context>
 <context>
@@ -1475,6 +2001,61 @@ Sternwerk works in the current directory %1.</translation>
     </message>
 </context>
 <context>
+    <name>sternwerk::Houses</name>
+    <message>
+        <source>Placidus</source>
+        <translation>Placidus</translation>
+    </message>
+    <message>
+        <source>Koch</source>
+        <translation>Koch</translation>
+    </message>
+    <message>
+        <source>Regiomontanus</source>
+        <translation>Regiomontanus</translation>
+    </message>
+    <message>
+        <source>Campanus</source>
+        <translation>Campanus</translation>
+    </message>
+    <message>
+        <source>Äqual (vom AS)</source>
+        <translation>Equal (from the AS)</translation>
+    </message>
+    <message>
+        <source>Ganze Zeichen</source>
+        <translation>Whole sign</translation>
+    </message>
+    <message>
+        <source>Porphyrius</source>
+        <translation>Porphyry</translation>
+    </message>
+    <message>
+        <source>Meridian (axial)</source>
+        <translation>Meridian (axial)</translation>
+    </message>
+    <message>
+        <source>Topozentrisch</source>
+        <translation>Topocentric</translation>
+    </message>
+    <message>
+        <source>Alcabitius</source>
+        <translation>Alcabitius</translation>
+    </message>
+    <message>
+        <source>Morinus</source>
+        <translation>Morinus</translation>
+    </message>
+    <message>
+        <source>Häuser in dieser Breite nicht berechenbar (%1)</source>
+        <translation>houses cannot be computed at this latitude (%1)</translation>
+    </message>
+    <message>
+        <source>%1 ist in dieser Breite nicht definiert; Häuser nach %2</source>
+        <translation>%1 is undefined at this latitude; houses by %2</translation>
+    </message>
+</context>
+<context>
     <name>sternwerk::IntervalChoice</name>
     <message>
         <source>%1 Sekunde</source>
@@ -2074,10 +2655,59 @@ End anyway? The date, time and place of this session will then not be saved.</tr
     </message>
 </context>
 <context>
+    <name>sternwerk::MoonPhase</name>
+    <message>
+        <source>Neumond</source>
+        <translation>New moon</translation>
+    </message>
+    <message>
+        <source>Zunehmende Sichel</source>
+        <translation>Waxing crescent</translation>
+    </message>
+    <message>
+        <source>Erstes Viertel</source>
+        <translation>First quarter</translation>
+    </message>
+    <message>
+        <source>Zunehmender Mond</source>
+        <translation>Waxing gibbous</translation>
+    </message>
+    <message>
+        <source>Vollmond</source>
+        <translation>Full moon</translation>
+    </message>
+    <message>
+        <source>Abnehmender Mond</source>
+        <translation>Waning gibbous</translation>
+    </message>
+    <message>
+        <source>Letztes Viertel</source>
+        <translation>Last quarter</translation>
+    </message>
+    <message>
+        <source>Abnehmende Sichel</source>
+        <translation>Waning crescent</translation>
+    </message>
+</context>
+<context>
+    <name>sternwerk::NinetyDegreeDial</name>
+    <message>
+        <source>Zeiger</source>
+        <translation>Pointer</translation>
+    </message>
+</context>
+<context>
     <name>sternwerk::NumberReading</name>
     <message>
         <source>keine Zahl</source>
         <translation>not a number</translation>
+    </message>
+</context>
+<context>
+    <name>sternwerk::Observing</name>
+    <message>
+        <source>Fehler ohne Angabe eines Grundes</source>
+        <translation>error without a reason given</translation>
     </message>
 </context>
 <context>
@@ -2411,6 +3041,93 @@ Date and time stay as they were.</translation>
     </message>
 </context>
 <context>
+    <name>sternwerk::SkyHere</name>
+    <message>
+        <source>immer über</source>
+        <translation>always up</translation>
+    </message>
+    <message>
+        <source>immer unter</source>
+        <translation>always down</translation>
+    </message>
+    <message>
+        <source>über</source>
+        <translation>above</translation>
+    </message>
+    <message>
+        <source>unter</source>
+        <translation>below</translation>
+    </message>
+    <message>
+        <source>Mond: %1, %2 % beleuchtet, %3 Tage alt</source>
+        <translation>Moon: %1, %2 % illuminated, %3 days old</translation>
+    </message>
+    <message>
+        <source>keine</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Alle Werte dieser Tafel berechnet die Swiss Ephemeris, in beiden Rechenarten.</source>
+        <translation>All values of this table come from the Swiss Ephemeris, in both computations.</translation>
+    </message>
+    <message>
+        <source>Körper</source>
+        <translation>Body</translation>
+    </message>
+    <message>
+        <source>Höhe</source>
+        <translation>Altitude</translation>
+    </message>
+    <message>
+        <source>Azimut</source>
+        <translation>Azimuth</translation>
+    </message>
+    <message>
+        <source>Richtung</source>
+        <translation>Direction</translation>
+    </message>
+    <message>
+        <source>Horizont</source>
+        <translation>Horizon</translation>
+    </message>
+    <message>
+        <source>RA</source>
+        <translation>RA</translation>
+    </message>
+    <message>
+        <source>Dekl.</source>
+        <translation>Dec.</translation>
+    </message>
+    <message>
+        <source>Ekl. Breite</source>
+        <translation>Ecl. lat.</translation>
+    </message>
+    <message>
+        <source>Abstand AE</source>
+        <translation>Distance AU</translation>
+    </message>
+    <message>
+        <source>Helligkeit</source>
+        <translation>Magnitude</translation>
+    </message>
+    <message>
+        <source>beleuchtet</source>
+        <translation>Illuminated</translation>
+    </message>
+    <message>
+        <source>Aufgang</source>
+        <translation>Rise</translation>
+    </message>
+    <message>
+        <source>Kulmination</source>
+        <translation>Transit</translation>
+    </message>
+    <message>
+        <source>Untergang</source>
+        <translation>Set</translation>
+    </message>
+</context>
+<context>
     <name>sternwerk::SkyPictureWindow</name>
     <message>
         <source>Gespeichert als  %1  im Ordner  %2.</source>
@@ -2527,6 +3244,33 @@ Date and time stay as they were.</translation>
     <message>
         <source> WZ/GMT</source>
         <translation> UT</translation>
+    </message>
+</context>
+<context>
+    <name>sternwerk::Twilight</name>
+    <message>
+        <source>Bürgerliche Morgendämmerung</source>
+        <translation>Civil dawn</translation>
+    </message>
+    <message>
+        <source>Nautische Morgendämmerung</source>
+        <translation>Nautical dawn</translation>
+    </message>
+    <message>
+        <source>Astronomische Morgendämmerung</source>
+        <translation>Astronomical dawn</translation>
+    </message>
+    <message>
+        <source>Bürgerliche Abenddämmerung</source>
+        <translation>Civil dusk</translation>
+    </message>
+    <message>
+        <source>Nautische Abenddämmerung</source>
+        <translation>Nautical dusk</translation>
+    </message>
+    <message>
+        <source>Astronomische Abenddämmerung</source>
+        <translation>Astronomical dusk</translation>
     </message>
 </context>
 <context>

@@ -72,6 +72,7 @@ DateTimePlaceDialog::DateTimePlaceDialog(SkyState& sky, Messages& messages, QWid
 DateTimePlaceDialog::DateTimePlaceDialog(SkyState& sky, Messages& messages, const PlaceAtlas& atlas,
                                          std::string germanNamesMissing, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      sky_(sky),
       logic_(
           sky, [&messages](std::string_view message) { messages.Error(FromUtf8(message)); },
           PlaceServices{.atlas = &atlas,
@@ -105,6 +106,12 @@ DateTimePlaceDialog::DateTimePlaceDialog(SkyState& sky, Messages& messages, cons
   setTabOrder(helpText, searchEdit);
   setTabOrder(searchEdit, searchList);
   helpText->installEventFilter(this);
+}
+
+void DateTimePlaceDialog::Prepare(const SkyState& sky, PlaceIdentity place, bool localTime) {
+  sky_ = sky;
+  SetPlaceIdentity(std::move(place));
+  localTimeBox->setChecked(localTime);
 }
 
 void DateTimePlaceDialog::CreatePlaceControls() {

@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <array>
 #include <string>
+#include <utility>
 
 #include "engine/sky_state.h"
 #include "places/place_atlas.h"
@@ -29,7 +30,9 @@ class DateTimePlaceDialog : public QDialog {
   Q_OBJECT
 
  public:
-  // `germanNamesMissing`: empty, or why the atlas has only English names.
+  // `sky` is the instant and place a visit edits, and must outlive the
+  // dialog. `germanNamesMissing`: empty, or why the atlas has only English
+  // names.
   DateTimePlaceDialog(SkyState& sky, Messages& messages, const PlaceAtlas& atlas,
                       std::string germanNamesMissing = {}, QWidget* parent = nullptr);
   // A dialog without named places: places only by their coordinates.
@@ -40,6 +43,12 @@ class DateTimePlaceDialog : public QDialog {
   void SetPlaceIdentity(PlaceIdentity place) { openingPlace_ = std::move(place); }
   // What the committed coordinates belong to after the visit.
   const PlaceIdentity& placeIdentity() const { return logic_.Place(); }
+  // Before an opening from the clock window: the visit edits a copy of the
+  // clock's `sky`, its coordinates chosen as `place`, the time fields read
+  // as the local time when `localTime`.
+  void Prepare(const SkyState& sky, PlaceIdentity place, bool localTime);
+  // The instant and place the visits left.
+  const SkyState& enteredSky() const { return sky_; }
 
   // Each opening: fills the fields from the sky state, focus in dayEdit.
   void BeginEntry();
@@ -99,6 +108,7 @@ class DateTimePlaceDialog : public QDialog {
   void FollowLogicAfterLeaving(DateField left);
   void Escape();
 
+  SkyState& sky_;
   PlaceIdentity openingPlace_;
   DateTimePlaceLogic logic_;
   std::array<QLineEdit*, kDateFieldCount> edits_{};

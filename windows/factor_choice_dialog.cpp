@@ -49,7 +49,7 @@ QString FromUtf8(std::string_view text) {
 
 }  // namespace
 
-FactorChoiceDialog::FactorChoiceDialog(SearchState& search, const DisplayOptions& display,
+FactorChoiceDialog::FactorChoiceDialog(const SearchState& search, const DisplayOptions& display,
                                        Messages& messages, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       search_(search),
@@ -94,7 +94,7 @@ void FactorChoiceDialog::BeginEntry() {
   codeEdit->blockSignals(true);
   codeEdit->clear();
   codeEdit->blockSignals(false);
-  answer.clear();
+  choice_.reset();
   rangeLabel->setText(FromUtf8(FactorRangeHint(display_.transplutonian)));
   rangeLabel->adjustSize();
   codeEdit->setFocus();
@@ -118,15 +118,10 @@ void FactorChoiceDialog::CheckCode(const QString& text) {
       codeEdit->selectAll();  // the next keys retype the code
       return;
     case FactorCodeVerdict::kChosen:
-      search_.factor = static_cast<std::uint8_t>(check.factor);
+      choice_ = FactorChoice{static_cast<std::uint8_t>(check.factor)};
       accept();
       return;
   }
-}
-
-void FactorChoiceDialog::reject() {
-  answer = FromUtf8(kCancelCode);
-  QDialog::reject();
 }
 
 void FactorChoiceDialog::showEvent(QShowEvent* event) {

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QString>
+#include <optional>
 
 #include "clock/search_state.h"
 #include "engine/display_options.h"
@@ -19,13 +20,14 @@ class FactorChoiceDialog : public QDialog {
   Q_OBJECT
 
  public:
-  FactorChoiceDialog(SearchState& search, const DisplayOptions& display, Messages& messages,
+  // `search` and `display` are the clock's, which must outlive the dialog.
+  FactorChoiceDialog(const SearchState& search, const DisplayOptions& display, Messages& messages,
                      QWidget* parent = nullptr);
 
   // The event the factor is chosen for: the dialog's title and the refusal
   // of a factor without it. Set before each showing.
   void SetSearchedEvent(EventKind kind);
-  // Empties the field and the answer and sets the range hint; runs each
+  // Empties the field and the choice and sets the range hint; runs each
   // time the dialog is shown.
   void BeginEntry();
   // ESC in the field enters the cancel code.
@@ -34,17 +36,14 @@ class FactorChoiceDialog : public QDialog {
   // closes cancelled, or explains a refused code and stays open.
   void CheckCode(const QString& text);
 
-  // Empty when a factor was chosen (written to the search state), "##" when
-  // the dialog was cancelled, by ESC, "##" or closing the window.
-  QString answer;
+  // The factor chosen in the last showing; none when the dialog was
+  // cancelled, by ESC, "##" or closing the window.
+  const std::optional<FactorChoice>& choice() const { return choice_; }
 
   QPlainTextEdit* instructions;
   QLineEdit* codeEdit;
   QLabel* rangeLabel;
   QLabel* escLabel;
-
- public slots:
-  void reject() override;
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -52,9 +51,10 @@ class FactorChoiceDialog : public QDialog {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  SearchState& search_;
+  const SearchState& search_;
   const DisplayOptions& display_;
   Messages& messages_;
+  std::optional<FactorChoice> choice_;
   EventKind searched_ = EventKind::kRise;
 };
 

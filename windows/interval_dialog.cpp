@@ -25,7 +25,7 @@ const QString kSansSerif = kSansSerifFace;
 
 }  // namespace
 
-IntervalDialog::IntervalDialog(ClockSettings& clock, Messages& messages, QWidget* parent)
+IntervalDialog::IntervalDialog(const ClockSettings& clock, Messages& messages, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       clock_(clock),
       messages_(messages) {
@@ -69,7 +69,7 @@ QPushButton* IntervalDialog::StepButton(const QString& caption, int left, StepMo
   button->setGeometry(left, kButtonTop, 49, 25);
   button->setAutoDefault(false);
   connect(button, &QPushButton::clicked, this, [this, mode] {
-    clock_.stepMode = mode;
+    choice_ = StepChoice{.mode = mode};
     accept();
   });
   return button;
@@ -77,6 +77,7 @@ QPushButton* IntervalDialog::StepButton(const QString& caption, int left, StepMo
 
 void IntervalDialog::BeginEntry() {
   open_ = true;
+  choice_.reset();
   stepLabel->setText(tr("Jetzt: %1 pro Takt").arg(QString::fromStdString(StepLengthText(clock_))));
   minutesEdit->clear();
   minutesEdit->setFocus(Qt::OtherFocusReason);
@@ -103,8 +104,7 @@ bool IntervalDialog::ApplyMinutes() {
     return false;
   }
   if (minutes.value() <= 0) return false;
-  clock_.intervalMinutes = minutes.value();
-  clock_.stepMode = StepMode::kMinutes;
+  choice_ = StepChoice{.mode = StepMode::kMinutes, .minutes = minutes.value()};
   open_ = false;
   explanation->setFocus(Qt::OtherFocusReason);
   accept();

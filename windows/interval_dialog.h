@@ -1,6 +1,6 @@
 // The interval dialog: the step per clock tick as a number of
 // minutes typed into minutesEdit, or one day, seven days, thirty days or one year
-// by its four buttons. It writes only the step mode and intervalMinutes.
+// by its four buttons. It shows the clock's step and gives the one chosen.
 #pragma once
 
 #include <QDialog>
@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <optional>
 
 #include "clock/clock_settings.h"
 #include "platform/messages.h"
@@ -18,10 +19,14 @@ class IntervalDialog : public QDialog {
   Q_OBJECT
 
  public:
-  IntervalDialog(ClockSettings& clock, Messages& messages, QWidget* parent = nullptr);
+  // `clock` is the clock's settings, which must outlive the dialog.
+  IntervalDialog(const ClockSettings& clock, Messages& messages, QWidget* parent = nullptr);
 
-  // Each showing: minutesEdit empty and focused, the clock's step shown.
+  // Each showing: minutesEdit empty and focused, the clock's step shown,
+  // no step chosen.
   void BeginEntry();
+  // The step chosen in the last showing; none when ESC closed it.
+  const std::optional<StepChoice>& choice() const { return choice_; }
 
   QPlainTextEdit* explanation;
   QPushButton* dayButton;
@@ -50,8 +55,9 @@ class IntervalDialog : public QDialog {
   void EnterMinutes();
   QPushButton* StepButton(const QString& caption, int left, StepMode mode);
 
-  ClockSettings& clock_;
+  const ClockSettings& clock_;
   Messages& messages_;
+  std::optional<StepChoice> choice_;
   // From the showing until the dialog is being closed; minutesEdit losing the
   // focus as the dialog closes is no entry.
   bool open_ = false;

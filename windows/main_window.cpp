@@ -189,14 +189,14 @@ void MainWindow::ChooseComputation(bool precise) {
 }
 
 void MainWindow::ChooseHorizonSearch(bool atHorizon) {
-  clock_.search().atHorizon = atHorizon;
+  clock_.ChooseHorizonSearch(atHorizon);
   SaveHorizonSearch(atHorizon);
 }
 
 void MainWindow::ChooseFactorSet(bool transplutonian) {
   const bool legendShown = LegendShown();
   if (legendShown) ToggleLegend();
-  clock_.display().transplutonian = transplutonian;
+  clock_.ChooseFactorSet(transplutonian);
   if (legendShown) ToggleLegend();
   if (LoadFactorSetAnswer()) SaveFactorSetAnswer(transplutonian);
   UpdateDial();

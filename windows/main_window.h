@@ -15,7 +15,6 @@
 #include <functional>
 
 #include "clock/clock.h"
-#include "places/place_atlas.h"
 #include "platform/messages.h"
 #include "platform/picture.h"
 #include "platform/report_once.h"
@@ -48,7 +47,6 @@ struct MainWindowServices {
   QSize printPage;      // default printer page in printer pixels, rounded as kept
   std::function<bool()> symbolFontInstalled;
   std::function<void()> showPictureWindow;  // modal, returns when it closes
-  const PlaceAtlas& atlas;                  // the named places
 };
 
 // Every widget's objectName is its member's name ("haltButton",
@@ -115,10 +113,6 @@ class MainWindow : public QWidget {
   void ShowTimeLines();
   // The place's name and local civil time; an unknown zone is told once.
   void ShowPlaceTime();
-  // The name, zone and exact coordinates of the sky's place after ALT.DAT
-  // gave its coordinates: those kept from the last run where they belong
-  // to them.
-  void TakeKeptPlace();
   void ShowButtonGroups();
   // Recomputes the sky and redraws the dial and the position list.
   void UpdateDial();

@@ -12,17 +12,14 @@ namespace sternwerk {
 void MainWindow::EditDateTimePlace() {
   clock_.BeginSetting();
   ShowClock();
-  windows_.dateTimePlace->SetPlaceIdentity(clock_.placeIdentity());
+  DateTimePlaceDialog& dialog = *windows_.dateTimePlace;
   // The time is typed as the user last chose, and shown first so.
   const bool localBefore = LoadLocalTimeFirst();
-  windows_.dateTimePlace->localTimeBox->setChecked(localBefore);
-  windows_.dateTimePlace->exec();
-  const bool localFirst = windows_.dateTimePlace->localTimeBox->isChecked();
+  dialog.Prepare(clock_.sky(), clock_.placeIdentity(), localBefore);
+  dialog.exec();
+  const bool localFirst = dialog.localTimeBox->isChecked();
   if (localFirst != localBefore) SaveLocalTimeFirst(localFirst);
-  clock_.ShowLocalTimeFirst(localFirst);
-  clock_.SetPlaceIdentity(windows_.dateTimePlace->placeIdentity());
-  clock_.TakePlaceLineFromSky();
-  clock_.EndSetting();
+  clock_.EndDateTimePlace(dialog.enteredSky(), dialog.placeIdentity(), localFirst);
   ShowClock();
   UpdateDial();
 }
@@ -31,7 +28,7 @@ void MainWindow::EditInterval() {
   clock_.BeginSetting();
   ShowClock();
   windows_.interval->exec();
-  clock_.EndSetting();
+  clock_.EndInterval(windows_.interval->choice());
   ShowClock();
   UpdateDial();
 }

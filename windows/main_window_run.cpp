@@ -56,7 +56,6 @@ void MainWindow::GoToRealTime() {
 
 void MainWindow::ReloadLastInstant() {
   const Status read = clock_.ReloadLastInstant();
-  if (read.ok()) TakeKeptPlace();
   SetTextColour(dateLabel, kBlack);
   ShowClock();
   if (!read.ok()) {

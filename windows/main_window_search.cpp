@@ -4,6 +4,7 @@
 // only ESC and the "Abbrechen" button are heeded.
 #include <QApplication>
 #include <QKeyEvent>
+#include <optional>
 
 #include "clock/search_texts.h"
 #include "windows/factor_choice_dialog.h"
@@ -78,7 +79,9 @@ void MainWindow::SearchFactorEvent(EventKind kind) {
   FactorChoiceDialog* dialog = windows_.factorChoice;
   dialog->SetSearchedEvent(kind);
   dialog->exec();
-  if (dialog->answer == "##") return;
+  const std::optional<FactorChoice> choice = dialog->choice();
+  if (!choice) return;
+  clock_.ChooseSearchedFactor(*choice);
   RunSearch(kind);
 }
 

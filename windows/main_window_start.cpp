@@ -4,7 +4,6 @@
 #include <QSignalBlocker>
 #include <QTimer>
 
-#include "base/translation.h"
 #include "build_info.h"
 #include "places/qt/place_setting.h"
 #include "windows/computation_setting.h"
@@ -36,13 +35,12 @@ void MainWindow::StartUp() {
   // The instant panel is filled while the clock still stands; the halt
   // button keeps its caption until the clock runs.
   const Status prepared = clock_.PrepareStart(mode);
-  TakeKeptPlace();
   ShowTexts();
   ShowButtonGroups();
   ShowStatus(false);
   if (!prepared.ok()) services_.messages.Information(QString::fromStdString(prepared.error()));
 
-  clock_.display().symbolFontPresent = services_.symbolFontInstalled();
+  clock_.SetSymbolFontPresent(services_.symbolFontInstalled());
   if (!clock_.display().symbolFontPresent)
     services_.messages.Information(tr(start_texts::kFontMissing));
 
@@ -69,13 +67,6 @@ bool MainWindow::FactorSetAnswer() {
   return answer.yes;
 }
 
-void MainWindow::TakeKeptPlace() {
-  const std::optional<KeptPlace> kept = LoadKeptPlace();
-  TakeKeptCoordinates(kept, clock_.sky());
-  clock_.SetPlaceIdentity(
-      IdentityForSkyPlace(kept, clock_.sky(), services_.atlas, ShownLanguage()));
-}
-
 void MainWindow::closeEvent(QCloseEvent* event) {
   // A state that cannot be saved keeps the window open, unless the user
   // chooses to end without it: otherwise an unwritable working directory
@@ -85,11 +76,6 @@ void MainWindow::closeEvent(QCloseEvent* event) {
                                                    tr(start_texts::kEndWithoutSaving))) {
     event->ignore();
     return;
-  }
-  // The name and zone go with the coordinates ALT.DAT now holds.
-  if (written.ok()) {
-    const SkyState& sky = clock_.sky();
-    SaveKeptPlace({clock_.placeIdentity(), sky.longitude, sky.latitude});
   }
   tickTimer->stop();
   event->accept();

@@ -4,10 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <set>
 #include <string>
 
+#include "astrology/aspects.h"
+#include "charts/chart_astrology_layer.h"
 #include "platform/colors.h"
+#include "platform/polar_point.h"
 #include "platform/text_width_bound.h"
 #include "tests/support/chart_test_support.h"
 
@@ -218,6 +222,41 @@ TEST(EnlargedChartHeader, PlaceTextNeverTouchesTheInstant) {
       EXPECT_LE(place->at.x + TextWidthBound(place->text, 9), kChartSize) << instant->text;
     }
   }
+}
+
+// Houses and aspects are a layer over the chart, whose own operations come
+// first and unchanged: cusps 30 degrees apart from 100 with each number
+// mid-house; a square a red chord, a trine a green one, a conjunction none.
+TEST(EnlargedChartLayer, CuspsAndAspectChordsFollowTheChart) {
+  const testing::ShownSky sky = ChartSkyWith({});
+  const Picture plain = ChartOf(sky);
+  Picture layered = ChartOf(sky);
+  Canvas canvas(layered);
+  HouseCusps houses;
+  for (int house = 0; house < kHouses; ++house)
+    houses.cusps[house] = std::fmod(100 + 30 * house, 360);
+  DrawHouseCusps(houses, canvas);
+  const std::vector<ChartPoint> points = {
+      {kSun, 10, 1}, {kMoon, 100.5, 13}, {kVenus, 131, 1}, {kMars, 12, 1}};
+  DrawAspectLines(points, FindAspects(points, {}), canvas);
+
+  EXPECT_TRUE(std::equal(plain.operations().begin(), plain.operations().end(),
+                         layered.operations().begin()));
+  const Point centre{370, 370};
+  for (int house = 0; house < kHouses; ++house) {
+    const double cusp = houses.cusps[house];
+    EXPECT_TRUE(HasLine(layered, OnCircle(centre, 130, cusp), OnCircle(centre, 270, cusp), kTeal));
+    const Point middle = OnCircle(centre, 116, cusp + 15);
+    EXPECT_EQ(TextNamed(layered, std::to_string(house + 1)).value().at,
+              (Point{middle.x - 4, middle.y - 6}));
+  }
+  // Drawn from the first factor of each pair in the points' order.
+  const auto chord = [&](double from, double to, Rgb colour) {
+    return HasLine(layered, OnCircle(centre, 104, from), OnCircle(centre, 104, to), colour);
+  };
+  EXPECT_TRUE(chord(10, 100.5, kRed) && chord(100.5, 12, kRed));
+  EXPECT_TRUE(chord(10, 131, kGreen) && chord(131, 12, kGreen));
+  EXPECT_FALSE(chord(10, 12, kRed) || chord(100.5, 131, kRed) || chord(100.5, 131, kGreen));
 }
 
 }  // namespace

@@ -15,6 +15,8 @@
 #include "engine/sky.h"
 #include "engine/text_forms.h"
 #include "tests/support/fake_system_clock.h"
+#include "tests/support/memory_kept_place_store.h"
+#include "tests/support/sky_at.h"
 #include "tests/support/temporary_directory.h"
 
 namespace sternwerk {
@@ -94,19 +96,25 @@ class ClockSearch : public ::testing::Test {
     EXPECT_TRUE(clock.search().resultText.empty());
   }
 
+  // The clock's sky and place, 80 degrees north.
+  void MoveNorth() {
+    SkyState north = clock.sky();
+    north.latitude = 80;
+    clock.SetInstantAndPlace(north, {});
+  }
+
   TemporaryDirectory directory;
   FakeSystemClock systemClock{UtcTime(2026, 12, 8, 9, 30, 15)};
-  Clock clock{systemClock, directory.path()};
+  testing::MemoryKeptPlaceStore keptPlaces;
+  const PlaceAtlas noPlaces{{}};
+  Clock clock{systemClock, directory.path(), keptPlaces, noPlaces};
 
   // The clock at a place of a zone `offsetHours` ahead of Universal Time,
   // at the Universal `hours` of the date.
   void At(double longitude, double latitude, int offsetHours, int day, int month, int year,
           double hours) {
     clock.SetPlaceTimeRules(ZoneSwitchingAt(0, offsetHours * kHour, offsetHours * kHour));
-    clock.SetPlaceIdentity(kZoned);
-    SetInstant(clock.sky(), day, month, year, hours);
-    clock.sky().longitude = longitude;
-    clock.sky().latitude = latitude;
+    clock.SetInstantAndPlace(testing::SkyAt(day, month, year, hours, longitude, latitude), kZoned);
     ASSERT_TRUE(clock.Recompute().ok());
   }
 
@@ -119,7 +127,7 @@ class ClockSearch : public ::testing::Test {
 };
 
 TEST_F(ClockSearch, AFoundRiseOfTheChosenFactorIsTheResult) {
-  clock.search().factor = kSun;
+  clock.ChooseSearchedFactor({kSun});
   const SkyState expected = Expected(EventKind::kRise, kSun);
   int hoursReported = 0;
   EXPECT_EQ(Searched(EventKind::kRise,
@@ -135,7 +143,7 @@ TEST_F(ClockSearch, AFoundRiseOfTheChosenFactorIsTheResult) {
 }
 
 TEST_F(ClockSearch, LunationsConcernTheMoonWhateverFactorWasChosen) {
-  clock.search().factor = kSun;
+  clock.ChooseSearchedFactor({kSun});
   EXPECT_EQ(clock.SearchedFactor(EventKind::kNewMoon), kMoon);
   EXPECT_EQ(clock.SearchedFactor(EventKind::kCulmination), kSun);
   const SkyState expected = Expected(EventKind::kFullMoon, kMoon);
@@ -147,9 +155,9 @@ TEST_F(ClockSearch, LunationsConcernTheMoonWhateverFactorWasChosen) {
 
 // At 80 degrees north the December Sun stays below the horizon.
 TEST_F(ClockSearch, NothingFoundOrCancelledLeavesSkyAndResultAlone) {
-  clock.sky().latitude = 80;
+  MoveNorth();
   ASSERT_TRUE(clock.Recompute().ok());
-  clock.search().factor = kSun;
+  clock.ChooseSearchedFactor({kSun});
   const SkyState before = clock.sky();
   EXPECT_EQ(Searched(EventKind::kRise), SearchStatus::kNotFound);
   ExpectUnchanged(before);
@@ -168,7 +176,7 @@ TEST_F(ClockSearch, ThePreciseComputationFillsTheSkyAndDrivesTheSearch) {
   EXPECT_NE(clock.display().computation, ComputationUsed::kOwn);
   EXPECT_EQ(clock.sky().longitudes, precise.longitudes);
 
-  clock.search().factor = kMoon;
+  clock.ChooseSearchedFactor({kMoon});
   const SkyState expected = Expected(EventKind::kRise, kMoon, ComputationMode::kPrecise);
   ASSERT_EQ(Searched(EventKind::kRise), SearchStatus::kFound);
   EXPECT_EQ(clock.sky().hours, expected.hours);
@@ -181,7 +189,7 @@ TEST_F(ClockSearch, ThePreciseComputationFillsTheSkyAndDrivesTheSearch) {
 // After about 3000 the library has no positions: the own ones are shown,
 // and the failure gives the library's reason.
 TEST_F(ClockSearch, APreciseFallbackKeepsTheOwnSkyAndTellsTheLibrarysReason) {
-  SetInstant(clock.sky(), 1, 1, 5000, 12);
+  clock.SetInstantAndPlace(testing::SkyAt(1, 1, 5000, 12), {});
   SkyState own = clock.sky();
   ComputeSky(own);
   clock.ChooseComputation(ComputationMode::kPrecise);
@@ -202,12 +210,12 @@ TEST_F(ClockSearch, RiseAndCulminationAreThoseOfTheLocalDay) {
     int offsetHours, day;
     double hours;
   } places[] = {{11.57549, 48.13743, 2, 20, 23.5}, {151.20732, -33.86785, 10, 21, 1}};
-  clock.search().factor = kSun;
+  clock.ChooseSearchedFactor({kSun});
   for (const auto& place : places) {
     for (const EventKind kind : {EventKind::kRise, EventKind::kCulmination}) {
       for (const bool atHorizon : {false, true}) {
         At(place.longitude, place.latitude, place.offsetHours, place.day, 6, 2026, place.hours);
-        clock.search().atHorizon = atHorizon;
+        clock.ChooseHorizonSearch(atHorizon);
         ASSERT_EQ(Searched(kind), SearchStatus::kFound);
         const ClockReading local = ReadingOf(
             ClockSecondsOf(clock.sky().day, 6, 2026, clock.sky().hours + place.offsetHours));
@@ -244,8 +252,8 @@ TEST(SearchTexts, TheMissedEventAndTheDaysScanned) {
 // At the horizon the Sun's rise is the almanac's, named so; the polar night
 // has none, and a date the library cannot compute is told, not searched.
 TEST_F(ClockSearch, AtTheHorizonTheAlmanacRiseIsTheResult) {
-  clock.search().atHorizon = true;
-  clock.search().factor = kSun;
+  clock.ChooseHorizonSearch(true);
+  clock.ChooseSearchedFactor({kSun});
   SkyState expected = clock.sky();
   ASSERT_EQ(SearchHorizonEvent(expected, EventKind::kRise, kSun).value(), SearchStatus::kFound);
   EXPECT_EQ(Searched(EventKind::kRise), SearchStatus::kFound);
@@ -254,9 +262,9 @@ TEST_F(ClockSearch, AtTheHorizonTheAlmanacRiseIsTheResult) {
   EXPECT_EQ(Searched(EventKind::kFullMoon), SearchStatus::kFound) << "lunations as ever";
   EXPECT_EQ(clock.search().resultText, " Vollmond ");
 
-  clock.sky().latitude = 80;
+  MoveNorth();
   EXPECT_EQ(Searched(EventKind::kRise), SearchStatus::kNotFound);
-  SetInstant(clock.sky(), 1, 1, 5000, 12);
+  clock.SetInstantAndPlace(testing::SkyAt(1, 1, 5000, 12, 10, 80), {});
   const Outcome<SearchStatus> beyond = clock.Search(EventKind::kRise, {});
   ASSERT_FALSE(beyond.ok());
   EXPECT_EQ(beyond.error().rfind("SO-Aufgang am Horizont nicht berechenbar: ", 0), 0u)

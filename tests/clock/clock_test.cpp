@@ -8,19 +8,27 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string>
+#include <tuple>
+#include <vector>
 
 #include "clock/clock_step.h"
 #include "engine/calendar.h"
 #include "tests/support/fake_system_clock.h"
+#include "tests/support/fixture_atlas.h"
+#include "tests/support/memory_kept_place_store.h"
 #include "tests/support/place_text.h"
+#include "tests/support/sky_at.h"
 #include "tests/support/temporary_directory.h"
 
 namespace sternwerk {
 namespace {
 
 using testing::FakeSystemClock;
+using testing::MemoryKeptPlaceStore;
 using testing::PlaceText;
+using testing::SkyAt;
 using testing::TemporaryDirectory;
 using testing::UtcTime;
 
@@ -46,10 +54,24 @@ class ClockTest : public ::testing::Test {
     return clock.Tick();
   }
 
+  // The step as the interval dialog chooses it.
+  void SetStep(StepMode mode, double minutes = 0) {
+    clock.BeginSetting();
+    clock.EndInterval(StepChoice{mode, minutes});
+  }
+
+  // A search result: the next full moon.
+  void FindFullMoon() {
+    ASSERT_EQ(clock.Search(EventKind::kFullMoon, {}).value(), SearchStatus::kFound);
+    ASSERT_EQ(clock.search().resultText, " Vollmond ");
+  }
+
   TemporaryDirectory directory;
   FakeSystemClock systemClock{UtcTime(2026, 12, 8, 9, 30, 15)};
-  Clock clock{systemClock, directory.path()};
-  SkyState& sky = clock.sky();
+  MemoryKeptPlaceStore keptPlaces;
+  const PlaceAtlas atlas = FixtureAtlas();
+  Clock clock{systemClock, directory.path(), keptPlaces, atlas};
+  const SkyState& sky = clock.sky();
   Status started = Status::Success();
 };
 
@@ -70,7 +92,7 @@ TEST_F(ClockTest, StartUpWithoutStateFileRunsAtTheDefaultPlace) {
   EXPECT_EQ(clock.RateLine(), "1");
   EXPECT_EQ(clock.sliderPosition(), 21);
 
-  clock.search().resultText = " SO-Aufgang ";
+  FindFullMoon();
   clock.StartRunning();
   EXPECT_TRUE(clock.running());
   EXPECT_EQ(clock.timerInterval(), kStartTimerInterval);
@@ -86,7 +108,7 @@ TEST_F(ClockTest, StartUpWithoutStateFileRunsAtTheDefaultPlace) {
 
 TEST_F(ClockTest, StartUpTakesOnlyThePlaceOfTheStateFile) {
   WriteStateFile(kStateFile);
-  clock.display().transplutonian = true;  // from an earlier start
+  clock.ChooseFactorSet(true);  // from an earlier start
   Start();
   EXPECT_FALSE(clock.display().transplutonian);
   EXPECT_EQ(clock.PlaceLine(),
@@ -103,7 +125,7 @@ TEST_F(ClockTest, TheTimeColourChangesJustEastOfGreenwich) {
   EXPECT_FALSE(clock.AtOrWestOfGreenwich()) << "10 degrees east";
   for (const auto& [longitude, west] :
        {std::pair{0.0001, true}, {1 / 60.0 + 0.0001, false}, {-8.5001, true}}) {
-    sky.longitude = longitude;
+    clock.SetInstantAndPlace(SkyAt(8, 12, 2026, 9.5, longitude), {});
     EXPECT_EQ(clock.AtOrWestOfGreenwich(), west) << longitude;
   }
 }
@@ -116,7 +138,7 @@ TEST_F(ClockTest, TicksMoveTheInstantByStepModeAndRate) {
   ASSERT_TRUE(clock.Tick().ok());
   EXPECT_EQ(clock.TimeLine(), "09:30:18 WZ/GMT") << "three seconds passed";
 
-  clock.settings().stepMode = StepMode::kDay;
+  SetStep(StepMode::kDay);
   ASSERT_TRUE(TickAfterOneSecond().ok());
   EXPECT_EQ(clock.DateLine(), "Mi, 09.12.2026");
   EXPECT_EQ(clock.TimeLine(), "09:30:18 WZ/GMT");
@@ -126,8 +148,7 @@ TEST_F(ClockTest, TicksMoveTheInstantByStepModeAndRate) {
   ASSERT_TRUE(TickAfterOneSecond().ok());
   EXPECT_EQ(clock.DateLine(), "Mo, 07.12.2026");
 
-  clock.settings().stepMode = StepMode::kMinutes;
-  clock.settings().intervalMinutes = 90;
+  SetStep(StepMode::kMinutes, 90);
   ASSERT_TRUE(TickAfterOneSecond().ok());
   EXPECT_EQ(clock.TimeLine(), "08:00:18 WZ/GMT");
   EXPECT_EQ(clock.IntervalLine(), "Min/Takt:90");
@@ -135,29 +156,31 @@ TEST_F(ClockTest, TicksMoveTheInstantByStepModeAndRate) {
 
 TEST_F(ClockTest, ATickClearsTheSearchResult) {
   Start();
-  clock.search().resultText = " Vollmond ";
+  FindFullMoon();
   ASSERT_TRUE(TickAfterOneSecond().ok());
   EXPECT_TRUE(clock.search().resultText.empty());
 }
 
 TEST_F(ClockTest, TheEndOfTheCalendarHaltsTheClockWithTheMessage) {
   Start();
-  clock.settings().stepMode = StepMode::kDay;
-  SetInstant(sky, 31, 12, 9999, 12);
-  clock.search().resultText = " Neumond ";
+  SetStep(StepMode::kYear);
+  clock.HaltOrContinue();  // running again
+  clock.SetInstantAndPlace(SkyAt(1, 12, 9999, 12), {});
+  FindFullMoon();
+  const std::string fullMoon = sky.dateText;
   const Status stepped = TickAfterOneSecond();
   ASSERT_FALSE(stepped.ok());
   EXPECT_EQ(stepped.error(),
             "Die Uhr hält an: Ihr Kalender reicht vom 01.01.1600 bis zum 31.12.9999.");
-  EXPECT_EQ(sky.dateText, "31.12.9999");
+  EXPECT_EQ(sky.dateText, fullMoon);
   EXPECT_FALSE(clock.running());
   EXPECT_TRUE(clock.searchesEnabled());
-  EXPECT_EQ(clock.search().resultText, " Neumond ") << "the instant of the result stays";
+  EXPECT_EQ(clock.search().resultText, " Vollmond ") << "the instant of the result stays";
 }
 
 TEST_F(ClockTest, TheSliderSetsRateIntervalAndRunState) {
   Start();
-  clock.search().resultText = " Vollmond ";
+  FindFullMoon();
   clock.ChangeRate(0);
   EXPECT_EQ(clock.settings().ticksPerSecond, -20);
   EXPECT_EQ(clock.RateLine(), "-20");
@@ -201,7 +224,7 @@ TEST_F(ClockTest, ContinuingAtRateZeroRunsOneTickForward) {
 
 TEST_F(ClockTest, RealTimeTakesTheSystemClockAndRunsOnlyWhenTheRateMoves) {
   Start();
-  clock.settings().stepMode = StepMode::kWeek;
+  SetStep(StepMode::kWeek);
   clock.ChangeRate(SliderPositionFromRate(5));
   systemClock.Set(UtcTime(2027, 3, 1, 12, 0, 0));
   clock.GoToRealTime();
@@ -220,8 +243,8 @@ TEST_F(ClockTest, RealTimeTakesTheSystemClockAndRunsOnlyWhenTheRateMoves) {
 TEST_F(ClockTest, ReloadTakesInstantAndPlaceOfTheStateFile) {
   WriteStateFile(kStateFile);
   Start();
-  clock.settings().stepMode = StepMode::kYear;
-  clock.search().resultText = " Vollmond ";
+  SetStep(StepMode::kYear);
+  FindFullMoon();
   ASSERT_TRUE(clock.ReloadLastInstant().ok());
   EXPECT_EQ(clock.DateLine(), "Mo, 07.12.2026");
   EXPECT_EQ(clock.TimeLine(), "14:05:09 WZ/GMT");
@@ -239,7 +262,7 @@ TEST_F(ClockTest, AMissingStateFileIsReportedAndChangesNothingButTheRunState) {
   WriteStateFile(kStateFile);
   Start();
   std::filesystem::remove(directory.path() / "ALT.DAT");
-  clock.settings().stepMode = StepMode::kYear;
+  SetStep(StepMode::kYear);
   const SkyState before = sky;
   const Status read = clock.ReloadLastInstant();
   ASSERT_FALSE(read.ok());
@@ -267,13 +290,13 @@ TEST_F(ClockTest, AStateFileDatedBefore1600IsRefusedAtStartAndReload) {
 
 TEST_F(ClockTest, TheSavedStateIsWhatTheReloadReads) {
   Start();
-  SetInstant(sky, 24, 12, 2027, 18.5);
+  clock.SetInstantAndPlace(SkyAt(24, 12, 2027, 18.5), {});
   ASSERT_TRUE(clock.SaveState().ok());
   std::ifstream file(directory.path() / "ALT.DAT", std::ios::binary);
   const std::string written((std::istreambuf_iterator<char>(file)), {});
   EXPECT_EQ(written.substr(0, 22), "24.12.2027\r\n18:30:00\r\n");
 
-  SetInstant(sky, 1, 1, 2001, 3);
+  clock.SetInstantAndPlace(SkyAt(1, 1, 2001, 3), {});
   ASSERT_TRUE(clock.ReloadLastInstant().ok());
   EXPECT_EQ(clock.DateLine(), "Fr, 24.12.2027");
   EXPECT_EQ(clock.TimeLine(), "18:30:00 WZ/GMT");
@@ -283,20 +306,20 @@ TEST_F(ClockTest, TheSavedStateIsWhatTheReloadReads) {
 // one gives both groups back, running at one tick forward if the rate was 0.
 TEST_F(ClockTest, SettingsHaltAndRestartOnlyARateOfZero) {
   Start();
-  clock.search().resultText = " Vollmond ";
+  FindFullMoon();
   clock.BeginSetting();
   EXPECT_FALSE(clock.running());
   EXPECT_FALSE(clock.controlsEnabled());
   EXPECT_FALSE(clock.searchesEnabled());
   EXPECT_TRUE(clock.search().resultText.empty());
-  clock.EndSetting();
+  clock.EndInterval(std::nullopt);
   EXPECT_FALSE(clock.running());
   EXPECT_TRUE(clock.controlsEnabled());
   EXPECT_TRUE(clock.searchesEnabled());
 
   clock.ChangeRate(kHaltSliderPosition);
   clock.BeginSetting();
-  clock.EndSetting();
+  clock.EndInterval(std::nullopt);
   EXPECT_TRUE(clock.running());
   EXPECT_EQ(clock.settings().ticksPerSecond, 1);
   EXPECT_TRUE(clock.searchesEnabled()) << "both groups, even running";
@@ -304,7 +327,7 @@ TEST_F(ClockTest, SettingsHaltAndRestartOnlyARateOfZero) {
 
 TEST_F(ClockTest, APauseHaltsAndKeepsTheSearchResult) {
   Start();
-  clock.search().resultText = " Vollmond ";
+  FindFullMoon();
   clock.BeginPause();
   EXPECT_FALSE(clock.running());
   EXPECT_FALSE(clock.controlsEnabled());
@@ -316,18 +339,99 @@ TEST_F(ClockTest, APauseHaltsAndKeepsTheSearchResult) {
   EXPECT_TRUE(clock.searchesEnabled());
 }
 
-TEST_F(ClockTest, ThePlaceLineFollowsTheSkyOnlyWhenAsked) {
+TEST_F(ClockTest, ThePlaceLineFollowsTheSetPlace) {
   WriteStateFile(kStateFile);
   Start();
   ASSERT_TRUE(clock.ReloadLastInstant().ok());
-  const std::string reloaded = clock.PlaceLine();
-  sky.longitude = 73.75 + 0.0001;
-  sky.isWest = false;
-  EXPECT_EQ(clock.PlaceLine(), reloaded);
-  clock.TakePlaceLineFromSky();
+  clock.SetInstantAndPlace(SkyAt(7, 12, 2026, 14, 73.75 + 0.0001), {});
   EXPECT_EQ(clock.PlaceLine().substr(0, 10),
             "073\xB0"
             "45' E,");
+}
+
+// ALT.DAT keeps whole minutes: a kept place in the same minutes gives the
+// exact coordinates, name and zone, at start and at reload, and the saved
+// state keeps them again. A kept atlas place is named in the language shown.
+TEST_F(ClockTest, TheStateFilesPlacePairsWithTheKeptPlaceToTheMinute) {
+  const double fileLongitude = 11 + 35 / 60.0 + 0.0001, fileLatitude = 48 + 8 / 60.0 + 0.0001;
+  const PlaceIdentity munich{"Munich", "Bavaria", "Germany", "Europe/Berlin"};
+  const PlaceIdentity olymp{"Olymp", "", "", "Mars/Olympus"};
+  const struct {
+    std::optional<KeptPlace> kept;
+    double longitude, latitude;
+    std::string nameAndZone;
+  } cases[] = {
+      {std::nullopt, fileLongitude, fileLatitude, "|Europe/Berlin"},
+      {KeptPlace{munich, 11.57549, 48.13743}, 11.57549, 48.13743, "M\xC3\xBCnchen|Europe/Berlin"},
+      {KeptPlace{olymp, 11.58, 48.14}, 11.58, 48.14, "Olymp|Mars/Olympus"},
+      {KeptPlace{olymp, 11.58, 48.14 + 1 / 60.0}, fileLongitude, fileLatitude, "|Europe/Berlin"},
+  };
+  WriteStateFile("07.12.2026\r\n14:05:09\r\n" + PlaceText("+011", "35") + "\r\n" +
+                 PlaceText("+48", "08") + "\r\n");
+  for (const auto& c : cases) {
+    keptPlaces.kept = c.kept;
+    Start();
+    for (const char* when : {"start", "reload"}) {
+      EXPECT_DOUBLE_EQ(sky.longitude, c.longitude) << when << c.nameAndZone;
+      EXPECT_DOUBLE_EQ(sky.latitude, c.latitude) << when << c.nameAndZone;
+      EXPECT_EQ(clock.placeIdentity().name + "|" + clock.placeIdentity().timeZone, c.nameAndZone);
+      clock.SetInstantAndPlace(SkyAt(1, 1, 2001, 3), {});
+      ASSERT_TRUE(clock.ReloadLastInstant().ok());
+    }
+    ASSERT_TRUE(clock.SaveState().ok());
+    EXPECT_EQ(keptPlaces.kept->identity, clock.placeIdentity());
+    EXPECT_DOUBLE_EQ(keptPlaces.kept->longitude, c.longitude) << c.nameAndZone;
+  }
+  std::filesystem::remove(directory.path() / "ALT.DAT");
+  std::filesystem::create_directory(directory.path() / "ALT.DAT");  // cannot be written
+  keptPlaces.kept.reset();
+  EXPECT_FALSE(clock.SaveState().ok());
+  EXPECT_FALSE(keptPlaces.kept.has_value()) << "the kept place goes with ALT.DAT";
+}
+
+// What the setting dialogs leave reaches the panel's lines; ESC (the
+// clock's own sky back, no step) changes nothing.
+TEST_F(ClockTest, TheSettingDialogsResultsReachThePanel) {
+  Start();
+  // A zone two hours ahead of Universal Time.
+  clock.SetPlaceTimeRules({.offsetAt =
+                               [](const std::string&, ClockSeconds, double) {
+                                 return Outcome<CivilOffset>::Success({7200, "ZZ"});
+                               },
+                           .offsetsOfLocalTime =
+                               [](const std::string&, ClockSeconds, double) {
+                                 return Outcome<std::vector<CivilOffset>>::Success({{7200, "ZZ"}});
+                               }});
+  const SkyState entered = SkyAt(20, 6, 2026, 23.5, 11.57549, 48.13743);
+  const std::string universal =
+      "Sa, 20.06.2026|23:30:00 WZ/GMT||011\xB0"
+      "35' E";
+  const std::tuple<const SkyState&, bool, std::string> visits[] = {
+      {entered, true,
+       "So, 21.06.2026|01:30:00 ZZ|20.06. 23:30:00 WZ/GMT|011\xB0"
+       "35' E"},
+      {entered, false, universal},
+      {sky, false, universal},
+  };
+  for (const auto& [entry, localFirst, lines] : visits) {
+    clock.BeginSetting();
+    clock.EndDateTimePlace(SkyState(entry), {"Ort", "", "", "Test/Zone"}, localFirst);
+    EXPECT_EQ(clock.DateLine() + "|" + clock.TimeLine() + "|" + clock.UniversalTimeLine() + "|" +
+                  clock.PlaceLine().substr(0, 9),
+              lines);
+  }
+  // The minutes change only with a step of typed minutes.
+  const std::tuple<std::optional<StepChoice>, const char*, double> steps[] = {
+      {StepChoice{StepMode::kMinutes, 90}, "Min/Takt:90", 90},
+      {StepChoice{StepMode::kDay, 5}, "1 Tag", 90},
+      {std::nullopt, "1 Tag", 90},
+  };
+  for (const auto& [chosen, line, minutes] : steps) {
+    clock.BeginSetting();
+    clock.EndInterval(chosen);
+    EXPECT_EQ(clock.IntervalLine(), line);
+    EXPECT_EQ(clock.settings().intervalMinutes, minutes) << line;
+  }
 }
 
 }  // namespace

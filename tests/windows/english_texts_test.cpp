@@ -131,7 +131,8 @@ TEST(EnglishFactorChoice, TheDialogTakesTheEnglishCode) {
     if (dialog.isVisible()) dialog.close();
   });
   EXPECT_EQ(dialog.exec(), QDialog::Accepted);
-  EXPECT_EQ(search.factor, kSun);
+  ASSERT_TRUE(dialog.choice().has_value());
+  EXPECT_EQ(dialog.choice()->factor, kSun);
   ASSERT_EQ(messages.shown().size(), 1u);
   EXPECT_TRUE(messages.shown().front().text.startsWith("SO is not a valid factor"))
       << messages.shown().front().text.toStdString();

@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "clock/clock.h"
+#include "engine/factors.h"
 #include "tests/support/fake_system_clock.h"
 #include "tests/windows/main_window_fixture.h"
 #include "windows/enlarged_chart_window.h"
@@ -94,12 +95,13 @@ TEST_F(ClockChart, TheLastSearchResultIsWrittenAboveTheChart) {
   OpenChart([&] {
     for (const TextOp& op : chart->chart()->Texts()) EXPECT_FALSE(op.text.starts_with("Ereignis"));
   });
-  clock->search().resultText = "MO-Aufgang";
-  OpenChart([&] { EXPECT_TRUE(HasText("Ereignis: MO-Aufgang")); });
+  clock->ChooseSearchedFactor({kMoon});
+  ASSERT_EQ(clock->Search(EventKind::kRise, {}).value(), SearchStatus::kFound);
+  OpenChart([&] { EXPECT_TRUE(HasText("Ereignis:  MO-Aufgang ")); });
 }
 
 TEST_F(ClockChart, ANamedPlacesLocalTimeIsWrittenAboveTheChart) {
-  clock->SetPlaceIdentity({"Berlin", "", "", "Europe/Berlin"});
+  clock->SetInstantAndPlace(sky(), {"Berlin", "", "", "Europe/Berlin"});
   OpenChart([&] { EXPECT_TRUE(HasText("Ortszeit Berlin: Mo, 07.12.2026 / 15:05:09 MEZ (UT+1)")); });
 }
 

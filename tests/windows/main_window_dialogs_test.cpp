@@ -30,7 +30,7 @@ class ClockDialogs : public testing::MainWindowFixture {
   ClockDialogs() {
     StartWindow([this](Clock& started) {
       interval = Own<IntervalDialog>(started.settings(), messages);
-      dateTimePlace = Own<DateTimePlaceDialog>(started.sky(), messages);
+      dateTimePlace = Own<DateTimePlaceDialog>(enteredSky, messages);
       return SecondaryWindows{.interval = interval, .dateTimePlace = dateTimePlace};
     });  // the clock runs at one tick per second
     messages.Clear();
@@ -258,7 +258,10 @@ TEST_F(ClockDialogs, StepButtonsKeepTheMinutes) {
                         {&IntervalDialog::weekButton, "1 Woche", StepMode::kWeek},
                         {&IntervalDialog::monthButton, "1 Monat", StepMode::kMonth},
                         {&IntervalDialog::yearButton, "1 Jahr", StepMode::kYear}};
-  clock->settings().intervalMinutes = 42;
+  ClickAndUse(Button("intervalButton"), interval, [] {
+    Type("42");
+    Press(Qt::Key_Return);
+  });
   for (const Case& c : cases) {
     ClickAndUse(Button("intervalButton"), interval,
                 [&] { QTest::mouseClick(interval->*c.button, Qt::LeftButton); });

@@ -18,6 +18,8 @@
 #include <vector>
 
 #include "clock/clock.h"
+#include "engine/calendar.h"
+#include "places/qt/settings_kept_place_store.h"
 #include "tests/support/fake_system_clock.h"
 #include "tests/support/fixture_atlas.h"
 #include "tests/support/recording_messages.h"
@@ -41,11 +43,11 @@ class MainWindowFixture : public ::testing::Test {
   MainWindow& StartWindow(const Secondaries& secondaries = {}) {
     form.reset();
     windows.clear();
-    clock = std::make_unique<Clock>(systemClock, directory.path());
+    clock = std::make_unique<Clock>(systemClock, directory.path(), keptPlaces, atlas);
     form = std::make_unique<MainWindow>(
         *clock,
         MainWindowServices{messages, versionText, printPage, [this] { return fontInstalled; },
-                           [this] { ++pictureWindowShown; }, atlas},
+                           [this] { ++pictureWindowShown; }},
         secondaries ? secondaries(*clock) : SecondaryWindows{});
     form->StartUp();
     return *form;
@@ -67,7 +69,19 @@ class MainWindowFixture : public ::testing::Test {
   QPushButton* Button(const char* name) const { return Get<QPushButton>(name); }
   QLabel* Label(const char* name) const { return Get<QLabel>(name); }
   QTimer* Timer() const { return Get<QTimer>("tickTimer"); }
-  SkyState& sky() const { return clock->sky(); }
+  const SkyState& sky() const { return clock->sky(); }
+  // Sets the clock's step as the interval dialog does; the window is not
+  // told, and its timer goes on.
+  void SetClockStep(StepMode mode, double minutes) {
+    clock->BeginSetting();
+    clock->EndInterval(StepChoice{mode, minutes});
+  }
+  // Moves the clock's instant, its place left as it is.
+  void SetClockInstant(int day, int month, int year, double hours) {
+    SkyState moved = clock->sky();
+    SetInstant(moved, day, month, year, hours);
+    clock->SetInstantAndPlace(moved, clock->placeIdentity());
+  }
 
   // A tick of the timer one second of system time after the last.
   void Tick() {
@@ -79,6 +93,9 @@ class MainWindowFixture : public ::testing::Test {
   RecordingMessages messages;
   FakeSystemClock systemClock;
   const PlaceAtlas atlas = FixtureAtlas();
+  SettingsKeptPlaceStore keptPlaces;
+  // The instant and place a date/time/place dialog of the window edits.
+  SkyState enteredSky;
   QString versionText = "TestOS";
   QSize printPage{5000, 7100};
   bool fontInstalled = true;

@@ -71,8 +71,8 @@ class PlaceTimeWindow : public testing::MainWindowFixture {
   // Starts with kStateFile, or with the ALT.DAT the last run wrote.
   void Start(bool fresh = true) {
     if (fresh) std::ofstream(directory.path() / "ALT.DAT", std::ios::binary) << kStateFile;
-    StartWindow([this](Clock& started) {
-      dialog = Own<DateTimePlaceDialog>(started.sky(), messages, atlas);
+    StartWindow([this](Clock&) {
+      dialog = Own<DateTimePlaceDialog>(enteredSky, messages, atlas);
       return SecondaryWindows{.dateTimePlace = dialog};
     });
   }

@@ -143,7 +143,7 @@ TEST_F(SearchWindow, FoundRiseLeavesTheClockHaltedWithTheResultOnTheDial) {
 TEST_F(SearchWindow, SetAndCulminationTitlesBannersAndResults) {
   MainWindow& f = StartHalted();
   f.show();
-  clock->display().transplutonian = true;
+  clock->ChooseFactorSet(true);
   TypeFactorThenWatch("po");
   Button("setButton")->click();
   EXPECT_EQ(dialog->windowTitle(), "           Untergangs-Faktor");
@@ -218,7 +218,9 @@ TEST_F(SearchWindow, NoOtherControlReactsDuringTheSearch) {
 TEST_F(SearchWindow, NothingFoundWithinTheBoundIsReportedAndChangesNothing) {
   MainWindow& f = StartHalted();
   f.show();
-  sky().latitude = 80;
+  SkyState north = sky();
+  north.latitude = 80;
+  clock->SetInstantAndPlace(north, clock->placeIdentity());
   ASSERT_TRUE(clock->Recompute().ok());
   const SkyState before = sky();
   Soon([this] { QTest::keyClicks(dialog->codeEdit, "SO"); });
@@ -287,7 +289,7 @@ TEST_F(SearchWindow, PreciseFallbackIsToldOnceWithTheLibrarysReason) {
   OwnModeAfterwards restore;
   MainWindow& f = StartHalted();
   f.show();
-  SetInstant(sky(), 1, 1, 5000, 12);
+  SetClockInstant(1, 1, 5000, 12);
   Child<QCheckBox>(*form, "preciseBox")->click();
   Button("haltButton")->click();  // "&Weiter"
   for (int tick = 0; tick < 3; ++tick) testing::FireTimer(Child<QTimer>(*form, "tickTimer"));

@@ -166,13 +166,13 @@ TEST_F(ClockWindow, TheQuestionChoosesTheFactorSetOfTheList) {
 TEST_F(ClockWindow, TheListFollowsAChangedFactorSet) {
   Start(false);
   const int twelveFactorPixels = TextBox("positionList")->font().pixelSize();
-  clock->display().transplutonian = true;
+  clock->ChooseFactorSet(true);
   Redraw();
   EXPECT_LT(TextBox("positionList")->font().pixelSize(), twelveFactorPixels);
   EXPECT_EQ(TextBox("positionList")->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
   EXPECT_EQ(TextBox("positionList")->toPlainText().split('\n').size(), 23);
 
-  clock->display().transplutonian = false;
+  clock->ChooseFactorSet(false);
   Redraw();
   EXPECT_EQ(TextBox("positionList")->font().pixelSize(), twelveFactorPixels);
   EXPECT_EQ(TextBox("positionList")->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
@@ -195,7 +195,7 @@ TEST_F(ClockWindow, TheListOnScreenIsAPlainTextBoxOfItsLines) {
     const ProgramTranslation translation(language);
     for (const bool allFactors : {false, true}) {
       Start(allFactors).show();
-      clock->settings().stepMode = StepMode::kMinutes;
+      SetClockStep(StepMode::kMinutes, 1.0 / 60.0);
       for (int tick = 0; tick < 4; ++tick) {
         Tick();
         QCoreApplication::processEvents();
@@ -239,9 +239,8 @@ TEST_F(ClockWindow, TicksShowAndHandOnTheCurrentDial) {
   Redraw();
   EXPECT_EQ(listRebuilds, 0);
 
-  clock->settings().stepMode = StepMode::kMinutes;
   for (const double minutes : {1.0, 1.0 / 60, 7.0, 1440.0}) {
-    clock->settings().intervalMinutes = minutes;
+    SetClockStep(StepMode::kMinutes, minutes);
     for (int tick = 0; tick < 12; ++tick) {
       Tick();
       ASSERT_EQ(Get<DialView>("dialView")->image(), WholeView(DialOf(sky(), clock->display())))
@@ -289,7 +288,7 @@ TEST_F(ClockWindow, CloseWritesTheStateFileAndReloadRestoresIt) {
       "30'\r\n+47\xB0"
       "15'\r\n");
   MainWindow& f = Start();
-  SetInstant(sky(), 7, 12, 2026, 14 + 5 / 60.0 + 9 / 3600.0);
+  SetClockInstant(7, 12, 2026, 14 + 5 / 60.0 + 9 / 3600.0);
   ASSERT_TRUE(f.close());
   std::ifstream file(directory.path() / "ALT.DAT", std::ios::binary);
   const std::string written((std::istreambuf_iterator<char>(file)), {});
@@ -298,7 +297,7 @@ TEST_F(ClockWindow, CloseWritesTheStateFileAndReloadRestoresIt) {
             "30'\r\n+47\xB0"
             "15'\r\n");
 
-  SetInstant(sky(), 1, 1, 2001, 3);
+  SetClockInstant(1, 1, 2001, 3);
   Button("lastInstantButton")->click();
   EXPECT_EQ(sky().dateText, "07.12.2026");
   EXPECT_EQ(Label("timeLabel")->text(), "14:05:09 WZ/GMT");
@@ -362,15 +361,14 @@ TEST_F(ClockWindow, EveryStepModeHaltsAtTheEndsOfTheCalendar) {
   for (const StepMode mode : {StepMode::kRealTime, StepMode::kMinutes, StepMode::kDay,
                               StepMode::kWeek, StepMode::kMonth, StepMode::kYear}) {
     for (const int rate : {20, -20, 1, -1}) {
-      clock->settings().stepMode = mode;
-      clock->settings().intervalMinutes = 1440;
+      SetClockStep(mode, 1440);
       Slider()->setValue(SliderPositionFromRate(rate));
       messages.Clear();
 
       if (rate > 0) {
-        SetInstant(sky(), 31, 12, 9999, 23 + 59 / 60.0 + 59 / 3600.0);
+        SetClockInstant(31, 12, 9999, 23 + 59 / 60.0 + 59 / 3600.0);
       } else {
-        SetInstant(sky(), 1, 1, 1600, 0);
+        SetClockInstant(1, 1, 1600, 0);
       }
       const std::string endDate = sky().dateText;
       const double endHours = sky().hours;
@@ -392,7 +390,7 @@ TEST_F(ClockWindow, EveryStepModeHaltsAtTheEndsOfTheCalendar) {
 
 TEST_F(ClockWindow, TicksCarryTheDateForwardsAndBackwards) {
   Start();
-  SetInstant(sky(), 31, 12, 2026, 23 + 59 / 60.0 + 59 / 3600.0);
+  SetClockInstant(31, 12, 2026, 23 + 59 / 60.0 + 59 / 3600.0);
   Button("haltButton")->click();  // halt
   Button("haltButton")->click();  // continue: the pacer counts from now
   Tick();

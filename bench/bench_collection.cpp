@@ -1,0 +1,85 @@
+// The chart collection with 10,000 charts: the search as the user types a
+// name, place or year, the load of the whole collection, and one save.
+#include <benchmark/benchmark.h>
+
+#include "collection/chart_search.h"
+#include "collection/chart_store.h"
+#include "tests/collection/sample_charts.h"
+#include "tests/support/temporary_directory.h"
+
+namespace sternwerk {
+namespace {
+
+constexpr int kCharts = 10000;
+
+// The sample charts again and again, each with a name, place and year of
+// its own.
+const std::vector<Chart>& ManyCharts() {
+  static const std::vector<Chart> charts = [] {
+    const std::vector<Chart> samples = testing::SampleCharts();
+    std::vector<Chart> many;
+    for (int i = 0; i < kCharts; ++i) {
+      Chart chart = samples[static_cast<std::size_t>(i) % samples.size()];
+      chart.name += " " + std::to_string(i);
+      chart.place.name += " " + std::to_string(i % 997);
+      chart.universal -= static_cast<ClockSeconds>(i) * 86400 * 3;
+      chart.typed = ReadingOf(chart.universal + chart.offsetSeconds);
+      many.push_back(chart);
+    }
+    return many;
+  }();
+  return charts;
+}
+
+// One keystroke: the filter over all charts for what is typed so far.
+void BM_SearchAsTyped(benchmark::State& state, std::string typed) {
+  const ChartFilter filter(ManyCharts());
+  const std::string sofar = typed.substr(0, static_cast<std::size_t>(state.range(0)));
+  for (auto _ : state) benchmark::DoNotOptimize(filter.Matching(sofar));
+  state.SetLabel(sofar);
+}
+BENCHMARK_CAPTURE(BM_SearchAsTyped, name, std::string("Müller-Lüdenscheidt 4711"))
+    ->Arg(1)
+    ->Arg(3)
+    ->Arg(8)
+    ->Arg(25)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_SearchAsTyped, place_and_year, std::string("äugsburg 1983"))
+    ->Arg(2)
+    ->Arg(13)
+    ->Unit(benchmark::kMicrosecond);
+
+// The folding of every chart once, as the window does after a load.
+void BM_FilterOfCollection(benchmark::State& state) {
+  for (auto _ : state) benchmark::DoNotOptimize(ChartFilter(ManyCharts()));
+}
+BENCHMARK(BM_FilterOfCollection)->Unit(benchmark::kMillisecond);
+
+void BM_LoadCollection(benchmark::State& state) {
+  const testing::TemporaryDirectory directory;
+  const std::filesystem::path file = directory.path() / kCollectionFileName;
+  {
+    Outcome<ChartStore> store = ChartStore::Open(file);
+    if (!store.ok() || !ChartStore(std::move(store).value()).AddAll(ManyCharts()).ok())
+      state.SkipWithError("no collection");
+  }
+  for (auto _ : state) {
+    const Outcome<ChartStore> store = ChartStore::Open(file);
+    benchmark::DoNotOptimize(store.value().All());
+  }
+}
+BENCHMARK(BM_LoadCollection)->Unit(benchmark::kMillisecond);
+
+// One chart saved in its own transaction, synced to the disk.
+void BM_SaveChart(benchmark::State& state) {
+  const testing::TemporaryDirectory directory;
+  Outcome<ChartStore> opened = ChartStore::Open(directory.path() / kCollectionFileName);
+  ChartStore store = std::move(opened).value();
+  for (auto _ : state) benchmark::DoNotOptimize(store.Add(ManyCharts().front()));
+}
+BENCHMARK(BM_SaveChart)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace sternwerk
+
+BENCHMARK_MAIN();

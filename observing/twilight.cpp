@@ -1,0 +1,82 @@
+#include "observing/twilight.h"
+
+#include <swephexp.h>
+
+#include "base/translation.h"
+#include "observing/ephemeris_access.h"
+
+namespace sternwerk {
+namespace {
+
+constexpr const char* kContext = "sternwerk::Twilight";
+constexpr double kStandardPressure = 0;
+constexpr double kStandardTemperature = 0;
+constexpr int32 kNoEvent = -2;
+
+int32 LibraryDepth(TwilightDepth depth) {
+  switch (depth) {
+    case TwilightDepth::kCivil:
+      return SE_BIT_CIVIL_TWILIGHT;
+    case TwilightDepth::kNautical:
+      return SE_BIT_NAUTIC_TWILIGHT;
+    case TwilightDepth::kAstronomical:
+      return SE_BIT_ASTRO_TWILIGHT;
+  }
+  return SE_BIT_CIVIL_TWILIGHT;
+}
+
+std::size_t IndexOf(TwilightDepth depth) {
+  return static_cast<std::size_t>(depth);
+}
+
+}  // namespace
+
+double TwilightDepthDegrees(TwilightDepth depth) {
+  constexpr std::array<double, 3> kDegrees = {6, 12, 18};
+  return kDegrees[IndexOf(depth)];
+}
+
+std::string TwilightName(TwilightDepth depth, TwilightEdge edge) {
+  constexpr std::array<const char*, 3> kDawns = {
+      QT_TRANSLATE_NOOP("sternwerk::Twilight", "Bürgerliche Morgendämmerung"),
+      QT_TRANSLATE_NOOP("sternwerk::Twilight", "Nautische Morgendämmerung"),
+      QT_TRANSLATE_NOOP("sternwerk::Twilight", "Astronomische Morgendämmerung")};
+  constexpr std::array<const char*, 3> kDusks = {
+      QT_TRANSLATE_NOOP("sternwerk::Twilight", "Bürgerliche Abenddämmerung"),
+      QT_TRANSLATE_NOOP("sternwerk::Twilight", "Nautische Abenddämmerung"),
+      QT_TRANSLATE_NOOP("sternwerk::Twilight", "Astronomische Abenddämmerung")};
+  return Translated(kContext, (edge == TwilightEdge::kDawn ? kDawns : kDusks)[IndexOf(depth)]);
+}
+
+Outcome<std::optional<ClockSeconds>> TwilightIn(TwilightDepth depth, TwilightEdge edge,
+                                                const LocalDay& day, const ObserverPlace& place) {
+  using Result = Outcome<std::optional<ClockSeconds>>;
+  std::array<double, 3> geographic = LibraryPlace({place.longitude, place.latitude, 0});
+  const int32 event =
+      (edge == TwilightEdge::kDawn ? SE_CALC_RISE : SE_CALC_SET) | LibraryDepth(depth);
+  std::array<char, AS_MAXCH> error{};
+  double found = 0;
+  const int32 status = swe_rise_trans(JulianDayOf(day.start), SE_SUN, nullptr, SEFLG_SWIEPH, event,
+                                      geographic.data(), kStandardPressure, kStandardTemperature,
+                                      &found, error.data());
+  if (status == kNoEvent) return Result::Success(std::nullopt);
+  if (status < 0) return Result::Failure(LibraryErrorText(error.data()));
+  const ClockSeconds instant = InstantOfJulianDay(found);
+  if (instant >= day.end) return Result::Success(std::nullopt);
+  return Result::Success(instant);
+}
+
+Outcome<DayTwilights> TwilightsOf(const LocalDay& day, const ObserverPlace& place) {
+  DayTwilights twilights;
+  for (const TwilightDepth depth : kTwilightDepths) {
+    for (const TwilightEdge edge : {TwilightEdge::kDawn, TwilightEdge::kDusk}) {
+      const Outcome<std::optional<ClockSeconds>> found = TwilightIn(depth, edge, day, place);
+      if (!found.ok()) return Outcome<DayTwilights>::Failure(found.error());
+      (edge == TwilightEdge::kDawn ? twilights.dawn : twilights.dusk)[IndexOf(depth)] =
+          found.value();
+    }
+  }
+  return Outcome<DayTwilights>::Success(twilights);
+}
+
+}  // namespace sternwerk

@@ -1,0 +1,131 @@
+#include "tools/astrology_lines.h"
+
+#include "astrology/aspects.h"
+#include "astrology/chart_points.h"
+#include "astrology/midpoints.h"
+#include "base/text_encoding.h"
+#include "engine/factors.h"
+#include "engine/position_list.h"
+#include "engine/text_forms.h"
+#include "tools/tool_text.h"
+
+namespace sternwerk {
+namespace {
+
+constexpr std::string_view kHousesOption = "--houses";
+constexpr std::string_view kAspectsOption = "--aspects";
+constexpr std::string_view kMidpointsOption = "--midpoints";
+constexpr std::string_view kAllOption = "--all";
+constexpr std::size_t kHouseCodeWidth = 3;  // "H12", and " H1" under it
+
+// Degrees and whole minutes, truncated as the position list's full form
+// truncates (so that a sorted list stays sorted in print).
+std::string DegreesAndMinutes(int width, double degrees) {
+  const std::string full = FormatAngle(width, AngleMode::kFull, degrees);
+  return Windows1252ToUtf8(full.substr(0, full.find('\'') + 1));
+}
+
+std::string HouseCode(int house) {
+  std::string code = "H" + std::to_string(house);
+  return std::string(kHouseCodeWidth - code.size(), ' ') + code;
+}
+
+std::string AspectLine(const Aspect& aspect) {
+  const std::string motion = aspect.applying
+                                 ? ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "applikativ"))
+                                 : ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "separativ"));
+  return ShownFactorCode(aspect.first) + " " + ShownFactorCode(aspect.second) + " " +
+         AspectName(aspect.kind) + " " + DegreesAndMinutes(1, aspect.orb) + " " + motion;
+}
+
+std::string MidpointLine(const Midpoint& midpoint) {
+  return ShownFactorCode(midpoint.first) + "/" + ShownFactorCode(midpoint.second) + " " +
+         DegreesAndMinutes(2, DialPlace(midpoint.longitude));
+}
+
+// A flag option given twice is refused like any other repetition.
+Status TakeFlag(bool& flag, std::string_view option) {
+  if (flag)
+    return Status::Failure(WithArguments(
+        ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "%1 darf nur einmal stehen")), {option}));
+  flag = true;
+  return Status::Success();
+}
+
+Status TakeHouseSystem(AstrologyRequest& request, const std::vector<std::string>& args,
+                       std::size_t& at) {
+  if (request.houses)
+    return Status::Failure(
+        WithArguments(ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "%1 darf nur einmal stehen")),
+                      {kHousesOption}));
+  const std::string letters = HouseSystemLetters();
+  if (at + 1 == args.size())
+    return Status::Failure(WithArguments(
+        ToolText(QT_TRANSLATE_NOOP("sternwerk-sky",
+                                   "--houses erwartet den Buchstaben eines Häusersystems (%1)")),
+        {letters}));
+  const std::string& letter = args[++at];
+  request.houses = letter.size() == 1 ? HouseSystemOfLetter(letter[0]) : std::nullopt;
+  if (!request.houses)
+    return Status::Failure(WithArguments(
+        ToolText(QT_TRANSLATE_NOOP("sternwerk-sky",
+                                   "--houses: \"%1\" ist kein Häusersystem (eines von %2)")),
+        {letter, letters}));
+  return Status::Success();
+}
+
+}  // namespace
+
+bool IsAstrologyOption(std::string_view argument) {
+  return argument == kHousesOption || argument == kAspectsOption || argument == kMidpointsOption ||
+         argument == kAllOption;
+}
+
+Outcome<AstrologyRequest> TakeAstrologyOptions(std::vector<std::string>& args) {
+  AstrologyRequest request;
+  std::vector<std::string> rest;
+  for (std::size_t at = 0; at < args.size(); ++at) {
+    Status taken = Status::Success();
+    if (args[at] == kHousesOption) {
+      taken = TakeHouseSystem(request, args, at);
+    } else if (args[at] == kAspectsOption) {
+      taken = TakeFlag(request.aspects, kAspectsOption);
+    } else if (args[at] == kMidpointsOption) {
+      taken = TakeFlag(request.midpoints, kMidpointsOption);
+    } else if (args[at] == kAllOption) {
+      taken = TakeFlag(request.allFactors, kAllOption);
+    } else {
+      rest.push_back(args[at]);
+    }
+    if (!taken.ok()) return Outcome<AstrologyRequest>::Failure(taken.error());
+  }
+  args = std::move(rest);
+  return Outcome<AstrologyRequest>::Success(request);
+}
+
+Outcome<AstrologyText> AstrologyTextFor(const AstrologyRequest& request, const SkyState& sky,
+                                        ComputationMode mode) {
+  AstrologyText text;
+  if (request.houses) {
+    const Outcome<HouseCusps> houses = ComputeHouseCusps(sky, *request.houses);
+    if (!houses.ok()) return Outcome<AstrologyText>::Failure(houses.error());
+    for (int house = 0; house < kHouses; ++house) {
+      text.lines.push_back(Windows1252ToUtf8(PositionListLine(
+          HouseCode(house + 1), houses.value().cusps[static_cast<std::size_t>(house)])));
+    }
+    if (!houses.value().note.empty()) text.notes.push_back(houses.value().note);
+  }
+  if (!request.aspects && !request.midpoints) return Outcome<AstrologyText>::Success(text);
+  const std::vector<ChartPoint> points = ChartPoints(sky, mode, request.allFactors);
+  if (request.aspects) {
+    for (const Aspect& aspect : FindAspects(points, AspectOrbs{}))
+      text.lines.push_back(AspectLine(aspect));
+  }
+  if (request.midpoints) {
+    for (const Midpoint& midpoint : SortedMidpoints(points))
+      text.lines.push_back(MidpointLine(midpoint));
+  }
+  return Outcome<AstrologyText>::Success(text);
+}
+
+}  // namespace sternwerk

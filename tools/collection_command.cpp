@@ -1,0 +1,270 @@
+#include "tools/collection_command.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <array>
+#include <cerrno>
+#include <cstdio>
+#include <iostream>
+
+#include "base/failure_text.h"
+#include "base/file_replacement.h"
+#include "base/system_error_text.h"
+#include "collection/aaf_format.h"
+#include "collection/chart_csv.h"
+#include "collection/chart_search.h"
+#include "collection/chart_store.h"
+#include "places/local_time.h"
+#include "places/qt/civil_time.h"
+#include "places/zone_texts.h"
+#include "tools/chart_place_lookup.h"
+#include "tools/located_sky.h"
+#include "tools/sky_report.h"
+#include "tools/tool_text.h"
+
+namespace sternwerk {
+namespace {
+
+constexpr std::string_view kCollectionOption = "--collection";
+constexpr std::string_view kSaveChart = "--save-chart";
+constexpr std::string_view kCharts = "--charts";
+constexpr std::string_view kImport = "--import";
+constexpr std::string_view kExport = "--export";
+constexpr int kExitRefused = 1;
+// An exchange file beyond this is refused rather than read whole.
+constexpr std::size_t kLargestImport = 64 * 1024 * 1024;
+
+Outcome<int> Usage(const char* sentence) {
+  return Outcome<int>::Failure(ToolText(sentence));
+}
+
+Outcome<int> Refused(std::string message) {
+  return Outcome<int>::Success(Refuse({kExitRefused, std::move(message)}));
+}
+
+std::string Degrees(double value) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.5f", value);
+  return text;
+}
+
+// The zone column of --charts: "UT+1 MEZ", "UT+0:21:48 LMT", "UT+0 UT".
+std::string ZoneColumn(const Chart& chart) {
+  const std::string offset = ShortOffsetText(chart.offsetSeconds);
+  return chart.zoneName.empty() ? offset : offset + ' ' + chart.zoneName;
+}
+
+std::string ChartLine(const Chart& chart) {
+  return FullName(chart) + '\t' + KindLetter(chart.kind) + '\t' + ReadingText(chart.typed) + '\t' +
+         ZoneColumn(chart) + '\t' + ReadingText(ReadingOf(chart.universal)) + '\t' +
+         chart.place.name + '\t' + chart.place.region + '\t' + chart.place.country + '\t' +
+         Degrees(chart.place.latitude) + '\t' + Degrees(chart.place.longitude);
+}
+
+// The chart of NAME INSTANT [PLACE] with the place options: the time as
+// typed and how it was read (the place's zone or mean time with --local,
+// else Universal Time).
+Outcome<Chart> ChartOfArguments(const std::vector<std::string>& args, const PlaceOptions& place,
+                                int& refusedStatus) {
+  if (args.empty())
+    return Outcome<Chart>::Failure(ToolText(
+        QT_TRANSLATE_NOOP("sternwerk-sky",
+                          "--save-chart erwartet einen Namen, Datum und Zeit, wenn gewünscht den "
+                          "Ort")));
+  const Status utf8 =
+      RequireUtf8(args[0], ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "Name des Horoskops")));
+  if (!utf8.ok()) return Outcome<Chart>::Failure(utf8.error());
+  const std::vector<std::string> instantAndPlace(args.begin() + 1, args.end());
+  if (instantAndPlace.empty())
+    return Outcome<Chart>::Failure(ToolText(QT_TRANSLATE_NOOP(
+        "sternwerk-sky", "--save-chart erwartet nach dem Namen Datum und Zeit oder jetzt")));
+  Outcome<LocatedSky> located = LocateArguments(instantAndPlace, place);
+  if (!located.ok()) return Outcome<Chart>::Failure(located.error());
+  if (Refused(located.value(), refusedStatus)) return Outcome<Chart>::Failure({});
+  const LocatedSky& sky = located.value();
+  Chart chart;
+  chart.name = args[0];
+  chart.universal = UniversalSeconds(sky.sky);
+  chart.place = {sky.place.name,    sky.place.region, sky.place.country,
+                 sky.sky.longitude, sky.sky.latitude, sky.timeZone.timeZone};
+  const Outcome<ArgumentInstant> instant = ParseInstant(instantAndPlace, true);
+  if (place.local && instant.ok() && !instant.value().present) {
+    const CalendarDate& date = instant.value().date;
+    const ClockSeconds typed =
+        ClockSecondsOf(date.day, date.month, date.year, instant.value().hours);
+    const LocalTime local =
+        LocalOf(SystemPlaceTimeRules(), sky.timeZone, sky.sky.longitude, chart.universal);
+    chart.typed = ReadingOf(typed);
+    chart.offsetSeconds = static_cast<int>(typed - chart.universal);
+    chart.reading = local.offset.meanLocalTime ? TimeReading::kMeanTime : TimeReading::kZoneTime;
+    chart.zoneName = ShortZoneAbbreviationText(local.offset);
+  } else {
+    chart.typed = ReadingOf(chart.universal);
+    chart.reading = TimeReading::kUniversal;
+    chart.zoneName = "UT";
+  }
+  return Outcome<Chart>::Success(std::move(chart));
+}
+
+Outcome<int> SaveChart(const std::string& file, const std::vector<std::string>& args,
+                       const PlaceOptions& place, std::ostream& out) {
+  int refusedStatus = 0;
+  const Outcome<Chart> chart = ChartOfArguments(args, place, refusedStatus);
+  if (refusedStatus != 0) return Outcome<int>::Success(refusedStatus);
+  if (!chart.ok()) return Outcome<int>::Failure(chart.error());
+  Outcome<ChartStore> opened = ChartStore::Open(file);
+  if (!opened.ok()) return Refused(opened.error());
+  ChartStore store = std::move(opened).value();
+  const Outcome<std::int64_t> saved = store.Add(chart.value());
+  if (!saved.ok()) return Refused(saved.error());
+  out << ChartLine(chart.value()) << '\n';
+  return Outcome<int>::Success(0);
+}
+
+// Every chart of the collection, which is created where it does not exist.
+Outcome<std::vector<Chart>> StoredCharts(const std::string& file) {
+  const Outcome<ChartStore> store = ChartStore::Open(file);
+  if (!store.ok()) return Outcome<std::vector<Chart>>::Failure(store.error());
+  return store.value().All();
+}
+
+Outcome<int> ListCharts(const std::string& file, const std::vector<std::string>& args,
+                        std::ostream& out) {
+  if (args.size() > 1)
+    return Usage(QT_TRANSLATE_NOOP("sternwerk-sky", "--charts nimmt höchstens einen Suchtext"));
+  const std::string typed = args.empty() ? std::string() : args[0];
+  const Outcome<std::vector<Chart>> all = StoredCharts(file);
+  if (!all.ok()) return Refused(all.error());
+  const std::vector<std::size_t> found = ChartFilter(all.value()).Matching(typed);
+  if (found.empty() && !typed.empty())
+    return Refused(
+        WithArguments(ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "Kein Horoskop passt zu \"%1\"")),
+                      {Printable(typed)}));
+  for (const std::size_t i : found) out << ChartLine(all.value()[i]) << '\n';
+  return Outcome<int>::Success(0);
+}
+
+// The whole content of a file of at most kLargestImport bytes.
+Outcome<std::string> FileContent(const std::string& name) {
+  const int fd = open(name.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0)
+    return Outcome<std::string>::Failure(FailureText(name, kOpened, SystemErrorText(errno)));
+  std::string content;
+  std::array<char, 65536> buffer;
+  for (;;) {
+    const ssize_t got = read(fd, buffer.data(), buffer.size());
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0 || content.size() + static_cast<std::size_t>(got) > kLargestImport) {
+      const int error = got < 0 ? errno : EFBIG;
+      close(fd);
+      return Outcome<std::string>::Failure(FailureText(name, kRead, SystemErrorText(error)));
+    }
+    if (got == 0) break;
+    content.append(buffer.data(), static_cast<std::size_t>(got));
+  }
+  close(fd);
+  return Outcome<std::string>::Success(std::move(content));
+}
+
+Outcome<int> ImportCharts(const std::string& file, const std::vector<std::string>& args,
+                          std::ostream& out) {
+  if (args.size() != 1)
+    return Usage(QT_TRANSLATE_NOOP("sternwerk-sky", "--import erwartet einen Dateinamen"));
+  const Outcome<std::string> content = FileContent(args[0]);
+  if (!content.ok()) return Refused(content.error());
+  const ImportedCharts read = HoldsAafRecords(content.value())
+                                  ? ReadAaf(content.value())
+                                  : ReadChartCsv(content.value(), ProgramPlaceLookup());
+  for (const ImportProblem& problem : read.problems) {
+    std::cerr << "sternwerk-sky: "
+              << WithArguments(ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "%1, Zeile %2: %3")),
+                               {args[0], std::to_string(problem.line), problem.message})
+              << '\n';
+  }
+  Outcome<ChartStore> opened = ChartStore::Open(file);
+  if (!opened.ok()) return Refused(opened.error());
+  ChartStore store = std::move(opened).value();
+  const Status added = store.AddAll(read.charts);
+  if (!added.ok()) return Refused(added.error());
+  out << WithArguments(
+             ToolText(QT_TRANSLATE_NOOP(
+                 "sternwerk-sky", "%1 Horoskope aus %2 aufgenommen, %3 Datensätze übersprungen")),
+             {std::to_string(read.charts.size()), args[0], std::to_string(read.problems.size())})
+      << '\n';
+  return Outcome<int>::Success(read.problems.empty() ? 0 : kExitRefused);
+}
+
+bool EndsWith(const std::string& name, std::string_view ending) {
+  if (name.size() < ending.size()) return false;
+  for (std::size_t i = 0; i < ending.size(); ++i) {
+    const char c = name[name.size() - ending.size() + i];
+    if ((c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c) != ending[i]) return false;
+  }
+  return true;
+}
+
+Outcome<int> ExportCharts(const std::string& file, const std::vector<std::string>& args,
+                          std::ostream& out) {
+  if (args.size() != 1)
+    return Usage(QT_TRANSLATE_NOOP("sternwerk-sky", "--export erwartet einen Dateinamen"));
+  const bool aaf = EndsWith(args[0], ".aaf");
+  if (!aaf && !EndsWith(args[0], ".csv"))
+    return Usage(QT_TRANSLATE_NOOP("sternwerk-sky",
+                                   "--export schreibt .aaf- oder .csv-Dateien; die Endung des "
+                                   "Namens wählt das Format"));
+  const Outcome<std::vector<Chart>> all = StoredCharts(file);
+  if (!all.ok()) return Refused(all.error());
+  const Status written =
+      ReplaceFileContent(args[0], aaf ? WrittenAaf(all.value()) : WrittenChartCsv(all.value()));
+  if (!written.ok()) return Refused(written.error());
+  out << WithArguments(
+             ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "%1 Horoskope nach %2 geschrieben")),
+             {std::to_string(all.value().size()), args[0]})
+      << '\n';
+  return Outcome<int>::Success(0);
+}
+
+}  // namespace
+
+bool IsCollectionCommand(const std::vector<std::string>& args) {
+  if (!args.empty())
+    for (std::string_view command : {kSaveChart, kCharts, kImport, kExport})
+      if (args[0] == command) return true;
+  for (const std::string& arg : args)
+    if (arg == kCollectionOption) return true;
+  return false;
+}
+
+Outcome<int> RunCollectionCommand(std::vector<std::string> args, const PlaceOptions& place,
+                                  std::ostream& out) {
+  std::string file = kCollectionFileName;
+  bool named = false;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    if (args[i] != kCollectionOption) continue;
+    if (i + 1 == args.size() || named)
+      return Usage(QT_TRANSLATE_NOOP("sternwerk-sky",
+                                     "--collection erwartet einmal den Namen der Sammlung"));
+    file = args[i + 1];
+    named = true;
+    args.erase(args.begin() + static_cast<std::ptrdiff_t>(i),
+               args.begin() + static_cast<std::ptrdiff_t>(i) + 2);
+    --i;
+  }
+  const std::string command = args.empty() ? std::string() : args[0];
+  if (command != kSaveChart && command != kCharts && command != kImport && command != kExport)
+    return Usage(QT_TRANSLATE_NOOP("sternwerk-sky",
+                                   "--collection gilt für --save-chart, --charts, --import und "
+                                   "--export"));
+  if (place.any() && command != kSaveChart)
+    return Usage(QT_TRANSLATE_NOOP("sternwerk-sky",
+                                   "--place und --local gelten bei der Sammlung nur für "
+                                   "--save-chart"));
+  const std::vector<std::string> rest(args.begin() + 1, args.end());
+  if (command == kSaveChart) return SaveChart(file, rest, place, out);
+  if (command == kCharts) return ListCharts(file, rest, out);
+  if (command == kImport) return ImportCharts(file, rest, out);
+  return ExportCharts(file, rest, out);
+}
+
+}  // namespace sternwerk

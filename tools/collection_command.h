@@ -1,0 +1,26 @@
+// sternwerk-sky and the chart collection: --save-chart, --charts, --import
+// and --export on the collection in the current folder, or in the file
+// "--collection FILE" names.
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "base/outcome.h"
+#include "tools/place_options.h"
+
+namespace sternwerk {
+
+// Whether the arguments are a command on the collection: one of its
+// commands first, or --collection anywhere.
+bool IsCollectionCommand(const std::vector<std::string>& args);
+
+// Runs the command: its lines on `out`, problems and refusals on standard
+// error with their exit status (1: records skipped, nothing matched, or
+// the collection refused the change; nothing was lost). A failure names a
+// bad argument.
+Outcome<int> RunCollectionCommand(std::vector<std::string> args, const PlaceOptions& place,
+                                  std::ostream& out);
+
+}  // namespace sternwerk

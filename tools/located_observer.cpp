@@ -1,0 +1,102 @@
+#include "tools/located_observer.h"
+
+#include <cstdio>
+
+#include "engine/state_texts.h"
+#include "places/local_day.h"
+#include "places/local_time.h"
+#include "places/qt/civil_time.h"
+#include "places/zone_texts.h"
+#include "tools/sky_report.h"
+#include "tools/tool_text.h"
+
+namespace sternwerk {
+namespace {
+
+constexpr int kSecondsPerMinute = 60;
+constexpr int kSecondsPerHour = 3600;
+// From a day's first instant this lies within the next day, whatever the
+// length of either (23 to 25 hours where the clocks change).
+constexpr ClockSeconds kIntoTheNextDay = 30 * kSecondsPerHour;
+
+bool HasZone(const LocatedSky& located) {
+  return !located.timeZone.timeZone.empty();
+}
+
+// The place's local time by this machine's time-zone data.
+LocalTime LocalAt(const LocatedSky& located, ClockSeconds universal) {
+  return LocalOf(SystemPlaceTimeRules(), located.timeZone, located.sky.longitude, universal);
+}
+
+std::string ClockText(int secondOfDay, bool withSeconds) {
+  char text[16];
+  if (withSeconds) {
+    std::snprintf(text, sizeof text, "%02d:%02d:%02d", secondOfDay / kSecondsPerHour,
+                  secondOfDay % kSecondsPerHour / kSecondsPerMinute,
+                  secondOfDay % kSecondsPerMinute);
+  } else {
+    std::snprintf(text, sizeof text, "%02d:%02d", secondOfDay / kSecondsPerHour,
+                  secondOfDay % kSecondsPerHour / kSecondsPerMinute);
+  }
+  return text;
+}
+
+std::string ReadingText(ClockSeconds reading) {
+  const ClockReading parts = ReadingOf(reading);
+  return DateText(parts.day, parts.month, parts.year) + " " + ClockText(parts.secondOfDay, true);
+}
+
+}  // namespace
+
+Outcome<LocatedSky> LocateObserver(const std::vector<std::string>& args,
+                                   const PlaceOptions& options) {
+  const Status counted = CheckInstantAndPlaceCount(args);
+  if (!counted.ok()) return Outcome<LocatedSky>::Failure(counted.error());
+  const Outcome<ArgumentInstant> instant = ParseInstant(args, true);
+  if (!instant.ok()) return Outcome<LocatedSky>::Failure(instant.error());
+  const auto coordinates = args.begin() + static_cast<std::ptrdiff_t>(InstantArgumentCount(args));
+  Outcome<LocatedSky> place = LocatePlace({coordinates, args.end()}, options, &ProgramAtlas());
+  if (!place.ok() || place.value().refusal.exitStatus != 0) return place;
+  return AtLocalOrUniversalTime(std::move(place).value(), instant.value().date,
+                                instant.value().hours, options.local && !instant.value().present);
+}
+
+ObserverPlace ObserverOf(const LocatedSky& located) {
+  return {located.sky.longitude, located.sky.latitude, 0};
+}
+
+LocalDay LocalDayAround(const LocatedSky& located, ClockSeconds instant) {
+  const PlaceTimeRules rules = SystemPlaceTimeRules();
+  const PlaceIdentity& place = located.timeZone;
+  const double longitude = located.sky.longitude;
+  const ClockSeconds start = LocalDayStart(rules, place, longitude, instant);
+  return {start, LocalDayStart(rules, place, longitude, start + kIntoTheNextDay)};
+}
+
+std::string EventClockText(const LocatedSky& located, ClockSeconds instant) {
+  const ClockSeconds nearestMinute =
+      (instant + kSecondsPerMinute / 2) / kSecondsPerMinute * kSecondsPerMinute;
+  const ClockSeconds reading =
+      HasZone(located) ? LocalAt(located, nearestMinute).reading : nearestMinute;
+  return ClockText(ReadingOf(reading).secondOfDay, false);
+}
+
+std::string EventClockLine(const LocatedSky& located, ClockSeconds instant) {
+  if (!HasZone(located))
+    return ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "Zeiten: Weltzeit (UT)"));
+  const LocalTime local = LocalAt(located, instant);
+  return WithArguments(ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "Zeiten: Ortszeit (%1)")),
+                       {ShortZoneAbbreviationText(local.offset)});
+}
+
+std::string UniversalText(ClockSeconds instant) {
+  return ReadingText(instant);
+}
+
+std::string ZonedText(const LocatedSky& located, ClockSeconds instant) {
+  if (!HasZone(located)) return {};
+  const LocalTime local = LocalAt(located, instant);
+  return ReadingText(local.reading) + " " + ShortZoneAbbreviationText(local.offset);
+}
+
+}  // namespace sternwerk

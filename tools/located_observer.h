@@ -1,0 +1,42 @@
+// The observer of a located sky: the place's coordinates, its local day,
+// and how the observing commands write its instants.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "base/outcome.h"
+#include "engine/calendar.h"
+#include "observing/observer_place.h"
+#include "tools/located_sky.h"
+#include "tools/place_options.h"
+
+namespace sternwerk {
+
+// INSTANT [LONGITUDE LATITUDE] (INSTANT: DD.MM.YYYY HH:MM[:SS] or "jetzt"),
+// the place and its time zone as the searches find them: a named place's,
+// or that of the atlas place near typed coordinates.
+Outcome<LocatedSky> LocateObserver(const std::vector<std::string>& args,
+                                   const PlaceOptions& options);
+
+ObserverPlace ObserverOf(const LocatedSky& located);
+
+// The local civil day in which `instant` lies at the located place; the
+// Universal day where the place has no time zone.
+LocalDay LocalDayAround(const LocatedSky& located, ClockSeconds instant);
+
+// "HH:MM" of an instant, to the nearest minute: the place's civil time,
+// or Universal Time where it has no zone.
+std::string EventClockText(const LocatedSky& located, ClockSeconds instant);
+
+// The line naming the clock of EventClockText: "Zeiten: Ortszeit (MESZ)"
+// or "Zeiten: Weltzeit (UT)" (UTF-8).
+std::string EventClockLine(const LocatedSky& located, ClockSeconds instant);
+
+// "DD.MM.YYYY HH:MM:SS" of an instant in Universal Time, and the same in
+// the place's civil time followed by its zone's abbreviation ("MESZ"),
+// empty where the place has no zone.
+std::string UniversalText(ClockSeconds instant);
+std::string ZonedText(const LocatedSky& located, ClockSeconds instant);
+
+}  // namespace sternwerk

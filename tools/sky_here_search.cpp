@@ -1,0 +1,272 @@
+#include "tools/sky_here_search.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <iostream>
+#include <optional>
+#include <span>
+#include <string_view>
+
+#include "observing/decimal_text.h"
+#include "observing/lunar_eclipse.h"
+#include "observing/solar_eclipse.h"
+#include "observing/twilight.h"
+#include "tools/located_observer.h"
+#include "tools/sky_arguments.h"
+#include "tools/tool_text.h"
+
+namespace sternwerk {
+namespace {
+
+constexpr int kExitNotFound = 1;
+constexpr int kExitLibraryFailure = 2;
+constexpr ClockSeconds kSecondsPerDay = 86400;
+constexpr ClockSeconds kSecondsPerMinute = 60;
+constexpr double kPercent = 100;
+constexpr const char* kDegree = "\xC2\xB0";
+
+enum class SkyHereKind { kSolarEclipse, kLunarEclipse, kTwilight };
+
+struct KindName {
+  std::string_view argument;
+  SkyHereKind kind;
+  TwilightDepth depth = TwilightDepth::kCivil;
+  TwilightEdge edge = TwilightEdge::kDawn;
+};
+
+constexpr std::array<KindName, 22> kKinds = {{
+    {"solar-eclipse", SkyHereKind::kSolarEclipse},
+    {"sonnenfinsternis", SkyHereKind::kSolarEclipse},
+    {"lunar-eclipse", SkyHereKind::kLunarEclipse},
+    {"mondfinsternis", SkyHereKind::kLunarEclipse},
+    {"civil-dawn", SkyHereKind::kTwilight, TwilightDepth::kCivil, TwilightEdge::kDawn},
+    {"civil-dusk", SkyHereKind::kTwilight, TwilightDepth::kCivil, TwilightEdge::kDusk},
+    {"nautical-dawn", SkyHereKind::kTwilight, TwilightDepth::kNautical, TwilightEdge::kDawn},
+    {"nautical-dusk", SkyHereKind::kTwilight, TwilightDepth::kNautical, TwilightEdge::kDusk},
+    {"astronomical-dawn", SkyHereKind::kTwilight, TwilightDepth::kAstronomical,
+     TwilightEdge::kDawn},
+    {"astronomical-dusk", SkyHereKind::kTwilight, TwilightDepth::kAstronomical,
+     TwilightEdge::kDusk},
+    {"buergerliche-morgendaemmerung", SkyHereKind::kTwilight, TwilightDepth::kCivil,
+     TwilightEdge::kDawn},
+    {"buergerliche-abenddaemmerung", SkyHereKind::kTwilight, TwilightDepth::kCivil,
+     TwilightEdge::kDusk},
+    {"nautische-morgendaemmerung", SkyHereKind::kTwilight, TwilightDepth::kNautical,
+     TwilightEdge::kDawn},
+    {"nautische-abenddaemmerung", SkyHereKind::kTwilight, TwilightDepth::kNautical,
+     TwilightEdge::kDusk},
+    {"astronomische-morgendaemmerung", SkyHereKind::kTwilight, TwilightDepth::kAstronomical,
+     TwilightEdge::kDawn},
+    {"astronomische-abenddaemmerung", SkyHereKind::kTwilight, TwilightDepth::kAstronomical,
+     TwilightEdge::kDusk},
+    {"b\xC3\xBCrgerliche-morgend\xC3\xA4mmerung", SkyHereKind::kTwilight, TwilightDepth::kCivil,
+     TwilightEdge::kDawn},
+    {"b\xC3\xBCrgerliche-abendd\xC3\xA4mmerung", SkyHereKind::kTwilight, TwilightDepth::kCivil,
+     TwilightEdge::kDusk},
+    {"nautische-morgend\xC3\xA4mmerung", SkyHereKind::kTwilight, TwilightDepth::kNautical,
+     TwilightEdge::kDawn},
+    {"nautische-abendd\xC3\xA4mmerung", SkyHereKind::kTwilight, TwilightDepth::kNautical,
+     TwilightEdge::kDusk},
+    {"astronomische-morgend\xC3\xA4mmerung", SkyHereKind::kTwilight, TwilightDepth::kAstronomical,
+     TwilightEdge::kDawn},
+    {"astronomische-abendd\xC3\xA4mmerung", SkyHereKind::kTwilight, TwilightDepth::kAstronomical,
+     TwilightEdge::kDusk},
+}};
+
+std::optional<KindName> KindOf(std::string text) {
+  std::transform(text.begin(), text.end(), text.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  for (const KindName& kind : kKinds) {
+    if (kind.argument == text) return kind;
+  }
+  return std::nullopt;
+}
+
+// Where the search starts: the time given, or midnight of the date, in
+// Universal Time or with --local the place's civil time (a skipped
+// midnight is the first instant of the day).
+Outcome<LocatedSky> SearchStart(std::span<const std::string> args, const PlaceOptions& options) {
+  using Result = Outcome<LocatedSky>;
+  const bool now = !args.empty() && IsNow(args.front());
+  const bool timeGiven = args.size() % 2 == 0;
+  if (args.empty() || args.size() > 4 || (now && timeGiven)) {
+    return Result::Failure(ToolText(QT_TRANSLATE_NOOP(
+        "sternwerk-sky",
+        "--search erwartet ein Datum mit wahlweise einer Zeit oder jetzt, dazu wahlweise Länge "
+        "und Breite")));
+  }
+  const Outcome<ArgumentInstant> start = ParseInstant(args, timeGiven);
+  if (!start.ok()) return Result::Failure(start.error());
+  const std::vector<std::string> coordinates(args.begin() + (timeGiven ? 2 : 1), args.end());
+  Outcome<LocatedSky> place = LocatePlace(coordinates, options, &ProgramAtlas());
+  if (!place.ok() || place.value().refusal.exitStatus != 0) return place;
+  return AtLocalOrUniversalTime(std::move(place).value(), start.value().date, start.value().hours,
+                                options.local && !start.value().present,
+                                timeGiven ? SkippedTime::kRefused : SkippedTime::kInstantAfter);
+}
+
+// "02.08.2027 13:05:18 EEST (10:05:18 UT)" where the place has a zone,
+// else "02.08.2027 10:05:18 UT".
+std::string WhenText(const LocatedSky& located, ClockSeconds instant) {
+  const std::string universal = UniversalText(instant);
+  const std::string zoned = ZonedText(located, instant);
+  if (zoned.empty()) return universal + " UT";
+  return zoned + " (" + universal.substr(11) + " UT)";
+}
+
+std::string AltitudeText(double degrees) {
+  return ShownDecimalText(degrees, 1, true) + kDegree;
+}
+
+std::string ContactLine(const LocatedSky& located, const EclipseContact& contact,
+                        const char* bodyLine) {
+  std::string line = WithArguments(
+      ToolText(bodyLine),
+      {contact.code, WhenText(located, contact.instant), AltitudeText(contact.altitude)});
+  if (!contact.up) line += ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", " (unter dem Horizont)"));
+  return line;
+}
+
+// "6 min 21 s" of a duration.
+std::string DurationText(ClockSeconds seconds) {
+  return WithArguments(
+      ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "%1 min %2 s")),
+      {std::to_string(seconds / kSecondsPerMinute), std::to_string(seconds % kSecondsPerMinute)});
+}
+
+// Where the place lines are not asked for, the local time of a place
+// with a zone, as the other searches write it.
+void WritePlaceLines(const LocatedSky& located, ClockSeconds instant, std::ostream& out) {
+  std::vector<std::string> lines = PlaceLines(located, instant);
+  if (!located.shown && !located.place.timeZone.empty())
+    lines.push_back(LocalTimeLine(located, instant));
+  for (const std::string& line : lines) out << line << '\n';
+}
+
+int LibraryFailure(const std::string& what, const std::string& error) {
+  std::cerr << "sternwerk-sky: " << what << ": Swiss Ephemeris: " << error << '\n';
+  return kExitLibraryFailure;
+}
+
+int WriteSolarEclipse(const LocatedSky& located, std::ostream& out) {
+  const ClockSeconds from = UniversalSeconds(located.sky);
+  const Outcome<LocalSolarEclipse> found = NextSolarEclipse(from, ObserverOf(located));
+  if (!found.ok()) return LibraryFailure("--search solar-eclipse", found.error());
+  const LocalSolarEclipse& eclipse = found.value();
+  out << UniversalText(eclipse.maximum) << '\n'
+      << SolarEclipseKindText(eclipse.kind) << '\n'
+      << WithArguments(ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "Größe: %1")),
+                       {ShownDecimalText(eclipse.magnitude, 3)})
+      << '\n'
+      << WithArguments(ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "Bedeckung: %1 %")),
+                       {ShownDecimalText(eclipse.obscuration * kPercent, 1)})
+      << '\n'
+      << WithArguments(ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "Maximum: %1")),
+                       {WhenText(located, eclipse.maximum)})
+      << '\n'
+      << WithArguments(ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "Sonnenhöhe im Maximum: %1")),
+                       {AltitudeText(eclipse.sunAltitude)})
+      << '\n';
+  for (const EclipseContact& contact : eclipse.contacts)
+    out << ContactLine(located, contact, QT_TRANSLATE_NOOP("sternwerk-sky", "%1: %2, Sonne %3"))
+        << '\n';
+  if (eclipse.contacts.size() == 4 && eclipse.kind != SolarEclipseKind::kPartial) {
+    const ClockSeconds central = eclipse.contacts[2].instant - eclipse.contacts[1].instant;
+    out << WithArguments(
+               eclipse.kind == SolarEclipseKind::kTotal
+                   ? ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "Dauer der Totalität: %1"))
+                   : ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "Dauer der Ringförmigkeit: %1")),
+               {DurationText(central)})
+        << '\n';
+  }
+  if (eclipse.sunrise)
+    out << WithArguments(ToolText(QT_TRANSLATE_NOOP("sternwerk-sky",
+                                                    "Sonnenaufgang während der Finsternis: %1")),
+                         {WhenText(located, *eclipse.sunrise)})
+        << '\n';
+  if (eclipse.sunset)
+    out << WithArguments(ToolText(QT_TRANSLATE_NOOP("sternwerk-sky",
+                                                    "Sonnenuntergang während der Finsternis: %1")),
+                         {WhenText(located, *eclipse.sunset)})
+        << '\n';
+  WritePlaceLines(located, eclipse.maximum, out);
+  return 0;
+}
+
+int WriteLunarEclipse(const LocatedSky& located, std::ostream& out) {
+  const ClockSeconds from = UniversalSeconds(located.sky);
+  const Outcome<LunarEclipse> found = NextLunarEclipse(from, ObserverOf(located));
+  if (!found.ok()) return LibraryFailure("--search lunar-eclipse", found.error());
+  const LunarEclipse& eclipse = found.value();
+  std::string altitude = AltitudeText(eclipse.moonAltitude);
+  if (!eclipse.visible)
+    altitude += ", " + ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "nicht sichtbar"));
+  out << UniversalText(eclipse.maximum) << '\n'
+      << LunarEclipseKindText(eclipse.kind) << '\n'
+      << WithArguments(ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "Größe im Kernschatten: %1")),
+                       {ShownDecimalText(eclipse.umbralMagnitude, 3)})
+      << '\n'
+      << WithArguments(ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "Größe im Halbschatten: %1")),
+                       {ShownDecimalText(eclipse.penumbralMagnitude, 3)})
+      << '\n'
+      << WithArguments(ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "Maximum: %1")),
+                       {WhenText(located, eclipse.maximum)})
+      << '\n'
+      << WithArguments(ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "Mondhöhe im Maximum: %1")),
+                       {altitude})
+      << '\n';
+  for (const EclipseContact& contact : eclipse.contacts)
+    out << ContactLine(located, contact, QT_TRANSLATE_NOOP("sternwerk-sky", "%1: %2, Mond %3"))
+        << '\n';
+  WritePlaceLines(located, eclipse.maximum, out);
+  return 0;
+}
+
+int WriteTwilight(const KindName& kind, const LocatedSky& located, std::ostream& out) {
+  const ClockSeconds from = UniversalSeconds(located.sky);
+  const std::string name = TwilightName(kind.depth, kind.edge);
+  const Outcome<std::optional<ClockSeconds>> found =
+      TwilightIn(kind.depth, kind.edge, {from, from + kSecondsPerDay}, ObserverOf(located));
+  if (!found.ok()) return LibraryFailure(name, found.error());
+  if (!found.value()) {
+    out << WithArguments(
+               ToolText(QT_TRANSLATE_NOOP("sternwerk-sky",
+                                          "%1 nicht gefunden: Die Sonne überschreitet in den 24 "
+                                          "Stunden ab %2 nicht %3 unter dem Horizont")),
+               {name, WhenText(located, from),
+                std::to_string(static_cast<int>(TwilightDepthDegrees(kind.depth))) + kDegree})
+        << '\n';
+    return kExitNotFound;
+  }
+  out << UniversalText(*found.value()) << '\n' << name << '\n';
+  WritePlaceLines(located, *found.value(), out);
+  return 0;
+}
+
+}  // namespace
+
+bool IsSkyHereSearch(const std::vector<std::string>& args) {
+  return !args.empty() && KindOf(args.front()).has_value();
+}
+
+Outcome<int> SearchSkyHere(const std::vector<std::string>& args, std::ostream& out,
+                           const PlaceOptions& placeOptions) {
+  const KindName kind = *KindOf(args.front());
+  Outcome<LocatedSky> start =
+      SearchStart(std::span<const std::string>(args).subspan(1), placeOptions);
+  if (!start.ok()) return Outcome<int>::Failure(start.error());
+  int refusedStatus = 0;
+  if (Refused(start.value(), refusedStatus)) return Outcome<int>::Success(refusedStatus);
+  switch (kind.kind) {
+    case SkyHereKind::kSolarEclipse:
+      return Outcome<int>::Success(WriteSolarEclipse(start.value(), out));
+    case SkyHereKind::kLunarEclipse:
+      return Outcome<int>::Success(WriteLunarEclipse(start.value(), out));
+    case SkyHereKind::kTwilight:
+      break;
+  }
+  return Outcome<int>::Success(WriteTwilight(kind, start.value(), out));
+}
+
+}  // namespace sternwerk
