@@ -12,9 +12,10 @@
 #include "base/language.h"
 #include "charts/earth_icon.h"
 #include "clock/clock.h"
+#include "places/qt/geonames_atlas.h"
+#include "places/qt/settings_kept_place_store.h"
 #include "platform/box_messages.h"
 #include "platform/canvas.h"
-#include "platform/geonames_atlas.h"
 #include "platform/jpeg_decoder.h"
 #include "platform/operating_system_name.h"
 #include "platform/picture_painter.h"
@@ -32,7 +33,6 @@
 #include "windows/main_window.h"
 #include "windows/outside_view_window.h"
 #include "windows/picture_window.h"
-#include "windows/settings_kept_place_store.h"
 
 namespace sternwerk {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "platform/geonames_atlas.h"
+#include "places/qt/geonames_atlas.h"
 
 namespace sternwerk {
 namespace {

@@ -10,6 +10,7 @@
 #include "engine/sky.h"
 #include "engine/state_texts.h"
 #include "engine/text_forms.h"
+#include "places/zone_texts.h"
 
 namespace sternwerk {
 namespace {
@@ -60,8 +61,8 @@ ClockSeconds Clock::ShownInstant() const {
          static_cast<ClockSeconds>(std::floor(sky_.hours * kSecondsPerHour + kSlackSeconds));
 }
 
-ZonedReading Clock::LocalReading() const {
-  return placeTimeRules_.localOf(placeIdentity_, sky_.longitude, ShownInstant());
+LocalTime Clock::LocalReading() const {
+  return LocalOf(placeTimeRules_, placeIdentity_, sky_.longitude, ShownInstant());
 }
 
 std::string Clock::DateLine() const {
@@ -74,8 +75,9 @@ std::string Clock::DateLine() const {
 
 std::string Clock::TimeLine() const {
   if (!LocalTimeShownFirst()) return FormatUniversalHours(sky_.hours);
-  const ZonedReading local = LocalReading();
-  return FormatHours(ReadingOf(local.reading).secondOfDay / kSecondsPerHour) + " " + local.zoneText;
+  const LocalTime local = LocalReading();
+  return FormatHours(ReadingOf(local.reading).secondOfDay / kSecondsPerHour) + " " +
+         ShortZoneText(local.offset);
 }
 
 // The Universal date only where it is not the local one: "20.06.".

@@ -12,17 +12,18 @@
 
 #include "base/outcome.h"
 #include "clock/clock_settings.h"
-#include "clock/kept_place.h"
-#include "clock/local_day.h"
 #include "clock/real_time_pacer.h"
 #include "clock/search_state.h"
 #include "clock/system_clock.h"
 #include "engine/computation_mode.h"
 #include "engine/display_options.h"
 #include "engine/event_search.h"
-#include "engine/place_atlas.h"
-#include "engine/place_identity.h"
 #include "engine/sky_state.h"
+#include "places/kept_place.h"
+#include "places/local_day.h"
+#include "places/local_time.h"
+#include "places/place_atlas.h"
+#include "places/place_identity.h"
 
 namespace sternwerk {
 
@@ -190,7 +191,7 @@ class Clock {
   void ClearSearchResult() { search_.resultText.clear(); }
   // The instant the time line shows, to the second.
   ClockSeconds ShownInstant() const;
-  ZonedReading LocalReading() const;
+  LocalTime LocalReading() const;
   // Moves the sky's date to the Universal date of the search's start and
   // returns the start's hour of that date.
   double MoveToSearchStart(EventKind kind);

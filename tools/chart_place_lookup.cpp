@@ -2,8 +2,8 @@
 
 #include <iostream>
 
-#include "platform/civil_time.h"
-#include "platform/local_time.h"
+#include "places/qt/civil_time.h"
+#include "places/zone_texts.h"
 #include "tools/located_sky.h"
 #include "tools/places_command.h"
 

@@ -15,7 +15,9 @@
 #include "collection/chart_csv.h"
 #include "collection/chart_search.h"
 #include "collection/chart_store.h"
-#include "platform/local_time.h"
+#include "places/local_time.h"
+#include "places/qt/civil_time.h"
+#include "places/zone_texts.h"
 #include "tools/chart_place_lookup.h"
 #include "tools/located_sky.h"
 #include "tools/sky_report.h"
@@ -91,7 +93,8 @@ Outcome<Chart> ChartOfArguments(const std::vector<std::string>& args, const Plac
     const CalendarDate& date = instant.value().date;
     const ClockSeconds typed =
         ClockSecondsOf(date.day, date.month, date.year, instant.value().hours);
-    const LocalTime local = LocalTimeAt(sky.timeZone, sky.sky.longitude, chart.universal);
+    const LocalTime local =
+        LocalOf(SystemPlaceTimeRules(), sky.timeZone, sky.sky.longitude, chart.universal);
     chart.typed = ReadingOf(typed);
     chart.offsetSeconds = static_cast<int>(typed - chart.universal);
     chart.reading = local.offset.meanLocalTime ? TimeReading::kMeanTime : TimeReading::kZoneTime;

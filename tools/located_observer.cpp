@@ -2,10 +2,11 @@
 
 #include <cstdio>
 
-#include "clock/local_day.h"
 #include "engine/state_texts.h"
-#include "platform/civil_time.h"
-#include "platform/local_time.h"
+#include "places/local_day.h"
+#include "places/local_time.h"
+#include "places/qt/civil_time.h"
+#include "places/zone_texts.h"
 #include "tools/sky_report.h"
 #include "tools/tool_text.h"
 
@@ -22,26 +23,9 @@ bool HasZone(const LocatedSky& located) {
   return !located.timeZone.timeZone.empty();
 }
 
-// The place's zone rules as the clock's local day wants them.
-PlaceTimeRules ZoneRules() {
-  return {
-      .localOf =
-          [](const PlaceIdentity& place, double longitude, ClockSeconds universal) {
-            const LocalTime local = LocalTimeAt(place, longitude, universal);
-            return ZonedReading{local.reading, ShortZoneAbbreviationText(local.offset)};
-          },
-      .universalOf =
-          [](const PlaceIdentity& place, double longitude, ClockSeconds local) {
-            std::vector<ClockSeconds> instants;
-            const Outcome<std::vector<CivilOffset>> offsets =
-                OffsetsOfLocalTime(place.timeZone, local, longitude);
-            if (offsets.ok()) {
-              for (const CivilOffset& offset : offsets.value())
-                instants.push_back(local - offset.seconds);
-            }
-            return instants;
-          },
-  };
+// The place's local time by this machine's time-zone data.
+LocalTime LocalAt(const LocatedSky& located, ClockSeconds universal) {
+  return LocalOf(SystemPlaceTimeRules(), located.timeZone, located.sky.longitude, universal);
 }
 
 std::string ClockText(int secondOfDay, bool withSeconds) {
@@ -82,7 +66,7 @@ ObserverPlace ObserverOf(const LocatedSky& located) {
 }
 
 LocalDay LocalDayAround(const LocatedSky& located, ClockSeconds instant) {
-  const PlaceTimeRules rules = ZoneRules();
+  const PlaceTimeRules rules = SystemPlaceTimeRules();
   const PlaceIdentity& place = located.timeZone;
   const double longitude = located.sky.longitude;
   const ClockSeconds start = LocalDayStart(rules, place, longitude, instant);
@@ -93,15 +77,14 @@ std::string EventClockText(const LocatedSky& located, ClockSeconds instant) {
   const ClockSeconds nearestMinute =
       (instant + kSecondsPerMinute / 2) / kSecondsPerMinute * kSecondsPerMinute;
   const ClockSeconds reading =
-      HasZone(located) ? LocalTimeAt(located.timeZone, located.sky.longitude, nearestMinute).reading
-                       : nearestMinute;
+      HasZone(located) ? LocalAt(located, nearestMinute).reading : nearestMinute;
   return ClockText(ReadingOf(reading).secondOfDay, false);
 }
 
 std::string EventClockLine(const LocatedSky& located, ClockSeconds instant) {
   if (!HasZone(located))
     return ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "Zeiten: Weltzeit (UT)"));
-  const LocalTime local = LocalTimeAt(located.timeZone, located.sky.longitude, instant);
+  const LocalTime local = LocalAt(located, instant);
   return WithArguments(ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "Zeiten: Ortszeit (%1)")),
                        {ShortZoneAbbreviationText(local.offset)});
 }
@@ -112,7 +95,7 @@ std::string UniversalText(ClockSeconds instant) {
 
 std::string ZonedText(const LocatedSky& located, ClockSeconds instant) {
   if (!HasZone(located)) return {};
-  const LocalTime local = LocalTimeAt(located.timeZone, located.sky.longitude, instant);
+  const LocalTime local = LocalAt(located, instant);
   return ReadingText(local.reading) + " " + ShortZoneAbbreviationText(local.offset);
 }
 

@@ -5,9 +5,10 @@
 
 #include "base/translation.h"
 #include "engine/state_texts.h"
-#include "platform/civil_time.h"
-#include "platform/geonames_atlas.h"
-#include "platform/local_time.h"
+#include "places/local_time.h"
+#include "places/qt/civil_time.h"
+#include "places/qt/geonames_atlas.h"
+#include "places/zone_texts.h"
 #include "tools/places_command.h"
 #include "tools/sky_report.h"
 #include "tools/tool_text.h"
@@ -18,7 +19,6 @@ namespace {
 constexpr int kExitSkippedTime = 2;
 constexpr int kSecondsPerHour = 3600;
 constexpr int kSecondsPerMinute = 60;
-constexpr int kSecondsPerDay = 86400;
 constexpr const char* kTwiceNote =
     QT_TRANSLATE_NOOP("sternwerk-sky", " (doppelt: es gilt die frühere)");
 
@@ -33,16 +33,14 @@ std::string ReadingText(ClockSeconds seconds) {
 }
 
 // The place without its zone where this machine's time-zone data lack it,
-// which is said on standard error.
+// which is said on standard error: then its mean time stands in.
 PlaceIdentity WithKnownZone(PlaceIdentity place, double longitude) {
-  if (place.timeZone.empty()) return place;
-  const Outcome<CivilOffset> known = OffsetAt(place.timeZone, 0, longitude);
-  if (!known.ok()) {
-    std::cerr << "sternwerk-sky: " << known.error()
-              << ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", " Es gilt die mittlere Ortszeit."))
-              << '\n';
-    place.timeZone.clear();
-  }
+  const std::string problem = LocalOf(SystemPlaceTimeRules(), place, longitude, 0).zoneProblem;
+  if (problem.empty()) return place;
+  std::cerr << "sternwerk-sky: " << problem
+            << ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", " Es gilt die mittlere Ortszeit."))
+            << '\n';
+  place.timeZone.clear();
   return place;
 }
 
@@ -119,20 +117,11 @@ Outcome<LocatedSky> AtLocalOrUniversalTime(LocatedSky located, const CalendarDat
     return Found(std::move(located));
   }
   const ClockSeconds reading = ClockSecondsOf(date.day, date.month, date.year, hours);
-  std::vector<CivilOffset> offsets = {MeanLocalTime(sky.longitude)};
-  if (!located.timeZone.timeZone.empty()) {
-    const Outcome<std::vector<CivilOffset>> inZone =
-        OffsetsOfLocalTime(located.timeZone.timeZone, reading, sky.longitude);
-    if (inZone.ok()) offsets = inZone.value();
-  }
-  if (offsets.empty() && skipped == SkippedTime::kInstantAfter) {
-    // The offset before the gap puts the reading on the instant the clocks
-    // jumped, the first of the new offset.
-    const Outcome<CivilOffset> before =
-        OffsetAt(located.timeZone.timeZone, reading - kSecondsPerDay, sky.longitude);
-    if (before.ok()) offsets = {before.value()};
-  }
-  if (offsets.empty()) {
+  const UniversalTimes instants =
+      UniversalOf(SystemPlaceTimeRules(), located.timeZone, sky.longitude, reading,
+                  skipped == SkippedTime::kInstantAfter ? SkippedReading::kInstantAfter
+                                                        : SkippedReading::kNoInstant);
+  if (instants.instants.empty()) {
     return Refusing(
         kExitSkippedTime,
         WithArguments(ToolText(QT_TRANSLATE_NOOP("sternwerk-sky",
@@ -140,8 +129,8 @@ Outcome<LocatedSky> AtLocalOrUniversalTime(LocatedSky located, const CalendarDat
                                                  "wurden über diese Stunde vorgestellt")),
                       {ReadingText(reading), located.timeZone.timeZone}));
   }
-  if (offsets.size() > 1) located.twice = ToolText(kTwiceNote);
-  const ClockReading universal = ReadingOf(reading - offsets.front().seconds);
+  if (instants.instants.size() > 1) located.twice = ToolText(kTwiceNote);
+  const ClockReading universal = ReadingOf(instants.instants.front().seconds);
   if (universal.year < kFirstCalendarYear || universal.year > kLastCalendarYear) {
     return Outcome<LocatedSky>::Failure(WithArguments(
         ToolText(QT_TRANSLATE_NOOP(
@@ -193,7 +182,8 @@ std::vector<std::string> PlaceLines(const LocatedSky& located, ClockSeconds univ
 
 std::string LocalTimeLine(const LocatedSky& located, ClockSeconds universal,
                           const std::string& note) {
-  const LocalTime local = LocalTimeAt(located.timeZone, located.sky.longitude, universal);
+  const LocalTime local =
+      LocalOf(SystemPlaceTimeRules(), located.timeZone, located.sky.longitude, universal);
   return ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "Ortszeit: ")) + ReadingText(local.reading) +
          " " + ZoneAbbreviationText(local.offset) + " (" + FullOffsetText(local.offset.seconds) +
          ")" + note;

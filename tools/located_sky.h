@@ -8,9 +8,9 @@
 
 #include "base/outcome.h"
 #include "engine/calendar.h"
-#include "engine/place_atlas.h"
-#include "engine/place_identity.h"
 #include "engine/sky_state.h"
+#include "places/place_atlas.h"
+#include "places/place_identity.h"
 #include "tools/place_options.h"
 #include "tools/sky_arguments.h"
 

@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "base/translation.h"
-#include "engine/place_identity.h"
+#include "places/place_identity.h"
 #include "tools/located_sky.h"
 #include "tools/tool_text.h"
 

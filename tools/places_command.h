@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "base/outcome.h"
-#include "engine/place_atlas.h"
+#include "places/place_atlas.h"
 #include "tools/located_sky.h"
 
 namespace sternwerk {

@@ -2,7 +2,7 @@
 
 #include <QSettings>
 
-#include "windows/settings_file.h"
+#include "platform/settings_file.h"
 
 namespace sternwerk {
 namespace {

@@ -5,12 +5,12 @@
 #include <QScreen>
 #include <QShortcut>
 
+#include "places/qt/civil_time.h"
 #include "platform/controls.h"
 #include "platform/faces.h"
 #include "platform/qt_text.h"
 #include "platform/ui_style.h"
 #include "windows/date_time_place_texts.h"
-#include "windows/date_time_place_time_rules.h"
 #include "windows/help_texts.h"
 
 namespace sternwerk {
@@ -76,7 +76,7 @@ DateTimePlaceDialog::DateTimePlaceDialog(SkyState& sky, Messages& messages, cons
       logic_(
           sky, [&messages](std::string_view message) { messages.Error(FromUtf8(message)); },
           PlaceServices{.atlas = &atlas,
-                        .rules = DateTimePlaceTimeRules(),
+                        .rules = SystemPlaceTimeRules(),
                         .ask = [&messages](std::string_view question) {
                           return messages.Confirm(FromUtf8(question));
                         }}) {

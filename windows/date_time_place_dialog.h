@@ -17,9 +17,9 @@
 #include <string>
 #include <utility>
 
-#include "engine/place_atlas.h"
-#include "engine/place_identity.h"
 #include "engine/sky_state.h"
+#include "places/place_atlas.h"
+#include "places/place_identity.h"
 #include "platform/messages.h"
 #include "windows/date_time_place_logic.h"
 #include "windows/place_search_panel.h"

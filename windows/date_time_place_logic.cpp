@@ -281,8 +281,8 @@ bool DateTimePlaceLogic::ShowsSkyInstant(const KnownPlace& place, ClockSeconds e
   const std::optional<ClockSeconds> sky = SkyInstant();
   if (!sky) return false;
   if (!localReading_) return MinuteOf(*sky) == entered;
-  const ZoneReading local = services_.rules.localOf(place.identity, place.longitude, *sky);
-  return !local.instants.empty() && MinuteOf(local.instants.front().seconds) == entered;
+  return MinuteOf(LocalOf(services_.rules, place.identity, place.longitude, *sky).reading) ==
+         entered;
 }
 
 KnownPlace DateTimePlaceLogic::ShownOrCommittedPlace() const {
@@ -304,31 +304,30 @@ std::string DateTimePlaceLogic::OtherReadingLine() const {
   const KnownPlace place = ShownOrCommittedPlace();
   if (!localReading_) {
     return messages::LocalReadingLine(
-        services_.rules.localOf(place.identity, place.longitude, *entered), *entered);
+        LocalOf(services_.rules, place.identity, place.longitude, *entered), *entered);
   }
   return messages::UniversalReadingLine(
-      services_.rules.universalOf(place.identity, place.longitude, *entered), *entered);
+      UniversalOf(services_.rules, place.identity, place.longitude, *entered), *entered);
 }
 
 void DateTimePlaceLogic::FillLocalReading() {
   const std::optional<ClockSeconds> universal = SkyInstant();
   if (!universal) return;
-  const ZoneReading local = services_.rules.localOf(place_, sky_.longitude, *universal);
+  const LocalTime local = LocalOf(services_.rules, place_, sky_.longitude, *universal);
   ReportZoneProblem(local.zoneProblem);
-  if (local.instants.empty()) return;
-  FillInstantFields(local.instants.front().seconds, texts_);
+  FillInstantFields(local.reading, texts_);
 }
 
-ZoneReading DateTimePlaceLogic::Convert(ClockSeconds local, const PlaceIdentity& place,
-                                        double longitude) {
-  ZoneReading reading = services_.rules.universalOf(place, longitude, local);
+UniversalTimes DateTimePlaceLogic::Convert(ClockSeconds local, const PlaceIdentity& place,
+                                           double longitude) {
+  UniversalTimes reading = UniversalOf(services_.rules, place, longitude, local);
   ReportZoneProblem(reading.zoneProblem);
   return reading;
 }
 
 std::optional<DateTimePlaceLogic::LocalEntry> DateTimePlaceLogic::LocalAt(
     ClockSeconds local, const KnownPlace& place, bool asking, std::optional<std::size_t> answered) {
-  const ZoneReading reading = Convert(local, place.identity, place.longitude);
+  const UniversalTimes reading = Convert(local, place.identity, place.longitude);
   if (reading.instants.empty()) {
     if (asking) Fail(messages::SkippedMessage(local), DateField::kHour);
     return std::nullopt;
@@ -364,7 +363,7 @@ void DateTimePlaceLogic::FollowCommittedPlace() {
   if (!committedLocal_) return;
   // The local date and time stay as typed; the Universal Time follows the
   // place, with the same choice where the time occurs twice there too.
-  const ZoneReading reading = Convert(committedLocal_->seconds, place_, sky_.longitude);
+  const UniversalTimes reading = Convert(committedLocal_->seconds, place_, sky_.longitude);
   if (reading.instants.empty())
     return showError_(messages::SkippedMessage(committedLocal_->seconds));
   const std::size_t choice = std::min(committedLocal_->choice, reading.instants.size() - 1);

@@ -16,44 +16,22 @@
 #include <vector>
 
 #include "engine/calendar.h"
-#include "engine/place_atlas.h"
-#include "engine/place_identity.h"
 #include "engine/sky_state.h"
+#include "places/local_time.h"
+#include "places/place_atlas.h"
+#include "places/place_identity.h"
+#include "places/place_time_rules.h"
 #include "windows/date_time_fields.h"
 #include "windows/date_time_place_tracker.h"
 
 namespace sternwerk {
 
-// An instant in one reading of the clock and the name of that reading
-// ("MEZ", "mittlere Ortszeit"; UTF-8).
-struct ZoneInstant {
-  ClockSeconds seconds = 0;
-  std::string zoneText;
-};
-
-struct ZoneReading {
-  std::vector<ZoneInstant> instants;
-  // Empty, or why the place's mean time stands in for its zone (UTF-8).
-  std::string zoneProblem;
-};
-
-// The civil time of a place, from the system's time-zone data, which the
-// window has and the logic does not.
-struct LocalTimeRules {
-  // The local reading at the place of the Universal Time: one instant.
-  std::function<ZoneReading(const PlaceIdentity& place, double longitude, ClockSeconds universal)>
-      localOf;
-  // The Universal Times of a local reading at the place: none where the
-  // clocks skipped it, two where they passed it twice (the earlier, summer
-  // time, first), else one; zoneText names the local reading's zone.
-  std::function<ZoneReading(const PlaceIdentity& place, double longitude, ClockSeconds local)>
-      universalOf;
-};
-
 // What the logic needs beyond the sky state to know places and their time.
 struct PlaceServices {
   const PlaceAtlas* atlas = nullptr;  // zones of typed places; none: no zone
-  LocalTimeRules rules;               // empty: the fields read Universal Time only
+  // The system's time-zone data, which the window has and the logic does
+  // not; empty: the fields read Universal Time only.
+  PlaceTimeRules rules;
   // Asks a yes/no question (UTF-8); true for yes.
   std::function<bool(std::string_view question)> ask;
 };
@@ -83,7 +61,7 @@ class DateTimePlaceLogic {
   // Whether the date and time fields read as the place's local time.
   void SetLocalReading(bool local);
   bool LocalReading() const { return localReading_; }
-  bool OffersLocalReading() const { return static_cast<bool>(services_.rules.universalOf); }
+  bool OffersLocalReading() const { return services_.rules.ReadsZones(); }
 
   // The focused field's text as typing has changed it. A field that becomes
   // full moves the focus on; the full latitude minutes close the visit.
@@ -166,7 +144,7 @@ class DateTimePlaceLogic {
   // After the longitude's commit: the place of the committed coordinates,
   // and the Universal Time of a committed local reading at it.
   void FollowCommittedPlace();
-  ZoneReading Convert(ClockSeconds local, const PlaceIdentity& place, double longitude);
+  UniversalTimes Convert(ClockSeconds local, const PlaceIdentity& place, double longitude);
   // Writes the instant into the sky state; false outside the calendar.
   bool WriteUniversal(ClockSeconds universal);
   // A zone this machine does not know is said once per visit.

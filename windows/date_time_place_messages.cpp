@@ -3,6 +3,8 @@
 #include <string_view>
 
 #include "engine/text_forms.h"
+#include "places/local_time.h"
+#include "places/zone_texts.h"
 #include "windows/date_time_place_logic.h"
 
 namespace sternwerk::date_time_place_messages {
@@ -45,9 +47,9 @@ std::string SkippedMessage(ClockSeconds local) {
       {TypedReadingText(local)});
 }
 
-std::string RepeatedQuestion(ClockSeconds local, const ZoneReading& reading) {
-  const std::string& first = reading.instants[0].zoneText;
-  const std::string& second = reading.instants[1].zoneText;
+std::string RepeatedQuestion(ClockSeconds local, const UniversalTimes& reading) {
+  const std::string first = ZoneAbbreviationText(reading.instants[0].offset);
+  const std::string second = ZoneAbbreviationText(reading.instants[1].offset);
   return WithArguments(
       Said(QT_TRANSLATE_NOOP("sternwerk::DateTimePlaceLogic",
                              "Die Ortszeit %1 gibt es hier zweimal: zuerst als Sommerzeit (%2), "
@@ -75,16 +77,14 @@ std::string PlaceLine(const PlaceIdentity& place) {
   return line;
 }
 
-std::string LocalReadingLine(const ZoneReading& local, ClockSeconds entered) {
-  if (local.instants.empty()) return {};
-  return "= " + ReadingText(local.instants.front().seconds, entered) + " " +
-         local.instants.front().zoneText;
+std::string LocalReadingLine(const LocalTime& local, ClockSeconds entered) {
+  return "= " + ReadingText(local.reading, entered) + " " + ZoneAbbreviationText(local.offset);
 }
 
-std::string UniversalReadingLine(const ZoneReading& universal, ClockSeconds entered) {
+std::string UniversalReadingLine(const UniversalTimes& universal, ClockSeconds entered) {
   if (universal.instants.empty()) return "= " + Said(kSkippedHere);
   std::string line = "=";
-  for (const ZoneInstant& instant : universal.instants) {
+  for (const UniversalTime& instant : universal.instants) {
     line += (&instant == &universal.instants.front() ? " " : Said(kOr)) +
             ReadingText(instant.seconds, entered);
   }

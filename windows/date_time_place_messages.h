@@ -7,11 +7,12 @@
 
 #include "base/translation.h"
 #include "engine/calendar.h"
-#include "engine/place_identity.h"
+#include "places/place_identity.h"
 
 namespace sternwerk {
 
-struct ZoneReading;
+struct LocalTime;
+struct UniversalTimes;
 
 namespace date_time_place_messages {
 
@@ -55,7 +56,7 @@ std::string Said(const char* text);
 std::string SkippedMessage(ClockSeconds local);
 // Which of the two instants of a local time given twice is meant; `reading`
 // holds both.
-std::string RepeatedQuestion(ClockSeconds local, const ZoneReading& reading);
+std::string RepeatedQuestion(ClockSeconds local, const UniversalTimes& reading);
 // A zone this machine does not know, and what stands in for it.
 std::string ZoneProblemMessage(const std::string& problem);
 // A refused degree field: that it holds no number, and the allowed range.
@@ -64,11 +65,11 @@ std::string DegreesNotANumber(const std::string& range);
 // "München, Bayern, Deutschland · Europe/Berlin" for the place.
 std::string PlaceLine(const PlaceIdentity& place);
 // "= 11:30:00 MEZ": the local reading at the place of the Universal Time
-// `entered`; empty without one.
-std::string LocalReadingLine(const ZoneReading& local, ClockSeconds entered);
+// `entered`.
+std::string LocalReadingLine(const LocalTime& local, ClockSeconds entered);
 // "= 10:50:02 WZ/GMT", or both instants of a local time given twice, or that
 // the local time `entered` does not occur at the place.
-std::string UniversalReadingLine(const ZoneReading& universal, ClockSeconds entered);
+std::string UniversalReadingLine(const UniversalTimes& universal, ClockSeconds entered);
 
 // "hh:mm:ss" of the reading, with "dd.mm.yyyy " before it where its day is
 // not that of `sameDay`.

@@ -6,8 +6,8 @@
 
 #include <optional>
 
-#include "engine/place_atlas.h"
-#include "engine/place_identity.h"
+#include "places/place_atlas.h"
+#include "places/place_identity.h"
 #include "windows/date_time_fields.h"
 
 namespace sternwerk {

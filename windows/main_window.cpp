@@ -8,9 +8,10 @@
 #include "clock/clock_step.h"
 #include "engine/calendar.h"
 #include "engine/text_forms.h"
+#include "places/qt/civil_time.h"
+#include "places/qt/place_time_text.h"
 #include "platform/controls.h"
 #include "platform/faces.h"
-#include "platform/place_time_text.h"
 #include "platform/qt_text.h"
 #include "platform/ui_style.h"
 #include "windows/computation_setting.h"
@@ -18,7 +19,6 @@
 #include "windows/main_window_layout.h"
 #include "windows/main_window_texts.h"
 #include "windows/position_list_view.h"
-#include "windows/system_place_time_rules.h"
 
 namespace sternwerk {
 namespace {

@@ -2,7 +2,7 @@
 // every button disabled, and given the place line, the last search result
 // and the printer's page width.
 #include "engine/text_forms.h"
-#include "platform/place_time_text.h"
+#include "places/qt/place_time_text.h"
 #include "windows/enlarged_chart_window.h"
 #include "windows/main_window.h"
 

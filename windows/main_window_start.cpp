@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "build_info.h"
+#include "places/qt/place_setting.h"
 #include "windows/computation_setting.h"
 #include "windows/main_window.h"
 #include "windows/start_texts.h"

@@ -7,7 +7,7 @@
 #include <cstdlib>
 
 #include "base/translation.h"
-#include "engine/place_identity.h"
+#include "places/place_identity.h"
 #include "platform/colors.h"
 #include "platform/controls.h"
 #include "platform/faces.h"

@@ -3,8 +3,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "places/qt/place_time_text.h"
 #include "platform/clipboard.h"
-#include "platform/place_time_text.h"
 #include "windows/export_file_dialog.h"
 
 namespace sternwerk {

@@ -3,6 +3,7 @@
 // leaves, and the texts the window shows about it.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <set>
 #include <string>
 
@@ -32,16 +33,18 @@ const PlaceIdentity kZoned{"", "", "", "Test/Zone"};
 // instant `change`, then `after`.
 PlaceTimeRules ZoneSwitchingAt(ClockSeconds change, int before, int after) {
   const auto offsetAt = [=](ClockSeconds universal) { return universal < change ? before : after; };
-  return {.localOf =
-              [=](const PlaceIdentity&, double, ClockSeconds universal) {
-                return ZonedReading{universal + offsetAt(universal), "ZZ"};
+  return {.offsetAt =
+              [=](const std::string&, ClockSeconds universal, double) {
+                return Outcome<CivilOffset>::Success({offsetAt(universal), "ZZ"});
               },
-          .universalOf =
-              [=](const PlaceIdentity&, double, ClockSeconds local) {
-                std::set<ClockSeconds> instants;  // the earlier first
+          .offsetsOfLocalTime =
+              [=](const std::string&, ClockSeconds local, double) {
+                std::set<int, std::greater<>> offsets;  // the earlier instant first
                 for (const int offset : {before, after})
-                  if (offsetAt(local - offset) == offset) instants.insert(local - offset);
-                return std::vector<ClockSeconds>(instants.begin(), instants.end());
+                  if (offsetAt(local - offset) == offset) offsets.insert(offset);
+                std::vector<CivilOffset> occurrences;
+                for (const int offset : offsets) occurrences.push_back({offset, "ZZ"});
+                return Outcome<std::vector<CivilOffset>>::Success(std::move(occurrences));
               }};
 }
 

@@ -394,13 +394,14 @@ TEST_F(ClockTest, TheStateFilesPlacePairsWithTheKeptPlaceToTheMinute) {
 TEST_F(ClockTest, TheSettingDialogsResultsReachThePanel) {
   Start();
   // A zone two hours ahead of Universal Time.
-  clock.SetPlaceTimeRules(
-      {.localOf =
-           [](const PlaceIdentity&, double, ClockSeconds universal) {
-             return ZonedReading{universal + 7200, "ZZ"};
-           },
-       .universalOf = [](const PlaceIdentity&, double,
-                         ClockSeconds local) { return std::vector<ClockSeconds>{local - 7200}; }});
+  clock.SetPlaceTimeRules({.offsetAt =
+                               [](const std::string&, ClockSeconds, double) {
+                                 return Outcome<CivilOffset>::Success({7200, "ZZ"});
+                               },
+                           .offsetsOfLocalTime =
+                               [](const std::string&, ClockSeconds, double) {
+                                 return Outcome<std::vector<CivilOffset>>::Success({{7200, "ZZ"}});
+                               }});
   const SkyState entered = SkyAt(20, 6, 2026, 23.5, 11.57549, 48.13743);
   const std::string universal =
       "Sa, 20.06.2026|23:30:00 WZ/GMT||011\xB0"

@@ -12,10 +12,10 @@
 
 #include "base/file_replacement.h"
 #include "base/system_error_text.h"
-#include "platform/civil_time.h"
+#include "places/qt/civil_time.h"
+#include "places/qt/place_time_text.h"
+#include "places/zone_texts.h"
 #include "platform/jpeg_decoder.h"
-#include "platform/local_time.h"
-#include "platform/place_time_text.h"
 #include "platform/program_language.h"
 #include "tests/support/sky_at.h"
 #include "tests/support/temporary_directory.h"

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "engine/place_atlas.h"
 #include "engine/sky_state.h"
+#include "places/place_atlas.h"
 
 namespace sternwerk {
 

@@ -4,7 +4,7 @@
 
 #include <optional>
 
-#include "clock/kept_place.h"
+#include "places/kept_place.h"
 
 namespace sternwerk::testing {
 

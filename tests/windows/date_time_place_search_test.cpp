@@ -11,7 +11,7 @@
 #include <functional>
 #include <optional>
 
-#include "platform/geonames_atlas.h"
+#include "places/qt/geonames_atlas.h"
 #include "platform/program_language.h"
 #include "tests/support/fixture_atlas.h"
 #include "tests/support/recording_messages.h"

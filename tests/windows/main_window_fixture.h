@@ -19,13 +19,13 @@
 
 #include "clock/clock.h"
 #include "engine/calendar.h"
+#include "places/qt/settings_kept_place_store.h"
 #include "tests/support/fake_system_clock.h"
 #include "tests/support/fixture_atlas.h"
 #include "tests/support/recording_messages.h"
 #include "tests/support/temporary_directory.h"
 #include "tests/support/widget_lookup.h"
 #include "windows/main_window.h"
-#include "windows/settings_kept_place_store.h"
 
 namespace sternwerk::testing {
 

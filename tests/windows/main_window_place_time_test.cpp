@@ -16,13 +16,13 @@
 
 #include "clock/clock.h"
 #include "engine/calendar.h"
-#include "platform/place_time_text.h"
+#include "places/qt/place_setting.h"
+#include "places/qt/place_time_text.h"
 #include "tests/support/widget_lookup.h"
 #include "tests/windows/main_window_fixture.h"
 #include "windows/computation_setting.h"
 #include "windows/date_time_place_dialog.h"
 #include "windows/main_window.h"
-#include "windows/place_setting.h"
 
 namespace sternwerk {
 namespace {

@@ -15,7 +15,7 @@
 
 #include "engine/display_options.h"
 #include "engine/text_forms.h"
-#include "platform/place_time_text.h"
+#include "places/qt/place_time_text.h"
 #include "platform/program_files.h"
 #include "platform/symbol_font.h"
 #include "tests/support/recording_messages.h"

@@ -6,9 +6,9 @@
 #include <optional>
 
 #include "base/language.h"
-#include "engine/place_atlas.h"
-#include "engine/place_identity.h"
 #include "engine/sky_state.h"
+#include "places/place_atlas.h"
+#include "places/place_identity.h"
 
 namespace sternwerk {
 

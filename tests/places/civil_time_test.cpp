@@ -1,7 +1,7 @@
 // Civil time from the system's tzdata at known instants; the expected
 // offsets are the tzdata rules' own (zone.tab names, offsets and
 // abbreviations), not the code's.
-#include "platform/civil_time.h"
+#include "places/qt/civil_time.h"
 
 #include <gtest/gtest.h>
 

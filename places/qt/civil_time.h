@@ -1,6 +1,6 @@
-// The civil time of a place: the offset of its time zone from Universal
-// Time at an instant, from the system's time-zone data (tzdata, history
-// included), and the Universal Time of a local date and time.
+// The civil time of a place from the system's time-zone data (tzdata,
+// history included): the offset of its time zone from Universal Time at an
+// instant, and the offsets under which a local date and time occurs.
 #pragma once
 
 #include <string>
@@ -8,20 +8,9 @@
 
 #include "base/outcome.h"
 #include "engine/calendar.h"
+#include "places/place_time_rules.h"
 
 namespace sternwerk {
-
-struct CivilOffset {
-  int seconds = 0;           // local time = Universal Time + seconds
-  std::string abbreviation;  // the zone's, e.g. "CET", "CEST", "PMT"
-  // The place's own mean time, longitude / 15 hours: where the zone had no
-  // standard time yet (tzdata's "LMT", which is that of the zone's main
-  // city), and for a place without a known zone.
-  bool meanLocalTime = false;
-};
-
-// The place's mean time offset: longitude / 15 hours, to the second.
-CivilOffset MeanLocalTime(double longitude);
 
 // The offset of `zone` (an IANA id such as "Europe/Berlin") at the instant
 // `universal`, for a place at `longitude` (degrees, east positive). A zone
@@ -35,5 +24,9 @@ Outcome<CivilOffset> OffsetAt(const std::string& zone, ClockSeconds universal, d
 // `local` - offset.seconds. A zone the data do not know is a failure.
 Outcome<std::vector<CivilOffset>> OffsetsOfLocalTime(const std::string& zone, ClockSeconds local,
                                                      double longitude);
+
+// The rules of this machine's time-zone data: OffsetAt and
+// OffsetsOfLocalTime.
+PlaceTimeRules SystemPlaceTimeRules();
 
 }  // namespace sternwerk

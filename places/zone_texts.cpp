@@ -1,10 +1,11 @@
-#include "platform/local_time.h"
+#include "places/zone_texts.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <map>
 
 #include "base/translation.h"
+#include "places/place_name_folding.h"
 
 namespace sternwerk {
 namespace {
@@ -29,21 +30,6 @@ OffsetParts PartsOf(int offset) {
 }
 
 }  // namespace
-
-LocalTime LocalTimeAt(const PlaceIdentity& place, double longitude, ClockSeconds universal) {
-  LocalTime local;
-  local.offset = MeanLocalTime(longitude);
-  if (!place.timeZone.empty()) {
-    const Outcome<CivilOffset> zoneOffset = OffsetAt(place.timeZone, universal, longitude);
-    if (zoneOffset.ok()) {
-      local.offset = zoneOffset.value();
-    } else {
-      local.zoneProblem = zoneOffset.error();
-    }
-  }
-  local.reading = universal + local.offset.seconds;
-  return local;
-}
 
 std::string ZoneAbbreviationText(const CivilOffset& offset) {
   // The European zones' own names; translated back to tzdata's in English.
@@ -87,6 +73,10 @@ std::string FullOffsetText(int seconds) {
   std::snprintf(text, sizeof text, "UT%c%d:%02d:%02d", parts.sign, parts.hours, parts.minutes,
                 parts.seconds);
   return text;
+}
+
+std::string ShortZoneText(const CivilOffset& offset) {
+  return Windows1252OfUtf8(ShortZoneAbbreviationText(offset));
 }
 
 }  // namespace sternwerk

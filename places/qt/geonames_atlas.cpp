@@ -1,4 +1,4 @@
-#include "platform/geonames_atlas.h"
+#include "places/qt/geonames_atlas.h"
 
 #include <geonames.h>
 

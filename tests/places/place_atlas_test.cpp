@@ -1,14 +1,14 @@
 // Finding places by name in German and English however they are typed,
 // the ranking of the matches, and the nearest named place.
-#include "engine/place_atlas.h"
+#include "places/place_atlas.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "engine/place_identity.h"
-#include "engine/place_name_folding.h"
+#include "places/place_identity.h"
+#include "places/place_name_folding.h"
 
 namespace sternwerk {
 namespace {

@@ -1,4 +1,4 @@
-#include "engine/place_identity.h"
+#include "places/place_identity.h"
 
 namespace sternwerk {
 namespace {

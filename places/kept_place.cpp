@@ -1,4 +1,4 @@
-#include "clock/kept_place.h"
+#include "places/kept_place.h"
 
 #include <cmath>
 

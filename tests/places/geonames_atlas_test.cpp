@@ -1,6 +1,6 @@
 // The atlas built from the installed GeoNames cities and the German
 // catalogue, as the program loads it whatever the system's locale.
-#include "platform/geonames_atlas.h"
+#include "places/qt/geonames_atlas.h"
 
 #include <gtest/gtest.h>
 

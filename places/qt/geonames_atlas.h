@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/place_atlas.h"
+#include "places/place_atlas.h"
 
 namespace sternwerk {
 

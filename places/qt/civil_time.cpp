@@ -1,16 +1,14 @@
-#include "platform/civil_time.h"
+#include "places/qt/civil_time.h"
 
 #include <QDateTime>
 #include <QTimeZone>
 #include <algorithm>
-#include <cmath>
 
 #include "base/translation.h"
 
 namespace sternwerk {
 namespace {
 
-constexpr int kSecondsPerDegreeOfLongitude = 240;  // 86400 s / 360 degrees
 constexpr ClockSeconds kSecondsPerDay = 86400;
 constexpr const char* kTzdataMeanTime = "LMT";
 
@@ -35,10 +33,6 @@ CivilOffset OffsetOfZoneAt(const QTimeZone& zone, ClockSeconds universal, double
 }
 
 }  // namespace
-
-CivilOffset MeanLocalTime(double longitude) {
-  return {static_cast<int>(std::lround(longitude * kSecondsPerDegreeOfLongitude)), "", true};
-}
 
 Outcome<CivilOffset> OffsetAt(const std::string& zone, ClockSeconds universal, double longitude) {
   const Outcome<QTimeZone> known = KnownZone(zone);
@@ -72,6 +66,10 @@ Outcome<std::vector<CivilOffset>> OffsetsOfLocalTime(const std::string& zone, Cl
   std::sort(occurrences.begin(), occurrences.end(),
             [](const CivilOffset& a, const CivilOffset& b) { return a.seconds > b.seconds; });
   return Outcome<std::vector<CivilOffset>>::Success(std::move(occurrences));
+}
+
+PlaceTimeRules SystemPlaceTimeRules() {
+  return {.offsetAt = OffsetAt, .offsetsOfLocalTime = OffsetsOfLocalTime};
 }
 
 }  // namespace sternwerk

@@ -4,8 +4,8 @@
 
 #include <optional>
 
-#include "clock/kept_place.h"
-#include "windows/place_setting.h"
+#include "places/kept_place.h"
+#include "places/qt/place_setting.h"
 
 namespace sternwerk {
 

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "engine/place_identity.h"
 #include "engine/sky_state.h"
+#include "places/place_identity.h"
 
 namespace sternwerk {
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "base/language.h"
-#include "engine/place_atlas.h"
+#include "places/place_atlas.h"
 
 namespace sternwerk {
 

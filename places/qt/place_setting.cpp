@@ -1,9 +1,9 @@
-#include "windows/place_setting.h"
+#include "places/qt/place_setting.h"
 
 #include <QSettings>
 #include <QString>
 
-#include "windows/settings_file.h"
+#include "platform/settings_file.h"
 
 namespace sternwerk {
 namespace {

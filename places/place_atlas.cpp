@@ -1,11 +1,11 @@
-#include "engine/place_atlas.h"
+#include "places/place_atlas.h"
 
 #include <algorithm>
 #include <cmath>
 #include <utility>
 
 #include "engine/arithmetic.h"
-#include "engine/place_name_folding.h"
+#include "places/place_name_folding.h"
 
 namespace sternwerk {
 namespace {

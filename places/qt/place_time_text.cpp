@@ -1,7 +1,5 @@
-#include "platform/place_time_text.h"
+#include "places/qt/place_time_text.h"
 
-#include <QList>
-#include <QString>
 #include <cmath>
 #include <string_view>
 
@@ -9,7 +7,10 @@
 #include "base/translation.h"
 #include "engine/calendar.h"
 #include "engine/text_forms.h"
-#include "platform/local_time.h"
+#include "places/local_time.h"
+#include "places/place_name_folding.h"
+#include "places/qt/civil_time.h"
+#include "places/zone_texts.h"
 
 namespace sternwerk {
 namespace {
@@ -24,8 +25,6 @@ constexpr const char* kZoneFallback =
     QT_TRANSLATE_NOOP("sternwerk::PlaceTime", " Es gilt die mittlere Ortszeit des Ortes.");
 // %1 is the place's name.
 constexpr const char* kChartPlaceTime = QT_TRANSLATE_NOOP("sternwerk::PlaceTime", "Ortszeit %1: ");
-constexpr char32_t kFirstUpperByte = 0x80;
-constexpr char kUnwritable = '?';
 
 ClockSeconds ShownUniversalTime(const SkyState& sky) {
   return ClockSecondsOf(sky.day, sky.month, sky.year, 0) +
@@ -38,23 +37,6 @@ std::string TimeText(const LocalTime& local) {
   const ClockReading reading = ReadingOf(local.reading);
   return FormatHours(static_cast<double>(reading.secondOfDay) / kSecondsPerHour) + " " +
          ZoneAbbreviationText(local.offset) + " (" + ShortOffsetText(local.offset.seconds) + ")";
-}
-
-// The Windows-1252 byte of a character, or kUnwritable.
-char Windows1252Byte(char32_t character) {
-  if (character < kFirstUpperByte) return static_cast<char>(character);
-  for (int byte = kFirstUpperByte; byte <= 0xFF; ++byte) {
-    if (Windows1252CodePoint(static_cast<unsigned char>(byte)) == character)
-      return static_cast<char>(byte);
-  }
-  return kUnwritable;
-}
-
-std::string Windows1252Of(const std::string& utf8) {
-  std::string text;
-  for (const char32_t character : QString::fromStdString(utf8).toUcs4())
-    text += Windows1252Byte(character);
-  return text;
 }
 
 // "2026-12-07 2130": the date and the time to the minute.
@@ -87,7 +69,8 @@ std::string FileNameSafe(std::string text) {
 }  // namespace
 
 PlaceTimeParts PlaceTimeAt(const PlaceIdentity& place, const SkyState& sky) {
-  const LocalTime local = LocalTimeAt(place, sky.longitude, ShownUniversalTime(sky));
+  const LocalTime local =
+      LocalOf(SystemPlaceTimeRules(), place, sky.longitude, ShownUniversalTime(sky));
   PlaceTimeParts parts{place.name, Windows1252ToUtf8(TimeText(local)), {}};
   if (!local.zoneProblem.empty())
     parts.zoneProblem = local.zoneProblem + Translated(kContext, kZoneFallback);
@@ -96,10 +79,11 @@ PlaceTimeParts PlaceTimeAt(const PlaceIdentity& place, const SkyState& sky) {
 
 std::string ChartPlaceTimeText(const PlaceIdentity& place, const SkyState& sky) {
   if (place.name.empty()) return {};
-  const LocalTime local = LocalTimeAt(place, sky.longitude, ShownUniversalTime(sky));
+  const LocalTime local =
+      LocalOf(SystemPlaceTimeRules(), place, sky.longitude, ShownUniversalTime(sky));
   const ClockReading reading = ReadingOf(local.reading);
-  return WithArguments(Windows1252Of(Translated(kContext, kChartPlaceTime)),
-                       {Windows1252Of(place.name)}) +
+  return WithArguments(Windows1252OfUtf8(Translated(kContext, kChartPlaceTime)),
+                       {Windows1252OfUtf8(place.name)}) +
          WeekdayName(reading.year, reading.month, reading.day) + ", " +
          DateText(reading.day, reading.month, reading.year) + " / " + TimeText(local);
 }
@@ -108,7 +92,7 @@ std::string PictureFileStem(const PlaceIdentity& place, const SkyState& sky) {
   const ClockSeconds universal = ShownUniversalTime(sky);
   if (place.name.empty())
     return FileNameSafe(FileCoordinates(sky) + " " + FileDateTime(ReadingOf(universal)) + " UT");
-  const LocalTime local = LocalTimeAt(place, sky.longitude, universal);
+  const LocalTime local = LocalOf(SystemPlaceTimeRules(), place, sky.longitude, universal);
   return FileNameSafe(place.name + " " + FileDateTime(ReadingOf(local.reading)));
 }
 
