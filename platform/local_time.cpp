@@ -4,13 +4,12 @@
 #include <cstdlib>
 #include <map>
 
+#include "base/time_units.h"
 #include "base/translation.h"
 
 namespace sternwerk {
 namespace {
 
-constexpr int kSecondsPerHour = 3600;
-constexpr int kSecondsPerMinute = 60;
 constexpr const char* kContext = "sternwerk::LocalTime";
 constexpr const char* kMeanLocalTimeText =
     QT_TRANSLATE_NOOP("sternwerk::LocalTime", "mittlere Ortszeit");
