@@ -9,6 +9,7 @@
 
 #include "app/documents_folder.h"
 #include "app/program_options.h"
+#include "base/exit_status.h"
 #include "base/language.h"
 #include "charts/earth_icon.h"
 #include "clock/clock.h"
@@ -132,10 +133,10 @@ int main(int argc, char** argv) {
   switch (options.action) {
     case ProgramOptions::Action::kHelp:
       std::cout << sternwerk::ProgramHelp();
-      return 0;
+      return sternwerk::kExitSuccess;
     case ProgramOptions::Action::kVersion:
       std::cout << sternwerk::ProgramVersion();
-      return 0;
+      return sternwerk::kExitSuccess;
     case ProgramOptions::Action::kUsageError:
       std::cerr << "sternwerk: " << options.error << '\n';
       return sternwerk::kExitUsage;

@@ -8,7 +8,6 @@
 namespace sternwerk {
 
 inline constexpr const char* kDocumentsFolderOption = "--documents-folder";
-inline constexpr int kExitUsage = 2;
 
 struct ProgramOptions {
   enum class Action { kRun, kHelp, kVersion, kUsageError };

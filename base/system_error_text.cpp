@@ -8,9 +8,7 @@ namespace sternwerk {
 namespace {
 
 // The reason in the language of the run.
-std::string Said(const char* text) {
-  return Translated("sternwerk::SystemErrorText", text);
-}
+constexpr ContextTexts Said("sternwerk::SystemErrorText");
 
 }  // namespace
 

@@ -38,6 +38,18 @@ Language ShownLanguage();
 // The text shown for a marked source text.
 std::string Translated(const char* context, const char* sourceText);
 
+// The texts of one context as a file says them: the file names its context
+// once, `constexpr ContextTexts Said("sternwerk::WmfWriter");`, and says each
+// marked text with `Said(kText)`, the one name of that call everywhere.
+class ContextTexts {
+ public:
+  constexpr explicit ContextTexts(const char* context) : context_(context) {}
+  std::string operator()(const char* sourceText) const { return Translated(context_, sourceText); }
+
+ private:
+  const char* context_;
+};
+
 // The text with "%1" to "%9" replaced by the first to ninth argument, so that
 // a translation may place each where its language wants it. Marks within
 // the arguments stay as they are; a mark without its argument stays too.

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "base/time_units.h"
 #include "base/translation.h"
 #include "clock/clock_step.h"
 #include "clock/clock_tick.h"
@@ -30,7 +31,6 @@ constexpr const char* kStartWithoutLastInstant =
                       "´Alt-Datum/Zeit´ bleibt in diesem Lauf gesperrt.");
 // Longitudes below this count as Greenwich or west of it.
 constexpr double kGreenwichBound = 0.0002;
-constexpr double kSecondsPerHour = 3600;
 // The time line shows the second a time lies in, with this slack for times
 // stored a hair below their second.
 constexpr double kSlackSeconds = 1e-6;
@@ -76,8 +76,8 @@ std::string Clock::DateLine() const {
 std::string Clock::TimeLine() const {
   if (!LocalTimeShownFirst()) return FormatUniversalHours(sky_.hours);
   const LocalTime local = LocalReading();
-  return FormatHours(ReadingOf(local.reading).secondOfDay / kSecondsPerHour) + " " +
-         ShortZoneText(local.offset);
+  return FormatHours(static_cast<double>(ReadingOf(local.reading).secondOfDay) / kSecondsPerHour) +
+         " " + ShortZoneText(local.offset);
 }
 
 // The Universal date only where it is not the local one: "20.06.".

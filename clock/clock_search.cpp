@@ -3,6 +3,7 @@
 // instant; a found event becomes the result on the dial.
 #include <algorithm>
 
+#include "base/time_units.h"
 #include "base/translation.h"
 #include "clock/clock.h"
 #include "clock/search_texts.h"
@@ -11,12 +12,6 @@
 #include "engine/horizon_events.h"
 
 namespace sternwerk {
-namespace {
-
-constexpr int kHoursPerDay = 24;
-constexpr double kSecondsPerHour = 3600;
-
-}  // namespace
 
 int Clock::SearchedFactor(EventKind kind) const {
   return IsLunation(kind) ? static_cast<int>(kMoon) : search_.factor;
@@ -31,7 +26,7 @@ double Clock::MoveToSearchStart(EventKind kind) {
                ClockSecondsOf(1, 1, kFirstCalendarYear, 0));
   const ClockReading reading = ReadingOf(start);
   SetInstant(sky_, reading.day, reading.month, reading.year, 0);
-  return reading.secondOfDay / kSecondsPerHour;
+  return static_cast<double>(reading.secondOfDay) / kSecondsPerHour;
 }
 
 Outcome<SearchStatus> Clock::Search(EventKind kind, const SearchProgress& progress) {

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "base/time_units.h"
 #include "base/translation.h"
 #include "clock/interval_choice.h"
 #include "engine/calendar.h"
@@ -10,13 +11,7 @@
 namespace sternwerk {
 namespace {
 
-constexpr int kDaysPerWeek = 7;
 constexpr int kDaysPerMonthStep = 30;
-constexpr double kHoursPerDay = 24;
-constexpr double kMinutesPerHour = 60;
-constexpr double kSecondsPerHour = 3600;
-constexpr double kSecondsPerMinute = 60;
-constexpr std::uint64_t kSecondsPerDay = 86400;
 constexpr int kTimerBase = 955;  // ms; divided by the rate
 constexpr int kSecondDecimals = 3;
 
@@ -56,13 +51,11 @@ std::string WholeMinutesText(double minutes) {
 }
 
 // A text of the interval and speed lines in the language shown.
-std::string Shown(const char* sourceText) {
-  return Translated("sternwerk::ClockStep", sourceText);
-}
+constexpr ContextTexts Said("sternwerk::ClockStep");
 
 // "Sek/Takt:" and the seconds, to the millisecond.
 std::string SecondsPerTickText(double seconds) {
-  return Shown(QT_TRANSLATE_NOOP("sternwerk::ClockStep", "Sek/Takt:")) +
+  return Said(QT_TRANSLATE_NOOP("sternwerk::ClockStep", "Sek/Takt:")) +
          ShownDecimal(seconds, kSecondDecimals);
 }
 
@@ -82,7 +75,7 @@ void StepInstant(SkyState& sky, const ClockSettings& clock) {
     case StepMode::kMinutes:
       return StepHours(sky, clock.intervalMinutes / kMinutesPerHour, forward);
     case StepMode::kRealTime:
-      return StepHours(sky, 1 / kSecondsPerHour, forward);
+      return StepHours(sky, 1.0 / kSecondsPerHour, forward);
   }
 }
 
@@ -98,17 +91,17 @@ void StepSeconds(SkyState& sky, std::int64_t seconds) {
 std::string IntervalText(const ClockSettings& clock) {
   switch (clock.stepMode) {
     case StepMode::kDay:
-      return Shown(QT_TRANSLATE_NOOP("sternwerk::ClockStep", "1 Tag"));
+      return Said(QT_TRANSLATE_NOOP("sternwerk::ClockStep", "1 Tag"));
     case StepMode::kWeek:
-      return Shown(QT_TRANSLATE_NOOP("sternwerk::ClockStep", "1 Woche"));
+      return Said(QT_TRANSLATE_NOOP("sternwerk::ClockStep", "1 Woche"));
     case StepMode::kMonth:
-      return Shown(QT_TRANSLATE_NOOP("sternwerk::ClockStep", "1 Monat"));
+      return Said(QT_TRANSLATE_NOOP("sternwerk::ClockStep", "1 Monat"));
     case StepMode::kYear:
-      return Shown(QT_TRANSLATE_NOOP("sternwerk::ClockStep", "1 Jahr"));
+      return Said(QT_TRANSLATE_NOOP("sternwerk::ClockStep", "1 Jahr"));
     case StepMode::kMinutes:
       if (clock.intervalMinutes < 1)
         return SecondsPerTickText(clock.intervalMinutes * kSecondsPerMinute);
-      return Shown(QT_TRANSLATE_NOOP("sternwerk::ClockStep", "Min/Takt:")) +
+      return Said(QT_TRANSLATE_NOOP("sternwerk::ClockStep", "Min/Takt:")) +
              WholeMinutesText(clock.intervalMinutes);
     case StepMode::kRealTime:
       return SecondsPerTickText(1);
@@ -117,7 +110,7 @@ std::string IntervalText(const ClockSettings& clock) {
 }
 
 std::string SpeedText(int ticksPerSecond) {
-  return Shown(QT_TRANSLATE_NOOP("sternwerk::ClockStep", "Takte/Sek:")) +
+  return Said(QT_TRANSLATE_NOOP("sternwerk::ClockStep", "Takte/Sek:")) +
          std::to_string(std::abs(ticksPerSecond));
 }
 

@@ -2,13 +2,12 @@
 
 #include <cstdlib>
 
+#include "base/time_units.h"
 #include "clock/clock_step.h"
 #include "engine/calendar.h"
 
 namespace sternwerk {
 namespace {
-
-constexpr double kSecondsPerHour = 3600;
 
 // Whether the instant lies before 01.01.1600 00:00:00. A long minute step
 // back may leave the time of day below 0, so the date alone does not say.

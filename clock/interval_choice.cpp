@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "base/number_reading.h"
+#include "base/time_units.h"
 #include "base/translation.h"
 
 namespace sternwerk {
@@ -12,7 +13,6 @@ namespace {
 constexpr NumberRules kMinutesField{
     .leadingBlanks = true, .sign = true, .decimalComma = true, .exponent = true};
 
-constexpr double kSecondsPerMinute = 60;
 constexpr int kSecondDecimals = 3;
 constexpr int kMinuteDecimals = 2;
 // Numbers at least this large are written in exponent form ("9e+99").
@@ -25,13 +25,11 @@ constexpr const char* kOneMinute = QT_TRANSLATE_NOOP("sternwerk::IntervalChoice"
 constexpr const char* kMinutes = QT_TRANSLATE_NOOP("sternwerk::IntervalChoice", "%1 Minuten");
 
 // A text of this file in the language shown.
-std::string Shown(const char* sourceText) {
-  return Translated("sternwerk::IntervalChoice", sourceText);
-}
+constexpr ContextTexts Said("sternwerk::IntervalChoice");
 
 // "1 Sekunde" or "%1 Sekunden": the singular for the number 1 only.
 std::string CountText(const std::string& number, const char* one, const char* many) {
-  return WithArguments(Shown(number == "1" ? one : many), {number});
+  return WithArguments(Said(number == "1" ? one : many), {number});
 }
 
 }  // namespace
@@ -70,13 +68,13 @@ std::string StepLengthText(const ClockSettings& clock) {
       }
       return CountText(ShownDecimal(clock.intervalMinutes, kMinuteDecimals), kOneMinute, kMinutes);
     case StepMode::kDay:
-      return Shown(QT_TRANSLATE_NOOP("sternwerk::IntervalChoice", "1 Tag"));
+      return Said(QT_TRANSLATE_NOOP("sternwerk::IntervalChoice", "1 Tag"));
     case StepMode::kWeek:
-      return Shown(QT_TRANSLATE_NOOP("sternwerk::IntervalChoice", "7 Tage"));
+      return Said(QT_TRANSLATE_NOOP("sternwerk::IntervalChoice", "7 Tage"));
     case StepMode::kMonth:
-      return Shown(QT_TRANSLATE_NOOP("sternwerk::IntervalChoice", "30 Tage"));
+      return Said(QT_TRANSLATE_NOOP("sternwerk::IntervalChoice", "30 Tage"));
     case StepMode::kYear:
-      return Shown(QT_TRANSLATE_NOOP("sternwerk::IntervalChoice", "1 Jahr"));
+      return Said(QT_TRANSLATE_NOOP("sternwerk::IntervalChoice", "1 Jahr"));
   }
   return {};
 }

@@ -1,6 +1,7 @@
 #include "clock/search_texts.h"
 
 #include "base/translation.h"
+#include "engine/calendar.h"
 #include "engine/factors.h"
 
 namespace sternwerk {
@@ -11,7 +12,7 @@ struct SearchTexts {
   const char* progressBefore;  // before the factor's code
   const char* progressAfter;
   const char* resultAfter;  // after " " and the code
-  const char* eventName;    // in the message when nothing is found
+  const char* eventName;    // in the messages when nothing is found
 };
 
 SearchTexts TextsOf(EventKind kind) {
@@ -56,55 +57,65 @@ constexpr const char* kProgressAfter =
     QT_TRANSLATE_NOOP("sternwerk::SearchTexts", " wird gesucht          ");
 constexpr const char* kDateAndTimeKept =
     QT_TRANSLATE_NOOP("sternwerk::SearchTexts", "\r\nDatum und Zeit bleiben unverändert.");
-// The message on a rise or set at the horizon that does not happen:
-// the event's name, kNotFoundAt, the code, kNeitherRisesNorSets.
-constexpr const char* kNotFoundAt =
-    QT_TRANSLATE_NOOP("sternwerk::SearchTexts", " nicht gefunden: ");
+// A rise or set at the horizon that does not happen: the event, the code.
 constexpr const char* kNeitherRisesNorSets = QT_TRANSLATE_NOOP(
     "sternwerk::SearchTexts",
-    " geht an diesem Ort zur Zeit weder auf noch unter (Polartag oder Polarnacht).");
-// The message on an event not found within the days scanned: the event's
-// name, kWithinThe, the number of days, kDaysNotFound.
-constexpr const char* kWithinThe = QT_TRANSLATE_NOOP("sternwerk::SearchTexts", " in den nächsten ");
-constexpr const char* kDaysNotFound =
-    QT_TRANSLATE_NOOP("sternwerk::SearchTexts", " Tagen nicht gefunden.");
+    "%1 nicht gefunden: %2 geht an diesem Ort zur Zeit weder auf noch unter (Polartag oder "
+    "Polarnacht)");
+// An event not found within the days scanned: the event, the days.
+constexpr const char* kNotWithinDays =
+    QT_TRANSLATE_NOOP("sternwerk::SearchTexts", "%1 in den nächsten %2 Tagen nicht gefunden");
+// An event not found before the calendar's end: the event, the last year.
+constexpr const char* kNotBeforeCalendarEnd = QT_TRANSLATE_NOOP(
+    "sternwerk::SearchTexts", "%1 bis zum 31.12.%2 nicht gefunden: Dort endet der Kalender");
+constexpr const char* kSentenceEnd = ".";
 
 // A text of this file in the language shown.
-std::string Shown(const char* sourceText) {
-  return Translated("sternwerk::SearchTexts", sourceText);
+constexpr ContextTexts Said("sternwerk::SearchTexts");
+
+// The event sought along the ecliptic (UTF-8): "SO-Aufgang", "Vollmond".
+std::string SearchedEventName(EventKind kind, int factor) {
+  const std::string name = Said(TextsOf(kind).eventName);
+  return IsLunation(kind) ? name : ShownFactorCode(factor) + name;
 }
 
 }  // namespace
 
 std::string FactorDialogTitle(EventKind kind) {
-  return Shown(TextsOf(kind).dialogTitle);
+  return Said(TextsOf(kind).dialogTitle);
 }
 
 std::string SearchProgressText(EventKind kind, int factor, bool atHorizon) {
   const SearchTexts texts = TextsOf(kind);
-  if (IsLunation(kind)) return Shown(texts.progressBefore);
+  if (IsLunation(kind)) return Said(texts.progressBefore);
   if (atHorizon)
-    return Shown(kHorizonProgressBefore) + HorizonEventName(kind, factor) + Shown(kProgressAfter);
-  return Shown(texts.progressBefore) + ShownFactorCode(factor) + Shown(texts.progressAfter);
+    return Said(kHorizonProgressBefore) + HorizonEventName(kind, factor) + Said(kProgressAfter);
+  return Said(texts.progressBefore) + ShownFactorCode(factor) + Said(texts.progressAfter);
 }
 
 std::string SearchResultText(EventKind kind, int factor, bool atHorizon) {
   const SearchTexts texts = TextsOf(kind);
-  if (IsLunation(kind)) return Shown(texts.resultAfter);
+  if (IsLunation(kind)) return Said(texts.resultAfter);
   if (atHorizon) return " " + HorizonEventName(kind, factor) + " ";
-  return " " + ShownFactorCode(factor) + Shown(texts.resultAfter);
+  return " " + ShownFactorCode(factor) + Said(texts.resultAfter);
+}
+
+std::string SearchNotFoundReason(EventKind kind, int factor, bool atHorizon) {
+  if (atHorizon && !IsLunation(kind)) {
+    return WithArguments(Said(kNeitherRisesNorSets),
+                         {HorizonEventName(kind, factor), ShownFactorCode(factor)});
+  }
+  return WithArguments(Said(kNotWithinDays),
+                       {SearchedEventName(kind, factor), std::to_string(DefaultSearchDays(kind))});
+}
+
+std::string SearchCalendarEndText(EventKind kind, int factor) {
+  return WithArguments(Said(kNotBeforeCalendarEnd),
+                       {SearchedEventName(kind, factor), std::to_string(kLastCalendarYear)});
 }
 
 std::string SearchNotFoundText(EventKind kind, int factor, bool atHorizon) {
-  if (atHorizon && !IsLunation(kind)) {
-    return HorizonEventName(kind, factor) + Shown(kNotFoundAt) + ShownFactorCode(factor) +
-           Shown(kNeitherRisesNorSets) + Shown(kDateAndTimeKept);
-  }
-  const std::string event = IsLunation(kind)
-                                ? Shown(TextsOf(kind).eventName)
-                                : ShownFactorCode(factor) + Shown(TextsOf(kind).eventName);
-  return event + Shown(kWithinThe) + std::to_string(DefaultSearchDays(kind)) +
-         Shown(kDaysNotFound) + Shown(kDateAndTimeKept);
+  return SearchNotFoundReason(kind, factor, atHorizon) + kSentenceEnd + Said(kDateAndTimeKept);
 }
 
 }  // namespace sternwerk

@@ -23,8 +23,19 @@ std::string SearchProgressText(EventKind kind, int factor, bool atHorizon);
 // " SO-Aufgang ", " Vollmond " or " SO-Aufgang am Horizont ".
 std::string SearchResultText(EventKind kind, int factor, bool atHorizon);
 
-// The message when the event is not found (UTF-8): within the days scanned,
-// or, at the horizon, because the body neither rises nor sets there now.
+// Why the event is not found (UTF-8, without a closing stop), as the clock
+// and the tool say it: not within the days scanned ("SO-Aufgang in den
+// nächsten 31 Tagen nicht gefunden"), or, at the horizon, because the body
+// neither rises nor sets there now.
+std::string SearchNotFoundReason(EventKind kind, int factor, bool atHorizon);
+
+// Why an event along the ecliptic is not found where the scan reaches the
+// calendar's last day (UTF-8): "Vollmond bis zum 31.12.9999 nicht gefunden:
+// Dort endet der Kalender".
+std::string SearchCalendarEndText(EventKind kind, int factor);
+
+// The clock window's message when the event is not found (UTF-8): the
+// reason as a sentence, and that date and time stay as they were.
 std::string SearchNotFoundText(EventKind kind, int factor, bool atHorizon);
 
 }  // namespace sternwerk

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "base/time_units.h"
 #include "base/translation.h"
 #include "engine/arithmetic.h"
 #include "engine/state_texts.h"
@@ -59,8 +60,6 @@ int PreviousMonthLength(int month, int year) {
 constexpr std::int64_t kDaysPerEra = 146097;
 constexpr std::int64_t kYearsPerEra = 400;
 constexpr std::int64_t kEpochFromMarchEra0 = 719468;  // 1970-01-01 from 0000-03-01
-constexpr ClockSeconds kSecondsPerDay = 86400;
-constexpr double kSecondsPerHour = 3600.0;
 
 std::int64_t DaysFromCivil(int day, int month, int year) {
   const std::int64_t marchYear = month <= 2 ? year - 1 : year;

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 
+#include "base/time_units.h"
 #include "engine/arithmetic.h"
 #include "engine/axes.h"
 #include "engine/calendar.h"
@@ -15,7 +16,6 @@
 namespace sternwerk {
 namespace {
 
-constexpr int kHoursPerDay = 24;
 constexpr double kHalfCircle = 180;
 constexpr double kFullCircle = 360;
 

@@ -38,10 +38,8 @@ bool Choosable(int factor, bool transplutonian, bool atHorizon) {
   return !atHorizon || HasHorizonRise(factor);
 }
 
-// A message of this file in the language shown.
-std::string Message(std::string_view source) {
-  return Translated("sternwerk::FactorCode", source.data());
-}
+// A message of this file in the language shown; its texts are literals.
+constexpr ContextTexts Said("sternwerk::FactorCode");
 
 // Why a factor without an almanac rise is refused for the event searched.
 std::string_view NoHorizonEventSuffix(EventKind searched) {
@@ -81,18 +79,19 @@ FactorCodeCheck CheckFactorCode(std::string_view text, bool transplutonian, bool
   if (text == kCancelCode) return {FactorCodeVerdict::kCancelled, 0, {}};
   if (CharacterCount(text) != kCodeLength) return {};
   const int factor = FactorOfCode(text);
-  if (IsParadox(factor)) return {FactorCodeVerdict::kRefused, 0, Message(kParadoxMessage)};
+  if (IsParadox(factor)) return {FactorCodeVerdict::kRefused, 0, Said(kParadoxMessage.data())};
   if (factor > kLastOfAll) {
     return {FactorCodeVerdict::kRefused, 0,
-            std::string(text) + Message(kNotAFactorSuffix) + Message(kValidCodesIntroduction) +
-                ValidFactorCodes(transplutonian, atHorizon) + "."};
+            std::string(text) + Said(kNotAFactorSuffix.data()) +
+                Said(kValidCodesIntroduction.data()) + ValidFactorCodes(transplutonian, atHorizon) +
+                "."};
   }
   if (factor > kLastOfTwelve && !transplutonian) {
-    return {FactorCodeVerdict::kRefused, 0, std::string(text) + Message(kNotOfTwelveSuffix)};
+    return {FactorCodeVerdict::kRefused, 0, std::string(text) + Said(kNotOfTwelveSuffix.data())};
   }
   if (atHorizon && !HasHorizonRise(factor)) {
     return {FactorCodeVerdict::kRefused, 0,
-            std::string(text) + Message(NoHorizonEventSuffix(searched))};
+            std::string(text) + Said(NoHorizonEventSuffix(searched).data())};
   }
   return {FactorCodeVerdict::kChosen, factor, {}};
 }

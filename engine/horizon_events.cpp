@@ -5,6 +5,7 @@
 #include <array>
 #include <cmath>
 
+#include "base/time_units.h"
 #include "base/translation.h"
 #include "engine/calendar.h"
 #include "engine/factors.h"
@@ -14,8 +15,6 @@
 namespace sternwerk {
 namespace {
 
-constexpr double kSecondsPerDay = 86400;
-constexpr double kHoursPerDay = 24;
 constexpr double kPlaceHeightMetres = 0;
 // Zero pressure and temperature ask the library for its standard atmosphere.
 constexpr double kStandardPressure = 0;

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "base/time_units.h"
 #include "base/translation.h"
 #include "engine/arithmetic.h"
 
@@ -84,10 +85,14 @@ std::string FormatHours(double hours) {
   // of the whole value with a microsecond of slack shows the second meant.
   constexpr double kSlackSeconds = 1e-6;
   const double slack = hours >= 0 ? kSlackSeconds : 0;
-  const std::int64_t total = Trunc(hours * 3600 + slack);
-  const std::int64_t seconds = total % 3600;
-  return Cut(ZeroPad(total / 3600, 2), 2) + ":" + Cut(ZeroPad(seconds / 60, 2), 2) + ":" +
-         Cut(ZeroPad(seconds % 60, 2), 2);
+  return FormatSeconds(Trunc(hours * kSecondsPerHour + slack));
+}
+
+std::string FormatSeconds(std::int64_t seconds) {
+  const std::int64_t withinHour = seconds % kSecondsPerHour;
+  return Cut(ZeroPad(seconds / kSecondsPerHour, 2), 2) + ":" +
+         Cut(ZeroPad(withinHour / kSecondsPerMinute, 2), 2) + ":" +
+         Cut(ZeroPad(withinHour % kSecondsPerMinute, 2), 2);
 }
 
 std::string FormatUniversalHours(double hours) {

@@ -31,6 +31,11 @@ std::string FormatCoordinate(bool withSeconds, double x);
 // Decimal hours as "hh:mm:ss"; seconds truncate.
 std::string FormatHours(double hours);
 
+// A count of seconds, such as the second of a day, as "hh:mm:ss": the one
+// form of a time of day (two digits each, the hours cut to two as
+// FormatHours cuts them).
+std::string FormatSeconds(std::int64_t seconds);
+
 // Decimal hours followed by the name of Universal Time in the language
 // shown: "14:05:09 WZ/GMT", in English "14:05:09 UT".
 std::string FormatUniversalHours(double hours);

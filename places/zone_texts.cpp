@@ -4,14 +4,13 @@
 #include <cstdlib>
 #include <map>
 
+#include "base/time_units.h"
 #include "base/translation.h"
 #include "places/place_name_folding.h"
 
 namespace sternwerk {
 namespace {
 
-constexpr int kSecondsPerHour = 3600;
-constexpr int kSecondsPerMinute = 60;
 constexpr const char* kContext = "sternwerk::LocalTime";
 constexpr const char* kMeanLocalTimeText =
     QT_TRANSLATE_NOOP("sternwerk::LocalTime", "mittlere Ortszeit");

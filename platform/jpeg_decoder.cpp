@@ -45,9 +45,7 @@ constexpr const char* kOutOfMemory =
     QT_TRANSLATE_NOOP("sternwerk::JpegDecoder", "zu wenig Speicher");
 
 // A text of the decoder in the language of the run.
-std::string Said(const char* text) {
-  return Translated(kContext, text);
-}
+constexpr ContextTexts Said(kContext);
 
 // libjpeg's error manager extended with the way back to the decoder: on an
 // error the library calls error_exit, which must not return; it jumps back

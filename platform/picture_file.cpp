@@ -33,9 +33,7 @@ constexpr const char* kUnknownFormat =
     QT_TRANSLATE_NOOP("sternwerk::PictureFile", "Die Datei %1 hat ein unbekanntes Format.");
 
 // A text of the picture files in the language of the run.
-std::string Said(const char* text) {
-  return Translated("sternwerk::PictureFile", text);
-}
+constexpr ContextTexts Said("sternwerk::PictureFile");
 
 std::string Lowercase(std::string_view text) {
   std::string lower(text);

@@ -16,6 +16,7 @@ namespace sternwerk {
 namespace {
 constexpr int kPageRounding = 100;
 constexpr int kFallbackResolution = 600;
+constexpr ContextTexts Said(kPrintingContext);
 }  // namespace
 
 int RoundedPageDimension(int pixels) {
@@ -74,9 +75,9 @@ bool PdfFileChoice::Choose(QPrinter& printer) {
 
 Status PrintPicture(QPaintDevice& printer, const Picture& picture, const QRectF& target) {
   QPainter painter;
-  if (!painter.begin(&printer)) return Status::Failure(PrintingText(kPrintNotStarted));
+  if (!painter.begin(&printer)) return Status::Failure(Said(kPrintNotStarted));
   PaintPictureScaled(painter, picture, target);
-  if (!painter.end()) return Status::Failure(PrintingText(kPrintFailed));
+  if (!painter.end()) return Status::Failure(Said(kPrintFailed));
   return Status::Success();
 }
 

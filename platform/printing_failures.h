@@ -2,19 +2,14 @@
 // a printed picture and for printed lines of text.
 #pragma once
 
-#include <string>
-
 #include "base/translation.h"
 
 namespace sternwerk {
 
+inline constexpr const char* kPrintingContext = "sternwerk::Printing";
 inline constexpr const char* kPrintNotStarted =
     QT_TRANSLATE_NOOP("sternwerk::Printing", "Der Druck kann nicht beginnen.");
 inline constexpr const char* kPrintFailed =
     QT_TRANSLATE_NOOP("sternwerk::Printing", "Der Druck ist fehlgeschlagen.");
-
-inline std::string PrintingText(const char* text) {
-  return Translated("sternwerk::Printing", text);
-}
 
 }  // namespace sternwerk

@@ -10,6 +10,7 @@ namespace sternwerk {
 namespace {
 const QString kFace = kArialFace;
 constexpr int kPointSize = 9;
+constexpr ContextTexts Said(kPrintingContext);
 }  // namespace
 
 TextPrintStream::TextPrintStream(QPrinter& printer)
@@ -31,9 +32,9 @@ void TextPrintStream::WriteLine(const QString& line) {
 }
 
 Status TextPrintStream::Close() {
-  if (!started_) return Status::Failure(PrintingText(kPrintNotStarted));
+  if (!started_) return Status::Failure(Said(kPrintNotStarted));
   started_ = false;
-  if (!painter_.end()) return Status::Failure(PrintingText(kPrintFailed));
+  if (!painter_.end()) return Status::Failure(Said(kPrintFailed));
   return Status::Success();
 }
 

@@ -25,9 +25,7 @@ constexpr const char* kCoordinateTooLarge = QT_TRANSLATE_NOOP(
     "sternwerk::WmfWriter", "Koordinate %1 passt nicht in eine Windows-Metadatei");
 
 // Why a picture cannot be written, in the language of the run.
-std::string Said(const char* text) {
-  return Translated("sternwerk::WmfWriter", text);
-}
+constexpr ContextTexts Said("sternwerk::WmfWriter");
 
 // Maps the pixels of a (possibly nested) picture onto the written picture.
 struct Transform {

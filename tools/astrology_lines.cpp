@@ -32,8 +32,8 @@ std::string HouseCode(int house) {
 
 std::string AspectLine(const Aspect& aspect) {
   const std::string motion = aspect.applying
-                                 ? ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "applikativ"))
-                                 : ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "separativ"));
+                                 ? Said(QT_TRANSLATE_NOOP("sternwerk-sky", "applikativ"))
+                                 : Said(QT_TRANSLATE_NOOP("sternwerk-sky", "separativ"));
   return ShownFactorCode(aspect.first) + " " + ShownFactorCode(aspect.second) + " " +
          AspectName(aspect.kind) + " " + DegreesAndMinutes(1, aspect.orb) + " " + motion;
 }
@@ -47,7 +47,7 @@ std::string MidpointLine(const Midpoint& midpoint) {
 Status TakeFlag(bool& flag, std::string_view option) {
   if (flag)
     return Status::Failure(WithArguments(
-        ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "%1 darf nur einmal stehen")), {option}));
+        Said(QT_TRANSLATE_NOOP("sternwerk-sky", "%1 darf nur einmal stehen")), {option}));
   flag = true;
   return Status::Success();
 }
@@ -56,19 +56,19 @@ Status TakeHouseSystem(AstrologyRequest& request, const std::vector<std::string>
                        std::size_t& at) {
   if (request.houses)
     return Status::Failure(
-        WithArguments(ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "%1 darf nur einmal stehen")),
+        WithArguments(Said(QT_TRANSLATE_NOOP("sternwerk-sky", "%1 darf nur einmal stehen")),
                       {kHousesOption}));
   const std::string letters = HouseSystemLetters();
   if (at + 1 == args.size())
     return Status::Failure(WithArguments(
-        ToolText(QT_TRANSLATE_NOOP("sternwerk-sky",
+        Said(QT_TRANSLATE_NOOP("sternwerk-sky",
                                    "--houses erwartet den Buchstaben eines Häusersystems (%1)")),
         {letters}));
   const std::string& letter = args[++at];
   request.houses = letter.size() == 1 ? HouseSystemOfLetter(letter[0]) : std::nullopt;
   if (!request.houses)
     return Status::Failure(WithArguments(
-        ToolText(QT_TRANSLATE_NOOP("sternwerk-sky",
+        Said(QT_TRANSLATE_NOOP("sternwerk-sky",
                                    "--houses: \"%1\" ist kein Häusersystem (eines von %2)")),
         {letter, letters}));
   return Status::Success();

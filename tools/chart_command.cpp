@@ -14,23 +14,21 @@
 
 namespace sternwerk {
 
-Outcome<int> WriteChartFile(const std::vector<std::string>& args, char* programPath,
-                            ComputationMode mode, const PlaceOptions& place) {
+ToolResult WriteChartFile(const std::vector<std::string>& args, char* programPath,
+                          ComputationMode mode, const PlaceOptions& place) {
   Outcome<PictureRequest> parsed = ParsePictureRequest(args, "--chart");
-  if (!parsed.ok()) return Outcome<int>::Failure(parsed.error());
+  if (!parsed.ok()) return ToolResult::UsageError(parsed.error());
   PictureRequest request = std::move(parsed).value();
   request.mode = mode;
   request.place = place;
   if (!NamesPdf(request.path) && !PictureFormatOf(request.path)) {
-    return Outcome<int>::Failure(WithArguments(
-        ToolText(QT_TRANSLATE_NOOP("sternwerk-sky",
-                                   "Datei \"%1\": erwartet die Endung .wmf, .svg, .png oder .pdf")),
+    return ToolResult::UsageError(WithArguments(
+        Said(QT_TRANSLATE_NOOP("sternwerk-sky",
+                               "Datei \"%1\": erwartet die Endung .wmf, .svg, .png oder .pdf")),
         {request.path}));
   }
-  Outcome<LocatedSky> instant = RequestedSky(request);
-  if (!instant.ok()) return Outcome<int>::Failure(instant.error());
-  int refusedStatus = 0;
-  if (Refused(instant.value(), refusedStatus)) return Outcome<int>::Success(refusedStatus);
+  ToolOutcome<LocatedSky> instant = RequestedSky(request);
+  if (!instant.ok()) return instant.ending();
   const PlaceIdentity namedPlace = instant.value().place;
   const PictureSession session(request, std::move(instant).value().sky, programPath);
   const SkyState& sky = session.sky;
@@ -41,8 +39,7 @@ Outcome<int> WriteChartFile(const std::vector<std::string>& args, char* programP
   auto chart = std::make_shared<Picture>(kChartSize, kChartSize);
   Canvas canvas(*chart);
   DrawEnlargedChart(sky, session.options, texts, canvas);
-  return Outcome<int>::Success(
-      ExitStatusOf(SaveChartFile(std::move(chart), sky, session.options, texts, request.path)));
+  return WritingResult(SaveChartFile(std::move(chart), sky, session.options, texts, request.path));
 }
 
 }  // namespace sternwerk

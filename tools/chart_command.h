@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "base/outcome.h"
 #include "engine/computation_mode.h"
 #include "tools/place_options.h"
+#include "tools/tool_result.h"
 
 namespace sternwerk {
 
@@ -15,10 +15,9 @@ namespace sternwerk {
 // LATITUDE], with the options --all (all 22 factors) and --no-symbols (draw
 // as if the symbol font were missing) anywhere after FILE. FILE ends in
 // .wmf, .svg, .png (the chart) or .pdf (the chart with its header and
-// position list, as printed). Returns the exit status, or a failure naming
-// a bad argument.
-Outcome<int> WriteChartFile(const std::vector<std::string>& args, char* programPath,
-                            ComputationMode mode = ComputationMode::kOwn,
-                            const PlaceOptions& place = {});
+// position list, as printed).
+ToolResult WriteChartFile(const std::vector<std::string>& args, char* programPath,
+                          ComputationMode mode = ComputationMode::kOwn,
+                          const PlaceOptions& place = {});
 
 }  // namespace sternwerk

@@ -36,7 +36,7 @@ constexpr int kExitRefused = 1;
 constexpr std::size_t kLargestImport = 64 * 1024 * 1024;
 
 Outcome<int> Usage(const char* sentence) {
-  return Outcome<int>::Failure(ToolText(sentence));
+  return Outcome<int>::Failure(Said(sentence));
 }
 
 Outcome<int> Refused(std::string message) {
@@ -68,16 +68,16 @@ std::string ChartLine(const Chart& chart) {
 Outcome<Chart> ChartOfArguments(const std::vector<std::string>& args, const PlaceOptions& place,
                                 int& refusedStatus) {
   if (args.empty())
-    return Outcome<Chart>::Failure(ToolText(
+    return Outcome<Chart>::Failure(Said(
         QT_TRANSLATE_NOOP("sternwerk-sky",
                           "--save-chart erwartet einen Namen, Datum und Zeit, wenn gewünscht den "
                           "Ort")));
   const Status utf8 =
-      RequireUtf8(args[0], ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "Name des Horoskops")));
+      RequireUtf8(args[0], Said(QT_TRANSLATE_NOOP("sternwerk-sky", "Name des Horoskops")));
   if (!utf8.ok()) return Outcome<Chart>::Failure(utf8.error());
   const std::vector<std::string> instantAndPlace(args.begin() + 1, args.end());
   if (instantAndPlace.empty())
-    return Outcome<Chart>::Failure(ToolText(QT_TRANSLATE_NOOP(
+    return Outcome<Chart>::Failure(Said(QT_TRANSLATE_NOOP(
         "sternwerk-sky", "--save-chart erwartet nach dem Namen Datum und Zeit oder jetzt")));
   Outcome<LocatedSky> located = LocateArguments(instantAndPlace, place);
   if (!located.ok()) return Outcome<Chart>::Failure(located.error());
@@ -139,7 +139,7 @@ Outcome<int> ListCharts(const std::string& file, const std::vector<std::string>&
   const std::vector<std::size_t> found = ChartFilter(all.value()).Matching(typed);
   if (found.empty() && !typed.empty())
     return Refused(
-        WithArguments(ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "Kein Horoskop passt zu \"%1\"")),
+        WithArguments(Said(QT_TRANSLATE_NOOP("sternwerk-sky", "Kein Horoskop passt zu \"%1\"")),
                       {Printable(typed)}));
   for (const std::size_t i : found) out << ChartLine(all.value()[i]) << '\n';
   return Outcome<int>::Success(0);
@@ -178,7 +178,7 @@ Outcome<int> ImportCharts(const std::string& file, const std::vector<std::string
                                   : ReadChartCsv(content.value(), ProgramPlaceLookup());
   for (const ImportProblem& problem : read.problems) {
     std::cerr << "sternwerk-sky: "
-              << WithArguments(ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "%1, Zeile %2: %3")),
+              << WithArguments(Said(QT_TRANSLATE_NOOP("sternwerk-sky", "%1, Zeile %2: %3")),
                                {args[0], std::to_string(problem.line), problem.message})
               << '\n';
   }
@@ -188,7 +188,7 @@ Outcome<int> ImportCharts(const std::string& file, const std::vector<std::string
   const Status added = store.AddAll(read.charts);
   if (!added.ok()) return Refused(added.error());
   out << WithArguments(
-             ToolText(QT_TRANSLATE_NOOP(
+             Said(QT_TRANSLATE_NOOP(
                  "sternwerk-sky", "%1 Horoskope aus %2 aufgenommen, %3 Datensätze übersprungen")),
              {std::to_string(read.charts.size()), args[0], std::to_string(read.problems.size())})
       << '\n';
@@ -219,7 +219,7 @@ Outcome<int> ExportCharts(const std::string& file, const std::vector<std::string
       ReplaceFileContent(args[0], aaf ? WrittenAaf(all.value()) : WrittenChartCsv(all.value()));
   if (!written.ok()) return Refused(written.error());
   out << WithArguments(
-             ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "%1 Horoskope nach %2 geschrieben")),
+             Said(QT_TRANSLATE_NOOP("sternwerk-sky", "%1 Horoskope nach %2 geschrieben")),
              {std::to_string(all.value().size()), args[0]})
       << '\n';
   return Outcome<int>::Success(0);

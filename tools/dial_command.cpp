@@ -5,8 +5,8 @@
 
 namespace sternwerk {
 
-Outcome<int> WriteDialFile(const std::vector<std::string>& args, char* programPath,
-                           ComputationMode mode, const PlaceOptions& place) {
+ToolResult WriteDialFile(const std::vector<std::string>& args, char* programPath,
+                         ComputationMode mode, const PlaceOptions& place) {
   return WriteDrawingFile(args, programPath, mode, place, "--dial", {kDialSize, kDialSize},
                           {kDialBackgroundWidth, kDialBackgroundHeight}, DrawDial);
 }

@@ -5,18 +5,17 @@
 #include <string>
 #include <vector>
 
-#include "base/outcome.h"
 #include "engine/computation_mode.h"
 #include "tools/place_options.h"
+#include "tools/tool_result.h"
 
 namespace sternwerk {
 
 // The arguments after "--dial": FILE DD.MM.YYYY HH:MM[:SS] [LONGITUDE
 // LATITUDE], with the options --all (all 22 factors) and --no-symbols (draw
-// as if the symbol font were missing) anywhere after FILE. Returns the exit
-// status, or a failure naming a bad argument.
-Outcome<int> WriteDialFile(const std::vector<std::string>& args, char* programPath,
-                           ComputationMode mode = ComputationMode::kOwn,
-                           const PlaceOptions& place = {});
+// as if the symbol font were missing) anywhere after FILE.
+ToolResult WriteDialFile(const std::vector<std::string>& args, char* programPath,
+                         ComputationMode mode = ComputationMode::kOwn,
+                         const PlaceOptions& place = {});
 
 }  // namespace sternwerk

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
-#include <iostream>
 #include <optional>
 
+#include "base/time_units.h"
 #include "engine/factors.h"
 #include "observing/decimal_text.h"
 #include "observing/horizontal_sky.h"
@@ -15,10 +15,8 @@
 namespace sternwerk {
 namespace {
 
-constexpr int kExitLibraryFailure = 2;
 constexpr double kDefaultStepMinutes = 60;
-constexpr double kSecondsPerMinute = 60;
-constexpr double kLeastStepMinutes = 1 / kSecondsPerMinute;
+constexpr double kLeastStepMinutes = 1.0 / kSecondsPerMinute;
 constexpr double kMostStepMinutes = 100.0 * 366 * 24 * 60;  // a century
 constexpr const char* kHeader =
     "utc\tlocal\tbody\tlongitude\tlatitude\tra\tdec\taltitude\tazimuth\tdistance\tmagnitude\t"
@@ -51,7 +49,7 @@ Outcome<EphemerisRequest> ParseRequest(const std::vector<std::string>& args) {
       if (!minutes.ok()) return Result::Failure(minutes.error());
       if (minutes.value() < kLeastStepMinutes)
         return Result::Failure(WithArguments(
-            ToolText(QT_TRANSLATE_NOOP("sternwerk-sky",
+            Said(QT_TRANSLATE_NOOP("sternwerk-sky",
                                        "--step \"%1\": mindestens eine Sekunde (1/60 Minute)")),
             {Printable(args[at + 1])}));
       request.stepMinutes = minutes.value();
@@ -59,7 +57,7 @@ Outcome<EphemerisRequest> ParseRequest(const std::vector<std::string>& args) {
       ++at;
     } else if (args[at] == "--until" || args[at] == "--step") {
       return Result::Failure(WithArguments(
-          ToolText(QT_TRANSLATE_NOOP("sternwerk-sky",
+          Said(QT_TRANSLATE_NOOP("sternwerk-sky",
                                      "%1 steht einmal und mit seinem Wert nach dem Zeitpunkt")),
           {args[at]}));
     } else {
@@ -67,27 +65,24 @@ Outcome<EphemerisRequest> ParseRequest(const std::vector<std::string>& args) {
     }
   }
   if (request.start.empty())
-    return Result::Failure(ToolText(
+    return Result::Failure(Said(
         QT_TRANSLATE_NOOP("sternwerk-sky", "--ephemeris erwartet Datum und Zeit oder jetzt")));
   return Result::Success(request);
 }
 
 // The instant of --until at the start's place, in its clock.
-Outcome<ClockSeconds> UntilInstant(const std::vector<std::string>& until, const LocatedSky& start,
-                                   const PlaceOptions& placeOptions) {
+ToolOutcome<ClockSeconds> UntilInstant(const std::vector<std::string>& until,
+                                       const LocatedSky& start, const PlaceOptions& placeOptions) {
   const Outcome<ArgumentInstant> instant = ParseInstant(until, until.size() > 1);
-  if (!instant.ok()) return Outcome<ClockSeconds>::Failure(instant.error());
+  if (!instant.ok()) return ToolResult::UsageError(instant.error());
   if (!IsNow(until.front()) && until.size() < 2)
-    return Outcome<ClockSeconds>::Failure(
-        ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "--until erwartet Datum und Zeit oder jetzt")));
-  Outcome<LocatedSky> located =
+    return ToolResult::UsageError(
+        Said(QT_TRANSLATE_NOOP("sternwerk-sky", "--until erwartet Datum und Zeit oder jetzt")));
+  const ToolOutcome<LocatedSky> located =
       AtLocalOrUniversalTime(start, instant.value().date, instant.value().hours,
                              placeOptions.local && !instant.value().present);
-  if (!located.ok()) return Outcome<ClockSeconds>::Failure(located.error());
-  int refusedStatus = 0;
-  if (Refused(located.value(), refusedStatus))
-    return Outcome<ClockSeconds>::Failure(located.value().refusal.message);
-  return Outcome<ClockSeconds>::Success(UniversalSeconds(located.value().sky));
+  if (!located.ok()) return located.ending();
+  return UniversalSeconds(located.value().sky);
 }
 
 // "YYYY-MM-DD HH:MM:SS" from "DD.MM.YYYY HH:MM:SS".
@@ -111,24 +106,22 @@ std::string BodyLine(const std::string& instantColumns, const BodyInSky& body) {
 
 }  // namespace
 
-Outcome<int> EphemerisFromArguments(const std::vector<std::string>& args, std::ostream& out,
-                                    const PlaceOptions& placeOptions) {
+ToolResult EphemerisFromArguments(const std::vector<std::string>& args, std::ostream& out,
+                                  const PlaceOptions& placeOptions) {
   const Outcome<EphemerisRequest> request = ParseRequest(args);
-  if (!request.ok()) return Outcome<int>::Failure(request.error());
-  Outcome<LocatedSky> located = LocateObserver(request.value().start, placeOptions);
-  if (!located.ok()) return Outcome<int>::Failure(located.error());
-  int refusedStatus = 0;
-  if (Refused(located.value(), refusedStatus)) return Outcome<int>::Success(refusedStatus);
+  if (!request.ok()) return ToolResult::UsageError(request.error());
+  const ToolOutcome<LocatedSky> located = LocateObserver(request.value().start, placeOptions);
+  if (!located.ok()) return located.ending();
   const LocatedSky& here = located.value();
   const ClockSeconds first = UniversalSeconds(here.sky);
   ClockSeconds last = first;
   if (!request.value().until.empty()) {
-    const Outcome<ClockSeconds> until = UntilInstant(request.value().until, here, placeOptions);
-    if (!until.ok()) return Outcome<int>::Failure(until.error());
+    const ToolOutcome<ClockSeconds> until = UntilInstant(request.value().until, here, placeOptions);
+    if (!until.ok()) return until.ending();
     last = until.value();
     if (last < first)
-      return Outcome<int>::Failure(
-          ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "--until liegt vor dem ersten Zeitpunkt")));
+      return ToolResult::UsageError(
+          Said(QT_TRANSLATE_NOOP("sternwerk-sky", "--until liegt vor dem ersten Zeitpunkt")));
   }
   const auto step = static_cast<ClockSeconds>(
       std::max(1.0, std::round(request.value().stepMinutes * kSecondsPerMinute)));
@@ -139,15 +132,11 @@ Outcome<int> EphemerisFromArguments(const std::vector<std::string>& args, std::o
         IsoText(UniversalText(instant)) + '\t' + IsoText(ZonedText(here, instant)) + '\t';
     for (const int factor : kObservedBodies) {
       const Outcome<BodyInSky> body = ObserveBody(factor, instant, place);
-      if (!body.ok()) {
-        out.flush();
-        std::cerr << "sternwerk-sky: Swiss Ephemeris: " << body.error() << '\n';
-        return Outcome<int>::Success(kExitLibraryFailure);
-      }
+      if (!body.ok()) return ToolResult::Failure("Swiss Ephemeris: " + body.error());
       out << BodyLine(instantColumns, body.value()) << '\n';
     }
   }
-  return Outcome<int>::Success(0);
+  return ToolResult::Done();
 }
 
 }  // namespace sternwerk

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "base/outcome.h"
+#include "tools/tool_result.h"
 #include "tools/place_options.h"
 
 namespace sternwerk {
@@ -29,10 +29,9 @@ namespace sternwerk {
 //   altitude azimuth     topocentric, refracted, degrees from north
 //                        through east
 //   distance     astronomical units; magnitude; illuminated 0 to 1
-// Returns 0; 2 with the library's message on standard error where it
-// cannot compute an instant (after the lines before it); a bad argument is
-// a failure naming it.
-Outcome<int> EphemerisFromArguments(const std::vector<std::string>& args, std::ostream& out,
-                                    const PlaceOptions& placeOptions);
+// Fails with the library's message where it cannot compute an instant
+// (after the lines before it); a bad argument is a usage error naming it.
+ToolResult EphemerisFromArguments(const std::vector<std::string>& args, std::ostream& out,
+                                  const PlaceOptions& placeOptions);
 
 }  // namespace sternwerk

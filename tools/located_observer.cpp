@@ -1,8 +1,8 @@
 #include "tools/located_observer.h"
 
-#include <cstdio>
-
+#include "base/time_units.h"
 #include "engine/state_texts.h"
+#include "engine/text_forms.h"
 #include "places/local_day.h"
 #include "places/local_time.h"
 #include "places/qt/civil_time.h"
@@ -13,8 +13,6 @@
 namespace sternwerk {
 namespace {
 
-constexpr int kSecondsPerMinute = 60;
-constexpr int kSecondsPerHour = 3600;
 // From a day's first instant this lies within the next day, whatever the
 // length of either (23 to 25 hours where the clocks change).
 constexpr ClockSeconds kIntoTheNextDay = 30 * kSecondsPerHour;
@@ -28,35 +26,27 @@ LocalTime LocalAt(const LocatedSky& located, ClockSeconds universal) {
   return LocalOf(SystemPlaceTimeRules(), located.timeZone, located.sky.longitude, universal);
 }
 
-std::string ClockText(int secondOfDay, bool withSeconds) {
-  char text[16];
-  if (withSeconds) {
-    std::snprintf(text, sizeof text, "%02d:%02d:%02d", secondOfDay / kSecondsPerHour,
-                  secondOfDay % kSecondsPerHour / kSecondsPerMinute,
-                  secondOfDay % kSecondsPerMinute);
-  } else {
-    std::snprintf(text, sizeof text, "%02d:%02d", secondOfDay / kSecondsPerHour,
-                  secondOfDay % kSecondsPerHour / kSecondsPerMinute);
-  }
-  return text;
+// "HH:MM" of a second of the day.
+std::string MinuteText(int secondOfDay) {
+  return FormatSeconds(secondOfDay).substr(0, 5);
 }
 
 std::string ReadingText(ClockSeconds reading) {
   const ClockReading parts = ReadingOf(reading);
-  return DateText(parts.day, parts.month, parts.year) + " " + ClockText(parts.secondOfDay, true);
+  return DateText(parts.day, parts.month, parts.year) + " " + FormatSeconds(parts.secondOfDay);
 }
 
 }  // namespace
 
-Outcome<LocatedSky> LocateObserver(const std::vector<std::string>& args,
-                                   const PlaceOptions& options) {
+ToolOutcome<LocatedSky> LocateObserver(const std::vector<std::string>& args,
+                                       const PlaceOptions& options) {
   const Status counted = CheckInstantAndPlaceCount(args);
-  if (!counted.ok()) return Outcome<LocatedSky>::Failure(counted.error());
+  if (!counted.ok()) return ToolResult::UsageError(counted.error());
   const Outcome<ArgumentInstant> instant = ParseInstant(args, true);
-  if (!instant.ok()) return Outcome<LocatedSky>::Failure(instant.error());
+  if (!instant.ok()) return ToolResult::UsageError(instant.error());
   const auto coordinates = args.begin() + static_cast<std::ptrdiff_t>(InstantArgumentCount(args));
-  Outcome<LocatedSky> place = LocatePlace({coordinates, args.end()}, options, &ProgramAtlas());
-  if (!place.ok() || place.value().refusal.exitStatus != 0) return place;
+  ToolOutcome<LocatedSky> place = LocatePlace({coordinates, args.end()}, options, &ProgramAtlas());
+  if (!place.ok()) return place;
   return AtLocalOrUniversalTime(std::move(place).value(), instant.value().date,
                                 instant.value().hours, options.local && !instant.value().present);
 }
@@ -78,14 +68,14 @@ std::string EventClockText(const LocatedSky& located, ClockSeconds instant) {
       (instant + kSecondsPerMinute / 2) / kSecondsPerMinute * kSecondsPerMinute;
   const ClockSeconds reading =
       HasZone(located) ? LocalAt(located, nearestMinute).reading : nearestMinute;
-  return ClockText(ReadingOf(reading).secondOfDay, false);
+  return MinuteText(ReadingOf(reading).secondOfDay);
 }
 
 std::string EventClockLine(const LocatedSky& located, ClockSeconds instant) {
   if (!HasZone(located))
-    return ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "Zeiten: Weltzeit (UT)"));
+    return Said(QT_TRANSLATE_NOOP("sternwerk-sky", "Zeiten: Weltzeit (UT)"));
   const LocalTime local = LocalAt(located, instant);
-  return WithArguments(ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "Zeiten: Ortszeit (%1)")),
+  return WithArguments(Said(QT_TRANSLATE_NOOP("sternwerk-sky", "Zeiten: Ortszeit (%1)")),
                        {ShortZoneAbbreviationText(local.offset)});
 }
 

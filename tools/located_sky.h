@@ -6,13 +6,13 @@
 #include <string>
 #include <vector>
 
-#include "base/outcome.h"
 #include "engine/calendar.h"
 #include "engine/sky_state.h"
 #include "places/place_atlas.h"
 #include "places/place_identity.h"
 #include "tools/place_options.h"
 #include "tools/sky_arguments.h"
+#include "tools/tool_result.h"
 
 namespace sternwerk {
 
@@ -21,56 +21,43 @@ namespace sternwerk {
 // English names serve.
 const PlaceAtlas& ProgramAtlas();
 
-// A well-formed request the program cannot carry out, and its exit status:
-// a name no place has (1), a local time the clocks skipped (2).
-struct Refusal {
-  int exitStatus = 0;  // 0: nothing refused
-  std::string message;
-};
-
-// Writes "sternwerk-sky: MESSAGE" on standard error; the refusal's status.
-int Refuse(const Refusal& refusal);
-
-// The sky of a request at its place, or (refusal.exitStatus not 0) why
-// there is none.
+// The sky of a request at its place.
 struct LocatedSky {
   SkyState sky;            // Universal Time and the place's coordinates, not computed
   PlaceIdentity place;     // the named place, or the zone of a typed one
   PlaceIdentity timeZone;  // as `place`, the zone dropped where this machine lacks it
   bool shown = false;      // --place or --local: the place lines are written
   std::string twice;       // after the local time: that it occurs twice
-  Refusal refusal;         // why there is no such sky, where there is none
 };
-
-// Whether the located sky is refused; then its message is written and
-// `status` is its exit status.
-bool Refused(const LocatedSky& located, int& status);
 
 // The place of the arguments after the date and time: LONGITUDE LATITUDE,
 // or nothing (the default place, or the place named by --place, which
-// takes no coordinates); a failure names a bad argument. The named place
+// takes no coordinates); a usage error names a bad argument, and a name no
+// place has is refused (kExitNotFound). The named place
 // and the zone of typed coordinates are found in `atlas`, which may be
 // null where the options name no place: then typed coordinates have no
 // zone.
-Outcome<LocatedSky> LocatePlace(const std::vector<std::string>& coordinates,
-                                const PlaceOptions& options, const PlaceAtlas* atlas);
+ToolOutcome<LocatedSky> LocatePlace(const std::vector<std::string>& coordinates,
+                                    const PlaceOptions& options, const PlaceAtlas* atlas);
 
-// What a local time the clocks skipped stands for: nothing (a refusal), or
+// What a local time the clocks skipped stands for: nothing (refused with
+// kExitFailure), or
 // the first instant after the gap, where a day begins whose midnight was
 // skipped (zones that change at 00:00, such as Asia/Beirut).
 enum class SkippedTime { kRefused, kInstantAfter };
 
 // Sets the located sky's instant: `hours` of `date` in Universal Time, or
 // with --local at the place's local time (the earlier instant of a time
-// that occurs twice; a skipped time as `skipped` says).
-Outcome<LocatedSky> AtLocalOrUniversalTime(LocatedSky located, const CalendarDate& date,
-                                           double hours, bool local,
-                                           SkippedTime skipped = SkippedTime::kRefused);
+// that occurs twice; a skipped time as `skipped` says). A local time whose
+// Universal Time lies outside the calendar's years is refused too.
+ToolOutcome<LocatedSky> AtLocalOrUniversalTime(LocatedSky located, const CalendarDate& date,
+                                               double hours, bool local,
+                                               SkippedTime skipped = SkippedTime::kRefused);
 
 // DATE TIME [LONGITUDE LATITUDE] with the place options, the atlas loaded
 // only where they need it.
-Outcome<LocatedSky> LocateArguments(const std::vector<std::string>& args,
-                                    const PlaceOptions& options);
+ToolOutcome<LocatedSky> LocateArguments(const std::vector<std::string>& args,
+                                        const PlaceOptions& options);
 
 // The lines written for a located sky at the instant `universal` (UTF-8):
 // "Ort: NAME, REGION, COUNTRY, ZONE" (the parts the place has; no line for

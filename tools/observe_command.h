@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "base/outcome.h"
 #include "tools/place_options.h"
+#include "tools/tool_result.h"
 
 namespace sternwerk {
 
@@ -16,10 +16,10 @@ namespace sternwerk {
 // "DD.MM.YYYY HH:MM:SS"), the place lines where --place or --local ask
 // for them, the clock of the table's times (the place's civil time where
 // it has a zone, else Universal Time), then the table, the Moon's phase
-// and the dawns and dusks of the local day. Returns 0; 2 with the
-// library's message on standard error where it cannot compute the
-// instant; a bad argument is a failure naming it.
-Outcome<int> ObserveFromArguments(const std::vector<std::string>& args, std::ostream& out,
+// and the dawns and dusks of the local day. Fails with the library's
+// message where it cannot compute the instant; a bad argument is a usage
+// error naming it.
+ToolResult ObserveFromArguments(const std::vector<std::string>& args, std::ostream& out,
                                   const PlaceOptions& placeOptions);
 
 }  // namespace sternwerk

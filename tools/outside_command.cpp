@@ -6,8 +6,8 @@
 
 namespace sternwerk {
 
-Outcome<int> WriteOutsideViewFile(const std::vector<std::string>& args, char* programPath,
-                                  ComputationMode mode, const PlaceOptions& place) {
+ToolResult WriteOutsideViewFile(const std::vector<std::string>& args, char* programPath,
+                                ComputationMode mode, const PlaceOptions& place) {
   return WriteDrawingFile(args, programPath, mode, place, "--outside", kOutsideViewExtent,
                           kOutsideViewExtent, DrawOutsideView, kOutsideViewBackground);
 }

@@ -11,17 +11,11 @@
 
 namespace sternwerk {
 
-namespace {
-
-constexpr int kExitFailure = 2;
-
-}  // namespace
-
 Outcome<PictureRequest> ParsePictureRequest(const std::vector<std::string>& args,
                                             std::string_view command) {
   if (args.empty() || args[0].starts_with("--")) {
     return Outcome<PictureRequest>::Failure(WithArguments(
-        ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "%1 erwartet zuerst den Namen der Bilddatei")),
+        Said(QT_TRANSLATE_NOOP("sternwerk-sky", "%1 erwartet zuerst den Namen der Bilddatei")),
         {command}));
   }
   PictureRequest request;
@@ -33,7 +27,7 @@ Outcome<PictureRequest> ParsePictureRequest(const std::vector<std::string>& args
       request.noSymbols = true;
     } else if (args[i].starts_with("--")) {
       return Outcome<PictureRequest>::Failure(WithArguments(
-          ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "unbekannte Option %1")), {args[i]}));
+          Said(QT_TRANSLATE_NOOP("sternwerk-sky", "unbekannte Option %1")), {args[i]}));
     } else {
       request.instantAndPlace.push_back(args[i]);
     }
@@ -41,15 +35,15 @@ Outcome<PictureRequest> ParsePictureRequest(const std::vector<std::string>& args
   return Outcome<PictureRequest>::Success(request);
 }
 
-Outcome<LocatedSky> RequestedSky(const PictureRequest& request) {
+ToolOutcome<LocatedSky> RequestedSky(const PictureRequest& request) {
   return LocateArguments(request.instantAndPlace, request.place);
 }
 
 Status RequirePictureFormat(const std::string& path) {
   if (!PictureFormatOf(path)) {
     return Status::Failure(WithArguments(
-        ToolText(QT_TRANSLATE_NOOP("sternwerk-sky",
-                                   "Bilddatei \"%1\": erwartet die Endung .wmf, .svg oder .png")),
+        Said(QT_TRANSLATE_NOOP("sternwerk-sky",
+                               "Bilddatei \"%1\": erwartet die Endung .wmf, .svg oder .png")),
         {path}));
   }
   return Status::Success();
@@ -70,34 +64,30 @@ PictureSession::PictureSession(const PictureRequest& request, SkyState instant, 
   }
 }
 
-int ExitStatusOf(const Status& written) {
-  if (written.ok()) return 0;
-  std::cerr << "sternwerk-sky: " << written.error() << '\n';
-  return kExitFailure;
+ToolResult WritingResult(const Status& written) {
+  if (written.ok()) return ToolResult::Done();
+  return ToolResult::Failure(written.error());
 }
 
-Outcome<int> WriteDrawingFile(
+ToolResult WriteDrawingFile(
     const std::vector<std::string>& args, char* programPath, ComputationMode mode,
     const PlaceOptions& place, std::string_view command, PictureExtent size, PictureExtent extent,
     const std::function<void(const SkyState&, const DisplayOptions&, Canvas&)>& draw,
     std::optional<Rgb> background) {
   Outcome<PictureRequest> parsed = ParsePictureRequest(args, command);
-  if (!parsed.ok()) return Outcome<int>::Failure(parsed.error());
+  if (!parsed.ok()) return ToolResult::UsageError(parsed.error());
   PictureRequest request = std::move(parsed).value();
   request.mode = mode;
   request.place = place;
   const Status format = RequirePictureFormat(request.path);
-  if (!format.ok()) return Outcome<int>::Failure(format.error());
-  Outcome<LocatedSky> instant = RequestedSky(request);
-  if (!instant.ok()) return Outcome<int>::Failure(instant.error());
-  int refusedStatus = 0;
-  if (Refused(instant.value(), refusedStatus)) return Outcome<int>::Success(refusedStatus);
+  if (!format.ok()) return ToolResult::UsageError(format.error());
+  ToolOutcome<LocatedSky> instant = RequestedSky(request);
+  if (!instant.ok()) return instant.ending();
   const PictureSession session(request, std::move(instant).value().sky, programPath);
   Picture picture(size.width, size.height);
   Canvas canvas(picture);
   draw(session.sky, session.options, canvas);
-  return Outcome<int>::Success(
-      ExitStatusOf(WritePictureFile(picture, extent, request.path, background)));
+  return WritingResult(WritePictureFile(picture, extent, request.path, background));
 }
 
 }  // namespace sternwerk

@@ -19,6 +19,7 @@
 #include "platform/symbol_font.h"
 #include "tools/located_sky.h"
 #include "tools/place_options.h"
+#include "tools/tool_result.h"
 
 namespace sternwerk {
 
@@ -37,8 +38,8 @@ Outcome<PictureRequest> ParsePictureRequest(const std::vector<std::string>& args
                                             std::string_view command);
 
 // The request's instant and place (LocateArguments): the sky to draw, or
-// its refusal; a failure names a bad argument.
-Outcome<LocatedSky> RequestedSky(const PictureRequest& request);
+// the usage error or refusal that ends the command.
+ToolOutcome<LocatedSky> RequestedSky(const PictureRequest& request);
 
 // A failure unless the file's extension names a picture format.
 Status RequirePictureFormat(const std::string& path);
@@ -59,17 +60,15 @@ class PictureSession {
   ApplicationFont symbolFont_;
 };
 
-// 0 for a written file; otherwise reports the failure on standard error and
-// gives the commands' failure status.
-int ExitStatusOf(const Status& written);
+// Done for a written file, else the failure that says why it is not.
+ToolResult WritingResult(const Status& written);
 
 // A command that writes one drawing as a picture file: parses the arguments
 // after `command`, draws the sky computed in `mode` with `draw` into a picture of nominal size
 // `size` and writes the file showing `extent`, in SVG and PNG on
 // `background` when given. The instant and place are read with the place
-// options (LocateArguments). Returns the exit status, or a failure naming a
-// bad argument.
-Outcome<int> WriteDrawingFile(
+// options (LocateArguments).
+ToolResult WriteDrawingFile(
     const std::vector<std::string>& args, char* programPath, ComputationMode mode,
     const PlaceOptions& place, std::string_view command, PictureExtent size, PictureExtent extent,
     const std::function<void(const SkyState&, const DisplayOptions&, Canvas&)>& draw,

@@ -43,9 +43,9 @@ Status RequireUtf8(std::string_view text, std::string_view what) {
       char byteText[8];
       std::snprintf(byteText, sizeof byteText, "0x%02X", static_cast<unsigned char>(text[at]));
       return Status::Failure(WithArguments(
-          ToolText(QT_TRANSLATE_NOOP("sternwerk-sky",
-                                     "%1: Byte %2 an Stelle %3 ist kein UTF-8 (Umlaute als UTF-8 "
-                                     "oder als ae, oe, ue eingeben)")),
+          Said(QT_TRANSLATE_NOOP("sternwerk-sky",
+                                 "%1: Byte %2 an Stelle %3 ist kein UTF-8 (Umlaute als UTF-8 "
+                                 "oder als ae, oe, ue eingeben)")),
           {what, byteText, std::to_string(at + 1)}));
     }
     at += length;
@@ -62,12 +62,12 @@ Outcome<PlaceOptions> TakePlaceOptions(std::vector<std::string>& args) {
     } else if (args[i] == kPlaceOption) {
       if (i + 1 == args.size())
         return Outcome<PlaceOptions>::Failure(
-            ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "--place erwartet einen Ortsnamen")));
+            Said(QT_TRANSLATE_NOOP("sternwerk-sky", "--place erwartet einen Ortsnamen")));
       if (options.name)
         return Outcome<PlaceOptions>::Failure(
-            ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "--place darf nur einmal stehen")));
+            Said(QT_TRANSLATE_NOOP("sternwerk-sky", "--place darf nur einmal stehen")));
       const Status utf8 =
-          RequireUtf8(args[i + 1], ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "Ortsname")));
+          RequireUtf8(args[i + 1], Said(QT_TRANSLATE_NOOP("sternwerk-sky", "Ortsname")));
       if (!utf8.ok()) return Outcome<PlaceOptions>::Failure(utf8.error());
       options.name = args[++i];
     } else {

@@ -10,8 +10,6 @@
 namespace sternwerk {
 namespace {
 
-constexpr int kExitNoPlace = 1;
-
 std::string Degrees(double value) {
   char text[32];
   std::snprintf(text, sizeof text, "%.5f", value);
@@ -19,14 +17,14 @@ std::string Degrees(double value) {
 }
 
 // Why no place matches `typed`.
-Refusal NothingFound(std::string_view typed, const PlaceSearch& search) {
+ToolResult NothingFound(std::string_view typed, const PlaceSearch& search) {
   const char* message =
       search.foreignScript
           ? QT_TRANSLATE_NOOP(
                 "sternwerk-sky",
                 "Kein Ort beginnt mit \"%1\": Ortsnamen werden in lateinischen Buchstaben gesucht")
           : QT_TRANSLATE_NOOP("sternwerk-sky", "Kein Ort beginnt mit \"%1\"");
-  return {kExitNoPlace, WithArguments(ToolText(message), {Printable(typed)})};
+  return ToolResult::Failure(WithArguments(Said(message), {Printable(typed)}), kExitNotFound);
 }
 
 // The lines of --places for what the search found.
@@ -47,26 +45,26 @@ std::vector<std::string> PlaceListLines(const PlaceAtlas& atlas, std::string_vie
   return ListLines(atlas.Search(typed, kPlacesListed, ShownLanguage()));
 }
 
-Outcome<int> ListPlaces(const std::vector<std::string>& args, std::ostream& out) {
+ToolResult ListPlaces(const std::vector<std::string>& args, std::ostream& out) {
   if (args.size() != 1)
-    return Outcome<int>::Failure(
-        ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "--places erwartet einen Ortsnamen")));
-  const Status utf8 =
-      RequireUtf8(args[0], ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "Ortsname")));
-  if (!utf8.ok()) return Outcome<int>::Failure(utf8.error());
+    return ToolResult::UsageError(
+        Said(QT_TRANSLATE_NOOP("sternwerk-sky", "--places erwartet einen Ortsnamen")));
+  const Status utf8 = RequireUtf8(args[0], Said(QT_TRANSLATE_NOOP("sternwerk-sky", "Ortsname")));
+  if (!utf8.ok()) return ToolResult::UsageError(utf8.error());
   if (args[0].find_first_not_of(' ') == std::string::npos)
-    return Outcome<int>::Success(Refuse(
-        {kExitNoPlace,
-         ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "Kein Ort gesucht: Der Name ist leer"))}));
+    return ToolResult::Failure(
+        Said(QT_TRANSLATE_NOOP("sternwerk-sky", "Kein Ort gesucht: Der Name ist leer")),
+        kExitNotFound);
   const PlaceSearch search = ProgramAtlas().Search(args[0], kPlacesListed, ShownLanguage());
-  if (search.found.empty()) return Outcome<int>::Success(Refuse(NothingFound(args[0], search)));
+  if (search.found.empty()) return NothingFound(args[0], search);
   for (const std::string& line : ListLines(search)) out << line << '\n';
-  return Outcome<int>::Success(0);
+  return ToolResult::Done();
 }
 
-NamedPlace PlaceNamed(const PlaceAtlas& atlas, std::string_view typed, std::ostream& warnings) {
+ToolOutcome<const AtlasPlace*> PlaceNamed(const PlaceAtlas& atlas, std::string_view typed,
+                                          std::ostream& warnings) {
   const PlaceSearch search = atlas.Search(typed, 2, ShownLanguage());
-  if (search.found.empty()) return {nullptr, NothingFound(typed, search)};
+  if (search.found.empty()) return NothingFound(typed, search);
   const FoundPlace& taken = search.found.front();
   if (search.found.size() > 1 && search.found[1].match == taken.match) {
     const PlaceIdentity shown = IdentityOf(*taken.place, ShownLanguage());
@@ -75,7 +73,7 @@ NamedPlace PlaceNamed(const PlaceAtlas& atlas, std::string_view typed, std::ostr
       if (!part->empty()) named += ", " + *part;
     warnings << "sternwerk-sky: "
              << WithArguments(
-                    ToolText(QT_TRANSLATE_NOOP(
+                    Said(QT_TRANSLATE_NOOP(
                         "sternwerk-sky",
                         "--place \"%1\": genommen ist %2 (Breite %3, Länge %4); andere Orte "
                         "passen ebenso gut, sternwerk-sky --places \"%1\" listet sie")),
@@ -83,7 +81,7 @@ NamedPlace PlaceNamed(const PlaceAtlas& atlas, std::string_view typed, std::ostr
                      Degrees(taken.place->longitude)})
              << '\n';
   }
-  return {taken.place, {}};
+  return taken.place;
 }
 
 }  // namespace sternwerk

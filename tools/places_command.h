@@ -7,9 +7,9 @@
 #include <string_view>
 #include <vector>
 
-#include "base/outcome.h"
 #include "places/place_atlas.h"
 #include "tools/located_sky.h"
+#include "tools/tool_result.h"
 
 namespace sternwerk {
 
@@ -21,18 +21,15 @@ inline constexpr std::size_t kPlacesListed = 20;
 // German names where the atlas has them.
 std::vector<std::string> PlaceListLines(const PlaceAtlas& atlas, std::string_view typed);
 
-// The arguments after "--places": one text. Writes its lines and gives 0,
-// or says on standard error that no place matches and gives 1.
-Outcome<int> ListPlaces(const std::vector<std::string>& args, std::ostream& out);
+// The arguments after "--places": one text. Writes its lines, or ends
+// saying that no place matches (kExitNotFound).
+ToolResult ListPlaces(const std::vector<std::string>& args, std::ostream& out);
 
 // The place "--place TEXT" takes: the best match of the place search, or
-// none and the refusal (exit status 1) saying why. Where other places
+// the refusal saying why there is none (kExitNotFound). Where other places
 // matched as well (the same NameMatch), `warnings` is told which place was
 // taken and that --places TEXT lists the others.
-struct NamedPlace {
-  const AtlasPlace* place = nullptr;
-  Refusal refusal;
-};
-NamedPlace PlaceNamed(const PlaceAtlas& atlas, std::string_view typed, std::ostream& warnings);
+ToolOutcome<const AtlasPlace*> PlaceNamed(const PlaceAtlas& atlas, std::string_view typed,
+                                          std::ostream& warnings);
 
 }  // namespace sternwerk

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
-#include <iostream>
 #include <string_view>
 
 #include "base/text_encoding.h"
+#include "base/time_units.h"
 #include "clock/search_texts.h"
 #include "engine/calendar.h"
 #include "engine/event_search.h"
@@ -23,10 +23,6 @@
 
 namespace sternwerk {
 namespace {
-
-constexpr int kExitNotFound = 1;
-constexpr int kExitFailure = 2;
-constexpr double kSecondsPerHour = 3600;
 
 struct KindName {
   std::string_view argument;
@@ -69,7 +65,7 @@ Outcome<KindName> ParseKind(const std::string& text) {
     if (kind.argument == LowerCase(text)) return Outcome<KindName>::Success(kind);
   }
   return Outcome<KindName>::Failure(WithArguments(
-      ToolText(QT_TRANSLATE_NOOP(
+      Said(QT_TRANSLATE_NOOP(
           "sternwerk-sky",
           "Art \"%1\": erwartet aufgang, untergang, kulmination, vollmond oder neumond")),
       {text}));
@@ -92,11 +88,11 @@ Outcome<int> ParseFactor(std::string code, bool atHorizon) {
   if (check.verdict == FactorCodeVerdict::kChosen) return Outcome<int>::Success(check.factor);
   if (check.verdict == FactorCodeVerdict::kRefused) {
     return Outcome<int>::Failure(
-        WithArguments(ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "Faktor: %1")), {check.message}));
+        WithArguments(Said(QT_TRANSLATE_NOOP("sternwerk-sky", "Faktor: %1")), {check.message}));
   }
   return Outcome<int>::Failure(WithArguments(
-      ToolText(QT_TRANSLATE_NOOP("sternwerk-sky",
-                                 "Faktor \"%1\": erwartet eine Abkürzung aus zwei Buchstaben")),
+      Said(QT_TRANSLATE_NOOP("sternwerk-sky",
+                             "Faktor \"%1\": erwartet eine Abkürzung aus zwei Buchstaben")),
       {code}));
 }
 
@@ -106,8 +102,8 @@ Outcome<int> ParseRequiredFactor(const std::vector<std::string>& args, bool atHo
   const bool missing = args.size() < 2 || ParseDate(args[1]).ok() || IsNow(args[1]);
   if (missing) {
     return Outcome<int>::Failure(
-        WithArguments(ToolText(QT_TRANSLATE_NOOP(
-                          "sternwerk-sky", "--search %1 erwartet vor dem Datum einen Faktor: ")),
+        WithArguments(Said(QT_TRANSLATE_NOOP("sternwerk-sky",
+                                             "--search %1 erwartet vor dem Datum einen Faktor: ")),
                       {Printable(args[0])}) +
         ValidFactorCodes(true, atHorizon));
   }
@@ -118,7 +114,7 @@ Outcome<SearchRequest> ParseSearchArguments(const std::vector<std::string>& args
   using Result = Outcome<SearchRequest>;
   if (args.empty())
     return Result::Failure(
-        ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "--search erwartet die Art des Ereignisses")));
+        Said(QT_TRANSLATE_NOOP("sternwerk-sky", "--search erwartet die Art des Ereignisses")));
   const Outcome<KindName> kind = ParseKind(args[0]);
   if (!kind.ok()) return Result::Failure(kind.error());
   SearchRequest request{kind.value(), kMoon, {}, false, {}};
@@ -135,9 +131,9 @@ Outcome<SearchRequest> ParseSearchArguments(const std::vector<std::string>& args
   request.timeGiven = rest % 2 == 0;
   if (rest == 0 || rest > 4 || (now && request.timeGiven)) {
     return Result::Failure(
-        ToolText(QT_TRANSLATE_NOOP("sternwerk-sky",
-                                   "--search erwartet ein Datum mit wahlweise einer Zeit "
-                                   "oder jetzt, dazu wahlweise Länge und Breite")));
+        Said(QT_TRANSLATE_NOOP("sternwerk-sky",
+                               "--search erwartet ein Datum mit wahlweise einer Zeit "
+                               "oder jetzt, dazu wahlweise Länge und Breite")));
   }
   const std::span<const std::string> instant(args.begin() + static_cast<std::ptrdiff_t>(next),
                                              args.end());
@@ -153,9 +149,10 @@ Outcome<SearchRequest> ParseSearchArguments(const std::vector<std::string>& args
 // (a skipped midnight is the first instant of the day, a skipped time
 // given is refused); at the present instant for "jetzt". The place has the
 // zone of a named place or of the atlas place near its coordinates.
-Outcome<LocatedSky> SearchStart(const SearchRequest& request, const PlaceOptions& placeOptions) {
-  Outcome<LocatedSky> place = LocatePlace(request.coordinates, placeOptions, &ProgramAtlas());
-  if (!place.ok() || place.value().refusal.exitStatus != 0) return place;
+ToolOutcome<LocatedSky> SearchStart(const SearchRequest& request,
+                                    const PlaceOptions& placeOptions) {
+  ToolOutcome<LocatedSky> place = LocatePlace(request.coordinates, placeOptions, &ProgramAtlas());
+  if (!place.ok()) return place;
   return AtLocalOrUniversalTime(
       std::move(place).value(), request.start.date, request.start.hours,
       placeOptions.local && !request.start.present,
@@ -214,69 +211,51 @@ void WriteFound(const SearchRequest& request, const LocatedSky& found, bool atHo
 }
 
 // The almanac's rise, set or transit of the request's body.
-Outcome<int> SearchAtHorizon(const SearchRequest& request, LocatedSky& located, double fromHours,
-                             std::ostream& out, ComputationMode mode) {
+ToolResult SearchAtHorizon(const SearchRequest& request, LocatedSky& located, double fromHours,
+                           std::ostream& out, ComputationMode mode) {
   if (IsLunation(request.kind.kind))
-    return Outcome<int>::Failure(ToolText(
+    return ToolResult::UsageError(Said(
         QT_TRANSLATE_NOOP("sternwerk-sky", "--horizon sucht Aufgang, Untergang oder Kulmination")));
-  const std::string code = ShownFactorCode(request.factor);
-  const std::string event = EventName(request, true);
   const Outcome<SearchStatus> status =
       SearchHorizonEvent(located.sky, request.kind.kind, request.factor, mode, fromHours);
-  if (!status.ok()) {
-    std::cerr << "sternwerk-sky: " << event << ": Swiss Ephemeris: " << status.error() << '\n';
-    return Outcome<int>::Success(kExitFailure);
-  }
+  if (!status.ok())
+    return ToolResult::Failure(EventName(request, true) + ": Swiss Ephemeris: " + status.error());
   if (status.value() != SearchStatus::kFound) {
-    out << WithArguments(
-               ToolText(QT_TRANSLATE_NOOP("sternwerk-sky",
-                                          "%1 nicht gefunden: %2 geht an diesem Ort zur Zeit weder "
-                                          "auf noch unter (Polartag oder Polarnacht)")),
-               {event, code})
-        << '\n';
-    return Outcome<int>::Success(kExitNotFound);
+    out << SearchNotFoundReason(request.kind.kind, request.factor, true) << '\n';
+    return ToolResult::Done(kExitNotFound);
   }
   WriteFound(request, located, true, out);
-  return Outcome<int>::Success(0);
+  return ToolResult::Done();
 }
 
 }  // namespace
 
-Outcome<int> SearchFromArguments(const std::vector<std::string>& args, std::ostream& out,
-                                 ComputationMode mode, bool atHorizon,
-                                 const PlaceOptions& placeOptions) {
+ToolResult SearchFromArguments(const std::vector<std::string>& args, std::ostream& out,
+                               ComputationMode mode, bool atHorizon,
+                               const PlaceOptions& placeOptions) {
   if (IsSkyHereSearch(args)) return SearchSkyHere(args, out, placeOptions);
   Outcome<SearchRequest> parsed = ParseSearchArguments(args, atHorizon);
-  if (!parsed.ok()) return Outcome<int>::Failure(parsed.error());
+  if (!parsed.ok()) return ToolResult::UsageError(parsed.error());
   const SearchRequest request = std::move(parsed).value();
-  Outcome<LocatedSky> start = SearchStart(request, placeOptions);
-  if (!start.ok()) return Outcome<int>::Failure(start.error());
-  int refusedStatus = 0;
-  if (Refused(start.value(), refusedStatus)) return Outcome<int>::Success(refusedStatus);
+  ToolOutcome<LocatedSky> start = SearchStart(request, placeOptions);
+  if (!start.ok()) return start.ending();
   LocatedSky located = std::move(start).value();
   SkyState& sky = located.sky;
-  const double fromHours = ReadingOf(UniversalSeconds(sky)).secondOfDay / kSecondsPerHour;
+  const double fromHours =
+      static_cast<double>(ReadingOf(UniversalSeconds(sky)).secondOfDay) / kSecondsPerHour;
   sky.hours = 0;
   if (atHorizon) return SearchAtHorizon(request, located, fromHours, out, mode);
   const EventKind kind = request.kind.kind;
   if (SearchEvent(sky, kind, request.factor, {}, std::nullopt, mode, fromHours) !=
       SearchStatus::kFound) {
-    if (ReachesTheCalendarEnd(sky, DefaultSearchDays(kind))) {
-      out << WithArguments(ToolText(QT_TRANSLATE_NOOP(
-                               "sternwerk-sky",
-                               "%1 bis zum 31.12.%2 nicht gefunden: Dort endet der Kalender")),
-                           {EventName(request, false), std::to_string(kLastCalendarYear)})
-          << '\n';
-    } else {
-      out << WithArguments(ToolText(QT_TRANSLATE_NOOP(
-                               "sternwerk-sky", "%1 in den nächsten %2 Tagen nicht gefunden")),
-                           {EventName(request, false), std::to_string(DefaultSearchDays(kind))})
-          << '\n';
-    }
-    return Outcome<int>::Success(kExitNotFound);
+    out << (ReachesTheCalendarEnd(sky, DefaultSearchDays(kind))
+                ? SearchCalendarEndText(kind, request.factor)
+                : SearchNotFoundReason(kind, request.factor, false))
+        << '\n';
+    return ToolResult::Done(kExitNotFound);
   }
   WriteFound(request, located, false, out);
-  return Outcome<int>::Success(0);
+  return ToolResult::Done();
 }
 
 }  // namespace sternwerk

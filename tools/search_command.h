@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "base/outcome.h"
 #include "engine/computation_mode.h"
 #include "tools/place_options.h"
+#include "tools/tool_result.h"
 
 namespace sternwerk {
 
@@ -20,22 +20,22 @@ namespace sternwerk {
 // and time (Universal Time), the event as the clock names it ("SO-Aufgang",
 // "Vollmond") and the longitudes of the factor and of what it meets, then,
 // where the place has a time zone (a named place, or typed coordinates
-// near an atlas place), the "Ortszeit:" line of the instant found; returns
-// 0, or 1 when nothing is found within the bound; a bad argument is a
-// failure naming it.
+// near an atlas place), the "Ortszeit:" line of the instant found; done,
+// or done with kExitNotFound when nothing is found within the bound (said
+// on `out`); a bad argument is a usage error naming it.
 //
 // With `atHorizon` rise, set and culmination are those of an almanac (see
 // SearchHorizonEvent) for the Sun, the Moon and Mercury to Pluto: writes the
 // found date and time, the event ("SO-Aufgang am Horizont",
-// "SO-Meridiandurchgang") and the factor's longitude; returns 1 when the
-// body neither rises nor sets there (polar day or night), 2 with the
-// library's message where it cannot compute the date.
+// "SO-Meridiandurchgang") and the factor's longitude; kExitNotFound when
+// the body neither rises nor sets there (polar day or night), a failure
+// with the library's message where it cannot compute the date.
 //
 // With --place or --local both place lines of the found instant follow
 // (PlaceLines); with --local the date and time given are the place's local
 // time, the search starting at its local midnight where no time is given.
-Outcome<int> SearchFromArguments(const std::vector<std::string>& args, std::ostream& out,
-                                 ComputationMode mode = ComputationMode::kOwn,
-                                 bool atHorizon = false, const PlaceOptions& placeOptions = {});
+ToolResult SearchFromArguments(const std::vector<std::string>& args, std::ostream& out,
+                               ComputationMode mode = ComputationMode::kOwn, bool atHorizon = false,
+                               const PlaceOptions& placeOptions = {});
 
 }  // namespace sternwerk

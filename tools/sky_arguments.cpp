@@ -5,6 +5,7 @@
 #include <chrono>
 #include <optional>
 
+#include "base/time_units.h"
 #include "engine/calendar.h"
 #include "engine/state_texts.h"
 #include "tools/tool_text.h"
@@ -18,7 +19,6 @@ constexpr int kLastMinute = 59;
 constexpr int kLastHour = 24;
 constexpr double kMaxLongitude = 180;
 constexpr double kMaxLatitude = 90;
-constexpr double kSecondsPerHour = 3600;
 
 std::string Quoted(std::string_view text) {
   return "\"" + Printable(text) + "\"";
@@ -28,7 +28,7 @@ std::string Quoted(std::string_view text) {
 Outcome<int> ParseDigits(std::string_view text, std::size_t minDigits, std::size_t maxDigits) {
   if (text.size() < minDigits || text.size() > maxDigits) {
     return Outcome<int>::Failure(
-        ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "falsche Anzahl Ziffern")));
+        Said(QT_TRANSLATE_NOOP("sternwerk-sky", "falsche Anzahl Ziffern")));
   }
   return ReadWholeNumber(text, kDigitsOnly);
 }
@@ -123,7 +123,7 @@ std::optional<double> UnsignedDegrees(std::string_view text) {
 
 std::string OutOfRange(std::string_view name, std::string_view text, double low, double high) {
   return WithArguments(
-      ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "%1 %2: muss zwischen %3 und %4 liegen")),
+      Said(QT_TRANSLATE_NOOP("sternwerk-sky", "%1 %2: muss zwischen %3 und %4 liegen")),
       {name, Quoted(text), std::to_string(static_cast<int>(low)),
        std::to_string(static_cast<int>(high))});
 }
@@ -141,11 +141,11 @@ std::string Printable(std::string_view text) {
 Outcome<CalendarDate> ParseDate(std::string_view text) {
   const auto bad = [&](const std::string& why) {
     return Outcome<CalendarDate>::Failure(WithArguments(
-        ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "Datum %1: %2")), {Quoted(text), why}));
+        Said(QT_TRANSLATE_NOOP("sternwerk-sky", "Datum %1: %2")), {Quoted(text), why}));
   };
   const std::size_t first = text.find('.');
   const std::size_t second = first == text.npos ? text.npos : text.find('.', first + 1);
-  const std::string expected = ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "erwartet TT.MM.JJJJ"));
+  const std::string expected = Said(QT_TRANSLATE_NOOP("sternwerk-sky", "erwartet TT.MM.JJJJ"));
   if (second == text.npos) return bad(expected);
   const Outcome<int> day = ParseDigits(text.substr(0, first), 1, 2);
   const Outcome<int> month = ParseDigits(text.substr(first + 1, second - first - 1), 1, 2);
@@ -154,24 +154,24 @@ Outcome<CalendarDate> ParseDate(std::string_view text) {
   const CalendarDate date{day.value(), month.value(), year.value()};
   if (date.year < kFirstCalendarYear) {
     return bad(WithArguments(
-        ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "Jahre vor %1 werden nicht berechnet")),
+        Said(QT_TRANSLATE_NOOP("sternwerk-sky", "Jahre vor %1 werden nicht berechnet")),
         {std::to_string(kFirstCalendarYear)}));
   }
   if (date.month < 1 || date.month > kMonthsPerYear) {
-    return bad(WithArguments(ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "keinen Monat %1")),
+    return bad(WithArguments(Said(QT_TRANSLATE_NOOP("sternwerk-sky", "keinen Monat %1")),
                              {std::to_string(date.month)}));
   }
   if (!IsCalendarDate(date.day, date.month, date.year))
-    return bad(ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "diesen Tag gibt es nicht")));
+    return bad(Said(QT_TRANSLATE_NOOP("sternwerk-sky", "diesen Tag gibt es nicht")));
   return Outcome<CalendarDate>::Success(date);
 }
 
 Outcome<double> ParseClockTime(std::string_view text) {
   const auto bad = [&](const std::string& why) {
     return Outcome<double>::Failure(WithArguments(
-        ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "Zeit %1: %2")), {Quoted(text), why}));
+        Said(QT_TRANSLATE_NOOP("sternwerk-sky", "Zeit %1: %2")), {Quoted(text), why}));
   };
-  const std::string expected = ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "erwartet HH:MM[:SS]"));
+  const std::string expected = Said(QT_TRANSLATE_NOOP("sternwerk-sky", "erwartet HH:MM[:SS]"));
   int fields[3] = {0, 0, 0};
   int count = 0;
   std::size_t start = 0;
@@ -187,9 +187,9 @@ Outcome<double> ParseClockTime(std::string_view text) {
   const auto [h, m, s] = fields;
   if (count < 2) return bad(expected);
   if (m > kLastMinute || s > kLastMinute)
-    return bad(ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "Minuten und Sekunden reichen bis 59")));
+    return bad(Said(QT_TRANSLATE_NOOP("sternwerk-sky", "Minuten und Sekunden reichen bis 59")));
   if (h > kLastHour || (h == kLastHour && (m > 0 || s > 0)))
-    return bad(ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "die Zeit reicht bis 24:00")));
+    return bad(Said(QT_TRANSLATE_NOOP("sternwerk-sky", "die Zeit reicht bis 24:00")));
   return Outcome<double>::Success(h + m / 60.0 + s / 3600.0);
 }
 
@@ -214,8 +214,9 @@ Outcome<ArgumentInstant> ParseInstant(std::span<const std::string> args, bool wi
         ReadingOf(std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now())
                       .time_since_epoch()
                       .count());
-    return Result::Success(
-        {{now.day, now.month, now.year}, now.secondOfDay / kSecondsPerHour, true});
+    return Result::Success({{now.day, now.month, now.year},
+                            static_cast<double>(now.secondOfDay) / kSecondsPerHour,
+                            true});
   }
   const Outcome<CalendarDate> date = ParseDate(args.front());
   if (!date.ok()) return Result::Failure(date.error());
@@ -230,7 +231,7 @@ Outcome<double> ParseDegrees(std::string_view text, std::string_view name, doubl
   const Outcome<double> value = ReadNumber(text, kArgumentNumber);
   if (!value.ok()) {
     return Outcome<double>::Failure(
-        WithArguments(ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "%1 %2: keine Dezimalzahl")),
+        WithArguments(Said(QT_TRANSLATE_NOOP("sternwerk-sky", "%1 %2: keine Dezimalzahl")),
                       {name, Quoted(text)}));
   }
   if (value.value() < low || value.value() > high) {
@@ -241,8 +242,8 @@ Outcome<double> ParseDegrees(std::string_view text, std::string_view name, doubl
 
 Outcome<double> ParseAngle(std::string_view text, Axis axis) {
   const bool longitude = axis == Axis::kLongitude;
-  const std::string name = longitude ? ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "Länge"))
-                                     : ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "Breite"));
+  const std::string name = longitude ? Said(QT_TRANSLATE_NOOP("sternwerk-sky", "Länge"))
+                                     : Said(QT_TRANSLATE_NOOP("sternwerk-sky", "Breite"));
   const double bound = longitude ? kMaxLongitude : kMaxLatitude;
   const std::optional<SplitAngle> split = SplitHemisphere(text, axis);
   const std::optional<double> size = split ? UnsignedDegrees(split->degrees) : std::nullopt;

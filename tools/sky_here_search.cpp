@@ -91,7 +91,7 @@ Outcome<LocatedSky> SearchStart(std::span<const std::string> args, const PlaceOp
   const bool now = !args.empty() && IsNow(args.front());
   const bool timeGiven = args.size() % 2 == 0;
   if (args.empty() || args.size() > 4 || (now && timeGiven)) {
-    return Result::Failure(ToolText(QT_TRANSLATE_NOOP(
+    return Result::Failure(Said(QT_TRANSLATE_NOOP(
         "sternwerk-sky",
         "--search erwartet ein Datum mit wahlweise einer Zeit oder jetzt, dazu wahlweise Länge "
         "und Breite")));
@@ -122,16 +122,16 @@ std::string AltitudeText(double degrees) {
 std::string ContactLine(const LocatedSky& located, const EclipseContact& contact,
                         const char* bodyLine) {
   std::string line = WithArguments(
-      ToolText(bodyLine),
+      Said(bodyLine),
       {contact.code, WhenText(located, contact.instant), AltitudeText(contact.altitude)});
-  if (!contact.up) line += ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", " (unter dem Horizont)"));
+  if (!contact.up) line += Said(QT_TRANSLATE_NOOP("sternwerk-sky", " (unter dem Horizont)"));
   return line;
 }
 
 // "6 min 21 s" of a duration.
 std::string DurationText(ClockSeconds seconds) {
   return WithArguments(
-      ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "%1 min %2 s")),
+      Said(QT_TRANSLATE_NOOP("sternwerk-sky", "%1 min %2 s")),
       {std::to_string(seconds / kSecondsPerMinute), std::to_string(seconds % kSecondsPerMinute)});
 }
 
@@ -156,16 +156,16 @@ int WriteSolarEclipse(const LocatedSky& located, std::ostream& out) {
   const LocalSolarEclipse& eclipse = found.value();
   out << UniversalText(eclipse.maximum) << '\n'
       << SolarEclipseKindText(eclipse.kind) << '\n'
-      << WithArguments(ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "Größe: %1")),
+      << WithArguments(Said(QT_TRANSLATE_NOOP("sternwerk-sky", "Größe: %1")),
                        {ShownDecimalText(eclipse.magnitude, 3)})
       << '\n'
-      << WithArguments(ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "Bedeckung: %1 %")),
+      << WithArguments(Said(QT_TRANSLATE_NOOP("sternwerk-sky", "Bedeckung: %1 %")),
                        {ShownDecimalText(eclipse.obscuration * kPercent, 1)})
       << '\n'
-      << WithArguments(ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "Maximum: %1")),
+      << WithArguments(Said(QT_TRANSLATE_NOOP("sternwerk-sky", "Maximum: %1")),
                        {WhenText(located, eclipse.maximum)})
       << '\n'
-      << WithArguments(ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "Sonnenhöhe im Maximum: %1")),
+      << WithArguments(Said(QT_TRANSLATE_NOOP("sternwerk-sky", "Sonnenhöhe im Maximum: %1")),
                        {AltitudeText(eclipse.sunAltitude)})
       << '\n';
   for (const EclipseContact& contact : eclipse.contacts)
@@ -175,18 +175,18 @@ int WriteSolarEclipse(const LocatedSky& located, std::ostream& out) {
     const ClockSeconds central = eclipse.contacts[2].instant - eclipse.contacts[1].instant;
     out << WithArguments(
                eclipse.kind == SolarEclipseKind::kTotal
-                   ? ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "Dauer der Totalität: %1"))
-                   : ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "Dauer der Ringförmigkeit: %1")),
+                   ? Said(QT_TRANSLATE_NOOP("sternwerk-sky", "Dauer der Totalität: %1"))
+                   : Said(QT_TRANSLATE_NOOP("sternwerk-sky", "Dauer der Ringförmigkeit: %1")),
                {DurationText(central)})
         << '\n';
   }
   if (eclipse.sunrise)
-    out << WithArguments(ToolText(QT_TRANSLATE_NOOP("sternwerk-sky",
+    out << WithArguments(Said(QT_TRANSLATE_NOOP("sternwerk-sky",
                                                     "Sonnenaufgang während der Finsternis: %1")),
                          {WhenText(located, *eclipse.sunrise)})
         << '\n';
   if (eclipse.sunset)
-    out << WithArguments(ToolText(QT_TRANSLATE_NOOP("sternwerk-sky",
+    out << WithArguments(Said(QT_TRANSLATE_NOOP("sternwerk-sky",
                                                     "Sonnenuntergang während der Finsternis: %1")),
                          {WhenText(located, *eclipse.sunset)})
         << '\n';
@@ -201,19 +201,19 @@ int WriteLunarEclipse(const LocatedSky& located, std::ostream& out) {
   const LunarEclipse& eclipse = found.value();
   std::string altitude = AltitudeText(eclipse.moonAltitude);
   if (!eclipse.visible)
-    altitude += ", " + ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "nicht sichtbar"));
+    altitude += ", " + Said(QT_TRANSLATE_NOOP("sternwerk-sky", "nicht sichtbar"));
   out << UniversalText(eclipse.maximum) << '\n'
       << LunarEclipseKindText(eclipse.kind) << '\n'
-      << WithArguments(ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "Größe im Kernschatten: %1")),
+      << WithArguments(Said(QT_TRANSLATE_NOOP("sternwerk-sky", "Größe im Kernschatten: %1")),
                        {ShownDecimalText(eclipse.umbralMagnitude, 3)})
       << '\n'
-      << WithArguments(ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "Größe im Halbschatten: %1")),
+      << WithArguments(Said(QT_TRANSLATE_NOOP("sternwerk-sky", "Größe im Halbschatten: %1")),
                        {ShownDecimalText(eclipse.penumbralMagnitude, 3)})
       << '\n'
-      << WithArguments(ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "Maximum: %1")),
+      << WithArguments(Said(QT_TRANSLATE_NOOP("sternwerk-sky", "Maximum: %1")),
                        {WhenText(located, eclipse.maximum)})
       << '\n'
-      << WithArguments(ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "Mondhöhe im Maximum: %1")),
+      << WithArguments(Said(QT_TRANSLATE_NOOP("sternwerk-sky", "Mondhöhe im Maximum: %1")),
                        {altitude})
       << '\n';
   for (const EclipseContact& contact : eclipse.contacts)
@@ -231,7 +231,7 @@ int WriteTwilight(const KindName& kind, const LocatedSky& located, std::ostream&
   if (!found.ok()) return LibraryFailure(name, found.error());
   if (!found.value()) {
     out << WithArguments(
-               ToolText(QT_TRANSLATE_NOOP("sternwerk-sky",
+               Said(QT_TRANSLATE_NOOP("sternwerk-sky",
                                           "%1 nicht gefunden: Die Sonne überschreitet in den 24 "
                                           "Stunden ab %2 nicht %3 unter dem Horizont")),
                {name, WhenText(located, from),

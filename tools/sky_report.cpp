@@ -29,7 +29,7 @@ std::size_t InstantArgumentCount(const std::vector<std::string>& args) {
 Status CheckInstantAndPlaceCount(const std::vector<std::string>& args) {
   const std::size_t instant = InstantArgumentCount(args);
   if (args.size() == instant || args.size() == instant + 2) return Status::Success();
-  return Status::Failure(ToolText(QT_TRANSLATE_NOOP(
+  return Status::Failure(Said(QT_TRANSLATE_NOOP(
       "sternwerk-sky", "erwartet Datum und Zeit oder jetzt, dazu wahlweise Länge und Breite")));
 }
 
@@ -54,7 +54,7 @@ std::vector<std::string> SkyReport(const SkyState& sky, ComputationUsed computat
       FormatPlace(sky.longitude, sky.latitude, sky.isWest, sky.isSouth),
   };
   if (computation != ComputationUsed::kOwn) {
-    lines.push_back(ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "Berechnung: ")) +
+    lines.push_back(Said(QT_TRANSLATE_NOOP("sternwerk-sky", "Berechnung: ")) +
                     ComputationName(computation));
   }
   for (int factor = 0; factor <= kGZ; ++factor) {
@@ -66,8 +66,7 @@ std::vector<std::string> SkyReport(const SkyState& sky, ComputationUsed computat
 void ReportFallback(const SkyComputation& computation) {
   if (computation.used != ComputationUsed::kOwnAfterFailure) return;
   std::cerr << "sternwerk-sky: Swiss Ephemeris: " << computation.fallbackReason
-            << ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "; es gilt die eigene Berechnung"))
-            << '\n';
+            << Said(QT_TRANSLATE_NOOP("sternwerk-sky", "; es gilt die eigene Berechnung")) << '\n';
 }
 
 std::string TsvHeader() {

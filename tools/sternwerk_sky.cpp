@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "base/exit_status.h"
 #include "base/language.h"
 #include "base/text_encoding.h"
 #include "build_info.h"
@@ -20,13 +21,13 @@
 #include "tools/places_command.h"
 #include "tools/search_command.h"
 #include "tools/sky_report.h"
+#include "tools/tool_result.h"
 #include "tools/tool_text.h"
 #include "tools/tsv_input.h"
 
 namespace sternwerk {
 namespace {
 
-constexpr int kExitUsage = 2;
 constexpr std::ptrdiff_t kPlaceLinesAt = 3;  // after the date, time and place lines
 
 constexpr const char* kUsage = QT_TRANSLATE_NOOP(
@@ -125,14 +126,12 @@ constexpr const char* kUsage = QT_TRANSLATE_NOOP(
     "      Halbsummen nach ihrem Ort auf dem 90°-Kreis; mit --all aller 22 Faktoren.\n");
 
 // The position list; the place lines follow the place line.
-Outcome<int> PrintSky(std::vector<std::string> args, ComputationMode mode,
-                      const PlaceOptions& place) {
+ToolResult PrintSky(std::vector<std::string> args, ComputationMode mode,
+                    const PlaceOptions& place) {
   const Outcome<AstrologyRequest> astrology = TakeAstrologyOptions(args);
-  if (!astrology.ok()) return Outcome<int>::Failure(astrology.error());
-  Outcome<LocatedSky> instant = LocateArguments(args, place);
-  if (!instant.ok()) return Outcome<int>::Failure(instant.error());
-  int refusedStatus = 0;
-  if (Refused(instant.value(), refusedStatus)) return Outcome<int>::Success(refusedStatus);
+  if (!astrology.ok()) return ToolResult::UsageError(astrology.error());
+  ToolOutcome<LocatedSky> instant = LocateArguments(args, place);
+  if (!instant.ok()) return instant.ending();
   LocatedSky located = std::move(instant).value();
   SkyState& sky = located.sky;
   const SkyComputation computed = ComputeSky(sky, mode);
@@ -143,36 +142,33 @@ Outcome<int> PrintSky(std::vector<std::string> args, ComputationMode mode,
       PlaceLines(located, UniversalSeconds(sky), located.twice);
   lines.insert(lines.begin() + kPlaceLinesAt, placeLines.begin(), placeLines.end());
   const Outcome<AstrologyText> astrologyText = AstrologyTextFor(astrology.value(), sky, mode);
-  if (!astrologyText.ok()) return Outcome<int>::Failure(astrologyText.error());
+  if (!astrologyText.ok()) return ToolResult::Failure(astrologyText.error());
   lines.insert(lines.end(), astrologyText.value().lines.begin(), astrologyText.value().lines.end());
   for (const std::string& line : lines) std::cout << line << '\n';
   for (const std::string& note : astrologyText.value().notes)
     std::cerr << "sternwerk-sky: " << note << '\n';
   ReportFallback(computed);
-  return Outcome<int>::Success(0);
+  return ToolResult::Done();
 }
 
 // A refused line ends the reading with its own message, after the lines
 // written before it.
-int PrintTsv(ComputationMode mode, bool header) {
+ToolResult PrintTsv(ComputationMode mode, bool header) {
   if (header) std::cout << TsvHeader() << '\n';
   std::string line;
   for (int number = 1; std::getline(std::cin, line); ++number) {
     if (!HasTsvValues(line)) continue;
     Outcome<SkyState> read = ReadTsvInput(line);
     if (!read.ok()) {
-      std::cout.flush();
-      std::cerr << "sternwerk-sky: "
-                << WithArguments(ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "Zeile %1")),
-                                 {std::to_string(number)})
-                << ": " << read.error() << '\n';
-      return kExitUsage;
+      return ToolResult::Failure(WithArguments(Said(QT_TRANSLATE_NOOP("sternwerk-sky", "Zeile %1")),
+                                               {std::to_string(number)}) +
+                                 ": " + read.error());
     }
     SkyState sky = std::move(read).value();
     ComputeSky(sky, mode);
     std::cout << TsvLine(sky) << '\n';
   }
-  return 0;
+  return ToolResult::Done();
 }
 
 // The arguments after the first.
@@ -180,28 +176,31 @@ std::vector<std::string> After(const std::vector<std::string>& args) {
   return std::vector<std::string>(args.begin() + 1, args.end());
 }
 
-// The exit status of a command, or a failure naming a bad argument.
-Outcome<int> RunCommand(const std::vector<std::string>& args, char* programPath,
-                        ComputationMode mode, const PlaceOptions& place) {
+ToolResult PrintTsvCommand(const std::vector<std::string>& args, ComputationMode mode,
+                           const PlaceOptions& place) {
+  if (place.any())
+    return ToolResult::UsageError(
+        Said(QT_TRANSLATE_NOOP("sternwerk-sky", "--place und --local gelten nicht für --tsv")));
+  const bool header = args.size() == 1 && args[0] == "--header";
+  if (!args.empty() && !header)
+    return ToolResult::UsageError(
+        Said(QT_TRANSLATE_NOOP("sternwerk-sky", "--tsv nimmt nur --header als weiteres Argument")));
+  return PrintTsv(mode, header);
+}
+
+// The result of the command the arguments name.
+ToolResult RunCommand(const std::vector<std::string>& args, char* programPath, ComputationMode mode,
+                      const PlaceOptions& place) {
   if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
-    std::cout << ToolText(kUsage);
-    return Outcome<int>::Success(0);
+    std::cout << Said(kUsage);
+    return ToolResult::Done();
   }
   if (args.size() == 1 && args[0] == "--version") {
     std::cout << "sternwerk-sky " << build_info::kVersion << '\n';
-    return Outcome<int>::Success(0);
+    return ToolResult::Done();
   }
   const std::string command = args.empty() ? std::string() : args[0];
-  if (command == "--tsv") {
-    if (place.any())
-      return Outcome<int>::Failure(ToolText(
-          QT_TRANSLATE_NOOP("sternwerk-sky", "--place und --local gelten nicht für --tsv")));
-    const bool header = args.size() == 2 && args[1] == "--header";
-    if (args.size() != 1 && !header)
-      return Outcome<int>::Failure(ToolText(
-          QT_TRANSLATE_NOOP("sternwerk-sky", "--tsv nimmt nur --header als weiteres Argument")));
-    return Outcome<int>::Success(PrintTsv(mode, header));
-  }
+  if (command == "--tsv") return PrintTsvCommand(After(args), mode, place);
   if (command == "--search") return SearchFromArguments(After(args), std::cout, mode, false, place);
   if (command == "--chart") return WriteChartFile(After(args), programPath, mode, place);
   if (command == "--outside") return WriteOutsideViewFile(After(args), programPath, mode, place);
@@ -210,18 +209,18 @@ Outcome<int> RunCommand(const std::vector<std::string>& args, char* programPath,
   if (command == "--ephemeris") return EphemerisFromArguments(After(args), std::cout, place);
   // A date never begins with a dash; what does is an option not known.
   if (command.starts_with('-') && !IsAstrologyOption(command))
-    return Outcome<int>::Failure(WithArguments(
-        ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "unbekannte Option \"%1\"")), {command}));
+    return ToolResult::UsageError(WithArguments(
+        Said(QT_TRANSLATE_NOOP("sternwerk-sky", "unbekannte Option \"%1\"")), {command}));
   return PrintSky(args, mode, place);
 }
 
 // "--precise" first chooses the precise computation for the command after it.
 // The options before the command, --precise and --horizon, in either order;
 // --place and --local anywhere; "--places TEXT" alone.
-Outcome<int> Run(std::vector<std::string> args, char* programPath) {
+ToolResult Run(std::vector<std::string> args, char* programPath) {
   if (!args.empty() && args[0] == "--places") return ListPlaces(After(args), std::cout);
   const Outcome<PlaceOptions> place = TakePlaceOptions(args);
-  if (!place.ok()) return Outcome<int>::Failure(place.error());
+  if (!place.ok()) return ToolResult::UsageError(place.error());
   if (IsCollectionCommand(args))
     return RunCollectionCommand(std::move(args), place.value(), std::cout);
   ComputationMode mode = ComputationMode::kOwn;
@@ -238,14 +237,16 @@ Outcome<int> Run(std::vector<std::string> args, char* programPath) {
   }
   if (!atHorizon) return RunCommand(args, programPath, mode, place.value());
   if (args.empty() || args[0] != "--search")
-    return Outcome<int>::Failure(
-        ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "--horizon gilt nur für --search")));
+    return ToolResult::UsageError(
+        Said(QT_TRANSLATE_NOOP("sternwerk-sky", "--horizon gilt nur für --search")));
   return SearchFromArguments(After(args), std::cout, mode, true, place.value());
 }
 
 }  // namespace
 }  // namespace sternwerk
 
+// Every command's result is told here, once: its output is written, a
+// failure's message follows on standard error.
 int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
   const sternwerk::Outcome<sternwerk::Language> language = sternwerk::ChosenLanguage(args);
@@ -256,10 +257,8 @@ int main(int argc, char** argv) {
   const sternwerk::ProgramTranslation translation(language.value());
   if (!translation.status().ok())
     std::cerr << "sternwerk-sky: " << translation.status().error() << '\n';
-  const sternwerk::Outcome<int> status = sternwerk::Run(std::move(args), argv[0]);
-  if (status.ok()) return status.value();
-  std::cerr << "sternwerk-sky: " << status.error()
-            << sternwerk::ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", " (--help zeigt den Aufruf)"))
-            << '\n';
-  return sternwerk::kExitUsage;
+  const sternwerk::ToolResult result = sternwerk::Run(std::move(args), argv[0]);
+  std::cout.flush();
+  std::cerr << result.ErrorText();
+  return result.status();
 }

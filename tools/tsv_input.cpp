@@ -3,6 +3,7 @@
 #include <sstream>
 #include <vector>
 
+#include "base/time_units.h"
 #include "engine/calendar.h"
 #include "tools/sky_arguments.h"
 #include "tools/sky_report.h"
@@ -12,7 +13,6 @@ namespace sternwerk {
 namespace {
 
 constexpr std::size_t kFields = 6;
-constexpr double kHoursPerDay = 24;
 constexpr std::string_view kBlanks = " \t\r";
 
 std::vector<std::string> Fields(const std::string& line) {
@@ -33,7 +33,7 @@ Outcome<SkyState> ReadTsvInput(const std::string& line) {
   const std::vector<std::string> fields = Fields(line);
   if (fields.size() != kFields) {
     return Outcome<SkyState>::Failure(
-        WithArguments(ToolText(QT_TRANSLATE_NOOP(
+        WithArguments(Said(QT_TRANSLATE_NOOP(
                           "sternwerk-sky",
                           "erwartet 6 Felder \"Tag Monat Jahr Stunden Länge Breite\", nicht %1")),
                       {std::to_string(fields.size())}));
@@ -50,16 +50,15 @@ Outcome<SkyState> ReadTsvInput(const std::string& line) {
     const std::string last = std::to_string(kLastCalendarYear);
     return Outcome<SkyState>::Failure(
         yearOutside
-            ? WithArguments(ToolText(QT_TRANSLATE_NOOP(
-                                "sternwerk-sky", "%1 ist kein gültiges Datum (Jahre %2 bis %3)")),
+            ? WithArguments(Said(QT_TRANSLATE_NOOP("sternwerk-sky",
+                                                   "%1 ist kein gültiges Datum (Jahre %2 bis %3)")),
                             {date, first, last})
-            : WithArguments(
-                  ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "%1 ist kein gültiges Datum")),
-                  {date}));
+            : WithArguments(Said(QT_TRANSLATE_NOOP("sternwerk-sky", "%1 ist kein gültiges Datum")),
+                            {date}));
   }
   const Outcome<double> hours =
       fields[3].find(':') == std::string::npos
-          ? ParseDegrees(fields[3], ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "Stunden")), 0,
+          ? ParseDegrees(fields[3], Said(QT_TRANSLATE_NOOP("sternwerk-sky", "Stunden")), 0,
                          kHoursPerDay)
           : ParseClockTime(fields[3]);
   if (!hours.ok()) return Outcome<SkyState>::Failure(hours.error());

@@ -247,18 +247,6 @@ More in man sternwerk.
         <translation>The local time %1 lies outside the years %2 to %3 in Universal Time</translation>
     </message>
     <message>
-        <source>%1 nicht gefunden: %2 geht an diesem Ort zur Zeit weder auf noch unter (Polartag oder Polarnacht)</source>
-        <translation>%1 not found: %2 neither rises nor sets at this place now (polar day or polar night)</translation>
-    </message>
-    <message>
-        <source>%1 bis zum 31.12.%2 nicht gefunden: Dort endet der Kalender</source>
-        <translation>%1 not found up to 31.12.%2: the calendar ends there</translation>
-    </message>
-    <message>
-        <source>%1 in den nächsten %2 Tagen nicht gefunden</source>
-        <translation>%1 not found in the next %2 days</translation>
-    </message>
-    <message>
         <source>; es gilt die eigene Berechnung</source>
         <translation>; the own computation applies</translation>
     </message>
@@ -2973,20 +2961,16 @@ Datum und Zeit bleiben unverändert.</source>
 Date and time stay as they were.</translation>
     </message>
     <message>
-        <source> nicht gefunden: </source>
-        <translation> not found: </translation>
+        <source>%1 nicht gefunden: %2 geht an diesem Ort zur Zeit weder auf noch unter (Polartag oder Polarnacht)</source>
+        <translation>%1 not found: %2 neither rises nor sets at this place now (polar day or polar night)</translation>
     </message>
     <message>
-        <source> geht an diesem Ort zur Zeit weder auf noch unter (Polartag oder Polarnacht).</source>
-        <translation> neither rises nor sets at this place now (polar day or polar night).</translation>
+        <source>%1 in den nächsten %2 Tagen nicht gefunden</source>
+        <translation>%1 not found in the next %2 days</translation>
     </message>
     <message>
-        <source> in den nächsten </source>
-        <translation> not found in the next </translation>
-    </message>
-    <message>
-        <source> Tagen nicht gefunden.</source>
-        <translation> days.</translation>
+        <source>%1 bis zum 31.12.%2 nicht gefunden: Dort endet der Kalender</source>
+        <translation>%1 not found up to 31.12.%2: the calendar ends there</translation>
     </message>
 </context>
 <context>

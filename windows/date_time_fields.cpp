@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "base/number_reading.h"
+#include "base/time_units.h"
 #include "engine/state_texts.h"
 #include "engine/text_forms.h"
 #include "windows/date_time_place_messages.h"
@@ -20,8 +21,6 @@ constexpr double kLongitudeLimit = 180.00011;
 constexpr double kLatitudeLimit = 90.00011;
 constexpr double kMinutesPerDegree = 60.0;
 constexpr long kWholeMinutesPerDegree = 60;
-constexpr int kSecondsPerMinute = 60;
-constexpr int kSecondsPerHour = 3600;
 
 // The fields take blanks before a number; a sign only where a value may be
 // negative.

@@ -5,6 +5,7 @@
 #include <initializer_list>
 #include <optional>
 
+#include "base/time_units.h"
 #include "engine/calendar.h"
 #include "engine/state_texts.h"
 #include "windows/date_time_place_messages.h"
@@ -14,9 +15,6 @@ namespace {
 
 namespace messages = date_time_place_messages;
 using messages::Said;
-
-constexpr int kSecondsPerMinute = 60;
-constexpr int kSecondsPerHour = 3600;
 
 bool InCalendar(ClockSeconds seconds) {
   const ClockReading reading = ReadingOf(seconds);

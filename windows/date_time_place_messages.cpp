@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "base/time_units.h"
 #include "engine/text_forms.h"
 #include "places/local_time.h"
 #include "places/zone_texts.h"
@@ -9,9 +10,6 @@
 
 namespace sternwerk::date_time_place_messages {
 namespace {
-
-constexpr int kSecondsPerMinute = 60;
-constexpr int kSecondsPerHour = 3600;
 
 constexpr const char* kUniversalTimeText =
     QT_TRANSLATE_NOOP("sternwerk::DateTimePlaceLogic", "WZ/GMT");
@@ -34,10 +32,6 @@ std::string TypedReadingText(ClockSeconds seconds) {
 }
 
 }  // namespace
-
-std::string Said(const char* text) {
-  return Translated(kContext, text);
-}
 
 std::string SkippedMessage(ClockSeconds local) {
   return WithArguments(
@@ -98,9 +92,7 @@ std::string ReadingText(ClockSeconds seconds, ClockSeconds sameDay) {
   if (reading.day != day.day || reading.month != day.month || reading.year != day.year) {
     text = DateText(reading.day, reading.month, reading.year) + " ";
   }
-  return text + ZeroPad(reading.secondOfDay / kSecondsPerHour, 2) + ":" +
-         ZeroPad(reading.secondOfDay % kSecondsPerHour / kSecondsPerMinute, 2) + ":" +
-         ZeroPad(reading.secondOfDay % kSecondsPerMinute, 2);
+  return text + FormatSeconds(reading.secondOfDay);
 }
 
 }  // namespace sternwerk::date_time_place_messages

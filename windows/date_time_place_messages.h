@@ -50,7 +50,7 @@ inline constexpr const char* kMinuteNotANumber =
     QT_TRANSLATE_NOOP("sternwerk::DateTimePlaceLogic", "Die Minute muss aus Ziffern bestehen.");
 
 // A text of this dialog in the program's language.
-std::string Said(const char* text);
+inline constexpr ContextTexts Said(kContext);
 
 // A local time the clocks skipped at the place.
 std::string SkippedMessage(ClockSeconds local);

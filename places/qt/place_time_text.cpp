@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "base/text_encoding.h"
+#include "base/time_units.h"
 #include "base/translation.h"
 #include "engine/calendar.h"
 #include "engine/text_forms.h"
@@ -15,8 +16,6 @@
 namespace sternwerk {
 namespace {
 
-constexpr int kSecondsPerHour = 3600;
-constexpr int kSecondsPerMinute = 60;
 // FormatHours shows the second a time lies in, with this slack for times
 // stored a hair below their second; the local time shows the same second.
 constexpr double kSlackSeconds = 1e-6;

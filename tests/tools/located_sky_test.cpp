@@ -37,8 +37,10 @@ struct Converted {
 };
 
 Converted AtLocal(LocatedSky place, const CalendarDate& date, double hours) {
-  const LocatedSky at = AtLocalOrUniversalTime(std::move(place), date, hours, true).value();
-  if (at.refusal.exitStatus != 0) return {"", {at.refusal.message}, at.refusal.exitStatus};
+  const ToolOutcome<LocatedSky> located =
+      AtLocalOrUniversalTime(std::move(place), date, hours, true);
+  if (!located.ok()) return {"", {located.ending().ErrorText()}, located.ending().status()};
+  const LocatedSky& at = located.value();
   const ClockSeconds universal = UniversalSeconds(at.sky);
   const ClockReading reading = ReadingOf(universal);
   char time[48];
@@ -94,9 +96,9 @@ TEST(LocatedSky, UnknownZonesNamesWithoutPlaceAndPlacesWithCoordinatesAreCaught)
   EXPECT_EQ(atlantis.universal, "01.07.2026 14:00:00") << "mean time of 30 degrees west";
   EXPECT_EQ(atlantis.lines.front(), "Ort: Atlantis, Nowhere, Atlantic/Atlantis");
   const PlaceOptions unknown{.name = "Xyzxyz", .local = false};
-  const LocatedSky none = LocatePlace({}, unknown, &Atlas()).value();
-  EXPECT_EQ(none.refusal.exitStatus, 1);
-  EXPECT_EQ(none.refusal.message, "Kein Ort beginnt mit \"Xyzxyz\"");
+  const ToolOutcome<LocatedSky> none = LocatePlace({}, unknown, &Atlas());
+  EXPECT_EQ(none.ending().status(), kExitNotFound);
+  EXPECT_EQ(none.ending().ErrorText(), "sternwerk-sky: Kein Ort beginnt mit \"Xyzxyz\"\n");
   const PlaceOptions ulm{.name = "Ulm", .local = false};
   EXPECT_FALSE(LocatePlace({"10", "48"}, ulm, &Atlas()).ok());
 }

@@ -85,6 +85,11 @@ dir=$(mktemp -d)
   pdftotext "$dir/berlin.pdf" - | grep -q "Ortszeit Berlin: Mi, 09.12.2026 / 12:00:00 MEZ (UT+1)" ||
   fail "--chart with --place lacks the local time line"
 rm -rf "$dir"
+# A local time whose Universal Time leaves the calendar is refused without
+# the hint to --help: the command line itself is right.
+message=$("$sky" --local --place Tokio 01.01.1600 00:30 2>&1 >/dev/null)
+[ $? -eq 2 ] && [ "$message" = "sternwerk-sky: Die Ortszeit 01.01.1600 00:30:00 liegt in Weltzeit außerhalb der Jahre 1600 bis 9999" ] ||
+  fail "local time before the calendar: $message"
 "$sky" --place Ulm 14.03.1879 11:30 10 48 >/dev/null 2>&1
 [ $? -eq 2 ] || fail "--place with coordinates"
 "$sky" --tsv --local </dev/null >/dev/null 2>&1
