@@ -8,7 +8,7 @@
 #include <span>
 #include <string_view>
 
-#include "observing/decimal_text.h"
+#include "observing/eclipse_report.h"
 #include "observing/lunar_eclipse.h"
 #include "observing/solar_eclipse.h"
 #include "observing/twilight.h"
@@ -22,8 +22,6 @@ namespace {
 constexpr int kExitNotFound = 1;
 constexpr int kExitLibraryFailure = 2;
 constexpr ClockSeconds kSecondsPerDay = 86400;
-constexpr ClockSeconds kSecondsPerMinute = 60;
-constexpr double kPercent = 100;
 constexpr const char* kDegree = "\xC2\xB0";
 
 enum class SkyHereKind { kSolarEclipse, kLunarEclipse, kTwilight };
@@ -115,24 +113,8 @@ std::string WhenText(const LocatedSky& located, ClockSeconds instant) {
   return zoned + " (" + universal.substr(11) + " UT)";
 }
 
-std::string AltitudeText(double degrees) {
-  return ShownDecimalText(degrees, 1, true) + kDegree;
-}
-
-std::string ContactLine(const LocatedSky& located, const EclipseContact& contact,
-                        const char* bodyLine) {
-  std::string line = WithArguments(
-      ToolText(bodyLine),
-      {contact.code, WhenText(located, contact.instant), AltitudeText(contact.altitude)});
-  if (!contact.up) line += ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", " (unter dem Horizont)"));
-  return line;
-}
-
-// "6 min 21 s" of a duration.
-std::string DurationText(ClockSeconds seconds) {
-  return WithArguments(
-      ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "%1 min %2 s")),
-      {std::to_string(seconds / kSecondsPerMinute), std::to_string(seconds % kSecondsPerMinute)});
+EclipseInstantText WhenWriter(const LocatedSky& located) {
+  return [&located](ClockSeconds instant) { return WhenText(located, instant); };
 }
 
 // Where the place lines are not asked for, the local time of a place
@@ -149,48 +131,22 @@ int LibraryFailure(const std::string& what, const std::string& error) {
   return kExitLibraryFailure;
 }
 
+// The eclipse's maximum (Universal Time) and kind, its figures, and the
+// place lines.
+void WriteEclipse(const LocatedSky& located, ClockSeconds maximum, const std::string& kind,
+                  const std::vector<std::string>& figures, std::ostream& out) {
+  out << UniversalText(maximum) << '\n' << kind << '\n';
+  for (const std::string& line : figures) out << line << '\n';
+  WritePlaceLines(located, maximum, out);
+}
+
 int WriteSolarEclipse(const LocatedSky& located, std::ostream& out) {
   const ClockSeconds from = UniversalSeconds(located.sky);
   const Outcome<LocalSolarEclipse> found = NextSolarEclipse(from, ObserverOf(located));
   if (!found.ok()) return LibraryFailure("--search solar-eclipse", found.error());
   const LocalSolarEclipse& eclipse = found.value();
-  out << UniversalText(eclipse.maximum) << '\n'
-      << SolarEclipseKindText(eclipse.kind) << '\n'
-      << WithArguments(ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "Größe: %1")),
-                       {ShownDecimalText(eclipse.magnitude, 3)})
-      << '\n'
-      << WithArguments(ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "Bedeckung: %1 %")),
-                       {ShownDecimalText(eclipse.obscuration * kPercent, 1)})
-      << '\n'
-      << WithArguments(ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "Maximum: %1")),
-                       {WhenText(located, eclipse.maximum)})
-      << '\n'
-      << WithArguments(ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "Sonnenhöhe im Maximum: %1")),
-                       {AltitudeText(eclipse.sunAltitude)})
-      << '\n';
-  for (const EclipseContact& contact : eclipse.contacts)
-    out << ContactLine(located, contact, QT_TRANSLATE_NOOP("sternwerk-sky", "%1: %2, Sonne %3"))
-        << '\n';
-  if (eclipse.contacts.size() == 4 && eclipse.kind != SolarEclipseKind::kPartial) {
-    const ClockSeconds central = eclipse.contacts[2].instant - eclipse.contacts[1].instant;
-    out << WithArguments(
-               eclipse.kind == SolarEclipseKind::kTotal
-                   ? ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "Dauer der Totalität: %1"))
-                   : ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "Dauer der Ringförmigkeit: %1")),
-               {DurationText(central)})
-        << '\n';
-  }
-  if (eclipse.sunrise)
-    out << WithArguments(ToolText(QT_TRANSLATE_NOOP("sternwerk-sky",
-                                                    "Sonnenaufgang während der Finsternis: %1")),
-                         {WhenText(located, *eclipse.sunrise)})
-        << '\n';
-  if (eclipse.sunset)
-    out << WithArguments(ToolText(QT_TRANSLATE_NOOP("sternwerk-sky",
-                                                    "Sonnenuntergang während der Finsternis: %1")),
-                         {WhenText(located, *eclipse.sunset)})
-        << '\n';
-  WritePlaceLines(located, eclipse.maximum, out);
+  WriteEclipse(located, eclipse.maximum, SolarEclipseKindText(eclipse.kind),
+               SolarEclipseLines(eclipse, WhenWriter(located)), out);
   return 0;
 }
 
@@ -199,27 +155,8 @@ int WriteLunarEclipse(const LocatedSky& located, std::ostream& out) {
   const Outcome<LunarEclipse> found = NextLunarEclipse(from, ObserverOf(located));
   if (!found.ok()) return LibraryFailure("--search lunar-eclipse", found.error());
   const LunarEclipse& eclipse = found.value();
-  std::string altitude = AltitudeText(eclipse.moonAltitude);
-  if (!eclipse.visible)
-    altitude += ", " + ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "nicht sichtbar"));
-  out << UniversalText(eclipse.maximum) << '\n'
-      << LunarEclipseKindText(eclipse.kind) << '\n'
-      << WithArguments(ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "Größe im Kernschatten: %1")),
-                       {ShownDecimalText(eclipse.umbralMagnitude, 3)})
-      << '\n'
-      << WithArguments(ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "Größe im Halbschatten: %1")),
-                       {ShownDecimalText(eclipse.penumbralMagnitude, 3)})
-      << '\n'
-      << WithArguments(ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "Maximum: %1")),
-                       {WhenText(located, eclipse.maximum)})
-      << '\n'
-      << WithArguments(ToolText(QT_TRANSLATE_NOOP("sternwerk-sky", "Mondhöhe im Maximum: %1")),
-                       {altitude})
-      << '\n';
-  for (const EclipseContact& contact : eclipse.contacts)
-    out << ContactLine(located, contact, QT_TRANSLATE_NOOP("sternwerk-sky", "%1: %2, Mond %3"))
-        << '\n';
-  WritePlaceLines(located, eclipse.maximum, out);
+  WriteEclipse(located, eclipse.maximum, LunarEclipseKindText(eclipse.kind),
+               LunarEclipseLines(eclipse, WhenWriter(located)), out);
   return 0;
 }
 
