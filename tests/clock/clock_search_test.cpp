@@ -3,7 +3,6 @@
 // leaves, and the texts the window shows about it.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <set>
 #include <string>
 
@@ -299,75 +298,61 @@ ObservedEclipse Observed(EclipseSearch search, ClockSeconds from, const Observer
   return {lunar.maximum, LunarEclipseKindText(lunar.kind), lunar.contacts, lunar.visible};
 }
 
-// "13:05:18 ZZ (10:05:18 WZ/GMT)" of an instant at a zone `offsetHours`
-// ahead, with the local date where it is not `shownDay`.
-std::string LocalFirst(ClockSeconds instant, int offsetHours, int shownDay) {
-  const ClockReading local = ReadingOf(instant + offsetHours * kHour);
+// "13:05:18 ZZ (10:05:18 WZ/GMT)" of an instant in a zone `offset` ahead,
+// with the local date where it is not `shownDay`.
+std::string LocalFirst(ClockSeconds instant, ClockSeconds offset, int shownDay) {
+  const ClockReading local = ReadingOf(instant + offset);
   const std::string date =
       local.day == shownDay ? "" : DateText(local.day, local.month, local.year).substr(0, 6) + " ";
   return date + FormatHours(local.secondOfDay / double(kHour)) + " ZZ (" +
          FormatUniversalHours(ReadingOf(instant).secondOfDay / double(kHour)) + ")";
 }
 
-// The eclipses from Luxor (total, 2027), Sydney (which sees none in 2027:
-// the total one of 2028), Delhi (the lunar eclipse of 7 September 2025,
-// seen, its last contacts after local midnight) and New York (not seen).
-// The clock stands at the maximum the observing functions give, with
-// their kind, and its figures give the times local first.
+// From Luxor (total, 2027), Sydney (which sees none in 2027: the total one
+// of 2028), Delhi (the lunar eclipse of 7 September 2025, seen, its last
+// contacts after local midnight) and New York (not seen): the clock stands
+// at the maximum the observing functions give, with their kind, and its
+// figures give maximum and contacts local time first.
 TEST_F(ClockSearch, AnEclipseFoundPutsTheClockAtItsMaximumWithItsFigures) {
   const struct {
     EclipseSearch search;
     double longitude, latitude;
-    int offsetHours, day, month, year;
-    int foundYear;
-  } cases[] = {{EclipseSearch::kSolar, 32.64, 25.70, 3, 1, 1, 2027, 2027},
-               {EclipseSearch::kSolar, 151.21, -33.87, 10, 1, 1, 2027, 2028},
-               {EclipseSearch::kLunar, 77.21, 28.61, 5, 1, 8, 2025, 2025},
-               {EclipseSearch::kLunar, -74.0, 40.7, -4, 1, 8, 2025, 2025}};
+    int offsetHours, month, year, foundYear;
+  } cases[] = {{EclipseSearch::kSolar, 32.64, 25.70, 3, 1, 2027, 2027},
+               {EclipseSearch::kSolar, 151.21, -33.87, 10, 1, 2027, 2028},
+               {EclipseSearch::kLunar, 77.21, 28.61, 5, 8, 2025, 2025},
+               {EclipseSearch::kLunar, -74.0, 40.7, -4, 8, 2025, 2025}};
   for (const auto& c : cases) {
-    At(c.longitude, c.latitude, c.offsetHours, c.day, c.month, c.year, 0);
+    At(c.longitude, c.latitude, c.offsetHours, 1, c.month, c.year, 0);
     clock.ShowLocalTimeFirst(true);
     const ObservedEclipse expected =
-        Observed(c.search, ClockSecondsOf(c.day, c.month, c.year, 0), {c.longitude, c.latitude, 0});
-    const std::string where = expected.kind + " " + std::to_string(c.longitude);
+        Observed(c.search, ClockSecondsOf(1, c.month, c.year, 0), {c.longitude, c.latitude, 0});
     int progressTold = 0;
-    const Outcome<SearchStatus> status = clock.SearchEclipse(c.search, [&](int hour) {
-      progressTold += hour == 0;
-      return true;
-    });
-    ASSERT_TRUE(status.ok() && status.value() == SearchStatus::kFound) << where;
-    EXPECT_EQ(progressTold, 1) << where;
-    EXPECT_FALSE(clock.running());
+    ASSERT_EQ(clock.SearchEclipse(c.search, [&](int hour) { return hour == 0 && ++progressTold; })
+                  .value(),
+              SearchStatus::kFound);
+    EXPECT_EQ(progressTold, 1);
 
     const ClockReading maximum = ReadingOf(expected.maximum);
-    EXPECT_EQ(maximum.year, c.foundYear) << where;
-    EXPECT_EQ(clock.sky().dateText, DateText(maximum.day, maximum.month, maximum.year)) << where;
-    EXPECT_EQ(FormatHours(clock.sky().hours), FormatHours(maximum.secondOfDay / double(kHour)));
+    EXPECT_EQ(maximum.year, c.foundYear);
+    EXPECT_EQ(clock.sky().dateText + FormatHours(clock.sky().hours),
+              DateText(maximum.day, maximum.month, maximum.year) +
+                  FormatHours(maximum.secondOfDay / double(kHour)));
     EXPECT_EQ(clock.search().resultText, Utf8ToWindows1252(" " + expected.kind + " "));
 
-    std::vector<std::string> details;
-    for (const std::string& line : clock.search().resultDetails)
-      details.push_back(Windows1252ToUtf8(line));
-    const int shownDay = ReadingOf(expected.maximum + c.offsetHours * kHour).day;
-    const auto has = [&details](const std::string& line) {
-      return std::find(details.begin(), details.end(), line) != details.end();
-    };
-    EXPECT_TRUE(has("Maximum: " + LocalFirst(expected.maximum, c.offsetHours, shownDay)))
-        << where << "\n"
-        << clock.SearchResultLine();
+    const std::string shown = Windows1252ToUtf8(clock.SearchResultLine());
+    const ClockSeconds offset = c.offsetHours * kHour;
+    const int shownDay = ReadingOf(expected.maximum + offset).day;
+    EXPECT_NE(shown.find("\n Maximum: " + LocalFirst(expected.maximum, offset, shownDay) + " \n"),
+              std::string::npos)
+        << shown;
     for (const EclipseContact& contact : expected.contacts) {
-      const std::string line = contact.code + ": " +
-                               LocalFirst(contact.instant, c.offsetHours, shownDay) +
-                               (c.search == EclipseSearch::kSolar ? ", Sonne " : ", Mond ");
-      EXPECT_TRUE(std::any_of(details.begin(), details.end(),
-                              [&line](const std::string& d) { return d.starts_with(line); }))
-          << where << " " << line << "\n"
-          << clock.SearchResultLine();
+      EXPECT_NE(shown.find("\n " + contact.code + ": " +
+                           LocalFirst(contact.instant, offset, shownDay) + ", "),
+                std::string::npos)
+          << contact.code << shown;
     }
-    EXPECT_EQ(details[3].ends_with(", nicht sichtbar"), !expected.seen) << details[3];
-    std::string shown = clock.search().resultText;
-    for (const std::string& line : clock.search().resultDetails) shown += "\n " + line + " ";
-    EXPECT_EQ(clock.SearchResultLine(), shown);
+    EXPECT_EQ(shown.find(", nicht sichtbar \n") != std::string::npos, !expected.seen) << shown;
   }
 }
 
@@ -389,14 +374,12 @@ TEST_F(ClockSearch, EclipsesFollowEachOtherAndACancelOrFailureChangesNothing) {
     EXPECT_EQ(clock.SearchEclipse(search, [](int) { return false; }).value(),
               SearchStatus::kCancelled);
     ExpectUnchanged(before);
-    EXPECT_TRUE(clock.SearchResultLine().empty());
 
     clock.SetInstantAndPlace(testing::SkyAt(1, 1, 5000, 12), {});
     const SkyState beyond = clock.sky();
     const Outcome<SearchStatus> failed = clock.SearchEclipse(search, {});
     ASSERT_FALSE(failed.ok());
-    EXPECT_NE(failed.error().find("finsternis nicht berechenbar: "), std::string::npos)
-        << failed.error();
+    EXPECT_NE(failed.error().find("finsternis nicht berechenbar: "), std::string::npos);
     ExpectUnchanged(beyond);
   }
 }
