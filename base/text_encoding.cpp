@@ -27,6 +27,27 @@ void AppendUtf8(std::string& out, char32_t cp) {
   }
 }
 
+constexpr char kNotInWindows1252 = '?';
+
+// The Windows-1252 byte of a code point, or kNotInWindows1252.
+char Windows1252Byte(char32_t cp) {
+  if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<char>(cp);
+  for (std::size_t i = 0; i < kHighControlRange.size(); ++i) {
+    if (kHighControlRange[i] == cp && cp != kUnassigned) return static_cast<char>(0x80 + i);
+  }
+  return kNotInWindows1252;
+}
+
+// The length of the UTF-8 sequence a lead byte opens, 0 for a byte that
+// opens none.
+std::size_t SequenceLength(unsigned char lead) {
+  if (lead < 0x80) return 1;
+  if ((lead & 0xE0) == 0xC0) return 2;
+  if ((lead & 0xF0) == 0xE0) return 3;
+  if ((lead & 0xF8) == 0xF0) return 4;
+  return 0;
+}
+
 }  // namespace
 
 char32_t Windows1252CodePoint(unsigned char byte) {
@@ -38,6 +59,31 @@ std::string Windows1252ToUtf8(std::string_view text) {
   std::string out;
   out.reserve(text.size() * 2);
   for (char c : text) AppendUtf8(out, Windows1252CodePoint(static_cast<unsigned char>(c)));
+  return out;
+}
+
+std::string Utf8ToWindows1252(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  std::size_t at = 0;
+  while (at < text.size()) {
+    const auto lead = static_cast<unsigned char>(text[at]);
+    const std::size_t length = SequenceLength(lead);
+    if (length == 0 || at + length > text.size()) {
+      out += kNotInWindows1252;
+      ++at;
+      continue;
+    }
+    char32_t cp = length == 1 ? lead : lead & (0x7F >> length);
+    bool wellFormed = true;
+    for (std::size_t i = 1; i < length; ++i) {
+      const auto next = static_cast<unsigned char>(text[at + i]);
+      wellFormed = wellFormed && (next & 0xC0) == 0x80;
+      cp = (cp << 6) | (next & 0x3F);
+    }
+    out += wellFormed ? Windows1252Byte(cp) : kNotInWindows1252;
+    at += wellFormed ? length : 1;
+  }
   return out;
 }
 

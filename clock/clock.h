@@ -12,6 +12,7 @@
 
 #include "base/outcome.h"
 #include "clock/clock_settings.h"
+#include "clock/eclipse_search.h"
 #include "clock/real_time_pacer.h"
 #include "clock/search_state.h"
 #include "clock/system_clock.h"
@@ -153,9 +154,19 @@ class Clock {
   // scanned of each day, from 0. Not found, the sky stays as it was.
   Outcome<SearchStatus> Search(EventKind kind, const SearchProgress& progress);
   int SearchedFactor(EventKind kind) const;
+  // Searches the next solar eclipse seen from the sky's place, or the next
+  // lunar eclipse, from the second after the clock's instant on, always
+  // with the Swiss Ephemeris. Found, the clock stands at its maximum (to
+  // the second) and the search result is its kind, with its figures as
+  // resultDetails (EclipseReport's lines, the instants written by
+  // ClockEclipseInstantText). The progress is told 0 once; cancelled
+  // there, or failing with the library's message past the years it
+  // computes, the sky stays as it was.
+  Outcome<SearchStatus> SearchEclipse(EclipseSearch search, const SearchProgress& progress);
   // The search result as the window shows it (Windows-1252): resultText,
   // with the local time shown first followed by the lines of the local and
-  // the Universal Time, " Vollmond \n 04:13:00 MESZ \n 02:13:00 WZ/GMT ".
+  // the Universal Time, " Vollmond \n 04:13:00 MESZ \n 02:13:00 WZ/GMT ";
+  // after an eclipse, resultText followed by its figures' lines.
   std::string SearchResultLine() const;
 
   // A setting dialog (date/time/place, interval) opens: both button groups
@@ -188,7 +199,10 @@ class Clock {
   void Halt();
   void Run();
   void ApplyStepDefaults();
-  void ClearSearchResult() { search_.resultText.clear(); }
+  void ClearSearchResult() {
+    search_.resultText.clear();
+    search_.resultDetails.clear();
+  }
   // The instant the time line shows, to the second.
   ClockSeconds ShownInstant() const;
   LocalTime LocalReading() const;

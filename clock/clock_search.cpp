@@ -49,12 +49,19 @@ Outcome<SearchStatus> Clock::Search(EventKind kind, const SearchProgress& progre
                                  QT_TRANSLATE_NOOP("sternwerk::Clock", "%1 nicht berechenbar: %2")),
                       {HorizonEventName(kind, factor), status.error()}));
   }
-  if (status.value() == SearchStatus::kFound)
+  if (status.value() == SearchStatus::kFound) {
     search_.resultText = SearchResultText(kind, factor, atHorizon);
+    search_.resultDetails.clear();
+  }
   return status;
 }
 
 std::string Clock::SearchResultLine() const {
+  if (!search_.resultDetails.empty()) {
+    std::string line = search_.resultText;
+    for (const std::string& detail : search_.resultDetails) line += "\n " + detail + " ";
+    return line;
+  }
   if (search_.resultText.empty() || !LocalTimeShownFirst()) return search_.resultText;
   return search_.resultText + "\n " + TimeLine() + " \n " + UniversalTimeLine() + " ";
 }

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace sternwerk {
 
@@ -21,6 +22,9 @@ struct SearchState {
   bool atHorizon = false;
   std::uint8_t factor = 0;
   std::string resultText;
+  // Below resultText in the clock window, the figures of an eclipse found
+  // (Windows-1252, one line each); empty after the other searches.
+  std::vector<std::string> resultDetails;
 };
 
 }  // namespace sternwerk

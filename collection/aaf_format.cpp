@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "base/number_reading.h"
+#include "base/time_units.h"
 
 namespace sternwerk {
 namespace {
@@ -20,9 +21,6 @@ constexpr std::string_view kFileComment = "#:";
 constexpr std::string_view kUnknown = "*";
 constexpr std::size_t kTypedFields = 7;
 constexpr std::size_t kExactFields = 5;
-constexpr int kSecondsPerHour = 3600;
-constexpr int kSecondsPerMinute = 60;
-constexpr int kSecondsPerDay = 86400;
 constexpr int kSecondsPerDegreeOfMeanTime = 240;
 constexpr int kArcSecondsPerDegree = 3600;
 constexpr double kLastJulianDay = 1e7;  // far beyond the chart years; bounds the conversion

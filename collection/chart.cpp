@@ -1,15 +1,14 @@
 #include "collection/chart.h"
 
 #include <cmath>
-#include <cstdio>
+
+#include "base/time_units.h"
+#include "engine/text_forms.h"
 
 namespace sternwerk {
 namespace {
 
 constexpr const char* kCollectionContext = "sternwerk::Collection";
-constexpr int kSecondsOfDay = 86400;
-constexpr int kSecondsPerHour = 3600;
-constexpr int kSecondsPerMinute = 60;
 constexpr unsigned char kLineFeed = '\n';
 
 // The length of the UTF-8 sequence at `at`, 0 where none begins there.
@@ -94,11 +93,11 @@ Status CheckChart(const Chart& chart) {
   if (typed.year < kFirstChartYear - 1 || typed.year > kLastChartYear + 1 || typed.month < 1 ||
       typed.month > kMonthsPerYear || typed.day < 1 ||
       typed.day > DaysInMonth(typed.month, typed.year) || typed.secondOfDay < 0 ||
-      typed.secondOfDay >= kSecondsOfDay)
+      typed.secondOfDay >= kSecondsPerDay)
     return Refused(
         QT_TRANSLATE_NOOP("sternwerk::Collection", "Datum oder Zeit des Horoskops gibt es nicht."));
-  if (std::abs(chart.offsetSeconds) >= kSecondsOfDay ||
-      std::abs(chart.summerSeconds) >= kSecondsOfDay)
+  if (std::abs(chart.offsetSeconds) >= kSecondsPerDay ||
+      std::abs(chart.summerSeconds) >= kSecondsPerDay)
     return Refused(QT_TRANSLATE_NOOP("sternwerk::Collection",
                                      "Der Abstand der Zeitzone zur Weltzeit ist größer als ein "
                                      "Tag."));
@@ -152,11 +151,8 @@ ChartKind KindOfLetter(char letter) {
 }
 
 std::string ReadingText(const ClockReading& reading) {
-  char time[32];
-  std::snprintf(time, sizeof time, " %02d:%02d:%02d", reading.secondOfDay / kSecondsPerHour,
-                reading.secondOfDay % kSecondsPerHour / kSecondsPerMinute,
-                reading.secondOfDay % kSecondsPerMinute);
-  return DateText(reading.day, reading.month, reading.year) + time;
+  return DateText(reading.day, reading.month, reading.year) + " " +
+         FormatSeconds(reading.secondOfDay);
 }
 
 }  // namespace sternwerk

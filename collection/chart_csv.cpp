@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "base/number_reading.h"
+#include "base/time_units.h"
 
 namespace sternwerk {
 namespace {
@@ -48,8 +49,6 @@ constexpr std::array<ColumnNames, kColumns> kColumnNames = {{
     {"Notizen", "Notes", nullptr},
 }};
 
-constexpr int kSecondsPerHour = 3600;
-constexpr int kSecondsPerMinute = 60;
 constexpr int kSecondsPerDegreeOfMeanTime = 240;
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr NumberRules kDegrees{.sign = true, .decimalComma = true};

@@ -1,6 +1,7 @@
 #include "collection/chart_exchange.h"
 
 #include "base/text_encoding.h"
+#include "base/time_units.h"
 
 namespace sternwerk {
 namespace {
@@ -13,7 +14,6 @@ constexpr char32_t kLatin1To = 0xFF;
 constexpr char32_t kReplacement = 0xFFFD;
 constexpr int kHoursPerDay = 24;
 constexpr int kMinutesPerHour = 60;
-constexpr int kSecondsPerMinute = 60;
 
 // The code point of the UTF-8 sequence at `at`, which it passes.
 char32_t NextCodePoint(std::string_view text, std::size_t& at) {

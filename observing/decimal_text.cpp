@@ -6,13 +6,12 @@
 #include <cstdint>
 
 #include "base/language.h"
+#include "base/time_units.h"
 #include "base/translation.h"
 
 namespace sternwerk {
 namespace {
 
-constexpr std::int64_t kSecondsPerHour = 3600;
-constexpr std::int64_t kSecondsPerDay = 24 * kSecondsPerHour;
 constexpr std::int64_t kMinutesPerDegree = 60;
 
 std::string TwoDigits(std::int64_t value) {

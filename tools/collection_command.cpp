@@ -31,16 +31,16 @@ constexpr std::string_view kSaveChart = "--save-chart";
 constexpr std::string_view kCharts = "--charts";
 constexpr std::string_view kImport = "--import";
 constexpr std::string_view kExport = "--export";
-constexpr int kExitRefused = 1;
 // An exchange file beyond this is refused rather than read whole.
 constexpr std::size_t kLargestImport = 64 * 1024 * 1024;
 
-Outcome<int> Usage(const char* sentence) {
-  return Outcome<int>::Failure(Said(sentence));
+ToolResult Usage(const char* sentence) {
+  return ToolResult::UsageError(Said(sentence));
 }
 
-Outcome<int> Refused(std::string message) {
-  return Outcome<int>::Success(Refuse({kExitRefused, std::move(message)}));
+// A well-formed request the collection does not carry out.
+ToolResult Refused(std::string message) {
+  return ToolResult::Failure(std::move(message), kExitNotFound);
 }
 
 std::string Degrees(double value) {
@@ -65,23 +65,22 @@ std::string ChartLine(const Chart& chart) {
 // The chart of NAME INSTANT [PLACE] with the place options: the time as
 // typed and how it was read (the place's zone or mean time with --local,
 // else Universal Time).
-Outcome<Chart> ChartOfArguments(const std::vector<std::string>& args, const PlaceOptions& place,
-                                int& refusedStatus) {
+ToolOutcome<Chart> ChartOfArguments(const std::vector<std::string>& args,
+                                    const PlaceOptions& place) {
   if (args.empty())
-    return Outcome<Chart>::Failure(Said(
+    return ToolResult::UsageError(Said(
         QT_TRANSLATE_NOOP("sternwerk-sky",
                           "--save-chart erwartet einen Namen, Datum und Zeit, wenn gewünscht den "
                           "Ort")));
   const Status utf8 =
       RequireUtf8(args[0], Said(QT_TRANSLATE_NOOP("sternwerk-sky", "Name des Horoskops")));
-  if (!utf8.ok()) return Outcome<Chart>::Failure(utf8.error());
+  if (!utf8.ok()) return ToolResult::UsageError(utf8.error());
   const std::vector<std::string> instantAndPlace(args.begin() + 1, args.end());
   if (instantAndPlace.empty())
-    return Outcome<Chart>::Failure(Said(QT_TRANSLATE_NOOP(
+    return ToolResult::UsageError(Said(QT_TRANSLATE_NOOP(
         "sternwerk-sky", "--save-chart erwartet nach dem Namen Datum und Zeit oder jetzt")));
-  Outcome<LocatedSky> located = LocateArguments(instantAndPlace, place);
-  if (!located.ok()) return Outcome<Chart>::Failure(located.error());
-  if (Refused(located.value(), refusedStatus)) return Outcome<Chart>::Failure({});
+  const ToolOutcome<LocatedSky> located = LocateArguments(instantAndPlace, place);
+  if (!located.ok()) return located.ending();
   const LocatedSky& sky = located.value();
   Chart chart;
   chart.name = args[0];
@@ -104,22 +103,20 @@ Outcome<Chart> ChartOfArguments(const std::vector<std::string>& args, const Plac
     chart.reading = TimeReading::kUniversal;
     chart.zoneName = "UT";
   }
-  return Outcome<Chart>::Success(std::move(chart));
+  return chart;
 }
 
-Outcome<int> SaveChart(const std::string& file, const std::vector<std::string>& args,
-                       const PlaceOptions& place, std::ostream& out) {
-  int refusedStatus = 0;
-  const Outcome<Chart> chart = ChartOfArguments(args, place, refusedStatus);
-  if (refusedStatus != 0) return Outcome<int>::Success(refusedStatus);
-  if (!chart.ok()) return Outcome<int>::Failure(chart.error());
+ToolResult SaveChart(const std::string& file, const std::vector<std::string>& args,
+                     const PlaceOptions& place, std::ostream& out) {
+  const ToolOutcome<Chart> chart = ChartOfArguments(args, place);
+  if (!chart.ok()) return chart.ending();
   Outcome<ChartStore> opened = ChartStore::Open(file);
   if (!opened.ok()) return Refused(opened.error());
   ChartStore store = std::move(opened).value();
   const Outcome<std::int64_t> saved = store.Add(chart.value());
   if (!saved.ok()) return Refused(saved.error());
   out << ChartLine(chart.value()) << '\n';
-  return Outcome<int>::Success(0);
+  return ToolResult::Done();
 }
 
 // Every chart of the collection, which is created where it does not exist.
@@ -129,8 +126,8 @@ Outcome<std::vector<Chart>> StoredCharts(const std::string& file) {
   return store.value().All();
 }
 
-Outcome<int> ListCharts(const std::string& file, const std::vector<std::string>& args,
-                        std::ostream& out) {
+ToolResult ListCharts(const std::string& file, const std::vector<std::string>& args,
+                      std::ostream& out) {
   if (args.size() > 1)
     return Usage(QT_TRANSLATE_NOOP("sternwerk-sky", "--charts nimmt höchstens einen Suchtext"));
   const std::string typed = args.empty() ? std::string() : args[0];
@@ -142,7 +139,7 @@ Outcome<int> ListCharts(const std::string& file, const std::vector<std::string>&
         WithArguments(Said(QT_TRANSLATE_NOOP("sternwerk-sky", "Kein Horoskop passt zu \"%1\"")),
                       {Printable(typed)}));
   for (const std::size_t i : found) out << ChartLine(all.value()[i]) << '\n';
-  return Outcome<int>::Success(0);
+  return ToolResult::Done();
 }
 
 // The whole content of a file of at most kLargestImport bytes.
@@ -167,8 +164,8 @@ Outcome<std::string> FileContent(const std::string& name) {
   return Outcome<std::string>::Success(std::move(content));
 }
 
-Outcome<int> ImportCharts(const std::string& file, const std::vector<std::string>& args,
-                          std::ostream& out) {
+ToolResult ImportCharts(const std::string& file, const std::vector<std::string>& args,
+                        std::ostream& out) {
   if (args.size() != 1)
     return Usage(QT_TRANSLATE_NOOP("sternwerk-sky", "--import erwartet einen Dateinamen"));
   const Outcome<std::string> content = FileContent(args[0]);
@@ -188,11 +185,11 @@ Outcome<int> ImportCharts(const std::string& file, const std::vector<std::string
   const Status added = store.AddAll(read.charts);
   if (!added.ok()) return Refused(added.error());
   out << WithArguments(
-             Said(QT_TRANSLATE_NOOP(
-                 "sternwerk-sky", "%1 Horoskope aus %2 aufgenommen, %3 Datensätze übersprungen")),
+             Said(QT_TRANSLATE_NOOP("sternwerk-sky",
+                                    "%1 Horoskope aus %2 aufgenommen, %3 Datensätze übersprungen")),
              {std::to_string(read.charts.size()), args[0], std::to_string(read.problems.size())})
       << '\n';
-  return Outcome<int>::Success(read.problems.empty() ? 0 : kExitRefused);
+  return ToolResult::Done(read.problems.empty() ? kExitSuccess : kExitNotFound);
 }
 
 bool EndsWith(const std::string& name, std::string_view ending) {
@@ -204,8 +201,8 @@ bool EndsWith(const std::string& name, std::string_view ending) {
   return true;
 }
 
-Outcome<int> ExportCharts(const std::string& file, const std::vector<std::string>& args,
-                          std::ostream& out) {
+ToolResult ExportCharts(const std::string& file, const std::vector<std::string>& args,
+                        std::ostream& out) {
   if (args.size() != 1)
     return Usage(QT_TRANSLATE_NOOP("sternwerk-sky", "--export erwartet einen Dateinamen"));
   const bool aaf = EndsWith(args[0], ".aaf");
@@ -218,11 +215,10 @@ Outcome<int> ExportCharts(const std::string& file, const std::vector<std::string
   const Status written =
       ReplaceFileContent(args[0], aaf ? WrittenAaf(all.value()) : WrittenChartCsv(all.value()));
   if (!written.ok()) return Refused(written.error());
-  out << WithArguments(
-             Said(QT_TRANSLATE_NOOP("sternwerk-sky", "%1 Horoskope nach %2 geschrieben")),
-             {std::to_string(all.value().size()), args[0]})
+  out << WithArguments(Said(QT_TRANSLATE_NOOP("sternwerk-sky", "%1 Horoskope nach %2 geschrieben")),
+                       {std::to_string(all.value().size()), args[0]})
       << '\n';
-  return Outcome<int>::Success(0);
+  return ToolResult::Done();
 }
 
 }  // namespace
@@ -236,8 +232,8 @@ bool IsCollectionCommand(const std::vector<std::string>& args) {
   return false;
 }
 
-Outcome<int> RunCollectionCommand(std::vector<std::string> args, const PlaceOptions& place,
-                                  std::ostream& out) {
+ToolResult RunCollectionCommand(std::vector<std::string> args, const PlaceOptions& place,
+                                std::ostream& out) {
   std::string file = kCollectionFileName;
   bool named = false;
   for (std::size_t i = 0; i < args.size(); ++i) {

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "base/outcome.h"
 #include "tools/place_options.h"
+#include "tools/tool_result.h"
 
 namespace sternwerk {
 
@@ -20,7 +20,7 @@ bool IsCollectionCommand(const std::vector<std::string>& args);
 // error with their exit status (1: records skipped, nothing matched, or
 // the collection refused the change; nothing was lost). A failure names a
 // bad argument.
-Outcome<int> RunCollectionCommand(std::vector<std::string> args, const PlaceOptions& place,
-                                  std::ostream& out);
+ToolResult RunCollectionCommand(std::vector<std::string> args, const PlaceOptions& place,
+                                std::ostream& out);
 
 }  // namespace sternwerk

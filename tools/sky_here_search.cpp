@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
-#include <iostream>
 #include <optional>
 #include <span>
 #include <string_view>
 
-#include "observing/decimal_text.h"
+#include "base/time_units.h"
+#include "observing/eclipse_report.h"
 #include "observing/lunar_eclipse.h"
 #include "observing/solar_eclipse.h"
 #include "observing/twilight.h"
@@ -19,11 +19,6 @@
 namespace sternwerk {
 namespace {
 
-constexpr int kExitNotFound = 1;
-constexpr int kExitLibraryFailure = 2;
-constexpr ClockSeconds kSecondsPerDay = 86400;
-constexpr ClockSeconds kSecondsPerMinute = 60;
-constexpr double kPercent = 100;
 constexpr const char* kDegree = "\xC2\xB0";
 
 enum class SkyHereKind { kSolarEclipse, kLunarEclipse, kTwilight };
@@ -86,21 +81,21 @@ std::optional<KindName> KindOf(std::string text) {
 // Where the search starts: the time given, or midnight of the date, in
 // Universal Time or with --local the place's civil time (a skipped
 // midnight is the first instant of the day).
-Outcome<LocatedSky> SearchStart(std::span<const std::string> args, const PlaceOptions& options) {
-  using Result = Outcome<LocatedSky>;
+ToolOutcome<LocatedSky> SearchStart(std::span<const std::string> args,
+                                    const PlaceOptions& options) {
   const bool now = !args.empty() && IsNow(args.front());
   const bool timeGiven = args.size() % 2 == 0;
   if (args.empty() || args.size() > 4 || (now && timeGiven)) {
-    return Result::Failure(Said(QT_TRANSLATE_NOOP(
+    return ToolResult::UsageError(Said(QT_TRANSLATE_NOOP(
         "sternwerk-sky",
         "--search erwartet ein Datum mit wahlweise einer Zeit oder jetzt, dazu wahlweise Länge "
         "und Breite")));
   }
   const Outcome<ArgumentInstant> start = ParseInstant(args, timeGiven);
-  if (!start.ok()) return Result::Failure(start.error());
+  if (!start.ok()) return ToolResult::UsageError(start.error());
   const std::vector<std::string> coordinates(args.begin() + (timeGiven ? 2 : 1), args.end());
-  Outcome<LocatedSky> place = LocatePlace(coordinates, options, &ProgramAtlas());
-  if (!place.ok() || place.value().refusal.exitStatus != 0) return place;
+  ToolOutcome<LocatedSky> place = LocatePlace(coordinates, options, &ProgramAtlas());
+  if (!place.ok()) return place;
   return AtLocalOrUniversalTime(std::move(place).value(), start.value().date, start.value().hours,
                                 options.local && !start.value().present,
                                 timeGiven ? SkippedTime::kRefused : SkippedTime::kInstantAfter);
@@ -115,24 +110,8 @@ std::string WhenText(const LocatedSky& located, ClockSeconds instant) {
   return zoned + " (" + universal.substr(11) + " UT)";
 }
 
-std::string AltitudeText(double degrees) {
-  return ShownDecimalText(degrees, 1, true) + kDegree;
-}
-
-std::string ContactLine(const LocatedSky& located, const EclipseContact& contact,
-                        const char* bodyLine) {
-  std::string line = WithArguments(
-      Said(bodyLine),
-      {contact.code, WhenText(located, contact.instant), AltitudeText(contact.altitude)});
-  if (!contact.up) line += Said(QT_TRANSLATE_NOOP("sternwerk-sky", " (unter dem Horizont)"));
-  return line;
-}
-
-// "6 min 21 s" of a duration.
-std::string DurationText(ClockSeconds seconds) {
-  return WithArguments(
-      Said(QT_TRANSLATE_NOOP("sternwerk-sky", "%1 min %2 s")),
-      {std::to_string(seconds / kSecondsPerMinute), std::to_string(seconds % kSecondsPerMinute)});
+EclipseInstantText WhenWriter(const LocatedSky& located) {
+  return [&located](ClockSeconds instant) { return WhenText(located, instant); };
 }
 
 // Where the place lines are not asked for, the local time of a place
@@ -144,104 +123,58 @@ void WritePlaceLines(const LocatedSky& located, ClockSeconds instant, std::ostre
   for (const std::string& line : lines) out << line << '\n';
 }
 
-int LibraryFailure(const std::string& what, const std::string& error) {
-  std::cerr << "sternwerk-sky: " << what << ": Swiss Ephemeris: " << error << '\n';
-  return kExitLibraryFailure;
+ToolResult LibraryFailure(const std::string& what, const std::string& error) {
+  return ToolResult::Failure(what + ": Swiss Ephemeris: " + error);
 }
 
-int WriteSolarEclipse(const LocatedSky& located, std::ostream& out) {
+// The eclipse's maximum (Universal Time) and kind, its figures, and the
+// place lines.
+void WriteEclipse(const LocatedSky& located, ClockSeconds maximum, const std::string& kind,
+                  const std::vector<std::string>& figures, std::ostream& out) {
+  out << UniversalText(maximum) << '\n' << kind << '\n';
+  for (const std::string& line : figures) out << line << '\n';
+  WritePlaceLines(located, maximum, out);
+}
+
+ToolResult WriteSolarEclipse(const LocatedSky& located, std::ostream& out) {
   const ClockSeconds from = UniversalSeconds(located.sky);
   const Outcome<LocalSolarEclipse> found = NextSolarEclipse(from, ObserverOf(located));
   if (!found.ok()) return LibraryFailure("--search solar-eclipse", found.error());
   const LocalSolarEclipse& eclipse = found.value();
-  out << UniversalText(eclipse.maximum) << '\n'
-      << SolarEclipseKindText(eclipse.kind) << '\n'
-      << WithArguments(Said(QT_TRANSLATE_NOOP("sternwerk-sky", "Größe: %1")),
-                       {ShownDecimalText(eclipse.magnitude, 3)})
-      << '\n'
-      << WithArguments(Said(QT_TRANSLATE_NOOP("sternwerk-sky", "Bedeckung: %1 %")),
-                       {ShownDecimalText(eclipse.obscuration * kPercent, 1)})
-      << '\n'
-      << WithArguments(Said(QT_TRANSLATE_NOOP("sternwerk-sky", "Maximum: %1")),
-                       {WhenText(located, eclipse.maximum)})
-      << '\n'
-      << WithArguments(Said(QT_TRANSLATE_NOOP("sternwerk-sky", "Sonnenhöhe im Maximum: %1")),
-                       {AltitudeText(eclipse.sunAltitude)})
-      << '\n';
-  for (const EclipseContact& contact : eclipse.contacts)
-    out << ContactLine(located, contact, QT_TRANSLATE_NOOP("sternwerk-sky", "%1: %2, Sonne %3"))
-        << '\n';
-  if (eclipse.contacts.size() == 4 && eclipse.kind != SolarEclipseKind::kPartial) {
-    const ClockSeconds central = eclipse.contacts[2].instant - eclipse.contacts[1].instant;
-    out << WithArguments(
-               eclipse.kind == SolarEclipseKind::kTotal
-                   ? Said(QT_TRANSLATE_NOOP("sternwerk-sky", "Dauer der Totalität: %1"))
-                   : Said(QT_TRANSLATE_NOOP("sternwerk-sky", "Dauer der Ringförmigkeit: %1")),
-               {DurationText(central)})
-        << '\n';
-  }
-  if (eclipse.sunrise)
-    out << WithArguments(Said(QT_TRANSLATE_NOOP("sternwerk-sky",
-                                                    "Sonnenaufgang während der Finsternis: %1")),
-                         {WhenText(located, *eclipse.sunrise)})
-        << '\n';
-  if (eclipse.sunset)
-    out << WithArguments(Said(QT_TRANSLATE_NOOP("sternwerk-sky",
-                                                    "Sonnenuntergang während der Finsternis: %1")),
-                         {WhenText(located, *eclipse.sunset)})
-        << '\n';
-  WritePlaceLines(located, eclipse.maximum, out);
-  return 0;
+  WriteEclipse(located, eclipse.maximum, SolarEclipseKindText(eclipse.kind),
+               SolarEclipseLines(eclipse, WhenWriter(located)), out);
+  return ToolResult::Done();
 }
 
-int WriteLunarEclipse(const LocatedSky& located, std::ostream& out) {
+ToolResult WriteLunarEclipse(const LocatedSky& located, std::ostream& out) {
   const ClockSeconds from = UniversalSeconds(located.sky);
   const Outcome<LunarEclipse> found = NextLunarEclipse(from, ObserverOf(located));
   if (!found.ok()) return LibraryFailure("--search lunar-eclipse", found.error());
   const LunarEclipse& eclipse = found.value();
-  std::string altitude = AltitudeText(eclipse.moonAltitude);
-  if (!eclipse.visible)
-    altitude += ", " + Said(QT_TRANSLATE_NOOP("sternwerk-sky", "nicht sichtbar"));
-  out << UniversalText(eclipse.maximum) << '\n'
-      << LunarEclipseKindText(eclipse.kind) << '\n'
-      << WithArguments(Said(QT_TRANSLATE_NOOP("sternwerk-sky", "Größe im Kernschatten: %1")),
-                       {ShownDecimalText(eclipse.umbralMagnitude, 3)})
-      << '\n'
-      << WithArguments(Said(QT_TRANSLATE_NOOP("sternwerk-sky", "Größe im Halbschatten: %1")),
-                       {ShownDecimalText(eclipse.penumbralMagnitude, 3)})
-      << '\n'
-      << WithArguments(Said(QT_TRANSLATE_NOOP("sternwerk-sky", "Maximum: %1")),
-                       {WhenText(located, eclipse.maximum)})
-      << '\n'
-      << WithArguments(Said(QT_TRANSLATE_NOOP("sternwerk-sky", "Mondhöhe im Maximum: %1")),
-                       {altitude})
-      << '\n';
-  for (const EclipseContact& contact : eclipse.contacts)
-    out << ContactLine(located, contact, QT_TRANSLATE_NOOP("sternwerk-sky", "%1: %2, Mond %3"))
-        << '\n';
-  WritePlaceLines(located, eclipse.maximum, out);
-  return 0;
+  WriteEclipse(located, eclipse.maximum, LunarEclipseKindText(eclipse.kind),
+               LunarEclipseLines(eclipse, WhenWriter(located)), out);
+  return ToolResult::Done();
 }
 
-int WriteTwilight(const KindName& kind, const LocatedSky& located, std::ostream& out) {
+ToolResult WriteTwilight(const KindName& kind, const LocatedSky& located, std::ostream& out) {
   const ClockSeconds from = UniversalSeconds(located.sky);
   const std::string name = TwilightName(kind.depth, kind.edge);
-  const Outcome<std::optional<ClockSeconds>> found =
-      TwilightIn(kind.depth, kind.edge, {from, from + kSecondsPerDay}, ObserverOf(located));
+  const Outcome<std::optional<ClockSeconds>> found = TwilightIn(
+      kind.depth, kind.edge, {from, from + ClockSeconds{kSecondsPerDay}}, ObserverOf(located));
   if (!found.ok()) return LibraryFailure(name, found.error());
   if (!found.value()) {
     out << WithArguments(
                Said(QT_TRANSLATE_NOOP("sternwerk-sky",
-                                          "%1 nicht gefunden: Die Sonne überschreitet in den 24 "
-                                          "Stunden ab %2 nicht %3 unter dem Horizont")),
+                                      "%1 nicht gefunden: Die Sonne überschreitet in den 24 "
+                                      "Stunden ab %2 nicht %3 unter dem Horizont")),
                {name, WhenText(located, from),
                 std::to_string(static_cast<int>(TwilightDepthDegrees(kind.depth))) + kDegree})
         << '\n';
-    return kExitNotFound;
+    return ToolResult::Done(kExitNotFound);
   }
   out << UniversalText(*found.value()) << '\n' << name << '\n';
   WritePlaceLines(located, *found.value(), out);
-  return 0;
+  return ToolResult::Done();
 }
 
 }  // namespace
@@ -250,23 +183,21 @@ bool IsSkyHereSearch(const std::vector<std::string>& args) {
   return !args.empty() && KindOf(args.front()).has_value();
 }
 
-Outcome<int> SearchSkyHere(const std::vector<std::string>& args, std::ostream& out,
-                           const PlaceOptions& placeOptions) {
+ToolResult SearchSkyHere(const std::vector<std::string>& args, std::ostream& out,
+                         const PlaceOptions& placeOptions) {
   const KindName kind = *KindOf(args.front());
-  Outcome<LocatedSky> start =
+  const ToolOutcome<LocatedSky> start =
       SearchStart(std::span<const std::string>(args).subspan(1), placeOptions);
-  if (!start.ok()) return Outcome<int>::Failure(start.error());
-  int refusedStatus = 0;
-  if (Refused(start.value(), refusedStatus)) return Outcome<int>::Success(refusedStatus);
+  if (!start.ok()) return start.ending();
   switch (kind.kind) {
     case SkyHereKind::kSolarEclipse:
-      return Outcome<int>::Success(WriteSolarEclipse(start.value(), out));
+      return WriteSolarEclipse(start.value(), out);
     case SkyHereKind::kLunarEclipse:
-      return Outcome<int>::Success(WriteLunarEclipse(start.value(), out));
+      return WriteLunarEclipse(start.value(), out);
     case SkyHereKind::kTwilight:
       break;
   }
-  return Outcome<int>::Success(WriteTwilight(kind, start.value(), out));
+  return WriteTwilight(kind, start.value(), out);
 }
 
 }  // namespace sternwerk

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "base/outcome.h"
 #include "tools/place_options.h"
+#include "tools/tool_result.h"
 
 namespace sternwerk {
 
@@ -38,7 +38,7 @@ bool IsSkyHereSearch(const std::vector<std::string>& args);
 //
 // The place lines follow as for the other searches. A bad argument is a
 // failure naming it.
-Outcome<int> SearchSkyHere(const std::vector<std::string>& args, std::ostream& out,
-                           const PlaceOptions& placeOptions);
+ToolResult SearchSkyHere(const std::vector<std::string>& args, std::ostream& out,
+                         const PlaceOptions& placeOptions);
 
 }  // namespace sternwerk

@@ -303,70 +303,6 @@ More in man sternwerk.
         <translation>Times: local time (%1)</translation>
     </message>
     <message>
-        <source> (unter dem Horizont)</source>
-        <translation> (below the horizon)</translation>
-    </message>
-    <message>
-        <source>%1 min %2 s</source>
-        <translation>%1 min %2 s</translation>
-    </message>
-    <message>
-        <source>Größe: %1</source>
-        <translation>Magnitude: %1</translation>
-    </message>
-    <message>
-        <source>Bedeckung: %1 %</source>
-        <translation>Obscuration: %1 %</translation>
-    </message>
-    <message>
-        <source>Maximum: %1</source>
-        <translation>Maximum: %1</translation>
-    </message>
-    <message>
-        <source>Sonnenhöhe im Maximum: %1</source>
-        <translation>Sun&apos;s altitude at maximum: %1</translation>
-    </message>
-    <message>
-        <source>%1: %2, Sonne %3</source>
-        <translation>%1: %2, Sun %3</translation>
-    </message>
-    <message>
-        <source>Dauer der Totalität: %1</source>
-        <translation>Duration of totality: %1</translation>
-    </message>
-    <message>
-        <source>Dauer der Ringförmigkeit: %1</source>
-        <translation>Duration of annularity: %1</translation>
-    </message>
-    <message>
-        <source>Sonnenaufgang während der Finsternis: %1</source>
-        <translation>Sunrise during the eclipse: %1</translation>
-    </message>
-    <message>
-        <source>Sonnenuntergang während der Finsternis: %1</source>
-        <translation>Sunset during the eclipse: %1</translation>
-    </message>
-    <message>
-        <source>nicht sichtbar</source>
-        <translation>not visible</translation>
-    </message>
-    <message>
-        <source>Größe im Kernschatten: %1</source>
-        <translation>Umbral magnitude: %1</translation>
-    </message>
-    <message>
-        <source>Größe im Halbschatten: %1</source>
-        <translation>Penumbral magnitude: %1</translation>
-    </message>
-    <message>
-        <source>Mondhöhe im Maximum: %1</source>
-        <translation>Moon&apos;s altitude at maximum: %1</translation>
-    </message>
-    <message>
-        <source>%1: %2, Mond %3</source>
-        <translation>%1: %2, Moon %3</translation>
-    </message>
-    <message>
         <source>%1 nicht gefunden: Die Sonne überschreitet in den 24 Stunden ab %2 nicht %3 unter dem Horizont</source>
         <translation>%1 not found: the Sun does not cross %3 below the horizon in the 24 hours from %2</translation>
     </message>
@@ -779,6 +715,14 @@ More in man sternwerk.
     <message>
         <source>Die Uhr beginnt in der Gegenwart, am Ort aus dieser Datei; ´Alt-Datum/Zeit´ bleibt in diesem Lauf gesperrt.</source>
         <translation>The clock starts at the present, at the place from this file; ´Last Session´ stays unavailable in this run.</translation>
+    </message>
+    <message>
+        <source>Sonnenfinsternis</source>
+        <translation>Solar eclipse</translation>
+    </message>
+    <message>
+        <source>Mondfinsternis</source>
+        <translation>Lunar eclipse</translation>
     </message>
 </context>
 <context>
@@ -1221,6 +1165,73 @@ Sternwerk works in the current directory %1.</translation>
     </message>
 </context>
 <context>
+    <name>sternwerk::EclipseReport</name>
+    <message>
+        <source> (unter dem Horizont)</source>
+        <translation> (below the horizon)</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <source>Dauer der Totalität: %1</source>
+        <translation>Duration of totality: %1</translation>
+    </message>
+    <message>
+        <source>Dauer der Ringförmigkeit: %1</source>
+        <translation>Duration of annularity: %1</translation>
+    </message>
+    <message>
+        <source>Größe: %1</source>
+        <translation>Magnitude: %1</translation>
+    </message>
+    <message>
+        <source>Bedeckung: %1 %</source>
+        <translation>Obscuration: %1 %</translation>
+    </message>
+    <message>
+        <source>Maximum: %1</source>
+        <translation>Maximum: %1</translation>
+    </message>
+    <message>
+        <source>Sonnenhöhe im Maximum: %1</source>
+        <translation>Sun&apos;s altitude at maximum: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2, Sonne %3</source>
+        <translation>%1: %2, Sun %3</translation>
+    </message>
+    <message>
+        <source>Sonnenaufgang während der Finsternis: %1</source>
+        <translation>Sunrise during the eclipse: %1</translation>
+    </message>
+    <message>
+        <source>Sonnenuntergang während der Finsternis: %1</source>
+        <translation>Sunset during the eclipse: %1</translation>
+    </message>
+    <message>
+        <source>nicht sichtbar</source>
+        <translation>not visible</translation>
+    </message>
+    <message>
+        <source>Größe im Kernschatten: %1</source>
+        <translation>Umbral magnitude: %1</translation>
+    </message>
+    <message>
+        <source>Größe im Halbschatten: %1</source>
+        <translation>Penumbral magnitude: %1</translation>
+    </message>
+    <message>
+        <source>Mondhöhe im Maximum: %1</source>
+        <translation>Moon&apos;s altitude at maximum: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2, Mond %3</source>
+        <translation>%1: %2, Moon %3</translation>
+    </message>
+</context>
+<context>
     <name>sternwerk::Eclipses</name>
     <message>
         <source>Halbschatten-Mondfinsternis</source>
@@ -1658,118 +1669,6 @@ Sternwerk works in the current directory %1.</translation>
   - dark circle: next new moon</translation>
     </message>
     <message>
-        <source>  Was zeigt das Kreis-Diagramm?     (Wir empfehlen  ´Drucken´  für die weitere Anwendung mit dem Programm)  
-
-  In der Mitte des Diagramms sehen Sie die Erde von oben, mit ihrem Nordpol im Zentrum und ihrer Drehung von
-  West nach Ost. Um sie herum liegen die zwölf Tierkreiszeichen von Widder bis Fische. Ganz außen stehen
-  Sonne, Mond und Planeten in Dunkelblau, MC in Grün und AS in Rot.
-
-  Weil sich die Erde entgegen dem Uhrzeigersinn dreht, scheint sich der Himmel von Ost nach West zu drehen,
-  und mit ihm das Diagramm. Die grüne Linie ist die Projektion des augenblicklichen Meridians an den Himmel,
-  MC ihr Schnittpunkt mit der Ekliptik, der Kulminationspunkt (der höchste Punkt am Südhimmel): Wer genau
-  nach Süden blickt, schaut entlang der grünen Linie und sieht dort mittags die Sonne, um Mitternacht einmal
-  in 28 Tagen den Vollmond.
-
-  Ort, Tag und Uhrzeit lassen sich beliebig einstellen. Das Diagramm, seine Vergrößerung und vor allem die
-  Draußen-Ansicht zeigen dann, wo Sonne, Mond und Planeten stehen - oder dass sie gerade nicht zu sehen
-  sind.
-  Dazu dienen die Tasten ´Datum/Zeit/Ort´, ´Real-Time´ und ´Alt-Datum/Zeit´.
-
-  Ein Beispiel zum Einstieg: Stellen Sie unter ´Datum/Zeit/Ort´ den 21.03.2000, 12:00 Uhr, die Länge 013°22
-  und die Breite 52°33 (Berlin) ein. Die Sonne steht dann auf 1°10´ Widder, nahe dem Frühlingspunkt, der
-  Mond kurz nach Vollmond auf 197°19´ = 17°19´ Waage, und die Planeten verteilen sich rund um den Kreis.
-  Alle Positionen stehen unten rechts in der Liste, in 360-Grad-Form und innerhalb ihres Zeichens.
-
-  Stellen Sie nun mit ´Intervall´ 10 Minuten pro Takt ein und den Regler auf 2 Takte pro Sekunde: Dann
-  vergeht ein ganzer Tag in 72 Sekunden, und der Himmel dreht sich einmal von Ost nach West um die Erde.
-
-  Bei 20 Takten pro Sekunde können Sie dem Mond folgen: durch den Schützen an Pluto vorbei, durch den
-  Wassermann an Neptun und Uranus vorbei, auf die Sonne und den Neumond zu. Einige Tage steht er in den
-  Fischen neben Merkur und Venus, westlich der Sonne, und geht kurz vor ihr unter und auf. Neumond ist am
-  04.04.2000 um 18:13 erreicht, Sonne und Mond stehen dann auf 15°16´ Widder. Um ihn genau zu treffen,
-  verringern Sie die Geschwindigkeit, wenn sich der Mond der Sonne nähert, und halten dort an.
-
-  Die Gradzahlen gehören zum Tierkreis und beginnen bei 0° Widder; für die Beobachtung sind sie in Winkel
-  zum MC (immer genau im Süden) umzurechnen. Im Beispiel (04.04.2000, 18:13) steht MC auf 117°, Sonne und
-  Mond stehen auf 15°, also mehr als 100° westlich von MC: Sonne und Neumond sind untergegangen, Saturn,
-  Mars und Jupiter aber sind zu sehen.
-
-  Die Vergrößerung zeigt statt des erdfesten das tierkreisfeste Bild: Der Widder steht rechts und beginnt
-  bei 0°, und MC steht in seinem wahren Winkel, im Beispiel 117° = 27° Krebs. Die Vergrößerung hat eine
-  eigene Hilfe.
-
-  Die rote Linie des Aszendenten zeigt, wo Ost- und West-Horizont die Ekliptik schneiden; das hängt von der
-  geographischen Breite ab. Auf der AS-Seite (Osten) gehen die Gestirne auf, auf der Westseite unter. Die
-  grüne MC-Linie zeigt immer nach Süden.
-  Je weiter nördlich ein Ort liegt, desto stärker schwankt die Lage der AS-Linie im Laufe eines Tages.
-
-  Die Taste ´Draußen-Ansicht´ zeigt am Südhimmel zwischen Ost- und West-Horizont die Stellung von Sonne,
-  Mond und allen Planeten, die zwischen Auf- und Untergang stehen (oder knapp außerhalb). Auch sie hat eine
-  eigene Hilfe.
-
-  Unter ´Quell-Information´ stehen zwei Kästchen nebeneinander: ´Genaue Positionen (Swiss Ephemeris)´ nimmt
-  die Positionen aus der Swiss Ephemeris statt aus der eigenen Berechnung. ´Auf-/Untergang am Horizont (wie
-  im Almanach)´ bestimmt, was ´Aufgang´, ´Kulmination´ und ´Untergang´ suchen: Ohne das Kästchen den
-  astrologischen Aufgang, den Augenblick, in dem der Faktor in der Ekliptik AS, MC oder DE erreicht; mit
-  ihm für Sonne, Mond und Planeten den Auf- und Untergang des oberen Randes am Horizont mit Refraktion und
-  die Kulmination als Meridiandurchgang, wie ein Almanach sie nennt. Bei der Sonne liegen beide einige
-  Minuten auseinander.</source>
-        <translation>  What does the circular chart show?     (We suggest  ´Print´  to keep it at hand while you use the program)  
-
-  In the middle of the chart you see the Earth from above, its North Pole at the centre, turning from west
-  to east. Around it lie the twelve signs of the zodiac, from Aries to Pisces. On the outside stand the Sun,
-  the Moon and the planets in dark blue, MC in green and AS in red.
-
-  Because the Earth turns anticlockwise, the sky seems to turn from east to west, and the chart turns with it.
-  The green line is the present meridian projected onto the sky, and MC is where it crosses the ecliptic:
-  the culmination point, the highest point of the southern sky. Look due south and you are looking along
-  the green line; that is where you see the Sun at noon and, once every 28 days, the full moon at midnight.
-
-  You can set any place, day and time. The chart, its enlargement and above all the outside view then show
-  where the Sun, the Moon and the planets stand - or that they cannot be seen just now.
-  The buttons ´Date/Time/Place´, ´Real Time´ and ´Last Session´ are there for this.
-
-  An example to start with: under ´Date/Time/Place´ enter 21.03.2000, 12:00, longitude 013°22 and
-  latitude 52°33 (Berlin). The Sun then stands at 1°10´ Aries, close to the vernal equinox, the Moon,
-  just past full, at 197°19´ = 17°19´ Libra, and the planets are spread around the circle.
-  The list at the bottom right gives every position, both in 360° form and within its sign.
-
-  Now set 10 minutes per step with ´Interval´ and the slider to 2 steps per second: a whole day then
-  passes in 72 seconds, and the sky turns once round the Earth from east to west.
-
-  At 20 steps per second you can follow the Moon: through Sagittarius past Pluto, through Aquarius
-  past Neptune and Uranus, on towards the Sun and the new moon. For a few days it stands in Pisces
-  beside Mercury and Venus, west of the Sun, and sets and rises shortly before it. New moon comes on
-  04.04.2000 at 18:13, with the Sun and the Moon both at 15°16´ Aries. To hit it exactly, slow down
-  as the Moon nears the Sun and stop there.
-
-  The degrees belong to the zodiac and start at 0° Aries; to observe, turn them into angles from MC
-  (always due south). In the example (04.04.2000, 18:13) MC is at 117° and the Sun and the Moon
-  at 15°, more than 100° west of MC: the Sun and the new moon have set, but Saturn, Mars and
-  Jupiter can be seen.
-
-  The enlargement shows the picture fixed to the zodiac instead of to the Earth: Aries is on the right
-  and starts at 0°, and MC stands at its true angle, in the example 117° = 27° Cancer. The enlargement
-  has help of its own.
-
-  The red line of the ascendant shows where the eastern and western horizons cross the ecliptic; that
-  depends on the latitude. On the AS side (east) the Sun, Moon and planets rise, on the western side
-  they set. The green MC line always points south.
-  The further north a place lies, the more the AS line swings back and forth in the course of a day.
-
-  The button ´Outside View´ shows the southern sky between the eastern and western horizons, with the
-  Sun, the Moon and every planet that stands between rising and setting (or just outside). It too has
-  help of its own.
-
-  ´Source Info´ has two check boxes side by side. ´Precise positions (Swiss Ephemeris)´ takes the
-  positions from the Swiss Ephemeris instead of the program&apos;s own computation. ´Rise/set at the
-  horizon (as in the almanac)´ decides what ´Rise´, ´Culmin.´ and ´Set´ search for: without it, the
-  astrological rising, the moment the factor reaches AS, MC or DE in the ecliptic; with it, for the Sun,
-  the Moon and the planets, the rising and setting of the upper limb at the horizon, with refraction,
-  and the culmination as the transit of the meridian, as an almanac gives them. For the Sun the two
-  differ by a few minutes.</translation>
-    </message>
-    <message>
         <source>  Dieses Bild sieht anders aus als das laufende oder angehaltene kleine Diagramm: MC
   steht an beliebiger Stelle, nicht wie im kleinen, erdbezogenen Diagramm immer oben. Es
   bezeichnet aber stets den Süden, denn es ist an den Meridian gebunden.
@@ -1960,6 +1859,130 @@ Sternwerk works in the current directory %1.</translation>
  The degree marks: the longitude in the ecliptic runs from right to left, 4 pixels per degree; the short red ticks at the top stand every 10° from AS (10° to 170°), the western horizon DE at 180°.
  The green number above the Sun and the Moon is their distance from MC in degrees (0° to 180°, whichever side); at the bottom right is the distance from MC to the eastern horizon, at the bottom left to the western horizon.
  With 22 factors the scale at the very bottom shows the sign boundaries (light blue ticks every 30°) and the sign of each section.</translation>
+    </message>
+    <message>
+        <source>  Was zeigt das Kreis-Diagramm?     (Wir empfehlen  ´Drucken´  für die weitere Anwendung mit dem Programm)  
+
+  In der Mitte des Diagramms sehen Sie die Erde von oben, mit ihrem Nordpol im Zentrum und ihrer Drehung von
+  West nach Ost. Um sie herum liegen die zwölf Tierkreiszeichen von Widder bis Fische. Ganz außen stehen
+  Sonne, Mond und Planeten in Dunkelblau, MC in Grün und AS in Rot.
+
+  Weil sich die Erde entgegen dem Uhrzeigersinn dreht, scheint sich der Himmel von Ost nach West zu drehen,
+  und mit ihm das Diagramm. Die grüne Linie ist die Projektion des augenblicklichen Meridians an den Himmel,
+  MC ihr Schnittpunkt mit der Ekliptik, der Kulminationspunkt (der höchste Punkt am Südhimmel): Wer genau
+  nach Süden blickt, schaut entlang der grünen Linie und sieht dort mittags die Sonne, um Mitternacht einmal
+  in 28 Tagen den Vollmond.
+
+  Ort, Tag und Uhrzeit lassen sich beliebig einstellen. Das Diagramm, seine Vergrößerung und vor allem die
+  Draußen-Ansicht zeigen dann, wo Sonne, Mond und Planeten stehen - oder dass sie gerade nicht zu sehen
+  sind.
+  Dazu dienen die Tasten ´Datum/Zeit/Ort´, ´Real-Time´ und ´Alt-Datum/Zeit´.
+
+  Ein Beispiel zum Einstieg: Stellen Sie unter ´Datum/Zeit/Ort´ den 21.03.2000, 12:00 Uhr, die Länge 013°22
+  und die Breite 52°33 (Berlin) ein. Die Sonne steht dann auf 1°10´ Widder, nahe dem Frühlingspunkt, der
+  Mond kurz nach Vollmond auf 197°19´ = 17°19´ Waage, und die Planeten verteilen sich rund um den Kreis.
+  Alle Positionen stehen unten rechts in der Liste, in 360-Grad-Form und innerhalb ihres Zeichens.
+
+  Stellen Sie nun mit ´Intervall´ 10 Minuten pro Takt ein und den Regler auf 2 Takte pro Sekunde: Dann
+  vergeht ein ganzer Tag in 72 Sekunden, und der Himmel dreht sich einmal von Ost nach West um die Erde.
+
+  Bei 20 Takten pro Sekunde können Sie dem Mond folgen: durch den Schützen an Pluto vorbei, durch den
+  Wassermann an Neptun und Uranus vorbei, auf die Sonne und den Neumond zu. Einige Tage steht er in den
+  Fischen neben Merkur und Venus, westlich der Sonne, und geht kurz vor ihr unter und auf. Neumond ist am
+  04.04.2000 um 18:13 erreicht, Sonne und Mond stehen dann auf 15°16´ Widder. Um ihn genau zu treffen,
+  verringern Sie die Geschwindigkeit, wenn sich der Mond der Sonne nähert, und halten dort an.
+
+  Die Gradzahlen gehören zum Tierkreis und beginnen bei 0° Widder; für die Beobachtung sind sie in Winkel
+  zum MC (immer genau im Süden) umzurechnen. Im Beispiel (04.04.2000, 18:13) steht MC auf 117°, Sonne und
+  Mond stehen auf 15°, also mehr als 100° westlich von MC: Sonne und Neumond sind untergegangen, Saturn,
+  Mars und Jupiter aber sind zu sehen.
+
+  Die Vergrößerung zeigt statt des erdfesten das tierkreisfeste Bild: Der Widder steht rechts und beginnt
+  bei 0°, und MC steht in seinem wahren Winkel, im Beispiel 117° = 27° Krebs. Die Vergrößerung hat eine
+  eigene Hilfe.
+
+  Die rote Linie des Aszendenten zeigt, wo Ost- und West-Horizont die Ekliptik schneiden; das hängt von der
+  geographischen Breite ab. Auf der AS-Seite (Osten) gehen die Gestirne auf, auf der Westseite unter. Die
+  grüne MC-Linie zeigt immer nach Süden.
+  Je weiter nördlich ein Ort liegt, desto stärker schwankt die Lage der AS-Linie im Laufe eines Tages.
+
+  Die Taste ´Draußen-Ansicht´ zeigt am Südhimmel zwischen Ost- und West-Horizont die Stellung von Sonne,
+  Mond und allen Planeten, die zwischen Auf- und Untergang stehen (oder knapp außerhalb). Auch sie hat eine
+  eigene Hilfe.
+
+  Nach ´Halt´ suchen die Tasten ´Sonnenfinsternis´ und ´Mondfinsternis´ ab der gezeigten Zeit die nächste
+  Sonnenfinsternis, die am eingestellten Ort zu sehen ist, und die nächste Mondfinsternis. Die Uhr steht
+  dann in ihrem Maximum; oben links stehen die Art, die Größe, die Kontakte in Orts- und Weltzeit und die
+  Höhe von Sonne oder Mond (´nicht sichtbar´, wenn der Mond die ganze Finsternis über unter dem Horizont
+  steht). Diese Werte kommen immer aus der Swiss Ephemeris.
+
+  Unter ´Quell-Information´ stehen zwei Kästchen nebeneinander: ´Genaue Positionen (Swiss Ephemeris)´ nimmt
+  die Positionen aus der Swiss Ephemeris statt aus der eigenen Berechnung. ´Auf-/Untergang am Horizont (wie
+  im Almanach)´ bestimmt, was ´Aufgang´, ´Kulmination´ und ´Untergang´ suchen: Ohne das Kästchen den
+  astrologischen Aufgang, den Augenblick, in dem der Faktor in der Ekliptik AS, MC oder DE erreicht; mit
+  ihm für Sonne, Mond und Planeten den Auf- und Untergang des oberen Randes am Horizont mit Refraktion und
+  die Kulmination als Meridiandurchgang, wie ein Almanach sie nennt. Bei der Sonne liegen beide einige
+  Minuten auseinander.</source>
+        <translation>  What does the circular chart show?     (We suggest  ´Print´  to keep it at hand while you use the program)  
+
+  In the middle of the chart you see the Earth from above, its North Pole at the centre, turning from west
+  to east. Around it lie the twelve signs of the zodiac, from Aries to Pisces. On the outside stand the Sun,
+  the Moon and the planets in dark blue, MC in green and AS in red.
+
+  Because the Earth turns anticlockwise, the sky seems to turn from east to west, and the chart turns with it.
+  The green line is the present meridian projected onto the sky, and MC is where it crosses the ecliptic:
+  the culmination point, the highest point of the southern sky. Look due south and you are looking along
+  the green line; that is where you see the Sun at noon and, once every 28 days, the full moon at midnight.
+
+  You can set any place, day and time. The chart, its enlargement and above all the outside view then show
+  where the Sun, the Moon and the planets stand - or that they cannot be seen just now.
+  The buttons ´Date/Time/Place´, ´Real Time´ and ´Last Session´ are there for this.
+
+  An example to start with: under ´Date/Time/Place´ enter 21.03.2000, 12:00, longitude 013°22 and
+  latitude 52°33 (Berlin). The Sun then stands at 1°10´ Aries, close to the vernal equinox, the Moon,
+  just past full, at 197°19´ = 17°19´ Libra, and the planets are spread around the circle.
+  The list at the bottom right gives every position, both in 360° form and within its sign.
+
+  Now set 10 minutes per step with ´Interval´ and the slider to 2 steps per second: a whole day then
+  passes in 72 seconds, and the sky turns once round the Earth from east to west.
+
+  At 20 steps per second you can follow the Moon: through Sagittarius past Pluto, through Aquarius
+  past Neptune and Uranus, on towards the Sun and the new moon. For a few days it stands in Pisces
+  beside Mercury and Venus, west of the Sun, and sets and rises shortly before it. New moon comes on
+  04.04.2000 at 18:13, with the Sun and the Moon both at 15°16´ Aries. To hit it exactly, slow down
+  as the Moon nears the Sun and stop there.
+
+  The degrees belong to the zodiac and start at 0° Aries; to observe, turn them into angles from MC
+  (always due south). In the example (04.04.2000, 18:13) MC is at 117° and the Sun and the Moon
+  at 15°, more than 100° west of MC: the Sun and the new moon have set, but Saturn, Mars and
+  Jupiter can be seen.
+
+  The enlargement shows the picture fixed to the zodiac instead of to the Earth: Aries is on the right
+  and starts at 0°, and MC stands at its true angle, in the example 117° = 27° Cancer. The enlargement
+  has help of its own.
+
+  The red line of the ascendant shows where the eastern and western horizons cross the ecliptic; that
+  depends on the latitude. On the AS side (east) the Sun, Moon and planets rise, on the western side
+  they set. The green MC line always points south.
+  The further north a place lies, the more the AS line swings back and forth in the course of a day.
+
+  The button ´Outside View´ shows the southern sky between the eastern and western horizons, with the
+  Sun, the Moon and every planet that stands between rising and setting (or just outside). It too has
+  help of its own.
+
+  After ´Stop´ the buttons ´Solar eclipse´ and ´Lunar eclipse´ find, from the time shown, the next
+  solar eclipse seen from the place set and the next lunar eclipse. The clock then stands at its
+  maximum; at the top left stand the kind, the magnitude, the contacts in local and universal time and
+  the altitude of the Sun or the Moon (´not visible´ when the Moon stays below the horizon throughout
+  the eclipse). These values always come from the Swiss Ephemeris.
+
+  ´Source Info´ has two check boxes side by side. ´Precise positions (Swiss Ephemeris)´ takes the
+  positions from the Swiss Ephemeris instead of the program&apos;s own computation. ´Rise/set at the
+  horizon (as in the almanac)´ decides what ´Rise´, ´Culmin.´ and ´Set´ search for: without it, the
+  astrological rising, the moment the factor reaches AS, MC or DE in the ecliptic; with it, for the Sun,
+  the Moon and the planets, the rising and setting of the upper limb at the horizon, with refraction,
+  and the culmination as the transit of the meridian, as an almanac gives them. For the Sun the two
+  differ by a few minutes.</translation>
     </message>
 </context>
 <context>
@@ -2630,6 +2653,22 @@ End anyway? The date, time and place of this session will then not be saved.</tr
  time applies (longitude / 15 hours).
 </translation>
     </message>
+    <message>
+        <source>&amp;Sonnenfinsternis</source>
+        <translation>Solar eclipse</translation>
+    </message>
+    <message>
+        <source>M&amp;ondfinsternis</source>
+        <translation>Lunar eclipse</translation>
+    </message>
+    <message>
+        <source> Sucht die nächste Sonnenfinsternis, die am eingestellten Ort zu sehen ist </source>
+        <translation> Finds the next solar eclipse seen from the place set </translation>
+    </message>
+    <message>
+        <source> Sucht die nächste Mondfinsternis ab aktuellem Datum </source>
+        <translation> Finds the next lunar eclipse from the current date </translation>
+    </message>
 </context>
 <context>
     <name>sternwerk::MessageCatalogue</name>
@@ -2971,6 +3010,14 @@ Date and time stay as they were.</translation>
     <message>
         <source>%1 bis zum 31.12.%2 nicht gefunden: Dort endet der Kalender</source>
         <translation>%1 not found up to 31.12.%2: the calendar ends there</translation>
+    </message>
+    <message>
+        <source>    Nächste Sonnenfinsternis wird gesucht      </source>
+        <translation>      Finding the next solar eclipse       </translation>
+    </message>
+    <message>
+        <source>     Nächste Mondfinsternis wird gesucht       </source>
+        <translation>      Finding the next lunar eclipse       </translation>
     </message>
 </context>
 <context>

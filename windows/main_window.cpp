@@ -69,9 +69,9 @@ MainWindow::MainWindow(Clock& clock, MainWindowServices services, SecondaryWindo
 }
 
 void MainWindow::CreatePositionPanel() {
-  positionPanel = MakePanel(this, {529, 248, 233, 236}, kCream);
+  positionPanel = MakePanel(this, {529, kPositionPanelTop, 233, kPositionPanelHeight}, kCream);
   positionList = new PositionListView(positionPanel);
-  positionList->setGeometry(2, 2, 229, 232);
+  positionList->setGeometry(2, 2, 229, kPositionPanelHeight - 4);
   positionList->setFont(PixelFont(kCourier, 13, true));
   SetColours(positionList, kCream, kNavy);
 }
@@ -172,7 +172,8 @@ void MainWindow::ShowButtonGroups() {
   sourceButton->setEnabled(controls || sourceButtonHeld_);
   lastInstantButton->setEnabled(clock_.lastInstantEnabled());
   for (QPushButton* button :
-       {enlargeButton, riseButton, setButton, culminationButton, fullMoonButton, newMoonButton}) {
+       {enlargeButton, riseButton, setButton, culminationButton, fullMoonButton, newMoonButton,
+        solarEclipseButton, lunarEclipseButton}) {
     button->setEnabled(clock_.searchesEnabled());
   }
 }

@@ -93,9 +93,17 @@ class MainWindow : public QWidget {
   void ToggleLegend();
   bool LegendShown() const;
   // Searches (main_window_search.cpp): rise, set, culmination, full and new
-  // moon. Rise, set and culmination ask for the factor first.
+  // moon, and the eclipses. Rise, set and culmination ask for the factor
+  // first.
   void SearchFactorEvent(EventKind kind);
   void RunSearch(EventKind kind);
+  void SearchEclipse(EclipseSearch search);
+  // Runs a search of the clock with `banner` over the dial, the progress
+  // bar and the cancel button shown and the user's other input held back.
+  using ClockSearch = std::function<Outcome<SearchStatus>(const SearchProgress& progress)>;
+  Outcome<SearchStatus> SearchWithProgress(const QString& banner, const ClockSearch& search);
+  // A failure's message; the clock's new instant where the event was found.
+  void ShowSearchEnd(const Outcome<SearchStatus>& status);
   // Dialogs (main_window_dialogs.cpp): date/time/place and interval.
   void EditDateTimePlace();
   void EditInterval();
@@ -165,6 +173,8 @@ class MainWindow : public QWidget {
   QPushButton* setButton;
   QPushButton* fullMoonButton;
   QPushButton* newMoonButton;
+  QPushButton* solarEclipseButton;
+  QPushButton* lunarEclipseButton;
   // positionPanel: the position list.
   QWidget* positionPanel;
   PositionListView* positionList;

@@ -18,6 +18,12 @@ inline constexpr int kPlaceLineBesideTime = 98;
 // one; it is as wide as its text, at most kPlaceTimeWidest.
 inline constexpr QPoint kPlaceTimeBottomRight{517, 518};
 inline constexpr int kPlaceTimeWidest = 236;
+// The search panel's third row, the eclipse searches, took its height from
+// the position list below it, which still shows the twelve factors whole.
+inline constexpr int kSearchPanelTop = 154;
+inline constexpr int kSearchPanelHeight = 119;
+inline constexpr int kPositionPanelTop = kSearchPanelTop + kSearchPanelHeight + 3;
+inline constexpr int kPositionPanelHeight = 484 - kPositionPanelTop;
 inline const QString kSansSerif = kSansSerifFace;
 inline const QString kCourier = kCourierFace;
 

@@ -88,7 +88,7 @@ void MainWindow::CreateInstantPanel() {
 }
 
 void MainWindow::CreateSearchPanel() {
-  searchPanel = MakePanel(this, {529, 154, 232, 91}, kNavy);
+  searchPanel = MakePanel(this, {529, kSearchPanelTop, 232, kSearchPanelHeight}, kNavy);
   haltButton = MakeButton(searchPanel, tr("&Halt"), {6, 6, 104, 38});
   haltButton->setFont(PixelFont(kSansSerif, 16, true));
   haltButton->setDefault(true);
@@ -101,6 +101,8 @@ void MainWindow::CreateSearchPanel() {
   riseButton = MakeButton(searchPanel, tr("&Aufgang"), {6, 52, 71, 31});
   culminationButton = MakeButton(searchPanel, tr("&Kulminat."), {81, 52, 71, 31});
   setButton = MakeButton(searchPanel, tr("&Unterg."), {156, 52, 71, 31});
+  solarEclipseButton = MakeButton(searchPanel, tr("&Sonnenfinsternis"), {6, 88, 108, 25});
+  lunarEclipseButton = MakeButton(searchPanel, tr("M&ondfinsternis"), {119, 88, 108, 25});
 }
 
 void MainWindow::CreateInfoPanel() {
@@ -219,6 +221,8 @@ void MainWindow::SetHints() {
                                                     {culminationButton, t::kCulminationHint},
                                                     {fullMoonButton, t::kFullMoonHint},
                                                     {newMoonButton, t::kNewMoonHint},
+                                                    {solarEclipseButton, t::kSolarEclipseHint},
+                                                    {lunarEclipseButton, t::kLunarEclipseHint},
                                                     {positionList, t::kPositionListHint}};
   for (const auto& [widget, hint] : hints) {
     widget->setToolTip(tr(hint));
@@ -253,6 +257,8 @@ void MainWindow::NameWidgets() {
                                                     {setButton, "setButton"},
                                                     {fullMoonButton, "fullMoonButton"},
                                                     {newMoonButton, "newMoonButton"},
+                                                    {solarEclipseButton, "solarEclipseButton"},
+                                                    {lunarEclipseButton, "lunarEclipseButton"},
                                                     {positionPanel, "positionPanel"},
                                                     {positionList, "positionList"},
                                                     {infoPanel, "infoPanel"},

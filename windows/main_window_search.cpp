@@ -1,5 +1,6 @@
 // The clock window's event searches: today's rise, set or culmination of a
-// factor the user names, and the next full or new moon. While a search runs
+// factor the user names, the next full or new moon, and the next solar
+// eclipse seen from the place or lunar eclipse. While a search runs
 // the window repaints, the progress bar follows the hour being tried, and
 // only ESC and the "Abbrechen" button are heeded.
 #include <QApplication>
@@ -73,6 +74,10 @@ void MainWindow::CreateSearchControls() {
           [this] { SearchFactorEvent(EventKind::kCulmination); });
   connect(fullMoonButton, &QPushButton::clicked, this, [this] { RunSearch(EventKind::kFullMoon); });
   connect(newMoonButton, &QPushButton::clicked, this, [this] { RunSearch(EventKind::kNewMoon); });
+  connect(solarEclipseButton, &QPushButton::clicked, this,
+          [this] { SearchEclipse(EclipseSearch::kSolar); });
+  connect(lunarEclipseButton, &QPushButton::clicked, this,
+          [this] { SearchEclipse(EclipseSearch::kLunar); });
 }
 
 void MainWindow::SearchFactorEvent(EventKind kind) {
@@ -88,7 +93,25 @@ void MainWindow::SearchFactorEvent(EventKind kind) {
 void MainWindow::RunSearch(EventKind kind) {
   const int factor = clock_.SearchedFactor(kind);
   const bool atHorizon = clock_.search().atHorizon;
-  searchProgressLabel->setText(QString::fromStdString(SearchProgressText(kind, factor, atHorizon)));
+  const Outcome<SearchStatus> status = SearchWithProgress(
+      QString::fromStdString(SearchProgressText(kind, factor, atHorizon)),
+      [&](const SearchProgress& progress) { return clock_.Search(kind, progress); });
+  if (status.ok() && status.value() == SearchStatus::kNotFound) {
+    services_.messages.Information(
+        QString::fromStdString(SearchNotFoundText(kind, factor, atHorizon)));
+  }
+  ShowSearchEnd(status);
+}
+
+void MainWindow::SearchEclipse(EclipseSearch search) {
+  ShowSearchEnd(SearchWithProgress(
+      QString::fromStdString(EclipseProgressText(search)),
+      [&](const SearchProgress& progress) { return clock_.SearchEclipse(search, progress); }));
+}
+
+Outcome<SearchStatus> MainWindow::SearchWithProgress(const QString& banner,
+                                                     const ClockSearch& search) {
+  searchProgressLabel->setText(banner);
   searchProgressLabel->adjustSize();
   searchProgressLabel->show();
   searchProgressLabel->raise();
@@ -101,7 +124,7 @@ void MainWindow::RunSearch(EventKind kind) {
   {
     SearchInputGuard guard(this, searchCancelButton);
     QCoreApplication::processEvents();
-    status = clock_.Search(kind, [&](int hour) {
+    status = search([&](int hour) {
       searchProgress->setValue(hour);
       QCoreApplication::processEvents();
       return !guard.cancelled();
@@ -111,13 +134,13 @@ void MainWindow::RunSearch(EventKind kind) {
   searchProgress->hide();
   searchCancelButton->hide();
   searchProgressLabel->hide();
+  return status;
+}
+
+void MainWindow::ShowSearchEnd(const Outcome<SearchStatus>& status) {
   if (!status.ok()) {
     services_.messages.Error(QString::fromStdString(status.error()));
     return;
-  }
-  if (status.value() == SearchStatus::kNotFound) {
-    services_.messages.Information(
-        QString::fromStdString(SearchNotFoundText(kind, factor, atHorizon)));
   }
   if (status.value() != SearchStatus::kFound) return;
   ShowClock();

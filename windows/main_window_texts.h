@@ -50,6 +50,11 @@ inline constexpr const char* kFullMoonHint =
     QT_TRANSLATE_NOOP("sternwerk::MainWindow", " Sucht den nächsten Vollmond ab aktuellem Datum ");
 inline constexpr const char* kNewMoonHint =
     QT_TRANSLATE_NOOP("sternwerk::MainWindow", " Sucht den nächsten Neumond ab aktuellem Datum ");
+inline constexpr const char* kSolarEclipseHint = QT_TRANSLATE_NOOP(
+    "sternwerk::MainWindow",
+    " Sucht die nächste Sonnenfinsternis, die am eingestellten Ort zu sehen ist ");
+inline constexpr const char* kLunarEclipseHint = QT_TRANSLATE_NOOP(
+    "sternwerk::MainWindow", " Sucht die nächste Mondfinsternis ab aktuellem Datum ");
 inline constexpr const char* kPositionListHint = QT_TRANSLATE_NOOP(
     "sternwerk::MainWindow", " Hier sehen Sie die Winkel aller Faktoren/Planeten ");
 

@@ -7,6 +7,7 @@
 #include <set>
 #include <string>
 
+#include "base/text_encoding.h"
 #include "clock/clock.h"
 #include "clock/search_texts.h"
 #include "engine/calendar.h"
@@ -14,6 +15,8 @@
 #include "engine/horizon_events.h"
 #include "engine/sky.h"
 #include "engine/text_forms.h"
+#include "observing/lunar_eclipse.h"
+#include "observing/solar_eclipse.h"
 #include "tests/support/fake_system_clock.h"
 #include "tests/support/memory_kept_place_store.h"
 #include "tests/support/sky_at.h"
@@ -278,6 +281,110 @@ TEST(SearchTexts, AtTheHorizonTheEventIsNamedAsInAnAlmanac) {
   EXPECT_EQ(SearchNotFoundText(EventKind::kRise, kSun, true),
             "SO-Aufgang am Horizont nicht gefunden: SO geht an diesem Ort zur Zeit weder auf "
             "noch unter (Polartag oder Polarnacht).\r\nDatum und Zeit bleiben unverändert.");
+}
+
+// An eclipse as the observing functions find it from the second after
+// `from`: its maximum, kind, contacts and whether the place sees it.
+struct ObservedEclipse {
+  ClockSeconds maximum = 0;
+  std::string kind;
+  std::vector<EclipseContact> contacts;
+  bool seen = false;
+};
+
+ObservedEclipse Observed(EclipseSearch search, ClockSeconds from, const ObserverPlace& place) {
+  if (search == EclipseSearch::kSolar) {
+    const LocalSolarEclipse solar = NextSolarEclipse(from + 1, place).value();
+    return {solar.maximum, SolarEclipseKindText(solar.kind), solar.contacts, true};
+  }
+  const LunarEclipse lunar = NextLunarEclipse(from + 1, place).value();
+  return {lunar.maximum, LunarEclipseKindText(lunar.kind), lunar.contacts, lunar.visible};
+}
+
+// "13:05:18 ZZ (10:05:18 WZ/GMT)" of an instant in a zone `offset` ahead,
+// with the local date where it is not `shownDay`.
+std::string LocalFirst(ClockSeconds instant, ClockSeconds offset, int shownDay) {
+  const ClockReading local = ReadingOf(instant + offset);
+  const std::string date =
+      local.day == shownDay ? "" : DateText(local.day, local.month, local.year).substr(0, 6) + " ";
+  return date + FormatHours(local.secondOfDay / double(kHour)) + " ZZ (" +
+         FormatUniversalHours(ReadingOf(instant).secondOfDay / double(kHour)) + ")";
+}
+
+// From Luxor (total, 2027), Sydney (which sees none in 2027: the total one
+// of 2028), Delhi (the lunar eclipse of 7 September 2025, seen, its last
+// contacts after local midnight) and New York (not seen): the clock stands
+// at the maximum the observing functions give, with their kind, and its
+// figures give maximum and contacts local time first.
+TEST_F(ClockSearch, AnEclipseFoundPutsTheClockAtItsMaximumWithItsFigures) {
+  const struct {
+    EclipseSearch search;
+    double longitude, latitude;
+    int offsetHours, month, year, foundYear;
+  } cases[] = {{EclipseSearch::kSolar, 32.64, 25.70, 3, 1, 2027, 2027},
+               {EclipseSearch::kSolar, 151.21, -33.87, 10, 1, 2027, 2028},
+               {EclipseSearch::kLunar, 77.21, 28.61, 5, 8, 2025, 2025},
+               {EclipseSearch::kLunar, -74.0, 40.7, -4, 8, 2025, 2025}};
+  for (const auto& c : cases) {
+    At(c.longitude, c.latitude, c.offsetHours, 1, c.month, c.year, 0);
+    clock.ShowLocalTimeFirst(true);
+    const ObservedEclipse expected =
+        Observed(c.search, ClockSecondsOf(1, c.month, c.year, 0), {c.longitude, c.latitude, 0});
+    int progressTold = 0;
+    ASSERT_EQ(clock.SearchEclipse(c.search, [&](int hour) { return hour == 0 && ++progressTold; })
+                  .value(),
+              SearchStatus::kFound);
+    EXPECT_EQ(progressTold, 1);
+
+    const ClockReading maximum = ReadingOf(expected.maximum);
+    EXPECT_EQ(maximum.year, c.foundYear);
+    EXPECT_EQ(clock.sky().dateText + FormatHours(clock.sky().hours),
+              DateText(maximum.day, maximum.month, maximum.year) +
+                  FormatHours(maximum.secondOfDay / double(kHour)));
+    EXPECT_EQ(clock.search().resultText, Utf8ToWindows1252(" " + expected.kind + " "));
+
+    const std::string shown = Windows1252ToUtf8(clock.SearchResultLine());
+    const ClockSeconds offset = c.offsetHours * kHour;
+    const int shownDay = ReadingOf(expected.maximum + offset).day;
+    EXPECT_NE(shown.find("\n Maximum: " + LocalFirst(expected.maximum, offset, shownDay) + " \n"),
+              std::string::npos)
+        << shown;
+    for (const EclipseContact& contact : expected.contacts) {
+      EXPECT_NE(shown.find("\n " + contact.code + ": " +
+                           LocalFirst(contact.instant, offset, shownDay) + ", "),
+                std::string::npos)
+          << contact.code << shown;
+    }
+    EXPECT_EQ(shown.find(", nicht sichtbar \n") != std::string::npos, !expected.seen) << shown;
+  }
+}
+
+// Searched again from a maximum found, the next eclipse is found; a search
+// cancelled at once, or past the years the library computes, leaves the
+// clock where it was.
+TEST_F(ClockSearch, EclipsesFollowEachOtherAndACancelOrFailureChangesNothing) {
+  for (const EclipseSearch search : {EclipseSearch::kSolar, EclipseSearch::kLunar}) {
+    At(10, 50, 1, 1, 1, 2027, 0);
+    ASSERT_EQ(clock.SearchEclipse(search, {}).value(), SearchStatus::kFound);
+    const SkyState first = clock.sky();
+    ASSERT_EQ(clock.SearchEclipse(search, {}).value(), SearchStatus::kFound);
+    EXPECT_GT(
+        ClockSecondsOf(clock.sky().day, clock.sky().month, clock.sky().year, clock.sky().hours),
+        ClockSecondsOf(first.day, first.month, first.year, first.hours) + 86400);
+
+    At(10, 50, 1, 1, 1, 2027, 0);
+    const SkyState before = clock.sky();
+    EXPECT_EQ(clock.SearchEclipse(search, [](int) { return false; }).value(),
+              SearchStatus::kCancelled);
+    ExpectUnchanged(before);
+
+    clock.SetInstantAndPlace(testing::SkyAt(1, 1, 5000, 12), {});
+    const SkyState beyond = clock.sky();
+    const Outcome<SearchStatus> failed = clock.SearchEclipse(search, {});
+    ASSERT_FALSE(failed.ok());
+    EXPECT_NE(failed.error().find("finsternis nicht berechenbar: "), std::string::npos);
+    ExpectUnchanged(beyond);
+  }
 }
 
 }  // namespace

@@ -66,10 +66,10 @@ class ClockChart : public testing::MainWindowFixture {
 
 TEST_F(ClockChart, OpensWithEveryButtonDisabledAndGivesThemBack) {
   OpenChart([&] {
-    for (const char* name :
-         {"endButton", "dateTimePlaceButton", "intervalButton", "haltButton", "sourceButton",
-          "legendButton", "realTimeButton", "enlargeButton", "riseButton", "setButton",
-          "culminationButton", "fullMoonButton", "newMoonButton"}) {
+    for (const char* name : {"endButton", "dateTimePlaceButton", "intervalButton", "haltButton",
+                             "sourceButton", "legendButton", "realTimeButton", "enlargeButton",
+                             "riseButton", "setButton", "culminationButton", "fullMoonButton",
+                             "newMoonButton", "solarEclipseButton", "lunarEclipseButton"}) {
       EXPECT_FALSE(Button(name)->isEnabled()) << name;
     }
     EXPECT_TRUE(std::filesystem::exists(directory.path() / "img.wmf"));

@@ -13,8 +13,10 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <cstdlib>
 #include <functional>
 #include <memory>
+#include <tuple>
 
 #include "charts/position_list_text.h"
 #include "clock/clock.h"
@@ -23,6 +25,9 @@
 #include "engine/horizon_events.h"
 #include "engine/sky.h"
 #include "engine/text_forms.h"
+#include "observing/lunar_eclipse.h"
+#include "observing/solar_eclipse.h"
+#include "platform/qt_text.h"
 #include "tests/support/widget_lookup.h"
 #include "tests/windows/main_window_fixture.h"
 #include "windows/computation_setting.h"
@@ -178,6 +183,43 @@ TEST_F(SearchWindow, FullMoonTwiceReportsTheSameLunation) {
   Button("newMoonButton")->click();
   EXPECT_EQ(during.banner, "      Nächster Neumond wird gesucht          ");
   EXPECT_EQ(Label("searchResultLabel")->text(), " Neumond ");
+}
+
+// The eclipse searches: the banner while the search runs, then the clock
+// halted at the maximum the observing functions give, its kind and figures
+// over the dial, within the dial and below the clock status.
+TEST_F(SearchWindow, EclipseButtonsShowTheKindAndFiguresOverTheDial) {
+  MainWindow& f = StartHalted();
+  f.show();
+  const ClockSeconds from = ClockSecondsOf(8, 12, 2026, 9.5 + 15 / 3600.0) + 1;
+  const LocalSolarEclipse solar = NextSolarEclipse(from, {10, 50, 0}).value();
+  const LunarEclipse lunar = NextLunarEclipse(from, {10, 50, 0}).value();
+  for (const auto& [button, search, maximum, kind] :
+       {std::tuple{"solarEclipseButton", EclipseSearch::kSolar, solar.maximum,
+                   SolarEclipseKindText(solar.kind)},
+        std::tuple{"lunarEclipseButton", EclipseSearch::kLunar, lunar.maximum,
+                   LunarEclipseKindText(lunar.kind)}}) {
+    SetClockInstant(8, 12, 2026, 9.5 + 15 / 3600.0);
+    Soon([this] { Watch(); });
+    Button(button)->click();
+    EXPECT_EQ(during.banner.toStdString(), EclipseProgressText(search));
+    EXPECT_TRUE(during.cancelVisible);
+    EXPECT_EQ(Label("timeLabel")->text().toStdString(),
+              FormatUniversalHours(ReadingOf(maximum).secondOfDay / 3600.0));
+    const QLabel* result = Label("searchResultLabel");
+    EXPECT_TRUE(result->isVisible());
+    EXPECT_TRUE(result->text().startsWith(" " + QString::fromStdString(kind) + " \n Gr"))
+        << result->text().toStdString();
+    EXPECT_EQ(result->text(), FromWindows1252(clock->SearchResultLine()));
+    EXPECT_LE(result->geometry().right(), Label("statusLabel")->geometry().right());
+    EXPECT_LT(result->geometry().bottom(), Button("enlargeButton")->geometry().top());
+    EXPECT_LE(result->fontMetrics().horizontalAdvance(result->text().section('\n', 0, 0)),
+              Label("statusLabel")->x() - result->x())
+        << "the first line leaves the clock status free";
+    if (const char* folder = std::getenv("STERNWERK_SCREENSHOTS"))
+      f.grab().save(QString::fromLocal8Bit(folder) + "/main_window_eclipse_" +
+                    QString::number(static_cast<int>(search)) + ".png");
+  }
 }
 
 TEST_F(SearchWindow, CancelButtonAndEscapeReturnToTheInstantBefore) {

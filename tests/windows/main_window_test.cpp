@@ -633,6 +633,8 @@ TEST_F(ClockWindow, AcceleratorKeysPressTheirButtons) {
   };
   EXPECT_TRUE(press(Qt::Key_H, [&] { return !Timer()->isActive(); })) << "Alt+H halts";
   EXPECT_EQ(Button("haltButton")->text(), "&Weiter");
+  EXPECT_TRUE(press(Qt::Key_S, [&] { return !Label("searchResultLabel")->isHidden(); }))
+      << "Alt+S searches the next solar eclipse";
   EXPECT_TRUE(press(Qt::Key_W, [&] { return Timer()->isActive(); })) << "Alt+W continues";
   EXPECT_TRUE(press(Qt::Key_N, [&] { return !Memo("twelveFactorGlyphs")->isHidden(); }))
       << "Alt+N shows the legend";
