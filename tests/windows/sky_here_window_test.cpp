@@ -10,6 +10,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QRegularExpression>
 #include <QSettings>
 #include <algorithm>
 #include <chrono>
@@ -57,9 +58,10 @@ class SkyHereWindowTest : public testing::MainWindowFixture {
   SkyHereWindow::RealTime realTime;
 };
 
-// "HH:MM" of an instant in Berlin's winter time, to the nearest minute.
-std::string BerlinClock(ClockSeconds universal) {
-  return FormatHours(ReadingOf(universal + kBerlinOffset + 30).secondOfDay / 3600.0).substr(0, 5);
+// "HH:MM" of a reading, to the nearest minute.
+QString ClockText(ClockSeconds reading) {
+  return QString::fromStdString(
+      FormatHours(ReadingOf(reading + 30).secondOfDay / 3600.0).substr(0, 5));
 }
 
 TEST_F(SkyHereWindowTest, ShowsTheBodiesAtTheClocksInstantUpFirstWithTheLocalDaysEvents) {
@@ -86,7 +88,7 @@ TEST_F(SkyHereWindowTest, ShowsTheBodiesAtTheClocksInstantUpFirstWithTheLocalDay
         << cells[0].toStdString() << " is up, after one below";
     belowSeen = belowSeen || !body.value().up;
     if (events.value().rise) {
-      EXPECT_TRUE(cells.contains(QString::fromStdString(BerlinClock(*events.value().rise))))
+      EXPECT_TRUE(cells.contains(ClockText(*events.value().rise + kBerlinOffset)))
           << lines[row].toStdString();
     }
   }
@@ -95,6 +97,48 @@ TEST_F(SkyHereWindowTest, ShowsTheBodiesAtTheClocksInstantUpFirstWithTheLocalDay
   if (const char* folder = std::getenv("STERNWERK_SCREENSHOTS")) {
     window->grab().save(QString::fromLocal8Bit(folder) + "/sky_here_window.png");
     form->grab().save(QString::fromLocal8Bit(folder) + "/main_window_sky_here_button.png");
+  }
+}
+
+// A place typed by its coordinates has no zone: its times are Universal
+// Time, of the Universal day. Where the library cannot compute the
+// instant, the window says so instead of a table.
+TEST_F(SkyHereWindowTest, ShowsUniversalTimeWithoutAZoneAndWhatTheLibraryCannotCompute) {
+  struct Case {
+    PlaceIdentity place;
+    ClockReading instant;
+    const char* instantLine;
+    const char* eventClockLine;
+    const char* tableStart;
+  };
+  const Case cases[] = {{{},
+                         {kDay, kMonth, kYear},
+                         "Di, 08.12.2026 23:30:00 WZ/GMT \u00B7 013\u00B024' E, 52\u00B030' N",
+                         "Zeiten: Weltzeit (UT)",
+                         "K\u00F6rper"},
+                        {kBerlin,
+                         {31, 12, 4999},
+                         "Mi, 01.01.5000 00:30:00 MEZ \u00B7 23:30:00 WZ/GMT \u00B7 Berlin",
+                         "Zeiten: Ortszeit (MEZ)",
+                         "Die Swiss Ephemeris kann diesen Zeitpunkt nicht berechnen: "}};
+  const ClockSeconds midnight = ClockSecondsOf(kDay, kMonth, kYear, 0);
+  const Outcome<HorizonDay> sun = HorizonDayOf(kSun, {midnight, midnight + 86400}, kBerlinPlace);
+  ASSERT_TRUE(sun.ok() && sun.value().rise);
+  for (const Case& shown : cases) {
+    window->close();
+    clock->SetPlaceIdentity(shown.place);
+    SetInstant(sky(), shown.instant.day, shown.instant.month, shown.instant.year,
+               kHour + kMinute / 60.0);
+    Button("skyHereButton")->click();
+    EXPECT_EQ(Shown(), shown.instantLine);
+    EXPECT_EQ(window->eventClockLabel->text(), shown.eventClockLine);
+    const QStringList lines = TableLines();
+    EXPECT_TRUE(lines.first().startsWith(shown.tableStart)) << lines.first().toStdString();
+    if (shown.place.timeZone.empty()) {
+      const QString sunRow = lines.filter(QRegularExpression("^SO ")).value(0);
+      EXPECT_TRUE(sunRow.contains(" " + ClockText(*sun.value().rise) + " "))
+          << sunRow.toStdString();
+    }
   }
 }
 
