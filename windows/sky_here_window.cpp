@@ -39,7 +39,7 @@ constexpr int kTablePixels = 12;
 constexpr int kPrintPoints = 8;
 // The table box's frame and scroll bars around its characters.
 constexpr QSize kTableFrame{30, 30};
-// "Mo, 08.12.2026 10:30:15 MEZ · 09:30:15 WZ/GMT · Berlin"
+// "Di, 08.12.2026 10:30:15 MEZ · 09:30:15 WZ/GMT · Berlin"
 constexpr const char* kSeparator = " \u00B7 ";
 
 // "HH:MM:SS" of a reading's time of day.
@@ -149,7 +149,12 @@ void SkyHereWindow::Update() {
   }
   instantLabel->setText(InstantLine(instant));
   eventClockLabel->setText(EventClockLine(instant));
+  // The table keeps the part of it the user scrolled to.
+  const int across = table->horizontalScrollBar()->value();
+  const int down = table->verticalScrollBar()->value();
   table->ShowLines(tableLines);
+  table->horizontalScrollBar()->setValue(across);
+  table->verticalScrollBar()->setValue(down);
   lines_ = QStringList{instantLabel->text(), eventClockLabel->text(), QString()} + tableLines;
   lastUpdate_ = now();
   lastCost_ = *lastUpdate_ - started;
