@@ -1,6 +1,7 @@
 #include "platform/text_print_stream.h"
 
 #include <QFontMetrics>
+#include <algorithm>
 
 #include "platform/faces.h"
 #include "platform/printing_failures.h"
@@ -15,8 +16,23 @@ constexpr ContextTexts Said(kPrintingContext);
 
 TextPrintStream::TextPrintStream(QPrinter& printer)
     : printer_(printer), started_(painter_.begin(&printer)) {
+  Begin(QFont(kFace, kPointSize));
+}
+
+TextPrintStream::TextPrintStream(QPrinter& printer, QFont font, const QStringList& widestOf)
+    : printer_(printer), started_(painter_.begin(&printer)) {
   if (!started_) return;
-  painter_.setFont(QFont(kFace, kPointSize));
+  const QFontMetricsF metrics(font, painter_.device());
+  qreal widest = 0;
+  for (const QString& line : widestOf) widest = std::max(widest, metrics.horizontalAdvance(line));
+  const qreal pageWidth = painter_.viewport().width();
+  if (widest > pageWidth) font.setPointSizeF(font.pointSizeF() * pageWidth / widest);
+  Begin(font);
+}
+
+void TextPrintStream::Begin(const QFont& font) {
+  if (!started_) return;
+  painter_.setFont(font);
   line_height_ = painter_.fontMetrics().lineSpacing();
 }
 

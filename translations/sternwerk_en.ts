@@ -1915,6 +1915,11 @@ Sternwerk works in the current directory %1.</translation>
   dann in ihrem Maximum; oben links stehen die Art, die Größe, die Kontakte in Orts- und Weltzeit und die
   Höhe von Sonne oder Mond (´nicht sichtbar´, wenn der Mond die ganze Finsternis über unter dem Horizont
   steht). Diese Werte kommen immer aus der Swiss Ephemeris.
+  Die Taste ´Himmel hier´ (Alt+M) öffnet neben der Uhr ein Fenster, das ihr folgt: Höhe und Richtung
+  von Sonne, Mond und Planeten am Ort, was über dem Horizont steht zuerst, mit Auf- und Untergang,
+  Kulmination, Mondphase und Dämmerung des Tages in der Zeit des Ortes. Diese Werte kommen immer aus
+  der Swiss Ephemeris, gleich welche Rechenart gewählt ist. ´Kopieren´ und ´Drucken´ geben die Tafel
+  als Text weiter.
 
   Unter ´Quell-Information´ stehen zwei Kästchen nebeneinander: ´Genaue Positionen (Swiss Ephemeris)´ nimmt
   die Positionen aus der Swiss Ephemeris statt aus der eigenen Berechnung. ´Auf-/Untergang am Horizont (wie
@@ -1975,6 +1980,12 @@ Sternwerk works in the current directory %1.</translation>
   maximum; at the top left stand the kind, the magnitude, the contacts in local and universal time and
   the altitude of the Sun or the Moon (´not visible´ when the Moon stays below the horizon throughout
   the eclipse). These values always come from the Swiss Ephemeris.
+
+  The ´Sky here´ button (Alt+K) opens a window beside the clock that follows it: the altitude and
+  direction of the Sun, the Moon and the planets at the place, what stands above the horizon first, with
+  the day&apos;s rising, setting, culmination, the Moon&apos;s phase and twilight in the place&apos;s time. These
+  values always come from the Swiss Ephemeris, whichever computation is chosen. ´Copy´ and ´Print´ pass
+  the table on as text.
 
   ´Source Info´ has two check boxes side by side. ´Precise positions (Swiss Ephemeris)´ takes the
   positions from the Swiss Ephemeris instead of the program&apos;s own computation. ´Rise/set at the
@@ -2669,6 +2680,14 @@ End anyway? The date, time and place of this session will then not be saved.</tr
         <source> Sucht die nächste Mondfinsternis ab aktuellem Datum </source>
         <translation> Finds the next lunar eclipse from the current date </translation>
     </message>
+    <message>
+        <source>Hi&amp;mmel hier</source>
+        <translation>S&amp;ky here</translation>
+    </message>
+    <message>
+        <source> Zeigt Höhe, Richtung, Auf- und Untergang von Sonne, Mond und Planeten am Ort, mit Mondphase und Dämmerung; das Fenster folgt der Uhr </source>
+        <translation> Shows the altitude, direction, rising and setting of the Sun, the Moon and the planets at the place, with the Moon&apos;s phase and twilight; the window follows the clock </translation>
+    </message>
 </context>
 <context>
     <name>sternwerk::MessageCatalogue</name>
@@ -3156,6 +3175,45 @@ Date and time stay as they were.</translation>
     <message>
         <source>Untergang</source>
         <translation>Set</translation>
+    </message>
+</context>
+<context>
+    <name>sternwerk::SkyHereWindow</name>
+    <message>
+        <source>Himmel hier</source>
+        <translation>Sky here</translation>
+    </message>
+    <message>
+        <source>&amp;Kopieren</source>
+        <translation>&amp;Copy</translation>
+    </message>
+    <message>
+        <source>&amp;Drucken</source>
+        <translation>&amp;Print</translation>
+    </message>
+    <message>
+        <source>&amp;Zurück</source>
+        <translation>&amp;Back</translation>
+    </message>
+    <message>
+        <source> Legt die Tafel als Text in die Zwischenablage </source>
+        <translation> Puts the table on the clipboard as text </translation>
+    </message>
+    <message>
+        <source> Druckt die Tafel </source>
+        <translation> Prints the table </translation>
+    </message>
+    <message>
+        <source>Die Swiss Ephemeris kann diesen Zeitpunkt nicht berechnen: %1</source>
+        <translation>The Swiss Ephemeris cannot compute this moment: %1</translation>
+    </message>
+    <message>
+        <source>Zeiten: Weltzeit (UT)</source>
+        <translation>Times: Universal Time (UT)</translation>
+    </message>
+    <message>
+        <source>Zeiten: Ortszeit (%1)</source>
+        <translation>Times: local time (%1)</translation>
     </message>
 </context>
 <context>

@@ -65,6 +65,7 @@ MainWindow::MainWindow(Clock& clock, MainWindowServices services, SecondaryWindo
   CreateSearchControls();
   connect(enlargeButton, &QPushButton::clicked, this, &MainWindow::ShowEnlargedChart);
   connect(introductionButton, &QPushButton::clicked, this, &MainWindow::ShowIntroduction);
+  connect(skyHereButton, &QPushButton::clicked, this, &MainWindow::ShowSkyHere);
   NameWidgets();
 }
 

@@ -29,6 +29,7 @@ class DateTimePlaceDialog;
 class EnlargedChartWindow;
 class FactorChoiceDialog;
 class IntroductionWindow;
+class SkyHereWindow;
 
 // The program's other windows, created once by the program's entry and shown
 // modally by the clock window's handlers.
@@ -111,6 +112,9 @@ class MainWindow : public QWidget {
   void ShowEnlargedChart();
   // Introduction (main_window_help.cpp).
   void ShowIntroduction();
+  // The sky from here, beside the clock and following it
+  // (main_window_sky_here.cpp).
+  void ShowSkyHere();
 
   // What the clock reports: the timer and status, the instant panel and the
   // search result, the enabled buttons.
@@ -195,6 +199,9 @@ class MainWindow : public QWidget {
   // The place's name and local civil time.
   QLabel* placeTimeLabel;
   QPushButton* enlargeButton;
+  // Beside enlargeButton; its window is made at its first use.
+  QPushButton* skyHereButton;
+  SkyHereWindow* skyHereWindow = nullptr;
   // The legends of the two factor sets, each with the signs and GZ beside it.
   LegendMemos allFactorLegend;
   LegendMemos allSignLegend;

@@ -136,6 +136,7 @@ void MainWindow::CreateDialControls() {
   searchProgressLabel->hide();
   enlargeButton =
       MakeButton(this, tr("&Vergrößern  (Diagramm Drucken / Speichern)"), {132, 528, 261, 22});
+  skyHereButton = MakeButton(this, tr("Hi&mmel hier"), {399, 528, 118, 22});
   placeTimeLabel = MakeLabel(this, QString(), kPlaceTimeBottomRight);
   SetColours(placeTimeLabel, kNavy, kYellow);
   placeTimeLabel->hide();
@@ -223,7 +224,8 @@ void MainWindow::SetHints() {
                                                     {newMoonButton, t::kNewMoonHint},
                                                     {solarEclipseButton, t::kSolarEclipseHint},
                                                     {lunarEclipseButton, t::kLunarEclipseHint},
-                                                    {positionList, t::kPositionListHint}};
+                                                    {positionList, t::kPositionListHint},
+                                                    {skyHereButton, t::kSkyHereHint}};
   for (const auto& [widget, hint] : hints) {
     widget->setToolTip(tr(hint));
     widget->setToolTipDuration(kHintMilliseconds);
@@ -273,6 +275,7 @@ void MainWindow::NameWidgets() {
                                                     {searchResultLabel, "searchResultLabel"},
                                                     {searchProgressLabel, "searchProgressLabel"},
                                                     {enlargeButton, "enlargeButton"},
+                                                    {skyHereButton, "skyHereButton"},
                                                     {sourcePanel, "sourcePanel"},
                                                     {sourceText, "sourceText"},
                                                     {preciseBox, "preciseBox"},

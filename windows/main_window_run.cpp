@@ -9,6 +9,7 @@
 #include "windows/dial_view.h"
 #include "windows/main_window.h"
 #include "windows/position_list_view.h"
+#include "windows/sky_here_window.h"
 
 namespace sternwerk {
 namespace {
@@ -77,6 +78,7 @@ void MainWindow::UpdateDial() {
   DrawDial(clock_.sky(), clock_.display(), canvas);
   ShowDial(std::move(dial));
   ShowPositionList();
+  if (skyHereWindow != nullptr) skyHereWindow->SkyChanged();
 }
 
 // Publishes the drawn dial: in the window on the navy ground, and on the

@@ -57,6 +57,10 @@ inline constexpr const char* kLunarEclipseHint = QT_TRANSLATE_NOOP(
     "sternwerk::MainWindow", " Sucht die nächste Mondfinsternis ab aktuellem Datum ");
 inline constexpr const char* kPositionListHint = QT_TRANSLATE_NOOP(
     "sternwerk::MainWindow", " Hier sehen Sie die Winkel aller Faktoren/Planeten ");
+inline constexpr const char* kSkyHereHint = QT_TRANSLATE_NOOP(
+    "sternwerk::MainWindow",
+    " Zeigt Höhe, Richtung, Auf- und Untergang von Sonne, Mond und Planeten am Ort, mit Mondphase "
+    "und Dämmerung; das Fenster folgt der Uhr ");
 
 // The source-information panel; %1 and %2 are the position list's headings
 // of the precise positions and of the own computation standing in for them.

@@ -47,6 +47,7 @@
 #include "tests/windows/main_window_fixture.h"
 #include "windows/computation_setting.h"
 #include "windows/dial_view.h"
+#include "windows/sky_here_window.h"
 
 namespace sternwerk {
 namespace {
@@ -638,6 +639,10 @@ TEST_F(ClockWindow, AcceleratorKeysPressTheirButtons) {
   EXPECT_TRUE(press(Qt::Key_W, [&] { return Timer()->isActive(); })) << "Alt+W continues";
   EXPECT_TRUE(press(Qt::Key_N, [&] { return !Memo("twelveFactorGlyphs")->isHidden(); }))
       << "Alt+N shows the legend";
+  EXPECT_TRUE(press(Qt::Key_M, [&] {
+    const auto* skyHere = f.findChild<SkyHereWindow*>("skyHereWindow");
+    return skyHere != nullptr && skyHere->isVisible();
+  })) << "Alt+M opens the sky from here";
   f.hide();
 }
 
