@@ -1,5 +1,6 @@
 #include "astrology/chart_points.h"
 
+#include "base/time_units.h"
 #include "engine/arithmetic.h"
 #include "engine/factors.h"
 #include "engine/sky.h"
@@ -9,7 +10,6 @@ namespace {
 
 // Half the interval of the central difference that gives the motions.
 constexpr double kHalfStepHours = 0.5;
-constexpr double kHoursPerDay = 24;
 
 SkyState SkyShiftedBy(const SkyState& sky, double hours, ComputationMode mode) {
   SkyState shifted = sky;

@@ -2,6 +2,7 @@
 // place or the next lunar eclipse, after the clock's instant; found, the
 // clock stands at its maximum with its kind and figures as the result.
 #include "base/text_encoding.h"
+#include "base/time_units.h"
 #include "base/translation.h"
 #include "clock/clock.h"
 #include "observing/eclipse_report.h"
@@ -11,7 +12,6 @@
 namespace sternwerk {
 namespace {
 
-constexpr double kSecondsPerHour = 3600;
 // A search from a maximum found, which is rounded to its second, passes
 // over that eclipse.
 constexpr ClockSeconds kAfterTheInstant = 1;
@@ -50,7 +50,7 @@ Outcome<SearchStatus> Clock::SearchEclipse(EclipseSearch search, const SearchPro
   LocalReadingOf local;
   if (LocalTimeShownFirst()) {
     local = [this](ClockSeconds universal) {
-      return placeTimeRules_.localOf(placeIdentity_, sky_.longitude, universal);
+      return LocalOf(placeTimeRules_, placeIdentity_, sky_.longitude, universal);
     };
   }
   const Outcome<FoundEclipse> found = NextEclipse(
@@ -66,7 +66,8 @@ Outcome<SearchStatus> Clock::SearchEclipse(EclipseSearch search, const SearchPro
                       {Translated("sternwerk::Clock", name), found.error()}));
   }
   const ClockReading maximum = ReadingOf(found.value().maximum);
-  SetInstant(sky_, maximum.day, maximum.month, maximum.year, maximum.secondOfDay / kSecondsPerHour);
+  SetInstant(sky_, maximum.day, maximum.month, maximum.year,
+             static_cast<double>(maximum.secondOfDay) / kSecondsPerHour);
   search_.resultText = Utf8ToWindows1252(" " + found.value().kind + " ");
   search_.resultDetails.clear();
   for (const std::string& figure : found.value().figures)

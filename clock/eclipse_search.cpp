@@ -2,13 +2,14 @@
 
 #include <utility>
 
+#include "base/time_units.h"
 #include "base/translation.h"
 #include "engine/text_forms.h"
+#include "places/zone_texts.h"
 
 namespace sternwerk {
 namespace {
 
-constexpr double kSecondsPerHour = 3600;
 // "dd.mm." of a date text.
 constexpr std::size_t kDayAndMonth = 6;
 
@@ -36,13 +37,15 @@ std::string EclipseProgressText(EclipseSearch search) {
 EclipseInstantText ClockEclipseInstantText(ClockSeconds maximum, LocalReadingOf local) {
   return [maximum, local = std::move(local)](ClockSeconds instant) {
     const ClockReading universal = ReadingOf(instant);
-    const std::string universalTime = FormatUniversalHours(universal.secondOfDay / kSecondsPerHour);
+    const std::string universalTime =
+        FormatUniversalHours(static_cast<double>(universal.secondOfDay) / kSecondsPerHour);
     if (!local) return DateIfOther(universal, ReadingOf(maximum)) + universalTime;
-    const ZonedReading zoned = local(instant);
+    const LocalTime zoned = local(instant);
     const ClockReading reading = ReadingOf(zoned.reading);
     const ClockReading shownDate = ReadingOf(local(maximum).reading);
-    return DateIfOther(reading, shownDate) + FormatHours(reading.secondOfDay / kSecondsPerHour) +
-           " " + zoned.zoneText + " (" + DateIfOther(universal, shownDate) + universalTime + ")";
+    return DateIfOther(reading, shownDate) + FormatSeconds(reading.secondOfDay) + " " +
+           ShortZoneText(zoned.offset) + " (" + DateIfOther(universal, shownDate) + universalTime +
+           ")";
   };
 }
 

@@ -5,9 +5,9 @@
 #include <functional>
 #include <string>
 
-#include "clock/local_day.h"
 #include "engine/calendar.h"
 #include "observing/eclipse_report.h"
+#include "places/local_time.h"
 
 namespace sternwerk {
 
@@ -20,7 +20,7 @@ enum class EclipseSearch { kSolar, kLunar };
 std::string EclipseProgressText(EclipseSearch search);
 
 // The local reading of an instant at the clock's place.
-using LocalReadingOf = std::function<ZonedReading(ClockSeconds universal)>;
+using LocalReadingOf = std::function<LocalTime(ClockSeconds universal)>;
 
 // How the clock's eclipse result writes an instant (Windows-1252 zone
 // names, so the caller converts the whole line): "10:05:18 WZ/GMT", or

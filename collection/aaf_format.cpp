@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "base/number_reading.h"
+#include "base/text_encoding.h"
 #include "base/time_units.h"
 
 namespace sternwerk {

@@ -8,23 +8,6 @@ namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::string_view kBlanks = " \t\r\n\f\v";
-constexpr char32_t kAscii = 0x80;
-constexpr char32_t kLatin1From = 0xA0;
-constexpr char32_t kLatin1To = 0xFF;
-constexpr char32_t kReplacement = 0xFFFD;
-constexpr int kHoursPerDay = 24;
-constexpr int kMinutesPerHour = 60;
-
-// The code point of the UTF-8 sequence at `at`, which it passes.
-char32_t NextCodePoint(std::string_view text, std::size_t& at) {
-  const auto lead = static_cast<unsigned char>(text[at++]);
-  if (lead < kAscii) return lead;
-  const int length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
-  char32_t code = lead & (0x7F >> length);
-  for (int i = 1; i < length && at < text.size(); ++i)
-    code = (code << 6) | (static_cast<unsigned char>(text[at++]) & 0x3F);
-  return code;
-}
 
 }  // namespace
 
@@ -44,25 +27,6 @@ std::vector<std::string> TextLines(std::string_view file) {
     begin = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
   }
   return lines;
-}
-
-std::string Utf8ToWindows1252(std::string_view text) {
-  std::string bytes;
-  bytes.reserve(text.size());
-  for (std::size_t at = 0; at < text.size();) {
-    const char32_t code = NextCodePoint(text, at);
-    char byte = '?';
-    if (code < kAscii || (code >= kLatin1From && code <= kLatin1To)) {
-      byte = static_cast<char>(code);
-    } else if (code != kReplacement) {
-      for (unsigned value = kAscii; value < kLatin1From; ++value) {
-        if (Windows1252CodePoint(static_cast<unsigned char>(value)) == code)
-          byte = static_cast<char>(value);
-      }
-    }
-    bytes += byte;
-  }
-  return bytes;
 }
 
 std::string_view Trimmed(std::string_view text) {

@@ -32,9 +32,6 @@ std::string Utf8Text(std::string_view file);
 // byte order mark dropped), else as Windows-1252; split at LF, CR LF or CR.
 std::vector<std::string> TextLines(std::string_view file);
 
-// The Windows-1252 form of a UTF-8 text; characters it lacks become "?".
-std::string Utf8ToWindows1252(std::string_view text);
-
 // The text without blanks, tabs and line ends at either side.
 std::string_view Trimmed(std::string_view text);
 

@@ -15,7 +15,7 @@ struct ObserverPlace {
 };
 
 // The local civil day at a place in Universal Time: from its first instant
-// (local midnight, as clock/local_day finds it) up to the first instant
+// (local midnight, as places/local_day finds it) up to the first instant
 // of the next day, which is not part of it. 86400 s long but where the
 // clocks change.
 struct LocalDay {

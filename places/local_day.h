@@ -21,4 +21,9 @@ bool HasLocalTime(const PlaceTimeRules& rules, const PlaceIdentity& place);
 ClockSeconds LocalDayStart(const PlaceTimeRules& rules, const PlaceIdentity& place,
                            double longitude, ClockSeconds universal);
 
+// The first instant of the local day after the one that begins at
+// `dayStart` (a LocalDayStart), whatever the length of either day.
+ClockSeconds NextLocalDayStart(const PlaceTimeRules& rules, const PlaceIdentity& place,
+                               double longitude, ClockSeconds dayStart);
+
 }  // namespace sternwerk

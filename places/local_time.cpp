@@ -1,9 +1,9 @@
 #include "places/local_time.h"
 
+#include "base/time_units.h"
+
 namespace sternwerk {
 namespace {
-
-constexpr ClockSeconds kSecondsPerDay = 86400;
 
 // Whether the place's zone is to be read by the rules.
 bool ReadsZoneOf(const PlaceTimeRules& rules, const PlaceIdentity& place) {

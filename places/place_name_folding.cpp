@@ -28,7 +28,6 @@ constexpr std::string_view kExtendedALetters =
     "uuuuwwyyyzzzzzzs";
 
 constexpr char32_t kFirstBeyondAscii = 0x80;
-constexpr char kUnwritable = '?';
 constexpr char32_t kLatin1First = 0xC0;
 constexpr char32_t kExtendedAFirst = 0x100;
 constexpr char32_t kExtendedAEnd = 0x180;
@@ -92,16 +91,6 @@ std::optional<Decoded> DecodeUtf8(std::string_view text, std::size_t at) {
   return Decoded{letter, length};
 }
 
-// The Windows-1252 byte of a character, or kUnwritable.
-char Windows1252Byte(char32_t character) {
-  if (character < kFirstBeyondAscii) return static_cast<char>(character);
-  for (int byte = kFirstBeyondAscii; byte <= 0xFF; ++byte) {
-    if (Windows1252CodePoint(static_cast<unsigned char>(byte)) == character)
-      return static_cast<char>(byte);
-  }
-  return kUnwritable;
-}
-
 }  // namespace
 
 std::string FoldPlaceName(std::string_view name, Folding folding) {
@@ -157,16 +146,6 @@ std::u32string CharactersBeyondAscii(std::string_view text) {
     at += decoded->length;
   }
   return characters;
-}
-
-std::string Windows1252OfUtf8(std::string_view text) {
-  std::string written;
-  for (std::size_t at = 0; at < text.size();) {
-    const std::optional<Decoded> decoded = DecodeUtf8(text, at);
-    at += decoded ? decoded->length : 1;
-    written += decoded ? Windows1252Byte(decoded->letter) : kUnwritable;
-  }
-  return written;
 }
 
 }  // namespace sternwerk

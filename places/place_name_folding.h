@@ -25,8 +25,4 @@ std::string FoldPlaceName(std::string_view name, Folding folding = Folding::kPla
 // not UTF-8 are left out.
 std::u32string CharactersBeyondAscii(std::string_view text);
 
-// UTF-8 text in Windows-1252, as the program's own texts are written: a
-// character that Windows-1252 lacks, or a byte that is not UTF-8, is "?".
-std::string Windows1252OfUtf8(std::string_view text);
-
 }  // namespace sternwerk

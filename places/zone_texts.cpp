@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <map>
 
+#include "base/text_encoding.h"
 #include "base/time_units.h"
 #include "base/translation.h"
 #include "places/place_name_folding.h"
@@ -75,7 +76,7 @@ std::string FullOffsetText(int seconds) {
 }
 
 std::string ShortZoneText(const CivilOffset& offset) {
-  return Windows1252OfUtf8(ShortZoneAbbreviationText(offset));
+  return Utf8ToWindows1252(ShortZoneAbbreviationText(offset));
 }
 
 }  // namespace sternwerk

@@ -10,12 +10,12 @@
 namespace sternwerk {
 
 std::optional<ChartPlace> ProgramPlaceLookup::Named(std::string_view name) const {
-  const NamedPlace named = PlaceNamed(ProgramAtlas(), name, std::cerr);
-  if (named.place == nullptr) return std::nullopt;
-  const PlaceIdentity shown = IdentityOf(*named.place, ShownLanguage());
-  return ChartPlace{
-      shown.name,    shown.region, shown.country, named.place->longitude, named.place->latitude,
-      shown.timeZone};
+  const ToolOutcome<const AtlasPlace*> named = PlaceNamed(ProgramAtlas(), name, std::cerr);
+  if (!named.ok()) return std::nullopt;
+  const AtlasPlace& place = *named.value();
+  const PlaceIdentity shown = IdentityOf(place, ShownLanguage());
+  return ChartPlace{shown.name,      shown.region,   shown.country,
+                    place.longitude, place.latitude, shown.timeZone};
 }
 
 std::string ProgramPlaceLookup::ZoneNear(double longitude, double latitude) const {

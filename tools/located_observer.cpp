@@ -13,10 +13,6 @@
 namespace sternwerk {
 namespace {
 
-// From a day's first instant this lies within the next day, whatever the
-// length of either (23 to 25 hours where the clocks change).
-constexpr ClockSeconds kIntoTheNextDay = 30 * kSecondsPerHour;
-
 bool HasZone(const LocatedSky& located) {
   return !located.timeZone.timeZone.empty();
 }
@@ -60,7 +56,7 @@ LocalDay LocalDayAround(const LocatedSky& located, ClockSeconds instant) {
   const PlaceIdentity& place = located.timeZone;
   const double longitude = located.sky.longitude;
   const ClockSeconds start = LocalDayStart(rules, place, longitude, instant);
-  return {start, LocalDayStart(rules, place, longitude, start + kIntoTheNextDay)};
+  return {start, NextLocalDayStart(rules, place, longitude, start)};
 }
 
 std::string EventClockText(const LocatedSky& located, ClockSeconds instant) {
@@ -72,8 +68,7 @@ std::string EventClockText(const LocatedSky& located, ClockSeconds instant) {
 }
 
 std::string EventClockLine(const LocatedSky& located, ClockSeconds instant) {
-  if (!HasZone(located))
-    return Said(QT_TRANSLATE_NOOP("sternwerk-sky", "Zeiten: Weltzeit (UT)"));
+  if (!HasZone(located)) return Said(QT_TRANSLATE_NOOP("sternwerk-sky", "Zeiten: Weltzeit (UT)"));
   const LocalTime local = LocalAt(located, instant);
   return WithArguments(Said(QT_TRANSLATE_NOOP("sternwerk-sky", "Zeiten: Ortszeit (%1)")),
                        {ShortZoneAbbreviationText(local.offset)});

@@ -7,14 +7,17 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "base/time_units.h"
 #include "engine/calendar.h"
 #include "engine/text_forms.h"
+#include "places/local_time.h"
+#include "places/qt/civil_time.h"
+#include "places/zone_texts.h"
 #include "platform/faces.h"
 #include "platform/qt_text.h"
 #include "platform/text_print_stream.h"
 #include "platform/ui_style.h"
 #include "windows/position_list_view.h"
-#include "windows/system_place_time_rules.h"
 
 namespace sternwerk {
 namespace {
@@ -26,11 +29,6 @@ constexpr auto kShortestSpacing = 300ms;
 // The updates take at most one part in this many of the real time: at 20
 // ticks a second, under 0.3 ms a tick.
 constexpr int kCostShare = 200;
-constexpr double kSecondsPerHour = 3600;
-constexpr ClockSeconds kSecondsPerMinute = 60;
-// From a day's first instant this lies within the next day, whatever the
-// length of either (23 to 25 hours where the clocks change).
-constexpr ClockSeconds kIntoTheNextDay = 30 * 60 * kSecondsPerMinute;
 // The table's size in characters of its face: its widest lines and all of
 // them, with the Moon's phase, the six twilights and the source.
 constexpr int kTableColumns = 148;
@@ -44,7 +42,7 @@ constexpr const char* kSeparator = " \u00B7 ";
 
 // "HH:MM:SS" of a reading's time of day.
 std::string TimeOfDay(ClockSeconds reading) {
-  return FormatHours(ReadingOf(reading).secondOfDay / kSecondsPerHour);
+  return FormatSeconds(ReadingOf(reading).secondOfDay);
 }
 
 std::string DateOf(ClockSeconds reading) {
@@ -177,26 +175,26 @@ Outcome<SkyHere> SkyHereWindow::SkyAt(ClockSeconds instant) {
 
 LocalDay SkyHereWindow::LocalDayAround(ClockSeconds instant) const {
   const ClockSeconds start = LocalDayStart(rules_, place_, sky_.longitude, instant);
-  return {start, LocalDayStart(rules_, place_, sky_.longitude, start + kIntoTheNextDay)};
+  return {start, NextLocalDayStart(rules_, place_, sky_.longitude, start)};
 }
 
 std::string SkyHereWindow::EventClockText(ClockSeconds instant) const {
   const ClockSeconds nearestMinute =
       (instant + kSecondsPerMinute / 2) / kSecondsPerMinute * kSecondsPerMinute;
   const ClockSeconds reading = HasLocalTime(rules_, place_)
-                                   ? rules_.localOf(place_, sky_.longitude, nearestMinute).reading
+                                   ? LocalOf(rules_, place_, sky_.longitude, nearestMinute).reading
                                    : nearestMinute;
   return TimeOfDay(reading).substr(0, 5);
 }
 
 QString SkyHereWindow::InstantLine(ClockSeconds instant) const {
-  const QString universal =
-      FromWindows1252(FormatUniversalHours(ReadingOf(instant).secondOfDay / kSecondsPerHour));
+  const QString universal = FromWindows1252(
+      FormatUniversalHours(static_cast<double>(ReadingOf(instant).secondOfDay) / kSecondsPerHour));
   QString line = FromWindows1252(DateOf(instant)) + ' ' + universal;
   if (HasLocalTime(rules_, place_)) {
-    const ZonedReading local = rules_.localOf(place_, sky_.longitude, instant);
+    const LocalTime local = LocalOf(rules_, place_, sky_.longitude, instant);
     line = FromWindows1252(DateOf(local.reading) + ' ' + TimeOfDay(local.reading) + ' ' +
-                           local.zoneText) +
+                           ShortZoneText(local.offset)) +
            QString::fromUtf8(kSeparator) + universal;
   }
   const QString where =
@@ -209,7 +207,7 @@ QString SkyHereWindow::InstantLine(ClockSeconds instant) const {
 QString SkyHereWindow::EventClockLine(ClockSeconds instant) const {
   if (!HasLocalTime(rules_, place_)) return tr("Zeiten: Weltzeit (UT)");
   return tr("Zeiten: Ortszeit (%1)")
-      .arg(FromWindows1252(rules_.localOf(place_, sky_.longitude, instant).zoneText));
+      .arg(FromWindows1252(ShortZoneText(LocalOf(rules_, place_, sky_.longitude, instant).offset)));
 }
 
 void SkyHereWindow::Copy() {

@@ -17,10 +17,10 @@
 #include <string>
 
 #include "base/outcome.h"
-#include "clock/local_day.h"
-#include "engine/place_identity.h"
 #include "engine/sky_state.h"
 #include "observing/sky_here.h"
+#include "places/local_day.h"
+#include "places/place_identity.h"
 #include "platform/messages.h"
 #include "platform/printing.h"
 

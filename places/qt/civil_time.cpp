@@ -4,12 +4,12 @@
 #include <QTimeZone>
 #include <algorithm>
 
+#include "base/time_units.h"
 #include "base/translation.h"
 
 namespace sternwerk {
 namespace {
 
-constexpr ClockSeconds kSecondsPerDay = 86400;
 constexpr const char* kTzdataMeanTime = "LMT";
 
 Outcome<QTimeZone> KnownZone(const std::string& zone) {

@@ -81,8 +81,8 @@ std::string ChartPlaceTimeText(const PlaceIdentity& place, const SkyState& sky) 
   const LocalTime local =
       LocalOf(SystemPlaceTimeRules(), place, sky.longitude, ShownUniversalTime(sky));
   const ClockReading reading = ReadingOf(local.reading);
-  return WithArguments(Windows1252OfUtf8(Translated(kContext, kChartPlaceTime)),
-                       {Windows1252OfUtf8(place.name)}) +
+  return WithArguments(Utf8ToWindows1252(Translated(kContext, kChartPlaceTime)),
+                       {Utf8ToWindows1252(place.name)}) +
          WeekdayName(reading.year, reading.month, reading.day) + ", " +
          DateText(reading.day, reading.month, reading.year) + " / " + TimeText(local);
 }

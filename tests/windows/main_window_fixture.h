@@ -83,6 +83,14 @@ class MainWindowFixture : public ::testing::Test {
     clock->SetInstantAndPlace(moved, clock->placeIdentity());
   }
 
+  // Moves the clock's place, its instant left as it is.
+  void SetClockPlace(double longitude, double latitude, PlaceIdentity place) {
+    SkyState moved = clock->sky();
+    moved.longitude = longitude;
+    moved.latitude = latitude;
+    clock->SetInstantAndPlace(moved, std::move(place));
+  }
+
   // A tick of the timer one second of system time after the last.
   void Tick() {
     systemClock.Advance(std::chrono::seconds(1));

@@ -33,9 +33,7 @@ class SkyHereWindowTest : public testing::MainWindowFixture {
   SkyHereWindowTest()
       : MainWindowFixture(testing::UtcTime(kYear, kMonth, kDay, kHour, kMinute, 0)) {
     StartWindow();
-    sky().longitude = kBerlinPlace.longitude;
-    sky().latitude = kBerlinPlace.latitude;
-    clock->SetPlaceIdentity(kBerlin);
+    SetClockPlace(kBerlinPlace.longitude, kBerlinPlace.latitude, kBerlin);
     Button("skyHereButton")->click();
     window = Get<SkyHereWindow>("skyHereWindow");
     window->now = [this] { return realTime; };
@@ -73,9 +71,9 @@ TEST_F(SkyHereWindowTest, ShowsTheBodiesUpFirstWithTheDaysEventsInThePlacesTime)
       {kBerlin, kBerlinOffset, 31, 4999, "Mi, 01.01.5000 00:30:00 MEZ · 23:30:00 WZ/GMT · Berlin"}};
   for (const Case& shown : cases) {
     window->close();
-    clock->SetPlaceIdentity(shown.place);
+    SetClockPlace(kBerlinPlace.longitude, kBerlinPlace.latitude, shown.place);
     const double hours = kHour + kMinute / 60.0;
-    SetInstant(sky(), shown.day, kMonth, shown.year, hours);
+    SetClockInstant(shown.day, kMonth, shown.year, hours);
     Button("skyHereButton")->click();
     EXPECT_EQ(Shown(), shown.instantLine);
     EXPECT_EQ(window->eventClockLabel->text(),
