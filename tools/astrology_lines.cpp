@@ -55,21 +55,20 @@ Status TakeFlag(bool& flag, std::string_view option) {
 Status TakeHouseSystem(AstrologyRequest& request, const std::vector<std::string>& args,
                        std::size_t& at) {
   if (request.houses)
-    return Status::Failure(
-        WithArguments(Said(QT_TRANSLATE_NOOP("sternwerk-sky", "%1 darf nur einmal stehen")),
-                      {kHousesOption}));
+    return Status::Failure(WithArguments(
+        Said(QT_TRANSLATE_NOOP("sternwerk-sky", "%1 darf nur einmal stehen")), {kHousesOption}));
   const std::string letters = HouseSystemLetters();
   if (at + 1 == args.size())
     return Status::Failure(WithArguments(
         Said(QT_TRANSLATE_NOOP("sternwerk-sky",
-                                   "--houses erwartet den Buchstaben eines Häusersystems (%1)")),
+                               "--houses erwartet den Buchstaben eines Häusersystems (%1)")),
         {letters}));
   const std::string& letter = args[++at];
   request.houses = letter.size() == 1 ? HouseSystemOfLetter(letter[0]) : std::nullopt;
   if (!request.houses)
     return Status::Failure(WithArguments(
         Said(QT_TRANSLATE_NOOP("sternwerk-sky",
-                                   "--houses: \"%1\" ist kein Häusersystem (eines von %2)")),
+                               "--houses: \"%1\" ist kein Häusersystem (eines von %2)")),
         {letter, letters}));
   return Status::Success();
 }

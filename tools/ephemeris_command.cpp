@@ -50,7 +50,7 @@ Outcome<EphemerisRequest> ParseRequest(const std::vector<std::string>& args) {
       if (minutes.value() < kLeastStepMinutes)
         return Result::Failure(WithArguments(
             Said(QT_TRANSLATE_NOOP("sternwerk-sky",
-                                       "--step \"%1\": mindestens eine Sekunde (1/60 Minute)")),
+                                   "--step \"%1\": mindestens eine Sekunde (1/60 Minute)")),
             {Printable(args[at + 1])}));
       request.stepMinutes = minutes.value();
       stepGiven = true;
@@ -58,15 +58,15 @@ Outcome<EphemerisRequest> ParseRequest(const std::vector<std::string>& args) {
     } else if (args[at] == "--until" || args[at] == "--step") {
       return Result::Failure(WithArguments(
           Said(QT_TRANSLATE_NOOP("sternwerk-sky",
-                                     "%1 steht einmal und mit seinem Wert nach dem Zeitpunkt")),
+                                 "%1 steht einmal und mit seinem Wert nach dem Zeitpunkt")),
           {args[at]}));
     } else {
       request.start.push_back(args[at]);
     }
   }
   if (request.start.empty())
-    return Result::Failure(Said(
-        QT_TRANSLATE_NOOP("sternwerk-sky", "--ephemeris erwartet Datum und Zeit oder jetzt")));
+    return Result::Failure(
+        Said(QT_TRANSLATE_NOOP("sternwerk-sky", "--ephemeris erwartet Datum und Zeit oder jetzt")));
   return Result::Success(request);
 }
 

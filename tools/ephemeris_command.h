@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "tools/tool_result.h"
 #include "tools/place_options.h"
+#include "tools/tool_result.h"
 
 namespace sternwerk {
 

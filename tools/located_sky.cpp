@@ -5,11 +5,11 @@
 #include "base/time_units.h"
 #include "base/translation.h"
 #include "engine/state_texts.h"
+#include "engine/text_forms.h"
 #include "places/local_time.h"
 #include "places/qt/civil_time.h"
 #include "places/qt/geonames_atlas.h"
 #include "places/zone_texts.h"
-#include "engine/text_forms.h"
 #include "tools/places_command.h"
 #include "tools/sky_report.h"
 #include "tools/tool_text.h"
@@ -33,8 +33,7 @@ PlaceIdentity WithKnownZone(PlaceIdentity place, double longitude) {
   const std::string problem = LocalOf(SystemPlaceTimeRules(), place, longitude, 0).zoneProblem;
   if (problem.empty()) return place;
   std::cerr << "sternwerk-sky: " << problem
-            << Said(QT_TRANSLATE_NOOP("sternwerk-sky", " Es gilt die mittlere Ortszeit."))
-            << '\n';
+            << Said(QT_TRANSLATE_NOOP("sternwerk-sky", " Es gilt die mittlere Ortszeit.")) << '\n';
   place.timeZone.clear();
   return place;
 }
@@ -98,8 +97,8 @@ ToolOutcome<LocatedSky> AtLocalOrUniversalTime(LocatedSky located, const Calenda
   if (instants.instants.empty()) {
     return ToolResult::Failure(
         WithArguments(Said(QT_TRANSLATE_NOOP("sternwerk-sky",
-                                                 "Die Ortszeit %1 gibt es in %2 nicht: Die Uhren "
-                                                 "wurden über diese Stunde vorgestellt")),
+                                             "Die Ortszeit %1 gibt es in %2 nicht: Die Uhren "
+                                             "wurden über diese Stunde vorgestellt")),
                       {ReadingText(reading), located.timeZone.timeZone}));
   }
   if (instants.instants.size() > 1) located.twice = Said(kTwiceNote);
@@ -156,9 +155,9 @@ std::string LocalTimeLine(const LocatedSky& located, ClockSeconds universal,
                           const std::string& note) {
   const LocalTime local =
       LocalOf(SystemPlaceTimeRules(), located.timeZone, located.sky.longitude, universal);
-  return Said(QT_TRANSLATE_NOOP("sternwerk-sky", "Ortszeit: ")) + ReadingText(local.reading) +
-         " " + ZoneAbbreviationText(local.offset) + " (" + FullOffsetText(local.offset.seconds) +
-         ")" + note;
+  return Said(QT_TRANSLATE_NOOP("sternwerk-sky", "Ortszeit: ")) + ReadingText(local.reading) + " " +
+         ZoneAbbreviationText(local.offset) + " (" + FullOffsetText(local.offset.seconds) + ")" +
+         note;
 }
 
 ClockSeconds UniversalSeconds(const SkyState& sky) {

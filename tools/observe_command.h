@@ -20,6 +20,6 @@ namespace sternwerk {
 // message where it cannot compute the instant; a bad argument is a usage
 // error naming it.
 ToolResult ObserveFromArguments(const std::vector<std::string>& args, std::ostream& out,
-                                  const PlaceOptions& placeOptions);
+                                const PlaceOptions& placeOptions);
 
 }  // namespace sternwerk
