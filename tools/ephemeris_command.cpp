@@ -110,7 +110,7 @@ ToolResult EphemerisFromArguments(const std::vector<std::string>& args, std::ost
                                   const PlaceOptions& placeOptions) {
   const Outcome<EphemerisRequest> request = ParseRequest(args);
   if (!request.ok()) return ToolResult::UsageError(request.error());
-  const ToolOutcome<LocatedSky> located = LocateObserver(request.value().start, placeOptions);
+  const ToolOutcome<LocatedSky> located = LocateInAtlas(request.value().start, placeOptions);
   if (!located.ok()) return located.ending();
   const LocatedSky& here = located.value();
   const ClockSeconds first = UniversalSeconds(here.sky);

@@ -34,19 +34,6 @@ std::string ReadingText(ClockSeconds reading) {
 
 }  // namespace
 
-ToolOutcome<LocatedSky> LocateObserver(const std::vector<std::string>& args,
-                                       const PlaceOptions& options) {
-  const Status counted = CheckInstantAndPlaceCount(args);
-  if (!counted.ok()) return ToolResult::UsageError(counted.error());
-  const Outcome<ArgumentInstant> instant = ParseInstant(args, true);
-  if (!instant.ok()) return ToolResult::UsageError(instant.error());
-  const auto coordinates = args.begin() + static_cast<std::ptrdiff_t>(InstantArgumentCount(args));
-  ToolOutcome<LocatedSky> place = LocatePlace({coordinates, args.end()}, options, &ProgramAtlas());
-  if (!place.ok()) return place;
-  return AtLocalOrUniversalTime(std::move(place).value(), instant.value().date,
-                                instant.value().hours, options.local && !instant.value().present);
-}
-
 ObserverPlace ObserverOf(const LocatedSky& located) {
   return {located.sky.longitude, located.sky.latitude, 0};
 }

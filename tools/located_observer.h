@@ -3,22 +3,12 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
-#include "base/outcome.h"
 #include "engine/calendar.h"
 #include "observing/observer_place.h"
 #include "tools/located_sky.h"
-#include "tools/place_options.h"
-#include "tools/tool_result.h"
 
 namespace sternwerk {
-
-// INSTANT [LONGITUDE LATITUDE] (INSTANT: DD.MM.YYYY HH:MM[:SS] or "jetzt"),
-// the place and its time zone as the searches find them: a named place's,
-// or that of the atlas place near typed coordinates.
-ToolOutcome<LocatedSky> LocateObserver(const std::vector<std::string>& args,
-                                       const PlaceOptions& options);
 
 ObserverPlace ObserverOf(const LocatedSky& located);
 

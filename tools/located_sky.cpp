@@ -125,6 +125,11 @@ ToolOutcome<LocatedSky> LocateArguments(const std::vector<std::string>& args,
     located.sky = std::move(plain).value();
     return located;
   }
+  return LocateInAtlas(args, options);
+}
+
+ToolOutcome<LocatedSky> LocateInAtlas(const std::vector<std::string>& args,
+                                      const PlaceOptions& options) {
   const Status counted = CheckInstantAndPlaceCount(args);
   if (!counted.ok()) return ToolResult::UsageError(counted.error());
   const Outcome<ArgumentInstant> instant = ParseInstant(args, true);

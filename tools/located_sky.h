@@ -59,6 +59,11 @@ ToolOutcome<LocatedSky> AtLocalOrUniversalTime(LocatedSky located, const Calenda
 ToolOutcome<LocatedSky> LocateArguments(const std::vector<std::string>& args,
                                         const PlaceOptions& options);
 
+// The same with the place always looked up in the atlas: a named place, or
+// the zone of the atlas place near typed coordinates.
+ToolOutcome<LocatedSky> LocateInAtlas(const std::vector<std::string>& args,
+                                      const PlaceOptions& options);
+
 // The lines written for a located sky at the instant `universal` (UTF-8):
 // "Ort: NAME, REGION, COUNTRY, ZONE" (the parts the place has; no line for
 // a typed place without a zone) and "Ortszeit: DD.MM.YYYY HH:MM:SS

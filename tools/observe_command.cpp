@@ -7,7 +7,7 @@ namespace sternwerk {
 
 ToolResult ObserveFromArguments(const std::vector<std::string>& args, std::ostream& out,
                                 const PlaceOptions& placeOptions) {
-  ToolOutcome<LocatedSky> located = LocateObserver(args, placeOptions);
+  ToolOutcome<LocatedSky> located = LocateInAtlas(args, placeOptions);
   if (!located.ok()) return located.ending();
   const LocatedSky& here = located.value();
   const ClockSeconds instant = UniversalSeconds(here.sky);
