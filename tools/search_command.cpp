@@ -49,9 +49,7 @@ constexpr std::array<KindName, 12> kKinds = {{
 struct SearchRequest {
   KindName kind;
   int factor = kMoon;
-  ArgumentInstant start;  // hours 0 where no time was given
-  bool timeGiven = false;
-  std::vector<std::string> coordinates;  // LONGITUDE LATITUDE, or none
+  std::vector<std::string> instantAndPlace;  // the arguments after kind and factor
 };
 
 std::string LowerCase(std::string text) {
@@ -117,7 +115,7 @@ Outcome<SearchRequest> ParseSearchArguments(const std::vector<std::string>& args
         Said(QT_TRANSLATE_NOOP("sternwerk-sky", "--search erwartet die Art des Ereignisses")));
   const Outcome<KindName> kind = ParseKind(args[0]);
   if (!kind.ok()) return Result::Failure(kind.error());
-  SearchRequest request{kind.value(), kMoon, {}, false, {}};
+  SearchRequest request{kind.value(), kMoon, {}};
   std::size_t next = 1;
   if (!IsLunation(request.kind.kind)) {
     const Outcome<int> factor = ParseRequiredFactor(args, atHorizon);
@@ -125,38 +123,8 @@ Outcome<SearchRequest> ParseSearchArguments(const std::vector<std::string>& args
     request.factor = factor.value();
     ++next;
   }
-  // DATE or "jetzt", DATE TIME, each with or without LONGITUDE LATITUDE.
-  const std::size_t rest = args.size() - next;
-  const bool now = rest > 0 && IsNow(args[next]);
-  request.timeGiven = rest % 2 == 0;
-  if (rest == 0 || rest > 4 || (now && request.timeGiven)) {
-    return Result::Failure(
-        Said(QT_TRANSLATE_NOOP("sternwerk-sky",
-                               "--search erwartet ein Datum mit wahlweise einer Zeit "
-                               "oder jetzt, dazu wahlweise Länge und Breite")));
-  }
-  const std::span<const std::string> instant(args.begin() + static_cast<std::ptrdiff_t>(next),
-                                             args.end());
-  const Outcome<ArgumentInstant> start = ParseInstant(instant, request.timeGiven);
-  if (!start.ok()) return Result::Failure(start.error());
-  request.start = start.value();
-  request.coordinates.assign(instant.begin() + (request.timeGiven ? 2 : 1), instant.end());
+  request.instantAndPlace.assign(args.begin() + static_cast<std::ptrdiff_t>(next), args.end());
   return Result::Success(request);
-}
-
-// The sky where the search starts: at the request's time, or midnight, of
-// its date in Universal Time, or with --local in the place's local time
-// (a skipped midnight is the first instant of the day, a skipped time
-// given is refused); at the present instant for "jetzt". The place has the
-// zone of a named place or of the atlas place near its coordinates.
-ToolOutcome<LocatedSky> SearchStart(const SearchRequest& request,
-                                    const PlaceOptions& placeOptions) {
-  ToolOutcome<LocatedSky> place = LocatePlace(request.coordinates, placeOptions, &ProgramAtlas());
-  if (!place.ok()) return place;
-  return AtLocalOrUniversalTime(
-      std::move(place).value(), request.start.date, request.start.hours,
-      placeOptions.local && !request.start.present,
-      request.timeGiven ? SkippedTime::kRefused : SkippedTime::kInstantAfter);
 }
 
 // The event as the clock's search result names it (UTF-8): "SO-Aufgang",
@@ -230,6 +198,27 @@ ToolResult SearchAtHorizon(const SearchRequest& request, LocatedSky& located, do
 
 }  // namespace
 
+ToolOutcome<LocatedSky> LocateSearchStart(std::span<const std::string> args,
+                                          const PlaceOptions& placeOptions) {
+  // DATE or "jetzt", DATE TIME, each with or without LONGITUDE LATITUDE.
+  const bool now = !args.empty() && IsNow(args.front());
+  const bool timeGiven = args.size() % 2 == 0;
+  if (args.empty() || args.size() > 4 || (now && timeGiven)) {
+    return ToolResult::UsageError(
+        Said(QT_TRANSLATE_NOOP("sternwerk-sky",
+                               "--search erwartet ein Datum mit wahlweise einer Zeit "
+                               "oder jetzt, dazu wahlweise Länge und Breite")));
+  }
+  const Outcome<ArgumentInstant> start = ParseInstant(args, timeGiven);
+  if (!start.ok()) return ToolResult::UsageError(start.error());
+  const std::vector<std::string> coordinates(args.begin() + (timeGiven ? 2 : 1), args.end());
+  ToolOutcome<LocatedSky> place = LocatePlace(coordinates, placeOptions, &ProgramAtlas());
+  if (!place.ok()) return place;
+  return AtLocalOrUniversalTime(std::move(place).value(), start.value().date, start.value().hours,
+                                placeOptions.local && !start.value().present,
+                                timeGiven ? SkippedTime::kRefused : SkippedTime::kInstantAfter);
+}
+
 ToolResult SearchFromArguments(const std::vector<std::string>& args, std::ostream& out,
                                ComputationMode mode, bool atHorizon,
                                const PlaceOptions& placeOptions) {
@@ -237,7 +226,7 @@ ToolResult SearchFromArguments(const std::vector<std::string>& args, std::ostrea
   Outcome<SearchRequest> parsed = ParseSearchArguments(args, atHorizon);
   if (!parsed.ok()) return ToolResult::UsageError(parsed.error());
   const SearchRequest request = std::move(parsed).value();
-  ToolOutcome<LocatedSky> start = SearchStart(request, placeOptions);
+  ToolOutcome<LocatedSky> start = LocateSearchStart(request.instantAndPlace, placeOptions);
   if (!start.ok()) return start.ending();
   LocatedSky located = std::move(start).value();
   SkyState& sky = located.sky;

@@ -3,10 +3,12 @@
 #pragma once
 
 #include <ostream>
+#include <span>
 #include <string>
 #include <vector>
 
 #include "engine/computation_mode.h"
+#include "tools/located_sky.h"
 #include "tools/place_options.h"
 #include "tools/tool_result.h"
 
@@ -37,5 +39,14 @@ namespace sternwerk {
 ToolResult SearchFromArguments(const std::vector<std::string>& args, std::ostream& out,
                                ComputationMode mode = ComputationMode::kOwn, bool atHorizon = false,
                                const PlaceOptions& placeOptions = {});
+
+// The sky where a search starts, from the arguments after its kind (and
+// factor): DATE or "jetzt", DATE TIME, each with or without LONGITUDE
+// LATITUDE; at the time given, or midnight, of the date in Universal Time,
+// or with --local in the place's local time (a skipped midnight is the
+// first instant of the day, a skipped time given is refused). The place
+// has the zone of a named place or of the atlas place near its coordinates.
+ToolOutcome<LocatedSky> LocateSearchStart(std::span<const std::string> args,
+                                          const PlaceOptions& placeOptions);
 
 }  // namespace sternwerk

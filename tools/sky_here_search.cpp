@@ -13,6 +13,7 @@
 #include "observing/solar_eclipse.h"
 #include "observing/twilight.h"
 #include "tools/located_observer.h"
+#include "tools/search_command.h"
 #include "tools/sky_arguments.h"
 #include "tools/tool_text.h"
 
@@ -76,29 +77,6 @@ std::optional<KindName> KindOf(std::string text) {
     if (kind.argument == text) return kind;
   }
   return std::nullopt;
-}
-
-// Where the search starts: the time given, or midnight of the date, in
-// Universal Time or with --local the place's civil time (a skipped
-// midnight is the first instant of the day).
-ToolOutcome<LocatedSky> SearchStart(std::span<const std::string> args,
-                                    const PlaceOptions& options) {
-  const bool now = !args.empty() && IsNow(args.front());
-  const bool timeGiven = args.size() % 2 == 0;
-  if (args.empty() || args.size() > 4 || (now && timeGiven)) {
-    return ToolResult::UsageError(Said(QT_TRANSLATE_NOOP(
-        "sternwerk-sky",
-        "--search erwartet ein Datum mit wahlweise einer Zeit oder jetzt, dazu wahlweise Länge "
-        "und Breite")));
-  }
-  const Outcome<ArgumentInstant> start = ParseInstant(args, timeGiven);
-  if (!start.ok()) return ToolResult::UsageError(start.error());
-  const std::vector<std::string> coordinates(args.begin() + (timeGiven ? 2 : 1), args.end());
-  ToolOutcome<LocatedSky> place = LocatePlace(coordinates, options, &ProgramAtlas());
-  if (!place.ok()) return place;
-  return AtLocalOrUniversalTime(std::move(place).value(), start.value().date, start.value().hours,
-                                options.local && !start.value().present,
-                                timeGiven ? SkippedTime::kRefused : SkippedTime::kInstantAfter);
 }
 
 // "02.08.2027 13:05:18 EEST (10:05:18 UT)" where the place has a zone,
@@ -187,7 +165,7 @@ ToolResult SearchSkyHere(const std::vector<std::string>& args, std::ostream& out
                          const PlaceOptions& placeOptions) {
   const KindName kind = *KindOf(args.front());
   const ToolOutcome<LocatedSky> start =
-      SearchStart(std::span<const std::string>(args).subspan(1), placeOptions);
+      LocateSearchStart(std::span<const std::string>(args).subspan(1), placeOptions);
   if (!start.ok()) return start.ending();
   switch (kind.kind) {
     case SkyHereKind::kSolarEclipse:
