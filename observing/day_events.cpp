@@ -17,10 +17,10 @@ constexpr double kStandardTemperature = 0;
 // swe_rise_trans: -2 when the body neither rises nor sets, below 0 on an error.
 constexpr int32 kNoEvent = -2;
 
-// The first event of the kind from the day's start, where it falls within
-// the day; none where it does not or the body neither rises nor sets.
-Outcome<std::optional<ClockSeconds>> EventInDay(int body, int32 event, const LocalDay& day,
-                                                const ObserverPlace& place) {
+}  // namespace
+
+Outcome<std::optional<ClockSeconds>> LibraryEventInDay(int body, int event, const LocalDay& day,
+                                                       const ObserverPlace& place) {
   using Result = Outcome<std::optional<ClockSeconds>>;
   std::array<double, 3> geographic = LibraryPlace({place.longitude, place.latitude, 0});
   std::array<char, AS_MAXCH> error{};
@@ -35,8 +35,6 @@ Outcome<std::optional<ClockSeconds>> EventInDay(int body, int32 event, const Loc
   return Result::Success(instant);
 }
 
-}  // namespace
-
 Outcome<HorizonDay> HorizonDayOf(int factor, const LocalDay& day, const ObserverPlace& place) {
   using Result = Outcome<HorizonDay>;
   const int body = *LibraryBody(factor);
@@ -45,7 +43,7 @@ Outcome<HorizonDay> HorizonDayOf(int factor, const LocalDay& day, const Observer
   for (const auto& [event, found] :
        {std::pair{SE_CALC_RISE, &events.rise}, std::pair{SE_CALC_MTRANSIT, &events.transit},
         std::pair{SE_CALC_SET, &events.set}}) {
-    Outcome<std::optional<ClockSeconds>> searched = EventInDay(body, event, day, place);
+    Outcome<std::optional<ClockSeconds>> searched = LibraryEventInDay(body, event, day, place);
     if (!searched.ok()) return Result::Failure(searched.error());
     *found = searched.value();
   }

@@ -26,6 +26,13 @@ struct HorizonDay {
   bool downAllDay = false;
 };
 
+// The first event the library finds for its body number `body` from the
+// day's start (`event`: SE_CALC_RISE, SE_CALC_SET or SE_CALC_MTRANSIT, with
+// a twilight bit for the Sun's centre below the horizon), where it falls
+// within the day; none where it does not or the body does not get there.
+Outcome<std::optional<ClockSeconds>> LibraryEventInDay(int body, int event, const LocalDay& day,
+                                                       const ObserverPlace& place);
+
 // HorizonDayOf: the rise, transit and set of one of kObservedBodies in the
 // local day at the place.
 //

@@ -3,15 +3,12 @@
 #include <swephexp.h>
 
 #include "base/translation.h"
-#include "observing/ephemeris_access.h"
+#include "observing/day_events.h"
 
 namespace sternwerk {
 namespace {
 
 constexpr const char* kContext = "sternwerk::Twilight";
-constexpr double kStandardPressure = 0;
-constexpr double kStandardTemperature = 0;
-constexpr int32 kNoEvent = -2;
 
 int32 LibraryDepth(TwilightDepth depth) {
   switch (depth) {
@@ -50,20 +47,9 @@ std::string TwilightName(TwilightDepth depth, TwilightEdge edge) {
 
 Outcome<std::optional<ClockSeconds>> TwilightIn(TwilightDepth depth, TwilightEdge edge,
                                                 const LocalDay& day, const ObserverPlace& place) {
-  using Result = Outcome<std::optional<ClockSeconds>>;
-  std::array<double, 3> geographic = LibraryPlace({place.longitude, place.latitude, 0});
-  const int32 event =
+  const int event =
       (edge == TwilightEdge::kDawn ? SE_CALC_RISE : SE_CALC_SET) | LibraryDepth(depth);
-  std::array<char, AS_MAXCH> error{};
-  double found = 0;
-  const int32 status = swe_rise_trans(JulianDayOf(day.start), SE_SUN, nullptr, SEFLG_SWIEPH, event,
-                                      geographic.data(), kStandardPressure, kStandardTemperature,
-                                      &found, error.data());
-  if (status == kNoEvent) return Result::Success(std::nullopt);
-  if (status < 0) return Result::Failure(LibraryErrorText(error.data()));
-  const ClockSeconds instant = InstantOfJulianDay(found);
-  if (instant >= day.end) return Result::Success(std::nullopt);
-  return Result::Success(instant);
+  return LibraryEventInDay(SE_SUN, event, day, place);
 }
 
 Outcome<DayTwilights> TwilightsOf(const LocalDay& day, const ObserverPlace& place) {
