@@ -60,4 +60,9 @@ void DrawAspectLines(const std::vector<ChartPoint>& points, const std::vector<As
   }
 }
 
+void DrawAstrologyLayer(const ChartAstrology& astrology, Canvas& canvas) {
+  if (astrology.houses) DrawHouseCusps(*astrology.houses, canvas);
+  if (astrology.aspects) DrawAspectLines(astrology.points, *astrology.aspects, canvas);
+}
+
 }  // namespace sternwerk

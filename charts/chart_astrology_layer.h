@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "astrology/aspects.h"
+#include "astrology/chart_astrology.h"
 #include "astrology/chart_points.h"
 #include "astrology/house_cusps.h"
 #include "platform/canvas.h"
@@ -23,5 +24,8 @@ void DrawHouseCusps(const HouseCusps& houses, Canvas& canvas);
 // the sextile.
 void DrawAspectLines(const std::vector<ChartPoint>& points, const std::vector<Aspect>& aspects,
                      Canvas& canvas);
+
+// The cusps and the aspect lines `astrology` holds; nothing for an empty one.
+void DrawAstrologyLayer(const ChartAstrology& astrology, Canvas& canvas);
 
 }  // namespace sternwerk

@@ -18,8 +18,8 @@ namespace {
 // The page as printed, on a PDF printer whose printable width is the chart's
 // square. The PDF is made in memory and replaces the file whole.
 Status SaveChartPdf(std::shared_ptr<const Picture> chart, const SkyState& sky,
-                    const DisplayOptions& options, const ChartTexts& texts,
-                    const std::string& path) {
+                    const DisplayOptions& options, const ChartTexts& texts, const std::string& path,
+                    const ChartAstrology& astrology) {
   QPrinter printer(QPrinter::HighResolution);
   printer.setOutputFormat(QPrinter::PdfFormat);
   const int pageWidth = PrintableWidth(printer);
@@ -30,7 +30,8 @@ Status SaveChartPdf(std::shared_ptr<const Picture> chart, const SkyState& sky,
   pdf.setPageLayout(printer.pageLayout());
   pdf.setCreator(printer.creator());
   pdf.setTitle(ChartJobName(sky));
-  const Status painted = PaintChartPage(pdf, std::move(chart), sky, options, texts, pageWidth);
+  const Status painted =
+      PaintChartPage(pdf, std::move(chart), sky, options, texts, pageWidth, astrology);
   if (!painted.ok()) return Status::Failure(FailureText(path, kWritten, painted.error()));
   return ReplaceFileWith(path, buffer.data());
 }
@@ -57,9 +58,9 @@ bool NamesPdf(std::string_view path) {
 
 Status SaveChartFile(std::shared_ptr<const Picture> chart, const SkyState& sky,
                      const DisplayOptions& options, const ChartTexts& texts,
-                     const std::string& path) {
+                     const std::string& path, const ChartAstrology& astrology) {
   if (const Status known = RequireKnownFormat(path); !known.ok()) return known;
-  if (NamesPdf(path)) return SaveChartPdf(std::move(chart), sky, options, texts, path);
+  if (NamesPdf(path)) return SaveChartPdf(std::move(chart), sky, options, texts, path, astrology);
   return WritePictureFile(*chart, {kChartSize, kChartSize}, path);
 }
 

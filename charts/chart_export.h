@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "astrology/chart_astrology.h"
 #include "base/outcome.h"
 #include "charts/enlarged_chart_drawing.h"
 #include "charts/outside_view_drawing.h"
@@ -27,11 +28,12 @@ inline constexpr Rgb kOutsideViewBackground = kNavy;
 bool NamesPdf(std::string_view path);
 
 // The chart as a picture of its square in .png, .svg or .wmf; as a PDF its
-// printed page (PaintChartPage) on the page of a PDF printer, titled with
-// ChartJobName. The failure names the file and the reason.
+// printed pages (PaintChartPage, with the houses and aspects of
+// `astrology`) on the page of a PDF printer, titled with ChartJobName. The
+// failure names the file and the reason.
 Status SaveChartFile(std::shared_ptr<const Picture> chart, const SkyState& sky,
                      const DisplayOptions& options, const ChartTexts& texts,
-                     const std::string& path);
+                     const std::string& path, const ChartAstrology& astrology = {});
 
 // The outside view in .png, .svg or .wmf, or as a PDF page the view's size.
 Status SaveOutsideViewFile(const Picture& view, const std::string& path);

@@ -12,17 +12,21 @@ QString ChartJobName(const SkyState& sky) {
                       InstantOf(sky));
 }
 
-Status PaintChartPage(QPaintDevice& device, std::shared_ptr<const Picture> chart,
+Status PaintChartPage(QPagedPaintDevice& device, std::shared_ptr<const Picture> chart,
                       const SkyState& sky, const DisplayOptions& options, const ChartTexts& texts,
-                      int pageWidth) {
-  const Picture page = ChartPrintPicture(std::move(chart), sky, options, texts);
-  return PrintPicture(device, page, QRectF(0, 0, pageWidth, pageWidth));
+                      int pageWidth, const ChartAstrology& astrology) {
+  std::vector<Picture> pages = {
+      ChartPrintPicture(std::move(chart), sky, options, texts, astrology)};
+  for (Picture& page : AspectListPages(sky, astrology)) pages.push_back(std::move(page));
+  return PrintPictures(device, pages, QRectF(0, 0, pageWidth, pageWidth));
 }
 
 Status PrintChart(QPrinter& printer, std::shared_ptr<const Picture> chart, const SkyState& sky,
-                  const DisplayOptions& options, const ChartTexts& texts) {
+                  const DisplayOptions& options, const ChartTexts& texts,
+                  const ChartAstrology& astrology) {
   printer.setDocName(ChartJobName(sky));
-  return PaintChartPage(printer, std::move(chart), sky, options, texts, PrintableWidth(printer));
+  return PaintChartPage(printer, std::move(chart), sky, options, texts, PrintableWidth(printer),
+                        astrology);
 }
 
 }  // namespace sternwerk

@@ -1,9 +1,11 @@
-// Printing the enlarged chart with its header and position list on one page.
+// Printing the enlarged chart with its header and position list on one page,
+// and the aspect list on the pages after it when aspects are shown.
 #pragma once
 
 #include <QPrinter>
 #include <memory>
 
+#include "astrology/chart_astrology.h"
 #include "base/outcome.h"
 #include "charts/enlarged_chart_drawing.h"
 #include "engine/display_options.h"
@@ -19,14 +21,16 @@ QString ChartJobName(const SkyState& sky);
 // Paints the chart's page (ChartPrintPicture) on a printer or PDF writer
 // with the chart's square stretched over (0, 0)-(pageWidth, pageWidth)
 // device pixels; the header and the list below it follow at the same scale.
-Status PaintChartPage(QPaintDevice& device, std::shared_ptr<const Picture> chart,
+// The aspect list's pages (AspectListPages) follow at that scale too.
+Status PaintChartPage(QPagedPaintDevice& device, std::shared_ptr<const Picture> chart,
                       const SkyState& sky, const DisplayOptions& options, const ChartTexts& texts,
-                      int pageWidth);
+                      int pageWidth, const ChartAstrology& astrology = {});
 
-// Prints the chart's page (PaintChartPage) as one page in a job named
-// ChartJobName, the chart's square as wide as the printable area of the
-// job's page at the job's resolution.
+// Prints the chart's page (PaintChartPage) in a job named ChartJobName, the
+// chart's square as wide as the printable area of the job's page at the
+// job's resolution.
 Status PrintChart(QPrinter& printer, std::shared_ptr<const Picture> chart, const SkyState& sky,
-                  const DisplayOptions& options, const ChartTexts& texts);
+                  const DisplayOptions& options, const ChartTexts& texts,
+                  const ChartAstrology& astrology = {});
 
 }  // namespace sternwerk

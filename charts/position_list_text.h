@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "astrology/house_cusps.h"
 #include "base/translation.h"
 #include "engine/display_options.h"
 #include "engine/sky_state.h"
@@ -27,5 +28,11 @@ std::string PositionListHeading(ComputationUsed computation);
 // The heading, then one line per factor of the sky's factor set in ascending
 // order (Windows-1252).
 std::vector<std::string> PositionListLines(const SkyState& sky, const DisplayOptions& options);
+
+// The lines after the factors where houses are shown: the cusps of `system`
+// for the sky's instant and place (HouseLines, as sternwerk-sky --houses
+// writes them), then the note of a fallback or the reason none could be
+// computed, broken into lines no wider than the cusps' (Windows-1252).
+std::vector<std::string> HouseListLines(const SkyState& sky, HouseSystem system);
 
 }  // namespace sternwerk

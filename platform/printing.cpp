@@ -81,4 +81,19 @@ Status PrintPicture(QPaintDevice& printer, const Picture& picture, const QRectF&
   return Status::Success();
 }
 
+Status PrintPictures(QPagedPaintDevice& printer, const std::vector<Picture>& pages,
+                     const QRectF& target) {
+  QPainter painter;
+  if (!painter.begin(&printer)) return Status::Failure(Said(kPrintNotStarted));
+  for (std::size_t page = 0; page < pages.size(); ++page) {
+    if (page > 0 && !printer.newPage()) {
+      painter.end();
+      return Status::Failure(Said(kPrintFailed));
+    }
+    PaintPictureScaled(painter, pages[page], target);
+  }
+  if (!painter.end()) return Status::Failure(Said(kPrintFailed));
+  return Status::Success();
+}
+
 }  // namespace sternwerk

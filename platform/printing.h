@@ -7,6 +7,7 @@
 #include <QSize>
 #include <QString>
 #include <optional>
+#include <vector>
 
 #include "base/outcome.h"
 #include "engine/sky_state.h"
@@ -77,5 +78,10 @@ class PdfFileChoice : public PrinterChoice {
 // nominal area stretched onto `target`, in device pixels from the printable
 // area's top-left corner.
 Status PrintPicture(QPaintDevice& printer, const Picture& picture, const QRectF& target);
+
+// Prints the pictures on one page each, in order, each stretched onto
+// `target` as PrintPicture does.
+Status PrintPictures(QPagedPaintDevice& printer, const std::vector<Picture>& pages,
+                     const QRectF& target);
 
 }  // namespace sternwerk

@@ -1,12 +1,11 @@
 #include "tools/astrology_lines.h"
 
 #include "astrology/aspects.h"
+#include "astrology/chart_lines.h"
 #include "astrology/chart_points.h"
 #include "astrology/midpoints.h"
 #include "base/text_encoding.h"
 #include "engine/factors.h"
-#include "engine/position_list.h"
-#include "engine/text_forms.h"
 #include "tools/tool_text.h"
 
 namespace sternwerk {
@@ -16,27 +15,6 @@ constexpr std::string_view kHousesOption = "--houses";
 constexpr std::string_view kAspectsOption = "--aspects";
 constexpr std::string_view kMidpointsOption = "--midpoints";
 constexpr std::string_view kAllOption = "--all";
-constexpr std::size_t kHouseCodeWidth = 3;  // "H12", and " H1" under it
-
-// Degrees and whole minutes, truncated as the position list's full form
-// truncates (so that a sorted list stays sorted in print).
-std::string DegreesAndMinutes(int width, double degrees) {
-  const std::string full = FormatAngle(width, AngleMode::kFull, degrees);
-  return Windows1252ToUtf8(full.substr(0, full.find('\'') + 1));
-}
-
-std::string HouseCode(int house) {
-  std::string code = "H" + std::to_string(house);
-  return std::string(kHouseCodeWidth - code.size(), ' ') + code;
-}
-
-std::string AspectLine(const Aspect& aspect) {
-  const std::string motion = aspect.applying
-                                 ? Said(QT_TRANSLATE_NOOP("sternwerk-sky", "applikativ"))
-                                 : Said(QT_TRANSLATE_NOOP("sternwerk-sky", "separativ"));
-  return ShownFactorCode(aspect.first) + " " + ShownFactorCode(aspect.second) + " " +
-         AspectName(aspect.kind) + " " + DegreesAndMinutes(1, aspect.orb) + " " + motion;
-}
 
 std::string MidpointLine(const Midpoint& midpoint) {
   return ShownFactorCode(midpoint.first) + "/" + ShownFactorCode(midpoint.second) + " " +
@@ -108,10 +86,8 @@ Outcome<AstrologyText> AstrologyTextFor(const AstrologyRequest& request, const S
   if (request.houses) {
     const Outcome<HouseCusps> houses = ComputeHouseCusps(sky, *request.houses);
     if (!houses.ok()) return Outcome<AstrologyText>::Failure(houses.error());
-    for (int house = 0; house < kHouses; ++house) {
-      text.lines.push_back(Windows1252ToUtf8(PositionListLine(
-          HouseCode(house + 1), houses.value().cusps[static_cast<std::size_t>(house)])));
-    }
+    for (const std::string& line : HouseLines(houses.value()))
+      text.lines.push_back(Windows1252ToUtf8(line));
     if (!houses.value().note.empty()) text.notes.push_back(houses.value().note);
   }
   if (!request.aspects && !request.midpoints) return Outcome<AstrologyText>::Success(text);

@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <array>
 
+#include "astrology/chart_lines.h"
+#include "charts/chart_astrology_layer.h"
 #include "charts/chart_export.h"
 #include "charts/chart_printing.h"
 #include "platform/controls.h"
@@ -32,6 +34,13 @@ constexpr int kButtonHeight = 22;
 constexpr int kButtonPitch = 28;  // from one button's top to the next one's
 constexpr int kLowestButtonTop = kChartSize - kButtonMargin - kButtonHeight;
 constexpr QSize kWindowSize{kButtonLeft + kButtonWidth + kButtonMargin, kChartSize};
+// With houses and aspects, the aspect list right of the buttons widens the
+// window.
+constexpr int kAspectListWidth = 260;
+constexpr QRect kAspectListPlace{kWindowSize.width(), kButtonMargin, kAspectListWidth,
+                                 kChartSize - 2 * kButtonMargin};
+constexpr QSize kWindowWithListSize{kAspectListPlace.right() + 1 + kButtonMargin, kChartSize};
+constexpr int kListFontPixels = 11;
 constexpr int kButtonFontPixels = 11;
 const QString kButtonFace = kSansSerifFace;
 
@@ -51,6 +60,11 @@ constexpr const char* kPrintHint = QT_TRANSLATE_NOOP(
 constexpr const char* kOutsideHint =
     QT_TRANSLATE_NOOP("sternwerk::EnlargedChartWindow",
                       " Zeigt den Blick nach Süden mit MC sowie Ost- und West-Horizont ");
+
+// The aspects' chords follow the positions of the computation shown.
+ComputationMode ModeOf(ComputationUsed used) {
+  return used == ComputationUsed::kOwn ? ComputationMode::kOwn : ComputationMode::kPrecise;
+}
 
 // A button of the column, counted upwards from the lowest (0).
 QRect ButtonPlace(int fromBelow) {
@@ -83,6 +97,12 @@ EnlargedChartWindow::EnlargedChartWindow(const SkyState& sky, const DisplayOptio
     button->setAutoDefault(false);
   }
   backButton->setFont(PixelFont(kButtonFace, kButtonFontPixels, true));
+  aspectList = MakeTextBox(this, kAspectListPlace);
+  aspectList->setObjectName(QStringLiteral("aspectList"));
+  aspectList->setFont(PixelFont(kLowerCourierFace, kListFontPixels));
+  aspectList->setLineWrapMode(QPlainTextEdit::NoWrap);
+  aspectList->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  aspectList->hide();
   outsideViewButton->setToolTip(tr(kOutsideHint));
   printButton->setToolTip(tr(kPrintHint));
   saveButton->setToolTip(tr(kSaveHint));
@@ -100,13 +120,26 @@ EnlargedChartWindow::EnlargedChartWindow(const SkyState& sky, const DisplayOptio
 void EnlargedChartWindow::BeginVisit() {
   files_.BeginVisit();
   writeFailure_.Rearm();
+  const bool listed = handOver.astrology.shown;
+  setFixedSize(listed ? kWindowWithListSize : kWindowSize);
+  aspectList->setVisible(listed);
   UpdateChart();
+  QStringList lines;
+  if (!astrology_.note.empty()) lines << QString::fromStdString(astrology_.note);
+  if (astrology_.aspects) {
+    for (const Aspect& aspect : *astrology_.aspects)
+      lines << QString::fromStdString(AspectLine(aspect));
+  }
+  aspectList->setPlainText(lines.join('\n'));
 }
 
 void EnlargedChartWindow::UpdateChart() {
+  astrology_ = ComputeChartAstrology(sky_, ModeOf(display_.computation), display_.transplutonian,
+                                     RequestOf(handOver.astrology));
   auto chart = std::make_shared<Picture>(kChartSize, kChartSize);
   Canvas canvas(*chart);
   DrawEnlargedChart(sky_, display_, handOver.texts, canvas);
+  DrawAstrologyLayer(astrology_, canvas);
   chart_ = chart;
   // A failed write is reported by Publish; the chart stays shown.
   static_cast<void>(Publish(*chart_, [this] { return files_.WriteWorkingFile(*chart_); }));
@@ -131,7 +164,7 @@ void EnlargedChartWindow::SaveCopy() {
 void EnlargedChartWindow::Export() {
   if (!chart_) UpdateChart();
   ExportTo(files_.folder() / (ExportStem() + kExportExtension), [this](const std::string& path) {
-    return SaveChartFile(chart_, sky_, display_, handOver.texts, path);
+    return SaveChartFile(chart_, sky_, display_, handOver.texts, path, astrology_);
   });
 }
 
@@ -139,7 +172,7 @@ void EnlargedChartWindow::Print() {
   QPrinter printer(QPrinter::HighResolution);
   PrintOnChosenPrinter(printer, [this](QPrinter& chosen) {
     if (chosen.outputFormat() == QPrinter::NativeFormat) chosenPrinter_ = chosen.printerName();
-    return PrintChart(chosen, chart_, sky_, display_, handOver.texts);
+    return PrintChart(chosen, chart_, sky_, display_, handOver.texts, astrology_);
   });
 }
 

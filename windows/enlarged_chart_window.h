@@ -1,15 +1,18 @@
 // The window "Diagramm-Vergrößerung": the enlarged chart shown 1:1,
 // put on the clipboard and written to img.wmf at every drawing, with buttons
 // to save numbered copies, export it, print it and explain the printer
-// settings.
+// settings. With houses and aspects chosen (handOver.astrology) their layer
+// is drawn over the chart, and the aspect list stands right of the buttons.
 #pragma once
 
 #include <QDialog>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <cstdint>
 #include <filesystem>
 #include <memory>
 
+#include "astrology/chart_astrology.h"
 #include "charts/chart_files.h"
 #include "charts/enlarged_chart_drawing.h"
 #include "engine/display_options.h"
@@ -62,8 +65,9 @@ class EnlargedChartWindow : public SkyPictureWindow {
   // The files' clean-up at the end of a visit.
   void EndVisit();
 
-  // The chart as last drawn.
+  // The chart as last drawn, and its houses and aspects.
   std::shared_ptr<const Picture> chart() const { return chart_; }
+  const ChartAstrology& astrology() const { return astrology_; }
 
   QPushButton* printerHelpButton;
   QPushButton* outsideViewButton;
@@ -72,6 +76,9 @@ class EnlargedChartWindow : public SkyPictureWindow {
   QPushButton* saveButton;
   QPushButton* exportButton;
   QPushButton* backButton;
+  // The note on the houses, if any, then one line per aspect (AspectLine);
+  // shown only with houses and aspects.
+  QPlainTextEdit* aspectList;
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -82,6 +89,7 @@ class EnlargedChartWindow : public SkyPictureWindow {
  private:
   ChartFiles files_;
   std::shared_ptr<const Picture> chart_;
+  ChartAstrology astrology_;
   QString chosenPrinter_;  // the printer of the last print, empty before it
 };
 

@@ -14,10 +14,12 @@
 #include "platform/faces.h"
 #include "platform/qt_text.h"
 #include "platform/ui_style.h"
+#include "windows/astrology_setting.h"
 #include "windows/computation_setting.h"
 #include "windows/dial_view.h"
 #include "windows/main_window_layout.h"
 #include "windows/main_window_texts.h"
+#include "windows/orbs_dialog.h"
 #include "windows/position_list_view.h"
 
 namespace sternwerk {
@@ -202,6 +204,34 @@ void MainWindow::ChooseFactorSet(bool transplutonian) {
   if (legendShown) ToggleLegend();
   if (LoadFactorSetAnswer()) SaveFactorSetAnswer(transplutonian);
   UpdateDial();
+}
+
+void MainWindow::ChooseAstrology() {
+  astrology_.shown = astrologyBox->isChecked();
+  const QString letter = houseSystemBox->currentData().toString();
+  if (letter.size() == 1)
+    astrology_.system = HouseSystemOfLetter(letter[0].toLatin1()).value_or(kDefaultHouseSystem);
+  SaveAstrologyChoices(astrology_);
+  UpdateDial();
+}
+
+void MainWindow::EditOrbs() {
+  if (orbsDialog == nullptr) {
+    orbsDialog = new OrbsDialog(this);
+    orbsDialog->setObjectName(QStringLiteral("orbsDialog"));
+  }
+  orbsDialog->SetOrbs(astrology_.orbs);
+  if (orbsDialog->exec() != QDialog::Accepted) return;
+  astrology_.orbs = orbsDialog->orbs();
+  SaveAstrologyChoices(astrology_);
+}
+
+void MainWindow::ShowAstrologyChoices() {
+  const QSignalBlocker quietBox(astrologyBox);
+  const QSignalBlocker quietSystems(houseSystemBox);
+  astrologyBox->setChecked(astrology_.shown);
+  houseSystemBox->setCurrentIndex(
+      houseSystemBox->findData(QChar(static_cast<char>(astrology_.system))));
 }
 
 void MainWindow::ToggleSourceInformation() {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -14,6 +15,7 @@
 #include <QWidget>
 #include <functional>
 
+#include "astrology/astrology_choices.h"
 #include "clock/clock.h"
 #include "platform/messages.h"
 #include "platform/picture.h"
@@ -29,6 +31,7 @@ class DateTimePlaceDialog;
 class EnlargedChartWindow;
 class FactorChoiceDialog;
 class IntroductionWindow;
+class OrbsDialog;
 class SkyHereWindow;
 
 // The program's other windows, created once by the program's entry and shown
@@ -91,6 +94,13 @@ class MainWindow : public QWidget {
   // kept for the next starts when the user asked not to be asked again.
   void ChooseFactorSet(bool transplutonian);
   bool FactorSetAnswer();
+  // The houses and aspects there: shown or not and the house system, from
+  // the panel's controls, kept for the next runs; the list is redrawn.
+  void ChooseAstrology();
+  // "Orben ...": the orbs dialog, its seven orbs kept when it closes with OK.
+  void EditOrbs();
+  // The panel's astrology controls set to the choices, without handling.
+  void ShowAstrologyChoices();
   void ToggleLegend();
   bool LegendShown() const;
   // Searches (main_window_search.cpp): rise, set, culmination, full and new
@@ -212,6 +222,12 @@ class MainWindow : public QWidget {
   QCheckBox* preciseBox;
   QCheckBox* horizonBox;
   QCheckBox* factorSetBox;
+  QCheckBox* astrologyBox;
+  QComboBox* houseSystemBox;  // the systems in HouseSystemLetters' order
+  QPushButton* orbsButton;
+  // Made at the first "Orben ...".
+  OrbsDialog* orbsDialog = nullptr;
+  AstrologyChoices astrology_;
   QTimer* tickTimer;
 };
 

@@ -1,6 +1,6 @@
 // The clock window's enlarged chart: opened while the clock is halted, with
-// every button disabled, and given the place line, the last search result
-// and the printer's page width.
+// every button disabled, and given the place line, the last search result,
+// the printer's page width and the choice of houses and aspects.
 #include "engine/text_forms.h"
 #include "places/qt/place_time_text.h"
 #include "windows/enlarged_chart_window.h"
@@ -16,7 +16,8 @@ void MainWindow::ShowEnlargedChart() {
   chart.handOver = {{FormatPlace(sky.longitude, sky.latitude, sky.isWest, sky.isSouth),
                      clock_.search().resultText, ChartPlaceTimeText(clock_.placeIdentity(), sky)},
                     static_cast<std::uint16_t>(services_.printPage.width()),
-                    clock_.placeIdentity()};
+                    clock_.placeIdentity(),
+                    astrology_};
   chart.exec();
   clock_.EnableButtonGroups(true);
   ShowButtonGroups();

@@ -186,12 +186,13 @@ void MainWindow::CreateLegends() {
 }
 
 void MainWindow::CreateSourcePanel() {
-  sourcePanel = MakePanel(this, {77, 208, 364, 149}, kMoneyGreen);
+  sourcePanel = MakePanel(this, {77, 208, 364, 197}, kMoneyGreen);
   sourceText = MakeTextBox(sourcePanel, {4, 4, 356, 76});
   sourceText->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   sourceText->setPlainText(tr(main_window_texts::kSourceInformation)
                                .arg(QuotedHeading(ComputationUsed::kEphemerisFiles),
-                                    QuotedHeading(ComputationUsed::kOwnAfterFailure)));
+                                    QuotedHeading(ComputationUsed::kOwnAfterFailure)) +
+                           tr(main_window_texts::kAstrologyInformation));
   preciseBox = new QCheckBox(tr(main_window_texts::kPreciseChoice), sourcePanel);
   preciseBox->setGeometry(4, 82, 356, 20);
   connect(preciseBox, &QCheckBox::toggled, this, &MainWindow::ChooseComputation);
@@ -201,6 +202,18 @@ void MainWindow::CreateSourcePanel() {
   factorSetBox = new QCheckBox(tr(main_window_texts::kFactorSetChoice), sourcePanel);
   factorSetBox->setGeometry(4, 126, 356, 20);
   connect(factorSetBox, &QCheckBox::toggled, this, &MainWindow::ChooseFactorSet);
+  astrologyBox = new QCheckBox(tr(main_window_texts::kAstrologyChoice), sourcePanel);
+  astrologyBox->setGeometry(4, 148, 356, 20);
+  connect(astrologyBox, &QCheckBox::toggled, this, &MainWindow::ChooseAstrology);
+  houseSystemBox = new QComboBox(sourcePanel);
+  houseSystemBox->setGeometry(4, 170, 250, 22);
+  for (const char letter : HouseSystemLetters()) {
+    const HouseSystem system = *HouseSystemOfLetter(letter);
+    houseSystemBox->addItem(QString::fromStdString(HouseSystemName(system)), QChar(letter));
+  }
+  connect(houseSystemBox, &QComboBox::currentIndexChanged, this, &MainWindow::ChooseAstrology);
+  orbsButton = MakeButton(sourcePanel, tr(main_window_texts::kOrbsButton), {260, 170, 100, 22});
+  connect(orbsButton, &QPushButton::clicked, this, &MainWindow::EditOrbs);
   sourcePanel->hide();
 }
 
@@ -281,6 +294,9 @@ void MainWindow::NameWidgets() {
                                                     {preciseBox, "preciseBox"},
                                                     {horizonBox, "horizonBox"},
                                                     {factorSetBox, "factorSetBox"},
+                                                    {astrologyBox, "astrologyBox"},
+                                                    {houseSystemBox, "houseSystemBox"},
+                                                    {orbsButton, "orbsButton"},
                                                     {tickTimer, "tickTimer"}};
   for (const auto& [object, name] : names) object->setObjectName(QString::fromLatin1(name));
 }

@@ -109,6 +109,10 @@ void MainWindow::ShowPositionList() {
   QStringList lines;
   for (const std::string& line : PositionListLines(clock_.sky(), clock_.display()))
     lines << FromWindows1252(line);
+  if (astrology_.shown) {
+    for (const std::string& line : HouseListLines(clock_.sky(), astrology_.system))
+      lines << FromWindows1252(line);
+  }
   positionList->ShowLines(lines);
 }
 

@@ -6,6 +6,7 @@
 
 #include "build_info.h"
 #include "places/qt/place_setting.h"
+#include "windows/astrology_setting.h"
 #include "windows/computation_setting.h"
 #include "windows/main_window.h"
 #include "windows/start_texts.h"
@@ -28,6 +29,8 @@ void MainWindow::StartUp() {
     preciseBox->setChecked(mode == ComputationMode::kPrecise);
   }
   horizonBox->setChecked(LoadHorizonSearch());
+  astrology_ = LoadAstrologyChoices();
+  ShowAstrologyChoices();
   clock_.ShowLocalTimeFirst(LoadLocalTimeFirst());
   setWindowTitle("  " + services_.versionText +
                  tr(start_texts::kTitleEnd).arg(QString::fromUtf8(build_info::kVersion)));

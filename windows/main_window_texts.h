@@ -115,5 +115,24 @@ inline constexpr const char* kHorizonChoice =
     QT_TRANSLATE_NOOP("sternwerk::MainWindow", "Auf-/Untergang am Horizont (wie im A&lmanach)");
 inline constexpr const char* kFactorSetChoice =
     QT_TRANSLATE_NOOP("sternwerk::MainWindow", "&Transplutonische Faktoren (22)");
+inline constexpr const char* kAstrologyChoice =
+    QT_TRANSLATE_NOOP("sternwerk::MainWindow", "Häuser und Aspekte zeigen");
+inline constexpr const char* kOrbsButton = QT_TRANSLATE_NOOP("sternwerk::MainWindow", "Orben ...");
+
+// After the source information: what the astrology controls below it do.
+inline constexpr const char* kAstrologyInformation =
+    QT_TRANSLATE_NOOP("sternwerk::MainWindow",
+                      "\n"
+                      " Häuser und Aspekte zeigen (Kästchen unten): Häuser-\n"
+                      " spitzen und Aspektlinien im vergrößerten Diagramm, in\n"
+                      " seinem Druck und seinen Dateien, die Aspektliste daneben\n"
+                      " und H1 bis H12 in der Positionsliste. Die Häuser rechnet\n"
+                      " die Swiss Ephemeris im gewählten System; wo Placidus und\n"
+                      " Koch nicht definiert sind (in den Polarkreisen), gilt\n"
+                      " Porphyrius, und ein Hinweis sagt es. Aspekte zwischen\n"
+                      " allen gezeichneten Faktoren: Konjunktion, Opposition,\n"
+                      " Trigon, Quadrat, Sextil, Halbquadrat, Anderthalbquadrat;\n"
+                      " ihre Orben (Voreinstellung 8, 8, 7, 7, 5, 2 und 2 Grad)\n"
+                      " stellt \"Orben ...\" ein.\n");
 
 }  // namespace sternwerk::main_window_texts

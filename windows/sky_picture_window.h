@@ -12,6 +12,7 @@
 #include <memory>
 #include <string>
 
+#include "astrology/astrology_choices.h"
 #include "base/outcome.h"
 #include "charts/enlarged_chart_drawing.h"
 #include "engine/display_options.h"
@@ -25,12 +26,14 @@
 namespace sternwerk {
 
 // Handed from window to window: the clock window's place line and last
-// search result, the default printer's page width in printer pixels, and the
-// place's name and zone, which name an exported file.
+// search result, the default printer's page width in printer pixels, the
+// place's name and zone, which name an exported file, and the astrologer's
+// choice of houses and aspects over the chart.
 struct PictureHandOver {
   ChartTexts texts;
   std::uint16_t printPageWidth = 0;
   PlaceIdentity place;
+  AstrologyChoices astrology;
 };
 
 class SkyPictureWindow : public QDialog {
