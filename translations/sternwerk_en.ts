@@ -367,14 +367,6 @@ More in man sternwerk.
         <translation>with the collection, --place and --local apply to --save-chart only</translation>
     </message>
     <message>
-        <source>applikativ</source>
-        <translation>applying</translation>
-    </message>
-    <message>
-        <source>separativ</source>
-        <translation>separating</translation>
-    </message>
-    <message>
         <source>%1 darf nur einmal stehen</source>
         <translation>%1 may be given only once</translation>
     </message>
@@ -577,6 +569,10 @@ More in man sternwerk.
       by their place on the 90° dial; with --all of all 22 factors.
 </translation>
     </message>
+    <message>
+        <source>--midpoints gilt nicht für --chart</source>
+        <translation>--midpoints does not apply to --chart</translation>
+    </message>
 </context>
 <context>
     <name>sternwerk::Aspects</name>
@@ -607,6 +603,14 @@ More in man sternwerk.
     <message>
         <source>Anderthalbquadrat</source>
         <translation>sesquiquadrate</translation>
+    </message>
+    <message>
+        <source>applikativ</source>
+        <translation>applying</translation>
+    </message>
+    <message>
+        <source>separativ</source>
+        <translation>separating</translation>
     </message>
 </context>
 <context>
@@ -689,6 +693,10 @@ More in man sternwerk.
     <message>
         <source>DE</source>
         <translation>DC</translation>
+    </message>
+    <message>
+        <source>Aspekte, </source>
+        <translation>Aspects, </translation>
     </message>
 </context>
 <context>
@@ -2688,6 +2696,41 @@ End anyway? The date, time and place of this session will then not be saved.</tr
         <source> Zeigt Höhe, Richtung, Auf- und Untergang von Sonne, Mond und Planeten am Ort, mit Mondphase und Dämmerung; das Fenster folgt der Uhr </source>
         <translation> Shows the altitude, direction, rising and setting of the Sun, the Moon and the planets at the place, with the Moon&apos;s phase and twilight; the window follows the clock </translation>
     </message>
+    <message>
+        <source>Häuser und Aspekte zeigen</source>
+        <translation>Show houses and aspects</translation>
+    </message>
+    <message>
+        <source>Orben ...</source>
+        <translation>Orbs ...</translation>
+    </message>
+    <message>
+        <source>
+ Häuser und Aspekte zeigen (Kästchen unten): Häuser-
+ spitzen und Aspektlinien im vergrößerten Diagramm, in
+ seinem Druck und seinen Dateien, die Aspektliste daneben
+ und H1 bis H12 in der Positionsliste. Die Häuser rechnet
+ die Swiss Ephemeris im gewählten System; wo Placidus und
+ Koch nicht definiert sind (in den Polarkreisen), gilt
+ Porphyrius, und ein Hinweis sagt es. Aspekte zwischen
+ allen gezeichneten Faktoren: Konjunktion, Opposition,
+ Trigon, Quadrat, Sextil, Halbquadrat, Anderthalbquadrat;
+ ihre Orben (Voreinstellung 8, 8, 7, 7, 5, 2 und 2 Grad)
+ stellt &quot;Orben ...&quot; ein.
+</source>
+        <translation>
+ Show houses and aspects (box below): house cusps and
+ aspect lines in the enlarged chart, in its print and its
+ files, the aspect list beside it and H1 to H12 in the
+ position list. The Swiss Ephemeris computes the houses in
+ the chosen system; where Placidus and Koch are undefined
+ (inside the polar circles), Porphyry is used and a note
+ says so. Aspects between all drawn factors: conjunction,
+ opposition, trine, square, sextile, semi-square and
+ sesquiquadrate; &quot;Orbs ...&quot; sets their orbs (by default 8,
+ 8, 7, 7, 5, 2 and 2 degrees).
+</translation>
+    </message>
 </context>
 <context>
     <name>sternwerk::MessageCatalogue</name>
@@ -2754,6 +2797,13 @@ End anyway? The date, time and place of this session will then not be saved.</tr
     <message>
         <source>Fehler ohne Angabe eines Grundes</source>
         <translation>error without a reason given</translation>
+    </message>
+</context>
+<context>
+    <name>sternwerk::OrbsDialog</name>
+    <message>
+        <source>Orben</source>
+        <translation>Orbs</translation>
     </message>
 </context>
 <context>
