@@ -101,8 +101,10 @@ void MainWindow::ShowPositionList() {
     listFont.setPixelSize(listPixels);
     positionList->setFont(listFont);
   }
-  const Qt::ScrollBarPolicy scrolling =
-      clock_.display().transplutonian ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff;
+  // The house lines lengthen the list beyond the twelve factors' box.
+  const Qt::ScrollBarPolicy scrolling = clock_.display().transplutonian || astrology_.shown
+                                            ? Qt::ScrollBarAlwaysOn
+                                            : Qt::ScrollBarAlwaysOff;
   if (positionList->verticalScrollBarPolicy() != scrolling)
     positionList->setVerticalScrollBarPolicy(scrolling);
 

@@ -76,6 +76,44 @@ TEST_F(ChartWindow, ShowsTheChartOnTheClipboardAndInTheWorkingFile) {
   EXPECT_TRUE(messages.shown().empty());
 }
 
+// Without houses and aspects the chart is the astronomer's, operation for
+// operation, in the window of its old size; with them the layer follows
+// the chart's own operations and the aspect list stands beside the
+// buttons, headed by the note where Placidus is undefined.
+TEST_F(ChartWindow, HousesAndAspectsAreALayerAndAListBesideTheButtons) {
+  struct Case {
+    bool shown;
+    double latitude;
+    const char* firstListed;  // the start of the list's first line
+  };
+  for (const Case c : {Case{false, 50, ""}, Case{true, 50, "MC "},
+                       Case{true, 75, "Placidus ist in dieser Breite nicht definiert"}}) {
+    sky = testing::ChartSkyWith({{kSun, 45.396}});
+    sky.latitude = c.latitude;
+    window = std::make_unique<EnlargedChartWindow>(sky, sky.options, messages, directory.path());
+    window->handOver.astrology.shown = c.shown;
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    const Picture chart = testing::ChartOf(sky);
+    const std::vector<Operation>& plain = chart.operations();
+    const std::vector<Operation>& drawn = window->chart()->operations();
+    ASSERT_GE(drawn.size(), plain.size());
+    EXPECT_TRUE(std::equal(plain.begin(), plain.end(), drawn.begin()));
+    EXPECT_EQ(drawn.size() > plain.size(), c.shown);
+    EXPECT_EQ(window->aspectList->isVisible(), c.shown);
+    if (!c.shown) {
+      EXPECT_EQ(window->size(), QSize(866, 740));
+      continue;
+    }
+    EXPECT_TRUE(window->aspectList->toPlainText().startsWith(QString::fromUtf8(c.firstListed)))
+        << window->aspectList->toPlainText().toStdString();
+    EXPECT_TRUE(window->rect().contains(window->aspectList->geometry()));
+    for (const QPushButton* button : window->findChildren<QPushButton*>())
+      EXPECT_FALSE(button->geometry().intersects(window->aspectList->geometry()));
+    window->backButton->click();
+  }
+}
+
 TEST_F(ChartWindow, ButtonsCaptionsAndHints) {
   Open();
   EXPECT_EQ(window->backButton->text(), "&Zurück");

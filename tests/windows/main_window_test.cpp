@@ -9,12 +9,15 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QLabel>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QSettings>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextEdit>
@@ -34,6 +37,7 @@
 #include "engine/calendar.h"
 #include "engine/factors.h"
 #include "engine/position_list.h"
+#include "engine/state_texts.h"
 #include "platform/canvas.h"
 #include "platform/clipboard.h"
 #include "platform/controls.h"
@@ -41,12 +45,15 @@
 #include "platform/program_files.h"
 #include "platform/program_language.h"
 #include "platform/qt_text.h"
+#include "platform/settings_file.h"
 #include "platform/symbol_font.h"
 #include "platform/ui_style.h"
 #include "tests/support/fake_system_clock.h"
 #include "tests/windows/main_window_fixture.h"
+#include "windows/astrology_setting.h"
 #include "windows/computation_setting.h"
 #include "windows/dial_view.h"
+#include "windows/orbs_dialog.h"
 #include "windows/sky_here_window.h"
 
 namespace sternwerk {
@@ -473,6 +480,113 @@ TEST_F(ClockWindow, SourceInformationLinesAreNotCutAtTheRightEdge) {
 
 // ESC hides the source panel as its button does, then the legend, also
 // from the legend's text.
+QSettings KeptSettings() {
+  return QSettings(kSettingsOrganization, kSettingsApplication);
+}
+
+// Puts the kept astrology choices back to the defaults when a test ends.
+struct DefaultAstrologyAfterwards {
+  ~DefaultAstrologyAfterwards() { KeptSettings().remove("astrologie"); }
+};
+
+// The house lines sternwerk-sky --houses writes for 07.12.2026 21:30 UT at
+// 13.4 E, 52.5 N.
+QStringList ToolHouseLines(char letter) {
+  QProcess tool;
+  tool.start(STERNWERK_SKY_PROGRAM,
+             {"--houses", QString(QChar(letter)), "07.12.2026", "21:30", "13.4", "52.5"});
+  EXPECT_TRUE(tool.waitForFinished(60000));
+  return QString::fromUtf8(tool.readAllStandardOutput())
+      .split('\n', Qt::SkipEmptyParts)
+      .filter(QRegularExpression("^ ?H\\d+ "));
+}
+
+// Houses chosen in the source panel add to the list the very lines
+// sternwerk-sky --houses writes, each whole in the list; the system and the
+// orbs (taken by OK, not by ESC) are kept and read back at the next start.
+TEST_F(ClockWindow, HousesAndOrbsChosenInThePanelReachTheListAndAreKept) {
+  DefaultAstrologyAfterwards restore;
+  Start().show();
+  SetClockInstant(7, 12, 2026, 21.5 + kEnteredOffset);  // as typed, and as the tool reads it
+  SetClockPlace(13.4, 52.5, {});
+  Button("sourceButton")->click();
+  auto* systems = Get<QComboBox>("houseSystemBox");
+  EXPECT_FALSE(Get<QCheckBox>("astrologyBox")->isChecked());
+  EXPECT_EQ(systems->currentText(), "Placidus");
+  EXPECT_EQ(systems->count(), 11);
+  EXPECT_EQ(TextBox("positionList")->toPlainText().split('\n').size(), 13);
+
+  Get<QCheckBox>("astrologyBox")->click();
+  const QPlainTextEdit* list = TextBox("positionList");
+  for (const char letter : {'P', 'W', 'K'}) {
+    systems->setCurrentIndex(systems->findData(QChar(letter)));
+    const QStringList lines = list->toPlainText().split('\n');
+    ASSERT_EQ(lines.size(), 25) << letter;
+    EXPECT_EQ(lines.mid(13), ToolHouseLines(letter)) << letter;
+    for (const QString& line : lines)
+      EXPECT_LE(list->fontMetrics().horizontalAdvance(line), list->viewport()->width())
+          << line.toStdString();
+  }
+
+  AstrologyChoices kept{true, HouseSystem::kKoch, {}};
+  for (const bool accepted : {false, true}) {
+    QTimer::singleShot(0, [this, accepted] {
+      auto* dialog = Get<OrbsDialog>("orbsDialog");
+      dialog->orbBoxes[static_cast<std::size_t>(AspectKind::kTrine)]->setValue(3.5);
+      if (accepted) {
+        dialog->buttons->button(QDialogButtonBox::Ok)->click();
+      } else {
+        QTest::keyClick(dialog, Qt::Key_Escape);
+      }
+    });
+    Button("orbsButton")->click();
+    if (accepted) kept.orbs[AspectKind::kTrine] = 3.5;
+    EXPECT_EQ(LoadAstrologyChoices(), kept) << accepted;
+  }
+
+  Start();
+  EXPECT_TRUE(Get<QCheckBox>("astrologyBox")->isChecked());
+  EXPECT_EQ(Get<QComboBox>("houseSystemBox")->currentText(), "Koch");
+  EXPECT_EQ(TextBox("positionList")->toPlainText().split('\n').size(), 25);
+}
+
+// Each kept part that this program cannot read is its default; the others
+// are read back as saved.
+TEST(AstrologySetting, KeptValuesReadBackAndBadOnesFallBackToTheDefaults) {
+  DefaultAstrologyAfterwards restore;
+  struct Case {
+    const char* shown;
+    const char* system;
+    const char* orbs;
+    AstrologyChoices expected;
+  };
+  const AspectOrbs defaults;
+  const AspectOrbs edited{{1, 2, 3, 4, 5, 6, 7.5}};
+  const Case cases[] = {
+      {"true", "k", "1;2;3;4;5;6;7.5", {true, HouseSystem::kKoch, edited}},
+      {"false", "M", "0;0;0;0;0;0;15", {false, HouseSystem::kMorinus, {{0, 0, 0, 0, 0, 0, 15}}}},
+      {"ja", "Z", "1;2;3;4;5;6", {false, HouseSystem::kPlacidus, defaults}},
+      {"1", "PK", "1;2;3;4;5;6;15.1", {false, HouseSystem::kPlacidus, defaults}},
+      {"", "", "1;2;3;4;5;6;-1", {false, HouseSystem::kPlacidus, defaults}},
+      {"true", "W", "1;2;3;4;5;6;nan", {true, HouseSystem::kWholeSign, defaults}},
+      {"true", "B", "1;2;3;4;5;6;sieben", {true, HouseSystem::kAlcabitius, defaults}},
+  };
+  for (const Case& c : cases) {
+    QSettings settings(kSettingsOrganization, kSettingsApplication);
+    settings.setValue("astrologie/zeigen", c.shown);
+    settings.setValue("astrologie/haeuser", c.system);
+    settings.setValue("astrologie/orben", c.orbs);
+    settings.sync();
+    EXPECT_EQ(LoadAstrologyChoices(), c.expected) << c.shown << " " << c.system << " " << c.orbs;
+  }
+  for (const Case& c : cases) {
+    SaveAstrologyChoices(c.expected);
+    EXPECT_EQ(LoadAstrologyChoices(), c.expected) << c.orbs;
+  }
+  KeptSettings().remove("astrologie");
+  EXPECT_EQ(LoadAstrologyChoices(), AstrologyChoices{});
+}
+
 TEST_F(ClockWindow, EscapeHidesTheSourcePanelAndTheLegend) {
   MainWindow& f = Start();
   f.show();

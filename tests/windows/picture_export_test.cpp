@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <filesystem>
 #include <iterator>
@@ -74,15 +75,22 @@ class PictureExport : public ::testing::Test {
     }
   }
 
-  // What sternwerk-sky writes for `command` into `file`.
-  fs::path ToolFile(const QString& command, const std::string& file) const {
+  // What sternwerk-sky writes for `command` into `file`, with `options`.
+  fs::path ToolFile(const QString& command, const std::string& file,
+                    const QStringList& options = {}) const {
     const fs::path path = File(file);
+    ToolOutput(QStringList{command, QString::fromStdString(path.string())} + options);
+    return path;
+  }
+
+  // What sternwerk-sky writes to its standard output for the instant and
+  // place and `arguments` before them.
+  static QString ToolOutput(const QStringList& arguments) {
     QProcess tool;
-    tool.start(STERNWERK_SKY_PROGRAM,
-               QStringList{command, QString::fromStdString(path.string())} + kInstantAndPlace);
+    tool.start(STERNWERK_SKY_PROGRAM, arguments + kInstantAndPlace);
     EXPECT_TRUE(tool.waitForFinished(60000));
     EXPECT_EQ(tool.exitCode(), 0) << tool.readAllStandardError().toStdString();
-    return path;
+    return QString::fromUtf8(tool.readAllStandardOutput());
   }
 
   const ApplicationFont symbolFont{SymbolFontPath()};
@@ -102,6 +110,33 @@ TEST_F(PictureExport, ChartInEveryFormatThePngAndThePdfAsTheToolWritesThem) {
   const QString page = testing::PdfText(File("chart.pdf"));
   EXPECT_TRUE(page.contains("MC")) << page.toStdString();
   EXPECT_EQ(page, testing::PdfText(ToolFile("--chart", "tool.pdf")));
+}
+
+// With houses and aspects chosen, the window's files are what --houses P
+// --aspects writes: the cusps' numbers in the picture, and in the PDF the
+// tool's own house and aspect lines; the aspect list beside the chart is
+// the tool's too.
+TEST_F(PictureExport, HousesAndAspectsAsTheToolDrawsAndListsThem) {
+  ASSERT_TRUE(symbolFont.status().ok()) << symbolFont.status().error();
+  const QStringList layer = {"--houses", "P", "--aspects"};
+  chart.handOver.astrology.shown = true;
+  for (const std::string extension : {".png", ".svg", ".pdf"})
+    ExportWith(chart, chart.exportButton, File("layer" + extension));
+  EXPECT_EQ(Content(File("layer.png")), Content(ToolFile("--chart", "tool.png", layer)));
+  const QByteArray svg = Content(File("layer.svg"));
+  for (int house = 1; house <= 12; ++house)
+    EXPECT_TRUE(svg.contains(">" + QByteArray::number(house) + "<")) << house;
+
+  const QString page = testing::PdfText(File("layer.pdf"));
+  EXPECT_EQ(page, testing::PdfText(ToolFile("--chart", "tool.pdf", layer)));
+  const QStringList listed = ToolOutput(layer).split('\n', Qt::SkipEmptyParts);
+  const QStringList houses = listed.filter(QRegularExpression("^ ?H\\d+ "));
+  const QStringList aspects = listed.filter(QRegularExpression("^[A-Z]{2} [A-Z]{2} "));
+  ASSERT_EQ(houses.size(), 12);
+  ASSERT_GT(aspects.size(), 20);
+  for (const QString& line : houses + aspects)
+    EXPECT_TRUE(page.simplified().contains(line.simplified())) << line.toStdString();
+  EXPECT_EQ(chart.aspectList->toPlainText().split('\n'), aspects);
 }
 
 TEST_F(PictureExport, OutsideViewInEveryFormatThePngAsTheToolWritesIt) {
