@@ -399,7 +399,8 @@ More in man sternwerk.
       --all mit allen 22 Faktoren, --no-symbols ohne die Symbolschrift.
   sternwerk-sky --chart DATEI TT.MM.JJJJ HH:MM[:SS] [LÄNGE BREITE] [--all] [--no-symbols]
       schreibt das vergrößerte Diagramm als Bild (.wmf, .svg, .png) oder als
-      Druckseite mit Kopfzeile und Positionsliste (.pdf).
+      Druckseite mit Kopfzeile und Positionsliste (.pdf); mit --houses
+      BUCHSTABE und --aspects mit Häusern und Aspekten (Liste im PDF).
   sternwerk-sky --outside DATEI TT.MM.JJJJ HH:MM[:SS] [LÄNGE BREITE] [--all] [--no-symbols]
       schreibt den Blick nach draußen (Süden zwischen Ost- und West-Horizont;
       Norden, wo das MC nördlich des Zenits steht) als Bild (.wmf, .svg, .png).
@@ -493,7 +494,8 @@ More in man sternwerk.
       --all with all 22 factors, --no-symbols without the symbol font.
   sternwerk-sky --chart FILE DD.MM.YYYY HH:MM[:SS] [LONGITUDE LATITUDE] [--all] [--no-symbols]
       writes the enlarged chart as a picture (.wmf, .svg, .png) or as the
-      printed page with its heading and position list (.pdf).
+      printed page with its heading and position list (.pdf); with --houses
+      LETTER and --aspects with houses and aspects (their list in the PDF).
   sternwerk-sky --outside FILE DD.MM.YYYY HH:MM[:SS] [LONGITUDE LATITUDE] [--all] [--no-symbols]
       writes the view outside (facing south, from the eastern to the western
       horizon; north where the MC stands north of the zenith) as a picture

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/support/dial_test_support.h"
+#include "tests/support/sky_at.h"
 
 namespace sternwerk::testing {
 namespace {
@@ -31,6 +32,32 @@ TEST(PositionList, OneLinePerFactorOfTheSetUnderTheHeading) {
   EXPECT_EQ(all[2].substr(0, 4), " WI ");
   EXPECT_EQ(all[6].substr(0, 4), " KN ");
   EXPECT_EQ(all[22].substr(0, 4), " PO ");
+}
+
+// The house lines under the factors: twelve cusps, then where Placidus is
+// undefined (Tromsø in the polar night) the note, whole and in lines no
+// wider than a cusp's.
+TEST(PositionList, HouseLinesEndWithTheNoteBrokenToTheListsWidth) {
+  const SkyState polar = ComputedSkyAt(1, 1, 2027, 12, 18.96, 69.65);
+  struct Case {
+    HouseSystem system;
+    std::string note;
+  };
+  for (const Case& c :
+       {Case{HouseSystem::kPorphyry, ""}, Case{HouseSystem::kPlacidus,
+                                               "Placidus ist in dieser Breite nicht "
+                                               "definiert; H\xE4user nach Porphyrius"}}) {
+    const std::vector<std::string> lines = HouseListLines(polar, c.system);
+    ASSERT_GE(lines.size(), 12u);
+    EXPECT_EQ(lines[0].substr(0, 4), " H1 ");
+    EXPECT_EQ(lines[11].substr(0, 4), "H12 ");
+    std::string note;
+    for (std::size_t line = 12; line < lines.size(); ++line) {
+      EXPECT_LE(lines[line].size(), lines[0].size()) << lines[line];
+      note += (note.empty() ? "" : " ") + lines[line];
+    }
+    EXPECT_EQ(note, c.note);
+  }
 }
 
 TEST(PositionList, LinesShowEachFactorsOwnLongitude) {
