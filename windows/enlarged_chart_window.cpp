@@ -100,7 +100,7 @@ EnlargedChartWindow::EnlargedChartWindow(const SkyState& sky, const DisplayOptio
   aspectList = MakeTextBox(this, kAspectListPlace);
   aspectList->setObjectName(QStringLiteral("aspectList"));
   aspectList->setFont(PixelFont(kLowerCourierFace, kListFontPixels));
-  aspectList->setLineWrapMode(QPlainTextEdit::NoWrap);
+  aspectList->setLineWrapMode(QPlainTextEdit::WidgetWidth);  // a long note wraps
   aspectList->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   aspectList->hide();
   outsideViewButton->setToolTip(tr(kOutsideHint));

@@ -11,6 +11,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QTest>
 #include <cmath>
 #include <filesystem>
@@ -108,6 +109,14 @@ TEST_F(ChartWindow, HousesAndAspectsAreALayerAndAListBesideTheButtons) {
     EXPECT_TRUE(window->aspectList->toPlainText().startsWith(QString::fromUtf8(c.firstListed)))
         << window->aspectList->toPlainText().toStdString();
     EXPECT_TRUE(window->rect().contains(window->aspectList->geometry()));
+    // Every aspect's line whole on one line; a longer note wraps.
+    const QPlainTextEdit* list = window->aspectList;
+    for (const QString& line : list->toPlainText().split('\n')) {
+      if (!line.contains(QRegularExpression("^[A-Z]{2} [A-Z]{2} "))) continue;
+      EXPECT_LE(list->fontMetrics().horizontalAdvance(line), list->viewport()->width())
+          << line.toStdString();
+    }
+    EXPECT_EQ(list->horizontalScrollBar()->maximum(), 0);
     for (const QPushButton* button : window->findChildren<QPushButton*>())
       EXPECT_FALSE(button->geometry().intersects(window->aspectList->geometry()));
     window->backButton->click();
