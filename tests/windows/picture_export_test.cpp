@@ -15,6 +15,7 @@
 #include <string>
 
 #include "engine/display_options.h"
+#include "engine/state_texts.h"
 #include "engine/text_forms.h"
 #include "places/qt/place_time_text.h"
 #include "platform/program_files.h"
@@ -119,6 +120,9 @@ TEST_F(PictureExport, ChartInEveryFormatThePngAndThePdfAsTheToolWritesThem) {
 TEST_F(PictureExport, HousesAndAspectsAsTheToolDrawsAndListsThem) {
   ASSERT_TRUE(symbolFont.status().ok()) << symbolFont.status().error();
   const QStringList layer = {"--houses", "P", "--aspects"};
+  // The instant as the tool reads a typed time, for cusps equal to the second.
+  static_cast<SkyState&>(sky) =
+      testing::ComputedSkyAt(7, 12, 2026, 21.5 + kEnteredOffset, 13.4, 52.5);
   chart.handOver.astrology.shown = true;
   for (const std::string extension : {".png", ".svg", ".pdf"})
     ExportWith(chart, chart.exportButton, File("layer" + extension));
