@@ -35,29 +35,19 @@ TEST(PositionList, OneLinePerFactorOfTheSetUnderTheHeading) {
 }
 
 // The house lines under the factors: twelve cusps, then where Placidus is
-// undefined (Tromsø in the polar night) the note, whole and in lines no
-// wider than a cusp's.
+// undefined (Tromsø in the polar night) the whole note in lines no wider
+// than a cusp's.
 TEST(PositionList, HouseLinesEndWithTheNoteBrokenToTheListsWidth) {
-  const SkyState polar = ComputedSkyAt(1, 1, 2027, 12, 18.96, 69.65);
-  struct Case {
-    HouseSystem system;
-    std::string note;
-  };
-  for (const Case& c :
-       {Case{HouseSystem::kPorphyry, ""}, Case{HouseSystem::kPlacidus,
-                                               "Placidus ist in dieser Breite nicht "
-                                               "definiert; H\xE4user nach Porphyrius"}}) {
-    const std::vector<std::string> lines = HouseListLines(polar, c.system);
-    ASSERT_GE(lines.size(), 12u);
-    EXPECT_EQ(lines[0].substr(0, 4), " H1 ");
-    EXPECT_EQ(lines[11].substr(0, 4), "H12 ");
-    std::string note;
-    for (std::size_t line = 12; line < lines.size(); ++line) {
-      EXPECT_LE(lines[line].size(), lines[0].size()) << lines[line];
-      note += (note.empty() ? "" : " ") + lines[line];
-    }
-    EXPECT_EQ(note, c.note);
+  const std::vector<std::string> lines =
+      HouseListLines(ComputedSkyAt(1, 1, 2027, 12, 18.96, 69.65), HouseSystem::kPlacidus);
+  ASSERT_GT(lines.size(), 13u);
+  EXPECT_EQ(lines[11].substr(0, 4), "H12 ");
+  std::string note;
+  for (std::size_t line = 12; line < lines.size(); ++line) {
+    EXPECT_LE(lines[line].size(), lines[0].size()) << lines[line];
+    note += (note.empty() ? "" : " ") + lines[line];
   }
+  EXPECT_EQ(note, "Placidus ist in dieser Breite nicht definiert; H\xE4user nach Porphyrius");
 }
 
 TEST(PositionList, LinesShowEachFactorsOwnLongitude) {

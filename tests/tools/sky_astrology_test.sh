@@ -67,18 +67,13 @@ err=$("$sky" --houses P 01.01.2027 12:00 18.96 69.65 2>&1 >/dev/null)
 [ "$err" = "sternwerk-sky: Placidus ist in dieser Breite nicht definiert; Häuser nach Porphyrius" ] ||
   fail "polar Placidus note: $err"
 
-# --chart with --houses and --aspects: the cusps' numbers in the picture,
-# and on the printed pages the very lines of --houses and --aspects;
-# --midpoints is no chart's.
+# --chart with --houses: the cusps' numbers in the picture (the window's
+# test compares its PDF with --houses and --aspects); --midpoints is no
+# chart's.
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
-"$sky" --chart "$dir/c.svg" $at --houses P --aspects && "$sky" --chart "$dir/c.pdf" $at --houses P --aspects ||
-  fail "--chart with --houses P --aspects"
-for house in $(seq 1 12); do grep -q ">$house<" "$dir/c.svg" || fail "--chart: no cusp number $house"; done
-page=$(pdftotext -layout "$dir/c.pdf" - | tr -s ' ')
-while IFS= read -r line; do
-  grep -qF -- "$(tr -s ' ' <<<"${line# }")" <<<"$page" || fail "--chart PDF lacks \"$line\""
-done < <("$sky" --houses P --aspects $at | grep -E '^ ?H[0-9]+ |^[A-Z]{2} [A-Z]{2} ')
+"$sky" --chart "$dir/c.svg" $at --houses K --aspects || fail "--chart --houses K --aspects"
+for house in $(seq 1 12); do grep -q ">$house<" "$dir/c.svg" || fail "--chart: no cusp $house"; done
 "$sky" --chart "$dir/m.svg" $at --midpoints 2>/dev/null
 [ $? -eq 2 ] && [ ! -e "$dir/m.svg" ] || fail "--chart --midpoints not refused"
 

