@@ -126,10 +126,11 @@ void MainWindow::ShowTexts() {
 // The Universal Time, where the time line shows the local time, stands
 // below it, beside the place's coordinates.
 void MainWindow::ShowTimeLines() {
-  dateLabel->setText(FromWindows1252(clock_.DateLine()));
+  const Clock::InstantTexts lines = clock_.InstantLines();
+  dateLabel->setText(FromWindows1252(lines.date));
   SetTextColour(timeLabel, clock_.AtOrWestOfGreenwich() ? kGreen : kMaroon);
-  timeLabel->setText(FromWindows1252(clock_.TimeLine()));
-  const QString universal = FromWindows1252(clock_.UniversalTimeLine());
+  timeLabel->setText(FromWindows1252(lines.time));
+  const QString universal = FromWindows1252(lines.universal);
   universalTimeLabel->setText(universal);
   universalTimeLabel->setHidden(universal.isEmpty());
   placeLabel->resize(universal.isEmpty() ? kPlaceLineWidth : kPlaceLineBesideTime,
