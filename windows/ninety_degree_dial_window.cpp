@@ -24,8 +24,8 @@ constexpr const char* kCaption =
     QT_TRANSLATE_NOOP("sternwerk::NinetyDegreeDialWindow", "90°-Scheibe");
 constexpr const char* kKeysHint =
     QT_TRANSLATE_NOOP("sternwerk::NinetyDegreeDialWindow",
-                      "Zeiger: Maus; Pfeiltasten 0,5°, mit Umschalt 5°, mit Strg 1'; "
-                      "Bild auf/ab 15°; Pos1 auf 0° Widder");
+                      "Zeiger: Maus, Pfeiltasten 0,5° (Umschalt 5°, Strg 1'), Bild auf/ab 15°, "
+                      "Pos1 0° Widder");
 constexpr const char* kOrbHint = QT_TRANSLATE_NOOP(
     "sternwerk::NinetyDegreeDialWindow",
     " Wie weit vom Zeiger und seinem 45°-Punkt Faktoren und Halbsummen gelistet werden ");
