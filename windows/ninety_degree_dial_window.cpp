@@ -110,6 +110,11 @@ NinetyDegreeDialWindow::NinetyDegreeDialWindow(const SkyState& sky, const Displa
   UpdateDial();
 }
 
+void NinetyDegreeDialWindow::BeginVisit() {
+  points_ = ChartPoints(sky_, ModeOf(display_.computation), display_.transplutonian);
+  UpdateDial();
+}
+
 void NinetyDegreeDialWindow::SetPointer(double place) {
   pointer_ = DialPlace(place);
   UpdateDial();
@@ -119,8 +124,7 @@ void NinetyDegreeDialWindow::SetPointer(double place) {
 void NinetyDegreeDialWindow::UpdateDial() {
   auto dial = std::make_shared<Picture>(kNinetyDialWidth, kNinetyDialHeight);
   Canvas canvas(*dial);
-  DrawNinetyDegreeDial(ChartPoints(sky_, ModeOf(display_.computation), display_.transplutonian),
-                       pointer_, orbBox->value(), display_, canvas);
+  DrawNinetyDegreeDial(points_, pointer_, orbBox->value(), display_, canvas);
   dial_ = dial;
 }
 
@@ -137,13 +141,11 @@ void NinetyDegreeDialWindow::PointAt(QPoint at) {
 void NinetyDegreeDialWindow::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   CentreOnScreen(*this);
+  BeginVisit();
   setFocus();
 }
 
-// Drawn anew at every painting, so that a sky the running clock moves is
-// shown as it stands.
 void NinetyDegreeDialWindow::paintEvent(QPaintEvent*) {
-  UpdateDial();
   QPainter painter(this);
   PaintPicture(painter, *dial_);
 }

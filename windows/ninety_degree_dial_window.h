@@ -8,7 +8,9 @@
 #include <QDoubleSpinBox>
 #include <QPushButton>
 #include <memory>
+#include <vector>
 
+#include "astrology/chart_points.h"
 #include "engine/display_options.h"
 #include "engine/sky_state.h"
 #include "platform/picture.h"
@@ -23,11 +25,14 @@ class NinetyDegreeDialWindow : public QDialog {
   NinetyDegreeDialWindow(const SkyState& sky, const DisplayOptions& display,
                          QWidget* parent = nullptr);
 
+  // Takes the factors as the sky holds them now and draws them; every
+  // showing begins so.
+  void BeginVisit();
   // The pointer's place on the dial, degrees in [0, 90).
   double pointer() const { return pointer_; }
   // Turns the pointer to `place` (degrees, taken modulo 90) and redraws.
   void SetPointer(double place);
-  // Records the dial of the factors as the sky holds them now.
+  // Records the dial of the factors taken, with the pointer and the orb.
   void UpdateDial();
   // The dial as last drawn.
   std::shared_ptr<const Picture> dial() const { return dial_; }
@@ -51,6 +56,7 @@ class NinetyDegreeDialWindow : public QDialog {
 
   const SkyState& sky_;
   const DisplayOptions& display_;
+  std::vector<ChartPoint> points_;
   double pointer_ = 0;
   std::shared_ptr<const Picture> dial_;
 };

@@ -100,37 +100,39 @@ TEST_F(NinetyDegreeDial, KeysAndMouseTurnThePointer) {
 }
 
 // The chart of tests/astrology/midpoints_test.cpp among the other factors,
-// read at each orb; a list longer than the dial ends with how many more
-// the pointer reads.
+// taken when the dial opens and read at each orb; a list longer than the
+// dial ends with how many more the pointer reads.
 TEST_F(NinetyDegreeDial, ListsWhatThePointerReadsAndKeepsTheOrb) {
   for (const auto& [factor, longitude] :
        {std::pair{kSun, 190.5}, {kMoon, 325.8}, {kMercury, 11.2}, {kVenus, 60.0}, {kJupiter, 97.4}})
     sky.longitudes[factor] = longitude;
   const std::vector<ChartPoint> points = ChartPoints(sky, ComputationMode::kOwn, true);
   constexpr std::size_t kHeadingLines = 2;
-  for (const double orb : {0.8, kDefaultDialOrb, 4.0}) {
-    dial.orbBox->setValue(orb);
-    dial.SetPointer(10);
-    const std::vector<DialHit> hits = PointsAtPointer(points, 10, orb);
-    const std::vector<std::string> listed = Listed();
-    ASSERT_GT(listed.size(), kHeadingLines) << orb;
-    const std::vector<std::string> lines(listed.begin() + kHeadingLines, listed.end());
-    const bool cut = lines.size() < hits.size();
-    const std::size_t shownHits = cut ? lines.size() - 1 : lines.size();
-    if (cut) {
-      EXPECT_EQ(lines.back(), "(" + std::to_string(hits.size() - shownHits) + " weitere)");
-    } else {
-      EXPECT_EQ(lines.size(), hits.size()) << orb;
+  OpenFromChart(dial, chart.ninetyDegreeDialButton, [&] {
+    for (const double orb : {0.8, kDefaultDialOrb, 4.0}) {
+      dial.orbBox->setValue(orb);
+      dial.SetPointer(10);
+      const std::vector<DialHit> hits = PointsAtPointer(points, 10, orb);
+      const std::vector<std::string> listed = Listed();
+      ASSERT_GT(listed.size(), kHeadingLines) << orb;
+      const std::vector<std::string> lines(listed.begin() + kHeadingLines, listed.end());
+      const bool cut = lines.size() < hits.size();
+      const std::size_t shownHits = cut ? lines.size() - 1 : lines.size();
+      if (cut) {
+        EXPECT_EQ(lines.back(), "(" + std::to_string(hits.size() - shownHits) + " weitere)");
+      } else {
+        EXPECT_EQ(lines.size(), hits.size()) << orb;
+      }
+      for (std::size_t i = 0; i < shownHits; ++i) {
+        EXPECT_EQ(lines[i].rfind(Windows1252ToUtf8(MidpointText(hits[i].point)) + "  ", 0), 0u)
+            << orb << ": " << lines[i];
+        EXPECT_EQ(lines[i].find("(45°)") != std::string::npos, hits[i].atHalfDial) << lines[i];
+      }
+      EXPECT_NE(std::find(lines.begin(), lines.end(), "SO 10°30'  +0°30'"), lines.end()) << orb;
+      EXPECT_DOUBLE_EQ(LoadDialOrb(), orb);
+      EXPECT_DOUBLE_EQ(NinetyDegreeDialWindow(sky, sky.options).orbBox->value(), orb);
     }
-    for (std::size_t i = 0; i < shownHits; ++i) {
-      EXPECT_EQ(lines[i].rfind(Windows1252ToUtf8(MidpointText(hits[i].point)) + "  ", 0), 0u)
-          << orb << ": " << lines[i];
-      EXPECT_EQ(lines[i].find("(45°)") != std::string::npos, hits[i].atHalfDial) << lines[i];
-    }
-    EXPECT_NE(std::find(lines.begin(), lines.end(), "SO 10°30'  +0°30'"), lines.end()) << orb;
-    EXPECT_DOUBLE_EQ(LoadDialOrb(), orb);
-    EXPECT_DOUBLE_EQ(NinetyDegreeDialWindow(sky, sky.options).orbBox->value(), orb);
-  }
+  });
   SaveDialOrb(9);
   EXPECT_DOUBLE_EQ(LoadDialOrb(), kGreatestDialOrb);
 }
