@@ -32,6 +32,7 @@
 #include "windows/interval_dialog.h"
 #include "windows/introduction_window.h"
 #include "windows/main_window.h"
+#include "windows/ninety_degree_dial_window.h"
 #include "windows/outside_view_window.h"
 #include "windows/picture_window.h"
 
@@ -91,7 +92,9 @@ int RunProgram(QApplication& application, const ProgramOptions& options,
   OutsideViewWindow outsideView(clock.sky(), clock.display(), messages, workingDirectory);
   ChartHelpWindow chartHelp(messages);
   EnlargedChartWindow enlargedChart(clock.sky(), clock.display(), messages, workingDirectory);
+  NinetyDegreeDialWindow ninetyDegreeDial(clock.sky(), clock.display());
   enlargedChart.outsideView = &outsideView;
+  enlargedChart.ninetyDegreeDial = &ninetyDegreeDial;
   enlargedChart.help = &chartHelp;
   IntroductionWindow introduction(messages);
   FactorChoiceDialog factorChoice(clock.search(), clock.display(), messages);

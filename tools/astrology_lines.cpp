@@ -2,11 +2,11 @@
 
 #include "astrology/aspects.h"
 #include "astrology/chart_points.h"
+#include "astrology/midpoint_text.h"
 #include "astrology/midpoints.h"
 #include "base/text_encoding.h"
 #include "engine/factors.h"
 #include "engine/position_list.h"
-#include "engine/text_forms.h"
 #include "tools/tool_text.h"
 
 namespace sternwerk {
@@ -18,13 +18,6 @@ constexpr std::string_view kMidpointsOption = "--midpoints";
 constexpr std::string_view kAllOption = "--all";
 constexpr std::size_t kHouseCodeWidth = 3;  // "H12", and " H1" under it
 
-// Degrees and whole minutes, truncated as the position list's full form
-// truncates (so that a sorted list stays sorted in print).
-std::string DegreesAndMinutes(int width, double degrees) {
-  const std::string full = FormatAngle(width, AngleMode::kFull, degrees);
-  return Windows1252ToUtf8(full.substr(0, full.find('\'') + 1));
-}
-
 std::string HouseCode(int house) {
   std::string code = "H" + std::to_string(house);
   return std::string(kHouseCodeWidth - code.size(), ' ') + code;
@@ -35,12 +28,8 @@ std::string AspectLine(const Aspect& aspect) {
                                  ? Said(QT_TRANSLATE_NOOP("sternwerk-sky", "applikativ"))
                                  : Said(QT_TRANSLATE_NOOP("sternwerk-sky", "separativ"));
   return ShownFactorCode(aspect.first) + " " + ShownFactorCode(aspect.second) + " " +
-         AspectName(aspect.kind) + " " + DegreesAndMinutes(1, aspect.orb) + " " + motion;
-}
-
-std::string MidpointLine(const Midpoint& midpoint) {
-  return ShownFactorCode(midpoint.first) + "/" + ShownFactorCode(midpoint.second) + " " +
-         DegreesAndMinutes(2, DialPlace(midpoint.longitude));
+         AspectName(aspect.kind) + " " + Windows1252ToUtf8(DegreesAndMinutes(1, aspect.orb)) + " " +
+         motion;
 }
 
 // A flag option given twice is refused like any other repetition.
@@ -122,7 +111,7 @@ Outcome<AstrologyText> AstrologyTextFor(const AstrologyRequest& request, const S
   }
   if (request.midpoints) {
     for (const Midpoint& midpoint : SortedMidpoints(points))
-      text.lines.push_back(MidpointLine(midpoint));
+      text.lines.push_back(Windows1252ToUtf8(MidpointText(midpoint)));
   }
   return Outcome<AstrologyText>::Success(text);
 }

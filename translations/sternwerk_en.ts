@@ -1312,6 +1312,10 @@ Sternwerk works in the current directory %1.</translation>
         <source>Das Diagramm wurde als Windows-Metafile gespeichert in  %1  im Ordner  %2.</source>
         <translation>The chart was saved as a Windows metafile in  %1  in the folder  %2.</translation>
     </message>
+    <message>
+        <source>&amp;90°-Scheibe</source>
+        <translation>&amp;90° dial</translation>
+    </message>
 </context>
 <context>
     <name>sternwerk::ExportFileDialog</name>
@@ -2740,6 +2744,33 @@ End anyway? The date, time and place of this session will then not be saved.</tr
     <message>
         <source>Zeiger</source>
         <translation>Pointer</translation>
+    </message>
+    <message>
+        <source>(%1 weitere)</source>
+        <translation>(%1 more)</translation>
+    </message>
+</context>
+<context>
+    <name>sternwerk::NinetyDegreeDialWindow</name>
+    <message>
+        <source>90°-Scheibe</source>
+        <translation>90° dial</translation>
+    </message>
+    <message>
+        <source>Zeiger: Maus, Pfeiltasten 0,5° (Umschalt 5°, Strg 1&apos;), Bild auf/ab 15°, Pos1 0° Widder</source>
+        <translation>Pointer: mouse, arrow keys 0.5° (Shift 5°, Ctrl 1&apos;), Page Up/Down 15°, Home 0° Aries</translation>
+    </message>
+    <message>
+        <source> Wie weit vom Zeiger und seinem 45°-Punkt Faktoren und Halbsummen gelistet werden </source>
+        <translation> How far from the pointer and its 45° point factors and midpoints are listed </translation>
+    </message>
+    <message>
+        <source>&amp;Orbis</source>
+        <translation>&amp;Orb</translation>
+    </message>
+    <message>
+        <source>&amp;Zurück</source>
+        <translation>&amp;Back</translation>
     </message>
 </context>
 <context>
