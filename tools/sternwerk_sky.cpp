@@ -178,9 +178,9 @@ std::vector<std::string> After(const std::vector<std::string>& args) {
 
 ToolResult PrintTsvCommand(const std::vector<std::string>& args, ComputationMode mode,
                            const PlaceOptions& place) {
-  if (place.any())
-    return ToolResult::UsageError(
-        Said(QT_TRANSLATE_NOOP("sternwerk-sky", "--place und --local gelten nicht für --tsv")));
+  if (place.any() || place.saved)
+    return ToolResult::UsageError(Said(
+        QT_TRANSLATE_NOOP("sternwerk-sky", "--place, --local und --saved gelten nicht für --tsv")));
   const bool header = args.size() == 1 && args[0] == "--header";
   if (!args.empty() && !header)
     return ToolResult::UsageError(
@@ -223,6 +223,11 @@ ToolResult Run(std::vector<std::string> args, char* programPath) {
   if (!place.ok()) return ToolResult::UsageError(place.error());
   if (IsCollectionCommand(args))
     return RunCollectionCommand(std::move(args), place.value(), std::cout);
+  if (place.value().collection && !place.value().saved)
+    return ToolResult::UsageError(Said(
+        QT_TRANSLATE_NOOP("sternwerk-sky",
+                          "--collection gilt für --save-chart, --charts, --import, --export und "
+                          "--saved")));
   ComputationMode mode = ComputationMode::kOwn;
   bool atHorizon = false;
   for (;;) {
