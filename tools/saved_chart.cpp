@@ -66,7 +66,15 @@ ToolOutcome<Chart> SavedChart(std::span<const std::string> args, const PlaceOpti
 
 std::string ChartZone(const Chart& chart) {
   if (!chart.place.timeZone.empty()) return chart.place.timeZone;
-  if (chart.reading == TimeReading::kZoneTime) return FixedZone(chart.offsetSeconds);
+  switch (chart.reading) {
+    case TimeReading::kZoneTime:
+      return FixedZone(chart.offsetSeconds);
+    case TimeReading::kUniversal:
+      return TypedPlaceIdentity(ProgramAtlas(), chart.place.longitude, chart.place.latitude)
+          .timeZone;
+    case TimeReading::kMeanTime:
+      break;
+  }
   return {};
 }
 

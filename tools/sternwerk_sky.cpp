@@ -126,14 +126,14 @@ constexpr const char* kUsage = QT_TRANSLATE_NOOP(
     "      Halbsummen nach ihrem Ort auf dem 90°-Kreis; mit --all aller 22 Faktoren.\n");
 
 // The lines of --saved, after the others.
-constexpr const char* kSavedUsage = QT_TRANSLATE_NOOP(
-    "sternwerk-sky",
-    "  --saved NAME statt Datum, Zeit und Ort: Zeitpunkt und Ort des Horoskops\n"
-    "      NAME der Sammlung (oder des einen, dessen Name so beginnt), für alle\n"
-    "      Aufrufe außer --tsv; eine Suche beginnt am Zeitpunkt des Horoskops.\n"
-    "      Mit --local nennt die Ausgabe den Ort und die Ortszeit in der Zone\n"
-    "      des Horoskops. --save-chart NEU --saved NAME speichert Zeitpunkt und\n"
-    "      Ort des Horoskops unter dem neuen Namen.\n");
+constexpr const char* kSavedUsage =
+    QT_TRANSLATE_NOOP("sternwerk-sky",
+                      "  --saved NAME statt Datum, Zeit und Ort: Zeitpunkt und Ort des Horoskops\n"
+                      "      NAME der Sammlung (oder des einen, dessen Name so beginnt), für alle\n"
+                      "      Aufrufe außer --tsv; eine Suche beginnt am Zeitpunkt des Horoskops.\n"
+                      "      Mit --local nennt die Ausgabe den Ort und die Ortszeit in der Zone\n"
+                      "      des Horoskops. --save-chart NEU --saved NAME speichert Zeitpunkt und\n"
+                      "      Ort des Horoskops unter dem neuen Namen.\n");
 
 // The position list; the place lines follow the place line.
 ToolResult PrintSky(std::vector<std::string> args, ComputationMode mode,
