@@ -583,7 +583,7 @@ More in man sternwerk.
     </message>
     <message>
         <source>--saved steht statt Datum, Zeit und Ort; &quot;%1&quot; ist zu viel</source>
-        <translation>--saved stands for date, time and place; &quot;%1&quot; is one too many</translation>
+        <translation>--saved stands for date, time and place; &quot;%1&quot; is not expected with it</translation>
     </message>
     <message>
         <source>Die Sammlung %1 gibt es nicht; sie hat kein Horoskop &quot;%2&quot;</source>
