@@ -87,10 +87,6 @@ More in man sternwerk.
         <translation>line %1</translation>
     </message>
     <message>
-        <source>--place und --local gelten nicht für --tsv</source>
-        <translation>--place and --local do not apply to --tsv</translation>
-    </message>
-    <message>
         <source>--tsv nimmt nur --header als weiteres Argument</source>
         <translation>--tsv takes no other argument than --header</translation>
     </message>
@@ -359,14 +355,6 @@ More in man sternwerk.
         <translation>--collection expects the name of the collection, once</translation>
     </message>
     <message>
-        <source>--collection gilt für --save-chart, --charts, --import und --export</source>
-        <translation>--collection applies to --save-chart, --charts, --import and --export</translation>
-    </message>
-    <message>
-        <source>--place und --local gelten bei der Sammlung nur für --save-chart</source>
-        <translation>with the collection, --place and --local apply to --save-chart only</translation>
-    </message>
-    <message>
         <source>applikativ</source>
         <translation>applying</translation>
     </message>
@@ -575,6 +563,54 @@ More in man sternwerk.
       B Alcabitius, M Morinus; Porphyry where P and K are undefined),
       aspects (factors, aspect, orb, applying or separating) and midpoints
       by their place on the 90° dial; with --all of all 22 factors.
+</translation>
+    </message>
+    <message>
+        <source>--place, --local und --saved gelten bei der Sammlung nur für --save-chart</source>
+        <translation>with the collection, --place, --local and --saved apply to --save-chart only</translation>
+    </message>
+    <message>
+        <source>--saved erwartet den Namen eines Horoskops</source>
+        <translation>--saved expects the name of a chart</translation>
+    </message>
+    <message>
+        <source>--saved darf nur einmal stehen</source>
+        <translation>--saved may be given only once</translation>
+    </message>
+    <message>
+        <source>--place gilt nicht mit --saved: das Horoskop nennt seinen Ort</source>
+        <translation>--place does not apply with --saved: the chart names its place</translation>
+    </message>
+    <message>
+        <source>--saved steht statt Datum, Zeit und Ort; &quot;%1&quot; ist zu viel</source>
+        <translation>--saved stands for date, time and place; &quot;%1&quot; is not expected with it</translation>
+    </message>
+    <message>
+        <source>Die Sammlung %1 gibt es nicht; sie hat kein Horoskop &quot;%2&quot;</source>
+        <translation>The collection %1 does not exist; it has no chart &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>--place, --local und --saved gelten nicht für --tsv</source>
+        <translation>--place, --local and --saved do not apply to --tsv</translation>
+    </message>
+    <message>
+        <source>--collection gilt für --save-chart, --charts, --import, --export und --saved</source>
+        <translation>--collection applies to --save-chart, --charts, --import, --export and --saved</translation>
+    </message>
+    <message>
+        <source>  --saved NAME statt Datum, Zeit und Ort: Zeitpunkt und Ort des Horoskops
+      NAME der Sammlung (oder des einen, dessen Name so beginnt), für alle
+      Aufrufe außer --tsv; eine Suche beginnt am Zeitpunkt des Horoskops.
+      Mit --local nennt die Ausgabe den Ort und die Ortszeit in der Zone
+      des Horoskops. --save-chart NEU --saved NAME speichert Zeitpunkt und
+      Ort des Horoskops unter dem neuen Namen.
+</source>
+        <translation>  --saved NAME instead of date, time and place: the instant and place of
+      the chart NAME of the collection (or of the one whose name begins so),
+      for every command but --tsv; a search starts at the chart&apos;s instant.
+      With --local the output names the place and its local time in the
+      chart&apos;s zone. --save-chart NEW --saved NAME saves the chart&apos;s
+      instant and place under the new name.
 </translation>
     </message>
 </context>

@@ -48,5 +48,48 @@ message=$("$sky" --collection text.db --charts 2>&1 >/dev/null)
 message=$("$sky" --export all.txt 2>&1 >/dev/null)
 [ $? -eq 2 ] || fail "--export all.txt: $message"
 
+# --saved NAME stands for the chart's instant and place: each command
+# gives what the typed instant and place give (FILE: the picture written).
+# Ferber was typed in Munich's zone time, Mondlandung in UT at coordinates.
+while IFS='|' read -r what saved typed; do
+  "$sky" ${saved//FILE/saved.svg} >saved.out 2>&1
+  status=$?
+  "$sky" ${typed//FILE/typed.svg} >typed.out 2>&1
+  [ $status -eq $? ] && cmp -s saved.out typed.out || fail "--saved, $what: $(head -3 saved.out)"
+  [ -s saved.out ] || [ -s saved.svg ] || fail "--saved, $what: no output"
+  if [ -f typed.svg ]; then cmp -s saved.svg typed.svg || fail "--saved, $what: pictures differ"; fi
+  rm -f saved.svg typed.svg
+done <<'TABLE'
+position list|--saved mondl|21.07.1969 02:56:15 23.473 0.674
+with houses and aspects|--saved Ferber --local --houses P --aspects|--place München --local 27.09.1970 11:04 --houses P --aspects
+chart|--chart FILE --saved Ferber|--chart FILE --place München 27.09.1970 10:04
+full moon|--search vollmond --saved Ferber --local|--search vollmond --place München --local 27.09.1970 11:04
+dusk|--search civil-dusk --saved Mondlandung|--search civil-dusk 21.07.1969 02:56:15 23.473 0.674
+observe|--observe --saved Ferber --local|--observe --place München --local 27.09.1970 11:04
+ephemeris|--ephemeris --saved Ferber --step 90 --until 27.09.1970 14:00 --local|--ephemeris 27.09.1970 11:04 --place München --local --step 90 --until 27.09.1970 14:00
+TABLE
+"$sky" --save-chart Ferdinand 01.01.2000 12:00 --place Ulm >/dev/null
+"$sky" --save-chart Zweitschrift --saved Ferber | grep -q "^Zweitschrift	\*	27.09.1970 11:04:00	UT+1 MEZ	27.09.1970 10:04:00	München	" ||
+  fail "--save-chart --saved does not copy the instant and place"
+# Refusals: status, and the message naming the charts or the fault.
+while IFS='|' read -r want words; do
+  message=$("$sky" $words 2>&1 >/dev/null)
+  status=$?
+  [ "$status" -eq "${want%% *}" ] && grep -qF -- "${want#* }" <<<"$message" ||
+    fail "$words: $status $message"
+done <<'TABLE'
+1 Ferber (27.09.1970); Ferdinand (01.01.2000)|--saved fer
+1 "Niemand"|--saved Niemand
+1 keine Horoskop-Sammlung|--collection text.db --saved Ferber
+1 Die Sammlung fehlt.db gibt es nicht|--collection fehlt.db --saved Ferber
+2 "27.09.1970" ist zu viel|--saved Ferber 27.09.1970 11:04
+2 --place gilt nicht mit --saved|--saved Ferber --place Ulm
+2 gelten nicht für --tsv|--tsv --saved Ferber
+TABLE
+[ "$(cat text.db)" = "kein SQLite" ] && [ ! -e fehlt.db ] || fail "--saved changed a collection"
+# A zone time without an IANA zone is shown in the chart's own offset.
+"$sky" --collection bad.db --saved Gut --local | grep -q "^Ortszeit: 01.02.1990 10:00:00 UTC+01:00 " ||
+  fail "--saved Gut --local: not in the chart's offset"
+
 [ "$failures" -eq 0 ] && echo "all collection checks passed"
 exit $((failures > 0))
