@@ -49,8 +49,8 @@ ChartEditDialog::ChartEditDialog(Messages& messages, QWidget* parent)
   auto* fields = new QFormLayout;
   fields->addRow(tr("&Name:"), nameEdit);
   fields->addRow(tr("&Vorname:"), firstNameEdit);
-  fields->addRow(tr("&Art:"), kindBox);
-  fields->addRow(tr("&Notizen:"), notesEdit);
+  fields->addRow(tr("A&rt:"), kindBox);
+  fields->addRow(tr("N&otizen:"), notesEdit);
   fields->addRow(tr("Zeitpunkt und Ort:"), instantLabel);
   fields->addRow(QString(), clockInstantBox);
   auto* buttons = new QHBoxLayout;
