@@ -148,30 +148,40 @@ TEST_F(ChartCollection, SearchNarrowsTheListAndOpenSetsTheHaltedClock) {
 }
 
 TEST_F(ChartCollection, SavesTheClockInstantAsTheClockShowsIt) {
+  const ClockSeconds winter = ClockSecondsOf(8, 12, 2026, 9.5) + 15;
+  const ClockSeconds before1893 = ClockSecondsOf(1, 6, 1880, 12);
+  const int berlinMeanTime = 3216;  // 13.4 degrees east
   const struct {
+    std::string name;
+    ClockSeconds universal;
     bool localFirst;
-    ClockReading typed;
+    ClockSeconds typed;
     TimeReading reading;
     std::string zone;
-  } cases[] = {{true, {8, 12, 2026, 10 * 3600 + 30 * 60 + 15}, TimeReading::kZoneTime, "MEZ"},
-               {false, {8, 12, 2026, 9 * 3600 + 30 * 60 + 15}, TimeReading::kUniversal, "UT"}};
+  } cases[] = {
+      {"Ortszeit", winter, true, winter + 3600, TimeReading::kZoneTime, "MEZ"},
+      {"Weltzeit", winter, false, winter, TimeReading::kUniversal, "UT"},
+      {"Ortszeit 1880", before1893, true, before1893 + berlinMeanTime, TimeReading::kMeanTime,
+       "MOZ"},
+  };
   for (const auto& saved : cases) {
     Start();
+    const ClockReading at = ReadingOf(saved.universal);
+    SetClockInstant(at.day, at.month, at.year, at.secondOfDay / 3600.0);
     SetClockPlace(13.4, 52.52, kBerlin);
     clock->ShowLocalTimeFirst(saved.localFirst);
-    const std::string name = saved.localFirst ? "Lokal" : "Weltzeit";
     // Without a name the form asks for one and keeps the notes.
     WithCharts([&] {
-      FillForm(window->saveButton,
-               {{"", 2, "Notiz", false}, {QString::fromStdString(name), -1, QString(), false}});
+      FillForm(window->saveButton, {{"", 2, "Notiz", false},
+                                    {QString::fromStdString(saved.name), -1, QString(), false}});
     });
     ASSERT_EQ(messages.shown().size(), 1U);
-    const std::optional<Chart> chart = StoredNamed(name);
-    ASSERT_TRUE(chart) << name;
-    EXPECT_EQ(chart->typed, saved.typed);
+    const std::optional<Chart> chart = StoredNamed(saved.name);
+    ASSERT_TRUE(chart) << saved.name;
+    EXPECT_EQ(chart->typed, ReadingOf(saved.typed)) << saved.name;
     EXPECT_EQ(chart->reading, saved.reading);
     EXPECT_EQ(chart->zoneName, saved.zone);
-    EXPECT_EQ(chart->universal, ClockSecondsOf(8, 12, 2026, 9.5) + 15);
+    EXPECT_EQ(chart->universal, saved.universal);
     EXPECT_EQ(chart->kind, ChartKind::kEvent);
     EXPECT_EQ(chart->notes, "Notiz");
     EXPECT_EQ(chart->place,
