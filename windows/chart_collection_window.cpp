@@ -1,7 +1,9 @@
 #include "windows/chart_collection_window.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QVBoxLayout>
 #include <utility>
 
@@ -59,6 +61,7 @@ ChartCollectionWindow::ChartCollectionWindow(Messages& messages,
   layout->addWidget(chartList);
   layout->addLayout(buttons);
 
+  searchEdit->installEventFilter(this);
   connect(searchEdit, &QLineEdit::textChanged, this, &ChartCollectionWindow::Search);
   connect(chartList, &QAbstractItemView::activated, this, &ChartCollectionWindow::OpenSelected);
   connect(openButton, &QPushButton::clicked, this, &ChartCollectionWindow::OpenSelected);
@@ -98,6 +101,22 @@ void ChartCollectionWindow::Prepare(Chart clockChart) {
 void ChartCollectionWindow::done(int result) {
   store_.reset();  // another program may use the file while the window is closed
   QDialog::done(result);
+}
+
+bool ChartCollectionWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == searchEdit && event->type() == QEvent::KeyPress) {
+    switch (static_cast<QKeyEvent*>(event)->key()) {
+      case Qt::Key_Up:
+      case Qt::Key_Down:
+      case Qt::Key_PageUp:
+      case Qt::Key_PageDown:
+        QCoreApplication::sendEvent(chartList, event);
+        return true;
+      default:
+        break;
+    }
+  }
+  return QDialog::eventFilter(watched, event);
 }
 
 void ChartCollectionWindow::ShowCharts(std::int64_t selectedId) {

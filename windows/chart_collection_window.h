@@ -59,6 +59,8 @@ class ChartCollectionWindow : public QDialog {
 
  protected:
   void done(int result) override;
+  // The arrow and page keys in the search field move through the list.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   // Reads the collection anew and shows the charts matching the search,

@@ -131,10 +131,24 @@ TEST_F(ChartCollection, SearchNarrowsTheListAndOpenSetsTheHaltedClock) {
       window->searchEdit->clear();
     }
   });
-  for (const Chart& chart : SampleCharts()) {
+  // Opened from the list's first row by Enter, the others by the down key
+  // in the search field, then Enter there.
+  const std::vector<Chart> charts = SampleCharts();
+  for (std::size_t row = 0; row < charts.size(); ++row) {
+    const Chart& chart = charts[row];
     WithCharts([&] {
-      Type(window->searchEdit, QString::fromStdString(chart.name));
-      QTest::keyClick(window->chartList, Qt::Key_Return);
+      if (row == 0) {
+        Type(window->searchEdit, QString::fromStdString(chart.name));
+        QTest::keyClick(window->chartList, Qt::Key_Return);
+        return;
+      }
+      for (int down = 0; down < window->chartList->model()->rowCount(); ++down) {
+        if (window->chartList->currentIndex().data().toString().startsWith(
+                QString::fromStdString(chart.name)))
+          break;
+        QTest::keyClick(window->searchEdit, Qt::Key_Down);
+      }
+      QTest::keyClick(window->searchEdit, Qt::Key_Return);
     });
     EXPECT_EQ(clock->ShownInstant(), chart.universal) << chart.name;
     EXPECT_EQ(sky().longitude, chart.place.longitude);
