@@ -25,6 +25,7 @@
 #include "platform/program_language.h"
 #include "platform/symbol_font.h"
 #include "platform/ui_style.h"
+#include "windows/chart_collection_window.h"
 #include "windows/chart_help_window.h"
 #include "windows/date_time_place_dialog.h"
 #include "windows/enlarged_chart_window.h"
@@ -98,6 +99,7 @@ int RunProgram(QApplication& application, const ProgramOptions& options,
   enlargedChart.help = &chartHelp;
   IntroductionWindow introduction(messages);
   FactorChoiceDialog factorChoice(clock.search(), clock.display(), messages);
+  ChartCollectionWindow chartCollection(messages, workingDirectory);
   MainWindow mainWindow(
       clock,
       MainWindowServices{
@@ -111,7 +113,8 @@ int RunProgram(QApplication& application, const ProgramOptions& options,
                        .dateTimePlace = &dateTimePlace,
                        .enlargedChart = &enlargedChart,
                        .factorChoice = &factorChoice,
-                       .introduction = &introduction});
+                       .introduction = &introduction,
+                       .chartCollection = &chartCollection});
   mainWindow.show();
   CentreOnScreen(mainWindow);
   return application.exec();

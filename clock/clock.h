@@ -83,6 +83,8 @@ class Clock {
   std::string IntervalLine() const;
   std::string SpeedLine() const;
   std::string RateLine() const;
+  // The instant the time line shows, Universal Time to the second.
+  ClockSeconds ShownInstant() const;
   // The time is shown in one colour at Greenwich and west of it, in another
   // east of it.
   bool AtOrWestOfGreenwich() const;
@@ -206,8 +208,6 @@ class Clock {
     search_.resultText.clear();
     search_.resultDetails.clear();
   }
-  // The instant the time line shows, to the second.
-  ClockSeconds ShownInstant() const;
   // Moves the sky's date to the Universal date of the search's start and
   // returns the start's hour of that date.
   double MoveToSearchStart(EventKind kind);

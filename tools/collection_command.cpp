@@ -13,9 +13,9 @@
 #include "base/system_error_text.h"
 #include "collection/aaf_format.h"
 #include "collection/chart_csv.h"
+#include "collection/chart_of_instant.h"
 #include "collection/chart_search.h"
 #include "collection/chart_store.h"
-#include "places/local_time.h"
 #include "places/qt/civil_time.h"
 #include "places/zone_texts.h"
 #include "tools/chart_place_lookup.h"
@@ -100,28 +100,13 @@ ToolOutcome<Chart> ChartOfArguments(const std::vector<std::string>& args,
   const ToolOutcome<LocatedSky> located = LocateArguments(instantAndPlace, place);
   if (!located.ok()) return located.ending();
   const LocatedSky& sky = located.value();
-  Chart chart;
-  chart.name = args[0];
-  chart.universal = UniversalSeconds(sky.sky);
-  chart.place = {sky.place.name,    sky.place.region, sky.place.country,
-                 sky.sky.longitude, sky.sky.latitude, sky.timeZone.timeZone};
   const Outcome<ArgumentInstant> instant = ParseInstant(instantAndPlace, true);
-  if (place.local && instant.ok() && !instant.value().present) {
-    const CalendarDate& date = instant.value().date;
-    const ClockSeconds typed =
-        ClockSecondsOf(date.day, date.month, date.year, instant.value().hours);
-    const LocalTime local =
-        LocalOf(SystemPlaceTimeRules(), sky.timeZone, sky.sky.longitude, chart.universal);
-    chart.typed = ReadingOf(typed);
-    chart.offsetSeconds = static_cast<int>(typed - chart.universal);
-    chart.reading = local.offset.meanLocalTime ? TimeReading::kMeanTime : TimeReading::kZoneTime;
-    chart.zoneName = ShortZoneAbbreviationText(local.offset);
-  } else {
-    chart.typed = ReadingOf(chart.universal);
-    chart.reading = TimeReading::kUniversal;
-    chart.zoneName = "UT";
-  }
-  return chart;
+  const bool typedLocal = place.local && instant.ok() && !instant.value().present;
+  const PlaceIdentity identity{sky.place.name, sky.place.region, sky.place.country,
+                               sky.timeZone.timeZone};
+  return ChartOfInstant(args[0], UniversalSeconds(sky.sky),
+                        {sky.sky.longitude, sky.sky.latitude, identity}, SystemPlaceTimeRules(),
+                        typedLocal);
 }
 
 ToolResult SaveChart(const std::string& file, const std::vector<std::string>& args,

@@ -661,10 +661,131 @@ More in man sternwerk.
     </message>
 </context>
 <context>
+    <name>sternwerk::ChartCollectionWindow</name>
+    <message>
+        <source>Horoskope</source>
+        <translation>Charts</translation>
+    </message>
+    <message>
+        <source>Suche nach Name, Ort oder Jahr</source>
+        <translation>Search by name, place or year</translation>
+    </message>
+    <message>
+        <source>Ö&amp;ffnen</source>
+        <translation>&amp;Open</translation>
+    </message>
+    <message>
+        <source>&amp;Uhrzeit speichern</source>
+        <translation>&amp;Save clock time</translation>
+    </message>
+    <message>
+        <source>&amp;Bearbeiten</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>&amp;Löschen</source>
+        <translation>&amp;Delete</translation>
+    </message>
+    <message>
+        <source>&amp;Zurück</source>
+        <translation>&amp;Back</translation>
+    </message>
+    <message>
+        <source>Soll das Horoskop &quot;%1&quot; gelöscht werden?</source>
+        <translation>Delete the chart &quot;%1&quot;?</translation>
+    </message>
+</context>
+<context>
+    <name>sternwerk::ChartEditDialog</name>
+    <message>
+        <source>Person, männlich</source>
+        <translation>Person, male</translation>
+    </message>
+    <message>
+        <source>Person, weiblich</source>
+        <translation>Person, female</translation>
+    </message>
+    <message>
+        <source>Ereignis</source>
+        <translation>Event</translation>
+    </message>
+    <message>
+        <source>Land</source>
+        <translation>Country</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>Organisation</translation>
+    </message>
+    <message>
+        <source>ohne Angabe</source>
+        <translation>unstated</translation>
+    </message>
+    <message>
+        <source>&amp;Zeitpunkt und Ort der Uhr übernehmen</source>
+        <translation>&amp;Take the clock&apos;s instant and place</translation>
+    </message>
+    <message>
+        <source>&amp;Speichern</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>&amp;Abbrechen</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <source>&amp;Vorname:</source>
+        <translation>&amp;First name:</translation>
+    </message>
+    <message>
+        <source>Zeitpunkt und Ort:</source>
+        <translation>Instant and place:</translation>
+    </message>
+    <message>
+        <source>Horoskop bearbeiten</source>
+        <translation>Edit chart</translation>
+    </message>
+    <message>
+        <source>Uhrzeit als Horoskop speichern</source>
+        <translation>Save the clock time as a chart</translation>
+    </message>
+    <message>
+        <source>Bitte geben Sie den Namen des Horoskops ein.</source>
+        <translation>Please enter the name of the chart.</translation>
+    </message>
+    <message>
+        <source>A&amp;rt:</source>
+        <translation>&amp;Kind:</translation>
+    </message>
+    <message>
+        <source>N&amp;otizen:</source>
+        <translation>N&amp;otes:</translation>
+    </message>
+</context>
+<context>
     <name>sternwerk::ChartHelpWindow</name>
     <message>
         <source>Hilfen zur vergrößerten Diagramm-Anzeige</source>
         <translation>Help on the Enlarged Chart</translation>
+    </message>
+</context>
+<context>
+    <name>sternwerk::ChartListModel</name>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Datum und Zeit</source>
+        <translation>Date and time</translation>
+    </message>
+    <message>
+        <source>Ort</source>
+        <translation>Place</translation>
     </message>
 </context>
 <context>
@@ -2727,6 +2848,14 @@ End anyway? The date, time and place of this session will then not be saved.</tr
     <message>
         <source> Zeigt Höhe, Richtung, Auf- und Untergang von Sonne, Mond und Planeten am Ort, mit Mondphase und Dämmerung; das Fenster folgt der Uhr </source>
         <translation> Shows the altitude, direction, rising and setting of the Sun, the Moon and the planets at the place, with the Moon&apos;s phase and twilight; the window follows the clock </translation>
+    </message>
+    <message>
+        <source>Horosko&amp;pe</source>
+        <translation>C&amp;harts</translation>
+    </message>
+    <message>
+        <source> Öffnet die Sammlung der Horoskope: suchen, öffnen, die Uhrzeit als Horoskop speichern, bearbeiten und löschen </source>
+        <translation> Opens the collection of charts: search, open, save the clock time as a chart, edit and delete </translation>
     </message>
 </context>
 <context>

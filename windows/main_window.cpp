@@ -66,6 +66,7 @@ MainWindow::MainWindow(Clock& clock, MainWindowServices services, SecondaryWindo
   connect(enlargeButton, &QPushButton::clicked, this, &MainWindow::ShowEnlargedChart);
   connect(introductionButton, &QPushButton::clicked, this, &MainWindow::ShowIntroduction);
   connect(skyHereButton, &QPushButton::clicked, this, &MainWindow::ShowSkyHere);
+  connect(chartsButton, &QPushButton::clicked, this, &MainWindow::ShowChartCollection);
   NameWidgets();
 }
 
@@ -174,8 +175,8 @@ void MainWindow::ShowButtonGroups() {
   sourceButton->setEnabled(controls || sourceButtonHeld_);
   lastInstantButton->setEnabled(clock_.lastInstantEnabled());
   for (QPushButton* button :
-       {enlargeButton, riseButton, setButton, culminationButton, fullMoonButton, newMoonButton,
-        solarEclipseButton, lunarEclipseButton}) {
+       {enlargeButton, chartsButton, riseButton, setButton, culminationButton, fullMoonButton,
+        newMoonButton, solarEclipseButton, lunarEclipseButton}) {
     button->setEnabled(clock_.searchesEnabled());
   }
 }
