@@ -23,7 +23,25 @@ std::string CoordinateText(double degrees, int degreeDigits) {
          ZeroPad(size % kArcMinutesPerDegree, 2) + "'";
 }
 
+// The fixed zone of an offset as the time-zone data name it: "UTC",
+// "UTC+01:00", "UTC-03:30", "UTC+00:53:28".
+std::string FixedZone(int offsetSeconds) {
+  if (offsetSeconds == 0) return "UTC";
+  const int size = std::abs(offsetSeconds);
+  std::string zone = std::string("UTC") + (offsetSeconds < 0 ? '-' : '+') +
+                     ZeroPad(size / kSecondsPerHour, 2) + ':' +
+                     ZeroPad(size % kSecondsPerHour / kSecondsPerMinute, 2);
+  if (size % kSecondsPerMinute != 0) zone += ':' + ZeroPad(size % kSecondsPerMinute, 2);
+  return zone;
+}
+
 }  // namespace
+
+std::string StatedZone(const Chart& chart) {
+  if (!chart.place.timeZone.empty()) return chart.place.timeZone;
+  if (chart.reading == TimeReading::kZoneTime) return FixedZone(chart.offsetSeconds);
+  return {};
+}
 
 ChartSky SkyOfChart(const Chart& chart) {
   ChartSky located;
@@ -40,7 +58,7 @@ ChartSky SkyOfChart(const Chart& chart) {
   sky.isSouth = chart.place.latitude < 0;
   sky.longitudeText = CoordinateText(chart.place.longitude, kLongitudeDegreeDigits);
   sky.latitudeText = CoordinateText(chart.place.latitude, kLatitudeDegreeDigits);
-  located.place = {chart.place.name, chart.place.region, chart.place.country, chart.place.timeZone};
+  located.place = {chart.place.name, chart.place.region, chart.place.country, StatedZone(chart)};
   return located;
 }
 

@@ -14,9 +14,15 @@ struct ChartSky {
   PlaceIdentity place;
 };
 
+// The zone a chart's times are shown in: its place's IANA zone; else, for
+// a time typed in a zone's civil time (an imported chart may state only
+// the offset), that offset as a fixed zone ("UTC+01:00", "UTC+00:53:28");
+// else none.
+std::string StatedZone(const Chart& chart);
+
 // The chart's Universal Time to the second, its exact coordinates and
 // their texts to the minute ("+008°11'", Windows-1252), and its place's
-// name, region, country and zone.
+// name, region, country and zone (StatedZone).
 ChartSky SkyOfChart(const Chart& chart);
 
 }  // namespace sternwerk

@@ -1,11 +1,10 @@
 #include "tools/saved_chart.h"
 
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 
 #include "base/time_units.h"
 #include "collection/chart_search.h"
+#include "collection/chart_sky.h"
 #include "collection/chart_store.h"
 #include "engine/state_texts.h"
 #include "tools/sky_arguments.h"
@@ -18,25 +17,6 @@ namespace {
 // A request the collection cannot answer.
 ToolResult Refused(std::string message) {
   return ToolResult::Failure(std::move(message), kExitNotFound);
-}
-
-// The fixed zone of an offset as the time-zone data name it: "UTC",
-// "UTC+01:00", "UTC-03:30", "UTC+00:53:28".
-std::string FixedZone(int offsetSeconds) {
-  if (offsetSeconds == 0) return "UTC";
-  const int size = std::abs(offsetSeconds);
-  const int hours = size / kSecondsPerHour;
-  const int minutes = size % kSecondsPerHour / kSecondsPerMinute;
-  const int seconds = size % kSecondsPerMinute;
-  char text[24];
-  if (seconds == 0) {
-    std::snprintf(text, sizeof text, "UTC%c%02d:%02d", offsetSeconds < 0 ? '-' : '+', hours,
-                  minutes);
-  } else {
-    std::snprintf(text, sizeof text, "UTC%c%02d:%02d:%02d", offsetSeconds < 0 ? '-' : '+', hours,
-                  minutes, seconds);
-  }
-  return text;
 }
 
 }  // namespace
@@ -65,17 +45,9 @@ ToolOutcome<Chart> SavedChart(std::span<const std::string> args, const PlaceOpti
 }
 
 std::string ChartZone(const Chart& chart) {
-  if (!chart.place.timeZone.empty()) return chart.place.timeZone;
-  switch (chart.reading) {
-    case TimeReading::kZoneTime:
-      return FixedZone(chart.offsetSeconds);
-    case TimeReading::kUniversal:
-      return TypedPlaceIdentity(ProgramAtlas(), chart.place.longitude, chart.place.latitude)
-          .timeZone;
-    case TimeReading::kMeanTime:
-      break;
-  }
-  return {};
+  if (chart.reading != TimeReading::kUniversal || !chart.place.timeZone.empty())
+    return StatedZone(chart);
+  return TypedPlaceIdentity(ProgramAtlas(), chart.place.longitude, chart.place.latitude).timeZone;
 }
 
 LocatedSky LocatedChart(const Chart& chart, bool shown) {

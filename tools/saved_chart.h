@@ -21,11 +21,10 @@ namespace sternwerk {
 // locked or damaged collection, with its own message.
 ToolOutcome<Chart> SavedChart(std::span<const std::string> args, const PlaceOptions& options);
 
-// The zone a chart's times are shown in: its place's IANA zone; else, for
-// a time typed in a zone's civil time, that offset as a fixed zone
-// ("UTC+01:00"); for one typed in Universal Time, the zone of the atlas
-// place near its coordinates, as for coordinates typed (TypedPlaceIdentity);
-// else none, the place's mean time.
+// The zone a chart's times are shown in: StatedZone; for a chart typed in
+// Universal Time without a zone, the zone of the atlas place near its
+// coordinates, as for coordinates typed (TypedPlaceIdentity); else none,
+// the place's mean time.
 std::string ChartZone(const Chart& chart);
 
 // The chart's instant (its Universal Time as if typed, to the second) at
