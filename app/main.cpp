@@ -25,6 +25,7 @@
 #include "platform/program_language.h"
 #include "platform/symbol_font.h"
 #include "platform/ui_style.h"
+#include "windows/chart_collection_window.h"
 #include "windows/chart_help_window.h"
 #include "windows/date_time_place_dialog.h"
 #include "windows/enlarged_chart_window.h"
@@ -32,6 +33,7 @@
 #include "windows/interval_dialog.h"
 #include "windows/introduction_window.h"
 #include "windows/main_window.h"
+#include "windows/ninety_degree_dial_window.h"
 #include "windows/outside_view_window.h"
 #include "windows/picture_window.h"
 
@@ -91,10 +93,13 @@ int RunProgram(QApplication& application, const ProgramOptions& options,
   OutsideViewWindow outsideView(clock.sky(), clock.display(), messages, workingDirectory);
   ChartHelpWindow chartHelp(messages);
   EnlargedChartWindow enlargedChart(clock.sky(), clock.display(), messages, workingDirectory);
+  NinetyDegreeDialWindow ninetyDegreeDial(clock.sky(), clock.display());
   enlargedChart.outsideView = &outsideView;
+  enlargedChart.ninetyDegreeDial = &ninetyDegreeDial;
   enlargedChart.help = &chartHelp;
   IntroductionWindow introduction(messages);
   FactorChoiceDialog factorChoice(clock.search(), clock.display(), messages);
+  ChartCollectionWindow chartCollection(messages, workingDirectory);
   MainWindow mainWindow(
       clock,
       MainWindowServices{
@@ -108,7 +113,8 @@ int RunProgram(QApplication& application, const ProgramOptions& options,
                        .dateTimePlace = &dateTimePlace,
                        .enlargedChart = &enlargedChart,
                        .factorChoice = &factorChoice,
-                       .introduction = &introduction});
+                       .introduction = &introduction,
+                       .chartCollection = &chartCollection});
   mainWindow.show();
   CentreOnScreen(mainWindow);
   return application.exec();

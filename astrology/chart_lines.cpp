@@ -1,10 +1,10 @@
 #include "astrology/chart_lines.h"
 
+#include "astrology/midpoint_text.h"
 #include "base/text_encoding.h"
 #include "base/translation.h"
 #include "engine/factors.h"
 #include "engine/position_list.h"
-#include "engine/text_forms.h"
 
 namespace sternwerk {
 namespace {
@@ -33,12 +33,8 @@ std::string AspectLine(const Aspect& aspect) {
       aspect.applying ? Translated(kContext, QT_TRANSLATE_NOOP("sternwerk::Aspects", "applikativ"))
                       : Translated(kContext, QT_TRANSLATE_NOOP("sternwerk::Aspects", "separativ"));
   return ShownFactorCode(aspect.first) + " " + ShownFactorCode(aspect.second) + " " +
-         AspectName(aspect.kind) + " " + DegreesAndMinutes(1, aspect.orb) + " " + motion;
-}
-
-std::string DegreesAndMinutes(int width, double degrees) {
-  const std::string full = FormatAngle(width, AngleMode::kFull, degrees);
-  return Windows1252ToUtf8(full.substr(0, full.find('\'') + 1));
+         AspectName(aspect.kind) + " " + Windows1252ToUtf8(DegreesAndMinutes(1, aspect.orb)) + " " +
+         motion;
 }
 
 }  // namespace sternwerk

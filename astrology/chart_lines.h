@@ -17,13 +17,8 @@ namespace sternwerk {
 std::vector<std::string> HouseLines(const HouseCusps& houses);
 
 // "SO MO Trigon 3°05' applikativ": the factors' codes, the aspect's name,
-// the orb in degrees and whole minutes, applying or separating, in the
-// language shown (UTF-8).
+// the orb in degrees and whole minutes (DegreesAndMinutes), applying or
+// separating, in the language shown (UTF-8).
 std::string AspectLine(const Aspect& aspect);
-
-// Degrees and whole minutes ("12°34'", at least `width` digits of
-// degrees), truncated as the position list's full form truncates, so that
-// a sorted list stays sorted in print (UTF-8).
-std::string DegreesAndMinutes(int width, double degrees);
 
 }  // namespace sternwerk

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <string>
 
+#include "astrology/midpoint_text.h"
 #include "astrology/midpoints.h"
 #include "base/translation.h"
 #include "charts/factor_legend.h"
@@ -18,6 +20,9 @@ namespace sternwerk {
 namespace {
 
 constexpr Point kCentre{260, 260};
+// Beyond this distance from the centre the mouse points at the list, not
+// at the dial.
+constexpr double kDialReach = kNinetyDialHeight / 2.0;
 constexpr double kScaleRadius = 200;  // the circle the scale hangs inside
 constexpr double kCircleDegreesPerDialDegree = 360 / kDialRange;
 constexpr double kTopAngle = 90;
@@ -45,6 +50,9 @@ constexpr int kListSize = 9;
 constexpr Point kListCorner{540, 20};
 constexpr int kListLineHeight = 16;
 constexpr int kListBottom = kNinetyDialHeight - 20;
+constexpr int kSignDegrees = 30;
+constexpr int kSignsPerCross = 4;  // the signs a place on the dial stands for
+constexpr int kSignsBetweenCrossSigns = 3;
 
 constexpr const char* kContext = "sternwerk::NinetyDegreeDial";
 
@@ -108,17 +116,27 @@ void DrawPointer(Canvas& canvas, double pointer) {
   canvas.Line(kCentre, At(pointer + kHalfDialRange, kPointerRadius));
 }
 
-// Degrees and whole minutes, "12°34'"; signed with `sign`.
-std::string DegreesAndMinutes(double degrees, bool sign) {
-  const std::string full = FormatAngle(sign ? 1 : 2, AngleMode::kFull, degrees);
-  std::string text = full.substr(0, full.find('\'') + 1);
-  if (sign && degrees >= 0) text = "+" + text;
+// "+0°30'", "-1°05'".
+std::string SignedDistance(double degrees) {
+  return (degrees >= 0 ? "+" : "") + DegreesAndMinutes(1, degrees);
+}
+
+// The pointer's place within the signs of its cross, "12°10' STI LOE SKO
+// WAS": a place on the dial is that degree of the four signs a square
+// apart.
+std::string PointerInSigns(double pointer) {
+  const double place = DialPlace(pointer);
+  const int first = SignIndex(place);
+  std::string text = DegreesAndMinutes(2, place - first * kSignDegrees);
+  for (int sign = 0; sign < kSignsPerCross; ++sign)
+    text += " " + ShownSignAbbreviation(first + sign * kSignsBetweenCrossSigns);
   return text;
 }
 
-std::string HitName(const Midpoint& point) {
-  if (point.IsFactor()) return ShownFactorCode(point.first);
-  return ShownFactorCode(point.first) + "/" + ShownFactorCode(point.second);
+std::string HitLine(const DialHit& hit) {
+  std::string line = MidpointText(hit.point) + "  " + SignedDistance(hit.distance);
+  if (hit.atHalfDial) line += "  (45\xB0)";
+  return line;
 }
 
 void DrawReading(Canvas& canvas, const std::vector<ChartPoint>& points, double pointer,
@@ -128,14 +146,25 @@ void DrawReading(Canvas& canvas, const std::vector<ChartPoint>& points, double p
   int y = kListCorner.y;
   const std::string heading =
       Translated(kContext, QT_TRANSLATE_NOOP("sternwerk::NinetyDegreeDial", "Zeiger"));
-  canvas.TextOut(kListCorner.x, y, heading + " " + DegreesAndMinutes(DialPlace(pointer), false));
-  for (const DialHit& hit : PointsAtPointer(points, pointer, orb)) {
+  canvas.TextOut(kListCorner.x, y, heading + " " + DegreesAndMinutes(2, DialPlace(pointer)));
+  y += kListLineHeight;
+  canvas.TextOut(kListCorner.x, y, PointerInSigns(pointer));
+  const std::vector<DialHit> hits = PointsAtPointer(points, pointer, orb);
+  for (std::size_t shown = 0; shown < hits.size(); ++shown) {
     y += kListLineHeight;
-    if (y > kListBottom) break;
-    std::string line = HitName(hit.point) + "  " + DegreesAndMinutes(hit.distance, true);
-    if (hit.atHalfDial) line += "  (45\xB0)";
-    canvas.font.color = hit.point.IsFactor() ? DialColour(hit.point.first) : kBlack;
-    canvas.TextOut(kListCorner.x, y, line);
+    canvas.font.color = kBlack;
+    // The last line left tells how many more the pointer reads.
+    if (y + kListLineHeight > kListBottom && shown + 1 < hits.size()) {
+      canvas.TextOut(
+          kListCorner.x, y,
+          WithArguments(Translated(kContext, QT_TRANSLATE_NOOP("sternwerk::NinetyDegreeDial",
+                                                               "(%1 weitere)")),
+                        {std::to_string(hits.size() - shown)}));
+      break;
+    }
+    const DialHit& hit = hits[shown];
+    if (hit.point.IsFactor()) canvas.font.color = DialColour(hit.point.first);
+    canvas.TextOut(kListCorner.x, y, HitLine(hit));
   }
 }
 
@@ -143,6 +172,14 @@ void DrawReading(Canvas& canvas, const std::vector<ChartPoint>& points, double p
 
 double DialScreenAngle(double dialPlace) {
   return kTopAngle + DialPlace(dialPlace) * kCircleDegreesPerDialDegree;
+}
+
+std::optional<double> DialPlaceAt(Point at) {
+  const double dx = at.x - kCentre.x, dy = kCentre.y - at.y;
+  const double reach = std::hypot(dx, dy);
+  if (reach == 0 || reach > kDialReach) return std::nullopt;
+  const double screenAngle = RadToDeg(std::atan2(dy, dx));
+  return DialPlace((screenAngle - kTopAngle) / kCircleDegreesPerDialDegree);
 }
 
 void DrawNinetyDegreeDial(const std::vector<ChartPoint>& points, double pointer, double orb,

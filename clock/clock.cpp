@@ -61,32 +61,21 @@ ClockSeconds Clock::ShownInstant() const {
          static_cast<ClockSeconds>(std::floor(sky_.hours * kSecondsPerHour + kSlackSeconds));
 }
 
-LocalTime Clock::LocalReading() const {
-  return LocalOf(placeTimeRules_, placeIdentity_, sky_.longitude, ShownInstant());
-}
-
-std::string Clock::DateLine() const {
+// The local time is read once per call; the Universal line carries its date
+// only where that is not the local one: "20.06. 23:30:15 WZ/GMT".
+Clock::InstantTexts Clock::InstantLines() const {
+  const std::string universalTime = FormatUniversalHours(sky_.hours);
   if (!LocalTimeShownFirst())
-    return WeekdayName(sky_.year, sky_.month, sky_.day) + ", " + sky_.dateText;
-  const ClockReading local = ReadingOf(LocalReading().reading);
-  return WeekdayName(local.year, local.month, local.day) + ", " +
-         DateText(local.day, local.month, local.year);
-}
-
-std::string Clock::TimeLine() const {
-  if (!LocalTimeShownFirst()) return FormatUniversalHours(sky_.hours);
-  const LocalTime local = LocalReading();
-  return FormatHours(static_cast<double>(ReadingOf(local.reading).secondOfDay) / kSecondsPerHour) +
-         " " + ShortZoneText(local.offset);
-}
-
-// The Universal date only where it is not the local one: "20.06.".
-std::string Clock::UniversalTimeLine() const {
-  if (!LocalTimeShownFirst()) return {};
-  const ClockReading local = ReadingOf(LocalReading().reading);
-  const std::string time = FormatUniversalHours(sky_.hours);
-  if (local.day == sky_.day && local.month == sky_.month && local.year == sky_.year) return time;
-  return sky_.dateText.substr(0, kDayAndMonth) + " " + time;
+    return {WeekdayName(sky_.year, sky_.month, sky_.day) + ", " + sky_.dateText, universalTime, {}};
+  const LocalTime local = LocalOf(placeTimeRules_, placeIdentity_, sky_.longitude, ShownInstant());
+  const ClockReading reading = ReadingOf(local.reading);
+  const bool sameDay =
+      reading.day == sky_.day && reading.month == sky_.month && reading.year == sky_.year;
+  return {WeekdayName(reading.year, reading.month, reading.day) + ", " +
+              DateText(reading.day, reading.month, reading.year),
+          FormatHours(static_cast<double>(reading.secondOfDay) / kSecondsPerHour) + " " +
+              ShortZoneText(local.offset),
+          sameDay ? universalTime : sky_.dateText.substr(0, kDayAndMonth) + " " + universalTime};
 }
 
 std::string Clock::IntervalLine() const {

@@ -73,13 +73,18 @@ class Clock {
   // With the local time shown first, the date and time lines are the
   // local ones ("Di, 08.12.2026", "10:30:15 MEZ") and the Universal Time
   // line follows them ("09:30:15 WZ/GMT"; else it is empty).
-  std::string DateLine() const;
-  std::string TimeLine() const;
-  std::string UniversalTimeLine() const;
+  struct InstantTexts {
+    std::string date;
+    std::string time;
+    std::string universal;  // empty unless the local time is shown first
+  };
+  InstantTexts InstantLines() const;
   const std::string& PlaceLine() const { return placeLine_; }
   std::string IntervalLine() const;
   std::string SpeedLine() const;
   std::string RateLine() const;
+  // The instant the time line shows, Universal Time to the second.
+  ClockSeconds ShownInstant() const;
   // The time is shown in one colour at Greenwich and west of it, in another
   // east of it.
   bool AtOrWestOfGreenwich() const;
@@ -203,9 +208,6 @@ class Clock {
     search_.resultText.clear();
     search_.resultDetails.clear();
   }
-  // The instant the time line shows, to the second.
-  ClockSeconds ShownInstant() const;
-  LocalTime LocalReading() const;
   // Moves the sky's date to the Universal date of the search's start and
   // returns the start's hour of that date.
   double MoveToSearchStart(EventKind kind);

@@ -63,7 +63,8 @@ std::string Clock::SearchResultLine() const {
     return line;
   }
   if (search_.resultText.empty() || !LocalTimeShownFirst()) return search_.resultText;
-  return search_.resultText + "\n " + TimeLine() + " \n " + UniversalTimeLine() + " ";
+  const InstantTexts lines = InstantLines();
+  return search_.resultText + "\n " + lines.time + " \n " + lines.universal + " ";
 }
 
 }  // namespace sternwerk

@@ -3,6 +3,8 @@
 // refused with a message, or the instant lies in the calendar's years at a
 // place within its bounds and its place lines end with the local time; the
 // places found for any name are at most twenty lines of six UTF-8 fields.
+// --saved reads no collection on disk: its collection is one that does not
+// exist, so that it is always refused.
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -19,6 +21,7 @@ namespace {
 
 constexpr std::size_t kMaxArguments = 8;
 constexpr std::ptrdiff_t kPlaceListFields = 6;
+constexpr const char* kNoCollection = "/nonexistent/sternwerk-fuzz/horoskope.db";
 
 void CheckPlaceList(const std::string& typed) {
   if (!RequireUtf8(typed, "Ortsname").ok()) return;
@@ -46,7 +49,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(!options.error().empty());
     return 0;
   }
-  const ToolOutcome<LocatedSky> located = LocateArguments(args, options.value());
+  PlaceOptions chosen = options.value();
+  if (chosen.collection || chosen.saved) chosen.collection = kNoCollection;
+  const ToolOutcome<LocatedSky> located = LocateArguments(args, chosen);
+  FUZZ_CHECK(!chosen.saved || !located.ok());
   if (!located.ok()) {
     const ToolResult& ending = located.ending();
     FUZZ_CHECK(ending.status() == kExitNotFound || ending.status() == kExitFailure);

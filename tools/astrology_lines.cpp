@@ -3,6 +3,7 @@
 #include "astrology/aspects.h"
 #include "astrology/chart_lines.h"
 #include "astrology/chart_points.h"
+#include "astrology/midpoint_text.h"
 #include "astrology/midpoints.h"
 #include "base/text_encoding.h"
 #include "engine/factors.h"
@@ -15,11 +16,6 @@ constexpr std::string_view kHousesOption = "--houses";
 constexpr std::string_view kAspectsOption = "--aspects";
 constexpr std::string_view kMidpointsOption = "--midpoints";
 constexpr std::string_view kAllOption = "--all";
-
-std::string MidpointLine(const Midpoint& midpoint) {
-  return ShownFactorCode(midpoint.first) + "/" + ShownFactorCode(midpoint.second) + " " +
-         DegreesAndMinutes(2, DialPlace(midpoint.longitude));
-}
 
 // A flag option given twice is refused like any other repetition.
 Status TakeFlag(bool& flag, std::string_view option) {
@@ -98,7 +94,7 @@ Outcome<AstrologyText> AstrologyTextFor(const AstrologyRequest& request, const S
   }
   if (request.midpoints) {
     for (const Midpoint& midpoint : SortedMidpoints(points))
-      text.lines.push_back(MidpointLine(midpoint));
+      text.lines.push_back(Windows1252ToUtf8(MidpointText(midpoint)));
   }
   return Outcome<AstrologyText>::Success(text);
 }

@@ -13,20 +13,20 @@
 #include "base/system_error_text.h"
 #include "collection/aaf_format.h"
 #include "collection/chart_csv.h"
+#include "collection/chart_of_instant.h"
 #include "collection/chart_search.h"
 #include "collection/chart_store.h"
-#include "places/local_time.h"
 #include "places/qt/civil_time.h"
 #include "places/zone_texts.h"
 #include "tools/chart_place_lookup.h"
 #include "tools/located_sky.h"
+#include "tools/saved_chart.h"
 #include "tools/sky_report.h"
 #include "tools/tool_text.h"
 
 namespace sternwerk {
 namespace {
 
-constexpr std::string_view kCollectionOption = "--collection";
 constexpr std::string_view kSaveChart = "--save-chart";
 constexpr std::string_view kCharts = "--charts";
 constexpr std::string_view kImport = "--import";
@@ -62,6 +62,23 @@ std::string ChartLine(const Chart& chart) {
          Degrees(chart.place.latitude) + '\t' + Degrees(chart.place.longitude);
 }
 
+// The saved chart's date and time as typed, how they were read, its
+// Universal Time and its place under the name `name`; kind, first name and
+// notes belong to the other chart and are not copied.
+ToolOutcome<Chart> CopyOfSaved(const std::string& name,
+                               const std::vector<std::string>& instantAndPlace,
+                               const PlaceOptions& place) {
+  const ToolOutcome<Chart> saved = SavedChart(instantAndPlace, place);
+  if (!saved.ok()) return saved.ending();
+  Chart copy = saved.value();
+  copy.id = 0;
+  copy.name = name;
+  copy.firstName.clear();
+  copy.kind = ChartKind::kUnstated;
+  copy.notes.clear();
+  return copy;
+}
+
 // The chart of NAME INSTANT [PLACE] with the place options: the time as
 // typed and how it was read (the place's zone or mean time with --local,
 // else Universal Time).
@@ -76,34 +93,20 @@ ToolOutcome<Chart> ChartOfArguments(const std::vector<std::string>& args,
       RequireUtf8(args[0], Said(QT_TRANSLATE_NOOP("sternwerk-sky", "Name des Horoskops")));
   if (!utf8.ok()) return ToolResult::UsageError(utf8.error());
   const std::vector<std::string> instantAndPlace(args.begin() + 1, args.end());
+  if (place.saved) return CopyOfSaved(args[0], instantAndPlace, place);
   if (instantAndPlace.empty())
     return ToolResult::UsageError(Said(QT_TRANSLATE_NOOP(
         "sternwerk-sky", "--save-chart erwartet nach dem Namen Datum und Zeit oder jetzt")));
   const ToolOutcome<LocatedSky> located = LocateArguments(instantAndPlace, place);
   if (!located.ok()) return located.ending();
   const LocatedSky& sky = located.value();
-  Chart chart;
-  chart.name = args[0];
-  chart.universal = UniversalSeconds(sky.sky);
-  chart.place = {sky.place.name,    sky.place.region, sky.place.country,
-                 sky.sky.longitude, sky.sky.latitude, sky.timeZone.timeZone};
   const Outcome<ArgumentInstant> instant = ParseInstant(instantAndPlace, true);
-  if (place.local && instant.ok() && !instant.value().present) {
-    const CalendarDate& date = instant.value().date;
-    const ClockSeconds typed =
-        ClockSecondsOf(date.day, date.month, date.year, instant.value().hours);
-    const LocalTime local =
-        LocalOf(SystemPlaceTimeRules(), sky.timeZone, sky.sky.longitude, chart.universal);
-    chart.typed = ReadingOf(typed);
-    chart.offsetSeconds = static_cast<int>(typed - chart.universal);
-    chart.reading = local.offset.meanLocalTime ? TimeReading::kMeanTime : TimeReading::kZoneTime;
-    chart.zoneName = ShortZoneAbbreviationText(local.offset);
-  } else {
-    chart.typed = ReadingOf(chart.universal);
-    chart.reading = TimeReading::kUniversal;
-    chart.zoneName = "UT";
-  }
-  return chart;
+  const bool typedLocal = place.local && instant.ok() && !instant.value().present;
+  const PlaceIdentity identity{sky.place.name, sky.place.region, sky.place.country,
+                               sky.timeZone.timeZone};
+  return ChartOfInstant(args[0], UniversalSeconds(sky.sky),
+                        {sky.sky.longitude, sky.sky.latitude, identity}, SystemPlaceTimeRules(),
+                        typedLocal);
 }
 
 ToolResult SaveChart(const std::string& file, const std::vector<std::string>& args,
@@ -227,35 +230,17 @@ bool IsCollectionCommand(const std::vector<std::string>& args) {
   if (!args.empty())
     for (std::string_view command : {kSaveChart, kCharts, kImport, kExport})
       if (args[0] == command) return true;
-  for (const std::string& arg : args)
-    if (arg == kCollectionOption) return true;
   return false;
 }
 
 ToolResult RunCollectionCommand(std::vector<std::string> args, const PlaceOptions& place,
                                 std::ostream& out) {
-  std::string file = kCollectionFileName;
-  bool named = false;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    if (args[i] != kCollectionOption) continue;
-    if (i + 1 == args.size() || named)
-      return Usage(QT_TRANSLATE_NOOP("sternwerk-sky",
-                                     "--collection erwartet einmal den Namen der Sammlung"));
-    file = args[i + 1];
-    named = true;
-    args.erase(args.begin() + static_cast<std::ptrdiff_t>(i),
-               args.begin() + static_cast<std::ptrdiff_t>(i) + 2);
-    --i;
-  }
-  const std::string command = args.empty() ? std::string() : args[0];
-  if (command != kSaveChart && command != kCharts && command != kImport && command != kExport)
+  const std::string file = place.collection.value_or(kCollectionFileName);
+  const std::string command = args[0];
+  if ((place.any() || place.saved) && command != kSaveChart)
     return Usage(QT_TRANSLATE_NOOP("sternwerk-sky",
-                                   "--collection gilt für --save-chart, --charts, --import und "
-                                   "--export"));
-  if (place.any() && command != kSaveChart)
-    return Usage(QT_TRANSLATE_NOOP("sternwerk-sky",
-                                   "--place und --local gelten bei der Sammlung nur für "
-                                   "--save-chart"));
+                                   "--place, --local und --saved gelten bei der Sammlung nur "
+                                   "für --save-chart"));
   const std::vector<std::string> rest(args.begin() + 1, args.end());
   if (command == kSaveChart) return SaveChart(file, rest, place, out);
   if (command == kCharts) return ListCharts(file, rest, out);

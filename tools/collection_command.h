@@ -1,6 +1,6 @@
 // sternwerk-sky and the chart collection: --save-chart, --charts, --import
 // and --export on the collection in the current folder, or in the file
-// "--collection FILE" names.
+// "--collection FILE" names (a place option, see TakePlaceOptions).
 #pragma once
 
 #include <ostream>
@@ -13,10 +13,13 @@
 namespace sternwerk {
 
 // Whether the arguments are a command on the collection: one of its
-// commands first, or --collection anywhere.
+// commands first.
 bool IsCollectionCommand(const std::vector<std::string>& args);
 
-// Runs the command: its lines on `out`, problems and refusals on standard
+// Runs the command (arguments IsCollectionCommand accepts) on the
+// collection of --collection FILE, else kCollectionFileName; with --saved
+// NAME, --save-chart NEW saves a copy of that chart's instant and place.
+// Its lines on `out`, problems and refusals on standard
 // error with their exit status (1: records skipped, nothing matched, or
 // the collection refused the change; nothing was lost). A failure names a
 // bad argument.

@@ -34,7 +34,8 @@ std::size_t InstantLength(const std::vector<std::string>& args, std::size_t at) 
   return IsNow(args[at]) ? 1 : 2;
 }
 
-Outcome<EphemerisRequest> ParseRequest(const std::vector<std::string>& args) {
+// With a saved chart (`saved`) the start may be left out.
+Outcome<EphemerisRequest> ParseRequest(const std::vector<std::string>& args, bool saved) {
   using Result = Outcome<EphemerisRequest>;
   EphemerisRequest request;
   bool stepGiven = false;
@@ -64,7 +65,7 @@ Outcome<EphemerisRequest> ParseRequest(const std::vector<std::string>& args) {
       request.start.push_back(args[at]);
     }
   }
-  if (request.start.empty())
+  if (request.start.empty() && !saved)
     return Result::Failure(
         Said(QT_TRANSLATE_NOOP("sternwerk-sky", "--ephemeris erwartet Datum und Zeit oder jetzt")));
   return Result::Success(request);
@@ -108,7 +109,7 @@ std::string BodyLine(const std::string& instantColumns, const BodyInSky& body) {
 
 ToolResult EphemerisFromArguments(const std::vector<std::string>& args, std::ostream& out,
                                   const PlaceOptions& placeOptions) {
-  const Outcome<EphemerisRequest> request = ParseRequest(args);
+  const Outcome<EphemerisRequest> request = ParseRequest(args, placeOptions.saved.has_value());
   if (!request.ok()) return ToolResult::UsageError(request.error());
   const ToolOutcome<LocatedSky> located = LocateInAtlas(request.value().start, placeOptions);
   if (!located.ok()) return located.ending();

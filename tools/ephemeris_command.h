@@ -15,7 +15,9 @@ namespace sternwerk {
 // MINUTES] [LONGITUDE LATITUDE], INSTANT as DD.MM.YYYY HH:MM[:SS] or
 // "jetzt", --until and --step anywhere after the first instant; with
 // --local both instants are the place's civil time. Without --until one
-// instant; the step is 60 minutes unless given (at least a second).
+// instant; the step is 60 minutes unless given (at least a second). With
+// --saved the saved chart's instant and place stand for the first INSTANT
+// and the place.
 //
 // Writes one header line, then a line for each instant from the first up
 // to --until inclusive and each of the Sun, the Moon and Mercury to Pluto,

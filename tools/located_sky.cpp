@@ -11,6 +11,7 @@
 #include "places/qt/geonames_atlas.h"
 #include "places/zone_texts.h"
 #include "tools/places_command.h"
+#include "tools/saved_chart.h"
 #include "tools/sky_report.h"
 #include "tools/tool_text.h"
 
@@ -27,8 +28,8 @@ std::string ReadingText(ClockSeconds seconds) {
          FormatSeconds(reading.secondOfDay);
 }
 
-// The place without its zone where this machine's time-zone data lack it,
-// which is said on standard error: then its mean time stands in.
+}  // namespace
+
 PlaceIdentity WithKnownZone(PlaceIdentity place, double longitude) {
   const std::string problem = LocalOf(SystemPlaceTimeRules(), place, longitude, 0).zoneProblem;
   if (problem.empty()) return place;
@@ -37,8 +38,6 @@ PlaceIdentity WithKnownZone(PlaceIdentity place, double longitude) {
   place.timeZone.clear();
   return place;
 }
-
-}  // namespace
 
 const PlaceAtlas& ProgramAtlas() {
   static const PlaceAtlas atlas = [] {
@@ -118,6 +117,7 @@ ToolOutcome<LocatedSky> AtLocalOrUniversalTime(LocatedSky located, const Calenda
 
 ToolOutcome<LocatedSky> LocateArguments(const std::vector<std::string>& args,
                                         const PlaceOptions& options) {
+  if (options.saved) return LocateSaved(args, options);
   if (!options.any()) {
     Outcome<SkyState> plain = SkyForArguments(args);
     if (!plain.ok()) return ToolResult::UsageError(plain.error());
@@ -130,6 +130,7 @@ ToolOutcome<LocatedSky> LocateArguments(const std::vector<std::string>& args,
 
 ToolOutcome<LocatedSky> LocateInAtlas(const std::vector<std::string>& args,
                                       const PlaceOptions& options) {
+  if (options.saved) return LocateSaved(args, options);
   const Status counted = CheckInstantAndPlaceCount(args);
   if (!counted.ok()) return ToolResult::UsageError(counted.error());
   const Outcome<ArgumentInstant> instant = ParseInstant(args, true);

@@ -54,13 +54,19 @@ ToolOutcome<LocatedSky> AtLocalOrUniversalTime(LocatedSky located, const Calenda
                                                double hours, bool local,
                                                SkippedTime skipped = SkippedTime::kRefused);
 
+// The place without its zone where this machine's time-zone data lack it,
+// which is said on standard error: then its mean time stands in.
+PlaceIdentity WithKnownZone(PlaceIdentity place, double longitude);
+
 // DATE TIME [LONGITUDE LATITUDE] with the place options, the atlas loaded
-// only where they need it.
+// only where they need it; with --saved no arguments, the saved chart's
+// instant and place (LocateSaved).
 ToolOutcome<LocatedSky> LocateArguments(const std::vector<std::string>& args,
                                         const PlaceOptions& options);
 
 // The same with the place always looked up in the atlas: a named place, or
-// the zone of the atlas place near typed coordinates.
+// the zone of the atlas place near typed coordinates; with --saved the
+// saved chart's.
 ToolOutcome<LocatedSky> LocateInAtlas(const std::vector<std::string>& args,
                                       const PlaceOptions& options);
 

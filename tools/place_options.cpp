@@ -9,6 +9,8 @@ namespace {
 
 constexpr std::string_view kPlaceOption = "--place";
 constexpr std::string_view kLocalOption = "--local";
+constexpr std::string_view kSavedOption = "--saved";
+constexpr std::string_view kCollectionOption = "--collection";
 
 // The length of the UTF-8 sequence starting at text[at], or 0 where the
 // bytes there are no well-formed sequence (overlong forms, surrogates and
@@ -53,27 +55,56 @@ Status RequireUtf8(std::string_view text, std::string_view what) {
   return Status::Success();
 }
 
+namespace {
+
+// Takes the text after the option at args[i] into `value`, moving i past
+// it. Refused with `missing` where no text follows, with `twice` where the
+// option stood before, and where `what` names the text, unless it is UTF-8.
+Status TakeText(const std::vector<std::string>& args, std::size_t& i,
+                std::optional<std::string>& value, const char* missing, const char* twice,
+                const char* what) {
+  if (i + 1 == args.size()) return Status::Failure(Said(missing));
+  if (value) return Status::Failure(Said(twice));
+  if (what != nullptr) {
+    const Status utf8 = RequireUtf8(args[i + 1], Said(what));
+    if (!utf8.ok()) return utf8;
+  }
+  value = args[++i];
+  return Status::Success();
+}
+
+}  // namespace
+
 Outcome<PlaceOptions> TakePlaceOptions(std::vector<std::string>& args) {
   PlaceOptions options;
   std::vector<std::string> rest;
   for (std::size_t i = 0; i < args.size(); ++i) {
+    Status taken = Status::Success();
     if (args[i] == kLocalOption) {
       options.local = true;
     } else if (args[i] == kPlaceOption) {
-      if (i + 1 == args.size())
-        return Outcome<PlaceOptions>::Failure(
-            Said(QT_TRANSLATE_NOOP("sternwerk-sky", "--place erwartet einen Ortsnamen")));
-      if (options.name)
-        return Outcome<PlaceOptions>::Failure(
-            Said(QT_TRANSLATE_NOOP("sternwerk-sky", "--place darf nur einmal stehen")));
-      const Status utf8 =
-          RequireUtf8(args[i + 1], Said(QT_TRANSLATE_NOOP("sternwerk-sky", "Ortsname")));
-      if (!utf8.ok()) return Outcome<PlaceOptions>::Failure(utf8.error());
-      options.name = args[++i];
+      taken = TakeText(args, i, options.name,
+                       QT_TRANSLATE_NOOP("sternwerk-sky", "--place erwartet einen Ortsnamen"),
+                       QT_TRANSLATE_NOOP("sternwerk-sky", "--place darf nur einmal stehen"),
+                       QT_TRANSLATE_NOOP("sternwerk-sky", "Ortsname"));
+    } else if (args[i] == kSavedOption) {
+      taken =
+          TakeText(args, i, options.saved,
+                   QT_TRANSLATE_NOOP("sternwerk-sky", "--saved erwartet den Namen eines Horoskops"),
+                   QT_TRANSLATE_NOOP("sternwerk-sky", "--saved darf nur einmal stehen"),
+                   QT_TRANSLATE_NOOP("sternwerk-sky", "Name des Horoskops"));
+    } else if (args[i] == kCollectionOption) {
+      const char* once =
+          QT_TRANSLATE_NOOP("sternwerk-sky", "--collection erwartet einmal den Namen der Sammlung");
+      taken = TakeText(args, i, options.collection, once, once, nullptr);
     } else {
       rest.push_back(args[i]);
     }
+    if (!taken.ok()) return Outcome<PlaceOptions>::Failure(taken.error());
   }
+  if (options.name && options.saved)
+    return Outcome<PlaceOptions>::Failure(Said(QT_TRANSLATE_NOOP(
+        "sternwerk-sky", "--place gilt nicht mit --saved: das Horoskop nennt seinen Ort")));
   args = std::move(rest);
   return Outcome<PlaceOptions>::Success(options);
 }

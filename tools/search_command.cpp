@@ -16,6 +16,7 @@
 #include "engine/position_list.h"
 #include "engine/text_forms.h"
 #include "tools/located_sky.h"
+#include "tools/saved_chart.h"
 #include "tools/sky_arguments.h"
 #include "tools/sky_here_search.h"
 #include "tools/sky_report.h"
@@ -200,6 +201,7 @@ ToolResult SearchAtHorizon(const SearchRequest& request, LocatedSky& located, do
 
 ToolOutcome<LocatedSky> LocateSearchStart(std::span<const std::string> args,
                                           const PlaceOptions& placeOptions) {
+  if (placeOptions.saved) return LocateSaved(args, placeOptions);
   // DATE or "jetzt", DATE TIME, each with or without LONGITUDE LATITUDE.
   const bool now = !args.empty() && IsNow(args.front());
   const bool timeGiven = args.size() % 2 == 0;

@@ -46,6 +46,7 @@ ToolResult SearchFromArguments(const std::vector<std::string>& args, std::ostrea
 // or with --local in the place's local time (a skipped midnight is the
 // first instant of the day, a skipped time given is refused). The place
 // has the zone of a named place or of the atlas place near its coordinates.
+// With --saved no arguments: the saved chart's instant and place.
 ToolOutcome<LocatedSky> LocateSearchStart(std::span<const std::string> args,
                                           const PlaceOptions& placeOptions);
 

@@ -126,6 +126,16 @@ constexpr const char* kUsage = QT_TRANSLATE_NOOP(
     "      Aspekte (Faktoren, Aspekt, Orbis, applikativ oder separativ) und\n"
     "      Halbsummen nach ihrem Ort auf dem 90°-Kreis; mit --all aller 22 Faktoren.\n");
 
+// The lines of --saved, after the others.
+constexpr const char* kSavedUsage =
+    QT_TRANSLATE_NOOP("sternwerk-sky",
+                      "  --saved NAME statt Datum, Zeit und Ort: Zeitpunkt und Ort des Horoskops\n"
+                      "      NAME der Sammlung (oder des einen, dessen Name so beginnt), für alle\n"
+                      "      Aufrufe außer --tsv; eine Suche beginnt am Zeitpunkt des Horoskops.\n"
+                      "      Mit --local nennt die Ausgabe den Ort und die Ortszeit in der Zone\n"
+                      "      des Horoskops. --save-chart NEU --saved NAME speichert Zeitpunkt und\n"
+                      "      Ort des Horoskops unter dem neuen Namen.\n");
+
 // The position list; the place lines follow the place line.
 ToolResult PrintSky(std::vector<std::string> args, ComputationMode mode,
                     const PlaceOptions& place) {
@@ -179,9 +189,9 @@ std::vector<std::string> After(const std::vector<std::string>& args) {
 
 ToolResult PrintTsvCommand(const std::vector<std::string>& args, ComputationMode mode,
                            const PlaceOptions& place) {
-  if (place.any())
-    return ToolResult::UsageError(
-        Said(QT_TRANSLATE_NOOP("sternwerk-sky", "--place und --local gelten nicht für --tsv")));
+  if (place.any() || place.saved)
+    return ToolResult::UsageError(Said(
+        QT_TRANSLATE_NOOP("sternwerk-sky", "--place, --local und --saved gelten nicht für --tsv")));
   const bool header = args.size() == 1 && args[0] == "--header";
   if (!args.empty() && !header)
     return ToolResult::UsageError(
@@ -193,7 +203,7 @@ ToolResult PrintTsvCommand(const std::vector<std::string>& args, ComputationMode
 ToolResult RunCommand(const std::vector<std::string>& args, char* programPath, ComputationMode mode,
                       const PlaceOptions& place) {
   if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
-    std::cout << Said(kUsage);
+    std::cout << Said(kUsage) << Said(kSavedUsage);
     return ToolResult::Done();
   }
   if (args.size() == 1 && args[0] == "--version") {
@@ -224,6 +234,11 @@ ToolResult Run(std::vector<std::string> args, char* programPath) {
   if (!place.ok()) return ToolResult::UsageError(place.error());
   if (IsCollectionCommand(args))
     return RunCollectionCommand(std::move(args), place.value(), std::cout);
+  if (place.value().collection && !place.value().saved)
+    return ToolResult::UsageError(Said(
+        QT_TRANSLATE_NOOP("sternwerk-sky",
+                          "--collection gilt für --save-chart, --charts, --import, --export und "
+                          "--saved")));
   ComputationMode mode = ComputationMode::kOwn;
   bool atHorizon = false;
   for (;;) {

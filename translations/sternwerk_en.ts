@@ -87,10 +87,6 @@ More in man sternwerk.
         <translation>line %1</translation>
     </message>
     <message>
-        <source>--place und --local gelten nicht für --tsv</source>
-        <translation>--place and --local do not apply to --tsv</translation>
-    </message>
-    <message>
         <source>--tsv nimmt nur --header als weiteres Argument</source>
         <translation>--tsv takes no other argument than --header</translation>
     </message>
@@ -359,14 +355,6 @@ More in man sternwerk.
         <translation>--collection expects the name of the collection, once</translation>
     </message>
     <message>
-        <source>--collection gilt für --save-chart, --charts, --import und --export</source>
-        <translation>--collection applies to --save-chart, --charts, --import and --export</translation>
-    </message>
-    <message>
-        <source>--place und --local gelten bei der Sammlung nur für --save-chart</source>
-        <translation>with the collection, --place and --local apply to --save-chart only</translation>
-    </message>
-    <message>
         <source>%1 darf nur einmal stehen</source>
         <translation>%1 may be given only once</translation>
     </message>
@@ -575,6 +563,54 @@ More in man sternwerk.
         <source>--midpoints gilt nicht für --chart</source>
         <translation>--midpoints does not apply to --chart</translation>
     </message>
+    <message>
+        <source>--place, --local und --saved gelten bei der Sammlung nur für --save-chart</source>
+        <translation>with the collection, --place, --local and --saved apply to --save-chart only</translation>
+    </message>
+    <message>
+        <source>--saved erwartet den Namen eines Horoskops</source>
+        <translation>--saved expects the name of a chart</translation>
+    </message>
+    <message>
+        <source>--saved darf nur einmal stehen</source>
+        <translation>--saved may be given only once</translation>
+    </message>
+    <message>
+        <source>--place gilt nicht mit --saved: das Horoskop nennt seinen Ort</source>
+        <translation>--place does not apply with --saved: the chart names its place</translation>
+    </message>
+    <message>
+        <source>--saved steht statt Datum, Zeit und Ort; &quot;%1&quot; ist zu viel</source>
+        <translation>--saved stands for date, time and place; &quot;%1&quot; is not expected with it</translation>
+    </message>
+    <message>
+        <source>Die Sammlung %1 gibt es nicht; sie hat kein Horoskop &quot;%2&quot;</source>
+        <translation>The collection %1 does not exist; it has no chart &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>--place, --local und --saved gelten nicht für --tsv</source>
+        <translation>--place, --local and --saved do not apply to --tsv</translation>
+    </message>
+    <message>
+        <source>--collection gilt für --save-chart, --charts, --import, --export und --saved</source>
+        <translation>--collection applies to --save-chart, --charts, --import, --export and --saved</translation>
+    </message>
+    <message>
+        <source>  --saved NAME statt Datum, Zeit und Ort: Zeitpunkt und Ort des Horoskops
+      NAME der Sammlung (oder des einen, dessen Name so beginnt), für alle
+      Aufrufe außer --tsv; eine Suche beginnt am Zeitpunkt des Horoskops.
+      Mit --local nennt die Ausgabe den Ort und die Ortszeit in der Zone
+      des Horoskops. --save-chart NEU --saved NAME speichert Zeitpunkt und
+      Ort des Horoskops unter dem neuen Namen.
+</source>
+        <translation>  --saved NAME instead of date, time and place: the instant and place of
+      the chart NAME of the collection (or of the one whose name begins so),
+      for every command but --tsv; a search starts at the chart&apos;s instant.
+      With --local the output names the place and its local time in the
+      chart&apos;s zone. --save-chart NEW --saved NAME saves the chart&apos;s
+      instant and place under the new name.
+</translation>
+    </message>
 </context>
 <context>
     <name>sternwerk::Aspects</name>
@@ -631,10 +667,131 @@ More in man sternwerk.
     </message>
 </context>
 <context>
+    <name>sternwerk::ChartCollectionWindow</name>
+    <message>
+        <source>Horoskope</source>
+        <translation>Charts</translation>
+    </message>
+    <message>
+        <source>Suche nach Name, Ort oder Jahr</source>
+        <translation>Search by name, place or year</translation>
+    </message>
+    <message>
+        <source>Ö&amp;ffnen</source>
+        <translation>&amp;Open</translation>
+    </message>
+    <message>
+        <source>&amp;Uhrzeit speichern</source>
+        <translation>&amp;Save clock time</translation>
+    </message>
+    <message>
+        <source>&amp;Bearbeiten</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>&amp;Löschen</source>
+        <translation>&amp;Delete</translation>
+    </message>
+    <message>
+        <source>&amp;Zurück</source>
+        <translation>&amp;Back</translation>
+    </message>
+    <message>
+        <source>Soll das Horoskop &quot;%1&quot; gelöscht werden?</source>
+        <translation>Delete the chart &quot;%1&quot;?</translation>
+    </message>
+</context>
+<context>
+    <name>sternwerk::ChartEditDialog</name>
+    <message>
+        <source>Person, männlich</source>
+        <translation>Person, male</translation>
+    </message>
+    <message>
+        <source>Person, weiblich</source>
+        <translation>Person, female</translation>
+    </message>
+    <message>
+        <source>Ereignis</source>
+        <translation>Event</translation>
+    </message>
+    <message>
+        <source>Land</source>
+        <translation>Country</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>Organisation</translation>
+    </message>
+    <message>
+        <source>ohne Angabe</source>
+        <translation>unstated</translation>
+    </message>
+    <message>
+        <source>&amp;Zeitpunkt und Ort der Uhr übernehmen</source>
+        <translation>&amp;Take the clock&apos;s instant and place</translation>
+    </message>
+    <message>
+        <source>&amp;Speichern</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>&amp;Abbrechen</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <source>&amp;Vorname:</source>
+        <translation>&amp;First name:</translation>
+    </message>
+    <message>
+        <source>Zeitpunkt und Ort:</source>
+        <translation>Instant and place:</translation>
+    </message>
+    <message>
+        <source>Horoskop bearbeiten</source>
+        <translation>Edit chart</translation>
+    </message>
+    <message>
+        <source>Uhrzeit als Horoskop speichern</source>
+        <translation>Save the clock time as a chart</translation>
+    </message>
+    <message>
+        <source>Bitte geben Sie den Namen des Horoskops ein.</source>
+        <translation>Please enter the name of the chart.</translation>
+    </message>
+    <message>
+        <source>A&amp;rt:</source>
+        <translation>&amp;Kind:</translation>
+    </message>
+    <message>
+        <source>N&amp;otizen:</source>
+        <translation>N&amp;otes:</translation>
+    </message>
+</context>
+<context>
     <name>sternwerk::ChartHelpWindow</name>
     <message>
         <source>Hilfen zur vergrößerten Diagramm-Anzeige</source>
         <translation>Help on the Enlarged Chart</translation>
+    </message>
+</context>
+<context>
+    <name>sternwerk::ChartListModel</name>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Datum und Zeit</source>
+        <translation>Date and time</translation>
+    </message>
+    <message>
+        <source>Ort</source>
+        <translation>Place</translation>
     </message>
 </context>
 <context>
@@ -1321,6 +1478,10 @@ Sternwerk works in the current directory %1.</translation>
     <message>
         <source>Das Diagramm wurde als Windows-Metafile gespeichert in  %1  im Ordner  %2.</source>
         <translation>The chart was saved as a Windows metafile in  %1  in the folder  %2.</translation>
+    </message>
+    <message>
+        <source>&amp;90°-Scheibe</source>
+        <translation>&amp;90° dial</translation>
     </message>
 </context>
 <context>
@@ -2733,6 +2894,14 @@ End anyway? The date, time and place of this session will then not be saved.</tr
  8, 7, 7, 5, 2 and 2 degrees).
 </translation>
     </message>
+    <message>
+        <source>Horosko&amp;pe</source>
+        <translation>C&amp;harts</translation>
+    </message>
+    <message>
+        <source> Öffnet die Sammlung der Horoskope: suchen, öffnen, die Uhrzeit als Horoskop speichern, bearbeiten und löschen </source>
+        <translation> Opens the collection of charts: search, open, save the clock time as a chart, edit and delete </translation>
+    </message>
 </context>
 <context>
     <name>sternwerk::MessageCatalogue</name>
@@ -2785,6 +2954,33 @@ End anyway? The date, time and place of this session will then not be saved.</tr
     <message>
         <source>Zeiger</source>
         <translation>Pointer</translation>
+    </message>
+    <message>
+        <source>(%1 weitere)</source>
+        <translation>(%1 more)</translation>
+    </message>
+</context>
+<context>
+    <name>sternwerk::NinetyDegreeDialWindow</name>
+    <message>
+        <source>90°-Scheibe</source>
+        <translation>90° dial</translation>
+    </message>
+    <message>
+        <source>Zeiger: Maus, Pfeiltasten 0,5° (Umschalt 5°, Strg 1&apos;), Bild auf/ab 15°, Pos1 0° Widder</source>
+        <translation>Pointer: mouse, arrow keys 0.5° (Shift 5°, Ctrl 1&apos;), Page Up/Down 15°, Home 0° Aries</translation>
+    </message>
+    <message>
+        <source> Wie weit vom Zeiger und seinem 45°-Punkt Faktoren und Halbsummen gelistet werden </source>
+        <translation> How far from the pointer and its 45° point factors and midpoints are listed </translation>
+    </message>
+    <message>
+        <source>&amp;Orbis</source>
+        <translation>&amp;Orb</translation>
+    </message>
+    <message>
+        <source>&amp;Zurück</source>
+        <translation>&amp;Back</translation>
     </message>
 </context>
 <context>

@@ -14,6 +14,7 @@
 #include "platform/qt_text.h"
 #include "platform/ui_style.h"
 #include "windows/chart_help_window.h"
+#include "windows/ninety_degree_dial_window.h"
 #include "windows/outside_view_window.h"
 #include "windows/printer_advice.h"
 
@@ -85,14 +86,15 @@ EnlargedChartWindow::EnlargedChartWindow(const SkyState& sky, const DisplayOptio
   // Top to bottom: the printer advice apart, the views, the outputs, and
   // "Zurück" lowest.
   printerHelpButton = MakeButton(this, tr("Drucker-Hilfe"), ButtonPlace(7));
+  ninetyDegreeDialButton = MakeButton(this, tr("&90°-Scheibe"), ButtonPlace(6));
   outsideViewButton = MakeButton(this, tr("Draußen-&Ansicht"), ButtonPlace(5));
   helpButton = MakeButton(this, tr("&Hilfe"), ButtonPlace(4));
   printButton = MakeButton(this, tr("&Drucken"), ButtonPlace(3));
   saveButton = MakeButton(this, tr("&Speichern"), ButtonPlace(2));
   exportButton = MakeButton(this, tr("&Exportieren …"), ButtonPlace(1));
   backButton = MakeButton(this, tr("&Zurück"), ButtonPlace(0));
-  for (QPushButton* button : {printerHelpButton, outsideViewButton, helpButton, printButton,
-                              saveButton, exportButton, backButton}) {
+  for (QPushButton* button : {printerHelpButton, ninetyDegreeDialButton, outsideViewButton,
+                              helpButton, printButton, saveButton, exportButton, backButton}) {
     button->setFont(PixelFont(kButtonFace, kButtonFontPixels));
     button->setAutoDefault(false);
   }
@@ -113,6 +115,8 @@ EnlargedChartWindow::EnlargedChartWindow(const SkyState& sky, const DisplayOptio
   connect(exportButton, &QPushButton::clicked, this, &EnlargedChartWindow::Export);
   connect(printButton, &QPushButton::clicked, this, &EnlargedChartWindow::Print);
   connect(outsideViewButton, &QPushButton::clicked, this, &EnlargedChartWindow::ShowOutsideView);
+  connect(ninetyDegreeDialButton, &QPushButton::clicked, this,
+          &EnlargedChartWindow::ShowNinetyDegreeDial);
   connect(printerHelpButton, &QPushButton::clicked, this, &EnlargedChartWindow::ShowPrinterAdvice);
   connect(helpButton, &QPushButton::clicked, this, &EnlargedChartWindow::ShowHelp);
 }
@@ -185,6 +189,10 @@ void EnlargedChartWindow::ShowOutsideView() {
   outsideView->exec();
   outsideView->setWindowTitle(title);
   for (QPushButton* button : heldBack) button->setEnabled(true);
+}
+
+void EnlargedChartWindow::ShowNinetyDegreeDial() {
+  ninetyDegreeDial->exec();
 }
 
 void EnlargedChartWindow::ShowPrinterAdvice() {

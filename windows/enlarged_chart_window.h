@@ -26,6 +26,7 @@
 namespace sternwerk {
 
 class OutsideViewWindow;
+class NinetyDegreeDialWindow;
 class ChartHelpWindow;
 
 class EnlargedChartWindow : public SkyPictureWindow {
@@ -40,6 +41,7 @@ class EnlargedChartWindow : public SkyPictureWindow {
   // The outside view and the chart's help, created once by the program's
   // entry and shown modally from here.
   OutsideViewWindow* outsideView = nullptr;
+  NinetyDegreeDialWindow* ninetyDegreeDial = nullptr;
   ChartHelpWindow* help = nullptr;
 
   // A new visit: nothing saved yet, then the chart drawn.
@@ -58,6 +60,8 @@ class EnlargedChartWindow : public SkyPictureWindow {
   // Shows the outside view with every button but the printer advice
   // disabled, and restores the view's title when it closes.
   void ShowOutsideView();
+  // Shows the chart on the 90-degree dial.
+  void ShowNinetyDegreeDial();
   // Shows the advice on the printer settings.
   void ShowPrinterAdvice();
   // Shows the chart's help.
@@ -71,6 +75,7 @@ class EnlargedChartWindow : public SkyPictureWindow {
 
   QPushButton* printerHelpButton;
   QPushButton* outsideViewButton;
+  QPushButton* ninetyDegreeDialButton;
   QPushButton* helpButton;
   QPushButton* printButton;
   QPushButton* saveButton;

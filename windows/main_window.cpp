@@ -68,6 +68,7 @@ MainWindow::MainWindow(Clock& clock, MainWindowServices services, SecondaryWindo
   connect(enlargeButton, &QPushButton::clicked, this, &MainWindow::ShowEnlargedChart);
   connect(introductionButton, &QPushButton::clicked, this, &MainWindow::ShowIntroduction);
   connect(skyHereButton, &QPushButton::clicked, this, &MainWindow::ShowSkyHere);
+  connect(chartsButton, &QPushButton::clicked, this, &MainWindow::ShowChartCollection);
   NameWidgets();
 }
 
@@ -128,10 +129,11 @@ void MainWindow::ShowTexts() {
 // The Universal Time, where the time line shows the local time, stands
 // below it, beside the place's coordinates.
 void MainWindow::ShowTimeLines() {
-  dateLabel->setText(FromWindows1252(clock_.DateLine()));
+  const Clock::InstantTexts lines = clock_.InstantLines();
+  dateLabel->setText(FromWindows1252(lines.date));
   SetTextColour(timeLabel, clock_.AtOrWestOfGreenwich() ? kGreen : kMaroon);
-  timeLabel->setText(FromWindows1252(clock_.TimeLine()));
-  const QString universal = FromWindows1252(clock_.UniversalTimeLine());
+  timeLabel->setText(FromWindows1252(lines.time));
+  const QString universal = FromWindows1252(lines.universal);
   universalTimeLabel->setText(universal);
   universalTimeLabel->setHidden(universal.isEmpty());
   placeLabel->resize(universal.isEmpty() ? kPlaceLineWidth : kPlaceLineBesideTime,
@@ -175,8 +177,8 @@ void MainWindow::ShowButtonGroups() {
   sourceButton->setEnabled(controls || sourceButtonHeld_);
   lastInstantButton->setEnabled(clock_.lastInstantEnabled());
   for (QPushButton* button :
-       {enlargeButton, riseButton, setButton, culminationButton, fullMoonButton, newMoonButton,
-        solarEclipseButton, lunarEclipseButton}) {
+       {enlargeButton, chartsButton, riseButton, setButton, culminationButton, fullMoonButton,
+        newMoonButton, solarEclipseButton, lunarEclipseButton}) {
     button->setEnabled(clock_.searchesEnabled());
   }
 }

@@ -33,6 +33,7 @@ class FactorChoiceDialog;
 class IntroductionWindow;
 class OrbsDialog;
 class SkyHereWindow;
+class ChartCollectionWindow;
 
 // The program's other windows, created once by the program's entry and shown
 // modally by the clock window's handlers.
@@ -42,6 +43,7 @@ struct SecondaryWindows {
   EnlargedChartWindow* enlargedChart = nullptr;
   FactorChoiceDialog* factorChoice = nullptr;
   IntroductionWindow* introduction = nullptr;
+  ChartCollectionWindow* chartCollection = nullptr;
 };
 
 // What the clock window needs from the system; tests replace each part.
@@ -125,6 +127,9 @@ class MainWindow : public QWidget {
   // The sky from here, beside the clock and following it
   // (main_window_sky_here.cpp).
   void ShowSkyHere();
+  // The chart collection, with the clock halted and every button disabled
+  // while it is open (main_window_charts.cpp).
+  void ShowChartCollection();
 
   // What the clock reports: the timer and status, the instant panel and the
   // search result, the enabled buttons.
@@ -209,6 +214,8 @@ class MainWindow : public QWidget {
   // The place's name and local civil time.
   QLabel* placeTimeLabel;
   QPushButton* enlargeButton;
+  // Left of enlargeButton: the chart collection.
+  QPushButton* chartsButton;
   // Beside enlargeButton; its window is made at its first use.
   QPushButton* skyHereButton;
   SkyHereWindow* skyHereWindow = nullptr;

@@ -137,6 +137,7 @@ void MainWindow::CreateDialControls() {
   enlargeButton =
       MakeButton(this, tr("&Vergrößern  (Diagramm Drucken / Speichern)"), {132, 528, 261, 22});
   skyHereButton = MakeButton(this, tr("Hi&mmel hier"), {399, 528, 118, 22});
+  chartsButton = MakeButton(this, tr("Horosko&pe"), {4, 528, 124, 22});
   placeTimeLabel = MakeLabel(this, QString(), kPlaceTimeBottomRight);
   SetColours(placeTimeLabel, kNavy, kYellow);
   placeTimeLabel->hide();
@@ -238,7 +239,8 @@ void MainWindow::SetHints() {
                                                     {solarEclipseButton, t::kSolarEclipseHint},
                                                     {lunarEclipseButton, t::kLunarEclipseHint},
                                                     {positionList, t::kPositionListHint},
-                                                    {skyHereButton, t::kSkyHereHint}};
+                                                    {skyHereButton, t::kSkyHereHint},
+                                                    {chartsButton, t::kChartsHint}};
   for (const auto& [widget, hint] : hints) {
     widget->setToolTip(tr(hint));
     widget->setToolTipDuration(kHintMilliseconds);
@@ -289,6 +291,7 @@ void MainWindow::NameWidgets() {
                                                     {searchProgressLabel, "searchProgressLabel"},
                                                     {enlargeButton, "enlargeButton"},
                                                     {skyHereButton, "skyHereButton"},
+                                                    {chartsButton, "chartsButton"},
                                                     {sourcePanel, "sourcePanel"},
                                                     {sourceText, "sourceText"},
                                                     {preciseBox, "preciseBox"},

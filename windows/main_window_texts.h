@@ -61,6 +61,10 @@ inline constexpr const char* kSkyHereHint = QT_TRANSLATE_NOOP(
     "sternwerk::MainWindow",
     " Zeigt Höhe, Richtung, Auf- und Untergang von Sonne, Mond und Planeten am Ort, mit Mondphase "
     "und Dämmerung; das Fenster folgt der Uhr ");
+inline constexpr const char* kChartsHint = QT_TRANSLATE_NOOP(
+    "sternwerk::MainWindow",
+    " Öffnet die Sammlung der Horoskope: suchen, öffnen, die Uhrzeit als Horoskop speichern, "
+    "bearbeiten und löschen ");
 
 // The source-information panel; %1 and %2 are the position list's headings
 // of the precise positions and of the own computation standing in for them.

@@ -50,10 +50,12 @@ TEST(NinetyDegreeDialDrawing, TicksPointerAndReading) {
   EXPECT_NE(std::find(lines.begin(), lines.end(),
                       LineOp{centre, OnCircle(centre, 196, 130 + 180), Pen{kRed, 1}}),
             lines.end());
-  // The Sun half a degree ahead, the Moon at the 135-degree point, the
-  // Sun/Mercury midpoint (100.855), Mercury; nearest first.
-  const std::vector<std::string> reading = {"Zeiger 10°00'", "SO  +0°30'", "MO  +0°48'  (45°)",
-                                            "SO/ME  +0°51'", "ME  +1°12'"};
+  // The pointer in the cardinal signs, then the Sun half a degree ahead,
+  // the Moon at the 135-degree point, the Sun/Mercury midpoint (100.855),
+  // Mercury; nearest first, each with its place on the dial.
+  const std::vector<std::string> reading = {"Zeiger 10°00'",        "10°00' WID KRE WAA STE",
+                                            "SO 10°30'  +0°30'",    "MO 55°48'  +0°48'  (45°)",
+                                            "SO/ME 10°51'  +0°51'", "ME 11°12'  +1°12'"};
   std::vector<std::string> listed;
   for (const TextOp& text : dial.Texts())
     if (text.at.x >= 540) listed.push_back(Windows1252ToUtf8(text.text));

@@ -81,8 +81,8 @@ TEST_F(ClockTest, StartUpWithoutStateFileRunsAtTheDefaultPlace) {
   EXPECT_FALSE(clock.controlsEnabled());
   EXPECT_FALSE(clock.searchesEnabled());
   EXPECT_EQ(clock.computation(), ComputationMode::kPrecise);
-  EXPECT_EQ(clock.DateLine(), "Di, 08.12.2026");
-  EXPECT_EQ(clock.TimeLine(), "09:30:15 WZ/GMT");
+  EXPECT_EQ(clock.InstantLines().date, "Di, 08.12.2026");
+  EXPECT_EQ(clock.InstantLines().time, "09:30:15 WZ/GMT");
   EXPECT_EQ(clock.PlaceLine(),
             "010\xB0"
             "00' E, 50\xB0"
@@ -136,21 +136,21 @@ TEST_F(ClockTest, TicksMoveTheInstantByStepModeAndRate) {
   Start();
   systemClock.Advance(std::chrono::seconds(3));
   ASSERT_TRUE(clock.Tick().ok());
-  EXPECT_EQ(clock.TimeLine(), "09:30:18 WZ/GMT") << "three seconds passed";
+  EXPECT_EQ(clock.InstantLines().time, "09:30:18 WZ/GMT") << "three seconds passed";
 
   SetStep(StepMode::kDay);
   ASSERT_TRUE(TickAfterOneSecond().ok());
-  EXPECT_EQ(clock.DateLine(), "Mi, 09.12.2026");
-  EXPECT_EQ(clock.TimeLine(), "09:30:18 WZ/GMT");
+  EXPECT_EQ(clock.InstantLines().date, "Mi, 09.12.2026");
+  EXPECT_EQ(clock.InstantLines().time, "09:30:18 WZ/GMT");
 
   clock.ChangeRate(SliderPositionFromRate(-5));
   ASSERT_TRUE(TickAfterOneSecond().ok());
   ASSERT_TRUE(TickAfterOneSecond().ok());
-  EXPECT_EQ(clock.DateLine(), "Mo, 07.12.2026");
+  EXPECT_EQ(clock.InstantLines().date, "Mo, 07.12.2026");
 
   SetStep(StepMode::kMinutes, 90);
   ASSERT_TRUE(TickAfterOneSecond().ok());
-  EXPECT_EQ(clock.TimeLine(), "08:00:18 WZ/GMT");
+  EXPECT_EQ(clock.InstantLines().time, "08:00:18 WZ/GMT");
   EXPECT_EQ(clock.IntervalLine(), "Min/Takt:90");
 }
 
@@ -209,7 +209,7 @@ TEST_F(ClockTest, HaltAndContinue) {
   EXPECT_FALSE(clock.searchesEnabled());
   EXPECT_EQ(clock.timerInterval(), kStartTimerInterval);
   ASSERT_TRUE(TickAfterOneSecond().ok());
-  EXPECT_EQ(clock.TimeLine(), "09:30:16 WZ/GMT");
+  EXPECT_EQ(clock.InstantLines().time, "09:30:16 WZ/GMT");
 }
 
 TEST_F(ClockTest, ContinuingAtRateZeroRunsOneTickForward) {
@@ -228,8 +228,8 @@ TEST_F(ClockTest, RealTimeTakesTheSystemClockAndRunsOnlyWhenTheRateMoves) {
   clock.ChangeRate(SliderPositionFromRate(5));
   systemClock.Set(UtcTime(2027, 3, 1, 12, 0, 0));
   clock.GoToRealTime();
-  EXPECT_EQ(clock.DateLine(), "Mo, 01.03.2027");
-  EXPECT_EQ(clock.TimeLine(), "12:00:00 WZ/GMT");
+  EXPECT_EQ(clock.InstantLines().date, "Mo, 01.03.2027");
+  EXPECT_EQ(clock.InstantLines().time, "12:00:00 WZ/GMT");
   EXPECT_EQ(clock.settings().stepMode, StepMode::kRealTime);
   EXPECT_EQ(clock.sliderPosition(), 21);
   EXPECT_TRUE(clock.running());
@@ -246,8 +246,8 @@ TEST_F(ClockTest, ReloadTakesInstantAndPlaceOfTheStateFile) {
   SetStep(StepMode::kYear);
   FindFullMoon();
   ASSERT_TRUE(clock.ReloadLastInstant().ok());
-  EXPECT_EQ(clock.DateLine(), "Mo, 07.12.2026");
-  EXPECT_EQ(clock.TimeLine(), "14:05:09 WZ/GMT");
+  EXPECT_EQ(clock.InstantLines().date, "Mo, 07.12.2026");
+  EXPECT_EQ(clock.InstantLines().time, "14:05:09 WZ/GMT");
   EXPECT_EQ(clock.PlaceLine(),
             "008\xB0"
             "30' W, 47\xB0"
@@ -281,11 +281,11 @@ TEST_F(ClockTest, AStateFileDatedBefore1600IsRefusedAtStartAndReload) {
   WriteStateFile("14.03.1329" + kStateFile.substr(10));
   Start();
   EXPECT_NE(started.error().find("14.03.1329"), std::string::npos) << started.error();
-  EXPECT_EQ(clock.DateLine(), "Di, 08.12.2026");
+  EXPECT_EQ(clock.InstantLines().date, "Di, 08.12.2026");
   EXPECT_NEAR(sky.longitude, -8.5001, 1e-12);
   EXPECT_FALSE(clock.lastInstantEnabled());
   EXPECT_FALSE(clock.ReloadLastInstant().ok());
-  EXPECT_EQ(clock.DateLine(), "Di, 08.12.2026");
+  EXPECT_EQ(clock.InstantLines().date, "Di, 08.12.2026");
 }
 
 TEST_F(ClockTest, TheSavedStateIsWhatTheReloadReads) {
@@ -298,8 +298,8 @@ TEST_F(ClockTest, TheSavedStateIsWhatTheReloadReads) {
 
   clock.SetInstantAndPlace(SkyAt(1, 1, 2001, 3), {});
   ASSERT_TRUE(clock.ReloadLastInstant().ok());
-  EXPECT_EQ(clock.DateLine(), "Fr, 24.12.2027");
-  EXPECT_EQ(clock.TimeLine(), "18:30:00 WZ/GMT");
+  EXPECT_EQ(clock.InstantLines().date, "Fr, 24.12.2027");
+  EXPECT_EQ(clock.InstantLines().time, "18:30:00 WZ/GMT");
 }
 
 // The setting dialogs halt the clock and hold back every button; closing
@@ -416,8 +416,8 @@ TEST_F(ClockTest, TheSettingDialogsResultsReachThePanel) {
   for (const auto& [entry, localFirst, lines] : visits) {
     clock.BeginSetting();
     clock.EndDateTimePlace(SkyState(entry), {"Ort", "", "", "Test/Zone"}, localFirst);
-    EXPECT_EQ(clock.DateLine() + "|" + clock.TimeLine() + "|" + clock.UniversalTimeLine() + "|" +
-                  clock.PlaceLine().substr(0, 9),
+    EXPECT_EQ(clock.InstantLines().date + "|" + clock.InstantLines().time + "|" +
+                  clock.InstantLines().universal + "|" + clock.PlaceLine().substr(0, 9),
               lines);
   }
   // The minutes change only with a step of typed minutes.

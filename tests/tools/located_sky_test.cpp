@@ -23,7 +23,8 @@ const PlaceAtlas& Atlas() {
 }
 
 LocatedSky PlaceOf(const char* name, std::vector<std::string> coordinates = {}) {
-  PlaceOptions options{.name = {}, .local = true};
+  PlaceOptions options;
+  options.local = true;
   if (name != nullptr) options.name = name;
   return LocatePlace(coordinates, options, &Atlas()).value();
 }
@@ -95,11 +96,13 @@ TEST(LocatedSky, UnknownZonesNamesWithoutPlaceAndPlacesWithCoordinatesAreCaught)
   const Converted atlantis = AtLocal(PlaceOf("Atlantis"), {1, 7, 2026}, 12);
   EXPECT_EQ(atlantis.universal, "01.07.2026 14:00:00") << "mean time of 30 degrees west";
   EXPECT_EQ(atlantis.lines.front(), "Ort: Atlantis, Nowhere, Atlantic/Atlantis");
-  const PlaceOptions unknown{.name = "Xyzxyz", .local = false};
+  PlaceOptions unknown;
+  unknown.name = "Xyzxyz";
   const ToolOutcome<LocatedSky> none = LocatePlace({}, unknown, &Atlas());
   EXPECT_EQ(none.ending().status(), kExitNotFound);
   EXPECT_EQ(none.ending().ErrorText(), "sternwerk-sky: Kein Ort beginnt mit \"Xyzxyz\"\n");
-  const PlaceOptions ulm{.name = "Ulm", .local = false};
+  PlaceOptions ulm;
+  ulm.name = "Ulm";
   EXPECT_FALSE(LocatePlace({"10", "48"}, ulm, &Atlas()).ok());
 }
 

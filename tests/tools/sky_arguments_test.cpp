@@ -109,6 +109,11 @@ TEST(PlaceOptions, TakenFromAnywhereLeavingTheOtherArgumentsInOrder) {
   EXPECT_EQ(options.name, "Ulm");
   EXPECT_TRUE(options.local);
   EXPECT_EQ(args, (std::vector<std::string>{"--dial", "x.png", "1.1.2000", "12:00"}));
+  std::vector<std::string> saved = {"--houses", "P", "--saved", "Ferber", "--collection", "k.db"};
+  const PlaceOptions chart = TakePlaceOptions(saved).value();
+  EXPECT_EQ(chart.saved, "Ferber");
+  EXPECT_EQ(chart.collection, "k.db");
+  EXPECT_EQ(saved, (std::vector<std::string>{"--houses", "P"}));
   std::vector<std::string> none = {"1.1.2000", "12:00"};
   EXPECT_FALSE(TakePlaceOptions(none).value().any());
   for (std::vector<std::string> bad : {std::vector<std::string>{"--place"},
@@ -116,7 +121,12 @@ TEST(PlaceOptions, TakenFromAnywhereLeavingTheOtherArgumentsInOrder) {
                                        {"--place", "M\xFCnchen"},
                                        {"--place", "\xC3\x28"},
                                        {"--place", "\xED\xA0\x80"},
-                                       {"--place", "\xF0\x9F\x98"}}) {
+                                       {"--place", "\xF0\x9F\x98"},
+                                       {"--saved"},
+                                       {"--saved", "M\xFCller"},
+                                       {"--saved", "A", "--saved", "B"},
+                                       {"--saved", "A", "--place", "Ulm"},
+                                       {"--collection", "a.db", "--collection", "b.db"}}) {
     EXPECT_FALSE(TakePlaceOptions(bad).ok()) << bad.back();
   }
   EXPECT_TRUE(RequireUtf8("M\xC3\xBCnchen \xE6\x9D\xB1\xE4\xBA\xAC \xF0\x9F\x98\x80", "Ort").ok());

@@ -1,5 +1,5 @@
-// The enlarged chart window with its outside view and help, wired as the
-// program wires them, over a sky of all 22 factors; the chart is shown.
+// The enlarged chart window with its outside view, 90-degree dial and help,
+// wired as the program wires them, over a sky of all 22 factors; the chart is shown.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -15,6 +15,7 @@
 #include "tests/support/temporary_directory.h"
 #include "windows/chart_help_window.h"
 #include "windows/enlarged_chart_window.h"
+#include "windows/ninety_degree_dial_window.h"
 #include "windows/outside_view_window.h"
 
 namespace sternwerk::testing {
@@ -23,6 +24,7 @@ class ChartWindows : public ::testing::Test {
  protected:
   explicit ChartWindows(std::string searchResult) {
     chart.outsideView = &outside;
+    chart.ninetyDegreeDial = &dial;
     chart.help = &help;
     chart.handOver.texts = {
         "013\xB0"
@@ -37,26 +39,34 @@ class ChartWindows : public ::testing::Test {
   // Clicks "Draußen-&Ansicht" and, while the view is open, runs the checks;
   // then closes it with the key given.
   void OpenOutsideView(const std::function<void()>& whileOpen, Qt::Key closeKey = Qt::Key_Escape) {
+    OpenFromChart(outside, chart.outsideViewButton, whileOpen, closeKey);
+  }
+
+  // Clicks the chart's `button` and, while `window` is open, runs the
+  // checks; then closes it with the key given.
+  void OpenFromChart(QDialog& window, QPushButton* button, const std::function<void()>& whileOpen,
+                     Qt::Key closeKey = Qt::Key_Escape) {
     bool opened = false;
-    QTimer::singleShot(0, &outside, [&] {
+    QTimer::singleShot(0, &window, [&] {
       opened = true;
-      ASSERT_TRUE(QTest::qWaitForWindowExposed(&outside));
+      ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
       QCoreApplication::processEvents();
       whileOpen();
-      QTest::keyClick(&outside, closeKey);
-      if (outside.isVisible()) {
-        ADD_FAILURE() << "the key left the view open";
-        outside.reject();
+      QTest::keyClick(&window, closeKey);
+      if (window.isVisible()) {
+        ADD_FAILURE() << "the key left the window open";
+        window.reject();
       }
     });
-    chart.outsideViewButton->click();
-    EXPECT_TRUE(opened) << "the view did not open";
+    button->click();
+    EXPECT_TRUE(opened) << "the window did not open";
   }
 
   TemporaryDirectory directory;
   RecordingMessages messages;
   ShownSky sky = ChartSkyWith({{kAscendant, 200}, {kMC, 110}, {kSun, 15}}, true);
   OutsideViewWindow outside{sky, sky.options, messages, directory.path()};
+  NinetyDegreeDialWindow dial{sky, sky.options};
   ChartHelpWindow help{messages};
   EnlargedChartWindow chart{sky, sky.options, messages, directory.path()};
 };

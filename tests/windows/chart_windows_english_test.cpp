@@ -1,4 +1,5 @@
-// The enlarged chart, its printer advice and the outside view in English:
+// The enlarged chart, its printer advice, the outside view and the
+// 90-degree dial in English:
 // every caption translated and no wider than its control, each key of a
 // caption its own, and the advice's lines short enough not to re-wrap.
 #include <gtest/gtest.h>
@@ -32,7 +33,8 @@ TEST(EnglishChartCaptions, EveryCaptionIsTranslatedFitsAndKeepsItsOwnKey) {
     testing::ShownSky sky = testing::ChartSkyWith({{kSun, 15}}, true);
     EnlargedChartWindow chart(sky, sky.options, messages, directory.path());
     OutsideViewWindow outside(sky, sky.options, messages, directory.path());
-    for (QWidget* window : std::initializer_list<QWidget*>{&chart, &outside}) {
+    NinetyDegreeDialWindow dial(sky, sky.options);
+    for (QWidget* window : std::initializer_list<QWidget*>{&chart, &outside, &dial}) {
       window->show();
       ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
       const std::string name = window->metaObject()->className();
