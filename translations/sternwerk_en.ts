@@ -2166,6 +2166,32 @@ Sternwerk works in the current directory %1.</translation>
   and the culmination as the transit of the meridian, as an almanac gives them. For the Sun the two
   differ by a few minutes.</translation>
     </message>
+    <message>
+        <source>
+  Für Astrologen: Die Taste ´Horoskope´ (Alt+P, links unten) öffnet nach ´Halt´ die Sammlung der Horoskope,
+  die Datei horoskope.db im Arbeitsordner. Beim Tippen ins Suchfeld bleiben die Horoskope, deren Name, Ort
+  oder Jahr passt. ´Öffnen´ stellt die angehaltene Uhr auf Zeitpunkt und Ort des Horoskops, ´Uhrzeit
+  speichern´ nimmt den gezeigten Zeitpunkt und Ort als neues Horoskop auf (in Ortszeit, wenn die Uhr sie
+  zuerst zeigt). ´Bearbeiten´ ändert Name, Art und Notizen oder nimmt Zeitpunkt und Ort der Uhr, ´Löschen´
+  fragt vorher. sternwerk-sky liest und schreibt dieselbe Sammlung und tauscht sie als AAF- oder CSV-Datei
+  mit anderen Programmen aus.
+  Häuser, Aspekte und Orben wählt man unter ´Quell-Information´. Im vergrößerten Diagramm öffnet ´90°-Scheibe´
+  (Alt+9) die 90°-Scheibe: Jede Länge steht dort modulo 90°, Konjunktion, Quadrat und Opposition fallen
+  zusammen. Den Zeiger drehen Maus und Pfeiltasten (mit Umschalt 5°, mit Strg 1´); daneben stehen die
+  Faktoren und Halbsummen im Orbis des Zeigers und seiner 45°/135°-Punkte.</source>
+        <translation>
+  For astrologers: after ´Stop´, the ´Charts´ button (Alt+H, bottom left) opens the collection of charts,
+  the file horoskope.db in the working folder. Typing in the search field keeps the charts whose name,
+  place or year fits. ´Open´ sets the halted clock to the chart&apos;s instant and place, ´Save clock time´
+  takes the instant and place shown as a new chart (in local time where the clock shows that first).
+  ´Edit´ changes the name, kind and notes or takes the clock&apos;s instant and place, ´Delete´ asks first.
+  sternwerk-sky reads and writes the same collection and exchanges it with other programs as an AAF or
+  CSV file.
+  Houses, aspects and orbs are chosen under ´Source Info´. In the enlarged chart, ´90° dial´ (Alt+9)
+  opens the 90° dial: every longitude stands there modulo 90°, so conjunction, square and opposition
+  coincide. The mouse and the arrow keys turn the pointer (5° with Shift, 1´ with Ctrl); beside it stand
+  the factors and midpoints within the orb of the pointer and of its 45°/135° points.</translation>
+    </message>
 </context>
 <context>
     <name>sternwerk::HelpWindow</name>

@@ -155,6 +155,32 @@ inline constexpr const char* kIntroductionText = QT_TRANSLATE_NOOP(
     "beide einige\n"
     "  Minuten auseinander.");
 
+// After the introduction, in the same box: the astrologer's charts and the
+// 90-degree dial.
+inline constexpr const char* kIntroductionCharts = QT_TRANSLATE_NOOP(
+    "sternwerk::HelpTexts",
+    "\n"
+    "  Für Astrologen: Die Taste ´Horoskope´ (Alt+P, links unten) öffnet nach ´Halt´ die Sammlung "
+    "der Horoskope,\n"
+    "  die Datei horoskope.db im Arbeitsordner. Beim Tippen ins Suchfeld bleiben die Horoskope, "
+    "deren Name, Ort\n"
+    "  oder Jahr passt. ´Öffnen´ stellt die angehaltene Uhr auf Zeitpunkt und Ort des Horoskops, "
+    "´Uhrzeit\n"
+    "  speichern´ nimmt den gezeigten Zeitpunkt und Ort als neues Horoskop auf (in Ortszeit, wenn "
+    "die Uhr sie\n"
+    "  zuerst zeigt). ´Bearbeiten´ ändert Name, Art und Notizen oder nimmt Zeitpunkt und Ort der "
+    "Uhr, ´Löschen´\n"
+    "  fragt vorher. sternwerk-sky liest und schreibt dieselbe Sammlung und tauscht sie als AAF- "
+    "oder CSV-Datei\n"
+    "  mit anderen Programmen aus.\n"
+    "  Häuser, Aspekte und Orben wählt man unter ´Quell-Information´. Im vergrößerten Diagramm "
+    "öffnet ´90°-Scheibe´\n"
+    "  (Alt+9) die 90°-Scheibe: Jede Länge steht dort modulo 90°, Konjunktion, Quadrat und "
+    "Opposition fallen\n"
+    "  zusammen. Den Zeiger drehen Maus und Pfeiltasten (mit Umschalt 5°, mit Strg 1´); daneben "
+    "stehen die\n"
+    "  Faktoren und Halbsummen im Orbis des Zeigers und seiner 45°/135°-Punkte.");
+
 // The enlarged chart's help (ChartHelpWindow).
 // How the enlarged chart differs from the dial, and its print and save.
 inline constexpr const char* kChartHelpText = QT_TRANSLATE_NOOP(

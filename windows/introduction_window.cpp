@@ -17,6 +17,11 @@ constexpr const char* kCaption =
 constexpr QSize kClientSize{792, 550};
 constexpr int kTextFontPixels = 13;
 
+// The dial's introduction, then the astrologer's charts.
+QStringList IntroductionLines() {
+  return HelpLines(help_texts::kIntroductionText) + HelpLines(help_texts::kIntroductionCharts);
+}
+
 }  // namespace
 
 IntroductionWindow::IntroductionWindow(Messages& messages, QWidget* parent)
@@ -31,7 +36,7 @@ IntroductionWindow::IntroductionWindow(Messages& messages, QWidget* parent)
                        HelpLines(help_texts::kIntroductionHalted));
   introductionText =
       TextBox({0, 159, 792, 363}, kCream, kMaroon, PixelFont(kArialFace, kTextFontPixels, true),
-              HelpLines(help_texts::kIntroductionText), true);
+              IntroductionLines(), true);
   introductionText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   PlaceButtons({288, 526, 75, 22}, {424, 526, 70, 22}, font());
   setTabOrder(backButton, introductionText);
@@ -46,7 +51,7 @@ QStringList IntroductionWindow::PrintLines() const {
   return HelpPrintLines({{3, 8, HelpLines(help_texts::kIntroductionSummary)},
                          {1, 17, HelpLines(help_texts::kIntroductionSettings)},
                          {1, 17, HelpLines(help_texts::kIntroductionHalted)},
-                         {2, 8, HelpLines(help_texts::kIntroductionText)}},
+                         {2, 8, IntroductionLines()}},
                         0);
 }
 

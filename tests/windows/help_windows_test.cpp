@@ -65,7 +65,7 @@ TEST(IntroductionTexts, GivenLinesStandVerbatimAndEveryLineOfTheIntroductionIsIn
   EXPECT_EQ(LinesOf(window.settingsText), kSettings);
   EXPECT_EQ(LinesOf(window.haltedText), kHalted);
   const QStringList introduction = LinesOf(window.introductionText);
-  ASSERT_EQ(introduction.size(), 67);
+  ASSERT_EQ(introduction.size(), 79);
   EXPECT_EQ(introduction[0], kIntroductionFirstLine);
   for (const QString& line : introduction) {
     if (!line.isEmpty()) {
