@@ -2,34 +2,13 @@
 // name, place or year, the load of the whole collection, and one save.
 #include <benchmark/benchmark.h>
 
+#include "bench/many_charts.h"
 #include "collection/chart_search.h"
 #include "collection/chart_store.h"
-#include "tests/collection/sample_charts.h"
 #include "tests/support/temporary_directory.h"
 
 namespace sternwerk {
 namespace {
-
-constexpr int kCharts = 10000;
-
-// The sample charts again and again, each with a name, place and year of
-// its own.
-const std::vector<Chart>& ManyCharts() {
-  static const std::vector<Chart> charts = [] {
-    const std::vector<Chart> samples = testing::SampleCharts();
-    std::vector<Chart> many;
-    for (int i = 0; i < kCharts; ++i) {
-      Chart chart = samples[static_cast<std::size_t>(i) % samples.size()];
-      chart.name += " " + std::to_string(i);
-      chart.place.name += " " + std::to_string(i % 997);
-      chart.universal -= static_cast<ClockSeconds>(i) * 86400 * 3;
-      chart.typed = ReadingOf(chart.universal + chart.offsetSeconds);
-      many.push_back(chart);
-    }
-    return many;
-  }();
-  return charts;
-}
 
 // One keystroke: the filter over all charts for what is typed so far.
 void BM_SearchAsTyped(benchmark::State& state, std::string typed) {
