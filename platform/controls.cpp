@@ -1,5 +1,7 @@
 #include "platform/controls.h"
 
+#include "base/translation.h"
+#include "platform/program_language.h"
 #include "platform/ui_style.h"
 
 namespace sternwerk {
@@ -39,6 +41,17 @@ QPlainTextEdit* MakeTextBox(QWidget* parent, QRect geometry, TextBoxOptions opti
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   }
+  return box;
+}
+
+QDoubleSpinBox* MakeDegreeBox(QWidget* parent, double least, double greatest, double step,
+                              int decimals) {
+  auto* box = new QDoubleSpinBox(parent);
+  box->setLocale(LocaleOf(ShownLanguage()));
+  box->setRange(least, greatest);
+  box->setSingleStep(step);
+  box->setDecimals(decimals);
+  box->setSuffix(QStringLiteral("°"));
   return box;
 }
 

@@ -2,6 +2,7 @@
 // gives it on its parent.
 #pragma once
 
+#include <QDoubleSpinBox>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPoint>
@@ -35,5 +36,10 @@ struct TextBoxOptions {
 // A plain text box filling `geometry`, read-only with its lines as written
 // unless the options say otherwise.
 QPlainTextEdit* MakeTextBox(QWidget* parent, QRect geometry, TextBoxOptions options = {});
+
+// A box for an angle in degrees ("1,5°"), with the decimal sign of the
+// language shown; its range, step and decimals as given.
+QDoubleSpinBox* MakeDegreeBox(QWidget* parent, double least, double greatest, double step,
+                              int decimals);
 
 }  // namespace sternwerk

@@ -27,11 +27,11 @@ std::string TranslateWithQt(const char* context, const char* sourceText) {
   return translated.isEmpty() ? std::string(sourceText) : translated.toStdString();
 }
 
+}  // namespace
+
 QLocale LocaleOf(Language language) {
   return QLocale(language == Language::kEnglish ? QLocale::English : QLocale::German);
 }
-
-}  // namespace
 
 Language SystemLanguage() {
   std::vector<std::string> uiLanguages;

@@ -2,6 +2,7 @@
 // translations that make a run speak it.
 #pragma once
 
+#include <QLocale>
 #include <QString>
 #include <QTranslator>
 #include <string>
@@ -21,6 +22,9 @@ Language SystemLanguage();
 // else the desktop's. A missing, unknown or repeated value is a failure told
 // in the desktop's language, with a hint at --help.
 Outcome<Language> ChosenLanguage(std::vector<std::string>& args);
+
+// The locale of a language's numbers: a decimal comma in German.
+QLocale LocaleOf(Language language);
 
 // The translation file of the program for a language other than German
 // (sternwerk_en.qm): beside the program, else in the installed data folder's

@@ -93,12 +93,8 @@ NinetyDegreeDialWindow::NinetyDegreeDialWindow(const SkyState& sky, const Displa
 
   MakeLabel(this, tr(kKeysHint), kKeysArea);
   QLabel* orbLabel = MakeLabel(this, tr("&Orbis"), kOrbLabelArea);
-  orbBox = new QDoubleSpinBox(this);
+  orbBox = MakeDegreeBox(this, kLeastDialOrb, kGreatestDialOrb, kOrbStep, kOrbDecimals);
   orbBox->setGeometry(kOrbArea);
-  orbBox->setRange(kLeastDialOrb, kGreatestDialOrb);
-  orbBox->setSingleStep(kOrbStep);
-  orbBox->setDecimals(kOrbDecimals);
-  orbBox->setSuffix(QStringLiteral("°"));
   orbBox->setValue(LoadDialOrb());
   orbBox->setToolTip(tr(kOrbHint));
   orbLabel->setBuddy(orbBox);

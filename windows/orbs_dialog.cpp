@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "astrology/astrology_choices.h"
+#include "platform/controls.h"
 
 namespace sternwerk {
 namespace {
@@ -18,11 +19,7 @@ OrbsDialog::OrbsDialog(QWidget* parent) : QDialog(parent) {
   setModal(true);
   auto* form = new QFormLayout(this);
   for (int kind = 0; kind < kAspectKinds; ++kind) {
-    auto* box = new QDoubleSpinBox(this);
-    box->setRange(0, kLargestOrb);
-    box->setDecimals(kOrbDecimals);
-    box->setSingleStep(kOrbStep);
-    box->setSuffix(QStringLiteral("°"));
+    QDoubleSpinBox* box = MakeDegreeBox(this, 0, kLargestOrb, kOrbStep, kOrbDecimals);
     box->setObjectName(QStringLiteral("orbBox%1").arg(kind));
     form->addRow(QString::fromStdString(AspectName(static_cast<AspectKind>(kind))), box);
     orbBoxes[static_cast<std::size_t>(kind)] = box;

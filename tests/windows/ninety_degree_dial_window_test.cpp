@@ -117,6 +117,8 @@ TEST_F(NinetyDegreeDial, ListsWhatThePointerReadsAndKeepsTheOrb) {
   });
   SaveDialOrb(9);
   EXPECT_DOUBLE_EQ(LoadDialOrb(), kGreatestDialOrb);
+  // The orb is written as German writes numbers.
+  EXPECT_EQ(NinetyDegreeDialWindow(sky, sky.options).orbBox->text(), "5,0°");
 }
 
 }  // namespace
