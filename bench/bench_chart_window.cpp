@@ -3,7 +3,6 @@
 // window painted — on the offscreen platform.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QImage>
 #include <QPainter>
 
@@ -47,12 +46,3 @@ BENCHMARK_CAPTURE(BM_KeystrokeInWindow, place_and_year, std::string("äugsburg 1
 
 }  // namespace
 }  // namespace sternwerk
-
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication application(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

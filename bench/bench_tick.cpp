@@ -5,7 +5,7 @@
 // new day: what the one tick in a spacing that updates it costs.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QTimer>
 #include <QTimerEvent>
@@ -67,12 +67,3 @@ BENCHMARK_CAPTURE(BM_Tick, sky_here_new_day, false, SkyHere::kNewDayEveryTick)
 
 }  // namespace
 }  // namespace sternwerk
-
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication application(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
