@@ -194,18 +194,8 @@ Status Clock::SaveState() {
 }
 
 void Clock::SetInstantAndPlace(const SkyState& entered, PlaceIdentity place) {
-  sky_.day = entered.day;
-  sky_.month = entered.month;
-  sky_.year = entered.year;
-  sky_.hours = entered.hours;
-  sky_.dateText = entered.dateText;
-  sky_.timeText = entered.timeText;
-  sky_.longitude = entered.longitude;
-  sky_.latitude = entered.latitude;
-  sky_.isWest = entered.isWest;
-  sky_.isSouth = entered.isSouth;
-  sky_.longitudeText = entered.longitudeText;
-  sky_.latitudeText = entered.latitudeText;
+  TakeInstant(sky_, entered);
+  TakePlace(sky_, entered);
   placeIdentity_ = std::move(place);
   TakePlaceLineFromSky();
   ClearSearchResult();

@@ -49,9 +49,7 @@ ChartSky SkyOfChart(const Chart& chart) {
   const ClockReading reading = ReadingOf(chart.universal);
   SetInstant(sky, reading.day, reading.month, reading.year,
              static_cast<double>(reading.secondOfDay) / kSecondsPerHour);
-  sky.timeText = ZeroPad(reading.secondOfDay / kSecondsPerHour, 2) + ":" +
-                 ZeroPad(reading.secondOfDay % kSecondsPerHour / kSecondsPerMinute, 2) + ":" +
-                 ZeroPad(reading.secondOfDay % kSecondsPerMinute, 2);
+  sky.timeText = FormatSeconds(reading.secondOfDay);
   sky.longitude = chart.place.longitude;
   sky.latitude = chart.place.latitude;
   sky.isWest = chart.place.longitude < 0;

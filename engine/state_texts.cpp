@@ -50,13 +50,25 @@ void SetPlaceFromTexts(SkyState& sky) {
 }
 
 void SetDefaultPlace(SkyState& sky) {
-  const SkyState defaults;
-  sky.longitude = defaults.longitude;
-  sky.latitude = defaults.latitude;
-  sky.isWest = defaults.isWest;
-  sky.isSouth = defaults.isSouth;
-  sky.longitudeText = defaults.longitudeText;
-  sky.latitudeText = defaults.latitudeText;
+  TakePlace(sky, SkyState());
+}
+
+void TakeInstant(SkyState& sky, const SkyState& from) {
+  sky.day = from.day;
+  sky.month = from.month;
+  sky.year = from.year;
+  sky.hours = from.hours;
+  sky.dateText = from.dateText;
+  sky.timeText = from.timeText;
+}
+
+void TakePlace(SkyState& sky, const SkyState& from) {
+  sky.longitude = from.longitude;
+  sky.latitude = from.latitude;
+  sky.isWest = from.isWest;
+  sky.isSouth = from.isSouth;
+  sky.longitudeText = from.longitudeText;
+  sky.latitudeText = from.latitudeText;
 }
 
 std::string PlaceLabelFromTexts(const SkyState& sky) {

@@ -41,6 +41,12 @@ void SetPlaceFromTexts(SkyState& sky);
 // The place of a run without a state file: 10° east, 50° north exactly.
 void SetDefaultPlace(SkyState& sky);
 
+// Takes the instant (date, hours and their texts) or the place
+// (coordinates, their signs and texts) of `from` into `sky`; nothing
+// computed is touched.
+void TakeInstant(SkyState& sky, const SkyState& from);
+void TakePlace(SkyState& sky, const SkyState& from);
+
 // The place line built from the texts themselves, e.g. "008°30' W, 47°15' N":
 // characters 2-8 of longitudeText, " W, " or " E, " by isWest, characters 2-7
 // of latitudeText, " S" or " N" by isSouth. Windows-1252.
