@@ -302,7 +302,7 @@ class RowReader {
     const std::string universal = Field(kUniversal);
     if (!universal.empty()) {
       const std::optional<ClockSeconds> instant = RowInstant(universal);
-      if (!instant || std::abs(typed - *instant) >= 86400) {
+      if (!instant || std::abs(typed - *instant) >= kSecondsPerDay) {
         return Refuse(
             problem,
             QT_TRANSLATE_NOOP("sternwerk::Collection",

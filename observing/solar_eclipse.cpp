@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 
+#include "base/time_units.h"
 #include "base/translation.h"
 #include "engine/factors.h"
 #include "observing/ephemeris_access.h"
@@ -25,7 +26,7 @@ constexpr int kSunset = 6;
 constexpr int kObscuration = 2;
 constexpr int kMagnitude = 8;
 // One second later than the last eclipse's end starts the next search.
-constexpr double kDaysPerSecond = 1.0 / 86400;
+constexpr double kDaysPerSecond = 1.0 / kSecondsPerDay;
 
 struct ContactSlot {
   const char* code;
